@@ -1,0 +1,154 @@
+// Running one erase job on the global thread pool, reporting it on the
+// progress page, stopping it, and finishing it.
+
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtConcurrent>
+
+velmora::JobContext MainWindow::jobContext(QProgressBar *bar)
+{
+    velmora::JobContext ctx;
+    ctx.stopRequested = &stopRequested;
+    ctx.totalChunks = &totalChunks;
+    ctx.processedChunks = &processedChunks;
+    ctx.report = &jobReport;
+    // logMessage reaches the log through a queued connection, so the job
+    // thread may emit it directly.
+    ctx.log = [this](const QString &line) { emit logMessage(line); };
+    ctx.postProgress = [bar](int percent) {
+        QMetaObject::invokeMethod(bar, "setValue", Qt::QueuedConnection, Q_ARG(int, percent));
+    };
+    // The closing line is decided on the GUI thread: a Stop confirmed after
+    // the job posted it still suppresses it.
+    ctx.logCompletion = [this](const QString &line) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, line] {
+                if (!stopRequested.load(std::memory_order_relaxed))
+                    emit logMessage(line);
+            },
+            Qt::QueuedConnection);
+    };
+    return ctx;
+}
+
+QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> body)
+{
+    jobReport.reset();
+    QFuture<void> future = QtConcurrent::run(
+        QThreadPool::globalInstance(),
+        [ctx = jobContext(ui->progressBar), body = std::move(body)]() mutable { body(ctx); });
+    jobWatcher->setFuture(future);
+    return future;
+}
+
+QString MainWindow::completionText() const
+{
+    switch (jobMode) {
+    case FileErase:
+        return tr("🗂️ All selected files have been permanently erased.");
+    case VolumeWipe:
+        return tr("💽 The disk has been securely wiped and is now clean.");
+    case FreeSpaceWipe:
+        return tr("🧹 Free space has been securely wiped; no traces remain.");
+    default:
+        return tr("✅ Erasure operation completed.");
+    }
+}
+
+void MainWindow::returnToModePage()
+{
+    switch (jobMode) {
+    case FileErase:
+        ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
+        ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
+        break;
+    case VolumeWipe:
+        ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
+        on_btnRefreshDisks_clicked();
+        break;
+    case FreeSpaceWipe:
+        ui->stackedWidget->setCurrentWidget(ui->pageWipeFreeSpace);
+        loadFreeSpaceDiskList();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::completeJob()
+{
+    if (!stopRequested.load()) {
+        const int problems = jobReport.problemCount();
+        if (jobReport.endedByError() || problems > 0) {
+            // Never announce success for what was not erased; the log keeps
+            // the details for the next visit of the progress page.
+            QString text;
+            if (jobReport.endedByError())
+                text = tr("❌ The operation did not finish: %1").arg(jobReport.errorMessage());
+            if (problems > 0) {
+                if (!text.isEmpty())
+                    text += QStringLiteral("\n\n");
+                text += tr("⚠️ %n item(s) could not be securely erased:", nullptr, problems);
+                for (const QString &path : jobReport.problemSamples())
+                    text += QStringLiteral("\n") + path;
+                if (problems > jobReport.problemSamples().size())
+                    text += QStringLiteral("\n…");
+            }
+            QMessageBox::warning(this, tr("Finished with problems"), text, QMessageBox::Ok,
+                                 QMessageBox::NoButton);
+        } else if (QMessageBox::information(this, tr("Done"), completionText(), QMessageBox::Ok,
+                                            QMessageBox::NoButton) == QMessageBox::Ok) {
+            ui->textLog->clear();
+        }
+    }
+    ui->listWidget->clear();
+    listIndex.clear();
+    updateListPlaceholder();
+    ui->progressBar->setValue(0);
+    returnToModePage();
+    jobMode = None;
+    stopRequested = false;
+}
+
+void MainWindow::on_btnStop_clicked()
+{
+    const auto answer =
+        QMessageBox::question(this, tr("Confirm Stop"), tr("Are you sure you want to stop?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+    if (answer != QMessageBox::Yes)
+        return;
+    stopRequested = true;
+    QTimer::singleShot(100, this, &MainWindow::completeStoppedJob);
+}
+
+void MainWindow::completeStoppedJob()
+{
+    // The job polls the flag before every chunk, so this waits for one chunk
+    // at most; whatever the job's future holds is of no interest here.
+    jobWatcher->waitForFinished();
+    ui->progressBar->setValue(0);
+    ui->textLog->append(tr("⚠️ Erase stopped by user."));
+    returnToModePage();
+    jobMode = None;
+}
+
+void MainWindow::stopAndWaitForJob()
+{
+    if (jobWatcher && !jobWatcher->isFinished()) {
+        stopRequested = true;
+        jobWatcher->waitForFinished();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // A running job holds this window; let it reach its next stop point
+    // (and delete its fill file) before the window goes.
+    stopAndWaitForJob();
+    QMainWindow::closeEvent(event);
+}

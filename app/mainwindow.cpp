@@ -1,0 +1,264 @@
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "app/volumetable.h"
+#include "dialogs/confirmerasedialog.h"
+#include "dialogs/erasemethoddialog.h"
+#include "engine/erasemethods.h"
+#include "engine/jobs.h"
+#include "engine/overwrite.h"
+#include "engine/paths.h"
+#include "engine/platform.h"
+#include "engine/walk.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDirIterator>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+#include <optional>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+const QString MainWindow::supportAddress = QStringLiteral("https://velmora.org/support");
+const QString MainWindow::helpAddress = QStringLiteral("https://velmora.org/help");
+
+namespace {
+
+const char kWindowStyle[] = R"(QPushButton#btnHelp, QToolButton#btnMenu {
+    border: none;
+    background-color: transparent;
+    border-radius: 6px;
+    padding: 4px;
+}
+QPushButton#btnHelp {
+    image: url(:/icons/resources/help.png);
+}
+QToolButton#btnMenu {
+    image: url(:/icons/resources/menu.png);
+}
+QPushButton#btnHelp:hover {
+    background-color: #d0eaff;
+    image: url(:/icons/resources/help_hover.png);
+}
+QToolButton#btnMenu:hover {
+    background-color: #d0eaff;
+    image: url(:/icons/resources/menu_hover.png);
+}
+QToolButton#btnMenu::menu-indicator {
+    image: none;
+}
+)";
+
+const char kRadioStyle[] = R"(QRadioButton::indicator {
+    width: 10px;
+    height: 10px;
+    border-radius: 5px;
+    border: 1px solid #888;
+    background-color: #f5f5f5;
+}
+QRadioButton::indicator:checked {
+    background-color: #4CAF50;
+    border: 1px solid #4CAF50;
+}
+QRadioButton::indicator:hover {
+    border: 1px solid #1E88E5;
+}
+)";
+
+// The log names its font after the Windows emoji family; on Linux the
+// symbols come from the colour-emoji family the system has.
+void registerEmojiFont()
+{
+    QFont::insertSubstitutions(QStringLiteral("Segoe UI Emoji"),
+                               {QStringLiteral("Noto Color Emoji"), QStringLiteral("Twemoji"),
+                                QStringLiteral("Apple Color Emoji")});
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/resources/app_icon.png")));
+    setupHeader();
+
+    setAcceptDrops(true);
+    ui->listWidget->setAcceptDrops(true);
+
+    connect(this, &MainWindow::logMessage, ui->textLog, &QTextEdit::append, Qt::QueuedConnection);
+    registerEmojiFont();
+    ui->textLog->setFont(QFont(QStringLiteral("Segoe UI Emoji")));
+
+    setFixedSize(820, 560);
+
+    VolumeTable::configure(ui->tableDiskList);
+    VolumeTable::configure(ui->tableDiskList_2);
+    ui->tableDiskList->setMouseTracking(true);
+    auto *diskLayout = new QHBoxLayout(ui->pageWipeDisk);
+    diskLayout->setContentsMargins(0, 0, 0, 0);
+    diskLayout->setAlignment(Qt::AlignTop);
+    diskLayout->addWidget(ui->tableDiskList);
+    connect(ui->btnNextFromDiskList_2, &QPushButton::clicked, this,
+            &MainWindow::onNextFromFreeSpaceDiskList);
+
+    jobWatcher = new QFutureWatcher<void>(this);
+    connect(jobWatcher, &QFutureWatcher<void>::finished, this, [this] {
+        // Deliver what the job queued before the box opens over it.
+        QCoreApplication::processEvents();
+        QTimer::singleShot(100, this, &MainWindow::completeJob);
+    });
+
+    updateListPlaceholder(); // the list starts empty
+}
+
+MainWindow::~MainWindow()
+{
+    stopAndWaitForJob();
+    delete ui;
+}
+
+void MainWindow::setupHeader()
+{
+    btnHelp = new QPushButton(this);
+    btnHelp->setObjectName(QStringLiteral("btnHelp"));
+    btnHelp->setFixedSize(30, 30);
+    btnHelp->setText(QString());
+    btnMenu = new QToolButton(this);
+    btnMenu->setObjectName(QStringLiteral("btnMenu"));
+    btnMenu->setFixedSize(30, 30);
+    btnMenu->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    btnMenu->setPopupMode(QToolButton::InstantPopup);
+
+    auto *headerMenu = new QMenu(this);
+    headerMenu->addAction(tr("About"), this, &MainWindow::showAbout);
+    headerMenu->addAction(tr("Support"), this, &MainWindow::openSupportPage);
+    headerMenu->addAction(tr("Help"), this, &MainWindow::openOnlineHelp);
+    btnMenu->setMenu(headerMenu);
+
+    auto *headerBar = new QWidget(this);
+    headerBar->setFixedHeight(50);
+    auto *headerLayout = new QHBoxLayout(headerBar);
+    headerLayout->setContentsMargins(10, 5, 10, 5);
+    headerLayout->setSpacing(16);
+    headerLayout->addStretch();
+    headerLayout->addWidget(btnHelp);
+    headerLayout->addWidget(btnMenu);
+    connect(btnHelp, &QPushButton::clicked, this, &MainWindow::openOnlineHelp);
+
+    auto *rootWidget = new QWidget(this);
+    auto *rootLayout = new QVBoxLayout(rootWidget);
+    rootLayout->setContentsMargins(0, 0, 0, 0);
+    rootLayout->setSpacing(0);
+    rootLayout->addWidget(headerBar);
+    rootLayout->addWidget(ui->stackedWidget);
+    rootWidget->setStyleSheet(QStringLiteral("background-color: #eef6fc;"));
+    setCentralWidget(rootWidget); // discards the form's own central widget
+
+    setStyleSheet(QLatin1String(kWindowStyle) + QLatin1String(kRadioStyle));
+}
+
+// ---------------------------------------------------------------- navigation
+
+void MainWindow::on_btnEraseFileFolder_clicked()
+{
+    jobMode = FileErase;
+    ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
+    ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
+}
+
+void MainWindow::on_btnWipeDisk_clicked()
+{
+    jobMode = VolumeWipe;
+    ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
+    on_btnRefreshDisks_clicked();
+}
+
+void MainWindow::on_btnWipeFreeSpace_clicked()
+{
+    jobMode = FreeSpaceWipe;
+    ui->stackedWidget->setCurrentWidget(ui->pageWipeFreeSpace);
+    loadFreeSpaceDiskList();
+}
+
+void MainWindow::on_btnBackToHome_fromAdd_clicked()
+{
+    ui->stackedWidget->setCurrentWidget(ui->pageHome);
+}
+
+void MainWindow::on_btnBackFromDisk_clicked()
+{
+    ui->stackedWidget->setCurrentWidget(ui->pageHome);
+}
+
+void MainWindow::on_btnBackFromDisk_2_clicked()
+{
+    ui->stackedWidget->setCurrentWidget(ui->pageHome);
+}
+
+// ------------------------------------------------------- header and links
+
+void MainWindow::showAbout()
+{
+    QMessageBox::about(this, tr("About"),
+                       tr("Velmora v4.9.1\n"
+                          "\n"
+                          "This software helps you securely erase files, disks, and free space.\n"
+                          "\n"
+                          "Copyright © 2026 The Velmora developers"));
+}
+
+void MainWindow::openSupportPage()
+{
+    QDesktopServices::openUrl(QUrl(supportAddress, QUrl::TolerantMode));
+}
+
+void MainWindow::openOnlineHelp()
+{
+    QDesktopServices::openUrl(QUrl(helpAddress, QUrl::TolerantMode));
+}
+
+// ------------------------------------------------------------ volume tables
+
+void MainWindow::on_btnRefreshDisks_clicked()
+{
+    VolumeTable::fill(ui->tableDiskList, diskButtonGroup, this, false);
+}
+
+void MainWindow::loadFreeSpaceDiskList()
+{
+    VolumeTable::fill(ui->tableDiskList_2, freeSpaceButtonGroup, this, true);
+}
+
+void MainWindow::on_btnRefreshDisks_2_clicked()
+{
+    loadFreeSpaceDiskList();
+}
+
+// ------------------------------------------------------------- engine calls
+
+bool MainWindow::secureOverwriteFile(const QString &path, const QString &method, QProgressBar *bar)
+{
+    velmora::JobContext ctx = jobContext(bar);
+    return velmora::overwriteSucceeded(velmora::overwriteFile(velmora::toFsPath(path), method, ctx));
+}
+
+void MainWindow::cleanUpFolders(const std::vector<fs::path> &folders)
+{
+    velmora::JobContext ctx = jobContext(ui->progressBar);
+    velmora::cleanUpFolders(folders, ctx);
+}

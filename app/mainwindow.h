@@ -1,0 +1,128 @@
+#pragma once
+
+#include "engine/jobcontext.h"
+
+#include <QFuture>
+#include <QFutureWatcher>
+#include <QMainWindow>
+#include <QSet>
+#include <QString>
+
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QButtonGroup;
+class QMenu;
+class QMessageBox;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QToolButton;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The application's one window: the home page with its three cards, the file
+// list, the two volume pages and the progress page, and the state of the one
+// erase job that may run at a time.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+    Q_PROPERTY(int jobMode READ currentJobMode)
+
+public:
+    enum JobMode { None = 0, FileErase = 1, VolumeWipe = 2, FreeSpaceWipe = 3 };
+
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    int currentJobMode() const { return jobMode; }
+
+    // Overwrites one file in place for `method`, posting the job percentage to
+    // `bar`; true when every pass reached the disk (or the file was empty and
+    // has been deleted).
+    bool secureOverwriteFile(const QString &path, const QString &method, QProgressBar *bar);
+    // Removes shortcut files and then empty folders, deepest first.
+    void cleanUpFolders(const std::vector<std::filesystem::path> &folders);
+
+    static const QString supportAddress;
+    static const QString helpAddress;
+
+signals:
+    void logMessage(QString message);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void on_btnAddFiles_clicked();
+    void on_btnAddFolder_clicked();
+    void on_btnNextFromAdd_clicked();
+    void on_btnEraseFileFolder_clicked();
+    void on_btnWipeDisk_clicked();
+    void on_btnWipeFreeSpace_clicked();
+    void on_btnRefreshDisks_clicked();
+    void on_btnBackToHome_fromAdd_clicked();
+    void on_btnBackFromDisk_clicked();
+    void on_btnNextFromDiskList_clicked();
+    void on_btnClearAll_clicked();
+    void on_btnStop_clicked();
+    void showAbout();
+    void loadFreeSpaceDiskList();
+    void onNextFromFreeSpaceDiskList();
+    void on_btnRefreshDisks_2_clicked();
+    void on_btnBackFromDisk_2_clicked();
+
+    void openSupportPage();
+    void openOnlineHelp();
+    void updateListPlaceholder();
+    void completeJob();
+    void completeStoppedJob();
+
+private:
+    void setupHeader();
+    void startErase(const QString &method);
+    void startWipeFreeSpace(const QString &root, const QString &method);
+
+    // File list
+    QMessageBox *showWaitBox(const QString &title);
+    void appendPaths(const QStringList &paths);
+    void appendFolder(const QString &folder);
+    const QSet<QString> &listedPaths();
+
+    // Workflows and job control
+    void warn(const QString &title, const QString &text);
+    std::optional<QString> askForMethod();
+    bool askForConfirmation();
+    void showProgressPage(const QString &method);
+    void resetJobCounters(qint64 total);
+    velmora::JobContext jobContext(QProgressBar *bar);
+    QFuture<void> launchJob(std::function<void(velmora::JobContext &)> body);
+    void returnToModePage();
+    QString completionText() const;
+    void stopAndWaitForJob();
+
+    Ui::MainWindow *ui;
+    QButtonGroup *freeSpaceButtonGroup = nullptr;
+    QFutureWatcher<void> *jobWatcher = nullptr;
+    QFuture<void> jobFuture;
+    QButtonGroup *diskButtonGroup = nullptr;
+    QPushButton *btnHelp = nullptr;
+    QToolButton *btnMenu = nullptr;
+    QString eraseMethod;
+    std::atomic_bool stopRequested{false};
+    qint64 totalChunks = 0;
+    qint64 processedChunks = 0;
+    int jobMode = None;
+
+    velmora::JobReport jobReport;
+    // The texts of the file list, for duplicate checks that do not grow with
+    // the square of the list.
+    QSet<QString> listIndex;
+};

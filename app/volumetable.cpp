@@ -1,0 +1,108 @@
+#include "app/volumetable.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QStorageInfo>
+#include <QTableWidget>
+
+namespace VolumeTable {
+
+namespace {
+
+QString wholeGigabytes(qint64 bytes)
+{
+    return QString::number(bytes / 1073741824) + QStringLiteral(" GB");
+}
+
+QRadioButton *radioOf(const QTableWidget *table, int row)
+{
+    QWidget *cell = table->cellWidget(row, 0);
+    return cell ? cell->findChild<QRadioButton *>() : nullptr;
+}
+
+} // namespace
+
+void configure(QTableWidget *table)
+{
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    table->setFixedHeight(350);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->setVisible(false);
+}
+
+void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writableOnly)
+{
+    table->clear();
+    table->setRowCount(0);
+    table->setColumnCount(5);
+    table->setHorizontalHeaderLabels({QObject::tr("Select"), QObject::tr("Mount point"),
+                                      QObject::tr("Capacity"), QObject::tr("Available space"),
+                                      QObject::tr("File system")});
+    delete group;
+    group = new QButtonGroup(owner);
+    group->setExclusive(true);
+
+    const auto volumes = QStorageInfo::mountedVolumes();
+    for (const QStorageInfo &volume : volumes) {
+        if (!volume.isValid() || !volume.isReady() || (writableOnly && volume.isReadOnly()))
+            continue;
+        const int row = table->rowCount();
+        table->insertRow(row);
+
+        auto *radio = new QRadioButton;
+        group->addButton(radio);
+        auto *cell = new QWidget;
+        auto *layout = new QHBoxLayout(cell);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setAlignment(Qt::AlignCenter);
+        layout->addWidget(radio);
+        table->setCellWidget(row, 0, cell);
+        QObject::connect(radio, &QRadioButton::toggled, owner, [table, row](bool checked) {
+            if (!checked)
+                return;
+            table->clearSelection();
+            table->selectRow(row);
+        });
+
+        table->setItem(row, 1, new QTableWidgetItem(volume.rootPath()));
+        table->setItem(row, 2, new QTableWidgetItem(wholeGigabytes(volume.bytesTotal())));
+        table->setItem(row, 3, new QTableWidgetItem(wholeGigabytes(volume.bytesAvailable())));
+        table->setItem(row, 4,
+                       new QTableWidgetItem(QString::fromUtf8(volume.fileSystemType())));
+    }
+    for (int row = 0; row < table->rowCount(); ++row)
+        table->setRowHeight(row, 40);
+}
+
+int chosenRow(const QTableWidget *table)
+{
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QRadioButton *radio = radioOf(table, row);
+        if (radio && radio->isChecked())
+            return row;
+    }
+    return -1;
+}
+
+QString chosenMountPoint(const QTableWidget *table)
+{
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QRadioButton *radio = radioOf(table, row);
+        if (radio && radio->isChecked() && table->item(row, 1))
+            return table->item(row, 1)->text();
+    }
+    return QString();
+}
+
+QString mountPoint(const QTableWidget *table, int row)
+{
+    const QTableWidgetItem *item = row >= 0 ? table->item(row, 1) : nullptr;
+    return item ? item->text() : QString();
+}
+
+} // namespace VolumeTable

@@ -1,0 +1,242 @@
+// The three erase workflows: from Next to a running job.
+
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "app/volumetable.h"
+#include "dialogs/confirmerasedialog.h"
+#include "dialogs/erasemethoddialog.h"
+#include "engine/erasemethods.h"
+#include "engine/jobs.h"
+#include "engine/paths.h"
+#include "engine/platform.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isExistingDirectory(const fs::path &path)
+{
+    std::error_code ec;
+    return fs::exists(path, ec) && !ec && fs::is_directory(path, ec) && !ec;
+}
+
+// True when `mountPoint` is the volume the running system lives on.
+bool holdsRunningSystem(const QString &mountPoint)
+{
+    const auto systemDevice = velmora::platform::deviceId("/");
+    return systemDevice && velmora::platform::deviceId(velmora::toFsPath(mountPoint)) == systemDevice;
+}
+
+} // namespace
+
+void MainWindow::warn(const QString &title, const QString &text)
+{
+    QMessageBox::warning(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+std::optional<QString> MainWindow::askForMethod()
+{
+    EraseMethodDialog dialog(this);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    dialog.adjustSize();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedMethod();
+}
+
+bool MainWindow::askForConfirmation()
+{
+    ConfirmEraseDialog dialog(this);
+    const int result = dialog.exec();
+    return ConfirmEraseDialog::confirmed(result, dialog);
+}
+
+void MainWindow::showProgressPage(const QString &method)
+{
+    ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
+    ui->stackedWidget_2->setCurrentWidget(ui->pageProgress);
+    emit logMessage(tr("Selected method: %1").arg(method));
+}
+
+void MainWindow::resetJobCounters(qint64 total)
+{
+    totalChunks = total;
+    processedChunks = 0;
+    stopRequested = false;
+}
+
+// ------------------------------------------------------------- erase files
+
+void MainWindow::on_btnNextFromAdd_clicked()
+{
+    if (ui->listWidget->count() == 0) {
+        warn(tr("No Files"), tr("Please add at least one file."));
+        return;
+    }
+    const std::optional<QString> method = askForMethod();
+    if (!method)
+        return;
+    if (method->isEmpty()) {
+        warn(tr("Error"), tr("Please select erasure method!"));
+        return;
+    }
+    if (!askForConfirmation()) {
+        warn(tr("Cancelled"), tr("The erase operation has been canceled。"));
+        ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
+        ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
+        return;
+    }
+
+    jobMode = FileErase;
+    showProgressPage(*method);
+    eraseMethod = *method;
+
+    QStringList files;
+    QSet<QString> folders;
+    for (int i = 0; i < ui->listWidget->count(); ++i) {
+        const QString path = ui->listWidget->item(i)->text();
+        const QFileInfo info(path);
+        if (!info.exists())
+            continue;
+        if (info.isFile())
+            files.append(path);
+        else if (info.isDir())
+            folders.insert(path);
+    }
+
+    const int passes = passCountForMethod(*method);
+    qint64 total = 0;
+    for (const QString &path : files) {
+        std::error_code ec;
+        const auto size = fs::file_size(velmora::toFsPath(path), ec);
+        if (!ec)
+            total += velmora::chunksForSize(qint64(size)) * passes;
+    }
+    resetJobCounters(total);
+
+    jobFuture = launchJob([files, folders, method = eraseMethod](velmora::JobContext &ctx) {
+        velmora::runFileEraseJob(files, folders, method, ctx);
+    });
+}
+
+// --------------------------------------------------------- wipe a volume
+
+void MainWindow::on_btnNextFromDiskList_clicked()
+{
+    jobMode = VolumeWipe;
+    const int row = VolumeTable::chosenRow(ui->tableDiskList);
+    if (row < 0) {
+        warn(tr("No disk selected"), tr("Please select a disk and click Next!"));
+        return;
+    }
+    if (holdsRunningSystem(VolumeTable::mountPoint(ui->tableDiskList, row))) {
+        warn(tr("Error"), tr("This disk holds the running system and cannot be wiped."));
+        return;
+    }
+    const std::optional<QString> method = askForMethod();
+    if (!method)
+        return;
+    if (method->isEmpty()) {
+        warn(tr("Error"), tr("Please select an erase method first!"));
+        return;
+    }
+    if (!askForConfirmation()) {
+        warn(tr("Cancelled"), tr("Erase operation canceled。"));
+        ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
+        return;
+    }
+    showProgressPage(*method);
+    startErase(*method);
+}
+
+void MainWindow::startErase(const QString &method)
+{
+    const QString mountPoint = VolumeTable::chosenMountPoint(ui->tableDiskList);
+    if (mountPoint.isEmpty()) {
+        warn(tr("Error"), tr("No disk selected!"));
+        return;
+    }
+    const fs::path root = velmora::toFsPath(mountPoint);
+    if (!isExistingDirectory(root)) {
+        warn(tr("Error"), tr("The selected disk path is invalid!"));
+        return;
+    }
+    if (holdsRunningSystem(mountPoint)) {
+        warn(tr("Error"), tr("This disk holds the running system and cannot be wiped."));
+        return;
+    }
+    std::error_code ec;
+    const fs::space_info space = fs::space(root, ec);
+    if (ec || space.capacity == 0) {
+        warn(tr("Error"), tr("Unable to obtain disk capacity!"));
+        return;
+    }
+
+    emit logMessage(tr("🧹 Erasing disk, please wait..."));
+    const int passes = passCountForMethod(method);
+    const quint64 capacity = space.capacity;
+    resetJobCounters(qint64(capacity / quint64(velmora::kChunkSize)) * passes);
+    ui->progressBar->setValue(0);
+    launchJob([mountPoint, method, passes, capacity](velmora::JobContext &ctx) {
+        velmora::runVolumeWipeJob(mountPoint, method, passes, capacity, ctx);
+    });
+}
+
+// ------------------------------------------------------ wipe free space
+
+void MainWindow::onNextFromFreeSpaceDiskList()
+{
+    jobMode = FreeSpaceWipe;
+    const int row = VolumeTable::chosenRow(ui->tableDiskList_2);
+    if (row < 0) {
+        warn(tr("No disk selected"), tr("Please select a disk and click Next!"));
+        return;
+    }
+    const QString root = VolumeTable::mountPoint(ui->tableDiskList_2, row);
+    const std::optional<QString> method = askForMethod();
+    if (!method)
+        return;
+    if (method->isEmpty()) {
+        warn(tr("Error"), tr("Please select an erasure method first!"));
+        return;
+    }
+    if (!askForConfirmation()) {
+        warn(tr("Canceled"), tr("The erase operation was canceled."));
+        return;
+    }
+    showProgressPage(*method);
+    startWipeFreeSpace(root, *method);
+}
+
+void MainWindow::startWipeFreeSpace(const QString &root, const QString &method)
+{
+    const fs::path path = velmora::toFsPath(root);
+    if (root.isEmpty() || !isExistingDirectory(path)) {
+        warn(tr("Error"), tr("The selected disk path is invalid!"));
+        return;
+    }
+    std::error_code ec;
+    const fs::space_info space = fs::space(path, ec);
+    if (ec || space.available == 0) {
+        warn(tr("Error"), tr("Unable to get free space!"));
+        return;
+    }
+
+    emit logMessage(tr("🧹 Erasing free space, please wait..."));
+    const int passes = passCountForMethod(method);
+    const quint64 available = space.available;
+    resetJobCounters(qint64(available / quint64(velmora::kChunkSize)) * passes);
+    ui->progressBar->setValue(0);
+    launchJob([root, passes, available](velmora::JobContext &ctx) {
+        velmora::runFreeSpaceWipeJob(root, passes, available, ctx);
+    });
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+namespace Ui {
+class ConfirmEraseDialog;
+}
+
+// The last gate before anything is destroyed: the user types the word Erase.
+// OK and Cancel only accept and reject; the caller compares typedText().
+class ConfirmEraseDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ConfirmEraseDialog(QWidget *parent = nullptr);
+    ~ConfirmEraseDialog() override;
+
+    // The typed text with white space at both ends removed.
+    QString typedText() const;
+
+    // True when `dialog` was accepted with exactly "Erase" typed.
+    static bool confirmed(int result, const ConfirmEraseDialog &dialog);
+
+private:
+    Ui::ConfirmEraseDialog *ui;
+};

@@ -1,0 +1,53 @@
+#include "dialogs/erasemethoddialog.h"
+#include "ui_erasemethoddialog.h"
+
+#include "engine/erasemethods.h"
+
+#include <QButtonGroup>
+#include <QDebug>
+#include <QMessageBox>
+
+EraseMethodDialog::EraseMethodDialog(QWidget *parent)
+    : QDialog(parent), ui(new Ui::EraseMethodDialog)
+{
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    setWindowTitle(tr("Select Erase Method"));
+
+    methodGroup = new QButtonGroup(this);
+    methodGroup->setExclusive(true);
+    for (QRadioButton *radio :
+         {ui->radioDoD, ui->radioNIST, ui->radioGutmann, ui->radioBritish, ui->radioGerman})
+        methodGroup->addButton(radio);
+}
+
+EraseMethodDialog::~EraseMethodDialog()
+{
+    qDebug() << "EraseMethodDialog destroyed";
+    delete ui;
+}
+
+QString EraseMethodDialog::selectedMethod() const
+{
+    // The labels are only shown; what the engine receives is the display name.
+    const std::pair<const QRadioButton *, const QString &> choices[] = {
+        {ui->radioDoD, velmora::kMethodDoD},         {ui->radioNIST, velmora::kMethodNist},
+        {ui->radioGutmann, velmora::kMethodGutmann}, {ui->radioBritish, velmora::kMethodBritish},
+        {ui->radioGerman, velmora::kMethodGerman},
+    };
+    for (const auto &[radio, name] : choices) {
+        if (radio->isChecked())
+            return name;
+    }
+    return QString();
+}
+
+void EraseMethodDialog::on_btnStart_clicked()
+{
+    if (!selectedMethod().isEmpty()) {
+        accept();
+        return;
+    }
+    QMessageBox::warning(this, tr("Warning"), tr("Please select a method."), QMessageBox::Ok,
+                         QMessageBox::NoButton);
+}

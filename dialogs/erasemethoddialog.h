@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QButtonGroup;
+
+namespace Ui {
+class EraseMethodDialog;
+}
+
+// Lets the user pick one of the five erase methods. Nothing is checked when
+// it opens; Start accepts only with a method chosen. The caller reads the
+// method's display name with selectedMethod() after exec() returned Accepted.
+class EraseMethodDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit EraseMethodDialog(QWidget *parent = nullptr);
+    ~EraseMethodDialog() override;
+
+    QString selectedMethod() const;
+
+private slots:
+    void on_btnStart_clicked();
+
+private:
+    Ui::EraseMethodDialog *ui;
+    QButtonGroup *methodGroup;
+};

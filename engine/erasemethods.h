@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+// The five erase methods travel through the application as their display
+// names; the pass count is always derived from the name with
+// passCountForMethod, never stored.
+namespace velmora {
+
+inline const QString kMethodNist = QStringLiteral("NIST 800-88 (1 pass random)");
+inline const QString kMethodDoD = QStringLiteral("DoD 5220.22-M (3 passes)");
+inline const QString kMethodBritish = QStringLiteral("British HMG IS5 (2 passes)");
+inline const QString kMethodGerman = QStringLiteral("German VSITR (7 passes)");
+inline const QString kMethodGutmann = QStringLiteral("Gutmann 35-pass");
+
+// One chunk is one write of at most 1 MiB; it is the unit of progress.
+constexpr qint64 kChunkSize = 1024 * 1024;
+
+// Writeback of a large file or fill is started every this many chunks.
+constexpr qint64 kWritebackChunks = 32;
+
+QStringList methodDisplayNames();
+
+// Number of chunks that cover `bytes` bytes (the last chunk may be short).
+constexpr qint64 chunksForSize(qint64 bytes)
+{
+    return bytes <= 0 ? 0 : (bytes + kChunkSize - 1) / kChunkSize;
+}
+
+} // namespace velmora
+
+// Pass count for a method display name: a case-sensitive prefix test on
+// "DoD", "Gutmann", "British", "German" in that order; anything else,
+// the empty string included, gets one pass.
+int passCountForMethod(const QString &method);

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+
+namespace velmora {
+
+// What a job found that the user must not mistake for success: items that
+// were not securely erased, and whether the job was ended by an error.
+// Written by the job thread, read by the GUI once the job has returned.
+class JobReport
+{
+public:
+    void reset();
+    void addProblem(const QString &path);
+    void setError(const QString &message);
+
+    int problemCount() const;
+    QStringList problemSamples() const; // the first few paths, for a message box
+    bool endedByError() const;
+    QString errorMessage() const;
+
+private:
+    static constexpr int kMaxSamples = 8;
+    mutable std::mutex mutex;
+    int problems = 0;
+    QStringList samples;
+    bool error = false;
+    QString errorText;
+};
+
+// Everything a job needs from whoever runs it. The window hands in its stop
+// flag, its chunk counters and three sinks; tests and the benchmark hand in
+// their own. Every sink may be called from the job's thread and must not block
+// for long.
+struct JobContext {
+    const std::atomic_bool *stopRequested = nullptr;
+    const qint64 *totalChunks = nullptr;
+    qint64 *processedChunks = nullptr;
+
+    // One log line, in order.
+    std::function<void(const QString &)> log;
+    // A job percentage for the progress bar.
+    std::function<void(int)> postProgress;
+    // The job's closing line; the window shows it only if no stop was
+    // requested by the time it reaches the GUI thread. Without this sink the
+    // line goes to `log` when the job is not stopped.
+    std::function<void(const QString &)> logCompletion;
+
+    JobReport *report = nullptr;
+
+    bool stopped() const
+    {
+        return stopRequested && stopRequested->load(std::memory_order_relaxed);
+    }
+
+    // Counts `count` chunks as processed and posts the job percentage
+    // (truncated processed / total * 100); nothing is posted while the total
+    // is 0.
+    void chunksProcessed(qint64 count = 1);
+
+    void emitLog(const QString &line) const;
+    void emitCompletion(const QString &line) const;
+    void emitProgress(int percent) const;
+    void problem(const QString &path) const;
+};
+
+} // namespace velmora

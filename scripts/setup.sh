@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Velmora needs on Debian 12,
+# but only what is missing. Safe to run again.
+set -euo pipefail
+
+packages=(
+    cmake g++ ninja-build          # build tools
+    qt6-base-dev qt6-base-dev-tools libgl-dev  # Qt 6 Widgets, Concurrent, Test, uic/moc/rcc
+    fonts-noto-color-emoji         # draws the log's symbols
+    dosfstools e2fsprogs util-linux  # small test volumes (mkfs, mount, losetup)
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
