@@ -1,0 +1,86 @@
+#pragma once
+
+// Answers modal message boxes and dialogs from a test. Each call arms a poll
+// that waits for the next modal widget of the given type, acts on it once and
+// reports what it saw; the test goes on meanwhile (a modal exec() keeps
+// running the event loop, so the poll fires inside it).
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace modal {
+
+struct Seen {
+    bool answered = false;
+    QString title;
+    QString text;
+};
+using SeenPtr = std::shared_ptr<Seen>;
+
+// Calls `act` with the first visible modal widget of type T for which it
+// returns true; gives up after `timeoutMs`.
+template <typename T>
+SeenPtr when(std::function<bool(T *, Seen &)> act, int timeoutMs = 20000)
+{
+    auto seen = std::make_shared<Seen>();
+    auto *timer = new QTimer(qApp);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, timer, [=] {
+        if (clock->elapsed() > timeoutMs) {
+            timer->deleteLater();
+            timer->stop();
+            return;
+        }
+        T *widget = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!widget || !widget->isVisible() || !act(widget, *seen))
+            return;
+        seen->answered = true;
+        timer->stop();
+        timer->deleteLater();
+    });
+    timer->start(5);
+    return seen;
+}
+
+// Answers the next message box that has buttons (the wait box has none) by
+// pressing `button`, recording its title and text.
+inline SeenPtr answerBox(QMessageBox::StandardButton button = QMessageBox::Ok,
+                         int timeoutMs = 20000)
+{
+    return when<QMessageBox>(
+        [button](QMessageBox *box, Seen &seen) {
+            if (box->buttons().isEmpty())
+                return false;
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            QAbstractButton *b = box->button(button);
+            if (!b)
+                return false;
+            b->click();
+            return true;
+        },
+        timeoutMs);
+}
+
+// Closes any modal widget left open by a failed test.
+inline void closeLeftovers()
+{
+    for (int i = 0; i < 10; ++i) {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        w->close();
+        QApplication::processEvents();
+    }
+}
+
+} // namespace modal

@@ -1,0 +1,205 @@
+#pragma once
+
+// Small helpers shared by the tests: files with known contents, a recording
+// job context, and real volumes (loop-mounted images or tmpfs) where the
+// machine allows it.
+
+#include "engine/jobcontext.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <unistd.h>
+
+namespace testsupport {
+
+// Text planted in files so that its absence can be checked afterwards.
+inline QByteArray plantText()
+{
+    return QByteArrayLiteral("VELMORA-PLANTED-SECRET-7f3a9c");
+}
+
+// `size` bytes of the planted text repeated.
+inline QByteArray plantedBytes(qint64 size)
+{
+    QByteArray data;
+    data.reserve(size);
+    while (data.size() < size)
+        data.append(plantText());
+    data.truncate(size);
+    return data;
+}
+
+inline bool writeFile(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    const bool ok = f.write(data) == data.size();
+    f.close();
+    return ok;
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A job context that records what the job reports.
+struct Recorder {
+    std::atomic_bool stop{false};
+    qint64 total = 0;
+    qint64 processed = 0;
+    std::mutex mutex;
+    QStringList lines;
+    QList<int> progress;
+    velmora::JobReport report;
+    // Called after each posted percentage, on the job's thread.
+    std::function<void(Recorder &)> onProgress;
+    std::function<void(Recorder &, const QString &)> onLog;
+
+    velmora::JobContext context()
+    {
+        velmora::JobContext ctx;
+        ctx.stopRequested = &stop;
+        ctx.totalChunks = &total;
+        ctx.processedChunks = &processed;
+        ctx.report = &report;
+        ctx.log = [this](const QString &line) {
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                lines.append(line);
+            }
+            if (onLog)
+                onLog(*this, line);
+        };
+        ctx.postProgress = [this](int percent) {
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                progress.append(percent);
+            }
+            if (onProgress)
+                onProgress(*this);
+        };
+        return ctx;
+    }
+};
+
+inline bool isRoot()
+{
+    return ::geteuid() == 0;
+}
+
+inline int run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000))
+        return -1;
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+// A small real volume mounted for one test: an image file formatted with
+// `fsType` ("ext4", "vfat") or a tmpfs, unmounted when the object goes.
+class Volume
+{
+public:
+    // Empty `error()` means the volume is mounted at `path()`.
+    Volume(const QString &fsType, qint64 sizeBytes, const QStringList &mountOptions = {})
+        : type(fsType)
+    {
+        if (!isRoot()) {
+            why = QStringLiteral("needs root to mount a test volume");
+            return;
+        }
+        mountPoint = dir.filePath(QStringLiteral("mnt"));
+        QDir().mkpath(mountPoint);
+        QStringList opts = mountOptions;
+        if (fsType == QLatin1String("tmpfs")) {
+            opts << QStringLiteral("size=%1").arg(sizeBytes);
+            if (run(QStringLiteral("mount"), {"-t", "tmpfs", "-o", opts.join(','), "tmpfs",
+                                              mountPoint}) != 0) {
+                why = QStringLiteral("cannot mount tmpfs here");
+                return;
+            }
+            mounted = true;
+            return;
+        }
+        image = dir.filePath(QStringLiteral("volume.img"));
+        {
+            QFile f(image);
+            if (!f.open(QIODevice::WriteOnly) || !f.resize(sizeBytes)) {
+                why = QStringLiteral("cannot create the image file");
+                return;
+            }
+        }
+        const QStringList mkfsArgs = fsType == QLatin1String("ext4")
+                                         ? QStringList{"-q", "-F", "-m", "0", image}
+                                         : QStringList{image};
+        if (run(QStringLiteral("mkfs.") + fsType, mkfsArgs) != 0) {
+            why = QStringLiteral("mkfs.%1 is not available").arg(fsType);
+            return;
+        }
+        opts.prepend(QStringLiteral("loop"));
+        if (run(QStringLiteral("mount"), {"-o", opts.join(','), image, mountPoint}) != 0) {
+            why = QStringLiteral("loop devices cannot be mounted here");
+            return;
+        }
+        mounted = true;
+    }
+    ~Volume() { unmount(); }
+
+    QString error() const { return why; }
+    QString path() const { return mountPoint; }
+    QString imagePath() const { return image; }
+
+    bool unmount()
+    {
+        if (!mounted)
+            return true;
+        ::sync();
+        mounted = run(QStringLiteral("umount"), {mountPoint}) != 0;
+        return !mounted;
+    }
+
+    // True when the raw image (unmounted) still holds `needle` anywhere.
+    bool imageContains(const QByteArray &needle) const
+    {
+        QFile f(image);
+        if (!f.open(QIODevice::ReadOnly))
+            return false;
+        const qint64 block = 8 * 1024 * 1024;
+        QByteArray carry;
+        while (!f.atEnd()) {
+            const QByteArray data = carry + f.read(block);
+            if (data.contains(needle))
+                return true;
+            carry = data.right(needle.size() - 1);
+        }
+        return false;
+    }
+
+private:
+    QTemporaryDir dir;
+    QString type;
+    QString mountPoint;
+    QString image;
+    QString why;
+    bool mounted = false;
+};
+
+} // namespace testsupport
+
+#define VOLUME_OR_SKIP(var, ...)                                                                   \
+    testsupport::Volume var(__VA_ARGS__);                                                          \
+    if (!var.error().isEmpty())                                                                    \
+        QSKIP(qPrintable(var.error()));
