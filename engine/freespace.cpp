@@ -3,8 +3,10 @@
 #include "engine/erasemethods.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
+#include "engine/randomchunks.h"
 
 #include <QDebug>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <filesystem>
@@ -62,7 +64,7 @@ public:
         return true;
     }
 
-    WriteStatus write(const char *data, std::size_t length)
+    WriteStatus write(const char *data, std::size_t length, qint64 *written)
     {
         if (++chunksSinceWriteback == kWritebackChunks) {
             chunksSinceWriteback = 0;
@@ -71,6 +73,7 @@ public:
         while (length > 0) {
             int error = 0;
             const std::size_t n = platform::writeAll(fd, data, length, -1, &error);
+            *written += qint64(n);
             data += n;
             length -= n;
             if (length == 0)
@@ -123,9 +126,13 @@ private:
 bool fillFreeSpace(const QString &root, const QString &fileName, int passes, quint64 byteBound,
                    const QString &failureLine, JobContext &ctx)
 {
-    std::mt19937 engine(std::random_device{}());
-    std::vector<quint32> buffer(std::size_t(kChunkSize / sizeof(quint32)));
-    const auto *bytes = reinterpret_cast<const char *>(buffer.data());
+    // One Mersenne Twister per fill (QRandomGenerator with a seed is the
+    // standard 32-bit MT19937), seeded once from the system's random device
+    // and never reseeded; it draws ahead on a helper thread while the
+    // previous chunk is written.
+    QRandomGenerator engine(std::random_device{}());
+    RandomChunks random(
+        [&engine](quint32 *words, qsizetype count) { engine.fillRange(words, count); }, true);
 
     const qint64 plannedChunks = qint64(byteBound / quint64(kChunkSize));
     // A bound that covers what the volume has available asks for the whole
@@ -153,9 +160,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         for (qint64 chunk = 0; chunk < chunkLimit; ++chunk) {
             if (ctx.stopped())
                 return true; // the pass object deletes the fill files
-            for (quint32 &word : buffer)
-                word = engine();
-            const WriteStatus status = fill.write(bytes, std::size_t(kChunkSize));
+            const WriteStatus status =
+                fill.write(random.next(kChunkSize), std::size_t(kChunkSize), &ctx.bytesWritten);
             if (status == WriteStatus::Failed) {
                 ctx.emitLog(failureLine);
                 return false;

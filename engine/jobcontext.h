@@ -54,6 +54,9 @@ struct JobContext {
 
     JobReport *report = nullptr;
 
+    // Bytes of random data written so far (for the benchmark).
+    qint64 bytesWritten = 0;
+
     bool stopped() const
     {
         return stopRequested && stopRequested->load(std::memory_order_relaxed);

@@ -3,13 +3,13 @@
 #include "engine/erasemethods.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
+#include "engine/randomchunks.h"
 
 #include <QDebug>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <system_error>
-#include <vector>
 
 namespace velmora {
 
@@ -57,10 +57,14 @@ OverwriteResult overwriteFile(const std::filesystem::path &path, const QString &
 
     const int passes = passCountForMethod(method);
     const qint64 chunks = chunksForSize(size);
-    // Whole 32-bit words, so the generator fills the chunk in one call and
-    // every byte of every draw is used.
-    std::vector<quint32> buffer(std::size_t(kChunkSize / sizeof(quint32)));
-    auto *bytes = reinterpret_cast<const char *>(buffer.data());
+    // Whole 32-bit words, so the generator fills a chunk in one call and
+    // every byte of every draw is used. Large files draw ahead on a helper
+    // thread while the previous chunk is written.
+    RandomChunks random(
+        [](quint32 *words, qsizetype count) {
+            QRandomGenerator::global()->fillRange(words, count);
+        },
+        size >= 4 * kChunkSize);
 
     for (int pass = 0; pass < passes; ++pass) {
         if (ctx.stopped())
@@ -70,14 +74,14 @@ OverwriteResult overwriteFile(const std::filesystem::path &path, const QString &
                 return OverwriteResult::Stopped;
             const qint64 offset = c * kChunkSize;
             const qint64 length = qMin(kChunkSize, size - offset);
-            const qsizetype words = qsizetype((length + 3) / 4);
-            QRandomGenerator::global()->fillRange(buffer.data(), words);
+            const char *bytes = random.next(length);
             const std::size_t written =
                 platform::writeAll(file.get(), bytes, std::size_t(length), offset, &error);
             if (written != std::size_t(length)) {
                 qDebug() << "Write failed:" << shown << platform::errorText(error);
                 return OverwriteResult::Failed;
             }
+            ctx.bytesWritten += length;
             ctx.chunksProcessed();
             if ((c + 1) % kWritebackChunks == 0)
                 platform::startWriteback(file.get(), offset + length - kWritebackChunks * kChunkSize,
