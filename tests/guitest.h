@@ -1,0 +1,53 @@
+#pragma once
+
+// Shared by the GUI tests: a fresh MainWindow per test and lookups by object
+// name, the way a user's view of the window is addressed.
+
+#include "app/mainwindow.h"
+#include "modalhelper.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+#include <memory>
+
+class WindowFixture
+{
+public:
+    std::unique_ptr<MainWindow> window;
+
+    void open()
+    {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void close()
+    {
+        modal::closeLeftovers();
+        window.reset();
+    }
+
+    template <typename T = QWidget>
+    T *get(const char *name) const
+    {
+        T *w = window->findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("no widget named %s", name);
+        return w;
+    }
+    void click(const char *name) const { QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton); }
+    QString outerPage() const { return get<QStackedWidget>("stackedWidget")->currentWidget()->objectName(); }
+    QString innerPage() const { return get<QStackedWidget>("stackedWidget_2")->currentWidget()->objectName(); }
+    int jobMode() const { return window->property("jobMode").toInt(); }
+    QStringList listEntries() const
+    {
+        QStringList texts;
+        auto *list = get<QListWidget>("listWidget");
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+        return texts;
+    }
+};

@@ -1,0 +1,193 @@
+// The window as it starts, its navigation, header and artwork.
+
+#include "guitest.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QPixmap>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QUrl>
+
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+class ShellTest : public QObject, public WindowFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { open(); }
+    void cleanup() { close(); }
+
+    void startsOnHomeAtFixedSize();
+    void everyNamedWidgetExistsOnce();
+    void cardsSetModeAndBackKeepsIt();
+    void eachClickRunsItsHandlerOnce();
+    void fileListSurvivesLeavingThePage();
+    void headerMenuAndAbout();
+    void helpOpensTheSameAddressOncePerPress();
+    void artworkHasItsSizes();
+    void logFontDrawsEmoji();
+};
+
+void ShellTest::startsOnHomeAtFixedSize()
+{
+    QCOMPARE(window->windowTitle(), QStringLiteral("Velmora"));
+    QCOMPARE(outerPage(), QStringLiteral("pageHome"));
+    QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+    QCOMPARE(window->size(), QSize(820, 560));
+    QCOMPARE(window->minimumSize(), QSize(820, 560));
+    QCOMPARE(window->maximumSize(), QSize(820, 560));
+    QCOMPARE(jobMode(), 0);
+    QVERIFY(!window->windowIcon().isNull());
+    QVERIFY(get<QPushButton>("btnHelp")->text().isEmpty());
+    QCOMPARE(get<QPushButton>("btnHelp")->size(), QSize(30, 30));
+    QVERIFY(window->acceptDrops());
+    // Cards left to right: Wipe Disk, Wipe Free Space, Erase File.
+    QVERIFY(get("wipeCard")->x() < get("wipefreespaceCard")->x());
+    QVERIFY(get("wipefreespaceCard")->x() < get("EraseFilecard")->x());
+    QCOMPARE(get<QAbstractButton>("btnWipeDisk")->text(), QStringLiteral("Wipe Disk"));
+    QCOMPARE(get<QAbstractButton>("btnWipeFreeSpace")->text(), QStringLiteral("Wipe Free Space"));
+    QCOMPARE(get<QAbstractButton>("btnEraseFileFolder")->text(), QStringLiteral("Erase File"));
+}
+
+void ShellTest::everyNamedWidgetExistsOnce()
+{
+    const char *names[] = {
+        "stackedWidget", "pageWipeDisk", "btnRefreshDisks", "btnNextFromDiskList",
+        "btnBackFromDisk", "tableDiskList", "pageWipeFreeSpace", "btnNextFromDiskList_2",
+        "tableDiskList_2", "btnRefreshDisks_2", "btnBackFromDisk_2", "pageEraseFileFlow",
+        "stackedWidget_2", "pageAdd", "btnAddFiles", "listWidget", "btnAddFolder", "btnClearAll",
+        "btnNextFromAdd", "btnBackToHome_fromAdd", "pageProgress", "progressBar", "textLog",
+        "btnStop", "pageSelect_unused_2", "pageHome", "wipeCard", "label", "btnWipeDisk",
+        "titleArea", "titleLabel", "wipefreespaceCard", "label_2", "btnWipeFreeSpace",
+        "EraseFilecard", "label_3", "btnEraseFileFolder", "pageWipePartition",
+        "pageAdd_unused_1", "pageSelect_unused", "pageProgress_unused", "btnHelp", "btnMenu"};
+    for (const char *name : names)
+        QVERIFY2(window->findChildren<QWidget *>(QLatin1String(name)).size() == 1, name);
+    QCOMPARE(get<QStackedWidget>("stackedWidget")->indexOf(get("pageHome")), 3);
+    QCOMPARE(get<QStackedWidget>("stackedWidget_2")->indexOf(get("pageProgress")), 1);
+    QVERIFY(!get("pageAdd_unused_1")->isEnabled());
+}
+
+void ShellTest::cardsSetModeAndBackKeepsIt()
+{
+    click("btnWipeFreeSpace");
+    QCOMPARE(jobMode(), 3);
+    QCOMPARE(outerPage(), QStringLiteral("pageWipeFreeSpace"));
+    click("btnBackFromDisk_2");
+    QCOMPARE(outerPage(), QStringLiteral("pageHome"));
+    QCOMPARE(jobMode(), 3);
+
+    click("btnWipeDisk");
+    QCOMPARE(jobMode(), 2);
+    QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
+    click("btnBackFromDisk");
+    QCOMPARE(jobMode(), 2);
+
+    click("btnEraseFileFolder");
+    QCOMPARE(jobMode(), 1);
+    QCOMPARE(outerPage(), QStringLiteral("pageEraseFileFlow"));
+    QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+    click("btnBackToHome_fromAdd");
+    QCOMPARE(outerPage(), QStringLiteral("pageHome"));
+    QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+    QCOMPARE(jobMode(), 1);
+}
+
+void ShellTest::eachClickRunsItsHandlerOnce()
+{
+    auto *stack = get<QStackedWidget>("stackedWidget");
+    click("btnWipeFreeSpace");
+    QSignalSpy pages(stack, &QStackedWidget::currentChanged);
+    click("btnBackFromDisk_2");
+    QCOMPARE(pages.count(), 1);
+
+    auto *table = get<QTableWidget>("tableDiskList_2");
+    QVERIFY(table->rowCount() > 0); // this machine has writable volumes
+    QSignalSpy rows(table->model(), &QAbstractItemModel::rowsInserted);
+    click("btnRefreshDisks_2");
+    QCOMPARE(rows.count(), table->rowCount());
+}
+
+void ShellTest::fileListSurvivesLeavingThePage()
+{
+    click("btnEraseFileFolder");
+    get<QListWidget>("listWidget")->addItem(QStringLiteral("/tmp/kept-entry"));
+    click("btnBackToHome_fromAdd");
+    click("btnEraseFileFolder");
+    QCOMPARE(listEntries(), QStringList{"/tmp/kept-entry"});
+}
+
+void ShellTest::headerMenuAndAbout()
+{
+    QMenu *menu = get<QToolButton>("btnMenu")->menu();
+    QVERIFY(menu);
+    QStringList texts;
+    for (QAction *a : menu->actions())
+        texts << a->text();
+    QCOMPARE(texts, (QStringList{"About", "Support", "Help"}));
+    QCOMPARE(get<QToolButton>("btnMenu")->popupMode(), QToolButton::InstantPopup);
+
+    auto about = modal::answerBox();
+    menu->actions().at(0)->trigger();
+    QVERIFY(about->answered);
+    QCOMPARE(about->title, QStringLiteral("About"));
+    QVERIFY(about->text.startsWith(QStringLiteral("Velmora v4.9.1\n\nThis software helps you "
+                                                  "securely erase files, disks, and free space.")));
+    QCOMPARE(about->text.split('\n').size(), 5);
+}
+
+void ShellTest::helpOpensTheSameAddressOncePerPress()
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    QMenu *menu = get<QToolButton>("btnMenu")->menu();
+    click("btnHelp");
+    QCOMPARE(catcher.opened.size(), 1);
+    menu->actions().at(2)->trigger();
+    QCOMPARE(catcher.opened.size(), 2);
+    QCOMPARE(catcher.opened.at(0), catcher.opened.at(1));
+    menu->actions().at(1)->trigger();
+    QCOMPARE(catcher.opened.size(), 3);
+    QVERIFY(catcher.opened.at(2) != catcher.opened.at(0));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(outerPage(), QStringLiteral("pageHome"));
+}
+
+void ShellTest::artworkHasItsSizes()
+{
+    const std::pair<const char *, QSize> images[] = {
+        {"app_icon.png", {256, 256}},      {"help.png", {35, 35}},
+        {"help_hover.png", {35, 35}},      {"menu.png", {35, 35}},
+        {"menu_hover.png", {35, 35}},      {"drag_file.png", {514, 288}},
+        {"wipe_disk.png", {100, 94}},      {"wipe_free_space.png", {103, 92}},
+        {"wipe_file_icon.png", {112, 109}},
+    };
+    for (const auto &[name, size] : images) {
+        const QPixmap pixmap(QStringLiteral(":/icons/resources/") + QLatin1String(name));
+        QVERIFY2(!pixmap.isNull(), name);
+        QCOMPARE(pixmap.size(), size);
+    }
+    QVERIFY(!get<QLabel>("label")->pixmap().isNull());
+}
+
+void ShellTest::logFontDrawsEmoji()
+{
+    QCOMPARE(get<QTextEdit>("textLog")->font().family(), QStringLiteral("Segoe UI Emoji"));
+    QVERIFY(QFont::substitutes(QStringLiteral("Segoe UI Emoji"))
+                .contains(QStringLiteral("Noto Color Emoji"), Qt::CaseInsensitive));
+}
+
+QTEST_MAIN(ShellTest)
+#include "test_shell.moc"
