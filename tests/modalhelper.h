@@ -71,6 +71,22 @@ inline SeenPtr answerBox(QMessageBox::StandardButton button = QMessageBox::Ok,
         timeoutMs);
 }
 
+// Answers the next message box titled `title` (others are left alone).
+inline SeenPtr answerBoxTitled(const QString &title, QMessageBox::StandardButton button,
+                               int timeoutMs = 20000)
+{
+    return when<QMessageBox>(
+        [=](QMessageBox *box, Seen &seen) {
+            if (box->windowTitle() != title || !box->button(button))
+                return false;
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            box->button(button)->click();
+            return true;
+        },
+        timeoutMs);
+}
+
 // Closes any modal widget left open by a failed test.
 inline void closeLeftovers()
 {

@@ -1,0 +1,246 @@
+// The file list: Add File and Add Folder through the real dialogs, drops,
+// Clear All, duplicates, the two list styles.
+
+#include "guitest.h"
+#include "testsupport.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+
+using namespace testsupport;
+
+namespace {
+
+// Answers the next file dialog: accepts `names` (relative to `dir`), or
+// cancels when `names` is empty. Records the dialog's title.
+modal::SeenPtr answerFileDialog(const QString &dir, const QStringList &names)
+{
+    return modal::when<QFileDialog>([=](QFileDialog *dialog, modal::Seen &seen) {
+        seen.title = dialog->windowTitle();
+        if (names.isEmpty()) {
+            dialog->reject();
+            return true;
+        }
+        dialog->setDirectory(dir);
+        QStringList quoted;
+        for (const QString &n : names)
+            quoted << '"' + n + '"';
+        dialog->findChild<QLineEdit *>("fileNameEdit")->setText(quoted.join(' '));
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept checks the names
+        return true;
+    });
+}
+
+bool waitBoxGone()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (box && box->buttons().isEmpty())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class FileListTest : public QObject, public WindowFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { close(); }
+
+    void addFilesThroughTheDialog();
+    void cancelledDialogsAddNothing();
+    void addFolderListsFilesThenTheFolder();
+    void addingAFolderTwiceAddsOnlyWhatIsNew();
+    void emptyOrHiddenOnlyFolderAddsItself();
+    void dropsFilesThenFolders();
+    void dropOnAnyPageDoesNotChangeIt();
+    void webLinkDropIsAcceptedAndIgnored();
+    void clearAllBringsThePictureBack();
+    void oddNamesAreKeptAsTheyAre();
+
+private:
+    QString path(const QString &rel) const { return tmp->filePath(rel); }
+    void drop(const QList<QUrl> &urls, bool *accepted = nullptr);
+    std::unique_ptr<QTemporaryDir> tmp;
+};
+
+void FileListTest::init()
+{
+    open();
+    tmp = std::make_unique<QTemporaryDir>();
+    click("btnEraseFileFolder");
+}
+
+void FileListTest::drop(const QList<QUrl> &urls, bool *accepted)
+{
+    QMimeData mime;
+    mime.setUrls(urls);
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    if (accepted)
+        *accepted = enter.isAccepted();
+    QDropEvent dropEvent(QPointF(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &dropEvent);
+}
+
+void FileListTest::addFilesThroughTheDialog()
+{
+    QVERIFY(writeFile(path("a.txt"), "a"));
+    QVERIFY(writeFile(path("b.txt"), "b"));
+    const QString emptyStyle = get<QListWidget>("listWidget")->styleSheet();
+    QVERIFY(emptyStyle.contains("drag_file.png"));
+
+    auto seen = answerFileDialog(tmp->path(), {"a.txt", "b.txt"});
+    click("btnAddFiles");
+    QVERIFY(seen->answered);
+    QCOMPARE(seen->title, QStringLiteral("Select Files"));
+    QCOMPARE(listEntries(), (QStringList{path("a.txt"), path("b.txt")}));
+    QVERIFY(!get<QListWidget>("listWidget")->styleSheet().contains("drag_file.png"));
+    QVERIFY(waitBoxGone());
+
+    // The same file again, and one new: only the new one is added.
+    QVERIFY(writeFile(path("c.txt"), "c"));
+    answerFileDialog(tmp->path(), {"b.txt", "c.txt"});
+    click("btnAddFiles");
+    QCOMPARE(listEntries(), (QStringList{path("a.txt"), path("b.txt"), path("c.txt")}));
+}
+
+void FileListTest::cancelledDialogsAddNothing()
+{
+    auto files = answerFileDialog(tmp->path(), {});
+    click("btnAddFiles");
+    QVERIFY(files->answered);
+    auto folder = answerFileDialog(tmp->path(), {});
+    click("btnAddFolder");
+    QVERIFY(folder->answered);
+    QCOMPARE(folder->title, QStringLiteral("Select Folder"));
+    QVERIFY(listEntries().isEmpty());
+    QVERIFY(get<QListWidget>("listWidget")->styleSheet().contains("drag_file.png"));
+    QVERIFY(waitBoxGone());
+}
+
+void FileListTest::addFolderListsFilesThenTheFolder()
+{
+    QVERIFY(writeFile(path("top/one.txt"), "1"));
+    QVERIFY(writeFile(path("top/sub/two.txt"), "2"));
+    QVERIFY(writeFile(path("top/.hidden"), "h"));
+    QVERIFY(writeFile(path("top/.hiddendir/three.txt"), "3"));
+    QVERIFY(writeFile(path("elsewhere/x.txt"), "x"));
+    QVERIFY(QFile::link(path("elsewhere"), path("top/linkdir")));
+
+    auto seen = answerFileDialog(tmp->path(), {"top"});
+    click("btnAddFolder");
+    QVERIFY(seen->answered);
+    QStringList entries = listEntries();
+    QCOMPARE(entries.size(), 3);
+    QCOMPARE(entries.last(), path("top"));
+    entries.removeLast();
+    entries.sort();
+    QCOMPARE(entries, (QStringList{path("top/one.txt"), path("top/sub/two.txt")}));
+}
+
+void FileListTest::addingAFolderTwiceAddsOnlyWhatIsNew()
+{
+    QVERIFY(writeFile(path("dir/one.txt"), "1"));
+    answerFileDialog(tmp->path(), {"dir"});
+    click("btnAddFolder");
+    QVERIFY(writeFile(path("dir/new.txt"), "n"));
+    answerFileDialog(tmp->path(), {"dir"});
+    click("btnAddFolder");
+    QCOMPARE(listEntries(),
+             (QStringList{path("dir/one.txt"), path("dir"), path("dir/new.txt")}));
+}
+
+void FileListTest::emptyOrHiddenOnlyFolderAddsItself()
+{
+    QVERIFY(QDir().mkpath(path("empty")));
+    QVERIFY(writeFile(path("hidden-only/.secret"), "s"));
+    drop({QUrl::fromLocalFile(path("empty")), QUrl::fromLocalFile(path("hidden-only"))});
+    QCOMPARE(listEntries(), (QStringList{path("empty"), path("hidden-only")}));
+}
+
+void FileListTest::dropsFilesThenFolders()
+{
+    QVERIFY(writeFile(path("f1.txt"), "1"));
+    QVERIFY(writeFile(path("folder/inner.txt"), "i"));
+    QVERIFY(writeFile(path("f2.txt"), "2"));
+    bool accepted = false;
+    drop({QUrl::fromLocalFile(path("f1.txt")), QUrl::fromLocalFile(path("folder")),
+          QUrl::fromLocalFile(path("f2.txt")), QUrl::fromLocalFile(path("missing.txt")),
+          QUrl::fromLocalFile(path("f1.txt"))},
+         &accepted);
+    QVERIFY(accepted);
+    QCOMPARE(listEntries(), (QStringList{path("f1.txt"), path("f2.txt"), path("folder/inner.txt"),
+                                         path("folder")}));
+    QVERIFY(waitBoxGone());
+}
+
+void FileListTest::dropOnAnyPageDoesNotChangeIt()
+{
+    QVERIFY(writeFile(path("home.txt"), "h"));
+    QVERIFY(writeFile(path("disk.txt"), "d"));
+    click("btnBackToHome_fromAdd");
+    drop({QUrl::fromLocalFile(path("home.txt"))});
+    QCOMPARE(outerPage(), QStringLiteral("pageHome"));
+    click("btnWipeDisk");
+    drop({QUrl::fromLocalFile(path("disk.txt"))});
+    QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
+    QCOMPARE(listEntries(), (QStringList{path("home.txt"), path("disk.txt")}));
+}
+
+void FileListTest::webLinkDropIsAcceptedAndIgnored()
+{
+    bool accepted = false;
+    drop({QUrl(QStringLiteral("https://example.org/file.txt"))}, &accepted);
+    QVERIFY(accepted);
+    QVERIFY(listEntries().isEmpty());
+    QVERIFY(waitBoxGone());
+
+    // Data without URLs is refused at the door.
+    QMimeData text;
+    text.setText(QStringLiteral("/etc/passwd"));
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    QVERIFY(!enter.isAccepted());
+}
+
+void FileListTest::clearAllBringsThePictureBack()
+{
+    QVERIFY(writeFile(path("x.txt"), "x"));
+    drop({QUrl::fromLocalFile(path("x.txt"))});
+    click("btnClearAll");
+    QVERIFY(listEntries().isEmpty());
+    QVERIFY(get<QListWidget>("listWidget")->styleSheet().contains("drag_file.png"));
+    // The duplicate index went with the entries.
+    drop({QUrl::fromLocalFile(path("x.txt"))});
+    QCOMPARE(listEntries(), QStringList{path("x.txt")});
+}
+
+void FileListTest::oddNamesAreKeptAsTheyAre()
+{
+    const QStringList names = {"with space.txt", "quote'\"s.txt", "new\nline.txt", "Grüße.txt",
+                               "case.txt", "CASE.txt"};
+    QList<QUrl> urls;
+    QStringList expected;
+    for (const QString &n : names) {
+        QVERIFY(writeFile(path(n), "x"));
+        urls << QUrl::fromLocalFile(path(n));
+        expected << path(n);
+    }
+    drop(urls);
+    QCOMPARE(listEntries(), expected);
+    for (const QString &entry : listEntries())
+        QVERIFY(!entry.contains('\\'));
+}
+
+QTEST_MAIN(FileListTest)
+#include "test_filelist.moc"

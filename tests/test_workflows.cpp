@@ -1,0 +1,505 @@
+// The three operations end to end through the real window: Next, the
+// checks, the dialogs, the job, Stop, the Done box and the page afterwards.
+
+#include "guitest.h"
+#include "testsupport.h"
+
+#include "dialogs/confirmerasedialog.h"
+#include "dialogs/erasemethoddialog.h"
+
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QUrl>
+
+using namespace testsupport;
+
+namespace {
+
+void chooseMethod(const QString &radio)
+{
+    modal::when<EraseMethodDialog>([=](EraseMethodDialog *d, modal::Seen &) {
+        QTest::mouseClick(d->findChild<QRadioButton *>(radio), Qt::LeftButton);
+        QTest::mouseClick(d->findChild<QPushButton *>("btnStart"), Qt::LeftButton);
+        return true;
+    });
+}
+
+void confirm(const QString &typed, bool ok = true)
+{
+    modal::when<ConfirmEraseDialog>([=](ConfirmEraseDialog *d, modal::Seen &) {
+        QTest::keyClicks(d->findChild<QLineEdit *>("lineEdit"), typed);
+        QTest::mouseClick(d->findChild<QPushButton *>(ok ? "btnOk" : "btnCancel"),
+                          Qt::LeftButton);
+        return true;
+    });
+}
+
+QStringList spiedLines(const QSignalSpy &spy)
+{
+    QStringList lines;
+    for (const QList<QVariant> &args : spy)
+        lines << args.at(0).toString();
+    return lines;
+}
+
+bool anyRadioChecked(QTableWidget *table)
+{
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (table->cellWidget(row, 0)->findChild<QRadioButton *>()->isChecked())
+            return true;
+    return false;
+}
+
+} // namespace
+
+class WorkflowsTest : public QObject, public WindowFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { close(); }
+
+    void fileEraseEndToEnd();
+    void fileEraseRefusals();
+    void fileEraseReportsFailuresHonestly();
+    void stopNoLetsTheJobFinish();
+    void stopYesKeepsTheInterruptedFile();
+    void jobEndsWhileStopQuestionIsOpen();
+    void closingTheWindowDuringAJob();
+
+    void volumeTablesListMountedVolumes();
+    void volumeRefusals();
+    void volumeWipeEndToEnd();
+    void freeSpaceWipeEndToEnd();
+    void freeSpaceStopLeavesNoFillFile();
+    void fullVolumeIsRefusedAfterTheProgressPage();
+
+private:
+    QString path(const QString &rel) const { return tmp->filePath(rel); }
+    void addToList(const QStringList &paths);
+    void chooseVolume(const char *table, const QString &mountPoint);
+    std::unique_ptr<QTemporaryDir> tmp;
+};
+
+void WorkflowsTest::init()
+{
+    open();
+    tmp = std::make_unique<QTemporaryDir>();
+}
+
+void WorkflowsTest::addToList(const QStringList &paths)
+{
+    QList<QUrl> urls;
+    for (const QString &p : paths)
+        urls << QUrl::fromLocalFile(p);
+    QMimeData mime;
+    mime.setUrls(urls);
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+}
+
+void WorkflowsTest::chooseVolume(const char *tableName, const QString &mountPoint)
+{
+    auto *table = get<QTableWidget>(tableName);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (table->item(row, 1)->text() == mountPoint) {
+            QTest::mouseClick(table->cellWidget(row, 0)->findChild<QRadioButton *>(),
+                              Qt::LeftButton);
+            QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+            QCOMPARE(table->selectionModel()->selectedRows().first().row(), row);
+            return;
+        }
+    }
+    QFAIL(qPrintable("no row for " + mountPoint));
+}
+
+void WorkflowsTest::fileEraseEndToEnd()
+{
+    QVERIFY(writeFile(path("a.txt"), plantedBytes(3 * 1024 * 1024 + 1)));
+    QVERIFY(writeFile(path("tree/b.txt"), plantedBytes(10)));
+    QVERIFY(writeFile(path("tree/sub/c.txt"), plantedBytes(10)));
+    click("btnEraseFileFolder");
+    addToList({path("a.txt"), path("tree")});
+    QCOMPARE(listEntries().size(), 4);
+
+    QSignalSpy log(window.get(), &MainWindow::logMessage);
+    chooseMethod("radioDoD");
+    confirm("Erase");
+    auto done = modal::answerBox();
+    click("btnNextFromAdd");
+    QCOMPARE(innerPage(), QStringLiteral("pageProgress"));
+    QCOMPARE(jobMode(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 30000);
+    QCOMPARE(done->title, QStringLiteral("Done"));
+    QCOMPARE(done->text, QStringLiteral("🗂️ All selected files have been permanently erased."));
+
+    const QStringList lines = spiedLines(log);
+    QCOMPARE(lines.first(), QStringLiteral("Selected method: DoD 5220.22-M (3 passes)"));
+    QCOMPARE(lines.at(1), "🔄 Wiping: " + path("a.txt"));
+    QCOMPARE(lines.at(2), "✅ Securely erased: " + path("a.txt"));
+    QVERIFY(lines.contains("🗑️ Removed empty folder: " + path("tree/sub")));
+    QCOMPARE(lines.last(), "🗑️ Removed empty folder: " + path("tree"));
+    QCOMPARE(QDir(tmp->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+
+    QCOMPARE(outerPage(), QStringLiteral("pageEraseFileFlow"));
+    QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+    QVERIFY(listEntries().isEmpty());
+    QVERIFY(get<QListWidget>("listWidget")->styleSheet().contains("drag_file.png"));
+    QCOMPARE(get<QProgressBar>("progressBar")->value(), 0);
+    QVERIFY(get<QTextEdit>("textLog")->toPlainText().isEmpty());
+    QCOMPARE(jobMode(), 0);
+}
+
+void WorkflowsTest::fileEraseRefusals()
+{
+    click("btnEraseFileFolder");
+    auto empty = modal::answerBox();
+    click("btnNextFromAdd");
+    QCOMPARE(empty->title, QStringLiteral("No Files"));
+    QCOMPARE(empty->text, QStringLiteral("Please add at least one file."));
+
+    QVERIFY(writeFile(path("keep.txt"), plantedBytes(100)));
+    addToList({path("keep.txt")});
+
+    // Closing the method dialog: nothing is shown, nothing changes.
+    modal::when<EraseMethodDialog>([](EraseMethodDialog *d, modal::Seen &) {
+        d->reject();
+        return true;
+    });
+    click("btnNextFromAdd");
+    QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+
+    for (const QString &typed : {QStringLiteral("erase"), QStringLiteral("Erase")}) {
+        chooseMethod("radioNIST");
+        confirm(typed, typed == QLatin1String("erase"));
+        auto cancelled = modal::answerBox();
+        click("btnNextFromAdd");
+        QCOMPARE(cancelled->title, QStringLiteral("Cancelled"));
+        QCOMPARE(cancelled->text, QStringLiteral("The erase operation has been canceled。"));
+        QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+        QCOMPARE(listEntries(), QStringList{path("keep.txt")});
+        QCOMPARE(jobMode(), 1);
+    }
+    QCOMPARE(readFile(path("keep.txt")), plantedBytes(100));
+}
+
+void WorkflowsTest::fileEraseReportsFailuresHonestly()
+{
+    // A file that vanishes between listing and erasing is not reported as
+    // erased, and the Done box does not claim that everything was.
+    QVERIFY(writeFile(path("ok.txt"), plantedBytes(10)));
+    QVERIFY(writeFile(path("locked.txt"), plantedBytes(10)));
+    click("btnEraseFileFolder");
+    addToList({path("ok.txt"), path("locked.txt")});
+    if (run("chattr", {"+i", path("locked.txt")}) != 0)
+        QSKIP("this file system cannot make a file immutable");
+    chooseMethod("radioNIST");
+    confirm("Erase");
+    auto done = modal::answerBox();
+    click("btnNextFromAdd");
+    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 30000);
+    run("chattr", {"-i", path("locked.txt")});
+    QCOMPARE(done->title, QStringLiteral("Finished with problems"));
+    QVERIFY(done->text.contains(path("locked.txt")));
+    QVERIFY(!done->text.contains(path("ok.txt")));
+    QVERIFY(get<QTextEdit>("textLog")
+                ->toPlainText()
+                .contains("⚠️ Could not securely erase: " + path("locked.txt")));
+    QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+}
+
+void WorkflowsTest::stopNoLetsTheJobFinish()
+{
+    QVERIFY(writeFile(path("big.bin"), plantedBytes(24 * 1024 * 1024)));
+    click("btnEraseFileFolder");
+    addToList({path("big.bin")});
+    chooseMethod("radioGutmann");
+    confirm("Erase");
+    click("btnNextFromAdd");
+    QTRY_VERIFY(get<QProgressBar>("progressBar")->value() > 0);
+
+    auto question = modal::answerBox(QMessageBox::No);
+    click("btnStop");
+    QCOMPARE(question->title, QStringLiteral("Confirm Stop"));
+    QCOMPARE(question->text, QStringLiteral("Are you sure you want to stop?"));
+    auto done = modal::answerBox();
+    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
+    QCOMPARE(done->title, QStringLiteral("Done"));
+    QVERIFY(!QFileInfo::exists(path("big.bin")));
+}
+
+void WorkflowsTest::stopYesKeepsTheInterruptedFile()
+{
+    QVERIFY(writeFile(path("big.bin"), plantedBytes(48 * 1024 * 1024)));
+    QVERIFY(writeFile(path("after.bin"), plantedBytes(1000)));
+    click("btnEraseFileFolder");
+    addToList({path("big.bin"), path("after.bin")});
+    chooseMethod("radioGutmann");
+    confirm("Erase");
+    click("btnNextFromAdd");
+    QTRY_VERIFY(get<QProgressBar>("progressBar")->value() > 0);
+
+    auto yes = modal::answerBox(QMessageBox::Yes);
+    click("btnStop");
+    QVERIFY(yes->answered);
+    QTRY_COMPARE(innerPage(), QStringLiteral("pageAdd"));
+    QTRY_VERIFY(listEntries().isEmpty());
+    auto noDone = modal::answerBox(QMessageBox::Ok, 1500);
+    QTest::qWait(1600);
+    QVERIFY2(!noDone->answered, qPrintable(noDone->title));
+
+    QVERIFY(get<QTextEdit>("textLog")->toPlainText().contains("⚠️ Erase stopped by user."));
+    QCOMPARE(QFileInfo(path("big.bin")).size(), 48 * 1024 * 1024);
+    QCOMPARE(readFile(path("after.bin")), plantedBytes(1000));
+    QCOMPARE(get<QProgressBar>("progressBar")->value(), 0);
+    QCOMPARE(jobMode(), 0);
+
+    // A second job starts clean and keeps the old lines above its own.
+    chooseMethod("radioNIST");
+    confirm("Erase");
+    addToList({path("after.bin")});
+    auto done = modal::answerBox();
+    click("btnNextFromAdd");
+    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 30000);
+    QCOMPARE(done->title, QStringLiteral("Done"));
+    QVERIFY(!QFileInfo::exists(path("after.bin")));
+}
+
+void WorkflowsTest::jobEndsWhileStopQuestionIsOpen()
+{
+    QVERIFY(writeFile(path("small.txt"), plantedBytes(1000)));
+    click("btnEraseFileFolder");
+    addToList({path("small.txt")});
+    chooseMethod("radioNIST");
+    confirm("Erase");
+    click("btnNextFromAdd");
+    // The Done box opens over the open question; OK there, then Yes.
+    auto done = modal::answerBoxTitled("Done", QMessageBox::Ok);
+    modal::when<QMessageBox>([&](QMessageBox *box, modal::Seen &) {
+        if (box->windowTitle() != QLatin1String("Confirm Stop") || !done->answered)
+            return false;
+        box->button(QMessageBox::Yes)->click();
+        return true;
+    });
+    click("btnStop");
+    QVERIFY(done->answered);
+    QTRY_COMPARE(get<QTextEdit>("textLog")->toPlainText(), QStringLiteral("⚠️ Erase stopped by user."));
+    QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+    QVERIFY(!QFileInfo::exists(path("small.txt")));
+}
+
+void WorkflowsTest::closingTheWindowDuringAJob()
+{
+    QVERIFY(writeFile(path("big.bin"), plantedBytes(48 * 1024 * 1024)));
+    click("btnEraseFileFolder");
+    addToList({path("big.bin")});
+    chooseMethod("radioGutmann");
+    confirm("Erase");
+    click("btnNextFromAdd");
+    QTRY_VERIFY(get<QProgressBar>("progressBar")->value() > 0);
+    QVERIFY(window->close());
+    window.reset(); // must not crash, nor leave the job holding a dead window
+    QTest::qWait(300);
+    QVERIFY(QFileInfo::exists(path("big.bin")));
+}
+
+void WorkflowsTest::volumeTablesListMountedVolumes()
+{
+    VOLUME_OR_SKIP(gib, "tmpfs", 1024LL * 1024 * 1024);
+    VOLUME_OR_SKIP(ro, "ext4", 16 * 1024 * 1024, QStringList{"ro"});
+    click("btnWipeDisk");
+    auto *disks = get<QTableWidget>("tableDiskList");
+    QStringList headers;
+    for (int c = 0; c < disks->columnCount(); ++c)
+        headers << disks->horizontalHeaderItem(c)->text();
+    QCOMPARE(headers, (QStringList{"Select", "Mount point", "Capacity", "Available space",
+                                   "File system"}));
+    QStringList mounts;
+    for (int row = 0; row < disks->rowCount(); ++row) {
+        mounts << disks->item(row, 1)->text();
+        QCOMPARE(disks->rowHeight(row), 40);
+        if (mounts.last() == gib.path()) {
+            QCOMPARE(disks->item(row, 2)->text(), QStringLiteral("1 GB"));
+            QCOMPARE(disks->item(row, 4)->text(), QStringLiteral("tmpfs"));
+        }
+    }
+    QVERIFY(mounts.contains(gib.path()));
+    QVERIFY(mounts.contains(ro.path()));
+
+    click("btnBackFromDisk");
+    click("btnWipeFreeSpace");
+    auto *free = get<QTableWidget>("tableDiskList_2");
+    QStringList writable;
+    for (int row = 0; row < free->rowCount(); ++row)
+        writable << free->item(row, 1)->text();
+    QVERIFY(writable.contains(gib.path()));
+    QVERIFY(!writable.contains(ro.path()));
+
+    // One choice at a time; a refill forgets it.
+    chooseVolume("tableDiskList_2", gib.path());
+    QVERIFY(anyRadioChecked(free));
+    click("btnRefreshDisks_2");
+    QVERIFY(!anyRadioChecked(free));
+}
+
+void WorkflowsTest::volumeRefusals()
+{
+    click("btnWipeDisk");
+    auto none = modal::answerBox();
+    click("btnNextFromDiskList");
+    QCOMPARE(none->title, QStringLiteral("No disk selected"));
+    QCOMPARE(none->text, QStringLiteral("Please select a disk and click Next!"));
+    QCOMPARE(jobMode(), 2);
+
+    // The running system's volume is refused before any dialog opens.
+    chooseVolume("tableDiskList", QStringLiteral("/"));
+    auto system = modal::answerBox();
+    click("btnNextFromDiskList");
+    QCOMPARE(system->title, QStringLiteral("Error"));
+    QCOMPARE(system->text, QStringLiteral("This disk holds the running system and cannot be wiped."));
+    QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
+
+    click("btnBackFromDisk");
+    click("btnWipeFreeSpace");
+    auto noneFree = modal::answerBox();
+    click("btnNextFromDiskList_2");
+    QCOMPARE(noneFree->title, QStringLiteral("No disk selected"));
+
+    // Wiping the free space of the system's volume stays allowed: cancel
+    // at the confirmation.
+    chooseVolume("tableDiskList_2", QStringLiteral("/"));
+    chooseMethod("radioNIST");
+    confirm("nope");
+    auto cancelled = modal::answerBox();
+    click("btnNextFromDiskList_2");
+    QCOMPARE(cancelled->title, QStringLiteral("Canceled"));
+    QCOMPARE(cancelled->text, QStringLiteral("The erase operation was canceled."));
+    QCOMPARE(outerPage(), QStringLiteral("pageWipeFreeSpace"));
+    QCOMPARE(jobMode(), 3);
+}
+
+void WorkflowsTest::volumeWipeEndToEnd()
+{
+    VOLUME_OR_SKIP(vol, "tmpfs", 32 * 1024 * 1024);
+    QVERIFY(writeFile(vol.path() + "/docs/a.txt", plantedBytes(5000)));
+    QVERIFY(writeFile(vol.path() + "/b.txt", plantedBytes(2 * 1024 * 1024)));
+    click("btnWipeDisk");
+    chooseVolume("tableDiskList", vol.path());
+    chooseMethod("radioNIST");
+    confirm("nope");
+    auto cancelled = modal::answerBox();
+    click("btnNextFromDiskList");
+    QCOMPARE(cancelled->title, QStringLiteral("Cancelled"));
+    QCOMPARE(cancelled->text, QStringLiteral("Erase operation canceled。"));
+    QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
+
+    QSignalSpy log(window.get(), &MainWindow::logMessage);
+    chooseMethod("radioBritish");
+    confirm("Erase");
+    auto done = modal::answerBox();
+    click("btnNextFromDiskList");
+    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
+    QCOMPARE(done->title, QStringLiteral("Done"));
+    QCOMPARE(done->text, QStringLiteral("💽 The disk has been securely wiped and is now clean."));
+    const QStringList lines = spiedLines(log);
+    QCOMPARE(lines.mid(0, 2), (QStringList{"Selected method: British HMG IS5 (2 passes)",
+                                           "🧹 Erasing disk, please wait..."}));
+    QVERIFY(lines.contains("✅ Full disk erase completed."));
+    QVERIFY(lines.contains("✅ Securely erased: " + vol.path() + "/b.txt"));
+    QCOMPARE(QDir(vol.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{});
+    QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
+    QVERIFY(!anyRadioChecked(get<QTableWidget>("tableDiskList")));
+    QCOMPARE(jobMode(), 0);
+}
+
+void WorkflowsTest::freeSpaceWipeEndToEnd()
+{
+    VOLUME_OR_SKIP(vol, "tmpfs", 32 * 1024 * 1024);
+    QVERIFY(writeFile(vol.path() + "/kept.txt", plantedBytes(5000)));
+    click("btnWipeFreeSpace");
+    chooseVolume("tableDiskList_2", vol.path());
+    QSignalSpy log(window.get(), &MainWindow::logMessage);
+    chooseMethod("radioNIST");
+    confirm("  Erase ");
+    auto done = modal::answerBox();
+    click("btnNextFromDiskList_2");
+    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
+    QCOMPARE(done->text, QStringLiteral("🧹 Free space has been securely wiped; no traces remain."));
+    QCOMPARE(spiedLines(log), (QStringList{"Selected method: NIST 800-88 (1 pass random)",
+                                           "🧹 Erasing free space, please wait...",
+                                           "✅ Free space wipe complete."}));
+    QCOMPARE(readFile(vol.path() + "/kept.txt"), plantedBytes(5000));
+    QCOMPARE(QDir(vol.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"kept.txt"});
+    QCOMPARE(outerPage(), QStringLiteral("pageWipeFreeSpace"));
+    QVERIFY(!anyRadioChecked(get<QTableWidget>("tableDiskList_2")));
+}
+
+void WorkflowsTest::freeSpaceStopLeavesNoFillFile()
+{
+    VOLUME_OR_SKIP(vol, "tmpfs", 512 * 1024 * 1024);
+    click("btnWipeFreeSpace");
+    chooseVolume("tableDiskList_2", vol.path());
+    chooseMethod("radioGutmann");
+    confirm("Erase");
+    click("btnNextFromDiskList_2");
+    QTRY_VERIFY(get<QProgressBar>("progressBar")->value() > 0);
+    auto yes = modal::answerBox(QMessageBox::Yes);
+    click("btnStop");
+    QTRY_COMPARE(outerPage(), QStringLiteral("pageWipeFreeSpace"));
+    QTest::qWait(300);
+    QCOMPARE(QDir(vol.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{});
+    QVERIFY(!get<QTextEdit>("textLog")->toPlainText().contains("✅ Free space wipe complete."));
+
+    // Closing the window during a fill also leaves no fill file.
+    chooseVolume("tableDiskList_2", vol.path());
+    chooseMethod("radioGutmann");
+    confirm("Erase");
+    click("btnNextFromDiskList_2");
+    QTRY_VERIFY(QDir(vol.path()).entryList(QDir::Files | QDir::Hidden).size() == 1);
+    window->close();
+    window.reset();
+    QCOMPARE(QDir(vol.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{});
+}
+
+void WorkflowsTest::fullVolumeIsRefusedAfterTheProgressPage()
+{
+    VOLUME_OR_SKIP(vol, "tmpfs", 4 * 1024 * 1024);
+    {
+        QFile fill(vol.path() + "/full.bin");
+        QVERIFY(fill.open(QIODevice::WriteOnly));
+        const QByteArray block(64 * 1024, 'x');
+        while (fill.write(block) == block.size()) {
+        }
+    }
+    click("btnWipeFreeSpace");
+    chooseVolume("tableDiskList_2", vol.path());
+    chooseMethod("radioNIST");
+    confirm("Erase");
+    auto refused = modal::answerBox();
+    click("btnNextFromDiskList_2");
+    QCOMPARE(refused->title, QStringLiteral("Error"));
+    QCOMPARE(refused->text, QStringLiteral("Unable to get free space!"));
+    QCOMPARE(innerPage(), QStringLiteral("pageProgress"));
+
+    // Stop is the way back, although no job ran.
+    modal::answerBox(QMessageBox::Yes);
+    click("btnStop");
+    QTRY_COMPARE(outerPage(), QStringLiteral("pageWipeFreeSpace"));
+    QVERIFY(get<QTextEdit>("textLog")->toPlainText().endsWith("⚠️ Erase stopped by user."));
+}
+
+QTEST_MAIN(WorkflowsTest)
+#include "test_workflows.moc"
