@@ -6,6 +6,8 @@
 
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <QScrollBar>
+#include <QTextCursor>
 #include <QTimer>
 #include <QtConcurrent>
 
@@ -19,7 +21,12 @@ velmora::JobContext MainWindow::jobContext(QProgressBar *bar)
     // logMessage reaches the log through a queued connection, so the job
     // thread may emit it directly.
     ctx.log = [this](const QString &line) { emit logMessage(line); };
-    ctx.postProgress = [bar](int percent) {
+    // A value equal to the one posted last would change nothing on the bar;
+    // leaving it out keeps the event queue short on jobs of many small files.
+    ctx.postProgress = [bar, last = -1](int percent) mutable {
+        if (percent == last)
+            return;
+        last = percent;
         QMetaObject::invokeMethod(bar, "setValue", Qt::QueuedConnection, Q_ARG(int, percent));
     };
     // The closing line is decided on the GUI thread: a Stop confirmed after
@@ -34,6 +41,40 @@ velmora::JobContext MainWindow::jobContext(QProgressBar *bar)
             Qt::QueuedConnection);
     };
     return ctx;
+}
+
+void MainWindow::queueLogLine(const QString &line)
+{
+    pendingLog.append(line);
+    if (!logFlushScheduled) {
+        logFlushScheduled = true;
+        QTimer::singleShot(25, this, &MainWindow::flushLog);
+    }
+}
+
+void MainWindow::flushLog()
+{
+    logFlushScheduled = false;
+    if (pendingLog.isEmpty())
+        return;
+    QTextEdit *log = ui->textLog;
+    QScrollBar *scroll = log->verticalScrollBar();
+    const bool atBottom = scroll->value() == scroll->maximum();
+    // Plain text: a file name that looks like markup is shown as it is.
+    // Lines that the log's limit would drop at once are not laid out at all.
+    const qsizetype first = qMax<qsizetype>(0, pendingLog.size() - kLogLines);
+    QTextCursor cursor(log->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    for (qsizetype i = first; i < pendingLog.size(); ++i) {
+        if (!log->document()->isEmpty())
+            cursor.insertBlock();
+        cursor.insertText(pendingLog.at(i));
+    }
+    cursor.endEditBlock();
+    pendingLog.clear();
+    if (atBottom)
+        scroll->setValue(scroll->maximum());
 }
 
 QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> body)
@@ -82,6 +123,7 @@ void MainWindow::returnToModePage()
 
 void MainWindow::completeJob()
 {
+    flushLog();
     if (!stopRequested.load()) {
         const int problems = jobReport.problemCount();
         if (jobReport.endedByError() || problems > 0) {
@@ -132,6 +174,7 @@ void MainWindow::completeStoppedJob()
     // at most; whatever the job's future holds is of no interest here.
     jobWatcher->waitForFinished();
     ui->progressBar->setValue(0);
+    flushLog();
     ui->textLog->append(tr("⚠️ Erase stopped by user."));
     returnToModePage();
     jobMode = None;

@@ -80,13 +80,16 @@ QRadioButton::indicator:hover {
 }
 )";
 
-// The log names its font after the Windows emoji family; on Linux the
-// symbols come from the colour-emoji family the system has.
+// The log names its font after the Windows emoji family. On Linux its text
+// is set in a plain family and its symbols fall back to the colour-emoji
+// family the system has. A colour bitmap font as the first family would draw
+// the same, but every letter would then be looked up in it first, which
+// makes laying out a line several times slower.
 void registerEmojiFont()
 {
     QFont::insertSubstitutions(QStringLiteral("Segoe UI Emoji"),
-                               {QStringLiteral("Noto Color Emoji"), QStringLiteral("Twemoji"),
-                                QStringLiteral("Apple Color Emoji")});
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Noto Color Emoji"),
+                                QStringLiteral("Twemoji"), QStringLiteral("Apple Color Emoji")});
 }
 
 } // namespace
@@ -100,9 +103,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     setAcceptDrops(true);
     ui->listWidget->setAcceptDrops(true);
 
-    connect(this, &MainWindow::logMessage, ui->textLog, &QTextEdit::append, Qt::QueuedConnection);
+    connect(this, &MainWindow::logMessage, this, &MainWindow::queueLogLine, Qt::QueuedConnection);
     registerEmojiFont();
     ui->textLog->setFont(QFont(QStringLiteral("Segoe UI Emoji")));
+    ui->textLog->document()->setMaximumBlockCount(kLogLines);
 
     setFixedSize(820, 560);
 

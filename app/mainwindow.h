@@ -49,6 +49,11 @@ public:
     // Removes shortcut files and then empty folders, deepest first.
     void cleanUpFolders(const std::vector<std::filesystem::path> &folders);
 
+    // The log keeps this many of the most recent lines; a job over many
+    // thousands of files would otherwise grow it, and the time to lay out
+    // each new line, without bound.
+    static constexpr int kLogLines = 5000;
+
     static const QString supportAddress;
     static const QString helpAddress;
 
@@ -84,6 +89,8 @@ private slots:
     void updateListPlaceholder();
     void completeJob();
     void completeStoppedJob();
+    void queueLogLine(const QString &line);
+    void flushLog();
 
 private:
     void setupHeader();
@@ -122,6 +129,10 @@ private:
     int jobMode = None;
 
     velmora::JobReport jobReport;
+    // Lines on their way to the log, appended in batches so that a job with
+    // many small files cannot bury the event loop.
+    QStringList pendingLog;
+    bool logFlushScheduled = false;
     // The texts of the file list, for duplicate checks that do not grow with
     // the square of the list.
     QSet<QString> listIndex;

@@ -66,10 +66,6 @@ public:
 
     WriteStatus write(const char *data, std::size_t length, qint64 *written)
     {
-        if (++chunksSinceWriteback == kWritebackChunks) {
-            chunksSinceWriteback = 0;
-            platform::startWriteback(fd, 0, 0); // 0, 0: the whole file
-        }
         while (length > 0) {
             int error = 0;
             const std::size_t n = platform::writeAll(fd, data, length, -1, &error);
@@ -118,7 +114,6 @@ private:
     QString fileName;
     std::vector<fs::path> created;
     int fd = -1;
-    qint64 chunksSinceWriteback = 0;
 };
 
 } // namespace
