@@ -15,7 +15,13 @@ bool displayAvailable()
         const char *value = std::getenv(name);
         return value && *value;
     };
-    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.startsWith("xcb"))
+        return set("DISPLAY");
+    if (platform.startsWith("wayland"))
+        return set("WAYLAND_DISPLAY");
+    // offscreen, vnc, eglfs and the like need no display server
+    return !platform.isEmpty() || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
 } // namespace

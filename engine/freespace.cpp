@@ -29,6 +29,15 @@ QString fillFileName(const QString &fileName, int index)
 
 namespace {
 
+// Ends the fill with the job's failure line; the job must not claim success.
+bool failFill(const QString &failureLine, JobContext &ctx)
+{
+    ctx.emitLog(failureLine);
+    if (ctx.report)
+        ctx.report->setError(failureLine);
+    return false;
+}
+
 enum class WriteStatus { Written, Full, Failed };
 
 // The fill files of one pass. Files that reach the size limit are synced and
@@ -149,18 +158,15 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         int error = 0;
         if (!fill.openNext(&error)) {
             qDebug() << "Unable to create fill file in" << root << platform::errorText(error);
-            ctx.emitLog(failureLine);
-            return false;
+            return failFill(failureLine, ctx);
         }
         for (qint64 chunk = 0; chunk < chunkLimit; ++chunk) {
             if (ctx.stopped())
                 return true; // the pass object deletes the fill files
             const WriteStatus status =
                 fill.write(random.next(kChunkSize), std::size_t(kChunkSize), &ctx.bytesWritten);
-            if (status == WriteStatus::Failed) {
-                ctx.emitLog(failureLine);
-                return false;
-            }
+            if (status == WriteStatus::Failed)
+                return failFill(failureLine, ctx);
             if (chunk < plannedChunks)
                 ctx.chunksProcessed();
             if (status == WriteStatus::Full) {
@@ -171,10 +177,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
                 break;
             }
         }
-        if (!fill.finish()) {
-            ctx.emitLog(failureLine);
-            return false;
-        }
+        if (!fill.finish())
+            return failFill(failureLine, ctx);
     }
     return true;
 }

@@ -19,8 +19,8 @@ namespace velmora {
 // its pass, also after a stop or an error.
 //
 // Returns false when a fill file could not be created or written for any
-// reason but a full volume; `failureLine` has then been logged and the job
-// must end. Returns true otherwise, also when stopped.
+// reason but a full volume; `failureLine` has then been logged, recorded as
+// the job's error, and the job must end. Returns true otherwise, also when stopped.
 bool fillFreeSpace(const QString &root, const QString &fileName, int passes, quint64 byteBound,
                    const QString &failureLine, JobContext &ctx);
 

@@ -124,13 +124,10 @@ void runVolumeWipeJob(const QString &root, const QString &method, int passes, qu
             return true;
         });
 
-        const QString fillFailed = QStringLiteral("❌ Unable to create temp file for free space wipe.");
         if (!fillFreeSpace(root, QStringLiteral("/__wiper_temp__.bin"), passes, capacity,
-                           fillFailed, ctx)) {
-            if (ctx.report)
-                ctx.report->setError(fillFailed);
+                           QStringLiteral("❌ Unable to create temp file for free space wipe."),
+                           ctx))
             return;
-        }
         ctx.emitCompletion(QStringLiteral("✅ Full disk erase completed."));
 
         std::vector<fs::path> dirs;
@@ -143,14 +140,10 @@ void runVolumeWipeJob(const QString &root, const QString &method, int passes, qu
 void runFreeSpaceWipeJob(const QString &root, int passes, quint64 available, JobContext &ctx)
 {
     guarded(ctx, [&] {
-        const QString fillFailed =
-            QStringLiteral("❌ Unable to create write file to erase free space.");
         if (!fillFreeSpace(root, QStringLiteral("/__freespace_temp__.bin"), passes, available,
-                           fillFailed, ctx)) {
-            if (ctx.report)
-                ctx.report->setError(fillFailed);
+                           QStringLiteral("❌ Unable to create write file to erase free space."),
+                           ctx))
             return;
-        }
         ctx.emitCompletion(QStringLiteral("✅ Free space wipe complete."));
     });
 }

@@ -6,7 +6,10 @@
 #include "app/mainwindow.h"
 #include "modalhelper.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -42,6 +45,19 @@ public:
     QString outerPage() const { return get<QStackedWidget>("stackedWidget")->currentWidget()->objectName(); }
     QString innerPage() const { return get<QStackedWidget>("stackedWidget_2")->currentWidget()->objectName(); }
     int jobMode() const { return window->property("jobMode").toInt(); }
+    // Drags `urls` onto the window and drops them, as the desktop does.
+    void dropUrls(const QList<QUrl> &urls, bool *accepted = nullptr) const
+    {
+        QMimeData mime;
+        mime.setUrls(urls);
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        if (accepted)
+            *accepted = enter.isAccepted();
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+    }
     QStringList listEntries() const
     {
         QStringList texts;

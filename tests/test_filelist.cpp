@@ -69,7 +69,7 @@ private slots:
 
 private:
     QString path(const QString &rel) const { return tmp->filePath(rel); }
-    void drop(const QList<QUrl> &urls, bool *accepted = nullptr);
+    void drop(const QList<QUrl> &urls, bool *accepted = nullptr) { dropUrls(urls, accepted); }
     std::unique_ptr<QTemporaryDir> tmp;
 };
 
@@ -78,18 +78,6 @@ void FileListTest::init()
     open();
     tmp = std::make_unique<QTemporaryDir>();
     click("btnEraseFileFolder");
-}
-
-void FileListTest::drop(const QList<QUrl> &urls, bool *accepted)
-{
-    QMimeData mime;
-    mime.setUrls(urls);
-    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &enter);
-    if (accepted)
-        *accepted = enter.isAccepted();
-    QDropEvent dropEvent(QPointF(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &dropEvent);
 }
 
 void FileListTest::addFilesThroughTheDialog()

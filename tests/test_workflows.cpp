@@ -84,6 +84,10 @@ private slots:
 private:
     QString path(const QString &rel) const { return tmp->filePath(rel); }
     void addToList(const QStringList &paths);
+    // Starts a Gutmann erase of a large file (and `alsoListed`) and waits
+    // until it is under way.
+    void startLongErase(const QStringList &alsoListed = {});
+    static constexpr qint64 kBigFile = 48 * 1024 * 1024;
     void chooseVolume(const char *table, const QString &mountPoint);
     std::unique_ptr<QTemporaryDir> tmp;
 };
@@ -99,12 +103,18 @@ void WorkflowsTest::addToList(const QStringList &paths)
     QList<QUrl> urls;
     for (const QString &p : paths)
         urls << QUrl::fromLocalFile(p);
-    QMimeData mime;
-    mime.setUrls(urls);
-    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &enter);
-    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &drop);
+    dropUrls(urls);
+}
+
+void WorkflowsTest::startLongErase(const QStringList &alsoListed)
+{
+    QVERIFY(writeFile(path("big.bin"), plantedBytes(kBigFile)));
+    click("btnEraseFileFolder");
+    addToList(QStringList{path("big.bin")} + alsoListed);
+    chooseMethod("radioGutmann");
+    confirm("Erase");
+    click("btnNextFromAdd");
+    QTRY_VERIFY(get<QProgressBar>("progressBar")->value() > 0);
 }
 
 void WorkflowsTest::chooseVolume(const char *tableName, const QString &mountPoint)
@@ -219,13 +229,7 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
 
 void WorkflowsTest::stopNoLetsTheJobFinish()
 {
-    QVERIFY(writeFile(path("big.bin"), plantedBytes(24 * 1024 * 1024)));
-    click("btnEraseFileFolder");
-    addToList({path("big.bin")});
-    chooseMethod("radioGutmann");
-    confirm("Erase");
-    click("btnNextFromAdd");
-    QTRY_VERIFY(get<QProgressBar>("progressBar")->value() > 0);
+    startLongErase();
 
     auto question = modal::answerBox(QMessageBox::No);
     click("btnStop");
@@ -239,14 +243,8 @@ void WorkflowsTest::stopNoLetsTheJobFinish()
 
 void WorkflowsTest::stopYesKeepsTheInterruptedFile()
 {
-    QVERIFY(writeFile(path("big.bin"), plantedBytes(48 * 1024 * 1024)));
     QVERIFY(writeFile(path("after.bin"), plantedBytes(1000)));
-    click("btnEraseFileFolder");
-    addToList({path("big.bin"), path("after.bin")});
-    chooseMethod("radioGutmann");
-    confirm("Erase");
-    click("btnNextFromAdd");
-    QTRY_VERIFY(get<QProgressBar>("progressBar")->value() > 0);
+    startLongErase({path("after.bin")});
 
     auto yes = modal::answerBox(QMessageBox::Yes);
     click("btnStop");
@@ -258,7 +256,7 @@ void WorkflowsTest::stopYesKeepsTheInterruptedFile()
     QVERIFY2(!noDone->answered, qPrintable(noDone->title));
 
     QVERIFY(get<QTextEdit>("textLog")->toPlainText().contains("⚠️ Erase stopped by user."));
-    QCOMPARE(QFileInfo(path("big.bin")).size(), 48 * 1024 * 1024);
+    QCOMPARE(QFileInfo(path("big.bin")).size(), kBigFile);
     QCOMPARE(readFile(path("after.bin")), plantedBytes(1000));
     QCOMPARE(get<QProgressBar>("progressBar")->value(), 0);
     QCOMPARE(jobMode(), 0);
@@ -299,13 +297,7 @@ void WorkflowsTest::jobEndsWhileStopQuestionIsOpen()
 
 void WorkflowsTest::closingTheWindowDuringAJob()
 {
-    QVERIFY(writeFile(path("big.bin"), plantedBytes(48 * 1024 * 1024)));
-    click("btnEraseFileFolder");
-    addToList({path("big.bin")});
-    chooseMethod("radioGutmann");
-    confirm("Erase");
-    click("btnNextFromAdd");
-    QTRY_VERIFY(get<QProgressBar>("progressBar")->value() > 0);
+    startLongErase();
     QVERIFY(window->close());
     window.reset(); // must not crash, nor leave the job holding a dead window
     QTest::qWait(300);
