@@ -15,7 +15,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 // The wait box goes on every way out of an adding operation.
 struct WaitBoxDeleter {
@@ -112,16 +113,16 @@ void MainWindow::on_btnClearAll_clicked()
 
 void MainWindow::updateListPlaceholder()
 {
-    static const QString empty = QStringLiteral(
-        "QListWidget { background-color: white; "
-        "background-image: url(:/icons/resources/drag_file.png); "
-        "background-repeat: no-repeat; background-position: center; "
-        "border: 1px solid rgb(208, 232, 255); padding: 10px; "
-        "border-radius: 10px; font-size: 12px; color: black; }");
-    static const QString filled = QStringLiteral(
-        "QListWidget { background-color: white; "
-        "border: 1px solid rgb(208, 232, 255); padding: 10px; "
-        "border-radius: 10px; font-size: 12px; color: black; }");
+    static const QString empty =
+        QStringLiteral("QListWidget { background-color: white; "
+                       "background-image: url(:/icons/resources/drag_file.png); "
+                       "background-repeat: no-repeat; background-position: center; "
+                       "border: 1px solid rgb(208, 232, 255); padding: 10px; "
+                       "border-radius: 10px; font-size: 12px; color: black; }");
+    static const QString filled =
+        QStringLiteral("QListWidget { background-color: white; "
+                       "border: 1px solid rgb(208, 232, 255); padding: 10px; "
+                       "border-radius: 10px; font-size: 12px; color: black; }");
     const QString &style = ui->listWidget->count() > 0 ? filled : empty;
     if (ui->listWidget->styleSheet() != style)
         ui->listWidget->setStyleSheet(style);

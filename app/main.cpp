@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 // Without a display the platform plugin would abort the process; say why
 // in one line instead.

@@ -2,42 +2,24 @@
 #include "ui_mainwindow.h"
 
 #include "app/volumetable.h"
-#include "dialogs/confirmerasedialog.h"
-#include "dialogs/erasemethoddialog.h"
-#include "engine/erasemethods.h"
-#include "engine/jobs.h"
 #include "engine/overwrite.h"
 #include "engine/paths.h"
-#include "engine/platform.h"
 #include "engine/walk.h"
 
-#include <QButtonGroup>
-#include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDirIterator>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QtConcurrent>
-
-#include <optional>
-#include <system_error>
-
-namespace fs = std::filesystem;
 
 const QString MainWindow::supportAddress = QStringLiteral("https://velmora.org/support");
 const QString MainWindow::helpAddress = QStringLiteral("https://velmora.org/help");
 
-namespace {
+namespace
+{
 
 const char kWindowStyle[] = R"(QPushButton#btnHelp, QToolButton#btnMenu {
     border: none;
@@ -88,8 +70,9 @@ QRadioButton::indicator:hover {
 void registerEmojiFont()
 {
     QFont::insertSubstitutions(QStringLiteral("Segoe UI Emoji"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Noto Color Emoji"),
-                                QStringLiteral("Twemoji"), QStringLiteral("Apple Color Emoji")});
+                               {QStringLiteral("Liberation Sans"),
+                                QStringLiteral("Noto Color Emoji"), QStringLiteral("Twemoji"),
+                                QStringLiteral("Apple Color Emoji")});
 }
 
 } // namespace
@@ -258,10 +241,11 @@ void MainWindow::on_btnRefreshDisks_2_clicked()
 bool MainWindow::secureOverwriteFile(const QString &path, const QString &method, QProgressBar *bar)
 {
     velmora::JobContext ctx = jobContext(bar);
-    return velmora::overwriteSucceeded(velmora::overwriteFile(velmora::toFsPath(path), method, ctx));
+    return velmora::overwriteSucceeded(
+        velmora::overwriteFile(velmora::toFsPath(path), method, ctx));
 }
 
-void MainWindow::cleanUpFolders(const std::vector<fs::path> &folders)
+void MainWindow::cleanUpFolders(const std::vector<std::filesystem::path> &folders)
 {
     velmora::JobContext ctx = jobContext(ui->progressBar);
     velmora::cleanUpFolders(folders, ctx);

@@ -22,7 +22,8 @@ class QPushButton;
 class QTableWidget;
 class QToolButton;
 
-namespace Ui {
+namespace Ui
+{
 class MainWindow;
 }
 
@@ -34,7 +35,7 @@ class MainWindow : public QMainWindow
     Q_OBJECT
     Q_PROPERTY(int jobMode READ currentJobMode)
 
-public:
+  public:
     enum JobMode { None = 0, FileErase = 1, VolumeWipe = 2, FreeSpaceWipe = 3 };
 
     explicit MainWindow(QWidget *parent = nullptr);
@@ -57,15 +58,15 @@ public:
     static const QString supportAddress;
     static const QString helpAddress;
 
-signals:
+  signals:
     void logMessage(QString message);
 
-protected:
+  protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
-private slots:
+  private slots:
     void on_btnAddFiles_clicked();
     void on_btnAddFolder_clicked();
     void on_btnNextFromAdd_clicked();
@@ -92,7 +93,7 @@ private slots:
     void queueLogLine(const QString &line);
     void flushLog();
 
-private:
+  private:
     void setupHeader();
     void startErase(const QString &method);
     void startWipeFreeSpace(const QString &root, const QString &method);

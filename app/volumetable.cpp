@@ -7,9 +7,11 @@
 #include <QStorageInfo>
 #include <QTableWidget>
 
-namespace VolumeTable {
+namespace VolumeTable
+{
 
-namespace {
+namespace
+{
 
 QString wholeGigabytes(qint64 bytes)
 {
@@ -72,8 +74,7 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
         table->setItem(row, 1, new QTableWidgetItem(volume.rootPath()));
         table->setItem(row, 2, new QTableWidgetItem(wholeGigabytes(volume.bytesTotal())));
         table->setItem(row, 3, new QTableWidgetItem(wholeGigabytes(volume.bytesAvailable())));
-        table->setItem(row, 4,
-                       new QTableWidgetItem(QString::fromUtf8(volume.fileSystemType())));
+        table->setItem(row, 4, new QTableWidgetItem(QString::fromUtf8(volume.fileSystemType())));
     }
     for (int row = 0; row < table->rowCount(); ++row)
         table->setRowHeight(row, 40);

@@ -8,7 +8,8 @@ class QTableWidget;
 
 // The two tables of mounted volumes: one row per volume, a radio button in the
 // first column, and the mount point that the workflows read back.
-namespace VolumeTable {
+namespace VolumeTable
+{
 
 // The fixed configuration applied once when the window is built.
 void configure(QTableWidget *table);

@@ -20,7 +20,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace
+{
 
 bool isExistingDirectory(const fs::path &path)
 {
@@ -32,7 +33,8 @@ bool isExistingDirectory(const fs::path &path)
 bool holdsRunningSystem(const QString &mountPoint)
 {
     const auto systemDevice = velmora::platform::deviceId("/");
-    return systemDevice && velmora::platform::deviceId(velmora::toFsPath(mountPoint)) == systemDevice;
+    return systemDevice &&
+           velmora::platform::deviceId(velmora::toFsPath(mountPoint)) == systemDevice;
 }
 
 } // namespace

@@ -22,7 +22,8 @@
 #include <cstdio>
 #include <filesystem>
 
-namespace {
+namespace
+{
 
 int usage()
 {

@@ -27,7 +27,8 @@
 #include <cstdio>
 #include <sys/resource.h>
 
-namespace {
+namespace
+{
 
 long peakMemoryMiB()
 {
@@ -73,8 +74,8 @@ int main(int argc, char *argv[])
     if (args[1] == "addfolder") {
         const int before = list->count();
         const double second = addFolder(window, dir);
-        std::printf("add the same folder again: %d new entries in %.3f s\n",
-                    list->count() - before, second);
+        std::printf("add the same folder again: %d new entries in %.3f s\n", list->count() - before,
+                    second);
         std::printf("peak memory: %ld MiB\n", peakMemoryMiB());
         return 0;
     }

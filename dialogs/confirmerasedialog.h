@@ -3,7 +3,8 @@
 #include <QDialog>
 #include <QString>
 
-namespace Ui {
+namespace Ui
+{
 class ConfirmEraseDialog;
 }
 
@@ -13,7 +14,7 @@ class ConfirmEraseDialog : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit ConfirmEraseDialog(QWidget *parent = nullptr);
     ~ConfirmEraseDialog() override;
 
@@ -23,6 +24,6 @@ public:
     // True when `dialog` was accepted with exactly "Erase" typed.
     static bool confirmed(int result, const ConfirmEraseDialog &dialog);
 
-private:
+  private:
     Ui::ConfirmEraseDialog *ui;
 };

@@ -5,7 +5,8 @@
 
 class QButtonGroup;
 
-namespace Ui {
+namespace Ui
+{
 class EraseMethodDialog;
 }
 
@@ -16,16 +17,16 @@ class EraseMethodDialog : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit EraseMethodDialog(QWidget *parent = nullptr);
     ~EraseMethodDialog() override;
 
     QString selectedMethod() const;
 
-private slots:
+  private slots:
     void on_btnStart_clicked();
 
-private:
+  private:
     Ui::EraseMethodDialog *ui;
     QButtonGroup *methodGroup;
 };

@@ -1,6 +1,7 @@
 #include "engine/erasemethods.h"
 
-namespace velmora {
+namespace velmora
+{
 
 QStringList methodDisplayNames()
 {

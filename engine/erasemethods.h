@@ -7,7 +7,8 @@
 // The five erase methods travel through the application as their display
 // names; the pass count is always derived from the name with
 // passCountForMethod, never stored.
-namespace velmora {
+namespace velmora
+{
 
 inline const QString kMethodNist = QStringLiteral("NIST 800-88 (1 pass random)");
 inline const QString kMethodDoD = QStringLiteral("DoD 5220.22-M (3 passes)");

@@ -16,7 +16,8 @@
 
 namespace fs = std::filesystem;
 
-namespace velmora {
+namespace velmora
+{
 
 QString fillFileName(const QString &fileName, int index)
 {
@@ -27,7 +28,8 @@ QString fillFileName(const QString &fileName, int index)
     return dot > 0 ? name.insert(dot, QString::number(index)) : name + QString::number(index);
 }
 
-namespace {
+namespace
+{
 
 // Ends the fill with the job's failure line; the job must not claim success.
 bool failFill(const QString &failureLine, JobContext &ctx)
@@ -45,7 +47,7 @@ enum class WriteStatus { Written, Full, Failed };
 // deleted when the pass object goes, whatever way the pass ends.
 class FillPass
 {
-public:
+  public:
     FillPass(QString root, QString fileName) : root(std::move(root)), fileName(std::move(fileName))
     {
     }
@@ -92,8 +94,7 @@ public:
             // The file reached the largest size this file system allows:
             // go on in a further fill file.
             if (!openNext(&error))
-                return error == ENOSPC || error == EDQUOT ? WriteStatus::Full
-                                                          : WriteStatus::Failed;
+                return error == ENOSPC || error == EDQUOT ? WriteStatus::Full : WriteStatus::Failed;
         }
         return WriteStatus::Written;
     }
@@ -106,7 +107,7 @@ public:
         return fd < 0 || finishCurrent(&error);
     }
 
-private:
+  private:
     bool finishCurrent(int *error)
     {
         *error = platform::syncData(fd);
@@ -132,11 +133,12 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
 {
     // One Mersenne Twister per fill (QRandomGenerator with a seed is the
     // standard 32-bit MT19937), seeded once from the system's random device
-    // and never reseeded; it draws ahead on a helper thread while the
-    // previous chunk is written.
+    // and never reseeded. Drawn on this thread: a fill is bound by the
+    // device, and the kernel's writeback needs the other core more than a
+    // helper thread would.
     QRandomGenerator engine(std::random_device{}());
     RandomChunks random(
-        [&engine](quint32 *words, qsizetype count) { engine.fillRange(words, count); }, true);
+        [&engine](quint32 *words, qsizetype count) { engine.fillRange(words, count); }, false);
 
     const qint64 plannedChunks = qint64(byteBound / quint64(kChunkSize));
     // A bound that covers what the volume has available asks for the whole

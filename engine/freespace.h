@@ -5,7 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace velmora {
+namespace velmora
+{
 
 // Overwrites the free space of the volume at `root` through temporary fill
 // files, once per pass: each pass creates root + `fileName`, writes 1 MiB

@@ -2,7 +2,8 @@
 
 #include <limits>
 
-namespace velmora {
+namespace velmora
+{
 
 void JobReport::reset()
 {

@@ -8,14 +8,15 @@
 #include <functional>
 #include <mutex>
 
-namespace velmora {
+namespace velmora
+{
 
 // What a job found that the user must not mistake for success: items that
 // were not securely erased, and whether the job was ended by an error.
 // Written by the job thread, read by the GUI once the job has returned.
 class JobReport
 {
-public:
+  public:
     void reset();
     void addProblem(const QString &path);
     void setError(const QString &message);
@@ -25,7 +26,7 @@ public:
     bool endedByError() const;
     QString errorMessage() const;
 
-private:
+  private:
     static constexpr int kMaxSamples = 8;
     mutable std::mutex mutex;
     int problems = 0;
@@ -57,10 +58,7 @@ struct JobContext {
     // Bytes of random data written so far (for the benchmark).
     qint64 bytesWritten = 0;
 
-    bool stopped() const
-    {
-        return stopRequested && stopRequested->load(std::memory_order_relaxed);
-    }
+    bool stopped() const { return stopRequested && stopRequested->load(std::memory_order_relaxed); }
 
     // Counts `count` chunks as processed and posts the job percentage
     // (truncated processed / total * 100); nothing is posted while the total

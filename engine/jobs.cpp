@@ -12,14 +12,15 @@
 
 namespace fs = std::filesystem;
 
-namespace velmora {
+namespace velmora
+{
 
-namespace {
+namespace
+{
 
 // Runs one job body; an error raised by a folder walk ends the job with a
 // line that says so instead of passing for a normal end.
-template <typename Body>
-void guarded(JobContext &ctx, Body body)
+template <typename Body> void guarded(JobContext &ctx, Body body)
 {
     try {
         body();

@@ -17,7 +17,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
-namespace velmora {
+namespace velmora
+{
 
 // Overwrites and deletes each listed file, then removes the links, shortcut
 // files and empty folders left in the selected folders. A listed link is

@@ -11,21 +11,23 @@
 #include <cerrno>
 #include <system_error>
 
-namespace velmora {
+namespace velmora
+{
 
-namespace {
+namespace
+{
 
 // Closes the descriptor on every way out of the overwrite.
 class FileGuard
 {
-public:
+  public:
     explicit FileGuard(int fd) : fd(fd) {}
     ~FileGuard() { platform::closeFile(fd); }
     FileGuard(const FileGuard &) = delete;
     FileGuard &operator=(const FileGuard &) = delete;
     int get() const { return fd; }
 
-private:
+  private:
     int fd;
 };
 
@@ -84,7 +86,8 @@ OverwriteResult overwriteFile(const std::filesystem::path &path, const QString &
             ctx.bytesWritten += length;
             ctx.chunksProcessed();
             if ((c + 1) % kWritebackChunks == 0)
-                platform::startWriteback(file.get(), offset + length - kWritebackChunks * kChunkSize,
+                platform::startWriteback(file.get(),
+                                         offset + length - kWritebackChunks * kChunkSize,
                                          kWritebackChunks * kChunkSize);
         }
         // Sync every pass: otherwise the kernel may merge the passes in its

@@ -6,7 +6,8 @@
 
 #include <filesystem>
 
-namespace velmora {
+namespace velmora
+{
 
 enum class OverwriteResult {
     Overwritten,  // every pass written and synced to the device; file still present

@@ -5,7 +5,8 @@
 
 #include <filesystem>
 
-namespace velmora {
+namespace velmora
+{
 
 // Paths reach the engine as the toolkit's text and are used as the file
 // system's bytes; these two keep the conversion in one place.

@@ -6,9 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace velmora::platform {
+namespace velmora::platform
+{
 
-namespace {
+namespace
+{
 
 int openNoFollow(const char *path, int flags, mode_t mode = 0)
 {
@@ -74,9 +76,9 @@ std::size_t writeAll(int fd, const char *data, std::size_t length, qint64 offset
     std::size_t done = 0;
     *error = 0;
     while (done < length) {
-        const ssize_t n = offset >= 0
-                              ? ::pwrite(fd, data + done, length - done, off_t(offset + qint64(done)))
-                              : ::write(fd, data + done, length - done);
+        const ssize_t n =
+            offset >= 0 ? ::pwrite(fd, data + done, length - done, off_t(offset + qint64(done)))
+                        : ::write(fd, data + done, length - done);
         if (n > 0) {
             done += std::size_t(n);
         } else if (n < 0 && errno == EINTR) {

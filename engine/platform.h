@@ -11,7 +11,8 @@
 #include <filesystem>
 #include <optional>
 
-namespace velmora::platform {
+namespace velmora::platform
+{
 
 // Opens an existing file for writing, in place and without truncation. A
 // symbolic link is never followed (the open fails with ELOOP), a FIFO never

@@ -2,7 +2,8 @@
 
 #include "engine/erasemethods.h"
 
-namespace velmora {
+namespace velmora
+{
 
 RandomChunks::RandomChunks(Draw drawWords, bool ahead) : draw(std::move(drawWords))
 {

@@ -9,7 +9,8 @@
 #include <thread>
 #include <vector>
 
-namespace velmora {
+namespace velmora
+{
 
 // Fresh random chunks of 1 MiB, drawn on a helper thread while the caller
 // writes the previous one: drawing costs about as much as writing to a fast
@@ -22,7 +23,7 @@ namespace velmora {
 // files, where starting a thread costs more than it saves).
 class RandomChunks
 {
-public:
+  public:
     using Draw = std::function<void(quint32 *words, qsizetype count)>;
 
     RandomChunks(Draw draw, bool ahead);
@@ -35,7 +36,7 @@ public:
     // drawn on the spot, only the words needed.
     const char *next(qint64 bytes);
 
-private:
+  private:
     static constexpr int kBuffers = 3;
     void produce();
 
@@ -43,9 +44,9 @@ private:
     std::array<std::vector<quint32>, kBuffers> buffers;
     std::mutex mutex;
     std::condition_variable changed;
-    int ready = 0;    // buffers drawn and not yet handed out
+    int ready = 0;     // buffers drawn and not yet handed out
     int consumer = -1; // buffer handed out last, not to be refilled yet
-    int produced = 0; // index of the next buffer to draw
+    int produced = 0;  // index of the next buffer to draw
     bool quit = false;
     std::thread helper;
 };

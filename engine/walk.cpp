@@ -8,7 +8,8 @@
 
 namespace fs = std::filesystem;
 
-namespace velmora {
+namespace velmora
+{
 
 void walkTree(const fs::path &root, const std::function<bool(const fs::path &, EntryKind)> &visit)
 {
@@ -95,7 +96,8 @@ void cleanUpFolders(const std::vector<fs::path> &folders, JobContext &ctx)
             continue;
         fs::remove(folder, ec);
         if (!ec)
-            ctx.emitLog(QStringLiteral("🗑️ Removed empty folder: %1").arg(displayPath(folder)));
+            ctx.emitLog(
+                QStringLiteral("🗑️ Removed empty folder: %1").arg(displayPath(folder)));
     }
 }
 

@@ -6,7 +6,8 @@
 #include <functional>
 #include <vector>
 
-namespace velmora {
+namespace velmora
+{
 
 enum class EntryKind { File, Directory, Link, Other };
 

@@ -18,7 +18,7 @@
 
 class WindowFixture
 {
-public:
+  public:
     std::unique_ptr<MainWindow> window;
 
     void open()
@@ -33,17 +33,25 @@ public:
         window.reset();
     }
 
-    template <typename T = QWidget>
-    T *get(const char *name) const
+    template <typename T = QWidget> T *get(const char *name) const
     {
         T *w = window->findChild<T *>(QLatin1String(name));
         if (!w)
             qFatal("no widget named %s", name);
         return w;
     }
-    void click(const char *name) const { QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton); }
-    QString outerPage() const { return get<QStackedWidget>("stackedWidget")->currentWidget()->objectName(); }
-    QString innerPage() const { return get<QStackedWidget>("stackedWidget_2")->currentWidget()->objectName(); }
+    void click(const char *name) const
+    {
+        QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton);
+    }
+    QString outerPage() const
+    {
+        return get<QStackedWidget>("stackedWidget")->currentWidget()->objectName();
+    }
+    QString innerPage() const
+    {
+        return get<QStackedWidget>("stackedWidget_2")->currentWidget()->objectName();
+    }
     int jobMode() const { return window->property("jobMode").toInt(); }
     // Drags `urls` onto the window and drops them, as the desktop does.
     void dropUrls(const QList<QUrl> &urls, bool *accepted = nullptr) const

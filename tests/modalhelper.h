@@ -16,7 +16,8 @@
 #include <functional>
 #include <memory>
 
-namespace modal {
+namespace modal
+{
 
 struct Seen {
     bool answered = false;
@@ -27,8 +28,7 @@ using SeenPtr = std::shared_ptr<Seen>;
 
 // Calls `act` with the first visible modal widget of type T for which it
 // returns true; gives up after `timeoutMs`.
-template <typename T>
-SeenPtr when(std::function<bool(T *, Seen &)> act, int timeoutMs = 20000)
+template <typename T> SeenPtr when(std::function<bool(T *, Seen &)> act, int timeoutMs = 20000)
 {
     auto seen = std::make_shared<Seen>();
     auto *timer = new QTimer(qApp);

@@ -16,7 +16,7 @@ class DialogsTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void cleanup() { modal::closeLeftovers(); }
 
     void methodDialogLayout();

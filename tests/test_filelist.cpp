@@ -14,7 +14,8 @@
 
 using namespace testsupport;
 
-namespace {
+namespace
+{
 
 // Answers the next file dialog: accepts `names` (relative to `dir`), or
 // cancels when `names` is empty. Records the dialog's title.
@@ -52,7 +53,7 @@ class FileListTest : public QObject, public WindowFixture
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup() { close(); }
 
@@ -67,7 +68,7 @@ private slots:
     void clearAllBringsThePictureBack();
     void oddNamesAreKeptAsTheyAre();
 
-private:
+  private:
     QString path(const QString &rel) const { return tmp->filePath(rel); }
     void drop(const QList<QUrl> &urls, bool *accepted = nullptr) { dropUrls(urls, accepted); }
     std::unique_ptr<QTemporaryDir> tmp;
@@ -144,8 +145,7 @@ void FileListTest::addingAFolderTwiceAddsOnlyWhatIsNew()
     QVERIFY(writeFile(path("dir/new.txt"), "n"));
     answerFileDialog(tmp->path(), {"dir"});
     click("btnAddFolder");
-    QCOMPARE(listEntries(),
-             (QStringList{path("dir/one.txt"), path("dir"), path("dir/new.txt")}));
+    QCOMPARE(listEntries(), (QStringList{path("dir/one.txt"), path("dir"), path("dir/new.txt")}));
 }
 
 void FileListTest::emptyOrHiddenOnlyFolderAddsItself()
@@ -215,8 +215,8 @@ void FileListTest::clearAllBringsThePictureBack()
 
 void FileListTest::oddNamesAreKeptAsTheyAre()
 {
-    const QStringList names = {"with space.txt", "quote'\"s.txt", "new\nline.txt", "Grüße.txt",
-                               "case.txt", "CASE.txt"};
+    const QStringList names = {"with space.txt", "quote'\"s.txt", "new\nline.txt",
+                               "Grüße.txt",      "case.txt",      "CASE.txt"};
     QList<QUrl> urls;
     QStringList expected;
     for (const QString &n : names) {

@@ -19,7 +19,7 @@ class JobsTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
 
     // clean-up
@@ -46,7 +46,7 @@ private slots:
     void freeSpaceJobCannotCreateFillFile();
     void fillFileNames();
 
-private:
+  private:
     QString path(const QString &rel) const { return dir->filePath(rel); }
     std::unique_ptr<QTemporaryDir> dir;
 };
@@ -178,12 +178,11 @@ void JobsTest::fileEraseReportsWhatCouldNotBeDeleted()
     runFileEraseJob({path("first.txt"), locked, path("third.txt")}, {}, kMethodNist, ctx);
     run("chattr", {"-i", locked});
 
-    QCOMPARE(rec.lines, (QStringList{"🔄 Wiping: " + path("first.txt"),
-                                     "✅ Securely erased: " + path("first.txt"),
-                                     "🔄 Wiping: " + locked,
-                                     "⚠️ Could not securely erase: " + locked,
-                                     "🔄 Wiping: " + path("third.txt"),
-                                     "✅ Securely erased: " + path("third.txt")}));
+    QCOMPARE(
+        rec.lines,
+        (QStringList{"🔄 Wiping: " + path("first.txt"), "✅ Securely erased: " + path("first.txt"),
+                     "🔄 Wiping: " + locked, "⚠️ Could not securely erase: " + locked,
+                     "🔄 Wiping: " + path("third.txt"), "✅ Securely erased: " + path("third.txt")}));
     QVERIFY(rec.progress.contains(33) && rec.progress.contains(66));
     QCOMPARE(rec.report.problemCount(), 1);
     QCOMPARE(readFile(locked), plantedBytes(10));

@@ -18,7 +18,7 @@ class OverwriteTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void passCount_data();
     void passCount();
 
@@ -35,7 +35,7 @@ private slots:
     void missingFileIsReportedAsNotFound();
     void passesWriteFreshData();
 
-private:
+  private:
     QTemporaryDir dir;
 };
 

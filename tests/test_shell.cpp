@@ -15,9 +15,9 @@
 class UrlCatcher : public QObject
 {
     Q_OBJECT
-public:
+  public:
     QList<QUrl> opened;
-public slots:
+  public slots:
     void open(const QUrl &url) { opened << url; }
 };
 
@@ -25,7 +25,7 @@ class ShellTest : public QObject, public WindowFixture
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { open(); }
     void cleanup() { close(); }
 
@@ -63,16 +63,49 @@ void ShellTest::startsOnHomeAtFixedSize()
 
 void ShellTest::everyNamedWidgetExistsOnce()
 {
-    const char *names[] = {
-        "stackedWidget", "pageWipeDisk", "btnRefreshDisks", "btnNextFromDiskList",
-        "btnBackFromDisk", "tableDiskList", "pageWipeFreeSpace", "btnNextFromDiskList_2",
-        "tableDiskList_2", "btnRefreshDisks_2", "btnBackFromDisk_2", "pageEraseFileFlow",
-        "stackedWidget_2", "pageAdd", "btnAddFiles", "listWidget", "btnAddFolder", "btnClearAll",
-        "btnNextFromAdd", "btnBackToHome_fromAdd", "pageProgress", "progressBar", "textLog",
-        "btnStop", "pageSelect_unused_2", "pageHome", "wipeCard", "label", "btnWipeDisk",
-        "titleArea", "titleLabel", "wipefreespaceCard", "label_2", "btnWipeFreeSpace",
-        "EraseFilecard", "label_3", "btnEraseFileFolder", "pageWipePartition",
-        "pageAdd_unused_1", "pageSelect_unused", "pageProgress_unused", "btnHelp", "btnMenu"};
+    const char *names[] = {"stackedWidget",
+                           "pageWipeDisk",
+                           "btnRefreshDisks",
+                           "btnNextFromDiskList",
+                           "btnBackFromDisk",
+                           "tableDiskList",
+                           "pageWipeFreeSpace",
+                           "btnNextFromDiskList_2",
+                           "tableDiskList_2",
+                           "btnRefreshDisks_2",
+                           "btnBackFromDisk_2",
+                           "pageEraseFileFlow",
+                           "stackedWidget_2",
+                           "pageAdd",
+                           "btnAddFiles",
+                           "listWidget",
+                           "btnAddFolder",
+                           "btnClearAll",
+                           "btnNextFromAdd",
+                           "btnBackToHome_fromAdd",
+                           "pageProgress",
+                           "progressBar",
+                           "textLog",
+                           "btnStop",
+                           "pageSelect_unused_2",
+                           "pageHome",
+                           "wipeCard",
+                           "label",
+                           "btnWipeDisk",
+                           "titleArea",
+                           "titleLabel",
+                           "wipefreespaceCard",
+                           "label_2",
+                           "btnWipeFreeSpace",
+                           "EraseFilecard",
+                           "label_3",
+                           "btnEraseFileFolder",
+                           "pageWipePartition",
+                           "pageAdd_unused_1",
+                           "pageSelect_unused",
+                           "pageProgress_unused",
+                           "btnHelp",
+                           "btnMenu"};
     for (const char *name : names)
         QVERIFY2(window->findChildren<QWidget *>(QLatin1String(name)).size() == 1, name);
     QCOMPARE(get<QStackedWidget>("stackedWidget")->indexOf(get("pageHome")), 3);
@@ -168,10 +201,10 @@ void ShellTest::helpOpensTheSameAddressOncePerPress()
 void ShellTest::artworkHasItsSizes()
 {
     const std::pair<const char *, QSize> images[] = {
-        {"app_icon.png", {256, 256}},      {"help.png", {35, 35}},
-        {"help_hover.png", {35, 35}},      {"menu.png", {35, 35}},
-        {"menu_hover.png", {35, 35}},      {"drag_file.png", {514, 288}},
-        {"wipe_disk.png", {100, 94}},      {"wipe_free_space.png", {103, 92}},
+        {"app_icon.png", {256, 256}},       {"help.png", {35, 35}},
+        {"help_hover.png", {35, 35}},       {"menu.png", {35, 35}},
+        {"menu_hover.png", {35, 35}},       {"drag_file.png", {514, 288}},
+        {"wipe_disk.png", {100, 94}},       {"wipe_free_space.png", {103, 92}},
         {"wipe_file_icon.png", {112, 109}},
     };
     for (const auto &[name, size] : images) {

@@ -18,7 +18,8 @@
 using namespace velmora;
 using namespace testsupport;
 
-namespace {
+namespace
+{
 
 // Writes the planted text and makes sure it is on the device.
 bool plant(const QString &path, qint64 size)
@@ -45,8 +46,8 @@ quint64 capacity(const QString &root)
 
 QStringList entries(const QString &root)
 {
-    QStringList list = QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
-                                            QDir::Hidden | QDir::System);
+    QStringList list =
+        QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     list.removeAll(QStringLiteral("lost+found"));
     return list;
 }
@@ -67,7 +68,7 @@ class VolumesTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void fileEraseLeavesNothingOnTheDevice();
     void freeSpaceWipeReachesDeletedData();
     void volumeWipeLeavesNothingOnTheDevice();
@@ -252,9 +253,10 @@ void VolumesTest::readOnlyVolume()
     Recorder wipe;
     auto wipeCtx = wipe.context();
     runVolumeWipeJob(vol.path(), kMethodNist, 1, capacity(vol.path()), wipeCtx);
-    QCOMPARE(wipe.lines, (QStringList{"🔄 Wiping: " + vol.path() + "/a.txt",
-                                      "⚠️ Skipped (could not be erased): " + vol.path() + "/a.txt",
-                                      "❌ Unable to create temp file for free space wipe."}));
+    QCOMPARE(wipe.lines,
+             (QStringList{"🔄 Wiping: " + vol.path() + "/a.txt",
+                          "⚠️ Skipped (could not be erased): " + vol.path() + "/a.txt",
+                          "❌ Unable to create temp file for free space wipe."}));
     QCOMPARE(readFile(vol.path() + "/a.txt"), plantedBytes(10));
 }
 

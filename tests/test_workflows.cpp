@@ -19,7 +19,8 @@
 
 using namespace testsupport;
 
-namespace {
+namespace
+{
 
 void chooseMethod(const QString &radio)
 {
@@ -34,8 +35,7 @@ void confirm(const QString &typed, bool ok = true)
 {
     modal::when<ConfirmEraseDialog>([=](ConfirmEraseDialog *d, modal::Seen &) {
         QTest::keyClicks(d->findChild<QLineEdit *>("lineEdit"), typed);
-        QTest::mouseClick(d->findChild<QPushButton *>(ok ? "btnOk" : "btnCancel"),
-                          Qt::LeftButton);
+        QTest::mouseClick(d->findChild<QPushButton *>(ok ? "btnOk" : "btnCancel"), Qt::LeftButton);
         return true;
     });
 }
@@ -62,7 +62,7 @@ class WorkflowsTest : public QObject, public WindowFixture
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup() { close(); }
 
@@ -81,7 +81,7 @@ private slots:
     void freeSpaceStopLeavesNoFillFile();
     void fullVolumeIsRefusedAfterTheProgressPage();
 
-private:
+  private:
     QString path(const QString &rel) const { return tmp->filePath(rel); }
     void addToList(const QStringList &paths);
     // Starts a Gutmann erase of a large file (and `alsoListed`) and waits
@@ -150,7 +150,8 @@ void WorkflowsTest::fileEraseEndToEnd()
     QCOMPARE(jobMode(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 30000);
     QCOMPARE(done->title, QStringLiteral("Done"));
-    QCOMPARE(done->text, QStringLiteral("🗂️ All selected files have been permanently erased."));
+    QCOMPARE(done->text,
+             QStringLiteral("🗂️ All selected files have been permanently erased."));
 
     const QStringList lines = spiedLines(log);
     QCOMPARE(lines.first(), QStringLiteral("Selected method: DoD 5220.22-M (3 passes)"));
@@ -221,9 +222,8 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
     QCOMPARE(done->title, QStringLiteral("Finished with problems"));
     QVERIFY(done->text.contains(path("locked.txt")));
     QVERIFY(!done->text.contains(path("ok.txt")));
-    QVERIFY(get<QTextEdit>("textLog")
-                ->toPlainText()
-                .contains("⚠️ Could not securely erase: " + path("locked.txt")));
+    QVERIFY(get<QTextEdit>("textLog")->toPlainText().contains("⚠️ Could not securely erase: " +
+                                                              path("locked.txt")));
     QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
 }
 
@@ -290,7 +290,8 @@ void WorkflowsTest::jobEndsWhileStopQuestionIsOpen()
     });
     click("btnStop");
     QVERIFY(done->answered);
-    QTRY_COMPARE(get<QTextEdit>("textLog")->toPlainText(), QStringLiteral("⚠️ Erase stopped by user."));
+    QTRY_COMPARE(get<QTextEdit>("textLog")->toPlainText(),
+                 QStringLiteral("⚠️ Erase stopped by user."));
     QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
     QVERIFY(!QFileInfo::exists(path("small.txt")));
 }
@@ -313,8 +314,8 @@ void WorkflowsTest::volumeTablesListMountedVolumes()
     QStringList headers;
     for (int c = 0; c < disks->columnCount(); ++c)
         headers << disks->horizontalHeaderItem(c)->text();
-    QCOMPARE(headers, (QStringList{"Select", "Mount point", "Capacity", "Available space",
-                                   "File system"}));
+    QCOMPARE(headers,
+             (QStringList{"Select", "Mount point", "Capacity", "Available space", "File system"}));
     QStringList mounts;
     for (int row = 0; row < disks->rowCount(); ++row) {
         mounts << disks->item(row, 1)->text();
@@ -357,7 +358,8 @@ void WorkflowsTest::volumeRefusals()
     auto system = modal::answerBox();
     click("btnNextFromDiskList");
     QCOMPARE(system->title, QStringLiteral("Error"));
-    QCOMPARE(system->text, QStringLiteral("This disk holds the running system and cannot be wiped."));
+    QCOMPARE(system->text,
+             QStringLiteral("This disk holds the running system and cannot be wiped."));
     QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
 
     click("btnBackFromDisk");
@@ -426,7 +428,8 @@ void WorkflowsTest::freeSpaceWipeEndToEnd()
     auto done = modal::answerBox();
     click("btnNextFromDiskList_2");
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
-    QCOMPARE(done->text, QStringLiteral("🧹 Free space has been securely wiped; no traces remain."));
+    QCOMPARE(done->text,
+             QStringLiteral("🧹 Free space has been securely wiped; no traces remain."));
     QCOMPARE(spiedLines(log), (QStringList{"Selected method: NIST 800-88 (1 pass random)",
                                            "🧹 Erasing free space, please wait...",
                                            "✅ Free space wipe complete."}));

@@ -18,7 +18,8 @@
 #include <mutex>
 #include <unistd.h>
 
-namespace testsupport {
+namespace testsupport
+{
 
 // Text planted in files so that its absence can be checked afterwards.
 inline QByteArray plantText()
@@ -112,7 +113,7 @@ inline int run(const QString &program, const QStringList &args)
 // `fsType` ("ext4", "vfat") or a tmpfs, unmounted when the object goes.
 class Volume
 {
-public:
+  public:
     // Empty `error()` means the volume is mounted at `path()`.
     Volume(const QString &fsType, qint64 sizeBytes, const QStringList &mountOptions = {})
         : type(fsType)
@@ -126,8 +127,8 @@ public:
         QStringList opts = mountOptions;
         if (fsType == QLatin1String("tmpfs")) {
             opts << QStringLiteral("size=%1").arg(sizeBytes);
-            if (run(QStringLiteral("mount"), {"-t", "tmpfs", "-o", opts.join(','), "tmpfs",
-                                              mountPoint}) != 0) {
+            if (run(QStringLiteral("mount"),
+                    {"-t", "tmpfs", "-o", opts.join(','), "tmpfs", mountPoint}) != 0) {
                 why = QStringLiteral("cannot mount tmpfs here");
                 return;
             }
@@ -188,7 +189,7 @@ public:
         return false;
     }
 
-private:
+  private:
     QTemporaryDir dir;
     QString type;
     QString mountPoint;
