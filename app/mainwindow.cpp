@@ -86,7 +86,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     setAcceptDrops(true);
     ui->listWidget->setAcceptDrops(true);
 
-    connect(this, &MainWindow::logMessage, this, &MainWindow::queueLogLine, Qt::QueuedConnection);
+    // Lines emitted by a job arrive queued, in order; lines emitted on this
+    // thread (the workflows' first lines, a job's closing line) join the
+    // same queue at once. Either way they reach the log with its next batch.
+    connect(this, &MainWindow::logMessage, this, &MainWindow::queueLogLine);
     registerEmojiFont();
     ui->textLog->setFont(QFont(QStringLiteral("Segoe UI Emoji")));
     ui->textLog->document()->setMaximumBlockCount(kLogLines);

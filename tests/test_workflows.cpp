@@ -399,7 +399,16 @@ void WorkflowsTest::volumeWipeEndToEnd()
     QSignalSpy log(window.get(), &MainWindow::logMessage);
     chooseMethod("radioBritish");
     confirm("Erase");
-    auto done = modal::answerBox();
+    QString logAtDone;
+    auto done = modal::when<QMessageBox>([&](QMessageBox *box, modal::Seen &seen) {
+        if (box->buttons().isEmpty())
+            return false;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        logAtDone = get<QTextEdit>("textLog")->toPlainText();
+        box->button(QMessageBox::Ok)->click();
+        return true;
+    });
     click("btnNextFromDiskList");
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
     QCOMPARE(done->title, QStringLiteral("Done"));
@@ -408,6 +417,11 @@ void WorkflowsTest::volumeWipeEndToEnd()
     QCOMPARE(lines.mid(0, 2), (QStringList{"Selected method: British HMG IS5 (2 passes)",
                                            "🧹 Erasing disk, please wait..."}));
     QVERIFY(lines.contains("✅ Full disk erase completed."));
+    // In the log the closing line stands before the clean-up's lines.
+    const QStringList shown = logAtDone.split('\n');
+    QVERIFY(shown.contains("🗑️ Removed empty folder: " + vol.path() + "/docs"));
+    QVERIFY(shown.indexOf("✅ Full disk erase completed.") <
+            shown.indexOf("🗑️ Removed empty folder: " + vol.path() + "/docs"));
     QVERIFY(lines.contains("✅ Securely erased: " + vol.path() + "/b.txt"));
     QCOMPARE(QDir(vol.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{});
