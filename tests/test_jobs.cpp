@@ -44,7 +44,6 @@ class JobsTest : public QObject
     void freeSpaceJobKeepsExistingFiles();
     void freeSpaceJobStopLeavesNoFillFile();
     void freeSpaceJobCannotCreateFillFile();
-    void fillFileNames();
 
   private:
     QString path(const QString &rel) const { return dir->filePath(rel); }
@@ -367,14 +366,6 @@ void JobsTest::freeSpaceJobCannotCreateFillFile()
                                       "❌ Unable to create temp file for free space wipe."}));
     QVERIFY(QFileInfo::exists(path("vol/empty")));
     QVERIFY(wipe.report.endedByError());
-}
-
-void JobsTest::fillFileNames()
-{
-    QCOMPARE(fillFileName("/__wiper_temp__.bin", 0), QStringLiteral("/__wiper_temp__.bin"));
-    QCOMPARE(fillFileName("/__wiper_temp__.bin", 2), QStringLiteral("/__wiper_temp__2.bin"));
-    QCOMPARE(fillFileName("/__freespace_temp__.bin", 1),
-             QStringLiteral("/__freespace_temp__1.bin"));
 }
 
 QTEST_GUILESS_MAIN(JobsTest)

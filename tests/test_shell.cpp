@@ -37,7 +37,6 @@ class ShellTest : public QObject, public WindowFixture
     void headerMenuAndAbout();
     void helpOpensTheSameAddressOncePerPress();
     void artworkHasItsSizes();
-    void logFontDrawsEmoji();
 };
 
 void ShellTest::startsOnHomeAtFixedSize()
@@ -213,13 +212,6 @@ void ShellTest::artworkHasItsSizes()
         QCOMPARE(pixmap.size(), size);
     }
     QVERIFY(!get<QLabel>("label")->pixmap().isNull());
-}
-
-void ShellTest::logFontDrawsEmoji()
-{
-    QCOMPARE(get<QTextEdit>("textLog")->font().family(), QStringLiteral("Segoe UI Emoji"));
-    QVERIFY(QFont::substitutes(QStringLiteral("Segoe UI Emoji"))
-                .contains(QStringLiteral("Noto Color Emoji"), Qt::CaseInsensitive));
 }
 
 QTEST_MAIN(ShellTest)
