@@ -40,7 +40,7 @@ QMessageBox *MainWindow::showWaitBox(const QString &title)
     return box;
 }
 
-const QSet<QString> &MainWindow::listedPaths()
+void MainWindow::syncListIndex()
 {
     // Rebuilt only if the list was changed behind our back.
     if (listIndex.size() != ui->listWidget->count()) {
@@ -48,12 +48,18 @@ const QSet<QString> &MainWindow::listedPaths()
         for (int i = 0; i < ui->listWidget->count(); ++i)
             listIndex.insert(ui->listWidget->item(i)->text());
     }
-    return listIndex;
+}
+
+void MainWindow::clearFileList()
+{
+    ui->listWidget->clear();
+    listIndex.clear();
+    updateListPlaceholder();
 }
 
 void MainWindow::appendPaths(const QStringList &paths)
 {
-    listedPaths();
+    syncListIndex();
     QStringList fresh;
     for (const QString &path : paths) {
         if (path.isEmpty() || listIndex.contains(path))
@@ -106,9 +112,7 @@ void MainWindow::on_btnAddFolder_clicked()
 
 void MainWindow::on_btnClearAll_clicked()
 {
-    ui->listWidget->clear();
-    listIndex.clear();
-    updateListPlaceholder();
+    clearFileList();
 }
 
 void MainWindow::updateListPlaceholder()

@@ -148,9 +148,7 @@ void MainWindow::completeJob()
             ui->textLog->clear();
         }
     }
-    ui->listWidget->clear();
-    listIndex.clear();
-    updateListPlaceholder();
+    clearFileList();
     ui->progressBar->setValue(0);
     returnToModePage();
     jobMode = None;

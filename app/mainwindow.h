@@ -102,7 +102,8 @@ class MainWindow : public QMainWindow
     QMessageBox *showWaitBox(const QString &title);
     void appendPaths(const QStringList &paths);
     void appendFolder(const QString &folder);
-    const QSet<QString> &listedPaths();
+    void syncListIndex();
+    void clearFileList();
 
     // Workflows and job control
     void warn(const QString &title, const QString &text);

@@ -19,9 +19,6 @@ inline const QString kMethodGutmann = QStringLiteral("Gutmann 35-pass");
 // One chunk is one write of at most 1 MiB; it is the unit of progress.
 constexpr qint64 kChunkSize = 1024 * 1024;
 
-// Writeback of a large file is started every this many chunks.
-constexpr qint64 kWritebackChunks = 32;
-
 QStringList methodDisplayNames();
 
 // Number of chunks that cover `bytes` bytes (the last chunk may be short).

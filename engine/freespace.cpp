@@ -19,6 +19,11 @@ namespace fs = std::filesystem;
 namespace velmora
 {
 
+namespace
+{
+
+// The index-th fill file of a pass: "/__wiper_temp__.bin",
+// "/__wiper_temp__1.bin", ...
 QString fillFileName(const QString &fileName, int index)
 {
     if (index == 0)
@@ -27,9 +32,6 @@ QString fillFileName(const QString &fileName, int index)
     const int dot = name.lastIndexOf(QLatin1Char('.'));
     return dot > 0 ? name.insert(dot, QString::number(index)) : name + QString::number(index);
 }
-
-namespace
-{
 
 // Ends the fill with the job's failure line; the job must not claim success.
 bool failFill(const QString &failureLine, JobContext &ctx)

@@ -25,8 +25,4 @@ namespace velmora
 bool fillFreeSpace(const QString &root, const QString &fileName, int passes, quint64 byteBound,
                    const QString &failureLine, JobContext &ctx);
 
-// The name of the index-th fill file of a pass: "/__wiper_temp__.bin",
-// "/__wiper_temp__1.bin", ...
-QString fillFileName(const QString &fileName, int index);
-
 } // namespace velmora

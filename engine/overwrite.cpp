@@ -17,6 +17,10 @@ namespace velmora
 namespace
 {
 
+// Writeback of a large file is started every this many chunks, so that the
+// sync closing each pass (and a Stop waiting for it) stays short.
+constexpr qint64 kWritebackChunks = 32;
+
 // Closes the descriptor on every way out of the overwrite.
 class FileGuard
 {
