@@ -3,12 +3,14 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "engine/paths.h"
+#include "engine/platform.h"
+#include "engine/walk.h"
+
 #include <QCoreApplication>
-#include <QDirIterator>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
@@ -40,13 +42,19 @@ QMessageBox *MainWindow::showWaitBox(const QString &title)
     return box;
 }
 
+QByteArray MainWindow::pathOfEntry(const QListWidgetItem *item)
+{
+    const QByteArray path = item->data(kPathRole).toByteArray();
+    return path.isEmpty() ? velmora::fsBytes(item->text()) : path;
+}
+
 void MainWindow::syncListIndex()
 {
     // Rebuilt only if the list was changed behind our back.
     if (listIndex.size() != ui->listWidget->count()) {
         listIndex.clear();
         for (int i = 0; i < ui->listWidget->count(); ++i)
-            listIndex.insert(ui->listWidget->item(i)->text());
+            listIndex.insert(pathOfEntry(ui->listWidget->item(i)));
     }
 }
 
@@ -57,25 +65,34 @@ void MainWindow::clearFileList()
     updateListPlaceholder();
 }
 
-void MainWindow::appendPaths(const QStringList &paths)
+void MainWindow::appendPaths(const QByteArrayList &paths)
 {
     syncListIndex();
-    QStringList fresh;
-    for (const QString &path : paths) {
+    // Added with updates off: one layout for the whole batch.
+    ui->listWidget->setUpdatesEnabled(false);
+    for (const QByteArray &path : paths) {
         if (path.isEmpty() || listIndex.contains(path))
             continue;
         listIndex.insert(path);
-        fresh.append(path);
+        auto *item = new QListWidgetItem(velmora::displayName(path));
+        item->setData(kPathRole, path);
+        ui->listWidget->addItem(item);
     }
-    ui->listWidget->addItems(fresh);
+    ui->listWidget->setUpdatesEnabled(true);
 }
 
-void MainWindow::appendFolder(const QString &folder)
+void MainWindow::appendFolder(const QByteArray &chosen)
 {
-    QStringList paths;
-    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        paths.append(it.next());
+    // A folder chosen through a link is listed as the folder itself, so the
+    // erase walks it and leaves the link alone.
+    int error = 0;
+    const velmora::platform::Fd fd = velmora::platform::openFolderPath(chosen, true, &error);
+    const QByteArray resolved = fd.valid() ? velmora::platform::pathOf(fd.get()) : QByteArray();
+    const QByteArray folder = resolved.isEmpty() ? chosen : resolved;
+    // Hidden entries too, and never across a mount below the folder: what
+    // the list shows is what the erase will reach.
+    QByteArrayList paths;
+    velmora::listTree(folder, [&paths](const QByteArray &path) { paths.append(path); });
     paths.append(folder);
     appendPaths(paths);
 }
@@ -87,8 +104,12 @@ void MainWindow::on_btnAddFiles_clicked()
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setWindowTitle(tr("Select Files"));
-    if (dialog.exec() == QDialog::Accepted)
-        appendPaths(dialog.selectedFiles());
+    if (dialog.exec() == QDialog::Accepted) {
+        QByteArrayList paths;
+        for (const QString &file : dialog.selectedFiles())
+            paths.append(velmora::fsBytes(file));
+        appendPaths(paths);
+    }
     wait.reset();
     updateListPlaceholder();
 }
@@ -105,7 +126,7 @@ void MainWindow::on_btnAddFolder_clicked()
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         folder = dialog.selectedFiles().constFirst();
     if (!folder.isEmpty())
-        appendFolder(folder);
+        appendFolder(velmora::fsBytes(folder));
     wait.reset();
     updateListPlaceholder();
 }
@@ -141,20 +162,25 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 void MainWindow::dropEvent(QDropEvent *event)
 {
     WaitBox wait(showWaitBox(tr("Please wait")));
-    QStringList files;
-    QStringList folders;
+    QByteArrayList files;
+    QByteArrayList folders;
     for (const QUrl &url : event->mimeData()->urls()) {
-        const QString path = url.toLocalFile();
-        if (path.isEmpty())
+        if (!url.isLocalFile())
             continue;
-        const QFileInfo info(path);
-        if (info.isFile())
-            files.append(path);
-        else if (info.isDir())
+        // The path's bytes as they were encoded, so a name that is not
+        // UTF-8 survives the drop.
+        const QByteArray path =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        velmora::platform::Status st;
+        int error = 0;
+        const velmora::platform::Fd dir = velmora::platform::openFolderPath(path, true, &error);
+        if (dir.valid())
             folders.append(path);
+        else if (velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st) == 0)
+            files.append(path);
     }
     appendPaths(files);
-    for (const QString &folder : folders)
+    for (const QByteArray &folder : folders)
         appendFolder(folder);
     wait.reset();
     event->acceptProposedAction();

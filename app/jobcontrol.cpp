@@ -4,12 +4,18 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "engine/freespace.h"
+#include "engine/paths.h"
+#include "engine/platform.h"
+
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTimer>
 #include <QtConcurrent>
+
+#include <cstdio>
 
 velmora::JobContext MainWindow::jobContext(QProgressBar *bar)
 {
@@ -101,6 +107,16 @@ QString MainWindow::completionText() const
     }
 }
 
+QString MainWindow::doneText() const
+{
+    // What no overwrite in place could reach is said in the box too, not
+    // only in the log.
+    QString text = completionText();
+    for (const QString &warning : jobReport.warnings())
+        text += QStringLiteral("\n\n") + warning;
+    return text;
+}
+
 void MainWindow::returnToModePage()
 {
     switch (jobMode) {
@@ -130,8 +146,13 @@ void MainWindow::completeJob()
             // Never announce success for what was not erased; the log keeps
             // the details for the next visit of the progress page.
             QString text;
-            if (jobReport.endedByError())
-                text = tr("❌ The operation did not finish: %1").arg(jobReport.errorMessage());
+            if (jobReport.endedByError()) {
+                // The engine's lines carry their own mark; one per line is enough.
+                QString message = jobReport.errorMessage();
+                if (message.startsWith(QStringLiteral("❌")))
+                    message = message.mid(1).trimmed();
+                text = tr("❌ The operation did not finish: %1").arg(message);
+            }
             if (problems > 0) {
                 if (!text.isEmpty())
                     text += QStringLiteral("\n\n");
@@ -143,7 +164,7 @@ void MainWindow::completeJob()
             }
             QMessageBox::warning(this, tr("Finished with problems"), text, QMessageBox::Ok,
                                  QMessageBox::NoButton);
-        } else if (QMessageBox::information(this, tr("Done"), completionText(), QMessageBox::Ok,
+        } else if (QMessageBox::information(this, tr("Done"), doneText(), QMessageBox::Ok,
                                             QMessageBox::NoButton) == QMessageBox::Ok) {
             ui->textLog->clear();
         }
@@ -184,6 +205,54 @@ void MainWindow::stopAndWaitForJob()
         stopRequested = true;
         jobWatcher->waitForFinished();
     }
+}
+
+int MainWindow::stopForSignal(int signal)
+{
+    const bool running = jobWatcher && !jobWatcher->isFinished();
+    stopAndWaitForJob();
+    if (running) {
+        const QString line =
+            tr("⚠️ Erase stopped: the application received signal %1.").arg(signal);
+        flushLog();
+        ui->textLog->append(line);
+        std::fprintf(stderr, "velmora: %s\n", line.toLocal8Bit().constData());
+    }
+    return 128 + signal;
+}
+
+void MainWindow::offerLeftoverRemoval()
+{
+    QByteArrayList roots;
+    QStringList shown;
+    for (const velmora::platform::Mount &mount : velmora::platform::mountTable()) {
+        if (mount.readOnly || !mount.source.startsWith("/dev/"))
+            continue;
+        const QByteArrayList found = velmora::findFillLeftovers(mount.mountPoint);
+        if (found.isEmpty())
+            continue;
+        roots.append(mount.mountPoint);
+        for (const QByteArray &path : found)
+            shown.append(velmora::displayName(path));
+    }
+    if (roots.isEmpty())
+        return;
+    const auto answer = QMessageBox::question(
+        this, tr("Leftover fill files"),
+        tr("An interrupted wipe left these fill files behind; they take up free space:\n\n%1\n\n"
+           "Remove them now?")
+            .arg(shown.join(QLatin1Char('\n'))),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
+        return;
+    int left = 0;
+    for (const QByteArray &root : roots)
+        left += velmora::removeFillLeftovers(root, nullptr);
+    if (left > 0)
+        warn(tr("Leftover fill files"),
+             tr("%n fill file(s) could not be removed; a free-space wipe of that volume removes "
+                "them.",
+                nullptr, left));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

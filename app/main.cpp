@@ -1,6 +1,10 @@
 #include "app/mainwindow.h"
 
+#include "engine/platform.h"
+
 #include <QApplication>
+#include <QSocketNotifier>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,8 +38,24 @@ int main(int argc, char *argv[])
                              "WAYLAND_DISPLAY is set); start it from a desktop session.\n");
         return 2;
     }
+    // A file-size limit reaches the engine as EFBIG instead of killing us.
+    velmora::platform::ignoreFileSizeSignal();
+    velmora::platform::raiseDescriptorLimit();
     QApplication app(argc, argv);
     MainWindow window;
+
+    // SIGINT, SIGTERM (logout) and SIGHUP stop a running job as Stop does,
+    // then end the application; the handler only sets the flag and wakes the
+    // event loop.
+    int wakeFd = -1;
+    velmora::platform::catchStopSignals(window.stopFlag(), &wakeFd);
+    QSocketNotifier wake(wakeFd, QSocketNotifier::Read);
+    QObject::connect(&wake, &QSocketNotifier::activated, &window, [&] {
+        wake.setEnabled(false);
+        QCoreApplication::exit(window.stopForSignal(velmora::platform::caughtSignal()));
+    });
+
     window.show();
+    QTimer::singleShot(0, &window, &MainWindow::offerLeftoverRemoval);
     return app.exec();
 }

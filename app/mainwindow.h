@@ -2,6 +2,7 @@
 
 #include "engine/jobcontext.h"
 
+#include <QByteArrayList>
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QMainWindow>
@@ -36,12 +37,26 @@ class MainWindow : public QMainWindow
     Q_PROPERTY(int jobMode READ currentJobMode)
 
   public:
+    // Each file list entry keeps its path as the file system's bytes under
+    // this role; its text is how the path is shown.
+    static constexpr int kPathRole = Qt::UserRole;
+    static QByteArray pathOfEntry(const class QListWidgetItem *item);
+
     enum JobMode { None = 0, FileErase = 1, VolumeWipe = 2, FreeSpaceWipe = 3 };
 
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
     int currentJobMode() const { return jobMode; }
+
+    // Set by a stop signal as by a confirmed Stop.
+    std::atomic_bool *stopFlag() { return &stopRequested; }
+    // After SIGINT, SIGTERM or SIGHUP: lets a running job reach its stop
+    // point (fill files go), says so, and returns the exit status.
+    int stopForSignal(int signal);
+    // Tells the user of fill files an interrupted wipe left on mounted
+    // volumes and offers to remove them.
+    void offerLeftoverRemoval();
 
     // Overwrites one file in place for `method`, posting the job percentage to
     // `bar`; true when every pass reached the disk (or the file was empty and
@@ -54,6 +69,10 @@ class MainWindow : public QMainWindow
     // thousands of files would otherwise grow it, and the time to lay out
     // each new line, without bound.
     static constexpr int kLogLines = 5000;
+
+    // The folder whose volume the running system lives on: never wiped
+    // whole. Tests point it at a volume of their own.
+    static inline QByteArray runningSystemRoot = QByteArrayLiteral("/");
 
     static const QString supportAddress;
     static const QString helpAddress;
@@ -100,8 +119,8 @@ class MainWindow : public QMainWindow
 
     // File list
     QMessageBox *showWaitBox(const QString &title);
-    void appendPaths(const QStringList &paths);
-    void appendFolder(const QString &folder);
+    void appendPaths(const QByteArrayList &paths);
+    void appendFolder(const QByteArray &folder);
     void syncListIndex();
     void clearFileList();
 
@@ -115,6 +134,7 @@ class MainWindow : public QMainWindow
     QFuture<void> launchJob(std::function<void(velmora::JobContext &)> body);
     void returnToModePage();
     QString completionText() const;
+    QString doneText() const;
     void stopAndWaitForJob();
 
     Ui::MainWindow *ui;
@@ -135,7 +155,7 @@ class MainWindow : public QMainWindow
     // many small files cannot bury the event loop.
     QStringList pendingLog;
     bool logFlushScheduled = false;
-    // The texts of the file list, for duplicate checks that do not grow with
+    // The paths of the file list, for duplicate checks that do not grow with
     // the square of the list.
-    QSet<QString> listIndex;
+    QSet<QByteArray> listIndex;
 };

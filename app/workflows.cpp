@@ -11,7 +11,6 @@
 #include "engine/paths.h"
 #include "engine/platform.h"
 
-#include <QFileInfo>
 #include <QMessageBox>
 
 #include <filesystem>
@@ -29,12 +28,22 @@ bool isExistingDirectory(const fs::path &path)
     return fs::exists(path, ec) && !ec && fs::is_directory(path, ec) && !ec;
 }
 
+// The device of the folder at `path`, links followed; 0 when it cannot be
+// opened.
+quint64 deviceOf(const QByteArray &path)
+{
+    int error = 0;
+    const velmora::platform::Fd fd = velmora::platform::openFolderPath(path, true, &error);
+    velmora::platform::Status st;
+    return fd.valid() && velmora::platform::statusAt(fd.get(), QByteArray(), &st) == 0 ? st.device
+                                                                                       : 0;
+}
+
 // True when `mountPoint` is the volume the running system lives on.
 bool holdsRunningSystem(const QString &mountPoint)
 {
-    const auto systemDevice = velmora::platform::deviceId("/");
-    return systemDevice &&
-           velmora::platform::deviceId(velmora::toFsPath(mountPoint)) == systemDevice;
+    const quint64 systemDevice = deviceOf(MainWindow::runningSystemRoot);
+    return systemDevice && deviceOf(velmora::fsBytes(mountPoint)) == systemDevice;
 }
 
 } // namespace
@@ -102,26 +111,24 @@ void MainWindow::on_btnNextFromAdd_clicked()
     showProgressPage(*method);
     eraseMethod = *method;
 
-    QStringList files;
-    QSet<QString> folders;
-    for (int i = 0; i < ui->listWidget->count(); ++i) {
-        const QString path = ui->listWidget->item(i)->text();
-        const QFileInfo info(path);
-        if (!info.exists())
-            continue;
-        if (info.isFile())
-            files.append(path);
-        else if (info.isDir())
-            folders.insert(path);
-    }
-
+    // Folders as they are now; anything else that is there (files, links,
+    // special files) goes to the job as an entry of its own.
+    QByteArrayList files;
+    QByteArrayList folders;
     const int passes = passCountForMethod(*method);
     qint64 total = 0;
-    for (const QString &path : files) {
-        std::error_code ec;
-        const auto size = fs::file_size(velmora::toFsPath(path), ec);
-        if (!ec)
-            total += velmora::chunksForSize(qint64(size)) * passes;
+    for (int i = 0; i < ui->listWidget->count(); ++i) {
+        const QByteArray path = pathOfEntry(ui->listWidget->item(i));
+        velmora::platform::Status st;
+        if (velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st) != 0)
+            continue;
+        if (st.type == velmora::platform::Type::Directory) {
+            folders.append(path);
+        } else {
+            files.append(path);
+            if (st.type == velmora::platform::Type::Regular)
+                total += velmora::chunksForSize(st.size) * passes;
+        }
     }
     resetJobCounters(total);
 

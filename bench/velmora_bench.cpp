@@ -11,16 +11,15 @@
 #include "engine/erasemethods.h"
 #include "engine/jobs.h"
 #include "engine/paths.h"
+#include "engine/platform.h"
+#include "engine/walk.h"
 
 #include <QCoreApplication>
-#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTextStream>
 
 #include <atomic>
 #include <cstdio>
-#include <filesystem>
 
 namespace
 {
@@ -45,19 +44,28 @@ QString methodNamed(const QString &word)
 
 int main(int argc, char *argv[])
 {
+    // A file-size limit reaches the engine as EFBIG; SIGINT, SIGTERM and
+    // SIGHUP stop the job as Stop does (fill files go), then end the process.
+    velmora::platform::ignoreFileSizeSignal();
+    velmora::platform::raiseDescriptorLimit();
+    std::atomic_bool stop{false};
+    velmora::platform::catchStopSignals(&stop);
+
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    if (args.size() < 4 || args.at(1) != QLatin1String("--method"))
+    // Paths as bytes: a name that is not UTF-8 must reach the job intact.
+    QByteArrayList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QByteArray(argv[i]));
+    if (args.size() < 4 || args.at(1) != "--method")
         return usage();
-    const QString mode = args.takeFirst();
+    const QString mode = QString::fromLatin1(args.takeFirst());
     args.takeFirst();
-    const QString method = methodNamed(args.takeFirst());
+    const QString method = methodNamed(QString::fromLocal8Bit(args.takeFirst()));
     if (method.isEmpty())
         return usage();
     const int passes = passCountForMethod(method);
 
     QTextStream out(stdout);
-    std::atomic_bool stop{false};
     qint64 total = 0;
     qint64 processed = 0;
     velmora::JobReport report;
@@ -70,37 +78,45 @@ int main(int argc, char *argv[])
 
     QElapsedTimer clock;
     if (mode == QLatin1String("erase")) {
-        QStringList files;
-        QSet<QString> folders;
-        for (const QString &path : args) {
-            const QFileInfo info(path);
-            if (info.isDir()) {
-                QDirIterator it(path, QDir::Files, QDirIterator::Subdirectories);
-                while (it.hasNext())
-                    files << it.next();
-                folders.insert(path);
+        // As the file list holds them: a folder gives what Add Folder lists
+        // (hidden entries too, no mounts crossed), then itself.
+        QByteArrayList files;
+        QByteArrayList folders;
+        for (const QByteArray &path : args) {
+            velmora::platform::Status st;
+            if (velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st) != 0)
+                continue;
+            if (st.type == velmora::platform::Type::Directory) {
+                velmora::listTree(path, [&](const QByteArray &p) { files << p; });
+                folders << path;
             } else {
                 files << path;
             }
         }
-        for (const QString &f : files)
-            total += velmora::chunksForSize(QFileInfo(f).size()) * passes;
+        for (const QByteArray &f : files) {
+            velmora::platform::Status st;
+            if (velmora::platform::statusAt(velmora::platform::kWorkingFolder, f, &st) == 0 &&
+                st.type == velmora::platform::Type::Regular)
+                total += velmora::chunksForSize(st.size) * passes;
+        }
         clock.start();
         velmora::runFileEraseJob(files, folders, method, ctx);
     } else if (mode == QLatin1String("wipe") || mode == QLatin1String("freespace")) {
         if (args.size() != 1)
             return usage();
-        const QString root = args.first();
-        std::error_code ec;
-        const auto space = std::filesystem::space(velmora::toFsPath(root), ec);
-        if (ec) {
-            std::fprintf(stderr, "velmora-bench: cannot read the space of %s\n", qPrintable(root));
+        const QString root = velmora::displayName(args.first());
+        int error = 0;
+        velmora::platform::Fd fd = velmora::platform::openFolderPath(args.first(), true, &error);
+        velmora::platform::Space space;
+        if (!fd.valid() || velmora::platform::spaceOf(fd.get(), &space) != 0) {
+            std::fprintf(stderr, "velmora-bench: cannot read the space of %s\n",
+                         args.first().constData());
             return 1;
         }
         clock.start();
         if (mode == QLatin1String("wipe")) {
-            total = qint64(space.capacity / velmora::kChunkSize) * passes;
-            velmora::runVolumeWipeJob(root, method, passes, space.capacity, ctx);
+            total = qint64(space.total / velmora::kChunkSize) * passes;
+            velmora::runVolumeWipeJob(root, method, passes, space.total, ctx);
         } else {
             total = qint64(space.available / velmora::kChunkSize) * passes;
             velmora::runFreeSpaceWipeJob(root, passes, space.available, ctx);
@@ -109,6 +125,11 @@ int main(int argc, char *argv[])
         return usage();
     }
     const double seconds = clock.nsecsElapsed() / 1e9;
+    if (const int signal = velmora::platform::caughtSignal()) {
+        out << QStringLiteral("⚠️ Stopped by signal %1.").arg(signal) << '\n';
+        out.flush();
+        return 128 + signal;
+    }
     out << QStringLiteral("bytes: %1 seconds: %2 MiB/s: %3")
                .arg(ctx.bytesWritten)
                .arg(seconds, 0, 'f', 3)

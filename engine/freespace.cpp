@@ -8,182 +8,504 @@
 #include <QDebug>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
-#include <filesystem>
-#include <random>
-#include <system_error>
+#include <cstring>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace velmora
 {
 
+using platform::Fd;
+using platform::Status;
+using platform::Type;
+
 namespace
 {
 
-// The index-th fill file of a pass: "/__wiper_temp__.bin",
-// "/__wiper_temp__1.bin", ...
-QString fillFileName(const QString &fileName, int index)
-{
-    if (index == 0)
-        return fileName;
-    QString name = fileName;
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot > 0 ? name.insert(dot, QString::number(index)) : name + QString::number(index);
-}
+// The first bytes of a named fill file: what tells our leftovers from a
+// user's file of the same name.
+constexpr char kMarker[] = "Velmora free-space fill file; safe to delete.\n";
+constexpr qsizetype kMarkerSize = qsizetype(sizeof kMarker) - 1;
+// Written pages are handed to the device and dropped in steps of this size,
+// so the cache stays flat and the last sync of a pass is short.
+constexpr qint64 kWindow = 8 * kChunkSize;
+// Names created per file-system sync in the name phase.
+constexpr qint64 kNameBatch = 512;
+const QByteArray kNamesPrefix = QByteArrayLiteral("__velmora_names_");
+const QByteArray kFillBases[] = {QByteArrayLiteral("__freespace_temp__"),
+                                 QByteArrayLiteral("__wiper_temp__")};
 
-// Ends the fill with the job's failure line; the job must not claim success.
-bool failFill(const QString &failureLine, JobContext &ctx)
+bool failWith(const QString &line, JobContext &ctx)
 {
-    ctx.emitLog(failureLine);
+    ctx.emitLog(line);
     if (ctx.report)
-        ctx.report->setError(failureLine);
+        ctx.report->setError(line);
     return false;
 }
 
-enum class WriteStatus { Written, Full, Failed };
+bool isFull(int error)
+{
+    return error == ENOSPC || error == EDQUOT;
+}
 
-// The fill files of one pass. Files that reach the size limit are synced and
-// closed at once (a volume may need thousands of them); every file created is
-// deleted when the pass object goes, whatever way the pass ends.
+// "/__wiper_temp__.bin", "/__wiper_temp__1.bin", ... without the slash.
+QByteArray fillFileName(const QString &fileName, int index)
+{
+    QByteArray name = fsBytes(fileName);
+    while (name.startsWith('/'))
+        name.remove(0, 1);
+    if (index == 0)
+        return name;
+    const qsizetype dot = name.lastIndexOf('.');
+    const QByteArray number = QByteArray::number(index);
+    return dot > 0 ? name.insert(dot, number) : name + number;
+}
+
+bool isFillName(const QByteArray &name)
+{
+    for (const QByteArray &base : kFillBases) {
+        if (!name.startsWith(base) || !name.endsWith(".bin"))
+            continue;
+        const QByteArray number = name.mid(base.size(), name.size() - base.size() - 4);
+        if (std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return true;
+    }
+    return false;
+}
+
+QByteArray randomName(qsizetype length)
+{
+    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray name(length, Qt::Uninitialized);
+    for (char &c : name)
+        c = alphabet[QRandomGenerator::global()->bounded(int(sizeof alphabet) - 1)];
+    return name;
+}
+
+// Ours: a regular file with one name, our owner and our marker, or a name
+// folder of ours.
+bool isOurLeftover(int rootFd, const QByteArray &name)
+{
+    Status st;
+    if (platform::statusAt(rootFd, name, &st) != 0 || st.owner != platform::effectiveUser())
+        return false;
+    if (st.type == Type::Directory)
+        return name.startsWith(kNamesPrefix);
+    if (st.type != Type::Regular || st.links != 1 || !isFillName(name))
+        return false;
+    int error = 0;
+    Fd file = platform::openForReadAt(rootFd, name, &error);
+    if (!file.valid())
+        return false;
+    QByteArray head(kMarkerSize, '\0');
+    return platform::readAt(file.get(), head.data(), std::size_t(kMarkerSize), 0, &error) ==
+               kMarkerSize &&
+           head == QByteArray(kMarker, kMarkerSize);
+}
+
+// One file being filled, with its write-back window.
+struct FillFile {
+    Fd fd;
+    QByteArray name; // empty for an unnamed file
+    Status st;
+    qint64 offset = 0;
+    qint64 started = 0; // write-back started up to here
+    qint64 dropped = 0; // waited for and dropped from the cache up to here
+
+    void wrote(qint64 n)
+    {
+        offset += n;
+        if (offset - started < kWindow)
+            return;
+        platform::startWriteback(fd.get(), started, offset - started);
+        if (started > dropped) {
+            platform::dropWritten(fd.get(), dropped, started - dropped);
+            dropped = started;
+        }
+        started = offset;
+    }
+};
+
+// The fill files of one pass. They stay open until the pass ends (an
+// unnamed file lives only as long as its descriptor); named ones are removed
+// when the pass object goes, whatever way the pass ends.
 class FillPass
 {
   public:
-    FillPass(QString root, QString fileName) : root(std::move(root)), fileName(std::move(fileName))
-    {
-    }
+    FillPass(int rootFd, QString fileName) : rootFd(rootFd), fileName(std::move(fileName)) {}
     ~FillPass()
     {
-        platform::closeFile(fd);
-        for (const fs::path &path : created) {
-            std::error_code ec;
-            fs::remove(path, ec);
+        for (FillFile &file : files) {
+            Status now;
+            if (!file.name.isEmpty() && platform::statusAt(rootFd, file.name, &now) == 0 &&
+                now.sameObject(file.st))
+                platform::removeAt(rootFd, file.name, false);
         }
     }
     FillPass(const FillPass &) = delete;
     FillPass &operator=(const FillPass &) = delete;
 
-    // Creates the next fill file; *error is set when it fails.
-    bool openNext(int *error)
+    // Creates the next fill file; 0 or an errno value.
+    int openNext()
     {
-        if (fd >= 0 && !finishCurrent(error))
-            return false;
-        const fs::path path = toFsPath(root + fillFileName(fileName, int(created.size())));
-        fd = platform::createFillFile(path, error);
-        if (fd < 0)
-            return false;
-        created.push_back(path);
-        return true;
-    }
-
-    WriteStatus write(const char *data, std::size_t length, qint64 *written)
-    {
-        while (length > 0) {
-            int error = 0;
-            const std::size_t n = platform::writeAll(fd, data, length, -1, &error);
-            *written += qint64(n);
-            data += n;
-            length -= n;
-            if (length == 0)
-                break;
-            if (error == ENOSPC || error == EDQUOT)
-                return WriteStatus::Full;
-            if (error != EFBIG) {
-                qDebug() << "Write failed:" << currentName() << platform::errorText(error);
-                return WriteStatus::Failed;
+        FillFile file;
+        int error = EOPNOTSUPP;
+        if (unnamed)
+            file.fd = platform::createUnnamedFile(rootFd, &error);
+        if (!file.fd.valid() && error != 0 && !isFull(error)) {
+            // No unnamed files here (FAT): a new name, never an existing one.
+            unnamed = false;
+            for (int attempts = 0; attempts < 1000 && !file.fd.valid(); ++attempts) {
+                file.name = fillFileName(fileName, nextIndex++);
+                file.fd = platform::createNewFileAt(rootFd, file.name, &error);
+                if (error != EEXIST)
+                    break;
             }
-            // The file reached the largest size this file system allows:
-            // go on in a further fill file.
-            if (!openNext(&error))
-                return error == ENOSPC || error == EDQUOT ? WriteStatus::Full : WriteStatus::Failed;
         }
-        return WriteStatus::Written;
+        if (!file.fd.valid())
+            return error ? error : EEXIST;
+        platform::statusAt(file.fd.get(), QByteArray(), &file.st);
+        if (!file.name.isEmpty()) {
+            // Listed first, so that the file goes even if the marker fails.
+            files.push_back(std::move(file));
+            FillFile &named = files.back();
+            const std::size_t n =
+                platform::writeAll(named.fd.get(), kMarker, std::size_t(kMarkerSize), -1, &error);
+            named.wrote(qint64(n));
+            return n == std::size_t(kMarkerSize) ? 0 : error;
+        }
+        files.push_back(std::move(file));
+        return 0;
     }
 
-    // Syncs the file being written, so that what the pass wrote reaches the
-    // device before the file is deleted.
-    bool finish()
+    FillFile &current() { return files.back(); }
+
+    // Syncs every file of the pass; 0 or the first errno value. A full
+    // volume at this point is the expected end of a fill.
+    int syncAll()
     {
-        int error = 0;
-        return fd < 0 || finishCurrent(&error);
+        for (FillFile &file : files) {
+            const int rc = platform::syncData(file.fd.get());
+            if (rc != 0 && !isFull(rc))
+                return rc;
+        }
+        return 0;
     }
 
   private:
-    bool finishCurrent(int *error)
-    {
-        *error = platform::syncData(fd);
-        if (*error)
-            qDebug() << "Sync failed:" << currentName() << platform::errorText(*error);
-        platform::closeFile(fd);
-        fd = -1;
-        return *error == 0;
-    }
-
-    QString currentName() const { return created.empty() ? root : displayPath(created.back()); }
-
-    QString root;
+    int rootFd;
     QString fileName;
-    std::vector<fs::path> created;
-    int fd = -1;
+    bool unnamed = true;
+    int nextIndex = 0;
+    std::vector<FillFile> files;
 };
 
+enum class PassEnd { Done, Stopped, Failed };
+
+PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine,
+                 qint64 plannedChunks, quint64 byteLimit, JobContext &ctx)
+{
+    FillPass pass(rootFd, fileName);
+    int rc = pass.openNext();
+    if (rc != 0 && !isFull(rc)) {
+        qDebug() << "Unable to create fill file:" << platform::errorText(rc);
+        failWith(failureLine, ctx);
+        return PassEnd::Failed;
+    }
+    RandomStream stream;
+    RandomChunks random(stream, true);
+    qint64 counted = 0;
+    quint64 written = 0;
+    bool full = rc != 0;
+    while (!full && written < byteLimit) {
+        if (ctx.stopped())
+            return PassEnd::Stopped; // the pass object removes its files
+        const char *data = random.next(kChunkSize);
+        FillFile &file = pass.current();
+        int error = 0;
+        const std::size_t n =
+            platform::writeAll(file.fd.get(), data, std::size_t(kChunkSize), -1, &error);
+        file.wrote(qint64(n));
+        written += n;
+        ctx.bytesWritten += qint64(n);
+        if (counted < plannedChunks) {
+            ++counted;
+            ctx.chunksProcessed();
+        }
+        if (n == std::size_t(kChunkSize))
+            continue;
+        if (isFull(error)) {
+            full = true;
+        } else if (error == EFBIG) {
+            // The largest file this file system allows: go on in another.
+            rc = pass.openNext();
+            if (isFull(rc))
+                full = true;
+            else if (rc != 0)
+                return failWith(QStringLiteral("❌ Unable to create another fill file: %1")
+                                    .arg(platform::errorText(rc)),
+                                ctx),
+                       PassEnd::Failed;
+        } else {
+            failWith(QStringLiteral("❌ Writing the fill file failed: %1")
+                         .arg(platform::errorText(error)),
+                     ctx);
+            return PassEnd::Failed;
+        }
+    }
+    if (ctx.stopped())
+        return PassEnd::Stopped;
+    if ((rc = pass.syncAll()) != 0) {
+        failWith(QStringLiteral("❌ Syncing the fill file failed: %1").arg(platform::errorText(rc)),
+                 ctx);
+        return PassEnd::Failed;
+    }
+    // The bar ends where it should even when the volume held less.
+    if (counted < plannedChunks)
+        ctx.chunksProcessed(plannedChunks - counted);
+    return PassEnd::Done;
+}
+
+// How many folders with long names the name phase creates on a volume of
+// type `fsType`; 0 where the phase has nothing to reach (no device, or
+// copy-on-write metadata that the data fill already reached).
+qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::Space &space)
+{
+    if (fsType == "ext3" || fsType == "ext4" || fsType == "ext2") {
+        quint64 journal = fsType == "ext2" ? 0 : platform::journalBlocks(device);
+        if (journal == 0 && fsType != "ext2") {
+            // The sizes mke2fs picks by default, in blocks of the file system.
+            const quint64 blocks = space.total / std::max<quint64>(space.blockSize, 1);
+            journal = blocks < 32768      ? 1024
+                      : blocks < 262144   ? 4096
+                      : blocks < 524288   ? 8192
+                      : blocks < 4194304  ? 16384
+                      : blocks < 8388608  ? 32768
+                      : blocks < 16777216 ? 65536
+                      : blocks < 33554432 ? 131072
+                                          : 262144;
+        }
+        // Every new folder puts at least its own block into the journal;
+        // a quarter more covers what a commit reserves.
+        return std::max<qint64>(qint64(journal + journal / 4), 2048);
+    }
+    if (fsType == "xfs") {
+        // The log is sized by mkfs.xfs from the volume; guess high. A new
+        // folder logs roughly half a kilobyte.
+        const quint64 log = std::clamp<quint64>(space.total / 256, 16ULL << 20, 2ULL << 30);
+        return qint64(log / 512 + log / 2048);
+    }
+    if (fsType == "vfat" || fsType == "msdos" || fsType == "exfat")
+        return 1024;
+    return 0;
+}
+
+// Creates folders with long random names, a batch per sync, and removes them
+// again: new entries take the free slots of the root folder and free inodes,
+// and every commit pushes older copies out of the journal. The created
+// folders go however this ends.
+bool overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobContext &ctx)
+{
+    const qsizetype length = qsizetype(std::min<quint64>(space.nameMax, 255));
+    struct Created {
+        int dirFd;
+        std::vector<QByteArray> names;
+        void removeAll()
+        {
+            for (const QByteArray &name : names)
+                platform::removeAt(dirFd, name, true);
+            names.clear();
+            platform::syncFileSystem(dirFd);
+        }
+        ~Created() { removeAll(); }
+    };
+
+    // First the free slots of the root folder itself, about as many entries
+    // as its current size holds; the bulk goes into a folder of its own, so
+    // the root folder does not grow for good.
+    Status rootSt;
+    platform::statusAt(rootFd, QByteArray(), &rootSt);
+    const qint64 inRoot = std::min<qint64>(count, 2 * (rootSt.size / (length + 9)) + 16);
+    {
+        Created root{rootFd, {}};
+        for (qint64 i = 0; i < inRoot; ++i) {
+            QByteArray name = randomName(length);
+            if (platform::makeFolderAt(rootFd, name) == 0)
+                root.names.push_back(std::move(name));
+        }
+        platform::syncFileSystem(rootFd);
+    }
+
+    const QByteArray holderName = kNamesPrefix + randomName(16);
+    if (platform::makeFolderAt(rootFd, holderName) != 0)
+        return true; // nothing more can be created here; the fill itself is done
+    int error = 0;
+    Fd holder = platform::openFolderAt(rootFd, holderName, &error);
+    struct HolderGone {
+        int rootFd;
+        QByteArray name;
+        ~HolderGone() { platform::removeAt(rootFd, name, true); }
+    } holderGone{rootFd, holderName};
+    if (!holder.valid())
+        return true;
+
+    // Never more at once than the free inodes allow; rounds otherwise.
+    const qint64 perRound = space.freeInodes > 512 ? qint64(space.freeInodes) - 256 : count;
+    qint64 made = inRoot;
+    Created created{holder.get(), {}};
+    while (made < count) {
+        const qint64 round = std::min(perRound, count - made);
+        for (qint64 done = 0; done < round;) {
+            if (ctx.stopped())
+                return false;
+            const qint64 batch = std::min(kNameBatch, round - done);
+            for (qint64 i = 0; i < batch; ++i) {
+                QByteArray name = randomName(length);
+                const int rc = platform::makeFolderAt(holder.get(), name);
+                if (rc == 0)
+                    created.names.push_back(std::move(name));
+                else if (rc != EEXIST)
+                    break; // full: this round ends here
+            }
+            platform::syncFileSystem(holder.get());
+            ctx.chunksProcessed();
+            done += batch;
+        }
+        made += round;
+        created.removeAll();
+    }
+    return true;
+}
+
+qint64 nameUnits(qint64 count)
+{
+    return (count + kNameBatch - 1) / kNameBatch;
+}
+
+QString mebibytes(quint64 bytes)
+{
+    return QString::number(double(bytes) / double(kChunkSize), 'f', 1);
+}
+
 } // namespace
+
+QByteArrayList findFillLeftovers(const QByteArray &root)
+{
+    QByteArrayList found;
+    int error = 0;
+    Fd rootFd = platform::openFolderPath(root, true, &error);
+    std::vector<QByteArray> names;
+    if (!rootFd.valid() || platform::readNames(rootFd.get(), &names) != 0)
+        return found;
+    for (const QByteArray &name : names) {
+        if ((isFillName(name) || name.startsWith(kNamesPrefix)) &&
+            isOurLeftover(rootFd.get(), name))
+            found.append(joinPath(root, name));
+    }
+    return found;
+}
+
+int removeFillLeftovers(const QByteArray &root, JobContext *ctx)
+{
+    int left = 0;
+    int error = 0;
+    Fd rootFd = platform::openFolderPath(root, true, &error);
+    if (!rootFd.valid())
+        return 0;
+    for (const QByteArray &path : findFillLeftovers(root)) {
+        const QByteArray name = path.mid(path.lastIndexOf('/') + 1);
+        Status st;
+        platform::statusAt(rootFd.get(), name, &st);
+        if (st.type == Type::Directory) {
+            // Only the empty folders the name phase made; rmdir leaves
+            // anything else alone.
+            Fd dir = platform::openFolderAt(rootFd.get(), name, &error);
+            std::vector<QByteArray> inside;
+            if (dir.valid() && platform::readNames(dir.get(), &inside) == 0)
+                for (const QByteArray &entry : inside)
+                    platform::removeAt(dir.get(), entry, true);
+        }
+        if (platform::removeAt(rootFd.get(), name, st.type == Type::Directory) != 0) {
+            ++left;
+            continue;
+        }
+        if (ctx)
+            ctx->emitLog(QStringLiteral("🧹 Removed a fill file left by an interrupted wipe: %1")
+                             .arg(displayName(path)));
+    }
+    platform::syncFileSystem(rootFd.get());
+    return left;
+}
 
 bool fillFreeSpace(const QString &root, const QString &fileName, int passes, quint64 byteBound,
                    const QString &failureLine, JobContext &ctx)
 {
-    // One Mersenne Twister per fill (QRandomGenerator with a seed is the
-    // standard 32-bit MT19937), seeded once from the system's random device
-    // and never reseeded. Drawn on this thread: a fill is bound by the
-    // device, and the kernel's writeback needs the other core more than a
-    // helper thread would.
-    QRandomGenerator engine(std::random_device{}());
-    RandomChunks random(
-        [&engine](quint32 *words, qsizetype count) { engine.fillRange(words, count); }, false);
+    const QByteArray rootPath = fsBytes(root);
+    removeFillLeftovers(rootPath, &ctx);
 
-    const qint64 plannedChunks = qint64(byteBound / quint64(kChunkSize));
-    // A bound that covers what the volume has available asks for the whole
-    // free space. Then the fill writes until the volume is full, which also
-    // reaches the blocks reserved for root and the last partial chunk; the
-    // free space counted with the reserve, plus one chunk, guards against a
-    // file system that never reports a full volume. A smaller bound is a
-    // deliberate limit and is kept exactly.
-    qint64 chunkLimit = plannedChunks;
-    std::error_code spaceError;
-    const fs::space_info space = fs::space(toFsPath(root), spaceError);
-    if (!spaceError && byteBound + quint64(kChunkSize) > quint64(space.available))
-        chunkLimit = qMax(plannedChunks, qint64(quint64(space.free) / quint64(kChunkSize)) + 1);
+    int error = 0;
+    Fd rootFd = platform::openFolderPath(rootPath, true, &error);
+    platform::Space space;
+    if (!rootFd.valid() || platform::spaceOf(rootFd.get(), &space) != 0) {
+        qDebug() << "Unable to open" << root << platform::errorText(error);
+        return failWith(failureLine, ctx);
+    }
+    const auto table = platform::mountTable();
+    const platform::Mount *mount = platform::mountOf(table, rootFd.get());
+    Status rootSt;
+    platform::statusAt(rootFd.get(), QByteArray(), &rootSt);
+
+    // The progress counts on the larger of the caller's bound and what is
+    // free now; the fill itself goes on until the volume is full, with a
+    // guard against a file system that never says so.
+    const quint64 reachable = platform::effectiveUser() == 0 ? space.free : space.available;
+    const qint64 callerChunks = qint64(byteBound / quint64(kChunkSize));
+    qint64 plannedChunks = std::max(callerChunks, qint64(reachable / quint64(kChunkSize)));
+    const quint64 byteLimit = space.free + std::max<quint64>(64ULL << 20, space.total / 20);
+    const qint64 names = mount ? namesToCreate(mount->fsType, rootSt.device, space) : 0;
+    if (ctx.totalChunks && ctx.processedChunks && passes > 0) {
+        *ctx.totalChunks += qint64(passes) * (plannedChunks - callerChunks) + nameUnits(names);
+        // What is left of the total is the fill's: a volume wipe has counted
+        // its files already, within the same bound.
+        plannedChunks = std::max<qint64>(
+            0, (*ctx.totalChunks - *ctx.processedChunks - nameUnits(names)) / passes);
+    }
 
     for (int pass = 0; pass < passes; ++pass) {
         if (ctx.stopped())
             return true;
-        FillPass fill(root, fileName);
-        int error = 0;
-        if (!fill.openNext(&error)) {
-            qDebug() << "Unable to create fill file in" << root << platform::errorText(error);
-            return failFill(failureLine, ctx);
+        switch (fillOnce(rootFd.get(), fileName, failureLine, plannedChunks, byteLimit, ctx)) {
+        case PassEnd::Stopped:
+            return true;
+        case PassEnd::Failed:
+            return false;
+        case PassEnd::Done:
+            break;
         }
-        for (qint64 chunk = 0; chunk < chunkLimit; ++chunk) {
-            if (ctx.stopped())
-                return true; // the pass object deletes the fill files
-            const WriteStatus status =
-                fill.write(random.next(kChunkSize), std::size_t(kChunkSize), &ctx.bytesWritten);
-            if (status == WriteStatus::Failed)
-                return failFill(failureLine, ctx);
-            if (chunk < plannedChunks)
-                ctx.chunksProcessed();
-            if (status == WriteStatus::Full) {
-                // The pass is done; count the chunks the volume had no room
-                // for, so the bar ends where it should.
-                if (chunk + 1 < plannedChunks)
-                    ctx.chunksProcessed(plannedChunks - chunk - 1);
-                break;
-            }
-        }
-        if (!fill.finish())
-            return failFill(failureLine, ctx);
     }
+
+    if (names > 0) {
+        ctx.emitLog(QStringLiteral("🔄 Overwriting the names of deleted files, free inodes and "
+                                   "the journal..."));
+        platform::spaceOf(rootFd.get(), &space);
+        if (!overwriteNames(rootFd.get(), names, space, ctx))
+            return true; // stopped
+    }
+
+    // The bar ends at its end, whatever rounding or an early full volume left.
+    if (ctx.totalChunks && ctx.processedChunks && *ctx.processedChunks < *ctx.totalChunks)
+        ctx.chunksProcessed(*ctx.totalChunks - *ctx.processedChunks);
+
+    quint64 trimmed = 0;
+    const int rc = platform::trimFreeSpace(rootFd.get(), &trimmed);
+    if (rc == 0)
+        ctx.emitLog(QStringLiteral("✂️ Free blocks discarded on the device (TRIM): %1 MiB")
+                        .arg(mebibytes(trimmed)));
+    else if (rc == EOPNOTSUPP)
+        ctx.emitLog(QStringLiteral("ℹ️ No TRIM: this device does not discard free blocks."));
+    else
+        ctx.emitLog(QStringLiteral("ℹ️ No TRIM: %1").arg(platform::errorText(rc)));
     return true;
 }
 

@@ -2,27 +2,44 @@
 
 #include "engine/jobcontext.h"
 
+#include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 #include <QtGlobal>
 
 namespace velmora
 {
 
-// Overwrites the free space of the volume at `root` through temporary fill
-// files, once per pass: each pass creates root + `fileName`, writes 1 MiB
-// chunks of fresh random data from one Mersenne Twister per fill until the
-// volume is full, syncs, closes and deletes. `byteBound` sets the chunks the
-// progress counts on (floor(bound / 1 MiB) per pass); when the volume fills up
-// earlier the rest of those chunks is counted at once, and when it is not
-// full yet the fill goes on past the bound (space reserved for root, or freed
-// meanwhile) until it is. A file that hits the file system's size limit is
-// continued in root + "<name>1.bin", "<name>2.bin", ... No fill file outlives
-// its pass, also after a stop or an error.
+// Overwrites the free space of the volume at `root`, in three steps.
 //
-// Returns false when a fill file could not be created or written for any
-// reason but a full volume; `failureLine` has then been logged, recorded as
-// the job's error, and the job must end. Returns true otherwise, also when stopped.
+// 1. Once per pass, a fill writes fresh random data in 1 MiB chunks until the
+//    file system reports that it is full, reaching the blocks reserved for
+//    root when the process may write them. The fill file is unnamed where
+//    the file system allows it (the kernel frees it however the process
+//    ends); elsewhere it is created new under root + `fileName` (then
+//    "<name>1.bin", ... for a file-size limit or a name that is taken), never
+//    through an existing entry, and removed when the pass ends. `byteBound`
+//    only sets the chunks the progress counts on: the larger of it and the
+//    space measured once earlier fill files are gone.
+// 2. Folders with long random names are created and removed in batches, so
+//    that free directory entries and inodes are overwritten and the journal
+//    (which keeps copies of recent metadata, names included) wraps.
+// 3. The file system is asked to discard its free blocks (TRIM).
+//
+// Fill files an interrupted run left behind are removed first, each with a
+// log line. Returns false when a step failed for any reason but a full
+// volume; a line naming the cause has then been logged and recorded as the
+// job's error (`failureLine` when no fill file could be created), and the job
+// must end. Returns true otherwise, also when stopped.
 bool fillFreeSpace(const QString &root, const QString &fileName, int passes, quint64 byteBound,
                    const QString &failureLine, JobContext &ctx);
+
+// The named fill files (and name folders) an interrupted wipe left in the
+// root folder of the volume at `root`: only entries that are ours by name,
+// owner and marker.
+QByteArrayList findFillLeftovers(const QByteArray &root);
+// Removes them; each removal is logged through `ctx` when it is given.
+// Returns how many could not be removed.
+int removeFillLeftovers(const QByteArray &root, JobContext *ctx);
 
 } // namespace velmora

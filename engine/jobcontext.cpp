@@ -12,6 +12,20 @@ void JobReport::reset()
     samples.clear();
     error = false;
     errorText.clear();
+    warningTexts.clear();
+}
+
+void JobReport::addWarning(const QString &text)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!warningTexts.contains(text))
+        warningTexts.append(text);
+}
+
+QStringList JobReport::warnings() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return warningTexts;
 }
 
 void JobReport::addProblem(const QString &path)

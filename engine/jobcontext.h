@@ -20,6 +20,10 @@ class JobReport
     void reset();
     void addProblem(const QString &path);
     void setError(const QString &message);
+    // Something the user must know although everything was done, such as
+    // what an overwrite cannot reach on this volume; each text once.
+    void addWarning(const QString &text);
+    QStringList warnings() const;
 
     int problemCount() const;
     QStringList problemSamples() const; // the first few paths, for a message box
@@ -33,6 +37,7 @@ class JobReport
     QStringList samples;
     bool error = false;
     QString errorText;
+    QStringList warningTexts;
 };
 
 // Everything a job needs from whoever runs it. The window hands in its stop
@@ -41,7 +46,7 @@ class JobReport
 // for long.
 struct JobContext {
     const std::atomic_bool *stopRequested = nullptr;
-    const qint64 *totalChunks = nullptr;
+    qint64 *totalChunks = nullptr; // a phase may add its own units once it knows them
     qint64 *processedChunks = nullptr;
 
     // One log line, in order.

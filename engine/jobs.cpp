@@ -1,16 +1,12 @@
 #include "engine/jobs.h"
 
+#include "engine/erasemethods.h"
 #include "engine/freespace.h"
-#include "engine/overwrite.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
 #include "engine/walk.h"
 
-#include <filesystem>
-#include <system_error>
-#include <vector>
-
-namespace fs = std::filesystem;
+#include <algorithm>
 
 namespace velmora
 {
@@ -18,8 +14,8 @@ namespace velmora
 namespace
 {
 
-// Runs one job body; an error raised by a folder walk ends the job with a
-// line that says so instead of passing for a normal end.
+// Runs one job body; an error raised on the way ends the job with a line
+// that says so instead of passing for a normal end.
 template <typename Body> void guarded(JobContext &ctx, Body body)
 {
     try {
@@ -32,109 +28,99 @@ template <typename Body> void guarded(JobContext &ctx, Body body)
     }
 }
 
-// Overwrites one file, deletes it and logs the honest outcome. Returns false
-// when the stop flag ended the overwrite and `keepWhenStopped` left the file
-// alone (the caller then ends its loop).
-bool eraseOneFile(const fs::path &path, const QString &shown, const QString &method,
-                  const QString &notGoneLine, bool keepWhenStopped, JobContext &ctx)
+QByteArray withoutTrailingSlash(QByteArray path)
 {
-    ctx.emitLog(QStringLiteral("🔄 Wiping: %1").arg(shown));
-    const OverwriteResult result = overwriteFile(path, method, ctx);
-    if (keepWhenStopped && (result == OverwriteResult::Stopped || ctx.stopped()))
-        return false;
-
-    if (result == OverwriteResult::NotFound) {
-        ctx.emitLog(QStringLiteral("⚠️ File not found: %1").arg(shown));
-        ctx.problem(shown);
-        return true;
-    }
-    std::error_code ec;
-    fs::remove(path, ec);
-    if (ec) {
-        ctx.emitLog(notGoneLine.arg(shown));
-        ctx.problem(shown);
-    } else if (overwriteSucceeded(result)) {
-        ctx.emitLog(QStringLiteral("✅ Securely erased: %1").arg(shown));
-    } else {
-        ctx.emitLog(QStringLiteral("⚠️ Deleted without secure overwrite: %1").arg(shown));
-        ctx.problem(shown);
-    }
-    return true;
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    return path;
 }
 
-// A listed path that is a link goes as a link.
-void removeListedLink(const fs::path &path, const QString &shown, const QString &notGoneLine,
-                      JobContext &ctx)
+bool isBelow(const QByteArray &path, const QByteArray &folder)
 {
-    if (!removeLink(path, ctx)) {
-        ctx.emitLog(notGoneLine.arg(shown));
-        ctx.problem(shown);
-    }
+    return path.size() > folder.size() && path.startsWith(folder) &&
+           (folder.endsWith('/') || path.at(folder.size()) == '/');
+}
+
+// The folders none of the others holds: a folder below a selected one is
+// erased by its walk.
+QByteArrayList topmost(const QByteArrayList &folders)
+{
+    QByteArrayList sorted;
+    for (const QByteArray &f : folders)
+        sorted.append(withoutTrailingSlash(f));
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    QByteArrayList top;
+    for (const QByteArray &f : sorted)
+        if (top.isEmpty() || !isBelow(f, top.constLast()))
+            top.append(f);
+    return top;
 }
 
 } // namespace
 
-void runFileEraseJob(const QStringList &files, const QSet<QString> &folders, const QString &method,
-                     JobContext &ctx)
+void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
+                     const QString &method, JobContext &ctx)
 {
-    const QString notGone = QStringLiteral("⚠️ Could not securely erase: %1");
     guarded(ctx, [&] {
-        const qint64 n = files.size();
-        for (qint64 i = 0; i < n; ++i) {
-            if (ctx.stopped())
+        TreeEraser eraser(ctx, passCountForMethod(method),
+                          QStringLiteral("⚠️ Could not securely erase: %1"));
+        const QByteArrayList roots = topmost(folders);
+        QByteArrayList alone;
+        for (const QByteArray &file : files) {
+            const QByteArray path = withoutTrailingSlash(file);
+            if (std::none_of(roots.begin(), roots.end(),
+                             [&](const QByteArray &r) { return isBelow(path, r); }))
+                alone.append(path);
+        }
+        for (const QByteArray &path : alone)
+            eraser.countNames(path, false);
+        for (const QByteArray &root : roots)
+            eraser.countNames(root, true);
+
+        // The bar moves per entry done, over the entries the list showed.
+        const qint64 listed = std::max<qint64>(1, files.size());
+        qint64 done = 0;
+        eraser.itemDone = [&] {
+            ++done;
+            ctx.emitProgress(int(std::min(done, listed) * 100 / listed));
+        };
+
+        bool going = true;
+        for (const QByteArray &path : alone) {
+            if (ctx.stopped() || !(going = eraser.eraseListed(path)))
                 break;
-            const QString &shown = files.at(i);
-            const fs::path path = toFsPath(shown);
-            if (platform::isSymlink(path))
-                removeListedLink(path, shown, notGone, ctx);
-            else if (!eraseOneFile(path, shown, method, notGone, true, ctx))
+        }
+        for (const QByteArray &root : roots) {
+            if (!going || ctx.stopped() || !(going = eraser.eraseBelow(root)))
                 break;
-            ctx.emitProgress(int((i + 1) * 100 / n));
         }
 
         // Runs after a stop too, so that shortcuts and empty folders in the
         // selected folders go; links are only removed while not stopped.
-        std::vector<fs::path> dirs;
-        for (const QString &folder : folders) {
-            const fs::path root = toFsPath(folder);
-            if (platform::isSymlink(root)) {
-                if (!ctx.stopped())
-                    removeListedLink(root, folder, notGone, ctx);
-                continue;
-            }
-            collectFolders(root, dirs, ctx, !ctx.stopped());
-            dirs.push_back(root);
-        }
-        cleanUpFolders(dirs, ctx);
+        eraser.itemDone = nullptr;
+        for (const QByteArray &root : roots)
+            eraser.cleanUp(root, true, !ctx.stopped());
     });
 }
 
 void runVolumeWipeJob(const QString &root, const QString &method, int passes, quint64 capacity,
                       JobContext &ctx)
 {
-    const QString notGone = QStringLiteral("⚠️ Skipped (could not be erased): %1");
     guarded(ctx, [&] {
-        const fs::path rootPath = toFsPath(root);
-        walkTree(rootPath, [&](const fs::path &path, EntryKind kind) {
-            if (ctx.stopped())
-                return false;
-            if (kind == EntryKind::Link)
-                removeListedLink(path, displayPath(path), notGone, ctx);
-            else if (kind == EntryKind::File)
-                eraseOneFile(path, displayPath(path), method, notGone, false, ctx);
-            return true;
-        });
-
+        const QByteArray rootPath = fsBytes(root);
+        TreeEraser eraser(ctx, passCountForMethod(method),
+                          QStringLiteral("⚠️ Skipped (could not be erased): %1"));
+        eraser.countNames(rootPath, true);
+        // After a stop the fill returns at once and the closing line is
+        // not shown; the clean-up still runs.
+        eraser.eraseBelow(rootPath);
         if (!fillFreeSpace(root, QStringLiteral("/__wiper_temp__.bin"), passes, capacity,
                            QStringLiteral("❌ Unable to create temp file for free space wipe."),
                            ctx))
             return;
         ctx.emitCompletion(QStringLiteral("✅ Full disk erase completed."));
-
-        std::vector<fs::path> dirs;
-        collectFolders(rootPath, dirs, ctx, false);
-        dirs.push_back(rootPath);
-        cleanUpFolders(dirs, ctx);
+        eraser.cleanUp(rootPath, false, false);
     });
 }
 

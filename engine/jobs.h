@@ -12,7 +12,7 @@
 
 #include "engine/jobcontext.h"
 
-#include <QSet>
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -20,15 +20,18 @@
 namespace velmora
 {
 
-// Overwrites and deletes each listed file, then removes the links, shortcut
-// files and empty folders left in the selected folders. A listed link is
-// removed as a link; its target is never touched.
-void runFileEraseJob(const QStringList &files, const QSet<QString> &folders, const QString &method,
-                     JobContext &ctx);
+// Overwrites and deletes each listed file and everything below each listed
+// folder, then removes the links, shortcut files and empty folders left in
+// the selected folders (and the folders themselves once empty). Paths are
+// bytes, as the file system names them. A listed link is removed as a link;
+// its target is never touched. A listed file that lies below a listed folder
+// is reached through that folder's walk, never by its path again.
+void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
+                     const QString &method, JobContext &ctx);
 
-// Overwrites and deletes every file of the volume at `root` (staying on that
-// file system), fills its free space once per pass, then removes shortcut
-// files and empty folders.
+// Overwrites and deletes every file of the volume at `root` (not entering
+// other mounts below it), fills its free space once per pass, then removes
+// shortcut files and empty folders.
 void runVolumeWipeJob(const QString &root, const QString &method, int passes, quint64 capacity,
                       JobContext &ctx);
 

@@ -2,6 +2,7 @@
 
 #include "engine/jobcontext.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <filesystem>
@@ -10,20 +11,28 @@ namespace velmora
 {
 
 enum class OverwriteResult {
-    Overwritten,  // every pass written and synced to the device; file still present
+    Overwritten,  // every allocated byte written on every pass and synced; file still present
     EmptyDeleted, // the file was empty: nothing to overwrite, deleted at once
     NotFound,     // the file did not exist when its turn came
     Failed,       // could not be opened, written or synced; see the debug output
     Stopped,      // the stop flag was seen between chunks or passes
+    KeptGrowing,  // another program kept writing to it: its new tail may hold data
 };
 
-// Overwrites one existing regular file in place with fresh random data, once
-// per pass of `method`, in chunks of at most 1 MiB, keeping its length. Each
-// pass ends with a data sync, so the new contents are on the device before the
-// next pass or before the caller deletes the file. Progress is counted per
-// chunk through `ctx`. A symbolic link is never followed and a non-regular file
-// is never written. An empty file is deleted here and logged as such; any
-// other file is left for the caller to delete.
+// Overwrites the open regular file `fd` in place with fresh random data, once
+// per pass, in chunks of at most 1 MiB, keeping its length. Only the regions
+// that hold data are written: a hole holds no old data and needs no space, so
+// a sparse file never fills the volume. Each pass ends with a data sync, so
+// the new contents are on the device before the next pass or before the
+// caller deletes the file; pages written are dropped from the cache behind
+// the writer. If the file grew meanwhile, the new tail is overwritten too.
+// Progress is counted per chunk through `ctx`; `shown` names the file in the
+// debug output.
+OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobContext &ctx);
+
+// Opens `path` (never through a link, only a regular file) and overwrites it
+// for `method`. An empty file is deleted here and logged as such; any other
+// file is left for the caller to delete.
 OverwriteResult overwriteFile(const std::filesystem::path &path, const QString &method,
                               JobContext &ctx);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
 
@@ -8,16 +9,33 @@
 namespace velmora
 {
 
-// Paths reach the engine as the toolkit's text and are used as the file
-// system's bytes; these two keep the conversion in one place.
+// File names are bytes; the toolkit's text is how they are shown. A name
+// that is valid UTF-8 is shown as it is; any other byte is shown as \xNN, so
+// that two different names never look the same in the log.
+QString displayName(const QByteArray &bytes);
+
+// The bytes behind a text that came from displayName() or from the toolkit.
+inline QByteArray fsBytes(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
 inline std::filesystem::path toFsPath(const QString &path)
 {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return std::filesystem::path(fsBytes(path).toStdString());
 }
 
 inline QString displayPath(const std::filesystem::path &path)
 {
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+    return displayName(QByteArray::fromStdString(path.native()));
+}
+
+// `folder` joined with `name` by one slash.
+inline QByteArray joinPath(const QByteArray &folder, const QByteArray &name)
+{
+    if (folder.isEmpty())
+        return name;
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
 }
 
 } // namespace velmora

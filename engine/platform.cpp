@@ -1,74 +1,253 @@
 #include "engine/platform.h"
 
+#include <QFile>
+
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/random.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace velmora::platform
 {
 
+static_assert(kWorkingFolder == AT_FDCWD, "kWorkingFolder must be AT_FDCWD");
+
 namespace
 {
 
-int openNoFollow(const char *path, int flags, mode_t mode = 0)
+template <typename Call> auto retry(Call call)
 {
-    int fd;
+    decltype(call()) rc;
     do {
-        fd = ::open(path, flags | O_NOFOLLOW | O_CLOEXEC, mode);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
+        rc = call();
+    } while (rc < 0 && errno == EINTR);
+    return rc;
 }
 
-// Adds the owner-write bit to a regular file the caller owns that lacks it.
-bool grantOwnerWrite(const char *path)
+const char *nameOrDot(const QByteArray &name)
 {
-    struct stat st;
-    if (::lstat(path, &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
-    if ((st.st_mode & S_IWUSR) || st.st_uid != ::geteuid())
-        return false;
-    return ::chmod(path, (st.st_mode & 07777) | S_IWUSR) == 0;
+    return name.isEmpty() ? "." : name.constData();
+}
+
+Type typeOf(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return Type::Regular;
+    if (S_ISDIR(mode))
+        return Type::Directory;
+    if (S_ISLNK(mode))
+        return Type::Link;
+    return Type::Other;
 }
 
 } // namespace
 
-int openForOverwrite(const std::filesystem::path &path, int *error)
+void Fd::reset(int newFd)
 {
-    const char *p = path.c_str();
-    // O_NONBLOCK keeps a FIFO from blocking the open; it has no effect on
-    // regular files, which are all we ever write to.
-    const int flags = O_WRONLY | O_NONBLOCK;
-    int fd = openNoFollow(p, flags);
-    if (fd < 0 && errno == EACCES && grantOwnerWrite(p))
-        fd = openNoFollow(p, flags);
+    if (fd >= 0)
+        ::close(fd);
+    fd = newFd;
+}
+
+int statusAt(int dirFd, const QByteArray &name, Status *out)
+{
+    struct statx sx;
+    const int flags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT | (name.isEmpty() ? AT_EMPTY_PATH : 0);
+    if (::statx(dirFd, name.isEmpty() ? "" : name.constData(), flags,
+                STATX_TYPE | STATX_MODE | STATX_INO | STATX_NLINK | STATX_SIZE | STATX_UID |
+                    STATX_MNT_ID,
+                &sx) != 0) {
+        out->type = Type::Missing;
+        return errno;
+    }
+    out->type = typeOf(sx.stx_mode);
+    out->device = makedev(sx.stx_dev_major, sx.stx_dev_minor);
+    out->inode = sx.stx_ino;
+    out->hasMountId = (sx.stx_mask & STATX_MNT_ID) != 0;
+    out->mountId = out->hasMountId ? sx.stx_mnt_id : 0;
+    out->links = sx.stx_nlink;
+    out->size = qint64(sx.stx_size);
+    out->owner = sx.stx_uid;
+    return 0;
+}
+
+Fd openFolderAt(int dirFd, const QByteArray &name, int *error)
+{
+    const int fd = retry([&] {
+        return ::openat(dirFd, nameOrDot(name), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    });
+    *error = fd < 0 ? errno : 0;
+    return Fd(fd);
+}
+
+Fd openFolderPath(const QByteArray &path, bool followLast, int *error)
+{
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLast ? 0 : O_NOFOLLOW);
+    const int fd = retry([&] { return ::open(path.constData(), flags); });
+    *error = fd < 0 ? errno : 0;
+    return Fd(fd);
+}
+
+Fd openForOverwriteAt(int dirFd, const QByteArray &name, int *error)
+{
+    const int flags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = retry([&] { return ::openat(dirFd, name.constData(), flags); });
+    if (fd < 0 && errno == EACCES) {
+        struct stat st;
+        if (::fstatat(dirFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR) && st.st_uid == ::geteuid() &&
+            ::fchmodat(dirFd, name.constData(), (st.st_mode & 07777) | S_IWUSR, 0) == 0)
+            fd = retry([&] { return ::openat(dirFd, name.constData(), flags); });
+        else
+            errno = EACCES;
+    }
     if (fd < 0) {
         *error = errno;
-        return -1;
+        return Fd();
     }
+    Fd file(fd);
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
         *error = EINVAL;
-        return -1;
+        return Fd();
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     *error = 0;
-    return fd;
+    return file;
 }
 
-int createFillFile(const std::filesystem::path &path, int *error)
+Fd openForReadAt(int dirFd, const QByteArray &name, int *error)
 {
-    const int fd = openNoFollow(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    *error = fd < 0 ? errno : 0;
-    return fd;
+    const int fd = retry([&] {
+        return ::openat(dirFd, name.constData(),
+                        O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    });
+    if (fd < 0) {
+        *error = errno;
+        return Fd();
+    }
+    Fd file(fd);
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *error = EINVAL;
+        return Fd();
+    }
+    *error = 0;
+    return file;
+}
+
+int makeFolderAt(int dirFd, const QByteArray &name)
+{
+    return ::mkdirat(dirFd, name.constData(), 0700) == 0 ? 0 : errno;
+}
+
+quint32 effectiveUser()
+{
+    return ::geteuid();
+}
+
+int readNames(int dirFd, std::vector<QByteArray> *names)
+{
+    // The stream gets a descriptor of its own; ours stays open for *at().
+    const int copy = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (copy < 0)
+        return errno;
+    DIR *dir = ::fdopendir(copy);
+    if (!dir) {
+        const int e = errno;
+        ::close(copy);
+        return e;
+    }
+    int error = 0;
+    for (;;) {
+        errno = 0;
+        const struct dirent *entry = ::readdir(dir);
+        if (!entry) {
+            error = errno;
+            break;
+        }
+        const char *n = entry->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+            continue;
+        names->emplace_back(n);
+    }
+    ::closedir(dir);
+    return error;
+}
+
+int removeAt(int dirFd, const QByteArray &name, bool folder)
+{
+    return ::unlinkat(dirFd, name.constData(), folder ? AT_REMOVEDIR : 0) == 0 ? 0 : errno;
+}
+
+int renameAt(int dirFd, const QByteArray &from, const QByteArray &to)
+{
+    if (::renameat2(dirFd, from.constData(), dirFd, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // A file system without RENAME_NOREPLACE (FAT before 6.x): link semantics
+    // are not available there either, so check and rename.
+    struct stat st;
+    if (::fstatat(dirFd, to.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        return EEXIST;
+    return ::renameat(dirFd, from.constData(), dirFd, to.constData()) == 0 ? 0 : errno;
+}
+
+int syncData(int fd)
+{
+    return retry([&] { return ::fdatasync(fd); }) == 0 ? 0 : errno;
+}
+
+int syncAll(int fd)
+{
+    return retry([&] { return ::fsync(fd); }) == 0 ? 0 : errno;
+}
+
+int syncFileSystem(int fd)
+{
+    return ::syncfs(fd) == 0 ? 0 : errno;
+}
+
+int truncateFile(int fd, qint64 length)
+{
+    return retry([&] { return ::ftruncate(fd, off_t(length)); }) == 0 ? 0 : errno;
 }
 
 qint64 fileSize(int fd)
 {
     struct stat st;
     return ::fstat(fd, &st) == 0 ? qint64(st.st_size) : -1;
+}
+
+bool nextDataRegion(int fd, qint64 from, qint64 size, qint64 *start, qint64 *end)
+{
+    if (from >= size)
+        return false;
+    const off_t data = ::lseek(fd, off_t(from), SEEK_DATA);
+    if (data < 0) {
+        if (errno == ENXIO)
+            return false; // only a hole follows
+        *start = from;    // no SEEK_DATA here: all of it is data
+        *end = size;
+        return true;
+    }
+    if (qint64(data) >= size)
+        return false;
+    const off_t hole = ::lseek(fd, data, SEEK_HOLE);
+    *start = qint64(data);
+    *end = hole < 0 ? size : qMin(qint64(hole), size);
+    return true;
 }
 
 std::size_t writeAll(int fd, const char *data, std::size_t length, qint64 offset, int *error)
@@ -92,13 +271,24 @@ std::size_t writeAll(int fd, const char *data, std::size_t length, qint64 offset
     return done;
 }
 
-int syncData(int fd)
+qint64 readAt(int fd, char *data, std::size_t length, qint64 offset, int *error)
 {
-    int rc;
-    do {
-        rc = ::fdatasync(fd);
-    } while (rc != 0 && errno == EINTR);
-    return rc == 0 ? 0 : errno;
+    std::size_t done = 0;
+    *error = 0;
+    while (done < length) {
+        const ssize_t n = ::pread(fd, data + done, length - done, off_t(offset + qint64(done)));
+        if (n > 0)
+            done += std::size_t(n);
+        else if (n < 0 && errno == EINTR)
+            continue;
+        else if (n == 0)
+            break;
+        else {
+            *error = errno;
+            return -1;
+        }
+    }
+    return qint64(done);
 }
 
 void startWriteback(int fd, qint64 offset, qint64 length)
@@ -106,24 +296,273 @@ void startWriteback(int fd, qint64 offset, qint64 length)
     ::sync_file_range(fd, off_t(offset), off_t(length), SYNC_FILE_RANGE_WRITE);
 }
 
-void closeFile(int fd)
+void dropWritten(int fd, qint64 offset, qint64 length)
 {
+    ::sync_file_range(fd, off_t(offset), off_t(length),
+                      SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE |
+                          SYNC_FILE_RANGE_WAIT_AFTER);
+    ::posix_fadvise(fd, off_t(offset), off_t(length), POSIX_FADV_DONTNEED);
+}
+
+void dropCache(int fd)
+{
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+}
+
+Fd createUnnamedFile(int dirFd, int *error)
+{
+    const int fd =
+        retry([&] { return ::openat(dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600); });
+    *error = fd < 0 ? errno : 0;
+    return Fd(fd);
+}
+
+Fd createNewFileAt(int dirFd, const QByteArray &name, int *error)
+{
+    const int fd = retry([&] {
+        return ::openat(
+            dirFd, name.constData(),
+            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    });
+    *error = fd < 0 ? errno : 0;
     if (fd >= 0)
-        ::close(fd);
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return Fd(fd);
 }
 
-std::optional<quint64> deviceId(const std::filesystem::path &path)
+int trimFreeSpace(int dirFd, quint64 *trimmed)
 {
-    struct stat st;
-    if (::lstat(path.c_str(), &st) != 0)
-        return std::nullopt;
-    return quint64(st.st_dev);
+    struct fstrim_range range;
+    std::memset(&range, 0, sizeof range);
+    range.len = ~0ULL;
+    if (::ioctl(dirFd, FITRIM, &range) != 0)
+        return errno == ENOTTY ? EOPNOTSUPP : errno;
+    *trimmed = range.len;
+    return 0;
 }
 
-bool isSymlink(const std::filesystem::path &path)
+int spaceOf(int fd, Space *out)
 {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    struct statvfs sv;
+    if (::fstatvfs(fd, &sv) != 0)
+        return errno;
+    const quint64 unit = sv.f_frsize ? sv.f_frsize : sv.f_bsize;
+    out->total = quint64(sv.f_blocks) * unit;
+    out->free = quint64(sv.f_bfree) * unit;
+    out->available = quint64(sv.f_bavail) * unit;
+    out->freeInodes = quint64(sv.f_ffree);
+    out->blockSize = sv.f_bsize ? sv.f_bsize : unit;
+    out->nameMax = sv.f_namemax ? sv.f_namemax : 255;
+    return 0;
+}
+
+namespace
+{
+
+// mountinfo escapes blanks, tabs, newlines and backslashes as \ooo.
+QByteArray unescapeMountField(const QByteArray &field)
+{
+    QByteArray out;
+    out.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            const QByteArray digits = field.mid(i + 1, 3);
+            bool ok = false;
+            const int value = digits.toInt(&ok, 8);
+            if (ok && digits.size() == 3) {
+                out.append(char(value));
+                i += 3;
+                continue;
+            }
+        }
+        out.append(field[i]);
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<Mount> mountTable(const QByteArray &text)
+{
+    QByteArray data = text;
+    if (data.isEmpty()) {
+        QFile file(QStringLiteral("/proc/self/mountinfo"));
+        if (file.open(QIODevice::ReadOnly))
+            data = file.readAll();
+    }
+    std::vector<Mount> mounts;
+    for (const QByteArray &line : data.split('\n')) {
+        const QList<QByteArray> f = line.split(' ');
+        const qsizetype dash = f.indexOf("-");
+        if (f.size() < 7 || dash < 6 || dash + 2 >= f.size())
+            continue;
+        Mount m;
+        m.id = f[0].toULongLong();
+        m.parentId = f[1].toULongLong();
+        const QList<QByteArray> majorMinor = f[2].split(':');
+        if (majorMinor.size() == 2)
+            m.device = makedev(majorMinor[0].toUInt(), majorMinor[1].toUInt());
+        m.root = unescapeMountField(f[3]);
+        m.mountPoint = unescapeMountField(f[4]);
+        m.readOnly = f[5].split(',').contains("ro");
+        m.fsType = f[dash + 1];
+        m.source = unescapeMountField(f[dash + 2]);
+        mounts.push_back(m);
+    }
+    return mounts;
+}
+
+QByteArray pathOf(int fd)
+{
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    QByteArray buffer(4096, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = ::readlink(link, buffer.data(), std::size_t(buffer.size()));
+        if (n < 0)
+            return QByteArray();
+        if (n < buffer.size())
+            return buffer.left(n);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+const Mount *mountOf(const std::vector<Mount> &table, int fd)
+{
+    Status st;
+    if (statusAt(fd, QByteArray(), &st) != 0)
+        return nullptr;
+    if (st.hasMountId) {
+        for (const Mount &m : table)
+            if (m.id == st.mountId)
+                return &m;
+    }
+    const QByteArray path = pathOf(fd);
+    const Mount *best = nullptr;
+    for (const Mount &m : table) {
+        const bool below =
+            path == m.mountPoint || m.mountPoint == "/" || path.startsWith(m.mountPoint + '/');
+        if (below && (!best || m.mountPoint.size() >= best->mountPoint.size()))
+            best = &m;
+    }
+    return best;
+}
+
+bool isCopyOnWrite(const QByteArray &fsType)
+{
+    // Copy-on-write or log-structured: new data goes to new blocks, the old
+    // ones keep what they held until the file system reuses them.
+    static const QByteArray types[] = {"btrfs", "zfs", "bcachefs", "nilfs2", "f2fs", "apfs"};
+    for (const QByteArray &t : types)
+        if (fsType == t)
+            return true;
+    return false;
+}
+
+quint64 journalBlocks(quint64 device)
+{
+    // /sys/dev/block/M:m links to the block device, whose name the journal
+    // statistics use: /proc/fs/jbd2/<name>-8/info. Its first lines read
+    // "... transactions (...), each up to N blocks", and the kernel caps a
+    // transaction at a quarter of the journal.
+    const QByteArray link = "/sys/dev/block/" + QByteArray::number(major(device)) + ':' +
+                            QByteArray::number(minor(device));
+    char target[PATH_MAX];
+    const ssize_t n = ::readlink(link.constData(), target, sizeof target - 1);
+    if (n <= 0)
+        return 0;
+    const QByteArray resolved(target, int(n));
+    const QByteArray name = resolved.mid(resolved.lastIndexOf('/') + 1);
+    QFile info(QString::fromLocal8Bit("/proc/fs/jbd2/" + name + "-8/info"));
+    if (!info.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray text = info.read(4096);
+    const qsizetype at = text.indexOf("each up to ");
+    if (at < 0)
+        return 0;
+    const qsizetype start = at + qsizetype(sizeof "each up to ") - 1;
+    const qsizetype end = text.indexOf(' ', start);
+    bool ok = false;
+    const quint64 perTransaction = text.mid(start, end - start).toULongLong(&ok);
+    return ok ? perTransaction * 4 : 0;
+}
+
+bool systemRandom(void *data, std::size_t length)
+{
+    auto *bytes = static_cast<char *>(data);
+    while (length > 0) {
+        const ssize_t n = ::getrandom(bytes, length, 0);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes += n;
+        length -= std::size_t(n);
+    }
+    return true;
+}
+
+void raiseDescriptorLimit()
+{
+    struct rlimit limit;
+    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
+}
+
+void ignoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+namespace
+{
+
+std::atomic_bool *stopTarget = nullptr;
+std::atomic_int lastSignal{0};
+int wakeWrite = -1;
+
+extern "C" void onStopSignal(int signo)
+{
+    const int saved = errno;
+    lastSignal.store(signo);
+    if (stopTarget)
+        stopTarget->store(true);
+    if (wakeWrite >= 0) {
+        const char byte = char(signo);
+        [[maybe_unused]] const ssize_t n = ::write(wakeWrite, &byte, 1);
+    }
+    errno = saved;
+}
+
+} // namespace
+
+void catchStopSignals(std::atomic_bool *stop, int *wakeFd)
+{
+    stopTarget = stop;
+    if (wakeFd) {
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
+            wakeWrite = fds[1];
+            *wakeFd = fds[0];
+        } else {
+            *wakeFd = -1;
+        }
+    }
+    struct sigaction action;
+    std::memset(&action, 0, sizeof action);
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signo : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signo, &action, nullptr);
+}
+
+int caughtSignal()
+{
+    return lastSignal.load();
 }
 
 QString errorText(int error)

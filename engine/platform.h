@@ -1,59 +1,200 @@
 #pragma once
 
-// The few operating-system calls the engine needs, behind plain functions so
-// the rest of the engine stays portable C++ and Qt. Errors are returned as
-// errno values; 0 means success.
+// The operating-system calls the engine needs, behind plain functions so the
+// rest of the engine stays portable C++ and Qt. Errors are returned as errno
+// values; 0 means success. Names are bytes, as the kernel sees them.
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
+#include <atomic>
 #include <cstddef>
-#include <filesystem>
-#include <optional>
+#include <vector>
 
 namespace velmora::platform
 {
 
-// Opens an existing file for writing, in place and without truncation. A
-// symbolic link is never followed (the open fails with ELOOP), a FIFO never
-// blocks the open, and anything but a regular file is refused with EINVAL
-// before a byte is written. When the only obstacle is a missing owner-write
-// bit on a file the caller owns, the bit is added and the open retried: the
-// file is about to be destroyed anyway. Returns a descriptor, or -1 with
-// *error set.
-int openForOverwrite(const std::filesystem::path &path, int *error);
+// An open descriptor, closed when the object goes.
+class Fd
+{
+  public:
+    Fd() = default;
+    explicit Fd(int fd) : fd(fd) {}
+    ~Fd() { reset(); }
+    Fd(Fd &&other) noexcept : fd(other.release()) {}
+    Fd &operator=(Fd &&other) noexcept
+    {
+        if (this != &other)
+            reset(other.release());
+        return *this;
+    }
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
 
-// Creates (or empties) a fill file for writing, owner-only, never through a
-// symbolic link. Returns a descriptor, or -1 with *error set.
-int createFillFile(const std::filesystem::path &path, int *error);
+    int get() const { return fd; }
+    bool valid() const { return fd >= 0; }
+    int release()
+    {
+        const int f = fd;
+        fd = -1;
+        return f;
+    }
+    void reset(int newFd = -1);
 
-// Size in bytes of an open file, or -1.
+  private:
+    int fd = -1;
+};
+
+enum class Type { Regular, Directory, Link, Other, Missing };
+
+// What the walk needs to know of an entry, read without following a link.
+struct Status {
+    Type type = Type::Missing;
+    quint64 device = 0;
+    quint64 inode = 0;
+    quint64 mountId = 0;
+    bool hasMountId = false; // the kernel told the mount id (Linux 5.8 and later)
+    quint64 links = 0;
+    qint64 size = 0;
+    quint32 owner = 0;
+    bool sameObject(const Status &o) const { return device == o.device && inode == o.inode; }
+};
+
+// Stands for the working folder where a folder descriptor is asked for, so
+// that a path can be given as the name (AT_FDCWD).
+constexpr int kWorkingFolder = -100;
+
+// Status of `name` in the folder `dirFd` (kWorkingFolder for a path), or of `dirFd`
+// itself when `name` is empty.
+int statusAt(int dirFd, const QByteArray &name, Status *out);
+
+// Opens the folder `name` below `dirFd`, never through a link. A name that
+// is a link fails with ELOOP, one that is no folder with ENOTDIR.
+Fd openFolderAt(int dirFd, const QByteArray &name, int *error);
+// Opens a folder by path; the path's own links are followed (it is what the
+// user chose), the last component's too when `followLast`.
+Fd openFolderPath(const QByteArray &path, bool followLast, int *error);
+
+// Opens `name` below `dirFd` for overwriting in place: never through a link,
+// never blocking on a FIFO, never as a controlling terminal, and only if it
+// is a regular file (EINVAL otherwise, before a byte is written). A missing
+// owner-write bit on a file the caller owns is added: the file is about to
+// be destroyed anyway.
+Fd openForOverwriteAt(int dirFd, const QByteArray &name, int *error);
+
+// Opens `name` below `dirFd` for reading, with the same care: no link, no
+// blocking, regular files only.
+Fd openForReadAt(int dirFd, const QByteArray &name, int *error);
+// A new folder `name` below `dirFd` (mode 0700).
+int makeFolderAt(int dirFd, const QByteArray &name);
+// The user the process acts as.
+quint32 effectiveUser();
+
+// The entries of an open folder ("." and ".." left out), read in one go so
+// that renames and removals during the walk cannot disturb the listing.
+int readNames(int dirFd, std::vector<QByteArray> *names);
+
+int removeAt(int dirFd, const QByteArray &name, bool folder);
+// Renames within one folder, never replacing an existing entry (EEXIST).
+int renameAt(int dirFd, const QByteArray &from, const QByteArray &to);
+
+// fdatasync / fsync, retried on EINTR. Without them a file deleted right
+// after being overwritten may lose its dirty pages before they are written,
+// leaving the old contents on the disk.
+int syncData(int fd);
+int syncAll(int fd);
+// Commits the whole file system that holds `fd` (syncfs).
+int syncFileSystem(int fd);
+int truncateFile(int fd, qint64 length);
+
 qint64 fileSize(int fd);
+
+// The first data region at or after `from`: its start and end (the next
+// hole). Returns false when no data follows. File systems without
+// SEEK_DATA report the whole file as data.
+bool nextDataRegion(int fd, qint64 from, qint64 size, qint64 *start, qint64 *end);
 
 // Writes all of `length` bytes at `offset` (or at the current position when
 // offset is negative), retrying short writes and interruptions. Returns the
 // number of bytes written; when it is short, *error says why (ENOSPC for a
 // full volume, EFBIG for a file-size limit, anything else is a real fault).
 std::size_t writeAll(int fd, const char *data, std::size_t length, qint64 offset, int *error);
+// Reads up to `length` bytes at `offset`; returns the count, -1 with *error.
+qint64 readAt(int fd, char *data, std::size_t length, qint64 offset, int *error);
 
-// Forces the file's data to the storage device. Without it, a file deleted
-// right after being overwritten may lose its dirty pages before they are ever
-// written, leaving the old contents on the disk. Returns 0 or an errno value.
-int syncData(int fd);
-
-// Starts writing back the given range without waiting for it, so that dirty
-// data does not pile up in the page cache ahead of the closing sync (which
-// would then take long and keep a Stop waiting). Best effort.
+// Starts writing back a range without waiting for it.
 void startWriteback(int fd, qint64 offset, qint64 length);
+// Waits for a range written back earlier and drops its pages from the cache,
+// so a job's page cache stays flat and the user's cached data stays cached.
+void dropWritten(int fd, qint64 offset, qint64 length);
+// Drops the clean cached pages of a file, so that the next read comes from
+// the device.
+void dropCache(int fd);
 
-void closeFile(int fd);
+// A new unnamed file in the folder `dirFd` (O_TMPFILE): it has no name to be
+// found or turned against anything, and the kernel frees it when the process
+// ends, however it ends. EOPNOTSUPP/EISDIR where the file system has none.
+Fd createUnnamedFile(int dirFd, int *error);
+// A new file under `name`, never through an existing entry.
+Fd createNewFileAt(int dirFd, const QByteArray &name, int *error);
 
-// Device id of the file system that holds `path` itself (a link is not
-// followed), or nothing if it cannot be read.
-std::optional<quint64> deviceId(const std::filesystem::path &path);
+// Asks the file system to discard its free blocks (FITRIM). Returns 0 with
+// the bytes trimmed, or an errno value (EOPNOTSUPP: the device cannot).
+int trimFreeSpace(int dirFd, quint64 *trimmed);
 
-// True when `path` itself is a symbolic link.
-bool isSymlink(const std::filesystem::path &path);
+// Free and total bytes of the file system that holds `fd`, with and without
+// the blocks reserved for root.
+struct Space {
+    quint64 total = 0;
+    quint64 free = 0;      // including the reserve
+    quint64 available = 0; // for ordinary users
+    quint64 freeInodes = 0;
+    quint64 blockSize = 4096;
+    quint64 nameMax = 255;
+};
+int spaceOf(int fd, Space *out);
+
+// One line of /proc/self/mountinfo.
+struct Mount {
+    quint64 id = 0;
+    quint64 parentId = 0;
+    quint64 device = 0; // major:minor as st_dev
+    QByteArray root;    // the folder of the file system seen here
+    QByteArray mountPoint;
+    QByteArray fsType;
+    QByteArray source;
+    bool readOnly = false;
+};
+// The mount table; `text` is for tests (empty: read the live table).
+std::vector<Mount> mountTable(const QByteArray &text = QByteArray());
+// The mount that holds the open `fd`: by mount id where the kernel tells it,
+// else the deepest mount point of the table on `fd`'s device that the
+// resolved path lies below.
+const Mount *mountOf(const std::vector<Mount> &table, int fd);
+// The canonical path of an open descriptor (/proc/self/fd), or empty.
+QByteArray pathOf(int fd);
+bool isCopyOnWrite(const QByteArray &fsType);
+// Size in file-system blocks of the journal of the ext3/ext4 volume on
+// `device`, as the kernel's journal statistics tell it; 0 when unknown.
+quint64 journalBlocks(quint64 device);
+
+// Fresh bytes from the kernel's random source. Returns false if it failed.
+bool systemRandom(void *data, std::size_t length);
+
+// Lifts the soft limit of open descriptors to the hard one: a deep tree
+// keeps one folder open per level.
+void raiseDescriptorLimit();
+// A file-size limit (ulimit -f, FAT's 4 GiB) then reaches the engine as
+// EFBIG instead of killing the process.
+void ignoreFileSizeSignal();
+
+// SIGINT, SIGTERM and SIGHUP set `stop` and record the signal instead of
+// ending the process, so that the job's own stop path runs (fill files go).
+// `wakeFd`, when not null, receives the read end of a pipe that becomes
+// readable on each signal (for an event loop).
+void catchStopSignals(std::atomic_bool *stop, int *wakeFd = nullptr);
+int caughtSignal(); // 0 when none came
 
 QString errorText(int error);
 

@@ -2,19 +2,32 @@
 
 #include "engine/erasemethods.h"
 
+#include <stdexcept>
+
 namespace velmora
 {
 
-RandomChunks::RandomChunks(Draw drawWords, bool ahead) : draw(std::move(drawWords))
+namespace
 {
-    const std::size_t words = std::size_t(kChunkSize / sizeof(quint32));
-    for (auto &buffer : buffers) {
-        buffer.resize(words);
-        if (!ahead)
-            break; // drawn on the spot: one buffer is all it takes
-    }
-    if (ahead)
-        helper = std::thread([this] { produce(); });
+
+// The caller's own buffer, kept for the job's thread and grown on demand.
+std::vector<char> &localBuffer(qint64 bytes)
+{
+    thread_local std::vector<char> buffer;
+    if (qint64(buffer.size()) < bytes)
+        buffer.resize(std::size_t(bytes));
+    return buffer;
+}
+
+} // namespace
+
+RandomChunks::RandomChunks(RandomStream &source, bool ahead) : stream(source)
+{
+    if (!ahead)
+        return;
+    for (auto &buffer : buffers)
+        buffer.resize(std::size_t(kChunkSize));
+    helper = std::thread([this] { produce(); });
 }
 
 RandomChunks::~RandomChunks()
@@ -29,6 +42,11 @@ RandomChunks::~RandomChunks()
     }
 }
 
+qint64 RandomChunks::streamBytesFor(qint64 bytes, bool ahead)
+{
+    return ahead ? kChunkSize : bytes;
+}
+
 void RandomChunks::produce()
 {
     std::unique_lock<std::mutex> lock(mutex);
@@ -39,9 +57,18 @@ void RandomChunks::produce()
             return;
         const int target = produced;
         lock.unlock();
-        auto &buffer = buffers[std::size_t(target)];
-        draw(buffer.data(), qsizetype(buffer.size()));
+        bool ok = true;
+        try {
+            stream.fill(buffers[std::size_t(target)].data(), std::size_t(kChunkSize));
+        } catch (const std::exception &) {
+            ok = false;
+        }
         lock.lock();
+        if (!ok) {
+            failed = true;
+            changed.notify_all();
+            return;
+        }
         produced = (produced + 1) % kBuffers;
         ++ready;
         changed.notify_all();
@@ -51,16 +78,18 @@ void RandomChunks::produce()
 const char *RandomChunks::next(qint64 bytes)
 {
     if (!helper.joinable()) {
-        auto &buffer = buffers[0];
-        draw(buffer.data(), qsizetype((bytes + 3) / 4));
-        return reinterpret_cast<const char *>(buffer.data());
+        std::vector<char> &buffer = localBuffer(bytes);
+        stream.fill(buffer.data(), std::size_t(bytes));
+        return buffer.data();
     }
     std::unique_lock<std::mutex> lock(mutex);
-    changed.wait(lock, [this] { return ready > 0; });
+    changed.wait(lock, [this] { return ready > 0 || failed; });
+    if (ready == 0)
+        throw std::runtime_error("the random stream failed");
     consumer = (consumer + 1) % kBuffers;
     --ready;
     changed.notify_all();
-    return reinterpret_cast<const char *>(buffers[std::size_t(consumer)].data());
+    return buffers[std::size_t(consumer)].data();
 }
 
 } // namespace velmora

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "engine/randomstream.h"
+
 #include <QtGlobal>
 
 #include <array>
 #include <condition_variable>
-#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -12,42 +13,41 @@
 namespace velmora
 {
 
-// Fresh random chunks of 1 MiB, drawn on a helper thread while the caller
-// writes the previous one: drawing costs about as much as writing to a fast
-// device, so doing both at once nearly halves the time. Every chunk handed
-// out is newly drawn; a buffer is only refilled after the caller has moved on
-// to the next one.
-//
-// `draw` fills `count` 32-bit words; it runs on the helper thread only.
-// With `ahead` false everything happens on the caller's thread (for small
-// files, where starting a thread costs more than it saves).
+// The chunks of one pass, drawn from its stream. With `ahead`, a helper
+// thread draws the next chunks while the caller writes the previous one, and
+// every chunk takes a whole 1 MiB of the stream; without, the caller's
+// thread draws exactly the bytes asked for into a buffer that is reused
+// across files (a 4 KiB file needs 4 KiB, not 1 MiB). A buffer is refilled
+// only after the caller has moved on to the next one, so every chunk handed
+// out is newly drawn.
 class RandomChunks
 {
   public:
-    using Draw = std::function<void(quint32 *words, qsizetype count)>;
-
-    RandomChunks(Draw draw, bool ahead);
+    RandomChunks(RandomStream &stream, bool ahead);
     ~RandomChunks();
     RandomChunks(const RandomChunks &) = delete;
     RandomChunks &operator=(const RandomChunks &) = delete;
 
-    // The next chunk, with at least `bytes` (at most 1 MiB) fresh bytes;
-    // valid until the next call. Drawn ahead, it is always a whole chunk;
-    // drawn on the spot, only the words needed.
+    // The next chunk, with `bytes` (at most 1 MiB) fresh bytes; valid until
+    // the next call. Throws if the stream fails.
     const char *next(qint64 bytes);
+
+    // How many bytes of the stream a chunk of `bytes` takes.
+    static qint64 streamBytesFor(qint64 bytes, bool ahead);
 
   private:
     static constexpr int kBuffers = 3;
     void produce();
 
-    Draw draw;
-    std::array<std::vector<quint32>, kBuffers> buffers;
+    RandomStream &stream;
+    std::array<std::vector<char>, kBuffers> buffers;
     std::mutex mutex;
     std::condition_variable changed;
     int ready = 0;     // buffers drawn and not yet handed out
     int consumer = -1; // buffer handed out last, not to be refilled yet
     int produced = 0;  // index of the next buffer to draw
     bool quit = false;
+    bool failed = false;
     std::thread helper;
 };
 

@@ -1,103 +1,589 @@
 #include "engine/walk.h"
 
+#include "engine/overwrite.h"
 #include "engine/paths.h"
-#include "engine/platform.h"
+
+#include <QDebug>
+#include <QRandomGenerator>
 
 #include <algorithm>
-#include <system_error>
-
-namespace fs = std::filesystem;
+#include <cerrno>
 
 namespace velmora
 {
 
-void walkTree(const fs::path &root, const std::function<bool(const fs::path &, EntryKind)> &visit)
+using platform::Fd;
+using platform::Status;
+using platform::Type;
+
+namespace
 {
-    const auto rootDevice = platform::deviceId(root);
-    fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied);
-    for (const fs::recursive_directory_iterator end; it != end; ++it) {
-        const fs::directory_entry &entry = *it;
-        const fs::file_status status = entry.symlink_status();
-        EntryKind kind = EntryKind::Other;
-        if (fs::is_symlink(status)) {
-            kind = EntryKind::Link;
-        } else if (fs::is_directory(status)) {
-            // std::filesystem happily descends into whatever is mounted below
-            // us; the device id is what tells a nested mount apart.
-            if (platform::deviceId(entry.path()) != rootDevice) {
-                it.disable_recursion_pending();
+
+// Names renamed and removed together: one sync of the folder per round
+// serves the whole batch.
+constexpr std::size_t kBatchSize = 256;
+
+QByteArray randomName(int length)
+{
+    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray name(length, Qt::Uninitialized);
+    for (int i = 0; i < length; ++i)
+        name[i] = alphabet[QRandomGenerator::global()->bounded(int(sizeof alphabet) - 1)];
+    return name;
+}
+
+// The lengths a name goes through before it is removed. The first rename
+// puts a copy elsewhere and frees the old entry; the second, of the same
+// length, fits into the freed entry and covers the old name byte for byte;
+// the shorter ones then hide how long it was.
+std::vector<int> hidingLengths(int length)
+{
+    std::vector<int> lengths{length, length};
+    for (int l = length; l > 1;) {
+        l = l > 16 ? l * 3 / 4 : l - 1;
+        lengths.push_back(l);
+    }
+    return lengths;
+}
+
+bool isShortcut(const QByteArray &name)
+{
+    return name.size() > 4 && name.endsWith(".lnk");
+}
+
+std::pair<QByteArray, QByteArray> splitPath(const QByteArray &path)
+{
+    QByteArray p = path;
+    while (p.size() > 1 && p.endsWith('/'))
+        p.chop(1);
+    const qsizetype slash = p.lastIndexOf('/');
+    if (slash < 0)
+        return {QByteArray("."), p};
+    return {slash == 0 ? QByteArray("/") : p.left(slash), p.mid(slash + 1)};
+}
+
+} // namespace
+
+struct TreeEraser::Folder {
+    Fd fd;
+    QByteArray path; // as shown: the selected path joined with the names below it
+    Status st;
+};
+
+// The files (and empty folders) of one folder that are done but for their
+// names: renamed round by round, then removed, then logged.
+class TreeEraser::Batch
+{
+  public:
+    enum Kind { Erased, Empty, EmptyFolder };
+
+    Batch(TreeEraser &eraser, int dirFd) : eraser(eraser), dirFd(dirFd) {}
+    ~Batch() { flush(); }
+    Batch(const Batch &) = delete;
+    Batch &operator=(const Batch &) = delete;
+
+    void add(const QByteArray &name, const Status &st, const QString &shown, Kind kind)
+    {
+        items.push_back({name, st, shown, kind});
+        if (items.size() >= kBatchSize)
+            flush();
+    }
+
+    void flush()
+    {
+        if (items.empty())
+            return;
+        // The truncations reach the device before any name changes.
+        platform::syncFileSystem(dirFd);
+        std::vector<std::vector<int>> lengths;
+        std::size_t rounds = 0;
+        for (const Item &item : items) {
+            lengths.push_back(hidingLengths(int(item.name.size())));
+            rounds = std::max(rounds, lengths.back().size());
+        }
+        for (std::size_t round = 0; round < rounds; ++round) {
+            for (std::size_t i = 0; i < items.size(); ++i) {
+                if (round >= lengths[i].size())
+                    continue;
+                for (int attempt = 0; attempt < 32; ++attempt) {
+                    const QByteArray to = randomName(lengths[i][round]);
+                    const int rc = platform::renameAt(dirFd, items[i].name, to);
+                    if (rc == 0)
+                        items[i].name = to;
+                    if (rc != EEXIST)
+                        break;
+                }
+            }
+            // Each rename on the device before the next one covers it.
+            platform::syncAll(dirFd);
+        }
+        for (const Item &item : items) {
+            Status now;
+            if (platform::statusAt(dirFd, item.name, &now) != 0 || !now.sameObject(item.st)) {
+                eraser.problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"),
+                               item.shown);
                 continue;
             }
-            kind = EntryKind::Directory;
-        } else if (fs::is_regular_file(status)) {
-            kind = EntryKind::File;
-        } else if (status.type() == fs::file_type::not_found) {
-            continue; // vanished while we walked
+            const int rc = platform::removeAt(dirFd, item.name, item.kind == EmptyFolder);
+            if (rc != 0) {
+                qDebug() << "Unable to remove:" << item.shown << platform::errorText(rc);
+                eraser.problem(item.kind == EmptyFolder
+                                   ? QStringLiteral("⚠️ Could not remove folder: %1")
+                                   : eraser.notGoneLine,
+                               item.shown);
+            } else if (item.kind == Erased) {
+                eraser.ctx.emitLog(QStringLiteral("✅ Securely erased: %1").arg(item.shown));
+            } else if (item.kind == Empty) {
+                eraser.ctx.emitLog(
+                    QStringLiteral("🗑️ Deleted empty file: %1").arg(item.shown));
+            } else {
+                eraser.ctx.emitLog(
+                    QStringLiteral("🗑️ Removed empty folder: %1").arg(item.shown));
+            }
         }
-        if (!visit(entry.path(), kind))
-            return;
+        platform::syncAll(dirFd);
+        items.clear();
+    }
+
+  private:
+    struct Item {
+        QByteArray name;
+        Status st;
+        QString shown;
+        Kind kind;
+    };
+    TreeEraser &eraser;
+    int dirFd;
+    std::vector<Item> items;
+};
+
+TreeEraser::TreeEraser(JobContext &ctx, int passes, QString notGoneLine)
+    : ctx(ctx), passes(passes), notGoneLine(std::move(notGoneLine)), mounts(platform::mountTable())
+{
+    platform::raiseDescriptorLimit();
+}
+
+TreeEraser::~TreeEraser() = default;
+
+void TreeEraser::problem(const QString &line, const QString &shown)
+{
+    ctx.emitLog(line.arg(shown));
+    ctx.problem(shown);
+}
+
+void TreeEraser::noteVolumeOf(int fd)
+{
+    const platform::Mount *mount = platform::mountOf(mounts, fd);
+    if (!mount || notedMounts.contains(mount->id))
+        return;
+    notedMounts.insert(mount->id);
+    if (!platform::isCopyOnWrite(mount->fsType))
+        return;
+    const QString line =
+        QStringLiteral(
+            "⚠️ %1 is a copy-on-write file system (%2): an overwrite in place cannot "
+            "reach the older copies it keeps. Wipe the free space of this volume "
+            "afterwards.")
+            .arg(displayName(mount->mountPoint), QString::fromUtf8(mount->fsType));
+    ctx.emitLog(line);
+    if (ctx.report)
+        ctx.report->addWarning(line);
+}
+
+bool TreeEraser::isMountBelow(const Folder &folder, const Status &st) const
+{
+    if (st.hasMountId && folder.st.hasMountId)
+        return st.mountId != folder.st.mountId;
+    return st.device != folder.st.device;
+}
+
+void TreeEraser::removePlain(Folder &folder, const QByteArray &name, const QString &shown,
+                             const QString &doneLine, bool asProblem)
+{
+    const int rc = platform::removeAt(folder.fd.get(), name, false);
+    if (rc != 0) {
+        qDebug() << "Unable to remove:" << shown << platform::errorText(rc);
+        problem(notGoneLine, shown);
+    } else if (asProblem) {
+        problem(doneLine, shown);
+    } else {
+        ctx.emitLog(doneLine.arg(shown));
     }
 }
 
-bool removeLink(const fs::path &link, JobContext &ctx)
+void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name, const Status &st,
+                           const QString &shown)
 {
-    std::error_code ec;
-    if (!platform::isSymlink(link) || !fs::remove(link, ec) || ec)
-        return false;
-    ctx.emitLog(QStringLiteral("🔗 Removed link: %1").arg(displayPath(link)));
+    Names *names = nullptr;
+    if (st.links > 1) {
+        names = &multiNamed[{st.device, st.inode}];
+        if (names->inSelection < st.links) {
+            removePlain(folder, name, shown,
+                        QStringLiteral("⚠️ Only this name was removed: other links outside the "
+                                       "selection keep its content readable: %1"),
+                        true);
+            return;
+        }
+        if (names->overwritten) {
+            batch.add(name, st, shown, Batch::Erased);
+            return;
+        }
+    }
+
+    ctx.emitLog(QStringLiteral("🔄 Wiping: %1").arg(shown));
+    int error = 0;
+    Fd file = platform::openForOverwriteAt(folder.fd.get(), name, &error);
+    if (!file.valid()) {
+        qDebug() << "Unable to open file:" << shown << platform::errorText(error);
+        Status now;
+        if (error == ENOENT) {
+            problem(QStringLiteral("⚠️ File not found: %1"), shown);
+        } else if (platform::statusAt(folder.fd.get(), name, &now) == 0 &&
+                   (now.type != Type::Regular || !now.sameObject(st))) {
+            problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"), shown);
+        } else {
+            removePlain(folder, name, shown,
+                        QStringLiteral("⚠️ Deleted without secure overwrite: %1"), true);
+        }
+        return;
+    }
+    Status opened;
+    if (platform::statusAt(file.get(), QByteArray(), &opened) != 0 || !opened.sameObject(st)) {
+        problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"), shown);
+        return;
+    }
+    if (platform::fileSize(file.get()) == 0) {
+        batch.add(name, st, shown, Batch::Empty);
+        return;
+    }
+    switch (overwriteOpenFile(file.get(), shown, passes, ctx)) {
+    case OverwriteResult::Overwritten:
+        // A size of 0 on the device hides how long the file was.
+        platform::truncateFile(file.get(), 0);
+        if (names)
+            names->overwritten = true;
+        batch.add(name, st, shown, Batch::Erased);
+        break;
+    case OverwriteResult::KeptGrowing:
+        platform::truncateFile(file.get(), 0);
+        removePlain(folder, name, shown,
+                    QStringLiteral("⚠️ Kept growing while being erased; what was written "
+                                   "meanwhile may remain on the device: %1"),
+                    true);
+        break;
+    case OverwriteResult::Stopped:
+        break; // left as it is: the user asked to stop
+    default:
+        removePlain(folder, name, shown,
+                    QStringLiteral("⚠️ Deleted without secure overwrite: %1"), true);
+        break;
+    }
+}
+
+bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name, const Status &st)
+{
+    const QString shown = displayName(joinPath(folder.path, name));
+    struct Done {
+        const TreeEraser &eraser;
+        bool counts;
+        ~Done()
+        {
+            if (counts && eraser.itemDone)
+                eraser.itemDone();
+        }
+    } done{*this, st.type != Type::Directory};
+    switch (st.type) {
+    case Type::Directory: {
+        if (isMountBelow(folder, st)) {
+            problem(QStringLiteral("⚠️ Not erased, another volume is mounted here: %1"), shown);
+            return true;
+        }
+        int error = 0;
+        Folder child{platform::openFolderAt(folder.fd.get(), name, &error),
+                     joinPath(folder.path, name), Status()};
+        if (!child.fd.valid()) {
+            Status now;
+            if (error == ELOOP || error == ENOTDIR) {
+                if (platform::statusAt(folder.fd.get(), name, &now) == 0 && now.type == Type::Link)
+                    removePlain(folder, name, shown, QStringLiteral("🔗 Removed link: %1"), false);
+                else
+                    problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"),
+                            shown);
+            } else if (error != ENOENT) {
+                problem(QStringLiteral("⚠️ Could not open folder: %1"), shown);
+            }
+            return true;
+        }
+        if (platform::statusAt(child.fd.get(), QByteArray(), &child.st) != 0 ||
+            !child.st.sameObject(st)) {
+            problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"), shown);
+            return true;
+        }
+        return eraseIn(child);
+    }
+    case Type::Link:
+        removePlain(folder, name, shown, QStringLiteral("🔗 Removed link: %1"), false);
+        return true;
+    case Type::Regular:
+        if (isMountBelow(folder, st)) {
+            problem(QStringLiteral("⚠️ Not erased, another volume is mounted here: %1"), shown);
+            return true;
+        }
+        eraseFile(folder, batch, name, st, shown);
+        return !ctx.stopped();
+    case Type::Other:
+        removePlain(folder, name, shown, QStringLiteral("🗑️ Removed special file: %1"), false);
+        return true;
+    case Type::Missing:
+        return true;
+    }
     return true;
 }
 
-void collectFolders(const fs::path &root, std::vector<fs::path> &out, JobContext &ctx,
-                    bool removeLinks)
+bool TreeEraser::eraseIn(Folder &folder)
 {
-    walkTree(root, [&](const fs::path &path, EntryKind kind) {
-        if (kind == EntryKind::Directory)
-            out.push_back(path);
-        else if (kind == EntryKind::Link && removeLinks)
-            removeLink(path, ctx);
+    std::vector<QByteArray> names;
+    if (const int rc = platform::readNames(folder.fd.get(), &names)) {
+        qDebug() << "Unable to list:" << folder.path << platform::errorText(rc);
+        problem(QStringLiteral("⚠️ Could not list folder: %1"), displayName(folder.path));
         return true;
-    });
+    }
+    Batch batch(*this, folder.fd.get());
+    for (const QByteArray &name : names) {
+        if (ctx.stopped())
+            return false;
+        Status st;
+        if (platform::statusAt(folder.fd.get(), name, &st) != 0)
+            continue; // gone meanwhile
+        if (!eraseEntry(folder, batch, name, st))
+            return false;
+    }
+    return true;
 }
 
-void cleanUpFolders(const std::vector<fs::path> &folders, JobContext &ctx)
+bool TreeEraser::eraseListed(const QByteArray &path)
 {
-    std::vector<fs::path> ordered = folders;
+    const auto [parent, name] = splitPath(path);
+    int error = 0;
+    Folder folder{platform::openFolderPath(parent, true, &error), parent, Status()};
+    Status st;
+    if (!folder.fd.valid() || platform::statusAt(folder.fd.get(), name, &st) != 0) {
+        const QString shown = displayName(path);
+        ctx.emitLog(QStringLiteral("🔄 Wiping: %1").arg(shown));
+        problem(QStringLiteral("⚠️ File not found: %1"), shown);
+        return !ctx.stopped();
+    }
+    platform::statusAt(folder.fd.get(), QByteArray(), &folder.st);
+    noteVolumeOf(folder.fd.get());
+    // The entry is shown as it was listed, not re-joined.
+    folder.path = path.left(path.size() - name.size());
+    while (folder.path.size() > 1 && folder.path.endsWith('/'))
+        folder.path.chop(1);
+    if (st.type == Type::Directory)
+        return true;
+    Batch batch(*this, folder.fd.get());
+    return eraseEntry(folder, batch, name, st);
+}
+
+bool TreeEraser::eraseBelow(const QByteArray &path)
+{
+    Status st;
+    if (platform::statusAt(platform::kWorkingFolder, path, &st) != 0)
+        return true;
+    if (st.type == Type::Link)
+        return eraseListed(path); // a link to a folder goes as a link
+    int error = 0;
+    Folder folder{platform::openFolderPath(path, false, &error), path, Status()};
+    if (!folder.fd.valid() || platform::statusAt(folder.fd.get(), QByteArray(), &folder.st) != 0) {
+        problem(QStringLiteral("⚠️ Could not open folder: %1"), displayName(path));
+        return true;
+    }
+    noteVolumeOf(folder.fd.get());
+    return eraseIn(folder);
+}
+
+bool TreeEraser::cleanIn(Folder &folder, bool removeLinks)
+{
+    std::vector<QByteArray> names;
+    if (platform::readNames(folder.fd.get(), &names) != 0)
+        return false;
+    std::size_t left = names.size();
+    Batch batch(*this, folder.fd.get());
+    for (const QByteArray &name : names) {
+        Status st;
+        if (platform::statusAt(folder.fd.get(), name, &st) != 0) {
+            --left;
+            continue;
+        }
+        const QString shown = displayName(joinPath(folder.path, name));
+        if (st.type == Type::Regular && isShortcut(name) && !isMountBelow(folder, st)) {
+            if (platform::removeAt(folder.fd.get(), name, false) == 0) {
+                ctx.emitLog(QStringLiteral("🗑️ Removed shortcut: %1").arg(shown));
+                --left;
+            }
+        } else if (st.type == Type::Link && removeLinks) {
+            if (platform::removeAt(folder.fd.get(), name, false) == 0) {
+                ctx.emitLog(QStringLiteral("🔗 Removed link: %1").arg(shown));
+                --left;
+            }
+        } else if (st.type == Type::Directory && !isMountBelow(folder, st)) {
+            int error = 0;
+            Folder child{platform::openFolderAt(folder.fd.get(), name, &error),
+                         joinPath(folder.path, name), Status()};
+            if (!child.fd.valid() ||
+                platform::statusAt(child.fd.get(), QByteArray(), &child.st) != 0 ||
+                !child.st.sameObject(st))
+                continue;
+            if (cleanIn(child, removeLinks)) {
+                batch.add(name, st, shown, Batch::EmptyFolder);
+                --left;
+            }
+        }
+    }
+    return left == 0;
+}
+
+void TreeEraser::cleanUp(const QByteArray &path, bool withItself, bool removeLinks)
+{
+    Status st;
+    if (platform::statusAt(platform::kWorkingFolder, path, &st) != 0 || st.type != Type::Directory)
+        return;
+    int error = 0;
+    Folder folder{platform::openFolderPath(path, false, &error), path, Status()};
+    if (!folder.fd.valid() || platform::statusAt(folder.fd.get(), QByteArray(), &folder.st) != 0)
+        return;
+    const bool empty = cleanIn(folder, removeLinks);
+    if (!empty || !withItself)
+        return;
+    const auto [parent, name] = splitPath(path);
+    Fd parentFd = platform::openFolderPath(parent, true, &error);
+    if (!parentFd.valid())
+        return;
+    Batch batch(*this, parentFd.get());
+    batch.add(name, folder.st, displayName(path), Batch::EmptyFolder);
+}
+
+void TreeEraser::countNames(const QByteArray &path, bool folder)
+{
+    Status st;
+    if (!folder) {
+        if (platform::statusAt(platform::kWorkingFolder, path, &st) == 0 &&
+            st.type == Type::Regular && st.links > 1)
+            ++multiNamed[{st.device, st.inode}].inSelection;
+        return;
+    }
+    int error = 0;
+    Fd fd = platform::openFolderPath(path, false, &error);
+    if (!fd.valid() || platform::statusAt(fd.get(), QByteArray(), &st) != 0)
+        return;
+    // Depth first with an explicit stack of open folders.
+    std::vector<std::pair<Fd, Status>> stack;
+    stack.emplace_back(std::move(fd), st);
+    while (!stack.empty()) {
+        auto [dir, dirSt] = std::move(stack.back());
+        stack.pop_back();
+        std::vector<QByteArray> names;
+        platform::readNames(dir.get(), &names);
+        for (const QByteArray &name : names) {
+            Status entry;
+            if (platform::statusAt(dir.get(), name, &entry) != 0)
+                continue;
+            const bool below = entry.hasMountId && dirSt.hasMountId ? entry.mountId != dirSt.mountId
+                                                                    : entry.device != dirSt.device;
+            if (below)
+                continue;
+            if (entry.type == Type::Regular && entry.links > 1) {
+                ++multiNamed[{entry.device, entry.inode}].inSelection;
+            } else if (entry.type == Type::Directory) {
+                Fd child = platform::openFolderAt(dir.get(), name, &error);
+                if (child.valid())
+                    stack.emplace_back(std::move(child), entry);
+            }
+        }
+    }
+}
+
+void listTree(const QByteArray &folder, const std::function<void(const QByteArray &)> &visit)
+{
+    platform::raiseDescriptorLimit();
+    int error = 0;
+    Fd fd = platform::openFolderPath(folder, true, &error);
+    Status st;
+    if (!fd.valid() || platform::statusAt(fd.get(), QByteArray(), &st) != 0)
+        return;
+    struct Level {
+        Fd fd;
+        Status st;
+        QByteArray path;
+        std::vector<QByteArray> names;
+        std::size_t next = 0;
+    };
+    std::vector<Level> stack;
+    stack.push_back({std::move(fd), st, folder, {}, 0});
+    platform::readNames(stack.back().fd.get(), &stack.back().names);
+    while (!stack.empty()) {
+        Level &level = stack.back();
+        if (level.next >= level.names.size()) {
+            stack.pop_back();
+            continue;
+        }
+        const QByteArray name = level.names[level.next++];
+        Status entry;
+        if (platform::statusAt(level.fd.get(), name, &entry) != 0)
+            continue;
+        const bool below = entry.hasMountId && level.st.hasMountId
+                               ? entry.mountId != level.st.mountId
+                               : entry.device != level.st.device;
+        const QByteArray path = joinPath(level.path, name);
+        if (entry.type != Type::Directory) {
+            if (!(below && entry.type == Type::Regular))
+                visit(path);
+            continue;
+        }
+        if (below)
+            continue;
+        Fd child = platform::openFolderAt(level.fd.get(), name, &error);
+        if (!child.valid())
+            continue;
+        Level next{std::move(child), entry, path, {}, 0};
+        platform::readNames(next.fd.get(), &next.names);
+        stack.push_back(std::move(next));
+    }
+}
+
+void cleanUpFolders(const std::vector<std::filesystem::path> &folders, JobContext &ctx)
+{
+    std::vector<std::filesystem::path> ordered = folders;
     // A child's path is longer than its parent's, so longest first visits
     // every folder before the folder that holds it.
-    std::sort(ordered.begin(), ordered.end(), [](const fs::path &a, const fs::path &b) {
-        return a.native().size() > b.native().size();
-    });
-
-    for (const fs::path &folder : ordered) {
-        std::error_code ec;
-        const fs::file_status status = fs::status(folder, ec);
-        if (ec || !fs::exists(status))
+    std::sort(ordered.begin(), ordered.end(),
+              [](const auto &a, const auto &b) { return a.native().size() > b.native().size(); });
+    TreeEraser eraser(ctx, 1, QStringLiteral("⚠️ Could not remove: %1"));
+    for (const std::filesystem::path &folder : ordered) {
+        const QByteArray path = QByteArray::fromStdString(folder.native());
+        const auto [parent, name] = splitPath(path);
+        int error = 0;
+        Fd parentFd = platform::openFolderPath(parent, true, &error);
+        Status st;
+        if (!parentFd.valid() || platform::statusAt(parentFd.get(), name, &st) != 0 ||
+            st.type != Type::Directory)
             continue;
-        if (platform::isSymlink(folder))
+        Fd dir = platform::openFolderAt(parentFd.get(), name, &error);
+        std::vector<QByteArray> names;
+        if (!dir.valid() || platform::readNames(dir.get(), &names) != 0)
             continue;
-
-        for (const fs::directory_entry &entry :
-             fs::directory_iterator(folder, fs::directory_options::skip_permission_denied)) {
-            std::error_code typeError;
-            if (!entry.is_regular_file(typeError) || typeError)
-                continue;
-            if (entry.path().extension() != ".lnk")
-                continue;
-            std::error_code removeError;
-            fs::remove(entry.path(), removeError);
-            if (!removeError)
-                ctx.emitLog(
-                    QStringLiteral("🗑️ Removed shortcut: %1").arg(displayPath(entry.path())));
+        std::size_t left = names.size();
+        for (const QByteArray &entry : names) {
+            Status est;
+            if (isShortcut(entry) && platform::statusAt(dir.get(), entry, &est) == 0 &&
+                est.type == Type::Regular && platform::removeAt(dir.get(), entry, false) == 0) {
+                ctx.emitLog(QStringLiteral("🗑️ Removed shortcut: %1")
+                                .arg(displayName(joinPath(path, entry))));
+                --left;
+            }
         }
-
-        const bool empty = fs::is_empty(folder, ec);
-        if (ec || !empty)
-            continue;
-        fs::remove(folder, ec);
-        if (!ec)
-            ctx.emitLog(
-                QStringLiteral("🗑️ Removed empty folder: %1").arg(displayPath(folder)));
+        if (left == 0 && platform::removeAt(parentFd.get(), name, true) == 0)
+            ctx.emitLog(QStringLiteral("🗑️ Removed empty folder: %1").arg(displayName(path)));
     }
 }
 

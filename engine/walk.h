@@ -1,39 +1,102 @@
 #pragma once
 
+// Walking and erasing a tree that someone else may be writing to. Every
+// folder is reached through its parent's open descriptor and every entry is
+// looked at without following links, so a folder swapped for a link, or a
+// file swapped for another, is never followed out of the selection. Names
+// are bytes; depth is limited by nothing but the open-descriptor limit.
+
 #include "engine/jobcontext.h"
+#include "engine/platform.h"
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
 
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace velmora
 {
 
-enum class EntryKind { File, Directory, Link, Other };
+// Calls `visit` with the path of every entry below `folder` that is not a
+// folder (hidden ones, links and special files too), parents before
+// children. Mounts below `folder` are not entered (bind mounts of folders and
+// of single files included); folders that cannot be listed are passed over.
+void listTree(const QByteArray &folder, const std::function<void(const QByteArray &)> &visit);
 
-// Walks the tree below `root` (not `root` itself), parents before children.
-// Symbolic links are reported as links and never followed; folders that may
-// not be listed are skipped; a folder on another file system than `root`
-// (a nested mount) is neither reported nor entered. The visitor returns false
-// to end the walk. Errors the file system reports while walking are thrown as
-// std::filesystem::filesystem_error.
-void walkTree(const std::filesystem::path &root,
-              const std::function<bool(const std::filesystem::path &, EntryKind)> &visit);
+// The erasing walk shared by the file erase and the volume wipe job.
+class TreeEraser
+{
+  public:
+    // `notGoneLine` is the job's line for an item that could not be removed.
+    TreeEraser(JobContext &ctx, int passes, QString notGoneLine);
+    ~TreeEraser();
+    TreeEraser(const TreeEraser &) = delete;
+    TreeEraser &operator=(const TreeEraser &) = delete;
 
-// Removes a symbolic link itself (never its target) and logs it.
-// Returns false if the link could not be removed.
-bool removeLink(const std::filesystem::path &link, JobContext &ctx);
+    // Counts, for files with several names, how many of those names lie in
+    // the selection, so that a file is overwritten only when no name outside
+    // it can still reach its content. Call for every selected item before
+    // erasing.
+    void countNames(const QByteArray &path, bool folder);
 
-// Appends every folder below `root` on root's file system, in walk order.
-// With `removeLinks`, the links met on the way are removed and logged, so
-// that folders holding only links can be cleaned up afterwards.
-void collectFolders(const std::filesystem::path &root, std::vector<std::filesystem::path> &out,
-                    JobContext &ctx, bool removeLinks);
+    // Erases one selected entry by its path: a file is overwritten and
+    // removed, a link removed as a link, anything else removed without
+    // overwrite. Returns false when a stop ended it.
+    bool eraseListed(const QByteArray &path);
+    // Erases everything below the folder at `path` that is not a folder;
+    // the folders stay for the clean-up. Returns false when a stop ended it.
+    bool eraseBelow(const QByteArray &path);
+    // Removes, deepest first, the shortcut files (".lnk") and the folders
+    // that are empty below `path` (and `path` itself with `withItself`),
+    // each renamed before its removal. With `removeLinks`, links go too.
+    void cleanUp(const QByteArray &path, bool withItself, bool removeLinks);
 
-// Removes, deepest folder first, the shortcut files (".lnk") that lie directly
-// in each listed folder and then the folder itself if it has become empty.
-// Folders that are gone or are links are skipped; nothing is deleted that is
-// not a shortcut or an empty folder. Each removal is logged.
+    // Says once per volume what an overwrite in place cannot reach there.
+    void noteVolumeOf(int fd);
+
+    // Called once for every entry that is not a folder, when it is done.
+    std::function<void()> itemDone;
+
+    class Batch;
+    struct Folder;
+
+  private:
+    friend class Batch;
+    bool eraseIn(Folder &folder);
+    bool eraseEntry(Folder &folder, Batch &batch, const QByteArray &name,
+                    const platform::Status &st);
+    void eraseFile(Folder &folder, Batch &batch, const QByteArray &name, const platform::Status &st,
+                   const QString &shown);
+    void removePlain(Folder &folder, const QByteArray &name, const QString &shown,
+                     const QString &doneLine, bool asProblem);
+    bool cleanIn(Folder &folder, bool removeLinks);
+    bool isMountBelow(const Folder &folder, const platform::Status &st) const;
+    void problem(const QString &line, const QString &shown);
+
+    JobContext &ctx;
+    int passes;
+    QString notGoneLine;
+    std::vector<platform::Mount> mounts;
+    QSet<quint64> notedMounts;
+    // Files with several names: how many names the selection holds, and
+    // whether the content has been overwritten already.
+    struct Names {
+        quint64 inSelection = 0;
+        bool overwritten = false;
+    };
+    std::map<std::pair<quint64, quint64>, Names> multiNamed;
+};
+
+// Removes, deepest folder first, the shortcut files (".lnk") that lie
+// directly in each listed folder and then the folder itself if it has become
+// empty. Folders that are gone or are links are skipped; nothing is deleted
+// that is not a shortcut or an empty folder. Each removal is logged.
 void cleanUpFolders(const std::vector<std::filesystem::path> &folders, JobContext &ctx);
 
 } // namespace velmora

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ ninja-build          # build tools
     qt6-base-dev qt6-base-dev-tools libgl-dev  # Qt 6 Widgets, Concurrent, Test, uic/moc/rcc
+    libssl-dev                     # libcrypto: the AES keystream behind random passes
     fonts-noto-color-emoji fonts-liberation2  # the log's symbols and its text
     dosfstools e2fsprogs util-linux  # small test volumes (mkfs, mount, losetup)
 )

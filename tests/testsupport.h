@@ -13,9 +13,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <QStorageInfo>
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace testsupport
@@ -115,7 +117,8 @@ class Volume
 {
   public:
     // Empty `error()` means the volume is mounted at `path()`.
-    Volume(const QString &fsType, qint64 sizeBytes, const QStringList &mountOptions = {})
+    Volume(const QString &fsType, qint64 sizeBytes, const QStringList &mountOptions = {},
+           const QStringList &mkfsOptions = {})
         : type(fsType)
     {
         if (!isRoot()) {
@@ -135,6 +138,11 @@ class Volume
             mounted = true;
             return;
         }
+        if (!readFile(QStringLiteral("/proc/filesystems"))
+                 .contains("\t" + fsType.toLatin1() + "\n")) {
+            why = QStringLiteral("this kernel has no %1").arg(fsType);
+            return;
+        }
         image = dir.filePath(QStringLiteral("volume.img"));
         {
             QFile f(image);
@@ -143,9 +151,10 @@ class Volume
                 return;
             }
         }
-        const QStringList mkfsArgs = fsType == QLatin1String("ext4")
-                                         ? QStringList{"-q", "-F", "-m", "0", image}
-                                         : QStringList{image};
+        QStringList mkfsArgs = fsType == QLatin1String("ext4")
+                                   ? QStringList{"-q", "-F", "-m", "0"} + mkfsOptions
+                                   : mkfsOptions;
+        mkfsArgs << image;
         if (run(QStringLiteral("mkfs.") + fsType, mkfsArgs) != 0) {
             why = QStringLiteral("mkfs.%1 is not available").arg(fsType);
             return;
@@ -162,6 +171,14 @@ class Volume
     QString error() const { return why; }
     QString path() const { return mountPoint; }
     QString imagePath() const { return image; }
+    quint64 capacity() const { return quint64(QStorageInfo(mountPoint).bytesTotal()); }
+    // Bytes of the host's disk the image file takes (its holes take none).
+    qint64 imageAllocated() const
+    {
+        struct stat st;
+        return ::stat(QFile::encodeName(image).constData(), &st) == 0 ? qint64(st.st_blocks) * 512
+                                                                      : -1;
+    }
 
     bool unmount()
     {

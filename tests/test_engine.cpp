@@ -1,0 +1,406 @@
+// The engine on real files in temporary folders, no root needed: what the
+// overwrite covers, a tree that changes under the walk, every kind of entry,
+// fill leftovers, the random stream and the mount table.
+
+#include "testsupport.h"
+
+#include "engine/erasemethods.h"
+#include "engine/freespace.h"
+#include "engine/jobs.h"
+#include "engine/overwrite.h"
+#include "engine/paths.h"
+#include "engine/platform.h"
+#include "engine/randomchunks.h"
+#include "engine/walk.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace velmora;
+using namespace testsupport;
+
+namespace
+{
+
+QByteArrayList listed(const QByteArray &folder)
+{
+    QByteArrayList paths;
+    listTree(folder, [&](const QByteArray &p) { paths << p; });
+    return paths;
+}
+
+// Erases `folder` as the file list gives it: its entries, then itself.
+void eraseFolder(const QByteArray &folder, Recorder &rec, const QString &method = kMethodNist)
+{
+    auto ctx = rec.context();
+    runFileEraseJob(listed(folder), {folder}, method, ctx);
+}
+
+bool exists(const QByteArray &path)
+{
+    struct stat st;
+    return ::lstat(path.constData(), &st) == 0;
+}
+
+} // namespace
+
+class EngineTest : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        root = QFile::encodeName(dir->path());
+    }
+
+    void overwriteCoversDataNotHoles();
+    void fileThatGrowsIsChasedOrReported_data();
+    void fileThatGrowsIsChasedOrReported();
+    void failedWriteIsNeverReportedErased();
+    void swapsDuringTheWalkNeverLeaveTheSelection();
+    void hardLinksOutsideKeepTheirContent();
+    void everyKindOfEntryGoes();
+    void stopKeepsWhatIsLeft();
+    void cleanUpRemovesShortcutsAndEmptyFoldersOnly();
+    void fillLeftoversAreOnlyOurs();
+    void randomStreamIsFreshAndReproducible();
+    void mountTableIsReadAsTheKernelWritesIt();
+
+  private:
+    QByteArray at(const char *rel) const { return root + '/' + rel; }
+    std::unique_ptr<QTemporaryDir> dir;
+    QByteArray root;
+};
+
+void EngineTest::overwriteCoversDataNotHoles()
+{
+    // Data at the start and 64 MiB further: the hole between is not written
+    // (no space used) and keeps reading as zeros.
+    const QByteArray file = at("sparse.bin");
+    QVERIFY(writeFile(file, plantedBytes(kChunkSize + 17)));
+    {
+        QFile f(QFile::decodeName(file));
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(64 * kChunkSize));
+        QVERIFY(f.write(plantedBytes(5000)) == 5000);
+    }
+    const qint64 size = QFileInfo(QFile::decodeName(file)).size();
+    int error = 0;
+    platform::Fd dirFd = platform::openFolderPath(root, true, &error);
+    platform::Fd fd = platform::openForOverwriteAt(dirFd.get(), "sparse.bin", &error);
+    QVERIFY(fd.valid());
+    Recorder rec;
+    rec.total = 3 * chunksForSize(size);
+    auto ctx = rec.context();
+    QCOMPARE(overwriteOpenFile(fd.get(), "sparse.bin", 3, ctx), OverwriteResult::Overwritten);
+    const QByteArray after = readFile(QFile::decodeName(file));
+    QCOMPARE(after.size(), size);
+    QVERIFY(!after.contains(plantText()));
+    QCOMPARE(after.mid(4 * kChunkSize, kChunkSize), QByteArray(kChunkSize, '\0'));
+    QCOMPARE(rec.processed, rec.total); // holes count as done
+    QCOMPARE(rec.progress.last(), 100);
+    struct stat st;
+    QVERIFY(::stat(file.constData(), &st) == 0);
+    QVERIFY2(st.st_blocks * 512 < 8 * kChunkSize, "the hole must stay a hole");
+}
+
+void EngineTest::fileThatGrowsIsChasedOrReported_data()
+{
+    QTest::addColumn<int>("appends");
+    QTest::addColumn<bool>("chased");
+    QTest::newRow("grows once") << 1 << true;
+    QTest::newRow("never stops growing") << 1000 << false;
+}
+
+void EngineTest::fileThatGrowsIsChasedOrReported()
+{
+    QFETCH(int, appends);
+    QFETCH(bool, chased);
+    const QByteArray file = at("growing.log");
+    QVERIFY(writeFile(file, plantedBytes(2 * kChunkSize)));
+    int left = appends;
+    Recorder rec;
+    rec.onProgress = [&](Recorder &) {
+        if (left-- <= 0)
+            return;
+        const int fd = ::open(file.constData(), O_WRONLY | O_APPEND); // never recreated
+        const QByteArray more = plantedBytes(kChunkSize / 2);
+        if (fd >= 0 && ::write(fd, more.constData(), size_t(more.size())) > 0)
+            ::close(fd);
+        else if (fd >= 0)
+            ::close(fd);
+    };
+    rec.total = 100;
+    auto ctx = rec.context();
+    runFileEraseJob({file}, {}, kMethodNist, ctx);
+    QVERIFY2(!exists(file), qPrintable(rec.lines.join('\n')));
+    const bool erased = rec.lines.contains("✅ Securely erased: " + QFile::decodeName(file));
+    QCOMPARE(erased, chased);
+    QCOMPARE(rec.report.problemCount(), chased ? 0 : 1);
+    if (!chased)
+        QVERIFY(rec.lines.filter("Kept growing while being erased").size() == 1);
+}
+
+void EngineTest::failedWriteIsNeverReportedErased()
+{
+    // A process file-size limit below the file's size: every write past it
+    // fails with EFBIG (the signal ignored, as the application does).
+    const QByteArray file = at("big.bin");
+    QVERIFY(writeFile(file, plantedBytes(3 * kChunkSize)));
+    struct rlimit old;
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = kChunkSize;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    Recorder rec;
+    auto ctx = rec.context();
+    runFileEraseJob({file}, {}, kMethodDoD, ctx);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY2(rec.lines.filter("✅").isEmpty(), qPrintable(rec.lines.join('\n')));
+    QVERIFY(
+        rec.lines.contains("⚠️ Deleted without secure overwrite: " + QFile::decodeName(file)));
+    QCOMPARE(rec.report.problemCount(), 1);
+}
+
+void EngineTest::swapsDuringTheWalkNeverLeaveTheSelection()
+{
+    // Outside the selection: a folder and a file the attacker points at.
+    const QByteArray outside = at("outside");
+    QVERIFY(writeFile(QFile::decodeName(outside + "/precious.txt"), plantedBytes(5000)));
+    const QByteArray sel = at("sel");
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(writeFile(QFile::decodeName(sel + "/d" + QByteArray::number(i) + "/f.txt"),
+                          plantedBytes(3000)));
+    QVERIFY(writeFile(QFile::decodeName(sel + "/a.txt"), plantedBytes(3000)));
+    QVERIFY(writeFile(QFile::decodeName(sel + "/b.txt"), plantedBytes(3000)));
+    const QByteArrayList list = listed(sel);
+
+    // When the first file is about to be opened: every folder not reached
+    // yet becomes a link to the outside folder, the file itself a hard link
+    // to the outside file, and the other top file a link to it.
+    bool swapped = false;
+    QStringList changed;
+    Recorder rec;
+    rec.onLog = [&](Recorder &, const QString &line) {
+        if (swapped || !line.startsWith("🔄 Wiping: "))
+            return;
+        swapped = true;
+        const QByteArray current = QFile::encodeName(line.mid(QString("🔄 Wiping: ").size()));
+        QVERIFY(QDir().mkpath(dir->filePath("moved")));
+        for (int i = 0; i < 20; ++i) {
+            const QByteArray d = sel + "/d" + QByteArray::number(i);
+            if (current.startsWith(d + '/'))
+                continue;
+            const QByteArray aside = at("moved/d") + QByteArray::number(i);
+            QVERIFY(::rename(d.constData(), aside.constData()) == 0);
+            QVERIFY(::symlink(outside.constData(), d.constData()) == 0);
+        }
+        const QByteArray precious = outside + "/precious.txt";
+        for (const char *name : {"/a.txt", "/b.txt"}) {
+            const QByteArray f = sel + name;
+            if (f != current)
+                QVERIFY(::unlink(f.constData()) == 0 && ::symlink(precious, f) == 0);
+        }
+        QVERIFY(::unlink(current.constData()) == 0 && ::link(precious, current) == 0);
+    };
+    auto ctx = rec.context();
+    runFileEraseJob(list, {sel}, kMethodNist, ctx);
+
+    QVERIFY(swapped);
+    QCOMPARE(readFile(QFile::decodeName(outside + "/precious.txt")), plantedBytes(5000));
+    QCOMPARE(QDir(QFile::decodeName(outside)).entryList(QDir::Files), QStringList{"precious.txt"});
+    QVERIFY2(rec.lines.filter("✅ Securely erased: " + QFile::decodeName(outside)).isEmpty(),
+             qPrintable(rec.lines.join('\n')));
+    // The links are gone as links; a swapped file is left alone and said so.
+    QVERIFY(!exists(sel + "/d5"));
+    QVERIFY2(rec.report.problemCount() >= 1, qPrintable(rec.lines.join('\n')));
+    QVERIFY(!rec.lines.filter("⚠️ Changed while being erased, left alone: ").isEmpty());
+}
+
+void EngineTest::hardLinksOutsideKeepTheirContent()
+{
+    const QByteArray sel = at("sel");
+    QVERIFY(writeFile(QFile::decodeName(sel + "/shared.txt"), plantedBytes(4000)));
+    QVERIFY(::link((sel + "/shared.txt").constData(), at("outside-name.txt").constData()) == 0);
+    // Two names of one file, both selected: overwritten once, both go.
+    QVERIFY(writeFile(QFile::decodeName(sel + "/p.txt"), plantedBytes(6000)));
+    QVERIFY(::link((sel + "/p.txt").constData(), (sel + "/q.txt").constData()) == 0);
+    const int keep = ::open((sel + "/p.txt").constData(), O_RDONLY);
+    QVERIFY(keep >= 0);
+
+    Recorder rec;
+    eraseFolder(sel, rec);
+    QCOMPARE(readFile(QFile::decodeName(at("outside-name.txt"))), plantedBytes(4000));
+    QVERIFY(
+        rec.lines.contains("⚠️ Only this name was removed: other links outside the selection "
+                           "keep its content readable: " +
+                           QFile::decodeName(sel + "/shared.txt")));
+    QCOMPARE(rec.report.problemCount(), 1);
+    QVERIFY(!exists(sel));
+    QByteArray content(6000, '\0');
+    const ssize_t n = ::pread(keep, content.data(), content.size(), 0);
+    ::close(keep);
+    QVERIFY(n <= 0 || !content.left(int(n)).contains(plantText()));
+}
+
+void EngineTest::everyKindOfEntryGoes()
+{
+    const QByteArray sel = at("sel");
+    const QByteArray odd = sel + "/caf\xe9-\xff.txt"; // Latin-1, not UTF-8
+    QVERIFY(writeFile(QFile::decodeName(sel + "/.secret"), plantedBytes(100)));
+    QVERIFY(writeFile(QFile::decodeName(sel + "/.cfg/key"), plantedBytes(100)));
+    QVERIFY(writeFile(QFile::decodeName(sel + "/empty.txt"), QByteArray()));
+    QVERIFY(writeFile(QFile::decodeName(at("target.txt")), plantedBytes(100)));
+    QVERIFY(::symlink(at("target.txt").constData(), (sel + "/link").constData()) == 0);
+    QVERIFY(::mkfifo((sel + "/pipe").constData(), 0600) == 0);
+    {
+        const int fd = ::open(odd.constData(), O_WRONLY | O_CREAT, 0600);
+        QVERIFY(fd >= 0 && ::write(fd, "secret", 6) == 6);
+        ::close(fd);
+    }
+    // 1,500 levels: far deeper than a path may be long.
+    int error = 0;
+    platform::Fd level = platform::openFolderPath(sel, true, &error);
+    for (int i = 0; i < 1500; ++i) {
+        QVERIFY(platform::makeFolderAt(level.get(), "level-") == 0);
+        level = platform::openFolderAt(level.get(), "level-", &error);
+        QVERIFY(level.valid());
+    }
+    {
+        const int fd = ::openat(level.get(), "bottom.txt", O_WRONLY | O_CREAT, 0600);
+        QVERIFY(fd >= 0 && ::write(fd, "deep", 4) == 4);
+        ::close(fd);
+    }
+    level.reset();
+
+    const QByteArrayList list = listed(sel);
+    for (const char *name : {"/.secret", "/.cfg/key", "/link", "/pipe"})
+        QVERIFY2(list.contains(sel + name), name);
+    QVERIFY(list.contains(odd));
+    QCOMPARE(std::count_if(list.begin(), list.end(),
+                           [](const QByteArray &p) { return p.endsWith("/bottom.txt"); }),
+             1);
+
+    Recorder rec;
+    eraseFolder(sel, rec);
+    QVERIFY2(!exists(sel), qPrintable(rec.lines.join('\n')));
+    QCOMPARE(rec.report.problemCount(), 0);
+    QCOMPARE(readFile(QFile::decodeName(at("target.txt"))), plantedBytes(100));
+    QVERIFY(rec.lines.contains("✅ Securely erased: " + displayName(odd)));
+    QVERIFY(displayName(odd).endsWith("caf\\xe9-\\xff.txt"));
+    QVERIFY(
+        rec.lines.contains("🗑️ Removed special file: " + QFile::decodeName(sel + "/pipe")));
+    QVERIFY(rec.lines.contains("🔗 Removed link: " + QFile::decodeName(sel + "/link")));
+    QVERIFY(
+        rec.lines.contains("🗑️ Deleted empty file: " + QFile::decodeName(sel + "/empty.txt")));
+    QCOMPARE(rec.lines.filter("bottom.txt").filter("✅ Securely erased").size(), 1);
+}
+
+void EngineTest::stopKeepsWhatIsLeft()
+{
+    const QByteArray sel = at("sel");
+    for (const char *name : {"/a.bin", "/b.bin", "/c.bin"})
+        QVERIFY(writeFile(QFile::decodeName(sel + name), plantedBytes(3 * kChunkSize)));
+    QVERIFY(writeFile(QFile::decodeName(sel + "/x.lnk"), "shortcut"));
+    QVERIFY(::symlink("/nonexistent", (sel + "/l").constData()) == 0);
+    Recorder rec;
+    rec.total = 30;
+    rec.onProgress = [](Recorder &r) { r.stop = true; };
+    eraseFolder(sel, rec, kMethodDoD);
+    // The file being overwritten and those after it stay; no success line;
+    // the clean-up still removes the shortcut, links stay after a stop.
+    QVERIFY(rec.lines.filter("✅").isEmpty());
+    QCOMPARE(QDir(QFile::decodeName(sel)).entryList(QDir::Files).size(), 3);
+    QVERIFY(!exists(sel + "/x.lnk"));
+    QVERIFY(exists(sel + "/l"));
+}
+
+void EngineTest::cleanUpRemovesShortcutsAndEmptyFoldersOnly()
+{
+    QVERIFY(QDir().mkpath(QFile::decodeName(at("a/b/c"))));
+    QVERIFY(writeFile(QFile::decodeName(at("a/b/x.lnk")), "shortcut"));
+    QVERIFY(writeFile(QFile::decodeName(at("k/keep.txt")), "kept"));
+    QVERIFY(writeFile(QFile::decodeName(at("k/X.LNK")), "not ours"));
+    Recorder rec;
+    auto ctx = rec.context();
+    cleanUpFolders({at("a").toStdString(), at("a/b").toStdString(), at("a/b/c").toStdString(),
+                    at("k").toStdString()},
+                   ctx);
+    const QString a = QFile::decodeName(at("a"));
+    QCOMPARE(rec.lines, (QStringList{"🗑️ Removed empty folder: " + a + "/b/c",
+                                     "🗑️ Removed shortcut: " + a + "/b/x.lnk",
+                                     "🗑️ Removed empty folder: " + a + "/b",
+                                     "🗑️ Removed empty folder: " + a}));
+    QCOMPARE(readFile(QFile::decodeName(at("k/keep.txt"))), QByteArray("kept"));
+    QVERIFY(exists(at("k/X.LNK")));
+}
+
+void EngineTest::fillLeftoversAreOnlyOurs()
+{
+    const QByteArray marker = "Velmora free-space fill file; safe to delete.\n";
+    QVERIFY(writeFile(QFile::decodeName(at("__freespace_temp__.bin")), marker + "random"));
+    QVERIFY(writeFile(QFile::decodeName(at("__wiper_temp__2.bin")), marker + "random"));
+    // Not ours: no marker, a FIFO, a second name of another file.
+    QVERIFY(writeFile(QFile::decodeName(at("__wiper_temp__.bin")), "the user's own"));
+    QVERIFY(::mkfifo(at("__freespace_temp__1.bin").constData(), 0600) == 0);
+    QVERIFY(writeFile(QFile::decodeName(at("precious")), marker + "precious"));
+    QVERIFY(::link(at("precious").constData(), at("__freespace_temp__2.bin").constData()) == 0);
+
+    QCOMPARE(findFillLeftovers(root).size(), 2);
+    Recorder rec;
+    auto ctx = rec.context();
+    QCOMPARE(removeFillLeftovers(root, &ctx), 0);
+    QCOMPARE(rec.lines.filter("🧹 Removed a fill file left by an interrupted wipe: ").size(), 2);
+    QVERIFY(!exists(at("__freespace_temp__.bin")) && !exists(at("__wiper_temp__2.bin")));
+    for (const char *kept :
+         {"__wiper_temp__.bin", "__freespace_temp__1.bin", "precious", "__freespace_temp__2.bin"})
+        QVERIFY2(exists(at(kept)), kept);
+    QCOMPARE(readFile(QFile::decodeName(at("precious"))), marker + "precious");
+}
+
+void EngineTest::randomStreamIsFreshAndReproducible()
+{
+    RandomStream a;
+    RandomStream b;
+    QByteArray x(1 << 16, '\0'), y(1 << 16, '\0'), z(1 << 16, '\0');
+    a.fill(x.data(), std::size_t(x.size()));
+    b.fill(y.data(), std::size_t(y.size()));
+    QVERIFY(x != y);
+    RandomStream again(a.key());
+    again.fill(z.data(), std::size_t(z.size()));
+    QCOMPARE(z, x);
+    // Chunks drawn ahead are all new.
+    RandomStream s;
+    RandomChunks chunks(s, true);
+    const QByteArray first(chunks.next(kChunkSize), kChunkSize);
+    const QByteArray second(chunks.next(kChunkSize), kChunkSize);
+    QVERIFY(first != second);
+    QVERIFY(first.count('\0') < kChunkSize / 100);
+}
+
+void EngineTest::mountTableIsReadAsTheKernelWritesIt()
+{
+    const QByteArray text =
+        "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
+        "40 22 8:2 / /media/my\\040disk ro,nosuid shared:2 - vfat /dev/sdb1 ro\n"
+        "41 22 0:5 /sub /srv/bind rw - btrfs /dev/sdc1 rw,subvol=/sub\n";
+    const auto table = platform::mountTable(text);
+    QCOMPARE(int(table.size()), 3);
+    QCOMPARE(table[1].mountPoint, QByteArray("/media/my disk"));
+    QVERIFY(table[1].readOnly && !table[0].readOnly);
+    QCOMPARE(table[2].root, QByteArray("/sub"));
+    QVERIFY(platform::isCopyOnWrite(table[2].fsType) && !platform::isCopyOnWrite("ext4"));
+}
+
+QTEST_GUILESS_MAIN(EngineTest)
+#include "test_engine.moc"
