@@ -21,6 +21,18 @@
 
 #include <memory>
 
+// The window's log lines, collected on the GUI thread: the job thread emits
+// them too, so they are queued here in the order they were sent.
+struct LogLines : QObject {
+    QStringList lines;
+    explicit LogLines(MainWindow *window)
+    {
+        QObject::connect(
+            window, &MainWindow::logMessage, this, [this](const QString &l) { lines << l; },
+            Qt::QueuedConnection);
+    }
+};
+
 class WindowFixture
 {
   public:

@@ -51,37 +51,20 @@ template <typename T> SeenPtr when(std::function<bool(T *, Seen &)> act, int tim
     return seen;
 }
 
-// Answers the next message box that has buttons (the wait box has none) by
-// pressing `button`, recording its title and text.
+// Answers the next message box that has buttons (the wait box has none),
+// titled `title` when one is given, by pressing `button`, recording its
+// title and text.
 inline SeenPtr answerBox(QMessageBox::StandardButton button = QMessageBox::Ok,
-                         int timeoutMs = 20000)
-{
-    return when<QMessageBox>(
-        [button](QMessageBox *box, Seen &seen) {
-            if (box->buttons().isEmpty())
-                return false;
-            seen.title = box->windowTitle();
-            seen.text = box->text();
-            QAbstractButton *b = box->button(button);
-            if (!b)
-                return false;
-            b->click();
-            return true;
-        },
-        timeoutMs);
-}
-
-// Answers the next message box titled `title` (others are left alone).
-inline SeenPtr answerBoxTitled(const QString &title, QMessageBox::StandardButton button,
-                               int timeoutMs = 20000)
+                         int timeoutMs = 20000, const QString &title = QString())
 {
     return when<QMessageBox>(
         [=](QMessageBox *box, Seen &seen) {
-            if (box->windowTitle() != title || !box->button(button))
+            QAbstractButton *b = box->button(button);
+            if (!b || (!title.isEmpty() && box->windowTitle() != title))
                 return false;
             seen.title = box->windowTitle();
             seen.text = box->text();
-            box->button(button)->click();
+            b->click();
             return true;
         },
         timeoutMs);

@@ -19,40 +19,14 @@ class DialogsTest : public QObject
   private slots:
     void cleanup() { modal::closeLeftovers(); }
 
-    void methodDialogLayout();
     void startWithNothingCheckedWarnsAndStaysOpen();
     void eachRadioSelectsItsDisplayName_data();
     void eachRadioSelectsItsDisplayName();
-    void choiceIsExclusive();
     void escapeRejects();
-    void newDialogStartsUnchecked();
 
-    void confirmLayout();
     void confirmation_data();
     void confirmation();
 };
-
-void DialogsTest::methodDialogLayout()
-{
-    EraseMethodDialog dialog;
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Erase Method"));
-    QCOMPARE(dialog.size(), QSize(516, 287));
-    const std::tuple<const char *, const char *, QRect> widgets[] = {
-        {"radioBritish", "British HMG - (2-pass )", {50, 50, 201, 19}},
-        {"radioDoD", "DoD 5220.22-M (7-pass )", {50, 90, 201, 19}},
-        {"radioGutmann", "Gutmann - (35-pass)", {50, 130, 151, 19}},
-        {"radioGerman", "German VSITR- (7-pass)", {310, 50, 201, 19}},
-        {"radioNIST", "NIST 800-88 - (1-pass)", {310, 90, 201, 19}},
-        {"btnStart", "Start", {400, 240, 75, 23}},
-    };
-    for (const auto &[name, text, geometry] : widgets) {
-        auto *button = dialog.findChild<QAbstractButton *>(QLatin1String(name));
-        QVERIFY2(button, name);
-        QCOMPARE(button->text(), QLatin1String(text));
-        QCOMPARE(button->geometry(), geometry);
-    }
-    QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-}
 
 void DialogsTest::startWithNothingCheckedWarnsAndStaysOpen()
 {
@@ -96,18 +70,6 @@ void DialogsTest::eachRadioSelectsItsDisplayName()
     QCOMPARE(dialog.selectedMethod(), method);
 }
 
-void DialogsTest::choiceIsExclusive()
-{
-    EraseMethodDialog dialog;
-    dialog.show();
-    auto *gutmann = dialog.findChild<QRadioButton *>("radioGutmann");
-    auto *nist = dialog.findChild<QRadioButton *>("radioNIST");
-    QTest::mouseClick(gutmann, Qt::LeftButton);
-    QTest::mouseClick(nist, Qt::LeftButton);
-    QVERIFY(!gutmann->isChecked());
-    QCOMPARE(dialog.selectedMethod(), velmora::kMethodNist);
-}
-
 void DialogsTest::escapeRejects()
 {
     EraseMethodDialog dialog;
@@ -117,32 +79,6 @@ void DialogsTest::escapeRejects()
         return true;
     });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-}
-
-void DialogsTest::newDialogStartsUnchecked()
-{
-    {
-        EraseMethodDialog first;
-        first.findChild<QRadioButton *>("radioDoD")->setChecked(true);
-    }
-    EraseMethodDialog second;
-    for (QRadioButton *radio : second.findChildren<QRadioButton *>())
-        QVERIFY(!radio->isChecked());
-}
-
-void DialogsTest::confirmLayout()
-{
-    ConfirmEraseDialog dialog;
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Confirm"));
-    QCOMPARE(dialog.size(), QSize(448, 207));
-    auto *edit = dialog.findChild<QLineEdit *>("lineEdit");
-    QCOMPARE(edit->placeholderText(), QStringLiteral("Type 'Erase' "));
-    QCOMPARE(edit->geometry(), QRect(50, 80, 171, 31));
-    QCOMPARE(dialog.findChild<QPushButton *>("btnOk")->geometry(), QRect(240, 160, 75, 23));
-    QCOMPARE(dialog.findChild<QPushButton *>("btnCancel")->geometry(), QRect(340, 160, 75, 23));
-    auto *label = dialog.findChild<QLabel *>("label");
-    QVERIFY(label->wordWrap());
-    QVERIFY(label->text().contains(QStringLiteral("color:#ff0000;\">Erase</span>")));
 }
 
 void DialogsTest::confirmation_data()

@@ -61,13 +61,10 @@ class FileListTest : public QObject, public WindowFixture
     void cleanup() { close(); }
 
     void addFilesThroughTheDialog();
-    void cancelledDialogsAddNothing();
     void addFolderListsFilesThenTheFolder();
     void addingAFolderTwiceAddsOnlyWhatIsNew();
     void emptyOrHiddenOnlyFolderAddsItself();
     void dropsFilesThenFolders();
-    void dropOnAnyPageDoesNotChangeIt();
-    void webLinkDropIsAcceptedAndIgnored();
     void clearAllBringsThePictureBack();
     void oddNamesAreKeptAsTheyAre();
 
@@ -104,20 +101,6 @@ void FileListTest::addFilesThroughTheDialog()
     answerFileDialog(tmp->path(), {"b.txt", "c.txt"});
     click("btnAddFiles");
     QCOMPARE(listEntries(), (QStringList{path("a.txt"), path("b.txt"), path("c.txt")}));
-}
-
-void FileListTest::cancelledDialogsAddNothing()
-{
-    auto files = answerFileDialog(tmp->path(), {});
-    click("btnAddFiles");
-    QVERIFY(files->answered);
-    auto folder = answerFileDialog(tmp->path(), {});
-    click("btnAddFolder");
-    QVERIFY(folder->answered);
-    QCOMPARE(folder->title, QStringLiteral("Select Folder"));
-    QVERIFY(listEntries().isEmpty());
-    QVERIFY(get<QListWidget>("listWidget")->styleSheet().contains("drag_file.png"));
-    QVERIFY(waitBoxGone());
 }
 
 void FileListTest::addFolderListsFilesThenTheFolder()
@@ -177,35 +160,6 @@ void FileListTest::dropsFilesThenFolders()
     QCOMPARE(listEntries(), (QStringList{path("f1.txt"), path("f2.txt"), path("folder/inner.txt"),
                                          path("folder")}));
     QVERIFY(waitBoxGone());
-}
-
-void FileListTest::dropOnAnyPageDoesNotChangeIt()
-{
-    QVERIFY(writeFile(path("home.txt"), "h"));
-    QVERIFY(writeFile(path("disk.txt"), "d"));
-    click("btnBackToHome_fromAdd");
-    drop({QUrl::fromLocalFile(path("home.txt"))});
-    QCOMPARE(outerPage(), QStringLiteral("pageHome"));
-    click("btnWipeDisk");
-    drop({QUrl::fromLocalFile(path("disk.txt"))});
-    QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
-    QCOMPARE(listEntries(), (QStringList{path("home.txt"), path("disk.txt")}));
-}
-
-void FileListTest::webLinkDropIsAcceptedAndIgnored()
-{
-    bool accepted = false;
-    drop({QUrl(QStringLiteral("https://example.org/file.txt"))}, &accepted);
-    QVERIFY(accepted);
-    QVERIFY(listEntries().isEmpty());
-    QVERIFY(waitBoxGone());
-
-    // Data without URLs is refused at the door.
-    QMimeData text;
-    text.setText(QStringLiteral("/etc/passwd"));
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &enter);
-    QVERIFY(!enter.isAccepted());
 }
 
 void FileListTest::clearAllBringsThePictureBack()

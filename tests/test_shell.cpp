@@ -30,13 +30,11 @@ class ShellTest : public QObject, public WindowFixture
     void cleanup() { close(); }
 
     void startsOnHomeAtFixedSize();
-    void everyNamedWidgetExistsOnce();
     void cardsSetModeAndBackKeepsIt();
     void eachClickRunsItsHandlerOnce();
     void fileListSurvivesLeavingThePage();
     void headerMenuAndAbout();
     void helpOpensTheSameAddressOncePerPress();
-    void artworkHasItsSizes();
 };
 
 void ShellTest::startsOnHomeAtFixedSize()
@@ -58,58 +56,6 @@ void ShellTest::startsOnHomeAtFixedSize()
     QCOMPARE(get<QAbstractButton>("btnWipeDisk")->text(), QStringLiteral("Wipe Disk"));
     QCOMPARE(get<QAbstractButton>("btnWipeFreeSpace")->text(), QStringLiteral("Wipe Free Space"));
     QCOMPARE(get<QAbstractButton>("btnEraseFileFolder")->text(), QStringLiteral("Erase File"));
-}
-
-void ShellTest::everyNamedWidgetExistsOnce()
-{
-    const char *names[] = {"stackedWidget",
-                           "pageWipeDisk",
-                           "btnRefreshDisks",
-                           "btnNextFromDiskList",
-                           "btnBackFromDisk",
-                           "tableDiskList",
-                           "pageWipeFreeSpace",
-                           "btnNextFromDiskList_2",
-                           "tableDiskList_2",
-                           "btnRefreshDisks_2",
-                           "btnBackFromDisk_2",
-                           "pageEraseFileFlow",
-                           "stackedWidget_2",
-                           "pageAdd",
-                           "btnAddFiles",
-                           "listWidget",
-                           "btnAddFolder",
-                           "btnClearAll",
-                           "btnNextFromAdd",
-                           "btnBackToHome_fromAdd",
-                           "pageProgress",
-                           "progressBar",
-                           "textLog",
-                           "btnStop",
-                           "pageSelect_unused_2",
-                           "pageHome",
-                           "wipeCard",
-                           "label",
-                           "btnWipeDisk",
-                           "titleArea",
-                           "titleLabel",
-                           "wipefreespaceCard",
-                           "label_2",
-                           "btnWipeFreeSpace",
-                           "EraseFilecard",
-                           "label_3",
-                           "btnEraseFileFolder",
-                           "pageWipePartition",
-                           "pageAdd_unused_1",
-                           "pageSelect_unused",
-                           "pageProgress_unused",
-                           "btnHelp",
-                           "btnMenu"};
-    for (const char *name : names)
-        QVERIFY2(window->findChildren<QWidget *>(QLatin1String(name)).size() == 1, name);
-    QCOMPARE(get<QStackedWidget>("stackedWidget")->indexOf(get("pageHome")), 3);
-    QCOMPARE(get<QStackedWidget>("stackedWidget_2")->indexOf(get("pageProgress")), 1);
-    QVERIFY(!get("pageAdd_unused_1")->isEnabled());
 }
 
 void ShellTest::cardsSetModeAndBackKeepsIt()
@@ -195,23 +141,6 @@ void ShellTest::helpOpensTheSameAddressOncePerPress()
     QVERIFY(catcher.opened.at(2) != catcher.opened.at(0));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(outerPage(), QStringLiteral("pageHome"));
-}
-
-void ShellTest::artworkHasItsSizes()
-{
-    const std::pair<const char *, QSize> images[] = {
-        {"app_icon.png", {256, 256}},       {"help.png", {35, 35}},
-        {"help_hover.png", {35, 35}},       {"menu.png", {35, 35}},
-        {"menu_hover.png", {35, 35}},       {"drag_file.png", {514, 288}},
-        {"wipe_disk.png", {100, 94}},       {"wipe_free_space.png", {103, 92}},
-        {"wipe_file_icon.png", {112, 109}},
-    };
-    for (const auto &[name, size] : images) {
-        const QPixmap pixmap(QStringLiteral(":/icons/resources/") + QLatin1String(name));
-        QVERIFY2(!pixmap.isNull(), name);
-        QCOMPARE(pixmap.size(), size);
-    }
-    QVERIFY(!get<QLabel>("label")->pixmap().isNull());
 }
 
 QTEST_MAIN(ShellTest)

@@ -40,14 +40,6 @@ void confirm(const QString &typed, bool ok = true)
     });
 }
 
-QStringList spiedLines(const QSignalSpy &spy)
-{
-    QStringList lines;
-    for (const QList<QVariant> &args : spy)
-        lines << args.at(0).toString();
-    return lines;
-}
-
 bool anyRadioChecked(QTableWidget *table)
 {
     for (int row = 0; row < table->rowCount(); ++row)
@@ -69,7 +61,6 @@ class WorkflowsTest : public QObject, public WindowFixture
     void fileEraseEndToEnd();
     void fileEraseRefusals();
     void fileEraseReportsFailuresHonestly();
-    void stopNoLetsTheJobFinish();
     void stopYesKeepsTheInterruptedFile();
     void jobEndsWhileStopQuestionIsOpen();
     void closingTheWindowDuringAJob();
@@ -141,7 +132,7 @@ void WorkflowsTest::fileEraseEndToEnd()
     addToList({path("a.txt"), path("tree")});
     QCOMPARE(listEntries().size(), 4);
 
-    QSignalSpy log(window.get(), &MainWindow::logMessage);
+    LogLines log(window.get());
     chooseMethod("radioDoD");
     confirm("Erase");
     auto done = modal::answerBox();
@@ -153,7 +144,7 @@ void WorkflowsTest::fileEraseEndToEnd()
     QCOMPARE(done->text,
              QStringLiteral("🗂️ All selected files have been permanently erased."));
 
-    const QStringList lines = spiedLines(log);
+    const QStringList lines = log.lines;
     QCOMPARE(lines.first(), QStringLiteral("Selected method: DoD 5220.22-M (3 passes)"));
     QCOMPARE(lines.at(1), "🔄 Wiping: " + path("a.txt"));
     QCOMPARE(lines.at(2), "✅ Securely erased: " + path("a.txt"));
@@ -227,20 +218,6 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
     QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
 }
 
-void WorkflowsTest::stopNoLetsTheJobFinish()
-{
-    startLongErase();
-
-    auto question = modal::answerBox(QMessageBox::No);
-    click("btnStop");
-    QCOMPARE(question->title, QStringLiteral("Confirm Stop"));
-    QCOMPARE(question->text, QStringLiteral("Are you sure you want to stop?"));
-    auto done = modal::answerBox();
-    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
-    QCOMPARE(done->title, QStringLiteral("Done"));
-    QVERIFY(!QFileInfo::exists(path("big.bin")));
-}
-
 void WorkflowsTest::stopYesKeepsTheInterruptedFile()
 {
     QVERIFY(writeFile(path("after.bin"), plantedBytes(1000)));
@@ -281,7 +258,7 @@ void WorkflowsTest::jobEndsWhileStopQuestionIsOpen()
     confirm("Erase");
     click("btnNextFromAdd");
     // The Done box opens over the open question; OK there, then Yes.
-    auto done = modal::answerBoxTitled("Done", QMessageBox::Ok);
+    auto done = modal::answerBox(QMessageBox::Ok, 20000, "Done");
     modal::when<QMessageBox>([&](QMessageBox *box, modal::Seen &) {
         if (box->windowTitle() != QLatin1String("Confirm Stop") || !done->answered)
             return false;
@@ -405,7 +382,7 @@ void WorkflowsTest::volumeWipeEndToEnd()
     QCOMPARE(cancelled->text, QStringLiteral("Erase operation canceled。"));
     QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
 
-    QSignalSpy log(window.get(), &MainWindow::logMessage);
+    LogLines log(window.get());
     chooseMethod("radioBritish");
     confirm("Erase");
     QString logAtDone;
@@ -422,7 +399,7 @@ void WorkflowsTest::volumeWipeEndToEnd()
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
     QCOMPARE(done->title, QStringLiteral("Done"));
     QCOMPARE(done->text, QStringLiteral("💽 The disk has been securely wiped and is now clean."));
-    const QStringList lines = spiedLines(log);
+    const QStringList lines = log.lines;
     QCOMPARE(lines.mid(0, 2), (QStringList{"Selected method: British HMG IS5 (2 passes)",
                                            "🧹 Erasing disk, please wait..."}));
     QVERIFY(lines.contains("✅ Full disk erase completed."));
@@ -445,7 +422,7 @@ void WorkflowsTest::freeSpaceWipeEndToEnd()
     QVERIFY(writeFile(vol.path() + "/kept.txt", plantedBytes(5000)));
     click("btnWipeFreeSpace");
     chooseVolume("tableDiskList_2", vol.path());
-    QSignalSpy log(window.get(), &MainWindow::logMessage);
+    LogLines log(window.get());
     chooseMethod("radioNIST");
     confirm("  Erase ");
     auto done = modal::answerBox();
@@ -453,7 +430,7 @@ void WorkflowsTest::freeSpaceWipeEndToEnd()
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
     QCOMPARE(done->text,
              QStringLiteral("🧹 Free space has been securely wiped; no traces remain."));
-    QCOMPARE(spiedLines(log),
+    QCOMPARE(log.lines,
              (QStringList{"Selected method: NIST 800-88 (1 pass random)",
                           "🧹 Erasing free space, please wait...",
                           "ℹ️ No TRIM: this device does not discard free blocks.",
