@@ -267,14 +267,14 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
     return PassEnd::Done;
 }
 
-// How many folders with long names the name phase creates on a volume of
-// type `fsType`; 0 where the phase has nothing to reach (no device, or
-// copy-on-write metadata that the data fill already reached).
-qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::Space &space)
+// How many new folders rewrite the journal of a volume of type `fsType`
+// once: every new folder puts at least its own block into the journal, and a
+// quarter more covers what a commit reserves. 0 where there is no journal.
+qint64 journalNames(const QByteArray &fsType, quint64 device, const platform::Space &space)
 {
-    if (fsType == "ext3" || fsType == "ext4" || fsType == "ext2") {
-        quint64 journal = fsType == "ext2" ? 0 : platform::journalBlocks(device);
-        if (journal == 0 && fsType != "ext2") {
+    if (fsType == "ext3" || fsType == "ext4") {
+        qint64 journal = platform::journalBlocks(device);
+        if (journal < 0) {
             // The sizes mke2fs picks by default, in blocks of the file system.
             const quint64 blocks = space.total / std::max<quint64>(space.blockSize, 1);
             journal = blocks < 32768      ? 1024
@@ -286,9 +286,7 @@ qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::S
                       : blocks < 33554432 ? 131072
                                           : 262144;
         }
-        // Every new folder puts at least its own block into the journal;
-        // a quarter more covers what a commit reserves.
-        return std::max<qint64>(qint64(journal + journal / 4), 2048);
+        return journal + journal / 4;
     }
     if (fsType == "xfs") {
         // The log is sized by mkfs.xfs from the volume; guess high. A new
@@ -296,6 +294,18 @@ qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::S
         const quint64 log = std::clamp<quint64>(space.total / 256, 16ULL << 20, 2ULL << 30);
         return qint64(log / 512 + log / 2048);
     }
+    return 0;
+}
+
+// How many folders with long names the name phase of a free-space wipe
+// creates on a volume of type `fsType`; 0 where the phase has nothing to
+// reach (no device, or copy-on-write metadata that the data fill reached).
+qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::Space &space)
+{
+    if (fsType == "ext2" || fsType == "ext3" || fsType == "ext4")
+        return std::max<qint64>(journalNames(fsType, device, space), 2048);
+    if (fsType == "xfs")
+        return journalNames(fsType, device, space);
     if (fsType == "vfat" || fsType == "msdos" || fsType == "exfat")
         return 1024;
     return 0;
@@ -305,7 +315,8 @@ qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::S
 // again: new entries take the free slots of the root folder and free inodes,
 // and every commit pushes older copies out of the journal. The created
 // folders go however this ends.
-bool overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobContext &ctx)
+bool overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobContext &ctx,
+                    bool counted = true)
 {
     const qsizetype length = qsizetype(std::min<quint64>(space.nameMax, 255));
     struct Created {
@@ -369,7 +380,8 @@ bool overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobC
                     break; // full: this round ends here
             }
             platform::syncFileSystem(holder.get());
-            ctx.chunksProcessed();
+            if (counted)
+                ctx.chunksProcessed();
             done += batch;
         }
         made += round;
@@ -389,6 +401,25 @@ QString mebibytes(quint64 bytes)
 }
 
 } // namespace
+
+bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erasedNames,
+                           JobContext &ctx)
+{
+    platform::Space space;
+    Status st;
+    if (erasedNames <= 0 || platform::spaceOf(folderFd, &space) != 0 ||
+        platform::statusAt(folderFd, QByteArray(), &st) != 0)
+        return true;
+    // A small erase needs only as many journal blocks as its names took to
+    // be pushed out, not a rewrite of a journal of a gigabyte: each name
+    // went through a dozen synced renames, each a transaction of a few blocks.
+    const qint64 count =
+        std::min(journalNames(fsType, st.device, space), std::max<qint64>(512, erasedNames * 128));
+    if (count <= 0)
+        return true;
+    ctx.emitLog(QStringLiteral("🔄 Pushing the erased names out of the journal..."));
+    return overwriteNames(folderFd, count, space, ctx, false);
+}
 
 QByteArrayList findFillLeftovers(const QByteArray &root)
 {

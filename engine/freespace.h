@@ -34,6 +34,15 @@ namespace velmora
 bool fillFreeSpace(const QString &root, const QString &fileName, int passes, quint64 byteBound,
                    const QString &failureLine, JobContext &ctx);
 
+// A journaling file system keeps copies of recently changed folder blocks,
+// names of erased files included. This creates and removes folders with long
+// random names in the folder `folderFd` (where those names were) until the
+// journal of a volume of type `fsType` has been rewritten, or as much of it
+// as `erasedNames` names can have taken; nothing happens on file systems
+// without a journal. Returns false when a stop ended it.
+bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erasedNames,
+                           JobContext &ctx);
+
 // The named fill files (and name folders) an interrupted wipe left in the
 // root folder of the volume at `root`: only entries that are ours by name,
 // owner and marker.

@@ -101,6 +101,8 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
         eraser.itemDone = nullptr;
         for (const QByteArray &root : roots)
             eraser.cleanUp(root, true, !ctx.stopped());
+        if (!ctx.stopped())
+            eraser.pushNamesOutOfJournals();
     });
 }
 

@@ -1,6 +1,7 @@
 #include "engine/platform.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <climits>
@@ -459,32 +460,33 @@ bool isCopyOnWrite(const QByteArray &fsType)
     return false;
 }
 
-quint64 journalBlocks(quint64 device)
+qint64 journalBlocks(quint64 device)
 {
     // /sys/dev/block/M:m links to the block device, whose name the journal
     // statistics use: /proc/fs/jbd2/<name>-8/info. Its first lines read
     // "... transactions (...), each up to N blocks", and the kernel caps a
-    // transaction at a quarter of the journal.
+    // transaction at a quarter of the journal. A volume listed under
+    // /proc/fs/ext4 with no such statistics has no journal.
     const QByteArray link = "/sys/dev/block/" + QByteArray::number(major(device)) + ':' +
                             QByteArray::number(minor(device));
     char target[PATH_MAX];
     const ssize_t n = ::readlink(link.constData(), target, sizeof target - 1);
     if (n <= 0)
-        return 0;
+        return -1;
     const QByteArray resolved(target, int(n));
     const QByteArray name = resolved.mid(resolved.lastIndexOf('/') + 1);
     QFile info(QString::fromLocal8Bit("/proc/fs/jbd2/" + name + "-8/info"));
     if (!info.open(QIODevice::ReadOnly))
-        return 0;
+        return QFileInfo::exists(QString::fromLocal8Bit("/proc/fs/ext4/" + name)) ? 0 : -1;
     const QByteArray text = info.read(4096);
     const qsizetype at = text.indexOf("each up to ");
     if (at < 0)
-        return 0;
+        return -1;
     const qsizetype start = at + qsizetype(sizeof "each up to ") - 1;
     const qsizetype end = text.indexOf(' ', start);
     bool ok = false;
-    const quint64 perTransaction = text.mid(start, end - start).toULongLong(&ok);
-    return ok ? perTransaction * 4 : 0;
+    const qint64 perTransaction = text.mid(start, end - start).toLongLong(&ok);
+    return ok && perTransaction > 0 ? perTransaction * 4 : -1;
 }
 
 bool systemRandom(void *data, std::size_t length)

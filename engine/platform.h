@@ -176,8 +176,9 @@ const Mount *mountOf(const std::vector<Mount> &table, int fd);
 QByteArray pathOf(int fd);
 bool isCopyOnWrite(const QByteArray &fsType);
 // Size in file-system blocks of the journal of the ext3/ext4 volume on
-// `device`, as the kernel's journal statistics tell it; 0 when unknown.
-quint64 journalBlocks(quint64 device);
+// `device`, as the kernel's journal statistics tell it; 0 when the kernel
+// shows the volume without a journal, -1 when it cannot tell.
+qint64 journalBlocks(quint64 device);
 
 // Fresh bytes from the kernel's random source. Returns false if it failed.
 bool systemRandom(void *data, std::size_t length);

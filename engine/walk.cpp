@@ -1,5 +1,6 @@
 #include "engine/walk.h"
 
+#include "engine/freespace.h"
 #include "engine/overwrite.h"
 #include "engine/paths.h"
 
@@ -132,11 +133,14 @@ class TreeEraser::Batch
                                    : eraser.notGoneLine,
                                item.shown);
             } else if (item.kind == Erased) {
+                ++eraser.namesRemoved;
                 eraser.ctx.emitLog(QStringLiteral("✅ Securely erased: %1").arg(item.shown));
             } else if (item.kind == Empty) {
+                ++eraser.namesRemoved;
                 eraser.ctx.emitLog(
                     QStringLiteral("🗑️ Deleted empty file: %1").arg(item.shown));
             } else {
+                ++eraser.namesRemoved;
                 eraser.ctx.emitLog(
                     QStringLiteral("🗑️ Removed empty folder: %1").arg(item.shown));
             }
@@ -177,6 +181,10 @@ void TreeEraser::noteVolumeOf(int fd)
     if (!mount || notedMounts.contains(mount->id))
         return;
     notedMounts.insert(mount->id);
+    int error = 0;
+    platform::Fd folder = platform::openFolderAt(fd, QByteArray(), &error);
+    if (folder.valid())
+        journalFolders.emplace_back(std::move(folder), mount->fsType);
     if (!platform::isCopyOnWrite(mount->fsType))
         return;
     const QString line =
@@ -188,6 +196,13 @@ void TreeEraser::noteVolumeOf(int fd)
     ctx.emitLog(line);
     if (ctx.report)
         ctx.report->addWarning(line);
+}
+
+void TreeEraser::pushNamesOutOfJournals()
+{
+    for (const auto &[folder, fsType] : journalFolders)
+        if (ctx.stopped() || !pushNamesOutOfJournal(folder.get(), fsType, namesRemoved, ctx))
+            return;
 }
 
 bool TreeEraser::isMountBelow(const Folder &folder, const Status &st) const
@@ -398,7 +413,15 @@ bool TreeEraser::eraseBelow(const QByteArray &path)
         problem(QStringLiteral("⚠️ Could not open folder: %1"), displayName(path));
         return true;
     }
-    noteVolumeOf(folder.fd.get());
+    // The journal pass works in the folder that holds the selection (the
+    // selection goes), if it lies on the same volume.
+    const auto [parentPath, ownName] = splitPath(path);
+    Fd parent = platform::openFolderPath(parentPath, true, &error);
+    Status parentSt;
+    const bool sameVolume = parent.valid() &&
+                            platform::statusAt(parent.get(), QByteArray(), &parentSt) == 0 &&
+                            !isMountBelow(Folder{Fd(), QByteArray(), parentSt}, folder.st);
+    noteVolumeOf(sameVolume ? parent.get() : folder.fd.get());
     return eraseIn(folder);
 }
 

@@ -57,8 +57,12 @@ class TreeEraser
     // each renamed before its removal. With `removeLinks`, links go too.
     void cleanUp(const QByteArray &path, bool withItself, bool removeLinks);
 
-    // Says once per volume what an overwrite in place cannot reach there.
+    // Says once per volume what an overwrite in place cannot reach there,
+    // and keeps the folder `fd` for pushNamesOutOfJournals().
     void noteVolumeOf(int fd);
+    // Once per journaling volume the erase touched: rewrites its journal,
+    // which still holds copies of the erased names.
+    void pushNamesOutOfJournals();
 
     // Called once for every entry that is not a folder, when it is done.
     std::function<void()> itemDone;
@@ -84,6 +88,10 @@ class TreeEraser
     QString notGoneLine;
     std::vector<platform::Mount> mounts;
     QSet<quint64> notedMounts;
+    // A folder the erase worked in, per volume, with its file-system type.
+    std::vector<std::pair<platform::Fd, QByteArray>> journalFolders;
+    // Names the erase has removed (after hiding them), for the journal pass.
+    qint64 namesRemoved = 0;
     // Files with several names: how many names the selection holds, and
     // whether the content has been overwritten already.
     struct Names {

@@ -77,6 +77,7 @@ class VolumesTest : public QObject
     void freeSpaceWipeLeavesNoBlockNameOrLeftover();
     void namedFillFilesOnFat();
     void signalDuringTheFillLeavesNothing();
+    void fileEraseLeavesNoNameOnTheDevice_data();
     void fileEraseLeavesNoNameOnTheDevice();
     void mountsBelowTheSelectionAreNotEntered();
     void volumeWipeLeavesNothingOnTheDevice();
@@ -179,10 +180,19 @@ void VolumesTest::signalDuringTheFillLeavesNothing()
     }
 }
 
+void VolumesTest::fileEraseLeavesNoNameOnTheDevice_data()
+{
+    QTest::addColumn<QStringList>("mkfs");
+    // Without a journal the folder blocks are the only place a name lives;
+    // with one, the journal keeps copies of them too.
+    QTest::newRow("no journal") << QStringList{"-O", "^has_journal"};
+    QTest::newRow("journal") << QStringList{};
+}
+
 void VolumesTest::fileEraseLeavesNoNameOnTheDevice()
 {
-    // Without a journal, the folder blocks are the only place a name lives.
-    VOLUME_OR_SKIP(vol, "ext4", 32 * 1024 * 1024, {}, {"-O", "^has_journal"});
+    QFETCH(QStringList, mkfs);
+    VOLUME_OR_SKIP(vol, "ext4", 32 * 1024 * 1024, {}, mkfs);
     plantNames(vol.path() + "/sel", "ERASEDNAME", 200);
     QVERIFY(plant(vol.path() + "/sel/.hidden/data.bin", 3 * kChunkSize + 5));
     QVERIFY(vol.imageContains("ERASEDNAME0199"));
