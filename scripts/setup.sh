@@ -9,6 +9,7 @@ packages=(
     libssl-dev                     # libcrypto: the AES keystream behind random passes
     fonts-noto-color-emoji fonts-liberation2  # the log's symbols and its text
     dosfstools e2fsprogs util-linux  # small test volumes (mkfs, mount, losetup)
+    exfatprogs exfat-fuse          # exFAT test volumes where the kernel has no exFAT
 )
 
 missing=()

@@ -380,11 +380,9 @@ void EngineTest::randomStreamIsFreshAndReproducible()
     again.fill(z.data(), std::size_t(z.size()));
     QCOMPARE(z, x);
     // Chunks drawn ahead are all new.
-    RandomStream s;
-    RandomChunks chunks(s, true);
+    RandomChunks chunks(a, true);
     const QByteArray first(chunks.next(kChunkSize), kChunkSize);
-    const QByteArray second(chunks.next(kChunkSize), kChunkSize);
-    QVERIFY(first != second);
+    QVERIFY(first != QByteArray(chunks.next(kChunkSize), kChunkSize));
     QVERIFY(first.count('\0') < kChunkSize / 100);
 }
 

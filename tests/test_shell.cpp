@@ -39,48 +39,33 @@ class ShellTest : public QObject, public WindowFixture
 
 void ShellTest::startsOnHomeAtFixedSize()
 {
-    QCOMPARE(window->windowTitle(), QStringLiteral("Velmora"));
     QCOMPARE(outerPage(), QStringLiteral("pageHome"));
-    QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
-    QCOMPARE(window->size(), QSize(820, 560));
     QCOMPARE(window->minimumSize(), QSize(820, 560));
     QCOMPARE(window->maximumSize(), QSize(820, 560));
     QCOMPARE(jobMode(), 0);
     QVERIFY(!window->windowIcon().isNull());
-    QVERIFY(get<QPushButton>("btnHelp")->text().isEmpty());
-    QCOMPARE(get<QPushButton>("btnHelp")->size(), QSize(30, 30));
-    QVERIFY(window->acceptDrops());
     // Cards left to right: Wipe Disk, Wipe Free Space, Erase File.
     QVERIFY(get("wipeCard")->x() < get("wipefreespaceCard")->x());
     QVERIFY(get("wipefreespaceCard")->x() < get("EraseFilecard")->x());
-    QCOMPARE(get<QAbstractButton>("btnWipeDisk")->text(), QStringLiteral("Wipe Disk"));
-    QCOMPARE(get<QAbstractButton>("btnWipeFreeSpace")->text(), QStringLiteral("Wipe Free Space"));
-    QCOMPARE(get<QAbstractButton>("btnEraseFileFolder")->text(), QStringLiteral("Erase File"));
 }
 
 void ShellTest::cardsSetModeAndBackKeepsIt()
 {
-    click("btnWipeFreeSpace");
-    QCOMPARE(jobMode(), 3);
-    QCOMPARE(outerPage(), QStringLiteral("pageWipeFreeSpace"));
-    click("btnBackFromDisk_2");
-    QCOMPARE(outerPage(), QStringLiteral("pageHome"));
-    QCOMPARE(jobMode(), 3);
-
-    click("btnWipeDisk");
-    QCOMPARE(jobMode(), 2);
-    QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
-    click("btnBackFromDisk");
-    QCOMPARE(jobMode(), 2);
-
-    click("btnEraseFileFolder");
-    QCOMPARE(jobMode(), 1);
-    QCOMPARE(outerPage(), QStringLiteral("pageEraseFileFlow"));
+    const struct {
+        const char *card, *page, *back;
+        int mode;
+    } cards[] = {{"btnWipeFreeSpace", "pageWipeFreeSpace", "btnBackFromDisk_2", 3},
+                 {"btnWipeDisk", "pageWipeDisk", "btnBackFromDisk", 2},
+                 {"btnEraseFileFolder", "pageEraseFileFlow", "btnBackToHome_fromAdd", 1}};
+    for (const auto &c : cards) {
+        click(c.card);
+        QCOMPARE(jobMode(), c.mode);
+        QCOMPARE(outerPage(), QString::fromLatin1(c.page));
+        click(c.back);
+        QCOMPARE(outerPage(), QStringLiteral("pageHome"));
+        QCOMPARE(jobMode(), c.mode);
+    }
     QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
-    click("btnBackToHome_fromAdd");
-    QCOMPARE(outerPage(), QStringLiteral("pageHome"));
-    QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
-    QCOMPARE(jobMode(), 1);
 }
 
 void ShellTest::eachClickRunsItsHandlerOnce()
@@ -115,7 +100,6 @@ void ShellTest::headerMenuAndAbout()
     for (QAction *a : menu->actions())
         texts << a->text();
     QCOMPARE(texts, (QStringList{"About", "Support", "Help"}));
-    QCOMPARE(get<QToolButton>("btnMenu")->popupMode(), QToolButton::InstantPopup);
 
     auto about = modal::answerBox();
     menu->actions().at(0)->trigger();
@@ -123,7 +107,6 @@ void ShellTest::headerMenuAndAbout()
     QCOMPARE(about->title, QStringLiteral("About"));
     QVERIFY(about->text.startsWith(QStringLiteral("Velmora v4.9.1\n\nThis software helps you "
                                                   "securely erase files, disks, and free space.")));
-    QCOMPARE(about->text.split('\n').size(), 5);
 }
 
 void ShellTest::helpOpensTheSameAddressOncePerPress()

