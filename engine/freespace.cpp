@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace velmora
@@ -289,12 +290,28 @@ qint64 journalNames(const QByteArray &fsType, quint64 device, const platform::Sp
         return journal + journal / 4;
     }
     if (fsType == "xfs") {
-        // The log is sized by mkfs.xfs from the volume; guess high. A new
-        // folder logs roughly half a kilobyte.
-        const quint64 log = std::clamp<quint64>(space.total / 256, 16ULL << 20, 2ULL << 30);
+        // The log is sized by mkfs.xfs from the volume, 64 MiB at least; guess
+        // high. A new folder logs roughly half a kilobyte. Where the kernel
+        // shows the log's head, logRewritten() ends the pass sooner.
+        const quint64 log = std::clamp<quint64>(space.total / 256, 64ULL << 20, 2ULL << 30);
         return qint64(log / 512 + log / 2048);
     }
     return 0;
+}
+
+// A test that turns true once the log of the XFS volume on `device` has
+// wrapped all the way round from where it is now; empty where that cannot be
+// told (other file systems, the head not shown).
+std::function<bool()> logRewritten(const QByteArray &fsType, quint64 device)
+{
+    qint64 cycle = 0, block = 0;
+    if (fsType != "xfs" || !platform::xfsLogHead(device, &cycle, &block))
+        return {};
+    return [=] {
+        qint64 nowCycle = 0, nowBlock = 0;
+        return platform::xfsLogHead(device, &nowCycle, &nowBlock) &&
+               (nowCycle > cycle + 1 || (nowCycle == cycle + 1 && nowBlock >= block));
+    };
 }
 
 // How many folders with long names the name phase of a free-space wipe
@@ -316,7 +333,7 @@ qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::S
 // and every commit pushes older copies out of the journal. The created
 // folders go however this ends.
 bool overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobContext &ctx,
-                    bool counted = true)
+                    bool counted, const std::function<bool()> &enough)
 {
     const qsizetype length = qsizetype(std::min<quint64>(space.nameMax, 255));
     struct Created {
@@ -383,6 +400,8 @@ bool overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobC
             if (counted)
                 ctx.chunksProcessed();
             done += batch;
+            if (enough && enough())
+                return true;
         }
         made += round;
         created.removeAll();
@@ -418,7 +437,7 @@ bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erased
     if (count <= 0)
         return true;
     ctx.emitLog(QStringLiteral("🔄 Pushing the erased names out of the journal..."));
-    return overwriteNames(folderFd, count, space, ctx, false);
+    return overwriteNames(folderFd, count, space, ctx, false, logRewritten(fsType, st.device));
 }
 
 QByteArrayList findFillLeftovers(const QByteArray &root)
@@ -503,6 +522,40 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
             0, (*ctx.totalChunks - *ctx.processedChunks - nameUnits(names)) / passes);
     }
 
+    // Space the fill cannot reach as who runs it: the blocks ext4 keeps for
+    // root, and the pool XFS keeps back from everyone, which root may lend to
+    // the fill and gets back afterwards (a new mount sets it anew, should
+    // this process be killed).
+    quint64 unreachable = reachable < space.free ? space.free - reachable : 0;
+    struct XfsReserveLent {
+        int fd = -1;
+        quint64 blocks = 0;
+        ~XfsReserveLent()
+        {
+            if (fd >= 0)
+                platform::setXfsReserve(fd, blocks);
+        }
+    } lent;
+    if (mount && mount->fsType == "xfs") {
+        // What the kernel sets at mount; also where a killed wipe left none.
+        const quint64 usual = std::min<quint64>(space.total / space.blockSize / 20, 8192);
+        if (platform::xfsReserve(rootFd.get(), &lent.blocks) != 0 || lent.blocks == 0)
+            lent.blocks = usual;
+        if (platform::setXfsReserve(rootFd.get(), 0) == 0)
+            lent.fd = rootFd.get();
+        else
+            unreachable += lent.blocks * space.blockSize;
+    }
+    if (unreachable >= quint64(kChunkSize)) {
+        const QString line = QStringLiteral("⚠️ %1 MiB of free space are reserved for the system "
+                                            "administrator and cannot be overwritten; wipe the "
+                                            "free space as root to reach them.")
+                                 .arg(mebibytes(unreachable));
+        ctx.emitLog(line);
+        if (ctx.report)
+            ctx.report->addWarning(line);
+    }
+
     for (int pass = 0; pass < passes; ++pass) {
         if (ctx.stopped())
             return true;
@@ -520,7 +573,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         ctx.emitLog(QStringLiteral("🔄 Overwriting the names of deleted files, free inodes and "
                                    "the journal..."));
         platform::spaceOf(rootFd.get(), &space);
-        if (!overwriteNames(rootFd.get(), names, space, ctx))
+        if (!overwriteNames(rootFd.get(), names, space, ctx, true,
+                            logRewritten(mount->fsType, rootSt.device)))
             return true; // stopped
     }
 

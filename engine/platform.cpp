@@ -342,6 +342,32 @@ int trimFreeSpace(int dirFd, quint64 *trimmed)
     return 0;
 }
 
+namespace
+{
+// The XFS reserve pool, as <xfs/xfs_fs.h> defines it (a stable kernel ABI).
+struct XfsReserve {
+    quint64 blocks;
+    quint64 available;
+};
+constexpr unsigned long kXfsSetReserve = _IOWR('X', 114, XfsReserve);
+constexpr unsigned long kXfsGetReserve = _IOR('X', 115, XfsReserve);
+} // namespace
+
+int xfsReserve(int fd, quint64 *blocks)
+{
+    XfsReserve r{0, 0};
+    if (::ioctl(fd, kXfsGetReserve, &r) != 0)
+        return errno;
+    *blocks = r.blocks;
+    return 0;
+}
+
+int setXfsReserve(int fd, quint64 blocks)
+{
+    XfsReserve r{blocks, 0};
+    return ::ioctl(fd, kXfsSetReserve, &r) == 0 ? 0 : errno;
+}
+
 int spaceOf(int fd, Space *out)
 {
     struct statvfs sv;
@@ -460,21 +486,34 @@ bool isCopyOnWrite(const QByteArray &fsType)
     return false;
 }
 
-qint64 journalBlocks(quint64 device)
+namespace
 {
-    // /sys/dev/block/M:m links to the block device, whose name the journal
-    // statistics use: /proc/fs/jbd2/<name>-8/info. Its first lines read
-    // "... transactions (...), each up to N blocks", and the kernel caps a
-    // transaction at a quarter of the journal. A volume listed under
-    // /proc/fs/ext4 with no such statistics has no journal.
+
+// The kernel's name of the block device `device` ("sda1", "loop0"), from the
+// link /sys/dev/block/M:m; empty when there is none.
+QByteArray blockDeviceName(quint64 device)
+{
     const QByteArray link = "/sys/dev/block/" + QByteArray::number(major(device)) + ':' +
                             QByteArray::number(minor(device));
     char target[PATH_MAX];
     const ssize_t n = ::readlink(link.constData(), target, sizeof target - 1);
     if (n <= 0)
-        return -1;
+        return QByteArray();
     const QByteArray resolved(target, int(n));
-    const QByteArray name = resolved.mid(resolved.lastIndexOf('/') + 1);
+    return resolved.mid(resolved.lastIndexOf('/') + 1);
+}
+
+} // namespace
+
+qint64 journalBlocks(quint64 device)
+{
+    // The journal statistics: /proc/fs/jbd2/<name>-8/info. Its first lines
+    // read "... transactions (...), each up to N blocks", and the kernel caps
+    // a transaction at a quarter of the journal. A volume listed under
+    // /proc/fs/ext4 with no such statistics has no journal.
+    const QByteArray name = blockDeviceName(device);
+    if (name.isEmpty())
+        return -1;
     QFile info(QString::fromLocal8Bit("/proc/fs/jbd2/" + name + "-8/info"));
     if (!info.open(QIODevice::ReadOnly))
         return QFileInfo::exists(QString::fromLocal8Bit("/proc/fs/ext4/" + name)) ? 0 : -1;
@@ -487,6 +526,21 @@ qint64 journalBlocks(quint64 device)
     bool ok = false;
     const qint64 perTransaction = text.mid(start, end - start).toLongLong(&ok);
     return ok && perTransaction > 0 ? perTransaction * 4 : -1;
+}
+
+bool xfsLogHead(quint64 device, qint64 *cycle, qint64 *block)
+{
+    const QByteArray name = blockDeviceName(device);
+    QFile head(QString::fromLocal8Bit("/sys/fs/xfs/" + name + "/log/log_head_lsn"));
+    if (name.isEmpty() || !head.open(QIODevice::ReadOnly))
+        return false;
+    const QList<QByteArray> parts = head.readAll().trimmed().split(':');
+    bool okCycle = false, okBlock = false;
+    if (parts.size() == 2) {
+        *cycle = parts[0].toLongLong(&okCycle);
+        *block = parts[1].toLongLong(&okBlock);
+    }
+    return okCycle && okBlock;
 }
 
 bool systemRandom(void *data, std::size_t length)

@@ -154,6 +154,11 @@ struct Space {
     quint64 nameMax = 255;
 };
 int spaceOf(int fd, Space *out);
+// The blocks an XFS volume keeps back from every writer, root included, so
+// that it can still change its own metadata when full: read and set (root
+// only). 0 or an errno value.
+int xfsReserve(int fd, quint64 *blocks);
+int setXfsReserve(int fd, quint64 blocks);
 
 // One line of /proc/self/mountinfo.
 struct Mount {
@@ -179,6 +184,9 @@ bool isCopyOnWrite(const QByteArray &fsType);
 // `device`, as the kernel's journal statistics tell it; 0 when the kernel
 // shows the volume without a journal, -1 when it cannot tell.
 qint64 journalBlocks(quint64 device);
+// Where the XFS volume on `device` writes its log next: the log's cycle
+// (one more each time the log wraps) and the block in it. False if unknown.
+bool xfsLogHead(quint64 device, qint64 *cycle, qint64 *block);
 
 // Fresh bytes from the kernel's random source. Returns false if it failed.
 bool systemRandom(void *data, std::size_t length);

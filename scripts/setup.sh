@@ -10,6 +10,7 @@ packages=(
     fonts-noto-color-emoji fonts-liberation2  # the log's symbols and its text
     dosfstools e2fsprogs util-linux  # small test volumes (mkfs, mount, losetup)
     exfatprogs exfat-fuse          # exFAT test volumes where the kernel has no exFAT
+    xfsprogs btrfs-progs           # XFS and btrfs test volumes
 )
 
 missing=()

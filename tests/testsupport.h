@@ -116,9 +116,11 @@ inline int run(const QString &program, const QStringList &args)
 class Volume
 {
   public:
-    // Empty `error()` means the volume is mounted at `path()`.
+    // Empty `error()` means the volume is mounted at `path()`. Without
+    // `discards` the image lives on a ramfs, whose files cannot punch holes,
+    // so the loop device refuses TRIM and cannot hide what a fill left.
     Volume(const QString &fsType, qint64 sizeBytes, const QStringList &mountOptions = {},
-           const QStringList &mkfsOptions = {})
+           const QStringList &mkfsOptions = {}, bool discards = true)
     {
         if (!isRoot()) {
             why = QStringLiteral("needs root to mount a test volume");
@@ -148,6 +150,16 @@ class Volume
             }
         }
         image = dir.filePath(QStringLiteral("volume.img"));
+        if (!discards) {
+            ramfs = dir.filePath(QStringLiteral("ram"));
+            QDir().mkpath(ramfs);
+            if (run(QStringLiteral("mount"), {"-t", "ramfs", "ramfs", ramfs}) != 0) {
+                why = QStringLiteral("cannot mount a ramfs here");
+                ramfs.clear();
+                return;
+            }
+            image = ramfs + QStringLiteral("/volume.img");
+        }
         {
             QFile f(image);
             if (!f.open(QIODevice::WriteOnly) || !f.resize(sizeBytes)) {
@@ -171,7 +183,12 @@ class Volume
         }
         mounted = true;
     }
-    ~Volume() { unmount(); }
+    ~Volume()
+    {
+        unmount();
+        if (!ramfs.isEmpty())
+            run(QStringLiteral("umount"), {ramfs});
+    }
 
     QString error() const { return why; }
     QString path() const { return mountPoint; }
@@ -202,6 +219,7 @@ class Volume
     QString mountPoint;
     QString image;
     QString why;
+    QString ramfs;
     bool mounted = false;
 };
 
