@@ -205,7 +205,7 @@ class FillPass
 enum class PassEnd { Done, Stopped, Failed };
 
 PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine,
-                 qint64 plannedChunks, quint64 byteLimit, JobContext &ctx)
+                 qint64 plannedChunks, quint64 byteLimit, quint64 blockSize, JobContext &ctx)
 {
     FillPass pass(rootFd, fileName);
     int rc = pass.openNext();
@@ -218,26 +218,42 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
     RandomChunks random(stream, true);
     qint64 counted = 0;
     quint64 written = 0;
+    // A "full" is taken as the end only when a sync did not make room: the
+    // space a file system holds for writes still in the cache is free again
+    // once they are on the device, and ext4 then takes single blocks where
+    // it refuses a chunk. Full twice with nothing written between: done.
+    std::size_t size = std::size_t(kChunkSize);
+    const char *chunk = nullptr;
+    std::size_t used = std::size_t(kChunkSize); // of `chunk`, each byte written once
+    bool wroteSinceFull = true;
     bool full = rc != 0;
     while (!full && written < byteLimit) {
         if (ctx.stopped())
             return PassEnd::Stopped; // the pass object removes its files
-        const char *data = random.next(kChunkSize);
+        if (used + size > std::size_t(kChunkSize)) {
+            chunk = random.next(kChunkSize);
+            used = 0;
+        }
+        const char *data = chunk + used;
+        used += size;
         FillFile &file = pass.current();
         int error = 0;
-        const std::size_t n =
-            platform::writeAll(file.fd.get(), data, std::size_t(kChunkSize), -1, &error);
+        const std::size_t n = platform::writeAll(file.fd.get(), data, size, -1, &error);
         file.wrote(qint64(n));
         written += n;
         ctx.bytesWritten += qint64(n);
-        if (counted < plannedChunks) {
-            ++counted;
+        wroteSinceFull = wroteSinceFull || n > 0;
+        for (; counted < plannedChunks && counted < qint64(written / quint64(kChunkSize)); ++counted)
             ctx.chunksProcessed();
-        }
-        if (n == std::size_t(kChunkSize))
+        if (n == size)
             continue;
         if (isFull(error)) {
-            full = true;
+            full = !wroteSinceFull;
+            wroteSinceFull = false;
+            size = std::size_t(std::clamp<quint64>(blockSize, 512, quint64(kChunkSize)));
+            const int synced = platform::syncData(file.fd.get());
+            if (synced != 0 && !isFull(synced))
+                full = true; // syncAll() below reports it
         } else if (error == EFBIG) {
             // The largest file this file system allows: go on in another.
             rc = pass.openNext();
@@ -523,25 +539,28 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     }
 
     // Space the fill cannot reach as who runs it: the blocks ext4 keeps for
-    // root, and the pool XFS keeps back from everyone, which root may lend to
-    // the fill and gets back afterwards (a new mount sets it anew, should
-    // this process be killed).
+    // root, and the pool ext4 and XFS keep back from everyone, which root may
+    // lend to the fill and gets back afterwards (a new mount sets it anew,
+    // should this process be killed).
     quint64 unreachable = reachable < space.free ? space.free - reachable : 0;
-    struct XfsReserveLent {
+    struct ReserveLent {
+        QByteArray fsType;
         int fd = -1;
         quint64 blocks = 0;
-        ~XfsReserveLent()
+        ~ReserveLent()
         {
             if (fd >= 0)
-                platform::setXfsReserve(fd, blocks);
+                platform::setReserve(fsType, fd, blocks);
         }
-    } lent;
-    if (mount && mount->fsType == "xfs") {
+    } lent{mount ? mount->fsType : QByteArray()};
+    if (lent.fsType == "xfs" || lent.fsType == "ext4") {
         // What the kernel sets at mount; also where a killed wipe left none.
-        const quint64 usual = std::min<quint64>(space.total / space.blockSize / 20, 8192);
-        if (platform::xfsReserve(rootFd.get(), &lent.blocks) != 0 || lent.blocks == 0)
+        const quint64 blocks = space.total / space.blockSize;
+        const quint64 usual = lent.fsType == "xfs" ? std::min<quint64>(blocks / 20, 8192)
+                                                   : std::min<quint64>(blocks / 50, 4096);
+        if (platform::reserveOf(lent.fsType, rootFd.get(), &lent.blocks) != 0 || lent.blocks == 0)
             lent.blocks = usual;
-        if (platform::setXfsReserve(rootFd.get(), 0) == 0)
+        if (platform::setReserve(lent.fsType, rootFd.get(), 0) == 0)
             lent.fd = rootFd.get();
         else
             unreachable += lent.blocks * space.blockSize;
@@ -559,7 +578,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     for (int pass = 0; pass < passes; ++pass) {
         if (ctx.stopped())
             return true;
-        switch (fillOnce(rootFd.get(), fileName, failureLine, plannedChunks, byteLimit, ctx)) {
+        switch (fillOnce(rootFd.get(), fileName, failureLine, plannedChunks, byteLimit,
+                         space.blockSize, ctx)) {
         case PassEnd::Stopped:
             return true;
         case PassEnd::Failed:
@@ -591,6 +611,16 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         ctx.emitLog(QStringLiteral("ℹ️ No TRIM: this device does not discard free blocks."));
     else
         ctx.emitLog(QStringLiteral("ℹ️ No TRIM: %1").arg(platform::errorText(rc)));
+    if (rc != 0 && mount && mount->fsType == "xfs") {
+        // The blocks each allocation group sets aside for its own trees are
+        // free, but no file can be given them.
+        const QString line = QStringLiteral("⚠️ XFS sets a few blocks of each allocation group "
+                                            "aside that no file can overwrite; without TRIM "
+                                            "they keep what they held.");
+        ctx.emitLog(line);
+        if (ctx.report)
+            ctx.report->addWarning(line);
+    }
     return true;
 }
 

@@ -351,21 +351,53 @@ struct XfsReserve {
 };
 constexpr unsigned long kXfsSetReserve = _IOWR('X', 114, XfsReserve);
 constexpr unsigned long kXfsGetReserve = _IOR('X', 115, XfsReserve);
+
+QByteArray blockDeviceName(quint64 device);
+
+// A setting of the ext4 volume that holds `fd`: /sys/fs/ext4/<device>/<name>.
+QString ext4Setting(int fd, const char *name)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        return QString();
+    return QString::fromLocal8Bit("/sys/fs/ext4/" + blockDeviceName(st.st_dev) + '/' + name);
+}
 } // namespace
 
-int xfsReserve(int fd, quint64 *blocks)
+int reserveOf(const QByteArray &fsType, int fd, quint64 *blocks)
 {
-    XfsReserve r{0, 0};
-    if (::ioctl(fd, kXfsGetReserve, &r) != 0)
-        return errno;
-    *blocks = r.blocks;
-    return 0;
+    if (fsType == "xfs") {
+        XfsReserve r{0, 0};
+        if (::ioctl(fd, kXfsGetReserve, &r) != 0)
+            return errno;
+        *blocks = r.blocks;
+        return 0;
+    }
+    if (fsType == "ext4") {
+        QFile file(ext4Setting(fd, "reserved_clusters"));
+        if (!file.open(QIODevice::ReadOnly))
+            return EOPNOTSUPP;
+        bool ok = false;
+        *blocks = file.readAll().trimmed().toULongLong(&ok);
+        return ok ? 0 : EOPNOTSUPP;
+    }
+    return EOPNOTSUPP;
 }
 
-int setXfsReserve(int fd, quint64 blocks)
+int setReserve(const QByteArray &fsType, int fd, quint64 blocks)
 {
-    XfsReserve r{blocks, 0};
-    return ::ioctl(fd, kXfsSetReserve, &r) == 0 ? 0 : errno;
+    if (fsType == "xfs") {
+        XfsReserve r{blocks, 0};
+        return ::ioctl(fd, kXfsSetReserve, &r) == 0 ? 0 : errno;
+    }
+    if (fsType == "ext4") {
+        QFile file(ext4Setting(fd, "reserved_clusters"));
+        if (!file.open(QIODevice::WriteOnly))
+            return file.error() == QFileDevice::OpenError ? EPERM : EIO;
+        const QByteArray text = QByteArray::number(blocks);
+        return file.write(text) == text.size() && file.flush() ? 0 : EINVAL;
+    }
+    return EOPNOTSUPP;
 }
 
 int spaceOf(int fd, Space *out)

@@ -154,11 +154,11 @@ struct Space {
     quint64 nameMax = 255;
 };
 int spaceOf(int fd, Space *out);
-// The blocks an XFS volume keeps back from every writer, root included, so
-// that it can still change its own metadata when full: read and set (root
-// only). 0 or an errno value.
-int xfsReserve(int fd, quint64 *blocks);
-int setXfsReserve(int fd, quint64 blocks);
+// The blocks an ext4 or XFS volume (of type `fsType`, holding `fd`) keeps
+// back from every writer, root included, so that it can still change its own
+// metadata when full: read and set (root only). 0 or an errno value.
+int reserveOf(const QByteArray &fsType, int fd, quint64 *blocks);
+int setReserve(const QByteArray &fsType, int fd, quint64 blocks);
 
 // One line of /proc/self/mountinfo.
 struct Mount {

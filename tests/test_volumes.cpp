@@ -102,13 +102,22 @@ void VolumesTest::freeSpaceWipeLeavesNoBlockNameOrLeftover()
     // traps a user may set under the fill file's names.
     VOLUME_OR_SKIP(vol, fsType, 320 * 1024 * 1024, {},
                    fsType == "ext4" ? QStringList{"-m", "5"} : QStringList{}, trim);
-    QVERIFY(plant(vol.path() + "/old/deleted.bin", 40 * kChunkSize));
     plantNames(vol.path() + "/old", "GONENAME", 200);
     plantNames(vol.path(), "ROOTNAME", 50);
+    {
+        // Deleted data in every block: which ones a fill leaves is up to the
+        // allocator, and the reserves are counts, not places.
+        QFile f(vol.path() + "/old/deleted.bin");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray chunk = plantedBytes(kChunkSize);
+        while (f.write(chunk) == chunk.size()) {
+        }
+    }
+    ::sync();
     QVERIFY(QDir(vol.path() + "/old").removeRecursively());
     for (const QString &f : QDir(vol.path()).entryList({"ROOTNAME*"}))
         QFile::remove(vol.path() + "/" + f);
-    QVERIFY(plant(vol.path() + "/kept.txt", 4096));
+    QVERIFY(writeFile(vol.path() + "/kept.txt", "kept"));
     QVERIFY(writeFile(vol.path() + "/precious.txt", "precious"));
     QVERIFY(::link(QFile::encodeName(vol.path() + "/precious.txt").constData(),
                    QFile::encodeName(vol.path() + "/__freespace_temp__.bin").constData()) == 0);
@@ -125,11 +134,13 @@ void VolumesTest::freeSpaceWipeLeavesNoBlockNameOrLeftover()
     QCOMPARE(rec.lines.filter("ℹ️ No TRIM").isEmpty(), trim);
     QCOMPARE(rec.progress.last(), 100);
     QCOMPARE(readFile(vol.path() + "/precious.txt"), QByteArray("precious"));
-    QCOMPARE(readFile(vol.path() + "/kept.txt"), plantedBytes(4096));
+    QCOMPARE(readFile(vol.path() + "/kept.txt"), QByteArray("kept"));
     QCOMPARE(entries(vol.path()).size(), 4);
     QVERIFY(vol.unmount());
-    // Only kept.txt may still hold the text: look for more than it has.
-    QVERIFY(!vol.imageContains(plantedBytes(40 * kChunkSize).mid(kChunkSize, 8192)));
+    // XFS sets a few blocks per allocation group aside (and says so).
+    const bool xfs = fsType == "xfs";
+    QCOMPARE(rec.report.warnings().size(), xfs ? 1 : 0);
+    QVERIFY(vol.imageBlocksContaining(plantText()) <= (xfs ? 32 : 0));
     QVERIFY(!vol.imageContains("GONENAME"));
     QVERIFY(!vol.imageContains("ROOTNAME"));
     // TRIM went down to the image: its free space is holes again.

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -213,6 +214,15 @@ class Volume
 
     // True when the raw image (unmounted) still holds `needle` anywhere.
     bool imageContains(const QByteArray &needle) const { return readFile(image).contains(needle); }
+    // How many 4 KiB blocks of the raw image hold `needle`.
+    int imageBlocksContaining(const QByteArray &needle) const
+    {
+        const QByteArray data = readFile(image);
+        QSet<qsizetype> blocks;
+        for (qsizetype at = data.indexOf(needle); at >= 0; at = data.indexOf(needle, at + 1))
+            blocks.insert(at / 4096);
+        return int(blocks.size());
+    }
 
   private:
     QTemporaryDir dir;
