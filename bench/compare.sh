@@ -1,40 +1,106 @@
 #!/usr/bin/env bash
-# Side-by-side throughput of velmora-bench, shred and dd on one folder's file
-# system. Usage: bench/compare.sh DIR [BENCH]
-#   DIR    a folder on the file system to measure (a tmpfs, a disk)
-#   BENCH  the velmora-bench binary (default: build/bench/velmora-bench)
-# The free-space comparison needs a volume of its own: set FILL_ROOT to a
-# mounted test volume to run it (it fills that volume).
+# Velmora next to shred and dd, as whole processes, side by side and
+# interleaved: each round prepares the same input for both sides, times one,
+# then the other; the medians and the median of the per-round ratios are
+# printed (ratio = peer time / Velmora time: above 1, Velmora is faster).
+#
+# Usage: bench/compare.sh DIR [BENCH]
+#   DIR        a folder on the file system to measure (a tmpfs, a disk)
+#   BENCH      the velmora-bench binary (default: build/bench/velmora-bench)
+# Environment:
+#   FILL_ROOT  a mounted scratch volume for the free-space fill (it is
+#              filled to the end, again and again); without it, no fill cases
+#   RUNS       rounds per case (default 3)
+#   CASES      which cases to run (default "big small fill")
+# Page-cache peaks need root (a memory cgroup per run); elsewhere "n/a".
 set -euo pipefail
 dir=$1
 bench=${2:-$(dirname "$0")/../build/bench/velmora-bench}
+runs=${RUNS:-3}
+cases=${CASES:-big small fill}
 work=$(mktemp -d "$dir/velmora-compare.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+cleanup() { rm -rf "$work"; [ -n "${FILL_ROOT:-}" ] && rm -f "$FILL_ROOT/dd.fill"; }
+trap cleanup EXIT
 
-secs() { local s e; s=$(date +%s.%N); "$@" >/dev/null; e=$(date +%s.%N); echo "$e - $s" | bc; }
+now() { date +%s.%N; }
+# Seconds a command takes as a whole process; its output is thrown away.
+timed() {
+    local s e
+    s=$(now)
+    "$@" >/dev/null 2>&1 || true
+    e=$(now)
+    echo "$e - $s" | bc -l
+}
+median() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 
-echo "== one 1 GiB file, 3 passes ($dir)"
-head -c 1G /dev/urandom > "$work/a.bin"; cp "$work/a.bin" "$work/b.bin"; sync
-echo "velmora DoD: $("$bench" erase --method DoD "$work/a.bin" | tail -1)"
-echo "shred -n 3:  seconds: $(secs shred -n 3 "$work/b.bin")"
-rm -f "$work/b.bin"
+# The largest memory, page cache included, a command's processes held, in
+# MiB: the peak of a memory cgroup of its own (v2, or v1's controller).
+peak() {
+    local cg=""
+    if [ -w /sys/fs/cgroup/cgroup.procs ] && grep -qw memory /sys/fs/cgroup/cgroup.controllers 2>/dev/null; then
+        cg=/sys/fs/cgroup/velmora-compare.$$
+        mkdir "$cg"
+        (echo "$BASHPID" >"$cg/cgroup.procs" && exec "$@" >/dev/null 2>&1) || true
+        echo "$(($(cat "$cg/memory.peak") / 1048576)) MiB"
+    elif [ -w /sys/fs/cgroup/memory/tasks ]; then
+        cg=/sys/fs/cgroup/memory/velmora-compare.$$
+        mkdir "$cg"
+        (echo "$BASHPID" >"$cg/tasks" && exec "$@" >/dev/null 2>&1) || true
+        echo "$(($(cat "$cg/memory.max_usage_in_bytes") / 1048576)) MiB"
+    else
+        "$@" >/dev/null 2>&1 || true
+        echo "n/a"
+        return
+    fi
+    sync
+    rmdir "$cg" 2>/dev/null || true
+}
 
-echo "== 10,000 files of 4 KiB, 3 passes, deleted ($dir)"
-for d in v s; do
-    mkdir -p "$work/$d"
-    for i in $(seq 1 10000); do head -c 4096 /dev/urandom > "$work/$d/f$i"; done 2>/dev/null
-done
-sync
-echo "velmora DoD: $("$bench" erase --method DoD "$work/v" | tail -1)"
-echo "shred -n 3 -u: seconds: $(secs find "$work/s" -type f -exec shred -n 3 -u {} +)"
+# pair NAME PREPARE OURS PEER: RUNS rounds of PREPARE; OURS; PREPARE; PEER.
+pair() {
+    local name=$1 prepare=$2 ours=$3 peer=$4 a=() b=() r=() ta tb
+    for _ in $(seq 1 "$runs"); do
+        eval "$prepare"
+        ta=$(timed bash -c "$ours")
+        eval "$prepare"
+        tb=$(timed bash -c "$peer")
+        a+=("$ta")
+        b+=("$tb")
+        r+=("$(echo "$tb / $ta" | bc -l)")
+    done
+    printf '%-58s velmora %6.2f s  peer %6.2f s  ratio %5.2f\n' "$name" \
+        "$(median "${a[@]}")" "$(median "${b[@]}")" "$(median "${r[@]}")"
+}
 
-if [ -n "${FILL_ROOT:-}" ]; then
-    echo "== free-space fill, 1 pass ($FILL_ROOT)"
-    echo "velmora NIST: $("$bench" freespace --method NIST "$FILL_ROOT" | tail -1)"
-    s=$(date +%s.%N)
-    dd if=/dev/zero of="$FILL_ROOT/dd.fill" bs=1M conv=fdatasync status=none 2>/dev/null || true
-    e=$(date +%s.%N)
-    bytes=$(stat -c %s "$FILL_ROOT/dd.fill")
-    rm -f "$FILL_ROOT/dd.fill"
-    echo "dd zero fdatasync: bytes: $bytes seconds: $(echo "$e - $s" | bc) MiB/s: $(echo "$bytes / 1048576 / ($e - $s)" | bc)"
+echo "velmora-compare on $(df --output=fstype "$dir" | tail -1) at $dir, $runs rounds"
+
+if [[ " $cases " == *" big "* ]]; then
+    head -c 1G /dev/urandom >"$work/template"
+    prep="cp '$work/template' '$work/big.bin'; sync"
+    pair "1 GiB file, 3 passes, vs shred -n 3 -u" "$prep" \
+        "'$bench' erase --method DoD '$work/big.bin'" "shred -n 3 -u '$work/big.bin'"
+    eval "$prep"
+    echo "page cache peak, erasing the 1 GiB file: $(peak "$bench" erase --method DoD "$work/big.bin")"
+    rm -f "$work/template" "$work/big.bin"
+fi
+
+if [[ " $cases " == *" small "* ]]; then
+    prep="rm -rf '$work/s'; mkdir '$work/s'; head -c 40960000 /dev/urandom | (cd '$work/s' && split -b 4096 -a 4); sync"
+    pair "10,000 x 4 KiB, 3 passes, vs find -exec shred -n 3 -u" "$prep" \
+        "'$bench' erase --method DoD '$work/s'" "find '$work/s' -type f -exec shred -n 3 -u {} +; rmdir '$work/s'"
+    pair "10,000 x 4 KiB, 3 passes, vs shred -n 3 --remove=unlink" "$prep" \
+        "'$bench' erase --method DoD '$work/s'" \
+        "find '$work/s' -type f -exec shred -n 3 --remove=unlink {} +; rmdir '$work/s'"
+    rm -rf "$work/s"
+fi
+
+if [[ " $cases " == *" fill "* ]] && [ -n "${FILL_ROOT:-}" ]; then
+    fill=$FILL_ROOT
+    pair "free-space fill, 1 random pass, vs dd from /dev/zero" "sync" \
+        "'$bench' freespace --method NIST '$fill'" \
+        "dd if=/dev/zero of='$fill/dd.fill' bs=1M conv=fdatasync status=none; rm -f '$fill/dd.fill'"
+    pair "free-space fill, 1 random pass, vs dd from /dev/urandom" "sync" \
+        "'$bench' freespace --method NIST '$fill'" \
+        "dd if=/dev/urandom of='$fill/dd.fill' bs=1M conv=fdatasync status=none; rm -f '$fill/dd.fill'"
+    echo "page cache peak, filling $(df -h --output=size "$fill" | tail -1 | tr -d ' '): $(peak "$bench" freespace --method NIST "$fill")"
 fi

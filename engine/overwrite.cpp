@@ -26,8 +26,10 @@ constexpr int kGrowthRounds = 3;
 
 enum class PassEnd { Done, Stopped, Failed };
 
-// One pass over [from, to): every data region, chunk by chunk, then a sync.
-PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobContext &ctx)
+// One pass over [from, to): every data region, chunk by chunk, then (with
+// `sync`) a data sync.
+PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobContext &ctx,
+                  bool sync = true)
 {
     RandomStream stream;
     RandomChunks random(stream, to - from >= kDrawAheadFrom);
@@ -70,6 +72,8 @@ PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobConte
     // Holes count as done, so the bar ends where it should.
     if (counted < planned)
         ctx.chunksProcessed(planned - counted);
+    if (!sync)
+        return PassEnd::Done;
     // Sync every pass: otherwise the kernel may merge the passes in its
     // cache, or drop them all when the file is deleted, and the disk keeps
     // the old contents.
@@ -113,6 +117,19 @@ OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobC
     }
     qDebug() << "Kept growing while being overwritten:" << shown;
     return OverwriteResult::KeptGrowing;
+}
+
+OverwriteResult writePassUnsynced(int fd, const QString &shown, qint64 size, JobContext &ctx)
+{
+    switch (writePass(fd, shown, 0, size, ctx, false)) {
+    case PassEnd::Done:
+        return OverwriteResult::Overwritten;
+    case PassEnd::Stopped:
+        return OverwriteResult::Stopped;
+    case PassEnd::Failed:
+        break;
+    }
+    return OverwriteResult::Failed;
 }
 
 OverwriteResult overwriteFile(const std::filesystem::path &path, const QString &method,

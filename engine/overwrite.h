@@ -30,6 +30,12 @@ enum class OverwriteResult {
 // debug output.
 OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobContext &ctx);
 
+// One pass over the first `size` bytes of the open file `fd`, like one of
+// overwriteOpenFile()'s, but without its closing sync: for small files whose
+// passes are written file after file and then synced together, before any
+// of them gets its next pass. Returns Overwritten, Stopped or Failed.
+OverwriteResult writePassUnsynced(int fd, const QString &shown, qint64 size, JobContext &ctx);
+
 // Opens `path` (never through a link, only a regular file) and overwrites it
 // for `method`. An empty file is deleted here and logged as such; any other
 // file is left for the caller to delete.

@@ -1,5 +1,6 @@
 #include "engine/walk.h"
 
+#include "engine/erasemethods.h"
 #include "engine/freespace.h"
 #include "engine/overwrite.h"
 #include "engine/paths.h"
@@ -23,6 +24,11 @@ namespace
 // Names renamed and removed together: one sync of the folder per round
 // serves the whole batch.
 constexpr std::size_t kBatchSize = 256;
+// Files up to this size are overwritten together, a pass of each, then one
+// sync for all before the next pass: a sync per file and pass is what makes
+// small files slow. At most this many bytes wait for one sync.
+constexpr qint64 kSmallFile = 256 * 1024;
+constexpr qint64 kSmallBatchBytes = 32 * kChunkSize;
 
 QByteArray randomName(int length)
 {
@@ -90,8 +96,25 @@ class TreeEraser::Batch
             flush();
     }
 
+    // A small file, open and checked, to be overwritten with the others.
+    struct Small {
+        Fd file;
+        QByteArray name;
+        Status st;
+        QString shown;
+        qint64 size;
+    };
+    void addSmall(Small file)
+    {
+        smallBytes += file.size;
+        small.push_back(std::move(file));
+        if (small.size() >= kBatchSize || smallBytes >= kSmallBatchBytes)
+            overwriteSmall();
+    }
+
     void flush()
     {
+        overwriteSmall();
         if (items.empty())
             return;
         // The truncations reach the device before any name changes.
@@ -102,18 +125,22 @@ class TreeEraser::Batch
             lengths.push_back(hidingLengths(int(item.name.size())));
             rounds = std::max(rounds, lengths.back().size());
         }
+        // Short names run out in a big folder: once a length keeps being
+        // taken, no name of the batch goes shorter than the next one.
+        int shortest = 1;
         for (std::size_t round = 0; round < rounds; ++round) {
             for (std::size_t i = 0; i < items.size(); ++i) {
-                if (round >= lengths[i].size())
+                if (round >= lengths[i].size() || lengths[i][round] < shortest)
                     continue;
-                for (int attempt = 0; attempt < 32; ++attempt) {
+                int rc = EEXIST;
+                for (int attempt = 0; attempt < 4 && rc == EEXIST; ++attempt) {
                     const QByteArray to = randomName(lengths[i][round]);
-                    const int rc = platform::renameAt(dirFd, items[i].name, to);
+                    rc = platform::renameAt(dirFd, items[i].name, to);
                     if (rc == 0)
                         items[i].name = to;
-                    if (rc != EEXIST)
-                        break;
                 }
+                if (rc == EEXIST)
+                    shortest = std::max(shortest, lengths[i][round] + 1);
             }
             // Each rename on the device before the next one covers it.
             platform::syncAll(dirFd);
@@ -150,6 +177,40 @@ class TreeEraser::Batch
     }
 
   private:
+    // Pass after pass over the small files, each pass of all of them on the
+    // device (one sync) before the next; then each is done like a big one.
+    void overwriteSmall()
+    {
+        std::vector<Small> files;
+        files.swap(small);
+        smallBytes = 0;
+        std::vector<OverwriteResult> results(files.size(), OverwriteResult::Overwritten);
+        for (int pass = 0; pass < eraser.passes && !files.empty(); ++pass) {
+            for (std::size_t i = 0; i < files.size(); ++i) {
+                if (results[i] == OverwriteResult::Overwritten)
+                    results[i] = writePassUnsynced(files[i].file.get(), files[i].shown,
+                                                   files[i].size, eraser.ctx);
+                if (results[i] == OverwriteResult::Stopped)
+                    return; // all of them stay as they are
+            }
+            if (const int rc = platform::syncFileSystem(dirFd)) {
+                qDebug() << "Sync failed:" << platform::errorText(rc);
+                std::fill(results.begin(), results.end(), OverwriteResult::Failed);
+                break;
+            }
+        }
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            Small &f = files[i];
+            // One that grew meanwhile goes through the whole overwrite again,
+            // which chases its new length.
+            if (results[i] == OverwriteResult::Overwritten && platform::fileSize(f.file.get()) > f.size)
+                results[i] = overwriteOpenFile(f.file.get(), f.shown, eraser.passes, eraser.ctx);
+            if (results[i] == OverwriteResult::Stopped)
+                return;
+            eraser.finishOverwrite(dirFd, *this, f.file.get(), f.name, f.st, f.shown, results[i]);
+        }
+    }
+
     struct Item {
         QByteArray name;
         Status st;
@@ -159,6 +220,8 @@ class TreeEraser::Batch
     TreeEraser &eraser;
     int dirFd;
     std::vector<Item> items;
+    std::vector<Small> small;
+    qint64 smallBytes = 0;
 };
 
 TreeEraser::TreeEraser(JobContext &ctx, int passes, QString notGoneLine)
@@ -212,10 +275,10 @@ bool TreeEraser::isMountBelow(const Folder &folder, const Status &st) const
     return st.device != folder.st.device;
 }
 
-void TreeEraser::removePlain(Folder &folder, const QByteArray &name, const QString &shown,
+void TreeEraser::removePlain(int dirFd, const QByteArray &name, const QString &shown,
                              const QString &doneLine, bool asProblem)
 {
-    const int rc = platform::removeAt(folder.fd.get(), name, false);
+    const int rc = platform::removeAt(dirFd, name, false);
     if (rc != 0) {
         qDebug() << "Unable to remove:" << shown << platform::errorText(rc);
         problem(notGoneLine, shown);
@@ -233,7 +296,7 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
     if (st.links > 1) {
         names = &multiNamed[{st.device, st.inode}];
         if (names->inSelection < st.links) {
-            removePlain(folder, name, shown,
+            removePlain(folder.fd.get(), name, shown,
                         QStringLiteral("⚠️ Only this name was removed: other links outside the "
                                        "selection keep its content readable: %1"),
                         true);
@@ -257,7 +320,7 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
                    (now.type != Type::Regular || !now.sameObject(st))) {
             problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"), shown);
         } else {
-            removePlain(folder, name, shown,
+            removePlain(folder.fd.get(), name, shown,
                         QStringLiteral("⚠️ Deleted without secure overwrite: %1"), true);
         }
         return;
@@ -267,21 +330,33 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
         problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"), shown);
         return;
     }
-    if (platform::fileSize(file.get()) == 0) {
+    const qint64 size = platform::fileSize(file.get());
+    if (size == 0) {
         batch.add(name, st, shown, Batch::Empty);
         return;
     }
-    switch (overwriteOpenFile(file.get(), shown, passes, ctx)) {
+    if (size <= kSmallFile && !names) {
+        batch.addSmall({std::move(file), name, st, shown, size});
+        return;
+    }
+    const OverwriteResult result = overwriteOpenFile(file.get(), shown, passes, ctx);
+    if (result == OverwriteResult::Overwritten && names)
+        names->overwritten = true;
+    finishOverwrite(folder.fd.get(), batch, file.get(), name, st, shown, result);
+}
+
+void TreeEraser::finishOverwrite(int dirFd, Batch &batch, int fd, const QByteArray &name,
+                                 const Status &st, const QString &shown, OverwriteResult result)
+{
+    switch (result) {
     case OverwriteResult::Overwritten:
         // A size of 0 on the device hides how long the file was.
-        platform::truncateFile(file.get(), 0);
-        if (names)
-            names->overwritten = true;
+        platform::truncateFile(fd, 0);
         batch.add(name, st, shown, Batch::Erased);
         break;
     case OverwriteResult::KeptGrowing:
-        platform::truncateFile(file.get(), 0);
-        removePlain(folder, name, shown,
+        platform::truncateFile(fd, 0);
+        removePlain(dirFd, name, shown,
                     QStringLiteral("⚠️ Kept growing while being erased; what was written "
                                    "meanwhile may remain on the device: %1"),
                     true);
@@ -289,8 +364,8 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
     case OverwriteResult::Stopped:
         break; // left as it is: the user asked to stop
     default:
-        removePlain(folder, name, shown,
-                    QStringLiteral("⚠️ Deleted without secure overwrite: %1"), true);
+        removePlain(dirFd, name, shown, QStringLiteral("⚠️ Deleted without secure overwrite: %1"),
+                    true);
         break;
     }
 }
@@ -320,7 +395,7 @@ bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name
             Status now;
             if (error == ELOOP || error == ENOTDIR) {
                 if (platform::statusAt(folder.fd.get(), name, &now) == 0 && now.type == Type::Link)
-                    removePlain(folder, name, shown, QStringLiteral("🔗 Removed link: %1"), false);
+                    removePlain(folder.fd.get(), name, shown, QStringLiteral("🔗 Removed link: %1"), false);
                 else
                     problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"),
                             shown);
@@ -337,7 +412,7 @@ bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name
         return eraseIn(child);
     }
     case Type::Link:
-        removePlain(folder, name, shown, QStringLiteral("🔗 Removed link: %1"), false);
+        removePlain(folder.fd.get(), name, shown, QStringLiteral("🔗 Removed link: %1"), false);
         return true;
     case Type::Regular:
         if (isMountBelow(folder, st)) {
@@ -347,7 +422,7 @@ bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name
         eraseFile(folder, batch, name, st, shown);
         return !ctx.stopped();
     case Type::Other:
-        removePlain(folder, name, shown, QStringLiteral("🗑️ Removed special file: %1"), false);
+        removePlain(folder.fd.get(), name, shown, QStringLiteral("🗑️ Removed special file: %1"), false);
         return true;
     case Type::Missing:
         return true;

@@ -7,6 +7,7 @@
 // are bytes; depth is limited by nothing but the open-descriptor limit.
 
 #include "engine/jobcontext.h"
+#include "engine/overwrite.h"
 #include "engine/platform.h"
 
 #include <QByteArray>
@@ -77,7 +78,11 @@ class TreeEraser
                     const platform::Status &st);
     void eraseFile(Folder &folder, Batch &batch, const QByteArray &name, const platform::Status &st,
                    const QString &shown);
-    void removePlain(Folder &folder, const QByteArray &name, const QString &shown,
+    // What follows the overwrite of the open file `fd`, named `name` in the
+    // folder `dirFd`, by its outcome.
+    void finishOverwrite(int dirFd, Batch &batch, int fd, const QByteArray &name,
+                         const platform::Status &st, const QString &shown, OverwriteResult result);
+    void removePlain(int dirFd, const QByteArray &name, const QString &shown,
                      const QString &doneLine, bool asProblem);
     bool cleanIn(Folder &folder, bool removeLinks);
     bool isMountBelow(const Folder &folder, const platform::Status &st) const;
