@@ -26,7 +26,7 @@ namespace
 
 int usage()
 {
-    std::fprintf(stderr, "usage: velmora-bench erase|wipe|freespace --method NAME PATH...\n"
+    std::fprintf(stderr, "usage: velmora-bench erase|wipe|freespace --method NAME [--verify] PATH...\n"
                          "methods: NIST, DoD, British, German, Gutmann\n");
     return 2;
 }
@@ -63,7 +63,14 @@ int main(int argc, char *argv[])
     const QString method = methodNamed(QString::fromLocal8Bit(args.takeFirst()));
     if (method.isEmpty())
         return usage();
+    const bool verify = !args.isEmpty() && args.first() == "--verify";
+    if (verify)
+        args.takeFirst();
+    if (args.isEmpty())
+        return usage();
     const int passes = passCountForMethod(method);
+    // The read-back of the last pass costs what one more pass does.
+    const int rounds = passes + (verify ? 1 : 0);
 
     QTextStream out(stdout);
     qint64 total = 0;
@@ -74,6 +81,7 @@ int main(int argc, char *argv[])
     ctx.totalChunks = &total;
     ctx.processedChunks = &processed;
     ctx.report = &report;
+    ctx.verify = verify;
     ctx.log = [&out](const QString &line) { out << line << '\n'; };
 
     QElapsedTimer clock;
@@ -97,7 +105,7 @@ int main(int argc, char *argv[])
             velmora::platform::Status st;
             if (velmora::platform::statusAt(velmora::platform::kWorkingFolder, f, &st) == 0 &&
                 st.type == velmora::platform::Type::Regular)
-                total += velmora::chunksForSize(st.size) * passes;
+                total += velmora::chunksForSize(st.size) * rounds;
         }
         clock.start();
         velmora::runFileEraseJob(files, folders, method, ctx);
@@ -115,10 +123,10 @@ int main(int argc, char *argv[])
         }
         clock.start();
         if (mode == QLatin1String("wipe")) {
-            total = qint64(space.total / velmora::kChunkSize) * passes;
+            total = qint64(space.total / velmora::kChunkSize) * rounds;
             velmora::runVolumeWipeJob(root, method, passes, space.total, ctx);
         } else {
-            total = qint64(space.available / velmora::kChunkSize) * passes;
+            total = qint64(space.available / velmora::kChunkSize) * rounds;
             velmora::runFreeSpaceWipeJob(root, passes, space.available, ctx);
         }
     } else {

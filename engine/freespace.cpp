@@ -4,6 +4,7 @@
 #include "engine/paths.h"
 #include "engine/platform.h"
 #include "engine/randomchunks.h"
+#include "engine/verify.h"
 
 #include <QDebug>
 #include <QRandomGenerator>
@@ -12,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace velmora
@@ -113,6 +115,7 @@ struct FillFile {
     qint64 offset = 0;
     qint64 started = 0; // write-back started up to here
     qint64 dropped = 0; // waited for and dropped from the cache up to here
+    std::unique_ptr<WrittenData> written; // for the read-back, when asked for
 
     void wrote(qint64 n)
     {
@@ -166,6 +169,8 @@ class FillPass
         }
         if (!file.fd.valid())
             return error ? error : EEXIST;
+        if (recordKey)
+            file.written = std::make_unique<WrittenData>(*recordKey);
         platform::statusAt(file.fd.get(), QByteArray(), &file.st);
         if (!file.name.isEmpty()) {
             // Listed first, so that the file goes even if the marker fails.
@@ -194,6 +199,22 @@ class FillPass
         return 0;
     }
 
+    // Reads every file of the pass back from the device (they are synced);
+    // true when all of it is what was written.
+    bool verifyAll(const QString &shown, qint64 chunks, JobContext &ctx)
+    {
+        for (FillFile &file : files) {
+            const qint64 mine = std::min(chunks, chunksForSize(file.written->bytes()));
+            chunks -= mine;
+            if (!file.written->verify(file.fd.get(), shown, mine, ctx))
+                return false;
+        }
+        return true;
+    }
+
+    // With a key, what each file gets is recorded for verifyAll().
+    const RandomStream::Key *recordKey = nullptr;
+
   private:
     int rootFd;
     QString fileName;
@@ -205,16 +226,19 @@ class FillPass
 enum class PassEnd { Done, Stopped, Failed };
 
 PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine,
-                 qint64 plannedChunks, quint64 byteLimit, quint64 blockSize, JobContext &ctx)
+                 qint64 plannedChunks, quint64 byteLimit, quint64 blockSize, bool verify,
+                 const QString &volume, JobContext &ctx)
 {
+    RandomStream stream;
     FillPass pass(rootFd, fileName);
+    if (verify)
+        pass.recordKey = &stream.key();
     int rc = pass.openNext();
     if (rc != 0 && !isFull(rc)) {
         qDebug() << "Unable to create fill file:" << platform::errorText(rc);
         failWith(failureLine, ctx);
         return PassEnd::Failed;
     }
-    RandomStream stream;
     RandomChunks random(stream, true);
     qint64 counted = 0;
     quint64 written = 0;
@@ -239,6 +263,8 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
         FillFile &file = pass.current();
         int error = 0;
         const std::size_t n = platform::writeAll(file.fd.get(), data, size, -1, &error);
+        if (file.written && n > 0)
+            file.written->add(file.offset, random.lastOffset() + quint64(data - chunk), qint64(n));
         file.wrote(qint64(n));
         written += n;
         ctx.bytesWritten += qint64(n);
@@ -281,7 +307,11 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
     // The bar ends where it should even when the volume held less.
     if (counted < plannedChunks)
         ctx.chunksProcessed(plannedChunks - counted);
-    return PassEnd::Done;
+    if (verify && !pass.verifyAll(volume, plannedChunks, ctx)) {
+        ctx.emitLog(QStringLiteral("❌ Verification failed: %1").arg(volume));
+        ctx.problem(volume);
+    }
+    return ctx.stopped() ? PassEnd::Stopped : PassEnd::Done;
 }
 
 // How many new folders rewrite the journal of a volume of type `fsType`
@@ -530,12 +560,14 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     qint64 plannedChunks = std::max(callerChunks, qint64(reachable / quint64(kChunkSize)));
     const quint64 byteLimit = space.free + std::max<quint64>(64ULL << 20, space.total / 20);
     const qint64 names = mount ? namesToCreate(mount->fsType, rootSt.device, space) : 0;
+    // The read-back of the last pass counts like one more pass.
+    const int rounds = passes + (ctx.verify ? 1 : 0);
     if (ctx.totalChunks && ctx.processedChunks && passes > 0) {
-        *ctx.totalChunks += qint64(passes) * (plannedChunks - callerChunks) + nameUnits(names);
+        *ctx.totalChunks += qint64(rounds) * (plannedChunks - callerChunks) + nameUnits(names);
         // What is left of the total is the fill's: a volume wipe has counted
         // its files already, within the same bound.
         plannedChunks = std::max<qint64>(
-            0, (*ctx.totalChunks - *ctx.processedChunks - nameUnits(names)) / passes);
+            0, (*ctx.totalChunks - *ctx.processedChunks - nameUnits(names)) / rounds);
     }
 
     // Space the fill cannot reach as who runs it: the blocks ext4 keeps for
@@ -579,7 +611,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         if (ctx.stopped())
             return true;
         switch (fillOnce(rootFd.get(), fileName, failureLine, plannedChunks, byteLimit,
-                         space.blockSize, ctx)) {
+                         space.blockSize, ctx.verify && pass == passes - 1, root, ctx)) {
         case PassEnd::Stopped:
             return true;
         case PassEnd::Failed:

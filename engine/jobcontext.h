@@ -63,6 +63,13 @@ struct JobContext {
     // Bytes of random data written so far (for the benchmark).
     qint64 bytesWritten = 0;
 
+    // Read back what the last pass put on the device and compare it.
+    bool verify = false;
+    qint64 bytesVerified = 0;
+    // Called with the file's descriptor just before it is read back: a seam
+    // for tests that change the data behind the job's back.
+    std::function<void(int fd)> beforeVerify;
+
     bool stopped() const { return stopRequested && stopRequested->load(std::memory_order_relaxed); }
 
     // Counts `count` chunks as processed and posts the job percentage

@@ -4,6 +4,7 @@
 #include "engine/freespace.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
+#include "engine/verify.h"
 #include "engine/walk.h"
 
 #include <algorithm>
@@ -57,6 +58,13 @@ QByteArrayList topmost(const QByteArrayList &folders)
     return top;
 }
 
+// Once per job that read its last passes back, before its closing line.
+void noteVerified(JobContext &ctx)
+{
+    if (ctx.verify && !ctx.stopped())
+        ctx.emitLog(verifiedLine(ctx.bytesVerified));
+}
+
 } // namespace
 
 void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
@@ -103,6 +111,7 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
             eraser.cleanUp(root, true, !ctx.stopped());
         if (!ctx.stopped())
             eraser.pushNamesOutOfJournals();
+        noteVerified(ctx);
     });
 }
 
@@ -121,6 +130,7 @@ void runVolumeWipeJob(const QString &root, const QString &method, int passes, qu
                            QStringLiteral("❌ Unable to create temp file for free space wipe."),
                            ctx))
             return;
+        noteVerified(ctx);
         ctx.emitCompletion(QStringLiteral("✅ Full disk erase completed."));
         eraser.cleanUp(rootPath, false, false);
     });
@@ -133,6 +143,7 @@ void runFreeSpaceWipeJob(const QString &root, int passes, quint64 available, Job
                            QStringLiteral("❌ Unable to create write file to erase free space."),
                            ctx))
             return;
+        noteVerified(ctx);
         ctx.emitCompletion(QStringLiteral("✅ Free space wipe complete."));
     });
 }

@@ -8,6 +8,7 @@
 #include <QDebug>
 
 #include <cerrno>
+#include <memory>
 
 namespace velmora
 {
@@ -29,10 +30,12 @@ enum class PassEnd { Done, Stopped, Failed };
 // One pass over [from, to): every data region, chunk by chunk, then (with
 // `sync`) a data sync.
 PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobContext &ctx,
-                  bool sync = true)
+                  bool sync = true, std::unique_ptr<WrittenData> *record = nullptr)
 {
     RandomStream stream;
     RandomChunks random(stream, to - from >= kDrawAheadFrom);
+    if (record)
+        *record = std::make_unique<WrittenData>(stream.key());
     const qint64 planned = chunksForSize(to - from);
     qint64 counted = 0;
     qint64 windowStart = from;
@@ -55,6 +58,8 @@ PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobConte
                 return PassEnd::Failed;
             }
             ctx.bytesWritten += length;
+            if (record)
+                (*record)->add(offset, random.lastOffset(), length);
             offset = chunkEnd;
             if (counted < planned) {
                 ++counted;
@@ -96,10 +101,12 @@ OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobC
         return OverwriteResult::Failed;
     }
     for (int round = 0; round <= kGrowthRounds; ++round) {
+        std::unique_ptr<WrittenData> last;
         for (int pass = 0; pass < passes; ++pass) {
             if (ctx.stopped())
                 return OverwriteResult::Stopped;
-            switch (writePass(fd, shown, from, to, ctx)) {
+            switch (writePass(fd, shown, from, to, ctx, true,
+                              ctx.verify && pass == passes - 1 ? &last : nullptr)) {
             case PassEnd::Done:
                 break;
             case PassEnd::Stopped:
@@ -108,6 +115,10 @@ OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobC
                 return OverwriteResult::Failed;
             }
         }
+        if (last && !last->verify(fd, shown, chunksForSize(to - from), ctx))
+            return OverwriteResult::VerifyFailed;
+        if (ctx.stopped())
+            return OverwriteResult::Stopped;
         const qint64 now = platform::fileSize(fd);
         if (now <= to)
             return OverwriteResult::Overwritten;
@@ -119,9 +130,14 @@ OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobC
     return OverwriteResult::KeptGrowing;
 }
 
-OverwriteResult writePassUnsynced(int fd, const QString &shown, qint64 size, JobContext &ctx)
+OverwriteResult writePassUnsynced(int fd, const QString &shown, qint64 size, JobContext &ctx,
+                                  WrittenData *written)
 {
-    switch (writePass(fd, shown, 0, size, ctx, false)) {
+    std::unique_ptr<WrittenData> made;
+    const PassEnd end = writePass(fd, shown, 0, size, ctx, false, written ? &made : nullptr);
+    if (written && made)
+        *written = std::move(*made);
+    switch (end) {
     case PassEnd::Done:
         return OverwriteResult::Overwritten;
     case PassEnd::Stopped:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/jobcontext.h"
+#include "engine/verify.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,6 +18,7 @@ enum class OverwriteResult {
     Failed,       // could not be opened, written or synced; see the debug output
     Stopped,      // the stop flag was seen between chunks or passes
     KeptGrowing,  // another program kept writing to it: its new tail may hold data
+    VerifyFailed, // written and synced, but the device gave back something else
 };
 
 // Overwrites the open regular file `fd` in place with fresh random data, once
@@ -27,14 +29,17 @@ enum class OverwriteResult {
 // caller deletes the file; pages written are dropped from the cache behind
 // the writer. If the file grew meanwhile, the new tail is overwritten too.
 // Progress is counted per chunk through `ctx`; `shown` names the file in the
-// debug output.
+// debug output. With `ctx.verify`, the last pass is read back from the device
+// once synced (VerifyFailed when it differs).
 OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobContext &ctx);
 
 // One pass over the first `size` bytes of the open file `fd`, like one of
 // overwriteOpenFile()'s, but without its closing sync: for small files whose
 // passes are written file after file and then synced together, before any
 // of them gets its next pass. Returns Overwritten, Stopped or Failed.
-OverwriteResult writePassUnsynced(int fd, const QString &shown, qint64 size, JobContext &ctx);
+// With `written`, what the pass put where is recorded there, for a read-back.
+OverwriteResult writePassUnsynced(int fd, const QString &shown, qint64 size, JobContext &ctx,
+                                  WrittenData *written = nullptr);
 
 // Opens `path` (never through a link, only a regular file) and overwrites it
 // for `method`. An empty file is deleted here and logged as such; any other

@@ -272,6 +272,14 @@ std::size_t writeAll(int fd, const char *data, std::size_t length, qint64 offset
     return done;
 }
 
+Fd reopenForRead(int fd, int *error)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    const int again = ::open(self.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    *error = again < 0 ? errno : 0;
+    return Fd(again);
+}
+
 qint64 readAt(int fd, char *data, std::size_t length, qint64 offset, int *error)
 {
     std::size_t done = 0;

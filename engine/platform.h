@@ -131,6 +131,9 @@ void dropWritten(int fd, qint64 offset, qint64 length);
 // Drops the clean cached pages of a file, so that the next read comes from
 // the device.
 void dropCache(int fd);
+// The file open as `fd` (opened for writing), open again for reading: the
+// same file whatever its name is now, or has become.
+Fd reopenForRead(int fd, int *error);
 
 // A new unnamed file in the folder `dirFd` (O_TMPFILE): it has no name to be
 // found or turned against anything, and the kernel frees it when the process

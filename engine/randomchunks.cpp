@@ -77,6 +77,8 @@ void RandomChunks::produce()
 
 const char *RandomChunks::next(qint64 bytes)
 {
+    last = drawn;
+    drawn += quint64(streamBytesFor(bytes, helper.joinable()));
     if (!helper.joinable()) {
         std::vector<char> &buffer = localBuffer(bytes);
         stream.fill(buffer.data(), std::size_t(bytes));

@@ -31,11 +31,15 @@ class RandomChunks
     // The next chunk, with `bytes` (at most 1 MiB) fresh bytes; valid until
     // the next call. Throws if the stream fails.
     const char *next(qint64 bytes);
+    // Where in the stream the chunk next() returned last begins.
+    quint64 lastOffset() const { return last; }
 
     // How many bytes of the stream a chunk of `bytes` takes.
     static qint64 streamBytesFor(qint64 bytes, bool ahead);
 
   private:
+    quint64 last = 0;
+    quint64 drawn = 0; // bytes of the stream handed out or skipped
     static constexpr int kBuffers = 3;
     void produce();
 

@@ -4,6 +4,7 @@
 
 #include <openssl/evp.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace velmora
@@ -18,21 +19,39 @@ RandomStream::RandomStream() : cipher(std::make_unique<Cipher>())
 {
     if (!platform::systemRandom(streamKey.data(), streamKey.size()))
         throw std::runtime_error("the system's random source failed");
-    start();
+    start(streamKey.data() + 16);
 }
 
 RandomStream::RandomStream(const Key &key) : streamKey(key), cipher(std::make_unique<Cipher>())
 {
-    start();
+    start(streamKey.data() + 16);
 }
 
 RandomStream::~RandomStream() = default;
 
-void RandomStream::start()
+void RandomStream::start(const unsigned char *counter)
 {
     if (!cipher->ctx || EVP_EncryptInit_ex(cipher->ctx, EVP_aes_128_ctr(), nullptr,
-                                           streamKey.data(), streamKey.data() + 16) != 1)
+                                           streamKey.data(), counter) != 1)
         throw std::runtime_error("AES-128-CTR is not available");
+}
+
+void RandomStream::seek(quint64 offset)
+{
+    // The counter block is one big-endian number, one more per 16 bytes.
+    unsigned char counter[16];
+    std::copy(streamKey.begin() + 16, streamKey.end(), counter);
+    quint64 add = offset / 16;
+    unsigned carry = 0;
+    for (int i = 15; i >= 0; --i) {
+        const unsigned sum = counter[i] + unsigned(add & 0xff) + carry;
+        counter[i] = static_cast<unsigned char>(sum);
+        carry = sum >> 8;
+        add >>= 8;
+    }
+    start(counter);
+    char skipped[16];
+    fill(skipped, std::size_t(offset % 16));
 }
 
 void RandomStream::fill(char *data, std::size_t length)

@@ -31,10 +31,12 @@ class RandomStream
 
     // The next `length` bytes of the stream.
     void fill(char *data, std::size_t length);
+    // Goes to byte `offset` of the stream (counter mode can start anywhere).
+    void seek(quint64 offset);
     const Key &key() const { return streamKey; }
 
   private:
-    void start();
+    void start(const unsigned char *counter);
     Key streamKey{};
     struct Cipher;
     std::unique_ptr<Cipher> cipher;

@@ -4,6 +4,7 @@
 #include "engine/freespace.h"
 #include "engine/overwrite.h"
 #include "engine/paths.h"
+#include "engine/verify.h"
 
 #include <QDebug>
 #include <QRandomGenerator>
@@ -82,7 +83,7 @@ struct TreeEraser::Folder {
 class TreeEraser::Batch
 {
   public:
-    enum Kind { Erased, Empty, EmptyFolder };
+    enum Kind { Erased, Unverified, Empty, EmptyFolder };
 
     Batch(TreeEraser &eraser, int dirFd) : eraser(eraser), dirFd(dirFd) {}
     ~Batch() { flush(); }
@@ -162,6 +163,9 @@ class TreeEraser::Batch
             } else if (item.kind == Erased) {
                 ++eraser.namesRemoved;
                 eraser.ctx.emitLog(QStringLiteral("✅ Securely erased: %1").arg(item.shown));
+            } else if (item.kind == Unverified) {
+                ++eraser.namesRemoved;
+                eraser.problem(QStringLiteral("❌ Verification failed: %1"), item.shown);
             } else if (item.kind == Empty) {
                 ++eraser.namesRemoved;
                 eraser.ctx.emitLog(
@@ -185,11 +189,14 @@ class TreeEraser::Batch
         files.swap(small);
         smallBytes = 0;
         std::vector<OverwriteResult> results(files.size(), OverwriteResult::Overwritten);
+        std::vector<WrittenData> written(files.size(), WrittenData(RandomStream::Key{}));
         for (int pass = 0; pass < eraser.passes && !files.empty(); ++pass) {
+            const bool record = eraser.ctx.verify && pass == eraser.passes - 1;
             for (std::size_t i = 0; i < files.size(); ++i) {
                 if (results[i] == OverwriteResult::Overwritten)
                     results[i] = writePassUnsynced(files[i].file.get(), files[i].shown,
-                                                   files[i].size, eraser.ctx);
+                                                   files[i].size, eraser.ctx,
+                                                   record ? &written[i] : nullptr);
                 if (results[i] == OverwriteResult::Stopped)
                     return; // all of them stay as they are
             }
@@ -201,6 +208,9 @@ class TreeEraser::Batch
         }
         for (std::size_t i = 0; i < files.size(); ++i) {
             Small &f = files[i];
+            if (eraser.ctx.verify && results[i] == OverwriteResult::Overwritten &&
+                !written[i].verify(f.file.get(), f.shown, chunksForSize(f.size), eraser.ctx))
+                results[i] = OverwriteResult::VerifyFailed;
             // One that grew meanwhile goes through the whole overwrite again,
             // which chases its new length.
             if (results[i] == OverwriteResult::Overwritten && platform::fileSize(f.file.get()) > f.size)
@@ -353,6 +363,12 @@ void TreeEraser::finishOverwrite(int dirFd, Batch &batch, int fd, const QByteArr
         // A size of 0 on the device hides how long the file was.
         platform::truncateFile(fd, 0);
         batch.add(name, st, shown, Batch::Erased);
+        break;
+    case OverwriteResult::VerifyFailed:
+        // Not the user's data any more either way: it goes like the others,
+        // but is not called erased.
+        platform::truncateFile(fd, 0);
+        batch.add(name, st, shown, Batch::Unverified);
         break;
     case OverwriteResult::KeptGrowing:
         platform::truncateFile(fd, 0);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "engine/jobcontext.h"
+#include "engine/randomstream.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace velmora
+{
+
+// Where one pass put which part of its stream in one file, so that what the
+// device holds afterwards can be read back and compared with the stream
+// regenerated from its key: no copy of the data is kept.
+class WrittenData
+{
+  public:
+    explicit WrittenData(const RandomStream::Key &key) : key(key) {}
+
+    // `length` bytes at `fileOffset` came from the stream at `streamOffset`.
+    void add(qint64 fileOffset, quint64 streamOffset, qint64 length);
+    qint64 bytes() const { return total; }
+
+    // Drops the file's pages from the cache (the data has been synced), reads
+    // each part back from the device in chunks and compares it with the
+    // stream. Counts the verified bytes into `ctx` and a progress chunk per
+    // chunk read, up to `chunks`. True when everything matched; otherwise
+    // the first difference or read error goes to the debug output.
+    bool verify(int fd, const QString &shown, qint64 chunks, JobContext &ctx) const;
+
+  private:
+    struct Part {
+        qint64 file;
+        quint64 stream;
+        qint64 length;
+    };
+    RandomStream::Key key;
+    std::vector<Part> parts;
+    qint64 total = 0;
+};
+
+// "🔎 Verified N of data", for the end of a job that verified.
+QString verifiedLine(qint64 bytes);
+
+} // namespace velmora
