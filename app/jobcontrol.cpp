@@ -24,6 +24,7 @@ velmora::JobContext MainWindow::jobContext(QProgressBar *bar)
     ctx.totalChunks = &totalChunks;
     ctx.processedChunks = &processedChunks;
     ctx.report = &jobReport;
+    ctx.verify = verifyLastPass;
     // logMessage reaches the log through a queued connection, so the job
     // thread may emit it directly.
     ctx.log = [this](const QString &line) { emit logMessage(line); };

@@ -42,6 +42,9 @@ int main(int argc, char *argv[])
     velmora::platform::ignoreFileSizeSignal();
     velmora::platform::raiseDescriptorLimit();
     QApplication app(argc, argv);
+    // Where QSettings keeps the user's choices: ~/.config/Velmora/Velmora.conf
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
     MainWindow window;
 
     // SIGINT, SIGTERM (logout) and SIGHUP stop a running job as Stop does,

@@ -145,6 +145,8 @@ class MainWindow : public QMainWindow
     QPushButton *btnHelp = nullptr;
     QToolButton *btnMenu = nullptr;
     QString eraseMethod;
+    // "Verify after the last pass", as the method dialog was left.
+    bool verifyLastPass = false;
     std::atomic_bool stopRequested{false};
     qint64 totalChunks = 0;
     qint64 processedChunks = 0;

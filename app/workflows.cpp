@@ -56,11 +56,18 @@ void MainWindow::warn(const QString &title, const QString &text)
 std::optional<QString> MainWindow::askForMethod()
 {
     EraseMethodDialog dialog(this);
+    // Reading back is what a whole-volume job is trusted for; for a few
+    // files it is the user's choice.
+    if (jobMode == FileErase)
+        dialog.setVerifySetting(QStringLiteral("verify/files"), false);
+    else
+        dialog.setVerifySetting(QStringLiteral("verify/volumes"), true);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     dialog.adjustSize();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    verifyLastPass = dialog.verifyAfterLastPass();
     return dialog.selectedMethod();
 }
 
@@ -127,7 +134,7 @@ void MainWindow::on_btnNextFromAdd_clicked()
         } else {
             files.append(path);
             if (st.type == velmora::platform::Type::Regular)
-                total += velmora::chunksForSize(st.size) * passes;
+                total += velmora::chunksForSize(st.size) * (passes + verifyLastPass);
         }
     }
     resetJobCounters(total);
@@ -193,7 +200,7 @@ void MainWindow::startErase(const QString &method)
     emit logMessage(tr("🧹 Erasing disk, please wait..."));
     const int passes = passCountForMethod(method);
     const quint64 capacity = space.capacity;
-    resetJobCounters(qint64(capacity / quint64(velmora::kChunkSize)) * passes);
+    resetJobCounters(qint64(capacity / quint64(velmora::kChunkSize)) * (passes + verifyLastPass));
     ui->progressBar->setValue(0);
     launchJob([mountPoint, method, passes, capacity](velmora::JobContext &ctx) {
         velmora::runVolumeWipeJob(mountPoint, method, passes, capacity, ctx);
@@ -243,7 +250,8 @@ void MainWindow::startWipeFreeSpace(const QString &root, const QString &method)
     emit logMessage(tr("🧹 Erasing free space, please wait..."));
     const int passes = passCountForMethod(method);
     const quint64 available = space.available;
-    resetJobCounters(qint64(available / quint64(velmora::kChunkSize)) * passes);
+    resetJobCounters(qint64(available / quint64(velmora::kChunkSize)) *
+                     (passes + verifyLastPass));
     ui->progressBar->setValue(0);
     launchJob([root, passes, available](velmora::JobContext &ctx) {
         velmora::runFreeSpaceWipeJob(root, passes, available, ctx);

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QDebug>
 #include <QMessageBox>
+#include <QSettings>
 
 EraseMethodDialog::EraseMethodDialog(QWidget *parent)
     : QDialog(parent), ui(new Ui::EraseMethodDialog)
@@ -42,9 +43,22 @@ QString EraseMethodDialog::selectedMethod() const
     return QString();
 }
 
+void EraseMethodDialog::setVerifySetting(const QString &settingsKey, bool byDefault)
+{
+    verifyKey = settingsKey;
+    ui->checkVerify->setChecked(QSettings().value(settingsKey, byDefault).toBool());
+}
+
+bool EraseMethodDialog::verifyAfterLastPass() const
+{
+    return ui->checkVerify->isChecked();
+}
+
 void EraseMethodDialog::on_btnStart_clicked()
 {
     if (!selectedMethod().isEmpty()) {
+        if (!verifyKey.isEmpty())
+            QSettings().setValue(verifyKey, ui->checkVerify->isChecked());
         accept();
         return;
     }

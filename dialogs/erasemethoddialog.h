@@ -23,10 +23,16 @@ class EraseMethodDialog : public QDialog
 
     QString selectedMethod() const;
 
+    // The check box "Verify after the last pass" starts as the setting
+    // `settingsKey` was left (`byDefault` the first time); Start stores it.
+    void setVerifySetting(const QString &settingsKey, bool byDefault);
+    bool verifyAfterLastPass() const;
+
   private slots:
     void on_btnStart_clicked();
 
   private:
     Ui::EraseMethodDialog *ui;
     QButtonGroup *methodGroup;
+    QString verifyKey;
 };

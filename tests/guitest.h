@@ -15,6 +15,8 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +42,10 @@ class WindowFixture
 
     void open()
     {
+        // The user's own settings stay out of it, and one test's choices
+        // out of the next.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

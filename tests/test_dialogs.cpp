@@ -6,7 +6,10 @@
 #include "dialogs/erasemethoddialog.h"
 #include "engine/erasemethods.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +25,7 @@ class DialogsTest : public QObject
     void startWithNothingCheckedWarnsAndStaysOpen();
     void eachRadioSelectsItsDisplayName_data();
     void eachRadioSelectsItsDisplayName();
+    void verifyChoiceIsRemembered();
 
     void confirmation_data();
     void confirmation();
@@ -63,6 +67,26 @@ void DialogsTest::eachRadioSelectsItsDisplayName()
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QCOMPARE(dialog.selectedMethod(), method);
+}
+
+void DialogsTest::verifyChoiceIsRemembered()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+    for (const bool expected : {true, false}) {
+        EraseMethodDialog dialog;
+        dialog.setVerifySetting(QStringLiteral("verify/volumes"), true);
+        modal::when<EraseMethodDialog>([&](EraseMethodDialog *d, modal::Seen &) {
+            auto *check = d->findChild<QCheckBox *>("checkVerify");
+            QCOMPARE(check->isChecked(), expected); // on at first, then as left
+            check->setChecked(false);
+            QTest::mouseClick(d->findChild<QRadioButton *>("radioNIST"), Qt::LeftButton);
+            QTest::mouseClick(d->findChild<QPushButton *>("btnStart"), Qt::LeftButton);
+            return true;
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(!dialog.verifyAfterLastPass());
+    }
 }
 
 void DialogsTest::confirmation_data()

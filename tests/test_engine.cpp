@@ -11,6 +11,7 @@
 #include "engine/paths.h"
 #include "engine/platform.h"
 #include "engine/randomchunks.h"
+#include "engine/verify.h"
 #include "engine/walk.h"
 
 #include <QtTest>
@@ -65,6 +66,8 @@ class EngineTest : public QObject
     void fileThatGrowsIsChasedOrReported_data();
     void fileThatGrowsIsChasedOrReported();
     void failedWriteIsNeverReportedErased();
+    void verificationCatchesWhatDiffers_data();
+    void verificationCatchesWhatDiffers();
     void swapsDuringTheWalkNeverLeaveTheSelection();
     void hardLinksOutsideKeepTheirContent();
     void everyKindOfEntryGoes();
@@ -170,6 +173,39 @@ void EngineTest::failedWriteIsNeverReportedErased()
     QVERIFY(
         rec.lines.contains("⚠️ Deleted without secure overwrite: " + QFile::decodeName(file)));
     QCOMPARE(rec.report.problemCount(), 1);
+}
+
+void EngineTest::verificationCatchesWhatDiffers_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("corrupt");
+    // Small files are written and synced together; big ones one by one.
+    QTest::newRow("small, as written") << qint64(5000) << false;
+    QTest::newRow("small, changed after the sync") << qint64(5000) << true;
+    QTest::newRow("big, as written") << 5 * kChunkSize + 123 << false;
+    QTest::newRow("big, changed after the sync") << 5 * kChunkSize + 123 << true;
+}
+
+void EngineTest::verificationCatchesWhatDiffers()
+{
+    QFETCH(qint64, size);
+    QFETCH(bool, corrupt);
+    const QByteArray file = at("v.bin");
+    QVERIFY(writeFile(QFile::decodeName(file), plantedBytes(size)));
+    Recorder rec;
+    auto ctx = rec.context();
+    ctx.verify = true;
+    // What a device that drops writes would give back: one changed byte in
+    // the last chunk.
+    if (corrupt)
+        ctx.beforeVerify = [size](int fd) { QCOMPARE(::pwrite(fd, "?", 1, size - 1), 1); };
+    runFileEraseJob({file}, {}, kMethodDoD, ctx);
+    const QString shown = QFile::decodeName(file);
+    QVERIFY(!exists(file));
+    QCOMPARE(rec.lines.contains("✅ Securely erased: " + shown), !corrupt);
+    QCOMPARE(rec.lines.contains("❌ Verification failed: " + shown), corrupt);
+    QCOMPARE(rec.report.problemCount(), corrupt ? 1 : 0);
+    QCOMPARE(rec.lines.last(), verifiedLine(corrupt ? size - size % kChunkSize : size));
 }
 
 void EngineTest::swapsDuringTheWalkNeverLeaveTheSelection()

@@ -13,6 +13,8 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -83,6 +85,8 @@ class VolumesTest : public QObject
     void mountsBelowTheSelectionAreNotEntered();
     void volumeWipeLeavesNothingOnTheDevice();
     void readOnlyVolume();
+    void verificationReadsTheDevice_data();
+    void verificationReadsTheDevice();
 };
 
 void VolumesTest::freeSpaceWipeLeavesNoBlockNameOrLeftover_data()
@@ -318,6 +322,54 @@ void VolumesTest::readOnlyVolume()
     QCOMPARE(wipe.lines.last(),
              QStringLiteral("❌ Unable to create temp file for free space wipe."));
     QCOMPARE(readFile(vol.path() + "/a.txt"), plantedBytes(10));
+}
+
+void VolumesTest::verificationReadsTheDevice_data()
+{
+    QTest::addColumn<bool>("fill");
+    QTest::newRow("a file") << false;
+    QTest::newRow("the free-space fill") << true;
+}
+
+void VolumesTest::verificationReadsTheDevice()
+{
+    QFETCH(bool, fill);
+    VOLUME_OR_SKIP(vol, "ext4", 64 * 1024 * 1024);
+    const QString file = vol.path() + "/f.bin";
+    QVERIFY(plant(file, 3 * kChunkSize));
+    Recorder rec;
+    rec.total = 1000;
+    auto ctx = rec.context();
+    ctx.verify = true;
+    // The device's copy of the first block changes behind the cache, which
+    // still holds what was written: only a read from the device sees it.
+    const QString image = vol.imagePath();
+    bool changed = false;
+    ctx.beforeVerify = [&](int fd) {
+        struct stat st;
+        int block = 0;
+        if (changed || ::fstat(fd, &st) != 0 || ::ioctl(fd, FIBMAP, &block) != 0 || block <= 0)
+            return;
+        // Read it all into the cache first.
+        QFile cached(QStringLiteral("/proc/self/fd/%1").arg(fd));
+        if (cached.open(QIODevice::ReadOnly))
+            while (!cached.read(kChunkSize).isEmpty()) {
+            }
+        QFile raw(image);
+        changed = raw.open(QIODevice::ReadWrite) && raw.seek(qint64(block) * st.st_blksize) &&
+                  raw.write("CHANGED!") == 8;
+    };
+    if (fill) {
+        QVERIFY(QFile::remove(file));
+        runFreeSpaceWipeJob(vol.path(), 1, freeBytes(vol.path()), ctx);
+    } else {
+        runFileEraseJob({QFile::encodeName(file)}, {}, kMethodNist, ctx);
+    }
+    QVERIFY(changed);
+    QVERIFY2(rec.lines.contains("❌ Verification failed: " + (fill ? vol.path() : file)),
+             qPrintable(rec.lines.join('\n')));
+    QCOMPARE(rec.report.problemCount(), 1);
+    QCOMPARE(entries(vol.path()), QStringList{});
 }
 
 QTEST_GUILESS_MAIN(VolumesTest)

@@ -401,7 +401,7 @@ void WorkflowsTest::freeSpaceWipeEndToEnd()
              (QStringList{"Selected method: NIST 800-88 (1 pass random)",
                           "🧹 Erasing free space, please wait...",
                           "ℹ️ No TRIM: this device does not discard free blocks.",
-                          "✅ Free space wipe complete."}));
+                          "🔎 Verified 32.0 MiB of data", "✅ Free space wipe complete."}));
     QCOMPARE(readFile(vol.path() + "/kept.txt"), plantedBytes(5000));
     QCOMPARE(QDir(vol.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{"kept.txt"});
