@@ -12,6 +12,8 @@
 #              filled to the end, again and again); without it, no fill cases
 #   RUNS       rounds per case (default 3)
 #   CASES      which cases to run (default "big small fill")
+# "--verify vs without" pairs Velmora with itself: its ratio is the share of
+# time left after the read-back (1 / the cost of verifying).
 # Page-cache peaks need root (a memory cgroup per run); elsewhere "n/a".
 set -euo pipefail
 dir=$1
@@ -79,6 +81,9 @@ if [[ " $cases " == *" big "* ]]; then
     prep="cp '$work/template' '$work/big.bin'; sync"
     pair "1 GiB file, 3 passes, vs shred -n 3 -u" "$prep" \
         "'$bench' erase --method DoD '$work/big.bin'" "shred -n 3 -u '$work/big.bin'"
+    pair "1 GiB file, 3 passes, --verify vs without (peer)" "$prep" \
+        "'$bench' erase --method DoD --verify '$work/big.bin'" \
+        "'$bench' erase --method DoD '$work/big.bin'"
     eval "$prep"
     echo "page cache peak, erasing the 1 GiB file: $(peak "$bench" erase --method DoD "$work/big.bin")"
     rm -f "$work/template" "$work/big.bin"

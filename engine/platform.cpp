@@ -272,10 +272,11 @@ std::size_t writeAll(int fd, const char *data, std::size_t length, qint64 offset
     return done;
 }
 
-Fd reopenForRead(int fd, int *error)
+Fd reopenForRead(int fd, bool direct, int *error)
 {
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-    const int again = ::open(self.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    const int again = ::open(self.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK |
+                                                   (direct ? O_DIRECT : 0));
     *error = again < 0 ? errno : 0;
     return Fd(again);
 }

@@ -132,8 +132,12 @@ void dropWritten(int fd, qint64 offset, qint64 length);
 // the device.
 void dropCache(int fd);
 // The file open as `fd` (opened for writing), open again for reading: the
-// same file whatever its name is now, or has become.
-Fd reopenForRead(int fd, int *error);
+// same file whatever its name is now, or has become. With `direct`, reads
+// bypass the page cache (O_DIRECT: aligned buffers, offsets and lengths);
+// not every file system allows it.
+Fd reopenForRead(int fd, bool direct, int *error);
+// The alignment O_DIRECT needs on every file system here.
+constexpr std::size_t kDirectAlignment = 4096;
 
 // A new unnamed file in the folder `dirFd` (O_TMPFILE): it has no name to be
 // found or turned against anything, and the kernel frees it when the process
