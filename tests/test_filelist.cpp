@@ -83,8 +83,6 @@ void FileListTest::addFilesThroughTheDialog()
 {
     QVERIFY(writeFile(path("a.txt"), "a"));
     QVERIFY(writeFile(path("b.txt"), "b"));
-    const QString emptyStyle = get<QListWidget>("listWidget")->styleSheet();
-    QVERIFY(emptyStyle.contains("drag_file.png"));
 
     auto seen = answerFileDialog(tmp->path(), {"a.txt", "b.txt"});
     click("btnAddFiles");
@@ -154,6 +152,10 @@ void FileListTest::clearAllBringsThePictureBack()
 {
     QVERIFY(writeFile(path("x.txt"), "x"));
     drop({QUrl::fromLocalFile(path("x.txt"))});
+    // Leaving the page keeps the list; Clear All empties it.
+    click("btnBackToHome_fromAdd");
+    click("btnEraseFileFolder");
+    QCOMPARE(listEntries(), QStringList{path("x.txt")});
     click("btnClearAll");
     QVERIFY(listEntries().isEmpty());
     QVERIFY(get<QListWidget>("listWidget")->styleSheet().contains("drag_file.png"));

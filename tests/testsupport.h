@@ -98,11 +98,6 @@ struct Recorder {
     }
 };
 
-inline bool isRoot()
-{
-    return ::geteuid() == 0;
-}
-
 inline int run(const QString &program, const QStringList &args)
 {
     QProcess p;
@@ -123,7 +118,7 @@ class Volume
     Volume(const QString &fsType, qint64 sizeBytes, const QStringList &mountOptions = {},
            const QStringList &mkfsOptions = {}, bool discards = true)
     {
-        if (!isRoot()) {
+        if (::geteuid() != 0) {
             why = QStringLiteral("needs root to mount a test volume");
             return;
         }
