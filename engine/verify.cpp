@@ -2,6 +2,7 @@
 
 #include "engine/erasemethods.h"
 #include "engine/platform.h"
+#include "engine/randomchunks.h"
 
 #include <QDebug>
 #include <QLocale>
@@ -50,19 +51,20 @@ bool WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext
     const std::size_t buffer = std::size_t(kChunkSize + 2 * align);
     std::unique_ptr<char, decltype(&std::free)> read(
         static_cast<char *>(std::aligned_alloc(std::size_t(align), buffer)), &std::free);
-    std::vector<char> expected(static_cast<std::size_t>(kChunkSize));
     if (!read)
         throw std::bad_alloc();
     RandomStream stream(key);
     qint64 counted = 0;
     for (const Part &part : parts) {
+        // A big part is regenerated on a helper thread while the device reads.
         stream.seek(part.stream);
+        RandomChunks regenerated(stream, part.length >= 4 * kChunkSize);
         for (qint64 done = 0; done < part.length;) {
             if (ctx.stopped())
                 return true; // not a failure: the caller sees the stop
             const qint64 at = part.file + done;
             const qint64 n = std::min<qint64>(kChunkSize, part.length - done);
-            stream.fill(expected.data(), std::size_t(n));
+            const char *expected = regenerated.next(n);
             // An aligned window around [at, at + n); the end of the file may
             // come before the window's end.
             const qint64 from = direct ? at / align * align : at;
@@ -75,7 +77,7 @@ bool WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext
                 return false;
             }
             const char *found = read.get() + (at - from);
-            if (std::memcmp(expected.data(), found, std::size_t(n)) != 0) {
+            if (std::memcmp(expected, found, std::size_t(n)) != 0) {
                 qint64 first = 0;
                 while (expected[std::size_t(first)] == found[first])
                     ++first;
