@@ -37,7 +37,19 @@ void configure(QTableWidget *table)
     table->verticalHeader()->setVisible(false);
 }
 
-void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writableOnly)
+QList<Volume> mountedVolumes()
+{
+    QList<Volume> list;
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid() && volume.isReady())
+            list.append({volume.rootPath(), volume.bytesTotal(), volume.bytesAvailable(),
+                         QString::fromUtf8(volume.fileSystemType()), volume.isReadOnly()});
+    }
+    return list;
+}
+
+void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writableOnly,
+          const QList<Volume> &volumes)
 {
     table->clear();
     table->setRowCount(0);
@@ -49,9 +61,8 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
     group = new QButtonGroup(owner);
     group->setExclusive(true);
 
-    const auto volumes = QStorageInfo::mountedVolumes();
-    for (const QStorageInfo &volume : volumes) {
-        if (!volume.isValid() || !volume.isReady() || (writableOnly && volume.isReadOnly()))
+    for (const Volume &volume : volumes) {
+        if (writableOnly && volume.readOnly)
             continue;
         const int row = table->rowCount();
         table->insertRow(row);
@@ -71,10 +82,10 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
             table->selectRow(row);
         });
 
-        table->setItem(row, 1, new QTableWidgetItem(volume.rootPath()));
-        table->setItem(row, 2, new QTableWidgetItem(wholeGigabytes(volume.bytesTotal())));
-        table->setItem(row, 3, new QTableWidgetItem(wholeGigabytes(volume.bytesAvailable())));
-        table->setItem(row, 4, new QTableWidgetItem(QString::fromUtf8(volume.fileSystemType())));
+        table->setItem(row, 1, new QTableWidgetItem(volume.mountPoint));
+        table->setItem(row, 2, new QTableWidgetItem(wholeGigabytes(volume.total)));
+        table->setItem(row, 3, new QTableWidgetItem(wholeGigabytes(volume.available)));
+        table->setItem(row, 4, new QTableWidgetItem(volume.fileSystem));
     }
     for (int row = 0; row < table->rowCount(); ++row)
         table->setRowHeight(row, 40);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class QButtonGroup;
@@ -14,10 +15,22 @@ namespace VolumeTable
 // The fixed configuration applied once when the window is built.
 void configure(QTableWidget *table);
 
-// Refills `table` from the mounted volumes. The old button group is deleted
-// and a new exclusive one, owned by `owner`, holds the new radio buttons.
-// With `writableOnly`, read-only volumes are left out.
-void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writableOnly);
+// One mounted volume as the tables show it.
+struct Volume {
+    QString mountPoint;
+    qint64 total = 0;
+    qint64 available = 0;
+    QString fileSystem;
+    bool readOnly = false;
+};
+// The volumes mounted now, ready to be listed.
+QList<Volume> mountedVolumes();
+
+// Refills `table` from `volumes` (the mounted ones by default). The old
+// button group is deleted and a new exclusive one, owned by `owner`, holds the
+// new radio buttons. With `writableOnly`, read-only volumes are left out.
+void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writableOnly,
+          const QList<Volume> &volumes = mountedVolumes());
 
 // The first row whose radio button is checked, or -1.
 int chosenRow(const QTableWidget *table);

@@ -205,8 +205,12 @@ int renameAt(int dirFd, const QByteArray &from, const QByteArray &to)
     return ::renameat(dirFd, from.constData(), dirFd, to.constData()) == 0 ? 0 : errno;
 }
 
+std::function<void(const char *call, int fd)> watchCall;
+
 int syncData(int fd)
 {
+    if (watchCall)
+        watchCall("sync", fd);
     return retry([&] { return ::fdatasync(fd); }) == 0 ? 0 : errno;
 }
 
@@ -217,6 +221,8 @@ int syncAll(int fd)
 
 int syncFileSystem(int fd)
 {
+    if (watchCall)
+        watchCall("syncfs", fd);
     return ::syncfs(fd) == 0 ? 0 : errno;
 }
 
@@ -253,6 +259,8 @@ bool nextDataRegion(int fd, qint64 from, qint64 size, qint64 *start, qint64 *end
 
 std::size_t writeAll(int fd, const char *data, std::size_t length, qint64 offset, int *error)
 {
+    if (watchCall)
+        watchCall("write", fd);
     std::size_t done = 0;
     *error = 0;
     while (done < length) {

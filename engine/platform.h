@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 namespace velmora::platform
@@ -102,6 +103,11 @@ int renameAt(int dirFd, const QByteArray &from, const QByteArray &to);
 // fdatasync / fsync, retried on EINTR. Without them a file deleted right
 // after being overwritten may lose its dirty pages before they are written,
 // leaving the old contents on the disk.
+// Where tests watch the order of writes and syncs: called with "write",
+// "sync" (a file's data) or "syncfs" (its whole file system) and the
+// descriptor, on the job's thread. Empty unless a test sets it.
+extern std::function<void(const char *call, int fd)> watchCall;
+
 int syncData(int fd);
 int syncAll(int fd);
 // Commits the whole file system that holds `fd` (syncfs).

@@ -65,6 +65,8 @@ class EngineTest : public QObject
     void fileThatGrowsIsChasedOrReported_data();
     void fileThatGrowsIsChasedOrReported();
     void failedWriteIsNeverReportedErased();
+    void everyPassIsSyncedBeforeTheNext_data();
+    void everyPassIsSyncedBeforeTheNext();
     void verificationCatchesWhatDiffers_data();
     void verificationCatchesWhatDiffers();
     void swapsDuringTheWalkNeverLeaveTheSelection();
@@ -172,6 +174,37 @@ void EngineTest::failedWriteIsNeverReportedErased()
     QVERIFY(
         rec.lines.contains("⚠️ Deleted without secure overwrite: " + QFile::decodeName(file)));
     QCOMPARE(rec.report.problemCount(), 1);
+}
+
+void EngineTest::everyPassIsSyncedBeforeTheNext_data()
+{
+    QTest::addColumn<int>("files");
+    QTest::addColumn<qint64>("size");
+    QTest::newRow("one big file") << 1 << 3 * kChunkSize;
+    QTest::newRow("small files, synced together") << 4 << qint64(5000);
+}
+
+void EngineTest::everyPassIsSyncedBeforeTheNext()
+{
+    // Otherwise the cache merges the passes and only the last one reaches
+    // the device.
+    QFETCH(int, files);
+    QFETCH(qint64, size);
+    for (int i = 0; i < files; ++i)
+        QVERIFY(writeFile(dir->filePath(QStringLiteral("sel/f%1").arg(i)), plantedBytes(size)));
+    QByteArray calls; // w, s (a file's data), S (its file system); repeats merged
+    platform::watchCall = [&](const char *call, int) {
+        const char c = call[0] == 'w' ? 'w' : call[4] == 'f' ? 'S' : 's';
+        if (!calls.endsWith(c))
+            calls += c;
+    };
+    Recorder rec;
+    eraseFolder(at("sel"), rec, kMethodDoD);
+    platform::watchCall = nullptr;
+    QVERIFY(!exists(at("sel")));
+    QCOMPARE(calls.count('w'), 3);
+    for (qsizetype i = calls.indexOf('w'); i >= 0; i = calls.indexOf('w', i + 1))
+        QVERIFY2(i + 1 < calls.size() && calls[i + 1] != 'w', calls.constData());
 }
 
 void EngineTest::verificationCatchesWhatDiffers_data()

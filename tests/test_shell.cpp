@@ -2,6 +2,9 @@
 
 #include "guitest.h"
 
+#include "app/volumetable.h"
+
+#include <QButtonGroup>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -32,6 +35,7 @@ class ShellTest : public QObject, public WindowFixture
     void startsOnHomeAtFixedSize();
     void cardsSetModeAndBackKeepsIt();
     void eachClickRunsItsHandlerOnce();
+    void freeSpaceTableLeavesReadOnlyVolumesOut();
     void headerMenuAndAbout();
     void helpOpensTheSameAddressOncePerPress();
 };
@@ -80,6 +84,21 @@ void ShellTest::eachClickRunsItsHandlerOnce()
     QSignalSpy rows(table->model(), &QAbstractItemModel::rowsInserted);
     click("btnRefreshDisks_2");
     QCOMPARE(rows.count(), table->rowCount());
+}
+
+void ShellTest::freeSpaceTableLeavesReadOnlyVolumesOut()
+{
+    const QList<VolumeTable::Volume> volumes = {
+        {"/media/stick", 2LL << 30, 1LL << 30, "exfat", false},
+        {"/media/cdrom", 700LL << 20, 0, "iso9660", true}};
+    QTableWidget table;
+    QButtonGroup *group = nullptr;
+    for (const bool writableOnly : {false, true}) {
+        VolumeTable::fill(&table, group, &table, writableOnly, volumes);
+        QCOMPARE(table.rowCount(), writableOnly ? 1 : 2);
+        QCOMPARE(VolumeTable::mountPoint(&table, 0), QStringLiteral("/media/stick"));
+        QCOMPARE(table.item(0, 2)->text(), QStringLiteral("2 GB"));
+    }
 }
 
 void ShellTest::headerMenuAndAbout()

@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -93,15 +94,18 @@ void VolumesTest::freeSpaceWipeLeavesNoBlockNameOrLeftover_data()
 {
     QTest::addColumn<QString>("fsType");
     QTest::addColumn<bool>("trim");
-    QTest::newRow("ext4, TRIM") << "ext4" << true;
-    QTest::newRow("ext4, the fill alone") << "ext4" << false;
-    QTest::newRow("xfs, the fill alone") << "xfs" << false;
+    QTest::addColumn<qint64>("fileLimit"); // a process file-size limit, as FAT's 4 GiB
+    QTest::newRow("ext4, TRIM") << "ext4" << true << qint64(0);
+    QTest::newRow("ext4, the fill alone") << "ext4" << false << qint64(0);
+    QTest::newRow("ext4, fill files of 16 MiB at most") << "ext4" << false << 16 * kChunkSize;
+    QTest::newRow("xfs, the fill alone") << "xfs" << false << qint64(0);
 }
 
 void VolumesTest::freeSpaceWipeLeavesNoBlockNameOrLeftover()
 {
     QFETCH(QString, fsType);
     QFETCH(bool, trim);
+    QFETCH(qint64, fileLimit);
     // 5 % reserved for root, a journal, deleted data and names, and the
     // traps a user may set under the fill file's names.
     VOLUME_OR_SKIP(vol, fsType, 320 * 1024 * 1024, {},
@@ -132,7 +136,16 @@ void VolumesTest::freeSpaceWipeLeavesNoBlockNameOrLeftover()
     const qint64 allocatedBefore = vol.imageAllocated();
 
     Recorder rec;
+    struct rlimit old;
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit = old;
+    if (fileLimit)
+        limit.rlim_cur = rlim_t(fileLimit);
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
     runFreeSpace(vol.path(), rec);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
     QVERIFY2(rec.lines.contains("✅ Free space wipe complete."), qPrintable(rec.lines.join('\n')));
     QVERIFY(!rec.lines.filter("🔄 Overwriting the names of deleted files").isEmpty());
     QCOMPARE(rec.lines.filter("ℹ️ No TRIM").isEmpty(), trim);
