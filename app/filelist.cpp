@@ -162,15 +162,23 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 void MainWindow::dropEvent(QDropEvent *event)
 {
     WaitBox wait(showWaitBox(tr("Please wait")));
-    QByteArrayList files;
-    QByteArrayList folders;
+    QByteArrayList paths;
     for (const QUrl &url : event->mimeData()->urls()) {
-        if (!url.isLocalFile())
-            continue;
         // The path's bytes as they were encoded, so a name that is not
         // UTF-8 survives the drop.
-        const QByteArray path =
-            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        if (url.isLocalFile())
+            paths.append(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    }
+    addEntries(paths);
+    wait.reset();
+    event->acceptProposedAction();
+}
+
+void MainWindow::addEntries(const QByteArrayList &paths)
+{
+    QByteArrayList files;
+    QByteArrayList folders;
+    for (const QByteArray &path : paths) {
         velmora::platform::Status st;
         int error = 0;
         const velmora::platform::Fd dir = velmora::platform::openFolderPath(path, true, &error);
@@ -182,7 +190,5 @@ void MainWindow::dropEvent(QDropEvent *event)
     appendPaths(files);
     for (const QByteArray &folder : folders)
         appendFolder(folder);
-    wait.reset();
-    event->acceptProposedAction();
     updateListPlaceholder();
 }

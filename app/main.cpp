@@ -3,6 +3,9 @@
 #include "engine/platform.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -12,15 +15,46 @@
 namespace
 {
 
+void setIdentity()
+{
+    // Where QSettings keeps the user's choices: ~/.config/Velmora/Velmora.conf
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
+}
+
+void describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Erases files and folders beyond recovery, or wipes a whole volume or its "
+                "free space."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("paths"),
+        QCoreApplication::translate("main", "Files and folders to put in the list to erase."),
+        QStringLiteral("[FILE|FOLDER...]"));
+}
+
 // Without a display the platform plugin would abort the process; say why
-// in one line instead.
-bool displayAvailable()
+// in one line instead. Qt's own -platform and -display count.
+bool displayAvailable(int argc, char *argv[])
 {
     const auto set = [](const char *name) {
         const char *value = std::getenv(name);
         return value && *value;
     };
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if ((arg == "-platform" || arg == "--platform") && i + 1 < argc)
+            platform = argv[i + 1];
+        else if (arg.startsWith("-platform=") || arg.startsWith("--platform="))
+            platform = arg.mid(arg.indexOf('=') + 1);
+        else if ((arg == "-display" || arg == "--display") && i + 1 < argc)
+            return true;
+    }
     if (platform.startsWith("xcb"))
         return set("DISPLAY");
     if (platform.startsWith("wayland"))
@@ -29,11 +63,43 @@ bool displayAvailable()
     return !platform.isEmpty() || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
+// The paths given after the toolkit took its own options, as bytes (a name
+// need not be UTF-8), made absolute.
+QByteArrayList pathArguments(int argc, char *argv[])
+{
+    QByteArrayList paths;
+    const QByteArray here = QFile::encodeName(QDir::currentPath());
+    bool optionsEnd = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (!optionsEnd && arg == "--") {
+            optionsEnd = true;
+            continue;
+        }
+        if (arg.isEmpty() || (!optionsEnd && arg.startsWith('-')))
+            continue;
+        paths.append(arg.startsWith('/') ? arg : here + '/' + arg);
+    }
+    return paths;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
+    // --help and --version answer on the terminal, with or without a display.
+    for (int i = 1; i < argc && qstrcmp(argv[i], "--") != 0; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "-v" || arg == "--version") {
+            QCoreApplication core(argc, argv);
+            setIdentity();
+            QCommandLineParser parser;
+            describe(parser);
+            parser.process(core); // prints and exits
+            return 0;
+        }
+    }
+    if (!displayAvailable(argc, argv)) {
         std::fprintf(stderr, "velmora: no display available (neither DISPLAY nor "
                              "WAYLAND_DISPLAY is set); start it from a desktop session.\n");
         return 2;
@@ -42,9 +108,10 @@ int main(int argc, char *argv[])
     velmora::platform::ignoreFileSizeSignal();
     velmora::platform::raiseDescriptorLimit();
     QApplication app(argc, argv);
-    // Where QSettings keeps the user's choices: ~/.config/Velmora/Velmora.conf
-    QApplication::setOrganizationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    setIdentity();
+    QCommandLineParser parser;
+    describe(parser);
+    parser.process(app); // unknown options end here, with a message
     MainWindow window;
 
     // SIGINT, SIGTERM (logout) and SIGHUP stop a running job as Stop does,
@@ -59,6 +126,9 @@ int main(int argc, char *argv[])
     });
 
     window.show();
+    const QByteArrayList paths = pathArguments(argc, argv);
+    if (!paths.isEmpty())
+        window.openWithEntries(paths);
     QTimer::singleShot(0, &window, &MainWindow::offerLeftoverRemoval);
     return app.exec();
 }

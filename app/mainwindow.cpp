@@ -171,6 +171,12 @@ void MainWindow::on_btnEraseFileFolder_clicked()
     ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
 }
 
+void MainWindow::openWithEntries(const QByteArrayList &paths)
+{
+    on_btnEraseFileFolder_clicked();
+    addEntries(paths);
+}
+
 void MainWindow::on_btnWipeDisk_clicked()
 {
     jobMode = VolumeWipe;
@@ -205,11 +211,12 @@ void MainWindow::on_btnBackFromDisk_2_clicked()
 void MainWindow::showAbout()
 {
     QMessageBox::about(this, tr("About"),
-                       tr("Velmora v4.9.1\n"
+                       tr("Velmora v%1\n"
                           "\n"
                           "This software helps you securely erase files, disks, and free space.\n"
                           "\n"
-                          "Copyright © 2026 The Velmora developers"));
+                          "Copyright © 2026 The Velmora developers")
+                           .arg(QStringLiteral(VELMORA_VERSION)));
 }
 
 void MainWindow::openSupportPage()

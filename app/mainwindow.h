@@ -57,6 +57,9 @@ class MainWindow : public QMainWindow
     // Tells the user of fill files an interrupted wipe left on mounted
     // volumes and offers to remove them.
     void offerLeftoverRemoval();
+    // Opens the file page with `paths` in the list, as a drop adds them
+    // (the command line's files and folders).
+    void openWithEntries(const QByteArrayList &paths);
 
     // Overwrites one file in place for `method`, posting the job percentage to
     // `bar`; true when every pass reached the disk (or the file was empty and
@@ -120,6 +123,8 @@ class MainWindow : public QMainWindow
     // File list
     QMessageBox *showWaitBox(const QString &title);
     void appendPaths(const QByteArrayList &paths);
+    // Files, then each folder's listing and the folder itself.
+    void addEntries(const QByteArrayList &paths);
     void appendFolder(const QByteArray &folder);
     void syncListIndex();
     void clearFileList();

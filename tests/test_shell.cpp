@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPixmap>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -37,6 +39,7 @@ class ShellTest : public QObject, public WindowFixture
     void eachClickRunsItsHandlerOnce();
     void freeSpaceTableLeavesReadOnlyVolumesOut();
     void headerMenuAndAbout();
+    void commandLine();
     void helpOpensTheSameAddressOncePerPress();
 };
 
@@ -130,6 +133,34 @@ void ShellTest::helpOpensTheSameAddressOncePerPress()
     QCOMPARE(catcher.opened.size(), 3);
     QCOMPARE(catcher.opened.at(0), catcher.opened.at(1));
     QVERIFY(catcher.opened.at(2) != catcher.opened.at(0));
+}
+
+void ShellTest::commandLine()
+{
+    // --help and --version answer without a display.
+    for (const char *option : {"--version", "--help"}) {
+        QProcess app;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        app.setProcessEnvironment(env);
+        app.start(QStringLiteral(VELMORA_APP), {QString::fromLatin1(option)});
+        QVERIFY(app.waitForFinished(10000));
+        QCOMPARE(app.exitCode(), 0);
+        const QByteArray out = app.readAllStandardOutput();
+        QVERIFY2(out.contains(option[2] == 'v' ? "Velmora " VELMORA_VERSION : "[FILE|FOLDER...]"),
+                 out.constData());
+    }
+    // Files and folders given to it are listed as a drop lists them.
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath("folder")));
+    QFile(dir.filePath("folder/inner.txt")).open(QIODevice::WriteOnly);
+    QFile(dir.filePath("file.txt")).open(QIODevice::WriteOnly);
+    window->openWithEntries({QFile::encodeName(dir.filePath("folder")),
+                             QFile::encodeName(dir.filePath("file.txt"))});
+    QCOMPARE(outerPage(), QStringLiteral("pageEraseFileFlow"));
+    QCOMPARE(listEntries(), (QStringList{dir.filePath("file.txt"), dir.filePath("folder/inner.txt"),
+                                         dir.filePath("folder")}));
 }
 
 QTEST_MAIN(ShellTest)
