@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QThreadPool>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -119,6 +120,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 MainWindow::~MainWindow()
 {
     stopAndWaitForJob();
+    // The job's task object (and what its function holds) goes on the pool's
+    // thread just after the job reports itself finished: wait for that too.
+    QThreadPool::globalInstance()->waitForDone();
     delete ui;
 }
 
