@@ -132,6 +132,9 @@ class MainWindow : public QMainWindow
     // Workflows and job control
     void warn(const QString &title, const QString &text);
     std::optional<QString> askForMethod();
+    // Says why, and returns true, when the volume at `mountPoint` must not be
+    // wiped whole: it holds the running system or the user's home folder.
+    bool refusedForWipe(const QString &mountPoint);
     bool askForConfirmation();
     void showProgressPage(const QString &method);
     void resetJobCounters(qint64 total);

@@ -11,6 +11,9 @@
 #include "engine/paths.h"
 #include "engine/platform.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 
 #include <filesystem>
@@ -39,14 +42,49 @@ quint64 deviceOf(const QByteArray &path)
                                                                                        : 0;
 }
 
-// True when `mountPoint` is the volume the running system lives on.
+// True when `mountPoint` is a volume the running system lives on: its root,
+// or /usr, /var, /boot, /boot/efi or /etc where those are volumes of their
+// own, or the one that holds this program.
 bool holdsRunningSystem(const QString &mountPoint)
 {
-    const quint64 systemDevice = deviceOf(MainWindow::runningSystemRoot);
-    return systemDevice && deviceOf(velmora::fsBytes(mountPoint)) == systemDevice;
+    const quint64 device = deviceOf(velmora::fsBytes(mountPoint));
+    if (!device)
+        return false;
+    QByteArray root = MainWindow::runningSystemRoot;
+    if (!root.endsWith('/'))
+        root += '/';
+    QByteArrayList parts{MainWindow::runningSystemRoot};
+    for (const char *below : {"usr", "var", "boot", "boot/efi", "etc"})
+        parts.append(root + below);
+    parts.append(QFile::encodeName(QCoreApplication::applicationDirPath()));
+    for (const QByteArray &part : parts)
+        if (deviceOf(part) == device)
+            return true;
+    return false;
+}
+
+// True when `mountPoint` is the volume of the user's home folder.
+bool holdsHomeFolder(const QString &mountPoint)
+{
+    const quint64 device = deviceOf(velmora::fsBytes(mountPoint));
+    return device && deviceOf(QFile::encodeName(QDir::homePath())) == device;
 }
 
 } // namespace
+
+bool MainWindow::refusedForWipe(const QString &mountPoint)
+{
+    if (holdsRunningSystem(mountPoint)) {
+        warn(tr("Error"), tr("This disk holds the running system and cannot be wiped."));
+        return true;
+    }
+    if (holdsHomeFolder(mountPoint)) {
+        warn(tr("Error"), tr("This disk holds your home folder and cannot be wiped. Erase "
+                             "the files you choose, or wipe its free space instead."));
+        return true;
+    }
+    return false;
+}
 
 void MainWindow::warn(const QString &title, const QString &text)
 {
@@ -154,10 +192,8 @@ void MainWindow::on_btnNextFromDiskList_clicked()
         warn(tr("No disk selected"), tr("Please select a disk and click Next!"));
         return;
     }
-    if (holdsRunningSystem(VolumeTable::mountPoint(ui->tableDiskList, row))) {
-        warn(tr("Error"), tr("This disk holds the running system and cannot be wiped."));
+    if (refusedForWipe(VolumeTable::mountPoint(ui->tableDiskList, row)))
         return;
-    }
     const std::optional<QString> method = askForMethod();
     if (!method)
         return;
@@ -186,10 +222,8 @@ void MainWindow::startErase(const QString &method)
         warn(tr("Error"), tr("The selected disk path is invalid!"));
         return;
     }
-    if (holdsRunningSystem(mountPoint)) {
-        warn(tr("Error"), tr("This disk holds the running system and cannot be wiped."));
+    if (refusedForWipe(mountPoint))
         return;
-    }
     std::error_code ec;
     const fs::space_info space = fs::space(root, ec);
     if (ec || space.capacity == 0) {

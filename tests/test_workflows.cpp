@@ -261,6 +261,17 @@ void WorkflowsTest::volumeRefusals()
              QStringLiteral("This disk holds the running system and cannot be wiped."));
     QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
 
+    // Nor the volume of the user's home folder, also a volume of our own.
+    VOLUME_OR_SKIP(home, "tmpfs", 1024 * 1024);
+    const QByteArray realHome = qgetenv("HOME");
+    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", realHome); });
+    qputenv("HOME", QFile::encodeName(home.path()));
+    click("btnRefreshDisks");
+    chooseVolume("tableDiskList", home.path());
+    auto homeBox = modal::answerBox();
+    click("btnNextFromDiskList");
+    QVERIFY(homeBox->text.startsWith("This disk holds your home folder and cannot be wiped."));
+
     click("btnBackFromDisk");
     click("btnWipeFreeSpace");
     auto noneFree = modal::answerBox();
