@@ -258,8 +258,16 @@ void MainWindow::offerLeftoverRemoval()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // A running job holds this window; let it reach its next stop point
-    // (and delete its fill file) before the window goes.
+    // A running job holds this window: the user decides, and on Yes it
+    // reaches its next stop point (and deletes its fill file) before the
+    // window goes.
+    if (jobWatcher && !jobWatcher->isFinished() &&
+        QMessageBox::question(this, tr("Erase running"), tr("An erase is running. Stop it and quit?"),
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
     stopAndWaitForJob();
     QMainWindow::closeEvent(event);
 }

@@ -386,7 +386,13 @@ void WorkflowsTest::freeSpaceStopLeavesNoFillFile()
         QStorageInfo now(vol.path());
         return now.bytesAvailable() < before / 2;
     }());
-    window->close();
+    // Closing asks first: No keeps the job, Yes stops it.
+    auto no = modal::answerBox(QMessageBox::No, 5000, "Erase running");
+    QVERIFY(!window->close());
+    QVERIFY(no->answered && window->isVisible());
+    auto quit = modal::answerBox(QMessageBox::Yes, 5000, "Erase running");
+    QVERIFY(window->close());
+    QCOMPARE(quit->text, QStringLiteral("An erase is running. Stop it and quit?"));
     window.reset();
     QCOMPARE(QDir(vol.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{});
