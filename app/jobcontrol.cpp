@@ -87,6 +87,7 @@ void MainWindow::flushLog()
 QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> body)
 {
     jobReport.reset();
+    ++jobsStarted;
     QFuture<void> future = QtConcurrent::run(
         QThreadPool::globalInstance(),
         [ctx = jobContext(ui->progressBar), body = std::move(body)]() mutable { body(ctx); });

@@ -135,6 +135,9 @@ class MainWindow : public QMainWindow
     // Says why, and returns true, when the volume at `mountPoint` must not be
     // wiped whole: it holds the running system or the user's home folder.
     bool refusedForWipe(const QString &mountPoint);
+    // From the progress page back to `page`, when a job was refused before
+    // it started.
+    void leaveProgressPage(QWidget *page);
     bool askForConfirmation();
     void showProgressPage(const QString &method);
     void resetJobCounters(qint64 total);
@@ -155,6 +158,8 @@ class MainWindow : public QMainWindow
     QString eraseMethod;
     // "Verify after the last pass", as the method dialog was left.
     bool verifyLastPass = false;
+    // Jobs launched so far: tells a refusal from a start.
+    int jobsStarted = 0;
     std::atomic_bool stopRequested{false};
     qint64 totalChunks = 0;
     qint64 processedChunks = 0;

@@ -207,7 +207,16 @@ void MainWindow::on_btnNextFromDiskList_clicked()
         return;
     }
     showProgressPage(*method);
+    const int started = jobsStarted;
     startErase(*method);
+    if (jobsStarted == started)
+        leaveProgressPage(ui->pageWipeDisk); // refused: back where the user was
+}
+
+void MainWindow::leaveProgressPage(QWidget *page)
+{
+    ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
+    ui->stackedWidget->setCurrentWidget(page);
 }
 
 void MainWindow::startErase(const QString &method)
@@ -264,7 +273,10 @@ void MainWindow::onNextFromFreeSpaceDiskList()
         return;
     }
     showProgressPage(*method);
+    const int started = jobsStarted;
     startWipeFreeSpace(root, *method);
+    if (jobsStarted == started)
+        leaveProgressPage(ui->pageWipeFreeSpace); // refused: back where the user was
 }
 
 void MainWindow::startWipeFreeSpace(const QString &root, const QString &method)
