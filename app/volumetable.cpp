@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLocale>
 #include <QRadioButton>
 #include <QStorageInfo>
 #include <QTableWidget>
@@ -43,7 +44,8 @@ QList<Volume> mountedVolumes()
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         if (volume.isValid() && volume.isReady())
             list.append({volume.rootPath(), volume.bytesTotal(), volume.bytesAvailable(),
-                         QString::fromUtf8(volume.fileSystemType()), volume.isReadOnly()});
+                         QString::fromUtf8(volume.fileSystemType()), volume.isReadOnly(),
+                         QString::fromLocal8Bit(volume.device()), volume.name()});
     }
     return list;
 }
@@ -53,10 +55,10 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
 {
     table->clear();
     table->setRowCount(0);
-    table->setColumnCount(5);
+    table->setColumnCount(6);
     table->setHorizontalHeaderLabels({QObject::tr("Select"), QObject::tr("Mount point"),
                                       QObject::tr("Capacity"), QObject::tr("Available space"),
-                                      QObject::tr("File system")});
+                                      QObject::tr("File system"), QObject::tr("Device")});
     delete group;
     group = new QButtonGroup(owner);
     group->setExclusive(true);
@@ -86,6 +88,16 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
         table->setItem(row, 2, new QTableWidgetItem(wholeGigabytes(volume.total)));
         table->setItem(row, 3, new QTableWidgetItem(wholeGigabytes(volume.available)));
         table->setItem(row, 4, new QTableWidgetItem(volume.fileSystem));
+        table->setItem(row, 5, new QTableWidgetItem(volume.device));
+        // The whole of what the cells may cut short, and the exact sizes.
+        const QLocale locale;
+        const QString tip =
+            QObject::tr("%1\nDevice: %2\nLabel: %3\nCapacity: %4 bytes\nAvailable: %5 bytes")
+                .arg(volume.mountPoint, volume.device,
+                     volume.label.isEmpty() ? QObject::tr("(none)") : volume.label,
+                     locale.toString(volume.total), locale.toString(volume.available));
+        for (int column = 1; column < table->columnCount(); ++column)
+            table->item(row, column)->setToolTip(tip);
     }
     for (int row = 0; row < table->rowCount(); ++row)
         table->setRowHeight(row, 40);

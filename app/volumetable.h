@@ -22,6 +22,8 @@ struct Volume {
     qint64 available = 0;
     QString fileSystem;
     bool readOnly = false;
+    QString device; // "/dev/sdb1", or what the kernel names the source
+    QString label;
 };
 // The volumes mounted now, ready to be listed.
 QList<Volume> mountedVolumes();

@@ -92,8 +92,8 @@ void ShellTest::eachClickRunsItsHandlerOnce()
 void ShellTest::freeSpaceTableLeavesReadOnlyVolumesOut()
 {
     const QList<VolumeTable::Volume> volumes = {
-        {"/media/stick", 2LL << 30, 1LL << 30, "exfat", false},
-        {"/media/cdrom", 700LL << 20, 0, "iso9660", true}};
+        {"/media/stick", 2LL << 30, 1LL << 30, "exfat", false, "/dev/sdb1", "STICK"},
+        {"/media/cdrom", 700LL << 20, 0, "iso9660", true, "/dev/sr0", ""}};
     QTableWidget table;
     QButtonGroup *group = nullptr;
     for (const bool writableOnly : {false, true}) {
@@ -101,6 +101,8 @@ void ShellTest::freeSpaceTableLeavesReadOnlyVolumesOut()
         QCOMPARE(table.rowCount(), writableOnly ? 1 : 2);
         QCOMPARE(VolumeTable::mountPoint(&table, 0), QStringLiteral("/media/stick"));
         QCOMPARE(table.item(0, 2)->text(), QStringLiteral("2 GB"));
+        QCOMPARE(table.item(0, 5)->text(), QStringLiteral("/dev/sdb1"));
+        QVERIFY(table.item(0, 1)->toolTip().contains("STICK"));
     }
 }
 
