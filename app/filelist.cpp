@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The file selection page: Add File, Add Folder, drag and drop, Clear All.
 
 #include "app/mainwindow.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Running one erase job on the global thread pool, reporting it on the
 // progress page, stopping it, and finishing it.
 

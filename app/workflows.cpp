@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three erase workflows: from Next to a running job.
 
 #include "app/mainwindow.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the engine's jobs headless and reports their throughput:
 //
 //   velmora-bench erase --method NAME PATH...   file erase job; a folder gives

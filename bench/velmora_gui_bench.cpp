@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the real window on whatever platform Qt is given (use
 // QT_QPA_PLATFORM=offscreen) and measures what a user waits for:
 //

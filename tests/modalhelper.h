@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Answers modal message boxes and dialogs from a test. Each call arms a poll

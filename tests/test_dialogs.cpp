@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The erase method dialog and the typed confirmation.
 
 #include "modalhelper.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The engine on real files in temporary folders, no root needed: what the
 // overwrite covers, a tree that changes under the walk, every kind of entry,
 // fill leftovers, the random stream and the mount table.

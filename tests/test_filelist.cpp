@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The file list: Add File and Add Folder through the real dialogs, drops,
 // Clear All, duplicates, the two list styles.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as it starts, its navigation, header and artwork.
 
 #include "guitest.h"

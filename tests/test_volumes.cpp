@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What only a real volume shows: bytes and names left on the raw device, a
 // full volume with root's reserve, mounts below a selection, TRIM, a signal
 // during the fill, a read-only mount. Needs root and loop devices; skips

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three operations end to end through the real window: Next, the
 // checks, the dialogs, the job, Stop, the Done box and the page afterwards.
 
