@@ -604,9 +604,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
                                             "administrator and cannot be overwritten; wipe the "
                                             "free space as root to reach them.")
                                  .arg(mebibytes(unreachable));
-        ctx.emitLog(line);
-        if (ctx.report)
-            ctx.report->addWarning(line);
+        ctx.warn(line);
     }
 
     for (int pass = 0; pass < passes; ++pass) {
@@ -651,9 +649,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         const QString line = QStringLiteral("⚠️ XFS sets a few blocks of each allocation group "
                                             "aside that no file can overwrite; without TRIM "
                                             "they keep what they held.");
-        ctx.emitLog(line);
-        if (ctx.report)
-            ctx.report->addWarning(line);
+        ctx.warn(line);
     }
     return true;
 }

@@ -112,4 +112,11 @@ void JobContext::problem(const QString &path) const
         report->addProblem(path);
 }
 
+void JobContext::warn(const QString &line) const
+{
+    emitLog(line);
+    if (report)
+        report->addWarning(line);
+}
+
 } // namespace velmora

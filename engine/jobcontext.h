@@ -83,6 +83,8 @@ struct JobContext {
     void emitCompletion(const QString &line) const;
     void emitProgress(int percent) const;
     void problem(const QString &path) const;
+    // Logs `line` and keeps it for the completion box.
+    void warn(const QString &line) const;
 };
 
 } // namespace velmora

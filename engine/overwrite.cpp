@@ -10,7 +10,6 @@
 #include <QDebug>
 
 #include <cerrno>
-#include <memory>
 
 namespace velmora
 {
@@ -32,12 +31,12 @@ enum class PassEnd { Done, Stopped, Failed };
 // One pass over [from, to): every data region, chunk by chunk, then (with
 // `sync`) a data sync.
 PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobContext &ctx,
-                  bool sync = true, std::unique_ptr<WrittenData> *record = nullptr)
+                  bool sync = true, WrittenData *record = nullptr)
 {
     RandomStream stream;
     RandomChunks random(stream, to - from >= kDrawAheadFrom);
     if (record)
-        *record = std::make_unique<WrittenData>(stream.key());
+        *record = WrittenData(stream.key());
     const qint64 planned = chunksForSize(to - from);
     qint64 counted = 0;
     qint64 windowStart = from;
@@ -61,7 +60,7 @@ PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobConte
             }
             ctx.bytesWritten += length;
             if (record)
-                (*record)->add(offset, random.lastOffset(), length);
+                record->add(offset, random.lastOffset(), length);
             offset = chunkEnd;
             if (counted < planned) {
                 ++counted;
@@ -103,7 +102,7 @@ OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobC
         return OverwriteResult::Failed;
     }
     for (int round = 0; round <= kGrowthRounds; ++round) {
-        std::unique_ptr<WrittenData> last;
+        WrittenData last(RandomStream::Key{});
         for (int pass = 0; pass < passes; ++pass) {
             if (ctx.stopped())
                 return OverwriteResult::Stopped;
@@ -117,7 +116,7 @@ OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobC
                 return OverwriteResult::Failed;
             }
         }
-        if (last && !last->verify(fd, shown, chunksForSize(to - from), ctx))
+        if (ctx.verify && !last.verify(fd, shown, chunksForSize(to - from), ctx))
             return OverwriteResult::VerifyFailed;
         if (ctx.stopped())
             return OverwriteResult::Stopped;
@@ -135,11 +134,7 @@ OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobC
 OverwriteResult writePassUnsynced(int fd, const QString &shown, qint64 size, JobContext &ctx,
                                   WrittenData *written)
 {
-    std::unique_ptr<WrittenData> made;
-    const PassEnd end = writePass(fd, shown, 0, size, ctx, false, written ? &made : nullptr);
-    if (written && made)
-        *written = std::move(*made);
-    switch (end) {
+    switch (writePass(fd, shown, 0, size, ctx, false, written)) {
     case PassEnd::Done:
         return OverwriteResult::Overwritten;
     case PassEnd::Stopped:

@@ -217,7 +217,9 @@ class TreeEraser::Batch
             // which chases its new length.
             if (results[i] == OverwriteResult::Overwritten && platform::fileSize(f.file.get()) > f.size)
                 results[i] = overwriteOpenFile(f.file.get(), f.shown, eraser.passes, eraser.ctx);
-            if (results[i] == OverwriteResult::Stopped)
+            // A stop during the read-back leaves this file and the rest as
+            // they are, as after an overwrite.
+            if (results[i] == OverwriteResult::Stopped || eraser.ctx.stopped())
                 return;
             eraser.finishOverwrite(dirFd, *this, f.file.get(), f.name, f.st, f.shown, results[i]);
         }
@@ -268,9 +270,7 @@ void TreeEraser::noteVolumeOf(int fd)
             "reach the older copies it keeps. Wipe the free space of this volume "
             "afterwards.")
             .arg(displayName(mount->mountPoint), QString::fromUtf8(mount->fsType));
-    ctx.emitLog(line);
-    if (ctx.report)
-        ctx.report->addWarning(line);
+    ctx.warn(line);
 }
 
 void TreeEraser::pushNamesOutOfJournals()
