@@ -11,6 +11,7 @@
 #include "engine/platform.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -27,6 +28,7 @@ velmora::JobContext MainWindow::jobContext(QProgressBar *bar)
     ctx.processedChunks = &processedChunks;
     ctx.report = &jobReport;
     ctx.verify = verifyLastPass;
+    ctx.userFolder = QDir::homePath();
     // logMessage reaches the log through a queued connection, so the job
     // thread may emit it directly.
     ctx.log = [this](const QString &line) { emit logMessage(line); };
@@ -236,6 +238,15 @@ void MainWindow::offerLeftoverRemoval()
         if (found.isEmpty())
             continue;
         roots.append(mount.mountPoint);
+        for (const QByteArray &path : found)
+            shown.append(velmora::displayName(path));
+    }
+    // A fill of a volume whose root is not the user's writes in the home folder.
+    const QByteArray home = QFile::encodeName(QDir::homePath());
+    if (!roots.contains(home)) {
+        const QByteArrayList found = velmora::findFillLeftovers(home);
+        if (!found.isEmpty())
+            roots.append(home);
         for (const QByteArray &path : found)
             shown.append(velmora::displayName(path));
     }

@@ -17,6 +17,7 @@
 #include "engine/walk.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTextStream>
 
@@ -84,6 +85,7 @@ int main(int argc, char *argv[])
     ctx.processedChunks = &processed;
     ctx.report = &report;
     ctx.verify = verify;
+    ctx.userFolder = QDir::homePath();
     ctx.log = [&out](const QString &line) { out << line << '\n'; };
 
     QElapsedTimer clock;

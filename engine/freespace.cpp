@@ -2,12 +2,15 @@
 
 #include "engine/freespace.h"
 
+#include <QCoreApplication>
+
 #include "engine/erasemethods.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
 #include "engine/randomchunks.h"
 #include "engine/verify.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QRandomGenerator>
 
@@ -239,6 +242,7 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
     if (rc != 0 && !isFull(rc)) {
         qDebug() << "Unable to create fill file:" << platform::errorText(rc);
         failWith(failureLine, ctx);
+        ctx.notePermission(rc);
         return PassEnd::Failed;
     }
     RandomChunks random(stream, true);
@@ -547,8 +551,31 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     platform::Space space;
     if (!rootFd.valid() || platform::spaceOf(rootFd.get(), &space) != 0) {
         qDebug() << "Unable to open" << root << platform::errorText(error);
-        return failWith(failureLine, ctx);
+        failWith(failureLine, ctx);
+        ctx.notePermission(error);
+        return false;
     }
+    // A volume whose root this user may not write to is filled from a
+    // folder of theirs on it, as the home folder often is; the space and
+    // the names reach the same free blocks.
+    Fd fillFd;
+    if (!platform::canCreateIn(rootFd.get()) && !ctx.userFolder.isEmpty()) {
+        const QByteArray userPath = fsBytes(ctx.userFolder);
+        Fd user = platform::openFolderPath(userPath, true, &error);
+        Status rootNow, userSt;
+        if (user.valid() && platform::canCreateIn(user.get()) &&
+            platform::statusAt(rootFd.get(), QByteArray(), &rootNow) == 0 &&
+            platform::statusAt(user.get(), QByteArray(), &userSt) == 0 &&
+            userSt.device == rootNow.device) {
+            removeFillLeftovers(userPath, &ctx);
+            ctx.emitLog(QCoreApplication::translate(
+                            "velmora", "📁 The volume's root is not writable for you; filling "
+                                       "its free space from your folder: %1")
+                            .arg(displayName(userPath)));
+            fillFd = std::move(user);
+        }
+    }
+    const int fillDir = fillFd.valid() ? fillFd.get() : rootFd.get();
     const auto table = platform::mountTable();
     const platform::Mount *mount = platform::mountOf(table, rootFd.get());
     Status rootSt;
@@ -610,7 +637,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     for (int pass = 0; pass < passes; ++pass) {
         if (ctx.stopped())
             return true;
-        switch (fillOnce(rootFd.get(), fileName, failureLine, plannedChunks, byteLimit,
+        switch (fillOnce(fillDir, fileName, failureLine, plannedChunks, byteLimit,
                          space.blockSize, ctx.verify && pass == passes - 1, root, ctx)) {
         case PassEnd::Stopped:
             return true;
@@ -625,7 +652,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         ctx.emitLog(QStringLiteral("🔄 Overwriting the names of deleted files, free inodes and "
                                    "the journal..."));
         platform::spaceOf(rootFd.get(), &space);
-        if (!overwriteNames(rootFd.get(), names, space, ctx, true,
+        if (!overwriteNames(fillDir, names, space, ctx, true,
                             logRewritten(mount->fsType, rootSt.device)))
             return true; // stopped
     }

@@ -2,6 +2,9 @@
 
 #include "engine/jobcontext.h"
 
+#include <QCoreApplication>
+
+#include <cerrno>
 #include <limits>
 
 namespace velmora
@@ -117,6 +120,16 @@ void JobContext::warn(const QString &line) const
     emitLog(line);
     if (report)
         report->addWarning(line);
+}
+
+void JobContext::notePermission(int error) const
+{
+    if ((error != EACCES && error != EPERM) || permissionNoted)
+        return;
+    permissionNoted = true;
+    warn(QCoreApplication::translate(
+        "velmora", "🔒 Permission denied: some of it belongs to another user or to the system. "
+                   "Start Velmora with \"Run as administrator\" to erase it."));
 }
 
 } // namespace velmora

@@ -72,6 +72,15 @@ struct JobContext {
     // for tests that change the data behind the job's back.
     std::function<void(int fd)> beforeVerify;
 
+    // A folder of the user's (the home folder) where a free-space fill may
+    // write when the volume's root does not let this user create files.
+    QString userFolder;
+
+    // Says once per job, in words and with the way out, that an error was
+    // a lack of permission; other errors pass.
+    void notePermission(int error) const;
+    mutable bool permissionNoted = false;
+
     bool stopped() const { return stopRequested && stopRequested->load(std::memory_order_relaxed); }
 
     // Counts `count` chunks as processed and posts the job percentage

@@ -159,6 +159,11 @@ quint32 effectiveUser()
     return ::geteuid();
 }
 
+bool canCreateIn(int dirFd)
+{
+    return ::faccessat(dirFd, ".", W_OK | X_OK, AT_EACCESS) == 0;
+}
+
 int readNames(int dirFd, std::vector<QByteArray> *names)
 {
     // The stream gets a descriptor of its own; ours stays open for *at().

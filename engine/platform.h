@@ -93,6 +93,8 @@ Fd openForReadAt(int dirFd, const QByteArray &name, int *error);
 int makeFolderAt(int dirFd, const QByteArray &name);
 // The user the process acts as.
 quint32 effectiveUser();
+// Whether that user may create entries in the open folder `dirFd`.
+bool canCreateIn(int dirFd);
 
 // The entries of an open folder ("." and ".." left out), read in one go so
 // that renames and removals during the walk cannot disturb the listing.

@@ -162,6 +162,7 @@ class TreeEraser::Batch
                                    ? QStringLiteral("⚠️ Could not remove folder: %1")
                                    : eraser.notGoneLine,
                                item.shown);
+                eraser.ctx.notePermission(rc);
             } else if (item.kind == Erased) {
                 ++eraser.namesRemoved;
                 eraser.ctx.emitLog(QStringLiteral("✅ Securely erased: %1").arg(item.shown));
@@ -294,6 +295,7 @@ void TreeEraser::removePlain(int dirFd, const QByteArray &name, const QString &s
     if (rc != 0) {
         qDebug() << "Unable to remove:" << shown << platform::errorText(rc);
         problem(notGoneLine, shown);
+        ctx.notePermission(rc);
     } else if (asProblem) {
         problem(doneLine, shown);
     } else {
@@ -334,6 +336,7 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
         } else {
             removePlain(folder.fd.get(), name, shown,
                         QStringLiteral("⚠️ Deleted without secure overwrite: %1"), true);
+            ctx.notePermission(error);
         }
         return;
     }
@@ -419,6 +422,7 @@ bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name
                             shown);
             } else if (error != ENOENT) {
                 problem(QStringLiteral("⚠️ Could not open folder: %1"), shown);
+                ctx.notePermission(error);
             }
             return true;
         }
@@ -454,6 +458,7 @@ bool TreeEraser::eraseIn(Folder &folder)
     if (const int rc = platform::readNames(folder.fd.get(), &names)) {
         qDebug() << "Unable to list:" << folder.path << platform::errorText(rc);
         problem(QStringLiteral("⚠️ Could not list folder: %1"), displayName(folder.path));
+        ctx.notePermission(rc);
         return true;
     }
     Batch batch(*this, folder.fd.get());

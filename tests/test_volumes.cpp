@@ -88,6 +88,7 @@ class VolumesTest : public QObject
     void mountsBelowTheSelectionAreNotEntered();
     void volumeWipeLeavesNothingOnTheDevice();
     void readOnlyVolume();
+    void ordinaryUserFillsFromTheirFolder();
     void verificationReadsTheDevice_data();
     void verificationReadsTheDevice();
 };
@@ -329,6 +330,42 @@ void VolumesTest::readOnlyVolume()
     QCOMPARE(wipe.lines.last(),
              QStringLiteral("❌ Unable to create temp file for free space wipe."));
     QCOMPARE(readFile(vol.path() + "/a.txt"), plantedBytes(10));
+}
+
+void VolumesTest::ordinaryUserFillsFromTheirFolder()
+{
+    // A volume whose root is root's, with a folder of "nobody" on it, and
+    // root's usual reserve; the bench runs as nobody, from a folder it may read.
+    VOLUME_OR_SKIP(vol, "ext4", 64 * 1024 * 1024, {}, {"-m", "5"});
+    const QString home = vol.path() + QStringLiteral("/home");
+    QVERIFY(QDir().mkpath(home));
+    QCOMPARE(::chown(QFile::encodeName(home).constData(), 65534, 65534), 0);
+    QTemporaryDir binDir;
+    const QString bench = binDir.filePath(QStringLiteral("velmora-bench"));
+    QVERIFY(QFile::copy(QStringLiteral(VELMORA_BENCH), bench));
+    for (const QString &dir : {binDir.path(), QFileInfo(vol.path()).path()})
+        QCOMPARE(::chmod(QFile::encodeName(dir).constData(), 0755), 0);
+    const quint64 freeAtStart = freeBytes(vol.path());
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral("setpriv"), {"--reuid=65534", "--regid=65534", "--clear-groups", bench,
+                                        "freespace", "--method", "NIST", vol.path()});
+    QVERIFY(p.waitForFinished(60000));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(p.exitCode() == 0, qPrintable(out + p.readAllStandardError()));
+    QVERIFY2(out.contains("📁 The volume's root is not writable for you; filling its free space "
+                          "from your folder: " + home),
+             qPrintable(out));
+    QVERIFY2(out.contains(QRegularExpression("⚠️ [0-9.]+ MiB of free space are reserved for the "
+                                             "system administrator")),
+             qPrintable(out));
+    QVERIFY(out.contains("✅ Free space wipe complete."));
+    QCOMPARE(entries(home), QStringList{});
+    // The folder keeps the blocks its listing grew to while names were made.
+    QVERIFY(freeBytes(vol.path()) + 64 * 1024 >= freeAtStart);
 }
 
 void VolumesTest::verificationReadsTheDevice_data()
