@@ -276,9 +276,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // reaches its next stop point (and deletes its fill file) before the
     // window goes.
     if (jobWatcher && !jobWatcher->isFinished() &&
-        QMessageBox::question(this, tr("Erase running"), tr("An erase is running. Stop it and quit?"),
-                              QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) != QMessageBox::Yes) {
+        QMessageBox::question(
+            this, tr("Erase running"), tr("An erase is running. Stop it and quit?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
         event->ignore();
         return;
     }

@@ -12,9 +12,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThreadPool>
 #include <QTimer>
 #include <QToolButton>
-#include <QThreadPool>
 #include <QUrl>
 #include <QVBoxLayout>
 

@@ -2,6 +2,7 @@
 
 #include "app/volumetable.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -58,9 +59,12 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
     table->clear();
     table->setRowCount(0);
     table->setColumnCount(6);
-    table->setHorizontalHeaderLabels({QObject::tr("Select"), QObject::tr("Mount point"),
-                                      QObject::tr("Capacity"), QObject::tr("Available space"),
-                                      QObject::tr("File system"), QObject::tr("Device")});
+    table->setHorizontalHeaderLabels({QCoreApplication::translate("VolumeTable", "Select"),
+                                      QCoreApplication::translate("VolumeTable", "Mount point"),
+                                      QCoreApplication::translate("VolumeTable", "Capacity"),
+                                      QCoreApplication::translate("VolumeTable", "Available space"),
+                                      QCoreApplication::translate("VolumeTable", "File system"),
+                                      QCoreApplication::translate("VolumeTable", "Device")});
     delete group;
     group = new QButtonGroup(owner);
     group->setExclusive(true);
@@ -94,9 +98,11 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
         // The whole of what the cells may cut short, and the exact sizes.
         const QLocale locale;
         const QString tip =
-            QObject::tr("%1\nDevice: %2\nLabel: %3\nCapacity: %4 bytes\nAvailable: %5 bytes")
+            QCoreApplication::translate(
+                "VolumeTable", "%1\nDevice: %2\nLabel: %3\nCapacity: %4 bytes\nAvailable: %5 bytes")
                 .arg(volume.mountPoint, volume.device,
-                     volume.label.isEmpty() ? QObject::tr("(none)") : volume.label,
+                     volume.label.isEmpty() ? QCoreApplication::translate("VolumeTable", "(none)")
+                                            : volume.label,
                      locale.toString(volume.total), locale.toString(volume.available));
         for (int column = 1; column < table->columnCount(); ++column)
             table->item(row, column)->setToolTip(tip);

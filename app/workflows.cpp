@@ -65,11 +65,22 @@ bool holdsRunningSystem(const QString &mountPoint)
     return false;
 }
 
-// True when `mountPoint` is the volume of the user's home folder.
+// True when `mountPoint` is the volume of the user's home folder; started
+// through pkexec ("Run as administrator"), that of the user who asked too.
 bool holdsHomeFolder(const QString &mountPoint)
 {
     const quint64 device = deviceOf(velmora::fsBytes(mountPoint));
-    return device && deviceOf(QFile::encodeName(QDir::homePath())) == device;
+    if (!device)
+        return false;
+    QByteArrayList homes{QFile::encodeName(QDir::homePath())};
+    bool known = false;
+    const uint caller = qEnvironmentVariableIntValue("PKEXEC_UID", &known);
+    if (known)
+        homes.append(velmora::platform::homeOfUser(caller));
+    for (const QByteArray &home : homes)
+        if (deviceOf(home) == device)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -298,8 +309,7 @@ void MainWindow::startWipeFreeSpace(const QString &root, const QString &method)
     emit logMessage(tr("🧹 Erasing free space, please wait..."));
     const int passes = passCountForMethod(method);
     const quint64 available = space.available;
-    resetJobCounters(qint64(available / quint64(velmora::kChunkSize)) *
-                     (passes + verifyLastPass));
+    resetJobCounters(qint64(available / quint64(velmora::kChunkSize)) * (passes + verifyLastPass));
     ui->progressBar->setValue(0);
     launchJob([root, passes, available](velmora::JobContext &ctx) {
         velmora::runFreeSpaceWipeJob(root, passes, available, ctx);

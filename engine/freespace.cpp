@@ -118,8 +118,8 @@ struct FillFile {
     QByteArray name; // empty for an unnamed file
     Status st;
     qint64 offset = 0;
-    qint64 started = 0; // write-back started up to here
-    qint64 dropped = 0; // waited for and dropped from the cache up to here
+    qint64 started = 0;                   // write-back started up to here
+    qint64 dropped = 0;                   // waited for and dropped from the cache up to here
     std::unique_ptr<WrittenData> written; // for the read-back, when asked for
 
     void wrote(qint64 n)
@@ -275,7 +275,8 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
         written += n;
         ctx.bytesWritten += qint64(n);
         wroteSinceFull = wroteSinceFull || n > 0;
-        for (; counted < plannedChunks && counted < qint64(written / quint64(kChunkSize)); ++counted)
+        for (; counted < plannedChunks && counted < qint64(written / quint64(kChunkSize));
+             ++counted)
             ctx.chunksProcessed();
         if (n == size)
             continue;
@@ -292,12 +293,13 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
             if (isFull(rc))
                 full = true;
             else if (rc != 0)
-                return failWith(QStringLiteral("❌ Unable to create another fill file: %1")
+                return failWith(QCoreApplication::translate(
+                                    "FreeSpace", "❌ Unable to create another fill file: %1")
                                     .arg(platform::errorText(rc)),
                                 ctx),
                        PassEnd::Failed;
         } else {
-            failWith(QStringLiteral("❌ Writing the fill file failed: %1")
+            failWith(QCoreApplication::translate("FreeSpace", "❌ Writing the fill file failed: %1")
                          .arg(platform::errorText(error)),
                      ctx);
             return PassEnd::Failed;
@@ -306,7 +308,8 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
     if (ctx.stopped())
         return PassEnd::Stopped;
     if ((rc = pass.syncAll()) != 0) {
-        failWith(QStringLiteral("❌ Syncing the fill file failed: %1").arg(platform::errorText(rc)),
+        failWith(QCoreApplication::translate("FreeSpace", "❌ Syncing the fill file failed: %1")
+                     .arg(platform::errorText(rc)),
                  ctx);
         return PassEnd::Failed;
     }
@@ -314,7 +317,8 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
     if (counted < plannedChunks)
         ctx.chunksProcessed(plannedChunks - counted);
     if (verify && !pass.verifyAll(volume, plannedChunks, ctx)) {
-        ctx.emitLog(QStringLiteral("❌ Verification failed: %1").arg(volume));
+        ctx.emitLog(
+            QCoreApplication::translate("FreeSpace", "❌ Verification failed: %1").arg(volume));
         ctx.problem(volume);
     }
     return ctx.stopped() ? PassEnd::Stopped : PassEnd::Done;
@@ -488,7 +492,8 @@ bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erased
         std::min(journalNames(fsType, st.device, space), std::max<qint64>(512, erasedNames * 128));
     if (count <= 0)
         return true;
-    ctx.emitLog(QStringLiteral("🔄 Pushing the erased names out of the journal..."));
+    ctx.emitLog(QCoreApplication::translate("FreeSpace",
+                                            "🔄 Pushing the erased names out of the journal..."));
     return overwriteNames(folderFd, count, space, ctx, false, logRewritten(fsType, st.device));
 }
 
@@ -533,8 +538,10 @@ int removeFillLeftovers(const QByteArray &root, JobContext *ctx)
             continue;
         }
         if (ctx)
-            ctx->emitLog(QStringLiteral("🧹 Removed a fill file left by an interrupted wipe: %1")
-                             .arg(displayName(path)));
+            ctx->emitLog(
+                QCoreApplication::translate(
+                    "FreeSpace", "🧹 Removed a fill file left by an interrupted wipe: %1")
+                    .arg(displayName(path)));
     }
     platform::syncFileSystem(rootFd.get());
     return left;
@@ -569,8 +576,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
             userSt.device == rootNow.device) {
             removeFillLeftovers(userPath, &ctx);
             ctx.emitLog(QCoreApplication::translate(
-                            "velmora", "📁 The volume's root is not writable for you; filling "
-                                       "its free space from your folder: %1")
+                            "FreeSpace", "📁 The volume's root is not writable for you; filling "
+                                         "its free space from your folder: %1")
                             .arg(displayName(userPath)));
             fillFd = std::move(user);
         }
@@ -627,18 +634,20 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
             unreachable += lent.blocks * space.blockSize;
     }
     if (unreachable >= quint64(kChunkSize)) {
-        const QString line = QStringLiteral("⚠️ %1 MiB of free space are reserved for the system "
-                                            "administrator and cannot be overwritten; wipe the "
-                                            "free space as root to reach them.")
-                                 .arg(mebibytes(unreachable));
+        const QString line =
+            QCoreApplication::translate("FreeSpace",
+                                        "⚠️ %1 MiB of free space are reserved for the system "
+                                        "administrator and cannot be overwritten; wipe the "
+                                        "free space as root to reach them.")
+                .arg(mebibytes(unreachable));
         ctx.warn(line);
     }
 
     for (int pass = 0; pass < passes; ++pass) {
         if (ctx.stopped())
             return true;
-        switch (fillOnce(fillDir, fileName, failureLine, plannedChunks, byteLimit,
-                         space.blockSize, ctx.verify && pass == passes - 1, root, ctx)) {
+        switch (fillOnce(fillDir, fileName, failureLine, plannedChunks, byteLimit, space.blockSize,
+                         ctx.verify && pass == passes - 1, root, ctx)) {
         case PassEnd::Stopped:
             return true;
         case PassEnd::Failed:
@@ -649,8 +658,9 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     }
 
     if (names > 0) {
-        ctx.emitLog(QStringLiteral("🔄 Overwriting the names of deleted files, free inodes and "
-                                   "the journal..."));
+        ctx.emitLog(QCoreApplication::translate(
+            "FreeSpace", "🔄 Overwriting the names of deleted files, free inodes and "
+                         "the journal..."));
         platform::spaceOf(rootFd.get(), &space);
         if (!overwriteNames(fillDir, names, space, ctx, true,
                             logRewritten(mount->fsType, rootSt.device)))
@@ -664,18 +674,22 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     quint64 trimmed = 0;
     const int rc = platform::trimFreeSpace(rootFd.get(), &trimmed);
     if (rc == 0)
-        ctx.emitLog(QStringLiteral("✂️ Free blocks discarded on the device (TRIM): %1 MiB")
+        ctx.emitLog(QCoreApplication::translate(
+                        "FreeSpace", "✂️ Free blocks discarded on the device (TRIM): %1 MiB")
                         .arg(mebibytes(trimmed)));
     else if (rc == EOPNOTSUPP)
-        ctx.emitLog(QStringLiteral("ℹ️ No TRIM: this device does not discard free blocks."));
+        ctx.emitLog(QCoreApplication::translate(
+            "FreeSpace", "ℹ️ No TRIM: this device does not discard free blocks."));
     else
-        ctx.emitLog(QStringLiteral("ℹ️ No TRIM: %1").arg(platform::errorText(rc)));
+        ctx.emitLog(QCoreApplication::translate("FreeSpace", "ℹ️ No TRIM: %1")
+                        .arg(platform::errorText(rc)));
     if (rc != 0 && mount && mount->fsType == "xfs") {
         // The blocks each allocation group sets aside for its own trees are
         // free, but no file can be given them.
-        const QString line = QStringLiteral("⚠️ XFS sets a few blocks of each allocation group "
-                                            "aside that no file can overwrite; without TRIM "
-                                            "they keep what they held.");
+        const QString line = QCoreApplication::translate(
+            "FreeSpace", "⚠️ XFS sets a few blocks of each allocation group "
+                         "aside that no file can overwrite; without TRIM "
+                         "they keep what they held.");
         ctx.warn(line);
     }
     return true;

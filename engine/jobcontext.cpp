@@ -128,8 +128,8 @@ void JobContext::notePermission(int error) const
         return;
     permissionNoted = true;
     warn(QCoreApplication::translate(
-        "velmora", "🔒 Permission denied: some of it belongs to another user or to the system. "
-                   "Start Velmora with \"Run as administrator\" to erase it."));
+        "JobContext", "🔒 Permission denied: some of it belongs to another user or to the system. "
+                      "Start Velmora with \"Run as administrator\" to erase it."));
 }
 
 } // namespace velmora

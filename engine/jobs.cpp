@@ -9,6 +9,8 @@
 #include "engine/verify.h"
 #include "engine/walk.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace velmora
@@ -25,7 +27,8 @@ template <typename Body> void guarded(JobContext &ctx, Body body)
         body();
     } catch (const std::exception &e) {
         const QString message = QString::fromLocal8Bit(e.what());
-        ctx.emitLog(QStringLiteral("❌ The operation ended early: %1").arg(message));
+        ctx.emitLog(
+            QCoreApplication::translate("Jobs", "❌ The operation ended early: %1").arg(message));
         if (ctx.report)
             ctx.report->setError(message);
     }
@@ -73,8 +76,9 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
                      const QString &method, JobContext &ctx)
 {
     guarded(ctx, [&] {
-        TreeEraser eraser(ctx, passCountForMethod(method),
-                          QStringLiteral("⚠️ Could not securely erase: %1"));
+        TreeEraser eraser(
+            ctx, passCountForMethod(method),
+            QCoreApplication::translate("Jobs", "⚠️ Could not securely erase: %1"));
         const QByteArrayList roots = topmost(folders);
         QByteArrayList alone;
         for (const QByteArray &file : files) {
@@ -122,18 +126,20 @@ void runVolumeWipeJob(const QString &root, const QString &method, int passes, qu
 {
     guarded(ctx, [&] {
         const QByteArray rootPath = fsBytes(root);
-        TreeEraser eraser(ctx, passCountForMethod(method),
-                          QStringLiteral("⚠️ Skipped (could not be erased): %1"));
+        TreeEraser eraser(
+            ctx, passCountForMethod(method),
+            QCoreApplication::translate("Jobs", "⚠️ Skipped (could not be erased): %1"));
         eraser.countNames(rootPath, true);
         // After a stop the fill returns at once and the closing line is
         // not shown; the clean-up still runs.
         eraser.eraseBelow(rootPath);
         if (!fillFreeSpace(root, QStringLiteral("/__wiper_temp__.bin"), passes, capacity,
-                           QStringLiteral("❌ Unable to create temp file for free space wipe."),
+                           QCoreApplication::translate(
+                               "Jobs", "❌ Unable to create temp file for free space wipe."),
                            ctx))
             return;
         noteVerified(ctx);
-        ctx.emitCompletion(QStringLiteral("✅ Full disk erase completed."));
+        ctx.emitCompletion(QCoreApplication::translate("Jobs", "✅ Full disk erase completed."));
         eraser.cleanUp(rootPath, false, false);
     });
 }
@@ -142,11 +148,12 @@ void runFreeSpaceWipeJob(const QString &root, int passes, quint64 available, Job
 {
     guarded(ctx, [&] {
         if (!fillFreeSpace(root, QStringLiteral("/__freespace_temp__.bin"), passes, available,
-                           QStringLiteral("❌ Unable to create write file to erase free space."),
+                           QCoreApplication::translate(
+                               "Jobs", "❌ Unable to create write file to erase free space."),
                            ctx))
             return;
         noteVerified(ctx);
-        ctx.emitCompletion(QStringLiteral("✅ Free space wipe complete."));
+        ctx.emitCompletion(QCoreApplication::translate("Jobs", "✅ Free space wipe complete."));
     });
 }
 

@@ -7,6 +7,7 @@
 #include "engine/platform.h"
 #include "engine/randomchunks.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 #include <cerrno>
@@ -168,7 +169,8 @@ OverwriteResult overwriteFile(const std::filesystem::path &path, const QString &
         // removal fails too and says so once.
         if (platform::removeAt(dir.get(), name, false) != 0)
             return OverwriteResult::Failed;
-        ctx.emitLog(QStringLiteral("🗑️ Deleted empty file: %1").arg(shown));
+        ctx.emitLog(
+            QCoreApplication::translate("Overwrite", "🗑️ Deleted empty file: %1").arg(shown));
         return OverwriteResult::EmptyDeleted;
     }
     return overwriteOpenFile(file.get(), shown, passCountForMethod(method), ctx);

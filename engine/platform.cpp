@@ -12,6 +12,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <pwd.h>
 #include <sys/ioctl.h>
 #include <sys/random.h>
 #include <sys/resource.h>
@@ -157,6 +158,16 @@ int makeFolderAt(int dirFd, const QByteArray &name)
 quint32 effectiveUser()
 {
     return ::geteuid();
+}
+
+QByteArray homeOfUser(quint32 uid)
+{
+    std::vector<char> buffer(16384);
+    struct passwd entry;
+    struct passwd *found = nullptr;
+    if (::getpwuid_r(uid_t(uid), &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
+        return QByteArray();
+    return QByteArray(found->pw_dir);
 }
 
 bool canCreateIn(int dirFd)

@@ -93,6 +93,8 @@ Fd openForReadAt(int dirFd, const QByteArray &name, int *error);
 int makeFolderAt(int dirFd, const QByteArray &name);
 // The user the process acts as.
 quint32 effectiveUser();
+// The home folder of user `uid` in the user database; empty when unknown.
+QByteArray homeOfUser(quint32 uid);
 // Whether that user may create entries in the open folder `dirFd`.
 bool canCreateIn(int dirFd);
 

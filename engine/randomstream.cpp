@@ -33,8 +33,8 @@ RandomStream::~RandomStream() = default;
 
 void RandomStream::start(const unsigned char *counter)
 {
-    if (!cipher->ctx || EVP_EncryptInit_ex(cipher->ctx, EVP_aes_128_ctr(), nullptr,
-                                           streamKey.data(), counter) != 1)
+    if (!cipher->ctx ||
+        EVP_EncryptInit_ex(cipher->ctx, EVP_aes_128_ctr(), nullptr, streamKey.data(), counter) != 1)
         throw std::runtime_error("AES-128-CTR is not available");
 }
 

@@ -6,6 +6,7 @@
 #include "engine/platform.h"
 #include "engine/randomchunks.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QLocale>
 
@@ -102,7 +103,7 @@ bool WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext
 
 QString verifiedLine(qint64 bytes)
 {
-    return QStringLiteral("🔎 Verified %1 of data")
+    return QCoreApplication::translate("Verify", "🔎 Verified %1 of data")
         .arg(QLocale::c().formattedDataSize(bytes, 1, QLocale::DataSizeIecFormat));
 }
 

@@ -11,6 +11,8 @@ packages=(
     dosfstools e2fsprogs util-linux  # small test volumes (mkfs, mount, losetup)
     exfatprogs exfat-fuse          # exFAT test volumes where the kernel has no exFAT
     xfsprogs btrfs-progs           # XFS and btrfs test volumes
+    qt6-tools-dev qt6-l10n-tools   # lupdate and lrelease for the translations
+    desktop-file-utils appstream   # checks of the installed desktop entry and metainfo
 )
 
 missing=()

@@ -10,11 +10,11 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 class DialogsTest : public QObject

@@ -12,9 +12,9 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QUrl>
@@ -155,13 +155,24 @@ void ShellTest::commandLine()
         QVERIFY2(out.contains(option[2] == 'v' ? "Velmora " VELMORA_VERSION : "[FILE|FOLDER...]"),
                  out.constData());
     }
+    // In German, from the catalogue built in.
+    QProcess german;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    env.remove(QStringLiteral("LC_ALL"));
+    env.remove(QStringLiteral("LANGUAGE"));
+    german.setProcessEnvironment(env);
+    german.start(QStringLiteral(VELMORA_APP), {QStringLiteral("--help")});
+    QVERIFY(german.waitForFinished(10000));
+    QVERIFY2(german.readAllStandardOutput().contains("Löscht Dateien und Ordner unwiederbringlich"),
+             "no German help");
     // Files and folders given to it are listed as a drop lists them.
     QTemporaryDir dir;
     QVERIFY(QDir().mkpath(dir.filePath("folder")));
     QFile(dir.filePath("folder/inner.txt")).open(QIODevice::WriteOnly);
     QFile(dir.filePath("file.txt")).open(QIODevice::WriteOnly);
-    window->openWithEntries({QFile::encodeName(dir.filePath("folder")),
-                             QFile::encodeName(dir.filePath("file.txt"))});
+    window->openWithEntries(
+        {QFile::encodeName(dir.filePath("folder")), QFile::encodeName(dir.filePath("file.txt"))});
     QCOMPARE(outerPage(), QStringLiteral("pageEraseFileFlow"));
     QCOMPARE(listEntries(), (QStringList{dir.filePath("file.txt"), dir.filePath("folder/inner.txt"),
                                          dir.filePath("folder")}));

@@ -357,11 +357,13 @@ void VolumesTest::ordinaryUserFillsFromTheirFolder()
     const QString out = QString::fromUtf8(p.readAllStandardOutput());
     QVERIFY2(p.exitCode() == 0, qPrintable(out + p.readAllStandardError()));
     QVERIFY2(out.contains("📁 The volume's root is not writable for you; filling its free space "
-                          "from your folder: " + home),
+                          "from your folder: " +
+                          home),
              qPrintable(out));
-    QVERIFY2(out.contains(QRegularExpression("⚠️ [0-9.]+ MiB of free space are reserved for the "
-                                             "system administrator")),
-             qPrintable(out));
+    QVERIFY2(
+        out.contains(QRegularExpression("⚠️ [0-9.]+ MiB of free space are reserved for the "
+                                        "system administrator")),
+        qPrintable(out));
     QVERIFY(out.contains("✅ Free space wipe complete."));
     QCOMPARE(entries(home), QStringList{});
     // The folder keeps the blocks its listing grew to while names were made.

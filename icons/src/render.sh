@@ -13,3 +13,9 @@ render drag_file 514 288
 render wipe_disk 100 94
 render wipe_free_space 103 92
 render wipe_file_icon 112 109
+# The application icon for the desktop's icon theme (hicolor), at the sizes
+# desktops ask for; the SVG itself is installed as the scalable one.
+for size in 16 24 32 48 64 128 256 512; do
+    mkdir -p "../hicolor/${size}x${size}/apps"
+    rsvg-convert -w "$size" -h "$size" -o "../hicolor/${size}x${size}/apps/org.velmora.Velmora.png" app_icon.svg
+done

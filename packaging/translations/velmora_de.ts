@@ -1,0 +1,583 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ConfirmEraseDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:11pt;&quot;&gt;This will permanently delete the selected files. &lt;br/&gt;Please type &apos;&lt;/span&gt;&lt;span style=&quot; font-size:11pt; color:#ff0000;&quot;&gt;Erase&lt;/span&gt;&lt;span style=&quot; font-size:11pt;&quot;&gt;&apos; to continue:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:11pt;&quot;&gt;Damit werden die ausgewählten Dateien endgültig gelöscht. &lt;br/&gt;Bitte geben Sie &apos;&lt;/span&gt;&lt;span style=&quot; font-size:11pt; color:#ff0000;&quot;&gt;Erase&lt;/span&gt;&lt;span style=&quot; font-size:11pt;&quot;&gt;&apos; ein, um fortzufahren:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Type &apos;Erase&apos; </source>
+        <translation>&apos;Erase&apos; eingeben </translation>
+    </message>
+</context>
+<context>
+    <name>EraseMethodDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>NIST 800-88 - (1-pass)</source>
+        <translation>NIST 800-88 - (1 Durchgang)</translation>
+    </message>
+    <message>
+        <source>German VSITR- (7-pass)</source>
+        <translation>BSI VSITR - (7 Durchgänge)</translation>
+    </message>
+    <message>
+        <source>Gutmann - (35-pass)</source>
+        <translation>Gutmann - (35 Durchgänge)</translation>
+    </message>
+    <message>
+        <source>DoD 5220.22-M (7-pass )</source>
+        <translation>DoD 5220.22-M (7 Durchgänge)</translation>
+    </message>
+    <message>
+        <source>British HMG - (2-pass )</source>
+        <translation>British HMG - (2 Durchgänge)</translation>
+    </message>
+    <message>
+        <source>Verify after the last pass</source>
+        <translation>Nach dem letzten Durchgang prüfen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Select Erase Method</source>
+        <translation>Löschverfahren wählen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Please select a method.</source>
+        <translation>Bitte wählen Sie ein Verfahren.</translation>
+    </message>
+</context>
+<context>
+    <name>FreeSpace</name>
+    <message>
+        <source>❌ Unable to create another fill file: %1</source>
+        <translation>❌ Keine weitere Fülldatei anlegbar: %1</translation>
+    </message>
+    <message>
+        <source>❌ Writing the fill file failed: %1</source>
+        <translation>❌ Schreiben der Fülldatei fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>❌ Syncing the fill file failed: %1</source>
+        <translation>❌ Speichern der Fülldatei auf dem Gerät fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>❌ Verification failed: %1</source>
+        <translation>❌ Prüfung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>🔄 Pushing the erased names out of the journal...</source>
+        <translation>🔄 Die gelöschten Namen werden aus dem Journal verdrängt …</translation>
+    </message>
+    <message>
+        <source>🧹 Removed a fill file left by an interrupted wipe: %1</source>
+        <translation>🧹 Fülldatei eines abgebrochenen Löschvorgangs entfernt: %1</translation>
+    </message>
+    <message>
+        <source>📁 The volume&apos;s root is not writable for you; filling its free space from your folder: %1</source>
+        <translation>📁 In das Wurzelverzeichnis des Datenträgers dürfen Sie nicht schreiben; sein freier Speicher wird aus Ihrem Ordner gefüllt: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 MiB of free space are reserved for the system administrator and cannot be overwritten; wipe the free space as root to reach them.</source>
+        <translation>⚠️ %1 MiB freier Speicher sind dem Systemverwalter vorbehalten und können nicht überschrieben werden; löschen Sie den freien Speicher als root, um sie zu erreichen.</translation>
+    </message>
+    <message>
+        <source>🔄 Overwriting the names of deleted files, free inodes and the journal...</source>
+        <translation>🔄 Die Namen gelöschter Dateien, freie Inodes und das Journal werden überschrieben …</translation>
+    </message>
+    <message>
+        <source>✂️ Free blocks discarded on the device (TRIM): %1 MiB</source>
+        <translation>✂️ Freie Blöcke auf dem Gerät verworfen (TRIM): %1 MiB</translation>
+    </message>
+    <message>
+        <source>ℹ️ No TRIM: this device does not discard free blocks.</source>
+        <translation>ℹ️ Kein TRIM: Dieses Gerät verwirft keine freien Blöcke.</translation>
+    </message>
+    <message>
+        <source>ℹ️ No TRIM: %1</source>
+        <translation>ℹ️ Kein TRIM: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ XFS sets a few blocks of each allocation group aside that no file can overwrite; without TRIM they keep what they held.</source>
+        <translation>⚠️ XFS hält in jeder Allokationsgruppe einige Blöcke zurück, die keine Datei überschreiben kann; ohne TRIM behalten sie ihren Inhalt.</translation>
+    </message>
+</context>
+<context>
+    <name>JobContext</name>
+    <message>
+        <source>🔒 Permission denied: some of it belongs to another user or to the system. Start Velmora with &quot;Run as administrator&quot; to erase it.</source>
+        <translation>🔒 Zugriff verweigert: Einiges davon gehört einem anderen Benutzer oder dem System. Starten Sie Velmora mit „Als Administrator ausführen“, um es zu löschen.</translation>
+    </message>
+</context>
+<context>
+    <name>Jobs</name>
+    <message>
+        <source>❌ The operation ended early: %1</source>
+        <translation>❌ Der Vorgang wurde vorzeitig beendet: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ Could not securely erase: %1</source>
+        <translation>⚠️ Konnte nicht sicher gelöscht werden: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ Skipped (could not be erased): %1</source>
+        <translation>⚠️ Übersprungen (konnte nicht gelöscht werden): %1</translation>
+    </message>
+    <message>
+        <source>❌ Unable to create temp file for free space wipe.</source>
+        <translation>❌ Die temporäre Datei zum Löschen des freien Speichers konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>✅ Full disk erase completed.</source>
+        <translation>✅ Der ganze Datenträger wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>❌ Unable to create write file to erase free space.</source>
+        <translation>❌ Die Datei zum Überschreiben des freien Speichers konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>✅ Free space wipe complete.</source>
+        <translation>✅ Der freie Speicher wurde gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Datei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Wipe Disk</source>
+        <translation>Datenträger löschen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:700;&quot;&gt;Velmora - Permanently Erase Data &amp;amp; Prevent Leaks&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Velmora securely erases sensitive data from your disk or USB. &lt;br/&gt;Protect your privacy and prevent data leaks for good.&lt;span style=&quot; font-size:14pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:700;&quot;&gt;Velmora - Daten endgültig löschen &amp;amp; Lecks verhindern&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Velmora löscht vertrauliche Daten sicher von Ihrer Festplatte oder Ihrem USB-Stick. &lt;br/&gt;Schützen Sie Ihre Privatsphäre und verhindern Sie Datenlecks dauerhaft.&lt;span style=&quot; font-size:14pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Wipe Free Space</source>
+        <translation>Freien Speicher löschen</translation>
+    </message>
+    <message>
+        <source>Erase File</source>
+        <translation>Datei löschen</translation>
+    </message>
+    <message>
+        <source>Adding files/folders, please wait...</source>
+        <translation>Dateien/Ordner werden hinzugefügt, bitte warten …</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Bitte warten …</translation>
+    </message>
+    <message>
+        <source>Select Files</source>
+        <translation>Dateien wählen</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Please wait</source>
+        <translation>Bitte warten</translation>
+    </message>
+    <message>
+        <source>🗂️ All selected files have been permanently erased.</source>
+        <translation>🗂️ Alle ausgewählten Dateien wurden endgültig gelöscht.</translation>
+    </message>
+    <message>
+        <source>💽 The disk has been securely wiped and is now clean.</source>
+        <translation>💽 Der Datenträger wurde sicher gelöscht und ist jetzt leer.</translation>
+    </message>
+    <message>
+        <source>🧹 Free space has been securely wiped; no traces remain.</source>
+        <translation>🧹 Der freie Speicher wurde sicher gelöscht; es bleiben keine Spuren.</translation>
+    </message>
+    <message>
+        <source>✅ Erasure operation completed.</source>
+        <translation>✅ Löschvorgang abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>❌ The operation did not finish: %1</source>
+        <translation>❌ Der Vorgang wurde nicht abgeschlossen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>⚠️ %n item(s) could not be securely erased:</source>
+        <translation>
+            <numerusform>⚠️ %n Eintrag konnte nicht sicher gelöscht werden:</numerusform>
+            <numerusform>⚠️ %n Einträge konnten nicht sicher gelöscht werden:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Finished with problems</source>
+        <translation>Mit Problemen beendet</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Confirm Stop</source>
+        <translation>Anhalten bestätigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to stop?</source>
+        <translation>Möchten Sie wirklich anhalten?</translation>
+    </message>
+    <message>
+        <source>⚠️ Erase stopped by user.</source>
+        <translation>⚠️ Löschen vom Benutzer angehalten.</translation>
+    </message>
+    <message>
+        <source>⚠️ Erase stopped: the application received signal %1.</source>
+        <translation>⚠️ Löschen angehalten: Das Programm hat das Signal %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>Leftover fill files</source>
+        <translation>Zurückgebliebene Fülldateien</translation>
+    </message>
+    <message>
+        <source>An interrupted wipe left these fill files behind; they take up free space:
+
+%1
+
+Remove them now?</source>
+        <translation>Ein abgebrochener Löschvorgang hat diese Fülldateien hinterlassen; sie belegen freien Speicher:
+
+%1
+
+Jetzt entfernen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fill file(s) could not be removed; a free-space wipe of that volume removes them.</source>
+        <translation>
+            <numerusform>%n Fülldatei konnte nicht entfernt werden; das Löschen des freien Speichers dieses Datenträgers entfernt sie.</numerusform>
+            <numerusform>%n Fülldateien konnten nicht entfernt werden; das Löschen des freien Speichers dieses Datenträgers entfernt sie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erase running</source>
+        <translation>Löschen läuft</translation>
+    </message>
+    <message>
+        <source>An erase is running. Stop it and quit?</source>
+        <translation>Ein Löschvorgang läuft. Anhalten und beenden?</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Unterstützung</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Velmora v%1
+
+This software helps you securely erase files, disks, and free space.
+
+Copyright © 2026 The Velmora developers</source>
+        <translation>Velmora v%1
+
+Dieses Programm löscht Dateien, Datenträger und freien Speicher sicher.
+
+Copyright © 2026 Die Velmora-Entwickler</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>This disk holds the running system and cannot be wiped.</source>
+        <translation>Dieser Datenträger enthält das laufende System und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>This disk holds your home folder and cannot be wiped. Erase the files you choose, or wipe its free space instead.</source>
+        <translation>Dieser Datenträger enthält Ihren persönlichen Ordner und kann nicht gelöscht werden. Löschen Sie stattdessen ausgewählte Dateien oder seinen freien Speicher.</translation>
+    </message>
+    <message>
+        <source>Selected method: %1</source>
+        <translation>Gewähltes Verfahren: %1</translation>
+    </message>
+    <message>
+        <source>No Files</source>
+        <translation>Keine Dateien</translation>
+    </message>
+    <message>
+        <source>Please add at least one file.</source>
+        <translation>Bitte fügen Sie mindestens eine Datei hinzu.</translation>
+    </message>
+    <message>
+        <source>Please select erasure method!</source>
+        <translation>Bitte wählen Sie ein Löschverfahren!</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>The erase operation has been canceled。</source>
+        <translation>Der Löschvorgang wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>No disk selected</source>
+        <translation>Kein Datenträger gewählt</translation>
+    </message>
+    <message>
+        <source>Please select a disk and click Next!</source>
+        <translation>Bitte wählen Sie einen Datenträger und klicken Sie auf Weiter!</translation>
+    </message>
+    <message>
+        <source>Please select an erase method first!</source>
+        <translation>Bitte wählen Sie zuerst ein Löschverfahren!</translation>
+    </message>
+    <message>
+        <source>Erase operation canceled。</source>
+        <translation>Löschvorgang abgebrochen.</translation>
+    </message>
+    <message>
+        <source>No disk selected!</source>
+        <translation>Kein Datenträger gewählt!</translation>
+    </message>
+    <message>
+        <source>The selected disk path is invalid!</source>
+        <translation>Der Pfad des gewählten Datenträgers ist ungültig!</translation>
+    </message>
+    <message>
+        <source>Unable to obtain disk capacity!</source>
+        <translation>Die Kapazität des Datenträgers ist nicht zu ermitteln!</translation>
+    </message>
+    <message>
+        <source>🧹 Erasing disk, please wait...</source>
+        <translation>🧹 Datenträger wird gelöscht, bitte warten …</translation>
+    </message>
+    <message>
+        <source>Please select an erasure method first!</source>
+        <translation>Bitte wählen Sie zuerst ein Löschverfahren!</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>The erase operation was canceled.</source>
+        <translation>Der Löschvorgang wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Unable to get free space!</source>
+        <translation>Der freie Speicher ist nicht zu ermitteln!</translation>
+    </message>
+    <message>
+        <source>🧹 Erasing free space, please wait...</source>
+        <translation>🧹 Freier Speicher wird gelöscht, bitte warten …</translation>
+    </message>
+</context>
+<context>
+    <name>Overwrite</name>
+    <message>
+        <source>🗑️ Deleted empty file: %1</source>
+        <translation>🗑️ Leere Datei gelöscht: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TreeEraser</name>
+    <message>
+        <source>⚠️ Changed while being erased, left alone: %1</source>
+        <translation>⚠️ Während des Löschens verändert, unberührt gelassen: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ Could not remove folder: %1</source>
+        <translation>⚠️ Ordner konnte nicht entfernt werden: %1</translation>
+    </message>
+    <message>
+        <source>✅ Securely erased: %1</source>
+        <translation>✅ Sicher gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>❌ Verification failed: %1</source>
+        <translation>❌ Prüfung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>🗑️ Deleted empty file: %1</source>
+        <translation>🗑️ Leere Datei gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>🗑️ Removed empty folder: %1</source>
+        <translation>🗑️ Leeren Ordner entfernt: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ Only this name was removed: other links outside the selection keep its content readable: %1</source>
+        <translation>⚠️ Nur dieser Name wurde entfernt: Andere Verknüpfungen außerhalb der Auswahl halten den Inhalt lesbar: %1</translation>
+    </message>
+    <message>
+        <source>🔄 Wiping: %1</source>
+        <translation>🔄 Wird gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ File not found: %1</source>
+        <translation>⚠️ Datei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ Deleted without secure overwrite: %1</source>
+        <translation>⚠️ Ohne sicheres Überschreiben gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ Kept growing while being erased; what was written meanwhile may remain on the device: %1</source>
+        <translation>⚠️ Wuchs während des Löschens weiter; was inzwischen geschrieben wurde, kann auf dem Gerät bleiben: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ Not erased, another volume is mounted here: %1</source>
+        <translation>⚠️ Nicht gelöscht, hier ist ein anderer Datenträger eingehängt: %1</translation>
+    </message>
+    <message>
+        <source>🔗 Removed link: %1</source>
+        <translation>🔗 Verknüpfung entfernt: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ Could not open folder: %1</source>
+        <translation>⚠️ Ordner konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>🗑️ Removed special file: %1</source>
+        <translation>🗑️ Spezialdatei entfernt: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ Could not list folder: %1</source>
+        <translation>⚠️ Ordnerinhalt konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>🗑️ Removed shortcut: %1</source>
+        <translation>🗑️ Verknüpfung entfernt: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ Could not remove: %1</source>
+        <translation>⚠️ Konnte nicht entfernt werden: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 is a copy-on-write file system (%2): an overwrite in place cannot reach the older copies it keeps. Wipe the free space of this volume afterwards.</source>
+        <translation>⚠️ %1 ist ein Copy-on-Write-Dateisystem (%2): Ein Überschreiben an Ort und Stelle erreicht die älteren Kopien nicht, die es aufbewahrt. Löschen Sie danach den freien Speicher dieses Datenträgers.</translation>
+    </message>
+</context>
+<context>
+    <name>Verify</name>
+    <message>
+        <source>🔎 Verified %1 of data</source>
+        <translation>🔎 %1 Daten geprüft</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeTable</name>
+    <message>
+        <source>Select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Mount point</source>
+        <translation>Einhängepunkt</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapazität</translation>
+    </message>
+    <message>
+        <source>Available space</source>
+        <translation>Freier Speicher</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>Dateisystem</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>%1
+Device: %2
+Label: %3
+Capacity: %4 bytes
+Available: %5 bytes</source>
+        <translation>%1
+Gerät: %2
+Bezeichnung: %3
+Kapazität: %4 Byte
+Verfügbar: %5 Byte</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Erases files and folders beyond recovery, or wipes a whole volume or its free space.</source>
+        <translation>Löscht Dateien und Ordner unwiederbringlich oder löscht einen ganzen Datenträger oder seinen freien Speicher.</translation>
+    </message>
+    <message>
+        <source>Files and folders to put in the list to erase.</source>
+        <translation>Dateien und Ordner für die Liste der zu löschenden Einträge.</translation>
+    </message>
+</context>
+</TS>

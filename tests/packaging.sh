@@ -1,0 +1,46 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the build into a scratch folder and checks what desktops and
+# software centres read from it. Exit 77 (skipped) without the validators.
+set -eu
+build=$1
+lupdate=$2
+source=$(cd "$(dirname "$0")/.." && pwd)
+for tool in desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+share="$root/usr/share"
+id=org.velmora.Velmora
+
+desktop-file-validate "$share/applications/$id.desktop"
+# Warnings fail too; an info about a missing screenshot does not.
+appstreamcli validate --no-net --explain "$share/metainfo/$id.metainfo.xml"
+grep -q "<release version=\"$(sed -n 's/^project(Velmora VERSION \([^ ]*\).*/\1/p' "$source/CMakeLists.txt")\"" \
+    "$share/metainfo/$id.metainfo.xml"
+
+for size in 16 24 32 48 64 128 256 512; do
+    test -s "$share/icons/hicolor/${size}x${size}/apps/$id.png"
+done
+test -s "$share/icons/hicolor/scalable/apps/$id.svg"
+gzip -t "$share/man/man1/velmora.1.gz"
+test -x "$root/usr/bin/velmora" && test -x "$root/usr/bin/velmora-admin"
+sh -n "$root/usr/bin/velmora-admin"
+grep -q '<annotate key="org.freedesktop.policykit.exec.path">/usr/bin/velmora</annotate>' \
+    "$share/polkit-1/actions/$id.policy"
+grep -q '^Exec=velmora-admin %F$' "$share/applications/$id.desktop"
+
+# Every catalogue knows every text of the sources, each one translated.
+for ts in "$source"/packaging/translations/velmora_*.ts; do
+    copy="$root/$(basename "$ts")"
+    cp "$ts" "$copy"
+    (cd "$source" && "$lupdate" -silent -no-obsolete -locations none app dialogs engine -ts "$copy")
+    if grep -q 'type="unfinished"' "$copy"; then
+        echo "$(basename "$ts") is behind the sources; run: ninja -C build update_translations" >&2
+        grep -B2 'type="unfinished"' "$copy" | grep '<source>' >&2
+        exit 1
+    fi
+done
+echo "installed tree and catalogues are valid"
