@@ -2,8 +2,6 @@
 
 #include "engine/freespace.h"
 
-#include <QCoreApplication>
-
 #include "engine/erasemethods.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
@@ -565,15 +563,16 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     // A volume whose root this user may not write to is filled from a
     // folder of theirs on it, as the home folder often is; the space and
     // the names reach the same free blocks.
+    Status rootSt;
+    platform::statusAt(rootFd.get(), QByteArray(), &rootSt);
     Fd fillFd;
     if (!platform::canCreateIn(rootFd.get()) && !ctx.userFolder.isEmpty()) {
         const QByteArray userPath = fsBytes(ctx.userFolder);
         Fd user = platform::openFolderPath(userPath, true, &error);
-        Status rootNow, userSt;
+        Status userSt;
         if (user.valid() && platform::canCreateIn(user.get()) &&
-            platform::statusAt(rootFd.get(), QByteArray(), &rootNow) == 0 &&
             platform::statusAt(user.get(), QByteArray(), &userSt) == 0 &&
-            userSt.device == rootNow.device) {
+            userSt.device == rootSt.device) {
             removeFillLeftovers(userPath, &ctx);
             ctx.emitLog(QCoreApplication::translate(
                             "FreeSpace", "📁 The volume's root is not writable for you; filling "
@@ -585,8 +584,6 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     const int fillDir = fillFd.valid() ? fillFd.get() : rootFd.get();
     const auto table = platform::mountTable();
     const platform::Mount *mount = platform::mountOf(table, rootFd.get());
-    Status rootSt;
-    platform::statusAt(rootFd.get(), QByteArray(), &rootSt);
 
     // The progress counts on the larger of the caller's bound and what is
     // free now; the fill itself goes on until the volume is full, with a
