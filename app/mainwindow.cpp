@@ -9,6 +9,7 @@
 #include "engine/walk.h"
 
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -109,8 +110,21 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(ui->btnNextFromDiskList_2, &QPushButton::clicked, this,
             &MainWindow::onNextFromFreeSpaceDiskList);
 
+    // Under the bar, beside Stop: refreshed twice a second while a job runs.
+    labelProgressInfo = new QLabel(ui->pageProgress);
+    labelProgressInfo->setObjectName(QStringLiteral("labelProgressInfo"));
+    labelProgressInfo->setGeometry(12, 36, 560, 48);
+    labelProgressInfo->setWordWrap(false);
+    labelProgressInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    labelProgressInfo->setStyleSheet(QStringLiteral("color: #1b3a57;"));
+    progressInfoTimer = new QTimer(this);
+    progressInfoTimer->setInterval(500);
+    connect(progressInfoTimer, &QTimer::timeout, this, &MainWindow::updateProgressInfo);
+
     jobWatcher = new QFutureWatcher<void>(this);
     connect(jobWatcher, &QFutureWatcher<void>::finished, this, [this] {
+        progressInfoTimer->stop();
+        labelProgressInfo->clear();
         // Deliver what the job queued before the box opens over it.
         QCoreApplication::processEvents();
         QTimer::singleShot(100, this, &MainWindow::completeJob);

@@ -5,6 +5,7 @@
 #include "engine/jobcontext.h"
 
 #include <QByteArrayList>
+#include <QElapsedTimer>
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QMainWindow>
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <atomic>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -29,6 +31,8 @@ namespace Ui
 {
 class MainWindow;
 }
+class QLabel;
+class QTimer;
 
 // The application's one window: the home page with its three cards, the file
 // list, the two volume pages and the progress page, and the state of the one
@@ -168,6 +172,16 @@ class MainWindow : public QMainWindow
     int jobMode = None;
 
     velmora::JobReport jobReport;
+    velmora::JobStatus jobStatus;
+    // The line under the progress bar: rate, time left, pass, file or phase.
+    QLabel *labelProgressInfo = nullptr;
+    QTimer *progressInfoTimer = nullptr;
+    QElapsedTimer jobClock;
+    struct RateSample {
+        qint64 ms, bytes, done;
+    };
+    std::deque<RateSample> rateSamples;
+    void updateProgressInfo();
     // Lines on their way to the log, appended in batches so that a job with
     // many small files cannot bury the event loop.
     QStringList pendingLog;

@@ -2,8 +2,8 @@
 
 #include "app/volumetable.h"
 
-#include <QCoreApplication>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>

@@ -271,7 +271,7 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
             file.written->add(file.offset, random.lastOffset() + quint64(data - chunk), qint64(n));
         file.wrote(qint64(n));
         written += n;
-        ctx.bytesWritten += qint64(n);
+        ctx.wrote(qint64(n));
         wroteSinceFull = wroteSinceFull || n > 0;
         for (; counted < plannedChunks && counted < qint64(written / quint64(kChunkSize));
              ++counted)
@@ -640,9 +640,11 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         ctx.warn(line);
     }
 
+    ctx.atPhase(QCoreApplication::translate("FreeSpace", "free space"));
     for (int pass = 0; pass < passes; ++pass) {
         if (ctx.stopped())
             return true;
+        ctx.atPass(pass + 1, passes);
         switch (fillOnce(fillDir, fileName, failureLine, plannedChunks, byteLimit, space.blockSize,
                          ctx.verify && pass == passes - 1, root, ctx)) {
         case PassEnd::Stopped:
@@ -655,6 +657,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     }
 
     if (names > 0) {
+        ctx.atPass(0, 0);
+        ctx.atPhase(QCoreApplication::translate("FreeSpace", "names and journal"));
         ctx.emitLog(QCoreApplication::translate(
             "FreeSpace", "🔄 Overwriting the names of deleted files, free inodes and "
                          "the journal..."));

@@ -72,12 +72,78 @@ QString JobReport::errorMessage() const
     return errorText;
 }
 
+void JobStatus::reset()
+{
+    bytes = 0;
+    done = 0;
+    total = 0;
+    pass = 0;
+    passes = 0;
+    setItem(QString());
+    setPhase(QString());
+}
+
+void JobStatus::setItem(const QString &item)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    currentItem = item;
+}
+
+void JobStatus::setPhase(const QString &phase)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    currentPhase = phase;
+}
+
+QString JobStatus::item() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return currentItem;
+}
+
+QString JobStatus::phase() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return currentPhase;
+}
+
+void JobContext::wrote(qint64 bytes)
+{
+    bytesWritten += bytes;
+    if (status)
+        status->bytes.fetch_add(bytes, std::memory_order_relaxed);
+}
+
+void JobContext::atPass(int pass, int passes) const
+{
+    if (!status)
+        return;
+    status->passes.store(passes, std::memory_order_relaxed);
+    status->pass.store(pass, std::memory_order_relaxed);
+}
+
+void JobContext::atItem(const QString &item) const
+{
+    if (status)
+        status->setItem(item);
+}
+
+void JobContext::atPhase(const QString &phase) const
+{
+    if (status)
+        status->setPhase(phase);
+}
+
 void JobContext::chunksProcessed(qint64 count)
 {
     if (!processedChunks)
         return;
     *processedChunks += count;
     const qint64 total = totalChunks ? *totalChunks : 0;
+    if (status) {
+        status->done.store(*processedChunks, std::memory_order_relaxed);
+        status->total.store(total, std::memory_order_relaxed);
+    }
     if (total <= 0)
         return;
     const double percent = double(*processedChunks) / double(total) * 100.0;

@@ -42,6 +42,29 @@ class JobReport
     QStringList warningTexts;
 };
 
+// Where a running job stands, for a progress line: written by the job's
+// thread, read by whoever shows it, at any time.
+class JobStatus
+{
+  public:
+    std::atomic<qint64> bytes{0}; // written, and read back, so far
+    std::atomic<qint64> done{0};  // units of the progress bar
+    std::atomic<qint64> total{0};
+    std::atomic<int> pass{0}; // 1-based; 0 outside the passes
+    std::atomic<int> passes{0};
+
+    void reset();
+    void setItem(const QString &item); // the file being overwritten, or empty
+    void setPhase(const QString &phase);
+    QString item() const;
+    QString phase() const;
+
+  private:
+    mutable std::mutex mutex;
+    QString currentItem;
+    QString currentPhase;
+};
+
 // Everything a job needs from whoever runs it. The window hands in its stop
 // flag, its chunk counters and three sinks; tests and the benchmark hand in
 // their own. Every sink may be called from the job's thread and must not block
@@ -61,6 +84,7 @@ struct JobContext {
     std::function<void(const QString &)> logCompletion;
 
     JobReport *report = nullptr;
+    JobStatus *status = nullptr;
 
     // Bytes of random data written so far (for the benchmark).
     qint64 bytesWritten = 0;
@@ -87,6 +111,13 @@ struct JobContext {
     // (truncated processed / total * 100); nothing is posted while the total
     // is 0.
     void chunksProcessed(qint64 count = 1);
+
+    // Counts `bytes` of data written or read back.
+    void wrote(qint64 bytes);
+    // The job is at pass `pass` (1-based) of `passes`.
+    void atPass(int pass, int passes) const;
+    void atItem(const QString &item) const;
+    void atPhase(const QString &phase) const;
 
     void emitLog(const QString &line) const;
     void emitCompletion(const QString &line) const;

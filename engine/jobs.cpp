@@ -130,6 +130,7 @@ void runVolumeWipeJob(const QString &root, const QString &method, int passes, qu
             ctx, passCountForMethod(method),
             QCoreApplication::translate("Jobs", "⚠️ Skipped (could not be erased): %1"));
         eraser.countNames(rootPath, true);
+        ctx.atPhase(QCoreApplication::translate("Jobs", "files"));
         // After a stop the fill returns at once and the closing line is
         // not shown; the clean-up still runs.
         eraser.eraseBelow(rootPath);
@@ -140,6 +141,7 @@ void runVolumeWipeJob(const QString &root, const QString &method, int passes, qu
             return;
         noteVerified(ctx);
         ctx.emitCompletion(QCoreApplication::translate("Jobs", "✅ Full disk erase completed."));
+        ctx.atPhase(QCoreApplication::translate("Jobs", "clean-up"));
         eraser.cleanUp(rootPath, false, false);
     });
 }

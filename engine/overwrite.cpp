@@ -59,7 +59,7 @@ PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobConte
                 qDebug() << "Write failed:" << shown << platform::errorText(error);
                 return PassEnd::Failed;
             }
-            ctx.bytesWritten += length;
+            ctx.wrote(length);
             if (record)
                 record->add(offset, random.lastOffset(), length);
             offset = chunkEnd;
@@ -107,6 +107,7 @@ OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobC
         for (int pass = 0; pass < passes; ++pass) {
             if (ctx.stopped())
                 return OverwriteResult::Stopped;
+            ctx.atPass(pass + 1, passes);
             switch (writePass(fd, shown, from, to, ctx, true,
                               ctx.verify && pass == passes - 1 ? &last : nullptr)) {
             case PassEnd::Done:

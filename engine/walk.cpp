@@ -8,6 +8,7 @@
 #include "engine/paths.h"
 #include "engine/verify.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QRandomGenerator>
 
@@ -151,32 +152,41 @@ class TreeEraser::Batch
         for (const Item &item : items) {
             Status now;
             if (platform::statusAt(dirFd, item.name, &now) != 0 || !now.sameObject(item.st)) {
-                eraser.problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"),
-                               item.shown);
+                eraser.problem(
+                    QCoreApplication::translate(
+                        "TreeEraser", "⚠️ Changed while being erased, left alone: %1"),
+                    item.shown);
                 continue;
             }
             const int rc = platform::removeAt(dirFd, item.name, item.kind == EmptyFolder);
             if (rc != 0) {
                 qDebug() << "Unable to remove:" << item.shown << platform::errorText(rc);
                 eraser.problem(item.kind == EmptyFolder
-                                   ? QStringLiteral("⚠️ Could not remove folder: %1")
+                                   ? QCoreApplication::translate(
+                                         "TreeEraser", "⚠️ Could not remove folder: %1")
                                    : eraser.notGoneLine,
                                item.shown);
                 eraser.ctx.notePermission(rc);
             } else if (item.kind == Erased) {
                 ++eraser.namesRemoved;
-                eraser.ctx.emitLog(QStringLiteral("✅ Securely erased: %1").arg(item.shown));
+                eraser.ctx.emitLog(
+                    QCoreApplication::translate("TreeEraser", "✅ Securely erased: %1")
+                        .arg(item.shown));
             } else if (item.kind == Unverified) {
                 ++eraser.namesRemoved;
-                eraser.problem(QStringLiteral("❌ Verification failed: %1"), item.shown);
+                eraser.problem(
+                    QCoreApplication::translate("TreeEraser", "❌ Verification failed: %1"),
+                    item.shown);
             } else if (item.kind == Empty) {
                 ++eraser.namesRemoved;
                 eraser.ctx.emitLog(
-                    QStringLiteral("🗑️ Deleted empty file: %1").arg(item.shown));
+                    QCoreApplication::translate("TreeEraser", "🗑️ Deleted empty file: %1")
+                        .arg(item.shown));
             } else {
                 ++eraser.namesRemoved;
                 eraser.ctx.emitLog(
-                    QStringLiteral("🗑️ Removed empty folder: %1").arg(item.shown));
+                    QCoreApplication::translate("TreeEraser", "🗑️ Removed empty folder: %1")
+                        .arg(item.shown));
             }
         }
         platform::syncAll(dirFd);
@@ -195,11 +205,12 @@ class TreeEraser::Batch
         std::vector<WrittenData> written(files.size(), WrittenData(RandomStream::Key{}));
         for (int pass = 0; pass < eraser.passes && !files.empty(); ++pass) {
             const bool record = eraser.ctx.verify && pass == eraser.passes - 1;
+            eraser.ctx.atPass(pass + 1, eraser.passes);
             for (std::size_t i = 0; i < files.size(); ++i) {
                 if (results[i] == OverwriteResult::Overwritten)
-                    results[i] = writePassUnsynced(files[i].file.get(), files[i].shown,
-                                                   files[i].size, eraser.ctx,
-                                                   record ? &written[i] : nullptr);
+                    results[i] =
+                        writePassUnsynced(files[i].file.get(), files[i].shown, files[i].size,
+                                          eraser.ctx, record ? &written[i] : nullptr);
                 if (results[i] == OverwriteResult::Stopped)
                     return; // all of them stay as they are
             }
@@ -216,7 +227,8 @@ class TreeEraser::Batch
                 results[i] = OverwriteResult::VerifyFailed;
             // One that grew meanwhile goes through the whole overwrite again,
             // which chases its new length.
-            if (results[i] == OverwriteResult::Overwritten && platform::fileSize(f.file.get()) > f.size)
+            if (results[i] == OverwriteResult::Overwritten &&
+                platform::fileSize(f.file.get()) > f.size)
                 results[i] = overwriteOpenFile(f.file.get(), f.shown, eraser.passes, eraser.ctx);
             // A stop during the read-back leaves this file and the rest as
             // they are, as after an overwrite.
@@ -266,7 +278,8 @@ void TreeEraser::noteVolumeOf(int fd)
     if (!platform::isCopyOnWrite(mount->fsType))
         return;
     const QString line =
-        QStringLiteral(
+        QCoreApplication::translate(
+            "TreeEraser",
             "⚠️ %1 is a copy-on-write file system (%2): an overwrite in place cannot "
             "reach the older copies it keeps. Wipe the free space of this volume "
             "afterwards.")
@@ -311,8 +324,10 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
         names = &multiNamed[{st.device, st.inode}];
         if (names->inSelection < st.links) {
             removePlain(folder.fd.get(), name, shown,
-                        QStringLiteral("⚠️ Only this name was removed: other links outside the "
-                                       "selection keep its content readable: %1"),
+                        QCoreApplication::translate(
+                            "TreeEraser",
+                            "⚠️ Only this name was removed: other links outside the "
+                            "selection keep its content readable: %1"),
                         true);
             return;
         }
@@ -322,27 +337,34 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
         }
     }
 
-    ctx.emitLog(QStringLiteral("🔄 Wiping: %1").arg(shown));
+    ctx.emitLog(QCoreApplication::translate("TreeEraser", "🔄 Wiping: %1").arg(shown));
+    ctx.atItem(shown);
     int error = 0;
     Fd file = platform::openForOverwriteAt(folder.fd.get(), name, &error);
     if (!file.valid()) {
         qDebug() << "Unable to open file:" << shown << platform::errorText(error);
         Status now;
         if (error == ENOENT) {
-            problem(QStringLiteral("⚠️ File not found: %1"), shown);
+            problem(QCoreApplication::translate("TreeEraser", "⚠️ File not found: %1"), shown);
         } else if (platform::statusAt(folder.fd.get(), name, &now) == 0 &&
                    (now.type != Type::Regular || !now.sameObject(st))) {
-            problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"), shown);
+            problem(QCoreApplication::translate(
+                        "TreeEraser", "⚠️ Changed while being erased, left alone: %1"),
+                    shown);
         } else {
             removePlain(folder.fd.get(), name, shown,
-                        QStringLiteral("⚠️ Deleted without secure overwrite: %1"), true);
+                        QCoreApplication::translate("TreeEraser",
+                                                    "⚠️ Deleted without secure overwrite: %1"),
+                        true);
             ctx.notePermission(error);
         }
         return;
     }
     Status opened;
     if (platform::statusAt(file.get(), QByteArray(), &opened) != 0 || !opened.sameObject(st)) {
-        problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"), shown);
+        problem(QCoreApplication::translate("TreeEraser",
+                                            "⚠️ Changed while being erased, left alone: %1"),
+                shown);
         return;
     }
     const qint64 size = platform::fileSize(file.get());
@@ -378,14 +400,17 @@ void TreeEraser::finishOverwrite(int dirFd, Batch &batch, int fd, const QByteArr
     case OverwriteResult::KeptGrowing:
         platform::truncateFile(fd, 0);
         removePlain(dirFd, name, shown,
-                    QStringLiteral("⚠️ Kept growing while being erased; what was written "
-                                   "meanwhile may remain on the device: %1"),
+                    QCoreApplication::translate(
+                        "TreeEraser", "⚠️ Kept growing while being erased; what was written "
+                                      "meanwhile may remain on the device: %1"),
                     true);
         break;
     case OverwriteResult::Stopped:
         break; // left as it is: the user asked to stop
     default:
-        removePlain(dirFd, name, shown, QStringLiteral("⚠️ Deleted without secure overwrite: %1"),
+        removePlain(dirFd, name, shown,
+                    QCoreApplication::translate("TreeEraser",
+                                                "⚠️ Deleted without secure overwrite: %1"),
                     true);
         break;
     }
@@ -406,7 +431,9 @@ bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name
     switch (st.type) {
     case Type::Directory: {
         if (isMountBelow(folder, st)) {
-            problem(QStringLiteral("⚠️ Not erased, another volume is mounted here: %1"), shown);
+            problem(QCoreApplication::translate(
+                        "TreeEraser", "⚠️ Not erased, another volume is mounted here: %1"),
+                    shown);
             return true;
         }
         int error = 0;
@@ -416,35 +443,47 @@ bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name
             Status now;
             if (error == ELOOP || error == ENOTDIR) {
                 if (platform::statusAt(folder.fd.get(), name, &now) == 0 && now.type == Type::Link)
-                    removePlain(folder.fd.get(), name, shown, QStringLiteral("🔗 Removed link: %1"), false);
+                    removePlain(folder.fd.get(), name, shown,
+                                QCoreApplication::translate("TreeEraser", "🔗 Removed link: %1"),
+                                false);
                 else
-                    problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"),
+                    problem(QCoreApplication::translate(
+                                "TreeEraser", "⚠️ Changed while being erased, left alone: %1"),
                             shown);
             } else if (error != ENOENT) {
-                problem(QStringLiteral("⚠️ Could not open folder: %1"), shown);
+                problem(
+                    QCoreApplication::translate("TreeEraser", "⚠️ Could not open folder: %1"),
+                    shown);
                 ctx.notePermission(error);
             }
             return true;
         }
         if (platform::statusAt(child.fd.get(), QByteArray(), &child.st) != 0 ||
             !child.st.sameObject(st)) {
-            problem(QStringLiteral("⚠️ Changed while being erased, left alone: %1"), shown);
+            problem(QCoreApplication::translate(
+                        "TreeEraser", "⚠️ Changed while being erased, left alone: %1"),
+                    shown);
             return true;
         }
         return eraseIn(child);
     }
     case Type::Link:
-        removePlain(folder.fd.get(), name, shown, QStringLiteral("🔗 Removed link: %1"), false);
+        removePlain(folder.fd.get(), name, shown,
+                    QCoreApplication::translate("TreeEraser", "🔗 Removed link: %1"), false);
         return true;
     case Type::Regular:
         if (isMountBelow(folder, st)) {
-            problem(QStringLiteral("⚠️ Not erased, another volume is mounted here: %1"), shown);
+            problem(QCoreApplication::translate(
+                        "TreeEraser", "⚠️ Not erased, another volume is mounted here: %1"),
+                    shown);
             return true;
         }
         eraseFile(folder, batch, name, st, shown);
         return !ctx.stopped();
     case Type::Other:
-        removePlain(folder.fd.get(), name, shown, QStringLiteral("🗑️ Removed special file: %1"), false);
+        removePlain(folder.fd.get(), name, shown,
+                    QCoreApplication::translate("TreeEraser", "🗑️ Removed special file: %1"),
+                    false);
         return true;
     case Type::Missing:
         return true;
@@ -457,7 +496,8 @@ bool TreeEraser::eraseIn(Folder &folder)
     std::vector<QByteArray> names;
     if (const int rc = platform::readNames(folder.fd.get(), &names)) {
         qDebug() << "Unable to list:" << folder.path << platform::errorText(rc);
-        problem(QStringLiteral("⚠️ Could not list folder: %1"), displayName(folder.path));
+        problem(QCoreApplication::translate("TreeEraser", "⚠️ Could not list folder: %1"),
+                displayName(folder.path));
         ctx.notePermission(rc);
         return true;
     }
@@ -482,8 +522,9 @@ bool TreeEraser::eraseListed(const QByteArray &path)
     Status st;
     if (!folder.fd.valid() || platform::statusAt(folder.fd.get(), name, &st) != 0) {
         const QString shown = displayName(path);
-        ctx.emitLog(QStringLiteral("🔄 Wiping: %1").arg(shown));
-        problem(QStringLiteral("⚠️ File not found: %1"), shown);
+        ctx.emitLog(QCoreApplication::translate("TreeEraser", "🔄 Wiping: %1").arg(shown));
+        ctx.atItem(shown);
+        problem(QCoreApplication::translate("TreeEraser", "⚠️ File not found: %1"), shown);
         return !ctx.stopped();
     }
     platform::statusAt(folder.fd.get(), QByteArray(), &folder.st);
@@ -508,7 +549,8 @@ bool TreeEraser::eraseBelow(const QByteArray &path)
     int error = 0;
     Folder folder{platform::openFolderPath(path, false, &error), path, Status()};
     if (!folder.fd.valid() || platform::statusAt(folder.fd.get(), QByteArray(), &folder.st) != 0) {
-        problem(QStringLiteral("⚠️ Could not open folder: %1"), displayName(path));
+        problem(QCoreApplication::translate("TreeEraser", "⚠️ Could not open folder: %1"),
+                displayName(path));
         return true;
     }
     // The journal pass works in the folder that holds the selection (the
@@ -539,12 +581,15 @@ bool TreeEraser::cleanIn(Folder &folder, bool removeLinks)
         const QString shown = displayName(joinPath(folder.path, name));
         if (st.type == Type::Regular && isShortcut(name) && !isMountBelow(folder, st)) {
             if (platform::removeAt(folder.fd.get(), name, false) == 0) {
-                ctx.emitLog(QStringLiteral("🗑️ Removed shortcut: %1").arg(shown));
+                ctx.emitLog(
+                    QCoreApplication::translate("TreeEraser", "🗑️ Removed shortcut: %1")
+                        .arg(shown));
                 --left;
             }
         } else if (st.type == Type::Link && removeLinks) {
             if (platform::removeAt(folder.fd.get(), name, false) == 0) {
-                ctx.emitLog(QStringLiteral("🔗 Removed link: %1").arg(shown));
+                ctx.emitLog(
+                    QCoreApplication::translate("TreeEraser", "🔗 Removed link: %1").arg(shown));
                 --left;
             }
         } else if (st.type == Type::Directory && !isMountBelow(folder, st)) {
@@ -679,7 +724,8 @@ void cleanUpFolders(const std::vector<std::filesystem::path> &folders, JobContex
     // every folder before the folder that holds it.
     std::sort(ordered.begin(), ordered.end(),
               [](const auto &a, const auto &b) { return a.native().size() > b.native().size(); });
-    TreeEraser eraser(ctx, 1, QStringLiteral("⚠️ Could not remove: %1"));
+    TreeEraser eraser(ctx, 1,
+                      QCoreApplication::translate("TreeEraser", "⚠️ Could not remove: %1"));
     for (const std::filesystem::path &folder : ordered) {
         const QByteArray path = QByteArray::fromStdString(folder.native());
         const auto [parent, name] = splitPath(path);
@@ -698,13 +744,16 @@ void cleanUpFolders(const std::vector<std::filesystem::path> &folders, JobContex
             Status est;
             if (isShortcut(entry) && platform::statusAt(dir.get(), entry, &est) == 0 &&
                 est.type == Type::Regular && platform::removeAt(dir.get(), entry, false) == 0) {
-                ctx.emitLog(QStringLiteral("🗑️ Removed shortcut: %1")
-                                .arg(displayName(joinPath(path, entry))));
+                ctx.emitLog(
+                    QCoreApplication::translate("TreeEraser", "🗑️ Removed shortcut: %1")
+                        .arg(displayName(joinPath(path, entry))));
                 --left;
             }
         }
         if (left == 0 && platform::removeAt(parentFd.get(), name, true) == 0)
-            ctx.emitLog(QStringLiteral("🗑️ Removed empty folder: %1").arg(displayName(path)));
+            ctx.emitLog(
+                QCoreApplication::translate("TreeEraser", "🗑️ Removed empty folder: %1")
+                    .arg(displayName(path)));
     }
 }
 

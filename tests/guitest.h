@@ -18,8 +18,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 

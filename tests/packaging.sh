@@ -32,12 +32,12 @@ grep -q '<annotate key="org.freedesktop.policykit.exec.path">/usr/bin/velmora</a
     "$share/polkit-1/actions/$id.policy"
 grep -q '^Exec=velmora-admin %F$' "$share/applications/$id.desktop"
 
-# Every catalogue knows every text of the sources, each one translated.
+# Every catalogue holds exactly the texts of the sources, each one translated.
 for ts in "$source"/packaging/translations/velmora_*.ts; do
     copy="$root/$(basename "$ts")"
     cp "$ts" "$copy"
     (cd "$source" && "$lupdate" -silent -no-obsolete -locations none app dialogs engine -ts "$copy")
-    if grep -q 'type="unfinished"' "$copy"; then
+    if grep -q 'type="unfinished"' "$copy" || ! cmp -s "$ts" "$copy"; then
         echo "$(basename "$ts") is behind the sources; run: ninja -C build update_translations" >&2
         grep -B2 'type="unfinished"' "$copy" | grep '<source>' >&2
         exit 1

@@ -10,6 +10,7 @@
 #include "dialogs/erasemethoddialog.h"
 
 #include <QDropEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProgressBar>
@@ -202,7 +203,7 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
 void WorkflowsTest::stopYesKeepsTheInterruptedFile()
 {
     // A Gutmann erase of a large file, stopped while it runs.
-    const qint64 big = 48 * 1024 * 1024;
+    const qint64 big = 128 * 1024 * 1024;
     QVERIFY(writeFile(path("big.bin"), plantedBytes(big)));
     QVERIFY(writeFile(path("after.bin"), plantedBytes(1000)));
     click("btnEraseFileFolder");
@@ -211,6 +212,12 @@ void WorkflowsTest::stopYesKeepsTheInterruptedFile()
     confirm("Erase");
     click("btnNextFromAdd");
     QTRY_VERIFY(get<QProgressBar>("progressBar")->value() > 0);
+    // The line under the bar tells the rate, the time left, the pass and the file.
+    QLabel *info = get<QLabel>("labelProgressInfo");
+    const QRegularExpression figures(
+        "^[0-9.]+ [MG]iB/s  ·  about \\d+ (s|min) left  ·  pass \\d+ of 35\n.*big\\.bin$");
+    QTRY_VERIFY2_WITH_TIMEOUT(figures.match(info->text()).hasMatch(), qPrintable(info->text()),
+                              10000);
 
     auto yes = modal::answerBox(QMessageBox::Yes);
     click("btnStop");
@@ -225,6 +232,7 @@ void WorkflowsTest::stopYesKeepsTheInterruptedFile()
     QCOMPARE(QFileInfo(path("big.bin")).size(), big);
     QCOMPARE(readFile(path("after.bin")), plantedBytes(1000));
     QCOMPARE(get<QProgressBar>("progressBar")->value(), 0);
+    QCOMPARE(info->text(), QString());
     QCOMPARE(jobMode(), 0);
 }
 

@@ -174,8 +174,8 @@ class Volume
             return;
         }
         opts.prepend(QStringLiteral("loop"));
-        if (run(QStringLiteral("mount"), {"-t", mountType, "-o", opts.join(','), image, mountPoint}) !=
-            0) {
+        if (run(QStringLiteral("mount"),
+                {"-t", mountType, "-o", opts.join(','), image, mountPoint}) != 0) {
             why = QStringLiteral("loop devices cannot be mounted here");
             return;
         }

@@ -129,6 +129,14 @@
         <source>⚠️ XFS sets a few blocks of each allocation group aside that no file can overwrite; without TRIM they keep what they held.</source>
         <translation>⚠️ XFS hält in jeder Allokationsgruppe einige Blöcke zurück, die keine Datei überschreiben kann; ohne TRIM behalten sie ihren Inhalt.</translation>
     </message>
+    <message>
+        <source>free space</source>
+        <translation>freier Speicher</translation>
+    </message>
+    <message>
+        <source>names and journal</source>
+        <translation>Namen und Journal</translation>
+    </message>
 </context>
 <context>
     <name>JobContext</name>
@@ -166,6 +174,14 @@
     <message>
         <source>✅ Free space wipe complete.</source>
         <translation>✅ Der freie Speicher wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>clean-up</source>
+        <translation>Aufräumen</translation>
     </message>
 </context>
 <context>
@@ -431,6 +447,40 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
     <message>
         <source>🧹 Erasing free space, please wait...</source>
         <translation>🧹 Freier Speicher wird gelöscht, bitte warten …</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Wird gestartet …</translation>
+    </message>
+    <message>
+        <source>%1 GiB/s</source>
+        <translation>%1 GiB/s</translation>
+    </message>
+    <message>
+        <source>%1 MiB/s</source>
+        <translation>%1 MiB/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n s left</source>
+        <translation>
+            <numerusform>noch etwa %n s</numerusform>
+            <numerusform>noch etwa %n s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>noch etwa %n min</numerusform>
+            <numerusform>noch etwa %n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min left</source>
+        <translation>noch etwa %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>pass %1 of %2</source>
+        <translation>Durchgang %1 von %2</translation>
     </message>
 </context>
 <context>
