@@ -144,7 +144,10 @@ class MainWindow : public QMainWindow
     // From the progress page back to `page`, when a job was refused before
     // it started.
     void leaveProgressPage(QWidget *page);
-    bool askForConfirmation();
+    // The confirmation, with one line naming what will be destroyed.
+    bool askForConfirmation(const QString &target);
+    QString filesTarget() const;
+    static QString volumeTarget(const QString &mountPoint, bool freeSpaceOnly);
     void showProgressPage(const QString &method);
     void resetJobCounters(qint64 total);
     velmora::JobContext jobContext(QProgressBar *bar);

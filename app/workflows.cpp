@@ -16,7 +16,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QMessageBox>
+#include <QStorageInfo>
 
 #include <filesystem>
 #include <optional>
@@ -122,9 +124,39 @@ std::optional<QString> MainWindow::askForMethod()
     return dialog.selectedMethod();
 }
 
-bool MainWindow::askForConfirmation()
+QString MainWindow::filesTarget() const
+{
+    // Folders count as entries of their own; their files are listed too.
+    qint64 bytes = 0;
+    const int count = ui->listWidget->count();
+    for (int i = 0; i < count; ++i) {
+        velmora::platform::Status st;
+        if (velmora::platform::statusAt(velmora::platform::kWorkingFolder,
+                                        pathOfEntry(ui->listWidget->item(i)), &st) == 0 &&
+            st.type == velmora::platform::Type::Regular)
+            bytes += st.size;
+    }
+    return tr("%n entries, %1 in total", nullptr, count).arg(QLocale().formattedDataSize(bytes));
+}
+
+QString MainWindow::volumeTarget(const QString &mountPoint, bool freeSpaceOnly)
+{
+    const QStorageInfo volume(mountPoint);
+    const QString device = QString::fromLocal8Bit(volume.device());
+    const QString fileSystem = QString::fromLatin1(volume.fileSystemType());
+    const QLocale locale;
+    if (freeSpaceOnly)
+        return tr("Free space of %1 on %2 (%3): %4 of %5")
+            .arg(mountPoint, device, fileSystem, locale.formattedDataSize(volume.bytesAvailable()),
+                 locale.formattedDataSize(volume.bytesTotal()));
+    return tr("Everything on %1 on %2 (%3), %4")
+        .arg(mountPoint, device, fileSystem, locale.formattedDataSize(volume.bytesTotal()));
+}
+
+bool MainWindow::askForConfirmation(const QString &target)
 {
     ConfirmEraseDialog dialog(this);
+    dialog.setTarget(target);
     const int result = dialog.exec();
     return ConfirmEraseDialog::confirmed(result, dialog);
 }
@@ -158,7 +190,7 @@ void MainWindow::on_btnNextFromAdd_clicked()
         warn(tr("Error"), tr("Please select erasure method!"));
         return;
     }
-    if (!askForConfirmation()) {
+    if (!askForConfirmation(filesTarget())) {
         warn(tr("Cancelled"), tr("The erase operation has been canceled。"));
         ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
         ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
@@ -214,7 +246,7 @@ void MainWindow::on_btnNextFromDiskList_clicked()
         warn(tr("Error"), tr("Please select an erase method first!"));
         return;
     }
-    if (!askForConfirmation()) {
+    if (!askForConfirmation(volumeTarget(VolumeTable::mountPoint(ui->tableDiskList, row), false))) {
         warn(tr("Cancelled"), tr("Erase operation canceled。"));
         ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
         return;
@@ -281,7 +313,7 @@ void MainWindow::onNextFromFreeSpaceDiskList()
         warn(tr("Error"), tr("Please select an erasure method first!"));
         return;
     }
-    if (!askForConfirmation()) {
+    if (!askForConfirmation(volumeTarget(root, true))) {
         warn(tr("Canceled"), tr("The erase operation was canceled."));
         return;
     }

@@ -3,6 +3,8 @@
 #include "dialogs/confirmerasedialog.h"
 #include "ui_confirmerasedialog.h"
 
+#include <QLabel>
+
 ConfirmEraseDialog::ConfirmEraseDialog(QWidget *parent)
     : QDialog(parent), ui(new Ui::ConfirmEraseDialog)
 {
@@ -18,6 +20,13 @@ ConfirmEraseDialog::ConfirmEraseDialog(QWidget *parent)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     ui->lineEdit->setPlaceholderText(tr("Type 'Erase' "));
     ui->lineEdit->setFocus(Qt::OtherFocusReason);
+    // Between the field and the buttons, in the fixed text's width.
+    labelTarget = new QLabel(this);
+    labelTarget->setObjectName(QStringLiteral("labelTarget"));
+    labelTarget->setGeometry(50, 114, 361, 42);
+    labelTarget->setWordWrap(true);
+    labelTarget->setTextFormat(Qt::PlainText);
+    labelTarget->setStyleSheet(QStringLiteral("font-weight: bold;"));
     connect(ui->btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -25,6 +34,16 @@ ConfirmEraseDialog::ConfirmEraseDialog(QWidget *parent)
 ConfirmEraseDialog::~ConfirmEraseDialog()
 {
     delete ui;
+}
+
+void ConfirmEraseDialog::setTarget(const QString &target)
+{
+    labelTarget->setText(target);
+}
+
+QString ConfirmEraseDialog::target() const
+{
+    return labelTarget->text();
 }
 
 QString ConfirmEraseDialog::typedText() const

@@ -20,6 +20,10 @@ class ConfirmEraseDialog : public QDialog
     explicit ConfirmEraseDialog(QWidget *parent = nullptr);
     ~ConfirmEraseDialog() override;
 
+    // One line under the fixed text naming what will be destroyed.
+    void setTarget(const QString &target);
+    QString target() const;
+
     // The typed text with white space at both ends removed.
     QString typedText() const;
 
@@ -28,4 +32,5 @@ class ConfirmEraseDialog : public QDialog
 
   private:
     Ui::ConfirmEraseDialog *ui;
+    class QLabel *labelTarget;
 };

@@ -12,6 +12,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -35,13 +36,17 @@ void chooseMethod(const QString &radio)
     });
 }
 
-void confirm(const QString &typed)
+// Types `typed` and presses OK; keeps the line that names the target.
+std::shared_ptr<QString> confirm(const QString &typed)
 {
+    auto target = std::make_shared<QString>();
     modal::when<ConfirmEraseDialog>([=](ConfirmEraseDialog *d, modal::Seen &) {
+        *target = d->target();
         QTest::keyClicks(d->findChild<QLineEdit *>("lineEdit"), typed);
         QTest::mouseClick(d->findChild<QPushButton *>("btnOk"), Qt::LeftButton);
         return true;
     });
+    return target;
 }
 
 bool anyRadioChecked(QTableWidget *table)
@@ -120,9 +125,11 @@ void WorkflowsTest::fileEraseEndToEnd()
 
     LogLines log(window.get());
     chooseMethod("radioDoD");
-    confirm("Erase");
+    auto target = confirm("Erase");
     auto done = modal::answerBox();
     click("btnNextFromAdd");
+    QCOMPARE(*target,
+             "4 entries, " + QLocale().formattedDataSize(3 * 1024 * 1024 + 21) + " in total");
     QCOMPARE(innerPage(), QStringLiteral("pageProgress"));
     QCOMPARE(jobMode(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 30000);
@@ -310,7 +317,7 @@ void WorkflowsTest::volumeWipeEndToEnd()
     chooseVolume("tableDiskList", vol.path());
     LogLines log(window.get());
     chooseMethod("radioBritish");
-    confirm("Erase");
+    auto target = confirm("Erase");
     QString logAtDone;
     auto done = modal::when<QMessageBox>([&](QMessageBox *box, modal::Seen &seen) {
         if (box->buttons().isEmpty())
@@ -323,6 +330,8 @@ void WorkflowsTest::volumeWipeEndToEnd()
     });
     click("btnNextFromDiskList");
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
+    QCOMPARE(*target, "Everything on " + vol.path() + " on tmpfs (tmpfs), " +
+                          QLocale().formattedDataSize(32 * 1024 * 1024));
     QCOMPARE(done->title, QStringLiteral("Done"));
     QCOMPARE(done->text, QStringLiteral("💽 The disk has been securely wiped and is now clean."));
     const QStringList lines = log.lines;
@@ -350,10 +359,13 @@ void WorkflowsTest::freeSpaceWipeEndToEnd()
     chooseVolume("tableDiskList_2", vol.path());
     LogLines log(window.get());
     chooseMethod("radioNIST");
-    confirm("  Erase ");
+    auto target = confirm("  Erase ");
     auto done = modal::answerBox();
     click("btnNextFromDiskList_2");
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
+    QVERIFY2(target->startsWith("Free space of " + vol.path() + " on tmpfs (tmpfs): ") &&
+                 target->endsWith(" of " + QLocale().formattedDataSize(32 * 1024 * 1024)),
+             qPrintable(*target));
     QCOMPARE(done->text,
              QStringLiteral("🧹 Free space has been securely wiped; no traces remain."));
     QCOMPARE(log.lines,

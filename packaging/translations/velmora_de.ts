@@ -482,6 +482,21 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <source>pass %1 of %2</source>
         <translation>Durchgang %1 von %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries, %1 in total</source>
+        <translation>
+            <numerusform>%n Eintrag, insgesamt %1</numerusform>
+            <numerusform>%n Einträge, insgesamt %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free space of %1 on %2 (%3): %4 of %5</source>
+        <translation>Freier Speicher von %1 auf %2 (%3): %4 von %5</translation>
+    </message>
+    <message>
+        <source>Everything on %1 on %2 (%3), %4</source>
+        <translation>Alles auf %1 auf %2 (%3), %4</translation>
+    </message>
 </context>
 <context>
     <name>Overwrite</name>
