@@ -96,7 +96,7 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     jobStatus.reset();
     rateSamples.assign(1, RateSample{0, 0, 0});
     jobClock.start();
-    labelProgressInfo->setText(tr("Starting…"));
+    updateProgressInfo(); // "Starting…" until a second has passed
     progressInfoTimer->start();
     ++jobsStarted;
     QFuture<void> future = QtConcurrent::run(
@@ -293,24 +293,22 @@ int MainWindow::stopForSignal(int signal)
 
 void MainWindow::offerLeftoverRemoval()
 {
+    // Fills write in a volume's root, or in the home folder where the root
+    // is not the user's.
+    QByteArrayList folders;
+    for (const velmora::platform::Mount &mount : velmora::platform::mountTable())
+        if (!mount.readOnly && mount.source.startsWith("/dev/"))
+            folders.append(mount.mountPoint);
+    const QByteArray home = QFile::encodeName(QDir::homePath());
+    if (!folders.contains(home))
+        folders.append(home);
     QByteArrayList roots;
     QStringList shown;
-    for (const velmora::platform::Mount &mount : velmora::platform::mountTable()) {
-        if (mount.readOnly || !mount.source.startsWith("/dev/"))
-            continue;
-        const QByteArrayList found = velmora::findFillLeftovers(mount.mountPoint);
+    for (const QByteArray &folder : folders) {
+        const QByteArrayList found = velmora::findFillLeftovers(folder);
         if (found.isEmpty())
             continue;
-        roots.append(mount.mountPoint);
-        for (const QByteArray &path : found)
-            shown.append(velmora::displayName(path));
-    }
-    // A fill of a volume whose root is not the user's writes in the home folder.
-    const QByteArray home = QFile::encodeName(QDir::homePath());
-    if (!roots.contains(home)) {
-        const QByteArrayList found = velmora::findFillLeftovers(home);
-        if (!found.isEmpty())
-            roots.append(home);
+        roots.append(folder);
         for (const QByteArray &path : found)
             shown.append(velmora::displayName(path));
     }
