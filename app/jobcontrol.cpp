@@ -6,12 +6,16 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/erasurereport.h"
 #include "engine/freespace.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -94,6 +98,12 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
 {
     jobReport.reset();
     jobStatus.reset();
+    jobRecord = pendingRecord;
+    jobRecord->started = QDateTime::currentDateTime();
+    jobBytesWritten = 0;
+    jobBytesVerified = 0;
+    labelJobOutcome->clear();
+    saveReportAction->setEnabled(false);
     rateSamples.assign(1, RateSample{0, 0, 0});
     jobClock.start();
     updateProgressInfo(); // "Starting…" until a second has passed
@@ -101,7 +111,11 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     ++jobsStarted;
     QFuture<void> future = QtConcurrent::run(
         QThreadPool::globalInstance(),
-        [ctx = jobContext(ui->progressBar), body = std::move(body)]() mutable { body(ctx); });
+        [ctx = jobContext(ui->progressBar), body = std::move(body), this]() mutable {
+            body(ctx);
+            jobBytesWritten = ctx.bytesWritten;
+            jobBytesVerified = ctx.bytesVerified;
+        });
     jobWatcher->setFuture(future);
     return future;
 }
@@ -207,9 +221,58 @@ void MainWindow::returnToModePage()
     }
 }
 
+bool MainWindow::showCompletionBox(QMessageBox::Icon icon, const QString &title,
+                                   const QString &text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
+    QPushButton *save = box.addButton(tr("Save Report…"), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    if (box.clickedButton() == save)
+        saveReport();
+    return true;
+}
+
+bool MainWindow::finishRecord(bool stopped)
+{
+    // Once per job: a stop finishes it before the job's own end comes by.
+    if (!jobRecord || jobRecord->finished.isValid())
+        return false;
+    jobRecord->finish(jobReport, jobBytesWritten, jobBytesVerified, stopped);
+    saveReportAction->setEnabled(true);
+    return true;
+}
+
+void MainWindow::saveReport()
+{
+    if (!jobRecord || !jobRecord->finished.isValid())
+        return;
+    QFileDialog dialog(this, tr("Save Report"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(tr("PDF documents (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
+    dialog.selectFile(QStringLiteral("velmora-report-%1.pdf")
+                          .arg(jobRecord->finished.toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    QString error;
+    if (!velmora::writeReportPdf(*jobRecord, fileName, &error)) {
+        warn(tr("Report not saved"), tr("The report could not be saved to %1: %2")
+                                        .arg(QDir::toNativeSeparators(fileName), error));
+        return;
+    }
+    labelJobOutcome->setText(tr("📄 Report saved to %1").arg(QDir::toNativeSeparators(fileName)));
+}
+
 void MainWindow::completeJob()
 {
     flushLog();
+    finishRecord(stopRequested.load());
     if (!stopRequested.load()) {
         const int problems = jobReport.problemCount();
         if (jobReport.endedByError() || problems > 0) {
@@ -232,10 +295,8 @@ void MainWindow::completeJob()
                 if (problems > jobReport.problemSamples().size())
                     text += QStringLiteral("\n…");
             }
-            QMessageBox::warning(this, tr("Finished with problems"), text, QMessageBox::Ok,
-                                 QMessageBox::NoButton);
-        } else if (QMessageBox::information(this, tr("Done"), doneText(), QMessageBox::Ok,
-                                            QMessageBox::NoButton) == QMessageBox::Ok) {
+            showCompletionBox(QMessageBox::Warning, tr("Finished with problems"), text);
+        } else if (showCompletionBox(QMessageBox::Information, tr("Done"), doneText())) {
             ui->textLog->clear();
         }
     }
@@ -265,6 +326,9 @@ void MainWindow::completeStoppedJob()
     ui->progressBar->setValue(0);
     flushLog();
     ui->textLog->append(tr("⚠️ Erase stopped by user."));
+    // The list is emptied as after any job; the header keeps what was done.
+    if (finishRecord(true))
+        labelJobOutcome->setText(jobRecord->summary());
     returnToModePage();
     jobMode = None;
 }

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/focusring.h"
 #include "app/volumetable.h"
 #include "engine/overwrite.h"
 #include "engine/paths.h"
@@ -48,6 +49,50 @@ QToolButton#btnMenu:hover {
 QToolButton#btnMenu::menu-indicator {
     image: none;
 }
+QWidget#rootWidget {
+    background-color: #eef6fc;
+}
+QLabel#labelJobOutcome {
+    color: #1b3a57;
+}
+)";
+
+// Slim rounded bars without arrows, on the white of the list, the log and
+// the tables.
+const char kScrollBarStyle[] = R"(QScrollBar:vertical {
+    background: transparent;
+    width: 10px;
+    margin: 4px 2px 4px 0;
+    border: none;
+}
+QScrollBar:horizontal {
+    background: transparent;
+    height: 10px;
+    margin: 0 4px 2px 4px;
+    border: none;
+}
+QScrollBar::handle {
+    background: #b9d3ea;
+    border-radius: 4px;
+}
+QScrollBar::handle:vertical {
+    min-height: 28px;
+}
+QScrollBar::handle:horizontal {
+    min-width: 28px;
+}
+QScrollBar::handle:hover, QScrollBar::handle:pressed {
+    background: #2D89EF;
+}
+QScrollBar::add-line, QScrollBar::sub-line {
+    width: 0;
+    height: 0;
+    border: none;
+    background: none;
+}
+QScrollBar::add-page, QScrollBar::sub-page {
+    background: none;
+}
 )";
 
 const char kRadioStyle[] = R"(QRadioButton::indicator {
@@ -86,6 +131,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/resources/app_icon.png")));
     setupHeader();
+    FocusRing::install();
 
     setAcceptDrops(true);
     ui->listWidget->setAcceptDrops(true);
@@ -158,14 +204,23 @@ void MainWindow::setupHeader()
     headerMenu->addAction(tr("About"), this, &MainWindow::showAbout);
     headerMenu->addAction(tr("Support"), this, &MainWindow::openSupportPage);
     headerMenu->addAction(tr("Help"), this, &MainWindow::openOnlineHelp);
+    headerMenu->addSeparator();
+    // The report of the last job, once one has ended.
+    saveReportAction = headerMenu->addAction(tr("Save Report…"), this, &MainWindow::saveReport);
+    saveReportAction->setObjectName(QStringLiteral("actionSaveReport"));
+    saveReportAction->setEnabled(false);
     btnMenu->setMenu(headerMenu);
+
+    labelJobOutcome = new QLabel(this);
+    labelJobOutcome->setObjectName(QStringLiteral("labelJobOutcome"));
+    labelJobOutcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *headerBar = new QWidget(this);
     headerBar->setFixedHeight(50);
     auto *headerLayout = new QHBoxLayout(headerBar);
     headerLayout->setContentsMargins(10, 5, 10, 5);
     headerLayout->setSpacing(16);
-    headerLayout->addStretch();
+    headerLayout->addWidget(labelJobOutcome, 1);
     headerLayout->addWidget(btnHelp);
     headerLayout->addWidget(btnMenu);
     connect(btnHelp, &QPushButton::clicked, this, &MainWindow::openOnlineHelp);
@@ -176,10 +231,14 @@ void MainWindow::setupHeader()
     rootLayout->setSpacing(0);
     rootLayout->addWidget(headerBar);
     rootLayout->addWidget(ui->stackedWidget);
-    rootWidget->setStyleSheet(QStringLiteral("background-color: #eef6fc;"));
+    // Its background is set by name in the window's sheet: a rule without
+    // a selector here would reach every control below and override the
+    // window's own rules for them.
+    rootWidget->setObjectName(QStringLiteral("rootWidget"));
     setCentralWidget(rootWidget); // discards the form's own central widget
 
-    setStyleSheet(QLatin1String(kWindowStyle) + QLatin1String(kRadioStyle));
+    setStyleSheet(QLatin1String(kWindowStyle) + QLatin1String(kRadioStyle) +
+                  QLatin1String(kScrollBarStyle));
 }
 
 // ---------------------------------------------------------------- navigation

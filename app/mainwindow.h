@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "engine/erasurerecord.h"
 #include "engine/jobcontext.h"
 
 #include <QByteArrayList>
@@ -9,6 +10,7 @@
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QSet>
 #include <QString>
 
@@ -19,9 +21,9 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QButtonGroup;
 class QMenu;
-class QMessageBox;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
@@ -146,8 +148,7 @@ class MainWindow : public QMainWindow
     void leaveProgressPage(QWidget *page);
     // The confirmation, with one line naming what will be destroyed.
     bool askForConfirmation(const QString &target);
-    QString filesTarget() const;
-    static QString volumeTarget(const QString &mountPoint, bool freeSpaceOnly);
+    QByteArrayList listedPaths() const;
     void showProgressPage(const QString &method);
     void resetJobCounters(qint64 total);
     velmora::JobContext jobContext(QProgressBar *bar);
@@ -175,6 +176,22 @@ class MainWindow : public QMainWindow
     int jobMode = None;
 
     velmora::JobReport jobReport;
+    // The running or the last job, for its report; its byte counts arrive
+    // when the job returns.
+    std::optional<velmora::ErasureRecord> jobRecord;
+    // The one being confirmed; it becomes jobRecord when its job starts.
+    velmora::ErasureRecord pendingRecord;
+    std::atomic<qint64> jobBytesWritten{0};
+    std::atomic<qint64> jobBytesVerified{0};
+    bool finishRecord(bool stopped);
+    // The box that ends a job, with "Save Report…" beside OK.
+    bool showCompletionBox(QMessageBox::Icon icon, const QString &title, const QString &text);
+    // "Save Report…": asks where, writes the last job's PDF report.
+    void saveReport();
+    QAction *saveReportAction = nullptr;
+    // Left in the header: how the last job ended when no box said it (a
+    // stop), or where its report went.
+    QLabel *labelJobOutcome = nullptr;
     velmora::JobStatus jobStatus;
     // The line under the progress bar: rate, time left, pass, file or phase.
     QLabel *labelProgressInfo = nullptr;

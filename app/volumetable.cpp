@@ -39,6 +39,9 @@ void configure(QTableWidget *table)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->setVisible(false);
+    // The columns share the width; a horizontal bar would only scroll by
+    // the width of the vertical one.
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 QList<Volume> mountedVolumes()

@@ -16,9 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 #include <QMessageBox>
-#include <QStorageInfo>
 
 #include <filesystem>
 #include <optional>
@@ -124,33 +122,12 @@ std::optional<QString> MainWindow::askForMethod()
     return dialog.selectedMethod();
 }
 
-QString MainWindow::filesTarget() const
+QByteArrayList MainWindow::listedPaths() const
 {
-    // Folders count as entries of their own; their files are listed too.
-    qint64 bytes = 0;
-    const int count = ui->listWidget->count();
-    for (int i = 0; i < count; ++i) {
-        velmora::platform::Status st;
-        if (velmora::platform::statusAt(velmora::platform::kWorkingFolder,
-                                        pathOfEntry(ui->listWidget->item(i)), &st) == 0 &&
-            st.type == velmora::platform::Type::Regular)
-            bytes += st.size;
-    }
-    return tr("%n entries, %1 in total", nullptr, count).arg(QLocale().formattedDataSize(bytes));
-}
-
-QString MainWindow::volumeTarget(const QString &mountPoint, bool freeSpaceOnly)
-{
-    const QStorageInfo volume(mountPoint);
-    const QString device = QString::fromLocal8Bit(volume.device());
-    const QString fileSystem = QString::fromLatin1(volume.fileSystemType());
-    const QLocale locale;
-    if (freeSpaceOnly)
-        return tr("Free space of %1 on %2 (%3): %4 of %5")
-            .arg(mountPoint, device, fileSystem, locale.formattedDataSize(volume.bytesAvailable()),
-                 locale.formattedDataSize(volume.bytesTotal()));
-    return tr("Everything on %1 on %2 (%3), %4")
-        .arg(mountPoint, device, fileSystem, locale.formattedDataSize(volume.bytesTotal()));
+    QByteArrayList paths;
+    for (int i = 0; i < ui->listWidget->count(); ++i)
+        paths.append(pathOfEntry(ui->listWidget->item(i)));
+    return paths;
 }
 
 bool MainWindow::askForConfirmation(const QString &target)
@@ -190,7 +167,8 @@ void MainWindow::on_btnNextFromAdd_clicked()
         warn(tr("Error"), tr("Please select erasure method!"));
         return;
     }
-    if (!askForConfirmation(filesTarget())) {
+    pendingRecord = velmora::ErasureRecord::forFiles(listedPaths(), *method, verifyLastPass);
+    if (!askForConfirmation(pendingRecord.target)) {
         warn(tr("Cancelled"), tr("The erase operation has been canceled。"));
         ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
         ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
@@ -246,7 +224,10 @@ void MainWindow::on_btnNextFromDiskList_clicked()
         warn(tr("Error"), tr("Please select an erase method first!"));
         return;
     }
-    if (!askForConfirmation(volumeTarget(VolumeTable::mountPoint(ui->tableDiskList, row), false))) {
+    pendingRecord = velmora::ErasureRecord::forVolume(velmora::ErasureRecord::Kind::Volume,
+                                                  VolumeTable::mountPoint(ui->tableDiskList, row),
+                                                  *method, verifyLastPass);
+    if (!askForConfirmation(pendingRecord.target)) {
         warn(tr("Cancelled"), tr("Erase operation canceled。"));
         ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
         return;
@@ -313,7 +294,9 @@ void MainWindow::onNextFromFreeSpaceDiskList()
         warn(tr("Error"), tr("Please select an erasure method first!"));
         return;
     }
-    if (!askForConfirmation(volumeTarget(root, true))) {
+    pendingRecord = velmora::ErasureRecord::forVolume(velmora::ErasureRecord::Kind::FreeSpace, root,
+                                                  *method, verifyLastPass);
+    if (!askForConfirmation(pendingRecord.target)) {
         warn(tr("Canceled"), tr("The erase operation was canceled."));
         return;
     }

@@ -9,6 +9,9 @@ ConfirmEraseDialog::ConfirmEraseDialog(QWidget *parent)
     : QDialog(parent), ui(new Ui::ConfirmEraseDialog)
 {
     ui->setupUi(this);
+    // The form's size, also where a window manager ignores size hints: its
+    // controls sit at fixed places.
+    setFixedSize(size());
     setStyleSheet(QStringLiteral(
         "QDialog { border: 1px solid #fff; }\n"
         "QLabel { font-size: 13px; color: #333; }\n"

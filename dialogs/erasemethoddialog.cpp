@@ -14,6 +14,9 @@ EraseMethodDialog::EraseMethodDialog(QWidget *parent)
     : QDialog(parent), ui(new Ui::EraseMethodDialog)
 {
     ui->setupUi(this);
+    // The form's size, also where a window manager ignores size hints: its
+    // controls sit at fixed places.
+    setFixedSize(size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setWindowTitle(tr("Select Erase Method"));
 

@@ -37,7 +37,7 @@ void JobReport::addProblem(const QString &path)
 {
     std::lock_guard<std::mutex> lock(mutex);
     ++problems;
-    if (samples.size() < kMaxSamples)
+    if (samples.size() < kMaxKept)
         samples.append(path);
 }
 
@@ -55,6 +55,12 @@ int JobReport::problemCount() const
 }
 
 QStringList JobReport::problemSamples() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return samples.mid(0, kMaxSamples);
+}
+
+QStringList JobReport::problemPaths() const
 {
     std::lock_guard<std::mutex> lock(mutex);
     return samples;

@@ -29,11 +29,14 @@ class JobReport
 
     int problemCount() const;
     QStringList problemSamples() const; // the first few paths, for a message box
+    QStringList problemPaths() const;   // the paths, up to kMaxKept, for the report
     bool endedByError() const;
     QString errorMessage() const;
 
   private:
     static constexpr int kMaxSamples = 8;
+    // A report names this many; a count says how many more there were.
+    static constexpr int kMaxKept = 10000;
     mutable std::mutex mutex;
     int problems = 0;
     QStringList samples;

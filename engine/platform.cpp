@@ -160,14 +160,34 @@ quint32 effectiveUser()
     return ::geteuid();
 }
 
+namespace
+{
+
+// One entry of the user database; nullptr when the user is unknown.
+const struct passwd *userEntry(quint32 uid, struct passwd *entry, std::vector<char> *buffer)
+{
+    struct passwd *found = nullptr;
+    if (::getpwuid_r(uid_t(uid), entry, buffer->data(), buffer->size(), &found) != 0)
+        return nullptr;
+    return found;
+}
+
+} // namespace
+
 QByteArray homeOfUser(quint32 uid)
 {
     std::vector<char> buffer(16384);
     struct passwd entry;
-    struct passwd *found = nullptr;
-    if (::getpwuid_r(uid_t(uid), &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
-        return QByteArray();
-    return QByteArray(found->pw_dir);
+    const struct passwd *found = userEntry(uid, &entry, &buffer);
+    return found ? QByteArray(found->pw_dir) : QByteArray();
+}
+
+QByteArray nameOfUser(quint32 uid)
+{
+    std::vector<char> buffer(16384);
+    struct passwd entry;
+    const struct passwd *found = userEntry(uid, &entry, &buffer);
+    return found ? QByteArray(found->pw_name) : QByteArray::number(uid);
 }
 
 bool canCreateIn(int dirFd)

@@ -95,6 +95,8 @@ int makeFolderAt(int dirFd, const QByteArray &name);
 quint32 effectiveUser();
 // The home folder of user `uid` in the user database; empty when unknown.
 QByteArray homeOfUser(quint32 uid);
+// Their login name, or the number where the database has none.
+QByteArray nameOfUser(quint32 uid);
 // Whether that user may create entries in the open folder `dirFd`.
 bool canCreateIn(int dirFd);
 

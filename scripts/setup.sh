@@ -13,6 +13,7 @@ packages=(
     xfsprogs btrfs-progs           # XFS and btrfs test volumes
     qt6-tools-dev qt6-l10n-tools   # lupdate and lrelease for the translations
     desktop-file-utils appstream   # checks of the installed desktop entry and metainfo
+    poppler-utils                  # pdftotext: the tests read the erasure report back
 )
 
 missing=()

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -70,6 +71,36 @@ inline SeenPtr answerBox(QMessageBox::StandardButton button = QMessageBox::Ok,
             return true;
         },
         timeoutMs);
+}
+
+// Chooses `file` in the next file dialog and accepts it.
+inline SeenPtr answerFileDialog(const QString &file)
+{
+    return when<QFileDialog>([=](QFileDialog *dialog, Seen &seen) {
+        seen.title = dialog->windowTitle();
+        seen.text = dialog->selectedFiles().value(0); // what it suggested
+        dialog->selectFile(file);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog's own, as Save does
+        return true;
+    });
+}
+
+// Presses "Save Report…" in the next box that has it, and saves the report
+// as `file`; records the box's title and text.
+inline SeenPtr saveReportFromBox(const QString &file)
+{
+    return when<QMessageBox>([=](QMessageBox *box, Seen &seen) {
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() != QStringLiteral("Save Report…"))
+                continue;
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            answerFileDialog(file);
+            button->click();
+            return true;
+        }
+        return false;
+    });
 }
 
 // Closes any modal widget left open by a failed test.

@@ -36,6 +36,9 @@ class DialogsTest : public QObject
 void DialogsTest::startWithNothingCheckedWarnsAndStaysOpen()
 {
     EraseMethodDialog dialog;
+    // Fixed in size, so a window manager cannot shrink it over its buttons.
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+    QCOMPARE(ConfirmEraseDialog().minimumSize(), ConfirmEraseDialog().maximumSize());
     dialog.show();
     auto warning = modal::answerBox();
     QTest::mouseClick(dialog.findChild<QPushButton *>("btnStart"), Qt::LeftButton);

@@ -4,6 +4,7 @@
 
 #include "guitest.h"
 
+#include "app/focusring.h"
 #include "app/volumetable.h"
 
 #include <QButtonGroup>
@@ -43,6 +44,7 @@ class ShellTest : public QObject, public WindowFixture
     void headerMenuAndAbout();
     void commandLine();
     void helpOpensTheSameAddressOncePerPress();
+    void hoverAndFocusAreSeen();
 };
 
 void ShellTest::startsOnHomeAtFixedSize()
@@ -115,7 +117,9 @@ void ShellTest::headerMenuAndAbout()
     QStringList texts;
     for (QAction *a : menu->actions())
         texts << a->text();
-    QCOMPARE(texts, (QStringList{"About", "Support", "Help"}));
+    QCOMPARE(texts, (QStringList{"About", "Support", "Help", "", "Save Report…"}));
+    // Nothing to report before a job has ended.
+    QVERIFY(!menu->actions().at(4)->isEnabled());
 
     auto about = modal::answerBox();
     menu->actions().at(0)->trigger();
@@ -178,5 +182,46 @@ void ShellTest::commandLine()
                                          dir.filePath("folder")}));
 }
 
+namespace
+{
+
+// The colour at `at` in what `widget` shows now.
+QRgb shownAt(QWidget *widget, QPoint at)
+{
+    QApplication::processEvents();
+    return widget->grab().toImage().pixel(at);
+}
+
+} // namespace
+
+void ShellTest::hoverAndFocusAreSeen()
+{
+    // The header's buttons take their pale blue, a card its blue border.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    for (const char *name : {"btnHelp", "btnMenu"}) {
+        QWidget *button = get(name);
+        const QPoint padding(3, button->height() / 2);
+        QVERIFY(shownAt(button, padding) != qRgb(0xd0, 0xea, 0xff));
+        QTest::mouseMove(button);
+        QTRY_COMPARE(shownAt(button, padding), qRgb(0xd0, 0xea, 0xff));
+    }
+    QWidget *card = get("wipeCard");
+    const QPoint edge(1, card->height() / 2);
+    QVERIFY(shownAt(card, edge) != qRgb(0x2d, 0x89, 0xef));
+    QTest::mouseMove(card, QPoint(card->width() / 2, 10));
+    QTRY_COMPARE(shownAt(card, edge), qRgb(0x2d, 0x89, 0xef));
+
+    // Tab draws the ring around the control it reaches; a click hides it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget *focused = QApplication::focusWidget();
+    QVERIFY(focused && focused != window.get());
+    const QPoint left = focused->mapTo(window.get(), QPoint(-4, focused->height() / 2));
+    QTRY_COMPARE(shownAt(window.get(), left), FocusRing::kColour);
+    QTest::mouseClick(get<QAbstractButton>("btnEraseFileFolder"), Qt::LeftButton);
+    QVERIFY(shownAt(window.get(), left) != FocusRing::kColour);
+}
+
 QTEST_MAIN(ShellTest)
 #include "test_shell.moc"
+

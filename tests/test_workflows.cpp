@@ -195,7 +195,9 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
         QSKIP("this file system cannot make a file immutable");
     chooseMethod("radioNIST");
     confirm("Erase");
-    auto done = modal::answerBox();
+    // The box offers the report: saved from there, it tells entry by entry.
+    const QString report = path("report.pdf");
+    auto done = modal::saveReportFromBox(report);
     click("btnNextFromAdd");
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 30000);
     run("chattr", {"-i", path("locked.txt")});
@@ -205,6 +207,19 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
     QVERIFY(get<QTextEdit>("textLog")->toPlainText().contains("⚠️ Could not securely erase: " +
                                                               path("locked.txt")));
     QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+
+    QTRY_VERIFY(QFileInfo::exists(report));
+    const QString text = pdfText(report);
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed");
+    for (const QString &expected :
+         {QStringLiteral("Velmora Erasure Report"), QStringLiteral("Velmora 4.9.1"),
+          QStringLiteral("Method NIST 800-88 (1 pass random)"),
+          QStringLiteral("Target 2 entries"), QStringLiteral("Result Finished with problems"),
+          QStringLiteral("1 of 2 entries erased."), path("ok.txt") + " Erased",
+          path("locked.txt") + " Not erased",
+          QStringLiteral("1 item(s) could not be securely erased: ") + path("locked.txt")})
+        QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + text));
 }
 
 void WorkflowsTest::stopYesKeepsTheInterruptedFile()
@@ -231,6 +246,14 @@ void WorkflowsTest::stopYesKeepsTheInterruptedFile()
     QVERIFY(yes->answered);
     QTRY_COMPARE(innerPage(), QStringLiteral("pageAdd"));
     QTRY_VERIFY(listEntries().isEmpty());
+    // The page says what became of the job, and its report can be saved.
+    const QString outcome = get<QLabel>("labelJobOutcome")->text();
+    QVERIFY2(QRegularExpression("^⏹️ The erase was stopped\\. 0 of 2 entries erased, [0-9.]+ "
+                                "[KMG]iB written\\.$")
+                 .match(outcome)
+                 .hasMatch(),
+             qPrintable(outcome));
+    QVERIFY(window->findChild<QAction *>("actionSaveReport")->isEnabled());
     auto noDone = modal::answerBox(QMessageBox::Ok, 1500);
     QTest::qWait(1600);
     QVERIFY2(!noDone->answered, qPrintable(noDone->title));

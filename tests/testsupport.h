@@ -109,6 +109,17 @@ inline int run(const QString &program, const QStringList &args)
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
+// The text of a PDF as pdftotext lays it out; empty without pdftotext.
+inline QString pdfText(const QString &file)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QString();
+    // Columns are padded with runs of spaces; one space reads the same.
+    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+}
+
 // A small real volume mounted for one test: an image file formatted with
 // `fsType` ("ext4", "exfat") or a tmpfs, unmounted when the object goes.
 class Volume

@@ -76,6 +76,237 @@
     </message>
 </context>
 <context>
+    <name>ErasureRecord</name>
+    <message>
+        <source>%1, for %2</source>
+        <translation>%1, für %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries, %1 in total</source>
+        <translation>
+            <numerusform>%n Eintrag, insgesamt %1</numerusform>
+            <numerusform>%n Einträge, insgesamt %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free space of %1 on %2 (%3): %4 of %5</source>
+        <translation>Freier Speicher von %1 auf %2 (%3): %4 von %5</translation>
+    </message>
+    <message>
+        <source>Everything on %1 on %2 (%3), %4</source>
+        <translation>Alles auf %1 auf %2 (%3), %4</translation>
+    </message>
+    <message>
+        <source>Not erased</source>
+        <translation>Nicht gelöscht</translation>
+    </message>
+    <message numerus="yes">
+        <source>Partly erased: %n below it not erased</source>
+        <translation>
+            <numerusform>Teilweise gelöscht: %n Element darin nicht gelöscht</numerusform>
+            <numerusform>Teilweise gelöscht: %n Elemente darin nicht gelöscht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not erased: the job was stopped first</source>
+        <translation>Nicht gelöscht: der Vorgang wurde vorher angehalten</translation>
+    </message>
+    <message>
+        <source>Not erased: still present</source>
+        <translation>Nicht gelöscht: noch vorhanden</translation>
+    </message>
+    <message>
+        <source>Erased</source>
+        <translation>Gelöscht</translation>
+    </message>
+    <message>
+        <source>Erase files and folders</source>
+        <translation>Dateien und Ordner löschen</translation>
+    </message>
+    <message>
+        <source>Wipe a whole volume</source>
+        <translation>Ein ganzes Laufwerk löschen</translation>
+    </message>
+    <message>
+        <source>Wipe free space</source>
+        <translation>Freien Speicher löschen</translation>
+    </message>
+    <message>
+        <source>Wiped</source>
+        <translation>Gelöscht</translation>
+    </message>
+    <message>
+        <source>Finished with problems</source>
+        <translation>Mit Problemen beendet</translation>
+    </message>
+    <message>
+        <source>Stopped before the end</source>
+        <translation>Vor dem Ende angehalten</translation>
+    </message>
+    <message>
+        <source>Did not finish</source>
+        <translation>Nicht zu Ende geführt</translation>
+    </message>
+    <message>
+        <source>⏹️ The erase was stopped.</source>
+        <translation>⏹️ Das Löschen wurde angehalten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 of %n entries erased, %3 written.</source>
+        <translation>
+            <numerusform>%1 %2 von %n Eintrag gelöscht, %3 geschrieben.</numerusform>
+            <numerusform>%1 %2 von %n Einträgen gelöscht, %3 geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 written on %3.</source>
+        <translation>%1 %2 auf %3 geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>ErasureReport</name>
+    <message>
+        <source>Velmora Erasure Report</source>
+        <translation>Velmora-Löschbericht</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Vorgang</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Zurückgelesen</translation>
+    </message>
+    <message>
+        <source>The last pass was read back and compared</source>
+        <translation>Der letzte Durchgang wurde zurückgelesen und verglichen</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Mount point</source>
+        <translation>Einhängepunkt</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>Dateisystem</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Read back and compared</source>
+        <translation>Zurückgelesen und verglichen</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n entries erased.</source>
+        <translation>
+            <numerusform>%1 von %n Eintrag gelöscht.</numerusform>
+            <numerusform>%1 von %n Einträgen gelöscht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more entries.</source>
+        <translation>
+            <numerusform>… und %n weiterer Eintrag.</numerusform>
+            <numerusform>… und %n weitere Einträge.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>Keine.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be securely erased:</source>
+        <translation>
+            <numerusform>%n Element konnte nicht sicher gelöscht werden:</numerusform>
+            <numerusform>%n Elemente konnten nicht sicher gelöscht werden:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more.</source>
+        <translation>
+            <numerusform>… und %n weiteres.</numerusform>
+            <numerusform>… und %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+</context>
+<context>
     <name>FreeSpace</name>
     <message>
         <source>❌ Unable to create another fill file: %1</source>
@@ -482,20 +713,29 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <source>pass %1 of %2</source>
         <translation>Durchgang %1 von %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n entries, %1 in total</source>
-        <translation>
-            <numerusform>%n Eintrag, insgesamt %1</numerusform>
-            <numerusform>%n Einträge, insgesamt %1</numerusform>
-        </translation>
+    <message>
+        <source>Save Report…</source>
+        <translation>Bericht speichern…</translation>
     </message>
     <message>
-        <source>Free space of %1 on %2 (%3): %4 of %5</source>
-        <translation>Freier Speicher von %1 auf %2 (%3): %4 von %5</translation>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
     </message>
     <message>
-        <source>Everything on %1 on %2 (%3), %4</source>
-        <translation>Alles auf %1 auf %2 (%3), %4</translation>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report not saved</source>
+        <translation>Bericht nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Der Bericht konnte nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>📄 Report saved to %1</source>
+        <translation>📄 Bericht gespeichert unter %1</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/erasurereport.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+namespace velmora
+{
+
+namespace
+{
+
+// Names may be any bytes and look like markup: everything from the file
+// system or the job is escaped.
+QString esc(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString row(const QString &label, const QString &value)
+{
+    return QStringLiteral("<tr><td class='k'>%1</td><td>%2</td></tr>").arg(esc(label), esc(value));
+}
+
+// A report of a job over many thousands of files stays a document one can
+// open: entries past this many are counted, not listed; every problem is
+// listed in its own section.
+constexpr int kListedEntries = 2000;
+
+} // namespace
+
+QString reportHtml(const ErasureRecord &record)
+{
+    const QLocale locale;
+    const auto when = [&](const QDateTime &t) {
+        return locale.toString(t, QLocale::LongFormat) + QStringLiteral(" (") +
+               t.toOffsetFromUtc(t.offsetFromUtc()).toString(Qt::ISODate) + QLatin1Char(')');
+    };
+    QString html = QStringLiteral(
+        "<html><head><style>"
+        "h1 { font-size: 18pt; color: #1b3a57; } h2 { font-size: 13pt; color: #1b3a57; }"
+        "td { padding: 2px 8px 2px 0; } td.k { font-weight: bold; }"
+        "th { text-align: left; background-color: #e9f0f7; padding: 3px; }"
+        "</style></head><body>");
+    html += QStringLiteral("<h1>%1</h1>")
+                .arg(esc(QCoreApplication::translate("ErasureReport", "Velmora Erasure Report")));
+    html += QStringLiteral("<table>");
+    html += row(QCoreApplication::translate("ErasureReport", "Product"),
+                QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION)));
+    html += row(QCoreApplication::translate("ErasureReport", "Host"), record.host);
+    html += row(QCoreApplication::translate("ErasureReport", "User"), record.user);
+    html += row(QCoreApplication::translate("ErasureReport", "Started"), when(record.started));
+    html += row(QCoreApplication::translate("ErasureReport", "Finished"), when(record.finished));
+    html += row(QCoreApplication::translate("ErasureReport", "Job"), record.kindName());
+    html += row(QCoreApplication::translate("ErasureReport", "Method"), record.method);
+    html += row(QCoreApplication::translate("ErasureReport", "Read back"),
+                record.verify ? QCoreApplication::translate(
+                                    "ErasureReport", "The last pass was read back and compared")
+                              : QCoreApplication::translate("ErasureReport", "No"));
+    html += row(QCoreApplication::translate("ErasureReport", "Target"), record.target);
+    if (record.kind != ErasureRecord::Kind::Files) {
+        html += row(QCoreApplication::translate("ErasureReport", "Mount point"), record.mountPoint);
+        html += row(QCoreApplication::translate("ErasureReport", "Device"), record.device);
+        html += row(QCoreApplication::translate("ErasureReport", "File system"), record.fileSystem);
+    }
+    html += row(QCoreApplication::translate("ErasureReport", "Result"), record.resultText());
+    const double seconds = record.seconds();
+    const qint64 moved = record.bytesWritten + record.bytesVerified;
+    html += row(QCoreApplication::translate("ErasureReport", "Written"),
+                locale.formattedDataSize(record.bytesWritten));
+    if (record.verify)
+        html += row(QCoreApplication::translate("ErasureReport", "Read back and compared"),
+                    locale.formattedDataSize(record.bytesVerified));
+    html += row(QCoreApplication::translate("ErasureReport", "Duration"),
+                QCoreApplication::translate("ErasureReport", "%1 s").arg(seconds, 0, 'f', 1));
+    if (seconds > 0)
+        html += row(QCoreApplication::translate("ErasureReport", "Rate"),
+                    QCoreApplication::translate("ErasureReport", "%1/s")
+                        .arg(locale.formattedDataSize(qint64(moved / seconds))));
+    html += QStringLiteral("</table>");
+
+    html += QStringLiteral("<h2>%1</h2>")
+                .arg(esc(QCoreApplication::translate("ErasureReport", "Entries")));
+    html += QStringLiteral("<p>%1</p>")
+                .arg(esc(QCoreApplication::translate("ErasureReport", "%1 of %n entries erased.",
+                                                     nullptr, int(record.entries.size()))
+                             .arg(record.erasedEntries())));
+    html += QStringLiteral("<table width='100%'><tr><th>%1</th><th>%2</th></tr>")
+                .arg(esc(QCoreApplication::translate("ErasureReport", "Entry")),
+                     esc(QCoreApplication::translate("ErasureReport", "Outcome")));
+    const int shown = qMin<int>(int(record.entries.size()), kListedEntries);
+    for (int i = 0; i < shown; ++i)
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                    .arg(esc(record.entries.at(i).name), esc(record.entries.at(i).outcome));
+    html += QStringLiteral("</table>");
+    if (record.entries.size() > shown)
+        html +=
+            QStringLiteral("<p>%1</p>")
+                .arg(esc(QCoreApplication::translate("ErasureReport", "… and %n more entries.",
+                                                     nullptr, int(record.entries.size() - shown))));
+
+    html += QStringLiteral("<h2>%1</h2>")
+                .arg(esc(QCoreApplication::translate("ErasureReport", "Problems")));
+    if (record.problemCount == 0 && record.error.isEmpty()) {
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(esc(QCoreApplication::translate("ErasureReport", "None.")));
+    } else {
+        if (!record.error.isEmpty())
+            html += QStringLiteral("<p>%1</p>").arg(esc(record.error));
+        if (record.problemCount > 0) {
+            html += QStringLiteral("<p>%1</p><ul>")
+                        .arg(esc(QCoreApplication::translate(
+                            "ErasureReport", "%n item(s) could not be securely erased:", nullptr,
+                            record.problemCount)));
+            for (const QString &path : record.problems)
+                html += QStringLiteral("<li>%1</li>").arg(esc(path));
+            html += QStringLiteral("</ul>");
+            if (record.problemCount > record.problems.size())
+                html += QStringLiteral("<p>%1</p>")
+                            .arg(esc(QCoreApplication::translate(
+                                "ErasureReport", "… and %n more.", nullptr,
+                                int(record.problemCount - record.problems.size()))));
+        }
+    }
+    if (!record.warnings.isEmpty()) {
+        html += QStringLiteral("<h2>%1</h2>")
+                    .arg(esc(QCoreApplication::translate("ErasureReport", "Notes")));
+        for (const QString &warning : record.warnings)
+            html += QStringLiteral("<p>%1</p>").arg(esc(warning));
+    }
+    html += QStringLiteral("</body></html>");
+    return html;
+}
+
+bool writeReportPdf(const ErasureRecord &record, const QString &fileName, QString *error)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(QCoreApplication::translate("ErasureReport", "Velmora Erasure Report"));
+        writer.setCreator(QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION)));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+        QTextDocument document;
+        // Names are set letter by letter: a ligature would turn the "fl" of
+        // a path into one sign that a copy from the report no longer finds.
+        QFont font = document.defaultFont();
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        document.setDefaultFont(font);
+        document.setHtml(reportHtml(record));
+        document.print(&writer);
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace velmora

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "engine/erasurerecord.h"
+
+#include <QString>
+
+namespace velmora
+{
+
+// The erasure report as a document: what was to be destroyed, by whom, when
+// and how, each entry's outcome, the problems and the totals.
+QString reportHtml(const ErasureRecord &record);
+
+// Writes the report as a PDF to `fileName` (replacing it only once the new
+// one is complete). On failure returns false with the reason in `error`.
+// Needs a QGuiApplication.
+bool writeReportPdf(const ErasureRecord &record, const QString &fileName, QString *error);
+
+} // namespace velmora

@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "engine/erasurerecord.h"
+
+#include "engine/erasemethods.h"
+#include "engine/paths.h"
+#include "engine/platform.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QLocale>
+#include <QStorageInfo>
+#include <QSysInfo>
+
+namespace velmora
+{
+
+namespace
+{
+
+// Who ran the job; through pkexec, root on behalf of the user who asked.
+QString currentUser()
+{
+    QString user = QString::fromLocal8Bit(platform::nameOfUser(platform::effectiveUser()));
+    bool known = false;
+    const uint caller = qEnvironmentVariableIntValue("PKEXEC_UID", &known);
+    if (known)
+        user = QCoreApplication::translate("ErasureRecord", "%1, for %2")
+                   .arg(user, QString::fromLocal8Bit(platform::nameOfUser(caller)));
+    return user;
+}
+
+ErasureRecord begun(ErasureRecord::Kind kind, const QString &method, bool verify)
+{
+    ErasureRecord record;
+    record.kind = kind;
+    record.method = method;
+    record.passes = passCountForMethod(method);
+    record.verify = verify;
+    record.host = QSysInfo::machineHostName();
+    record.user = currentUser();
+    record.started = QDateTime::currentDateTime();
+    return record;
+}
+
+bool below(const QString &path, const QString &folder)
+{
+    return path.size() > folder.size() && path.startsWith(folder) &&
+           (folder.endsWith(QLatin1Char('/')) || path.at(folder.size()) == QLatin1Char('/'));
+}
+
+} // namespace
+
+ErasureRecord ErasureRecord::forFiles(const QByteArrayList &paths, const QString &method,
+                                      bool verify)
+{
+    ErasureRecord record = begun(Kind::Files, method, verify);
+    record.listed = paths;
+    // Folders count as entries of their own; their files are listed too.
+    qint64 bytes = 0;
+    for (const QByteArray &path : paths) {
+        platform::Status st;
+        if (platform::statusAt(platform::kWorkingFolder, path, &st) == 0 &&
+            st.type == platform::Type::Regular)
+            bytes += st.size;
+    }
+    record.volumeBytes = quint64(bytes);
+    record.target = QCoreApplication::translate("ErasureRecord", "%n entries, %1 in total", nullptr,
+                                                int(paths.size()))
+                        .arg(QLocale().formattedDataSize(bytes));
+    return record;
+}
+
+ErasureRecord ErasureRecord::forVolume(Kind kind, const QString &root, const QString &method,
+                                       bool verify)
+{
+    ErasureRecord record = begun(kind, method, verify);
+    const QStorageInfo volume(root);
+    record.mountPoint = root;
+    record.device = QString::fromLocal8Bit(volume.device());
+    record.fileSystem = QString::fromLatin1(volume.fileSystemType());
+    record.volumeBytes = quint64(qMax<qint64>(0, volume.bytesTotal()));
+    const QLocale locale;
+    if (kind == Kind::FreeSpace)
+        record.target =
+            QCoreApplication::translate("ErasureRecord", "Free space of %1 on %2 (%3): %4 of %5")
+                .arg(root, record.device, record.fileSystem,
+                     locale.formattedDataSize(volume.bytesAvailable()),
+                     locale.formattedDataSize(volume.bytesTotal()));
+    else
+        record.target =
+            QCoreApplication::translate("ErasureRecord", "Everything on %1 on %2 (%3), %4")
+                .arg(root, record.device, record.fileSystem,
+                     locale.formattedDataSize(volume.bytesTotal()));
+    return record;
+}
+
+void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verified, bool stopped)
+{
+    finished = QDateTime::currentDateTime();
+    bytesWritten = written;
+    bytesVerified = verified;
+    problemCount = report.problemCount();
+    problems = report.problemPaths();
+    warnings = report.warnings();
+    error = report.endedByError() ? report.errorMessage() : QString();
+    result = stopped            ? Result::Stopped
+             : !error.isEmpty() ? Result::Failed
+             : problemCount > 0 ? Result::Problems
+                                : Result::Erased;
+
+    entries.clear();
+    if (kind != Kind::Files) {
+        Entry volume{mountPoint, resultText(), result == Result::Erased};
+        entries.append(volume);
+        return;
+    }
+    for (const QByteArray &path : listed) {
+        Entry entry;
+        entry.name = displayName(path);
+        int inside = 0;
+        bool itself = false;
+        for (const QString &problem : problems) {
+            if (problem == entry.name)
+                itself = true;
+            else if (below(problem, entry.name))
+                ++inside;
+        }
+        platform::Status st;
+        const bool present = platform::statusAt(platform::kWorkingFolder, path, &st) == 0;
+        if (itself)
+            entry.outcome = QCoreApplication::translate("ErasureRecord", "Not erased");
+        else if (inside > 0)
+            entry.outcome = QCoreApplication::translate(
+                "ErasureRecord", "Partly erased: %n below it not erased", nullptr, inside);
+        else if (present)
+            entry.outcome =
+                stopped ? QCoreApplication::translate("ErasureRecord",
+                                                      "Not erased: the job was stopped first")
+                        : QCoreApplication::translate("ErasureRecord", "Not erased: still present");
+        else {
+            entry.outcome = QCoreApplication::translate("ErasureRecord", "Erased");
+            entry.erased = true;
+        }
+        entries.append(entry);
+    }
+}
+
+double ErasureRecord::seconds() const
+{
+    return started.isValid() && finished.isValid() ? started.msecsTo(finished) / 1000.0 : 0.0;
+}
+
+int ErasureRecord::erasedEntries() const
+{
+    int n = 0;
+    for (const Entry &entry : entries)
+        n += entry.erased ? 1 : 0;
+    return n;
+}
+
+QString ErasureRecord::kindName() const
+{
+    switch (kind) {
+    case Kind::Files:
+        return QCoreApplication::translate("ErasureRecord", "Erase files and folders");
+    case Kind::Volume:
+        return QCoreApplication::translate("ErasureRecord", "Wipe a whole volume");
+    case Kind::FreeSpace:
+        return QCoreApplication::translate("ErasureRecord", "Wipe free space");
+    }
+    return QString();
+}
+
+QString ErasureRecord::resultText() const
+{
+    switch (result) {
+    case Result::Erased:
+        return kind == Kind::Files ? QCoreApplication::translate("ErasureRecord", "Erased")
+                                   : QCoreApplication::translate("ErasureRecord", "Wiped");
+    case Result::Problems:
+        return QCoreApplication::translate("ErasureRecord", "Finished with problems");
+    case Result::Stopped:
+        return QCoreApplication::translate("ErasureRecord", "Stopped before the end");
+    case Result::Failed:
+        return QCoreApplication::translate("ErasureRecord", "Did not finish");
+    }
+    return QString();
+}
+
+QString ErasureRecord::summary() const
+{
+    const QString written = QLocale().formattedDataSize(bytesWritten);
+    const QString head =
+        result == Result::Stopped
+            ? QCoreApplication::translate("ErasureRecord", "⏹️ The erase was stopped.")
+            : resultText() + QLatin1Char('.');
+    if (kind == Kind::Files)
+        return QCoreApplication::translate("ErasureRecord",
+                                           "%1 %2 of %n entries erased, %3 written.", nullptr,
+                                           int(entries.size()))
+            .arg(head)
+            .arg(erasedEntries())
+            .arg(written);
+    return QCoreApplication::translate("ErasureRecord", "%1 %2 written on %3.")
+        .arg(head, written, mountPoint);
+}
+
+QJsonObject ErasureRecord::toJson() const
+{
+    static const char *const kinds[] = {"files", "volume", "freespace"};
+    static const char *const results[] = {"erased", "problems", "stopped", "failed"};
+    QJsonArray entryList;
+    for (const Entry &entry : entries)
+        entryList.append(QJsonObject{{QStringLiteral("path"), entry.name},
+                                     {QStringLiteral("erased"), entry.erased},
+                                     {QStringLiteral("outcome"), entry.outcome}});
+    QJsonObject object{
+        {QStringLiteral("product"), QStringLiteral("Velmora")},
+        {QStringLiteral("version"), QStringLiteral(VELMORA_VERSION)},
+        {QStringLiteral("host"), host},
+        {QStringLiteral("user"), user},
+        {QStringLiteral("job"), QLatin1String(kinds[int(kind)])},
+        {QStringLiteral("method"), method},
+        {QStringLiteral("passes"), passes},
+        {QStringLiteral("verify"), verify},
+        {QStringLiteral("target"), target},
+        {QStringLiteral("started"),
+         started.toOffsetFromUtc(started.offsetFromUtc()).toString(Qt::ISODateWithMs)},
+        {QStringLiteral("finished"),
+         finished.toOffsetFromUtc(finished.offsetFromUtc()).toString(Qt::ISODateWithMs)},
+        {QStringLiteral("seconds"), seconds()},
+        {QStringLiteral("result"), QLatin1String(results[int(result)])},
+        {QStringLiteral("bytesWritten"), bytesWritten},
+        {QStringLiteral("bytesVerified"), bytesVerified},
+        {QStringLiteral("entries"), entryList},
+        {QStringLiteral("problemCount"), problemCount},
+        {QStringLiteral("problems"), QJsonArray::fromStringList(problems)},
+        {QStringLiteral("warnings"), QJsonArray::fromStringList(warnings)},
+    };
+    if (kind != Kind::Files)
+        object.insert(QStringLiteral("volume"),
+                      QJsonObject{{QStringLiteral("mountPoint"), mountPoint},
+                                  {QStringLiteral("device"), device},
+                                  {QStringLiteral("fileSystem"), fileSystem},
+                                  {QStringLiteral("bytes"), qint64(volumeBytes)}});
+    if (!error.isEmpty())
+        object.insert(QStringLiteral("error"), error);
+    return object;
+}
+
+} // namespace velmora

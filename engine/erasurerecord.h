@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "engine/jobcontext.h"
+
+#include <QByteArrayList>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace velmora
+{
+
+// What one job set out to destroy and what became of it: the erasure report
+// (the window's "Save Report…", the command line's --report) and the
+// command line's --json are written from it.
+struct ErasureRecord {
+    enum class Kind { Files, Volume, FreeSpace };
+    enum class Result { Erased, Problems, Stopped, Failed };
+    struct Entry {
+        QString name;
+        QString outcome; // in words
+        bool erased = false;
+    };
+
+    Kind kind = Kind::Files;
+    QString method;
+    int passes = 0;
+    bool verify = false;
+    // As the confirmation named it.
+    QString target;
+    // Volume jobs: the volume.
+    QString mountPoint;
+    QString device;
+    QString fileSystem;
+    quint64 volumeBytes = 0;
+    // File erase: the entries as they were listed, bytes as the file system
+    // names them.
+    QByteArrayList listed;
+
+    QString host;
+    QString user;
+    QDateTime started;
+    QDateTime finished;
+
+    QList<Entry> entries;
+    Result result = Result::Erased;
+    qint64 bytesWritten = 0;
+    qint64 bytesVerified = 0;
+    QString error;
+    int problemCount = 0;
+    QStringList problems;
+    QStringList warnings;
+
+    // A file erase of `paths`, or a wipe of the volume at `root`: notes the
+    // host, the user and the time.
+    static ErasureRecord forFiles(const QByteArrayList &paths, const QString &method, bool verify);
+    static ErasureRecord forVolume(Kind kind, const QString &root, const QString &method,
+                                   bool verify);
+
+    // Once the job has returned: its outcome, entry by entry (a listed entry
+    // that is still there, or has problems below it, was not erased).
+    void finish(const JobReport &report, qint64 written, qint64 verified, bool stopped);
+
+    double seconds() const;
+    int erasedEntries() const;
+    QString kindName() const; // "Erase files and folders", …
+    QString resultText() const;
+    // One sentence: what was done, for the page a stopped job returns to
+    // and the command line's last line.
+    QString summary() const;
+    QJsonObject toJson() const;
+};
+
+} // namespace velmora
