@@ -104,7 +104,7 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     jobBytesVerified = 0;
     labelJobOutcome->clear();
     saveReportAction->setEnabled(false);
-    rateSamples.assign(1, RateSample{0, 0, 0});
+    progressMeter.start();
     jobClock.start();
     updateProgressInfo(); // "Starting…" until a second has passed
     progressInfoTimer->start();
@@ -120,58 +120,14 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     return future;
 }
 
-namespace
-{
-
-QString rateText(double bytesPerSecond)
-{
-    const double mib = bytesPerSecond / (1024.0 * 1024.0);
-    return mib >= 1024.0 ? MainWindow::tr("%1 GiB/s").arg(mib / 1024.0, 0, 'f', 2)
-                         : MainWindow::tr("%1 MiB/s").arg(mib, 0, 'f', 1);
-}
-
-QString timeLeftText(double seconds)
-{
-    if (seconds < 60)
-        return MainWindow::tr("about %n s left", nullptr, qMax(1, int(seconds + 0.5)));
-    if (seconds < 90 * 60)
-        return MainWindow::tr("about %n min left", nullptr, int(seconds / 60 + 0.5));
-    const int minutes = int(seconds / 60 + 0.5);
-    return MainWindow::tr("about %1 h %2 min left").arg(minutes / 60).arg(minutes % 60);
-}
-
-} // namespace
-
 void MainWindow::updateProgressInfo()
 {
-    // Rate and time left over the last few seconds, so that a slow file
-    // system sync or a burst into the cache does not swing them.
-    constexpr qint64 kWindowMs = 5000;
-    const RateSample now{jobClock.elapsed(), jobStatus.bytes.load(), jobStatus.done.load()};
-    rateSamples.push_back(now);
-    while (rateSamples.size() > 2 && now.ms - rateSamples.front().ms > kWindowMs)
-        rateSamples.pop_front();
-    const RateSample &first = rateSamples.front();
-    const double seconds = double(now.ms - first.ms) / 1000.0;
-
-    QStringList figures;
-    if (seconds >= 0.9) {
-        figures << rateText(double(now.bytes - first.bytes) / seconds);
-        const qint64 total = jobStatus.total.load();
-        const double unitsPerSecond = double(now.done - first.done) / seconds;
-        if (unitsPerSecond > 0 && total > now.done)
-            figures << timeLeftText(double(total - now.done) / unitsPerSecond);
-    }
-    if (const int passes = jobStatus.passes.load(); passes > 0)
-        figures << tr("pass %1 of %2").arg(jobStatus.pass.load()).arg(passes);
-    const QString phase = jobStatus.phase();
-    if (!phase.isEmpty())
-        figures << phase;
-    if (figures.isEmpty())
-        figures << tr("Starting…");
-    QString text = figures.join(QStringLiteral("  ·  "));
+    progressMeter.sample(jobClock.elapsed(), jobStatus);
+    QString text = progressMeter.figures();
+    // The file being overwritten on a line of its own, while no phase of a
+    // volume job is named instead.
     const QString item = jobStatus.item();
-    if (!item.isEmpty() && phase.isEmpty())
+    if (!item.isEmpty() && jobStatus.phase().isEmpty())
         text += QLatin1Char('\n') + labelProgressInfo->fontMetrics().elidedText(
                                         item, Qt::ElideMiddle, labelProgressInfo->width());
     labelProgressInfo->setText(text);

@@ -2,17 +2,15 @@
 
 #include "app/mainwindow.h"
 
+#include "app/translations.h"
 #include "engine/platform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QSocketNotifier>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,20 +25,6 @@ void setIdentity()
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
-}
-
-// The catalogue of the user's language, built in, and Qt's own for the
-// standard buttons where the system has it.
-void installTranslations(QCoreApplication &app)
-{
-    static QTranslator qtBase;
-    static QTranslator own;
-    if (qtBase.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtBase);
-    if (own.load(QLocale(), QStringLiteral("velmora"), QStringLiteral("_"),
-                 QStringLiteral(":/i18n")))
-        app.installTranslator(&own);
 }
 
 void describe(QCommandLineParser &parser)
@@ -112,7 +96,7 @@ int main(int argc, char *argv[])
         if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "-v" || arg == "--version") {
             QCoreApplication core(argc, argv);
             setIdentity();
-            installTranslations(core);
+            velmora::installTranslations(core);
             QCommandLineParser parser;
             describe(parser);
             parser.process(core); // prints and exits
@@ -129,7 +113,7 @@ int main(int argc, char *argv[])
     velmora::platform::raiseDescriptorLimit();
     QApplication app(argc, argv);
     setIdentity();
-    installTranslations(app);
+    velmora::installTranslations(app);
     QCommandLineParser parser;
     describe(parser);
     parser.process(app); // unknown options end here, with a message

@@ -4,6 +4,7 @@
 
 #include "engine/erasurerecord.h"
 #include "engine/jobcontext.h"
+#include "engine/progressmeter.h"
 
 #include <QByteArrayList>
 #include <QElapsedTimer>
@@ -15,7 +16,6 @@
 #include <QString>
 
 #include <atomic>
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -197,10 +197,7 @@ class MainWindow : public QMainWindow
     QLabel *labelProgressInfo = nullptr;
     QTimer *progressInfoTimer = nullptr;
     QElapsedTimer jobClock;
-    struct RateSample {
-        qint64 ms, bytes, done;
-    };
-    std::deque<RateSample> rateSamples;
+    velmora::ProgressMeter progressMeter;
     void updateProgressInfo();
     // Lines on their way to the log, appended in batches so that a job with
     // many small files cannot bury the event loop.

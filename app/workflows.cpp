@@ -9,6 +9,7 @@
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
 #include "engine/erasemethods.h"
+#include "engine/jobrunner.h"
 #include "engine/jobs.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
@@ -33,68 +34,20 @@ bool isExistingDirectory(const fs::path &path)
     return fs::exists(path, ec) && !ec && fs::is_directory(path, ec) && !ec;
 }
 
-// The device of the folder at `path`, links followed; 0 when it cannot be
-// opened.
-quint64 deviceOf(const QByteArray &path)
-{
-    int error = 0;
-    const velmora::platform::Fd fd = velmora::platform::openFolderPath(path, true, &error);
-    velmora::platform::Status st;
-    return fd.valid() && velmora::platform::statusAt(fd.get(), QByteArray(), &st) == 0 ? st.device
-                                                                                       : 0;
-}
-
-// True when `mountPoint` is a volume the running system lives on: its root,
-// or /usr, /var, /boot, /boot/efi or /etc where those are volumes of their
-// own, or the one that holds this program.
-bool holdsRunningSystem(const QString &mountPoint)
-{
-    const quint64 device = deviceOf(velmora::fsBytes(mountPoint));
-    if (!device)
-        return false;
-    QByteArray root = MainWindow::runningSystemRoot;
-    if (!root.endsWith('/'))
-        root += '/';
-    QByteArrayList parts{MainWindow::runningSystemRoot};
-    for (const char *below : {"usr", "var", "boot", "boot/efi", "etc"})
-        parts.append(root + below);
-    parts.append(QFile::encodeName(QCoreApplication::applicationDirPath()));
-    for (const QByteArray &part : parts)
-        if (deviceOf(part) == device)
-            return true;
-    return false;
-}
-
-// True when `mountPoint` is the volume of the user's home folder; started
-// through pkexec ("Run as administrator"), that of the user who asked too.
-bool holdsHomeFolder(const QString &mountPoint)
-{
-    const quint64 device = deviceOf(velmora::fsBytes(mountPoint));
-    if (!device)
-        return false;
-    QByteArrayList homes{QFile::encodeName(QDir::homePath())};
-    bool known = false;
-    const uint caller = qEnvironmentVariableIntValue("PKEXEC_UID", &known);
-    if (known)
-        homes.append(velmora::platform::homeOfUser(caller));
-    for (const QByteArray &home : homes)
-        if (deviceOf(home) == device)
-            return true;
-    return false;
-}
-
 } // namespace
 
 bool MainWindow::refusedForWipe(const QString &mountPoint)
 {
-    if (holdsRunningSystem(mountPoint)) {
+    switch (velmora::refusalForWipe(mountPoint, runningSystemRoot)) {
+    case velmora::WipeRefusal::RunningSystem:
         warn(tr("Error"), tr("This disk holds the running system and cannot be wiped."));
         return true;
-    }
-    if (holdsHomeFolder(mountPoint)) {
+    case velmora::WipeRefusal::HomeFolder:
         warn(tr("Error"), tr("This disk holds your home folder and cannot be wiped. Erase "
                              "the files you choose, or wipe its free space instead."));
         return true;
+    case velmora::WipeRefusal::None:
+        break;
     }
     return false;
 }
@@ -183,22 +136,9 @@ void MainWindow::on_btnNextFromAdd_clicked()
     // special files) goes to the job as an entry of its own.
     QByteArrayList files;
     QByteArrayList folders;
-    const int passes = passCountForMethod(*method);
-    qint64 total = 0;
-    for (int i = 0; i < ui->listWidget->count(); ++i) {
-        const QByteArray path = pathOfEntry(ui->listWidget->item(i));
-        velmora::platform::Status st;
-        if (velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st) != 0)
-            continue;
-        if (st.type == velmora::platform::Type::Directory) {
-            folders.append(path);
-        } else {
-            files.append(path);
-            if (st.type == velmora::platform::Type::Regular)
-                total += velmora::chunksForSize(st.size) * (passes + verifyLastPass);
-        }
-    }
-    resetJobCounters(total);
+    velmora::splitListed(listedPaths(), &files, &folders);
+    resetJobCounters(
+        velmora::fileEraseUnits(files, passCountForMethod(*method) + verifyLastPass));
 
     jobFuture = launchJob([files, folders, method = eraseMethod](velmora::JobContext &ctx) {
         velmora::runFileEraseJob(files, folders, method, ctx);

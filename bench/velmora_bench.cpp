@@ -10,11 +10,9 @@
 //
 // Prints the job's log lines, then "bytes: N seconds: S MiB/s: X".
 
-#include "engine/erasemethods.h"
-#include "engine/jobs.h"
+#include "engine/jobrunner.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
-#include "engine/walk.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,15 +30,6 @@ int usage()
     std::fprintf(stderr, "usage: velmora-bench erase|wipe|freespace --method NAME [--verify] PATH...\n"
                          "methods: NIST, DoD, British, German, Gutmann\n");
     return 2;
-}
-
-QString methodNamed(const QString &word)
-{
-    for (const QString &name : velmora::methodDisplayNames()) {
-        if (name.startsWith(word, Qt::CaseInsensitive))
-            return name;
-    }
-    return QString();
 }
 
 } // namespace
@@ -63,7 +52,7 @@ int main(int argc, char *argv[])
         return usage();
     const QString mode = QString::fromLatin1(args.takeFirst());
     args.takeFirst();
-    const QString method = methodNamed(QString::fromLocal8Bit(args.takeFirst()));
+    const QString method = velmora::methodNamed(QString::fromLocal8Bit(args.takeFirst()));
     if (method.isEmpty())
         return usage();
     const bool verify = !args.isEmpty() && args.first() == "--verify";
@@ -71,9 +60,20 @@ int main(int argc, char *argv[])
         args.takeFirst();
     if (args.isEmpty())
         return usage();
-    const int passes = passCountForMethod(method);
-    // The read-back of the last pass costs what one more pass does.
-    const int rounds = passes + (verify ? 1 : 0);
+    velmora::JobRequest request;
+    request.method = method;
+    request.verify = verify;
+    if (mode == QLatin1String("erase")) {
+        request.listed = velmora::listSelection(args);
+    } else if (mode == QLatin1String("wipe") || mode == QLatin1String("freespace")) {
+        if (args.size() != 1)
+            return usage();
+        request.kind = mode == QLatin1String("wipe") ? velmora::ErasureRecord::Kind::Volume
+                                                     : velmora::ErasureRecord::Kind::FreeSpace;
+        request.root = velmora::displayName(args.first());
+    } else {
+        return usage();
+    }
 
     QTextStream out(stdout);
     qint64 total = 0;
@@ -84,57 +84,15 @@ int main(int argc, char *argv[])
     ctx.totalChunks = &total;
     ctx.processedChunks = &processed;
     ctx.report = &report;
-    ctx.verify = verify;
     ctx.userFolder = QDir::homePath();
     ctx.log = [&out](const QString &line) { out << line << '\n'; };
 
     QElapsedTimer clock;
-    if (mode == QLatin1String("erase")) {
-        // As the file list holds them: a folder gives what Add Folder lists
-        // (hidden entries too, no mounts crossed), then itself.
-        QByteArrayList files;
-        QByteArrayList folders;
-        for (const QByteArray &path : args) {
-            velmora::platform::Status st;
-            if (velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st) != 0)
-                continue;
-            if (st.type == velmora::platform::Type::Directory) {
-                velmora::listTree(path, [&](const QByteArray &p) { files << p; });
-                folders << path;
-            } else {
-                files << path;
-            }
-        }
-        for (const QByteArray &f : files) {
-            velmora::platform::Status st;
-            if (velmora::platform::statusAt(velmora::platform::kWorkingFolder, f, &st) == 0 &&
-                st.type == velmora::platform::Type::Regular)
-                total += velmora::chunksForSize(st.size) * rounds;
-        }
-        clock.start();
-        velmora::runFileEraseJob(files, folders, method, ctx);
-    } else if (mode == QLatin1String("wipe") || mode == QLatin1String("freespace")) {
-        if (args.size() != 1)
-            return usage();
-        const QString root = velmora::displayName(args.first());
-        int error = 0;
-        velmora::platform::Fd fd = velmora::platform::openFolderPath(args.first(), true, &error);
-        velmora::platform::Space space;
-        if (!fd.valid() || velmora::platform::spaceOf(fd.get(), &space) != 0) {
-            std::fprintf(stderr, "velmora-bench: cannot read the space of %s\n",
-                         args.first().constData());
-            return 1;
-        }
-        clock.start();
-        if (mode == QLatin1String("wipe")) {
-            total = qint64(space.total / velmora::kChunkSize) * rounds;
-            velmora::runVolumeWipeJob(root, method, passes, space.total, ctx);
-        } else {
-            total = qint64(space.available / velmora::kChunkSize) * rounds;
-            velmora::runFreeSpaceWipeJob(root, passes, space.available, ctx);
-        }
-    } else {
-        return usage();
+    clock.start();
+    QString error;
+    if (!velmora::runJob(request, ctx, &error)) {
+        std::fprintf(stderr, "velmora-bench: %s\n", error.toLocal8Bit().constData());
+        return 1;
     }
     const double seconds = clock.nsecsElapsed() / 1e9;
     if (const int signal = velmora::platform::caughtSignal()) {

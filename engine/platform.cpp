@@ -708,6 +708,17 @@ int caughtSignal()
     return lastSignal.load();
 }
 
+bool isTerminal(int fd)
+{
+    return ::isatty(fd) == 1;
+}
+
+int terminalColumns(int fd)
+{
+    struct winsize size {};
+    return ::ioctl(fd, TIOCGWINSZ, &size) == 0 ? int(size.ws_col) : 0;
+}
+
 QString errorText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));

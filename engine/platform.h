@@ -228,4 +228,9 @@ int caughtSignal(); // 0 when none came
 
 QString errorText(int error);
 
+// Whether descriptor `fd` is a terminal, and how many columns it has (0
+// when it cannot tell).
+bool isTerminal(int fd);
+int terminalColumns(int fd);
+
 } // namespace velmora::platform

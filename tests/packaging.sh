@@ -25,8 +25,8 @@ for size in 16 24 32 48 64 128 256 512; do
     test -s "$share/icons/hicolor/${size}x${size}/apps/$id.png"
 done
 test -s "$share/icons/hicolor/scalable/apps/$id.svg"
-gzip -t "$share/man/man1/velmora.1.gz"
-test -x "$root/usr/bin/velmora" && test -x "$root/usr/bin/velmora-admin"
+gzip -t "$share/man/man1/velmora.1.gz" && gzip -t "$share/man/man1/velmora-cli.1.gz"
+test -x "$root/usr/bin/velmora" && test -x "$root/usr/bin/velmora-admin" && test -x "$root/usr/bin/velmora-cli"
 sh -n "$root/usr/bin/velmora-admin"
 grep -q '<annotate key="org.freedesktop.policykit.exec.path">/usr/bin/velmora</annotate>' \
     "$share/polkit-1/actions/$id.policy"

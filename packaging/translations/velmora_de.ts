@@ -2,6 +2,157 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Erases files and folders, a whole mounted volume, or a volume&apos;s free space beyond recovery.
+
+Commands:
+  erase PATH...          overwrite and remove files and folders
+  wipe MOUNTPOINT        overwrite everything on a mounted volume
+  freespace MOUNTPOINT   overwrite the free space of a mounted volume</source>
+        <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
+
+Befehle:
+  erase PFAD...          Dateien und Ordner überschreiben und entfernen
+  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Laufwerk überschreiben
+  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Laufwerks überschreiben</translation>
+    </message>
+    <message>
+        <source>Erase method: NIST, DoD, British, German or Gutmann (default NIST).</source>
+        <translation>Löschmethode: NIST, DoD, British, German oder Gutmann (Vorgabe NIST).</translation>
+    </message>
+    <message>
+        <source>Read the last pass back and compare it.</source>
+        <translation>Den letzten Durchgang zurücklesen und vergleichen.</translation>
+    </message>
+    <message>
+        <source>Do not ask; for scripts. Without it, a terminal must answer.</source>
+        <translation>Nicht nachfragen; für Skripte. Ohne diese Option muss ein Terminal antworten.</translation>
+    </message>
+    <message>
+        <source>Print only problems.</source>
+        <translation>Nur Probleme ausgeben.</translation>
+    </message>
+    <message>
+        <source>Write the outcome as JSON to FILE.</source>
+        <translation>Das Ergebnis als JSON in DATEI schreiben.</translation>
+    </message>
+    <message>
+        <source>Write the erasure report as a PDF to FILE.</source>
+        <translation>Den Löschbericht als PDF in DATEI schreiben.</translation>
+    </message>
+    <message>
+        <source>List the erase methods.</source>
+        <translation>Die Löschmethoden auflisten.</translation>
+    </message>
+    <message>
+        <source>erase, wipe or freespace</source>
+        <translation>erase, wipe oder freespace</translation>
+    </message>
+    <message>
+        <source>Files and folders, or the volume&apos;s mount point.</source>
+        <translation>Dateien und Ordner oder der Einhängepunkt des Laufwerks.</translation>
+    </message>
+    <message>
+        <source>no such file or folder: %1</source>
+        <translation>keine solche Datei und kein solcher Ordner: %1</translation>
+    </message>
+    <message>
+        <source>%1 takes one mount point</source>
+        <translation>%1 erwartet einen Einhängepunkt</translation>
+    </message>
+    <message>
+        <source>%1 is not the mount point of a volume</source>
+        <translation>%1 ist nicht der Einhängepunkt eines Laufwerks</translation>
+    </message>
+    <message>
+        <source>cannot read the space of %1</source>
+        <translation>der Speicherplatz von %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 holds the running system and cannot be wiped.</source>
+        <translation>%1 enthält das laufende System und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>%1 holds your home folder and cannot be wiped. Erase the files you choose, or wipe its free space instead.</source>
+        <translation>%1 enthält Ihren persönlichen Ordner und kann nicht gelöscht werden. Löschen Sie stattdessen ausgewählte Dateien oder seinen freien Speicher.</translation>
+    </message>
+    <message>
+        <source>This will permanently destroy, beyond recovery:
+  %1
+Method: %2%3
+</source>
+        <translation>Dies vernichtet unwiederbringlich:
+  %1
+Methode: %2%3
+</translation>
+    </message>
+    <message>
+        <source>, the last pass read back</source>
+        <translation>, letzter Durchgang zurückgelesen</translation>
+    </message>
+    <message>
+        <source>nothing erased: there is no terminal to confirm on; pass --yes to confirm from a script</source>
+        <translation>nichts gelöscht: kein Terminal zum Bestätigen; bestätigen Sie in einem Skript mit --yes</translation>
+    </message>
+    <message>
+        <source>Type Erase to confirm: </source>
+        <translation>Zum Bestätigen Erase eingeben: </translation>
+    </message>
+    <message>
+        <source>cancelled; nothing was erased</source>
+        <translation>abgebrochen; nichts wurde gelöscht</translation>
+    </message>
+    <message>
+        <source>the JSON outcome could not be written to %1: %2</source>
+        <translation>das JSON-Ergebnis konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the report could not be written to %1: %2</source>
+        <translation>der Bericht konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>⚠️ Erase stopped: the application received signal %1.</source>
+        <translation>⚠️ Löschen angehalten: Das Programm hat das Signal %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>velmora-cli: not securely erased: %1
+</source>
+        <translation>velmora-cli: nicht sicher gelöscht: %1
+</translation>
+    </message>
+    <message>
+        <source>velmora-cli: … and %1 more not securely erased
+</source>
+        <translation>velmora-cli: … und %1 weitere nicht sicher gelöscht
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;velmora-cli --help&apos;.</source>
+        <translation>Siehe &apos;velmora-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>unknown method %1; velmora-cli --methods lists them</source>
+        <translation>unbekannte Methode %1; velmora-cli --methods listet sie auf</translation>
+    </message>
+    <message>
+        <source>no command; try &apos;velmora-cli --help&apos;</source>
+        <translation>kein Befehl; siehe &apos;velmora-cli --help&apos;</translation>
+    </message>
+    <message>
+        <source>unknown command %1; the commands are erase, wipe and freespace</source>
+        <translation>unbekannter Befehl %1; die Befehle sind erase, wipe und freespace</translation>
+    </message>
+    <message>
+        <source>%1 needs a path</source>
+        <translation>%1 braucht einen Pfad</translation>
+    </message>
+    <message>
+        <source>the paths could not be read from the command line</source>
+        <translation>die Pfade konnten nicht aus der Befehlszeile gelesen werden</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmEraseDialog</name>
     <message>
         <source>Dialog</source>
@@ -377,6 +528,13 @@
     </message>
 </context>
 <context>
+    <name>JobRunner</name>
+    <message>
+        <source>cannot read the space of %1</source>
+        <translation>der Speicherplatz von %1 kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
     <name>Jobs</name>
     <message>
         <source>❌ The operation ended early: %1</source>
@@ -680,6 +838,40 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <translation>🧹 Freier Speicher wird gelöscht, bitte warten …</translation>
     </message>
     <message>
+        <source>Save Report…</source>
+        <translation>Bericht speichern…</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report not saved</source>
+        <translation>Bericht nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Der Bericht konnte nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>📄 Report saved to %1</source>
+        <translation>📄 Bericht gespeichert unter %1</translation>
+    </message>
+</context>
+<context>
+    <name>Overwrite</name>
+    <message>
+        <source>🗑️ Deleted empty file: %1</source>
+        <translation>🗑️ Leere Datei gelöscht: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressMeter</name>
+    <message>
         <source>Starting…</source>
         <translation>Wird gestartet …</translation>
     </message>
@@ -712,37 +904,6 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
     <message>
         <source>pass %1 of %2</source>
         <translation>Durchgang %1 von %2</translation>
-    </message>
-    <message>
-        <source>Save Report…</source>
-        <translation>Bericht speichern…</translation>
-    </message>
-    <message>
-        <source>Save Report</source>
-        <translation>Bericht speichern</translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf)</source>
-        <translation>PDF-Dokumente (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Report not saved</source>
-        <translation>Bericht nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1: %2</source>
-        <translation>Der Bericht konnte nicht unter %1 gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>📄 Report saved to %1</source>
-        <translation>📄 Bericht gespeichert unter %1</translation>
-    </message>
-</context>
-<context>
-    <name>Overwrite</name>
-    <message>
-        <source>🗑️ Deleted empty file: %1</source>
-        <translation>🗑️ Leere Datei gelöscht: %1</translation>
     </message>
 </context>
 <context>

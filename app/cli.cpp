@@ -1,0 +1,472 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// velmora-cli: the window's three jobs from a terminal, for servers and
+// scripts.
+//
+//   velmora-cli erase [--method NAME] [--verify] PATH...
+//   velmora-cli wipe [--method NAME] [--verify] MOUNTPOINT
+//   velmora-cli freespace [--method NAME] [--verify] MOUNTPOINT
+//
+// The log goes to standard output, line by line as the window shows it;
+// questions, progress and the closing summary go to standard error.
+// Exit status: 0 everything erased, 1 finished with problems, 2 usage
+// error or refusal (nothing touched), 128+N stopped by signal N.
+
+#include "app/erasurereport.h"
+#include "app/translations.h"
+#include "engine/erasemethods.h"
+#include "engine/erasurerecord.h"
+#include "engine/jobrunner.h"
+#include "engine/paths.h"
+#include "engine/platform.h"
+#include "engine/progressmeter.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace
+{
+
+constexpr int kUsage = 2;
+
+class Cli
+{
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+
+  public:
+    Cli(int argc, char **argv) : argc(argc), argv(argv) {}
+    int run();
+
+  private:
+    int fail(const QString &message, int status = kUsage);
+    void describe(QCommandLineParser &parser);
+    QByteArrayList rawPositionals(const QStringList &positionals) const;
+    bool prepare(const QString &command, const QByteArrayList &paths);
+    bool confirmed();
+    void runWithProgress();
+    void logLine(const QString &line);
+    void progressLoop();
+    void drawProgress(bool final);
+    int finish();
+    bool writeOutputs();
+
+    int argc;
+    char **argv;
+    QString method;
+    bool verify = false;
+    bool quiet = false;
+    bool yes = false;
+    QString jsonFile;
+    QString reportFile;
+
+    velmora::JobRequest request;
+    velmora::ErasureRecord record;
+
+    std::atomic_bool stop{false};
+    velmora::JobReport report;
+    velmora::JobStatus status;
+    velmora::JobContext ctx;
+    qint64 total = 0;
+    qint64 processed = 0;
+
+    // Standard output (the log) and the progress line on standard error
+    // share a terminal; one lock keeps their lines whole.
+    std::mutex output;
+    bool progressOnTerminal = false;
+    bool progressShown = false;
+    velmora::ProgressMeter meter;
+    QElapsedTimer clock;
+    std::mutex waitMutex;
+    std::condition_variable wake;
+    bool jobDone = false;
+};
+
+void printTo(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+int Cli::fail(const QString &message, int status)
+{
+    printTo(stderr, QStringLiteral("velmora-cli: %1\n").arg(message));
+    return status;
+}
+
+void Cli::describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        tr("Erases files and folders, a whole mounted volume, or a volume's free space beyond "
+           "recovery.\n\nCommands:\n"
+           "  erase PATH...          overwrite and remove files and folders\n"
+           "  wipe MOUNTPOINT        overwrite everything on a mounted volume\n"
+           "  freespace MOUNTPOINT   overwrite the free space of a mounted volume"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        {{QStringLiteral("m"), QStringLiteral("method")},
+         tr("Erase method: NIST, DoD, British, German or Gutmann (default NIST)."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("verify"), tr("Read the last pass back and compare it.")},
+        {{QStringLiteral("y"), QStringLiteral("yes")},
+         tr("Do not ask; for scripts. Without it, a terminal must answer.")},
+        {{QStringLiteral("q"), QStringLiteral("quiet")}, tr("Print only problems.")},
+        {QStringLiteral("json"), tr("Write the outcome as JSON to FILE."), QStringLiteral("FILE")},
+        {QStringLiteral("report"), tr("Write the erasure report as a PDF to FILE."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("methods"), tr("List the erase methods.")},
+    });
+    parser.addPositionalArgument(QStringLiteral("command"), tr("erase, wipe or freespace"));
+    parser.addPositionalArgument(QStringLiteral("paths"),
+                                 tr("Files and folders, or the volume's mount point."),
+                                 QStringLiteral("PATH..."));
+}
+
+// The positional arguments as the bytes they came as: a name that is not
+// valid in the locale's encoding must reach the job intact.
+QByteArrayList Cli::rawPositionals(const QStringList &positionals) const
+{
+    QByteArrayList raw;
+    int next = 1;
+    for (const QString &wanted : positionals) {
+        for (; next < argc; ++next) {
+            if (QString::fromLocal8Bit(argv[next]) == wanted) {
+                raw.append(QByteArray(argv[next++]));
+                break;
+            }
+        }
+    }
+    return raw.size() == positionals.size() ? raw : QByteArrayList();
+}
+
+bool Cli::prepare(const QString &command, const QByteArrayList &paths)
+{
+    request.method = method;
+    request.verify = verify;
+    if (command == QLatin1String("erase")) {
+        for (const QByteArray &path : paths) {
+            velmora::platform::Status st;
+            if (velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st) != 0) {
+                fail(tr("no such file or folder: %1").arg(velmora::displayName(path)));
+                return false;
+            }
+        }
+        request.listed = velmora::listSelection(paths);
+        record = velmora::ErasureRecord::forFiles(request.listed, method, verify);
+        return true;
+    }
+    if (paths.size() != 1) {
+        fail(tr("%1 takes one mount point").arg(command));
+        return false;
+    }
+    const QString given = velmora::displayName(paths.first());
+    const QString root = velmora::mountPointOf(given);
+    if (root.isEmpty()) {
+        fail(tr("%1 is not the mount point of a volume").arg(given));
+        return false;
+    }
+    velmora::platform::Space space;
+    int error = 0;
+    const velmora::platform::Fd fd =
+        velmora::platform::openFolderPath(velmora::fsBytes(root), true, &error);
+    if (!fd.valid() || velmora::platform::spaceOf(fd.get(), &space) != 0) {
+        fail(tr("cannot read the space of %1").arg(root));
+        return false;
+    }
+    request.root = root;
+    request.kind = command == QLatin1String("wipe") ? velmora::ErasureRecord::Kind::Volume
+                                                    : velmora::ErasureRecord::Kind::FreeSpace;
+    if (request.kind == velmora::ErasureRecord::Kind::Volume) {
+        // As the window refuses it, and for the same reasons.
+        switch (velmora::refusalForWipe(root, QByteArrayLiteral("/"))) {
+        case velmora::WipeRefusal::RunningSystem:
+            fail(tr("%1 holds the running system and cannot be wiped.").arg(root));
+            return false;
+        case velmora::WipeRefusal::HomeFolder:
+            fail(tr("%1 holds your home folder and cannot be wiped. Erase the files you choose, "
+                    "or wipe its free space instead.")
+                     .arg(root));
+            return false;
+        case velmora::WipeRefusal::None:
+            break;
+        }
+    }
+    record = velmora::ErasureRecord::forVolume(request.kind, root, method, verify);
+    return true;
+}
+
+bool Cli::confirmed()
+{
+    // A quiet script that confirms on the command line hears nothing of it.
+    if (yes && quiet)
+        return true;
+    printTo(stderr,
+            tr("This will permanently destroy, beyond recovery:\n  %1\nMethod: %2%3\n")
+                .arg(record.target, method, verify ? tr(", the last pass read back") : QString()));
+    if (record.kind == velmora::ErasureRecord::Kind::Files && record.listed.size() <= 20)
+        for (const QByteArray &path : record.listed)
+            printTo(stderr, QStringLiteral("  %1\n").arg(velmora::displayName(path)));
+    if (yes)
+        return true;
+    if (!velmora::platform::isTerminal(0)) {
+        fail(tr("nothing erased: there is no terminal to confirm on; pass --yes to confirm "
+                "from a script"));
+        return false;
+    }
+    printTo(stderr, tr("Type Erase to confirm: "));
+    std::string answer;
+    if (!std::getline(std::cin, answer) ||
+        QString::fromStdString(answer) != QLatin1String("Erase")) {
+        fail(tr("cancelled; nothing was erased"));
+        return false;
+    }
+    return true;
+}
+
+// Lines that tell of something not erased, not reached or not allowed.
+bool isProblemLine(const QString &line)
+{
+    for (const char *mark : {"⚠️", "❌", "🔒"})
+        if (line.startsWith(QString::fromUtf8(mark)))
+            return true;
+    return false;
+}
+
+void Cli::logLine(const QString &line)
+{
+    if (quiet && !isProblemLine(line))
+        return;
+    std::lock_guard<std::mutex> lock(output);
+    if (progressShown) {
+        std::fputs("\r\033[K", stderr); // the next tick draws it again
+        progressShown = false;
+    }
+    printTo(stdout, line + QLatin1Char('\n'));
+}
+
+void Cli::drawProgress(bool final)
+{
+    meter.sample(clock.elapsed(), status);
+    QString text = QStringLiteral("%1%  %2").arg(meter.percent(), 3).arg(meter.figures());
+    const QString item = status.item();
+    if (!item.isEmpty() && status.phase().isEmpty())
+        text += QStringLiteral("  ·  ") + item;
+    std::lock_guard<std::mutex> lock(output);
+    if (progressOnTerminal) {
+        // One line, redrawn in place, never wider than the terminal.
+        const int columns = velmora::platform::terminalColumns(2);
+        if (columns > 1 && text.size() >= columns)
+            text = text.left(columns - 2) + QStringLiteral("…");
+        printTo(stderr,
+                QStringLiteral("\r\033[K") + text + (final ? QStringLiteral("\n") : QString()));
+        progressShown = !final;
+    } else {
+        printTo(stderr, text + QLatin1Char('\n'));
+    }
+}
+
+void Cli::progressLoop()
+{
+    // A terminal is redrawn twice a second; a log file or a pipe gets a line
+    // every few seconds.
+    const auto interval = std::chrono::milliseconds(progressOnTerminal ? 500 : 5000);
+    std::unique_lock<std::mutex> lock(waitMutex);
+    while (!wake.wait_for(lock, interval, [this] { return jobDone; })) {
+        lock.unlock();
+        drawProgress(false);
+        lock.lock();
+    }
+}
+
+void Cli::runWithProgress()
+{
+    // From here on Ctrl-C and SIGTERM stop the job as Stop does; at the
+    // question before, they simply end the program.
+    velmora::platform::catchStopSignals(&stop);
+    ctx.stopRequested = &stop;
+    ctx.totalChunks = &total;
+    ctx.processedChunks = &processed;
+    ctx.report = &report;
+    ctx.status = &status;
+    ctx.userFolder = QDir::homePath();
+    ctx.log = [this](const QString &line) { logLine(line); };
+
+    progressOnTerminal = velmora::platform::isTerminal(2);
+    meter.start();
+    clock.start();
+    record.started = QDateTime::currentDateTime();
+    std::thread progress;
+    if (!quiet)
+        progress = std::thread([this] { progressLoop(); });
+    QString error;
+    if (!velmora::runJob(request, ctx, &error))
+        report.setError(error);
+    if (progress.joinable()) {
+        {
+            std::lock_guard<std::mutex> lock(waitMutex);
+            jobDone = true;
+        }
+        wake.notify_all();
+        progress.join();
+        if (progressOnTerminal && progressShown)
+            drawProgress(true);
+    }
+}
+
+bool Cli::writeOutputs()
+{
+    bool written = true;
+    if (!jsonFile.isEmpty()) {
+        QSaveFile file(jsonFile);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(QJsonDocument(record.toJson()).toJson()) < 0 || !file.commit()) {
+            fail(tr("the JSON outcome could not be written to %1: %2")
+                     .arg(jsonFile, file.errorString()),
+                 1);
+            written = false;
+        }
+    }
+    if (!reportFile.isEmpty()) {
+        QString error;
+        if (!velmora::writeReportPdf(record, reportFile, &error)) {
+            fail(tr("the report could not be written to %1: %2").arg(reportFile, error), 1);
+            written = false;
+        }
+    }
+    return written;
+}
+
+int Cli::finish()
+{
+    const int signal = velmora::platform::caughtSignal();
+    record.finish(report, ctx.bytesWritten, ctx.bytesVerified, stop.load());
+    if (signal)
+        logLine(tr("⚠️ Erase stopped: the application received signal %1.").arg(signal));
+    if (!record.error.isEmpty())
+        printTo(stderr, QStringLiteral("velmora-cli: %1\n").arg(record.error));
+    for (const QString &path : record.problems)
+        printTo(stderr, tr("velmora-cli: not securely erased: %1\n").arg(path));
+    if (record.problemCount > record.problems.size())
+        printTo(stderr, tr("velmora-cli: … and %1 more not securely erased\n")
+                            .arg(record.problemCount - record.problems.size()));
+    if (!quiet || record.result != velmora::ErasureRecord::Result::Erased)
+        printTo(stderr, record.summary() + QLatin1Char('\n'));
+    const bool written = writeOutputs();
+    if (signal)
+        return 128 + signal;
+    return record.result == velmora::ErasureRecord::Result::Erased && written ? 0 : 1;
+}
+
+int Cli::run()
+{
+    QCommandLineParser parser;
+    describe(parser);
+    if (!parser.parse(QCoreApplication::arguments()))
+        return fail(parser.errorText() + QStringLiteral("\n") + tr("Try 'velmora-cli --help'."));
+    if (parser.isSet(QStringLiteral("help"))) {
+        printTo(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        printTo(stdout, QStringLiteral("velmora-cli %1\n").arg(QStringLiteral(VELMORA_VERSION)));
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("methods"))) {
+        for (const QString &name : velmora::methodDisplayNames())
+            printTo(stdout,
+                    QStringLiteral("%1  %2\n").arg(velmora::methodShortName(name), -8).arg(name));
+        return 0;
+    }
+    method = velmora::kMethodNist;
+    if (parser.isSet(QStringLiteral("method"))) {
+        method = velmora::methodNamed(parser.value(QStringLiteral("method")));
+        if (method.isEmpty())
+            return fail(tr("unknown method %1; velmora-cli --methods lists them")
+                            .arg(parser.value(QStringLiteral("method"))));
+    }
+    verify = parser.isSet(QStringLiteral("verify"));
+    quiet = parser.isSet(QStringLiteral("quiet"));
+    yes = parser.isSet(QStringLiteral("yes"));
+    jsonFile = parser.value(QStringLiteral("json"));
+    reportFile = parser.value(QStringLiteral("report"));
+
+    QStringList positionals = parser.positionalArguments();
+    if (positionals.isEmpty())
+        return fail(tr("no command; try 'velmora-cli --help'"));
+    const QString command = positionals.constFirst();
+    if (command != QLatin1String("erase") && command != QLatin1String("wipe") &&
+        command != QLatin1String("freespace"))
+        return fail(
+            tr("unknown command %1; the commands are erase, wipe and freespace").arg(command));
+    positionals.removeFirst();
+    if (positionals.isEmpty())
+        return fail(tr("%1 needs a path").arg(command));
+    const QByteArrayList paths = rawPositionals(positionals);
+    if (paths.isEmpty())
+        return fail(tr("the paths could not be read from the command line"));
+
+    if (!prepare(command, paths) || !confirmed())
+        return kUsage;
+    runWithProgress();
+    return finish();
+}
+
+// The report is laid out with Qt's text engine, which needs a GUI
+// application; without a display it draws on the offscreen platform.
+bool wantsReport(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--report") == 0 || std::strncmp(argv[i], "--report=", 9) == 0)
+            return true;
+    return false;
+}
+
+// Qt's note that a server's root session has no runtime folder is no
+// business of the user's; every other message passes.
+QtMessageHandler qtHandler = nullptr;
+
+void passQtMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.startsWith(QLatin1String("QStandardPaths:")) && qtHandler)
+        qtHandler(type, context, message);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // A file-size limit reaches the engine as EFBIG; SIGINT, SIGTERM and
+    // SIGHUP stop the job as Stop does (fill files go), then end the process.
+    velmora::platform::ignoreFileSizeSignal();
+    velmora::platform::raiseDescriptorLimit();
+    Cli cli(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (wantsReport(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // it never opens a window
+        qtHandler = qInstallMessageHandler(passQtMessage);
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("velmora-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    velmora::installTranslations(*app);
+    return cli.run();
+}

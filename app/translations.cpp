@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace velmora
+{
+
+void installTranslations(QCoreApplication &app)
+{
+    static QTranslator qtBase;
+    static QTranslator own;
+    if (qtBase.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtBase);
+    if (own.load(QLocale(), QStringLiteral("velmora"), QStringLiteral("_"),
+                 QStringLiteral(":/i18n")))
+        app.installTranslator(&own);
+}
+
+} // namespace velmora

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "engine/jobrunner.h"
+
+#include "engine/erasemethods.h"
+#include "engine/jobs.h"
+#include "engine/paths.h"
+#include "engine/platform.h"
+#include "engine/walk.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStorageInfo>
+
+namespace velmora
+{
+
+namespace
+{
+
+struct ShortName {
+    const char *word;
+    const QString &method;
+};
+const ShortName kShortNames[] = {{"NIST", kMethodNist},
+                                 {"DoD", kMethodDoD},
+                                 {"British", kMethodBritish},
+                                 {"German", kMethodGerman},
+                                 {"Gutmann", kMethodGutmann}};
+
+// The device of the folder at `path`, links followed; 0 when it cannot be
+// opened.
+quint64 deviceOf(const QByteArray &path)
+{
+    int error = 0;
+    const platform::Fd fd = platform::openFolderPath(path, true, &error);
+    platform::Status st;
+    return fd.valid() && platform::statusAt(fd.get(), QByteArray(), &st) == 0 ? st.device : 0;
+}
+
+} // namespace
+
+QString methodNamed(const QString &word)
+{
+    const QString wanted = word.trimmed();
+    for (const ShortName &name : kShortNames)
+        if (wanted.compare(QLatin1String(name.word), Qt::CaseInsensitive) == 0 ||
+            wanted.compare(name.method, Qt::CaseInsensitive) == 0)
+            return name.method;
+    return QString();
+}
+
+QString methodShortName(const QString &method)
+{
+    for (const ShortName &name : kShortNames)
+        if (name.method == method)
+            return QLatin1String(name.word);
+    return QString();
+}
+
+QByteArrayList listSelection(const QByteArrayList &paths)
+{
+    QByteArrayList listed;
+    for (const QByteArray &path : paths) {
+        platform::Status st;
+        if (platform::statusAt(platform::kWorkingFolder, path, &st) == 0 &&
+            st.type == platform::Type::Directory)
+            listTree(path, [&](const QByteArray &p) { listed << p; });
+        listed << path;
+    }
+    return listed;
+}
+
+void splitListed(const QByteArrayList &listed, QByteArrayList *files, QByteArrayList *folders)
+{
+    for (const QByteArray &path : listed) {
+        platform::Status st;
+        if (platform::statusAt(platform::kWorkingFolder, path, &st) != 0)
+            continue;
+        (st.type == platform::Type::Directory ? folders : files)->append(path);
+    }
+}
+
+qint64 fileEraseUnits(const QByteArrayList &files, int rounds)
+{
+    qint64 units = 0;
+    for (const QByteArray &path : files) {
+        platform::Status st;
+        if (platform::statusAt(platform::kWorkingFolder, path, &st) == 0 &&
+            st.type == platform::Type::Regular)
+            units += chunksForSize(st.size) * rounds;
+    }
+    return units;
+}
+
+WipeRefusal refusalForWipe(const QString &mountPoint, const QByteArray &systemRoot)
+{
+    const quint64 device = deviceOf(fsBytes(mountPoint));
+    if (!device)
+        return WipeRefusal::None;
+    QByteArray root = systemRoot;
+    if (!root.endsWith('/'))
+        root += '/';
+    QByteArrayList system{systemRoot};
+    for (const char *below : {"usr", "var", "boot", "boot/efi", "etc"})
+        system.append(root + below);
+    system.append(QFile::encodeName(QCoreApplication::applicationDirPath()));
+    for (const QByteArray &part : system)
+        if (deviceOf(part) == device)
+            return WipeRefusal::RunningSystem;
+
+    QByteArrayList homes{QFile::encodeName(QDir::homePath())};
+    bool known = false;
+    const uint caller = qEnvironmentVariableIntValue("PKEXEC_UID", &known);
+    if (known)
+        homes.append(platform::homeOfUser(caller));
+    for (const QByteArray &home : homes)
+        if (deviceOf(home) == device)
+            return WipeRefusal::HomeFolder;
+    return WipeRefusal::None;
+}
+
+QString mountPointOf(const QString &path)
+{
+    const QString canonical = QDir(path).canonicalPath();
+    if (canonical.isEmpty())
+        return QString();
+    const QStorageInfo volume(canonical);
+    return volume.isValid() && volume.rootPath() == canonical ? canonical : QString();
+}
+
+bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
+{
+    const int passes = passCountForMethod(request.method);
+    // The read-back of the last pass costs what one more pass does.
+    const int rounds = passes + (request.verify ? 1 : 0);
+    ctx.verify = request.verify;
+    if (request.kind == ErasureRecord::Kind::Files) {
+        QByteArrayList files;
+        QByteArrayList folders;
+        splitListed(request.listed, &files, &folders);
+        if (ctx.totalChunks)
+            *ctx.totalChunks = fileEraseUnits(files, rounds);
+        runFileEraseJob(files, folders, request.method, ctx);
+        return true;
+    }
+    int openError = 0;
+    const platform::Fd fd = platform::openFolderPath(fsBytes(request.root), true, &openError);
+    platform::Space space;
+    if (!fd.valid() || platform::spaceOf(fd.get(), &space) != 0) {
+        if (error)
+            *error = QCoreApplication::translate("JobRunner", "cannot read the space of %1")
+                         .arg(request.root);
+        return false;
+    }
+    if (request.kind == ErasureRecord::Kind::Volume) {
+        if (ctx.totalChunks)
+            *ctx.totalChunks = qint64(space.total / kChunkSize) * rounds;
+        runVolumeWipeJob(request.root, request.method, passes, space.total, ctx);
+    } else {
+        if (ctx.totalChunks)
+            *ctx.totalChunks = qint64(space.available / kChunkSize) * rounds;
+        runFreeSpaceWipeJob(request.root, passes, space.available, ctx);
+    }
+    return true;
+}
+
+} // namespace velmora

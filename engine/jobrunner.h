@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// What the window, velmora-cli and velmora-bench share between reading what
+// the user asked for and a running job: method names, the listing of a
+// selection, the guards of a whole-volume wipe, and the start of each job.
+
+#include "engine/erasurerecord.h"
+#include "engine/jobcontext.h"
+
+#include <QByteArrayList>
+#include <QString>
+
+namespace velmora
+{
+
+// A method by its short name (NIST, DoD, British, German, Gutmann) or as
+// displayed, in any case; empty when there is none.
+QString methodNamed(const QString &word);
+QString methodShortName(const QString &method);
+
+// What a file erase of `paths` lists, as Add Folder lists a folder: its
+// files (hidden ones too, no mounts crossed), then the folder itself.
+QByteArrayList listSelection(const QByteArrayList &paths);
+
+// The listed entries as they are now: folders, and everything else (files,
+// links, special files) as entries of their own.
+void splitListed(const QByteArrayList &listed, QByteArrayList *files, QByteArrayList *folders);
+// The job's units of progress for `files`, `rounds` times over.
+qint64 fileEraseUnits(const QByteArrayList &files, int rounds);
+
+// Why the volume at `mountPoint` must not be wiped whole: it holds part of
+// the running system (below `systemRoot`: the root, /usr, /var, /boot,
+// /boot/efi, /etc, or the program itself), or the user's home folder (and,
+// through pkexec, that of the user who asked).
+enum class WipeRefusal { None, RunningSystem, HomeFolder };
+WipeRefusal refusalForWipe(const QString &mountPoint, const QByteArray &systemRoot);
+
+// The root of the mounted volume at `path`; empty when `path` is none.
+QString mountPointOf(const QString &path);
+
+struct JobRequest {
+    ErasureRecord::Kind kind = ErasureRecord::Kind::Files;
+    QString method;
+    bool verify = false;
+    QByteArrayList listed; // a file erase: listSelection()'s entries
+    QString root;          // a volume job: the mount point
+};
+
+// Runs the job to its end on this thread; sets the context's total first.
+// False, with the reason, when a volume's space cannot be read.
+bool runJob(const JobRequest &request, JobContext &ctx, QString *error);
+
+} // namespace velmora

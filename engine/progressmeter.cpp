@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "engine/progressmeter.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace velmora
+{
+
+void ProgressMeter::start()
+{
+    samples.assign(1, Sample{0, 0, 0});
+    text = QCoreApplication::translate("ProgressMeter", "Starting…");
+    percentDone = 0;
+}
+
+QString ProgressMeter::rateText(double bytesPerSecond)
+{
+    const double mib = bytesPerSecond / (1024.0 * 1024.0);
+    return mib >= 1024.0
+               ? QCoreApplication::translate("ProgressMeter", "%1 GiB/s")
+                     .arg(mib / 1024.0, 0, 'f', 2)
+               : QCoreApplication::translate("ProgressMeter", "%1 MiB/s").arg(mib, 0, 'f', 1);
+}
+
+QString ProgressMeter::timeLeftText(double seconds)
+{
+    // Whole seconds and minutes, rounded; counted before the call, which
+    // keeps the arguments of translate() plain.
+    const int wholeSeconds = qMax(1, qRound(seconds));
+    const int minutes = qRound(seconds / 60);
+    if (seconds < 60)
+        return QCoreApplication::translate("ProgressMeter", "about %n s left", nullptr,
+                                           wholeSeconds);
+    if (seconds < 90 * 60)
+        return QCoreApplication::translate("ProgressMeter", "about %n min left", nullptr, minutes);
+    return QCoreApplication::translate("ProgressMeter", "about %1 h %2 min left")
+        .arg(minutes / 60)
+        .arg(minutes % 60);
+}
+
+void ProgressMeter::sample(qint64 ms, const JobStatus &status)
+{
+    constexpr qint64 kWindowMs = 5000;
+    const Sample now{ms, status.bytes.load(), status.done.load()};
+    samples.push_back(now);
+    while (samples.size() > 2 && now.ms - samples.front().ms > kWindowMs)
+        samples.pop_front();
+    const Sample &first = samples.front();
+    const double seconds = double(now.ms - first.ms) / 1000.0;
+    const qint64 total = status.total.load();
+    percentDone = total > 0 ? int(qBound(qint64(0), now.done * 100 / total, qint64(100))) : 0;
+
+    QStringList parts;
+    if (seconds >= 0.9) {
+        parts << rateText(double(now.bytes - first.bytes) / seconds);
+        const double unitsPerSecond = double(now.done - first.done) / seconds;
+        if (unitsPerSecond > 0 && total > now.done)
+            parts << timeLeftText(double(total - now.done) / unitsPerSecond);
+    }
+    if (const int passes = status.passes.load(); passes > 0)
+        parts << QCoreApplication::translate("ProgressMeter", "pass %1 of %2")
+                     .arg(status.pass.load())
+                     .arg(passes);
+    const QString phase = status.phase();
+    if (!phase.isEmpty())
+        parts << phase;
+    text = parts.isEmpty() ? QCoreApplication::translate("ProgressMeter", "Starting…")
+                           : parts.join(QStringLiteral("  ·  "));
+}
+
+} // namespace velmora
