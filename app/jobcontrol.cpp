@@ -177,7 +177,7 @@ void MainWindow::returnToModePage()
     }
 }
 
-bool MainWindow::showCompletionBox(QMessageBox::Icon icon, const QString &title,
+void MainWindow::showCompletionBox(QMessageBox::Icon icon, const QString &title,
                                    const QString &text)
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, this);
@@ -186,7 +186,6 @@ bool MainWindow::showCompletionBox(QMessageBox::Icon icon, const QString &title,
     box.exec();
     if (box.clickedButton() == save)
         saveReport();
-    return true;
 }
 
 bool MainWindow::finishRecord(bool stopped)
@@ -252,7 +251,9 @@ void MainWindow::completeJob()
                     text += QStringLiteral("\n…");
             }
             showCompletionBox(QMessageBox::Warning, tr("Finished with problems"), text);
-        } else if (showCompletionBox(QMessageBox::Information, tr("Done"), doneText())) {
+        } else {
+            // Either button ends the box; the log has been seen.
+            showCompletionBox(QMessageBox::Information, tr("Done"), doneText());
             ui->textLog->clear();
         }
     }

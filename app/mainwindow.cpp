@@ -214,6 +214,8 @@ void MainWindow::setupHeader()
     labelJobOutcome = new QLabel(this);
     labelJobOutcome->setObjectName(QStringLiteral("labelJobOutcome"));
     labelJobOutcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path takes the room there is, never the header buttons' room.
+    labelJobOutcome->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto *headerBar = new QWidget(this);
     headerBar->setFixedHeight(50);

@@ -185,7 +185,7 @@ class MainWindow : public QMainWindow
     std::atomic<qint64> jobBytesVerified{0};
     bool finishRecord(bool stopped);
     // The box that ends a job, with "Save Report…" beside OK.
-    bool showCompletionBox(QMessageBox::Icon icon, const QString &title, const QString &text);
+    void showCompletionBox(QMessageBox::Icon icon, const QString &title, const QString &text);
     // "Save Report…": asks where, writes the last job's PDF report.
     void saveReport();
     QAction *saveReportAction = nullptr;

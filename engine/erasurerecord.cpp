@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QLocale>
+#include <QSet>
 #include <QStorageInfo>
 #include <QSysInfo>
 
@@ -60,9 +61,12 @@ ErasureRecord ErasureRecord::forFiles(const QByteArrayList &paths, const QString
     qint64 bytes = 0;
     for (const QByteArray &path : paths) {
         platform::Status st;
-        if (platform::statusAt(platform::kWorkingFolder, path, &st) == 0 &&
-            st.type == platform::Type::Regular)
+        if (platform::statusAt(platform::kWorkingFolder, path, &st) != 0)
+            continue;
+        if (st.type == platform::Type::Regular)
             bytes += st.size;
+        else if (st.type == platform::Type::Directory)
+            record.listedFolders.insert(path);
     }
     record.volumeBytes = quint64(bytes);
     record.target = QCoreApplication::translate("ErasureRecord", "%n entries, %1 in total", nullptr,
@@ -115,17 +119,17 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
         entries.append(volume);
         return;
     }
+    // Each path is looked up once; only folders are searched for problems
+    // below them, so that many files with many problems stay quick.
+    const QSet<QString> failed(problems.cbegin(), problems.cend());
     for (const QByteArray &path : listed) {
         Entry entry;
         entry.name = displayName(path);
+        const bool itself = failed.contains(entry.name);
         int inside = 0;
-        bool itself = false;
-        for (const QString &problem : problems) {
-            if (problem == entry.name)
-                itself = true;
-            else if (below(problem, entry.name))
-                ++inside;
-        }
+        if (listedFolders.contains(path))
+            for (const QString &problem : problems)
+                inside += below(problem, entry.name) ? 1 : 0;
         platform::Status st;
         const bool present = platform::statusAt(platform::kWorkingFolder, path, &st) == 0;
         if (itself)

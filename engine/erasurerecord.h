@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +41,7 @@ struct ErasureRecord {
     // File erase: the entries as they were listed, bytes as the file system
     // names them.
     QByteArrayList listed;
+    QSet<QByteArray> listedFolders; // those of them that were folders
 
     QString host;
     QString user;

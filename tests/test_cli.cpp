@@ -156,21 +156,27 @@ void CliTest::yesErasesAndTellsWhatBecameOfEachEntry()
 void CliTest::problemsEndWithOne()
 {
     QVERIFY(writeFile(path("ok.txt"), plantedBytes(10)));
-    QVERIFY(writeFile(path("locked.txt"), plantedBytes(10)));
-    if (run("chattr", {"+i", path("locked.txt")}) != 0)
+    QVERIFY(writeFile(path("tree/locked.txt"), plantedBytes(10)));
+    if (run("chattr", {"+i", path("tree/locked.txt")}) != 0)
         QSKIP("this file system cannot make a file immutable");
-    const Outcome o = runCli(
-        {"erase", "-y", "-q", "--json", path("out.json"), path("ok.txt"), path("locked.txt")});
-    run("chattr", {"-i", path("locked.txt")});
+    const Outcome o =
+        runCli({"erase", "-y", "-q", "--json", path("out.json"), path("ok.txt"), path("tree")});
+    run("chattr", {"-i", path("tree/locked.txt")});
     QCOMPARE(o.status, 1);
     // Quiet: only what went wrong, each problem listed at the end.
     QVERIFY2(!o.out.contains("✅"), qPrintable(o.out));
-    QVERIFY(o.out.contains("⚠️ Could not securely erase: " + path("locked.txt")));
-    QVERIFY(o.err.contains("not securely erased: " + path("locked.txt")));
+    QVERIFY(o.out.contains("⚠️ Could not securely erase: " + path("tree/locked.txt")));
+    QVERIFY(o.err.contains("not securely erased: " + path("tree/locked.txt")));
     QVERIFY(!QFileInfo::exists(path("ok.txt")));
     const QJsonObject json = readJson(path("out.json"));
     QCOMPARE(json["result"].toString(), QStringLiteral("problems"));
-    QCOMPARE(json["problems"].toArray(), QJsonArray{path("locked.txt")});
+    QCOMPARE(json["problems"].toArray(), QJsonArray{path("tree/locked.txt")});
+    // Entry by entry: the file erased, the locked one not, its folder partly.
+    QStringList outcomes;
+    for (const QJsonValue &entry : json["entries"].toArray())
+        outcomes << entry["outcome"].toString();
+    QCOMPARE(outcomes,
+             (QStringList{"Erased", "Not erased", "Partly erased: 1 below it not erased"}));
 }
 
 void CliTest::signalStopsTheJob_data()
@@ -195,10 +201,11 @@ void CliTest::signalStopsTheJob()
     ::kill(pid_t(p.processId()), signal);
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 128 + signal);
-    QVERIFY((out + p.readAllStandardOutput()).contains(
-        QStringLiteral("⚠️ Erase stopped: the application received signal %1.")
-            .arg(signal)
-            .toUtf8()));
+    QVERIFY(
+        (out + p.readAllStandardOutput())
+            .contains(QStringLiteral("⚠️ Erase stopped: the application received signal %1.")
+                          .arg(signal)
+                          .toUtf8()));
     // Stopped before the end: the next file is untouched, the report says so.
     QCOMPARE(readFile(path("after.bin")), plantedBytes(100));
     const QJsonObject json = readJson(path("out.json"));
