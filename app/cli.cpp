@@ -168,7 +168,15 @@ bool Cli::prepare(const QString &command, const QByteArrayList &paths)
                 return false;
             }
         }
-        request.listed = velmora::listSelection(paths);
+        // Absolute, as the window lists them: the log and the report name
+        // each entry where anyone can find it again.
+        QByteArray here = QFile::encodeName(QDir::currentPath());
+        if (!here.endsWith('/'))
+            here += '/';
+        QByteArrayList absolute;
+        for (const QByteArray &path : paths)
+            absolute << (path.startsWith('/') ? path : here + path);
+        request.listed = velmora::listSelection(absolute);
         record = velmora::ErasureRecord::forFiles(request.listed, method, verify);
         return true;
     }
