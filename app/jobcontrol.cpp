@@ -205,7 +205,6 @@ void MainWindow::saveReport()
     QFileDialog dialog(this, tr("Save Report"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(tr("PDF documents (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
