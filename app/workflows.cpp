@@ -136,9 +136,8 @@ void MainWindow::on_btnNextFromAdd_clicked()
     // special files) goes to the job as an entry of its own.
     QByteArrayList files;
     QByteArrayList folders;
-    velmora::splitListed(listedPaths(), &files, &folders);
-    resetJobCounters(
-        velmora::fileEraseUnits(files, passCountForMethod(*method) + verifyLastPass));
+    resetJobCounters(velmora::splitListed(
+        listedPaths(), passCountForMethod(*method) + verifyLastPass, &files, &folders));
 
     jobFuture = launchJob([files, folders, method = eraseMethod](velmora::JobContext &ctx) {
         velmora::runFileEraseJob(files, folders, method, ctx);

@@ -72,23 +72,20 @@ QByteArrayList listSelection(const QByteArrayList &paths)
     return listed;
 }
 
-void splitListed(const QByteArrayList &listed, QByteArrayList *files, QByteArrayList *folders)
+qint64 splitListed(const QByteArrayList &listed, int rounds, QByteArrayList *files,
+                   QByteArrayList *folders)
 {
+    qint64 units = 0;
     for (const QByteArray &path : listed) {
         platform::Status st;
         if (platform::statusAt(platform::kWorkingFolder, path, &st) != 0)
             continue;
-        (st.type == platform::Type::Directory ? folders : files)->append(path);
-    }
-}
-
-qint64 fileEraseUnits(const QByteArrayList &files, int rounds)
-{
-    qint64 units = 0;
-    for (const QByteArray &path : files) {
-        platform::Status st;
-        if (platform::statusAt(platform::kWorkingFolder, path, &st) == 0 &&
-            st.type == platform::Type::Regular)
+        if (st.type == platform::Type::Directory) {
+            folders->append(path);
+            continue;
+        }
+        files->append(path);
+        if (st.type == platform::Type::Regular)
             units += chunksForSize(st.size) * rounds;
     }
     return units;
@@ -139,9 +136,9 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
     if (request.kind == ErasureRecord::Kind::Files) {
         QByteArrayList files;
         QByteArrayList folders;
-        splitListed(request.listed, &files, &folders);
+        const qint64 units = splitListed(request.listed, rounds, &files, &folders);
         if (ctx.totalChunks)
-            *ctx.totalChunks = fileEraseUnits(files, rounds);
+            *ctx.totalChunks = units;
         runFileEraseJob(files, folders, request.method, ctx);
         return true;
     }

@@ -25,10 +25,10 @@ QString methodShortName(const QString &method);
 QByteArrayList listSelection(const QByteArrayList &paths);
 
 // The listed entries as they are now: folders, and everything else (files,
-// links, special files) as entries of their own.
-void splitListed(const QByteArrayList &listed, QByteArrayList *files, QByteArrayList *folders);
-// The job's units of progress for `files`, `rounds` times over.
-qint64 fileEraseUnits(const QByteArrayList &files, int rounds);
+// links, special files) as entries of their own. Returns the job's units of
+// progress for the files, `rounds` times over.
+qint64 splitListed(const QByteArrayList &listed, int rounds, QByteArrayList *files,
+                   QByteArrayList *folders);
 
 // Why the volume at `mountPoint` must not be wiped whole: it holds part of
 // the running system (below `systemRoot`: the root, /usr, /var, /boot,
