@@ -10,7 +10,14 @@
 #include <QCoreApplication>
 #include <QDebug>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
 
 namespace velmora
 {
@@ -22,59 +29,155 @@ namespace
 // for and dropped from the cache: the cache a job holds stays flat, and the
 // sync closing each pass (and a Stop waiting for it) stays short.
 constexpr qint64 kWindow = 8 * kChunkSize;
-// Files this large draw their random data on a helper thread.
-constexpr qint64 kDrawAheadFrom = 4 * kChunkSize;
+// Files this large are written by parallelWriters() threads at once.
+constexpr qint64 kSplitFrom = 4 * kChunkSize;
 // How often a file that keeps growing is chased before it is given up.
 constexpr int kGrowthRounds = 3;
 
 enum class PassEnd { Done, Stopped, Failed };
 
-// One pass over [from, to): every data region, chunk by chunk, then (with
-// `sync`) a data sync.
+// One writer's share of a pass: the part [from, to) of the file, written with
+// the pass's stream from byte `streamBase` on. The shares of a pass lie side
+// by side in the file and in the stream, so no byte of the stream is written
+// twice. What it has written so far is read by the thread that reports.
+struct Share {
+    qint64 from = 0;
+    qint64 to = 0;
+    quint64 streamBase = 0;
+    std::atomic<qint64> bytes{0};
+    std::atomic<qint64> chunks{0};
+    std::unique_ptr<WrittenData> record;
+    std::exception_ptr thrown;
+};
+
+// Writes every data region of `share`, chunk by chunk, its data drawn on
+// this thread from `stream` (at the share's start), or without one, from the
+// pass's stream of `key`. Ends early on a stop or when `failed` is set by
+// another writer of the pass; a failure here sets it. After each chunk,
+// `report` (on the thread that reports progress only).
+PassEnd writeShare(int fd, const QString &shown, RandomStream *stream, const RandomStream::Key &key,
+                   Share &share, const JobContext &ctx, std::atomic_bool &failed,
+                   const std::function<void()> &report)
+{
+    try {
+        std::unique_ptr<RandomStream> own;
+        if (!stream) {
+            own = std::make_unique<RandomStream>(key);
+            own->seek(share.streamBase);
+            stream = own.get();
+        }
+        RandomChunks random(*stream, false);
+        qint64 windowStart = share.from;
+        qint64 previousWindow = -1;
+        qint64 start = 0;
+        qint64 end = 0;
+        for (qint64 at = share.from; platform::nextDataRegion(fd, at, share.to, &start, &end);
+             at = end) {
+            // Chunks stay aligned to the file, so a region costs what its
+            // part of the file would.
+            for (qint64 offset = start; offset < end;) {
+                if (ctx.stopped() || failed)
+                    return PassEnd::Stopped;
+                const qint64 chunkEnd = qMin(end, (offset / kChunkSize + 1) * kChunkSize);
+                const qint64 length = chunkEnd - offset;
+                int error = 0;
+                const std::size_t written = platform::writeAll(fd, random.next(length),
+                                                               std::size_t(length), offset, &error);
+                if (written != std::size_t(length)) {
+                    qDebug() << "Write failed:" << shown << platform::errorText(error);
+                    failed = true;
+                    return PassEnd::Failed;
+                }
+                if (share.record)
+                    share.record->add(offset, share.streamBase + random.lastOffset(), length);
+                share.bytes += length;
+                ++share.chunks;
+                if (report)
+                    report();
+                offset = chunkEnd;
+                if (offset - windowStart >= kWindow) {
+                    platform::startWriteback(fd, windowStart, offset - windowStart);
+                    if (previousWindow >= 0)
+                        platform::dropWritten(fd, previousWindow, windowStart - previousWindow);
+                    previousWindow = windowStart;
+                    windowStart = offset;
+                }
+            }
+        }
+    } catch (...) {
+        share.thrown = std::current_exception();
+        failed = true;
+        return PassEnd::Failed;
+    }
+    return PassEnd::Done;
+}
+
+// One pass over [from, to), then (with `sync`) a data sync. A big file is
+// split into halves on chunk boundaries, written at once by two threads,
+// each drawing its own data: the copy into the file and the drawing of the
+// next chunk then overlap without handing buffers from core to core.
 PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobContext &ctx,
                   bool sync = true, WrittenData *record = nullptr)
 {
     RandomStream stream;
-    RandomChunks random(stream, to - from >= kDrawAheadFrom);
-    if (record)
-        *record = WrittenData(stream.key());
+    const RandomStream::Key &key = stream.key();
+    const int count = to - from >= kSplitFrom ? int(parallelWriters()) : 1;
+    std::vector<Share> shares{std::size_t(count)};
+    for (int i = 0; i < count; ++i) {
+        Share &share = shares[std::size_t(i)];
+        share.from = i == 0 ? from : shares[std::size_t(i - 1)].to;
+        share.to =
+            i == count - 1
+                ? to
+                : qBound(share.from,
+                         (from + (to - from) * (i + 1) / count) / kChunkSize * kChunkSize, to);
+        share.streamBase = quint64(share.from - from);
+        if (record)
+            share.record = std::make_unique<WrittenData>(key);
+    }
+
+    // Progress is reported from this thread only, for every share.
     const qint64 planned = chunksForSize(to - from);
     qint64 counted = 0;
-    qint64 windowStart = from;
-    qint64 previousWindow = -1;
-    qint64 start = 0;
-    qint64 end = 0;
-    for (qint64 at = from; platform::nextDataRegion(fd, at, to, &start, &end); at = end) {
-        // Chunks stay aligned to the file, so a region costs what its
-        // part of the file would.
-        for (qint64 offset = start; offset < end;) {
-            if (ctx.stopped())
-                return PassEnd::Stopped;
-            const qint64 chunkEnd = qMin(end, (offset / kChunkSize + 1) * kChunkSize);
-            const qint64 length = chunkEnd - offset;
-            int error = 0;
-            const std::size_t written =
-                platform::writeAll(fd, random.next(length), std::size_t(length), offset, &error);
-            if (written != std::size_t(length)) {
-                qDebug() << "Write failed:" << shown << platform::errorText(error);
-                return PassEnd::Failed;
-            }
-            ctx.wrote(length);
-            if (record)
-                record->add(offset, random.lastOffset(), length);
-            offset = chunkEnd;
-            if (counted < planned) {
-                ++counted;
-                ctx.chunksProcessed();
-            }
-            if (offset - windowStart >= kWindow) {
-                platform::startWriteback(fd, windowStart, offset - windowStart);
-                if (previousWindow >= 0)
-                    platform::dropWritten(fd, previousWindow, windowStart - previousWindow);
-                previousWindow = windowStart;
-                windowStart = offset;
-            }
+    qint64 reported = 0;
+    const auto report = [&] {
+        qint64 bytes = 0;
+        qint64 chunks = 0;
+        for (const Share &share : shares) {
+            bytes += share.bytes;
+            chunks += share.chunks;
         }
+        ctx.wrote(bytes - reported);
+        reported = bytes;
+        if (std::min(chunks, planned) > counted) {
+            ctx.chunksProcessed(std::min(chunks, planned) - counted);
+            counted = std::min(chunks, planned);
+        }
+    };
+    std::atomic_bool failed{false};
+    std::vector<PassEnd> ends(shares.size(), PassEnd::Done);
+    {
+        std::vector<std::thread> others;
+        for (std::size_t i = 1; i < shares.size(); ++i)
+            others.emplace_back([&, i] {
+                ends[i] = writeShare(fd, shown, nullptr, key, shares[i], ctx, failed, {});
+            });
+        ends[0] = writeShare(fd, shown, &stream, key, shares[0], ctx, failed, report);
+        for (std::thread &other : others)
+            other.join();
+    }
+    report();
+    for (const Share &share : shares)
+        if (share.thrown)
+            std::rethrow_exception(share.thrown);
+    if (std::find(ends.begin(), ends.end(), PassEnd::Failed) != ends.end())
+        return PassEnd::Failed;
+    if (std::find(ends.begin(), ends.end(), PassEnd::Stopped) != ends.end())
+        return PassEnd::Stopped;
+    if (record) {
+        *record = WrittenData(key);
+        for (const Share &share : shares)
+            record->append(*share.record);
     }
     // Holes count as done, so the bar ends where it should.
     if (counted < planned)

@@ -4,6 +4,7 @@
 
 #include "engine/erasemethods.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace velmora
@@ -22,6 +23,11 @@ std::vector<char> &localBuffer(qint64 bytes)
 }
 
 } // namespace
+
+unsigned parallelWriters()
+{
+    return std::clamp(std::thread::hardware_concurrency(), 1U, 2U);
+}
 
 RandomChunks::RandomChunks(RandomStream &source, bool ahead) : stream(source)
 {

@@ -15,6 +15,12 @@
 namespace velmora
 {
 
+// How many threads write one file or fill at once, each drawing its own
+// data: one per core, up to two. Beside a writer, a second one keeps the
+// other core busy with the copy into the file and its own drawing, which
+// beats drawing on a helper and handing its buffers over from core to core.
+unsigned parallelWriters();
+
 // The chunks of one pass, drawn from its stream. With `ahead`, a helper
 // thread draws the next chunks while the caller writes the previous one, and
 // every chunk takes a whole 1 MiB of the stream; without, the caller's

@@ -33,6 +33,12 @@ void WrittenData::add(qint64 fileOffset, quint64 streamOffset, qint64 length)
     parts.push_back({fileOffset, streamOffset, length});
 }
 
+void WrittenData::append(const WrittenData &other)
+{
+    for (const Part &p : other.parts)
+        add(p.file, p.stream, p.length);
+}
+
 bool WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext &ctx) const
 {
     if (ctx.beforeVerify)

@@ -22,6 +22,8 @@ class WrittenData
 
     // `length` bytes at `fileOffset` came from the stream at `streamOffset`.
     void add(qint64 fileOffset, quint64 streamOffset, qint64 length);
+    // What `other`, written with the same stream, put where, after this.
+    void append(const WrittenData &other);
     qint64 bytes() const { return total; }
 
     // Drops the file's pages from the cache (the data has been synced), reads
