@@ -13,10 +13,15 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <deque>
+#include <exception>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace velmora
@@ -136,11 +141,15 @@ struct FillFile {
 
 // The fill files of one pass. They stay open until the pass ends (an
 // unnamed file lives only as long as its descriptor); named ones are removed
-// when the pass object goes, whatever way the pass ends.
+// when the pass object goes, whatever way the pass ends. Writers of the pass
+// may open files from their own threads.
 class FillPass
 {
   public:
-    FillPass(int rootFd, QString fileName) : rootFd(rootFd), fileName(std::move(fileName)) {}
+    FillPass(int rootFd, QString fileName, bool record)
+        : record(record), rootFd(rootFd), fileName(std::move(fileName))
+    {
+    }
     ~FillPass()
     {
         for (FillFile &file : files) {
@@ -153,9 +162,11 @@ class FillPass
     FillPass(const FillPass &) = delete;
     FillPass &operator=(const FillPass &) = delete;
 
-    // Creates the next fill file; 0 or an errno value.
-    int openNext()
+    // Creates the next fill file, to be written with the stream of `key`,
+    // into `*opened`; 0 or an errno value.
+    int openNext(const RandomStream::Key &key, FillFile **opened)
     {
+        std::lock_guard<std::mutex> lock(mutex);
         FillFile file;
         int error = EOPNOTSUPP;
         if (unnamed)
@@ -172,23 +183,20 @@ class FillPass
         }
         if (!file.fd.valid())
             return error ? error : EEXIST;
-        if (recordKey)
-            file.written = std::make_unique<WrittenData>(*recordKey);
+        if (record)
+            file.written = std::make_unique<WrittenData>(key);
         platform::statusAt(file.fd.get(), QByteArray(), &file.st);
-        if (!file.name.isEmpty()) {
-            // Listed first, so that the file goes even if the marker fails.
-            files.push_back(std::move(file));
-            FillFile &named = files.back();
-            const std::size_t n =
-                platform::writeAll(named.fd.get(), kMarker, std::size_t(kMarkerSize), -1, &error);
-            named.wrote(qint64(n));
-            return n == std::size_t(kMarkerSize) ? 0 : error;
-        }
+        // Listed first, so that a named file goes even if the marker fails.
         files.push_back(std::move(file));
-        return 0;
+        FillFile &added = files.back();
+        *opened = &added;
+        if (added.name.isEmpty())
+            return 0;
+        const std::size_t n =
+            platform::writeAll(added.fd.get(), kMarker, std::size_t(kMarkerSize), -1, &error);
+        added.wrote(qint64(n));
+        return n == std::size_t(kMarkerSize) ? 0 : error;
     }
-
-    FillFile &current() { return files.back(); }
 
     // Syncs every file of the pass; 0 or the first errno value. A full
     // volume at this point is the expected end of a fill.
@@ -215,16 +223,121 @@ class FillPass
         return true;
     }
 
-    // With a key, what each file gets is recorded for verifyAll().
-    const RandomStream::Key *recordKey = nullptr;
-
   private:
+    const bool record; // what each file gets is recorded for verifyAll()
     int rootFd;
     QString fileName;
+    std::mutex mutex;
     bool unnamed = true;
     int nextIndex = 0;
-    std::vector<FillFile> files;
+    std::deque<FillFile> files; // a deque: the writers hold on to their file
 };
+
+// One writer of a fill pass: its stream, the file it writes, how it ended.
+// The fill writes from parallelWriters() threads, each into a fill file of
+// its own with a stream of its own, so neither waits for the other's file.
+struct FillWriter {
+    enum class End { Full, Limit, Stopped, Failed };
+
+    FillWriter() : random(stream, false) {}
+
+    RandomStream stream;
+    RandomChunks random;
+    FillFile *file = nullptr;
+    int error = 0;             // of the write or creation that ended it
+    bool openFailed = false;   // the error is a file that could not be created
+    std::exception_ptr thrown; // from the stream, on a writer's own thread
+
+    // Writes the next `size` bytes of fresh data (at most a chunk; each byte
+    // of the stream is written once) to the end of its file; how many were
+    // written, with `error` set when fewer.
+    std::size_t write(std::size_t size)
+    {
+        if (used + size > std::size_t(kChunkSize)) {
+            chunk = random.next(kChunkSize);
+            used = 0;
+        }
+        const char *data = chunk + used;
+        used += size;
+        error = 0;
+        const std::size_t n = platform::writeAll(file->fd.get(), data, size, -1, &error);
+        if (file->written && n > 0)
+            file->written->add(file->offset, random.lastOffset() + quint64(data - chunk),
+                               qint64(n));
+        file->wrote(qint64(n));
+        return n;
+    }
+
+    // After a write fell short: goes on in a new file when this one reached
+    // the largest size the file system allows. True to go on.
+    bool nextFileIfTooLarge(FillPass &pass, End *end)
+    {
+        if (error != EFBIG) {
+            *end = isFull(error) ? End::Full : End::Failed;
+            return false;
+        }
+        const int rc = pass.openNext(stream.key(), &file);
+        if (rc == 0)
+            return true;
+        *end = isFull(rc) ? End::Full : End::Failed;
+        error = rc;
+        openFailed = true;
+        return false;
+    }
+
+  private:
+    const char *chunk = nullptr;
+    std::size_t used = std::size_t(kChunkSize);
+};
+
+// What the writers of a pass share: the bytes written in all, the bound on
+// them, and whether one of them failed (the others then end too).
+struct FillShared {
+    std::atomic<quint64> total{0};
+    quint64 limit = 0;
+    std::atomic_bool failed{false};
+};
+
+// Writes whole chunks until the volume is full, the bound is reached, a
+// stop, or an error here or in another writer; after each write, `wrote`
+// (given on the thread that reports progress only).
+FillWriter::End fillChunks(FillWriter &writer, FillPass &pass, FillShared &shared,
+                           const JobContext &ctx, const std::function<void()> &wrote)
+{
+    FillWriter::End end = FillWriter::End::Failed;
+    try {
+        for (;;) {
+            if (ctx.stopped() || shared.failed)
+                return FillWriter::End::Stopped;
+            if (shared.total >= shared.limit)
+                return FillWriter::End::Limit;
+            const std::size_t n = writer.write(std::size_t(kChunkSize));
+            shared.total += n;
+            if (wrote)
+                wrote();
+            if (n != std::size_t(kChunkSize) && !writer.nextFileIfTooLarge(pass, &end))
+                break;
+        }
+    } catch (...) {
+        writer.thrown = std::current_exception();
+    }
+    if (end == FillWriter::End::Failed)
+        shared.failed = true;
+    return end;
+}
+
+// Logs and records why `writer` failed.
+void failWriting(const FillWriter &writer, JobContext &ctx)
+{
+    const QString why = platform::errorText(writer.error);
+    failWith(
+        writer.openFailed
+            ? QCoreApplication::translate("FreeSpace", "❌ Unable to create another fill file: %1")
+                  .arg(why)
+            : QCoreApplication::translate("FreeSpace", "❌ Writing the fill file failed: %1")
+                  .arg(why),
+        ctx);
+}
 
 enum class PassEnd { Done, Stopped, Failed };
 
@@ -232,80 +345,111 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
                  qint64 plannedChunks, quint64 byteLimit, quint64 blockSize, bool verify,
                  const QString &volume, JobContext &ctx)
 {
-    RandomStream stream;
-    FillPass pass(rootFd, fileName);
-    if (verify)
-        pass.recordKey = &stream.key();
-    int rc = pass.openNext();
-    if (rc != 0 && !isFull(rc)) {
-        qDebug() << "Unable to create fill file:" << platform::errorText(rc);
-        failWith(failureLine, ctx);
-        ctx.notePermission(rc);
-        return PassEnd::Failed;
-    }
-    RandomChunks random(stream, true);
-    qint64 counted = 0;
-    quint64 written = 0;
-    // A "full" is taken as the end only when a sync did not make room: the
-    // space a file system holds for writes still in the cache is free again
-    // once they are on the device, and ext4 then takes single blocks where
-    // it refuses a chunk. Full twice with nothing written between: done.
-    std::size_t size = std::size_t(kChunkSize);
-    const char *chunk = nullptr;
-    std::size_t used = std::size_t(kChunkSize); // of `chunk`, each byte written once
-    bool wroteSinceFull = true;
-    bool full = rc != 0;
-    while (!full && written < byteLimit) {
-        if (ctx.stopped())
-            return PassEnd::Stopped; // the pass object removes its files
-        if (used + size > std::size_t(kChunkSize)) {
-            chunk = random.next(kChunkSize);
-            used = 0;
-        }
-        const char *data = chunk + used;
-        used += size;
-        FillFile &file = pass.current();
-        int error = 0;
-        const std::size_t n = platform::writeAll(file.fd.get(), data, size, -1, &error);
-        if (file.written && n > 0)
-            file.written->add(file.offset, random.lastOffset() + quint64(data - chunk), qint64(n));
-        file.wrote(qint64(n));
-        written += n;
-        ctx.wrote(qint64(n));
-        wroteSinceFull = wroteSinceFull || n > 0;
-        for (; counted < plannedChunks && counted < qint64(written / quint64(kChunkSize));
-             ++counted)
-            ctx.chunksProcessed();
-        if (n == size)
-            continue;
-        if (isFull(error)) {
-            full = !wroteSinceFull;
-            wroteSinceFull = false;
-            size = std::size_t(std::clamp<quint64>(blockSize, 512, quint64(kChunkSize)));
-            const int synced = platform::syncData(file.fd.get());
-            if (synced != 0 && !isFull(synced))
-                full = true; // syncAll() below reports it
-        } else if (error == EFBIG) {
-            // The largest file this file system allows: go on in another.
-            rc = pass.openNext();
-            if (isFull(rc))
-                full = true;
-            else if (rc != 0)
-                return failWith(QCoreApplication::translate(
-                                    "FreeSpace", "❌ Unable to create another fill file: %1")
-                                    .arg(platform::errorText(rc)),
-                                ctx),
-                       PassEnd::Failed;
-        } else {
-            failWith(QCoreApplication::translate("FreeSpace", "❌ Writing the fill file failed: %1")
-                         .arg(platform::errorText(error)),
-                     ctx);
+    const unsigned count = parallelWriters();
+    FillPass pass(rootFd, fileName, verify);
+    std::vector<std::unique_ptr<FillWriter>> writers;
+    for (unsigned i = 0; i < count; ++i) {
+        auto writer = std::make_unique<FillWriter>();
+        const int rc = pass.openNext(writer->stream.key(), &writer->file);
+        if (i == 0 && rc != 0 && !isFull(rc)) {
+            qDebug() << "Unable to create fill file:" << platform::errorText(rc);
+            failWith(failureLine, ctx);
+            ctx.notePermission(rc);
             return PassEnd::Failed;
+        }
+        if (rc != 0)
+            break; // already full; a second file is only for speed
+        writers.push_back(std::move(writer));
+    }
+
+    // Progress is reported from this thread only, for all writers.
+    FillShared shared;
+    shared.limit = byteLimit;
+    quint64 reported = 0;
+    qint64 counted = 0;
+    const auto report = [&] {
+        const quint64 now = shared.total;
+        ctx.wrote(qint64(now - reported));
+        reported = now;
+        for (; counted < plannedChunks && counted < qint64(now / quint64(kChunkSize)); ++counted)
+            ctx.chunksProcessed();
+    };
+
+    // Whole chunks from every writer at once, until the volume is full.
+    std::vector<FillWriter::End> ends(writers.size(), FillWriter::End::Full);
+    {
+        std::vector<std::thread> others;
+        for (std::size_t i = 1; i < writers.size(); ++i)
+            others.emplace_back(
+                [&, i] { ends[i] = fillChunks(*writers[i], pass, shared, ctx, {}); });
+        if (!writers.empty())
+            ends[0] = fillChunks(*writers[0], pass, shared, ctx, report);
+        for (std::thread &other : others)
+            other.join();
+        report();
+    }
+    for (std::size_t i = 0; i < writers.size(); ++i) {
+        if (writers[i]->thrown)
+            std::rethrow_exception(writers[i]->thrown);
+        if (ends[i] == FillWriter::End::Failed)
+            return failWriting(*writers[i], ctx), PassEnd::Failed;
+    }
+    if (ctx.stopped())
+        return PassEnd::Stopped; // the pass object removes its files
+    const bool reachedLimit =
+        std::find(ends.begin(), ends.end(), FillWriter::End::Limit) != ends.end();
+
+    // The last blocks, into every writer's file in turn, in rounds until a
+    // round finds no more room: a file system may hold blocks past the end
+    // of each file it is growing (XFS does, and gives them back when another
+    // file runs out of room), and only writes into that file reach them. A
+    // "full" is taken as the end of a file only when a sync did not make
+    // room: the space a file system holds for writes still in the cache is
+    // free again once they are on the device, and ext4 then takes single
+    // blocks where it refuses a chunk. Full twice with nothing written
+    // between: that file is done for the round.
+    int rc = 0;
+    if (!writers.empty() && !reachedLimit && (rc = pass.syncAll()) == 0) {
+        const std::size_t size =
+            std::size_t(std::clamp<quint64>(blockSize, 512, quint64(kChunkSize)));
+        for (quint64 roundStart = ~quint64(0); roundStart != shared.total;) {
+            roundStart = shared.total;
+            for (auto writer = writers.rbegin(); writer != writers.rend(); ++writer) {
+                FillWriter &last = **writer;
+                bool wroteSinceFull = false;
+                while (shared.total < byteLimit) {
+                    if (ctx.stopped())
+                        return PassEnd::Stopped;
+                    const std::size_t n = last.write(size);
+                    shared.total += n;
+                    report();
+                    wroteSinceFull = wroteSinceFull || n > 0;
+                    if (n == size)
+                        continue;
+                    if (isFull(last.error)) {
+                        if (!wroteSinceFull)
+                            break;
+                        wroteSinceFull = false;
+                        const int synced = platform::syncData(last.file->fd.get());
+                        if (synced != 0 && !isFull(synced))
+                            break; // syncAll() below reports it
+                        continue;
+                    }
+                    FillWriter::End end = FillWriter::End::Full;
+                    if (last.nextFileIfTooLarge(pass, &end))
+                        continue;
+                    if (end == FillWriter::End::Full)
+                        break;
+                    return failWriting(last, ctx), PassEnd::Failed;
+                }
+            }
+            if (roundStart != shared.total)
+                platform::syncFileSystem(rootFd);
         }
     }
     if (ctx.stopped())
         return PassEnd::Stopped;
-    if ((rc = pass.syncAll()) != 0) {
+    if (rc != 0 || (rc = pass.syncAll()) != 0) {
         failWith(QCoreApplication::translate("FreeSpace", "❌ Syncing the fill file failed: %1")
                      .arg(platform::errorText(rc)),
                  ctx);
