@@ -108,4 +108,14 @@ if [[ " $cases " == *" fill "* ]] && [ -n "${FILL_ROOT:-}" ]; then
         "'$bench' freespace --method NIST '$fill'" \
         "dd if=/dev/urandom of='$fill/dd.fill' bs=1M conv=fdatasync status=none; rm -f '$fill/dd.fill'"
     echo "page cache peak, filling $(df -h --output=size "$fill" | tail -1 | tr -d ' '): $(peak "$bench" freespace --method NIST "$fill")"
+    # Where the wipe's time goes, in one run: the fill, then the names, the
+    # journal and TRIM (the bench puts the seconds before each log line).
+    # The log stays off the volume the fill fills.
+    log=$(mktemp)
+    sync
+    "$bench" freespace --method NIST "$fill" >"$log" 2>&1 || true
+    awk '/🔄/ && f == "" {f = $1} /^bytes:/ {t = $4}
+         END {if (f == "") f = t; printf "free-space wipe, one run: fill %.2f s, then names, journal and TRIM %.2f s\n", f, t - f}' \
+        "$log"
+    rm -f "$log"
 fi

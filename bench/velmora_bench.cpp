@@ -8,7 +8,8 @@
 //   velmora-bench wipe --method NAME ROOT       volume wipe job
 //   velmora-bench freespace --method NAME ROOT  free-space wipe job
 //
-// Prints the job's log lines, then "bytes: N seconds: S MiB/s: X".
+// Prints the job's log lines, each after the seconds since the job began (so
+// a phase's time shows), then "bytes: N seconds: S MiB/s: X".
 
 #include "engine/jobrunner.h"
 #include "engine/paths.h"
@@ -85,9 +86,12 @@ int main(int argc, char *argv[])
     ctx.processedChunks = &processed;
     ctx.report = &report;
     ctx.userFolder = QDir::homePath();
-    ctx.log = [&out](const QString &line) { out << line << '\n'; };
-
     QElapsedTimer clock;
+    ctx.log = [&out, &clock](const QString &line) {
+        out << QString::number(clock.nsecsElapsed() / 1e9, 'f', 3).rightJustified(8) << ' '
+            << line << '\n';
+    };
+
     clock.start();
     QString error;
     if (!velmora::runJob(request, ctx, &error)) {
