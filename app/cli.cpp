@@ -16,6 +16,7 @@
 #include "app/translations.h"
 #include "engine/erasemethods.h"
 #include "engine/erasurerecord.h"
+#include "engine/guards.h"
 #include "engine/jobrunner.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
@@ -28,7 +29,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <atomic>
 #include <condition_variable>
@@ -56,8 +56,9 @@ class Cli
   private:
     int fail(const QString &message, int status = kUsage);
     void describe(QCommandLineParser &parser);
-    QByteArrayList rawPositionals(const QStringList &positionals) const;
+    void scanArguments();
     bool prepare(const QString &command, const QByteArrayList &paths);
+    bool collidesWithSelection(const QByteArray &output, const char *option);
     bool confirmed();
     void runWithProgress();
     void logLine(const QString &line);
@@ -72,8 +73,12 @@ class Cli
     bool verify = false;
     bool quiet = false;
     bool yes = false;
-    QString jsonFile;
-    QString reportFile;
+    bool preserveRoot = true;
+    // Taken from argv as bytes, by their own index: a name that is not
+    // valid UTF-8 is never confused with another that decodes alike.
+    QByteArrayList positionalBytes;
+    QByteArray jsonFile;
+    QByteArray reportFile;
 
     velmora::JobRequest request;
     velmora::ErasureRecord record;
@@ -132,6 +137,8 @@ void Cli::describe(QCommandLineParser &parser)
         {QStringLiteral("report"), tr("Write the erasure report as a PDF to FILE."),
          QStringLiteral("FILE")},
         {QStringLiteral("methods"), tr("List the erase methods.")},
+        {QStringLiteral("no-preserve-root"),
+         tr("Allow erasing /, the system's folders and the home folders (never devices).")},
     });
     parser.addPositionalArgument(QStringLiteral("command"), tr("erase, wipe or freespace"));
     parser.addPositionalArgument(QStringLiteral("paths"),
@@ -139,21 +146,77 @@ void Cli::describe(QCommandLineParser &parser)
                                  QStringLiteral("PATH..."));
 }
 
-// The positional arguments as the bytes they came as: a name that is not
-// valid in the locale's encoding must reach the job intact.
-QByteArrayList Cli::rawPositionals(const QStringList &positionals) const
+// The positional arguments and the values of --json and --report as the
+// bytes they came as, each read from its own place in argv.
+void Cli::scanArguments()
 {
-    QByteArrayList raw;
-    int next = 1;
-    for (const QString &wanted : positionals) {
-        for (; next < argc; ++next) {
-            if (QString::fromLocal8Bit(argv[next]) == wanted) {
-                raw.append(QByteArray(argv[next++]));
-                break;
-            }
+    const auto takesValue = [](const QByteArray &name) {
+        return name == "method" || name == "json" || name == "report";
+    };
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--") {
+            for (++i; i < argc; ++i)
+                positionalBytes.append(QByteArray(argv[i]));
+            break;
+        }
+        if (arg.startsWith("--")) {
+            const qsizetype equals = arg.indexOf('=');
+            const QByteArray name = arg.mid(2, equals < 0 ? -1 : equals - 2);
+            QByteArray value;
+            if (equals >= 0)
+                value = arg.mid(equals + 1);
+            else if (takesValue(name) && i + 1 < argc)
+                value = QByteArray(argv[++i]);
+            if (name == "json")
+                jsonFile = value;
+            else if (name == "report")
+                reportFile = value;
+            continue;
+        }
+        if (arg.size() > 1 && arg.startsWith('-')) {
+            // Short options, perhaps several in one: -m takes the rest of
+            // the word, or the next one.
+            const qsizetype m = arg.indexOf('m');
+            if (m == arg.size() - 1 && i + 1 < argc)
+                ++i;
+            continue;
+        }
+        positionalBytes.append(arg);
+    }
+}
+
+bool Cli::collidesWithSelection(const QByteArray &output, const char *option)
+{
+    if (output.isEmpty())
+        return false;
+    const velmora::EntryCheck where = velmora::checkEntry(output, false);
+    if (where.refusal != velmora::EntryRefusal::None && where.refusal != velmora::EntryRefusal::Missing)
+        return fail(tr("%1 %2: %3")
+                        .arg(QLatin1String(option), velmora::displayName(output),
+                             velmora::refusalText(where, output))),
+               true;
+    QByteArray resolved = where.resolved;
+    if (resolved.isEmpty()) {
+        // It does not exist yet: its folder decides.
+        const qsizetype slash = output.lastIndexOf('/');
+        const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : output.left(slash);
+        int error = 0;
+        const QByteArray real = velmora::platform::realPath(folder, &error);
+        if (real.isEmpty())
+            return false; // writing it fails later and says why
+        resolved = velmora::joinPath(real, output.mid(slash + 1));
+    }
+    for (const QByteArray &entry : request.listed) {
+        if (resolved == entry ||
+            (resolved.startsWith(entry) && resolved.size() > entry.size() &&
+             resolved.at(entry.size()) == '/')) {
+            fail(tr("%1 %2 lies in what is to be erased; nothing was erased")
+                     .arg(QLatin1String(option), velmora::displayName(output)));
+            return true;
         }
     }
-    return raw.size() == positionals.size() ? raw : QByteArrayList();
+    return false;
 }
 
 bool Cli::prepare(const QString &command, const QByteArrayList &paths)
@@ -161,27 +224,45 @@ bool Cli::prepare(const QString &command, const QByteArrayList &paths)
     request.method = method;
     request.verify = verify;
     if (command == QLatin1String("erase")) {
+        // Every entry is checked and resolved before anything is listed: a
+        // refusal leaves everything as it was.
+        QByteArrayList resolved;
         for (const QByteArray &path : paths) {
-            velmora::platform::Status st;
-            if (velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st) != 0) {
-                fail(tr("no such file or folder: %1").arg(velmora::displayName(path)));
+            const velmora::EntryCheck check = velmora::checkEntry(path, preserveRoot);
+            if (check.refusal != velmora::EntryRefusal::None) {
+                QString why = velmora::refusalText(check, path);
+                const bool overridable = check.refusal == velmora::EntryRefusal::Root ||
+                                         check.refusal == velmora::EntryRefusal::System ||
+                                         check.refusal == velmora::EntryRefusal::TopFolder ||
+                                         check.refusal == velmora::EntryRefusal::Home;
+                if (overridable)
+                    why += QLatin1Char(' ') + tr("(--no-preserve-root overrides this.)");
+                fail(why);
                 return false;
             }
+            if (!resolved.contains(check.resolved))
+                resolved.append(check.resolved);
         }
-        // Absolute, as the window lists them: the log and the report name
-        // each entry where anyone can find it again.
-        QByteArray here = QFile::encodeName(QDir::currentPath());
-        if (!here.endsWith('/'))
-            here += '/';
-        QByteArrayList absolute;
-        for (const QByteArray &path : paths)
-            absolute << (path.startsWith('/') ? path : here + path);
-        request.listed = velmora::listSelection(absolute);
+        // Absolute and resolved, as the window lists them: the log and the
+        // report name each entry where anyone can find it again.
+        request.listed = velmora::listSelection(resolved);
+        if (collidesWithSelection(jsonFile, "--json") ||
+            collidesWithSelection(reportFile, "--report"))
+            return false;
         record = velmora::ErasureRecord::forFiles(request.listed, method, verify);
         return true;
     }
     if (paths.size() != 1) {
         fail(tr("%1 takes one mount point").arg(command));
+        return false;
+    }
+    // Only a mount point spelled out: an empty or relative path would take
+    // whatever volume the script happens to run in.
+    if (!paths.first().startsWith('/')) {
+        fail(paths.first().isEmpty()
+                 ? tr("an empty path was given; %1 takes the volume's mount point").arg(command)
+                 : tr("%1 takes the volume's mount point as an absolute path, not %2")
+                       .arg(command, velmora::displayName(paths.first())));
         return false;
     }
     const QString given = velmora::displayName(paths.first());
@@ -274,7 +355,10 @@ void Cli::drawProgress(bool final)
     meter.sample(clock.elapsed(), status);
     QString text = QStringLiteral("%1%  %2").arg(meter.percent(), 3).arg(meter.figures());
     const QString item = status.item();
-    if (!item.isEmpty() && status.phase().isEmpty())
+    if (stop.load())
+        text = tr("Stopping: waiting for the device to finish its current write "
+                  "(Ctrl-C again quits at once)…");
+    else if (!item.isEmpty() && status.phase().isEmpty())
         text += QStringLiteral("  ·  ") + item;
     std::lock_guard<std::mutex> lock(output);
     if (progressOnTerminal) {
@@ -342,19 +426,20 @@ bool Cli::writeOutputs()
 {
     bool written = true;
     if (!jsonFile.isEmpty()) {
-        QSaveFile file(jsonFile);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(QJsonDocument(record.toJson()).toJson()) < 0 || !file.commit()) {
+        if (const int rc = velmora::platform::writeFileAtomically(
+                jsonFile, QJsonDocument(record.toJson()).toJson())) {
             fail(tr("the JSON outcome could not be written to %1: %2")
-                     .arg(jsonFile, file.errorString()),
+                     .arg(velmora::displayName(jsonFile), velmora::platform::errorText(rc)),
                  1);
             written = false;
         }
     }
     if (!reportFile.isEmpty()) {
-        QString error;
-        if (!velmora::writeReportPdf(record, reportFile, &error)) {
-            fail(tr("the report could not be written to %1: %2").arg(reportFile, error), 1);
+        if (const int rc =
+                velmora::platform::writeFileAtomically(reportFile, velmora::reportPdf(record))) {
+            fail(tr("the report could not be written to %1: %2")
+                     .arg(velmora::displayName(reportFile), velmora::platform::errorText(rc)),
+                 1);
             written = false;
         }
     }
@@ -412,8 +497,11 @@ int Cli::run()
     verify = parser.isSet(QStringLiteral("verify"));
     quiet = parser.isSet(QStringLiteral("quiet"));
     yes = parser.isSet(QStringLiteral("yes"));
-    jsonFile = parser.value(QStringLiteral("json"));
-    reportFile = parser.value(QStringLiteral("report"));
+    preserveRoot = !parser.isSet(QStringLiteral("no-preserve-root"));
+    scanArguments();
+    if ((parser.isSet(QStringLiteral("json")) && jsonFile.isEmpty()) ||
+        (parser.isSet(QStringLiteral("report")) && reportFile.isEmpty()))
+        return fail(tr("--json and --report take a file name"));
 
     QStringList positionals = parser.positionalArguments();
     if (positionals.isEmpty())
@@ -426,9 +514,9 @@ int Cli::run()
     positionals.removeFirst();
     if (positionals.isEmpty())
         return fail(tr("%1 needs a path").arg(command));
-    const QByteArrayList paths = rawPositionals(positionals);
-    if (paths.isEmpty())
+    if (positionalBytes.size() != positionals.size() + 1)
         return fail(tr("the paths could not be read from the command line"));
+    const QByteArrayList paths = positionalBytes.mid(1);
 
     if (!prepare(command, paths) || !confirmed())
         return kUsage;

@@ -2,6 +2,7 @@
 
 #include "app/erasurereport.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
 #include <QLocale>
@@ -139,16 +140,12 @@ QString reportHtml(const ErasureRecord &record)
     return html;
 }
 
-bool writeReportPdf(const ErasureRecord &record, const QString &fileName, QString *error)
+QByteArray reportPdf(const ErasureRecord &record)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setTitle(QCoreApplication::translate("ErasureReport", "Velmora Erasure Report"));
         writer.setCreator(QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION)));
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -162,7 +159,13 @@ bool writeReportPdf(const ErasureRecord &record, const QString &fileName, QStrin
         document.setHtml(reportHtml(record));
         document.print(&writer);
     }
-    if (!file.commit()) {
+    return buffer.data();
+}
+
+bool writeReportPdf(const ErasureRecord &record, const QString &fileName, QString *error)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(reportPdf(record)) < 0 || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;

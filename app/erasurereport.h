@@ -4,6 +4,7 @@
 
 #include "engine/erasurerecord.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace velmora
@@ -12,6 +13,9 @@ namespace velmora
 // The erasure report as a document: what was to be destroyed, by whom, when
 // and how, each entry's outcome, the problems and the totals.
 QString reportHtml(const ErasureRecord &record);
+
+// The report as a PDF document. Needs a QGuiApplication.
+QByteArray reportPdf(const ErasureRecord &record);
 
 // Writes the report as a PDF to `fileName` (replacing it only once the new
 // one is complete). On failure returns false with the reason in `error`.

@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "engine/guards.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
 #include "engine/walk.h"
@@ -17,6 +18,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <cerrno>
 #include <memory>
 
 namespace
@@ -83,14 +85,8 @@ void MainWindow::appendPaths(const QByteArrayList &paths)
     ui->listWidget->setUpdatesEnabled(true);
 }
 
-void MainWindow::appendFolder(const QByteArray &chosen)
+void MainWindow::appendFolder(const QByteArray &folder)
 {
-    // A folder chosen through a link is listed as the folder itself, so the
-    // erase walks it and leaves the link alone.
-    int error = 0;
-    const velmora::platform::Fd fd = velmora::platform::openFolderPath(chosen, true, &error);
-    const QByteArray resolved = fd.valid() ? velmora::platform::pathOf(fd.get()) : QByteArray();
-    const QByteArray folder = resolved.isEmpty() ? chosen : resolved;
     // Hidden entries too, and never across a mount below the folder: what
     // the list shows is what the erase will reach.
     QByteArrayList paths;
@@ -110,7 +106,9 @@ void MainWindow::on_btnAddFiles_clicked()
         QByteArrayList paths;
         for (const QString &file : dialog.selectedFiles())
             paths.append(velmora::fsBytes(file));
-        appendPaths(paths);
+        const QStringList refused = addEntries(paths);
+        wait.reset();
+        tellRefused(refused);
     }
     wait.reset();
     updateListPlaceholder();
@@ -127,9 +125,10 @@ void MainWindow::on_btnAddFolder_clicked()
     QString folder;
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         folder = dialog.selectedFiles().constFirst();
-    if (!folder.isEmpty())
-        appendFolder(velmora::fsBytes(folder));
+    const QStringList refused =
+        folder.isEmpty() ? QStringList() : addEntries({velmora::fsBytes(folder)});
     wait.reset();
+    tellRefused(refused);
     updateListPlaceholder();
 }
 
@@ -171,26 +170,45 @@ void MainWindow::dropEvent(QDropEvent *event)
         if (url.isLocalFile())
             paths.append(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
     }
-    addEntries(paths);
+    const QStringList refused = addEntries(paths);
     wait.reset();
     event->acceptProposedAction();
+    tellRefused(refused);
 }
 
-void MainWindow::addEntries(const QByteArrayList &paths)
+QStringList MainWindow::addEntries(const QByteArrayList &paths)
 {
     QByteArrayList files;
     QByteArrayList folders;
+    QStringList refused;
     for (const QByteArray &path : paths) {
-        velmora::platform::Status st;
+        // A folder chosen through a link is listed as the folder itself, so
+        // the erase walks it and leaves the link alone; the guard looks at
+        // where the link leads.
         int error = 0;
-        const velmora::platform::Fd dir = velmora::platform::openFolderPath(path, true, &error);
-        if (dir.valid())
-            folders.append(path);
-        else if (velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st) == 0)
-            files.append(path);
+        const bool folder =
+            !path.isEmpty() && velmora::platform::openFolderPath(path, true, &error).valid();
+        const velmora::EntryCheck check =
+            velmora::checkEntry(folder && !path.endsWith('/') ? path + '/' : path);
+        // What is gone by now was simply dropped late; anything else
+        // refused is said.
+        if (check.refusal == velmora::EntryRefusal::Missing && check.error == ENOENT)
+            continue;
+        if (check.refusal != velmora::EntryRefusal::None) {
+            refused.append(velmora::refusalText(check, path));
+            continue;
+        }
+        (folder ? folders : files).append(check.resolved);
     }
     appendPaths(files);
     for (const QByteArray &folder : folders)
         appendFolder(folder);
     updateListPlaceholder();
+    return refused;
+}
+
+void MainWindow::tellRefused(const QStringList &refused)
+{
+    if (!refused.isEmpty())
+        warn(tr("Not added"), refused.join(QStringLiteral("\n\n")));
 }

@@ -97,6 +97,7 @@ void MainWindow::flushLog()
 QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> body)
 {
     jobReport.reset();
+    jobReport.keepRemoved(jobMode == FileErase);
     jobStatus.reset();
     jobRecord = pendingRecord;
     jobRecord->started = QDateTime::currentDateTime();

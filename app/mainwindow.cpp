@@ -255,7 +255,7 @@ void MainWindow::on_btnEraseFileFolder_clicked()
 void MainWindow::openWithEntries(const QByteArrayList &paths)
 {
     on_btnEraseFileFolder_clicked();
-    addEntries(paths);
+    tellRefused(addEntries(paths));
 }
 
 void MainWindow::on_btnWipeDisk_clicked()

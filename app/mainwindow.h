@@ -131,8 +131,10 @@ class MainWindow : public QMainWindow
     // File list
     QMessageBox *showWaitBox(const QString &title);
     void appendPaths(const QByteArrayList &paths);
-    // Files, then each folder's listing and the folder itself.
-    void addEntries(const QByteArrayList &paths);
+    // Files, then each folder's listing and the folder itself; what must
+    // not be erased is left out and returned, a sentence each.
+    QStringList addEntries(const QByteArrayList &paths);
+    void tellRefused(const QStringList &refused);
     void appendFolder(const QByteArray &folder);
     void syncListIndex();
     void clearFileList();

@@ -19,15 +19,18 @@ namespace velmora
 namespace
 {
 
-// Who ran the job; through pkexec, root on behalf of the user who asked.
+// Who ran the job; through pkexec or sudo, root on behalf of the user who
+// asked.
 QString currentUser()
 {
     QString user = QString::fromLocal8Bit(platform::nameOfUser(platform::effectiveUser()));
-    bool known = false;
-    const uint caller = qEnvironmentVariableIntValue("PKEXEC_UID", &known);
-    if (known)
-        user = QCoreApplication::translate("ErasureRecord", "%1, for %2")
-                   .arg(user, QString::fromLocal8Bit(platform::nameOfUser(caller)));
+    for (const char *variable : {"PKEXEC_UID", "SUDO_UID"}) {
+        bool known = false;
+        const uint caller = qEnvironmentVariableIntValue(variable, &known);
+        if (known)
+            return QCoreApplication::translate("ErasureRecord", "%1, for %2")
+                .arg(user, QString::fromLocal8Bit(platform::nameOfUser(caller)));
+    }
     return user;
 }
 
@@ -64,7 +67,7 @@ ErasureRecord ErasureRecord::forFiles(const QByteArrayList &paths, const QString
         if (platform::statusAt(platform::kWorkingFolder, path, &st) != 0)
             continue;
         if (st.type == platform::Type::Regular)
-            bytes += st.size;
+            bytes += st.allocated;
         else if (st.type == platform::Type::Directory)
             record.listedFolders.insert(path);
     }
@@ -132,6 +135,10 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
                 inside += below(problem, entry.name) ? 1 : 0;
         platform::Status st;
         const bool present = platform::statusAt(platform::kWorkingFolder, path, &st) == 0;
+        // What the job did to it, never merely that it is gone: a folder
+        // reached through a link that went as a link leaves its files in
+        // place, under another name.
+        const bool removedByJob = report.wasRemoved(entry.name);
         if (itself)
             entry.outcome = QCoreApplication::translate("ErasureRecord", "Not erased");
         else if (inside > 0)
@@ -142,6 +149,11 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
                 stopped ? QCoreApplication::translate("ErasureRecord",
                                                       "Not erased: the job was stopped first")
                         : QCoreApplication::translate("ErasureRecord", "Not erased: still present");
+        else if (!removedByJob)
+            entry.outcome = stopped ? QCoreApplication::translate(
+                                          "ErasureRecord", "Not erased: the job was stopped first")
+                                    : QCoreApplication::translate(
+                                          "ErasureRecord", "Not erased: gone, but not by this job");
         else {
             entry.outcome = QCoreApplication::translate("ErasureRecord", "Erased");
             entry.erased = true;

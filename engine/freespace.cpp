@@ -529,22 +529,35 @@ qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::S
 // Creates folders with long random names, a batch per sync, and removes them
 // again: new entries take the free slots of the root folder and free inodes,
 // and every commit pushes older copies out of the journal. The created
-// folders go however this ends.
-bool overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobContext &ctx,
-                    bool counted, const std::function<bool()> &enough)
+// folders go however this ends. Returns 0 when done, ECANCELED after a stop,
+// or the errno value of a creation, removal or sync that failed: the names
+// are then not known to be overwritten.
+int overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobContext &ctx,
+                   bool counted, const std::function<bool()> &enough)
 {
     const qsizetype length = qsizetype(std::min<quint64>(space.nameMax, 255));
+    // A full volume or folder ends a round; anything else is a failure.
+    const auto isEnd = [](int rc) { return isFull(rc) || rc == EMLINK; };
     struct Created {
         int dirFd;
         std::vector<QByteArray> names;
-        void removeAll()
+        int removeAll()
         {
-            for (const QByteArray &name : names)
-                platform::removeAt(dirFd, name, true);
+            int failed = 0;
+            for (const QByteArray &name : names) {
+                const int rc = platform::removeAt(dirFd, name, true);
+                if (rc != 0 && rc != ENOENT && failed == 0)
+                    failed = rc;
+            }
             names.clear();
-            platform::syncFileSystem(dirFd);
+            const int synced = platform::syncFileSystem(dirFd);
+            return failed ? failed : synced;
         }
-        ~Created() { removeAll(); }
+        ~Created()
+        {
+            if (!names.empty())
+                removeAll();
+        }
     };
 
     // First the free slots of the root folder itself, about as many entries
@@ -557,15 +570,23 @@ bool overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobC
         Created root{rootFd, {}};
         for (qint64 i = 0; i < inRoot; ++i) {
             QByteArray name = randomName(length);
-            if (platform::makeFolderAt(rootFd, name) == 0)
+            const int rc = platform::makeFolderAt(rootFd, name);
+            if (rc == 0)
                 root.names.push_back(std::move(name));
+            else if (isEnd(rc))
+                break;
+            else if (rc != EEXIST)
+                return rc;
         }
-        platform::syncFileSystem(rootFd);
+        if (const int rc = platform::syncFileSystem(rootFd))
+            return rc;
+        if (const int rc = root.removeAll())
+            return rc;
     }
 
     const QByteArray holderName = kNamesPrefix + randomName(16);
-    if (platform::makeFolderAt(rootFd, holderName) != 0)
-        return true; // nothing more can be created here; the fill itself is done
+    if (const int rc = platform::makeFolderAt(rootFd, holderName))
+        return isEnd(rc) ? 0 : rc; // full: nothing more can be created here
     int error = 0;
     Fd holder = platform::openFolderAt(rootFd, holderName, &error);
     struct HolderGone {
@@ -574,7 +595,7 @@ bool overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobC
         ~HolderGone() { platform::removeAt(rootFd, name, true); }
     } holderGone{rootFd, holderName};
     if (!holder.valid())
-        return true;
+        return error;
 
     // Never more at once than the free inodes allow; rounds otherwise.
     const qint64 perRound = space.freeInodes > 512 ? qint64(space.freeInodes) - 256 : count;
@@ -584,27 +605,32 @@ bool overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobC
         const qint64 round = std::min(perRound, count - made);
         for (qint64 done = 0; done < round;) {
             if (ctx.stopped())
-                return false;
+                return ECANCELED;
             const qint64 batch = std::min(kNameBatch, round - done);
-            for (qint64 i = 0; i < batch; ++i) {
+            bool full = false;
+            for (qint64 i = 0; i < batch && !full; ++i) {
                 QByteArray name = randomName(length);
                 const int rc = platform::makeFolderAt(holder.get(), name);
                 if (rc == 0)
                     created.names.push_back(std::move(name));
+                else if (isEnd(rc))
+                    full = true; // this round ends here
                 else if (rc != EEXIST)
-                    break; // full: this round ends here
+                    return rc;
             }
-            platform::syncFileSystem(holder.get());
+            if (const int rc = platform::syncFileSystem(holder.get()))
+                return rc;
             if (counted)
                 ctx.chunksProcessed();
             done += batch;
             if (enough && enough())
-                return true;
+                return created.removeAll();
         }
         made += round;
-        created.removeAll();
+        if (const int rc = created.removeAll())
+            return rc;
     }
-    return true;
+    return 0;
 }
 
 qint64 nameUnits(qint64 count)
@@ -636,7 +662,16 @@ bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erased
         return true;
     ctx.emitLog(QCoreApplication::translate("FreeSpace",
                                             "🔄 Pushing the erased names out of the journal..."));
-    return overwriteNames(folderFd, count, space, ctx, false, logRewritten(fsType, st.device));
+    const int rc =
+        overwriteNames(folderFd, count, space, ctx, false, logRewritten(fsType, st.device));
+    if (rc == 0 || rc == ECANCELED)
+        return rc == 0;
+    const QString volume = displayName(platform::pathOf(folderFd));
+    ctx.emitLog(QCoreApplication::translate(
+                    "FreeSpace", "❌ Pushing the erased names out of the journal failed on %1: %2")
+                    .arg(volume, platform::errorText(rc)));
+    ctx.problem(volume);
+    return false;
 }
 
 QByteArrayList findFillLeftovers(const QByteArray &root)
@@ -807,9 +842,17 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
             "FreeSpace", "🔄 Overwriting the names of deleted files, free inodes and "
                          "the journal..."));
         platform::spaceOf(rootFd.get(), &space);
-        if (!overwriteNames(fillDir, names, space, ctx, true,
-                            logRewritten(mount->fsType, rootSt.device)))
+        const int rc =
+            overwriteNames(fillDir, names, space, ctx, true, logRewritten(mount->fsType, rootSt.device));
+        if (rc == ECANCELED)
             return true; // stopped
+        if (rc != 0) {
+            ctx.emitLog(QCoreApplication::translate(
+                            "FreeSpace", "❌ Overwriting the names of deleted files failed: %1")
+                            .arg(platform::errorText(rc)));
+            ctx.problem(root);
+            return false;
+        }
     }
 
     // The bar ends at its end, whatever rounding or an early full volume left.

@@ -41,7 +41,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
 // random names in the folder `folderFd` (where those names were) until the
 // journal of a volume of type `fsType` has been rewritten, or as much of it
 // as `erasedNames` names can have taken; nothing happens on file systems
-// without a journal. Returns false when a stop ended it.
+// without a journal. Returns false when a stop ended it, or when it failed
+// (said in the log and counted as a problem).
 bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erasedNames,
                            JobContext &ctx);
 

@@ -2,6 +2,8 @@
 
 #include "engine/jobcontext.h"
 
+#include "engine/platform.h"
+
 #include <QCoreApplication>
 
 #include <cerrno>
@@ -18,6 +20,26 @@ void JobReport::reset()
     error = false;
     errorText.clear();
     warningTexts.clear();
+    removed.clear();
+}
+
+void JobReport::keepRemoved(bool keep)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    keepingRemoved = keep;
+}
+
+void JobReport::addRemoved(const QString &path)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (keepingRemoved)
+        removed.insert(path);
+}
+
+bool JobReport::wasRemoved(const QString &path) const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return removed.contains(path);
 }
 
 void JobReport::addWarning(const QString &text)
@@ -187,6 +209,12 @@ void JobContext::problem(const QString &path) const
         report->addProblem(path);
 }
 
+void JobContext::removed(const QString &path) const
+{
+    if (report)
+        report->addRemoved(path);
+}
+
 void JobContext::warn(const QString &line) const
 {
     emitLog(line);
@@ -196,7 +224,10 @@ void JobContext::warn(const QString &line) const
 
 void JobContext::notePermission(int error) const
 {
-    if ((error != EACCES && error != EPERM) || permissionNoted)
+    // Only where administrator mode can help: root is refused by
+    // immutable files and read-only volumes, which no other user can change.
+    if ((error != EACCES && error != EPERM) || permissionNoted ||
+        platform::effectiveUser() == 0)
         return;
     permissionNoted = true;
     warn(QCoreApplication::translate(

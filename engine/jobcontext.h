@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -27,6 +28,12 @@ class JobReport
     void addWarning(const QString &text);
     QStringList warnings() const;
 
+    // The entries the job itself removed, as shown; a record calls an entry
+    // erased only when it is among them. Kept only once asked for.
+    void keepRemoved(bool keep);
+    void addRemoved(const QString &path);
+    bool wasRemoved(const QString &path) const;
+
     int problemCount() const;
     QStringList problemSamples() const; // the first few paths, for a message box
     QStringList problemPaths() const;   // the paths, up to kMaxKept, for the report
@@ -43,6 +50,8 @@ class JobReport
     bool error = false;
     QString errorText;
     QStringList warningTexts;
+    bool keepingRemoved = false;
+    QSet<QString> removed;
 };
 
 // Where a running job stands, for a progress line: written by the job's
@@ -92,6 +101,10 @@ struct JobContext {
     // Bytes of random data written so far (for the benchmark).
     qint64 bytesWritten = 0;
 
+    // Why the last overwrite that failed did (an errno value), set on the
+    // job's thread.
+    int failure = 0;
+
     // Read back what the last pass put on the device and compare it.
     bool verify = false;
     qint64 bytesVerified = 0;
@@ -126,6 +139,8 @@ struct JobContext {
     void emitCompletion(const QString &line) const;
     void emitProgress(int percent) const;
     void problem(const QString &path) const;
+    // The job removed `path` (erased, or removed as a link, an empty folder…).
+    void removed(const QString &path) const;
     // Logs `line` and keeps it for the completion box.
     void warn(const QString &line) const;
 };

@@ -29,16 +29,6 @@ const ShortName kShortNames[] = {{"NIST", kMethodNist},
                                  {"German", kMethodGerman},
                                  {"Gutmann", kMethodGutmann}};
 
-// The device of the folder at `path`, links followed; 0 when it cannot be
-// opened.
-quint64 deviceOf(const QByteArray &path)
-{
-    int error = 0;
-    const platform::Fd fd = platform::openFolderPath(path, true, &error);
-    platform::Status st;
-    return fd.valid() && platform::statusAt(fd.get(), QByteArray(), &st) == 0 ? st.device : 0;
-}
-
 } // namespace
 
 QString methodNamed(const QString &word)
@@ -85,37 +75,13 @@ qint64 splitListed(const QByteArrayList &listed, int rounds, QByteArrayList *fil
             continue;
         }
         files->append(path);
+        // One unit for the entry itself, so that a job of empty files and
+        // links moves too; a sparse file's holes take no time.
+        units += 1;
         if (st.type == platform::Type::Regular)
-            units += chunksForSize(st.size) * rounds;
+            units += chunksForSize(st.allocated) * rounds;
     }
     return units;
-}
-
-WipeRefusal refusalForWipe(const QString &mountPoint, const QByteArray &systemRoot)
-{
-    const quint64 device = deviceOf(fsBytes(mountPoint));
-    if (!device)
-        return WipeRefusal::None;
-    QByteArray root = systemRoot;
-    if (!root.endsWith('/'))
-        root += '/';
-    QByteArrayList system{systemRoot};
-    for (const char *below : {"usr", "var", "boot", "boot/efi", "etc"})
-        system.append(root + below);
-    system.append(QFile::encodeName(QCoreApplication::applicationDirPath()));
-    for (const QByteArray &part : system)
-        if (deviceOf(part) == device)
-            return WipeRefusal::RunningSystem;
-
-    QByteArrayList homes{QFile::encodeName(QDir::homePath())};
-    bool known = false;
-    const uint caller = qEnvironmentVariableIntValue("PKEXEC_UID", &known);
-    if (known)
-        homes.append(platform::homeOfUser(caller));
-    for (const QByteArray &home : homes)
-        if (deviceOf(home) == device)
-            return WipeRefusal::HomeFolder;
-    return WipeRefusal::None;
 }
 
 QString mountPointOf(const QString &path)
@@ -133,6 +99,8 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
     // The read-back of the last pass costs what one more pass does.
     const int rounds = passes + (request.verify ? 1 : 0);
     ctx.verify = request.verify;
+    if (ctx.report)
+        ctx.report->keepRemoved(request.kind == ErasureRecord::Kind::Files);
     if (request.kind == ErasureRecord::Kind::Files) {
         QByteArrayList files;
         QByteArrayList folders;

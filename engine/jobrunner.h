@@ -7,6 +7,7 @@
 // selection, the guards of a whole-volume wipe, and the start of each job.
 
 #include "engine/erasurerecord.h"
+#include "engine/guards.h"
 #include "engine/jobcontext.h"
 
 #include <QByteArrayList>
@@ -26,16 +27,10 @@ QByteArrayList listSelection(const QByteArrayList &paths);
 
 // The listed entries as they are now: folders, and everything else (files,
 // links, special files) as entries of their own. Returns the job's units of
-// progress for the files, `rounds` times over.
+// progress: one per entry, and the chunks of the files' allocated blocks,
+// `rounds` times over.
 qint64 splitListed(const QByteArrayList &listed, int rounds, QByteArrayList *files,
                    QByteArrayList *folders);
-
-// Why the volume at `mountPoint` must not be wiped whole: it holds part of
-// the running system (below `systemRoot`: the root, /usr, /var, /boot,
-// /boot/efi, /etc, or the program itself), or the user's home folder (and,
-// through pkexec, that of the user who asked).
-enum class WipeRefusal { None, RunningSystem, HomeFolder };
-WipeRefusal refusalForWipe(const QString &mountPoint, const QByteArray &systemRoot);
 
 // The root of the mounted volume at `path`; empty when `path` is none.
 QString mountPointOf(const QString &path);

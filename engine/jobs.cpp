@@ -92,12 +92,15 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
         for (const QByteArray &root : roots)
             eraser.countNames(root, true);
 
-        // The bar moves per entry done, over the entries the list showed.
-        const qint64 listed = std::max<qint64>(1, files.size());
+        // Each entry the list showed counts one unit once it is done, beside
+        // the chunks of its passes.
+        const qint64 listed = files.size();
         qint64 done = 0;
         eraser.itemDone = [&] {
-            ++done;
-            ctx.emitProgress(int(std::min(done, listed) * 100 / listed));
+            if (done < listed) {
+                ++done;
+                ctx.chunksProcessed();
+            }
         };
 
         bool going = true;
@@ -139,10 +142,12 @@ void runVolumeWipeJob(const QString &root, const QString &method, int passes, qu
                                "Jobs", "❌ Unable to create temp file for free space wipe."),
                            ctx))
             return;
-        noteVerified(ctx);
-        ctx.emitCompletion(QCoreApplication::translate("Jobs", "✅ Full disk erase completed."));
         ctx.atPhase(QCoreApplication::translate("Jobs", "clean-up"));
         eraser.cleanUp(rootPath, false, false);
+        // The closing line comes last: the clean-up may still have
+        // something to say.
+        noteVerified(ctx);
+        ctx.emitCompletion(QCoreApplication::translate("Jobs", "✅ Full disk erase completed."));
     });
 }
 

@@ -45,9 +45,9 @@ struct Share {
     qint64 to = 0;
     quint64 streamBase = 0;
     std::atomic<qint64> bytes{0};
-    std::atomic<qint64> chunks{0};
     std::unique_ptr<WrittenData> record;
     std::exception_ptr thrown;
+    int error = 0; // of the write that failed
 };
 
 // Writes every data region of `share`, chunk by chunk, its data drawn on
@@ -84,14 +84,13 @@ PassEnd writeShare(int fd, const QString &shown, RandomStream *stream, const Ran
                 const std::size_t written = platform::writeAll(fd, random.next(length),
                                                                std::size_t(length), offset, &error);
                 if (written != std::size_t(length)) {
-                    qDebug() << "Write failed:" << shown << platform::errorText(error);
+                    share.error = error ? error : EIO;
                     failed = true;
                     return PassEnd::Failed;
                 }
                 if (share.record)
                     share.record->add(offset, share.streamBase + random.lastOffset(), length);
                 share.bytes += length;
-                ++share.chunks;
                 if (report)
                     report();
                 offset = chunkEnd;
@@ -136,22 +135,25 @@ PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobConte
             share.record = std::make_unique<WrittenData>(key);
     }
 
-    // Progress is reported from this thread only, for every share.
-    const qint64 planned = chunksForSize(to - from);
+    // Progress is reported from this thread only, for every share, in the
+    // units the job's total was counted in: the chunks of the blocks the
+    // file takes (a hole takes none), by the bytes written so far.
+    platform::Status st;
+    const qint64 allocated =
+        platform::statusAt(fd, QByteArray(), &st) == 0 ? st.allocated : to - from;
+    const qint64 planned = chunksForSize(std::min(to - from, allocated));
     qint64 counted = 0;
     qint64 reported = 0;
     const auto report = [&] {
         qint64 bytes = 0;
-        qint64 chunks = 0;
-        for (const Share &share : shares) {
+        for (const Share &share : shares)
             bytes += share.bytes;
-            chunks += share.chunks;
-        }
         ctx.wrote(bytes - reported);
         reported = bytes;
-        if (std::min(chunks, planned) > counted) {
-            ctx.chunksProcessed(std::min(chunks, planned) - counted);
-            counted = std::min(chunks, planned);
+        const qint64 units = std::min(bytes / kChunkSize, planned);
+        if (units > counted) {
+            ctx.chunksProcessed(units - counted);
+            counted = units;
         }
     };
     std::atomic_bool failed{false};
@@ -170,8 +172,11 @@ PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobConte
     for (const Share &share : shares)
         if (share.thrown)
             std::rethrow_exception(share.thrown);
-    if (std::find(ends.begin(), ends.end(), PassEnd::Failed) != ends.end())
-        return PassEnd::Failed;
+    for (std::size_t i = 0; i < shares.size(); ++i)
+        if (ends[i] == PassEnd::Failed) {
+            ctx.failure = shares[i].error;
+            return PassEnd::Failed;
+        }
     if (std::find(ends.begin(), ends.end(), PassEnd::Stopped) != ends.end())
         return PassEnd::Stopped;
     if (record) {
@@ -179,7 +184,6 @@ PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobConte
         for (const Share &share : shares)
             record->append(*share.record);
     }
-    // Holes count as done, so the bar ends where it should.
     if (counted < planned)
         ctx.chunksProcessed(planned - counted);
     if (!sync)
@@ -188,7 +192,7 @@ PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobConte
     // cache, or drop them all when the file is deleted, and the disk keeps
     // the old contents.
     if (const int syncError = platform::syncData(fd)) {
-        qDebug() << "Sync failed:" << shown << platform::errorText(syncError);
+        ctx.failure = syncError;
         return PassEnd::Failed;
     }
     platform::dropCache(fd);
@@ -202,7 +206,7 @@ OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobC
     qint64 from = 0;
     qint64 to = platform::fileSize(fd);
     if (to < 0) {
-        qDebug() << "Unable to open file:" << shown << "size unknown";
+        ctx.failure = errno ? errno : EIO;
         return OverwriteResult::Failed;
     }
     for (int round = 0; round <= kGrowthRounds; ++round) {

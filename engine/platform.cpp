@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <csignal>
 #include <cstring>
 #include <dirent.h>
@@ -18,6 +19,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/vfs.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -56,6 +58,14 @@ Type typeOf(mode_t mode)
 
 } // namespace
 
+namespace
+{
+int injected_(const char *call, int fd)
+{
+    return injectFault ? injectFault(call, fd) : 0;
+}
+} // namespace
+
 void Fd::reset(int newFd)
 {
     if (fd >= 0)
@@ -69,7 +79,7 @@ int statusAt(int dirFd, const QByteArray &name, Status *out)
     const int flags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT | (name.isEmpty() ? AT_EMPTY_PATH : 0);
     if (::statx(dirFd, name.isEmpty() ? "" : name.constData(), flags,
                 STATX_TYPE | STATX_MODE | STATX_INO | STATX_NLINK | STATX_SIZE | STATX_UID |
-                    STATX_MNT_ID,
+                    STATX_BLOCKS | STATX_MNT_ID,
                 &sx) != 0) {
         out->type = Type::Missing;
         return errno;
@@ -81,8 +91,23 @@ int statusAt(int dirFd, const QByteArray &name, Status *out)
     out->mountId = out->hasMountId ? sx.stx_mnt_id : 0;
     out->links = sx.stx_nlink;
     out->size = qint64(sx.stx_size);
+    // File systems that do not count blocks (some FUSE drivers) say 0.
+    out->allocated = (sx.stx_mask & STATX_BLOCKS) && (sx.stx_blocks > 0 || sx.stx_size == 0)
+                         ? std::min(qint64(sx.stx_blocks) * 512, qint64(sx.stx_size))
+                         : qint64(sx.stx_size);
     out->owner = sx.stx_uid;
+    out->mode = sx.stx_mode;
     return 0;
+}
+
+bool Status::isDeviceNode() const
+{
+    return S_ISBLK(mode) || S_ISCHR(mode);
+}
+
+bool Status::isSocketOrFifo() const
+{
+    return S_ISSOCK(mode) || S_ISFIFO(mode);
 }
 
 Fd openFolderAt(int dirFd, const QByteArray &name, int *error)
@@ -104,6 +129,10 @@ Fd openFolderPath(const QByteArray &path, bool followLast, int *error)
 
 Fd openForOverwriteAt(int dirFd, const QByteArray &name, int *error)
 {
+    if (const int injected = injected_("open", dirFd)) {
+        *error = injected;
+        return Fd();
+    }
     const int flags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     int fd = retry([&] { return ::openat(dirFd, name.constData(), flags); });
     if (fd < 0 && errno == EACCES) {
@@ -152,6 +181,8 @@ Fd openForReadAt(int dirFd, const QByteArray &name, int *error)
 
 int makeFolderAt(int dirFd, const QByteArray &name)
 {
+    if (const int injected = injected_("mkdir", dirFd))
+        return injected;
     return ::mkdirat(dirFd, name.constData(), 0700) == 0 ? 0 : errno;
 }
 
@@ -244,16 +275,21 @@ int renameAt(int dirFd, const QByteArray &from, const QByteArray &to)
 }
 
 std::function<void(const char *call, int fd)> watchCall;
+std::function<int(const char *call, int fd)> injectFault;
 
 int syncData(int fd)
 {
     if (watchCall)
         watchCall("sync", fd);
+    if (const int injected = injected_("sync", fd))
+        return injected;
     return retry([&] { return ::fdatasync(fd); }) == 0 ? 0 : errno;
 }
 
 int syncAll(int fd)
 {
+    if (const int injected = injected_("fsync", fd))
+        return injected;
     return retry([&] { return ::fsync(fd); }) == 0 ? 0 : errno;
 }
 
@@ -261,7 +297,71 @@ int syncFileSystem(int fd)
 {
     if (watchCall)
         watchCall("syncfs", fd);
+    if (const int injected = injected_("syncfs", fd))
+        return injected;
     return ::syncfs(fd) == 0 ? 0 : errno;
+}
+
+int closeFile(Fd &file)
+{
+    const int fd = file.release();
+    if (fd < 0)
+        return 0;
+    // Linux frees the descriptor even when close() fails, so it is never
+    // retried; the error is what a network or FUSE file system could not
+    // write back.
+    return ::close(fd) == 0 || errno == EINTR ? 0 : errno;
+}
+
+bool isFuse(int fd)
+{
+    struct statfs sf;
+    return ::fstatfs(fd, &sf) == 0 && sf.f_type == 0x65735546; // FUSE_SUPER_MAGIC
+}
+
+QByteArray currentFolder()
+{
+    QByteArray buffer(4096, Qt::Uninitialized);
+    while (!::getcwd(buffer.data(), std::size_t(buffer.size()))) {
+        if (errno != ERANGE)
+            return QByteArray();
+        buffer.resize(buffer.size() * 2);
+    }
+    return QByteArray(buffer.constData());
+}
+
+QByteArray realPath(const QByteArray &path, int *error)
+{
+    char *resolved = ::realpath(path.constData(), nullptr);
+    if (!resolved) {
+        *error = errno;
+        return QByteArray();
+    }
+    *error = 0;
+    const QByteArray out(resolved);
+    std::free(resolved);
+    return out;
+}
+
+int writeFileAtomically(const QByteArray &path, const QByteArray &data)
+{
+    // A new name beside it, synced, then renamed over: a reader sees the old
+    // file or the whole new one, never half of it.
+    const QByteArray temp = path + ".velmora-" + QByteArray::number(::getpid());
+    const int fd = retry(
+        [&] { return ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644); });
+    if (fd < 0)
+        return errno;
+    Fd file(fd);
+    int error = 0;
+    if (writeAll(fd, data.constData(), std::size_t(data.size()), -1, &error) !=
+            std::size_t(data.size()) ||
+        (error = syncData(fd)) != 0 || (error = closeFile(file)) != 0 ||
+        (::rename(temp.constData(), path.constData()) != 0 && (error = errno) != 0)) {
+        ::unlink(temp.constData());
+        return error ? error : EIO;
+    }
+    return 0;
 }
 
 int truncateFile(int fd, qint64 length)
@@ -670,7 +770,11 @@ int wakeWrite = -1;
 extern "C" void onStopSignal(int signo)
 {
     const int saved = errno;
-    lastSignal.store(signo);
+    // A second signal while the first is still being handled: whoever sent
+    // it will not wait for a device that takes its time; the kernel frees
+    // the unnamed fill files, and the next start finds the rest.
+    if (lastSignal.exchange(signo) != 0)
+        ::_exit(128 + signo);
     if (stopTarget)
         stopTarget->store(true);
     if (wakeWrite >= 0) {

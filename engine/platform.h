@@ -60,7 +60,11 @@ struct Status {
     bool hasMountId = false; // the kernel told the mount id (Linux 5.8 and later)
     quint64 links = 0;
     qint64 size = 0;
+    qint64 allocated = 0; // bytes the file takes on the device (a sparse file's holes take none)
     quint32 owner = 0;
+    quint32 mode = 0; // the file's type and permission bits, as st_mode
+    bool isDeviceNode() const;
+    bool isSocketOrFifo() const;
     bool sameObject(const Status &o) const { return device == o.device && inode == o.inode; }
 };
 
@@ -116,11 +120,22 @@ int renameAt(int dirFd, const QByteArray &from, const QByteArray &to);
 // descriptor, on the job's thread. Empty unless a test sets it.
 extern std::function<void(const char *call, int fd)> watchCall;
 
+// A test's way to make a call fail: called with "open", "mkdir", "sync",
+// "fsync" or "syncfs" and the descriptor; a non-zero errno value is returned
+// by that call instead of doing it. Empty unless a test sets it.
+extern std::function<int(const char *call, int fd)> injectFault;
+
 int syncData(int fd);
 int syncAll(int fd);
 // Commits the whole file system that holds `fd` (syncfs).
 int syncFileSystem(int fd);
 int truncateFile(int fd, qint64 length);
+// Closes `file` and says whether the file system took everything written
+// (network and FUSE file systems may only tell here); 0 or an errno value.
+int closeFile(Fd &file);
+// Whether `fd` lies on a FUSE file system, where a syncfs() proves nothing:
+// each file has to be synced on its own.
+bool isFuse(int fd);
 
 qint64 fileSize(int fd);
 
@@ -198,6 +213,14 @@ std::vector<Mount> mountTable(const QByteArray &text = QByteArray());
 // else the deepest mount point of the table on `fd`'s device that the
 // resolved path lies below.
 const Mount *mountOf(const std::vector<Mount> &table, int fd);
+// The working folder's path as bytes; empty when it is gone.
+QByteArray currentFolder();
+// `path` with every link, "." and ".." resolved (realpath); empty with
+// *error when some part of it cannot be resolved.
+QByteArray realPath(const QByteArray &path, int *error);
+// Replaces the file at `path` by one holding `data`, written and synced
+// under a temporary name first; 0 or an errno value.
+int writeFileAtomically(const QByteArray &path, const QByteArray &data);
 // The canonical path of an open descriptor (/proc/self/fd), or empty.
 QByteArray pathOf(int fd);
 bool isCopyOnWrite(const QByteArray &fsType);
@@ -221,6 +244,7 @@ void ignoreFileSizeSignal();
 
 // SIGINT, SIGTERM and SIGHUP set `stop` and record the signal instead of
 // ending the process, so that the job's own stop path runs (fill files go).
+// A second one ends the process at once with 128 + the signal.
 // `wakeFd`, when not null, receives the read end of a pipe that becomes
 // readable on each signal (for an event loop).
 void catchStopSignals(std::atomic_bool *stop, int *wakeFd = nullptr);

@@ -93,9 +93,12 @@ class TreeEraser::Batch
     Batch(const Batch &) = delete;
     Batch &operator=(const Batch &) = delete;
 
-    void add(const QByteArray &name, const Status &st, const QString &shown, Kind kind)
+    // `error`: what the file system said after the overwrite (a failed
+    // truncation or close); the entry then goes, but is not called erased.
+    void add(const QByteArray &name, const Status &st, const QString &shown, Kind kind,
+             int error = 0)
     {
-        items.push_back({name, st, shown, kind});
+        items.push_back({name, st, shown, kind, error});
         if (items.size() >= kBatchSize)
             flush();
     }
@@ -121,8 +124,10 @@ class TreeEraser::Batch
         overwriteSmall();
         if (items.empty())
             return;
-        // The truncations reach the device before any name changes.
-        platform::syncFileSystem(dirFd);
+        // The truncations reach the device before any name changes. A sync
+        // that fails leaves it open whether the names below were hidden on
+        // the device: every entry of the batch then says so.
+        int syncError = syncBatch();
         std::vector<std::vector<int>> lengths;
         std::size_t rounds = 0;
         for (const Item &item : items) {
@@ -147,9 +152,12 @@ class TreeEraser::Batch
                     shortest = std::max(shortest, lengths[i][round] + 1);
             }
             // Each rename on the device before the next one covers it.
-            platform::syncAll(dirFd);
+            if (const int rc = platform::syncAll(dirFd); rc != 0 && syncError == 0)
+                syncError = rc;
         }
-        for (const Item &item : items) {
+        std::vector<int> removal(items.size(), -1);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const Item &item = items[i];
             Status now;
             if (platform::statusAt(dirFd, item.name, &now) != 0 || !now.sameObject(item.st)) {
                 eraser.problem(
@@ -158,38 +166,51 @@ class TreeEraser::Batch
                     item.shown);
                 continue;
             }
-            const int rc = platform::removeAt(dirFd, item.name, item.kind == EmptyFolder);
+            removal[i] = platform::removeAt(dirFd, item.name, item.kind == EmptyFolder);
+        }
+        // The removals on the device before any of them is called done.
+        if (const int rc = platform::syncAll(dirFd); rc != 0 && syncError == 0)
+            syncError = rc;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const Item &item = items[i];
+            const int rc = removal[i];
+            if (rc < 0)
+                continue;
             if (rc != 0) {
-                qDebug() << "Unable to remove:" << item.shown << platform::errorText(rc);
-                eraser.problem(item.kind == EmptyFolder
-                                   ? QCoreApplication::translate(
-                                         "TreeEraser", "⚠️ Could not remove folder: %1")
-                                   : eraser.notGoneLine,
-                               item.shown);
-                eraser.ctx.notePermission(rc);
-            } else if (item.kind == Erased) {
-                ++eraser.namesRemoved;
-                eraser.ctx.emitLog(
-                    QCoreApplication::translate("TreeEraser", "✅ Securely erased: %1")
-                        .arg(item.shown));
-            } else if (item.kind == Unverified) {
-                ++eraser.namesRemoved;
+                eraser.problemWithReason(item.kind == EmptyFolder
+                                             ? QCoreApplication::translate(
+                                                   "TreeEraser", "⚠️ Could not remove folder: %1")
+                                             : eraser.notGoneLine,
+                                         item.shown, rc);
+                continue;
+            }
+            ++eraser.namesRemoved;
+            eraser.ctx.removed(item.shown);
+            const int error = item.error ? item.error : syncError;
+            if (item.kind == Unverified) {
                 eraser.problem(
                     QCoreApplication::translate("TreeEraser", "❌ Verification failed: %1"),
                     item.shown);
+            } else if (error != 0 && item.kind != EmptyFolder) {
+                eraser.problemWithReason(
+                    QCoreApplication::translate(
+                        "TreeEraser", "⚠️ Overwritten and removed, but the file system reported "
+                                      "an error, so it is not known to be erased: %1"),
+                    item.shown, error);
+            } else if (item.kind == Erased) {
+                eraser.ctx.emitLog(
+                    QCoreApplication::translate("TreeEraser", "✅ Securely erased: %1")
+                        .arg(item.shown));
             } else if (item.kind == Empty) {
-                ++eraser.namesRemoved;
                 eraser.ctx.emitLog(
                     QCoreApplication::translate("TreeEraser", "🗑️ Deleted empty file: %1")
                         .arg(item.shown));
             } else {
-                ++eraser.namesRemoved;
                 eraser.ctx.emitLog(
                     QCoreApplication::translate("TreeEraser", "🗑️ Removed empty folder: %1")
                         .arg(item.shown));
             }
         }
-        platform::syncAll(dirFd);
         items.clear();
     }
 
@@ -203,21 +224,35 @@ class TreeEraser::Batch
         smallBytes = 0;
         std::vector<OverwriteResult> results(files.size(), OverwriteResult::Overwritten);
         std::vector<WrittenData> written(files.size(), WrittenData(RandomStream::Key{}));
+        std::vector<int> failures(files.size(), 0);
         for (int pass = 0; pass < eraser.passes && !files.empty(); ++pass) {
             const bool record = eraser.ctx.verify && pass == eraser.passes - 1;
             eraser.ctx.atPass(pass + 1, eraser.passes);
             for (std::size_t i = 0; i < files.size(); ++i) {
-                if (results[i] == OverwriteResult::Overwritten)
+                if (results[i] == OverwriteResult::Overwritten) {
                     results[i] =
                         writePassUnsynced(files[i].file.get(), files[i].shown, files[i].size,
                                           eraser.ctx, record ? &written[i] : nullptr);
+                    if (results[i] == OverwriteResult::Failed)
+                        failures[i] = eraser.ctx.failure;
+                }
                 if (results[i] == OverwriteResult::Stopped)
                     return; // all of them stay as they are
             }
-            if (const int rc = platform::syncFileSystem(dirFd)) {
-                qDebug() << "Sync failed:" << platform::errorText(rc);
-                std::fill(results.begin(), results.end(), OverwriteResult::Failed);
-                break;
+            if (perFileSync) {
+                // A syncfs() on FUSE proves nothing: each file on its own.
+                for (std::size_t i = 0; i < files.size(); ++i)
+                    if (results[i] == OverwriteResult::Overwritten)
+                        if (const int rc = platform::syncData(files[i].file.get())) {
+                            results[i] = OverwriteResult::Failed;
+                            failures[i] = rc;
+                        }
+            } else if (const int rc = platform::syncFileSystem(dirFd)) {
+                for (std::size_t i = 0; i < files.size(); ++i)
+                    if (results[i] == OverwriteResult::Overwritten) {
+                        results[i] = OverwriteResult::Failed;
+                        failures[i] = rc;
+                    }
             }
         }
         for (std::size_t i = 0; i < files.size(); ++i) {
@@ -230,12 +265,20 @@ class TreeEraser::Batch
             if (results[i] == OverwriteResult::Overwritten &&
                 platform::fileSize(f.file.get()) > f.size)
                 results[i] = overwriteOpenFile(f.file.get(), f.shown, eraser.passes, eraser.ctx);
+            if (results[i] == OverwriteResult::Failed && failures[i] == 0)
+                failures[i] = eraser.ctx.failure;
             // A stop during the read-back leaves this file and the rest as
             // they are, as after an overwrite.
             if (results[i] == OverwriteResult::Stopped || eraser.ctx.stopped())
                 return;
-            eraser.finishOverwrite(dirFd, *this, f.file.get(), f.name, f.st, f.shown, results[i]);
+            eraser.ctx.failure = failures[i];
+            eraser.finishOverwrite(dirFd, *this, f.file, f.name, f.st, f.shown, results[i]);
         }
+    }
+
+    int syncBatch()
+    {
+        return platform::syncFileSystem(dirFd);
     }
 
     struct Item {
@@ -243,9 +286,11 @@ class TreeEraser::Batch
         Status st;
         QString shown;
         Kind kind;
+        int error;
     };
     TreeEraser &eraser;
     int dirFd;
+    const bool perFileSync = platform::isFuse(dirFd);
     std::vector<Item> items;
     std::vector<Small> small;
     qint64 smallBytes = 0;
@@ -263,6 +308,14 @@ void TreeEraser::problem(const QString &line, const QString &shown)
 {
     ctx.emitLog(line.arg(shown));
     ctx.problem(shown);
+}
+
+void TreeEraser::problemWithReason(const QString &line, const QString &shown, int error)
+{
+    ctx.emitLog(QCoreApplication::translate("TreeEraser", "%1 (%2)")
+                    .arg(line.arg(shown), platform::errorText(error)));
+    ctx.problem(shown);
+    ctx.notePermission(error);
 }
 
 void TreeEraser::noteVolumeOf(int fd)
@@ -306,12 +359,11 @@ void TreeEraser::removePlain(int dirFd, const QByteArray &name, const QString &s
 {
     const int rc = platform::removeAt(dirFd, name, false);
     if (rc != 0) {
-        qDebug() << "Unable to remove:" << shown << platform::errorText(rc);
-        problem(notGoneLine, shown);
-        ctx.notePermission(rc);
+        problemWithReason(notGoneLine, shown, rc);
     } else if (asProblem) {
         problem(doneLine, shown);
     } else {
+        ctx.removed(shown);
         ctx.emitLog(doneLine.arg(shown));
     }
 }
@@ -342,7 +394,6 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
     int error = 0;
     Fd file = platform::openForOverwriteAt(folder.fd.get(), name, &error);
     if (!file.valid()) {
-        qDebug() << "Unable to open file:" << shown << platform::errorText(error);
         Status now;
         if (error == ENOENT) {
             problem(QCoreApplication::translate("TreeEraser", "⚠️ File not found: %1"), shown);
@@ -352,11 +403,10 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
                         "TreeEraser", "⚠️ Changed while being erased, left alone: %1"),
                     shown);
         } else {
-            removePlain(folder.fd.get(), name, shown,
-                        QCoreApplication::translate("TreeEraser",
-                                                    "⚠️ Deleted without secure overwrite: %1"),
-                        true);
-            ctx.notePermission(error);
+            // Removing a name whose data could not be overwritten would
+            // only hide the data from the user: it stays, to be erased
+            // once it can be.
+            problemWithReason(notGoneLine, shown, error);
         }
         return;
     }
@@ -376,29 +426,38 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
         batch.addSmall({std::move(file), name, st, shown, size});
         return;
     }
+    ctx.failure = 0;
     const OverwriteResult result = overwriteOpenFile(file.get(), shown, passes, ctx);
     if (result == OverwriteResult::Overwritten && names)
         names->overwritten = true;
-    finishOverwrite(folder.fd.get(), batch, file.get(), name, st, shown, result);
+    finishOverwrite(folder.fd.get(), batch, file, name, st, shown, result);
 }
 
-void TreeEraser::finishOverwrite(int dirFd, Batch &batch, int fd, const QByteArray &name,
+void TreeEraser::finishOverwrite(int dirFd, Batch &batch, Fd &file, const QByteArray &name,
                                  const Status &st, const QString &shown, OverwriteResult result)
 {
+    // What the file system says to the truncation and the close: network
+    // and FUSE file systems may report a failed write-back only here.
+    const auto truncateAndClose = [&file] {
+        const int truncated = platform::truncateFile(file.get(), 0);
+        const int closed = platform::closeFile(file);
+        return truncated ? truncated : closed;
+    };
     switch (result) {
-    case OverwriteResult::Overwritten:
+    case OverwriteResult::Overwritten: {
         // A size of 0 on the device hides how long the file was.
-        platform::truncateFile(fd, 0);
-        batch.add(name, st, shown, Batch::Erased);
+        const int error = truncateAndClose();
+        batch.add(name, st, shown, Batch::Erased, error);
         break;
+    }
     case OverwriteResult::VerifyFailed:
         // Not the user's data any more either way: it goes like the others,
         // but is not called erased.
-        platform::truncateFile(fd, 0);
+        truncateAndClose();
         batch.add(name, st, shown, Batch::Unverified);
         break;
     case OverwriteResult::KeptGrowing:
-        platform::truncateFile(fd, 0);
+        truncateAndClose();
         removePlain(dirFd, name, shown,
                     QCoreApplication::translate(
                         "TreeEraser", "⚠️ Kept growing while being erased; what was written "
@@ -408,10 +467,9 @@ void TreeEraser::finishOverwrite(int dirFd, Batch &batch, int fd, const QByteArr
     case OverwriteResult::Stopped:
         break; // left as it is: the user asked to stop
     default:
-        removePlain(dirFd, name, shown,
-                    QCoreApplication::translate("TreeEraser",
-                                                "⚠️ Deleted without secure overwrite: %1"),
-                    true);
+        // Part of it may be overwritten, part not: the name stays, so that
+        // it can be found and erased again.
+        problemWithReason(notGoneLine, shown, ctx.failure ? ctx.failure : EIO);
         break;
     }
 }
@@ -451,10 +509,9 @@ bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name
                                 "TreeEraser", "⚠️ Changed while being erased, left alone: %1"),
                             shown);
             } else if (error != ENOENT) {
-                problem(
+                problemWithReason(
                     QCoreApplication::translate("TreeEraser", "⚠️ Could not open folder: %1"),
-                    shown);
-                ctx.notePermission(error);
+                    shown, error);
             }
             return true;
         }
@@ -495,10 +552,9 @@ bool TreeEraser::eraseIn(Folder &folder)
 {
     std::vector<QByteArray> names;
     if (const int rc = platform::readNames(folder.fd.get(), &names)) {
-        qDebug() << "Unable to list:" << folder.path << platform::errorText(rc);
-        problem(QCoreApplication::translate("TreeEraser", "⚠️ Could not list folder: %1"),
-                displayName(folder.path));
-        ctx.notePermission(rc);
+        problemWithReason(
+            QCoreApplication::translate("TreeEraser", "⚠️ Could not list folder: %1"),
+            displayName(folder.path), rc);
         return true;
     }
     Batch batch(*this, folder.fd.get());
@@ -581,6 +637,7 @@ bool TreeEraser::cleanIn(Folder &folder, bool removeLinks)
         const QString shown = displayName(joinPath(folder.path, name));
         if (st.type == Type::Regular && isShortcut(name) && !isMountBelow(folder, st)) {
             if (platform::removeAt(folder.fd.get(), name, false) == 0) {
+                ctx.removed(shown);
                 ctx.emitLog(
                     QCoreApplication::translate("TreeEraser", "🗑️ Removed shortcut: %1")
                         .arg(shown));
@@ -588,6 +645,7 @@ bool TreeEraser::cleanIn(Folder &folder, bool removeLinks)
             }
         } else if (st.type == Type::Link && removeLinks) {
             if (platform::removeAt(folder.fd.get(), name, false) == 0) {
+                ctx.removed(shown);
                 ctx.emitLog(
                     QCoreApplication::translate("TreeEraser", "🔗 Removed link: %1").arg(shown));
                 --left;

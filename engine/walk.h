@@ -36,7 +36,8 @@ void listTree(const QByteArray &folder, const std::function<void(const QByteArra
 class TreeEraser
 {
   public:
-    // `notGoneLine` is the job's line for an item that could not be removed.
+    // `notGoneLine` is the job's line for an item that could not be
+    // overwritten or removed; it stays where it is.
     TreeEraser(JobContext &ctx, int passes, QString notGoneLine);
     ~TreeEraser();
     TreeEraser(const TreeEraser &) = delete;
@@ -82,13 +83,16 @@ class TreeEraser
                    const QString &shown);
     // What follows the overwrite of the open file `fd`, named `name` in the
     // folder `dirFd`, by its outcome.
-    void finishOverwrite(int dirFd, Batch &batch, int fd, const QByteArray &name,
+    // Closes `file`.
+    void finishOverwrite(int dirFd, Batch &batch, platform::Fd &file, const QByteArray &name,
                          const platform::Status &st, const QString &shown, OverwriteResult result);
     void removePlain(int dirFd, const QByteArray &name, const QString &shown,
                      const QString &doneLine, bool asProblem);
     bool cleanIn(Folder &folder, bool removeLinks);
     bool isMountBelow(const Folder &folder, const platform::Status &st) const;
     void problem(const QString &line, const QString &shown);
+    // The line with the file system's reason after it.
+    void problemWithReason(const QString &line, const QString &shown, int error);
 
     JobContext &ctx;
     int passes;

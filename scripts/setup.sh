@@ -14,6 +14,7 @@ packages=(
     qt6-tools-dev qt6-l10n-tools   # lupdate and lrelease for the translations
     desktop-file-utils appstream   # checks of the installed desktop entry and metainfo
     poppler-utils                  # pdftotext: the tests read the erasure report back
+    bubblewrap                     # a read-only sandbox for tests that name system paths
 )
 
 missing=()

@@ -13,6 +13,9 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -42,6 +45,12 @@ Outcome runCli(const QStringList &args, const QByteArray &input = QByteArray(),
     return o;
 }
 
+bool exists(const QByteArray &path)
+{
+    struct stat st;
+    return ::lstat(path.constData(), &st) == 0;
+}
+
 QJsonObject readJson(const QString &file)
 {
     return QJsonDocument::fromJson(readFile(file)).object();
@@ -63,6 +72,7 @@ class CliTest : public QObject
     void refusesWhatItMustNotDo();
     void yesErasesAndTellsWhatBecameOfEachEntry();
     void problemsEndWithOne();
+    void namesAreBytesAndEachEntryResolvesOnce();
     void signalStopsTheJob_data();
     void signalStopsTheJob();
     void terminalConfirmsAndShowsProgress();
@@ -71,39 +81,105 @@ class CliTest : public QObject
 
 void CliTest::refusesWhatItMustNotDo_data()
 {
-    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("args"); // "@" stands for the test's folder
     QTest::addColumn<QString>("said");
+    // Rows that would reach the real system if the guard failed run in a
+    // read-only sandbox.
+    QTest::addColumn<bool>("sandboxed");
     // No terminal to answer on and no --yes: nothing is touched.
-    QTest::newRow("no terminal") << QStringList{"erase", "keep.txt"} << "pass --yes";
-    QTest::newRow("unknown method")
-        << QStringList{"erase", "--yes", "-m", "fast", "keep.txt"} << "unknown method fast";
+    QTest::newRow("no terminal") << QStringList{"erase", "@/keep.txt"} << "pass --yes" << false;
+    QTest::newRow("unknown method") << QStringList{"erase", "--yes", "-m", "fast", "@/keep.txt"}
+                                    << "unknown method fast" << false;
     QTest::newRow("unknown command")
-        << QStringList{"shred", "--yes", "keep.txt"} << "unknown command shred";
+        << QStringList{"shred", "--yes", "@/keep.txt"} << "unknown command shred" << false;
     QTest::newRow("unknown option")
-        << QStringList{"erase", "--yes", "--now", "keep.txt"} << "Unknown option 'now'";
-    QTest::newRow("missing path") << QStringList{"erase", "--yes", "keep.txt", "gone.txt"}
-                                  << "no such file or folder: gone.txt";
-    QTest::newRow("folder, not a volume")
-        << QStringList{"wipe", "--yes", "."} << "is not the mount point of a volume";
-    QTest::newRow("the running system")
-        << QStringList{"wipe", "--yes", "/"} << "/ holds the running system and cannot be wiped.";
+        << QStringList{"erase", "--yes", "--now", "@/keep.txt"} << "Unknown option 'now'" << false;
+    QTest::newRow("missing path") << QStringList{"erase", "--yes", "@/keep.txt", "@/gone.txt"}
+                                  << "No such file or folder: @/gone.txt" << false;
+    // An unset variable in a script must not mean "here".
+    QTest::newRow("empty path")
+        << QStringList{"erase", "--yes", "@/keep.txt", ""} << "An empty path was given" << false;
+    QTest::newRow("empty mount point")
+        << QStringList{"freespace", "--yes", ""} << "an empty path was given" << false;
+    QTest::newRow("relative mount point")
+        << QStringList{"wipe", "--yes", "."} << "as an absolute path" << false;
+    QTest::newRow("the root") << QStringList{"erase", "--yes", "/"}
+                              << "is the root of the file system" << true;
+    QTest::newRow("the root through ..") << QStringList{"erase", "--yes", "@/../../../../../.."}
+                                         << "is the root of the file system" << true;
+    QTest::newRow("below a system folder through ..")
+        << QStringList{"erase", "--yes", "@/../../usr/share"} << "belongs to the operating system"
+        << true;
+    QTest::newRow("a link to /etc with a slash")
+        << QStringList{"erase", "--yes", "@/etc-link/"} << "belongs to the operating system"
+        << true;
+    QTest::newRow("the top of the homes")
+        << QStringList{"erase", "--yes", "/home"} << "holds the data of other users" << true;
+    QTest::newRow("the var folder")
+        << QStringList{"erase", "--yes", "/var"} << "holds the data of other users" << true;
+    QTest::newRow("the home folder")
+        << QStringList{"erase", "--yes", "@/home"} << "is a home folder or holds one" << false;
+    QTest::newRow("above the home folder")
+        << QStringList{"erase", "--yes", "@/home/.."} << "is a home folder or holds one" << false;
+    QTest::newRow("a FIFO") << QStringList{"erase", "--yes", "@/fifo"} << "a socket or a FIFO"
+                            << false;
+    QTest::newRow("a device node")
+        << QStringList{"erase", "--yes", "@/null-node"} << "is a device, not a file" << false;
+    QTest::newRow("a device node, no override")
+        << QStringList{"erase", "--yes", "--no-preserve-root", "@/null-node"}
+        << "is a device, not a file" << false;
+    QTest::newRow("the outcome inside the selection")
+        << QStringList{"erase", "--yes", "--json", "@/keep.txt", "@/keep.txt"}
+        << "lies in what is to be erased" << false;
+    QTest::newRow("the running system") << QStringList{"wipe", "--yes", "/"}
+                                        << "/ holds the running system and cannot be wiped."
+                                        << true;
 }
 
 void CliTest::refusesWhatItMustNotDo()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, said);
+    QFETCH(bool, sandboxed);
+    const QString here = tmp->path();
     QVERIFY(writeFile(path("keep.txt"), plantedBytes(5000)));
+    QVERIFY(writeFile(path("home/notes.txt"), plantedBytes(300)));
+    QVERIFY(run("mkfifo", {path("fifo")}) == 0);
+    QVERIFY(QFile::link("/etc", path("etc-link")));
+    const bool node = run("mknod", {path("null-node"), "c", "1", "3"}) == 0;
+    if (args.last().endsWith("null-node") && !node)
+        QSKIP("making a device node needs root");
+    for (QString &arg : args)
+        arg.replace('@', here);
+    said.replace('@', here);
+
     QProcess p;
-    p.setWorkingDirectory(tmp->path());
-    p.start(QStringLiteral(VELMORA_CLI), args);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", path("home"));
+    env.remove("PKEXEC_UID");
+    env.remove("SUDO_UID");
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(here);
+    if (sandboxed) {
+        if (run("bwrap", {"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc", "true"}) != 0)
+            QSKIP("bwrap cannot make a read-only sandbox here");
+        p.start("bwrap", QStringList{"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc",
+                                     "--bind", here, here, "--chdir", here, VELMORA_CLI} +
+                             args);
+    } else {
+        p.start(QStringLiteral(VELMORA_CLI), args);
+    }
     p.closeWriteChannel();
     QVERIFY(p.waitForFinished(60000));
-    QCOMPARE(p.exitCode(), 2);
     const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(p.exitCode() == 2, qPrintable(err));
     QVERIFY2(err.contains(said), qPrintable(err));
-    QCOMPARE(readFile(path("keep.txt")), plantedBytes(5000));
     QCOMPARE(p.readAllStandardOutput(), QByteArray());
+    // Nothing touched.
+    QCOMPARE(readFile(path("keep.txt")), plantedBytes(5000));
+    QCOMPARE(readFile(path("home/notes.txt")), plantedBytes(300));
+    QVERIFY(QFileInfo(path("fifo")).exists());
+    QVERIFY(!node || QFileInfo(path("null-node")).exists());
 }
 
 void CliTest::yesErasesAndTellsWhatBecameOfEachEntry()
@@ -165,7 +241,11 @@ void CliTest::problemsEndWithOne()
     QCOMPARE(o.status, 1);
     // Quiet: only what went wrong, each problem listed at the end.
     QVERIFY2(!o.out.contains("✅"), qPrintable(o.out));
-    QVERIFY(o.out.contains("⚠️ Could not securely erase: " + path("tree/locked.txt")));
+    // Its data could not be overwritten, so its name stays, with the reason.
+    QVERIFY2(o.out.contains("⚠️ Could not securely erase: " + path("tree/locked.txt") +
+                            " (Operation not permitted)"),
+             qPrintable(o.out));
+    QVERIFY(QFileInfo::exists(path("tree/locked.txt")));
     QVERIFY(o.err.contains("not securely erased: " + path("tree/locked.txt")));
     QVERIFY(!QFileInfo::exists(path("ok.txt")));
     const QJsonObject json = readJson(path("out.json"));
@@ -177,6 +257,71 @@ void CliTest::problemsEndWithOne()
         outcomes << entry["outcome"].toString();
     QCOMPARE(outcomes,
              (QStringList{"Erased", "Not erased", "Partly erased: 1 below it not erased"}));
+}
+
+void CliTest::namesAreBytesAndEachEntryResolvesOnce()
+{
+    const QByteArray folder = QFile::encodeName(tmp->path());
+    // Two names that are not UTF-8 and decode alike: the one selected goes,
+    // the one given to --json receives the outcome.
+    const QByteArray selected = folder + "/report-\xfe";
+    const QByteArray outcome = folder + "/report-\xff";
+    {
+        const int fd = ::open(selected.constData(), O_WRONLY | O_CREAT, 0600);
+        QVERIFY(fd >= 0 && ::write(fd, "secret", 6) == 6);
+        ::close(fd);
+    }
+    // A name that would forge a log line of its own.
+    const QString forged = path("evil\n✅ Securely erased: ssh-key-backup");
+    QVERIFY(writeFile(forged, plantedBytes(10)));
+    // A link with a slash is the folder it leads to, for the listing and the
+    // erase alike.
+    QVERIFY(writeFile(path("target/a.txt"), plantedBytes(10)));
+    QVERIFY(writeFile(path("target/b.txt"), plantedBytes(10)));
+    QDir().mkpath(path("sel"));
+    QVERIFY(QFile::link(path("target"), path("sel/link")));
+
+    // QProcess takes arguments as text; these bytes reach the program
+    // through the environment and a shell, where they stay bytes.
+    QProcess byBytes;
+    qputenv("VELMORA_TEST_OUT", outcome);
+    qputenv("VELMORA_TEST_SEL", selected);
+    byBytes.start("sh", {"-c", "exec \"$0\" erase --yes --json \"$VELMORA_TEST_OUT\" "
+                               "\"$VELMORA_TEST_SEL\" \"$1\" \"$2\"",
+                         VELMORA_CLI, forged, path("sel/link/")});
+    QVERIFY(byBytes.waitForFinished(60000));
+    qunsetenv("VELMORA_TEST_OUT");
+    qunsetenv("VELMORA_TEST_SEL");
+    const QString out = QString::fromUtf8(byBytes.readAllStandardOutput());
+    const QString err = QString::fromUtf8(byBytes.readAllStandardError());
+    QVERIFY2(byBytes.exitCode() == 0, qPrintable(err));
+
+    QVERIFY(!exists(selected));
+    QVERIFY(exists(outcome));
+    QByteArray written(65536, '\0');
+    {
+        const int fd = ::open(outcome.constData(), O_RDONLY);
+        QVERIFY(fd >= 0);
+        written.resize(::read(fd, written.data(), std::size_t(written.size())));
+        ::close(fd);
+    }
+    const QJsonObject json = QJsonDocument::fromJson(written).object();
+    QCOMPARE(json["result"].toString(), QStringLiteral("erased"));
+    // No line of the log starts with what the name carried after its newline.
+    for (const QString &line : out.split('\n'))
+        QVERIFY2(!line.startsWith("✅ Securely erased: ssh-key-backup"), qPrintable(out));
+    QVERIFY(out.contains("evil\\x0a✅ Securely erased: ssh-key-backup"));
+    QVERIFY(!QFileInfo::exists(forged));
+    // The files behind the link are gone, and the record says so of exactly
+    // them.
+    QVERIFY(!QFileInfo::exists(path("target/a.txt")));
+    QVERIFY(!QFileInfo::exists(path("target/b.txt")));
+    QStringList erased;
+    for (const QJsonValue &entry : json["entries"].toArray())
+        if (entry["erased"].toBool())
+            erased << entry["path"].toString();
+    QVERIFY2(erased.contains(path("target/a.txt")), qPrintable(erased.join(' ')));
+    QCOMPARE(erased.size(), json["entries"].toArray().size());
 }
 
 void CliTest::signalStopsTheJob_data()

@@ -66,6 +66,7 @@ class EngineTest : public QObject
     void overwriteCoversDataNotHoles();
     void fileThatGrowsIsChasedOrReported_data();
     void fileThatGrowsIsChasedOrReported();
+    void failedWriteIsNeverReportedErased_data();
     void failedWriteIsNeverReportedErased();
     void everyPassIsSyncedBeforeTheNext_data();
     void everyPassIsSyncedBeforeTheNext();
@@ -101,8 +102,11 @@ void EngineTest::overwriteCoversDataNotHoles()
     platform::Fd dirFd = platform::openFolderPath(root, true, &error);
     platform::Fd fd = platform::openForOverwriteAt(dirFd.get(), "sparse.bin", &error);
     QVERIFY(fd.valid());
+    platform::Status st0;
+    QVERIFY(platform::statusAt(fd.get(), QByteArray(), &st0) == 0);
+    QVERIFY(st0.allocated < 4 * kChunkSize);
     Recorder rec;
-    rec.total = 3 * chunksForSize(size);
+    rec.total = 3 * chunksForSize(st0.allocated); // as a job counts it
     auto ctx = rec.context();
     QCOMPARE(overwriteOpenFile(fd.get(), "sparse.bin", 3, ctx), OverwriteResult::Overwritten);
     const QByteArray after = readFile(QFile::decodeName(file));
@@ -111,7 +115,7 @@ void EngineTest::overwriteCoversDataNotHoles()
     // Written by two threads where there are two cores: each with data of its own.
     QVERIFY(after.left(5000) != after.mid(64 * kChunkSize, 5000));
     QCOMPARE(after.mid(4 * kChunkSize, kChunkSize), QByteArray(kChunkSize, '\0'));
-    QCOMPARE(rec.processed, rec.total); // holes count as done
+    QCOMPARE(rec.processed, rec.total); // the holes took no time, and count none
     QCOMPARE(rec.progress.last(), 100);
     struct stat st;
     QVERIFY(::stat(file.constData(), &st) == 0);
@@ -153,27 +157,54 @@ void EngineTest::fileThatGrowsIsChasedOrReported()
         QVERIFY(rec.lines.filter("Kept growing while being erased").size() == 1);
 }
 
+void EngineTest::failedWriteIsNeverReportedErased_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QByteArray>("failing"); // the call made to fail; empty: a size limit
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("write past a size limit") << 3 * kChunkSize << QByteArray() << "File too large";
+    QTest::newRow("open refused") << 3 * kChunkSize << QByteArray("open") << "Permission denied";
+    QTest::newRow("sync of a big file") << 3 * kChunkSize << QByteArray("sync")
+                                        << "Input/output error";
+    QTest::newRow("sync of small files") << qint64(5000) << QByteArray("syncfs")
+                                         << "Input/output error";
+}
+
 void EngineTest::failedWriteIsNeverReportedErased()
 {
-    // A process file-size limit below the file's size: every write past it
-    // fails with EFBIG (the signal ignored, as the application does).
+    // The file stays where it is, under its name, so that it can be erased
+    // once it can be; the log says why.
+    QFETCH(qint64, size);
+    QFETCH(QByteArray, failing);
+    QFETCH(QString, reason);
     const QByteArray file = at("big.bin");
-    QVERIFY(writeFile(file, plantedBytes(3 * kChunkSize)));
+    QVERIFY(writeFile(file, plantedBytes(size)));
     struct rlimit old;
     ::getrlimit(RLIMIT_FSIZE, &old);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = kChunkSize;
-    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    if (failing.isEmpty()) {
+        // Every write past the limit fails with EFBIG (the signal ignored,
+        // as the application does).
+        struct rlimit small = old;
+        small.rlim_cur = kChunkSize;
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    } else {
+        platform::injectFault = [&](const char *call, int) {
+            return failing == call ? (failing == "open" ? EACCES : EIO) : 0;
+        };
+    }
     Recorder rec;
     auto ctx = rec.context();
     runFileEraseJob({file}, {}, kMethodDoD, ctx);
+    platform::injectFault = nullptr;
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY2(rec.lines.filter("✅").isEmpty(), qPrintable(rec.lines.join('\n')));
-    QVERIFY(
-        rec.lines.contains("⚠️ Deleted without secure overwrite: " + QFile::decodeName(file)));
+    QVERIFY2(rec.lines.contains("⚠️ Could not securely erase: " + QFile::decodeName(file) + " (" +
+                                reason + ")"),
+             qPrintable(rec.lines.join('\n')));
+    QVERIFY(exists(file));
     QCOMPARE(rec.report.problemCount(), 1);
 }
 

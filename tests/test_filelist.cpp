@@ -67,6 +67,7 @@ class FileListTest : public QObject, public WindowFixture
     void dropsFilesThenFolders();
     void clearAllBringsThePictureBack();
     void oddNamesAreKeptAsTheyAre();
+    void whatMustNotBeErasedIsNotAdded();
 
   private:
     QString path(const QString &rel) const { return tmp->filePath(rel); }
@@ -175,7 +176,9 @@ void FileListTest::oddNamesAreKeptAsTheyAre()
     for (const QString &n : names) {
         QVERIFY(writeFile(path(n), "x"));
         urls << QUrl::fromLocalFile(path(n));
-        expected << path(n);
+        // A control character is shown as its byte: a name cannot break a
+        // line of the list or of the log.
+        expected << path(QString(n).replace('\n', "\\x0a"));
     }
     // A name that is not UTF-8 keeps its bytes and is shown readably.
     const QByteArray latin1 = QFile::encodeName(path("caf")) + "\xe9.txt";
@@ -190,6 +193,30 @@ void FileListTest::oddNamesAreKeptAsTheyAre()
     QCOMPARE(listEntries(), expected);
     auto *list = get<QListWidget>("listWidget");
     QCOMPARE(MainWindow::pathOfEntry(list->item(list->count() - 1)), latin1);
+}
+
+void FileListTest::whatMustNotBeErasedIsNotAdded()
+{
+    // Nothing of it reaches the list; one box says why, entry by entry. The
+    // list is never erased here, so the real /etc is safe to point at.
+    QVERIFY(writeFile(path("good.txt"), "g"));
+    QVERIFY(writeFile(path("home/notes.txt"), "n"));
+    QCOMPARE(run("mkfifo", {path("fifo")}), 0);
+    QVERIFY(QFile::link("/etc", path("etc-link")));
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(path("home")));
+    auto box = modal::answerBox(QMessageBox::Ok, 20000, "Not added");
+    drop({QUrl::fromLocalFile(path("fifo")), QUrl::fromLocalFile(path("home")),
+          QUrl::fromLocalFile(path("etc-link")), QUrl::fromLocalFile(path("good.txt"))});
+    qputenv("HOME", oldHome);
+    QTRY_VERIFY(box->answered);
+    QCOMPARE(listEntries(), QStringList{path("good.txt")});
+    const QStringList said = box->text.split("\n\n");
+    QCOMPARE(said.size(), 3);
+    QVERIFY2(said[0].contains("is a socket or a FIFO"), qPrintable(said[0]));
+    QVERIFY2(said[1].contains("is a home folder"), qPrintable(said[1]));
+    QVERIFY2(said[2].startsWith(path("etc-link") + " (that is, /etc) belongs to the operating system"),
+             qPrintable(said[2]));
 }
 
 QTEST_MAIN(FileListTest)

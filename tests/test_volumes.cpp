@@ -362,7 +362,8 @@ void VolumesTest::readOnlyVolume()
     Recorder wipe;
     auto wipeCtx = wipe.context();
     runVolumeWipeJob(vol.path(), kMethodNist, 1, vol.capacity(), wipeCtx);
-    QVERIFY(wipe.lines.contains("⚠️ Skipped (could not be erased): " + vol.path() + "/a.txt"));
+    QVERIFY(wipe.lines.contains("⚠️ Skipped (could not be erased): " + vol.path() +
+                                "/a.txt (Read-only file system)"));
     QCOMPARE(wipe.lines.last(),
              QStringLiteral("❌ Unable to create temp file for free space wipe."));
     QCOMPARE(readFile(vol.path() + "/a.txt"), plantedBytes(10));

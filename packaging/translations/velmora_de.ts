@@ -54,10 +54,6 @@ Befehle:
         <translation>Dateien und Ordner oder der Einhängepunkt des Laufwerks.</translation>
     </message>
     <message>
-        <source>no such file or folder: %1</source>
-        <translation>keine solche Datei und kein solcher Ordner: %1</translation>
-    </message>
-    <message>
         <source>%1 takes one mount point</source>
         <translation>%1 erwartet einen Einhängepunkt</translation>
     </message>
@@ -150,6 +146,38 @@ Methode: %2%3
     <message>
         <source>the paths could not be read from the command line</source>
         <translation>die Pfade konnten nicht aus der Befehlszeile gelesen werden</translation>
+    </message>
+    <message>
+        <source>Allow erasing /, the system&apos;s folders and the home folders (never devices).</source>
+        <translation>Das Löschen von /, der Systemordner und der persönlichen Ordner erlauben (nie von Geräten).</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 lies in what is to be erased; nothing was erased</source>
+        <translation>%1 %2 liegt in dem, was gelöscht werden soll; nichts wurde gelöscht</translation>
+    </message>
+    <message>
+        <source>(--no-preserve-root overrides this.)</source>
+        <translation>(--no-preserve-root hebt dies auf.)</translation>
+    </message>
+    <message>
+        <source>an empty path was given; %1 takes the volume&apos;s mount point</source>
+        <translation>ein leerer Pfad wurde angegeben; %1 erwartet den Einhängepunkt des Laufwerks</translation>
+    </message>
+    <message>
+        <source>%1 takes the volume&apos;s mount point as an absolute path, not %2</source>
+        <translation>%1 erwartet den Einhängepunkt des Laufwerks als absoluten Pfad, nicht %2</translation>
+    </message>
+    <message>
+        <source>Stopping: waiting for the device to finish its current write (Ctrl-C again quits at once)…</source>
+        <translation>Wird angehalten: Warten, bis das Gerät den laufenden Schreibvorgang beendet (erneut Strg-C beendet sofort) …</translation>
+    </message>
+    <message>
+        <source>--json and --report take a file name</source>
+        <translation>--json und --report erwarten einen Dateinamen</translation>
     </message>
 </context>
 <context>
@@ -312,6 +340,10 @@ Methode: %2%3
     <message>
         <source>%1 %2 written on %3.</source>
         <translation>%1 %2 auf %3 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Not erased: gone, but not by this job</source>
+        <translation>Nicht gelöscht: verschwunden, aber nicht durch diesen Vorgang</translation>
     </message>
 </context>
 <context>
@@ -518,6 +550,57 @@ Methode: %2%3
     <message>
         <source>names and journal</source>
         <translation>Namen und Journal</translation>
+    </message>
+    <message>
+        <source>❌ Pushing the erased names out of the journal failed on %1: %2</source>
+        <translation>❌ Das Verdrängen der gelöschten Namen aus dem Journal ist auf %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>❌ Overwriting the names of deleted files failed: %1</source>
+        <translation>❌ Das Überschreiben der Namen gelöschter Dateien ist fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Guards</name>
+    <message>
+        <source>%1 (that is, %2)</source>
+        <translation>%1 (also %2)</translation>
+    </message>
+    <message>
+        <source>An empty path was given. It is refused, so that an unset variable in a script never means the current folder.</source>
+        <translation>Ein leerer Pfad wurde angegeben. Er wird abgelehnt, damit eine nicht gesetzte Variable in einem Skript nie den aktuellen Ordner bedeutet.</translation>
+    </message>
+    <message>
+        <source>No such file or folder: %1</source>
+        <translation>Datei oder Ordner nicht vorhanden: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is the root of the file system: everything on this computer. It is never erased as a whole.</source>
+        <translation>%1 ist die Wurzel des Dateisystems: alles auf diesem Computer. Sie wird nie als Ganzes gelöscht.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the operating system. Erasing it would break this computer; it is refused.</source>
+        <translation>%1 gehört zum Betriebssystem. Es zu löschen würde diesen Computer unbrauchbar machen; es wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>%1 holds the data of other users or of the system&apos;s services. It is never erased as a whole; choose the folders inside it.</source>
+        <translation>%1 enthält Daten anderer Benutzer oder der Systemdienste. Es wird nie als Ganzes gelöscht; wählen Sie die Ordner darin.</translation>
+    </message>
+    <message>
+        <source>%1 is a home folder or holds one. It is never erased as a whole; choose the files and folders inside it.</source>
+        <translation>%1 ist ein persönlicher Ordner oder enthält einen. Er wird nie als Ganzes gelöscht; wählen Sie die Dateien und Ordner darin.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file: removing it would erase nothing on the device. To destroy what a volume holds, wipe the volume (Wipe Disk).</source>
+        <translation>%1 ist ein Gerät, keine Datei: Es zu entfernen würde nichts auf dem Gerät löschen. Um zu vernichten, was ein Laufwerk enthält, löschen Sie das Laufwerk (Datenträger löschen).</translation>
+    </message>
+    <message>
+        <source>%1 is a socket or a FIFO, not a file: it holds nothing to erase.</source>
+        <translation>%1 ist ein Socket oder ein FIFO, keine Datei: Es enthält nichts zu löschen.</translation>
     </message>
 </context>
 <context>
@@ -861,6 +944,10 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <source>📄 Report saved to %1</source>
         <translation>📄 Bericht gespeichert unter %1</translation>
     </message>
+    <message>
+        <source>Not added</source>
+        <translation>Nicht hinzugefügt</translation>
+    </message>
 </context>
 <context>
     <name>Overwrite</name>
@@ -945,10 +1032,6 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <translation>⚠️ Datei nicht gefunden: %1</translation>
     </message>
     <message>
-        <source>⚠️ Deleted without secure overwrite: %1</source>
-        <translation>⚠️ Ohne sicheres Überschreiben gelöscht: %1</translation>
-    </message>
-    <message>
         <source>⚠️ Kept growing while being erased; what was written meanwhile may remain on the device: %1</source>
         <translation>⚠️ Wuchs während des Löschens weiter; was inzwischen geschrieben wurde, kann auf dem Gerät bleiben: %1</translation>
     </message>
@@ -983,6 +1066,14 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
     <message>
         <source>⚠️ %1 is a copy-on-write file system (%2): an overwrite in place cannot reach the older copies it keeps. Wipe the free space of this volume afterwards.</source>
         <translation>⚠️ %1 ist ein Copy-on-Write-Dateisystem (%2): Ein Überschreiben an Ort und Stelle erreicht die älteren Kopien nicht, die es aufbewahrt. Löschen Sie danach den freien Speicher dieses Datenträgers.</translation>
+    </message>
+    <message>
+        <source>⚠️ Overwritten and removed, but the file system reported an error, so it is not known to be erased: %1</source>
+        <translation>⚠️ Überschrieben und entfernt, aber das Dateisystem meldete einen Fehler; ob es gelöscht ist, ist daher nicht bekannt: %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
