@@ -11,6 +11,7 @@
 // Prints the job's log lines, each after the seconds since the job began (so
 // a phase's time shows), then "bytes: N seconds: S MiB/s: X".
 
+#include "engine/guards.h"
 #include "engine/jobrunner.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
@@ -28,8 +29,11 @@ namespace
 
 int usage()
 {
-    std::fprintf(stderr, "usage: velmora-bench erase|wipe|freespace --method NAME [--verify] PATH...\n"
-                         "methods: NIST, DoD, British, German, Gutmann\n");
+    std::fprintf(stderr,
+                 "usage: velmora-bench erase|wipe|freespace --method NAME [--verify] [--i-know] "
+                 "PATH...\n"
+                 "methods: NIST, DoD, British, German, Gutmann\n"
+                 "--i-know lets it erase what the window refuses (never devices)\n");
     return 2;
 }
 
@@ -49,6 +53,9 @@ int main(int argc, char *argv[])
     QByteArrayList args;
     for (int i = 1; i < argc; ++i)
         args.append(QByteArray(argv[i]));
+    // The window's and velmora-cli's guards hold here too: anyone who builds
+    // the project may run this.
+    const bool iKnow = args.removeAll("--i-know") > 0;
     if (args.size() < 4 || args.at(1) != "--method")
         return usage();
     const QString mode = QString::fromLatin1(args.takeFirst());
@@ -65,10 +72,28 @@ int main(int argc, char *argv[])
     request.method = method;
     request.verify = verify;
     if (mode == QLatin1String("erase")) {
-        request.listed = velmora::listSelection(args);
+        QByteArrayList resolved;
+        for (const QByteArray &path : args) {
+            const velmora::EntryCheck check = velmora::checkEntry(path, !iKnow);
+            if (check.refusal != velmora::EntryRefusal::None) {
+                std::fprintf(stderr, "velmora-bench: %s\n",
+                             velmora::refusalText(check, path).toLocal8Bit().constData());
+                return 2;
+            }
+            resolved.append(check.resolved);
+        }
+        request.listed = velmora::listSelection(resolved);
     } else if (mode == QLatin1String("wipe") || mode == QLatin1String("freespace")) {
-        if (args.size() != 1)
+        if (args.size() != 1 || !args.first().startsWith('/'))
             return usage();
+        if (mode == QLatin1String("wipe") && !iKnow &&
+            velmora::refusalForWipe(velmora::displayName(args.first()), "/") !=
+                velmora::WipeRefusal::None) {
+            std::fprintf(stderr, "velmora-bench: %s holds the running system or a home folder; "
+                                 "--i-know wipes it anyway\n",
+                         args.first().constData());
+            return 2;
+        }
         request.kind = mode == QLatin1String("wipe") ? velmora::ErasureRecord::Kind::Volume
                                                      : velmora::ErasureRecord::Kind::FreeSpace;
         request.root = velmora::displayName(args.first());
@@ -109,5 +134,11 @@ int main(int argc, char *argv[])
                .arg(seconds, 0, 'f', 3)
                .arg(ctx.bytesWritten / 1048576.0 / qMax(seconds, 1e-9), 0, 'f', 1)
         << '\n';
-    return report.endedByError() ? 1 : 0;
+    // A benchmark of a job that did not erase everything measured something
+    // else: the script running it must know.
+    if (report.endedByError() || report.problemCount() > 0) {
+        std::fprintf(stderr, "velmora-bench: %d item(s) not erased\n", report.problemCount());
+        return 1;
+    }
+    return 0;
 }

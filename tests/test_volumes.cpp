@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -109,6 +110,8 @@ class VolumesTest : public QObject
     void mountsBelowTheSelectionAreNotEntered();
     void volumeWipeLeavesNothingOnTheDevice();
     void readOnlyVolume();
+    void nameErrorsAreProblems_data();
+    void nameErrorsAreProblems();
     void ordinaryUserFillsFromTheirFolder();
     void verificationReadsTheDevice_data();
     void verificationReadsTheDevice();
@@ -367,6 +370,42 @@ void VolumesTest::readOnlyVolume()
     QCOMPARE(wipe.lines.last(),
              QStringLiteral("❌ Unable to create temp file for free space wipe."));
     QCOMPARE(readFile(vol.path() + "/a.txt"), plantedBytes(10));
+}
+
+void VolumesTest::nameErrorsAreProblems_data()
+{
+    QTest::addColumn<bool>("freeSpace");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("free-space wipe, names phase")
+        << true << "❌ Overwriting the names of deleted files failed: Read-only file system";
+    QTest::newRow("file erase, journal push")
+        << false << "❌ Pushing the erased names out of the journal failed on ";
+}
+
+void VolumesTest::nameErrorsAreProblems()
+{
+    // The volume turns read-only halfway through the names: the job must not
+    // call the names overwritten.
+    QFETCH(bool, freeSpace);
+    QFETCH(QString, said);
+    VOLUME_OR_SKIP(vol, "ext4", 32 * 1024 * 1024);
+    QVERIFY(plant(vol.path() + "/sel/a.bin", 5000));
+    int made = 0;
+    platform::injectFault = [&made](const char *call, int) {
+        return std::strcmp(call, "mkdir") == 0 && ++made > 100 ? EROFS : 0;
+    };
+    Recorder rec;
+    if (freeSpace) {
+        runFreeSpace(vol.path(), rec);
+    } else {
+        const QByteArray sel = QFile::encodeName(vol.path() + "/sel");
+        auto ctx = rec.context();
+        runFileEraseJob({sel + "/a.bin"}, {sel}, kMethodNist, ctx);
+    }
+    platform::injectFault = nullptr;
+    QVERIFY2(!rec.lines.filter(said).isEmpty(), qPrintable(rec.lines.join('\n')));
+    QVERIFY(!rec.lines.contains("✅ Free space wipe complete."));
+    QVERIFY(rec.report.problemCount() > 0);
 }
 
 void VolumesTest::ordinaryUserFillsFromTheirFolder()
