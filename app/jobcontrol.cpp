@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -227,8 +228,14 @@ void MainWindow::saveReport()
 void MainWindow::completeJob()
 {
     flushLog();
-    finishRecord(stopRequested.load());
-    if (!stopRequested.load()) {
+    const bool stopped = stopRequested.load();
+    finishRecord(stopped);
+    if (stopped) {
+        ui->textLog->append(tr("⚠️ Erase stopped by user."));
+        // The list is emptied as after any job; the header keeps what was
+        // done.
+        labelJobOutcome->setText(jobRecord->summary());
+    } else {
         const int problems = jobReport.problemCount();
         if (jobReport.endedByError() || problems > 0) {
             // Never announce success for what was not erased; the log keeps
@@ -259,6 +266,7 @@ void MainWindow::completeJob()
     }
     clearFileList();
     ui->progressBar->setValue(0);
+    ui->btnStop->setEnabled(true);
     returnToModePage();
     jobMode = None;
     stopRequested = false;
@@ -269,25 +277,16 @@ void MainWindow::on_btnStop_clicked()
     const auto answer =
         QMessageBox::question(this, tr("Confirm Stop"), tr("Are you sure you want to stop?"),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
-    if (answer != QMessageBox::Yes)
+    if (answer != QMessageBox::Yes || !jobWatcher || jobWatcher->isFinished())
         return;
+    // The job sees the flag before its next chunk; a device that takes its
+    // time with the current write is waited for by the job's thread, never
+    // by this one. The job's end then returns to the page it came from.
     stopRequested = true;
-    QTimer::singleShot(100, this, &MainWindow::completeStoppedJob);
-}
-
-void MainWindow::completeStoppedJob()
-{
-    // The job polls the flag before every chunk, so this waits for one chunk
-    // at most; whatever the job's future holds is of no interest here.
-    jobWatcher->waitForFinished();
-    ui->progressBar->setValue(0);
-    flushLog();
-    ui->textLog->append(tr("⚠️ Erase stopped by user."));
-    // The list is emptied as after any job; the header keeps what was done.
-    if (finishRecord(true))
-        labelJobOutcome->setText(jobRecord->summary());
-    returnToModePage();
-    jobMode = None;
+    ui->btnStop->setEnabled(false);
+    progressInfoTimer->stop();
+    labelProgressInfo->setText(
+        tr("Stopping: waiting for the device to finish its current write…"));
 }
 
 void MainWindow::stopAndWaitForJob()
@@ -358,13 +357,30 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // A running job holds this window: the user decides, and on Yes it
     // reaches its next stop point (and deletes its fill file) before the
     // window goes.
-    if (jobWatcher && !jobWatcher->isFinished() &&
-        QMessageBox::question(
-            this, tr("Erase running"), tr("An erase is running. Stop it and quit?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
-        event->ignore();
-        return;
+    if (jobWatcher && !jobWatcher->isFinished()) {
+        if (QMessageBox::question(
+                this, tr("Erase running"), tr("An erase is running. Stop it and quit?"),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+            event->ignore();
+            return;
+        }
+        stopRequested = true;
+        hide();
+        // The events go on meanwhile; a device that does not answer within
+        // a while is not waited for: the kernel frees the unnamed fill
+        // files, and the next start finds what else the job left.
+        QEventLoop loop;
+        connect(jobWatcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(kCloseWaitMs, &loop, &QEventLoop::quit);
+        if (!jobWatcher->isFinished())
+            loop.exec();
+        if (!jobWatcher->isFinished()) {
+            std::fprintf(stderr, "velmora: %s\n",
+                         tr("The device does not answer; quitting without waiting for it.")
+                             .toLocal8Bit()
+                             .constData());
+            velmora::platform::exitNow(1);
+        }
     }
-    stopAndWaitForJob();
     QMainWindow::closeEvent(event);
 }

@@ -119,7 +119,6 @@ class MainWindow : public QMainWindow
     void openOnlineHelp();
     void updateListPlaceholder();
     void completeJob();
-    void completeStoppedJob();
     void queueLogLine(const QString &line);
     void flushLog();
 
@@ -159,6 +158,8 @@ class MainWindow : public QMainWindow
     QString completionText() const;
     QString doneText() const;
     void stopAndWaitForJob();
+    // How long closing the window waits for a stopped job's device.
+    static constexpr int kCloseWaitMs = 10000;
 
     Ui::MainWindow *ui;
     QButtonGroup *freeSpaceButtonGroup = nullptr;

@@ -812,6 +812,11 @@ int caughtSignal()
     return lastSignal.load();
 }
 
+void exitNow(int status)
+{
+    ::_exit(status);
+}
+
 bool isTerminal(int fd)
 {
     return ::isatty(fd) == 1;

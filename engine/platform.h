@@ -249,6 +249,9 @@ void ignoreFileSizeSignal();
 // readable on each signal (for an event loop).
 void catchStopSignals(std::atomic_bool *stop, int *wakeFd = nullptr);
 int caughtSignal(); // 0 when none came
+// Ends the process at once, without waiting for threads or running
+// destructors (_exit): for a device that does not answer.
+[[noreturn]] void exitNow(int status);
 
 QString errorText(int error);
 

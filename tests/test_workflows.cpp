@@ -6,6 +6,8 @@
 #include "guitest.h"
 #include "testsupport.h"
 
+#include "engine/platform.h"
+
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
 
@@ -241,10 +243,29 @@ void WorkflowsTest::stopYesKeepsTheInterruptedFile()
     QTRY_VERIFY2_WITH_TIMEOUT(figures.match(info->text()).hasMatch(), qPrintable(info->text()),
                               10000);
 
+    // The device stops answering: Stop returns at once all the same, and
+    // the page says what it waits for.
+    std::atomic_bool hold{true};
+    std::atomic_bool held{false};
+    velmora::platform::watchCall = [&](const char *call, int) {
+        while (call[0] == 'w' && hold) {
+            held = true;
+            ::usleep(1000);
+        }
+    };
+    QTRY_VERIFY(held);
     auto yes = modal::answerBox(QMessageBox::Yes);
     click("btnStop");
     QVERIFY(yes->answered);
+    QCOMPARE(innerPage(), QStringLiteral("pageProgress"));
+    QVERIFY2(info->text().startsWith("Stopping: waiting for the device"), qPrintable(info->text()));
+    QVERIFY(!get<QPushButton>("btnStop")->isEnabled());
+    QTest::qWait(300);
+    QCOMPARE(innerPage(), QStringLiteral("pageProgress"));
+    hold = false;
     QTRY_COMPARE(innerPage(), QStringLiteral("pageAdd"));
+    velmora::platform::watchCall = nullptr;
+    QVERIFY(get<QPushButton>("btnStop")->isEnabled());
     QTRY_VERIFY(listEntries().isEmpty());
     // The page says what became of the job, and its report can be saved.
     const QString outcome = get<QLabel>("labelJobOutcome")->text();
