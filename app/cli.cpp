@@ -17,6 +17,7 @@
 #include "engine/erasemethods.h"
 #include "engine/erasurerecord.h"
 #include "engine/guards.h"
+#include "engine/jobjournal.h"
 #include "engine/jobrunner.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
@@ -59,6 +60,7 @@ class Cli
     void scanArguments();
     bool prepare(const QString &command, const QByteArrayList &paths);
     bool collidesWithSelection(const QByteArray &output, const char *option);
+    void tellInterruptedJobs();
     bool confirmed();
     void runWithProgress();
     void logLine(const QString &line);
@@ -183,6 +185,38 @@ void Cli::scanArguments()
             continue;
         }
         positionalBytes.append(arg);
+    }
+}
+
+// A path as a shell takes it back, for a command to copy.
+QString shellWord(const QByteArray &path)
+{
+    QString shown = velmora::displayName(path);
+    return QLatin1Char('\'') + shown.replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
+           QLatin1Char('\'');
+}
+
+void Cli::tellInterruptedJobs()
+{
+    for (const velmora::InterruptedJob &job : velmora::recoverInterruptedJobs()) {
+        QString text = tr("velmora-cli: %1").arg(job.description());
+        const QString method = velmora::methodShortName(job.method);
+        const QString how = method.isEmpty() ? QString() : QStringLiteral(" --method ") + method;
+        if (job.kind == velmora::ErasureRecord::Kind::Files && !job.unfinished.isEmpty()) {
+            QStringList words;
+            for (const QByteArray &path : job.unfinished)
+                words.append(shellWord(path));
+            text += QLatin1Char('\n') + tr("To erase what is left: velmora-cli erase%1 %2")
+                                            .arg(how, words.join(QLatin1Char(' ')));
+        } else if (job.kind != velmora::ErasureRecord::Kind::Files) {
+            text += QLatin1Char('\n') +
+                    tr("To run it again: velmora-cli %1%2 %3")
+                        .arg(job.kind == velmora::ErasureRecord::Kind::Volume
+                                 ? QStringLiteral("wipe")
+                                 : QStringLiteral("freespace"),
+                             how, shellWord(job.targets.value(0)));
+        }
+        printTo(stderr, text + QLatin1Char('\n'));
     }
 }
 
@@ -407,9 +441,13 @@ void Cli::runWithProgress()
     std::thread progress;
     if (!quiet)
         progress = std::thread([this] { progressLoop(); });
+    // Kept until the job returns, for the next start should it not.
+    velmora::JobJournal journal(method);
+    ctx.journal = &journal;
     QString error;
     if (!velmora::runJob(request, ctx, &error))
         report.setError(error);
+    ctx.journal = nullptr;
     if (progress.joinable()) {
         {
             std::lock_guard<std::mutex> lock(waitMutex);
@@ -517,6 +555,7 @@ int Cli::run()
     if (positionalBytes.size() != positionals.size() + 1)
         return fail(tr("the paths could not be read from the command line"));
     const QByteArrayList paths = positionalBytes.mid(1);
+    tellInterruptedJobs();
 
     if (!prepare(command, paths) || !confirmed())
         return kUsage;

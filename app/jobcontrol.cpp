@@ -8,6 +8,7 @@
 
 #include "app/erasurereport.h"
 #include "engine/freespace.h"
+#include "engine/jobjournal.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
 
@@ -113,8 +114,13 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     ++jobsStarted;
     QFuture<void> future = QtConcurrent::run(
         QThreadPool::globalInstance(),
-        [ctx = jobContext(ui->progressBar), body = std::move(body), this]() mutable {
+        [ctx = jobContext(ui->progressBar), body = std::move(body), this,
+         method = jobRecord->method]() mutable {
+            // Kept until the job returns, for the next start should it not.
+            velmora::JobJournal journal(method);
+            ctx.journal = &journal;
             body(ctx);
+            ctx.journal = nullptr;
             jobBytesWritten = ctx.bytesWritten;
             jobBytesVerified = ctx.bytesVerified;
         });
@@ -313,6 +319,8 @@ int MainWindow::stopForSignal(int signal)
 
 void MainWindow::offerLeftoverRemoval()
 {
+    tellInterruptedJobs();
+
     // Fills write in a volume's root, or in the home folder where the root
     // is not the user's.
     QByteArrayList folders;
@@ -350,6 +358,30 @@ void MainWindow::offerLeftoverRemoval()
              tr("%n fill file(s) could not be removed; a free-space wipe of that volume removes "
                 "them.",
                 nullptr, left));
+}
+
+void MainWindow::tellInterruptedJobs()
+{
+    for (const velmora::InterruptedJob &job : velmora::recoverInterruptedJobs()) {
+        const bool files = job.kind == velmora::ErasureRecord::Kind::Files;
+        if (files && job.unfinished.isEmpty()) {
+            QMessageBox::information(this, tr("Interrupted erase"), job.description());
+            continue;
+        }
+        const QString offer = files ? tr("Erase what is left now?")
+                                    : tr("Choose the volume again now?");
+        if (QMessageBox::question(this, tr("Interrupted erase"),
+                                  job.description() + QStringLiteral("\n\n") + offer,
+                                  QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::Yes) != QMessageBox::Yes)
+            continue;
+        if (files)
+            openWithEntries(job.unfinished);
+        else if (job.kind == velmora::ErasureRecord::Kind::Volume)
+            on_btnWipeDisk_clicked();
+        else
+            on_btnWipeFreeSpace_clicked();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -158,6 +158,9 @@ class MainWindow : public QMainWindow
     QString completionText() const;
     QString doneText() const;
     void stopAndWaitForJob();
+    // Says what jobs killed before their end left unfinished, after putting
+    // right what they left behind; offers to go on with what is left.
+    void tellInterruptedJobs();
     // How long closing the window waits for a stopped job's device.
     static constexpr int kCloseWaitMs = 10000;
 

@@ -3,6 +3,7 @@
 #include "engine/freespace.h"
 
 #include "engine/erasemethods.h"
+#include "engine/jobjournal.h"
 #include "engine/paths.h"
 #include "engine/platform.h"
 #include "engine/randomchunks.h"
@@ -560,16 +561,21 @@ int overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobCo
         }
     };
 
+    // Whatever a kill leaves here is found again by its prefix.
+    if (ctx.journal)
+        ctx.journal->workingIn(platform::pathOf(rootFd));
+
     // First the free slots of the root folder itself, about as many entries
     // as its current size holds; the bulk goes into a folder of its own, so
-    // the root folder does not grow for good.
+    // the root folder does not grow for good. These carry the prefix too, so
+    // that a killed job's are told from the user's folders.
     Status rootSt;
     platform::statusAt(rootFd, QByteArray(), &rootSt);
     const qint64 inRoot = std::min<qint64>(count, 2 * (rootSt.size / (length + 9)) + 16);
     {
         Created root{rootFd, {}};
         for (qint64 i = 0; i < inRoot; ++i) {
-            QByteArray name = randomName(length);
+            QByteArray name = kNamesPrefix + randomName(std::max<qsizetype>(8, length - kNamesPrefix.size()));
             const int rc = platform::makeFolderAt(rootFd, name);
             if (rc == 0)
                 root.names.push_back(std::move(name));
@@ -761,6 +767,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         }
     }
     const int fillDir = fillFd.valid() ? fillFd.get() : rootFd.get();
+    if (ctx.journal)
+        ctx.journal->workingIn(platform::pathOf(fillDir));
     const auto table = platform::mountTable();
     const platform::Mount *mount = platform::mountOf(table, rootFd.get());
 
@@ -789,14 +797,16 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     quint64 unreachable = reachable < space.free ? space.free - reachable : 0;
     struct ReserveLent {
         QByteArray fsType;
+        JobContext &ctx;
+        QByteArray mountPoint;
         int fd = -1;
         quint64 blocks = 0;
         ~ReserveLent()
         {
-            if (fd >= 0)
-                platform::setReserve(fsType, fd, blocks);
+            if (fd >= 0 && platform::setReserve(fsType, fd, blocks) == 0 && ctx.journal)
+                ctx.journal->gaveBack(mountPoint);
         }
-    } lent{mount ? mount->fsType : QByteArray()};
+    } lent{mount ? mount->fsType : QByteArray(), ctx, mount ? mount->mountPoint : QByteArray()};
     if (lent.fsType == "xfs" || lent.fsType == "ext4") {
         // What the kernel sets at mount; also where a killed wipe left none.
         const quint64 blocks = space.total / space.blockSize;
@@ -804,8 +814,13 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
                                                    : std::min<quint64>(blocks / 50, 4096);
         if (platform::reserveOf(lent.fsType, rootFd.get(), &lent.blocks) != 0 || lent.blocks == 0)
             lent.blocks = usual;
+        // Noted before it is lent: a kill right after must find it.
+        if (ctx.journal)
+            ctx.journal->lentReserve(lent.mountPoint, lent.fsType, lent.blocks);
         if (platform::setReserve(lent.fsType, rootFd.get(), 0) == 0)
             lent.fd = rootFd.get();
+        else if (ctx.journal)
+            ctx.journal->gaveBack(lent.mountPoint);
         else
             unreachable += lent.blocks * space.blockSize;
     }

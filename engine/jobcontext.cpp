@@ -2,6 +2,7 @@
 
 #include "engine/jobcontext.h"
 
+#include "engine/jobjournal.h"
 #include "engine/platform.h"
 
 #include <QCoreApplication>
@@ -160,6 +161,8 @@ void JobContext::atPhase(const QString &phase) const
 {
     if (status)
         status->setPhase(phase);
+    if (journal)
+        journal->atPhase(phase);
 }
 
 void JobContext::chunksProcessed(qint64 count)

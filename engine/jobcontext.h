@@ -14,6 +14,8 @@
 namespace velmora
 {
 
+class JobJournal;
+
 // What a job found that the user must not mistake for success: items that
 // were not securely erased, and whether the job was ended by an error.
 // Written by the job thread, read by the GUI once the job has returned.
@@ -97,6 +99,9 @@ struct JobContext {
 
     JobReport *report = nullptr;
     JobStatus *status = nullptr;
+    // Where the job keeps an account of itself in case it never returns;
+    // none in tests and the benchmark.
+    JobJournal *journal = nullptr;
 
     // Bytes of random data written so far (for the benchmark).
     qint64 bytesWritten = 0;

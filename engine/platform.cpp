@@ -343,13 +343,13 @@ QByteArray realPath(const QByteArray &path, int *error)
     return out;
 }
 
-int writeFileAtomically(const QByteArray &path, const QByteArray &data)
+int writeFileAtomically(const QByteArray &path, const QByteArray &data, int mode)
 {
     // A new name beside it, synced, then renamed over: a reader sees the old
     // file or the whole new one, never half of it.
     const QByteArray temp = path + ".velmora-" + QByteArray::number(::getpid());
     const int fd = retry(
-        [&] { return ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644); });
+        [&] { return ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode); });
     if (fd < 0)
         return errno;
     Fd file(fd);
@@ -361,7 +361,57 @@ int writeFileAtomically(const QByteArray &path, const QByteArray &data)
         ::unlink(temp.constData());
         return error ? error : EIO;
     }
+    // The new name on the device too, or a power cut may bring back the old.
+    const qsizetype slash = path.lastIndexOf('/');
+    return syncFolder(slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash));
+}
+
+int syncFolder(const QByteArray &path)
+{
+    int error = 0;
+    Fd folder = openFolderPath(path, true, &error);
+    return folder.valid() ? syncAll(folder.get()) : error;
+}
+
+int makeFolders(const QByteArray &path)
+{
+    QByteArray sofar;
+    for (const QByteArray &part : path.split('/')) {
+        if (part.isEmpty()) {
+            if (sofar.isEmpty())
+                sofar = "/";
+            continue;
+        }
+        sofar = sofar.isEmpty() || sofar.endsWith('/') ? sofar + part : sofar + '/' + part;
+        if (::mkdir(sofar.constData(), 0700) != 0 && errno != EEXIST)
+            return errno;
+    }
     return 0;
+}
+
+int removeFile(const QByteArray &path)
+{
+    return ::unlink(path.constData()) == 0 ? 0 : errno;
+}
+
+qint64 processId()
+{
+    return ::getpid();
+}
+
+QByteArray bootId()
+{
+    QFile file(QStringLiteral("/proc/sys/kernel/random/boot_id"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+}
+
+bool isProgramRunning(qint64 pid, const QByteArray &namePrefix)
+{
+    if (pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno == ESRCH))
+        return false;
+    // A number the kernel has handed to another program since.
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    return !comm.open(QIODevice::ReadOnly) || comm.readAll().startsWith(namePrefix);
 }
 
 int truncateFile(int fd, qint64 length)

@@ -220,7 +220,19 @@ QByteArray currentFolder();
 QByteArray realPath(const QByteArray &path, int *error);
 // Replaces the file at `path` by one holding `data`, written and synced
 // under a temporary name first; 0 or an errno value.
-int writeFileAtomically(const QByteArray &path, const QByteArray &data);
+int writeFileAtomically(const QByteArray &path, const QByteArray &data, int mode = 0644);
+// fsync of the folder at `path`: new and removed names in it reach the device.
+int syncFolder(const QByteArray &path);
+// The folder at `path` and those above it that are missing (mode 0700).
+int makeFolders(const QByteArray &path);
+int removeFile(const QByteArray &path);
+qint64 processId();
+// Changes with every boot of the machine: a process number from another boot
+// names nothing now.
+QByteArray bootId();
+// Whether process `pid` still runs a program whose name starts with
+// `namePrefix`.
+bool isProgramRunning(qint64 pid, const QByteArray &namePrefix);
 // The canonical path of an open descriptor (/proc/self/fd), or empty.
 QByteArray pathOf(int fd);
 bool isCopyOnWrite(const QByteArray &fsType);

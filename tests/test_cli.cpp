@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -75,6 +76,7 @@ class CliTest : public QObject
     void namesAreBytesAndEachEntryResolvesOnce();
     void signalStopsTheJob_data();
     void signalStopsTheJob();
+    void killedJobIsAccountedForAtTheNextStart();
     void terminalConfirmsAndShowsProgress();
     void volumes();
 };
@@ -356,6 +358,74 @@ void CliTest::signalStopsTheJob()
     const QJsonObject json = readJson(path("out.json"));
     QCOMPARE(json["result"].toString(), QStringLiteral("stopped"));
     QCOMPARE(json["entries"].toArray().at(1)["erased"].toBool(), false);
+}
+
+// The reserve ext4 keeps back from every writer, as the kernel shows it.
+QByteArray ext4Reserve(const QString &mountPoint)
+{
+    QProcess findmnt;
+    findmnt.start("findmnt", {"-no", "SOURCE", mountPoint});
+    findmnt.waitForFinished();
+    const QString device = QString::fromUtf8(findmnt.readAllStandardOutput()).trimmed();
+    return readFile("/sys/fs/ext4/" + device.section('/', -1) + "/reserved_clusters").trimmed();
+}
+
+void CliTest::killedJobIsAccountedForAtTheNextStart()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_STATE_HOME", path("state"));
+    const auto killWhen = [&](const QStringList &args, const std::function<bool()> &ready) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VELMORA_CLI), args);
+        p.closeWriteChannel();
+        QTRY_VERIFY_WITH_TIMEOUT(ready(), 30000);
+        ::kill(pid_t(p.processId()), SIGKILL);
+        p.waitForFinished();
+    };
+    const auto journals = [&] {
+        return QDir(path("state/velmora")).entryList({"job-*.json"}, QDir::Files);
+    };
+
+    // A file erase killed halfway: its file keeps its name; the next run
+    // names it and how to go on.
+    const qint64 big = 192 * 1024 * 1024;
+    QVERIFY(writeFile(path("big.bin"), plantedBytes(big)));
+    killWhen({"erase", "--yes", "-m", "Gutmann", path("big.bin")},
+             [&] { return journals().size() == 1; });
+    QVERIFY(QFileInfo::exists(path("big.bin")));
+    QVERIFY(writeFile(path("other.txt"), plantedBytes(10)));
+    Outcome o = runCli({"erase", "--yes", path("other.txt")}, QByteArray(), env);
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.err.contains("An erase of files and folders (Gutmann 35-pass), started "),
+             qPrintable(o.err));
+    QVERIFY(o.err.contains("was interrupted before its end."));
+    QVERIFY(o.err.contains("Not finished, still there:\n  " + path("big.bin")));
+    QVERIFY(o.err.contains("To erase what is left: velmora-cli erase --method Gutmann '" +
+                           path("big.bin") + "'"));
+    QCOMPARE(journals(), QStringList{}); // told once
+
+    // A free-space wipe killed in its names phase: its name folders go,
+    // and the reserve it lent to the fill comes back.
+    VOLUME_OR_SKIP(vol, "ext4", 64 * 1024 * 1024);
+    const QByteArray reserve = ext4Reserve(vol.path());
+    QVERIFY(!reserve.isEmpty());
+    const auto leftovers = [&] {
+        return QDir(vol.path()).entryList({"__velmora_names_*"}, QDir::Dirs | QDir::Hidden);
+    };
+    killWhen({"freespace", "--yes", vol.path()}, [&] { return !leftovers().isEmpty(); });
+    QVERIFY(!leftovers().isEmpty());
+    QCOMPARE(ext4Reserve(vol.path()), QByteArray("0"));
+    o = runCli({"erase", "--yes", path("big.bin")}, QByteArray(), env);
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.err.contains("A wipe of the free space of " + vol.path()), qPrintable(o.err));
+    QVERIFY(o.err.contains("Removed the helper files it left in " + vol.path() + "."));
+    QVERIFY(o.err.contains("Gave the reserve it had lent back to " + vol.path() + "."));
+    QVERIFY(o.err.contains("To run it again: velmora-cli freespace --method NIST '" +
+                           vol.path() + "'"));
+    QCOMPARE(leftovers(), QStringList{});
+    QCOMPARE(ext4Reserve(vol.path()), reserve);
+    QCOMPARE(journals(), QStringList{});
 }
 
 void CliTest::terminalConfirmsAndShowsProgress()

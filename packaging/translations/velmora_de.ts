@@ -179,6 +179,18 @@ Methode: %2%3
         <source>--json and --report take a file name</source>
         <translation>--json und --report erwarten einen Dateinamen</translation>
     </message>
+    <message>
+        <source>velmora-cli: %1</source>
+        <translation>velmora-cli: %1</translation>
+    </message>
+    <message>
+        <source>To erase what is left: velmora-cli erase%1 %2</source>
+        <translation>Um den Rest zu löschen: velmora-cli erase%1 %2</translation>
+    </message>
+    <message>
+        <source>To run it again: velmora-cli %1%2 %3</source>
+        <translation>Um es erneut auszuführen: velmora-cli %1%2 %3</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -611,6 +623,63 @@ Methode: %2%3
     </message>
 </context>
 <context>
+    <name>JobJournal</name>
+    <message>
+        <source>An erase of files and folders</source>
+        <translation>Ein Löschen von Dateien und Ordnern</translation>
+    </message>
+    <message>
+        <source>A wipe of the whole volume %1</source>
+        <translation>Ein Löschen des ganzen Laufwerks %1</translation>
+    </message>
+    <message>
+        <source>A wipe of the free space of %1</source>
+        <translation>Ein Löschen des freien Speichers von %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2), started %3, was interrupted before its end%4.</source>
+        <translation>%1 (%2), begonnen %3, wurde vor seinem Ende unterbrochen%4.</translation>
+    </message>
+    <message>
+        <source>, during: %1</source>
+        <translation>, während: %1</translation>
+    </message>
+    <message>
+        <source>None of its entries is left on the disk.</source>
+        <translation>Keiner seiner Einträge ist noch auf dem Datenträger.</translation>
+    </message>
+    <message>
+        <source>Not finished, still there:</source>
+        <translation>Nicht fertig, noch vorhanden:</translation>
+    </message>
+    <message numerus="yes">
+        <source>  … and %n more</source>
+        <translation>
+            <numerusform>  … und %n weiterer</numerusform>
+            <numerusform>  … und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Removed the helper files it left in %1.</source>
+        <translation>Die Hilfsdateien, die es in %1 hinterließ, wurden entfernt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n helper file(s) it left in %1 could not be removed.</source>
+        <translation>
+            <numerusform>%n Hilfsdatei, die es in %1 hinterließ, konnte nicht entfernt werden.</numerusform>
+            <numerusform>%n Hilfsdateien, die es in %1 hinterließ, konnten nicht entfernt werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Gave the reserve it had lent back to %1.</source>
+        <translation>Die geliehene Reserve wurde %1 zurückgegeben.</translation>
+    </message>
+    <message>
+        <source>The reserve it had lent could not be given back to %1; mounting the volume again restores it.</source>
+        <translation>Die geliehene Reserve konnte %1 nicht zurückgegeben werden; erneutes Einhängen des Laufwerks stellt sie wieder her.</translation>
+    </message>
+</context>
+<context>
     <name>JobRunner</name>
     <message>
         <source>cannot read the space of %1</source>
@@ -947,6 +1016,26 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
     <message>
         <source>Not added</source>
         <translation>Nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Stopping: waiting for the device to finish its current write…</source>
+        <translation>Wird angehalten: Warten, bis das Gerät den laufenden Schreibvorgang beendet …</translation>
+    </message>
+    <message>
+        <source>Interrupted erase</source>
+        <translation>Unterbrochenes Löschen</translation>
+    </message>
+    <message>
+        <source>Erase what is left now?</source>
+        <translation>Den Rest jetzt löschen?</translation>
+    </message>
+    <message>
+        <source>Choose the volume again now?</source>
+        <translation>Das Laufwerk jetzt erneut wählen?</translation>
+    </message>
+    <message>
+        <source>The device does not answer; quitting without waiting for it.</source>
+        <translation>Das Gerät antwortet nicht; das Programm endet, ohne darauf zu warten.</translation>
     </message>
 </context>
 <context>

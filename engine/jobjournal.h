@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// A running job's own account of itself, for the case that it never gets to
+// its end: killed, a power cut, a crash. When a job starts, a small record of
+// what it set out to erase is written and synced in the user's state folder;
+// it notes each phase, every folder where the job makes helper entries (fill
+// files, name folders) and every reserve it lends to a fill. A job that
+// returns removes it. At the next start the window and velmora-cli find the
+// records of jobs that did not return, clean up after them and say what was
+// left unfinished.
+
+#include "engine/erasurerecord.h"
+
+#include <QByteArray>
+#include <QByteArrayList>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <mutex>
+
+namespace velmora
+{
+
+// $XDG_STATE_HOME/velmora where that is set, else root's /var/lib/velmora
+// or the user's ~/.local/state/velmora.
+QByteArray journalFolder();
+
+class JobJournal
+{
+  public:
+    // For a job with `method`; keeps its record in `folder` (made if
+    // missing). Nothing is written before begin().
+    explicit JobJournal(QString method, QByteArray folder = journalFolder());
+    // The job returned, whatever its outcome: the record goes.
+    ~JobJournal();
+    JobJournal(const JobJournal &) = delete;
+    JobJournal &operator=(const JobJournal &) = delete;
+
+    // The job starts: the entries it was given (a file erase), or the
+    // volume's mount point.
+    void begin(ErasureRecord::Kind kind, bool verify, const QByteArrayList &targets);
+    void atPhase(const QString &phase);
+    // The job is about to make helper entries in the folder `path`.
+    void workingIn(const QByteArray &path);
+    // The ext4 or XFS reserve of the volume at `mountPoint` was `blocks`
+    // before the fill took it; gaveBack() once it is restored.
+    void lentReserve(const QByteArray &mountPoint, const QByteArray &fsType, quint64 blocks);
+    void gaveBack(const QByteArray &mountPoint);
+
+    // Why the record could not be written (an errno value); 0 when it was.
+    int error() const;
+
+  private:
+    void write();
+
+    mutable std::mutex mutex;
+    QString method;
+    QByteArray folder;
+    QByteArray file;
+    bool begun = false;
+    int writeError = 0;
+    QJsonObject record;
+};
+
+// A job whose record stayed: what it was, where it stood, what was done
+// about it now.
+struct InterruptedJob {
+    QDateTime started;
+    ErasureRecord::Kind kind = ErasureRecord::Kind::Files;
+    QString method;
+    bool verify = false;
+    QString phase;
+    QByteArrayList targets;
+    QByteArrayList unfinished; // the targets that are still there
+    QStringList cleanedUp;     // a line for each thing put right
+    QStringList notCleaned;    // and for each that could not be
+
+    // A few sentences for a person.
+    QString description() const;
+};
+
+// Finds the records in `folder` of jobs whose process is gone, removes what
+// they left in the folders they worked in, gives back the reserves they
+// lent, and removes the records.
+QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder = journalFolder());
+
+} // namespace velmora
