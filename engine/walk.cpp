@@ -134,12 +134,14 @@ class TreeEraser::Batch
             lengths.push_back(hidingLengths(int(item.name.size())));
             rounds = std::max(rounds, lengths.back().size());
         }
+        std::vector<bool> renameFailed(items.size(), false);
         // Short names run out in a big folder: once a length keeps being
         // taken, no name of the batch goes shorter than the next one.
         int shortest = 1;
         for (std::size_t round = 0; round < rounds; ++round) {
             for (std::size_t i = 0; i < items.size(); ++i) {
-                if (round >= lengths[i].size() || lengths[i][round] < shortest)
+                if (round >= lengths[i].size() || lengths[i][round] < shortest ||
+                    renameFailed[i])
                     continue;
                 int rc = EEXIST;
                 for (int attempt = 0; attempt < 4 && rc == EEXIST; ++attempt) {
@@ -150,6 +152,11 @@ class TreeEraser::Batch
                 }
                 if (rc == EEXIST)
                     shortest = std::max(shortest, lengths[i][round] + 1);
+                else if (rc != 0) {
+                    renameFailed[i] = true; // its name may still be readable
+                    if (items[i].error == 0)
+                        items[i].error = rc;
+                }
             }
             // Each rename on the device before the next one covers it.
             if (const int rc = platform::syncAll(dirFd); rc != 0 && syncError == 0)
