@@ -3,6 +3,8 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "engine/guards.h"
+
 #include "app/focusring.h"
 #include "app/volumetable.h"
 #include "engine/overwrite.h"
@@ -314,7 +316,9 @@ void MainWindow::openOnlineHelp()
 
 void MainWindow::on_btnRefreshDisks_clicked()
 {
-    VolumeTable::fill(ui->tableDiskList, diskButtonGroup, this, false);
+    // The volumes no whole wipe may take say so in their row already.
+    VolumeTable::fill(ui->tableDiskList, diskButtonGroup, this, false,
+                      VolumeTable::mountedVolumes(), &MainWindow::wipeRefusalText);
 }
 
 void MainWindow::loadFreeSpaceDiskList()

@@ -143,6 +143,8 @@ class MainWindow : public QMainWindow
     std::optional<QString> askForMethod();
     // Says why, and returns true, when the volume at `mountPoint` must not be
     // wiped whole: it holds the running system or the user's home folder.
+    // Why the volume at `mountPoint` may not be wiped whole; empty when it may.
+    static QString wipeRefusalText(const QString &mountPoint);
     bool refusedForWipe(const QString &mountPoint);
     // From the progress page back to `page`, when a job was refused before
     // it started.

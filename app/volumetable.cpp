@@ -3,6 +3,7 @@
 #include "app/volumetable.h"
 
 #include <QButtonGroup>
+#include <QColor>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,6 +23,8 @@ QString wholeGigabytes(qint64 bytes)
     return QString::number(bytes / 1073741824) + QStringLiteral(" GB");
 }
 
+constexpr int kMountPointRole = Qt::UserRole + 1;
+
 QRadioButton *radioOf(const QTableWidget *table, int row)
 {
     QWidget *cell = table->cellWidget(row, 0);
@@ -39,6 +42,9 @@ void configure(QTableWidget *table)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->setVisible(false);
+    // What a row says is what the workflows take: nothing in it can be typed
+    // over.
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The columns share the width; a horizontal bar would only scroll by
     // the width of the vertical one.
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -57,7 +63,7 @@ QList<Volume> mountedVolumes()
 }
 
 void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writableOnly,
-          const QList<Volume> &volumes)
+          const QList<Volume> &volumes, const RefusalReason &refusal)
 {
     table->clear();
     table->setRowCount(0);
@@ -71,6 +77,17 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
     delete group;
     group = new QButtonGroup(owner);
     group->setExclusive(true);
+    // The row the user points at, by mouse or keys, is the row chosen; the
+    // connection goes with the group.
+    QObject::connect(table, &QTableWidget::currentCellChanged, group,
+                     [table](int row) {
+                         if (QRadioButton *radio = row >= 0 ? radioOf(table, row) : nullptr)
+                             radio->setChecked(true);
+                     });
+    QObject::connect(table, &QTableWidget::cellClicked, group, [table](int row) {
+        if (QRadioButton *radio = radioOf(table, row))
+            radio->setChecked(true);
+    });
 
     for (const Volume &volume : volumes) {
         if (writableOnly && volume.readOnly)
@@ -94,21 +111,32 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
         });
 
         table->setItem(row, 1, new QTableWidgetItem(volume.mountPoint));
+        table->item(row, 1)->setData(kMountPointRole, volume.mountPoint);
         table->setItem(row, 2, new QTableWidgetItem(wholeGigabytes(volume.total)));
         table->setItem(row, 3, new QTableWidgetItem(wholeGigabytes(volume.available)));
         table->setItem(row, 4, new QTableWidgetItem(volume.fileSystem));
         table->setItem(row, 5, new QTableWidgetItem(volume.device));
         // The whole of what the cells may cut short, and the exact sizes.
         const QLocale locale;
-        const QString tip =
+        QString tip =
             QCoreApplication::translate(
                 "VolumeTable", "%1\nDevice: %2\nLabel: %3\nCapacity: %4 bytes\nAvailable: %5 bytes")
                 .arg(volume.mountPoint, volume.device,
                      volume.label.isEmpty() ? QCoreApplication::translate("VolumeTable", "(none)")
                                             : volume.label,
                      locale.toString(volume.total), locale.toString(volume.available));
-        for (int column = 1; column < table->columnCount(); ++column)
-            table->item(row, column)->setToolTip(tip);
+        const QString why = refusal ? refusal(volume.mountPoint) : QString();
+        if (!why.isEmpty())
+            tip = why + QStringLiteral("\n\n") + tip;
+        for (int column = 1; column < table->columnCount(); ++column) {
+            QTableWidgetItem *item = table->item(row, column);
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            item->setToolTip(tip);
+            if (!why.isEmpty())
+                item->setForeground(QColor(140, 140, 140));
+        }
+        if (!why.isEmpty())
+            cell->setToolTip(why);
     }
     for (int row = 0; row < table->rowCount(); ++row)
         table->setRowHeight(row, 40);
@@ -128,8 +156,8 @@ QString chosenMountPoint(const QTableWidget *table)
 {
     for (int row = 0; row < table->rowCount(); ++row) {
         const QRadioButton *radio = radioOf(table, row);
-        if (radio && radio->isChecked() && table->item(row, 1))
-            return table->item(row, 1)->text();
+        if (radio && radio->isChecked())
+            return mountPoint(table, row);
     }
     return QString();
 }
@@ -137,7 +165,7 @@ QString chosenMountPoint(const QTableWidget *table)
 QString mountPoint(const QTableWidget *table, int row)
 {
     const QTableWidgetItem *item = row >= 0 ? table->item(row, 1) : nullptr;
-    return item ? item->text() : QString();
+    return item ? item->data(kMountPointRole).toString() : QString();
 }
 
 } // namespace VolumeTable

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class QButtonGroup;
 class QObject;
 class QTableWidget;
@@ -30,16 +32,22 @@ struct Volume {
 // The volumes mounted now, ready to be listed.
 QList<Volume> mountedVolumes();
 
+// Why a volume may not be chosen, in a sentence; empty when it may.
+using RefusalReason = std::function<QString(const QString &mountPoint)>;
+
 // Refills `table` from `volumes` (the mounted ones by default). The old
 // button group is deleted and a new exclusive one, owned by `owner`, holds the
 // new radio buttons. With `writableOnly`, read-only volumes are left out.
+// Rows that `refusal` gives a reason for are greyed, with the reason in
+// their tool tip. A click anywhere on a row chooses it; no cell is editable.
 void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writableOnly,
-          const QList<Volume> &volumes = mountedVolumes());
+          const QList<Volume> &volumes = mountedVolumes(), const RefusalReason &refusal = {});
 
 // The first row whose radio button is checked, or -1.
 int chosenRow(const QTableWidget *table);
 
-// The mount point text of `row`, empty when the row has none.
+// The mount point of `row` as the volume reported it (never what a cell
+// shows), empty when the row has none.
 QString mountPoint(const QTableWidget *table, int row);
 
 // The mount point of the first chosen row that has one, or empty.

@@ -36,20 +36,26 @@ bool isExistingDirectory(const fs::path &path)
 
 } // namespace
 
-bool MainWindow::refusedForWipe(const QString &mountPoint)
+QString MainWindow::wipeRefusalText(const QString &mountPoint)
 {
     switch (velmora::refusalForWipe(mountPoint, runningSystemRoot)) {
     case velmora::WipeRefusal::RunningSystem:
-        warn(tr("Error"), tr("This disk holds the running system and cannot be wiped."));
-        return true;
+        return tr("This disk holds the running system and cannot be wiped.");
     case velmora::WipeRefusal::HomeFolder:
-        warn(tr("Error"), tr("This disk holds your home folder and cannot be wiped. Erase "
-                             "the files you choose, or wipe its free space instead."));
-        return true;
+        return tr("This disk holds your home folder and cannot be wiped. Erase "
+                  "the files you choose, or wipe its free space instead.");
     case velmora::WipeRefusal::None:
         break;
     }
-    return false;
+    return QString();
+}
+
+bool MainWindow::refusedForWipe(const QString &mountPoint)
+{
+    const QString why = wipeRefusalText(mountPoint);
+    if (!why.isEmpty())
+        warn(tr("Error"), why);
+    return !why.isEmpty();
 }
 
 void MainWindow::warn(const QString &title, const QString &text)

@@ -6,6 +6,7 @@
 #include "guitest.h"
 #include "testsupport.h"
 
+#include "app/volumetable.h"
 #include "engine/platform.h"
 
 #include "dialogs/confirmerasedialog.h"
@@ -291,11 +292,35 @@ void WorkflowsTest::volumeTablesListMountedVolumes()
 {
     // A volume mounted now is there; a refill forgets the choice.
     VOLUME_OR_SKIP(vol, "tmpfs", 1024 * 1024);
+    VOLUME_OR_SKIP(other, "tmpfs", 1024 * 1024);
     click("btnWipeFreeSpace");
+    auto *table = get<QTableWidget>("tableDiskList_2");
     chooseVolume("tableDiskList_2", vol.path());
-    QVERIFY(anyRadioChecked(get<QTableWidget>("tableDiskList_2")));
+    QVERIFY(anyRadioChecked(table));
+
+    // What the user points at is what is chosen: a click on the text of
+    // another row moves the choice there; nothing in a cell can be typed
+    // over, so the volume taken is the one the row was made for.
+    int otherRow = -1;
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (table->item(row, 1)->text() == other.path())
+            otherRow = row;
+    QVERIFY(otherRow >= 0);
+    const QRect cell = table->visualItemRect(table->item(otherRow, 1));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(VolumeTable::chosenRow(table), otherRow);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::keyClick(table, Qt::Key_F2);
+    for (const QLineEdit *editor : table->findChildren<QLineEdit *>())
+        QVERIFY2(!editor->isVisible(), "a cell of the volume table opened an editor");
+    QTest::keyClicks(table, "/tmp/elsewhere");
+    QTest::keyClick(table, Qt::Key_Return);
+    QCOMPARE(table->item(otherRow, 1)->text(), other.path());
+    QCOMPARE(VolumeTable::chosenMountPoint(table), other.path());
+    QCOMPARE(VolumeTable::chosenRow(table), otherRow);
+
     click("btnRefreshDisks_2");
-    QVERIFY(!anyRadioChecked(get<QTableWidget>("tableDiskList_2")));
+    QVERIFY(!anyRadioChecked(table));
 }
 
 void WorkflowsTest::volumeRefusals()
@@ -314,6 +339,12 @@ void WorkflowsTest::volumeRefusals()
         [real = MainWindow::runningSystemRoot] { MainWindow::runningSystemRoot = real; });
     MainWindow::runningSystemRoot = QFile::encodeName(vol.path());
     click("btnRefreshDisks");
+    // Its row says so before Next: greyed, the reason in its tool tip.
+    auto *disks = get<QTableWidget>("tableDiskList");
+    for (int row = 0; row < disks->rowCount(); ++row)
+        if (disks->item(row, 1)->text() == vol.path())
+            QVERIFY(disks->item(row, 1)->toolTip().startsWith(
+                "This disk holds the running system and cannot be wiped."));
     chooseVolume("tableDiskList", vol.path());
     auto system = modal::answerBox();
     click("btnNextFromDiskList");
