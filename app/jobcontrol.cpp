@@ -158,9 +158,14 @@ QString MainWindow::completionText() const
 QString MainWindow::doneText() const
 {
     // What no overwrite in place could reach is said in the box too, not
-    // only in the log.
+    // only in the log; a volume job then claims no more than was done.
+    const QStringList warnings = jobReport.warnings();
     QString text = completionText();
-    for (const QString &warning : jobReport.warnings())
+    if (!warnings.isEmpty() && jobMode == FreeSpaceWipe)
+        text = tr("🧹 The free space has been overwritten. What may remain:");
+    else if (!warnings.isEmpty() && jobMode == VolumeWipe)
+        text = tr("💽 The disk has been wiped. What may remain:");
+    for (const QString &warning : warnings)
         text += QStringLiteral("\n\n") + warning;
     return text;
 }

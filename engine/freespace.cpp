@@ -12,9 +12,11 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QRandomGenerator>
+#include <QSet>
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <cstring>
 #include <deque>
@@ -48,12 +50,23 @@ const QByteArray kNamesPrefix = QByteArrayLiteral("__velmora_names_");
 const QByteArray kFillBases[] = {QByteArrayLiteral("__freespace_temp__"),
                                  QByteArrayLiteral("__wiper_temp__")};
 
+QString mebibytes(quint64 bytes)
+{
+    return QString::number(double(bytes) / double(kChunkSize), 'f', 1);
+}
+
 bool failWith(const QString &line, JobContext &ctx)
 {
     ctx.emitLog(line);
     if (ctx.report)
         ctx.report->setError(line);
     return false;
+}
+
+// File systems whose data lives in memory only and goes at power-off.
+bool isMemory(const QByteArray &fsType)
+{
+    return fsType == "tmpfs" || fsType == "ramfs";
 }
 
 bool isFull(int error)
@@ -142,23 +155,68 @@ struct FillFile {
 
 // The fill files of one pass. They stay open until the pass ends (an
 // unnamed file lives only as long as its descriptor); named ones are removed
-// when the pass object goes, whatever way the pass ends. Writers of the pass
-// may open files from their own threads.
+// by removeAll(), or when the pass object goes, whatever way the pass ends.
+// Writers of the pass may open files from their own threads.
 class FillPass
 {
   public:
     FillPass(int rootFd, QString fileName, bool record)
-        : record(record), rootFd(rootFd), fileName(std::move(fileName))
+        : record(record), rootFd(rootFd), fileName(std::move(fileName)),
+          hiddenBefore(driverStandIns(rootFd))
     {
     }
-    ~FillPass()
+    ~FillPass() { removeAll(nullptr); }
+    int folder() const { return rootFd; }
+    // Gives every fill file's space back and removes the named ones. A file
+    // system that refuses a removal while it is full (ntfs-3g) is asked
+    // again once the space is back. Each file that stays is logged through
+    // `ctx` and counted as a problem; returns how many stayed.
+    int removeAll(JobContext *ctx)
     {
+        int left = 0;
         for (FillFile &file : files) {
-            Status now;
-            if (!file.name.isEmpty() && platform::statusAt(rootFd, file.name, &now) == 0 &&
-                now.sameObject(file.st))
-                platform::removeAt(rootFd, file.name, false);
+            // Truncated and closed first: the space comes back before the
+            // name goes, and a driver keeps no hidden stand-in of an open file.
+            platform::truncateFile(file.fd.get(), 0);
+            platform::closeFile(file.fd);
+            if (file.name.isEmpty())
+                continue;
+            int rc = 0;
+            for (int attempt = 0; attempt < kRemovalAttempts; ++attempt) {
+                Status now;
+                if (platform::statusAt(rootFd, file.name, &now) != 0 || !now.sameObject(file.st))
+                    break; // gone, or no longer ours to remove
+                rc = platform::removeAt(rootFd, file.name, false);
+                if (rc == 0 || rc == ENOENT)
+                    break;
+                platform::syncFileSystem(rootFd);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20 << attempt));
+            }
+            if (rc != 0 && rc != ENOENT) {
+                ++left;
+                if (ctx)
+                    leftBehind(*ctx, file.name, file.offset, rc);
+            }
         }
+        files.clear();
+        // What a driver renamed an open file to instead of removing it.
+        for (const QByteArray &name : driverStandIns(rootFd)) {
+            if (hiddenBefore.contains(name))
+                continue;
+            Status st;
+            int rc = platform::statusAt(rootFd, name, &st);
+            if (rc == 0 && st.owner == platform::effectiveUser())
+                rc = platform::removeAt(rootFd, name, false);
+            if (rc != 0 && rc != ENOENT) {
+                ++left;
+                if (ctx)
+                    leftBehind(*ctx, name, st.size, rc);
+            }
+        }
+        if (left == 0 || !ctx)
+            return left;
+        platform::syncFileSystem(rootFd);
+        return left;
     }
     FillPass(const FillPass &) = delete;
     FillPass &operator=(const FillPass &) = delete;
@@ -225,9 +283,35 @@ class FillPass
     }
 
   private:
+    static constexpr int kRemovalAttempts = 6;
+
+    // Entries a FUSE driver makes of a file removed while open.
+    static QSet<QByteArray> driverStandIns(int dirFd)
+    {
+        QSet<QByteArray> found;
+        std::vector<QByteArray> names;
+        if (platform::readNames(dirFd, &names) == 0)
+            for (const QByteArray &name : names)
+                if (name.startsWith(".fuse_hidden"))
+                    found.insert(name);
+        return found;
+    }
+
+    void leftBehind(JobContext &ctx, const QByteArray &name, qint64 size, int error)
+    {
+        const QString shown = displayName(joinPath(platform::pathOf(rootFd), name));
+        ctx.emitLog(QCoreApplication::translate(
+                        "FreeSpace", "❌ A fill file could not be removed: %1 (%2 MiB, %3). "
+                                     "Delete it to get the space back.")
+                        .arg(shown, mebibytes(quint64(std::max<qint64>(size, 0))),
+                             platform::errorText(error)));
+        ctx.problem(shown);
+    }
+
     const bool record; // what each file gets is recorded for verifyAll()
     int rootFd;
     QString fileName;
+    QSet<QByteArray> hiddenBefore;
     std::mutex mutex;
     bool unnamed = true;
     int nextIndex = 0;
@@ -342,12 +426,11 @@ void failWriting(const FillWriter &writer, JobContext &ctx)
 
 enum class PassEnd { Done, Stopped, Failed };
 
-PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine,
-                 qint64 plannedChunks, quint64 byteLimit, quint64 blockSize, bool verify,
-                 const QString &volume, JobContext &ctx)
+PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunks,
+                 quint64 byteLimit, quint64 blockSize, bool verify, const QString &volume,
+                 JobContext &ctx)
 {
     const unsigned count = parallelWriters();
-    FillPass pass(rootFd, fileName, verify);
     std::vector<std::unique_ptr<FillWriter>> writers;
     for (unsigned i = 0; i < count; ++i) {
         auto writer = std::make_unique<FillWriter>();
@@ -445,7 +528,7 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
                 }
             }
             if (roundStart != shared.total)
-                platform::syncFileSystem(rootFd);
+                platform::syncFileSystem(pass.folder());
         }
     }
     if (ctx.stopped())
@@ -465,6 +548,18 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
         ctx.problem(volume);
     }
     return ctx.stopped() ? PassEnd::Stopped : PassEnd::Done;
+}
+
+// One pass of the fill into the folder `rootFd`; its fill files go at its
+// end, whatever the end: one that stays makes the pass fail.
+PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine,
+                 qint64 plannedChunks, quint64 byteLimit, quint64 blockSize, bool verify,
+                 const QString &volume, JobContext &ctx)
+{
+    FillPass pass(rootFd, fileName, verify);
+    const PassEnd end =
+        fillInto(pass, failureLine, plannedChunks, byteLimit, blockSize, verify, volume, ctx);
+    return pass.removeAll(&ctx) > 0 ? PassEnd::Failed : end;
 }
 
 // How many new folders rewrite the journal of a volume of type `fsType`
@@ -642,11 +737,6 @@ int overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobCo
 qint64 nameUnits(qint64 count)
 {
     return (count + kNameBatch - 1) / kNameBatch;
-}
-
-QString mebibytes(quint64 bytes)
-{
-    return QString::number(double(bytes) / double(kChunkSize), 'f', 1);
 }
 
 } // namespace
@@ -874,18 +964,36 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     if (ctx.totalChunks && ctx.processedChunks && *ctx.processedChunks < *ctx.totalChunks)
         ctx.chunksProcessed(*ctx.totalChunks - *ctx.processedChunks);
 
+    platform::Space beforeTrim;
+    platform::spaceOf(rootFd.get(), &beforeTrim);
     quint64 trimmed = 0;
     const int rc = platform::trimFreeSpace(rootFd.get(), &trimmed);
-    if (rc == 0)
+    if (rc == 0 && trimmed <= beforeTrim.free)
         ctx.emitLog(QCoreApplication::translate(
                         "FreeSpace", "✂️ Free blocks discarded on the device (TRIM): %1 MiB")
                         .arg(mebibytes(trimmed)));
+    else if (rc == 0) // the kernel counts what it looked at, not what it discarded
+        ctx.emitLog(QCoreApplication::translate(
+            "FreeSpace", "✂️ The file system's free space was discarded on the device (TRIM)."));
+    else if (rc == EOPNOTSUPP && mount && platform::deviceDiscards(mount->source) == 1)
+        ctx.emitLog(QCoreApplication::translate(
+                        "FreeSpace", "ℹ️ No TRIM: the device discards, but this file system (%1) "
+                                     "or its driver does not pass it on.")
+                        .arg(QString::fromUtf8(mount->fsType)));
     else if (rc == EOPNOTSUPP)
         ctx.emitLog(QCoreApplication::translate(
             "FreeSpace", "ℹ️ No TRIM: this device does not discard free blocks."));
     else
         ctx.emitLog(QCoreApplication::translate("FreeSpace", "ℹ️ No TRIM: %1")
                         .arg(platform::errorText(rc)));
+    if (names == 0 && mount && !isMemory(mount->fsType)) {
+        const QString line =
+            QCoreApplication::translate(
+                "FreeSpace", "⚠️ The names of deleted files may remain on %1: this file system "
+                             "(%2) keeps them where a fill does not reach.")
+                .arg(root, QString::fromUtf8(mount->fsType));
+        ctx.warn(line);
+    }
     if (rc != 0 && mount && mount->fsType == "xfs") {
         // The blocks each allocation group sets aside for its own trees are
         // free, but no file can be given them.

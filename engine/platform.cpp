@@ -257,6 +257,8 @@ int readNames(int dirFd, std::vector<QByteArray> *names)
 
 int removeAt(int dirFd, const QByteArray &name, bool folder)
 {
+    if (const int injected = injected_(folder ? "rmdir" : "unlink", dirFd))
+        return injected;
     return ::unlinkat(dirFd, name.constData(), folder ? AT_REMOVEDIR : 0) == 0 ? 0 : errno;
 }
 
@@ -517,6 +519,10 @@ void dropCache(int fd)
 
 Fd createUnnamedFile(int dirFd, int *error)
 {
+    if (const int injected = injected_("tmpfile", dirFd)) {
+        *error = injected;
+        return Fd();
+    }
     const int fd =
         retry([&] { return ::openat(dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600); });
     *error = fd < 0 ? errno : 0;
@@ -534,6 +540,21 @@ Fd createNewFileAt(int dirFd, const QByteArray &name, int *error)
     if (fd >= 0)
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return Fd(fd);
+}
+
+int deviceDiscards(const QByteArray &source)
+{
+    struct stat st;
+    if (::stat(source.constData(), &st) != 0 || !S_ISBLK(st.st_mode))
+        return -1;
+    const QString base = QStringLiteral("/sys/dev/block/%1:%2/").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
+    // A partition has no queue of its own: its disk's tells.
+    for (const QString &queue : {base + QStringLiteral("queue"), base + QStringLiteral("../queue")}) {
+        QFile file(queue + QStringLiteral("/discard_max_bytes"));
+        if (file.open(QIODevice::ReadOnly))
+            return file.readAll().trimmed().toULongLong() > 0 ? 1 : 0;
+    }
+    return -1;
 }
 
 int trimFreeSpace(int dirFd, quint64 *trimmed)

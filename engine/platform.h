@@ -121,7 +121,7 @@ int renameAt(int dirFd, const QByteArray &from, const QByteArray &to);
 extern std::function<void(const char *call, int fd)> watchCall;
 
 // A test's way to make a call fail: called with "open", "mkdir", "sync",
-// "fsync" or "syncfs" and the descriptor; a non-zero errno value is returned
+// "fsync", "syncfs", "unlink", "rmdir" or "tmpfile" and the descriptor; a non-zero errno value is returned
 // by that call instead of doing it. Empty unless a test sets it.
 extern std::function<int(const char *call, int fd)> injectFault;
 
@@ -175,6 +175,9 @@ Fd createUnnamedFile(int dirFd, int *error);
 // A new file under `name`, never through an existing entry.
 Fd createNewFileAt(int dirFd, const QByteArray &name, int *error);
 
+// Whether the block device `source` (a mount's source) accepts discards:
+// 1 yes, 0 no, -1 when it cannot be told (not a block device).
+int deviceDiscards(const QByteArray &source);
 // Asks the file system to discard its free blocks (FITRIM). Returns 0 with
 // the bytes trimmed, or an errno value (EOPNOTSUPP: the device cannot).
 int trimFreeSpace(int dirFd, quint64 *trimmed);

@@ -10,6 +10,7 @@ packages=(
     fonts-noto-color-emoji fonts-liberation2  # the log's symbols and its text
     dosfstools e2fsprogs util-linux  # small test volumes (mkfs, mount, losetup)
     exfatprogs exfat-fuse          # exFAT test volumes where the kernel has no exFAT
+    ntfs-3g                        # NTFS test volumes through the driver desktops use
     xfsprogs btrfs-progs           # XFS and btrfs test volumes
     qt6-tools-dev qt6-l10n-tools   # lupdate and lrelease for the translations
     desktop-file-utils appstream   # checks of the installed desktop entry and metainfo

@@ -110,6 +110,9 @@ class VolumesTest : public QObject
     void mountsBelowTheSelectionAreNotEntered();
     void volumeWipeLeavesNothingOnTheDevice();
     void readOnlyVolume();
+    void fillFilesAlwaysGo_data();
+    void fillFilesAlwaysGo();
+    void fillFilesGoOnNtfs();
     void nameErrorsAreProblems_data();
     void nameErrorsAreProblems();
     void ordinaryUserFillsFromTheirFolder();
@@ -370,6 +373,69 @@ void VolumesTest::readOnlyVolume()
     QCOMPARE(wipe.lines.last(),
              QStringLiteral("❌ Unable to create temp file for free space wipe."));
     QCOMPARE(readFile(vol.path() + "/a.txt"), plantedBytes(10));
+}
+
+void VolumesTest::fillFilesAlwaysGo_data()
+{
+    QTest::addColumn<int>("refusals"); // how often the file system refuses the removal
+    QTest::newRow("refused once while full") << 1;
+    QTest::newRow("never removable") << 1000;
+}
+
+void VolumesTest::fillFilesAlwaysGo()
+{
+    // A file system without unnamed files (as FAT or ntfs-3g) whose driver
+    // refuses to remove the fill files: asked again once their space is back,
+    // and where they stay, the job says so and is not complete.
+    QFETCH(int, refusals);
+    VOLUME_OR_SKIP(vol, "tmpfs", 16 * 1024 * 1024);
+    int refused = 0;
+    platform::injectFault = [&](const char *call, int) {
+        if (std::strcmp(call, "tmpfile") == 0)
+            return EOPNOTSUPP;
+        if (std::strcmp(call, "unlink") == 0 && refused < refusals) {
+            ++refused;
+            return refused == 1 ? ENOSPC : EIO;
+        }
+        return 0;
+    };
+    Recorder rec;
+    runFreeSpace(vol.path(), rec);
+    platform::injectFault = nullptr;
+    const QStringList left = entries(vol.path());
+    if (refusals == 1) {
+        QCOMPARE(left, QStringList{});
+        QCOMPARE(rec.report.problemCount(), 0);
+        QVERIFY(rec.lines.contains("✅ Free space wipe complete."));
+        return;
+    }
+    QVERIFY(!left.isEmpty());
+    QVERIFY2(!rec.lines.filter("❌ A fill file could not be removed: " + vol.path() +
+                               "/__freespace_temp__")
+                  .isEmpty(),
+             qPrintable(rec.lines.join('\n')));
+    QVERIFY(!rec.lines.contains("✅ Free space wipe complete."));
+    QCOMPARE(rec.report.problemCount(), left.size());
+    // Their space came back all the same.
+    QVERIFY(freeBytes(vol.path()) > 12 * 1024 * 1024);
+}
+
+void VolumesTest::fillFilesGoOnNtfs()
+{
+    // ntfs-3g refuses to remove a file while the volume is full, now and
+    // then: thirty wipes in a row leave no fill file and the free space
+    // where it was.
+    VOLUME_OR_SKIP(vol, "ntfs", 256 * 1024 * 1024);
+    const quint64 before = freeBytes(vol.path());
+    for (int run = 0; run < 30; ++run) {
+        Recorder rec;
+        runFreeSpace(vol.path(), rec);
+        QVERIFY2(rec.report.problemCount() == 0, qPrintable(rec.lines.join('\n')));
+        QVERIFY2(entries(vol.path()).isEmpty(), qPrintable(entries(vol.path()).join(' ')));
+        QVERIFY(rec.lines.contains("✅ Free space wipe complete."));
+    }
+    // The log file and the MFT may take a few clusters more than before.
+    QVERIFY(freeBytes(vol.path()) + 1024 * 1024 >= before);
 }
 
 void VolumesTest::nameErrorsAreProblems_data()

@@ -152,7 +152,9 @@ class Volume
         QString mountType = fsType;
         if (!readFile(QStringLiteral("/proc/filesystems"))
                  .contains("\t" + fsType.toLatin1() + "\n")) {
-            mountType = fsType + QStringLiteral("-fuse");
+            // NTFS through its FUSE driver, ntfs-3g, as desktops mount it.
+            mountType = fsType == QLatin1String("ntfs") ? QStringLiteral("ntfs-3g")
+                                                        : fsType + QStringLiteral("-fuse");
             if (!QFileInfo::exists(QStringLiteral("/sbin/mount.") + mountType)) {
                 why = QStringLiteral("this kernel has no %1").arg(fsType);
                 return;
@@ -178,6 +180,8 @@ class Volume
         }
         QStringList mkfsArgs = fsType == QLatin1String("ext4")
                                    ? QStringList{"-q", "-F", "-m", "0"} + mkfsOptions
+                               : fsType == QLatin1String("ntfs")
+                                   ? QStringList{"-q", "-F", "-f"} + mkfsOptions
                                    : mkfsOptions;
         mkfsArgs << image;
         if (run(QStringLiteral("mkfs.") + fsType, mkfsArgs) != 0) {

@@ -571,6 +571,22 @@ Methode: %2%3
         <source>❌ Overwriting the names of deleted files failed: %1</source>
         <translation>❌ Das Überschreiben der Namen gelöschter Dateien ist fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>❌ A fill file could not be removed: %1 (%2 MiB, %3). Delete it to get the space back.</source>
+        <translation>❌ Eine Fülldatei konnte nicht entfernt werden: %1 (%2 MiB, %3). Löschen Sie sie, um den Platz zurückzubekommen.</translation>
+    </message>
+    <message>
+        <source>✂️ The file system&apos;s free space was discarded on the device (TRIM).</source>
+        <translation>✂️ Der freie Speicher des Dateisystems wurde auf dem Gerät verworfen (TRIM).</translation>
+    </message>
+    <message>
+        <source>ℹ️ No TRIM: the device discards, but this file system (%1) or its driver does not pass it on.</source>
+        <translation>ℹ️ Kein TRIM: Das Gerät verwirft Blöcke, aber dieses Dateisystem (%1) oder sein Treiber gibt es nicht weiter.</translation>
+    </message>
+    <message>
+        <source>⚠️ The names of deleted files may remain on %1: this file system (%2) keeps them where a fill does not reach.</source>
+        <translation>⚠️ Namen gelöschter Dateien können auf %1 bleiben: Dieses Dateisystem (%2) bewahrt sie dort auf, wo eine Füllung nicht hinkommt.</translation>
+    </message>
 </context>
 <context>
     <name>Guards</name>
@@ -1036,6 +1052,14 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
     <message>
         <source>The device does not answer; quitting without waiting for it.</source>
         <translation>Das Gerät antwortet nicht; das Programm endet, ohne darauf zu warten.</translation>
+    </message>
+    <message>
+        <source>🧹 The free space has been overwritten. What may remain:</source>
+        <translation>🧹 Der freie Speicher wurde überschrieben. Was bleiben kann:</translation>
+    </message>
+    <message>
+        <source>💽 The disk has been wiped. What may remain:</source>
+        <translation>💽 Der Datenträger wurde gelöscht. Was bleiben kann:</translation>
     </message>
 </context>
 <context>
