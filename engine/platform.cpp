@@ -667,6 +667,29 @@ QByteArray unescapeMountField(const QByteArray &field)
 
 } // namespace
 
+namespace
+{
+// A FUSE driver's volume says only "fuseblk": its boot sector tells which
+// file system it is, where this user may read the device.
+QByteArray fuseFileSystem(const QByteArray &source)
+{
+    const int fd = ::open(source.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return QByteArrayLiteral("fuseblk");
+    char sector[512] = {};
+    const ssize_t n = ::pread(fd, sector, sizeof sector, 0);
+    ::close(fd);
+    const QByteArray head(sector, n > 0 ? int(n) : 0);
+    if (head.mid(3, 8) == "EXFAT   ")
+        return QByteArrayLiteral("exfat");
+    if (head.mid(3, 8) == "NTFS    ")
+        return QByteArrayLiteral("ntfs");
+    if (head.mid(54, 3) == "FAT" || head.mid(82, 5) == "FAT32")
+        return QByteArrayLiteral("vfat");
+    return QByteArrayLiteral("fuseblk");
+}
+} // namespace
+
 std::vector<Mount> mountTable(const QByteArray &text)
 {
     QByteArray data = text;
@@ -692,6 +715,8 @@ std::vector<Mount> mountTable(const QByteArray &text)
         m.readOnly = f[5].split(',').contains("ro");
         m.fsType = f[dash + 1];
         m.source = unescapeMountField(f[dash + 2]);
+        if (text.isEmpty() && m.fsType == "fuseblk")
+            m.fsType = fuseFileSystem(m.source);
         mounts.push_back(m);
     }
     return mounts;
