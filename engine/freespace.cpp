@@ -46,6 +46,11 @@ constexpr qsizetype kMarkerSize = qsizetype(sizeof kMarker) - 1;
 constexpr qint64 kWindow = 8 * kChunkSize;
 // Names created per file-system sync in the name phase.
 constexpr qint64 kNameBatch = 512;
+// How often the end of a fill is written again after a sync found that the
+// file system had not kept it.
+constexpr int kRefills = 4;
+// Blocks of its reserve pool XFS keeps while a fill has the rest.
+constexpr quint64 kXfsKeptReserve = 128;
 const QByteArray kNamesPrefix = QByteArrayLiteral("__velmora_names_");
 const QByteArray kFillBases[] = {QByteArrayLiteral("__freespace_temp__"),
                                  QByteArrayLiteral("__wiper_temp__")};
@@ -137,6 +142,8 @@ struct FillFile {
     qint64 offset = 0;
     qint64 started = 0;                   // write-back started up to here
     qint64 dropped = 0;                   // waited for and dropped from the cache up to here
+    qint64 durable = 0;                   // known to be on the device up to here
+    int writebackError = 0;               // a write-back that failed since then
     std::unique_ptr<WrittenData> written; // for the read-back, when asked for
 
     void wrote(qint64 n)
@@ -146,10 +153,40 @@ struct FillFile {
             return;
         platform::startWriteback(fd.get(), started, offset - started);
         if (started > dropped) {
-            platform::dropWritten(fd.get(), dropped, started - dropped);
+            const int rc = platform::dropWritten(fd.get(), dropped, started - dropped);
+            if (rc != 0 && writebackError == 0)
+                writebackError = rc;
             dropped = started;
+            if (writebackError == 0)
+                durable = dropped;
         }
         started = offset;
+    }
+
+    // Syncs the file. A full volume at this point may have lost what was
+    // written since the last good sync (XFS accepts the writes and fails
+    // their write-back): the file is cut back to what is known to be on the
+    // device, so that it can be written again and nothing unsynced is taken
+    // for overwritten. Returns 0, ENOSPC when it was cut back, or the error.
+    int settle()
+    {
+        int rc = platform::syncData(fd.get());
+        if (rc == 0 && writebackError == 0) {
+            durable = offset;
+            return 0;
+        }
+        if (rc == 0)
+            rc = writebackError;
+        if (!isFull(rc))
+            return rc;
+        writebackError = 0;
+        if (const int cut = platform::truncateFile(fd.get(), durable))
+            return cut;
+        offset = started = dropped = durable;
+        if (written)
+            written->truncate(durable);
+        // What is left is what an earlier sync put on the device.
+        return ENOSPC;
     }
 };
 
@@ -252,18 +289,22 @@ class FillPass
         if (added.name.isEmpty())
             return 0;
         const std::size_t n =
-            platform::writeAll(added.fd.get(), kMarker, std::size_t(kMarkerSize), -1, &error);
+            platform::writeAll(added.fd.get(), kMarker, std::size_t(kMarkerSize), 0, &error);
         added.wrote(qint64(n));
         return n == std::size_t(kMarkerSize) ? 0 : error;
     }
 
-    // Syncs every file of the pass; 0 or the first errno value. A full
-    // volume at this point is the expected end of a fill.
-    int syncAll()
+    // Settles every file of the pass (see FillFile::settle()); 0 or the
+    // first error other than a full volume. `*cut` tells whether a file was
+    // cut back and has room to be written again.
+    int settleAll(bool *cut)
     {
+        *cut = false;
         for (FillFile &file : files) {
-            const int rc = platform::syncData(file.fd.get());
-            if (rc != 0 && !isFull(rc))
+            const int rc = file.settle();
+            if (isFull(rc))
+                *cut = true;
+            else if (rc != 0)
                 return rc;
         }
         return 0;
@@ -345,7 +386,7 @@ struct FillWriter {
         const char *data = chunk + used;
         used += size;
         error = 0;
-        const std::size_t n = platform::writeAll(file->fd.get(), data, size, -1, &error);
+        const std::size_t n = platform::writeAll(file->fd.get(), data, size, file->offset, &error);
         if (file->written && n > 0)
             file->written->add(file->offset, random.lastOffset() + quint64(data - chunk),
                                qint64(n));
@@ -492,15 +533,15 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
     // free again once they are on the device, and ext4 then takes single
     // blocks where it refuses a chunk. Full twice with nothing written
     // between: that file is done for the round.
-    int rc = 0;
-    if (!writers.empty() && !reachedLimit && (rc = pass.syncAll()) == 0) {
-        const std::size_t size =
-            std::size_t(std::clamp<quint64>(blockSize, 512, quint64(kChunkSize)));
+    const std::size_t size = std::size_t(std::clamp<quint64>(blockSize, 512, quint64(kChunkSize)));
+    // Returns Done, or how the pass ended on the way.
+    const auto lastBlocks = [&]() -> PassEnd {
         for (quint64 roundStart = ~quint64(0); roundStart != shared.total;) {
             roundStart = shared.total;
             for (auto writer = writers.rbegin(); writer != writers.rend(); ++writer) {
                 FillWriter &last = **writer;
                 bool wroteSinceFull = false;
+                int cuts = 0;
                 while (shared.total < byteLimit) {
                     if (ctx.stopped())
                         return PassEnd::Stopped;
@@ -514,9 +555,11 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
                         if (!wroteSinceFull)
                             break;
                         wroteSinceFull = false;
-                        const int synced = platform::syncData(last.file->fd.get());
-                        if (synced != 0 && !isFull(synced))
-                            break; // syncAll() below reports it
+                        const int settled = last.file->settle();
+                        if (settled != 0 && !isFull(settled))
+                            break; // settleAll() below reports it
+                        if (settled != 0 && ++cuts > kRefills)
+                            break;
                         continue;
                     }
                     FillWriter::End end = FillWriter::End::Full;
@@ -524,16 +567,41 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
                         continue;
                     if (end == FillWriter::End::Full)
                         break;
-                    return failWriting(last, ctx), PassEnd::Failed;
+                    failWriting(last, ctx);
+                    return PassEnd::Failed;
                 }
             }
             if (roundStart != shared.total)
                 platform::syncFileSystem(pass.folder());
         }
+        return PassEnd::Done;
+    };
+    // The last blocks, into every writer's file in turn, in rounds until a
+    // round finds no more room: a file system may hold blocks past the end
+    // of each file it is growing (XFS does, and gives them back when another
+    // file runs out of room), and only writes into that file reach them. A
+    // "full" is taken as the end of a file only when a sync did not make
+    // room: the space a file system holds for writes still in the cache is
+    // free again once they are on the device, and ext4 then takes single
+    // blocks where it refuses a chunk. Full twice with nothing written
+    // between: that file is done for the round. A sync that cuts a file back
+    // to what is on the device (see FillFile::settle()) leaves room that is
+    // written again, a block at a time, a few times at most; what stays cut
+    // is what the read-back leaves out.
+    bool cut = false;
+    int rc = pass.settleAll(&cut);
+    if (rc == 0 && !writers.empty() && !reachedLimit) {
+        for (int refill = 0; refill <= kRefills; ++refill) {
+            const PassEnd end = lastBlocks();
+            if (end != PassEnd::Done)
+                return end;
+            if ((rc = pass.settleAll(&cut)) != 0 || !cut)
+                break;
+        }
     }
     if (ctx.stopped())
         return PassEnd::Stopped;
-    if (rc != 0 || (rc = pass.syncAll()) != 0) {
+    if (rc != 0) {
         failWith(QCoreApplication::translate("FreeSpace", "❌ Syncing the fill file failed: %1")
                      .arg(platform::errorText(rc)),
                  ctx);
@@ -907,12 +975,19 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         // Noted before it is lent: a kill right after must find it.
         if (ctx.journal)
             ctx.journal->lentReserve(lent.mountPoint, lent.fsType, lent.blocks);
-        if (platform::setReserve(lent.fsType, rootFd.get(), 0) == 0)
+        // XFS keeps a few blocks back all the same: without any, it takes
+        // the last writes of a fill and then cannot put them on the device
+        // (their write-back fails with ENOSPC), and the blocks keep what
+        // they held.
+        const quint64 kept = lent.fsType == "xfs" ? std::min(lent.blocks, kXfsKeptReserve) : 0;
+        if (platform::setReserve(lent.fsType, rootFd.get(), kept) == 0) {
             lent.fd = rootFd.get();
-        else if (ctx.journal)
-            ctx.journal->gaveBack(lent.mountPoint);
-        else
+            unreachable += kept * space.blockSize;
+        } else {
+            if (ctx.journal)
+                ctx.journal->gaveBack(lent.mountPoint);
             unreachable += lent.blocks * space.blockSize;
+        }
     }
     if (unreachable >= quint64(kChunkSize)) {
         const QString line =

@@ -96,8 +96,15 @@ PassEnd writeShare(int fd, const QString &shown, RandomStream *stream, const Ran
                 offset = chunkEnd;
                 if (offset - windowStart >= kWindow) {
                     platform::startWriteback(fd, windowStart, offset - windowStart);
+                    // A failed write-back is told here once and never by the
+                    // pass's closing sync.
                     if (previousWindow >= 0)
-                        platform::dropWritten(fd, previousWindow, windowStart - previousWindow);
+                        if (const int rc = platform::dropWritten(fd, previousWindow,
+                                                                 windowStart - previousWindow)) {
+                            share.error = rc;
+                            failed = true;
+                            return PassEnd::Failed;
+                        }
                     previousWindow = windowStart;
                     windowStart = offset;
                 }

@@ -121,7 +121,8 @@ int renameAt(int dirFd, const QByteArray &from, const QByteArray &to);
 extern std::function<void(const char *call, int fd)> watchCall;
 
 // A test's way to make a call fail: called with "open", "mkdir", "sync",
-// "fsync", "syncfs", "unlink", "rmdir" or "tmpfile" and the descriptor; a non-zero errno value is returned
+// "fsync", "syncfs", "unlink", "rmdir", "tmpfile" or "writeback" and the
+// descriptor; a non-zero errno value is returned
 // by that call instead of doing it. Empty unless a test sets it.
 extern std::function<int(const char *call, int fd)> injectFault;
 
@@ -156,7 +157,9 @@ qint64 readAt(int fd, char *data, std::size_t length, qint64 offset, int *error)
 void startWriteback(int fd, qint64 offset, qint64 length);
 // Waits for a range written back earlier and drops its pages from the cache,
 // so a job's page cache stays flat and the user's cached data stays cached.
-void dropWritten(int fd, qint64 offset, qint64 length);
+// Returns the error of a write-back of the file that failed since the last
+// check (ENOSPC, EIO), which no later sync reports again; 0 otherwise.
+int dropWritten(int fd, qint64 offset, qint64 length);
 // Drops the clean cached pages of a file, so that the next read comes from
 // the device.
 void dropCache(int fd);

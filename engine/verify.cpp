@@ -33,6 +33,20 @@ void WrittenData::add(qint64 fileOffset, quint64 streamOffset, qint64 length)
     parts.push_back({fileOffset, streamOffset, length});
 }
 
+void WrittenData::truncate(qint64 fileOffset)
+{
+    std::vector<Part> kept;
+    total = 0;
+    for (Part p : parts) {
+        if (p.file >= fileOffset)
+            continue;
+        p.length = std::min(p.length, fileOffset - p.file);
+        total += p.length;
+        kept.push_back(p);
+    }
+    parts.swap(kept);
+}
+
 void WrittenData::append(const WrittenData &other)
 {
     for (const Part &p : other.parts)

@@ -25,6 +25,8 @@ class WrittenData
     // What `other`, written with the same stream, put where, after this.
     void append(const WrittenData &other);
     qint64 bytes() const { return total; }
+    // Forgets what lies at or past `fileOffset`: the file was cut there.
+    void truncate(qint64 fileOffset);
 
     // Drops the file's pages from the cache (the data has been synced), reads
     // each part back from the device in chunks and compares it with the
