@@ -33,6 +33,12 @@ constexpr std::size_t kBatchSize = 256;
 // small files slow. At most this many bytes wait for one sync.
 constexpr qint64 kSmallFile = 256 * 1024;
 constexpr qint64 kSmallBatchBytes = 32 * kChunkSize;
+// A walk keeps this many folders open, the deepest; the others are opened
+// again through ".." on the way back up, and must be the folders they were.
+constexpr std::size_t kOpenLevels = 256;
+// Names of entries deeper than this many bytes below the selection are
+// shown with their start and their end only.
+constexpr qsizetype kShownMax = 1024;
 
 QByteArray randomName(int length)
 {
@@ -481,9 +487,9 @@ void TreeEraser::finishOverwrite(int dirFd, Batch &batch, Fd &file, const QByteA
     }
 }
 
-bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name, const Status &st)
+bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name, const Status &st,
+                            const QString &shown, Folder *descend)
 {
-    const QString shown = displayName(joinPath(folder.path, name));
     struct Done {
         const TreeEraser &eraser;
         bool counts;
@@ -502,8 +508,8 @@ bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name
             return true;
         }
         int error = 0;
-        Folder child{platform::openFolderAt(folder.fd.get(), name, &error),
-                     joinPath(folder.path, name), Status()};
+        Folder child{platform::openFolderAt(folder.fd.get(), name, &error), QByteArray(),
+                     Status()};
         if (!child.fd.valid()) {
             Status now;
             if (error == ELOOP || error == ENOTDIR) {
@@ -529,7 +535,9 @@ bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name
                     shown);
             return true;
         }
-        return eraseIn(child);
+        if (descend)
+            *descend = std::move(child);
+        return true;
     }
     case Type::Link:
         removePlain(folder.fd.get(), name, shown,
@@ -555,24 +563,136 @@ bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name
     return true;
 }
 
-bool TreeEraser::eraseIn(Folder &folder)
-{
+// A folder the walk is in, and what of it is left to do.
+struct TreeEraser::Level {
+    Folder folder;    // its path is that of the selection, at the top level only
+    QByteArray name;  // in the folder above
     std::vector<QByteArray> names;
-    if (const int rc = platform::readNames(folder.fd.get(), &names)) {
+    std::size_t next = 0;
+    std::size_t left = 0; // entries that stay, for the clean-up
+    std::unique_ptr<Batch> batch;
+
+    Batch &batchOf(TreeEraser &eraser)
+    {
+        if (!batch)
+            batch = std::make_unique<Batch>(eraser, folder.fd.get());
+        return *batch;
+    }
+};
+
+QByteArray TreeEraser::shownPath(const std::vector<Level> &levels, std::size_t depth,
+                                 const QByteArray &name)
+{
+    // The names from the deepest up, until the path would be too long to
+    // read; then the selection's path, and an ellipsis for what is left out.
+    std::vector<const QByteArray *> parts;
+    qsizetype size = name.size();
+    std::size_t i = depth;
+    for (; i > 1 && size < kShownMax; --i) {
+        parts.push_back(&levels[i - 1].name);
+        size += levels[i - 1].name.size() + 1;
+    }
+    QByteArray path = levels.front().folder.path;
+    path.reserve(path.size() + size + 8);
+    const auto append = [&path](const QByteArray &part) {
+        if (!path.endsWith('/'))
+            path += '/';
+        path += part;
+    };
+    if (i > 1)
+        append(QByteArrayLiteral("\xe2\x80\xa6")); // …
+    for (auto part = parts.rbegin(); part != parts.rend(); ++part)
+        append(**part);
+    if (!name.isEmpty())
+        append(name);
+    return path;
+}
+
+bool TreeEraser::descend(std::vector<Level> &levels, Folder child, const QByteArray &name,
+                         const QString &shown, bool quiet)
+{
+    Level level;
+    level.folder = std::move(child);
+    level.name = name;
+    if (const int rc = platform::readNames(level.folder.fd.get(), &level.names)) {
+        if (!quiet)
+            problemWithReason(
+                QCoreApplication::translate("TreeEraser", "⚠️ Could not list folder: %1"), shown,
+                rc);
+        return false;
+    }
+    level.left = level.names.size();
+    // Only the deepest levels keep their folders open; one that closes
+    // removes what waits in its batch first.
+    if (levels.size() > kOpenLevels) {
+        Level &far = levels[levels.size() - kOpenLevels];
+        far.batch.reset();
+        far.folder.fd.reset();
+    }
+    levels.push_back(std::move(level));
+    return true;
+}
+
+bool TreeEraser::ascend(std::vector<Level> &levels)
+{
+    Level &done = levels.back();
+    done.batch.reset();
+    if (levels.size() >= 2) {
+        Level &above = levels[levels.size() - 2];
+        if (!above.folder.fd.valid()) {
+            int error = 0;
+            Fd up = platform::openFolderAt(done.folder.fd.get(), QByteArrayLiteral(".."), &error);
+            Status st;
+            if (!up.valid() || platform::statusAt(up.get(), QByteArray(), &st) != 0 ||
+                !st.sameObject(above.folder.st)) {
+                // Moved while being erased: what is above is not followed.
+                problem(QCoreApplication::translate(
+                            "TreeEraser", "⚠️ Changed while being erased, left alone: %1"),
+                        displayName(shownPath(levels, levels.size() - 1, QByteArray())));
+                levels.pop_back();
+                return false;
+            }
+            above.folder.fd = std::move(up);
+        }
+    }
+    levels.pop_back();
+    return true;
+}
+
+bool TreeEraser::eraseIn(Folder &root)
+{
+    // Depth first with a stack of its own: a tree of any depth takes no
+    // more than its levels' names, and at most kOpenLevels descriptors.
+    std::vector<Level> levels;
+    Level top;
+    const QString shownRoot = displayName(root.path);
+    top.folder = std::move(root);
+    if (const int rc = platform::readNames(top.folder.fd.get(), &top.names)) {
         problemWithReason(
-            QCoreApplication::translate("TreeEraser", "⚠️ Could not list folder: %1"),
-            displayName(folder.path), rc);
+            QCoreApplication::translate("TreeEraser", "⚠️ Could not list folder: %1"), shownRoot,
+            rc);
         return true;
     }
-    Batch batch(*this, folder.fd.get());
-    for (const QByteArray &name : names) {
+    levels.push_back(std::move(top));
+    while (!levels.empty()) {
+        Level &level = levels.back();
+        if (level.next >= level.names.size()) {
+            if (!ascend(levels))
+                return !ctx.stopped(); // the rest of this selection is left alone
+            continue;
+        }
         if (ctx.stopped())
             return false;
+        const QByteArray name = level.names[level.next++];
         Status st;
-        if (platform::statusAt(folder.fd.get(), name, &st) != 0)
+        if (platform::statusAt(level.folder.fd.get(), name, &st) != 0)
             continue; // gone meanwhile
-        if (!eraseEntry(folder, batch, name, st))
+        const QString shown = displayName(shownPath(levels, levels.size(), name));
+        Folder child;
+        if (!eraseEntry(level.folder, level.batchOf(*this), name, st, shown, &child))
             return false;
+        if (child.fd.valid())
+            descend(levels, std::move(child), name, shown, false);
     }
     return true;
 }
@@ -599,7 +719,7 @@ bool TreeEraser::eraseListed(const QByteArray &path)
     if (st.type == Type::Directory)
         return true;
     Batch batch(*this, folder.fd.get());
-    return eraseEntry(folder, batch, name, st);
+    return eraseEntry(folder, batch, name, st, displayName(joinPath(folder.path, name)), nullptr);
 }
 
 bool TreeEraser::eraseBelow(const QByteArray &path)
@@ -628,50 +748,70 @@ bool TreeEraser::eraseBelow(const QByteArray &path)
     return eraseIn(folder);
 }
 
-bool TreeEraser::cleanIn(Folder &folder, bool removeLinks)
+bool TreeEraser::cleanIn(Folder &root, bool removeLinks)
 {
-    std::vector<QByteArray> names;
-    if (platform::readNames(folder.fd.get(), &names) != 0)
+    // Deepest first, without recursion: a folder found empty once its own
+    // entries are done is removed through the batch of the folder above.
+    std::vector<Level> levels;
+    Level top;
+    top.folder = std::move(root);
+    if (platform::readNames(top.folder.fd.get(), &top.names) != 0)
         return false;
-    std::size_t left = names.size();
-    Batch batch(*this, folder.fd.get());
-    for (const QByteArray &name : names) {
-        Status st;
-        if (platform::statusAt(folder.fd.get(), name, &st) != 0) {
-            --left;
+    top.left = top.names.size();
+    levels.push_back(std::move(top));
+    for (;;) {
+        Level &level = levels.back();
+        if (level.next >= level.names.size()) {
+            const bool empty = level.left == 0;
+            if (levels.size() == 1) {
+                level.batch.reset();
+                return empty;
+            }
+            const QByteArray name = level.name;
+            const Status st = level.folder.st;
+            const QString shown = displayName(shownPath(levels, levels.size() - 1, name));
+            if (!ascend(levels))
+                return false;
+            if (empty) {
+                Level &above = levels.back();
+                above.batchOf(*this).add(name, st, shown, Batch::EmptyFolder);
+                --above.left;
+            }
             continue;
         }
-        const QString shown = displayName(joinPath(folder.path, name));
-        if (st.type == Type::Regular && isShortcut(name) && !isMountBelow(folder, st)) {
-            if (platform::removeAt(folder.fd.get(), name, false) == 0) {
+        const QByteArray name = level.names[level.next++];
+        Status st;
+        if (platform::statusAt(level.folder.fd.get(), name, &st) != 0) {
+            --level.left;
+            continue;
+        }
+        const QString shown = displayName(shownPath(levels, levels.size(), name));
+        const int dirFd = level.folder.fd.get();
+        if (st.type == Type::Regular && isShortcut(name) && !isMountBelow(level.folder, st)) {
+            if (platform::removeAt(dirFd, name, false) == 0) {
                 ctx.removed(shown);
                 ctx.emitLog(
                     QCoreApplication::translate("TreeEraser", "🗑️ Removed shortcut: %1")
                         .arg(shown));
-                --left;
+                --level.left;
             }
         } else if (st.type == Type::Link && removeLinks) {
-            if (platform::removeAt(folder.fd.get(), name, false) == 0) {
+            if (platform::removeAt(dirFd, name, false) == 0) {
                 ctx.removed(shown);
                 ctx.emitLog(
                     QCoreApplication::translate("TreeEraser", "🔗 Removed link: %1").arg(shown));
-                --left;
+                --level.left;
             }
-        } else if (st.type == Type::Directory && !isMountBelow(folder, st)) {
+        } else if (st.type == Type::Directory && !isMountBelow(level.folder, st)) {
             int error = 0;
-            Folder child{platform::openFolderAt(folder.fd.get(), name, &error),
-                         joinPath(folder.path, name), Status()};
+            Folder child{platform::openFolderAt(dirFd, name, &error), QByteArray(), Status()};
             if (!child.fd.valid() ||
                 platform::statusAt(child.fd.get(), QByteArray(), &child.st) != 0 ||
                 !child.st.sameObject(st))
                 continue;
-            if (cleanIn(child, removeLinks)) {
-                batch.add(name, st, shown, Batch::EmptyFolder);
-                --left;
-            }
+            descend(levels, std::move(child), name, shown, true);
         }
     }
-    return left == 0;
 }
 
 void TreeEraser::cleanUp(const QByteArray &path, bool withItself, bool removeLinks)

@@ -6,7 +6,8 @@
 // folder is reached through its parent's open descriptor and every entry is
 // looked at without following links, so a folder swapped for a link, or a
 // file swapped for another, is never followed out of the selection. Names
-// are bytes; depth is limited by nothing but the open-descriptor limit.
+// are bytes. The walks keep their own stack: depth is limited by memory
+// alone, and only the deepest folders are kept open.
 
 #include "engine/jobcontext.h"
 #include "engine/overwrite.h"
@@ -76,9 +77,22 @@ class TreeEraser
 
   private:
     friend class Batch;
-    bool eraseIn(Folder &folder);
+    struct Level;
+    // The path of `name` below the first `depth` levels, as the log shows it.
+    static QByteArray shownPath(const std::vector<Level> &levels, std::size_t depth,
+                                const QByteArray &name);
+    // Goes into the folder `child`, named `name`; false when it cannot be
+    // listed (said unless `quiet`).
+    bool descend(std::vector<Level> &levels, Folder child, const QByteArray &name,
+                 const QString &shown, bool quiet);
+    // Leaves the deepest level; false when the folder above is no longer
+    // the one that was left (the walk of this selection then ends).
+    bool ascend(std::vector<Level> &levels);
+    bool eraseIn(Folder &root);
+    // Erases one entry of `folder` that is not a folder; a folder is opened
+    // into `*descend` (when given) for the walk to go into.
     bool eraseEntry(Folder &folder, Batch &batch, const QByteArray &name,
-                    const platform::Status &st);
+                    const platform::Status &st, const QString &shown, Folder *descend);
     void eraseFile(Folder &folder, Batch &batch, const QByteArray &name, const platform::Status &st,
                    const QString &shown);
     // What follows the overwrite of the open file `fd`, named `name` in the
@@ -88,7 +102,7 @@ class TreeEraser
                          const platform::Status &st, const QString &shown, OverwriteResult result);
     void removePlain(int dirFd, const QByteArray &name, const QString &shown,
                      const QString &doneLine, bool asProblem);
-    bool cleanIn(Folder &folder, bool removeLinks);
+    bool cleanIn(Folder &root, bool removeLinks);
     bool isMountBelow(const Folder &folder, const platform::Status &st) const;
     void problem(const QString &line, const QString &shown);
     // The line with the file system's reason after it.

@@ -113,6 +113,7 @@ class VolumesTest : public QObject
     void fillFilesAlwaysGo_data();
     void fillFilesAlwaysGo();
     void fillFilesGoOnNtfs();
+    void deepTreeIsErasedWhole();
     void filledVolumesVerifyClean_data();
     void filledVolumesVerifyClean();
     void nameErrorsAreProblems_data();
@@ -438,6 +439,48 @@ void VolumesTest::fillFilesGoOnNtfs()
     }
     // The log file and the MFT may take a few clusters more than before.
     QVERIFY(freeBytes(vol.path()) + 1024 * 1024 >= before);
+}
+
+void VolumesTest::deepTreeIsErasedWhole()
+{
+    // Anyone who can write into a folder can make a tree deeper than any
+    // stack: the walk takes it with memory for its levels' names alone. (A
+    // walk that recursed died at about 15,000 levels; deeper trees only take
+    // longer here, as the kernel's renames and removals cost more with depth.)
+    VOLUME_OR_SKIP(vol, "tmpfs", 512 * 1024 * 1024);
+    constexpr int kDepth = 40000;
+    const QByteArray root = QFile::encodeName(vol.path() + "/deep");
+    QVERIFY(::mkdir(root.constData(), 0700) == 0);
+    {
+        int fd = ::open(root.constData(), O_RDONLY | O_DIRECTORY);
+        for (int level = 0; level < kDepth && fd >= 0; ++level) {
+            if (level % 10000 == 0)
+                QVERIFY(::close(::openat(fd, "f.bin", O_WRONLY | O_CREAT, 0600)) == 0);
+            QVERIFY(::mkdirat(fd, "d", 0700) == 0);
+            const int next = ::openat(fd, "d", O_RDONLY | O_DIRECTORY);
+            ::close(fd);
+            fd = next;
+        }
+        QVERIFY(fd >= 0);
+        QVERIFY(::write(::openat(fd, "bottom.bin", O_WRONLY | O_CREAT, 0600), "secret", 6) == 6);
+        ::close(fd);
+    }
+    struct rusage before;
+    ::getrusage(RUSAGE_SELF, &before);
+    // The log has a line per folder; only its count is kept here.
+    std::atomic<qint64> lines{0};
+    Recorder rec;
+    auto ctx = rec.context();
+    ctx.log = [&lines](const QString &) { ++lines; };
+    runFileEraseJob({}, {root}, kMethodNist, ctx);
+    struct rusage after;
+    ::getrusage(RUSAGE_SELF, &after);
+    QCOMPARE(rec.report.problemCount(), 0);
+    QCOMPARE(entries(vol.path()), QStringList{});
+    QVERIFY(lines > kDepth);
+    // ru_maxrss is in KiB.
+    QVERIFY2(after.ru_maxrss - before.ru_maxrss < 256 * 1024,
+             qPrintable(QString::number(after.ru_maxrss - before.ru_maxrss)));
 }
 
 void VolumesTest::filledVolumesVerifyClean_data()
