@@ -13,8 +13,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QRegularExpression>
 #include <QTest>
 
 class DialogsTest : public QObject
@@ -53,7 +55,7 @@ void DialogsTest::eachRadioSelectsItsDisplayName_data()
 {
     QTest::addColumn<QString>("radio");
     QTest::addColumn<QString>("method");
-    QTest::newRow("DoD says 7 on its label, 3 in its name") << "radioDoD" << velmora::kMethodDoD;
+    QTest::newRow("DoD") << "radioDoD" << velmora::kMethodDoD;
     QTest::newRow("Gutmann") << "radioGutmann" << velmora::kMethodGutmann;
     QTest::newRow("British") << "radioBritish" << velmora::kMethodBritish;
     QTest::newRow("German") << "radioGerman" << velmora::kMethodGerman;
@@ -72,6 +74,11 @@ void DialogsTest::eachRadioSelectsItsDisplayName()
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QCOMPARE(dialog.selectedMethod(), method);
+    // The label tells the passes the method runs, in every language.
+    const QString label = dialog.findChild<QRadioButton *>(radio)->text();
+    const QRegularExpressionMatch count = QRegularExpression("\\((\\d+) ").match(label);
+    QVERIFY2(count.hasMatch(), qPrintable(label));
+    QCOMPARE(count.captured(1).toInt(), passCountForMethod(method));
 }
 
 void DialogsTest::verifyChoiceIsRemembered()

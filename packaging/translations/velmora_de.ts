@@ -226,26 +226,6 @@ Methode: %2%3
         <translation>Dialog</translation>
     </message>
     <message>
-        <source>NIST 800-88 - (1-pass)</source>
-        <translation>NIST 800-88 - (1 Durchgang)</translation>
-    </message>
-    <message>
-        <source>German VSITR- (7-pass)</source>
-        <translation>BSI VSITR - (7 Durchgänge)</translation>
-    </message>
-    <message>
-        <source>Gutmann - (35-pass)</source>
-        <translation>Gutmann - (35 Durchgänge)</translation>
-    </message>
-    <message>
-        <source>DoD 5220.22-M (7-pass )</source>
-        <translation>DoD 5220.22-M (7 Durchgänge)</translation>
-    </message>
-    <message>
-        <source>British HMG - (2-pass )</source>
-        <translation>British HMG - (2 Durchgänge)</translation>
-    </message>
-    <message>
         <source>Verify after the last pass</source>
         <translation>Nach dem letzten Durchgang prüfen</translation>
     </message>
@@ -264,6 +244,26 @@ Methode: %2%3
     <message>
         <source>Please select a method.</source>
         <translation>Bitte wählen Sie ein Verfahren.</translation>
+    </message>
+    <message>
+        <source>NIST 800-88 (1 pass)</source>
+        <translation>NIST 800-88 (1 Durchgang)</translation>
+    </message>
+    <message>
+        <source>German VSITR (7 passes)</source>
+        <translation>BSI VSITR (7 Durchgänge)</translation>
+    </message>
+    <message>
+        <source>Gutmann (35 passes)</source>
+        <translation>Gutmann (35 Durchgänge)</translation>
+    </message>
+    <message>
+        <source>DoD 5220.22-M (3 passes)</source>
+        <translation>DoD 5220.22-M (3 Durchgänge)</translation>
+    </message>
+    <message>
+        <source>British HMG IS5 (2 passes)</source>
+        <translation>British HMG IS5 (2 Durchgänge)</translation>
     </message>
 </context>
 <context>
