@@ -45,6 +45,8 @@ void configure(QTableWidget *table)
     // What a row says is what the workflows take: nothing in it can be typed
     // over.
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Mount points often share their start: the end tells them apart.
+    table->setTextElideMode(Qt::ElideMiddle);
     // The columns share the width; a horizontal bar would only scroll by
     // the width of the vertical one.
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -115,7 +117,12 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
         table->setItem(row, 2, new QTableWidgetItem(wholeGigabytes(volume.total)));
         table->setItem(row, 3, new QTableWidgetItem(wholeGigabytes(volume.available)));
         table->setItem(row, 4, new QTableWidgetItem(volume.fileSystem));
-        table->setItem(row, 5, new QTableWidgetItem(volume.device));
+        // The name the user gave the volume, where it has one, tells a stick
+        // from a disk.
+        table->setItem(row, 5, new QTableWidgetItem(
+                                   volume.label.isEmpty()
+                                       ? volume.device
+                                       : QStringLiteral("%1 · %2").arg(volume.device, volume.label)));
         // The whole of what the cells may cut short, and the exact sizes.
         const QLocale locale;
         QString tip =

@@ -105,7 +105,7 @@ void ShellTest::freeSpaceTableLeavesReadOnlyVolumesOut()
         QCOMPARE(table.rowCount(), writableOnly ? 1 : 2);
         QCOMPARE(VolumeTable::mountPoint(&table, 0), QStringLiteral("/media/stick"));
         QCOMPARE(table.item(0, 2)->text(), QStringLiteral("2 GB"));
-        QCOMPARE(table.item(0, 5)->text(), QStringLiteral("/dev/sdb1"));
+        QCOMPARE(table.item(0, 5)->text(), QStringLiteral("/dev/sdb1 · STICK"));
         QVERIFY(table.item(0, 1)->toolTip().contains("STICK"));
     }
 }
