@@ -183,7 +183,12 @@ void JobContext::chunksProcessed(qint64 count)
     const double capped = percent < double(std::numeric_limits<int>::max())
                               ? percent
                               : double(std::numeric_limits<int>::max());
-    emitProgress(int(capped));
+    // A phase that learns its own size late adds to the total: the bar
+    // holds where it was rather than go back.
+    if (int(capped) < postedPercent)
+        return;
+    postedPercent = int(capped);
+    emitProgress(postedPercent);
 }
 
 void JobContext::emitLog(const QString &line) const

@@ -130,8 +130,9 @@ struct JobContext {
 
     // Counts `count` chunks as processed and posts the job percentage
     // (truncated processed / total * 100); nothing is posted while the total
-    // is 0.
+    // is 0, nor a percentage below one posted before.
     void chunksProcessed(qint64 count = 1);
+    int postedPercent = 0;
 
     // Counts `bytes` of data written or read back.
     void wrote(qint64 bytes);

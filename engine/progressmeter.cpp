@@ -2,6 +2,8 @@
 
 #include "engine/progressmeter.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -50,7 +52,11 @@ void ProgressMeter::sample(qint64 ms, const JobStatus &status)
     const Sample &first = samples.front();
     const double seconds = double(now.ms - first.ms) / 1000.0;
     const qint64 total = status.total.load();
-    percentDone = total > 0 ? int(qBound(qint64(0), now.done * 100 / total, qint64(100))) : 0;
+    // A phase that learns its own size late adds to the total: the figure
+    // holds where it was rather than go back.
+    if (total > 0)
+        percentDone =
+            std::max(percentDone, int(qBound(qint64(0), now.done * 100 / total, qint64(100))));
 
     QStringList parts;
     if (seconds >= 0.9) {
