@@ -306,10 +306,7 @@ bool Cli::prepare(const QString &command, const QByteArrayList &paths)
         return false;
     }
     velmora::platform::Space space;
-    int error = 0;
-    const velmora::platform::Fd fd =
-        velmora::platform::openFolderPath(velmora::fsBytes(root), true, &error);
-    if (!fd.valid() || velmora::platform::spaceOf(fd.get(), &space) != 0) {
+    if (velmora::volumeSpace(root, &space) != 0) {
         fail(tr("cannot read the space of %1").arg(root));
         return false;
     }

@@ -331,17 +331,3 @@ void MainWindow::on_btnRefreshDisks_2_clicked()
     loadFreeSpaceDiskList();
 }
 
-// ------------------------------------------------------------- engine calls
-
-bool MainWindow::secureOverwriteFile(const QString &path, const QString &method, QProgressBar *bar)
-{
-    velmora::JobContext ctx = jobContext(bar);
-    return velmora::overwriteSucceeded(
-        velmora::overwriteFile(velmora::toFsPath(path), method, ctx));
-}
-
-void MainWindow::cleanUpFolders(const std::vector<std::filesystem::path> &folders)
-{
-    velmora::JobContext ctx = jobContext(ui->progressBar);
-    velmora::cleanUpFolders(folders, ctx);
-}

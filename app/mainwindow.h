@@ -4,6 +4,7 @@
 
 #include "engine/erasurerecord.h"
 #include "engine/jobcontext.h"
+#include "engine/jobrunner.h"
 #include "engine/progressmeter.h"
 
 #include <QByteArrayList>
@@ -16,7 +17,6 @@
 #include <QString>
 
 #include <atomic>
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -69,12 +69,6 @@ class MainWindow : public QMainWindow
     // (the command line's files and folders).
     void openWithEntries(const QByteArrayList &paths);
 
-    // Overwrites one file in place for `method`, posting the job percentage to
-    // `bar`; true when every pass reached the disk (or the file was empty and
-    // has been deleted).
-    bool secureOverwriteFile(const QString &path, const QString &method, QProgressBar *bar);
-    // Removes shortcut files and then empty folders, deepest first.
-    void cleanUpFolders(const std::vector<std::filesystem::path> &folders);
 
     // The log keeps this many of the most recent lines; a job over many
     // thousands of files would otherwise grow it, and the time to lay out
@@ -126,6 +120,8 @@ class MainWindow : public QMainWindow
     void setupHeader();
     void startErase(const QString &method);
     void startWipeFreeSpace(const QString &root, const QString &method);
+    // Starts `request` through the runner velmora-cli and velmora-bench use.
+    void launchRequest(const velmora::JobRequest &request);
 
     // File list
     QMessageBox *showWaitBox(const QString &title);

@@ -19,22 +19,7 @@
 #include <QFile>
 #include <QMessageBox>
 
-#include <filesystem>
 #include <optional>
-#include <system_error>
-
-namespace fs = std::filesystem;
-
-namespace
-{
-
-bool isExistingDirectory(const fs::path &path)
-{
-    std::error_code ec;
-    return fs::exists(path, ec) && !ec && fs::is_directory(path, ec) && !ec;
-}
-
-} // namespace
 
 QString MainWindow::wipeRefusalText(const QString &mountPoint)
 {
@@ -138,16 +123,12 @@ void MainWindow::on_btnNextFromAdd_clicked()
     showProgressPage(*method);
     eraseMethod = *method;
 
-    // Folders as they are now; anything else that is there (files, links,
-    // special files) goes to the job as an entry of its own.
-    QByteArrayList files;
-    QByteArrayList folders;
-    resetJobCounters(velmora::splitListed(
-        listedPaths(), passCountForMethod(*method) + verifyLastPass, &files, &folders));
-
-    jobFuture = launchJob([files, folders, method = eraseMethod](velmora::JobContext &ctx) {
-        velmora::runFileEraseJob(files, folders, method, ctx);
-    });
+    // The runner takes the list as it is when the job starts, and counts it.
+    velmora::JobRequest request;
+    request.method = *method;
+    request.verify = verifyLastPass;
+    request.listed = listedPaths();
+    launchRequest(request);
 }
 
 // --------------------------------------------------------- wipe a volume
@@ -197,28 +178,25 @@ void MainWindow::startErase(const QString &method)
         warn(tr("Error"), tr("No disk selected!"));
         return;
     }
-    const fs::path root = velmora::toFsPath(mountPoint);
-    if (!isExistingDirectory(root)) {
+    velmora::platform::Space space;
+    if (velmora::volumeSpace(mountPoint, &space) != 0) {
         warn(tr("Error"), tr("The selected disk path is invalid!"));
         return;
     }
     if (refusedForWipe(mountPoint))
         return;
-    std::error_code ec;
-    const fs::space_info space = fs::space(root, ec);
-    if (ec || space.capacity == 0) {
+    if (space.total == 0) {
         warn(tr("Error"), tr("Unable to obtain disk capacity!"));
         return;
     }
 
     emit logMessage(tr("🧹 Erasing disk, please wait..."));
-    const int passes = passCountForMethod(method);
-    const quint64 capacity = space.capacity;
-    resetJobCounters(qint64(capacity / quint64(velmora::kChunkSize)) * (passes + verifyLastPass));
-    ui->progressBar->setValue(0);
-    launchJob([mountPoint, method, passes, capacity](velmora::JobContext &ctx) {
-        velmora::runVolumeWipeJob(mountPoint, method, passes, capacity, ctx);
-    });
+    velmora::JobRequest request;
+    request.kind = velmora::ErasureRecord::Kind::Volume;
+    request.method = method;
+    request.verify = verifyLastPass;
+    request.root = mountPoint;
+    launchRequest(request);
 }
 
 // ------------------------------------------------------ wipe free space
@@ -254,24 +232,34 @@ void MainWindow::onNextFromFreeSpaceDiskList()
 
 void MainWindow::startWipeFreeSpace(const QString &root, const QString &method)
 {
-    const fs::path path = velmora::toFsPath(root);
-    if (root.isEmpty() || !isExistingDirectory(path)) {
+    velmora::platform::Space space;
+    if (root.isEmpty() || velmora::volumeSpace(root, &space) != 0) {
         warn(tr("Error"), tr("The selected disk path is invalid!"));
         return;
     }
-    std::error_code ec;
-    const fs::space_info space = fs::space(path, ec);
-    if (ec || space.available == 0) {
+    if (space.available == 0) {
         warn(tr("Error"), tr("Unable to get free space!"));
         return;
     }
 
     emit logMessage(tr("🧹 Erasing free space, please wait..."));
-    const int passes = passCountForMethod(method);
-    const quint64 available = space.available;
-    resetJobCounters(qint64(available / quint64(velmora::kChunkSize)) * (passes + verifyLastPass));
+    velmora::JobRequest request;
+    request.kind = velmora::ErasureRecord::Kind::FreeSpace;
+    request.method = method;
+    request.verify = verifyLastPass;
+    request.root = root;
+    launchRequest(request);
+}
+
+void MainWindow::launchRequest(const velmora::JobRequest &request)
+{
+    // The runner counts the job's total itself, as for velmora-cli and
+    // velmora-bench.
+    resetJobCounters(0);
     ui->progressBar->setValue(0);
-    launchJob([root, passes, available](velmora::JobContext &ctx) {
-        velmora::runFreeSpaceWipeJob(root, passes, available, ctx);
+    jobFuture = launchJob([request](velmora::JobContext &ctx) {
+        QString error;
+        if (!velmora::runJob(request, ctx, &error) && ctx.report)
+            ctx.report->setError(error);
     });
 }

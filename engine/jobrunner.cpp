@@ -84,6 +84,15 @@ qint64 splitListed(const QByteArrayList &listed, int rounds, QByteArrayList *fil
     return units;
 }
 
+int volumeSpace(const QString &root, platform::Space *space)
+{
+    int error = 0;
+    const platform::Fd fd = platform::openFolderPath(fsBytes(root), true, &error);
+    if (!fd.valid())
+        return error;
+    return platform::spaceOf(fd.get(), space);
+}
+
 QString mountPointOf(const QString &path)
 {
     const QString canonical = QDir(path).canonicalPath();
@@ -110,10 +119,8 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
         runFileEraseJob(files, folders, request.method, ctx);
         return true;
     }
-    int openError = 0;
-    const platform::Fd fd = platform::openFolderPath(fsBytes(request.root), true, &openError);
     platform::Space space;
-    if (!fd.valid() || platform::spaceOf(fd.get(), &space) != 0) {
+    if (volumeSpace(request.root, &space) != 0) {
         if (error)
             *error = QCoreApplication::translate("JobRunner", "cannot read the space of %1")
                          .arg(request.root);

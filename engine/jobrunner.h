@@ -9,6 +9,7 @@
 #include "engine/erasurerecord.h"
 #include "engine/guards.h"
 #include "engine/jobcontext.h"
+#include "engine/platform.h"
 
 #include <QByteArrayList>
 #include <QString>
@@ -31,6 +32,10 @@ QByteArrayList listSelection(const QByteArrayList &paths);
 // `rounds` times over.
 qint64 splitListed(const QByteArrayList &listed, int rounds, QByteArrayList *files,
                    QByteArrayList *folders);
+
+// Free and total bytes of the volume whose root is the folder `root`, as the
+// jobs count them; 0 or an errno value.
+int volumeSpace(const QString &root, platform::Space *space);
 
 // The root of the mounted volume at `path`; empty when `path` is none.
 QString mountPointOf(const QString &path);

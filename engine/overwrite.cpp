@@ -261,34 +261,4 @@ OverwriteResult writePassUnsynced(int fd, const QString &shown, qint64 size, Job
     return OverwriteResult::Failed;
 }
 
-OverwriteResult overwriteFile(const std::filesystem::path &path, const QString &method,
-                              JobContext &ctx)
-{
-    const QString shown = displayPath(path);
-    const QByteArray bytes = QByteArray::fromStdString(path.native());
-    const qsizetype slash = bytes.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : bytes.left(qMax<qsizetype>(slash, 1));
-    const QByteArray name = slash < 0 ? bytes : bytes.mid(slash + 1);
-    int error = 0;
-    platform::Fd dir = platform::openFolderPath(folder, true, &error);
-    platform::Fd file;
-    if (dir.valid())
-        file = platform::openForOverwriteAt(dir.get(), name, &error);
-    if (!file.valid()) {
-        qDebug() << "Unable to open file:" << shown << platform::errorText(error);
-        return error == ENOENT ? OverwriteResult::NotFound : OverwriteResult::Failed;
-    }
-    if (platform::fileSize(file.get()) == 0) {
-        qDebug() << "The file size is 0, delete it directly:" << shown;
-        // Only a removal that worked is logged; otherwise the caller's own
-        // removal fails too and says so once.
-        if (platform::removeAt(dir.get(), name, false) != 0)
-            return OverwriteResult::Failed;
-        ctx.emitLog(
-            QCoreApplication::translate("Overwrite", "🗑️ Deleted empty file: %1").arg(shown));
-        return OverwriteResult::EmptyDeleted;
-    }
-    return overwriteOpenFile(file.get(), shown, passCountForMethod(method), ctx);
-}
-
 } // namespace velmora

@@ -8,16 +8,13 @@
 #include <QByteArray>
 #include <QString>
 
-#include <filesystem>
 
 namespace velmora
 {
 
 enum class OverwriteResult {
     Overwritten,  // every allocated byte written on every pass and synced; file still present
-    EmptyDeleted, // the file was empty: nothing to overwrite, deleted at once
-    NotFound,     // the file did not exist when its turn came
-    Failed,       // could not be opened, written or synced; see the debug output
+    Failed,       // could not be written or synced; the context's `failure` says why
     Stopped,      // the stop flag was seen between chunks or passes
     KeptGrowing,  // another program kept writing to it: its new tail may hold data
     VerifyFailed, // written and synced, but the device gave back something else
@@ -43,15 +40,5 @@ OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobC
 OverwriteResult writePassUnsynced(int fd, const QString &shown, qint64 size, JobContext &ctx,
                                   WrittenData *written = nullptr);
 
-// Opens `path` (never through a link, only a regular file) and overwrites it
-// for `method`. An empty file is deleted here and logged as such; any other
-// file is left for the caller to delete.
-OverwriteResult overwriteFile(const std::filesystem::path &path, const QString &method,
-                              JobContext &ctx);
-
-inline bool overwriteSucceeded(OverwriteResult r)
-{
-    return r == OverwriteResult::Overwritten || r == OverwriteResult::EmptyDeleted;
-}
 
 } // namespace velmora

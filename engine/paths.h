@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QString>
 
-#include <filesystem>
-
 namespace velmora
 {
 
@@ -20,16 +18,6 @@ QString displayName(const QByteArray &bytes);
 inline QByteArray fsBytes(const QString &path)
 {
     return QFile::encodeName(path);
-}
-
-inline std::filesystem::path toFsPath(const QString &path)
-{
-    return std::filesystem::path(fsBytes(path).toStdString());
-}
-
-inline QString displayPath(const std::filesystem::path &path)
-{
-    return displayName(QByteArray::fromStdString(path.native()));
 }
 
 // `folder` joined with `name` by one slash.

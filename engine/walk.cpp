@@ -922,44 +922,4 @@ void listTree(const QByteArray &folder, const std::function<void(const QByteArra
     }
 }
 
-void cleanUpFolders(const std::vector<std::filesystem::path> &folders, JobContext &ctx)
-{
-    std::vector<std::filesystem::path> ordered = folders;
-    // A child's path is longer than its parent's, so longest first visits
-    // every folder before the folder that holds it.
-    std::sort(ordered.begin(), ordered.end(),
-              [](const auto &a, const auto &b) { return a.native().size() > b.native().size(); });
-    TreeEraser eraser(ctx, 1,
-                      QCoreApplication::translate("TreeEraser", "⚠️ Could not remove: %1"));
-    for (const std::filesystem::path &folder : ordered) {
-        const QByteArray path = QByteArray::fromStdString(folder.native());
-        const auto [parent, name] = splitPath(path);
-        int error = 0;
-        Fd parentFd = platform::openFolderPath(parent, true, &error);
-        Status st;
-        if (!parentFd.valid() || platform::statusAt(parentFd.get(), name, &st) != 0 ||
-            st.type != Type::Directory)
-            continue;
-        Fd dir = platform::openFolderAt(parentFd.get(), name, &error);
-        std::vector<QByteArray> names;
-        if (!dir.valid() || platform::readNames(dir.get(), &names) != 0)
-            continue;
-        std::size_t left = names.size();
-        for (const QByteArray &entry : names) {
-            Status est;
-            if (isShortcut(entry) && platform::statusAt(dir.get(), entry, &est) == 0 &&
-                est.type == Type::Regular && platform::removeAt(dir.get(), entry, false) == 0) {
-                ctx.emitLog(
-                    QCoreApplication::translate("TreeEraser", "🗑️ Removed shortcut: %1")
-                        .arg(displayName(joinPath(path, entry))));
-                --left;
-            }
-        }
-        if (left == 0 && platform::removeAt(parentFd.get(), name, true) == 0)
-            ctx.emitLog(
-                QCoreApplication::translate("TreeEraser", "🗑️ Removed empty folder: %1")
-                    .arg(displayName(path)));
-    }
-}
-
 } // namespace velmora

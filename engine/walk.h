@@ -17,7 +17,6 @@
 #include <QSet>
 #include <QString>
 
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -126,10 +125,5 @@ class TreeEraser
     std::map<std::pair<quint64, quint64>, Names> multiNamed;
 };
 
-// Removes, deepest folder first, the shortcut files (".lnk") that lie
-// directly in each listed folder and then the folder itself if it has become
-// empty. Folders that are gone or are links are skipped; nothing is deleted
-// that is not a shortcut or an empty folder. Each removal is logged.
-void cleanUpFolders(const std::vector<std::filesystem::path> &folders, JobContext &ctx);
 
 } // namespace velmora

@@ -1063,13 +1063,6 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
     </message>
 </context>
 <context>
-    <name>Overwrite</name>
-    <message>
-        <source>🗑️ Deleted empty file: %1</source>
-        <translation>🗑️ Leere Datei gelöscht: %1</translation>
-    </message>
-</context>
-<context>
     <name>ProgressMeter</name>
     <message>
         <source>Starting…</source>
@@ -1171,10 +1164,6 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
     <message>
         <source>🗑️ Removed shortcut: %1</source>
         <translation>🗑️ Verknüpfung entfernt: %1</translation>
-    </message>
-    <message>
-        <source>⚠️ Could not remove: %1</source>
-        <translation>⚠️ Konnte nicht entfernt werden: %1</translation>
     </message>
     <message>
         <source>⚠️ %1 is a copy-on-write file system (%2): an overwrite in place cannot reach the older copies it keeps. Wipe the free space of this volume afterwards.</source>
