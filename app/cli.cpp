@@ -31,6 +31,7 @@
 #include <QGuiApplication>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstdio>
@@ -45,6 +46,7 @@ namespace
 {
 
 constexpr int kUsage = 2;
+constexpr qsizetype kShownEntries = 20;
 
 class Cli
 {
@@ -340,9 +342,15 @@ bool Cli::confirmed()
     printTo(stderr,
             tr("This will permanently destroy, beyond recovery:\n  %1\nMethod: %2%3\n")
                 .arg(record.target, method, verify ? tr(", the last pass read back") : QString()));
-    if (record.kind == velmora::ErasureRecord::Kind::Files && record.listed.size() <= 20)
-        for (const QByteArray &path : record.listed)
-            printTo(stderr, QStringLiteral("  %1\n").arg(velmora::displayName(path)));
+    if (record.kind == velmora::ErasureRecord::Kind::Files) {
+        // What was named, not every file below it: the folders given and the
+        // files given on their own, twenty at most.
+        const QByteArrayList top = record.topLevel();
+        for (qsizetype i = 0; i < std::min<qsizetype>(top.size(), kShownEntries); ++i)
+            printTo(stderr, QStringLiteral("  %1\n").arg(velmora::displayName(top.at(i))));
+        if (top.size() > kShownEntries)
+            printTo(stderr, tr("  … and %n more\n", nullptr, int(top.size() - kShownEntries)));
+    }
     if (yes)
         return true;
     if (!velmora::platform::isTerminal(0)) {
@@ -486,7 +494,7 @@ int Cli::finish()
     const int signal = velmora::platform::caughtSignal();
     record.finish(report, ctx.bytesWritten, ctx.bytesVerified, stop.load());
     if (signal)
-        logLine(tr("⚠️ Erase stopped: the application received signal %1.").arg(signal));
+        logLine(velmora::stoppedBySignalLine(signal));
     if (!record.error.isEmpty())
         printTo(stderr, QStringLiteral("velmora-cli: %1\n").arg(record.error));
     for (const QString &path : record.problems)

@@ -314,7 +314,7 @@ int MainWindow::stopForSignal(int signal)
     stopAndWaitForJob();
     if (running) {
         const QString line =
-            tr("⚠️ Erase stopped: the application received signal %1.").arg(signal);
+            velmora::stoppedBySignalLine(signal);
         flushLog();
         ui->textLog->append(line);
         std::fprintf(stderr, "velmora: %s\n", line.toLocal8Bit().constData());

@@ -162,6 +162,20 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
     }
 }
 
+QByteArrayList ErasureRecord::topLevel() const
+{
+    QByteArrayList top;
+    for (const QByteArray &path : listed) {
+        bool inside = false;
+        for (qsizetype slash = path.lastIndexOf('/'); slash > 0 && !inside;
+             slash = path.lastIndexOf('/', slash - 1))
+            inside = listedFolders.contains(path.left(slash));
+        if (!inside)
+            top.append(path);
+    }
+    return top;
+}
+
 double ErasureRecord::seconds() const
 {
     return started.isValid() && finished.isValid() ? started.msecsTo(finished) / 1000.0 : 0.0;

@@ -67,6 +67,9 @@ struct ErasureRecord {
     // that is still there, or has problems below it, was not erased).
     void finish(const JobReport &report, qint64 written, qint64 verified, bool stopped);
 
+    // The listed entries that no listed folder holds, in the list's order.
+    QByteArrayList topLevel() const;
+
     double seconds() const;
     int erasedEntries() const;
     QString kindName() const; // "Erase files and folders", …

@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QStorageInfo>
 
+#include <csignal>
+
 namespace velmora
 {
 
@@ -82,6 +84,23 @@ qint64 splitListed(const QByteArrayList &listed, int rounds, QByteArrayList *fil
             units += chunksForSize(st.allocated) * rounds;
     }
     return units;
+}
+
+QString stoppedBySignalLine(int signal)
+{
+    switch (signal) {
+    case SIGINT:
+        return QCoreApplication::translate("JobRunner", "⚠️ Erase stopped: Ctrl-C (SIGINT).");
+    case SIGTERM:
+        return QCoreApplication::translate("JobRunner",
+                                           "⚠️ Erase stopped: asked to end (SIGTERM).");
+    case SIGHUP:
+        return QCoreApplication::translate(
+            "JobRunner", "⚠️ Erase stopped: the terminal or the session closed (SIGHUP).");
+    default:
+        return QCoreApplication::translate("JobRunner", "⚠️ Erase stopped by signal %1.")
+            .arg(signal);
+    }
 }
 
 int volumeSpace(const QString &root, platform::Space *space)

@@ -48,6 +48,9 @@ struct JobRequest {
     QString root;          // a volume job: the mount point
 };
 
+// The log's line for a job that signal `signal` stopped, in words.
+QString stoppedBySignalLine(int signal);
+
 // Runs the job to its end on this thread; sets the context's total first.
 // False, with the reason, when a volume's space cannot be read.
 bool runJob(const JobRequest &request, JobContext &ctx, QString *error);

@@ -73,6 +73,7 @@ class CliTest : public QObject
     void refusesWhatItMustNotDo();
     void yesErasesAndTellsWhatBecameOfEachEntry();
     void problemsEndWithOne();
+    void confirmationNamesWhatWasGiven();
     void namesAreBytesAndEachEntryResolvesOnce();
     void signalStopsTheJob_data();
     void signalStopsTheJob();
@@ -261,6 +262,27 @@ void CliTest::problemsEndWithOne()
              (QStringList{"Erased", "Not erased", "Partly erased: 1 below it not erased"}));
 }
 
+void CliTest::confirmationNamesWhatWasGiven()
+{
+    // What the user named, twenty at most, not every file below a folder.
+    QStringList args{"erase", "--yes"};
+    for (int i = 0; i < 25; ++i) {
+        const QString file = path(QStringLiteral("f%1.txt").arg(i, 2, 10, QLatin1Char('0')));
+        QVERIFY(writeFile(file, plantedBytes(10)));
+        args << file;
+    }
+    QVERIFY(writeFile(path("tree/inner.txt"), plantedBytes(10)));
+    args.insert(2, path("tree"));
+    const Outcome o = runCli(args);
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.err.contains("27 entries, "), qPrintable(o.err));
+    QVERIFY(o.err.contains("  " + path("tree") + "\n"));
+    QVERIFY(o.err.contains("  " + path("f18.txt") + "\n"));
+    QVERIFY(!o.err.contains("  " + path("f19.txt") + "\n"));
+    QVERIFY(!o.err.contains("  " + path("tree/inner.txt") + "\n"));
+    QVERIFY(o.err.contains("  … and 6 more\n"));
+}
+
 void CliTest::namesAreBytesAndEachEntryResolvesOnce()
 {
     const QByteArray folder = QFile::encodeName(tmp->path());
@@ -329,8 +351,9 @@ void CliTest::namesAreBytesAndEachEntryResolvesOnce()
 void CliTest::signalStopsTheJob_data()
 {
     QTest::addColumn<int>("signal");
-    QTest::newRow("Ctrl-C") << SIGINT;
-    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::addColumn<QString>("said");
+    QTest::newRow("Ctrl-C") << SIGINT << "⚠️ Erase stopped: Ctrl-C (SIGINT).";
+    QTest::newRow("SIGTERM") << SIGTERM << "⚠️ Erase stopped: asked to end (SIGTERM).";
 }
 
 void CliTest::signalStopsTheJob()
@@ -348,11 +371,8 @@ void CliTest::signalStopsTheJob()
     ::kill(pid_t(p.processId()), signal);
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 128 + signal);
-    QVERIFY(
-        (out + p.readAllStandardOutput())
-            .contains(QStringLiteral("⚠️ Erase stopped: the application received signal %1.")
-                          .arg(signal)
-                          .toUtf8()));
+    QFETCH(QString, said);
+    QVERIFY((out + p.readAllStandardOutput()).contains(said.toUtf8()));
     // Stopped before the end: the next file is untouched, the report says so.
     QCOMPARE(readFile(path("after.bin")), plantedBytes(100));
     const QJsonObject json = readJson(path("out.json"));

@@ -108,10 +108,6 @@ Methode: %2%3
         <translation>der Bericht konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>⚠️ Erase stopped: the application received signal %1.</source>
-        <translation>⚠️ Löschen angehalten: Das Programm hat das Signal %1 erhalten.</translation>
-    </message>
-    <message>
         <source>velmora-cli: not securely erased: %1
 </source>
         <translation>velmora-cli: nicht sicher gelöscht: %1
@@ -190,6 +186,16 @@ Methode: %2%3
     <message>
         <source>To run it again: velmora-cli %1%2 %3</source>
         <translation>Um es erneut auszuführen: velmora-cli %1%2 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>  … and %n more
+</source>
+        <translation>
+            <numerusform>  … und %n weiterer
+</numerusform>
+            <numerusform>  … und %n weitere
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -701,6 +707,22 @@ Methode: %2%3
         <source>cannot read the space of %1</source>
         <translation>der Speicherplatz von %1 kann nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>⚠️ Erase stopped: Ctrl-C (SIGINT).</source>
+        <translation>⚠️ Löschen angehalten: Strg-C (SIGINT).</translation>
+    </message>
+    <message>
+        <source>⚠️ Erase stopped: asked to end (SIGTERM).</source>
+        <translation>⚠️ Löschen angehalten: zum Beenden aufgefordert (SIGTERM).</translation>
+    </message>
+    <message>
+        <source>⚠️ Erase stopped: the terminal or the session closed (SIGHUP).</source>
+        <translation>⚠️ Löschen angehalten: Das Terminal oder die Sitzung wurde geschlossen (SIGHUP).</translation>
+    </message>
+    <message>
+        <source>⚠️ Erase stopped by signal %1.</source>
+        <translation>⚠️ Löschen durch Signal %1 angehalten.</translation>
+    </message>
 </context>
 <context>
     <name>Jobs</name>
@@ -857,10 +879,6 @@ Methode: %2%3
     <message>
         <source>⚠️ Erase stopped by user.</source>
         <translation>⚠️ Löschen vom Benutzer angehalten.</translation>
-    </message>
-    <message>
-        <source>⚠️ Erase stopped: the application received signal %1.</source>
-        <translation>⚠️ Löschen angehalten: Das Programm hat das Signal %1 erhalten.</translation>
     </message>
     <message>
         <source>Leftover fill files</source>
