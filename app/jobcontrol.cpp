@@ -106,6 +106,8 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     jobBytesWritten = 0;
     jobBytesVerified = 0;
     labelJobOutcome->clear();
+    btnAddFailedBack->hide();
+    failedEntries.clear();
     saveReportAction->setEnabled(false);
     progressMeter.start();
     jobClock.start();
@@ -241,11 +243,12 @@ void MainWindow::completeJob()
     flushLog();
     const bool stopped = stopRequested.load();
     finishRecord(stopped);
+    // What became of the job stays in the header until the next one starts
+    // (a report saved from the box below says where it went instead).
+    if (jobRecord)
+        labelJobOutcome->setText(jobRecord->summary());
     if (stopped) {
         ui->textLog->append(tr("⚠️ Erase stopped by user."));
-        // The list is emptied as after any job; the header keeps what was
-        // done.
-        labelJobOutcome->setText(jobRecord->summary());
     } else {
         const int problems = jobReport.problemCount();
         if (jobReport.endedByError() || problems > 0) {
@@ -275,12 +278,36 @@ void MainWindow::completeJob()
             ui->textLog->clear();
         }
     }
+    if (jobRecord && jobMode == FileErase) {
+        for (qsizetype i = 0; i < jobRecord->entries.size() && i < jobRecord->listed.size(); ++i) {
+            const QByteArray &path = jobRecord->listed.at(i);
+            velmora::platform::Status st;
+            if (!jobRecord->entries.at(i).erased && !jobRecord->listedFolders.contains(path) &&
+                velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st) == 0)
+                failedEntries.append(path);
+        }
+    }
+    if (!failedEntries.isEmpty()) {
+        btnAddFailedBack->setText(
+            tr("Add back what was not erased (%1)").arg(failedEntries.size()));
+        btnAddFailedBack->show();
+    }
     clearFileList();
     ui->progressBar->setValue(0);
     ui->btnStop->setEnabled(true);
     returnToModePage();
     jobMode = None;
     stopRequested = false;
+}
+
+void MainWindow::addFailedBack()
+{
+    const QByteArrayList entries = failedEntries;
+    failedEntries.clear();
+    btnAddFailedBack->hide();
+    on_btnEraseFileFolder_clicked();
+    appendPaths(entries);
+    updateListPlaceholder();
 }
 
 void MainWindow::on_btnStop_clicked()

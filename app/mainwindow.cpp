@@ -225,6 +225,13 @@ void MainWindow::setupHeader()
     headerLayout->setContentsMargins(10, 5, 10, 5);
     headerLayout->setSpacing(16);
     headerLayout->addWidget(labelJobOutcome, 1);
+    // After a file erase that left entries in place: those entries back in
+    // the list, to try again (in administrator mode, say).
+    btnAddFailedBack = new QPushButton(this);
+    btnAddFailedBack->setObjectName(QStringLiteral("btnAddFailedBack"));
+    btnAddFailedBack->hide();
+    connect(btnAddFailedBack, &QPushButton::clicked, this, &MainWindow::addFailedBack);
+    headerLayout->addWidget(btnAddFailedBack);
     headerLayout->addWidget(btnHelp);
     headerLayout->addWidget(btnMenu);
     connect(btnHelp, &QPushButton::clicked, this, &MainWindow::openOnlineHelp);

@@ -196,6 +196,10 @@ class MainWindow : public QMainWindow
     // Left in the header: how the last job ended when no box said it (a
     // stop), or where its report went.
     QLabel *labelJobOutcome = nullptr;
+    QPushButton *btnAddFailedBack = nullptr;
+    // The entries of the last file erase that are still where they were.
+    QByteArrayList failedEntries;
+    void addFailedBack();
     velmora::JobStatus jobStatus;
     // The line under the progress bar: rate, time left, pass, file or phase.
     QLabel *labelProgressInfo = nullptr;

@@ -210,6 +210,17 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
     QVERIFY(get<QTextEdit>("textLog")->toPlainText().contains("⚠️ Could not securely erase: " +
                                                               path("locked.txt")));
     QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+    // The result stays, and what was not erased goes back into the list, and
+    // nothing else does.
+    QVERIFY(listEntries().isEmpty());
+    auto *again = get<QPushButton>("btnAddFailedBack");
+    QVERIFY(again->isVisible());
+    QCOMPARE(again->text(), QStringLiteral("Add back what was not erased (1)"));
+    click("btnBackToHome_fromAdd");
+    click("btnAddFailedBack");
+    QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+    QCOMPARE(listEntries(), QStringList{path("locked.txt")});
+    QVERIFY(!again->isVisible());
 
     QTRY_VERIFY(QFileInfo::exists(report));
     const QString text = pdfText(report);

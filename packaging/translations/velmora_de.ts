@@ -1079,6 +1079,10 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <source>💽 The disk has been wiped. What may remain:</source>
         <translation>💽 Der Datenträger wurde gelöscht. Was bleiben kann:</translation>
     </message>
+    <message>
+        <source>Add back what was not erased (%1)</source>
+        <translation>Nicht Gelöschtes wieder hinzufügen (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
