@@ -14,6 +14,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
@@ -72,6 +73,7 @@ void MainWindow::clearFileList()
 void MainWindow::appendPaths(const QByteArrayList &paths)
 {
     syncListIndex();
+    QListWidgetItem *last = nullptr;
     // Added with updates off: one layout for the whole batch.
     ui->listWidget->setUpdatesEnabled(false);
     for (const QByteArray &path : paths) {
@@ -81,8 +83,12 @@ void MainWindow::appendPaths(const QByteArrayList &paths)
         auto *item = new QListWidgetItem(velmora::displayName(path));
         item->setData(kPathRole, path);
         ui->listWidget->addItem(item);
+        last = item;
     }
     ui->listWidget->setUpdatesEnabled(true);
+    // The batch just added is in view.
+    if (last)
+        ui->listWidget->scrollToItem(last);
 }
 
 void MainWindow::appendFolder(const QByteArray &folder)
@@ -129,6 +135,27 @@ void MainWindow::on_btnAddFolder_clicked()
         folder.isEmpty() ? QStringList() : addEntries({velmora::fsBytes(folder)});
     wait.reset();
     tellRefused(refused);
+    updateListPlaceholder();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The Delete key in the list, wherever the window's focus is told.
+    if (watched == ui->listWidget && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Delete)) {
+        removeSelectedEntries();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::removeSelectedEntries()
+{
+    syncListIndex();
+    for (QListWidgetItem *item : ui->listWidget->selectedItems()) {
+        listIndex.remove(pathOfEntry(item));
+        delete item;
+    }
     updateListPlaceholder();
 }
 

@@ -11,6 +11,7 @@
 #include "engine/paths.h"
 #include "engine/walk.h"
 
+#include <QAction>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -137,6 +138,16 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     setAcceptDrops(true);
     ui->listWidget->setAcceptDrops(true);
+    // Entries chosen by mistake leave the list by the Delete key or the
+    // context menu; nothing on the disk is touched.
+    ui->listWidget->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    auto *removeEntries = new QAction(tr("Remove from the list"), ui->listWidget);
+    removeEntries->setObjectName(QStringLiteral("actionRemoveEntries"));
+    removeEntries->setShortcut(QKeySequence::Delete); // shown in the menu
+    connect(removeEntries, &QAction::triggered, this, &MainWindow::removeSelectedEntries);
+    ui->listWidget->addAction(removeEntries);
+    ui->listWidget->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ui->listWidget->installEventFilter(this);
 
     // Lines emitted by a job arrive queued, in order; lines emitted on this
     // thread (the workflows' first lines, a job's closing line) join the

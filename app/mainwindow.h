@@ -130,6 +130,8 @@ class MainWindow : public QMainWindow
     // not be erased is left out and returned, a sentence each.
     QStringList addEntries(const QByteArrayList &paths);
     void tellRefused(const QStringList &refused);
+    void removeSelectedEntries();
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void appendFolder(const QByteArray &folder);
     void syncListIndex();
     void clearFileList();

@@ -68,6 +68,7 @@ class FileListTest : public QObject, public WindowFixture
     void clearAllBringsThePictureBack();
     void oddNamesAreKeptAsTheyAre();
     void whatMustNotBeErasedIsNotAdded();
+    void entriesLeaveTheListByDelete();
 
   private:
     QString path(const QString &rel) const { return tmp->filePath(rel); }
@@ -217,6 +218,24 @@ void FileListTest::whatMustNotBeErasedIsNotAdded()
     QVERIFY2(said[1].contains("is a home folder"), qPrintable(said[1]));
     QVERIFY2(said[2].startsWith(path("etc-link") + " (that is, /etc) belongs to the operating system"),
              qPrintable(said[2]));
+}
+
+void FileListTest::entriesLeaveTheListByDelete()
+{
+    for (const char *name : {"a.txt", "b.txt", "c.txt"})
+        QVERIFY(writeFile(path(name), "x"));
+    drop({QUrl::fromLocalFile(path("a.txt")), QUrl::fromLocalFile(path("b.txt")),
+          QUrl::fromLocalFile(path("c.txt"))});
+    auto *list = get<QListWidget>("listWidget");
+    list->item(0)->setSelected(true);
+    list->item(2)->setSelected(true);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(listEntries(), QStringList{path("b.txt")});
+    // Gone from the list only: still on the disk, and can be added again.
+    QVERIFY(QFileInfo::exists(path("a.txt")));
+    drop({QUrl::fromLocalFile(path("a.txt"))});
+    QCOMPARE(listEntries(), (QStringList{path("b.txt"), path("a.txt")}));
 }
 
 QTEST_MAIN(FileListTest)

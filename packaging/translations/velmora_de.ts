@@ -1083,6 +1083,10 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <source>Add back what was not erased (%1)</source>
         <translation>Nicht Gelöschtes wieder hinzufügen (%1)</translation>
     </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
