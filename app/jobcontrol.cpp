@@ -99,7 +99,6 @@ void MainWindow::flushLog()
 QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> body)
 {
     jobReport.reset();
-    jobReport.keepRemoved(jobMode == FileErase);
     jobStatus.reset();
     jobRecord = pendingRecord;
     jobRecord->started = QDateTime::currentDateTime();
@@ -281,9 +280,8 @@ void MainWindow::completeJob()
     if (jobRecord && jobMode == FileErase) {
         for (qsizetype i = 0; i < jobRecord->entries.size() && i < jobRecord->listed.size(); ++i) {
             const QByteArray &path = jobRecord->listed.at(i);
-            velmora::platform::Status st;
-            if (!jobRecord->entries.at(i).erased && !jobRecord->listedFolders.contains(path) &&
-                velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st) == 0)
+            const velmora::ErasureRecord::Entry &entry = jobRecord->entries.at(i);
+            if (!entry.erased && entry.present && !jobRecord->listedFolders.contains(path))
                 failedEntries.append(path);
         }
     }

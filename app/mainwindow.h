@@ -120,8 +120,10 @@ class MainWindow : public QMainWindow
     void setupHeader();
     void startErase(const QString &method);
     void startWipeFreeSpace(const QString &root, const QString &method);
-    // Starts `request` through the runner velmora-cli and velmora-bench use.
-    void launchRequest(const velmora::JobRequest &request);
+    // Starts a job through the runner velmora-cli and velmora-bench use: a
+    // volume job on the volume at `root`, or a file erase of `listed`.
+    void launchRequest(velmora::ErasureRecord::Kind kind, const QString &method,
+                       const QString &root, const QByteArrayList &listed = {});
 
     // File list
     QMessageBox *showWaitBox(const QString &title);

@@ -124,11 +124,7 @@ void MainWindow::on_btnNextFromAdd_clicked()
     eraseMethod = *method;
 
     // The runner takes the list as it is when the job starts, and counts it.
-    velmora::JobRequest request;
-    request.method = *method;
-    request.verify = verifyLastPass;
-    request.listed = listedPaths();
-    launchRequest(request);
+    launchRequest(velmora::ErasureRecord::Kind::Files, *method, QString(), listedPaths());
 }
 
 // --------------------------------------------------------- wipe a volume
@@ -191,12 +187,7 @@ void MainWindow::startErase(const QString &method)
     }
 
     emit logMessage(tr("🧹 Erasing disk, please wait..."));
-    velmora::JobRequest request;
-    request.kind = velmora::ErasureRecord::Kind::Volume;
-    request.method = method;
-    request.verify = verifyLastPass;
-    request.root = mountPoint;
-    launchRequest(request);
+    launchRequest(velmora::ErasureRecord::Kind::Volume, method, mountPoint);
 }
 
 // ------------------------------------------------------ wipe free space
@@ -243,16 +234,18 @@ void MainWindow::startWipeFreeSpace(const QString &root, const QString &method)
     }
 
     emit logMessage(tr("🧹 Erasing free space, please wait..."));
+    launchRequest(velmora::ErasureRecord::Kind::FreeSpace, method, root);
+}
+
+void MainWindow::launchRequest(velmora::ErasureRecord::Kind kind, const QString &method,
+                               const QString &root, const QByteArrayList &listed)
+{
     velmora::JobRequest request;
-    request.kind = velmora::ErasureRecord::Kind::FreeSpace;
+    request.kind = kind;
     request.method = method;
     request.verify = verifyLastPass;
     request.root = root;
-    launchRequest(request);
-}
-
-void MainWindow::launchRequest(const velmora::JobRequest &request)
-{
+    request.listed = listed;
     // The runner counts the job's total itself, as for velmora-cli and
     // velmora-bench.
     resetJobCounters(0);

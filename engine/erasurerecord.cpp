@@ -135,6 +135,7 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
                 inside += below(problem, entry.name) ? 1 : 0;
         platform::Status st;
         const bool present = platform::statusAt(platform::kWorkingFolder, path, &st) == 0;
+        entry.present = present;
         // What the job did to it, never merely that it is gone: a folder
         // reached through a link that went as a link leaves its files in
         // place, under another name.

@@ -25,6 +25,7 @@ struct ErasureRecord {
         QString name;
         QString outcome; // in words
         bool erased = false;
+        bool present = false; // still there when the job ended
     };
 
     Kind kind = Kind::Files;

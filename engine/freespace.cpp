@@ -219,8 +219,8 @@ class FillPass
             if (file.name.isEmpty())
                 continue;
             int rc = 0;
+            Status now;
             for (int attempt = 0; attempt < kRemovalAttempts; ++attempt) {
-                Status now;
                 if (platform::statusAt(rootFd, file.name, &now) != 0 || !now.sameObject(file.st))
                     break; // gone, or no longer ours to remove
                 rc = platform::removeAt(rootFd, file.name, false);
@@ -232,7 +232,7 @@ class FillPass
             if (rc != 0 && rc != ENOENT) {
                 ++left;
                 if (ctx)
-                    leftBehind(*ctx, file.name, file.offset, rc);
+                    leftBehind(*ctx, file.name, now.size, rc);
             }
         }
         files.clear();
@@ -250,9 +250,6 @@ class FillPass
                     leftBehind(*ctx, name, st.size, rc);
             }
         }
-        if (left == 0 || !ctx)
-            return left;
-        platform::syncFileSystem(rootFd);
         return left;
     }
     FillPass(const FillPass &) = delete;

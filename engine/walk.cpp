@@ -130,10 +130,14 @@ class TreeEraser::Batch
         overwriteSmall();
         if (items.empty())
             return;
-        // The truncations reach the device before any name changes. A sync
-        // that fails leaves it open whether the names below were hidden on
-        // the device: every entry of the batch then says so.
-        int syncError = syncBatch();
+        // The truncations reach the device before any name changes (a batch
+        // of empty files and folders has none). A sync that fails leaves it
+        // open whether the names below were hidden on the device: every
+        // entry of the batch then says so.
+        const bool truncated = std::any_of(items.begin(), items.end(), [](const Item &item) {
+            return item.kind == Erased || item.kind == Unverified;
+        });
+        int syncError = truncated ? platform::syncFileSystem(dirFd) : 0;
         std::vector<std::vector<int>> lengths;
         std::size_t rounds = 0;
         for (const Item &item : items) {
@@ -287,11 +291,6 @@ class TreeEraser::Batch
             eraser.ctx.failure = failures[i];
             eraser.finishOverwrite(dirFd, *this, f.file, f.name, f.st, f.shown, results[i]);
         }
-    }
-
-    int syncBatch()
-    {
-        return platform::syncFileSystem(dirFd);
     }
 
     struct Item {
