@@ -14,14 +14,14 @@
 
 #include "app/erasurereport.h"
 #include "app/translations.h"
-#include "engine/erasemethods.h"
-#include "engine/erasurerecord.h"
-#include "engine/guards.h"
-#include "engine/jobjournal.h"
-#include "engine/jobrunner.h"
-#include "engine/paths.h"
-#include "engine/platform.h"
-#include "engine/progressmeter.h"
+#include "engine/job/erasemethods.h"
+#include "engine/job/erasurerecord.h"
+#include "engine/job/guards.h"
+#include "engine/job/jobjournal.h"
+#include "engine/job/jobrunner.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
+#include "engine/job/progressmeter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

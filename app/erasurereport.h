@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "engine/erasurerecord.h"
+#include "engine/job/erasurerecord.h"
 
 #include <QByteArray>
 #include <QString>

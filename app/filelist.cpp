@@ -5,10 +5,10 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "engine/guards.h"
-#include "engine/paths.h"
-#include "engine/platform.h"
-#include "engine/walk.h"
+#include "engine/job/guards.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
+#include "engine/fs/walk.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>

@@ -7,10 +7,10 @@
 #include "ui_mainwindow.h"
 
 #include "app/erasurereport.h"
-#include "engine/freespace.h"
-#include "engine/jobjournal.h"
-#include "engine/paths.h"
-#include "engine/platform.h"
+#include "engine/fs/freespace.h"
+#include "engine/job/jobjournal.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
 
 #include <QCloseEvent>
 #include <QDir>

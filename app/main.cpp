@@ -3,7 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "app/translations.h"
-#include "engine/platform.h"
+#include "engine/platform/platform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -3,13 +3,13 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "engine/guards.h"
+#include "engine/job/guards.h"
 
 #include "app/focusring.h"
 #include "app/volumetable.h"
-#include "engine/overwrite.h"
-#include "engine/paths.h"
-#include "engine/walk.h"
+#include "engine/fs/overwrite.h"
+#include "engine/fs/paths.h"
+#include "engine/fs/walk.h"
 
 #include <QAction>
 #include <QDesktopServices>

@@ -2,10 +2,10 @@
 
 #pragma once
 
-#include "engine/erasurerecord.h"
-#include "engine/jobcontext.h"
-#include "engine/jobrunner.h"
-#include "engine/progressmeter.h"
+#include "engine/job/erasurerecord.h"
+#include "engine/job/jobcontext.h"
+#include "engine/job/jobrunner.h"
+#include "engine/job/progressmeter.h"
 
 #include <QByteArrayList>
 #include <QElapsedTimer>

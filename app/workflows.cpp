@@ -8,11 +8,11 @@
 #include "app/volumetable.h"
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
-#include "engine/erasemethods.h"
-#include "engine/jobrunner.h"
-#include "engine/jobs.h"
-#include "engine/paths.h"
-#include "engine/platform.h"
+#include "engine/job/erasemethods.h"
+#include "engine/job/jobrunner.h"
+#include "engine/job/jobs.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>

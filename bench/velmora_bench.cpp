@@ -11,10 +11,10 @@
 // Prints the job's log lines, each after the seconds since the job began (so
 // a phase's time shows), then "bytes: N seconds: S MiB/s: X".
 
-#include "engine/guards.h"
-#include "engine/jobrunner.h"
-#include "engine/paths.h"
-#include "engine/platform.h"
+#include "engine/job/guards.h"
+#include "engine/job/jobrunner.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "dialogs/erasemethoddialog.h"
 #include "ui_erasemethoddialog.h"
 
-#include "engine/erasemethods.h"
+#include "engine/job/erasemethods.h"
 
 #include <QButtonGroup>
 #include <QDebug>

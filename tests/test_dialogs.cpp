@@ -6,7 +6,7 @@
 
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
-#include "engine/erasemethods.h"
+#include "engine/job/erasemethods.h"
 
 #include <QCheckBox>
 #include <QLabel>

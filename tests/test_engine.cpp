@@ -6,14 +6,14 @@
 
 #include "testsupport.h"
 
-#include "engine/erasemethods.h"
-#include "engine/freespace.h"
-#include "engine/jobs.h"
-#include "engine/overwrite.h"
-#include "engine/paths.h"
-#include "engine/platform.h"
-#include "engine/verify.h"
-#include "engine/walk.h"
+#include "engine/job/erasemethods.h"
+#include "engine/fs/freespace.h"
+#include "engine/job/jobs.h"
+#include "engine/fs/overwrite.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
+#include "engine/fs/verify.h"
+#include "engine/fs/walk.h"
 
 #include <QtTest>
 

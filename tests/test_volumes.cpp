@@ -7,10 +7,10 @@
 
 #include "testsupport.h"
 
-#include "engine/erasemethods.h"
-#include "engine/jobrunner.h"
-#include "engine/jobs.h"
-#include "engine/walk.h"
+#include "engine/job/erasemethods.h"
+#include "engine/job/jobrunner.h"
+#include "engine/job/jobs.h"
+#include "engine/fs/walk.h"
 
 #include <QtTest>
 

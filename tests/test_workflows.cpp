@@ -7,7 +7,7 @@
 #include "testsupport.h"
 
 #include "app/volumetable.h"
-#include "engine/platform.h"
+#include "engine/platform/platform.h"
 
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"

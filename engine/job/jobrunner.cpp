@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/jobrunner.h"
+#include "engine/job/jobrunner.h"
 
-#include "engine/erasemethods.h"
-#include "engine/jobs.h"
-#include "engine/paths.h"
-#include "engine/platform.h"
-#include "engine/walk.h"
+#include "engine/job/erasemethods.h"
+#include "engine/job/jobs.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
+#include "engine/fs/walk.h"
 
 #include <QCoreApplication>
 #include <QDir>

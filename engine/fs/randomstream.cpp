@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/randomstream.h"
+#include "engine/fs/randomstream.h"
 
-#include "engine/platform.h"
+#include "engine/platform/platform.h"
 
 #include <openssl/evp.h>
 

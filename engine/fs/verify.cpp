@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/verify.h"
+#include "engine/fs/verify.h"
 
-#include "engine/erasemethods.h"
-#include "engine/platform.h"
-#include "engine/randomchunks.h"
+#include "engine/job/erasemethods.h"
+#include "engine/platform/platform.h"
+#include "engine/fs/randomchunks.h"
 
 #include <QCoreApplication>
 #include <QDebug>

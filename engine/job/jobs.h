@@ -12,7 +12,7 @@
 // longer point to. The free-space fill reaches what the file system will hand
 // out; it cannot reach a device's spare area.
 
-#include "engine/jobcontext.h"
+#include "engine/job/jobcontext.h"
 
 #include <QByteArrayList>
 #include <QString>

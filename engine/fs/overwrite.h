@@ -2,8 +2,8 @@
 
 #pragma once
 
-#include "engine/jobcontext.h"
-#include "engine/verify.h"
+#include "engine/job/jobcontext.h"
+#include "engine/fs/verify.h"
 
 #include <QByteArray>
 #include <QString>

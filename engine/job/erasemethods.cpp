@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/erasemethods.h"
+#include "engine/job/erasemethods.h"
 
 namespace velmora
 {

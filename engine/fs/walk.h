@@ -9,9 +9,9 @@
 // are bytes. The walks keep their own stack: depth is limited by memory
 // alone, and only the deepest folders are kept open.
 
-#include "engine/jobcontext.h"
-#include "engine/overwrite.h"
-#include "engine/platform.h"
+#include "engine/job/jobcontext.h"
+#include "engine/fs/overwrite.h"
+#include "engine/platform/platform.h"
 
 #include <QByteArray>
 #include <QSet>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/jobs.h"
+#include "engine/job/jobs.h"
 
-#include "engine/erasemethods.h"
-#include "engine/freespace.h"
-#include "engine/jobjournal.h"
-#include "engine/paths.h"
-#include "engine/platform.h"
-#include "engine/verify.h"
-#include "engine/walk.h"
+#include "engine/job/erasemethods.h"
+#include "engine/fs/freespace.h"
+#include "engine/job/jobjournal.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
+#include "engine/fs/verify.h"
+#include "engine/fs/walk.h"
 
 #include <QCoreApplication>
 

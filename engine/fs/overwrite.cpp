@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/overwrite.h"
+#include "engine/fs/overwrite.h"
 
-#include "engine/erasemethods.h"
-#include "engine/paths.h"
-#include "engine/platform.h"
-#include "engine/randomchunks.h"
+#include "engine/job/erasemethods.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
+#include "engine/fs/randomchunks.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/freespace.h"
+#include "engine/fs/freespace.h"
 
-#include "engine/erasemethods.h"
-#include "engine/jobjournal.h"
-#include "engine/paths.h"
-#include "engine/platform.h"
-#include "engine/randomchunks.h"
-#include "engine/verify.h"
+#include "engine/job/erasemethods.h"
+#include "engine/job/jobjournal.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
+#include "engine/fs/randomchunks.h"
+#include "engine/fs/verify.h"
 
 #include <QCoreApplication>
 #include <QDebug>

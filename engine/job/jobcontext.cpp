@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/jobcontext.h"
+#include "engine/job/jobcontext.h"
 
-#include "engine/jobjournal.h"
-#include "engine/platform.h"
+#include "engine/job/jobjournal.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 

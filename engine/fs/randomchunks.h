@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "engine/randomstream.h"
+#include "engine/fs/randomstream.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/paths.h"
+#include "engine/fs/paths.h"
 
 #include <algorithm>
 

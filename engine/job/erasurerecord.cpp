@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/erasurerecord.h"
+#include "engine/job/erasurerecord.h"
 
-#include "engine/erasemethods.h"
-#include "engine/paths.h"
-#include "engine/platform.h"
+#include "engine/job/erasemethods.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

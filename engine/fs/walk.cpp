@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/walk.h"
+#include "engine/fs/walk.h"
 
-#include "engine/erasemethods.h"
-#include "engine/freespace.h"
-#include "engine/overwrite.h"
-#include "engine/paths.h"
-#include "engine/verify.h"
+#include "engine/job/erasemethods.h"
+#include "engine/fs/freespace.h"
+#include "engine/fs/overwrite.h"
+#include "engine/fs/paths.h"
+#include "engine/fs/verify.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "engine/jobcontext.h"
+#include "engine/job/jobcontext.h"
 
 #include <QString>
 #include <QtGlobal>

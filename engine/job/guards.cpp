@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/guards.h"
+#include "engine/job/guards.h"
 
-#include "engine/paths.h"
-#include "engine/platform.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>

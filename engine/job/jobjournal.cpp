@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/jobjournal.h"
+#include "engine/job/jobjournal.h"
 
-#include "engine/freespace.h"
-#include "engine/paths.h"
-#include "engine/platform.h"
+#include "engine/fs/freespace.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -11,7 +11,7 @@
 // records of jobs that did not return, clean up after them and say what was
 // left unfinished.
 
-#include "engine/erasurerecord.h"
+#include "engine/job/erasurerecord.h"
 
 #include <QByteArray>
 #include <QByteArrayList>

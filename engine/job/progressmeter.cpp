@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/progressmeter.h"
+#include "engine/job/progressmeter.h"
 
 #include <algorithm>
 

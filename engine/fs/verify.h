@@ -2,8 +2,8 @@
 
 #pragma once
 
-#include "engine/jobcontext.h"
-#include "engine/randomstream.h"
+#include "engine/job/jobcontext.h"
+#include "engine/fs/randomstream.h"
 
 #include <QString>
 

@@ -6,10 +6,10 @@
 // the user asked for and a running job: method names, the listing of a
 // selection, the guards of a whole-volume wipe, and the start of each job.
 
-#include "engine/erasurerecord.h"
-#include "engine/guards.h"
-#include "engine/jobcontext.h"
-#include "engine/platform.h"
+#include "engine/job/erasurerecord.h"
+#include "engine/job/guards.h"
+#include "engine/job/jobcontext.h"
+#include "engine/platform/platform.h"
 
 #include <QByteArrayList>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/randomchunks.h"
+#include "engine/fs/randomchunks.h"
 
-#include "engine/erasemethods.h"
+#include "engine/job/erasemethods.h"
 
 #include <algorithm>
 #include <stdexcept>

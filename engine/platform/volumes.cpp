@@ -1,0 +1,310 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Volumes: space and reserve, discards, the mount table and the journals
+// the kernel tells of.
+
+#include "engine/platform/platform.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/vfs.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace velmora::platform
+{
+
+int deviceDiscards(const QByteArray &source)
+{
+    struct stat st;
+    if (::stat(source.constData(), &st) != 0 || !S_ISBLK(st.st_mode))
+        return -1;
+    const QString base = QStringLiteral("/sys/dev/block/%1:%2/").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
+    // A partition has no queue of its own: its disk's tells.
+    for (const QString &queue : {base + QStringLiteral("queue"), base + QStringLiteral("../queue")}) {
+        QFile file(queue + QStringLiteral("/discard_max_bytes"));
+        if (file.open(QIODevice::ReadOnly))
+            return file.readAll().trimmed().toULongLong() > 0 ? 1 : 0;
+    }
+    return -1;
+}
+
+int trimFreeSpace(int dirFd, quint64 *trimmed)
+{
+    struct fstrim_range range;
+    std::memset(&range, 0, sizeof range);
+    range.len = ~0ULL;
+    if (::ioctl(dirFd, FITRIM, &range) != 0)
+        return errno == ENOTTY ? EOPNOTSUPP : errno;
+    *trimmed = range.len;
+    return 0;
+}
+
+namespace
+{
+// The XFS reserve pool, as <xfs/xfs_fs.h> defines it (a stable kernel ABI).
+struct XfsReserve {
+    quint64 blocks;
+    quint64 available;
+};
+constexpr unsigned long kXfsSetReserve = _IOWR('X', 114, XfsReserve);
+constexpr unsigned long kXfsGetReserve = _IOR('X', 115, XfsReserve);
+
+QByteArray blockDeviceName(quint64 device);
+
+// A setting of the ext4 volume that holds `fd`: /sys/fs/ext4/<device>/<name>.
+QString ext4Setting(int fd, const char *name)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        return QString();
+    return QString::fromLocal8Bit("/sys/fs/ext4/" + blockDeviceName(st.st_dev) + '/' + name);
+}
+} // namespace
+
+int reserveOf(const QByteArray &fsType, int fd, quint64 *blocks)
+{
+    if (fsType == "xfs") {
+        XfsReserve r{0, 0};
+        if (::ioctl(fd, kXfsGetReserve, &r) != 0)
+            return errno;
+        *blocks = r.blocks;
+        return 0;
+    }
+    if (fsType == "ext4") {
+        QFile file(ext4Setting(fd, "reserved_clusters"));
+        if (!file.open(QIODevice::ReadOnly))
+            return EOPNOTSUPP;
+        bool ok = false;
+        *blocks = file.readAll().trimmed().toULongLong(&ok);
+        return ok ? 0 : EOPNOTSUPP;
+    }
+    return EOPNOTSUPP;
+}
+
+int setReserve(const QByteArray &fsType, int fd, quint64 blocks)
+{
+    if (fsType == "xfs") {
+        XfsReserve r{blocks, 0};
+        return ::ioctl(fd, kXfsSetReserve, &r) == 0 ? 0 : errno;
+    }
+    if (fsType == "ext4") {
+        QFile file(ext4Setting(fd, "reserved_clusters"));
+        if (!file.open(QIODevice::WriteOnly))
+            return file.error() == QFileDevice::OpenError ? EPERM : EIO;
+        const QByteArray text = QByteArray::number(blocks);
+        return file.write(text) == text.size() && file.flush() ? 0 : EINVAL;
+    }
+    return EOPNOTSUPP;
+}
+
+int spaceOf(int fd, Space *out)
+{
+    struct statvfs sv;
+    if (::fstatvfs(fd, &sv) != 0)
+        return errno;
+    const quint64 unit = sv.f_frsize ? sv.f_frsize : sv.f_bsize;
+    out->total = quint64(sv.f_blocks) * unit;
+    out->free = quint64(sv.f_bfree) * unit;
+    out->available = quint64(sv.f_bavail) * unit;
+    out->freeInodes = quint64(sv.f_ffree);
+    out->blockSize = sv.f_bsize ? sv.f_bsize : unit;
+    out->nameMax = sv.f_namemax ? sv.f_namemax : 255;
+    return 0;
+}
+
+namespace
+{
+
+// mountinfo escapes blanks, tabs, newlines and backslashes as \ooo.
+QByteArray unescapeMountField(const QByteArray &field)
+{
+    QByteArray out;
+    out.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            const QByteArray digits = field.mid(i + 1, 3);
+            bool ok = false;
+            const int value = digits.toInt(&ok, 8);
+            if (ok && digits.size() == 3) {
+                out.append(char(value));
+                i += 3;
+                continue;
+            }
+        }
+        out.append(field[i]);
+    }
+    return out;
+}
+
+} // namespace
+
+namespace
+{
+// A FUSE driver's volume says only "fuseblk": its boot sector tells which
+// file system it is, where this user may read the device.
+QByteArray fuseFileSystem(const QByteArray &source)
+{
+    const int fd = ::open(source.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return QByteArrayLiteral("fuseblk");
+    char sector[512] = {};
+    const ssize_t n = ::pread(fd, sector, sizeof sector, 0);
+    ::close(fd);
+    const QByteArray head(sector, n > 0 ? int(n) : 0);
+    if (head.mid(3, 8) == "EXFAT   ")
+        return QByteArrayLiteral("exfat");
+    if (head.mid(3, 8) == "NTFS    ")
+        return QByteArrayLiteral("ntfs");
+    if (head.mid(54, 3) == "FAT" || head.mid(82, 5) == "FAT32")
+        return QByteArrayLiteral("vfat");
+    return QByteArrayLiteral("fuseblk");
+}
+} // namespace
+
+std::vector<Mount> mountTable(const QByteArray &text)
+{
+    QByteArray data = text;
+    if (data.isEmpty()) {
+        QFile file(QStringLiteral("/proc/self/mountinfo"));
+        if (file.open(QIODevice::ReadOnly))
+            data = file.readAll();
+    }
+    std::vector<Mount> mounts;
+    for (const QByteArray &line : data.split('\n')) {
+        const QList<QByteArray> f = line.split(' ');
+        const qsizetype dash = f.indexOf("-");
+        if (f.size() < 7 || dash < 6 || dash + 2 >= f.size())
+            continue;
+        Mount m;
+        m.id = f[0].toULongLong();
+        m.parentId = f[1].toULongLong();
+        const QList<QByteArray> majorMinor = f[2].split(':');
+        if (majorMinor.size() == 2)
+            m.device = makedev(majorMinor[0].toUInt(), majorMinor[1].toUInt());
+        m.root = unescapeMountField(f[3]);
+        m.mountPoint = unescapeMountField(f[4]);
+        m.readOnly = f[5].split(',').contains("ro");
+        m.fsType = f[dash + 1];
+        m.source = unescapeMountField(f[dash + 2]);
+        if (text.isEmpty() && m.fsType == "fuseblk")
+            m.fsType = fuseFileSystem(m.source);
+        mounts.push_back(m);
+    }
+    return mounts;
+}
+
+QByteArray pathOf(int fd)
+{
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    QByteArray buffer(4096, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = ::readlink(link, buffer.data(), std::size_t(buffer.size()));
+        if (n < 0)
+            return QByteArray();
+        if (n < buffer.size())
+            return buffer.left(n);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+const Mount *mountOf(const std::vector<Mount> &table, int fd)
+{
+    Status st;
+    if (statusAt(fd, QByteArray(), &st) != 0)
+        return nullptr;
+    if (st.hasMountId) {
+        for (const Mount &m : table)
+            if (m.id == st.mountId)
+                return &m;
+    }
+    const QByteArray path = pathOf(fd);
+    const Mount *best = nullptr;
+    for (const Mount &m : table) {
+        const bool below =
+            path == m.mountPoint || m.mountPoint == "/" || path.startsWith(m.mountPoint + '/');
+        if (below && (!best || m.mountPoint.size() >= best->mountPoint.size()))
+            best = &m;
+    }
+    return best;
+}
+
+bool isCopyOnWrite(const QByteArray &fsType)
+{
+    // Copy-on-write or log-structured: new data goes to new blocks, the old
+    // ones keep what they held until the file system reuses them.
+    static const QByteArray types[] = {"btrfs", "zfs", "bcachefs", "nilfs2", "f2fs", "apfs"};
+    for (const QByteArray &t : types)
+        if (fsType == t)
+            return true;
+    return false;
+}
+
+namespace
+{
+
+// The kernel's name of the block device `device` ("sda1", "loop0"), from the
+// link /sys/dev/block/M:m; empty when there is none.
+QByteArray blockDeviceName(quint64 device)
+{
+    const QByteArray link = "/sys/dev/block/" + QByteArray::number(major(device)) + ':' +
+                            QByteArray::number(minor(device));
+    char target[PATH_MAX];
+    const ssize_t n = ::readlink(link.constData(), target, sizeof target - 1);
+    if (n <= 0)
+        return QByteArray();
+    const QByteArray resolved(target, int(n));
+    return resolved.mid(resolved.lastIndexOf('/') + 1);
+}
+
+} // namespace
+
+qint64 journalBlocks(quint64 device)
+{
+    // The journal statistics: /proc/fs/jbd2/<name>-8/info. Its first lines
+    // read "... transactions (...), each up to N blocks", and the kernel caps
+    // a transaction at a quarter of the journal. A volume listed under
+    // /proc/fs/ext4 with no such statistics has no journal.
+    const QByteArray name = blockDeviceName(device);
+    if (name.isEmpty())
+        return -1;
+    QFile info(QString::fromLocal8Bit("/proc/fs/jbd2/" + name + "-8/info"));
+    if (!info.open(QIODevice::ReadOnly))
+        return QFileInfo::exists(QString::fromLocal8Bit("/proc/fs/ext4/" + name)) ? 0 : -1;
+    const QByteArray text = info.read(4096);
+    const qsizetype at = text.indexOf("each up to ");
+    if (at < 0)
+        return -1;
+    const qsizetype start = at + qsizetype(sizeof "each up to ") - 1;
+    const qsizetype end = text.indexOf(' ', start);
+    bool ok = false;
+    const qint64 perTransaction = text.mid(start, end - start).toLongLong(&ok);
+    return ok && perTransaction > 0 ? perTransaction * 4 : -1;
+}
+
+bool xfsLogHead(quint64 device, qint64 *cycle, qint64 *block)
+{
+    const QByteArray name = blockDeviceName(device);
+    QFile head(QString::fromLocal8Bit("/sys/fs/xfs/" + name + "/log/log_head_lsn"));
+    if (name.isEmpty() || !head.open(QIODevice::ReadOnly))
+        return false;
+    const QList<QByteArray> parts = head.readAll().trimmed().split(':');
+    bool okCycle = false, okBlock = false;
+    if (parts.size() == 2) {
+        *cycle = parts[0].toLongLong(&okCycle);
+        *block = parts[1].toLongLong(&okBlock);
+    }
+    return okCycle && okBlock;
+}
+
+} // namespace velmora::platform
