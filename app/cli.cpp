@@ -65,7 +65,8 @@ class Cli
     void tellInterruptedJobs();
     bool confirmed();
     void runWithProgress();
-    void logLine(const QString &line);
+    // One event of the job; with --quiet only warnings, problems and errors.
+    void tell(const velmora::JobEvent &event);
     void progressLoop();
     void drawProgress(bool final);
     int finish();
@@ -91,8 +92,6 @@ class Cli
     velmora::JobReport report;
     velmora::JobStatus status;
     velmora::JobContext ctx;
-    qint64 total = 0;
-    qint64 processed = 0;
 
     // Standard output (the log) and the progress line on standard error
     // share a terminal; one lock keeps their lines whole.
@@ -368,19 +367,11 @@ bool Cli::confirmed()
     return true;
 }
 
-// Lines that tell of something not erased, not reached or not allowed.
-bool isProblemLine(const QString &line)
+void Cli::tell(const velmora::JobEvent &event)
 {
-    for (const char *mark : {"⚠️", "❌", "🔒"})
-        if (line.startsWith(QString::fromUtf8(mark)))
-            return true;
-    return false;
-}
-
-void Cli::logLine(const QString &line)
-{
-    if (quiet && !isProblemLine(line))
+    if (quiet && !event.notable())
         return;
+    const QString line = event.line();
     std::lock_guard<std::mutex> lock(output);
     if (progressShown) {
         std::fputs("\r\033[K", stderr); // the next tick draws it again
@@ -432,12 +423,10 @@ void Cli::runWithProgress()
     // question before, they simply end the program.
     velmora::platform::catchStopSignals(&stop);
     ctx.stopRequested = &stop;
-    ctx.totalChunks = &total;
-    ctx.processedChunks = &processed;
     ctx.report = &report;
     ctx.status = &status;
     ctx.userFolder = QDir::homePath();
-    ctx.log = [this](const QString &line) { logLine(line); };
+    ctx.onEvent = [this](const velmora::JobEvent &event) { tell(event); };
 
     progressOnTerminal = velmora::platform::isTerminal(2);
     meter.start();
@@ -494,7 +483,7 @@ int Cli::finish()
     const int signal = velmora::platform::caughtSignal();
     record.finish(report, ctx.bytesWritten, ctx.bytesVerified, stop.load());
     if (signal)
-        logLine(velmora::stoppedBySignalLine(signal));
+        tell({velmora::JobEvent::Kind::Warning, velmora::stoppedBySignalLine(signal)});
     if (!record.error.isEmpty())
         printTo(stderr, QStringLiteral("velmora-cli: %1\n").arg(record.error));
     for (const QString &path : record.problems)

@@ -120,8 +120,13 @@ QString reportHtml(const ErasureRecord &record)
                         .arg(esc(QCoreApplication::translate(
                             "ErasureReport", "%n item(s) could not be securely erased:", nullptr,
                             record.problemCount)));
-            for (const QString &path : record.problems)
-                html += QStringLiteral("<li>%1</li>").arg(esc(path));
+            for (qsizetype i = 0; i < record.problems.size(); ++i) {
+                const QString reason = record.problemReasons.value(i);
+                html += reason.isEmpty()
+                            ? QStringLiteral("<li>%1</li>").arg(esc(record.problems.at(i)))
+                            : QStringLiteral("<li>%1 — %2</li>")
+                                  .arg(esc(record.problems.at(i)), esc(reason));
+            }
             html += QStringLiteral("</ul>");
             if (record.problemCount > record.problems.size())
                 html += QStringLiteral("<p>%1</p>")

@@ -31,8 +31,6 @@ velmora::JobContext MainWindow::jobContext(QProgressBar *bar)
 {
     velmora::JobContext ctx;
     ctx.stopRequested = &stopRequested;
-    ctx.totalChunks = &totalChunks;
-    ctx.processedChunks = &processedChunks;
     ctx.report = &jobReport;
     ctx.status = &jobStatus;
     ctx.verify = verifyLastPass;
@@ -255,11 +253,9 @@ void MainWindow::completeJob()
             // the details for the next visit of the progress page.
             QString text;
             if (jobReport.endedByError()) {
-                // The engine's lines carry their own mark; one per line is enough.
-                QString message = jobReport.errorMessage();
-                if (message.startsWith(QStringLiteral("❌")))
-                    message = message.mid(1).trimmed();
-                text = tr("❌ The operation did not finish: %1").arg(message);
+                // The engine's line says what went wrong, with its own mark.
+                text = tr("The operation did not finish:") + QStringLiteral("\n") +
+                       jobReport.errorMessage();
             }
             if (problems > 0) {
                 if (!text.isEmpty())

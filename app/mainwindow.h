@@ -153,7 +153,6 @@ class MainWindow : public QMainWindow
     bool askForConfirmation(const QString &target);
     QByteArrayList listedPaths() const;
     void showProgressPage(const QString &method);
-    void resetJobCounters(qint64 total);
     velmora::JobContext jobContext(QProgressBar *bar);
     QFuture<void> launchJob(std::function<void(velmora::JobContext &)> body);
     void returnToModePage();
@@ -179,8 +178,6 @@ class MainWindow : public QMainWindow
     // Jobs launched so far: tells a refusal from a start.
     int jobsStarted = 0;
     std::atomic_bool stopRequested{false};
-    qint64 totalChunks = 0;
-    qint64 processedChunks = 0;
     int jobMode = None;
 
     velmora::JobReport jobReport;

@@ -89,13 +89,6 @@ void MainWindow::showProgressPage(const QString &method)
     emit logMessage(tr("Selected method: %1").arg(method));
 }
 
-void MainWindow::resetJobCounters(qint64 total)
-{
-    totalChunks = total;
-    processedChunks = 0;
-    stopRequested = false;
-}
-
 // ------------------------------------------------------------- erase files
 
 void MainWindow::on_btnNextFromAdd_clicked()
@@ -246,9 +239,9 @@ void MainWindow::launchRequest(velmora::ErasureRecord::Kind kind, const QString 
     request.verify = verifyLastPass;
     request.root = root;
     request.listed = listed;
-    // The runner counts the job's total itself, as for velmora-cli and
-    // velmora-bench.
-    resetJobCounters(0);
+    // The runner counts the job's total into the job's status, as for
+    // velmora-cli and velmora-bench.
+    stopRequested = false;
     ui->progressBar->setValue(0);
     jobFuture = launchJob([request](velmora::JobContext &ctx) {
         QString error;

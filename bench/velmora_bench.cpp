@@ -102,14 +102,12 @@ int main(int argc, char *argv[])
     }
 
     QTextStream out(stdout);
-    qint64 total = 0;
-    qint64 processed = 0;
     velmora::JobReport report;
+    velmora::JobStatus status;
     velmora::JobContext ctx;
     ctx.stopRequested = &stop;
-    ctx.totalChunks = &total;
-    ctx.processedChunks = &processed;
     ctx.report = &report;
+    ctx.status = &status;
     ctx.userFolder = QDir::homePath();
     QElapsedTimer clock;
     ctx.log = [&out, &clock](const QString &line) {
@@ -125,7 +123,7 @@ int main(int argc, char *argv[])
     }
     const double seconds = clock.nsecsElapsed() / 1e9;
     if (const int signal = velmora::platform::caughtSignal()) {
-        out << QStringLiteral("⚠️ Stopped by signal %1.").arg(signal) << '\n';
+        out << velmora::stoppedBySignalLine(signal) << '\n';
         out.flush();
         return 128 + signal;
     }

@@ -6,6 +6,7 @@
 
 #include "testsupport.h"
 
+#include <cerrno>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -244,16 +245,24 @@ void CliTest::problemsEndWithOne()
     QCOMPARE(o.status, 1);
     // Quiet: only what went wrong, each problem listed at the end.
     QVERIFY2(!o.out.contains("✅"), qPrintable(o.out));
-    // Its data could not be overwritten, so its name stays, with the reason.
+    // Its data could not be overwritten, so its name stays, with the reason;
+    // no administrator would get further, so none is suggested.
     QVERIFY2(o.out.contains("⚠️ Could not securely erase: " + path("tree/locked.txt") +
-                            " (Operation not permitted)"),
+                            " (Operation not permitted: the file is immutable)"),
              qPrintable(o.out));
+    QVERIFY2(!o.out.contains("Run as administrator"), qPrintable(o.out));
     QVERIFY(QFileInfo::exists(path("tree/locked.txt")));
     QVERIFY(o.err.contains("not securely erased: " + path("tree/locked.txt")));
     QVERIFY(!QFileInfo::exists(path("ok.txt")));
     const QJsonObject json = readJson(path("out.json"));
     QCOMPARE(json["result"].toString(), QStringLiteral("problems"));
     QCOMPARE(json["problems"].toArray(), QJsonArray{path("tree/locked.txt")});
+    // Scripts read what happened by kind and errno, never by a mark or a text.
+    const QJsonArray events = json["events"].toArray();
+    QCOMPARE(events.size(), 1);
+    QCOMPARE(events[0]["kind"].toString(), QStringLiteral("problem"));
+    QCOMPARE(events[0]["path"].toString(), path("tree/locked.txt"));
+    QCOMPARE(events[0]["errno"].toInt(), EPERM);
     // Entry by entry: the file erased, the locked one not, its folder partly.
     QStringList outcomes;
     for (const QJsonValue &entry : json["entries"].toArray())

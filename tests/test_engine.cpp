@@ -106,7 +106,7 @@ void EngineTest::overwriteCoversDataNotHoles()
     QVERIFY(platform::statusAt(fd.get(), QByteArray(), &st0) == 0);
     QVERIFY(st0.allocated < 4 * kChunkSize);
     Recorder rec;
-    rec.total = 3 * chunksForSize(st0.allocated); // as a job counts it
+    rec.status.total = 3 * chunksForSize(st0.allocated); // as a job counts it
     auto ctx = rec.context();
     QCOMPARE(overwriteOpenFile(fd.get(), "sparse.bin", 3, ctx), OverwriteResult::Overwritten);
     const QByteArray after = readFile(QFile::decodeName(file));
@@ -115,7 +115,7 @@ void EngineTest::overwriteCoversDataNotHoles()
     // Written by two threads where there are two cores: each with data of its own.
     QVERIFY(after.left(5000) != after.mid(64 * kChunkSize, 5000));
     QCOMPARE(after.mid(4 * kChunkSize, kChunkSize), QByteArray(kChunkSize, '\0'));
-    QCOMPARE(rec.processed, rec.total); // the holes took no time, and count none
+    QCOMPARE(rec.status.done.load(), rec.status.total.load()); // the holes took no time, and count none
     QCOMPARE(rec.progress.last(), 100);
     struct stat st;
     QVERIFY(::stat(file.constData(), &st) == 0);
@@ -146,7 +146,7 @@ void EngineTest::fileThatGrowsIsChasedOrReported()
         if (fd >= 0 && ::write(fd, more.constData(), size_t(more.size())) >= 0)
             ::close(fd);
     };
-    rec.total = 100;
+    rec.status.total = 100;
     auto ctx = rec.context();
     runFileEraseJob({file}, {}, kMethodNist, ctx);
     QVERIFY2(!exists(file), qPrintable(rec.lines.join('\n')));
@@ -424,7 +424,7 @@ void EngineTest::stopKeepsWhatIsLeft()
     QVERIFY(writeFile(QFile::decodeName(sel + "/x.lnk"), "shortcut"));
     QVERIFY(::symlink("/nonexistent", (sel + "/l").constData()) == 0);
     Recorder rec;
-    rec.total = 30;
+    rec.status.total = 30;
     rec.onProgress = [](Recorder &r) { r.stop = true; };
     eraseFolder(sel, rec, kMethodDoD);
     // The file being overwritten and those after it stay; no success line;

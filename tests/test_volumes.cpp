@@ -90,7 +90,7 @@ qint64 xfsBlocksKeptFree(const QString &mount)
 void runFreeSpace(const QString &root, Recorder &rec, int passes = 1)
 {
     const quint64 avail = freeBytes(root);
-    rec.total = qint64(avail / kChunkSize) * passes;
+    rec.status.total = qint64(avail / kChunkSize) * passes;
     auto ctx = rec.context();
     runFreeSpaceWipeJob(root, passes, avail, ctx);
 }
@@ -346,7 +346,7 @@ void VolumesTest::volumeWipeLeavesNothingOnTheDevice()
 
     Recorder rec;
     const quint64 total = vol.capacity();
-    rec.total = qint64(total / kChunkSize) * 2;
+    rec.status.total = qint64(total / kChunkSize) * 2;
     auto ctx = rec.context();
     runVolumeWipeJob(vol.path(), kMethodBritish, 2, total, ctx);
     run("umount", {vol.path() + "/mnt"});
@@ -540,7 +540,7 @@ void VolumesTest::filledVolumesVerifyClean()
     VOLUME_OR_SKIP(vol, fsType, 320 * 1024 * 1024);
     for (int run = 0; run < 3; ++run) {
         Recorder rec;
-        rec.total = 1000;
+        rec.status.total = 1000;
         auto ctx = rec.context();
         ctx.verify = true;
         runFreeSpaceWipeJob(vol.path(), 1, freeBytes(vol.path()), ctx);
@@ -638,7 +638,7 @@ void VolumesTest::verificationReadsTheDevice()
     const QString file = vol.path() + "/f.bin";
     QVERIFY(plant(file, 3 * kChunkSize));
     Recorder rec;
-    rec.total = 1000;
+    rec.status.total = 1000;
     auto ctx = rec.context();
     ctx.verify = true;
     // The device's copy of the first block changes behind the cache, which

@@ -63,8 +63,7 @@ inline QByteArray readFile(const QString &path)
 // A job context that records what the job reports.
 struct Recorder {
     std::atomic_bool stop{false};
-    qint64 total = 0;
-    qint64 processed = 0;
+    velmora::JobStatus status;
     std::mutex mutex;
     QStringList lines;
     QList<int> progress;
@@ -77,8 +76,7 @@ struct Recorder {
     {
         velmora::JobContext ctx;
         ctx.stopRequested = &stop;
-        ctx.totalChunks = &total;
-        ctx.processedChunks = &processed;
+        ctx.status = &status;
         ctx.report = &report;
         ctx.log = [this](const QString &line) {
             {

@@ -60,11 +60,10 @@ QString mebibytes(quint64 bytes)
     return QString::number(double(bytes) / double(kChunkSize), 'f', 1);
 }
 
-bool failWith(const QString &line, JobContext &ctx)
+// Ends the job with `line`; `error` is the reason the line already names.
+bool failWith(const QString &line, JobContext &ctx, int error = 0)
 {
-    ctx.emitLog(line);
-    if (ctx.report)
-        ctx.report->setError(line);
+    ctx.fail(JobEvent{JobEvent::Kind::Error, line, QString(), error, QString(), error != 0});
     return false;
 }
 
@@ -338,12 +337,13 @@ class FillPass
     void leftBehind(JobContext &ctx, const QByteArray &name, qint64 size, int error)
     {
         const QString shown = displayName(joinPath(platform::pathOf(rootFd), name));
-        ctx.emitLog(QCoreApplication::translate(
-                        "FreeSpace", "❌ A fill file could not be removed: %1 (%2 MiB, %3). "
-                                     "Delete it to get the space back.")
-                        .arg(shown, mebibytes(quint64(std::max<qint64>(size, 0))),
-                             platform::errorText(error)));
-        ctx.problem(shown);
+        ctx.problem(JobEvent{JobEvent::Kind::Problem,
+                             QCoreApplication::translate(
+                                 "FreeSpace", "❌ A fill file could not be removed: %1 (%2 MiB, "
+                                              "%3). Delete it to get the space back.")
+                                 .arg(shown, mebibytes(quint64(std::max<qint64>(size, 0))),
+                                      platform::errorText(error)),
+                             shown, error, QString(), true});
     }
 
     const bool record; // what each file gets is recorded for verifyAll()
@@ -459,7 +459,7 @@ void failWriting(const FillWriter &writer, JobContext &ctx)
                   .arg(why)
             : QCoreApplication::translate("FreeSpace", "❌ Writing the fill file failed: %1")
                   .arg(why),
-        ctx);
+        ctx, writer.error);
 }
 
 enum class PassEnd { Done, Stopped, Failed };
@@ -474,9 +474,7 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
         auto writer = std::make_unique<FillWriter>();
         const int rc = pass.openNext(writer->stream.key(), &writer->file);
         if (i == 0 && rc != 0 && !isFull(rc)) {
-            qDebug() << "Unable to create fill file:" << platform::errorText(rc);
-            failWith(failureLine, ctx);
-            ctx.notePermission(rc);
+            ctx.fail(failureLine, rc);
             return PassEnd::Failed;
         }
         if (rc != 0)
@@ -601,16 +599,16 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
     if (rc != 0) {
         failWith(QCoreApplication::translate("FreeSpace", "❌ Syncing the fill file failed: %1")
                      .arg(platform::errorText(rc)),
-                 ctx);
+                 ctx, rc);
         return PassEnd::Failed;
     }
     // The bar ends where it should even when the volume held less.
     if (counted < plannedChunks)
         ctx.chunksProcessed(plannedChunks - counted);
     if (verify && !pass.verifyAll(volume, plannedChunks, ctx)) {
-        ctx.emitLog(
-            QCoreApplication::translate("FreeSpace", "❌ Verification failed: %1").arg(volume));
-        ctx.problem(volume);
+        ctx.problem(
+            QCoreApplication::translate("FreeSpace", "❌ Verification failed: %1").arg(volume),
+            volume);
     }
     return ctx.stopped() ? PassEnd::Stopped : PassEnd::Done;
 }
@@ -821,17 +819,19 @@ bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erased
         std::min(journalNames(fsType, st.device, space), std::max<qint64>(512, erasedNames * 128));
     if (count <= 0)
         return true;
-    ctx.emitLog(QCoreApplication::translate("FreeSpace",
+    ctx.info(QCoreApplication::translate("FreeSpace",
                                             "🔄 Pushing the erased names out of the journal..."));
     const int rc =
         overwriteNames(folderFd, count, space, ctx, false, logRewritten(fsType, st.device));
     if (rc == 0 || rc == ECANCELED)
         return rc == 0;
     const QString volume = displayName(platform::pathOf(folderFd));
-    ctx.emitLog(QCoreApplication::translate(
-                    "FreeSpace", "❌ Pushing the erased names out of the journal failed on %1: %2")
-                    .arg(volume, platform::errorText(rc)));
-    ctx.problem(volume);
+    ctx.problem(JobEvent{
+        JobEvent::Kind::Problem,
+        QCoreApplication::translate(
+            "FreeSpace", "❌ Pushing the erased names out of the journal failed on %1: %2")
+            .arg(volume, platform::errorText(rc)),
+        volume, rc, QString(), true});
     return false;
 }
 
@@ -876,7 +876,7 @@ int removeFillLeftovers(const QByteArray &root, JobContext *ctx)
             continue;
         }
         if (ctx)
-            ctx->emitLog(
+            ctx->info(
                 QCoreApplication::translate(
                     "FreeSpace", "🧹 Removed a fill file left by an interrupted wipe: %1")
                     .arg(displayName(path)));
@@ -895,9 +895,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     Fd rootFd = platform::openFolderPath(rootPath, true, &error);
     platform::Space space;
     if (!rootFd.valid() || platform::spaceOf(rootFd.get(), &space) != 0) {
-        qDebug() << "Unable to open" << root << platform::errorText(error);
-        failWith(failureLine, ctx);
-        ctx.notePermission(error);
+        ctx.fail(failureLine, error);
         return false;
     }
     // A volume whose root this user may not write to is filled from a
@@ -914,7 +912,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
             platform::statusAt(user.get(), QByteArray(), &userSt) == 0 &&
             userSt.device == rootSt.device) {
             removeFillLeftovers(userPath, &ctx);
-            ctx.emitLog(QCoreApplication::translate(
+            ctx.info(QCoreApplication::translate(
                             "FreeSpace", "📁 The volume's root is not writable for you; filling "
                                          "its free space from your folder: %1")
                             .arg(displayName(userPath)));
@@ -937,12 +935,12 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     const qint64 names = mount ? namesToCreate(mount->fsType, rootSt.device, space) : 0;
     // The read-back of the last pass counts like one more pass.
     const int rounds = passes + (ctx.verify ? 1 : 0);
-    if (ctx.totalChunks && ctx.processedChunks && passes > 0) {
-        *ctx.totalChunks += qint64(rounds) * (plannedChunks - callerChunks) + nameUnits(names);
+    if (passes > 0) {
+        ctx.addTotalUnits(qint64(rounds) * (plannedChunks - callerChunks) + nameUnits(names));
         // What is left of the total is the fill's: a volume wipe has counted
         // its files already, within the same bound.
         plannedChunks = std::max<qint64>(
-            0, (*ctx.totalChunks - *ctx.processedChunks - nameUnits(names)) / rounds);
+            0, (ctx.totalUnits() - ctx.doneUnits() - nameUnits(names)) / rounds);
     }
 
     // Space the fill cannot reach as who runs it: the blocks ext4 keeps for
@@ -1015,7 +1013,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     if (names > 0) {
         ctx.atPass(0, 0);
         ctx.atPhase(QCoreApplication::translate("FreeSpace", "names and journal"));
-        ctx.emitLog(QCoreApplication::translate(
+        ctx.info(QCoreApplication::translate(
             "FreeSpace", "🔄 Overwriting the names of deleted files, free inodes and "
                          "the journal..."));
         platform::spaceOf(rootFd.get(), &space);
@@ -1024,39 +1022,41 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         if (rc == ECANCELED)
             return true; // stopped
         if (rc != 0) {
-            ctx.emitLog(QCoreApplication::translate(
-                            "FreeSpace", "❌ Overwriting the names of deleted files failed: %1")
-                            .arg(platform::errorText(rc)));
-            ctx.problem(root);
+            ctx.problem(JobEvent{JobEvent::Kind::Problem,
+                                 QCoreApplication::translate(
+                                     "FreeSpace",
+                                     "❌ Overwriting the names of deleted files failed: %1")
+                                     .arg(platform::errorText(rc)),
+                                 root, rc, QString(), true});
             return false;
         }
     }
 
     // The bar ends at its end, whatever rounding or an early full volume left.
-    if (ctx.totalChunks && ctx.processedChunks && *ctx.processedChunks < *ctx.totalChunks)
-        ctx.chunksProcessed(*ctx.totalChunks - *ctx.processedChunks);
+    if (ctx.doneUnits() < ctx.totalUnits())
+        ctx.chunksProcessed(ctx.totalUnits() - ctx.doneUnits());
 
     platform::Space beforeTrim;
     platform::spaceOf(rootFd.get(), &beforeTrim);
     quint64 trimmed = 0;
     const int rc = platform::trimFreeSpace(rootFd.get(), &trimmed);
     if (rc == 0 && trimmed <= beforeTrim.free)
-        ctx.emitLog(QCoreApplication::translate(
+        ctx.info(QCoreApplication::translate(
                         "FreeSpace", "✂️ Free blocks discarded on the device (TRIM): %1 MiB")
                         .arg(mebibytes(trimmed)));
     else if (rc == 0) // the kernel counts what it looked at, not what it discarded
-        ctx.emitLog(QCoreApplication::translate(
+        ctx.info(QCoreApplication::translate(
             "FreeSpace", "✂️ The file system's free space was discarded on the device (TRIM)."));
     else if (rc == EOPNOTSUPP && mount && platform::deviceDiscards(mount->source) == 1)
-        ctx.emitLog(QCoreApplication::translate(
+        ctx.info(QCoreApplication::translate(
                         "FreeSpace", "ℹ️ No TRIM: the device discards, but this file system (%1) "
                                      "or its driver does not pass it on.")
                         .arg(QString::fromUtf8(mount->fsType)));
     else if (rc == EOPNOTSUPP)
-        ctx.emitLog(QCoreApplication::translate(
+        ctx.info(QCoreApplication::translate(
             "FreeSpace", "ℹ️ No TRIM: this device does not discard free blocks."));
     else
-        ctx.emitLog(QCoreApplication::translate("FreeSpace", "ℹ️ No TRIM: %1")
+        ctx.info(QCoreApplication::translate("FreeSpace", "ℹ️ No TRIM: %1")
                         .arg(platform::errorText(rc)));
     if (names == 0 && mount && !isMemory(mount->fsType)) {
         const QString line =

@@ -40,6 +40,21 @@ constexpr std::size_t kOpenLevels = 256;
 // shown with their start and their end only.
 constexpr qsizetype kShownMax = 1024;
 
+// Why a file refused to be opened for writing when its permissions do
+// not say: an immutable or append-only attribute, which neither root nor
+// the file's owner gets past without removing it first.
+QString lockedBecause(int dirFd, const QByteArray &name, int error)
+{
+    if (error != EPERM && error != EACCES)
+        return QString();
+    const platform::Attributes attributes = platform::attributesAt(dirFd, name);
+    if (attributes.immutable)
+        return QCoreApplication::translate("TreeEraser", "the file is immutable");
+    if (attributes.appendOnly)
+        return QCoreApplication::translate("TreeEraser", "the file is append-only");
+    return QString();
+}
+
 QByteArray randomName(int length)
 {
     static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
@@ -215,17 +230,20 @@ class TreeEraser::Batch
                                       "an error, so it is not known to be erased: %1"),
                     item.shown, error);
             } else if (item.kind == Erased) {
-                eraser.ctx.emitLog(
+                eraser.ctx.erased(
                     QCoreApplication::translate("TreeEraser", "✅ Securely erased: %1")
-                        .arg(item.shown));
+                        .arg(item.shown),
+                    item.shown);
             } else if (item.kind == Empty) {
-                eraser.ctx.emitLog(
+                eraser.ctx.erased(
                     QCoreApplication::translate("TreeEraser", "🗑️ Deleted empty file: %1")
-                        .arg(item.shown));
+                        .arg(item.shown),
+                    item.shown);
             } else {
-                eraser.ctx.emitLog(
+                eraser.ctx.erased(
                     QCoreApplication::translate("TreeEraser", "🗑️ Removed empty folder: %1")
-                        .arg(item.shown));
+                        .arg(item.shown),
+                    item.shown);
             }
         }
         items.clear();
@@ -318,16 +336,13 @@ TreeEraser::~TreeEraser() = default;
 
 void TreeEraser::problem(const QString &line, const QString &shown)
 {
-    ctx.emitLog(line.arg(shown));
-    ctx.problem(shown);
+    ctx.problem(line.arg(shown), shown);
 }
 
-void TreeEraser::problemWithReason(const QString &line, const QString &shown, int error)
+void TreeEraser::problemWithReason(const QString &line, const QString &shown, int error,
+                                   const QString &detail)
 {
-    ctx.emitLog(QCoreApplication::translate("TreeEraser", "%1 (%2)")
-                    .arg(line.arg(shown), platform::errorText(error)));
-    ctx.problem(shown);
-    ctx.notePermission(error);
+    ctx.problem(line.arg(shown), shown, error, detail);
 }
 
 void TreeEraser::noteVolumeOf(int fd)
@@ -376,7 +391,7 @@ void TreeEraser::removePlain(int dirFd, const QByteArray &name, const QString &s
         problem(doneLine, shown);
     } else {
         ctx.removed(shown);
-        ctx.emitLog(doneLine.arg(shown));
+        ctx.erased(doneLine.arg(shown), shown);
     }
 }
 
@@ -401,7 +416,7 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
         }
     }
 
-    ctx.emitLog(QCoreApplication::translate("TreeEraser", "🔄 Wiping: %1").arg(shown));
+    ctx.info(QCoreApplication::translate("TreeEraser", "🔄 Wiping: %1").arg(shown));
     ctx.atItem(shown);
     int error = 0;
     Fd file = platform::openForOverwriteAt(folder.fd.get(), name, &error);
@@ -418,7 +433,8 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
             // Removing a name whose data could not be overwritten would
             // only hide the data from the user: it stays, to be erased
             // once it can be.
-            problemWithReason(notGoneLine, shown, error);
+            problemWithReason(notGoneLine, shown, error,
+                              lockedBecause(folder.fd.get(), name, error));
         }
         return;
     }
@@ -704,7 +720,7 @@ bool TreeEraser::eraseListed(const QByteArray &path)
     Status st;
     if (!folder.fd.valid() || platform::statusAt(folder.fd.get(), name, &st) != 0) {
         const QString shown = displayName(path);
-        ctx.emitLog(QCoreApplication::translate("TreeEraser", "🔄 Wiping: %1").arg(shown));
+        ctx.info(QCoreApplication::translate("TreeEraser", "🔄 Wiping: %1").arg(shown));
         ctx.atItem(shown);
         problem(QCoreApplication::translate("TreeEraser", "⚠️ File not found: %1"), shown);
         return !ctx.stopped();
@@ -789,7 +805,7 @@ bool TreeEraser::cleanIn(Folder &root, bool removeLinks)
         if (st.type == Type::Regular && isShortcut(name) && !isMountBelow(level.folder, st)) {
             if (platform::removeAt(dirFd, name, false) == 0) {
                 ctx.removed(shown);
-                ctx.emitLog(
+                ctx.info(
                     QCoreApplication::translate("TreeEraser", "🗑️ Removed shortcut: %1")
                         .arg(shown));
                 --level.left;
@@ -797,7 +813,7 @@ bool TreeEraser::cleanIn(Folder &root, bool removeLinks)
         } else if (st.type == Type::Link && removeLinks) {
             if (platform::removeAt(dirFd, name, false) == 0) {
                 ctx.removed(shown);
-                ctx.emitLog(
+                ctx.info(
                     QCoreApplication::translate("TreeEraser", "🔗 Removed link: %1").arg(shown));
                 --level.left;
             }

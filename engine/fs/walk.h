@@ -105,7 +105,8 @@ class TreeEraser
     bool isMountBelow(const Folder &folder, const platform::Status &st) const;
     void problem(const QString &line, const QString &shown);
     // The line with the file system's reason after it.
-    void problemWithReason(const QString &line, const QString &shown, int error);
+    void problemWithReason(const QString &line, const QString &shown, int error,
+                           const QString &detail = QString());
 
     JobContext &ctx;
     int passes;

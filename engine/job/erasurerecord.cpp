@@ -109,7 +109,9 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
     bytesVerified = verified;
     problemCount = report.problemCount();
     problems = report.problemPaths();
+    problemReasons = report.problemReasons();
     warnings = report.warnings();
+    events = report.events();
     error = report.endedByError() ? report.errorMessage() : QString();
     result = stopped            ? Result::Stopped
              : !error.isEmpty() ? Result::Failed
@@ -246,6 +248,9 @@ QJsonObject ErasureRecord::toJson() const
         entryList.append(QJsonObject{{QStringLiteral("path"), entry.name},
                                      {QStringLiteral("erased"), entry.erased},
                                      {QStringLiteral("outcome"), entry.outcome}});
+    QJsonArray eventList;
+    for (const JobEvent &event : events)
+        eventList.append(event.toJson());
     QJsonObject object{
         {QStringLiteral("product"), QStringLiteral("Velmora")},
         {QStringLiteral("version"), QStringLiteral(VELMORA_VERSION)},
@@ -268,6 +273,7 @@ QJsonObject ErasureRecord::toJson() const
         {QStringLiteral("problemCount"), problemCount},
         {QStringLiteral("problems"), QJsonArray::fromStringList(problems)},
         {QStringLiteral("warnings"), QJsonArray::fromStringList(warnings)},
+        {QStringLiteral("events"), eventList},
     };
     if (kind != Kind::Files)
         object.insert(QStringLiteral("volume"),

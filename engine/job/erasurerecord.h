@@ -56,7 +56,10 @@ struct ErasureRecord {
     QString error;
     int problemCount = 0;
     QStringList problems;
+    QStringList problemReasons; // beside each problem, why (may be empty)
     QStringList warnings;
+    // The warnings, problems and the error as the job told of them.
+    QList<JobEvent> events;
 
     // A file erase of `paths`, or a wipe of the volume at `root`: notes the
     // host, the user and the time.

@@ -18,6 +18,8 @@ void JobReport::reset()
     std::lock_guard<std::mutex> lock(mutex);
     problems = 0;
     samples.clear();
+    reasons.clear();
+    notable.clear();
     error = false;
     errorText.clear();
     warningTexts.clear();
@@ -46,8 +48,11 @@ bool JobReport::wasRemoved(const QString &path) const
 void JobReport::addWarning(const QString &text)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    if (!warningTexts.contains(text))
-        warningTexts.append(text);
+    if (warningTexts.contains(text))
+        return;
+    warningTexts.append(text);
+    if (notable.size() < kMaxKept)
+        notable.append(JobEvent{JobEvent::Kind::Warning, text, QString(), 0, QString()});
 }
 
 QStringList JobReport::warnings() const
@@ -56,19 +61,42 @@ QStringList JobReport::warnings() const
     return warningTexts;
 }
 
-void JobReport::addProblem(const QString &path)
+void JobReport::addProblem(const JobEvent &event)
 {
     std::lock_guard<std::mutex> lock(mutex);
     ++problems;
-    if (samples.size() < kMaxKept)
-        samples.append(path);
+    if (samples.size() < kMaxKept) {
+        samples.append(event.path);
+        reasons.append(event.reason());
+    }
+    if (notable.size() < kMaxKept)
+        notable.append(event);
+}
+
+void JobReport::setError(const JobEvent &event)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    error = true;
+    errorText = event.line();
+    if (notable.size() < kMaxKept)
+        notable.append(event);
 }
 
 void JobReport::setError(const QString &message)
 {
+    setError(JobEvent{JobEvent::Kind::Error, message, QString(), 0, QString()});
+}
+
+QStringList JobReport::problemReasons() const
+{
     std::lock_guard<std::mutex> lock(mutex);
-    error = true;
-    errorText = message;
+    return reasons;
+}
+
+QList<JobEvent> JobReport::events() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return notable;
 }
 
 int JobReport::problemCount() const
@@ -165,19 +193,43 @@ void JobContext::atPhase(const QString &phase) const
         journal->atPhase(phase);
 }
 
+JobStatus &JobContext::progress() const
+{
+    if (status)
+        return *status;
+    if (!ownStatus)
+        ownStatus = std::make_shared<JobStatus>();
+    return *ownStatus;
+}
+
+void JobContext::setTotalUnits(qint64 units) const
+{
+    progress().total.store(units, std::memory_order_relaxed);
+}
+
+void JobContext::addTotalUnits(qint64 units) const
+{
+    progress().total.fetch_add(units, std::memory_order_relaxed);
+}
+
+qint64 JobContext::totalUnits() const
+{
+    return progress().total.load(std::memory_order_relaxed);
+}
+
+qint64 JobContext::doneUnits() const
+{
+    return progress().done.load(std::memory_order_relaxed);
+}
+
 void JobContext::chunksProcessed(qint64 count)
 {
-    if (!processedChunks)
-        return;
-    *processedChunks += count;
-    const qint64 total = totalChunks ? *totalChunks : 0;
-    if (status) {
-        status->done.store(*processedChunks, std::memory_order_relaxed);
-        status->total.store(total, std::memory_order_relaxed);
-    }
+    JobStatus &state = progress();
+    const qint64 done = state.done.fetch_add(count, std::memory_order_relaxed) + count;
+    const qint64 total = state.total.load(std::memory_order_relaxed);
     if (total <= 0)
         return;
-    const double percent = double(*processedChunks) / double(total) * 100.0;
+    const double percent = double(done) / double(total) * 100.0;
     // Values above 100 are posted as they are (the bar ignores them); only
     // keep the conversion to int defined.
     const double capped = percent < double(std::numeric_limits<int>::max())
@@ -191,10 +243,22 @@ void JobContext::chunksProcessed(qint64 count)
     emitProgress(postedPercent);
 }
 
-void JobContext::emitLog(const QString &line) const
+void JobContext::tell(const JobEvent &event) const
 {
-    if (log)
-        log(line);
+    if (onEvent)
+        onEvent(event);
+    else if (log)
+        log(event.line());
+}
+
+void JobContext::info(const QString &text) const
+{
+    tell(JobEvent{JobEvent::Kind::Info, text, {}, 0, {}});
+}
+
+void JobContext::erased(const QString &text, const QString &path) const
+{
+    tell(JobEvent{JobEvent::Kind::Erased, text, path, 0, QString()});
 }
 
 void JobContext::emitCompletion(const QString &line) const
@@ -202,7 +266,7 @@ void JobContext::emitCompletion(const QString &line) const
     if (logCompletion)
         logCompletion(line);
     else if (!stopped())
-        emitLog(line);
+        info(line);
 }
 
 void JobContext::emitProgress(int percent) const
@@ -211,10 +275,33 @@ void JobContext::emitProgress(int percent) const
         postProgress(percent);
 }
 
-void JobContext::problem(const QString &path) const
+void JobContext::problem(const QString &text, const QString &path, int error,
+                         const QString &detail) const
 {
+    problem(JobEvent{JobEvent::Kind::Problem, text, path, error, detail});
+}
+
+void JobContext::problem(JobEvent event) const
+{
+    event.kind = JobEvent::Kind::Problem;
+    tell(event);
     if (report)
-        report->addProblem(path);
+        report->addProblem(event);
+    notePermission(event.error, event.detail);
+}
+
+void JobContext::fail(const QString &text, int error) const
+{
+    fail(JobEvent{JobEvent::Kind::Error, text, QString(), error, QString()});
+}
+
+void JobContext::fail(JobEvent event) const
+{
+    event.kind = JobEvent::Kind::Error;
+    tell(event);
+    if (report)
+        report->setError(event);
+    notePermission(event.error, event.detail);
 }
 
 void JobContext::removed(const QString &path) const
@@ -223,18 +310,18 @@ void JobContext::removed(const QString &path) const
         report->addRemoved(path);
 }
 
-void JobContext::warn(const QString &line) const
+void JobContext::warn(const QString &text) const
 {
-    emitLog(line);
+    tell(JobEvent{JobEvent::Kind::Warning, text, QString(), 0, QString()});
     if (report)
-        report->addWarning(line);
+        report->addWarning(text);
 }
 
-void JobContext::notePermission(int error) const
+void JobContext::notePermission(int error, const QString &detail) const
 {
     // Only where administrator mode can help: root is refused by
     // immutable files and read-only volumes, which no other user can change.
-    if ((error != EACCES && error != EPERM) || permissionNoted ||
+    if ((error != EACCES && error != EPERM) || !detail.isEmpty() || permissionNoted ||
         platform::effectiveUser() == 0)
         return;
     permissionNoted = true;

@@ -2,6 +2,9 @@
 
 #pragma once
 
+#include "engine/job/jobevent.h"
+
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -9,6 +12,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 
 namespace velmora
@@ -23,7 +27,10 @@ class JobReport
 {
   public:
     void reset();
-    void addProblem(const QString &path);
+    // An entry that was not securely erased.
+    void addProblem(const JobEvent &event);
+    // What ended the job.
+    void setError(const JobEvent &event);
     void setError(const QString &message);
     // Something the user must know although everything was done, such as
     // what an overwrite cannot reach on this volume; each text once.
@@ -39,6 +46,9 @@ class JobReport
     int problemCount() const;
     QStringList problemSamples() const; // the first few paths, for a message box
     QStringList problemPaths() const;   // the paths, up to kMaxKept, for the report
+    QStringList problemReasons() const; // why, beside each of them (may be empty)
+    // The warnings, problems and error, in order, up to kMaxKept.
+    QList<JobEvent> events() const;
     bool endedByError() const;
     QString errorMessage() const;
 
@@ -49,6 +59,8 @@ class JobReport
     mutable std::mutex mutex;
     int problems = 0;
     QStringList samples;
+    QStringList reasons;
+    QList<JobEvent> notable;
     bool error = false;
     QString errorText;
     QStringList warningTexts;
@@ -62,7 +74,9 @@ class JobStatus
 {
   public:
     std::atomic<qint64> bytes{0}; // written, and read back, so far
-    std::atomic<qint64> done{0};  // units of the progress bar
+    // Units of progress: the job's thread alone writes them; a phase may add
+    // to the total once it knows its own size.
+    std::atomic<qint64> done{0};
     std::atomic<qint64> total{0};
     std::atomic<int> pass{0}; // 1-based; 0 outside the passes
     std::atomic<int> passes{0};
@@ -79,15 +93,15 @@ class JobStatus
     QString currentPhase;
 };
 
-// Everything a job needs from whoever runs it. The window hands in its stop
-// flag, its chunk counters and three sinks; tests and the benchmark hand in
-// their own. Every sink may be called from the job's thread and must not block
-// for long.
+// Everything a job needs from whoever runs it. The window, velmora-cli and
+// velmora-bench hand in their stop flag, status and sinks; tests hand in
+// their own. Every sink may be called from the job's thread and must not
+// block for long.
 struct JobContext {
     const std::atomic_bool *stopRequested = nullptr;
-    qint64 *totalChunks = nullptr; // a phase may add its own units once it knows them
-    qint64 *processedChunks = nullptr;
 
+    // Every event, in order. Without it, each event's line goes to `log`.
+    std::function<void(const JobEvent &)> onEvent;
     // One log line, in order.
     std::function<void(const QString &)> log;
     // A job percentage for the progress bar.
@@ -122,15 +136,22 @@ struct JobContext {
     QString userFolder;
 
     // Says once per job, in words and with the way out, that an error was
-    // a lack of permission; other errors pass.
-    void notePermission(int error) const;
+    // a lack of permission another user could lift; other errors pass.
+    void notePermission(int error, const QString &detail = QString()) const;
     mutable bool permissionNoted = false;
 
     bool stopped() const { return stopRequested && stopRequested->load(std::memory_order_relaxed); }
 
+    // The job's units of progress, kept in `status` (or in a status of the
+    // context's own when none was handed in).
+    JobStatus &progress() const;
+    void setTotalUnits(qint64 units) const;
+    void addTotalUnits(qint64 units) const;
+    qint64 totalUnits() const;
+    qint64 doneUnits() const;
     // Counts `count` chunks as processed and posts the job percentage
-    // (truncated processed / total * 100); nothing is posted while the total
-    // is 0, nor a percentage below one posted before.
+    // (truncated done / total * 100); nothing is posted while the total is
+    // 0, nor a percentage below one posted before.
     void chunksProcessed(qint64 count = 1);
     int postedPercent = 0;
 
@@ -141,14 +162,28 @@ struct JobContext {
     void atItem(const QString &item) const;
     void atPhase(const QString &phase) const;
 
-    void emitLog(const QString &line) const;
+    void tell(const JobEvent &event) const;
+    // What is being done.
+    void info(const QString &text) const;
+    // `path` is gone beyond recovery.
+    void erased(const QString &text, const QString &path) const;
+    // Logs `text` and keeps it for the completion box and the report.
+    void warn(const QString &text) const;
+    // `path` was not securely erased, for the reason `error` (an errno
+    // value, 0 if none is known) and `detail`.
+    void problem(const QString &text, const QString &path, int error = 0,
+                 const QString &detail = QString()) const;
+    void problem(JobEvent event) const;
+    // The job cannot go on.
+    void fail(const QString &text, int error = 0) const;
+    void fail(JobEvent event) const;
     void emitCompletion(const QString &line) const;
     void emitProgress(int percent) const;
-    void problem(const QString &path) const;
     // The job removed `path` (erased, or removed as a link, an empty folder…).
     void removed(const QString &path) const;
-    // Logs `line` and keeps it for the completion box.
-    void warn(const QString &line) const;
+
+  private:
+    mutable std::shared_ptr<JobStatus> ownStatus;
 };
 
 } // namespace velmora

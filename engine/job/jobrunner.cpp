@@ -133,8 +133,7 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
         QByteArrayList files;
         QByteArrayList folders;
         const qint64 units = splitListed(request.listed, rounds, &files, &folders);
-        if (ctx.totalChunks)
-            *ctx.totalChunks = units;
+        ctx.setTotalUnits(units);
         runFileEraseJob(files, folders, request.method, ctx);
         return true;
     }
@@ -146,12 +145,10 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
         return false;
     }
     if (request.kind == ErasureRecord::Kind::Volume) {
-        if (ctx.totalChunks)
-            *ctx.totalChunks = qint64(space.total / kChunkSize) * rounds;
+        ctx.setTotalUnits(qint64(space.total / kChunkSize) * rounds);
         runVolumeWipeJob(request.root, request.method, passes, space.total, ctx);
     } else {
-        if (ctx.totalChunks)
-            *ctx.totalChunks = qint64(space.available / kChunkSize) * rounds;
+        ctx.setTotalUnits(qint64(space.available / kChunkSize) * rounds);
         runFreeSpaceWipeJob(request.root, passes, space.available, ctx);
     }
     return true;

@@ -28,10 +28,8 @@ template <typename Body> void guarded(JobContext &ctx, Body body)
         body();
     } catch (const std::exception &e) {
         const QString message = QString::fromLocal8Bit(e.what());
-        ctx.emitLog(
+        ctx.fail(
             QCoreApplication::translate("Jobs", "❌ The operation ended early: %1").arg(message));
-        if (ctx.report)
-            ctx.report->setError(message);
     }
 }
 
@@ -68,7 +66,7 @@ QByteArrayList topmost(const QByteArrayList &folders)
 void noteVerified(JobContext &ctx)
 {
     if (ctx.verify && !ctx.stopped())
-        ctx.emitLog(verifiedLine(ctx.bytesVerified));
+        ctx.info(verifiedLine(ctx.bytesVerified));
 }
 
 } // namespace

@@ -182,6 +182,27 @@ Fd openForReadAt(int dirFd, const QByteArray &name, int *error)
     return file;
 }
 
+Attributes attributesAt(int dirFd, const QByteArray &name)
+{
+    Attributes attributes;
+    Status st;
+    if (statusAt(dirFd, name, &st) != 0 || st.type != Type::Regular)
+        return attributes;
+    const int fd = retry([&] {
+        return ::openat(dirFd, nameOrDot(name), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY |
+                                                    O_CLOEXEC);
+    });
+    if (fd < 0)
+        return attributes;
+    int flags = 0;
+    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+        attributes.immutable = (flags & FS_IMMUTABLE_FL) != 0;
+        attributes.appendOnly = (flags & FS_APPEND_FL) != 0;
+    }
+    ::close(fd);
+    return attributes;
+}
+
 int makeFolderAt(int dirFd, const QByteArray &name)
 {
     if (const int injected = injected_("mkdir", dirFd))

@@ -93,6 +93,13 @@ Fd openForOverwriteAt(int dirFd, const QByteArray &name, int *error);
 // Opens `name` below `dirFd` for reading, with the same care: no link, no
 // blocking, regular files only.
 Fd openForReadAt(int dirFd, const QByteArray &name, int *error);
+// The attributes of `name` below `dirFd` that forbid writing to it
+// whatever its permissions; none when they cannot be read.
+struct Attributes {
+    bool immutable = false;
+    bool appendOnly = false;
+};
+Attributes attributesAt(int dirFd, const QByteArray &name);
 // A new folder `name` below `dirFd` (mode 0700).
 int makeFolderAt(int dirFd, const QByteArray &name);
 // The user the process acts as.

@@ -645,6 +645,17 @@ Methode: %2%3
     </message>
 </context>
 <context>
+    <name>JobEvent</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>JobJournal</name>
     <message>
         <source>An erase of files and folders</source>
@@ -848,10 +859,6 @@ Methode: %2%3
     <message>
         <source>✅ Erasure operation completed.</source>
         <translation>✅ Löschvorgang abgeschlossen.</translation>
-    </message>
-    <message>
-        <source>❌ The operation did not finish: %1</source>
-        <translation>❌ Der Vorgang wurde nicht abgeschlossen: %1</translation>
     </message>
     <message numerus="yes">
         <source>⚠️ %n item(s) could not be securely erased:</source>
@@ -1087,6 +1094,10 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <source>Remove from the list</source>
         <translation>Aus der Liste entfernen</translation>
     </message>
+    <message>
+        <source>The operation did not finish:</source>
+        <translation>Der Vorgang wurde nicht abgeschlossen:</translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
@@ -1200,8 +1211,12 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <translation>⚠️ Überschrieben und entfernt, aber das Dateisystem meldete einen Fehler; ob es gelöscht ist, ist daher nicht bekannt: %1</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
+        <source>the file is immutable</source>
+        <translation>die Datei ist unveränderlich</translation>
+    </message>
+    <message>
+        <source>the file is append-only</source>
+        <translation>an die Datei kann nur angehängt werden</translation>
     </message>
 </context>
 <context>
