@@ -3,6 +3,8 @@
 // The file selection page: Add File, Add Folder, drag and drop, Clear All.
 
 #include "app/mainwindow.h"
+
+#include "dialogs/modal.h"
 #include "ui_mainwindow.h"
 
 #include "engine/job/guards.h"
@@ -108,7 +110,7 @@ void MainWindow::on_btnAddFiles_clicked()
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setWindowTitle(tr("Select Files"));
-    if (dialog.exec() == QDialog::Accepted) {
+    if (velmora::Modal::exec(dialog) == QDialog::Accepted) {
         QByteArrayList paths;
         for (const QString &file : dialog.selectedFiles())
             paths.append(velmora::fsBytes(file));
@@ -129,7 +131,7 @@ void MainWindow::on_btnAddFolder_clicked()
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setWindowTitle(tr("Select Folder"));
     QString folder;
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    if (velmora::Modal::exec(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         folder = dialog.selectedFiles().constFirst();
     const QStringList refused =
         folder.isEmpty() ? QStringList() : addEntries({velmora::fsBytes(folder)});

@@ -4,6 +4,8 @@
 // progress page, stopping it, and finishing it.
 
 #include "app/mainwindow.h"
+
+#include "dialogs/modal.h"
 #include "ui_mainwindow.h"
 
 #include "app/erasurereport.h"
@@ -195,7 +197,7 @@ void MainWindow::showCompletionBox(QMessageBox::Icon icon, const QString &title,
     QMessageBox box(icon, title, text, QMessageBox::Ok, this);
     QPushButton *save = box.addButton(tr("Save Report…"), QMessageBox::ActionRole);
     box.setDefaultButton(QMessageBox::Ok);
-    box.exec();
+    velmora::Modal::exec(box);
     if (box.clickedButton() == save)
         saveReport();
 }
@@ -223,7 +225,7 @@ void MainWindow::saveReport()
     dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
     dialog.selectFile(QStringLiteral("velmora-report-%1.pdf")
                           .arg(jobRecord->finished.toString(QStringLiteral("yyyyMMdd-HHmmss"))));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (velmora::Modal::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString fileName = dialog.selectedFiles().constFirst();
     QString error;
@@ -307,8 +309,8 @@ void MainWindow::addFailedBack()
 void MainWindow::on_btnStop_clicked()
 {
     const auto answer =
-        QMessageBox::question(this, tr("Confirm Stop"), tr("Are you sure you want to stop?"),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+        velmora::Modal::question(this, tr("Confirm Stop"), tr("Are you sure you want to stop?"),
+                                 QMessageBox::NoButton);
     if (answer != QMessageBox::Yes || !jobWatcher || jobWatcher->isFinished())
         return;
     // The job sees the flag before its next chunk; a device that takes its
@@ -368,12 +370,12 @@ void MainWindow::offerLeftoverRemoval()
     }
     if (roots.isEmpty())
         return;
-    const auto answer = QMessageBox::question(
+    const auto answer = velmora::Modal::question(
         this, tr("Leftover fill files"),
         tr("An interrupted wipe left these fill files behind; they take up free space:\n\n%1\n\n"
            "Remove them now?")
             .arg(shown.join(QLatin1Char('\n'))),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return;
     int left = 0;
@@ -391,15 +393,14 @@ void MainWindow::tellInterruptedJobs()
     for (const velmora::InterruptedJob &job : velmora::recoverInterruptedJobs()) {
         const bool files = job.kind == velmora::ErasureRecord::Kind::Files;
         if (files && job.unfinished.isEmpty()) {
-            QMessageBox::information(this, tr("Interrupted erase"), job.description());
+            velmora::Modal::information(this, tr("Interrupted erase"), job.description());
             continue;
         }
         const QString offer = files ? tr("Erase what is left now?")
                                     : tr("Choose the volume again now?");
-        if (QMessageBox::question(this, tr("Interrupted erase"),
-                                  job.description() + QStringLiteral("\n\n") + offer,
-                                  QMessageBox::Yes | QMessageBox::No,
-                                  QMessageBox::Yes) != QMessageBox::Yes)
+        if (velmora::Modal::question(this, tr("Interrupted erase"),
+                                     job.description() + QStringLiteral("\n\n") + offer,
+                                     QMessageBox::Yes) != QMessageBox::Yes)
             continue;
         if (files)
             openWithEntries(job.unfinished);
@@ -416,9 +417,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // reaches its next stop point (and deletes its fill file) before the
     // window goes.
     if (jobWatcher && !jobWatcher->isFinished()) {
-        if (QMessageBox::question(
-                this, tr("Erase running"), tr("An erase is running. Stop it and quit?"),
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+        if (velmora::Modal::question(this, tr("Erase running"),
+                                     tr("An erase is running. Stop it and quit?"),
+                                     QMessageBox::No) != QMessageBox::Yes) {
             event->ignore();
             return;
         }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/mainwindow.h"
+
+#include "dialogs/modal.h"
 #include "ui_mainwindow.h"
 
 #include "engine/job/guards.h"
@@ -311,13 +313,17 @@ void MainWindow::on_btnBackFromDisk_2_clicked()
 
 void MainWindow::showAbout()
 {
-    QMessageBox::about(this, tr("About"),
-                       tr("Velmora v%1\n"
-                          "\n"
-                          "This software helps you securely erase files, disks, and free space.\n"
-                          "\n"
-                          "Copyright © 2026 The Velmora developers")
-                           .arg(QStringLiteral(VELMORA_VERSION)));
+    QMessageBox box(QMessageBox::NoIcon, tr("About"),
+                    tr("Velmora v%1\n"
+                       "\n"
+                       "This software helps you securely erase files, disks, and free space.\n"
+                       "\n"
+                       "Copyright © 2026 The Velmora developers")
+                        .arg(QStringLiteral(VELMORA_VERSION)),
+                    QMessageBox::Ok, this);
+    // As the toolkit's own About box: the application's icon beside the text.
+    box.setIconPixmap(windowIcon().pixmap(64, 64));
+    velmora::Modal::exec(box);
 }
 
 void MainWindow::openSupportPage()

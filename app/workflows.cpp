@@ -3,6 +3,8 @@
 // The three erase workflows: from Next to a running job.
 
 #include "app/mainwindow.h"
+
+#include "dialogs/modal.h"
 #include "ui_mainwindow.h"
 
 #include "app/volumetable.h"
@@ -45,7 +47,7 @@ bool MainWindow::refusedForWipe(const QString &mountPoint)
 
 void MainWindow::warn(const QString &title, const QString &text)
 {
-    QMessageBox::warning(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    velmora::Modal::warning(this, title, text);
 }
 
 std::optional<QString> MainWindow::askForMethod()
@@ -60,7 +62,7 @@ std::optional<QString> MainWindow::askForMethod()
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     dialog.adjustSize();
-    if (dialog.exec() != QDialog::Accepted)
+    if (velmora::Modal::exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     verifyLastPass = dialog.verifyAfterLastPass();
     return dialog.selectedMethod();
@@ -78,7 +80,7 @@ bool MainWindow::askForConfirmation(const QString &target)
 {
     ConfirmEraseDialog dialog(this);
     dialog.setTarget(target);
-    const int result = dialog.exec();
+    const int result = velmora::Modal::exec(dialog);
     return ConfirmEraseDialog::confirmed(result, dialog);
 }
 

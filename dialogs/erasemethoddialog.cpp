@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "dialogs/erasemethoddialog.h"
+
+#include "dialogs/modal.h"
 #include "ui_erasemethoddialog.h"
 
 #include "engine/job/erasemethods.h"
@@ -67,6 +69,5 @@ void EraseMethodDialog::on_btnStart_clicked()
         accept();
         return;
     }
-    QMessageBox::warning(this, tr("Warning"), tr("Please select a method."), QMessageBox::Ok,
-                         QMessageBox::NoButton);
+    velmora::Modal::warning(this, tr("Warning"), tr("Please select a method."));
 }

@@ -51,44 +51,9 @@ class WindowFixture
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        watchForUnexpectedBoxes();
+        modal::failOnUnanswered();
     }
 
-    // A modal box or dialog that no answer of the test takes within a few
-    // seconds fails the test at once, naming it, and is closed, so that a
-    // box the code should not have shown can neither hang the suite nor
-    // pass unnoticed.
-    void watchForUnexpectedBoxes()
-    {
-        auto *timer = new QTimer(window.get());
-        auto since = std::make_shared<QElapsedTimer>();
-        auto last = std::make_shared<QPointer<QWidget>>();
-        QObject::connect(timer, &QTimer::timeout, timer, [=] {
-            QWidget *w = QApplication::activeModalWidget();
-            if (!w || !w->isVisible()) {
-                *last = nullptr;
-                return;
-            }
-            if (*last != w) {
-                *last = w;
-                since->start();
-                return;
-            }
-            if (since->elapsed() < kUnexpectedBoxMs)
-                return;
-            const auto *box = qobject_cast<QMessageBox *>(w);
-            const QString what = w->windowTitle() + QStringLiteral(": ") +
-                                 (box ? box->text() : w->metaObject()->className());
-            *last = nullptr;
-            w->close();
-            if (auto *dialog = qobject_cast<QDialog *>(w))
-                dialog->reject();
-            QTest::qFail(qPrintable(QStringLiteral("unexpected modal box: ") + what), __FILE__,
-                         __LINE__);
-        });
-        timer->start(100);
-    }
-    static constexpr int kUnexpectedBoxMs = 5000;
     void close()
     {
         modal::closeLeftovers();

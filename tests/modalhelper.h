@@ -2,18 +2,19 @@
 
 #pragma once
 
-// Answers modal message boxes and dialogs from a test. Each call arms a poll
-// that waits for the next modal widget of the given type, acts on it once and
-// reports what it saw; the test goes on meanwhile (a modal exec() keeps
-// running the event loop, so the poll fires inside it).
+// Answers modal message boxes and dialogs from a test, through the window's
+// own seam: each call hands in what a user would do with the next dialog of
+// the given type, which is answered the moment it is shown, and reports
+// what it saw.
+
+#include "dialogs/modal.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPointer>
-#include <QTimer>
+#include <QTest>
 #include <QWidget>
 
 #include <functional>
@@ -29,28 +30,20 @@ struct Seen {
 };
 using SeenPtr = std::shared_ptr<Seen>;
 
-// Calls `act` with the first visible modal widget of type T for which it
-// returns true; gives up after `timeoutMs`.
+// Calls `act` with the first dialog of type T shown within `timeoutMs` for
+// which it returns true.
 template <typename T> SeenPtr when(std::function<bool(T *, Seen &)> act, int timeoutMs = 20000)
 {
     auto seen = std::make_shared<Seen>();
-    auto *timer = new QTimer(qApp);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
-    QObject::connect(timer, &QTimer::timeout, timer, [=] {
-        if (clock->elapsed() > timeoutMs) {
-            timer->deleteLater();
-            timer->stop();
-            return;
-        }
-        T *widget = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!widget || !widget->isVisible() || !act(widget, *seen))
-            return;
+    velmora::Modal::setNextAnswer([=](QDialog *dialog) {
+        T *widget = qobject_cast<T *>(dialog);
+        if (!widget || clock->elapsed() > timeoutMs || !act(widget, *seen))
+            return false;
         seen->answered = true;
-        timer->stop();
-        timer->deleteLater();
+        return true;
     });
-    timer->start(5);
     return seen;
 }
 
@@ -103,9 +96,25 @@ inline SeenPtr saveReportFromBox(const QString &file)
     });
 }
 
-// Closes any modal widget left open by a failed test.
+// A dialog that no answer of the test takes fails the test at once, naming
+// it, and is closed unanswered, so that a box the code should not have
+// shown can neither hang the suite nor pass unnoticed.
+inline void failOnUnanswered()
+{
+    velmora::Modal::setUnanswered([](QDialog *dialog) {
+        const auto *box = qobject_cast<QMessageBox *>(dialog);
+        const QString what = dialog->windowTitle() + QStringLiteral(": ") +
+                             (box ? box->text() : dialog->metaObject()->className());
+        QTest::qFail(qPrintable(QStringLiteral("unexpected modal box: ") + what), __FILE__,
+                     __LINE__);
+    });
+}
+
+// Forgets the answers no dialog took, and closes any modal widget a failed
+// test left open.
 inline void closeLeftovers()
 {
+    velmora::Modal::clearAnswers();
     for (int i = 0; i < 10; ++i) {
         QWidget *w = QApplication::activeModalWidget();
         if (!w)

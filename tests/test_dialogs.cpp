@@ -24,6 +24,7 @@ class DialogsTest : public QObject
     Q_OBJECT
 
   private slots:
+    void init() { modal::failOnUnanswered(); }
     void cleanup() { modal::closeLeftovers(); }
 
     void startWithNothingCheckedWarnsAndStaysOpen();
@@ -72,7 +73,7 @@ void DialogsTest::eachRadioSelectsItsDisplayName()
         QTest::mouseClick(d->findChild<QPushButton *>("btnStart"), Qt::LeftButton);
         return true;
     });
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(velmora::Modal::exec(dialog), int(QDialog::Accepted));
     QCOMPARE(dialog.selectedMethod(), method);
     // The label tells the passes the method runs, in every language.
     const QString label = dialog.findChild<QRadioButton *>(radio)->text();
@@ -97,7 +98,7 @@ void DialogsTest::verifyChoiceIsRemembered()
             QTest::mouseClick(d->findChild<QPushButton *>("btnStart"), Qt::LeftButton);
             return true;
         });
-        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(velmora::Modal::exec(dialog), int(QDialog::Accepted));
         QCOMPARE(shown, expected); // on at first, then as it was left
         QVERIFY(!dialog.verifyAfterLastPass());
     }
@@ -129,7 +130,7 @@ void DialogsTest::confirmation()
                           Qt::LeftButton);
         return true;
     });
-    const int result = dialog.exec();
+    const int result = velmora::Modal::exec(dialog);
     QCOMPARE(result, int(pressOk ? QDialog::Accepted : QDialog::Rejected));
     QCOMPARE(ConfirmEraseDialog::confirmed(result, dialog), proceeds);
 }

@@ -376,9 +376,7 @@ void TreeEraser::pushNamesOutOfJournals()
 
 bool TreeEraser::isMountBelow(const Folder &folder, const Status &st) const
 {
-    if (st.hasMountId && folder.st.hasMountId)
-        return st.mountId != folder.st.mountId;
-    return st.device != folder.st.device;
+    return st.isMountBelow(folder.st);
 }
 
 void TreeEraser::removePlain(int dirFd, const QByteArray &name, const QString &shown,
@@ -758,7 +756,7 @@ bool TreeEraser::eraseBelow(const QByteArray &path)
     Status parentSt;
     const bool sameVolume = parent.valid() &&
                             platform::statusAt(parent.get(), QByteArray(), &parentSt) == 0 &&
-                            !isMountBelow(Folder{Fd(), QByteArray(), parentSt}, folder.st);
+                            !folder.st.isMountBelow(parentSt);
     noteVolumeOf(sameVolume ? parent.get() : folder.fd.get());
     return eraseIn(folder);
 }
@@ -849,6 +847,109 @@ void TreeEraser::cleanUp(const QByteArray &path, bool withItself, bool removeLin
     batch.add(name, folder.st, displayName(path), Batch::EmptyFolder);
 }
 
+namespace
+{
+
+// A depth-first walk of the folders below one folder, on its volume, with a
+// stack of its own: any depth takes no more than its levels' names, and at
+// most kOpenLevels descriptors; a level closed on the way down is opened
+// again through ".." on the way up, and must be the folder it was.
+class FolderWalk
+{
+  public:
+    struct Level {
+        Fd fd;
+        Status st;
+        QByteArray name; // the path, for the first level
+        std::vector<QByteArray> names;
+        std::size_t next = 0;
+    };
+
+    // Starts at the folder `fd`; false when it cannot be listed.
+    bool start(Fd fd, const QByteArray &path)
+    {
+        Status st;
+        return fd.valid() && platform::statusAt(fd.get(), QByteArray(), &st) == 0 &&
+               enter(std::move(fd), st, path);
+    }
+
+    // The path of `name` in the deepest level, built when asked: a path
+    // kept per level would take memory as the square of the depth.
+    QByteArray pathOf(const QByteArray &name) const
+    {
+        QByteArray path = levels.front().name;
+        for (std::size_t i = 1; i < levels.size(); ++i)
+            path = joinPath(path, levels[i].name);
+        return joinPath(path, name);
+    }
+
+    // The next entry of the deepest level that is not the root of another
+    // mount, with its status; false when the walk is over.
+    bool next(QByteArray *name, Status *st)
+    {
+        while (!levels.empty()) {
+            Level &level = levels.back();
+            if (level.next >= level.names.size()) {
+                leave();
+                continue;
+            }
+            *name = level.names[level.next++];
+            if (platform::statusAt(level.fd.get(), *name, st) == 0 && !st->isMountBelow(level.st))
+                return true;
+        }
+        return false;
+    }
+
+    // Goes into the folder `name` of the deepest level, which `st` describes.
+    void enter(const QByteArray &name, const Status &st)
+    {
+        Level &level = levels.back();
+        int error = 0;
+        Fd child = platform::openFolderAt(level.fd.get(), name, &error);
+        Status opened;
+        if (child.valid() && platform::statusAt(child.get(), QByteArray(), &opened) == 0 &&
+            opened.sameObject(st))
+            enter(std::move(child), opened, name);
+    }
+
+  private:
+    bool enter(Fd fd, const Status &st, const QByteArray &name)
+    {
+        Level level{std::move(fd), st, name, {}, 0};
+        if (platform::readNames(level.fd.get(), &level.names) != 0)
+            return false;
+        if (levels.size() > kOpenLevels)
+            levels[levels.size() - kOpenLevels].fd.reset();
+        levels.push_back(std::move(level));
+        return true;
+    }
+
+    void leave()
+    {
+        if (levels.size() >= 2) {
+            Level &above = levels[levels.size() - 2];
+            if (!above.fd.valid()) {
+                int error = 0;
+                Fd up = platform::openFolderAt(levels.back().fd.get(), QByteArrayLiteral(".."),
+                                               &error);
+                Status st;
+                if (!up.valid() || platform::statusAt(up.get(), QByteArray(), &st) != 0 ||
+                    !st.sameObject(above.st)) {
+                    // Moved meanwhile: what is above is not followed.
+                    levels.clear();
+                    return;
+                }
+                above.fd = std::move(up);
+            }
+        }
+        levels.pop_back();
+    }
+
+    std::vector<Level> levels;
+};
+
+} // namespace
+
 void TreeEraser::countNames(const QByteArray &path, bool folder)
 {
     Status st;
@@ -859,33 +960,15 @@ void TreeEraser::countNames(const QByteArray &path, bool folder)
         return;
     }
     int error = 0;
-    Fd fd = platform::openFolderPath(path, false, &error);
-    if (!fd.valid() || platform::statusAt(fd.get(), QByteArray(), &st) != 0)
+    FolderWalk walk;
+    if (!walk.start(platform::openFolderPath(path, false, &error), path))
         return;
-    // Depth first with an explicit stack of open folders.
-    std::vector<std::pair<Fd, Status>> stack;
-    stack.emplace_back(std::move(fd), st);
-    while (!stack.empty()) {
-        auto [dir, dirSt] = std::move(stack.back());
-        stack.pop_back();
-        std::vector<QByteArray> names;
-        platform::readNames(dir.get(), &names);
-        for (const QByteArray &name : names) {
-            Status entry;
-            if (platform::statusAt(dir.get(), name, &entry) != 0)
-                continue;
-            const bool below = entry.hasMountId && dirSt.hasMountId ? entry.mountId != dirSt.mountId
-                                                                    : entry.device != dirSt.device;
-            if (below)
-                continue;
-            if (entry.type == Type::Regular && entry.links > 1) {
-                ++multiNamed[{entry.device, entry.inode}].inSelection;
-            } else if (entry.type == Type::Directory) {
-                Fd child = platform::openFolderAt(dir.get(), name, &error);
-                if (child.valid())
-                    stack.emplace_back(std::move(child), entry);
-            }
-        }
+    QByteArray name;
+    while (walk.next(&name, &st)) {
+        if (st.type == Type::Regular && st.links > 1)
+            ++multiNamed[{st.device, st.inode}].inSelection;
+        else if (st.type == Type::Directory)
+            walk.enter(name, st);
     }
 }
 
@@ -893,47 +976,16 @@ void listTree(const QByteArray &folder, const std::function<void(const QByteArra
 {
     platform::raiseDescriptorLimit();
     int error = 0;
-    Fd fd = platform::openFolderPath(folder, true, &error);
-    Status st;
-    if (!fd.valid() || platform::statusAt(fd.get(), QByteArray(), &st) != 0)
+    FolderWalk walk;
+    if (!walk.start(platform::openFolderPath(folder, true, &error), folder))
         return;
-    struct Level {
-        Fd fd;
-        Status st;
-        QByteArray path;
-        std::vector<QByteArray> names;
-        std::size_t next = 0;
-    };
-    std::vector<Level> stack;
-    stack.push_back({std::move(fd), st, folder, {}, 0});
-    platform::readNames(stack.back().fd.get(), &stack.back().names);
-    while (!stack.empty()) {
-        Level &level = stack.back();
-        if (level.next >= level.names.size()) {
-            stack.pop_back();
-            continue;
-        }
-        const QByteArray name = level.names[level.next++];
-        Status entry;
-        if (platform::statusAt(level.fd.get(), name, &entry) != 0)
-            continue;
-        const bool below = entry.hasMountId && level.st.hasMountId
-                               ? entry.mountId != level.st.mountId
-                               : entry.device != level.st.device;
-        const QByteArray path = joinPath(level.path, name);
-        if (entry.type != Type::Directory) {
-            if (!(below && entry.type == Type::Regular))
-                visit(path);
-            continue;
-        }
-        if (below)
-            continue;
-        Fd child = platform::openFolderAt(level.fd.get(), name, &error);
-        if (!child.valid())
-            continue;
-        Level next{std::move(child), entry, path, {}, 0};
-        platform::readNames(next.fd.get(), &next.names);
-        stack.push_back(std::move(next));
+    QByteArray name;
+    Status st;
+    while (walk.next(&name, &st)) {
+        if (st.type == Type::Directory)
+            walk.enter(name, st);
+        else
+            visit(walk.pathOf(name));
     }
 }
 

@@ -66,6 +66,13 @@ struct Status {
     bool isDeviceNode() const;
     bool isSocketOrFifo() const;
     bool sameObject(const Status &o) const { return device == o.device && inode == o.inode; }
+    // Whether this entry of the folder `folder` is the root of another
+    // mount (a volume, or a bind mount of the same one): walks stop there.
+    bool isMountBelow(const Status &folder) const
+    {
+        return hasMountId && folder.hasMountId ? mountId != folder.mountId
+                                               : device != folder.device;
+    }
 };
 
 // Stands for the working folder where a folder descriptor is asked for, so
