@@ -10,20 +10,6 @@
 namespace velmora
 {
 
-namespace
-{
-
-// The caller's own buffer, kept for the job's thread and grown on demand.
-std::vector<char> &localBuffer(qint64 bytes)
-{
-    thread_local std::vector<char> buffer;
-    if (qint64(buffer.size()) < bytes)
-        buffer.resize(std::size_t(bytes));
-    return buffer;
-}
-
-} // namespace
-
 unsigned parallelWriters()
 {
     return std::clamp(std::thread::hardware_concurrency(), 1U, 2U);
@@ -88,7 +74,12 @@ const char *RandomChunks::next(qint64 bytes)
     last = drawn;
     drawn += quint64(streamBytesFor(bytes, helper.joinable()));
     if (!helper.joinable()) {
-        std::vector<char> &buffer = localBuffer(bytes);
+        // The caller's thread draws into this instance's own buffer, grown
+        // on demand: two instances alive at once (a pass and its read-back)
+        // never share one.
+        std::vector<char> &buffer = buffers[0];
+        if (qint64(buffer.size()) < bytes)
+            buffer.resize(std::size_t(bytes));
         stream.fill(buffer.data(), std::size_t(bytes));
         return buffer.data();
     }

@@ -24,10 +24,10 @@ unsigned parallelWriters();
 // The chunks of one pass, drawn from its stream. With `ahead`, a helper
 // thread draws the next chunks while the caller writes the previous one, and
 // every chunk takes a whole 1 MiB of the stream; without, the caller's
-// thread draws exactly the bytes asked for into a buffer that is reused
-// across files (a 4 KiB file needs 4 KiB, not 1 MiB). A buffer is refilled
-// only after the caller has moved on to the next one, so every chunk handed
-// out is newly drawn.
+// thread draws exactly the bytes asked for into a buffer of this instance's
+// own (a 4 KiB file needs 4 KiB, not 1 MiB). A buffer is refilled only after
+// the caller has moved on to the next one, so every chunk handed out is newly
+// drawn, and valid until the next call on the same instance.
 class RandomChunks
 {
   public:

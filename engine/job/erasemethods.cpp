@@ -5,28 +5,58 @@
 namespace velmora
 {
 
+namespace
+{
+
+// Each method once: the word a command line takes, the name the window and
+// the reports show, and its passes.
+struct Method {
+    const char *word;
+    const QString &name;
+    int passes;
+};
+const Method kMethods[] = {{"NIST", kMethodNist, 1},
+                           {"DoD", kMethodDoD, 3},
+                           {"British", kMethodBritish, 2},
+                           {"German", kMethodGerman, 7},
+                           {"Gutmann", kMethodGutmann, 35}};
+
+} // namespace
+
 QStringList methodDisplayNames()
 {
-    return {kMethodNist, kMethodDoD, kMethodBritish, kMethodGerman, kMethodGutmann};
+    QStringList names;
+    for (const Method &method : kMethods)
+        names.append(method.name);
+    return names;
+}
+
+QString methodNamed(const QString &word)
+{
+    const QString wanted = word.trimmed();
+    for (const Method &method : kMethods)
+        if (wanted.compare(QLatin1String(method.word), Qt::CaseInsensitive) == 0 ||
+            wanted.compare(method.name, Qt::CaseInsensitive) == 0)
+            return method.name;
+    return QString();
+}
+
+QString methodShortName(const QString &name)
+{
+    for (const Method &method : kMethods)
+        if (method.name == name)
+            return QLatin1String(method.word);
+    return QString();
 }
 
 } // namespace velmora
 
 int passCountForMethod(const QString &method)
 {
-    struct Keyword {
-        const char *prefix;
-        int passes;
-    };
-    static constexpr Keyword keywords[] = {
-        {"DoD", 3},
-        {"Gutmann", 35},
-        {"British", 2},
-        {"German", 7},
-    };
-    for (const Keyword &k : keywords) {
-        if (method.startsWith(QLatin1String(k.prefix), Qt::CaseSensitive))
-            return k.passes;
-    }
+    // The name starts with its word; the methods of more than one pass are
+    // told apart by it, case-sensitively, and everything else gets one.
+    for (const velmora::Method &known : velmora::kMethods)
+        if (known.passes > 1 && method.startsWith(QLatin1String(known.word), Qt::CaseSensitive))
+            return known.passes;
     return 1;
 }

@@ -22,6 +22,10 @@ inline const QString kMethodGutmann = QStringLiteral("Gutmann 35-pass");
 constexpr qint64 kChunkSize = 1024 * 1024;
 
 QStringList methodDisplayNames();
+// A method by its short name (NIST, DoD, British, German, Gutmann) or as
+// displayed, in any case; empty when there is none.
+QString methodNamed(const QString &word);
+QString methodShortName(const QString &method);
 
 // Number of chunks that cover `bytes` bytes (the last chunk may be short).
 constexpr qint64 chunksForSize(qint64 bytes)

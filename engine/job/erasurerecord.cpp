@@ -10,7 +10,6 @@
 #include <QJsonArray>
 #include <QLocale>
 #include <QSet>
-#include <QStorageInfo>
 #include <QSysInfo>
 
 namespace velmora
@@ -82,23 +81,26 @@ ErasureRecord ErasureRecord::forVolume(Kind kind, const QString &root, const QSt
                                        bool verify)
 {
     ErasureRecord record = begun(kind, method, verify);
-    const QStorageInfo volume(root);
+    // The figures the job counts on, from the same calls.
+    platform::Mount mount;
+    platform::Space space;
+    platform::volumeAt(fsBytes(root), &mount, &space);
     record.mountPoint = root;
-    record.device = QString::fromLocal8Bit(volume.device());
-    record.fileSystem = QString::fromLatin1(volume.fileSystemType());
-    record.volumeBytes = quint64(qMax<qint64>(0, volume.bytesTotal()));
+    record.device = displayName(mount.source);
+    record.fileSystem = QString::fromUtf8(mount.fsType);
+    record.volumeBytes = space.total;
     const QLocale locale;
     if (kind == Kind::FreeSpace)
         record.target =
             QCoreApplication::translate("ErasureRecord", "Free space of %1 on %2 (%3): %4 of %5")
                 .arg(root, record.device, record.fileSystem,
-                     locale.formattedDataSize(volume.bytesAvailable()),
-                     locale.formattedDataSize(volume.bytesTotal()));
+                     locale.formattedDataSize(qint64(space.available)),
+                     locale.formattedDataSize(qint64(space.total)));
     else
         record.target =
             QCoreApplication::translate("ErasureRecord", "Everything on %1 on %2 (%3), %4")
                 .arg(root, record.device, record.fileSystem,
-                     locale.formattedDataSize(volume.bytesTotal()));
+                     locale.formattedDataSize(qint64(space.total)));
     return record;
 }
 

@@ -11,45 +11,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStorageInfo>
 
 #include <csignal>
 
 namespace velmora
 {
-
-namespace
-{
-
-struct ShortName {
-    const char *word;
-    const QString &method;
-};
-const ShortName kShortNames[] = {{"NIST", kMethodNist},
-                                 {"DoD", kMethodDoD},
-                                 {"British", kMethodBritish},
-                                 {"German", kMethodGerman},
-                                 {"Gutmann", kMethodGutmann}};
-
-} // namespace
-
-QString methodNamed(const QString &word)
-{
-    const QString wanted = word.trimmed();
-    for (const ShortName &name : kShortNames)
-        if (wanted.compare(QLatin1String(name.word), Qt::CaseInsensitive) == 0 ||
-            wanted.compare(name.method, Qt::CaseInsensitive) == 0)
-            return name.method;
-    return QString();
-}
-
-QString methodShortName(const QString &method)
-{
-    for (const ShortName &name : kShortNames)
-        if (name.method == method)
-            return QLatin1String(name.word);
-    return QString();
-}
 
 QByteArrayList listSelection(const QByteArrayList &paths)
 {
@@ -114,11 +80,10 @@ int volumeSpace(const QString &root, platform::Space *space)
 
 QString mountPointOf(const QString &path)
 {
-    const QString canonical = QDir(path).canonicalPath();
-    if (canonical.isEmpty())
-        return QString();
-    const QStorageInfo volume(canonical);
-    return volume.isValid() && volume.rootPath() == canonical ? canonical : QString();
+    platform::Mount mount;
+    platform::Space space;
+    return platform::volumeAt(fsBytes(path), &mount, &space) == 0 ? displayName(mount.mountPoint)
+                                                                   : QString();
 }
 
 bool runJob(const JobRequest &request, JobContext &ctx, QString *error)

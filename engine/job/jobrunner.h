@@ -6,6 +6,7 @@
 // the user asked for and a running job: method names, the listing of a
 // selection, the guards of a whole-volume wipe, and the start of each job.
 
+#include "engine/job/erasemethods.h"
 #include "engine/job/erasurerecord.h"
 #include "engine/job/guards.h"
 #include "engine/job/jobcontext.h"
@@ -16,11 +17,6 @@
 
 namespace velmora
 {
-
-// A method by its short name (NIST, DoD, British, German, Gutmann) or as
-// displayed, in any case; empty when there is none.
-QString methodNamed(const QString &word);
-QString methodShortName(const QString &method);
 
 // What a file erase of `paths` lists, as Add Folder lists a folder: its
 // files (hidden ones too, no mounts crossed), then the folder itself.

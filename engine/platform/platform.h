@@ -233,6 +233,10 @@ std::vector<Mount> mountTable(const QByteArray &text = QByteArray());
 // else the deepest mount point of the table on `fd`'s device that the
 // resolved path lies below.
 const Mount *mountOf(const std::vector<Mount> &table, int fd);
+// The volume whose root is the folder `root` (links followed): its entry in
+// the mount table and its space. ENOENT when `root` is no volume's root;
+// else 0 or an errno value.
+int volumeAt(const QByteArray &root, Mount *mount, Space *space);
 // The working folder's path as bytes; empty when it is gone.
 QByteArray currentFolder();
 // `path` with every link, "." and ".." resolved (realpath); empty with

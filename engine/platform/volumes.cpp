@@ -239,6 +239,20 @@ const Mount *mountOf(const std::vector<Mount> &table, int fd)
     return best;
 }
 
+int volumeAt(const QByteArray &root, Mount *mount, Space *space)
+{
+    int error = 0;
+    const Fd fd = openFolderPath(root, true, &error);
+    if (!fd.valid())
+        return error;
+    const std::vector<Mount> table = mountTable();
+    const Mount *found = mountOf(table, fd.get());
+    if (!found || found->mountPoint != pathOf(fd.get()))
+        return ENOENT;
+    *mount = *found;
+    return spaceOf(fd.get(), space);
+}
+
 bool isCopyOnWrite(const QByteArray &fsType)
 {
     // Copy-on-write or log-structured: new data goes to new blocks, the old
