@@ -671,13 +671,58 @@ std::function<bool()> logRewritten(const QByteArray &fsType, quint64 device)
     };
 }
 
+bool hasJbd2Journal(const QByteArray &fsType)
+{
+    return fsType == "ext3" || fsType == "ext4";
+}
+
+// Whether the kernel would empty and zero the journal of the ext3/ext4
+// volume holding `fd` for this process.
+bool canEmptyJournal(int fd, const QByteArray &fsType)
+{
+    return hasJbd2Journal(fsType) &&
+           platform::checkpointJournal(fd, platform::JournalCheckpoint::Probe) == 0;
+}
+
+// Empties the journal of the ext3/ext4 volume holding `fd` and zeroes its
+// blocks (or discards them where zeroing is refused), and says so. 0, ENODEV
+// for a volume without a journal, or why it could not be done.
+int emptyJournal(int fd, const QByteArray &fsType, JobContext &ctx)
+{
+    if (!hasJbd2Journal(fsType))
+        return EOPNOTSUPP;
+    const auto table = platform::mountTable();
+    const platform::Mount *mount = platform::mountOf(table, fd);
+    const QString volume = displayName(mount ? mount->mountPoint : platform::pathOf(fd));
+    int rc = platform::checkpointJournal(fd, platform::JournalCheckpoint::ZeroOut);
+    if (rc == 0) {
+        ctx.info(QCoreApplication::translate(
+                     "FreeSpace", "🧹 The journal of %1 was emptied and its blocks zeroed: "
+                                  "it holds no copy of what was erased.")
+                     .arg(volume));
+        return 0;
+    }
+    if (rc == EOPNOTSUPP &&
+        (rc = platform::checkpointJournal(fd, platform::JournalCheckpoint::Discard)) == 0) {
+        ctx.info(QCoreApplication::translate(
+                     "FreeSpace", "🧹 The journal of %1 was emptied and its blocks discarded "
+                                  "on the device.")
+                     .arg(volume));
+        return 0;
+    }
+    return rc;
+}
+
 // How many folders with long names the name phase of a free-space wipe
 // creates on a volume of type `fsType`; 0 where the phase has nothing to
 // reach (no device, or copy-on-write metadata that the data fill reached).
-qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::Space &space)
+// With `journalEmptied`, the journal is emptied by the kernel instead of
+// pushed round by new names.
+qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::Space &space,
+                     bool journalEmptied)
 {
     if (fsType == "ext2" || fsType == "ext3" || fsType == "ext4")
-        return std::max<qint64>(journalNames(fsType, device, space), 2048);
+        return journalEmptied ? 2048 : std::max<qint64>(journalNames(fsType, device, space), 2048);
     if (fsType == "xfs")
         return journalNames(fsType, device, space);
     if (fsType == "vfat" || fsType == "msdos" || fsType == "exfat")
@@ -812,6 +857,12 @@ bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erased
     if (erasedNames <= 0 || platform::spaceOf(folderFd, &space) != 0 ||
         platform::statusAt(folderFd, QByteArray(), &st) != 0)
         return true;
+    // Where the kernel empties the journal itself, nothing of it is left to
+    // push out; elsewhere the names are pushed out by new ones, as far as a
+    // small erase needs.
+    const int emptied = emptyJournal(folderFd, fsType, ctx);
+    if (emptied == 0 || emptied == ENODEV)
+        return true;
     // A small erase needs only as many journal blocks as its names took to
     // be pushed out, not a rewrite of a journal of a gigabyte: each name
     // went through a dozen synced renames, each a transaction of a few blocks.
@@ -823,6 +874,11 @@ bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erased
                                             "🔄 Pushing the erased names out of the journal..."));
     const int rc =
         overwriteNames(folderFd, count, space, ctx, false, logRewritten(fsType, st.device));
+    if (rc == 0 && hasJbd2Journal(fsType) && count < journalNames(fsType, st.device, space))
+        ctx.warn(QCoreApplication::translate(
+                     "FreeSpace", "⚠️ The journal of %1 may still hold the last names erased; "
+                                  "erasing as administrator empties it.")
+                     .arg(displayName(platform::pathOf(folderFd))));
     if (rc == 0 || rc == ECANCELED)
         return rc == 0;
     const QString volume = displayName(platform::pathOf(folderFd));
@@ -932,7 +988,9 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     const qint64 callerChunks = qint64(byteBound / quint64(kChunkSize));
     qint64 plannedChunks = std::max(callerChunks, qint64(reachable / quint64(kChunkSize)));
     const quint64 byteLimit = space.free + std::max<quint64>(64ULL << 20, space.total / 20);
-    const qint64 names = mount ? namesToCreate(mount->fsType, rootSt.device, space) : 0;
+    const bool journalEmptiable = mount && canEmptyJournal(rootFd.get(), mount->fsType);
+    const qint64 names =
+        mount ? namesToCreate(mount->fsType, rootSt.device, space, journalEmptiable) : 0;
     // The read-back of the last pass counts like one more pass.
     const int rounds = passes + (ctx.verify ? 1 : 0);
     if (passes > 0) {
@@ -1029,6 +1087,26 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
                                      .arg(platform::errorText(rc)),
                                  root, rc, QString(), true});
             return false;
+        }
+        if (journalEmptiable) {
+            if (const int emptied = emptyJournal(rootFd.get(), mount->fsType, ctx);
+                emptied != 0 && emptied != ENODEV) {
+                // Refused after all: the journal is pushed round instead.
+                const int pushed =
+                    overwriteNames(fillDir, journalNames(mount->fsType, rootSt.device, space),
+                                   space, ctx, false, {});
+                if (pushed == ECANCELED)
+                    return true;
+                if (pushed != 0) {
+                    ctx.problem(JobEvent{JobEvent::Kind::Problem,
+                                         QCoreApplication::translate(
+                                             "FreeSpace",
+                                             "❌ Overwriting the names of deleted files failed: %1")
+                                             .arg(platform::errorText(pushed)),
+                                         root, pushed, QString(), true});
+                    return false;
+                }
+            }
         }
     }
 

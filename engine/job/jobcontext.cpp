@@ -134,6 +134,7 @@ void JobStatus::reset()
     bytes = 0;
     done = 0;
     total = 0;
+    percent = 0;
     pass = 0;
     passes = 0;
     setItem(QString());
@@ -240,6 +241,7 @@ void JobContext::chunksProcessed(qint64 count)
     if (int(capped) < postedPercent)
         return;
     postedPercent = int(capped);
+    state.percent.store(postedPercent, std::memory_order_relaxed);
     emitProgress(postedPercent);
 }
 

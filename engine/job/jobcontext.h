@@ -78,6 +78,9 @@ class JobStatus
     // to the total once it knows its own size.
     std::atomic<qint64> done{0};
     std::atomic<qint64> total{0};
+    // What the bar shows: done / total, never lower than before, as the
+    // job posts it.
+    std::atomic<int> percent{0};
     std::atomic<int> pass{0}; // 1-based; 0 outside the passes
     std::atomic<int> passes{0};
 

@@ -52,11 +52,8 @@ void ProgressMeter::sample(qint64 ms, const JobStatus &status)
     const Sample &first = samples.front();
     const double seconds = double(now.ms - first.ms) / 1000.0;
     const qint64 total = status.total.load();
-    // A phase that learns its own size late adds to the total: the figure
-    // holds where it was rather than go back.
-    if (total > 0)
-        percentDone =
-            std::max(percentDone, int(qBound(qint64(0), now.done * 100 / total, qint64(100))));
+    // The job's own figure, the one its bar shows.
+    percentDone = qBound(0, status.percent.load(std::memory_order_relaxed), 100);
 
     QStringList parts;
     if (seconds >= 0.9) {

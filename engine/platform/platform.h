@@ -198,6 +198,14 @@ int deviceDiscards(const QByteArray &source);
 // Asks the file system to discard its free blocks (FITRIM). Returns 0 with
 // the bytes trimmed, or an errno value (EOPNOTSUPP: the device cannot).
 int trimFreeSpace(int dirFd, quint64 *trimmed);
+// Asks ext3/ext4 to write its journal out to the file system and, with
+// `ZeroOut` or `Discard`, to zero or discard the journal's blocks on the
+// device (Linux 5.13 and later, CAP_SYS_ADMIN); `Probe` only asks whether
+// a zeroing checkpoint would be done. 0 or an errno value: EPERM without the
+// right, ENODEV when the volume has no journal, EOPNOTSUPP where the kernel,
+// the file system or the device cannot.
+enum class JournalCheckpoint { Probe, Flush, ZeroOut, Discard };
+int checkpointJournal(int fd, JournalCheckpoint how);
 
 // Free and total bytes of the file system that holds `fd`, with and without
 // the blocks reserved for root.

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <linux/types.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -36,6 +37,22 @@ int deviceDiscards(const QByteArray &source)
             return file.readAll().trimmed().toULongLong() > 0 ? 1 : 0;
     }
     return -1;
+}
+
+int checkpointJournal(int fd, JournalCheckpoint how)
+{
+    // Not in every distribution's headers yet (linux/ext4.h, Linux 5.13).
+    constexpr unsigned long kCheckpoint = _IOW('f', 43, __u32);
+    constexpr __u32 kDiscard = 0x1;
+    constexpr __u32 kZeroOut = 0x2;
+    constexpr __u32 kDryRun = 0x4;
+    __u32 flags = how == JournalCheckpoint::ZeroOut   ? kZeroOut
+                  : how == JournalCheckpoint::Discard ? kDiscard
+                  : how == JournalCheckpoint::Probe   ? kZeroOut | kDryRun
+                                                      : 0;
+    if (::ioctl(fd, kCheckpoint, &flags) == 0)
+        return 0;
+    return errno == ENOTTY || errno == EINVAL ? EOPNOTSUPP : errno;
 }
 
 int trimFreeSpace(int dirFd, quint64 *trimmed)

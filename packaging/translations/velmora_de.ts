@@ -593,6 +593,18 @@ Methode: %2%3
         <source>⚠️ The names of deleted files may remain on %1: this file system (%2) keeps them where a fill does not reach.</source>
         <translation>⚠️ Namen gelöschter Dateien können auf %1 bleiben: Dieses Dateisystem (%2) bewahrt sie dort auf, wo eine Füllung nicht hinkommt.</translation>
     </message>
+    <message>
+        <source>🧹 The journal of %1 was emptied and its blocks zeroed: it holds no copy of what was erased.</source>
+        <translation>🧹 Das Journal von %1 wurde geleert und seine Blöcke mit Nullen überschrieben: Es enthält keine Kopie des Gelöschten mehr.</translation>
+    </message>
+    <message>
+        <source>🧹 The journal of %1 was emptied and its blocks discarded on the device.</source>
+        <translation>🧹 Das Journal von %1 wurde geleert und seine Blöcke auf dem Gerät verworfen.</translation>
+    </message>
+    <message>
+        <source>⚠️ The journal of %1 may still hold the last names erased; erasing as administrator empties it.</source>
+        <translation>⚠️ Das Journal von %1 kann die zuletzt gelöschten Namen noch enthalten; Löschen als Administrator leert es.</translation>
+    </message>
 </context>
 <context>
     <name>Guards</name>
