@@ -857,28 +857,34 @@ bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erased
     if (erasedNames <= 0 || platform::spaceOf(folderFd, &space) != 0 ||
         platform::statusAt(folderFd, QByteArray(), &st) != 0)
         return true;
-    // Where the kernel empties the journal itself, nothing of it is left to
-    // push out; elsewhere the names are pushed out by new ones, as far as a
-    // small erase needs.
-    const int emptied = emptyJournal(folderFd, fsType, ctx);
-    if (emptied == 0 || emptied == ENODEV)
-        return true;
     // A small erase needs only as many journal blocks as its names took to
     // be pushed out, not a rewrite of a journal of a gigabyte: each name
     // went through a dozen synced renames, each a transaction of a few blocks.
+    // The new folders also take the blocks that removed folders freed, with
+    // what is left of the names in them. XFS logs the folder blocks whose
+    // free entries were just scrubbed, so its log goes round once, as far as
+    // its head shows.
     const qint64 count =
-        std::min(journalNames(fsType, st.device, space), std::max<qint64>(512, erasedNames * 128));
-    if (count <= 0)
-        return true;
-    ctx.info(QCoreApplication::translate("FreeSpace",
-                                            "🔄 Pushing the erased names out of the journal..."));
-    const int rc =
-        overwriteNames(folderFd, count, space, ctx, false, logRewritten(fsType, st.device));
-    if (rc == 0 && hasJbd2Journal(fsType) && count < journalNames(fsType, st.device, space))
-        ctx.warn(QCoreApplication::translate(
-                     "FreeSpace", "⚠️ The journal of %1 may still hold the last names erased; "
-                                  "erasing as administrator empties it.")
-                     .arg(displayName(platform::pathOf(folderFd))));
+        fsType == "xfs" ? journalNames(fsType, st.device, space)
+                        : std::min(journalNames(fsType, st.device, space),
+                                   std::max<qint64>(512, erasedNames * 128));
+    int rc = 0;
+    if (count > 0) {
+        ctx.info(QCoreApplication::translate(
+            "FreeSpace", "🔄 Pushing the erased names out of the journal..."));
+        rc = overwriteNames(folderFd, count, space, ctx, false, logRewritten(fsType, st.device));
+    }
+    if (rc == 0) {
+        // Then, where the kernel empties the journal itself, nothing of it
+        // is left to chance.
+        const int emptied = emptyJournal(folderFd, fsType, ctx);
+        if (emptied != 0 && emptied != ENODEV && hasJbd2Journal(fsType) &&
+            count < journalNames(fsType, st.device, space))
+            ctx.warn(QCoreApplication::translate(
+                         "FreeSpace", "⚠️ The journal of %1 may still hold the last names "
+                                      "erased; erasing as administrator empties it.")
+                         .arg(displayName(platform::pathOf(folderFd))));
+    }
     if (rc == 0 || rc == ECANCELED)
         return rc == 0;
     const QString volume = displayName(platform::pathOf(folderFd));

@@ -217,6 +217,7 @@ class TreeEraser::Batch
                 continue;
             }
             ++eraser.namesRemoved;
+            eraser.noteNameGone(dirFd, lengths[i].front());
             eraser.ctx.removed(item.shown);
             const int error = item.error ? item.error : syncError;
             if (item.kind == Unverified) {
@@ -365,6 +366,146 @@ void TreeEraser::noteVolumeOf(int fd)
             "afterwards.")
             .arg(displayName(mount->mountPoint), QString::fromUtf8(mount->fsType));
     ctx.warn(line);
+}
+
+namespace
+{
+
+// Folders whose free entries are scrubbed at most; each is kept open.
+constexpr std::size_t kMaxSlotFolders = 4096;
+// New names one folder's scrub creates at most.
+constexpr int kMaxSlotNames = 20000;
+
+bool keepsNamesInFolderBlocks(const QByteArray &fsType)
+{
+    return fsType == "ext2" || fsType == "ext3" || fsType == "ext4" || fsType == "xfs";
+}
+
+// Gives one scratch file new names of random characters in `dirFd`, of each
+// length in `lengths` (longest first) until the folder grows, which it does
+// once no free entry of the folder can take one more; then removes them all,
+// synced. Links cost a folder entry each and no inode. 0, or why it did not
+// get through.
+int scrubSlots(int dirFd, const std::set<int> &lengths, const JobContext &ctx)
+{
+    std::vector<int> order(lengths.rbegin(), lengths.rend());
+    // What is left of a free entry once a longer name took part of it.
+    for (const int shorter : {16, 8, 4, 1})
+        if (!order.empty() && shorter < order.back())
+            order.push_back(shorter);
+    QByteArray scratch;
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 8 && error == EEXIST; ++attempt) {
+        scratch = randomName(order.empty() ? 16 : order.front());
+        Fd file = platform::createNewFileAt(dirFd, scratch, &error);
+    }
+    if (error != 0)
+        return error;
+    std::vector<QByteArray> created{scratch};
+    Status st;
+    if (platform::statusAt(dirFd, QByteArray(), &st) != 0)
+        error = EIO;
+    qint64 size = st.size;
+    for (const int length : order) {
+        if (ctx.stopped() || error != 0)
+            break;
+        // Short names run out: a length whose names keep being taken ends.
+        for (int taken = 0; taken < 8 && int(created.size()) < kMaxSlotNames;) {
+            const QByteArray name = randomName(length);
+            const int rc = platform::linkAt(dirFd, scratch, name);
+            if (rc == EEXIST) {
+                ++taken;
+                continue;
+            }
+            if (rc != 0) {
+                error = rc;
+                break;
+            }
+            created.push_back(name);
+            if (platform::statusAt(dirFd, QByteArray(), &st) == 0 && st.size > size) {
+                size = st.size;
+                break;
+            }
+        }
+    }
+    int synced = platform::syncAll(dirFd);
+    for (const QByteArray &name : created)
+        if (const int rc = platform::removeAt(dirFd, name, false); rc != 0 && error == 0)
+            error = rc;
+    if (const int rc = platform::syncAll(dirFd); rc != 0 && synced == 0)
+        synced = rc;
+    return error ? error : synced;
+}
+
+} // namespace
+
+void TreeEraser::noteNameGone(int dirFd, int length)
+{
+    Status st;
+    if (platform::statusAt(dirFd, QByteArray(), &st) != 0)
+        return;
+    const auto key = std::make_pair(st.device, st.inode);
+    if (const auto found = slotFolders.find(key); found != slotFolders.end()) {
+        found->second.lengths.insert(length);
+        return;
+    }
+    const platform::Mount *mount = platform::mountOf(mounts, dirFd);
+    if (!mount || !keepsNamesInFolderBlocks(mount->fsType))
+        return;
+    if (slotFolders.size() >= kMaxSlotFolders) {
+        ++slotFoldersLeft;
+        return;
+    }
+    int error = 0;
+    Fd fd = platform::openFolderAt(dirFd, QByteArray(), &error);
+    if (fd.valid())
+        slotFolders[key] = Slots{std::move(fd), {length}};
+}
+
+void TreeEraser::scrubFolder(const Status &folderSt)
+{
+    const auto found = slotFolders.find({folderSt.device, folderSt.inode});
+    if (found == slotFolders.end())
+        return;
+    Slots &folder = found->second;
+    Status st;
+    // Removed meanwhile: what its blocks held is free space now.
+    if (!ctx.stopped() && platform::statusAt(folder.fd.get(), QByteArray(), &st) == 0 &&
+        st.links > 0) {
+        if (const int rc = scrubSlots(folder.fd.get(), folder.lengths, ctx); rc != 0)
+            ctx.warn(QCoreApplication::translate(
+                         "TreeEraser", "⚠️ The names erased from %1 may remain in its free "
+                                       "entries: %2")
+                         .arg(displayName(platform::pathOf(folder.fd.get())),
+                              platform::errorText(rc)));
+        else
+            ++foldersScrubbed;
+    }
+    slotFolders.erase(found);
+}
+
+void TreeEraser::scrubFolderSlots()
+{
+    while (!slotFolders.empty() && !ctx.stopped()) {
+        Status st;
+        st.device = slotFolders.begin()->first.first;
+        st.inode = slotFolders.begin()->first.second;
+        scrubFolder(st);
+    }
+    slotFolders.clear();
+    const int scrubbed = std::exchange(foldersScrubbed, 0);
+    if (scrubbed > 0)
+        ctx.info(QCoreApplication::translate(
+                     "TreeEraser", "🧹 The free entries of %n folder(s) that held erased "
+                                   "names were overwritten.",
+                     nullptr, scrubbed));
+    if (slotFoldersLeft > 0)
+        ctx.warn(QCoreApplication::translate(
+                     "TreeEraser", "⚠️ The names erased from %n more folder(s) may remain in "
+                                   "their free entries; wipe the volume's free space to reach "
+                                   "them.",
+                     nullptr, int(slotFoldersLeft)));
+    slotFoldersLeft = 0;
 }
 
 void TreeEraser::pushNamesOutOfJournals()
@@ -650,6 +791,9 @@ bool TreeEraser::ascend(std::vector<Level> &levels)
 {
     Level &done = levels.back();
     done.batch.reset();
+    // Before the folder goes, or stays: once removed, its blocks would keep
+    // the erased names where no new entry reaches them.
+    scrubFolder(done.folder.st);
     if (levels.size() >= 2) {
         Level &above = levels[levels.size() - 2];
         if (!above.folder.fd.valid()) {

@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -67,6 +68,12 @@ class TreeEraser
     // Once per journaling volume the erase touched: rewrites its journal,
     // which still holds copies of the erased names.
     void pushNamesOutOfJournals();
+    // In every folder that stays and held erased names, on file systems
+    // that keep names in folder blocks (ext2/3/4, XFS): fills the folder's
+    // free entries with new random names of the erased names' lengths, then
+    // removes them, so the bytes of the old names are overwritten where
+    // they were. Before pushNamesOutOfJournals().
+    void scrubFolderSlots();
 
     // Called once for every entry that is not a folder, when it is done.
     std::function<void()> itemDone;
@@ -124,6 +131,17 @@ class TreeEraser
         bool overwritten = false;
     };
     std::map<std::pair<quint64, quint64>, Names> multiNamed;
+    // Folders that held erased names, with those names' lengths.
+    struct Slots {
+        platform::Fd fd;
+        std::set<int> lengths;
+    };
+    std::map<std::pair<quint64, quint64>, Slots> slotFolders;
+    qint64 slotFoldersLeft = 0; // more than are kept open
+    int foldersScrubbed = 0;
+    void noteNameGone(int dirFd, int length);
+    // Scrubs the free entries of the folder `st` now, if it held erased names.
+    void scrubFolder(const platform::Status &st);
 };
 
 

@@ -119,8 +119,10 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
         eraser.itemDone = nullptr;
         for (const QByteArray &root : roots)
             eraser.cleanUp(root, true, !ctx.stopped());
-        if (!ctx.stopped())
+        if (!ctx.stopped()) {
+            eraser.scrubFolderSlots();
             eraser.pushNamesOutOfJournals();
+        }
         noteVerified(ctx);
     });
 }

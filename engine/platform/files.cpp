@@ -252,6 +252,13 @@ int removeAt(int dirFd, const QByteArray &name, bool folder)
     return ::unlinkat(dirFd, name.constData(), folder ? AT_REMOVEDIR : 0) == 0 ? 0 : errno;
 }
 
+int linkAt(int dirFd, const QByteArray &from, const QByteArray &to)
+{
+    if (const int injected = injected_("link", dirFd))
+        return injected;
+    return ::linkat(dirFd, from.constData(), dirFd, to.constData(), 0) == 0 ? 0 : errno;
+}
+
 int renameAt(int dirFd, const QByteArray &from, const QByteArray &to)
 {
     if (::renameat2(dirFd, from.constData(), dirFd, to.constData(), RENAME_NOREPLACE) == 0)

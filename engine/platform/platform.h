@@ -125,6 +125,9 @@ int readNames(int dirFd, std::vector<QByteArray> *names);
 int removeAt(int dirFd, const QByteArray &name, bool folder);
 // Renames within one folder, never replacing an existing entry (EEXIST).
 int renameAt(int dirFd, const QByteArray &from, const QByteArray &to);
+// A new name `to` for the file `from`, both in one folder (EEXIST when `to`
+// exists).
+int linkAt(int dirFd, const QByteArray &from, const QByteArray &to);
 
 // fdatasync / fsync, retried on EINTR. Without them a file deleted right
 // after being overwritten may lose its dirty pages before they are written,

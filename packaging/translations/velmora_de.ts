@@ -1230,6 +1230,24 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <source>the file is append-only</source>
         <translation>an die Datei kann nur angehängt werden</translation>
     </message>
+    <message>
+        <source>⚠️ The names erased from %1 may remain in its free entries: %2</source>
+        <translation>⚠️ Die aus %1 gelöschten Namen können in seinen freien Einträgen verbleiben: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>🧹 The free entries of %n folder(s) that held erased names were overwritten.</source>
+        <translation>
+            <numerusform>🧹 Die freien Einträge von %n Ordner, der gelöschte Namen enthielt, wurden überschrieben.</numerusform>
+            <numerusform>🧹 Die freien Einträge von %n Ordnern, die gelöschte Namen enthielten, wurden überschrieben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>⚠️ The names erased from %n more folder(s) may remain in their free entries; wipe the volume&apos;s free space to reach them.</source>
+        <translation>
+            <numerusform>⚠️ Die aus %n weiteren Ordner gelöschten Namen können in seinen freien Einträgen verbleiben; löschen Sie den freien Speicher des Datenträgers, um sie zu erreichen.</numerusform>
+            <numerusform>⚠️ Die aus %n weiteren Ordnern gelöschten Namen können in ihren freien Einträgen verbleiben; löschen Sie den freien Speicher des Datenträgers, um sie zu erreichen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Verify</name>
