@@ -383,10 +383,10 @@ bool keepsNamesInFolderBlocks(const QByteArray &fsType)
 
 // Gives one scratch file new names of random characters in `dirFd`, of each
 // length in `lengths` (longest first) until the folder grows, which it does
-// once no free entry of the folder can take one more; then removes them all,
-// synced. Links cost a folder entry each and no inode. 0, or why it did not
-// get through.
-int scrubSlots(int dirFd, const std::set<int> &lengths, const JobContext &ctx)
+// once no free entry of the folder can take one more, or `perLength` names
+// of a length are made (0: no bound); then removes them all, synced. Links
+// cost a folder entry each and no inode. 0, or why it did not get through.
+int scrubSlots(int dirFd, const std::set<int> &lengths, qint64 perLength, const JobContext &ctx)
 {
     std::vector<int> order(lengths.rbegin(), lengths.rend());
     // What is left of a free entry once a longer name took part of it.
@@ -410,7 +410,9 @@ int scrubSlots(int dirFd, const std::set<int> &lengths, const JobContext &ctx)
         if (ctx.stopped() || error != 0)
             break;
         // Short names run out: a length whose names keep being taken ends.
-        for (int taken = 0; taken < 8 && int(created.size()) < kMaxSlotNames;) {
+        qint64 made = 0;
+        for (int taken = 0; taken < 8 && int(created.size()) < kMaxSlotNames &&
+                            (perLength == 0 || made < perLength);) {
             const QByteArray name = randomName(length);
             const int rc = platform::linkAt(dirFd, scratch, name);
             if (rc == EEXIST) {
@@ -422,6 +424,7 @@ int scrubSlots(int dirFd, const std::set<int> &lengths, const JobContext &ctx)
                 break;
             }
             created.push_back(name);
+            ++made;
             if (platform::statusAt(dirFd, QByteArray(), &st) == 0 && st.size > size) {
                 size = st.size;
                 break;
@@ -447,6 +450,7 @@ void TreeEraser::noteNameGone(int dirFd, int length)
     const auto key = std::make_pair(st.device, st.inode);
     if (const auto found = slotFolders.find(key); found != slotFolders.end()) {
         found->second.lengths.insert(length);
+        ++found->second.names;
         return;
     }
     const platform::Mount *mount = platform::mountOf(mounts, dirFd);
@@ -459,7 +463,7 @@ void TreeEraser::noteNameGone(int dirFd, int length)
     int error = 0;
     Fd fd = platform::openFolderAt(dirFd, QByteArray(), &error);
     if (fd.valid())
-        slotFolders[key] = Slots{std::move(fd), {length}};
+        slotFolders[key] = Slots{std::move(fd), {length}, 1, mount->fsType != "xfs"};
 }
 
 void TreeEraser::scrubFolder(const Status &folderSt)
@@ -472,7 +476,12 @@ void TreeEraser::scrubFolder(const Status &folderSt)
     // Removed meanwhile: what its blocks held is free space now.
     if (!ctx.stopped() && platform::statusAt(folder.fd.get(), QByteArray(), &st) == 0 &&
         st.links > 0) {
-        if (const int rc = scrubSlots(folder.fd.get(), folder.lengths, ctx); rc != 0)
+        // Each erased name left a free entry per rename at most.
+        const qint64 perLength =
+            folder.firstFit
+                ? folder.names * qint64(hidingLengths(*folder.lengths.rbegin()).size()) + 8
+                : 0;
+        if (const int rc = scrubSlots(folder.fd.get(), folder.lengths, perLength, ctx); rc != 0)
             ctx.warn(QCoreApplication::translate(
                          "TreeEraser", "⚠️ The names erased from %1 may remain in its free "
                                        "entries: %2")

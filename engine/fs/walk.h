@@ -135,6 +135,10 @@ class TreeEraser
     struct Slots {
         platform::Fd fd;
         std::set<int> lengths;
+        qint64 names = 0;
+        // New entries take the first free entry that fits (ext2/3/4), not
+        // the largest (XFS): a few per erased name reach them all.
+        bool firstFit = false;
     };
     std::map<std::pair<quint64, quint64>, Slots> slotFolders;
     qint64 slotFoldersLeft = 0; // more than are kept open
