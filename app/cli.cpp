@@ -65,6 +65,8 @@ class Cli
     void tellInterruptedJobs();
     bool confirmed();
     void runWithProgress();
+    // Clears what one job left before the next runs in the same process.
+    void resetForNextJob();
     // One event of the job; with --quiet only warnings, problems and errors.
     void tell(const velmora::JobEvent &event);
     void progressLoop();
@@ -79,6 +81,7 @@ class Cli
     bool quiet = false;
     bool yes = false;
     bool preserveRoot = true;
+    bool thenFreeSpace = false;
     // Taken from argv as bytes, by their own index: a name that is not
     // valid UTF-8 is never confused with another that decodes alike.
     QByteArrayList positionalBytes;
@@ -142,6 +145,9 @@ void Cli::describe(QCommandLineParser &parser)
         {QStringLiteral("methods"), tr("List the erase methods.")},
         {QStringLiteral("no-preserve-root"),
          tr("Allow erasing /, the system's folders and the home folders (never devices).")},
+        {QStringLiteral("then-freespace"),
+         tr("erase: then wipe the free space of each volume the files were on, which reaches "
+            "the older copies a copy-on-write volume keeps.")},
     });
     parser.addPositionalArgument(QStringLiteral("command"), tr("erase, wipe or freespace"));
     parser.addPositionalArgument(QStringLiteral("paths"),
@@ -349,6 +355,8 @@ bool Cli::confirmed()
             printTo(stderr, QStringLiteral("  %1\n").arg(velmora::displayName(top.at(i))));
         if (top.size() > kShownEntries)
             printTo(stderr, tr("  … and %n more\n", nullptr, int(top.size() - kShownEntries)));
+        if (thenFreeSpace)
+            printTo(stderr, tr("then the free space of the volumes they are on\n"));
     }
     if (yes)
         return true;
@@ -551,10 +559,47 @@ int Cli::run()
     const QByteArrayList paths = positionalBytes.mid(1);
     tellInterruptedJobs();
 
+    thenFreeSpace = parser.isSet(QStringLiteral("then-freespace"));
+    if (thenFreeSpace && command != QLatin1String("erase"))
+        return fail(tr("--then-freespace follows erase only"));
     if (!prepare(command, paths) || !confirmed())
         return kUsage;
     runWithProgress();
-    return finish();
+    int exitStatus = finish();
+    if (!thenFreeSpace || stop.load() || velmora::platform::caughtSignal())
+        return exitStatus;
+    // The outcome files tell of the erase; each wipe says what it did.
+    jsonFile.clear();
+    reportFile.clear();
+    for (const QString &volume : report.volumes()) {
+        resetForNextJob();
+        if (!prepare(QStringLiteral("freespace"), {velmora::fsBytes(volume)})) {
+            exitStatus = std::max(exitStatus, 1);
+            continue;
+        }
+        tell({velmora::JobEvent::Kind::Info,
+              tr("🧹 Wiping the free space of %1, where older copies of what was erased may "
+                 "remain…")
+                  .arg(volume)});
+        runWithProgress();
+        exitStatus = std::max(exitStatus, finish());
+        if (stop.load() || velmora::platform::caughtSignal())
+            break;
+    }
+    return exitStatus;
+}
+
+void Cli::resetForNextJob()
+{
+    report.reset();
+    status.reset();
+    ctx.bytesWritten = 0;
+    ctx.bytesVerified = 0;
+    ctx.failure = 0;
+    ctx.postedPercent = 0;
+    request = velmora::JobRequest();
+    std::lock_guard<std::mutex> lock(waitMutex);
+    jobDone = false;
 }
 
 // The report is laid out with Qt's text engine, which needs a GUI

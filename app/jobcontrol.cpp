@@ -5,6 +5,7 @@
 
 #include "app/mainwindow.h"
 
+#include "app/volumetable.h"
 #include "dialogs/modal.h"
 #include "ui_mainwindow.h"
 
@@ -196,10 +197,24 @@ void MainWindow::showCompletionBox(QMessageBox::Icon icon, const QString &title,
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, this);
     QPushButton *save = box.addButton(tr("Save Report…"), QMessageBox::ActionRole);
+    // A copy-on-write volume keeps older copies of what a file erase
+    // overwrote; only a wipe of its free space reaches them.
+    const QStringList cow = jobMode == FileErase && !stopRequested.load()
+                                ? jobReport.copyOnWriteVolumes()
+                                : QStringList();
+    QPushButton *wipeFree =
+        cow.isEmpty() ? nullptr
+                      : box.addButton(tr("Wipe Free Space of %1…").arg(cow.constFirst()),
+                                      QMessageBox::ActionRole);
     box.setDefaultButton(QMessageBox::Ok);
     velmora::Modal::exec(box);
     if (box.clickedButton() == save)
         saveReport();
+    else if (wipeFree && box.clickedButton() == wipeFree)
+        QTimer::singleShot(0, this, [this, volume = cow.constFirst()] {
+            on_btnWipeFreeSpace_clicked();
+            VolumeTable::choose(ui->tableDiskList_2, volume);
+        });
 }
 
 bool MainWindow::finishRecord(bool stopped)

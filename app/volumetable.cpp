@@ -169,6 +169,18 @@ QString chosenMountPoint(const QTableWidget *table)
     return QString();
 }
 
+bool choose(QTableWidget *table, const QString &mountPoint)
+{
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QRadioButton *radio = radioOf(table, row);
+        if (radio && VolumeTable::mountPoint(table, row) == mountPoint) {
+            radio->setChecked(true);
+            return true;
+        }
+    }
+    return false;
+}
+
 QString mountPoint(const QTableWidget *table, int row)
 {
     const QTableWidgetItem *item = row >= 0 ? table->item(row, 1) : nullptr;

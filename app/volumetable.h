@@ -53,4 +53,7 @@ QString mountPoint(const QTableWidget *table, int row);
 // The mount point of the first chosen row that has one, or empty.
 QString chosenMountPoint(const QTableWidget *table);
 
+// Chooses the row of the volume at `mountPoint`; false when none shows it.
+bool choose(QTableWidget *table, const QString &mountPoint);
+
 } // namespace VolumeTable

@@ -80,6 +80,7 @@ class CliTest : public QObject
     void signalStopsTheJob();
     void killedJobIsAccountedForAtTheNextStart();
     void terminalConfirmsAndShowsProgress();
+    void eraseThenFreeSpaceReachesOlderCopies();
     void volumes();
 };
 
@@ -269,6 +270,30 @@ void CliTest::problemsEndWithOne()
         outcomes << entry["outcome"].toString();
     QCOMPARE(outcomes,
              (QStringList{"Erased", "Not erased", "Partly erased: 1 below it not erased"}));
+}
+
+void CliTest::eraseThenFreeSpaceReachesOlderCopies()
+{
+    // btrfs writes an overwrite to new blocks and keeps the old ones: the
+    // file erase says so, and the wipe of the free space that follows it
+    // reaches them.
+    VOLUME_OR_SKIP(vol, "btrfs", 256 * 1024 * 1024);
+    QStringList args{"erase", "-y", "--then-freespace"};
+    for (int i = 0; i < 150; ++i) {
+        const QString file = vol.path() + QStringLiteral("/docs/confidential-report-%1.txt").arg(i);
+        QVERIFY(writeFile(file, plantedBytes(12000)));
+        args << file;
+    }
+    QVERIFY(writeFile(vol.path() + "/docs/staying.txt", "stays"));
+    ::sync();
+    QVERIFY(vol.imageContains(plantText()));
+    const Outcome o = runCli(args);
+    QVERIFY2(o.status == 0, qPrintable(o.out + o.err));
+    QVERIFY2(o.out.contains("is a copy-on-write file system (btrfs)"), qPrintable(o.out));
+    QVERIFY2(o.out.contains("🧹 Wiping the free space of " + vol.path()), qPrintable(o.out));
+    QCOMPARE(QDir(vol.path() + "/docs").entryList(QDir::Files), QStringList{"staying.txt"});
+    QVERIFY(vol.unmount());
+    QVERIFY(!vol.imageContains(plantText()));
 }
 
 void CliTest::confirmationNamesWhatWasGiven()

@@ -72,6 +72,7 @@ class WorkflowsTest : public QObject, public WindowFixture
 
     void fileEraseEndToEnd();
     void fileEraseRefusals();
+    void copyOnWriteEraseOffersTheFreeSpaceWipe();
     void fileEraseReportsFailuresHonestly();
     void stopYesKeepsTheInterruptedFile();
 
@@ -155,6 +156,35 @@ void WorkflowsTest::fileEraseEndToEnd()
     QCOMPARE(get<QProgressBar>("progressBar")->value(), 0);
     QVERIFY(get<QTextEdit>("textLog")->toPlainText().isEmpty());
     QCOMPARE(jobMode(), 0);
+}
+
+void WorkflowsTest::copyOnWriteEraseOffersTheFreeSpaceWipe()
+{
+    // Older copies stay on a copy-on-write volume: the box that ends the
+    // erase offers the one wipe that reaches them, on that volume.
+    VOLUME_OR_SKIP(vol, "btrfs", 256 * 1024 * 1024);
+    QVERIFY(writeFile(vol.path() + "/a.txt", plantedBytes(20000)));
+    click("btnEraseFileFolder");
+    addToList({vol.path() + "/a.txt"});
+    chooseMethod("radioNIST");
+    confirm("Erase");
+    auto offered = modal::when<QMessageBox>([&](QMessageBox *box, modal::Seen &seen) {
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() != "Wipe Free Space of " + vol.path() + "…")
+                continue;
+            seen.title = box->windowTitle();
+            button->click();
+            return true;
+        }
+        return false;
+    });
+    click("btnNextFromAdd");
+    QTRY_VERIFY_WITH_TIMEOUT(offered->answered, 30000);
+    QCOMPARE(offered->title, QStringLiteral("Done"));
+    QTRY_COMPARE(get<QStackedWidget>("stackedWidget")->currentWidget()->objectName(),
+                 QStringLiteral("pageWipeFreeSpace"));
+    QCOMPARE(VolumeTable::chosenMountPoint(get<QTableWidget>("tableDiskList_2")), vol.path());
+    QVERIFY(!QFileInfo::exists(vol.path() + "/a.txt"));
 }
 
 void WorkflowsTest::fileEraseRefusals()

@@ -356,6 +356,9 @@ void TreeEraser::noteVolumeOf(int fd)
     platform::Fd folder = platform::openFolderAt(fd, QByteArray(), &error);
     if (folder.valid())
         journalFolders.emplace_back(std::move(folder), mount->fsType);
+    if (ctx.report)
+        ctx.report->addVolume(displayName(mount->mountPoint),
+                              platform::isCopyOnWrite(mount->fsType));
     if (!platform::isCopyOnWrite(mount->fsType))
         return;
     const QString line =

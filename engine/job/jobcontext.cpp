@@ -23,7 +23,30 @@ void JobReport::reset()
     error = false;
     errorText.clear();
     warningTexts.clear();
+    touchedVolumes.clear();
+    cowVolumes.clear();
     removed.clear();
+}
+
+void JobReport::addVolume(const QString &mountPoint, bool copyOnWrite)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!touchedVolumes.contains(mountPoint))
+        touchedVolumes.append(mountPoint);
+    if (copyOnWrite && !cowVolumes.contains(mountPoint))
+        cowVolumes.append(mountPoint);
+}
+
+QStringList JobReport::volumes() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return touchedVolumes;
+}
+
+QStringList JobReport::copyOnWriteVolumes() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return cowVolumes;
 }
 
 void JobReport::keepRemoved(bool keep)

@@ -37,6 +37,13 @@ class JobReport
     void addWarning(const QString &text);
     QStringList warnings() const;
 
+    // The volumes a file erase worked on (their mount points), and those of
+    // them that keep older copies an overwrite cannot reach (copy-on-write):
+    // a wipe of their free space is what reaches those.
+    void addVolume(const QString &mountPoint, bool copyOnWrite);
+    QStringList volumes() const;
+    QStringList copyOnWriteVolumes() const;
+
     // The entries the job itself removed, as shown; a record calls an entry
     // erased only when it is among them. Kept only once asked for.
     void keepRemoved(bool keep);
@@ -64,6 +71,8 @@ class JobReport
     bool error = false;
     QString errorText;
     QStringList warningTexts;
+    QStringList touchedVolumes;
+    QStringList cowVolumes;
     bool keepingRemoved = false;
     QSet<QString> removed;
 };

@@ -197,6 +197,24 @@ Methode: %2%3
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>erase: then wipe the free space of each volume the files were on, which reaches the older copies a copy-on-write volume keeps.</source>
+        <translation>erase: danach den freien Speicher jedes Datenträgers löschen, auf dem die Dateien lagen; das erreicht die älteren Kopien, die ein Copy-on-Write-Datenträger behält.</translation>
+    </message>
+    <message>
+        <source>then the free space of the volumes they are on
+</source>
+        <translation>danach den freien Speicher der Datenträger, auf denen sie liegen
+</translation>
+    </message>
+    <message>
+        <source>--then-freespace follows erase only</source>
+        <translation>--then-freespace gibt es nur nach erase</translation>
+    </message>
+    <message>
+        <source>🧹 Wiping the free space of %1, where older copies of what was erased may remain…</source>
+        <translation>🧹 Der freie Speicher von %1, in dem ältere Kopien des Gelöschten verbleiben können, wird gelöscht…</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -1109,6 +1127,10 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
     <message>
         <source>The operation did not finish:</source>
         <translation>Der Vorgang wurde nicht abgeschlossen:</translation>
+    </message>
+    <message>
+        <source>Wipe Free Space of %1…</source>
+        <translation>Freien Speicher von %1 löschen…</translation>
     </message>
 </context>
 <context>
