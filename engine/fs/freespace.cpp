@@ -1081,11 +1081,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
             "FreeSpace", "🔄 Overwriting the names of deleted files, free inodes and "
                          "the journal..."));
         platform::spaceOf(rootFd.get(), &space);
-        const int rc =
-            overwriteNames(fillDir, names, space, ctx, true, logRewritten(mount->fsType, rootSt.device));
-        if (rc == ECANCELED)
-            return true; // stopped
-        if (rc != 0) {
+        const auto failed = [&](int rc) {
             ctx.problem(JobEvent{JobEvent::Kind::Problem,
                                  QCoreApplication::translate(
                                      "FreeSpace",
@@ -1093,7 +1089,13 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
                                      .arg(platform::errorText(rc)),
                                  root, rc, QString(), true});
             return false;
-        }
+        };
+        const int rc =
+            overwriteNames(fillDir, names, space, ctx, true, logRewritten(mount->fsType, rootSt.device));
+        if (rc == ECANCELED)
+            return true; // stopped
+        if (rc != 0)
+            return failed(rc);
         if (journalEmptiable) {
             if (const int emptied = emptyJournal(rootFd.get(), mount->fsType, ctx);
                 emptied != 0 && emptied != ENODEV) {
@@ -1103,15 +1105,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
                                    space, ctx, false, {});
                 if (pushed == ECANCELED)
                     return true;
-                if (pushed != 0) {
-                    ctx.problem(JobEvent{JobEvent::Kind::Problem,
-                                         QCoreApplication::translate(
-                                             "FreeSpace",
-                                             "❌ Overwriting the names of deleted files failed: %1")
-                                             .arg(platform::errorText(pushed)),
-                                         root, pushed, QString(), true});
-                    return false;
-                }
+                if (pushed != 0)
+                    return failed(pushed);
             }
         }
     }

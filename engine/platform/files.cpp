@@ -130,6 +130,29 @@ Fd openFolderPath(const QByteArray &path, bool followLast, int *error)
     return Fd(fd);
 }
 
+namespace
+{
+
+// The descriptor `fd` (an open() result) when it is a regular file; else
+// none, closed, with EINVAL (or open()'s errno).
+Fd regularOnly(int fd, int *error)
+{
+    if (fd < 0) {
+        *error = errno;
+        return Fd();
+    }
+    Fd file(fd);
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *error = EINVAL;
+        return Fd();
+    }
+    *error = 0;
+    return file;
+}
+
+} // namespace
+
 Fd openForOverwriteAt(int dirFd, const QByteArray &name, int *error)
 {
     if (const int injected = injected_("open", dirFd)) {
@@ -147,18 +170,9 @@ Fd openForOverwriteAt(int dirFd, const QByteArray &name, int *error)
         else
             errno = EACCES;
     }
-    if (fd < 0) {
-        *error = errno;
-        return Fd();
-    }
-    Fd file(fd);
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        *error = EINVAL;
-        return Fd();
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    *error = 0;
+    Fd file = regularOnly(fd, error);
+    if (file.valid())
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return file;
 }
 
@@ -168,18 +182,7 @@ Fd openForReadAt(int dirFd, const QByteArray &name, int *error)
         return ::openat(dirFd, name.constData(),
                         O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     });
-    if (fd < 0) {
-        *error = errno;
-        return Fd();
-    }
-    Fd file(fd);
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        *error = EINVAL;
-        return Fd();
-    }
-    *error = 0;
-    return file;
+    return regularOnly(fd, error);
 }
 
 Attributes attributesAt(int dirFd, const QByteArray &name)
