@@ -133,7 +133,9 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
 void MainWindow::updateProgressInfo()
 {
     progressMeter.sample(jobClock.elapsed(), jobStatus);
-    QString text = progressMeter.figures();
+    // Everything is overwritten; names, folders and journals are still
+    // being dealt with, which Stop can still cut short.
+    QString text = progressMeter.percent() >= 100 ? tr("Finishing…") : progressMeter.figures();
     // The file being overwritten on a line of its own, while no phase of a
     // volume job is named instead.
     const QString item = jobStatus.item();

@@ -14,6 +14,7 @@
 #include "engine/platform/platform.h"
 #include "engine/fs/verify.h"
 #include "engine/fs/walk.h"
+#include "engine/job/progressmeter.h"
 
 #include <QtTest>
 
@@ -79,6 +80,7 @@ class EngineTest : public QObject
     void fillLeftoversAreOnlyOurs();
     void randomStreamIsFreshAndReproducible();
     void mountTableIsReadAsTheKernelWritesIt();
+    void progressLineSaysOnlyWhatIsTrue();
 
   private:
     QByteArray at(const char *rel) const { return root + '/' + rel; }
@@ -493,6 +495,25 @@ void EngineTest::mountTableIsReadAsTheKernelWritesIt()
     QVERIFY(table[1].readOnly && !table[0].readOnly);
     QCOMPARE(table[2].root, QByteArray("/sub"));
     QVERIFY(platform::isCopyOnWrite(table[2].fsType) && !platform::isCopyOnWrite("ext4"));
+}
+
+void EngineTest::progressLineSaysOnlyWhatIsTrue()
+{
+    // A rate is shown only where there is one to show, and the figure is
+    // the one the job posted for its bar.
+    for (const qint64 bytes : {qint64(20 * 1024), qint64(64) * 1024 * 1024}) {
+        ProgressMeter meter;
+        JobStatus status;
+        status.total = 100;
+        meter.start();
+        meter.sample(0, status);
+        status.bytes = bytes;
+        status.done = 40;
+        status.percent = 40;
+        meter.sample(2000, status);
+        QCOMPARE(meter.percent(), 40);
+        QCOMPARE(meter.figures().contains("MiB/s"), bytes > 1024 * 1024);
+    }
 }
 
 QTEST_GUILESS_MAIN(EngineTest)

@@ -57,7 +57,11 @@ void ProgressMeter::sample(qint64 ms, const JobStatus &status)
 
     QStringList parts;
     if (seconds >= 0.9) {
-        parts << rateText(double(now.bytes - first.bytes) / seconds);
+        // Below a tenth of a MiB a second (tiny files, a stalled device)
+        // "0.0 MiB/s" would say nothing true: no rate then.
+        const double rate = double(now.bytes - first.bytes) / seconds;
+        if (rate >= 0.1 * 1024 * 1024)
+            parts << rateText(rate);
         const double unitsPerSecond = double(now.done - first.done) / seconds;
         if (unitsPerSecond > 0 && total > now.done)
             parts << timeLeftText(double(total - now.done) / unitsPerSecond);

@@ -1132,6 +1132,10 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <source>Wipe Free Space of %1…</source>
         <translation>Freien Speicher von %1 löschen…</translation>
     </message>
+    <message>
+        <source>Finishing…</source>
+        <translation>Wird abgeschlossen…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
