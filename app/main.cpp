@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
+#include <QSet>
 #include <QTimer>
 
 #include <cstdio>
@@ -86,6 +87,40 @@ QByteArrayList pathArguments(int argc, char *argv[])
     return paths;
 }
 
+// The arguments without the toolkit's own options (-platform offscreen,
+// -reverse, …), which a window would take and --help or --version must not
+// call unknown.
+QStringList withoutToolkitOptions(int argc, char *argv[])
+{
+    static const QSet<QByteArray> withValue{
+        "platform", "platformpluginpath", "platformtheme", "plugin",   "qwindowgeometry",
+        "qwindowtitle", "qwindowicon", "display", "geometry", "style", "stylesheet",
+        "session",  "name",          "title",        "dialogs"};
+    static const QSet<QByteArray> alone{"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    QStringList args{QString::fromLocal8Bit(argv[0])};
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--") {
+            for (; i < argc; ++i)
+                args.append(QString::fromLocal8Bit(argv[i]));
+            break;
+        }
+        QByteArray name = arg.startsWith("--") ? arg.mid(2) : arg.startsWith('-') ? arg.mid(1)
+                                                                                 : QByteArray();
+        const qsizetype equals = name.indexOf('=');
+        if (equals >= 0 && withValue.contains(name.left(equals)))
+            continue;
+        if (withValue.contains(name)) {
+            ++i; // and its value
+            continue;
+        }
+        if (alone.contains(name))
+            continue;
+        args.append(QString::fromLocal8Bit(arg));
+    }
+    return args;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -99,7 +134,7 @@ int main(int argc, char *argv[])
             velmora::installTranslations(core);
             QCommandLineParser parser;
             describe(parser);
-            parser.process(core); // prints and exits
+            parser.process(withoutToolkitOptions(argc, argv)); // prints and exits
             return 0;
         }
     }

@@ -145,14 +145,18 @@ void ShellTest::helpOpensTheSameAddressOncePerPress()
 
 void ShellTest::commandLine()
 {
-    // --help and --version answer without a display.
+    // --help and --version answer without a display, the toolkit's own
+    // options beside them or not.
+    const QList<QStringList> toolkitOptions{
+        {}, {"-platform", "offscreen"}, {"--platform=offscreen", "-reverse"}};
+    for (const QStringList &toolkit : toolkitOptions)
     for (const char *option : {"--version", "--help"}) {
         QProcess app;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QString::fromLatin1(name));
         app.setProcessEnvironment(env);
-        app.start(QStringLiteral(VELMORA_APP), {QString::fromLatin1(option)});
+        app.start(QStringLiteral(VELMORA_APP), toolkit + QStringList{QString::fromLatin1(option)});
         QVERIFY(app.waitForFinished(10000));
         QCOMPARE(app.exitCode(), 0);
         const QByteArray out = app.readAllStandardOutput();
