@@ -13,7 +13,12 @@ namespace velmora
 void installTranslations(QCoreApplication &app)
 {
     static QTranslator qtBase;
+    static QTranslator plurals;
     static QTranslator own;
+    // Beneath every language: English's own plural forms, which the
+    // sources' "%n" texts leave to a catalogue.
+    if (plurals.load(QStringLiteral(":/i18n/velmora_en.qm")))
+        app.installTranslator(&plurals);
     if (qtBase.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtBase);

@@ -6,6 +6,7 @@
 // name, the way a user's view of the window is addressed.
 
 #include "app/mainwindow.h"
+#include "app/translations.h"
 #include "modalhelper.h"
 
 #include <QDialog>
@@ -48,6 +49,8 @@ class WindowFixture
         // out of the next.
         QStandardPaths::setTestModeEnabled(true);
         QSettings().clear();
+        // The catalogues the application loads: English's plural forms here.
+        velmora::installTranslations(*qApp);
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

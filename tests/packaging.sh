@@ -43,4 +43,14 @@ for ts in "$source"/packaging/translations/velmora_*.ts; do
         exit 1
     fi
 done
+# English holds the plural forms of the texts with %n, each one given.
+plurals="$source/packaging/translations/plurals/velmora_en.ts"
+copy="$root/plurals.ts"
+cp "$plurals" "$copy"
+(cd "$source" && "$lupdate" -silent -pluralonly -no-obsolete -locations none -target-language en \
+    app dialogs engine -ts "$copy")
+if grep -q 'type="unfinished"' "$copy" || ! cmp -s "$plurals" "$copy"; then
+    echo "velmora_en.ts is behind the sources; run: ninja -C build update_translations" >&2
+    exit 1
+fi
 echo "installed tree and catalogues are valid"

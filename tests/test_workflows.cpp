@@ -264,7 +264,7 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
           QStringLiteral("Target 2 entries"), QStringLiteral("Result Finished with problems"),
           QStringLiteral("1 of 2 entries erased."), path("ok.txt") + " Erased",
           path("locked.txt") + " Not erased",
-          QStringLiteral("1 item(s) could not be securely erased: ") + path("locked.txt")})
+          QStringLiteral("1 item could not be securely erased: ") + path("locked.txt")})
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + text));
 }
 

@@ -1,0 +1,140 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Cli</name>
+    <message numerus="yes">
+        <source>  … and %n more
+</source>
+        <translation>
+            <numerusform>  … and %n more
+</numerusform>
+            <numerusform>  … and %n more
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ErasureRecord</name>
+    <message numerus="yes">
+        <source>%n entries, %1 in total</source>
+        <translation>
+            <numerusform>%n entry, %1 in total</numerusform>
+            <numerusform>%n entries, %1 in total</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Partly erased: %n below it not erased</source>
+        <translation>
+            <numerusform>Partly erased: %n below it not erased</numerusform>
+            <numerusform>Partly erased: %n below it not erased</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 of %n entries erased, %3 written.</source>
+        <translation>
+            <numerusform>%1 %2 of %n entry erased, %3 written.</numerusform>
+            <numerusform>%1 %2 of %n entries erased, %3 written.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ErasureReport</name>
+    <message numerus="yes">
+        <source>%1 of %n entries erased.</source>
+        <translation>
+            <numerusform>%1 of %n entry erased.</numerusform>
+            <numerusform>%1 of %n entries erased.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more entries.</source>
+        <translation>
+            <numerusform>… and %n more entry.</numerusform>
+            <numerusform>… and %n more entries.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be securely erased:</source>
+        <translation>
+            <numerusform>%n item could not be securely erased:</numerusform>
+            <numerusform>%n items could not be securely erased:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more.</source>
+        <translation>
+            <numerusform>… and %n more.</numerusform>
+            <numerusform>… and %n more.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>JobJournal</name>
+    <message numerus="yes">
+        <source>  … and %n more</source>
+        <translation>
+            <numerusform>  … and %n more</numerusform>
+            <numerusform>  … and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n helper file(s) it left in %1 could not be removed.</source>
+        <translation>
+            <numerusform>%n helper file it left in %1 could not be removed.</numerusform>
+            <numerusform>%n helper files it left in %1 could not be removed.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message numerus="yes">
+        <source>⚠️ %n item(s) could not be securely erased:</source>
+        <translation>
+            <numerusform>⚠️ %n item could not be securely erased:</numerusform>
+            <numerusform>⚠️ %n items could not be securely erased:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fill file(s) could not be removed; a free-space wipe of that volume removes them.</source>
+        <translation>
+            <numerusform>%n fill file could not be removed; a free-space wipe of that volume removes it.</numerusform>
+            <numerusform>%n fill files could not be removed; a free-space wipe of that volume removes them.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressMeter</name>
+    <message numerus="yes">
+        <source>about %n s left</source>
+        <translation>
+            <numerusform>about %n s left</numerusform>
+            <numerusform>about %n s left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>about %n min left</numerusform>
+            <numerusform>about %n min left</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TreeEraser</name>
+    <message numerus="yes">
+        <source>🧹 The free entries of %n folder(s) that held erased names were overwritten.</source>
+        <translation>
+            <numerusform>🧹 The free entries of %n folder that held erased names were overwritten.</numerusform>
+            <numerusform>🧹 The free entries of %n folders that held erased names were overwritten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>⚠️ The names erased from %n more folder(s) may remain in their free entries; wipe the volume&apos;s free space to reach them.</source>
+        <translation>
+            <numerusform>⚠️ The names erased from %n more folder may remain in its free entries; wipe the volume&apos;s free space to reach them.</numerusform>
+            <numerusform>⚠️ The names erased from %n more folders may remain in their free entries; wipe the volume&apos;s free space to reach them.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
