@@ -328,12 +328,22 @@ void MainWindow::showAbout()
 
 void MainWindow::openSupportPage()
 {
-    QDesktopServices::openUrl(QUrl(supportAddress, QUrl::TolerantMode));
+    openAddress(supportAddress);
 }
 
 void MainWindow::openOnlineHelp()
 {
-    QDesktopServices::openUrl(QUrl(helpAddress, QUrl::TolerantMode));
+    openAddress(helpAddress);
+}
+
+void MainWindow::openAddress(const QString &address)
+{
+    // Where no browser is installed the desktop opens nothing: say so, with
+    // the address to open elsewhere.
+    if (!QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode)))
+        velmora::Modal::information(
+            this, tr("No browser"),
+            tr("No web browser could be started. The page is at:\n%1").arg(address));
 }
 
 // ------------------------------------------------------------ volume tables

@@ -111,6 +111,7 @@ class MainWindow : public QMainWindow
 
     void openSupportPage();
     void openOnlineHelp();
+    void openAddress(const QString &address);
     void updateListPlaceholder();
     void completeJob();
     void queueLogLine(const QString &line);

@@ -1136,6 +1136,16 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <source>Finishing…</source>
         <translation>Wird abgeschlossen…</translation>
     </message>
+    <message>
+        <source>No browser</source>
+        <translation>Kein Browser</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The page is at:
+%1</source>
+        <translation>Es konnte kein Webbrowser gestartet werden. Die Seite ist hier zu finden:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
