@@ -377,21 +377,27 @@ void MainWindow::offerLeftoverRemoval()
         folders.append(home);
     QByteArrayList roots;
     QStringList shown;
+    quint64 taken = 0;
     for (const QByteArray &folder : folders) {
         const QByteArrayList found = velmora::findFillLeftovers(folder);
         if (found.isEmpty())
             continue;
         roots.append(folder);
-        for (const QByteArray &path : found)
-            shown.append(velmora::displayName(path));
+        for (const QByteArray &path : found) {
+            velmora::platform::Status st;
+            velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st);
+            taken += quint64(std::max<qint64>(st.allocated, 0));
+            shown.append(QStringLiteral("%1 (%2)").arg(velmora::displayName(path),
+                                                       locale().formattedDataSize(st.allocated)));
+        }
     }
     if (roots.isEmpty())
         return;
     const auto answer = velmora::Modal::question(
         this, tr("Leftover fill files"),
-        tr("An interrupted wipe left these fill files behind; they take up free space:\n\n%1\n\n"
+        tr("An interrupted wipe left these fill files behind; removing them frees %1:\n\n%2\n\n"
            "Remove them now?")
-            .arg(shown.join(QLatin1Char('\n'))),
+            .arg(locale().formattedDataSize(qint64(taken)), shown.join(QLatin1Char('\n'))),
         QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return;

@@ -921,18 +921,6 @@ Methode: %2%3
         <source>Leftover fill files</source>
         <translation>Zurückgebliebene Fülldateien</translation>
     </message>
-    <message>
-        <source>An interrupted wipe left these fill files behind; they take up free space:
-
-%1
-
-Remove them now?</source>
-        <translation>Ein abgebrochener Löschvorgang hat diese Fülldateien hinterlassen; sie belegen freien Speicher:
-
-%1
-
-Jetzt entfernen?</translation>
-    </message>
     <message numerus="yes">
         <source>%n fill file(s) could not be removed; a free-space wipe of that volume removes them.</source>
         <translation>
@@ -1145,6 +1133,18 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
 %1</source>
         <translation>Es konnte kein Webbrowser gestartet werden. Die Seite ist hier zu finden:
 %1</translation>
+    </message>
+    <message>
+        <source>An interrupted wipe left these fill files behind; removing them frees %1:
+
+%2
+
+Remove them now?</source>
+        <translation>Ein unterbrochenes Löschen hat diese Fülldateien hinterlassen; sie zu entfernen gibt %1 frei:
+
+%2
+
+Jetzt entfernen?</translation>
     </message>
 </context>
 <context>
