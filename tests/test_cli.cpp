@@ -290,6 +290,10 @@ void CliTest::eraseThenFreeSpaceReachesOlderCopies()
     const Outcome o = runCli(args);
     QVERIFY2(o.status == 0, qPrintable(o.out + o.err));
     QVERIFY2(o.out.contains("is a copy-on-write file system (btrfs)"), qPrintable(o.out));
+    // How much may remain, in the units the user reads sizes in.
+    const QRegularExpression remains("⚠️ Up to 1\\.[0-9]+ MiB of older copies of what was erased "
+                                     "may remain on " + QRegularExpression::escape(vol.path()));
+    QVERIFY2(o.out.contains(remains), qPrintable(o.out));
     QVERIFY2(o.out.contains("🧹 Wiping the free space of " + vol.path()), qPrintable(o.out));
     QCOMPARE(QDir(vol.path() + "/docs").entryList(QDir::Files), QStringList{"staying.txt"});
     QVERIFY(vol.unmount());

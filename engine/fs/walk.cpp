@@ -9,6 +9,7 @@
 #include "engine/fs/verify.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QDebug>
 #include <QRandomGenerator>
 
@@ -505,6 +506,13 @@ void TreeEraser::scrubFolderSlots()
         scrubFolder(st);
     }
     slotFolders.clear();
+    for (const auto &[device, copies] : olderCopies)
+        if (copies.bytes > 0)
+            ctx.warn(QCoreApplication::translate(
+                         "TreeEraser", "⚠️ Up to %1 of older copies of what was erased may "
+                                       "remain on %2 until its free space is wiped.")
+                         .arg(QLocale().formattedDataSize(copies.bytes), copies.mountPoint));
+    olderCopies.clear();
     const int scrubbed = std::exchange(foldersScrubbed, 0);
     if (scrubbed > 0)
         ctx.info(QCoreApplication::translate(
@@ -546,9 +554,26 @@ void TreeEraser::removePlain(int dirFd, const QByteArray &name, const QString &s
     }
 }
 
+void TreeEraser::noteOlderCopies(int dirFd, const Status &st)
+{
+    if (plainDevices.contains(st.device))
+        return;
+    auto found = olderCopies.find(st.device);
+    if (found == olderCopies.end()) {
+        const platform::Mount *mount = platform::mountOf(mounts, dirFd);
+        if (!mount || !platform::isCopyOnWrite(mount->fsType)) {
+            plainDevices.insert(st.device);
+            return;
+        }
+        found = olderCopies.emplace(st.device, OlderCopies{displayName(mount->mountPoint), 0}).first;
+    }
+    found->second.bytes += std::max<qint64>(st.allocated, st.size);
+}
+
 void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name, const Status &st,
                            const QString &shown)
 {
+    noteOlderCopies(folder.fd.get(), st);
     Names *names = nullptr;
     if (st.links > 1) {
         names = &multiNamed[{st.device, st.inode}];

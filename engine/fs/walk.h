@@ -120,6 +120,16 @@ class TreeEraser
     QString notGoneLine;
     std::vector<platform::Mount> mounts;
     QSet<quint64> notedMounts;
+    // Copy-on-write volumes by device, with the bytes of the files erased
+    // there: as much of older copies may remain until their free space is
+    // wiped.
+    struct OlderCopies {
+        QString mountPoint;
+        qint64 bytes = 0;
+    };
+    std::map<quint64, OlderCopies> olderCopies;
+    QSet<quint64> plainDevices;
+    void noteOlderCopies(int dirFd, const platform::Status &st);
     // A folder the erase worked in, per volume, with its file-system type.
     std::vector<std::pair<platform::Fd, QByteArray>> journalFolders;
     // Names the erase has removed (after hiding them), for the journal pass.

@@ -1284,6 +1284,10 @@ Jetzt entfernen?</translation>
             <numerusform>⚠️ Die aus %n weiteren Ordnern gelöschten Namen können in ihren freien Einträgen verbleiben; löschen Sie den freien Speicher des Datenträgers, um sie zu erreichen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>⚠️ Up to %1 of older copies of what was erased may remain on %2 until its free space is wiped.</source>
+        <translation>⚠️ Bis zu %1 an älteren Kopien des Gelöschten können auf %2 verbleiben, bis sein freier Speicher gelöscht wird.</translation>
+    </message>
 </context>
 <context>
     <name>Verify</name>
