@@ -316,6 +316,9 @@ void VolumesTest::oneFileErasedAloneLeavesNoName()
     QCOMPARE(rec.report.problemCount(), 0);
     QVERIFY2(rec.lines.filter("The journal of " + vol.path() + " was emptied").size() == 1,
              qPrintable(rec.lines.join('\n')));
+    // The blocks it freed are discarded on the device (a loop device passes
+    // that on to its file).
+    QVERIFY2(rec.lines.filter("(TRIM)").size() == 1, qPrintable(rec.lines.join('\n')));
     QCOMPARE(entries(vol.path() + "/docs").size(), 20);
     QVERIFY(vol.unmount());
     QVERIFY(!vol.imageContains(name.toLatin1()));
@@ -379,6 +382,8 @@ void VolumesTest::mountsBelowTheSelectionAreNotEntered()
     Recorder rec;
     auto ctx = rec.context();
     runFileEraseJob(files, {QFile::encodeName(sel)}, kMethodNist, ctx);
+    // Memory has no drive to tell of freed blocks.
+    QVERIFY(rec.lines.filter("TRIM").isEmpty());
     run("umount", {sel + "/over.txt"});
     run("umount", {sel + "/bound"});
 

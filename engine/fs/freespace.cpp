@@ -897,6 +897,33 @@ bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erased
     return false;
 }
 
+int trimFreeBlocks(int fd, const platform::Mount *mount, JobContext &ctx)
+{
+    platform::Space beforeTrim;
+    platform::spaceOf(fd, &beforeTrim);
+    quint64 trimmed = 0;
+    const int rc = platform::trimFreeSpace(fd, &trimmed);
+    if (rc == 0 && trimmed <= beforeTrim.free)
+        ctx.info(QCoreApplication::translate(
+                        "FreeSpace", "✂️ Free blocks discarded on the device (TRIM): %1 MiB")
+                        .arg(mebibytes(trimmed)));
+    else if (rc == 0) // the kernel counts what it looked at, not what it discarded
+        ctx.info(QCoreApplication::translate(
+            "FreeSpace", "✂️ The file system's free space was discarded on the device (TRIM)."));
+    else if (rc == EOPNOTSUPP && mount && platform::deviceDiscards(mount->source) == 1)
+        ctx.info(QCoreApplication::translate(
+                        "FreeSpace", "ℹ️ No TRIM: the device discards, but this file system (%1) "
+                                     "or its driver does not pass it on.")
+                        .arg(QString::fromUtf8(mount->fsType)));
+    else if (rc == EOPNOTSUPP)
+        ctx.info(QCoreApplication::translate(
+            "FreeSpace", "ℹ️ No TRIM: this device does not discard free blocks."));
+    else
+        ctx.info(QCoreApplication::translate("FreeSpace", "ℹ️ No TRIM: %1")
+                        .arg(platform::errorText(rc)));
+    return rc;
+}
+
 QByteArrayList findFillLeftovers(const QByteArray &root)
 {
     QByteArrayList found;
@@ -1115,28 +1142,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     if (ctx.doneUnits() < ctx.totalUnits())
         ctx.chunksProcessed(ctx.totalUnits() - ctx.doneUnits());
 
-    platform::Space beforeTrim;
-    platform::spaceOf(rootFd.get(), &beforeTrim);
-    quint64 trimmed = 0;
-    const int rc = platform::trimFreeSpace(rootFd.get(), &trimmed);
-    if (rc == 0 && trimmed <= beforeTrim.free)
-        ctx.info(QCoreApplication::translate(
-                        "FreeSpace", "✂️ Free blocks discarded on the device (TRIM): %1 MiB")
-                        .arg(mebibytes(trimmed)));
-    else if (rc == 0) // the kernel counts what it looked at, not what it discarded
-        ctx.info(QCoreApplication::translate(
-            "FreeSpace", "✂️ The file system's free space was discarded on the device (TRIM)."));
-    else if (rc == EOPNOTSUPP && mount && platform::deviceDiscards(mount->source) == 1)
-        ctx.info(QCoreApplication::translate(
-                        "FreeSpace", "ℹ️ No TRIM: the device discards, but this file system (%1) "
-                                     "or its driver does not pass it on.")
-                        .arg(QString::fromUtf8(mount->fsType)));
-    else if (rc == EOPNOTSUPP)
-        ctx.info(QCoreApplication::translate(
-            "FreeSpace", "ℹ️ No TRIM: this device does not discard free blocks."));
-    else
-        ctx.info(QCoreApplication::translate("FreeSpace", "ℹ️ No TRIM: %1")
-                        .arg(platform::errorText(rc)));
+    const int rc = trimFreeBlocks(rootFd.get(), mount, ctx);
     if (names == 0 && mount && !isMemory(mount->fsType)) {
         const QString line =
             QCoreApplication::translate(

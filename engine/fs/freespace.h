@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/job/jobcontext.h"
+#include "engine/platform/platform.h"
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -45,6 +46,11 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
 // (said in the log and counted as a problem).
 bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erasedNames,
                            JobContext &ctx);
+
+// Asks the file system holding `fd` (mounted as `mount`, when known) to
+// discard its free blocks on the device (FITRIM), and says what came of it.
+// 0 or an errno value.
+int trimFreeBlocks(int fd, const platform::Mount *mount, JobContext &ctx);
 
 // The named fill files (and name folders) an interrupted wipe left in the
 // root folder of the volume at `root`: only entries that are ours by name,

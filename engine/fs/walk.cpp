@@ -535,6 +535,19 @@ void TreeEraser::pushNamesOutOfJournals()
             return;
 }
 
+void TreeEraser::trimVolumes()
+{
+    // Only devices: a network, FUSE or memory file system has no drive to
+    // tell, and saying so once per erase would be noise.
+    for (const auto &[folder, fsType] : journalFolders) {
+        if (ctx.stopped())
+            return;
+        const platform::Mount *mount = platform::mountOf(mounts, folder.get());
+        if (mount && mount->source.startsWith("/dev/") && !platform::isFuse(folder.get()))
+            trimFreeBlocks(folder.get(), mount, ctx);
+    }
+}
+
 bool TreeEraser::isMountBelow(const Folder &folder, const Status &st) const
 {
     return st.isMountBelow(folder.st);

@@ -74,6 +74,10 @@ class TreeEraser
     // removes them, so the bytes of the old names are overwritten where
     // they were. Before pushNamesOutOfJournals().
     void scrubFolderSlots();
+    // Once per volume on a device the erase worked on: asks the file system
+    // to discard its free blocks, those the erase freed among them (TRIM),
+    // and says what came of it. After the journals.
+    void trimVolumes();
 
     // Called once for every entry that is not a folder, when it is done.
     std::function<void()> itemDone;

@@ -122,6 +122,7 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
         if (!ctx.stopped()) {
             eraser.scrubFolderSlots();
             eraser.pushNamesOutOfJournals();
+            eraser.trimVolumes();
         }
         noteVerified(ctx);
     });
