@@ -490,7 +490,8 @@ void WorkflowsTest::freeSpaceWipeEndToEnd()
     QCOMPARE(log.lines,
              (QStringList{"Selected method: NIST 800-88 (1 pass random)",
                           "🧹 Erasing free space, please wait...",
-                          "ℹ️ No TRIM: this device does not discard free blocks.",
+                          "ℹ️ " + vol.path() + " is held in memory (tmpfs): what was erased "
+                                               "there is gone once the computer is switched off.",
                           "🔎 Verified 32.0 MiB of data", "✅ Free space wipe complete."}));
     QCOMPARE(readFile(vol.path() + "/kept.txt"), plantedBytes(5000));
     QCOMPARE(QDir(vol.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

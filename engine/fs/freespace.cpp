@@ -897,6 +897,39 @@ bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erased
     return false;
 }
 
+void noteMedium(const platform::Mount &mount, JobContext &ctx)
+{
+    const QString volume = displayName(mount.mountPoint);
+    const QString type = QString::fromUtf8(mount.fsType);
+    if (platform::isNetwork(mount.fsType)) {
+        ctx.warn(QCoreApplication::translate(
+                     "FreeSpace", "⚠️ %1 is a network file system (%2): the server may keep "
+                                  "copies and snapshots of what was erased, which no overwrite "
+                                  "from this computer reaches.")
+                     .arg(volume, type));
+        return;
+    }
+    if (!platform::isInMemory(mount.fsType))
+        return;
+    QStringList plainSwap;
+    for (const platform::Swap &swap : platform::activeSwaps())
+        if (!swap.encrypted)
+            plainSwap.append(displayName(swap.name));
+    // Without swap that keeps pages in the clear, nothing limits what the
+    // job says: the line is for the log alone.
+    if (plainSwap.isEmpty())
+        ctx.info(QCoreApplication::translate(
+                     "FreeSpace", "ℹ️ %1 is held in memory (%2): what was erased there is gone "
+                                  "once the computer is switched off.")
+                     .arg(volume, type));
+    else
+        ctx.warn(QCoreApplication::translate(
+                     "FreeSpace", "⚠️ %1 is held in memory (%2): what was erased there is gone "
+                                  "once the computer is switched off, but parts of it may have "
+                                  "been written to swap that is not encrypted (%3).")
+                     .arg(volume, type, plainSwap.join(QStringLiteral(", "))));
+}
+
 int trimFreeBlocks(int fd, const platform::Mount *mount, JobContext &ctx)
 {
     platform::Space beforeTrim;
@@ -1013,6 +1046,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         ctx.journal->workingIn(platform::pathOf(fillDir));
     const auto table = platform::mountTable();
     const platform::Mount *mount = platform::mountOf(table, rootFd.get());
+    if (mount)
+        noteMedium(*mount, ctx);
 
     // The progress counts on the larger of the caller's bound and what is
     // free now; the fill itself goes on until the volume is full, with a
@@ -1142,7 +1177,10 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     if (ctx.doneUnits() < ctx.totalUnits())
         ctx.chunksProcessed(ctx.totalUnits() - ctx.doneUnits());
 
-    const int rc = trimFreeBlocks(rootFd.get(), mount, ctx);
+    // Memory has no drive to tell of free blocks.
+    const int rc = mount && platform::isInMemory(mount->fsType)
+                       ? EOPNOTSUPP
+                       : trimFreeBlocks(rootFd.get(), mount, ctx);
     if (names == 0 && mount && !isMemory(mount->fsType)) {
         const QString line =
             QCoreApplication::translate(

@@ -360,6 +360,7 @@ void TreeEraser::noteVolumeOf(int fd)
     if (ctx.report)
         ctx.report->addVolume(displayName(mount->mountPoint),
                               platform::isCopyOnWrite(mount->fsType));
+    noteMedium(*mount, ctx);
     if (!platform::isCopyOnWrite(mount->fsType))
         return;
     const QString line =

@@ -271,6 +271,17 @@ bool isProgramRunning(qint64 pid, const QByteArray &namePrefix);
 // The canonical path of an open descriptor (/proc/self/fd), or empty.
 QByteArray pathOf(int fd);
 bool isCopyOnWrite(const QByteArray &fsType);
+// A file system whose blocks live on another computer (NFS, SMB, sshfs, …).
+bool isNetwork(const QByteArray &fsType);
+// A file system held in memory (tmpfs, ramfs).
+bool isInMemory(const QByteArray &fsType);
+// The active swap areas (/proc/swaps), each with whether it lies on an
+// encrypted (dm-crypt) device.
+struct Swap {
+    QByteArray name;
+    bool encrypted = false;
+};
+std::vector<Swap> activeSwaps();
 // Size in file-system blocks of the journal of the ext3/ext4 volume on
 // `device`, as the kernel's journal statistics tell it; 0 when the kernel
 // shows the volume without a journal, -1 when it cannot tell.

@@ -270,6 +270,47 @@ int volumeAt(const QByteArray &root, Mount *mount, Space *space)
     return spaceOf(fd.get(), space);
 }
 
+bool isNetwork(const QByteArray &fsType)
+{
+    static const QByteArray types[] = {"nfs",   "nfs4",      "cifs",      "smb3",
+                                       "smbfs", "9p",        "ceph",      "glusterfs",
+                                       "afs",   "fuse.sshfs", "davfs",    "fuse.rclone"};
+    for (const QByteArray &t : types)
+        if (fsType == t)
+            return true;
+    return false;
+}
+
+bool isInMemory(const QByteArray &fsType)
+{
+    return fsType == "tmpfs" || fsType == "ramfs";
+}
+
+std::vector<Swap> activeSwaps()
+{
+    std::vector<Swap> swaps;
+    QFile file(QStringLiteral("/proc/swaps"));
+    if (!file.open(QIODevice::ReadOnly))
+        return swaps;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray name = lines.at(i).simplified().split(' ').value(0);
+        if (name.isEmpty())
+            continue;
+        // A swap on dm-crypt: /dev/dm-N whose mapping is a CRYPT- one.
+        Swap swap{unescapeMountField(name), false};
+        const QByteArray resolved = QFileInfo(QString::fromLocal8Bit(swap.name))
+                                        .canonicalFilePath()
+                                        .toLocal8Bit();
+        if (resolved.startsWith("/dev/dm-")) {
+            QFile uuid(QString::fromLocal8Bit("/sys/block/" + resolved.mid(5) + "/dm/uuid"));
+            swap.encrypted = uuid.open(QIODevice::ReadOnly) && uuid.readAll().startsWith("CRYPT-");
+        }
+        swaps.push_back(swap);
+    }
+    return swaps;
+}
+
 bool isCopyOnWrite(const QByteArray &fsType)
 {
     // Copy-on-write or log-structured: new data goes to new blocks, the old

@@ -623,6 +623,18 @@ Methode: %2%3
         <source>⚠️ The journal of %1 may still hold the last names erased; erasing as administrator empties it.</source>
         <translation>⚠️ Das Journal von %1 kann die zuletzt gelöschten Namen noch enthalten; Löschen als Administrator leert es.</translation>
     </message>
+    <message>
+        <source>⚠️ %1 is a network file system (%2): the server may keep copies and snapshots of what was erased, which no overwrite from this computer reaches.</source>
+        <translation>⚠️ %1 ist ein Netzwerk-Dateisystem (%2): Der Server kann Kopien und Snapshots des Gelöschten behalten, die kein Überschreiben von diesem Computer aus erreicht.</translation>
+    </message>
+    <message>
+        <source>ℹ️ %1 is held in memory (%2): what was erased there is gone once the computer is switched off.</source>
+        <translation>ℹ️ %1 liegt im Arbeitsspeicher (%2): Was dort gelöscht wurde, ist fort, sobald der Computer ausgeschaltet wird.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 is held in memory (%2): what was erased there is gone once the computer is switched off, but parts of it may have been written to swap that is not encrypted (%3).</source>
+        <translation>⚠️ %1 liegt im Arbeitsspeicher (%2): Was dort gelöscht wurde, ist fort, sobald der Computer ausgeschaltet wird, doch Teile davon können in nicht verschlüsselten Auslagerungsspeicher geschrieben worden sein (%3).</translation>
+    </message>
 </context>
 <context>
     <name>Guards</name>
