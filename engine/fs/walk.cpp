@@ -189,6 +189,7 @@ class TreeEraser::Batch
                 syncError = rc;
         }
         std::vector<int> removal(items.size(), -1);
+        std::vector<int> goneLengths;
         for (std::size_t i = 0; i < items.size(); ++i) {
             const Item &item = items[i];
             Status now;
@@ -218,7 +219,7 @@ class TreeEraser::Batch
                 continue;
             }
             ++eraser.namesRemoved;
-            eraser.noteNameGone(dirFd, lengths[i].front());
+            goneLengths.push_back(lengths[i].front());
             eraser.ctx.removed(item.shown);
             const int error = item.error ? item.error : syncError;
             if (item.kind == Unverified) {
@@ -248,6 +249,7 @@ class TreeEraser::Batch
                     item.shown);
             }
         }
+        eraser.noteNamesGone(dirFd, goneLengths);
         items.clear();
     }
 
@@ -447,33 +449,34 @@ int scrubSlots(int dirFd, const std::set<int> &lengths, qint64 perLength, const 
 
 } // namespace
 
-void TreeEraser::noteNameGone(int dirFd, int length)
+void TreeEraser::noteNamesGone(int dirFd, const std::vector<int> &lengths)
 {
     Status st;
-    if (platform::statusAt(dirFd, QByteArray(), &st) != 0)
+    if (lengths.empty() || platform::statusAt(dirFd, QByteArray(), &st) != 0)
         return;
     const auto key = std::make_pair(st.device, st.inode);
-    if (const auto found = slotFolders.find(key); found != slotFolders.end()) {
-        found->second.lengths.insert(length);
-        ++found->second.names;
-        return;
+    auto found = slotFolders.find(key);
+    if (found == slotFolders.end()) {
+        const platform::Mount *mount = platform::mountOf(mounts, dirFd);
+        if (!mount || !keepsNamesInFolderBlocks(mount->fsType))
+            return;
+        if (slotFolders.size() >= kMaxSlotFolders) {
+            ++slotFoldersLeft;
+            return;
+        }
+        int error = 0;
+        Fd fd = platform::openFolderAt(dirFd, QByteArray(), &error);
+        if (!fd.valid())
+            return;
+        found = slotFolders.emplace(key, Slots{std::move(fd), {}, 0, mount->fsType != "xfs"}).first;
     }
-    const platform::Mount *mount = platform::mountOf(mounts, dirFd);
-    if (!mount || !keepsNamesInFolderBlocks(mount->fsType))
-        return;
-    if (slotFolders.size() >= kMaxSlotFolders) {
-        ++slotFoldersLeft;
-        return;
-    }
-    int error = 0;
-    Fd fd = platform::openFolderAt(dirFd, QByteArray(), &error);
-    if (fd.valid())
-        slotFolders[key] = Slots{std::move(fd), {length}, 1, mount->fsType != "xfs"};
+    found->second.lengths.insert(lengths.begin(), lengths.end());
+    found->second.names += qint64(lengths.size());
 }
 
-void TreeEraser::scrubFolder(const Status &folderSt)
+void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
 {
-    const auto found = slotFolders.find({folderSt.device, folderSt.inode});
+    const auto found = slotFolders.find(key);
     if (found == slotFolders.end())
         return;
     Slots &folder = found->second;
@@ -500,20 +503,9 @@ void TreeEraser::scrubFolder(const Status &folderSt)
 
 void TreeEraser::scrubFolderSlots()
 {
-    while (!slotFolders.empty() && !ctx.stopped()) {
-        Status st;
-        st.device = slotFolders.begin()->first.first;
-        st.inode = slotFolders.begin()->first.second;
-        scrubFolder(st);
-    }
+    while (!slotFolders.empty() && !ctx.stopped())
+        scrubFolder(slotFolders.begin()->first);
     slotFolders.clear();
-    for (const auto &[device, copies] : olderCopies)
-        if (copies.bytes > 0)
-            ctx.warn(QCoreApplication::translate(
-                         "TreeEraser", "⚠️ Up to %1 of older copies of what was erased may "
-                                       "remain on %2 until its free space is wiped.")
-                         .arg(QLocale().formattedDataSize(copies.bytes), copies.mountPoint));
-    olderCopies.clear();
     const int scrubbed = std::exchange(foldersScrubbed, 0);
     if (scrubbed > 0)
         ctx.info(QCoreApplication::translate(
@@ -527,6 +519,17 @@ void TreeEraser::scrubFolderSlots()
                                    "them.",
                      nullptr, int(slotFoldersLeft)));
     slotFoldersLeft = 0;
+}
+
+void TreeEraser::tellOlderCopies()
+{
+    for (const auto &[device, copies] : olderCopies)
+        if (copies.bytes > 0)
+            ctx.warn(QCoreApplication::translate(
+                         "TreeEraser", "⚠️ Up to %1 of older copies of what was erased may "
+                                       "remain on %2 until its free space is wiped.")
+                         .arg(QLocale().formattedDataSize(copies.bytes), copies.mountPoint));
+    olderCopies.clear();
 }
 
 void TreeEraser::pushNamesOutOfJournals()
@@ -844,7 +847,7 @@ bool TreeEraser::ascend(std::vector<Level> &levels)
     done.batch.reset();
     // Before the folder goes, or stays: once removed, its blocks would keep
     // the erased names where no new entry reaches them.
-    scrubFolder(done.folder.st);
+    scrubFolder({done.folder.st.device, done.folder.st.inode});
     if (levels.size() >= 2) {
         Level &above = levels[levels.size() - 2];
         if (!above.folder.fd.valid()) {

@@ -74,6 +74,9 @@ class TreeEraser
     // removes them, so the bytes of the old names are overwritten where
     // they were. Before pushNamesOutOfJournals().
     void scrubFolderSlots();
+    // Once per copy-on-write volume the erase worked on: how much of older
+    // copies may remain there until its free space is wiped.
+    void tellOlderCopies();
     // Once per volume on a device the erase worked on: asks the file system
     // to discard its free blocks, those the erase freed among them (TRIM),
     // and says what came of it. After the journals.
@@ -157,9 +160,11 @@ class TreeEraser
     std::map<std::pair<quint64, quint64>, Slots> slotFolders;
     qint64 slotFoldersLeft = 0; // more than are kept open
     int foldersScrubbed = 0;
-    void noteNameGone(int dirFd, int length);
-    // Scrubs the free entries of the folder `st` now, if it held erased names.
-    void scrubFolder(const platform::Status &st);
+    // The names of `lengths` went from the folder `dirFd`.
+    void noteNamesGone(int dirFd, const std::vector<int> &lengths);
+    // Scrubs the free entries of the folder (device, inode) now, if it held
+    // erased names.
+    void scrubFolder(std::pair<quint64, quint64> key);
 };
 
 

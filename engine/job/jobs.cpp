@@ -121,6 +121,7 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
             eraser.cleanUp(root, true, !ctx.stopped());
         if (!ctx.stopped()) {
             eraser.scrubFolderSlots();
+            eraser.tellOlderCopies();
             eraser.pushNamesOutOfJournals();
             eraser.trimVolumes();
         }
