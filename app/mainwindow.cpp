@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 
+#include "dialogs/fittext.h"
 #include "dialogs/modal.h"
 #include "ui_mainwindow.h"
 
@@ -160,14 +161,19 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->textLog->document()->setMaximumBlockCount(kLogLines);
 
     setFixedSize(820, 560);
+    fitTranslatedTexts();
 
     VolumeTable::configure(ui->tableDiskList);
     VolumeTable::configure(ui->tableDiskList_2);
     ui->tableDiskList->setMouseTracking(true);
-    auto *diskLayout = new QHBoxLayout(ui->pageWipeDisk);
-    diskLayout->setContentsMargins(0, 0, 0, 0);
-    diskLayout->setAlignment(Qt::AlignTop);
-    diskLayout->addWidget(ui->tableDiskList);
+    // The two volume pages show their tables and buttons at the same places.
+    for (auto [page, table] : {std::pair{ui->pageWipeDisk, ui->tableDiskList},
+                               std::pair{ui->pageWipeFreeSpace, ui->tableDiskList_2}}) {
+        auto *diskLayout = new QHBoxLayout(page);
+        diskLayout->setContentsMargins(0, 0, 0, 0);
+        diskLayout->setAlignment(Qt::AlignTop);
+        diskLayout->addWidget(table);
+    }
     connect(ui->btnNextFromDiskList_2, &QPushButton::clicked, this,
             &MainWindow::onNextFromFreeSpaceDiskList);
 
@@ -201,6 +207,20 @@ MainWindow::~MainWindow()
     // thread just after the job reports itself finished: wait for that too.
     QThreadPool::globalInstance()->waitForDone();
     delete ui;
+}
+
+void MainWindow::fitTranslatedTexts()
+{
+    using velmora::fitRow;
+    velmora::fitAlike({ui->wipeCard, ui->wipefreespaceCard, ui->EraseFilecard});
+    fitRow({ui->btnAddFiles, ui->btnAddFolder, ui->btnClearAll});
+    fitRow({ui->btnBackToHome_fromAdd});
+    fitRow({ui->btnNextFromAdd}, Qt::AlignRight);
+    fitRow({ui->btnBackFromDisk});
+    fitRow({ui->btnBackFromDisk_2});
+    fitRow({ui->btnRefreshDisks, ui->btnNextFromDiskList}, Qt::AlignRight);
+    fitRow({ui->btnRefreshDisks_2, ui->btnNextFromDiskList_2}, Qt::AlignRight);
+    fitRow({ui->btnStop}, Qt::AlignRight);
 }
 
 void MainWindow::setupHeader()

@@ -119,6 +119,8 @@ class MainWindow : public QMainWindow
 
   private:
     void setupHeader();
+    // Buttons drawn for English take the room their translated texts need.
+    void fitTranslatedTexts();
     void startErase(const QString &method);
     void startWipeFreeSpace(const QString &root, const QString &method);
     // Starts a job through the runner velmora-cli and velmora-bench use: a

@@ -2,6 +2,7 @@
 
 #include "dialogs/erasemethoddialog.h"
 
+#include "dialogs/fittext.h"
 #include "dialogs/modal.h"
 #include "ui_erasemethoddialog.h"
 
@@ -21,6 +22,10 @@ EraseMethodDialog::EraseMethodDialog(QWidget *parent)
     setFixedSize(size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setWindowTitle(tr("Select Erase Method"));
+    for (QWidget *label : std::initializer_list<QWidget *>{ui->radioBritish, ui->radioDoD, ui->radioGutmann, ui->radioGerman,
+                           ui->radioNIST, ui->checkVerify})
+        velmora::fitRow({label});
+    velmora::fitRow({ui->btnStart}, Qt::AlignRight);
 
     methodGroup = new QButtonGroup(this);
     methodGroup->setExclusive(true);

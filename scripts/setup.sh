@@ -13,6 +13,7 @@ packages=(
     ntfs-3g                        # NTFS test volumes through the driver desktops use
     xfsprogs btrfs-progs           # XFS and btrfs test volumes
     qt6-tools-dev qt6-l10n-tools   # lupdate and lrelease for the translations
+    qt6-translations-l10n          # Qt's own texts (file dialogs, buttons) in the user's language
     desktop-file-utils appstream   # checks of the installed desktop entry and metainfo
     poppler-utils                  # pdftotext: the tests read the erasure report back
     bubblewrap                     # a read-only sandbox for tests that name system paths

@@ -5,6 +5,8 @@
 #include "guitest.h"
 
 #include "app/focusring.h"
+#include "dialogs/confirmerasedialog.h"
+#include "dialogs/erasemethoddialog.h"
 #include "app/volumetable.h"
 
 #include <QButtonGroup>
@@ -19,6 +21,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QUrl>
+#include <QScopeGuard>
 
 class UrlCatcher : public QObject
 {
@@ -45,6 +48,7 @@ class ShellTest : public QObject, public WindowFixture
     void commandLine();
     void helpOpensTheSameAddressOncePerPress();
     void hoverAndFocusAreSeen();
+    void germanFitsEveryControl();
 };
 
 void ShellTest::startsOnHomeAtFixedSize()
@@ -76,6 +80,16 @@ void ShellTest::cardsSetModeAndBackKeepsIt()
         QCOMPARE(jobMode(), c.mode);
     }
     QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+
+    // The two volume pages put their table and buttons at the same places,
+    // so that going from one to the other nothing jumps.
+    const std::pair<const char *, const char *> twins[] = {
+        {"tableDiskList", "tableDiskList_2"},
+        {"btnBackFromDisk", "btnBackFromDisk_2"},
+        {"btnRefreshDisks", "btnRefreshDisks_2"},
+        {"btnNextFromDiskList", "btnNextFromDiskList_2"}};
+    for (const auto &[one, other] : twins)
+        QCOMPARE(get(one)->geometry(), get(other)->geometry());
 }
 
 void ShellTest::eachClickRunsItsHandlerOnce()
@@ -224,6 +238,68 @@ void ShellTest::hoverAndFocusAreSeen()
     QTRY_COMPARE(shownAt(window.get(), left), FocusRing::kColour);
     QTest::mouseClick(get<QAbstractButton>("btnEraseFileFolder"), Qt::LeftButton);
     QVERIFY(shownAt(window.get(), left) != FocusRing::kColour);
+}
+
+namespace
+{
+
+// Every visible control of `top` whose text is cut: its text needs more
+// room than the control has.
+QStringList clippedControls(QWidget *top)
+{
+    QApplication::processEvents();
+    QStringList clipped;
+    for (QAbstractButton *button : top->findChildren<QAbstractButton *>()) {
+        if (!button->isVisibleTo(top) || button->text().isEmpty())
+            continue;
+        if (button->sizeHint().width() > button->width())
+            clipped << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                           .arg(button->objectName(), button->text())
+                           .arg(button->sizeHint().width())
+                           .arg(button->width());
+    }
+    return clipped;
+}
+
+} // namespace
+
+void ShellTest::germanFitsEveryControl()
+{
+    // The window as a German desktop starts it: its catalogue and Qt's own.
+    close();
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto restore = qScopeGuard([&] {
+        close();
+        QLocale::setDefault(before);
+        open();
+    });
+    open();
+    QCOMPARE(get<QAbstractButton>("btnWipeDisk")->text(), QStringLiteral("Datenträger löschen"));
+    QMessageBox qtOwn(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Cancel);
+    QCOMPARE(qtOwn.button(QMessageBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+
+    QStringList clipped;
+    auto *stack = get<QStackedWidget>("stackedWidget");
+    auto *inner = get<QStackedWidget>("stackedWidget_2");
+    for (QWidget *page : {get("pageHome"), get("pageWipeDisk"), get("pageWipeFreeSpace")}) {
+        stack->setCurrentWidget(page);
+        clipped << clippedControls(window.get());
+    }
+    stack->setCurrentWidget(get("pageEraseFileFlow"));
+    for (QWidget *page : {get("pageAdd"), get("pageProgress")}) {
+        inner->setCurrentWidget(page);
+        clipped << clippedControls(window.get());
+    }
+    EraseMethodDialog method(window.get());
+    ConfirmEraseDialog confirm(window.get());
+    for (QDialog *dialog : {static_cast<QDialog *>(&method), static_cast<QDialog *>(&confirm)}) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        clipped << clippedControls(dialog);
+        dialog->hide();
+    }
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(ShellTest)
