@@ -7,18 +7,21 @@
 #include "dialogs/modal.h"
 #include "ui_mainwindow.h"
 
-#include "engine/job/guards.h"
 #include "engine/fs/paths.h"
-#include "engine/platform/platform.h"
 #include "engine/fs/walk.h"
+#include "engine/job/guards.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStyle>
 #include <QUrl>
 
 #include <cerrno>
@@ -76,14 +79,23 @@ void MainWindow::appendPaths(const QByteArrayList &paths)
 {
     syncListIndex();
     QListWidgetItem *last = nullptr;
+    const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
+    const QIcon fileIcon = style()->standardIcon(QStyle::SP_FileIcon);
     // Added with updates off: one layout for the whole batch.
     ui->listWidget->setUpdatesEnabled(false);
     for (const QByteArray &path : paths) {
         if (path.isEmpty() || listIndex.contains(path))
             continue;
         listIndex.insert(path);
-        auto *item = new QListWidgetItem(velmora::displayName(path));
+        // Folders are told from files by their icon; the list's total counts
+        // what the files take on the device, as the confirmation does.
+        velmora::platform::Status st;
+        velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st);
+        const bool folder = st.type == velmora::platform::Type::Directory;
+        auto *item =
+            new QListWidgetItem(folder ? folderIcon : fileIcon, velmora::displayName(path));
         item->setData(kPathRole, path);
+        item->setData(kBytesRole, st.type == velmora::platform::Type::Regular ? st.allocated : 0);
         ui->listWidget->addItem(item);
         last = item;
     }
@@ -105,12 +117,14 @@ void MainWindow::appendFolder(const QByteArray &folder)
 
 void MainWindow::on_btnAddFiles_clicked()
 {
-    WaitBox wait(showWaitBox(tr("Please wait...")));
     QFileDialog dialog(this);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setWindowTitle(tr("Select Files"));
     if (velmora::Modal::exec(dialog) == QDialog::Accepted) {
+        // Nothing waits before anything is chosen; listing what was may take
+        // a while.
+        WaitBox wait(showWaitBox(tr("Please wait...")));
         QByteArrayList paths;
         for (const QString &file : dialog.selectedFiles())
             paths.append(velmora::fsBytes(file));
@@ -118,13 +132,11 @@ void MainWindow::on_btnAddFiles_clicked()
         wait.reset();
         tellRefused(refused);
     }
-    wait.reset();
     updateListPlaceholder();
 }
 
 void MainWindow::on_btnAddFolder_clicked()
 {
-    WaitBox wait(showWaitBox(tr("Please wait...")));
     QFileDialog dialog(this);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -133,6 +145,7 @@ void MainWindow::on_btnAddFolder_clicked()
     QString folder;
     if (velmora::Modal::exec(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         folder = dialog.selectedFiles().constFirst();
+    WaitBox wait(folder.isEmpty() ? nullptr : showWaitBox(tr("Please wait...")));
     const QStringList refused =
         folder.isEmpty() ? QStringList() : addEntries({velmora::fsBytes(folder)});
     wait.reset();
@@ -178,9 +191,18 @@ void MainWindow::updateListPlaceholder()
         QStringLiteral("QListWidget { background-color: white; "
                        "border: 1px solid rgb(208, 232, 255); padding: 10px; "
                        "border-radius: 10px; font-size: 12px; color: black; }");
-    const QString &style = ui->listWidget->count() > 0 ? filled : empty;
-    if (ui->listWidget->styleSheet() != style)
-        ui->listWidget->setStyleSheet(style);
+    const int count = ui->listWidget->count();
+    const QString &sheet = count > 0 ? filled : empty;
+    if (ui->listWidget->styleSheet() != sheet)
+        ui->listWidget->setStyleSheet(sheet);
+    labelDropHint->setVisible(count == 0);
+
+    qint64 bytes = 0;
+    for (int i = 0; i < count; ++i)
+        bytes += ui->listWidget->item(i)->data(kBytesRole).toLongLong();
+    labelListSummary->setText(count == 0 ? QString()
+                                         : tr("%n entries, %1 in total", nullptr, count)
+                                               .arg(QLocale().formattedDataSize(bytes)));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)

@@ -139,18 +139,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     setupHeader();
     FocusRing::install();
 
-    setAcceptDrops(true);
-    ui->listWidget->setAcceptDrops(true);
-    // Entries chosen by mistake leave the list by the Delete key or the
-    // context menu; nothing on the disk is touched.
-    ui->listWidget->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto *removeEntries = new QAction(tr("Remove from the list"), ui->listWidget);
-    removeEntries->setObjectName(QStringLiteral("actionRemoveEntries"));
-    removeEntries->setShortcut(QKeySequence::Delete); // shown in the menu
-    connect(removeEntries, &QAction::triggered, this, &MainWindow::removeSelectedEntries);
-    ui->listWidget->addAction(removeEntries);
-    ui->listWidget->setContextMenuPolicy(Qt::ActionsContextMenu);
-    ui->listWidget->installEventFilter(this);
+    setupFileList();
 
     // Lines emitted by a job arrive queued, in order; lines emitted on this
     // thread (the workflows' first lines, a job's closing line) join the
@@ -207,6 +196,41 @@ MainWindow::~MainWindow()
     // thread just after the job reports itself finished: wait for that too.
     QThreadPool::globalInstance()->waitForDone();
     delete ui;
+}
+
+void MainWindow::setupFileList()
+{
+    setAcceptDrops(true);
+    ui->listWidget->setAcceptDrops(true);
+    // Entries chosen by mistake leave the list by the Delete key or the
+    // context menu; nothing on the disk is touched.
+    ui->listWidget->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    auto *removeEntries = new QAction(tr("Remove from the list"), ui->listWidget);
+    removeEntries->setObjectName(QStringLiteral("actionRemoveEntries"));
+    removeEntries->setShortcut(QKeySequence::Delete); // shown in the menu
+    connect(removeEntries, &QAction::triggered, this, &MainWindow::removeSelectedEntries);
+    ui->listWidget->addAction(removeEntries);
+    ui->listWidget->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ui->listWidget->installEventFilter(this);
+
+    // The words under the empty list's picture; drops pass through them.
+    labelDropHint = new QLabel(tr("Drag files or folders here"), ui->listWidget);
+    labelDropHint->setObjectName(QStringLiteral("labelDropHint"));
+    labelDropHint->setAlignment(Qt::AlignCenter);
+    labelDropHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    labelDropHint->setStyleSheet(
+        QStringLiteral("background: transparent; border: none; color: #2D89EF; font-size: 22px; "
+                       "font-weight: bold;"));
+    const QRect list = ui->listWidget->rect();
+    labelDropHint->setGeometry(0, list.center().y() + 78, list.width(), 32);
+
+    // The list ends above its summary, the summary above the buttons.
+    ui->listWidget->setGeometry(ui->listWidget->geometry().adjusted(0, 0, 0, -14));
+    labelListSummary = new QLabel(ui->pageAdd);
+    labelListSummary->setObjectName(QStringLiteral("labelListSummary"));
+    labelListSummary->setGeometry(ui->listWidget->x() + 4, ui->listWidget->geometry().bottom() + 4,
+                                  ui->listWidget->width() - 8, 20);
+    labelListSummary->setStyleSheet(QStringLiteral("color: #1b3a57;"));
 }
 
 void MainWindow::fitTranslatedTexts()
@@ -384,4 +408,3 @@ void MainWindow::on_btnRefreshDisks_2_clicked()
 {
     loadFreeSpaceDiskList();
 }
-

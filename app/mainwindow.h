@@ -49,6 +49,8 @@ class MainWindow : public QMainWindow
     // this role; its text is how the path is shown.
     static constexpr int kPathRole = Qt::UserRole;
     static QByteArray pathOfEntry(const class QListWidgetItem *item);
+    // ... and what its file takes on the device (0 for a folder).
+    static constexpr int kBytesRole = Qt::UserRole + 1;
 
     enum JobMode { None = 0, FileErase = 1, VolumeWipe = 2, FreeSpaceWipe = 3 };
 
@@ -218,4 +220,9 @@ class MainWindow : public QMainWindow
     // The paths of the file list, for duplicate checks that do not grow with
     // the square of the list.
     QSet<QByteArray> listIndex;
+    // Over the empty list's picture, in the user's language.
+    QLabel *labelDropHint = nullptr;
+    // Under the list: how many entries, and how much they take.
+    QLabel *labelListSummary = nullptr;
+    void setupFileList();
 };

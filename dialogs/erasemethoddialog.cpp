@@ -22,8 +22,9 @@ EraseMethodDialog::EraseMethodDialog(QWidget *parent)
     setFixedSize(size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setWindowTitle(tr("Select Erase Method"));
-    for (QWidget *label : std::initializer_list<QWidget *>{ui->radioBritish, ui->radioDoD, ui->radioGutmann, ui->radioGerman,
-                           ui->radioNIST, ui->checkVerify})
+    for (QWidget *label :
+         std::initializer_list<QWidget *>{ui->radioBritish, ui->radioDoD, ui->radioGutmann,
+                                          ui->radioGerman, ui->radioNIST, ui->checkVerify})
         velmora::fitRow({label});
     velmora::fitRow({ui->btnStart}, Qt::AlignRight);
 

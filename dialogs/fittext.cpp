@@ -29,8 +29,7 @@ void fitRow(const QList<QWidget *> &row, Qt::Alignment anchor)
     } else {
         int left = row.constFirst()->x();
         for (qsizetype i = 0; i < row.size(); ++i) {
-            const int gap =
-                i + 1 < row.size() ? row[i + 1]->x() - row[i]->geometry().right() : 0;
+            const int gap = i + 1 < row.size() ? row[i + 1]->x() - row[i]->geometry().right() : 0;
             places[i].moveLeft(left);
             left = places[i].right() + gap;
         }

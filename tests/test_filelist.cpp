@@ -9,7 +9,9 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -22,12 +24,25 @@ using namespace testsupport;
 namespace
 {
 
+bool waitBoxGone()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (box && box->buttons().isEmpty())
+            return false;
+    }
+    return true;
+}
+
 // Answers the next file dialog: accepts `names` (relative to `dir`), or
-// cancels when `names` is empty. Records the dialog's title.
+// cancels when `names` is empty. Records the dialog's title, and in its text
+// whether a wait box stood behind it.
 modal::SeenPtr answerFileDialog(const QString &dir, const QStringList &names)
 {
     return modal::when<QFileDialog>([=](QFileDialog *dialog, modal::Seen &seen) {
         seen.title = dialog->windowTitle();
+        if (!waitBoxGone())
+            seen.text = QStringLiteral("a wait box behind the dialog");
         if (names.isEmpty()) {
             dialog->reject();
             return true;
@@ -40,16 +55,6 @@ modal::SeenPtr answerFileDialog(const QString &dir, const QStringList &names)
         static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept checks the names
         return true;
     });
-}
-
-bool waitBoxGone()
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        auto *box = qobject_cast<QMessageBox *>(w);
-        if (box && box->buttons().isEmpty())
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -92,6 +97,7 @@ void FileListTest::addFilesThroughTheDialog()
     click("btnAddFiles");
     QVERIFY(seen->answered);
     QCOMPARE(seen->title, QStringLiteral("Select Files"));
+    QCOMPARE(seen->text, QString()); // nothing waits before anything is chosen
     QCOMPARE(listEntries(), (QStringList{path("a.txt"), path("b.txt")}));
     QVERIFY(!get<QListWidget>("listWidget")->styleSheet().contains("drag_file.png"));
     QVERIFY(waitBoxGone());
@@ -115,6 +121,7 @@ void FileListTest::addFolderListsFilesThenTheFolder()
     auto seen = answerFileDialog(tmp->path(), {"top"});
     click("btnAddFolder");
     QVERIFY(seen->answered);
+    QCOMPARE(seen->text, QString());
     QStringList entries = listEntries();
     // Hidden entries too; a link is an entry of its own, never followed.
     QCOMPARE(entries.size(), 6);
@@ -140,6 +147,12 @@ void FileListTest::dropsFilesThenFolders()
     QCOMPARE(listEntries(), (QStringList{path("f1.txt"), path("f2.txt"), path("folder/inner.txt"),
                                          path("folder")}));
     QVERIFY(waitBoxGone());
+    // A folder is told from a file by its icon.
+    auto *list = get<QListWidget>("listWidget");
+    auto iconOf = [list](int row) { return list->item(row)->icon().pixmap(16).toImage(); };
+    QVERIFY(!iconOf(0).isNull());
+    QCOMPARE(iconOf(2), iconOf(0));
+    QVERIFY(iconOf(3) != iconOf(0));
 
     // The same folder again adds only what is new; an empty folder, or one
     // with hidden entries only, is listed too.
@@ -154,8 +167,22 @@ void FileListTest::dropsFilesThenFolders()
 
 void FileListTest::clearAllBringsThePictureBack()
 {
-    QVERIFY(writeFile(path("x.txt"), "x"));
-    drop({QUrl::fromLocalFile(path("x.txt"))});
+    auto *hint = get<QLabel>("labelDropHint");
+    auto *summary = get<QLabel>("labelListSummary");
+    QVERIFY(hint->isVisible());
+    QCOMPARE(hint->text(), QStringLiteral("Drag files or folders here"));
+    QCOMPARE(summary->text(), QString());
+    // Whole blocks of data: what they take on the device is their size.
+    QVERIFY(writeFile(path("x.txt"), QByteArray(4096, 'x')));
+    QVERIFY(writeFile(path("y.bin"), QByteArray(8192, 'y')));
+    drop({QUrl::fromLocalFile(path("x.txt")), QUrl::fromLocalFile(path("y.bin"))});
+    // Under the list: how many entries, and what they take on the device.
+    QVERIFY(!hint->isVisible());
+    QCOMPARE(summary->text(), "2 entries, " + QLocale().formattedDataSize(12288) + " in total");
+    auto *list = get<QListWidget>("listWidget");
+    list->item(1)->setSelected(true);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(summary->text(), "1 entry, " + QLocale().formattedDataSize(4096) + " in total");
     // Leaving the page keeps the list; Clear All empties it.
     click("btnBackToHome_fromAdd");
     click("btnEraseFileFolder");
@@ -163,6 +190,8 @@ void FileListTest::clearAllBringsThePictureBack()
     click("btnClearAll");
     QVERIFY(listEntries().isEmpty());
     QVERIFY(get<QListWidget>("listWidget")->styleSheet().contains("drag_file.png"));
+    QVERIFY(hint->isVisible());
+    QCOMPARE(summary->text(), QString());
     // The duplicate index went with the entries.
     drop({QUrl::fromLocalFile(path("x.txt"))});
     QCOMPARE(listEntries(), QStringList{path("x.txt")});
@@ -216,8 +245,9 @@ void FileListTest::whatMustNotBeErasedIsNotAdded()
     QCOMPARE(said.size(), 3);
     QVERIFY2(said[0].contains("is a socket or a FIFO"), qPrintable(said[0]));
     QVERIFY2(said[1].contains("is a home folder"), qPrintable(said[1]));
-    QVERIFY2(said[2].startsWith(path("etc-link") + " (that is, /etc) belongs to the operating system"),
-             qPrintable(said[2]));
+    QVERIFY2(
+        said[2].startsWith(path("etc-link") + " (that is, /etc) belongs to the operating system"),
+        qPrintable(said[2]));
 }
 
 void FileListTest::entriesLeaveTheListByDelete()

@@ -5,9 +5,9 @@
 #include "guitest.h"
 
 #include "app/focusring.h"
+#include "app/volumetable.h"
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
-#include "app/volumetable.h"
 
 #include <QButtonGroup>
 #include <QDesktopServices>
@@ -15,13 +15,13 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QUrl>
-#include <QScopeGuard>
 
 class UrlCatcher : public QObject
 {
@@ -164,19 +164,21 @@ void ShellTest::commandLine()
     const QList<QStringList> toolkitOptions{
         {}, {"-platform", "offscreen"}, {"--platform=offscreen", "-reverse"}};
     for (const QStringList &toolkit : toolkitOptions)
-    for (const char *option : {"--version", "--help"}) {
-        QProcess app;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(QString::fromLatin1(name));
-        app.setProcessEnvironment(env);
-        app.start(QStringLiteral(VELMORA_APP), toolkit + QStringList{QString::fromLatin1(option)});
-        QVERIFY(app.waitForFinished(10000));
-        QCOMPARE(app.exitCode(), 0);
-        const QByteArray out = app.readAllStandardOutput();
-        QVERIFY2(out.contains(option[2] == 'v' ? "Velmora " VELMORA_VERSION : "[FILE|FOLDER...]"),
-                 out.constData());
-    }
+        for (const char *option : {"--version", "--help"}) {
+            QProcess app;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                env.remove(QString::fromLatin1(name));
+            app.setProcessEnvironment(env);
+            app.start(QStringLiteral(VELMORA_APP),
+                      toolkit + QStringList{QString::fromLatin1(option)});
+            QVERIFY(app.waitForFinished(10000));
+            QCOMPARE(app.exitCode(), 0);
+            const QByteArray out = app.readAllStandardOutput();
+            QVERIFY2(
+                out.contains(option[2] == 'v' ? "Velmora " VELMORA_VERSION : "[FILE|FOLDER...]"),
+                out.constData());
+        }
     // In German, from the catalogue built in.
     QProcess german;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -304,4 +306,3 @@ void ShellTest::germanFitsEveryControl()
 
 QTEST_MAIN(ShellTest)
 #include "test_shell.moc"
-

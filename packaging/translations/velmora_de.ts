@@ -1158,6 +1158,17 @@ Remove them now?</source>
 
 Jetzt entfernen?</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries, %1 in total</source>
+        <translation>
+            <numerusform>%n Eintrag, insgesamt %1</numerusform>
+            <numerusform>%n Einträge, insgesamt %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drag files or folders here</source>
+        <translation>Dateien oder Ordner hierher ziehen</translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>

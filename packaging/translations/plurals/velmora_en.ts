@@ -102,6 +102,13 @@
             <numerusform>%n fill files could not be removed; a free-space wipe of that volume removes them.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries, %1 in total</source>
+        <translation>
+            <numerusform>%n entry, %1 in total</numerusform>
+            <numerusform>%n entries, %1 in total</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
