@@ -22,7 +22,9 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStyle>
+#include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <cerrno>
 #include <memory>
@@ -155,6 +157,12 @@ void MainWindow::on_btnAddFolder_clicked()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (leftoverOfferPending && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        leftoverOfferPending = false;
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::offerLeftoverRemoval);
+    }
     // The Delete key in the list, wherever the window's focus is told.
     if (watched == ui->listWidget && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->matches(QKeySequence::Delete)) {

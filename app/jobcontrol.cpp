@@ -26,6 +26,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTimer>
+#include <QWindow>
 #include <QtConcurrent>
 
 #include <cstdio>
@@ -360,6 +361,19 @@ int MainWindow::stopForSignal(int signal)
         std::fprintf(stderr, "velmora: %s\n", line.toLocal8Bit().constData());
     }
     return 128 + signal;
+}
+
+void MainWindow::offerLeftoverRemovalOnceShown()
+{
+    QWindow *handle = windowHandle();
+    if (!handle || handle->isExposed()) {
+        QTimer::singleShot(0, this, &MainWindow::offerLeftoverRemoval);
+        return;
+    }
+    // The window learns where the desktop placed it by the time it is
+    // first drawn there.
+    leftoverOfferPending = true;
+    handle->installEventFilter(this);
 }
 
 void MainWindow::offerLeftoverRemoval()

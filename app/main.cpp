@@ -169,6 +169,6 @@ int main(int argc, char *argv[])
     const QByteArrayList paths = pathArguments(argc, argv);
     if (!paths.isEmpty())
         window.openWithEntries(paths);
-    QTimer::singleShot(0, &window, &MainWindow::offerLeftoverRemoval);
+    window.offerLeftoverRemovalOnceShown();
     return app.exec();
 }

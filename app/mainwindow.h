@@ -67,6 +67,9 @@ class MainWindow : public QMainWindow
     // Tells the user of fill files an interrupted wipe left on mounted
     // volumes and offers to remove them.
     void offerLeftoverRemoval();
+    // The same, once the window stands where the desktop put it: asked
+    // before, the questions open at the screen's corner.
+    void offerLeftoverRemovalOnceShown();
     // Opens the file page with `paths` in the list, as a drop adds them
     // (the command line's files and folders).
     void openWithEntries(const QByteArrayList &paths);
@@ -220,6 +223,7 @@ class MainWindow : public QMainWindow
     // The paths of the file list, for duplicate checks that do not grow with
     // the square of the list.
     QSet<QByteArray> listIndex;
+    bool leftoverOfferPending = false;
     // Over the empty list's picture, in the user's language.
     QLabel *labelDropHint = nullptr;
     // Under the list: how many entries, and how much they take.
