@@ -15,6 +15,7 @@
 #include "engine/fs/walk.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -269,6 +270,17 @@ void MainWindow::setupHeader()
     saveReportAction->setObjectName(QStringLiteral("actionSaveReport"));
     saveReportAction->setEnabled(false);
     btnMenu->setMenu(headerMenu);
+    // The menu holds the pointer while it is open, so the button is never
+    // told the pointer left it: where the pointer is elsewhere when the menu
+    // closes, the button's highlight goes.
+    connect(headerMenu, &QMenu::aboutToHide, this, [this] {
+        QTimer::singleShot(0, btnMenu, [this] {
+            if (!btnMenu->rect().contains(btnMenu->mapFromGlobal(QCursor::pos()))) {
+                btnMenu->setAttribute(Qt::WA_UnderMouse, false);
+                btnMenu->update();
+            }
+        });
+    });
 
     labelJobOutcome = new QLabel(this);
     labelJobOutcome->setObjectName(QStringLiteral("labelJobOutcome"));
