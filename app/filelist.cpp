@@ -21,6 +21,8 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QStyle>
 #include <QTimer>
 #include <QUrl>
@@ -162,6 +164,19 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         leftoverOfferPending = false;
         windowHandle()->removeEventFilter(this);
         QTimer::singleShot(0, this, &MainWindow::offerLeftoverRemoval);
+    }
+    // A click on a home card, wherever on it, is a click on its button.
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        auto *card = qobject_cast<QWidget *>(watched);
+        auto *button = card && card->parentWidget() == ui->pageHome
+                           ? card->findChild<QPushButton *>()
+                           : nullptr;
+        if (button &&
+            card->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
+            button->click();
+            return true;
+        }
     }
     // The Delete key in the list, wherever the window's focus is told.
     if (watched == ui->listWidget && event->type() == QEvent::KeyPress &&

@@ -153,6 +153,13 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     setFixedSize(820, 560);
     fitTranslatedTexts();
 
+    // A card lights up under the pointer: a click anywhere on it starts its
+    // action, as its button does.
+    for (QWidget *card : {ui->wipeCard, ui->wipefreespaceCard, ui->EraseFilecard}) {
+        card->setCursor(Qt::PointingHandCursor);
+        card->installEventFilter(this);
+    }
+
     VolumeTable::configure(ui->tableDiskList);
     VolumeTable::configure(ui->tableDiskList_2);
     ui->tableDiskList->setMouseTracking(true);

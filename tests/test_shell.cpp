@@ -80,6 +80,11 @@ void ShellTest::cardsSetModeAndBackKeepsIt()
         QCOMPARE(jobMode(), c.mode);
     }
     QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+    // A click on a card's picture, not its button, starts the card's action.
+    QWidget *card = get("wipefreespaceCard");
+    QTest::mouseClick(card, Qt::LeftButton, {}, QPoint(card->width() / 2, 20));
+    QCOMPARE(outerPage(), QStringLiteral("pageWipeFreeSpace"));
+    QCOMPARE(jobMode(), 3);
 
     // The two volume pages put their table and buttons at the same places,
     // so that going from one to the other nothing jumps.
