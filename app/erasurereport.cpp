@@ -80,7 +80,8 @@ QString reportHtml(const ErasureRecord &record)
         html += row(QCoreApplication::translate("ErasureReport", "Read back and compared"),
                     locale.formattedDataSize(record.bytesVerified));
     html += row(QCoreApplication::translate("ErasureReport", "Duration"),
-                QCoreApplication::translate("ErasureReport", "%1 s").arg(seconds, 0, 'f', 1));
+                QCoreApplication::translate("ErasureReport", "%1 s")
+                    .arg(locale.toString(seconds, 'f', 1)));
     if (seconds > 0)
         html += row(QCoreApplication::translate("ErasureReport", "Rate"),
                     QCoreApplication::translate("ErasureReport", "%1/s")
@@ -90,9 +91,9 @@ QString reportHtml(const ErasureRecord &record)
     html += QStringLiteral("<h2>%1</h2>")
                 .arg(esc(QCoreApplication::translate("ErasureReport", "Entries")));
     html += QStringLiteral("<p>%1</p>")
-                .arg(esc(QCoreApplication::translate("ErasureReport", "%1 of %n entries erased.",
+                .arg(esc(QCoreApplication::translate("ErasureReport", "%1 of %Ln entries erased.",
                                                      nullptr, int(record.entries.size()))
-                             .arg(record.erasedEntries())));
+                             .arg(locale.toString(record.erasedEntries()))));
     html += QStringLiteral("<table width='100%'><tr><th>%1</th><th>%2</th></tr>")
                 .arg(esc(QCoreApplication::translate("ErasureReport", "Entry")),
                      esc(QCoreApplication::translate("ErasureReport", "Outcome")));
@@ -104,7 +105,7 @@ QString reportHtml(const ErasureRecord &record)
     if (record.entries.size() > shown)
         html +=
             QStringLiteral("<p>%1</p>")
-                .arg(esc(QCoreApplication::translate("ErasureReport", "… and %n more entries.",
+                .arg(esc(QCoreApplication::translate("ErasureReport", "… and %Ln more entries.",
                                                      nullptr, int(record.entries.size() - shown))));
 
     html += QStringLiteral("<h2>%1</h2>")

@@ -477,10 +477,10 @@ Methode: %2%3
         <translation>Einträge</translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n entries erased.</source>
+        <source>%1 of %Ln entries erased.</source>
         <translation>
-            <numerusform>%1 von %n Eintrag gelöscht.</numerusform>
-            <numerusform>%1 von %n Einträgen gelöscht.</numerusform>
+            <numerusform>%1 von %Ln Eintrag gelöscht.</numerusform>
+            <numerusform>%1 von %Ln Einträgen gelöscht.</numerusform>
         </translation>
     </message>
     <message>
@@ -492,10 +492,10 @@ Methode: %2%3
         <translation>Ergebnis</translation>
     </message>
     <message numerus="yes">
-        <source>… and %n more entries.</source>
+        <source>… and %Ln more entries.</source>
         <translation>
-            <numerusform>… und %n weiterer Eintrag.</numerusform>
-            <numerusform>… und %n weitere Einträge.</numerusform>
+            <numerusform>… und %Ln weiterer Eintrag.</numerusform>
+            <numerusform>… und %Ln weitere Einträge.</numerusform>
         </translation>
     </message>
     <message>

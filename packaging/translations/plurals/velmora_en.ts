@@ -41,17 +41,17 @@
 <context>
     <name>ErasureReport</name>
     <message numerus="yes">
-        <source>%1 of %n entries erased.</source>
+        <source>%1 of %Ln entries erased.</source>
         <translation>
-            <numerusform>%1 of %n entry erased.</numerusform>
-            <numerusform>%1 of %n entries erased.</numerusform>
+            <numerusform>%1 of %Ln entry erased.</numerusform>
+            <numerusform>%1 of %Ln entries erased.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>… and %n more entries.</source>
+        <source>… and %Ln more entries.</source>
         <translation>
-            <numerusform>… and %n more entry.</numerusform>
-            <numerusform>… and %n more entries.</numerusform>
+            <numerusform>… and %Ln more entry.</numerusform>
+            <numerusform>… and %Ln more entries.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
