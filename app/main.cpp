@@ -9,12 +9,16 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
-#include <QSocketNotifier>
+#include <QScreen>
 #include <QSet>
+#include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace
 {
@@ -92,10 +96,21 @@ QByteArrayList pathArguments(int argc, char *argv[])
 // call unknown.
 QStringList withoutToolkitOptions(int argc, char *argv[])
 {
-    static const QSet<QByteArray> withValue{
-        "platform", "platformpluginpath", "platformtheme", "plugin",   "qwindowgeometry",
-        "qwindowtitle", "qwindowicon", "display", "geometry", "style", "stylesheet",
-        "session",  "name",          "title",        "dialogs"};
+    static const QSet<QByteArray> withValue{"platform",
+                                            "platformpluginpath",
+                                            "platformtheme",
+                                            "plugin",
+                                            "qwindowgeometry",
+                                            "qwindowtitle",
+                                            "qwindowicon",
+                                            "display",
+                                            "geometry",
+                                            "style",
+                                            "stylesheet",
+                                            "session",
+                                            "name",
+                                            "title",
+                                            "dialogs"};
     static const QSet<QByteArray> alone{"reverse", "widgetcount", "nograb", "dograb", "sync"};
     QStringList args{QString::fromLocal8Bit(argv[0])};
     for (int i = 1; i < argc; ++i) {
@@ -105,8 +120,9 @@ QStringList withoutToolkitOptions(int argc, char *argv[])
                 args.append(QString::fromLocal8Bit(argv[i]));
             break;
         }
-        QByteArray name = arg.startsWith("--") ? arg.mid(2) : arg.startsWith('-') ? arg.mid(1)
-                                                                                 : QByteArray();
+        QByteArray name = arg.startsWith("--")  ? arg.mid(2)
+                          : arg.startsWith('-') ? arg.mid(1)
+                                                : QByteArray();
         const qsizetype equals = name.indexOf('=');
         if (equals >= 0 && withValue.contains(name.left(equals)))
             continue;
@@ -119,6 +135,41 @@ QStringList withoutToolkitOptions(int argc, char *argv[])
         args.append(QString::fromLocal8Bit(arg));
     }
     return args;
+}
+
+// The scale at which a window of `needed` device-independent pixels (with
+// its frame) fits the `available` ones, as a factor of the one in use; 1
+// where it fits already.
+double fittingScale(QSize available, QSize needed)
+{
+    const double factor = std::min(double(available.width()) / needed.width(),
+                                   double(available.height()) / needed.height());
+    // A little under, so that rounding to device pixels cannot tip it over.
+    return factor >= 1.0 ? 1.0 : std::floor(factor * 100.0) / 100.0;
+}
+
+// The window has a fixed size. Where the screen's free area cannot hold it at
+// the scale in use (a small screen, a large QT_SCALE_FACTOR), the program
+// starts again once at a scale that fits; the toolkit takes its scale only
+// when it starts.
+void restartToFit(const QApplication &app, char **argv)
+{
+    static const char kFitted[] = "VELMORA_FITTED_SCALE";
+    const QScreen *screen = app.primaryScreen();
+    if (!screen || qEnvironmentVariableIsSet(kFitted))
+        return;
+    // The window's own size and what a desktop's frame adds around it.
+    const QSize needed(820 + 16, 560 + 48);
+    const double factor = fittingScale(screen->availableGeometry().size(), needed);
+    if (factor >= 1.0)
+        return;
+    bool set = false;
+    const double inUse = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
+    const double scale = (set && inUse > 0 ? inUse : 1.0) * factor;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'f', 3));
+    qputenv(kFitted, "1");
+    velmora::platform::restartSelf(argv); // returns only where it could not
+    qunsetenv(kFitted);
 }
 
 } // namespace
@@ -146,7 +197,10 @@ int main(int argc, char *argv[])
     // A file-size limit reaches the engine as EFBIG instead of killing us.
     velmora::platform::ignoreFileSizeSignal();
     velmora::platform::raiseDescriptorLimit();
+    // The toolkit takes its own options out of argv; a restart needs them.
+    std::vector<char *> startArgs(argv, argv + argc + 1);
     QApplication app(argc, argv);
+    restartToFit(app, startArgs.data());
     setIdentity();
     velmora::installTranslations(app);
     QCommandLineParser parser;

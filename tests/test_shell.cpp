@@ -49,6 +49,7 @@ class ShellTest : public QObject, public WindowFixture
     void helpOpensTheSameAddressOncePerPress();
     void hoverAndFocusAreSeen();
     void germanFitsEveryControl();
+    void fitsASmallScreen();
 };
 
 void ShellTest::startsOnHomeAtFixedSize()
@@ -307,6 +308,47 @@ void ShellTest::germanFitsEveryControl()
         dialog->hide();
     }
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+}
+
+void ShellTest::fitsASmallScreen()
+{
+    // A screen of 1280 x 800 pixels at twice the scale holds 640 x 400 of
+    // the window's 820 x 560: the application starts again at a scale that
+    // fits, frame included.
+    QTemporaryDir dir;
+    const QString config = dir.filePath("screen.json");
+    QFile json(config);
+    QVERIFY(json.open(QIODevice::WriteOnly));
+    json.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1280, "height": 800,
+                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    json.close();
+    QProcess app;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), "offscreen:configfile=" + config);
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), dir.filePath("state"));
+    app.setProcessEnvironment(env);
+    app.start(QStringLiteral(VELMORA_APP), QStringList());
+    QVERIFY(app.waitForStarted());
+    auto stop = qScopeGuard([&] {
+        app.kill();
+        app.waitForFinished();
+    });
+    // The same process, started again with the scale it chose.
+    double scale = 0;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            QFile environ(QStringLiteral("/proc/%1/environ").arg(app.processId()));
+            if (!environ.open(QIODevice::ReadOnly))
+                return false;
+            for (const QByteArray &var : environ.readAll().split('\0'))
+                if (var.startsWith("QT_SCALE_FACTOR="))
+                    scale = var.mid(16).toDouble();
+            return scale > 0 && scale != 2;
+        }(),
+        10000);
+    QVERIFY2(scale * 820 <= 1280 && scale * 560 <= 800 - 40, qPrintable(QString::number(scale)));
+    QVERIFY2(scale > 1.2, qPrintable(QString::number(scale))); // no smaller than it must be
 }
 
 QTEST_MAIN(ShellTest)

@@ -310,6 +310,9 @@ int caughtSignal(); // 0 when none came
 // Ends the process at once, without waiting for threads or running
 // destructors (_exit): for a device that does not answer.
 [[noreturn]] void exitNow(int status);
+// Replaces this process with a fresh start of the same program, with `argv`
+// and the environment as it is now. Returns only on failure, with the errno.
+int restartSelf(char **argv);
 
 QString errorText(int error);
 

@@ -12,9 +12,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/ioctl.h>
 #include <sys/random.h>
 #include <sys/resource.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace velmora::platform
@@ -160,6 +160,12 @@ void exitNow(int status)
     ::_exit(status);
 }
 
+int restartSelf(char **argv)
+{
+    ::execv("/proc/self/exe", argv);
+    return errno;
+}
+
 bool isTerminal(int fd)
 {
     return ::isatty(fd) == 1;
@@ -167,7 +173,8 @@ bool isTerminal(int fd)
 
 int terminalColumns(int fd)
 {
-    struct winsize size {};
+    struct winsize size {
+    };
     return ::ioctl(fd, TIOCGWINSZ, &size) == 0 ? int(size.ws_col) : 0;
 }
 
