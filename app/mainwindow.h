@@ -79,6 +79,8 @@ class MainWindow : public QMainWindow
     // thousands of files would otherwise grow it, and the time to lay out
     // each new line, without bound.
     static constexpr int kLogLines = 5000;
+    // The entries the confirmation names before "… and N more".
+    static constexpr int kNamedInConfirmation = 3;
 
     // The folder whose volume the running system lives on: never wiped
     // whole. Tests point it at a volume of their own.
@@ -158,7 +160,7 @@ class MainWindow : public QMainWindow
     // it started.
     void leaveProgressPage(QWidget *page);
     // The confirmation, with one line naming what will be destroyed.
-    bool askForConfirmation(const QString &target);
+    bool askForConfirmation(const QString &target, const QString &method);
     QByteArrayList listedPaths() const;
     void showProgressPage(const QString &method);
     velmora::JobContext jobContext(QProgressBar *bar);

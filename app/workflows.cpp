@@ -10,10 +10,10 @@
 #include "app/volumetable.h"
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
+#include "engine/fs/paths.h"
 #include "engine/job/erasemethods.h"
 #include "engine/job/jobrunner.h"
 #include "engine/job/jobs.h"
-#include "engine/fs/paths.h"
 #include "engine/platform/platform.h"
 
 #include <QCoreApplication>
@@ -76,10 +76,21 @@ QByteArrayList MainWindow::listedPaths() const
     return paths;
 }
 
-bool MainWindow::askForConfirmation(const QString &target)
+bool MainWindow::askForConfirmation(const QString &target, const QString &method)
 {
     ConfirmEraseDialog dialog(this);
     dialog.setTarget(target);
+    // The last gate names what dies: for a file erase the first of the
+    // entries the user named (a folder, not the files below it).
+    QStringList named;
+    int more = 0;
+    if (pendingRecord.kind == velmora::ErasureRecord::Kind::Files) {
+        const QByteArrayList top = pendingRecord.topLevel();
+        for (qsizetype i = 0; i < std::min<qsizetype>(top.size(), kNamedInConfirmation); ++i)
+            named << velmora::displayName(top.at(i));
+        more = int(top.size() - named.size());
+    }
+    dialog.setDetails(named, more, method);
     const int result = velmora::Modal::exec(dialog);
     return ConfirmEraseDialog::confirmed(result, dialog);
 }
@@ -107,7 +118,7 @@ void MainWindow::on_btnNextFromAdd_clicked()
         return;
     }
     pendingRecord = velmora::ErasureRecord::forFiles(listedPaths(), *method, verifyLastPass);
-    if (!askForConfirmation(pendingRecord.target)) {
+    if (!askForConfirmation(pendingRecord.target, *method)) {
         warn(tr("Cancelled"), tr("The erase operation has been canceled。"));
         ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
         ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
@@ -141,10 +152,10 @@ void MainWindow::on_btnNextFromDiskList_clicked()
         warn(tr("Error"), tr("Please select an erase method first!"));
         return;
     }
-    pendingRecord = velmora::ErasureRecord::forVolume(velmora::ErasureRecord::Kind::Volume,
-                                                  VolumeTable::mountPoint(ui->tableDiskList, row),
-                                                  *method, verifyLastPass);
-    if (!askForConfirmation(pendingRecord.target)) {
+    pendingRecord = velmora::ErasureRecord::forVolume(
+        velmora::ErasureRecord::Kind::Volume, VolumeTable::mountPoint(ui->tableDiskList, row),
+        *method, verifyLastPass);
+    if (!askForConfirmation(pendingRecord.target, *method)) {
         warn(tr("Cancelled"), tr("Erase operation canceled。"));
         ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
         return;
@@ -204,8 +215,8 @@ void MainWindow::onNextFromFreeSpaceDiskList()
         return;
     }
     pendingRecord = velmora::ErasureRecord::forVolume(velmora::ErasureRecord::Kind::FreeSpace, root,
-                                                  *method, verifyLastPass);
-    if (!askForConfirmation(pendingRecord.target)) {
+                                                      *method, verifyLastPass);
+    if (!askForConfirmation(pendingRecord.target, *method)) {
         warn(tr("Canceled"), tr("The erase operation was canceled."));
         return;
     }

@@ -3,7 +3,10 @@
 #include "dialogs/confirmerasedialog.h"
 #include "ui_confirmerasedialog.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+
+#include <algorithm>
 
 ConfirmEraseDialog::ConfirmEraseDialog(QWidget *parent)
     : QDialog(parent), ui(new Ui::ConfirmEraseDialog)
@@ -30,6 +33,10 @@ ConfirmEraseDialog::ConfirmEraseDialog(QWidget *parent)
     labelTarget->setWordWrap(true);
     labelTarget->setTextFormat(Qt::PlainText);
     labelTarget->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    labelDetails = new QLabel(this);
+    labelDetails->setObjectName(QStringLiteral("labelDetails"));
+    labelDetails->setTextFormat(Qt::PlainText);
+    labelDetails->setGeometry(50, 156, 361, 0);
     connect(ui->btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -42,6 +49,42 @@ ConfirmEraseDialog::~ConfirmEraseDialog()
 void ConfirmEraseDialog::setTarget(const QString &target)
 {
     labelTarget->setText(target);
+    layOut();
+}
+
+void ConfirmEraseDialog::setDetails(const QStringList &named, int more, const QString &method)
+{
+    QStringList lines;
+    const QFontMetrics metrics = labelDetails->fontMetrics();
+    for (const QString &name : named)
+        lines << metrics.elidedText(name, Qt::ElideMiddle, labelDetails->width());
+    if (more > 0)
+        lines << tr("… and %n more", nullptr, more);
+    if (!method.isEmpty())
+        lines << tr("Method: %1").arg(method);
+    labelDetails->setText(lines.join(QLatin1Char('\n')));
+    layOut();
+}
+
+QString ConfirmEraseDialog::details() const
+{
+    return labelDetails->text();
+}
+
+void ConfirmEraseDialog::layOut()
+{
+    // The form's places where the texts fit them; below, each label takes the
+    // lines it has and the buttons go under them.
+    const int targetHeight = std::max(42, labelTarget->heightForWidth(labelTarget->width()));
+    labelTarget->setFixedHeight(targetHeight);
+    const int detailsTop = labelTarget->y() + targetHeight;
+    const int detailsHeight =
+        labelDetails->text().isEmpty() ? 0 : labelDetails->sizeHint().height() + 6;
+    labelDetails->setGeometry(labelDetails->x(), detailsTop, labelDetails->width(), detailsHeight);
+    const int buttonsTop = std::max(160, detailsTop + detailsHeight + 4);
+    ui->btnOk->move(ui->btnOk->x(), buttonsTop);
+    ui->btnCancel->move(ui->btnCancel->x(), buttonsTop);
+    setFixedSize(width(), std::max(207, buttonsTop + 47));
 }
 
 QString ConfirmEraseDialog::target() const

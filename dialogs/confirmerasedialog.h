@@ -23,6 +23,11 @@ class ConfirmEraseDialog : public QDialog
     // One line under the fixed text naming what will be destroyed.
     void setTarget(const QString &target);
     QString target() const;
+    // Under it: the first of the entries named (each path shortened in its
+    // middle to the dialog's width), "… and N more" for the others, and the
+    // method. The dialog grows to hold them.
+    void setDetails(const QStringList &named, int more, const QString &method);
+    QString details() const;
 
     // The typed text with white space at both ends removed.
     QString typedText() const;
@@ -33,4 +38,7 @@ class ConfirmEraseDialog : public QDialog
   private:
     Ui::ConfirmEraseDialog *ui;
     class QLabel *labelTarget;
+    class QLabel *labelDetails;
+    // Places the two labels one under the other and the buttons under them.
+    void layOut();
 };

@@ -39,12 +39,15 @@ void chooseMethod(const QString &radio)
     });
 }
 
-// Types `typed` and presses OK; keeps the line that names the target.
-std::shared_ptr<QString> confirm(const QString &typed)
+// Types `typed` and presses OK; keeps the line that names the target, and
+// in `details` the lines under it (entries named, method).
+std::shared_ptr<QString> confirm(const QString &typed, std::shared_ptr<QString> details = nullptr)
 {
     auto target = std::make_shared<QString>();
     modal::when<ConfirmEraseDialog>([=](ConfirmEraseDialog *d, modal::Seen &) {
         *target = d->target();
+        if (details)
+            *details = d->details();
         QTest::keyClicks(d->findChild<QLineEdit *>("lineEdit"), typed);
         QTest::mouseClick(d->findChild<QPushButton *>("btnOk"), Qt::LeftButton);
         return true;
@@ -123,17 +126,25 @@ void WorkflowsTest::fileEraseEndToEnd()
     QVERIFY(writeFile(path("a.txt"), plantedBytes(3 * 1024 * 1024 + 1)));
     QVERIFY(writeFile(path("tree/b.txt"), plantedBytes(10)));
     QVERIFY(writeFile(path("tree/sub/c.txt"), plantedBytes(10)));
+    QVERIFY(writeFile(path("d.txt"), plantedBytes(10)));
+    QVERIFY(writeFile(path("e.txt"), plantedBytes(10)));
     click("btnEraseFileFolder");
-    addToList({path("a.txt"), path("tree")});
-    QCOMPARE(listEntries().size(), 4);
+    addToList({path("a.txt"), path("d.txt"), path("e.txt"), path("tree")});
+    QCOMPARE(listEntries().size(), 6);
 
     LogLines log(window.get());
     chooseMethod("radioDoD");
-    auto target = confirm("Erase");
+    auto details = std::make_shared<QString>();
+    auto target = confirm("Erase", details);
     auto done = modal::answerBox();
     click("btnNextFromAdd");
     QCOMPARE(*target,
-             "4 entries, " + QLocale().formattedDataSize(3 * 1024 * 1024 + 21) + " in total");
+             "6 entries, " + QLocale().formattedDataSize(3 * 1024 * 1024 + 41) + " in total");
+    // The last gate names what dies: the entries as they were named, not the
+    // files below a folder, and the method.
+    QCOMPARE(*details, QStringList({path("a.txt"), path("d.txt"), path("e.txt"), "… and 1 more",
+                                    "Method: " + velmora::kMethodDoD})
+                           .join('\n'));
     QCOMPARE(innerPage(), QStringLiteral("pageProgress"));
     QCOMPARE(jobMode(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 30000);
@@ -260,10 +271,9 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
         QSKIP("pdftotext is not installed");
     for (const QString &expected :
          {QStringLiteral("Velmora Erasure Report"), QStringLiteral("Velmora 4.9.1"),
-          QStringLiteral("Method NIST 800-88 (1 pass random)"),
-          QStringLiteral("Target 2 entries"), QStringLiteral("Result Finished with problems"),
-          QStringLiteral("1 of 2 entries erased."), path("ok.txt") + " Erased",
-          path("locked.txt") + " Not erased",
+          QStringLiteral("Method NIST 800-88 (1 pass random)"), QStringLiteral("Target 2 entries"),
+          QStringLiteral("Result Finished with problems"), QStringLiteral("1 of 2 entries erased."),
+          path("ok.txt") + " Erased", path("locked.txt") + " Not erased",
           QStringLiteral("1 item could not be securely erased: ") + path("locked.txt")})
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + text));
 }
@@ -490,8 +500,9 @@ void WorkflowsTest::freeSpaceWipeEndToEnd()
     QCOMPARE(log.lines,
              (QStringList{"Selected method: NIST 800-88 (1 pass random)",
                           "🧹 Erasing free space, please wait...",
-                          "ℹ️ " + vol.path() + " is held in memory (tmpfs): what was erased "
-                                               "there is gone once the computer is switched off.",
+                          "ℹ️ " + vol.path() +
+                              " is held in memory (tmpfs): what was erased "
+                              "there is gone once the computer is switched off.",
                           "🔎 Verified 32.0 MiB of data", "✅ Free space wipe complete."}));
     QCOMPARE(readFile(vol.path() + "/kept.txt"), plantedBytes(5000));
     QCOMPARE(QDir(vol.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

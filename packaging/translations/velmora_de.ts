@@ -242,6 +242,17 @@ Methode: %2%3
         <source>Type &apos;Erase&apos; </source>
         <translation>&apos;Erase&apos; eingeben </translation>
     </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… und %n weiterer</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Method: %1</source>
+        <translation>Verfahren: %1</translation>
+    </message>
 </context>
 <context>
     <name>EraseMethodDialog</name>

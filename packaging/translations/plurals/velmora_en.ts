@@ -15,6 +15,16 @@
     </message>
 </context>
 <context>
+    <name>ConfirmEraseDialog</name>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ErasureRecord</name>
     <message numerus="yes">
         <source>%n entries, %1 in total</source>
