@@ -11,21 +11,24 @@
 
 #include "app/erasurereport.h"
 #include "engine/fs/freespace.h"
-#include "engine/job/jobjournal.h"
 #include "engine/fs/paths.h"
+#include "engine/job/jobjournal.h"
 #include "engine/platform/platform.h"
 
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QPushButton>
-#include <QStandardPaths>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QStandardPaths>
+#include <QTextBrowser>
 #include <QTextCursor>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <QtConcurrent>
 
@@ -108,6 +111,7 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     jobBytesVerified = 0;
     labelJobOutcome->clear();
     btnAddFailedBack->hide();
+    btnShowReport->hide();
     failedEntries.clear();
     saveReportAction->setEnabled(false);
     progressMeter.start();
@@ -116,9 +120,8 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     progressInfoTimer->start();
     ++jobsStarted;
     QFuture<void> future = QtConcurrent::run(
-        QThreadPool::globalInstance(),
-        [ctx = jobContext(ui->progressBar), body = std::move(body), this,
-         method = jobRecord->method]() mutable {
+        QThreadPool::globalInstance(), [ctx = jobContext(ui->progressBar), body = std::move(body),
+                                        this, method = jobRecord->method]() mutable {
             // Kept until the job returns, for the next start should it not.
             velmora::JobJournal journal(method);
             ctx.journal = &journal;
@@ -205,10 +208,10 @@ void MainWindow::showCompletionBox(QMessageBox::Icon icon, const QString &title,
     const QStringList cow = jobMode == FileErase && !stopRequested.load()
                                 ? jobReport.copyOnWriteVolumes()
                                 : QStringList();
-    QPushButton *wipeFree =
-        cow.isEmpty() ? nullptr
-                      : box.addButton(tr("Wipe Free Space of %1…").arg(cow.constFirst()),
-                                      QMessageBox::ActionRole);
+    QPushButton *wipeFree = cow.isEmpty()
+                                ? nullptr
+                                : box.addButton(tr("Wipe Free Space of %1…").arg(cow.constFirst()),
+                                                QMessageBox::ActionRole);
     box.setDefaultButton(QMessageBox::Ok);
     velmora::Modal::exec(box);
     if (box.clickedButton() == save)
@@ -227,7 +230,32 @@ bool MainWindow::finishRecord(bool stopped)
         return false;
     jobRecord->finish(jobReport, jobBytesWritten, jobBytesVerified, stopped);
     saveReportAction->setEnabled(true);
+    btnShowReport->show();
     return true;
+}
+
+void MainWindow::showReport()
+{
+    if (!jobRecord || !jobRecord->finished.isValid())
+        return;
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("reportDialog"));
+    dialog.setWindowTitle(tr("Erasure Report"));
+    dialog.resize(640, 520);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *document = new QTextBrowser(&dialog);
+    document->setObjectName(QStringLiteral("reportText"));
+    document->setHtml(velmora::reportHtml(*jobRecord));
+    layout->addWidget(document);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QPushButton *save = buttons->addButton(tr("Save Report…"), QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    connect(save, &QPushButton::clicked, &dialog, [this, &dialog] {
+        dialog.accept();
+        QTimer::singleShot(0, this, &MainWindow::saveReport);
+    });
+    layout->addWidget(buttons);
+    velmora::Modal::exec(dialog);
 }
 
 void MainWindow::saveReport()
@@ -249,7 +277,7 @@ void MainWindow::saveReport()
     QString error;
     if (!velmora::writeReportPdf(*jobRecord, fileName, &error)) {
         warn(tr("Report not saved"), tr("The report could not be saved to %1: %2")
-                                        .arg(QDir::toNativeSeparators(fileName), error));
+                                         .arg(QDir::toNativeSeparators(fileName), error));
         return;
     }
     labelJobOutcome->setText(tr("📄 Report saved to %1").arg(QDir::toNativeSeparators(fileName)));
@@ -326,9 +354,8 @@ void MainWindow::addFailedBack()
 
 void MainWindow::on_btnStop_clicked()
 {
-    const auto answer =
-        velmora::Modal::question(this, tr("Confirm Stop"), tr("Are you sure you want to stop?"),
-                                 QMessageBox::NoButton);
+    const auto answer = velmora::Modal::question(
+        this, tr("Confirm Stop"), tr("Are you sure you want to stop?"), QMessageBox::NoButton);
     if (answer != QMessageBox::Yes || !jobWatcher || jobWatcher->isFinished())
         return;
     // The job sees the flag before its next chunk; a device that takes its
@@ -337,8 +364,7 @@ void MainWindow::on_btnStop_clicked()
     stopRequested = true;
     ui->btnStop->setEnabled(false);
     progressInfoTimer->stop();
-    labelProgressInfo->setText(
-        tr("Stopping: waiting for the device to finish its current write…"));
+    labelProgressInfo->setText(tr("Stopping: waiting for the device to finish its current write…"));
 }
 
 void MainWindow::stopAndWaitForJob()
@@ -354,8 +380,7 @@ int MainWindow::stopForSignal(int signal)
     const bool running = jobWatcher && !jobWatcher->isFinished();
     stopAndWaitForJob();
     if (running) {
-        const QString line =
-            velmora::stoppedBySignalLine(signal);
+        const QString line = velmora::stoppedBySignalLine(signal);
         flushLog();
         ui->textLog->append(line);
         std::fprintf(stderr, "velmora: %s\n", line.toLocal8Bit().constData());
@@ -433,8 +458,8 @@ void MainWindow::tellInterruptedJobs()
             velmora::Modal::information(this, tr("Interrupted erase"), job.description());
             continue;
         }
-        const QString offer = files ? tr("Erase what is left now?")
-                                    : tr("Choose the volume again now?");
+        const QString offer =
+            files ? tr("Erase what is left now?") : tr("Choose the volume again now?");
         if (velmora::Modal::question(this, tr("Interrupted erase"),
                                      job.description() + QStringLiteral("\n\n") + offer,
                                      QMessageBox::Yes) != QMessageBox::Yes)

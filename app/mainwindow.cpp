@@ -62,6 +62,16 @@ QWidget#rootWidget {
 QLabel#labelJobOutcome {
     color: #1b3a57;
 }
+QPushButton#btnShowReport, QPushButton#btnAddFailedBack {
+    color: #0078d7;
+    background-color: white;
+    border: 1px solid #0078d7;
+    border-radius: 8px;
+    padding: 4px 10px;
+}
+QPushButton#btnShowReport:hover, QPushButton#btnAddFailedBack:hover {
+    background-color: #e6f2fb;
+}
 )";
 
 // Slim rounded bars without arrows, on the white of the list, the log and
@@ -308,6 +318,12 @@ void MainWindow::setupHeader()
     btnAddFailedBack->hide();
     connect(btnAddFailedBack, &QPushButton::clicked, this, &MainWindow::addFailedBack);
     headerLayout->addWidget(btnAddFailedBack);
+    // The last job's report, on the page the user comes back to.
+    btnShowReport = new QPushButton(tr("Show Report…"), this);
+    btnShowReport->setObjectName(QStringLiteral("btnShowReport"));
+    btnShowReport->hide();
+    connect(btnShowReport, &QPushButton::clicked, this, &MainWindow::showReport);
+    headerLayout->addWidget(btnShowReport);
     headerLayout->addWidget(btnHelp);
     headerLayout->addWidget(btnMenu);
     connect(btnHelp, &QPushButton::clicked, this, &MainWindow::openOnlineHelp);

@@ -208,6 +208,9 @@ class MainWindow : public QMainWindow
     // stop), or where its report went.
     QLabel *labelJobOutcome = nullptr;
     QPushButton *btnAddFailedBack = nullptr;
+    QPushButton *btnShowReport = nullptr;
+    // The last job's report in a window of its own, with "Save Report…".
+    void showReport();
     // The entries of the last file erase that are still where they were.
     QByteArrayList failedEntries;
     void addFailedBack();

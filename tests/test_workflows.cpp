@@ -22,6 +22,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QUrl>
 
@@ -264,6 +265,21 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
     QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
     QCOMPARE(listEntries(), QStringList{path("locked.txt")});
     QVERIFY(!again->isVisible());
+    // Beside the result, the report: each entry with its outcome.
+    auto shown = modal::when<QDialog>([](QDialog *d, modal::Seen &seen) {
+        if (d->objectName() != QLatin1String("reportDialog"))
+            return false;
+        seen.title = d->windowTitle();
+        seen.text = d->findChild<QTextBrowser *>("reportText")->toPlainText();
+        d->reject();
+        return true;
+    });
+    click("btnShowReport");
+    QVERIFY(shown->answered);
+    QCOMPARE(shown->title, QStringLiteral("Erasure Report"));
+    QVERIFY2(shown->text.contains("1 of 2 entries erased.") &&
+                 shown->text.contains(path("locked.txt")),
+             qPrintable(shown->text));
 
     QTRY_VERIFY(QFileInfo::exists(report));
     const QString text = pdfText(report);

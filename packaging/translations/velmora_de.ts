@@ -1180,6 +1180,14 @@ Jetzt entfernen?</translation>
         <source>Drag files or folders here</source>
         <translation>Dateien oder Ordner hierher ziehen</translation>
     </message>
+    <message>
+        <source>Erasure Report</source>
+        <translation>Löschbericht</translation>
+    </message>
+    <message>
+        <source>Show Report…</source>
+        <translation>Bericht anzeigen…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
