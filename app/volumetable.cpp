@@ -35,8 +35,10 @@ QRadioButton *radioOf(const QTableWidget *table, int row)
 
 void configure(QTableWidget *table)
 {
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->horizontalHeader()->setStretchLastSection(true);
+    // The mount point takes the room the other columns leave: it is the
+    // longest, and what tells the volumes apart.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(false);
     table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     table->setFixedHeight(350);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -70,6 +72,7 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
     table->clear();
     table->setRowCount(0);
     table->setColumnCount(6);
+    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     table->setHorizontalHeaderLabels({QCoreApplication::translate("VolumeTable", "Select"),
                                       QCoreApplication::translate("VolumeTable", "Mount point"),
                                       QCoreApplication::translate("VolumeTable", "Capacity"),
@@ -81,11 +84,10 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
     group->setExclusive(true);
     // The row the user points at, by mouse or keys, is the row chosen; the
     // connection goes with the group.
-    QObject::connect(table, &QTableWidget::currentCellChanged, group,
-                     [table](int row) {
-                         if (QRadioButton *radio = row >= 0 ? radioOf(table, row) : nullptr)
-                             radio->setChecked(true);
-                     });
+    QObject::connect(table, &QTableWidget::currentCellChanged, group, [table](int row) {
+        if (QRadioButton *radio = row >= 0 ? radioOf(table, row) : nullptr)
+            radio->setChecked(true);
+    });
     QObject::connect(table, &QTableWidget::cellClicked, group, [table](int row) {
         if (QRadioButton *radio = radioOf(table, row))
             radio->setChecked(true);
@@ -119,10 +121,11 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
         table->setItem(row, 4, new QTableWidgetItem(volume.fileSystem));
         // The name the user gave the volume, where it has one, tells a stick
         // from a disk.
-        table->setItem(row, 5, new QTableWidgetItem(
-                                   volume.label.isEmpty()
-                                       ? volume.device
-                                       : QStringLiteral("%1 · %2").arg(volume.device, volume.label)));
+        table->setItem(
+            row, 5,
+            new QTableWidgetItem(volume.label.isEmpty()
+                                     ? volume.device
+                                     : QStringLiteral("%1 · %2").arg(volume.device, volume.label)));
         // The whole of what the cells may cut short, and the exact sizes.
         const QLocale locale;
         QString tip =

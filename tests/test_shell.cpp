@@ -128,6 +128,17 @@ void ShellTest::freeSpaceTableLeavesReadOnlyVolumesOut()
         QCOMPARE(table.item(0, 5)->text(), QStringLiteral("/dev/sdb1 · STICK"));
         QVERIFY(table.item(0, 1)->toolTip().contains("STICK"));
     }
+    // In the window's width, a long mount point is shown whole: the other
+    // columns take what their texts need, the mount point the rest.
+    VolumeTable::configure(&table);
+    table.resize(801, 350);
+    table.show();
+    const QString longPath = QStringLiteral("/run/media/someone/BACKUP-2026-DECEMBER/nightly");
+    VolumeTable::fill(&table, group, &table, false,
+                      {{longPath, 2LL << 40, 1LL << 40, "ext4", false, "/dev/sdc1", ""}});
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    QVERIFY2(table.columnWidth(1) > table.fontMetrics().horizontalAdvance(longPath) + 12,
+             qPrintable(QString::number(table.columnWidth(1))));
 }
 
 void ShellTest::headerMenuAndAbout()
