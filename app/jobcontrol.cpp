@@ -292,6 +292,10 @@ void MainWindow::completeJob()
     // (a report saved from the box below says where it went instead).
     if (jobRecord)
         labelJobOutcome->setText(jobRecord->summary());
+    // A job that ran to its end reached all of it, whatever its last report
+    // of progress said.
+    if (!stopped)
+        ui->progressBar->setValue(ui->progressBar->maximum());
     if (stopped) {
         ui->textLog->append(tr("⚠️ Erase stopped by user."));
     } else {

@@ -302,6 +302,8 @@ void MainWindow::setupHeader()
     labelJobOutcome = new QLabel(this);
     labelJobOutcome->setObjectName(QStringLiteral("labelJobOutcome"));
     labelJobOutcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Two lines where the buttons beside it leave one too short.
+    labelJobOutcome->setWordWrap(true);
     // A long path takes the room there is, never the header buttons' room.
     labelJobOutcome->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
