@@ -9,7 +9,6 @@
 #include "engine/job/erasemethods.h"
 
 #include <QButtonGroup>
-#include <QDebug>
 #include <QMessageBox>
 #include <QSettings>
 
@@ -37,7 +36,6 @@ EraseMethodDialog::EraseMethodDialog(QWidget *parent)
 
 EraseMethodDialog::~EraseMethodDialog()
 {
-    qDebug() << "EraseMethodDialog destroyed";
     delete ui;
 }
 
