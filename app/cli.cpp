@@ -20,6 +20,7 @@
 #include "engine/job/jobjournal.h"
 #include "engine/job/jobrunner.h"
 #include "engine/fs/paths.h"
+#include "engine/fs/traces.h"
 #include "engine/platform/platform.h"
 #include "engine/job/progressmeter.h"
 
@@ -82,6 +83,8 @@ class Cli
     bool yes = false;
     bool preserveRoot = true;
     bool thenFreeSpace = false;
+    bool traces = true;
+    bool trash = false;
     // Taken from argv as bytes, by their own index: a name that is not
     // valid UTF-8 is never confused with another that decodes alike.
     QByteArrayList positionalBytes;
@@ -145,6 +148,12 @@ void Cli::describe(QCommandLineParser &parser)
         {QStringLiteral("methods"), tr("List the erase methods.")},
         {QStringLiteral("no-preserve-root"),
          tr("Allow erasing /, the system's folders and the home folders (never devices).")},
+        {QStringLiteral("no-traces"),
+         tr("erase: leave the thumbnails, recent-files entries, Trash records and editor "
+            "copies of the erased files where they are.")},
+        {QStringLiteral("trash"),
+         tr("erase: add everything in the Trash (the home Trash and each volume's) to the "
+            "paths.")},
         {QStringLiteral("then-freespace"),
          tr("erase: then wipe the free space of each volume the files were on, which reaches "
             "the older copies a copy-on-write volume keeps.")},
@@ -287,6 +296,11 @@ bool Cli::prepare(const QString &command, const QByteArrayList &paths)
         // Absolute and resolved, as the window lists them: the log and the
         // report name each entry where anyone can find it again.
         request.listed = velmora::listSelection(resolved);
+        // The copies editors keep beside the files go with them, and are
+        // counted in what is confirmed.
+        request.traces = traces;
+        if (traces)
+            request.listed += velmora::editorCopies(request.listed);
         if (collidesWithSelection(jsonFile, "--json") ||
             collidesWithSelection(reportFile, "--report"))
             return false;
@@ -551,12 +565,24 @@ int Cli::run()
         command != QLatin1String("freespace"))
         return fail(
             tr("unknown command %1; the commands are erase, wipe and freespace").arg(command));
+    traces = !parser.isSet(QStringLiteral("no-traces"));
+    trash = parser.isSet(QStringLiteral("trash"));
+    if (trash && command != QLatin1String("erase"))
+        return fail(tr("--trash goes with erase only"));
     positionals.removeFirst();
-    if (positionals.isEmpty())
+    if (positionals.isEmpty() && !trash)
         return fail(tr("%1 needs a path").arg(command));
     if (positionalBytes.size() != positionals.size() + 1)
         return fail(tr("the paths could not be read from the command line"));
-    const QByteArrayList paths = positionalBytes.mid(1);
+    QByteArrayList paths = positionalBytes.mid(1);
+    if (trash) {
+        const QByteArrayList inTrash = velmora::trashEntries(velmora::desktopHome());
+        if (inTrash.isEmpty() && paths.isEmpty()) {
+            printTo(stderr, tr("The Trash is empty; nothing to erase.\n"));
+            return 0;
+        }
+        paths += inTrash;
+    }
     tellInterruptedJobs();
 
     thenFreeSpace = parser.isSet(QStringLiteral("then-freespace"));

@@ -136,11 +136,11 @@ QString reportHtml(const ErasureRecord &record)
                                 int(record.problemCount - record.problems.size()))));
         }
     }
-    if (!record.warnings.isEmpty()) {
+    if (!record.warnings.isEmpty() || !record.notes.isEmpty()) {
         html += QStringLiteral("<h2>%1</h2>")
                     .arg(esc(QCoreApplication::translate("ErasureReport", "Notes")));
-        for (const QString &warning : record.warnings)
-            html += QStringLiteral("<p>%1</p>").arg(esc(warning));
+        for (const QString &note : record.warnings + record.notes)
+            html += QStringLiteral("<p>%1</p>").arg(esc(note));
     }
     html += QStringLiteral("</body></html>");
     return html;

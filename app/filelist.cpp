@@ -8,6 +8,7 @@
 #include "ui_mainwindow.h"
 
 #include "engine/fs/paths.h"
+#include "engine/fs/traces.h"
 #include "engine/fs/walk.h"
 #include "engine/job/guards.h"
 #include "engine/platform/platform.h"
@@ -195,6 +196,19 @@ void MainWindow::removeSelectedEntries()
         delete item;
     }
     updateListPlaceholder();
+}
+
+void MainWindow::addTrash()
+{
+    const QByteArrayList entries = velmora::trashEntries(velmora::desktopHome());
+    if (entries.isEmpty()) {
+        velmora::Modal::information(this, tr("Trash"), tr("The Trash is empty."));
+        return;
+    }
+    WaitBox wait(showWaitBox(tr("Please wait...")));
+    const QStringList refused = addEntries(entries);
+    wait.reset();
+    tellRefused(refused);
 }
 
 void MainWindow::on_btnClearAll_clicked()

@@ -231,6 +231,16 @@ void MainWindow::setupFileList()
     ui->listWidget->setContextMenuPolicy(Qt::ActionsContextMenu);
     ui->listWidget->installEventFilter(this);
 
+    // Everything in the user's Trash, the home one and each volume's.
+    btnAddTrash = new QPushButton(tr("Add Trash"), ui->pageAdd);
+    btnAddTrash->setObjectName(QStringLiteral("btnAddTrash"));
+    btnAddTrash->setStyleSheet(ui->btnAddFolder->styleSheet());
+    const QRect folderButton = ui->btnAddFolder->geometry();
+    btnAddTrash->setGeometry(ui->btnClearAll->geometry().right() + 1 +
+                                 (folderButton.left() - ui->btnAddFiles->geometry().right() - 1),
+                             folderButton.top(), folderButton.width(), folderButton.height());
+    connect(btnAddTrash, &QPushButton::clicked, this, &MainWindow::addTrash);
+
     // The words under the empty list's picture; drops pass through them.
     labelDropHint = new QLabel(tr("Drag files or folders here"), ui->listWidget);
     labelDropHint->setObjectName(QStringLiteral("labelDropHint"));
@@ -255,7 +265,7 @@ void MainWindow::fitTranslatedTexts()
 {
     using velmora::fitRow;
     velmora::fitAlike({ui->wipeCard, ui->wipefreespaceCard, ui->EraseFilecard});
-    fitRow({ui->btnAddFiles, ui->btnAddFolder, ui->btnClearAll});
+    fitRow({ui->btnAddFiles, ui->btnAddFolder, ui->btnClearAll, btnAddTrash});
     fitRow({ui->btnBackToHome_fromAdd});
     fitRow({ui->btnNextFromAdd}, Qt::AlignRight);
     fitRow({ui->btnBackFromDisk});
@@ -281,6 +291,11 @@ void MainWindow::setupHeader()
     headerMenu->addAction(tr("About"), this, &MainWindow::showAbout);
     headerMenu->addAction(tr("Support"), this, &MainWindow::openSupportPage);
     headerMenu->addAction(tr("Help"), this, &MainWindow::openOnlineHelp);
+    auto *eraseTrash = headerMenu->addAction(tr("Erase the Trash…"), this, [this] {
+        on_btnEraseFileFolder_clicked();
+        addTrash();
+    });
+    eraseTrash->setObjectName(QStringLiteral("actionEraseTrash"));
     headerMenu->addSeparator();
     // The report of the last job, once one has ended.
     saveReportAction = headerMenu->addAction(tr("Save Report…"), this, &MainWindow::saveReport);

@@ -143,6 +143,9 @@ class MainWindow : public QMainWindow
     QStringList addEntries(const QByteArrayList &paths);
     void tellRefused(const QStringList &refused);
     void removeSelectedEntries();
+    // Adds what is in the user's Trash (home and volumes) to the list.
+    void addTrash();
+    QPushButton *btnAddTrash = nullptr;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void appendFolder(const QByteArray &folder);
     void syncListIndex();
@@ -185,6 +188,8 @@ class MainWindow : public QMainWindow
     QString eraseMethod;
     // "Verify after the last pass", as the method dialog was left.
     bool verifyLastPass = false;
+    // "Also remove thumbnails, …", as the method dialog was left (file erases).
+    bool removeTraces = false;
     // Jobs launched so far: tells a refusal from a start.
     int jobsStarted = 0;
     std::atomic_bool stopRequested{false};

@@ -11,6 +11,7 @@
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
 #include "engine/fs/paths.h"
+#include "engine/fs/traces.h"
 #include "engine/job/erasemethods.h"
 #include "engine/job/jobrunner.h"
 #include "engine/job/jobs.h"
@@ -55,9 +56,10 @@ std::optional<QString> MainWindow::askForMethod()
     EraseMethodDialog dialog(this);
     // Reading back is what a whole-volume job is trusted for; for a few
     // files it is the user's choice.
-    if (jobMode == FileErase)
+    if (jobMode == FileErase) {
         dialog.setVerifySetting(QStringLiteral("verify/files"), false);
-    else
+        dialog.setTracesSetting(QStringLiteral("traces/files"));
+    } else
         dialog.setVerifySetting(QStringLiteral("verify/volumes"), true);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
@@ -65,6 +67,7 @@ std::optional<QString> MainWindow::askForMethod()
     if (velmora::Modal::exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     verifyLastPass = dialog.verifyAfterLastPass();
+    removeTraces = dialog.removeTraces();
     return dialog.selectedMethod();
 }
 
@@ -116,6 +119,12 @@ void MainWindow::on_btnNextFromAdd_clicked()
     if (method->isEmpty()) {
         warn(tr("Error"), tr("Please select erasure method!"));
         return;
+    }
+    // The copies editors keep beside the files go with them, and the
+    // confirmation counts them.
+    if (removeTraces) {
+        appendPaths(velmora::editorCopies(listedPaths()));
+        updateListPlaceholder();
     }
     pendingRecord = velmora::ErasureRecord::forFiles(listedPaths(), *method, verifyLastPass);
     if (!askForConfirmation(pendingRecord.target, *method)) {
@@ -250,6 +259,7 @@ void MainWindow::launchRequest(velmora::ErasureRecord::Kind kind, const QString 
     request.kind = kind;
     request.method = method;
     request.verify = verifyLastPass;
+    request.traces = kind == velmora::ErasureRecord::Kind::Files && removeTraces;
     request.root = root;
     request.listed = listed;
     // The runner counts the job's total into the job's status, as for

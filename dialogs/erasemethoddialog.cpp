@@ -9,6 +9,7 @@
 #include "engine/job/erasemethods.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QSettings>
 
@@ -21,9 +22,14 @@ EraseMethodDialog::EraseMethodDialog(QWidget *parent)
     setFixedSize(size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setWindowTitle(tr("Select Erase Method"));
+    checkTraces = new QCheckBox(
+        tr("Also remove thumbnails, recent-files entries and Trash records"), this);
+    checkTraces->setObjectName(QStringLiteral("checkTraces"));
+    checkTraces->setGeometry(ui->checkVerify->x(), ui->checkVerify->y() + 25, 420, 19);
+    checkTraces->hide();
     for (QWidget *label :
          std::initializer_list<QWidget *>{ui->radioBritish, ui->radioDoD, ui->radioGutmann,
-                                          ui->radioGerman, ui->radioNIST, ui->checkVerify})
+                                          ui->radioGerman, ui->radioNIST, ui->checkVerify, checkTraces})
         velmora::fitRow({label});
     velmora::fitRow({ui->btnStart}, Qt::AlignRight);
 
@@ -65,11 +71,25 @@ bool EraseMethodDialog::verifyAfterLastPass() const
     return ui->checkVerify->isChecked();
 }
 
+void EraseMethodDialog::setTracesSetting(const QString &settingsKey)
+{
+    tracesKey = settingsKey;
+    checkTraces->setChecked(QSettings().value(settingsKey, true).toBool());
+    checkTraces->show();
+}
+
+bool EraseMethodDialog::removeTraces() const
+{
+    return !tracesKey.isEmpty() && checkTraces->isChecked();
+}
+
 void EraseMethodDialog::on_btnStart_clicked()
 {
     if (!selectedMethod().isEmpty()) {
         if (!verifyKey.isEmpty())
             QSettings().setValue(verifyKey, ui->checkVerify->isChecked());
+        if (!tracesKey.isEmpty())
+            QSettings().setValue(tracesKey, checkTraces->isChecked());
         accept();
         return;
     }

@@ -29,6 +29,11 @@ class EraseMethodDialog : public QDialog
     // `settingsKey` was left (`byDefault` the first time); Start stores it.
     void setVerifySetting(const QString &settingsKey, bool byDefault);
     bool verifyAfterLastPass() const;
+    // For a file erase: the check box that also removes what the desktop
+    // keeps of the erased files, shown and set as `settingsKey` was left (on
+    // the first time); Start stores it. Hidden otherwise.
+    void setTracesSetting(const QString &settingsKey);
+    bool removeTraces() const;
 
   private slots:
     void on_btnStart_clicked();
@@ -37,4 +42,6 @@ class EraseMethodDialog : public QDialog
     Ui::EraseMethodDialog *ui;
     QButtonGroup *methodGroup;
     QString verifyKey;
+    QString tracesKey;
+    class QCheckBox *checkTraces;
 };

@@ -11,11 +11,13 @@
 #include "engine/job/jobs.h"
 #include "engine/fs/overwrite.h"
 #include "engine/fs/paths.h"
+#include "engine/fs/traces.h"
 #include "engine/platform/platform.h"
 #include "engine/fs/verify.h"
 #include "engine/fs/walk.h"
 #include "engine/job/progressmeter.h"
 
+#include <QCryptographicHash>
 #include <QtTest>
 
 #include <csignal>
@@ -81,6 +83,8 @@ class EngineTest : public QObject
     void randomStreamIsFreshAndReproducible();
     void mountTableIsReadAsTheKernelWritesIt();
     void progressLineSaysOnlyWhatIsTrue();
+    void recentListLosesOnlyTheErasedBookmarks();
+    void tracesAreFoundOnlyAmongTheUsersOwn();
 
   private:
     QByteArray at(const char *rel) const { return root + '/' + rel; }
@@ -517,4 +521,117 @@ void EngineTest::progressLineSaysOnlyWhatIsTrue()
 }
 
 QTEST_GUILESS_MAIN(EngineTest)
+void EngineTest::recentListLosesOnlyTheErasedBookmarks()
+{
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xbel version=\"1.0\">\n";
+    const QByteArray keep1 = "  <bookmark href=\"file:///a/keep%20me.txt\" added=\"1\">\n"
+                             "    <title>kept &amp; well</title>\n  </bookmark>\n";
+    const QByteArray gone1 = "  <bookmark href=\"file:///a/secret%C3%A9%25.txt\" added=\"2\"/>\n";
+    const QByteArray keep2 = "\t<bookmark href=\"file:///a/other.txt\"><info/></bookmark>\n";
+    const QByteArray gone2 = "  <bookmark href=\"file://localhost/b/x.txt\"><info>&lt;</info></bookmark>\n";
+    const QByteArray xbel = head + gone1 + keep1 + gone2 + keep2 + "</xbel>\n";
+    const QSet<QByteArray> erased{"/a/secret\xc3\xa9%.txt", "/b/x.txt", "/a/never-listed"};
+    QByteArray out;
+    QString error;
+    QByteArrayList dropped;
+    QCOMPARE(withoutBookmarks(xbel, erased, &out, &error, &dropped), 2);
+    QCOMPARE(out, head + keep1 + keep2 + "</xbel>\n");
+    QCOMPARE(dropped, (QByteArrayList{"/a/secret\xc3\xa9%.txt", "/b/x.txt"}));
+    // Not well-formed, or not UTF-8: left as it is, with the reason.
+    for (const QByteArray &bad : {head + gone1 + "<bookmark", head + "\xff" + gone1 + "</xbel>"}) {
+        out.clear();
+        error.clear();
+        QCOMPARE(withoutBookmarks(bad, erased, &out, &error), -1);
+        QVERIFY(out.isEmpty() && !error.isEmpty());
+    }
+
+    // On the disk: the new list takes the name with the old one's
+    // permissions; the old copy, still open, is handed over to be
+    // overwritten.
+    DesktopHome home{platform::effectiveUser(), root, at("cache"), at("data")};
+    QVERIFY(writeFile(QFile::decodeName(at("data/recently-used.xbel")), xbel));
+    QVERIFY(::chmod(at("data/recently-used.xbel").constData(), 0640) == 0);
+    struct stat before {};
+    QVERIFY(::stat(at("data/recently-used.xbel").constData(), &before) == 0);
+    QByteArray handedOver;
+    ino_t handedInode = 0;
+    const int count = dropRecentBookmarks(
+        home, erased,
+        [&](int fd) {
+            struct stat st {};
+            ::fstat(fd, &st);
+            handedInode = st.st_ino;
+            QFile old(QStringLiteral("/proc/self/fd/%1").arg(fd));
+            if (old.open(QIODevice::ReadOnly))
+                handedOver = old.readAll();
+        },
+        &error);
+    QCOMPARE(count, 2);
+    QCOMPARE(handedInode, before.st_ino);
+    QCOMPARE(handedOver, xbel);
+    QCOMPARE(readFile(QFile::decodeName(at("data/recently-used.xbel"))),
+             head + keep1 + keep2 + "</xbel>\n");
+    struct stat after {};
+    QVERIFY(::stat(at("data/recently-used.xbel").constData(), &after) == 0);
+    QCOMPARE(after.st_mode & 07777, 0640u);
+    QCOMPARE(QDir(QFile::decodeName(at("data"))).entryList(QDir::AllEntries | QDir::Hidden |
+                                                           QDir::NoDotAndDotDot),
+             QStringList{"recently-used.xbel"});
+}
+
+void EngineTest::tracesAreFoundOnlyAmongTheUsersOwn()
+{
+    // The URI GNOME names a file by, escaped as GLib escapes it.
+    QCOMPARE(fileUris("/a b/ü%;[x]#?&=+$,.jpg").constFirst(),
+             QByteArray("file:///a%20b/%C3%BC%25%3B%5Bx%5D%23%3F&=+$,.jpg"));
+    QCOMPARE(pathOfFileUri("file:///a%20b/%C3%BC%25.jpg"), QByteArray("/a b/\xc3\xbc%.jpg"));
+    QCOMPARE(pathOfFileUri("https://example.org/a"), QByteArray());
+
+    DesktopHome home{platform::effectiveUser(), root, at("cache"), at("data")};
+    const QByteArray file = at("docs/plan.odt");
+    QVERIFY(writeFile(QFile::decodeName(file), "x"));
+    const QByteArray thumb =
+        QCryptographicHash::hash(fileUris(file).constFirst(), QCryptographicHash::Md5).toHex() +
+        ".png";
+    // Its thumbnail where it belongs, and one in a folder that is a link to
+    // elsewhere: only the first is a trace.
+    QVERIFY(writeFile(QFile::decodeName(at("cache/thumbnails/normal/") + thumb), "t"));
+    QVERIFY(writeFile(QFile::decodeName(at("elsewhere/") + thumb), "not a trace"));
+    QVERIFY(QFile::link(QFile::decodeName(at("elsewhere")),
+                        QFile::decodeName(at("cache/thumbnails/large"))));
+    // A Trash whose info/ is a link out of it, and a record in a real one.
+    QVERIFY(writeFile(QFile::decodeName(at("outside/plan.odt.trashinfo")), "not a trace"));
+    QVERIFY(QDir().mkpath(QFile::decodeName(at("vol/.Trash-") +
+                                            QByteArray::number(home.user) + "/files")));
+    QVERIFY(QFile::link(QFile::decodeName(at("outside")),
+                        QFile::decodeName(at("vol/.Trash-") + QByteArray::number(home.user) +
+                                          "/info")));
+    QVERIFY(writeFile(QFile::decodeName(at("data/Trash/info/plan.odt.trashinfo")), "r"));
+
+    QStringList found;
+    for (const QByteArray &path :
+         {file, at("data/Trash/files/plan.odt"),
+          at("vol/.Trash-") + QByteArray::number(home.user) + "/files/plan.odt"})
+        for (const Trace &trace : traceFilesOf(path, home))
+            found << QFile::decodeName(trace.path);
+    QCOMPARE(found, (QStringList{QFile::decodeName(at("cache/thumbnails/normal/") + thumb),
+                                 QFile::decodeName(at("data/Trash/info/plan.odt.trashinfo"))}));
+
+    // A home that does not exist: nothing found, nothing touched.
+    DesktopHome nowhere{home.user, at("missing"), at("missing/.cache"), at("missing/.local")};
+    QVERIFY(traceFilesOf(file, nowhere).empty());
+    QString error;
+    QCOMPARE(dropRecentBookmarks(nowhere, {file}, nullptr, &error), 0);
+
+    // Editor copies beside a file, regular files only, each once.
+    for (const char *copy : {"docs/.plan.odt.swp", "docs/plan.odt~", "docs/#plan.odt#",
+                             "docs/.~lock.plan.odt#", "docs/.plan.odt.kate-swp"})
+        QVERIFY(writeFile(QFile::decodeName(at(copy)), "c"));
+    QVERIFY(QDir().mkpath(QFile::decodeName(at("docs/.plan.odt.swo"))));
+    QByteArrayList copies = editorCopies({file, at("docs/plan.odt~")});
+    std::sort(copies.begin(), copies.end());
+    QCOMPARE(copies, (QByteArrayList{at("docs/#plan.odt#"), at("docs/.plan.odt.kate-swp"),
+                                     at("docs/.plan.odt.swp"), at("docs/.~lock.plan.odt#")}));
+}
+
 #include "test_engine.moc"

@@ -10,8 +10,10 @@
 #include "engine/job/erasemethods.h"
 #include "engine/job/jobrunner.h"
 #include "engine/job/jobs.h"
+#include "engine/fs/traces.h"
 #include "engine/fs/walk.h"
 
+#include <QCryptographicHash>
 #include <QtTest>
 
 #include <csignal>
@@ -109,6 +111,7 @@ class VolumesTest : public QObject
     void fileEraseLeavesNoNameOnTheDevice_data();
     void fileEraseLeavesNoNameOnTheDevice();
     void oneFileErasedAloneLeavesNoName();
+    void desktopTracesGoWithTheFile();
     void namesLeaveTheFolderThatStays_data();
     void namesLeaveTheFolderThatStays();
     void mountsBelowTheSelectionAreNotEntered();
@@ -323,6 +326,90 @@ void VolumesTest::oneFileErasedAloneLeavesNoName()
     QVERIFY(vol.unmount());
     QVERIFY(!vol.imageContains(name.toLatin1()));
     QVERIFY(!vol.imageContains(plantText()));
+}
+
+void VolumesTest::desktopTracesGoWithTheFile()
+{
+    // A loop volume as the home: a photo with its thumbnails, a recent-files
+    // list of three documents, a KDE recent entry and a trashed file with its
+    // record; a name with spaces, letters beyond ASCII and a percent sign.
+    VOLUME_OR_SKIP(vol, "ext4", 64 * 1024 * 1024);
+    const QString home = vol.path() + "/home";
+    const QByteArray cache = QFile::encodeName(home + "/.cache");
+    const QByteArray data = QFile::encodeName(home + "/.local/share");
+    const QByteArray oldHome = qgetenv("HOME"), oldCache = qgetenv("XDG_CACHE_HOME"),
+                     oldData = qgetenv("XDG_DATA_HOME");
+    auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CACHE_HOME", oldCache);
+        qputenv("XDG_DATA_HOME", oldData);
+    });
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_CACHE_HOME", cache);
+    qputenv("XDG_DATA_HOME", data);
+
+    const QString photo = home + "/Pictures/Urlaub in Zürich 100% schön.jpg";
+    const QByteArray photoPath = QFile::encodeName(photo);
+    QVERIFY(plant(photo, 20000));
+    // As GNOME names its thumbnail: the MD5 of the escaped URI.
+    const QByteArray uri = "file://" + QFile::encodeName(home) +
+                           "/Pictures/Urlaub%20in%20Z%C3%BCrich%20100%25%20sch%C3%B6n.jpg";
+    QCOMPARE(fileUris(photoPath).constFirst(), uri);
+    const QByteArray thumbName =
+        QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex() + ".png";
+    const QByteArray thumbnail = "PNG THUMBMARKER-4471 Thumb::URI " + uri;
+    for (const char *size : {"normal", "x-large", "fail/gnome-thumbnail-factory"})
+        QVERIFY(writeFile(QFile::decodeName(cache) + "/thumbnails/" + size + '/' + thumbName,
+                          thumbnail + QByteArray(9000, 'T')));
+    const QByteArray other1 = "  <bookmark href=\"file:///srv/keep/one.odt\" added=\"2026-01-01\">\n"
+                              "    <info><metadata owner=\"x\"/></info>\n  </bookmark>\n";
+    const QByteArray other2 = "  <bookmark href=\"file:///srv/keep/two%20b.pdf\" added=\"2026-02-02\"/>\n";
+    const QByteArray head =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xbel version=\"1.0\"\n"
+        "      xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\"\n"
+        "      xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
+    const QByteArray mine = "  <bookmark href=\"" + uri + "\" added=\"2026-03-03\">\n"
+                            "    <info><metadata owner=\"x\"><mime:mime-type type=\"image/jpeg\"/>"
+                            "</metadata></info>\n  </bookmark>\n";
+    QVERIFY(writeFile(QFile::decodeName(data) + "/recently-used.xbel",
+                      head + other1 + mine + other2 + "</xbel>\n"));
+    QVERIFY(writeFile(QFile::decodeName(data) + "/RecentDocuments/photo.jpg.desktop",
+                      "[Desktop Entry]\nType=Link\nURL[$e]=" + uri + "\nName=photo\n"));
+    QVERIFY(writeFile(QFile::decodeName(data) + "/RecentDocuments/other.desktop",
+                      "[Desktop Entry]\nType=Link\nURL[$e]=file:///srv/keep/one.odt\n"));
+    const QString trashed = QFile::decodeName(data) + "/Trash/files/old-draft.txt";
+    QVERIFY(plant(trashed, 5000));
+    QVERIFY(writeFile(QFile::decodeName(data) + "/Trash/info/old-draft.txt.trashinfo",
+                      "[Trash Info]\nPath=/home/someone/TRASHEDPATH-8812/old-draft.txt\n"
+                      "DeletionDate=2026-04-04T10:00:00\n"));
+    ::sync();
+    QVERIFY(vol.imageContains("THUMBMARKER-4471"));
+
+    Recorder rec;
+    auto ctx = rec.context();
+    runFileEraseJob({photoPath, QFile::encodeName(trashed)}, {}, kMethodNist, ctx, true);
+    QCOMPARE(rec.report.problemCount(), 0);
+    QVERIFY2(rec.lines.contains("🧹 Removed from the recent files: " + photo),
+             qPrintable(rec.lines.filter(QRegularExpression("^[^🔄✅]")).join('\n')));
+    // The report's line (English forms come from the application's catalogue).
+    QVERIFY2(rec.lines.filter(QRegularExpression("^🧹 Traces removed: 3 thumbnail.*, 2 recent-files "
+                                                 "entr.*, 1 Trash record"))
+                     .size() == 1,
+             qPrintable(rec.lines.join('\n')));
+    QCOMPARE(rec.report.notes().size(), 1);
+    // The other bookmarks and KDE's other entry as they were, byte for byte.
+    QCOMPARE(readFile(QFile::decodeName(data) + "/recently-used.xbel").mid(head.size()),
+             other1 + other2 + "</xbel>\n");
+    QCOMPARE(entries(QFile::decodeName(data) + "/RecentDocuments"), QStringList{"other.desktop"});
+    QCOMPARE(entries(QFile::decodeName(data) + "/Trash/info"), QStringList{});
+    for (const char *size : {"normal", "x-large", "fail/gnome-thumbnail-factory"})
+        QCOMPARE(entries(QFile::decodeName(cache) + "/thumbnails/" + size), QStringList{});
+    QVERIFY(vol.unmount());
+    QVERIFY(!vol.imageContains("THUMBMARKER-4471"));
+    QVERIFY(!vol.imageContains("TRASHEDPATH-8812"));
+    QVERIFY(!vol.imageContains("Urlaub%20in%20Z%C3%BCrich"));
+    QVERIFY(!vol.imageContains(plantText()));
+    QVERIFY(vol.imageContains("/srv/keep/two%20b.pdf")); // what stays is still there
 }
 
 void VolumesTest::namesLeaveTheFolderThatStays_data()

@@ -913,7 +913,7 @@ void noteMedium(const platform::Mount &mount, JobContext &ctx)
         return;
     QStringList plainSwap;
     for (const platform::Swap &swap : platform::activeSwaps())
-        if (!swap.encrypted)
+        if (!swap.encrypted && !swap.inMemory)
             plainSwap.append(displayName(swap.name));
     // Without swap that keeps pages in the clear, nothing limits what the
     // job says: the line is for the log alone.

@@ -113,6 +113,7 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
     problems = report.problemPaths();
     problemReasons = report.problemReasons();
     warnings = report.warnings();
+    notes = report.notes();
     events = report.events();
     error = report.endedByError() ? report.errorMessage() : QString();
     result = stopped            ? Result::Stopped
@@ -275,6 +276,7 @@ QJsonObject ErasureRecord::toJson() const
         {QStringLiteral("problemCount"), problemCount},
         {QStringLiteral("problems"), QJsonArray::fromStringList(problems)},
         {QStringLiteral("warnings"), QJsonArray::fromStringList(warnings)},
+        {QStringLiteral("notes"), QJsonArray::fromStringList(notes)},
         {QStringLiteral("events"), eventList},
     };
     if (kind != Kind::Files)

@@ -58,6 +58,8 @@ struct ErasureRecord {
     QStringList problems;
     QStringList problemReasons; // beside each problem, why (may be empty)
     QStringList warnings;
+    // What the job did beside its entries (the traces it removed).
+    QStringList notes;
     // The warnings, problems and the error as the job told of them.
     QList<JobEvent> events;
 

@@ -23,6 +23,7 @@ void JobReport::reset()
     error = false;
     errorText.clear();
     warningTexts.clear();
+    noteTexts.clear();
     touchedVolumes.clear();
     cowVolumes.clear();
     removed.clear();
@@ -82,6 +83,19 @@ QStringList JobReport::warnings() const
 {
     std::lock_guard<std::mutex> lock(mutex);
     return warningTexts;
+}
+
+void JobReport::addNote(const QString &text)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!noteTexts.contains(text))
+        noteTexts.append(text);
+}
+
+QStringList JobReport::notes() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return noteTexts;
 }
 
 void JobReport::addProblem(const JobEvent &event)

@@ -36,6 +36,10 @@ class JobReport
     // what an overwrite cannot reach on this volume; each text once.
     void addWarning(const QString &text);
     QStringList warnings() const;
+    // What the job did beside its entries that the report lists (the
+    // traces of erased files it removed); each text once.
+    void addNote(const QString &text);
+    QStringList notes() const;
 
     // The volumes a file erase worked on (their mount points), and those of
     // them that keep older copies an overwrite cannot reach (copy-on-write):
@@ -71,6 +75,7 @@ class JobReport
     bool error = false;
     QString errorText;
     QStringList warningTexts;
+    QStringList noteTexts;
     QStringList touchedVolumes;
     QStringList cowVolumes;
     bool keepingRemoved = false;

@@ -99,7 +99,7 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
         QByteArrayList folders;
         const qint64 units = splitListed(request.listed, rounds, &files, &folders);
         ctx.setTotalUnits(units);
-        runFileEraseJob(files, folders, request.method, ctx);
+        runFileEraseJob(files, folders, request.method, ctx, request.traces);
         return true;
     }
     platform::Space space;

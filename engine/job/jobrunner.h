@@ -41,6 +41,9 @@ struct JobRequest {
     QString method;
     bool verify = false;
     QByteArrayList listed; // a file erase: listSelection()'s entries
+    // A file erase also removes what the desktop keeps of the erased entries
+    // (thumbnails, recent-files entries, Trash records).
+    bool traces = false;
     QString root;          // a volume job: the mount point
 };
 

@@ -5,7 +5,9 @@
 #include "engine/job/erasemethods.h"
 #include "engine/fs/freespace.h"
 #include "engine/job/jobjournal.h"
+#include "engine/fs/overwrite.h"
 #include "engine/fs/paths.h"
+#include "engine/fs/traces.h"
 #include "engine/platform/platform.h"
 #include "engine/fs/verify.h"
 #include "engine/fs/walk.h"
@@ -13,6 +15,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace velmora
 {
@@ -62,6 +65,93 @@ QByteArrayList topmost(const QByteArrayList &folders)
     return top;
 }
 
+// The traces the desktop keeps of what the job erased: thumbnails, KDE's
+// recent entries and Trash records go as the job's own files do; the
+// recent-files list loses their bookmarks and its old copy is overwritten.
+void sweepTraces(TreeEraser &eraser, const QByteArrayList &listed, int passes, JobContext &ctx)
+{
+    const DesktopHome home = desktopHome();
+    if (!home.valid()) {
+        ctx.info(QCoreApplication::translate(
+            "Jobs", "ℹ️ There is no home folder: thumbnails, recent files and Trash records "
+                    "were not looked for."));
+        return;
+    }
+    // What the job erased: the listed entries that are gone now.
+    QSet<QByteArray> gone;
+    for (const QByteArray &entry : listed) {
+        const QByteArray path = withoutTrailingSlash(entry);
+        platform::Status st;
+        if (platform::statusAt(platform::kWorkingFolder, path, &st) == ENOENT)
+            gone.insert(path);
+    }
+    if (gone.isEmpty())
+        return;
+    ctx.atPhase(QCoreApplication::translate("Jobs", "traces"));
+    int counts[3] = {0, 0, 0};
+    for (const QByteArray &path : gone) {
+        for (const Trace &trace : traceFilesOf(path, home)) {
+            if (ctx.stopped())
+                return;
+            platform::Status st;
+            platform::statusAt(platform::kWorkingFolder, trace.path, &st);
+            ctx.addTotalUnits((1 + st.allocated / kChunkSize) * passes);
+            eraser.countNames(trace.path, false);
+            if (eraser.eraseListed(trace.path) &&
+                platform::statusAt(platform::kWorkingFolder, trace.path, &st) == ENOENT)
+                ++counts[trace.kind];
+        }
+    }
+    QString error;
+    QByteArrayList dropped;
+    const int bookmarks = dropRecentBookmarks(
+        home, gone,
+        [&](int fd) {
+            overwriteOpenFile(fd, QStringLiteral("recently-used.xbel"), passes, ctx);
+        },
+        &error, &dropped);
+    if (bookmarks < 0)
+        ctx.warn(QCoreApplication::translate(
+                     "Jobs", "⚠️ The recent-files list was left as it is: %1. It may still "
+                             "name what was erased.")
+                     .arg(error));
+    for (const QByteArray &path : dropped)
+        ctx.info(QCoreApplication::translate("Jobs", "🧹 Removed from the recent files: %1")
+                     .arg(displayName(path)));
+    QStringList parts;
+    if (counts[Trace::Thumbnail] > 0)
+        parts << QCoreApplication::translate("Jobs", "%n thumbnail(s)", nullptr,
+                                             counts[Trace::Thumbnail]);
+    const int recent = counts[Trace::RecentEntry] + std::max(bookmarks, 0);
+    if (recent > 0)
+        parts << QCoreApplication::translate("Jobs", "%n recent-files entry(s)", nullptr, recent);
+    if (counts[Trace::TrashRecord] > 0)
+        parts << QCoreApplication::translate("Jobs", "%n Trash record(s)", nullptr,
+                                             counts[Trace::TrashRecord]);
+    if (parts.isEmpty())
+        return;
+    const QString line = QCoreApplication::translate("Jobs", "🧹 Traces removed: %1")
+                             .arg(parts.join(QStringLiteral(", ")));
+    ctx.info(line);
+    if (ctx.report)
+        ctx.report->addNote(line);
+}
+
+// Pages of what was erased may have gone to swap while programs held them;
+// swap that is not encrypted keeps them on a disk no erase of files reaches.
+void noteSwap(JobContext &ctx, const std::vector<platform::Swap> &swaps)
+{
+    QStringList plain;
+    for (const platform::Swap &swap : swaps)
+        if (!swap.encrypted && !swap.inMemory)
+            plain.append(displayName(swap.name));
+    if (!plain.isEmpty())
+        ctx.warn(QCoreApplication::translate(
+                     "Jobs", "⚠️ Parts of the erased files may have been written to swap that is "
+                             "not encrypted (%1); no erase of files reaches them there.")
+                     .arg(plain.join(QStringLiteral(", "))));
+}
+
 // Once per job that read its last passes back, before its closing line.
 void noteVerified(JobContext &ctx)
 {
@@ -72,7 +162,7 @@ void noteVerified(JobContext &ctx)
 } // namespace
 
 void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
-                     const QString &method, JobContext &ctx)
+                     const QString &method, JobContext &ctx, bool traces)
 {
     guarded(ctx, [&] {
         TreeEraser eraser(
@@ -119,7 +209,10 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
         eraser.itemDone = nullptr;
         for (const QByteArray &root : roots)
             eraser.cleanUp(root, true, !ctx.stopped());
+        if (traces && !ctx.stopped())
+            sweepTraces(eraser, files + folders, passCountForMethod(method), ctx);
         if (!ctx.stopped()) {
+            noteSwap(ctx, platform::activeSwaps());
             eraser.scrubFolderSlots();
             eraser.tellOlderCopies();
             eraser.pushNamesOutOfJournals();

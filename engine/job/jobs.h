@@ -27,9 +27,11 @@ namespace velmora
 // the selected folders (and the folders themselves once empty). Paths are
 // bytes, as the file system names them. A listed link is removed as a link;
 // its target is never touched. A listed file that lies below a listed folder
-// is reached through that folder's walk, never by its path again.
+// is reached through that folder's walk, never by its path again. With
+// `traces`, what the desktop keeps of the erased entries elsewhere goes too
+// (thumbnails, recent-files entries, Trash records).
 void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
-                     const QString &method, JobContext &ctx);
+                     const QString &method, JobContext &ctx, bool traces = false);
 
 // Overwrites and deletes every file of the volume at `root` (not entering
 // other mounts below it), fills its free space once per pass, then removes

@@ -82,7 +82,7 @@ int statusAt(int dirFd, const QByteArray &name, Status *out)
     const int flags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT | (name.isEmpty() ? AT_EMPTY_PATH : 0);
     if (::statx(dirFd, name.isEmpty() ? "" : name.constData(), flags,
                 STATX_TYPE | STATX_MODE | STATX_INO | STATX_NLINK | STATX_SIZE | STATX_UID |
-                    STATX_BLOCKS | STATX_MNT_ID,
+                    STATX_GID | STATX_BLOCKS | STATX_MNT_ID,
                 &sx) != 0) {
         out->type = Type::Missing;
         return errno;
@@ -99,6 +99,7 @@ int statusAt(int dirFd, const QByteArray &name, Status *out)
                          ? std::min(qint64(sx.stx_blocks) * 512, qint64(sx.stx_size))
                          : qint64(sx.stx_size);
     out->owner = sx.stx_uid;
+    out->group = sx.stx_gid;
     out->mode = sx.stx_mode;
     return 0;
 }
@@ -366,6 +367,41 @@ int writeFileAtomically(const QByteArray &path, const QByteArray &data, int mode
     // The new name on the device too, or a power cut may bring back the old.
     const qsizetype slash = path.lastIndexOf('/');
     return syncFolder(slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash));
+}
+
+int replaceFileAt(int dirFd, const QByteArray &name, const QByteArray &data, const Status &like)
+{
+    const QByteArray temp = "." + name + ".velmora-" + QByteArray::number(::getpid());
+    const int fd = retry([&] {
+        return ::openat(dirFd, temp.constData(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    });
+    if (fd < 0)
+        return errno;
+    Fd file(fd);
+    int error = 0;
+    // The owner, group and permissions of the file it replaces: as root on
+    // behalf of a user, the new file is that user's.
+    if (::geteuid() == 0 && ::fchown(fd, like.owner, like.group) != 0)
+        error = errno;
+    if (error == 0 && ::fchmod(fd, like.mode & 07777) != 0)
+        error = errno;
+    if (error == 0 &&
+        writeAll(fd, data.constData(), std::size_t(data.size()), 0, &error) !=
+            std::size_t(data.size()) &&
+        error == 0)
+        error = EIO;
+    if (error == 0)
+        error = syncData(fd);
+    if (error == 0)
+        error = closeFile(file);
+    if (error == 0 && ::renameat(dirFd, temp.constData(), dirFd, name.constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlinkat(dirFd, temp.constData(), 0);
+        return error;
+    }
+    return syncAll(dirFd);
 }
 
 int syncFolder(const QByteArray &path)

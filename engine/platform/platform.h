@@ -62,6 +62,7 @@ struct Status {
     qint64 size = 0;
     qint64 allocated = 0; // bytes the file takes on the device (a sparse file's holes take none)
     quint32 owner = 0;
+    quint32 group = 0;
     quint32 mode = 0; // the file's type and permission bits, as st_mode
     bool isDeviceNode() const;
     bool isSocketOrFifo() const;
@@ -256,6 +257,10 @@ QByteArray realPath(const QByteArray &path, int *error);
 // Replaces the file at `path` by one holding `data`, written and synced
 // under a temporary name first; 0 or an errno value.
 int writeFileAtomically(const QByteArray &path, const QByteArray &data, int mode = 0644);
+// Puts `data` under `name` in the open folder `dirFd` in one step, with the
+// owner, group and permissions of `like` (the file it replaces): a new file
+// beside it, synced, renamed over it, the folder synced.
+int replaceFileAt(int dirFd, const QByteArray &name, const QByteArray &data, const Status &like);
 // fsync of the folder at `path`: new and removed names in it reach the device.
 int syncFolder(const QByteArray &path);
 // The folder at `path` and those above it that are missing (mode 0700).
@@ -275,13 +280,15 @@ bool isCopyOnWrite(const QByteArray &fsType);
 bool isNetwork(const QByteArray &fsType);
 // A file system held in memory (tmpfs, ramfs).
 bool isInMemory(const QByteArray &fsType);
-// The active swap areas (/proc/swaps), each with whether it lies on an
-// encrypted (dm-crypt) device.
+// The active swap areas (/proc/swaps, or `text` in its form for tests), each
+// with whether it lies on an encrypted (dm-crypt) device, a swap file through
+// the device of its file system, and whether it is memory (zram).
 struct Swap {
     QByteArray name;
     bool encrypted = false;
+    bool inMemory = false;
 };
-std::vector<Swap> activeSwaps();
+std::vector<Swap> activeSwaps(const QByteArray &text = QByteArray());
 // Size in file-system blocks of the journal of the ext3/ext4 volume on
 // `device`, as the kernel's journal statistics tell it; 0 when the kernel
 // shows the volume without a journal, -1 when it cannot tell.

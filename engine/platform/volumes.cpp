@@ -286,24 +286,44 @@ bool isInMemory(const QByteArray &fsType)
     return fsType == "tmpfs" || fsType == "ramfs";
 }
 
-std::vector<Swap> activeSwaps()
+std::vector<Swap> activeSwaps(const QByteArray &text)
 {
     std::vector<Swap> swaps;
-    QFile file(QStringLiteral("/proc/swaps"));
-    if (!file.open(QIODevice::ReadOnly))
-        return swaps;
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    QByteArray table = text;
+    if (table.isEmpty()) {
+        QFile file(QStringLiteral("/proc/swaps"));
+        if (!file.open(QIODevice::ReadOnly))
+            return swaps;
+        table = file.readAll();
+    }
+    const QList<QByteArray> lines = table.split('\n');
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QByteArray name = lines.at(i).simplified().split(' ').value(0);
         if (name.isEmpty())
             continue;
-        // A swap on dm-crypt: /dev/dm-N whose mapping is a CRYPT- one.
-        Swap swap{unescapeMountField(name), false};
+        Swap swap{unescapeMountField(name), false, false};
+        // zram keeps its pages in memory, compressed.
+        swap.inMemory = swap.name.startsWith("/dev/zram");
+        // A swap device, or the device under a swap file: encrypted where it
+        // is a dm-crypt mapping (/dev/dm-N whose mapping is a CRYPT- one).
+        QByteArray device;
         const QByteArray resolved = QFileInfo(QString::fromLocal8Bit(swap.name))
                                         .canonicalFilePath()
                                         .toLocal8Bit();
-        if (resolved.startsWith("/dev/dm-")) {
-            QFile uuid(QString::fromLocal8Bit("/sys/block/" + resolved.mid(5) + "/dm/uuid"));
+        if (resolved.startsWith("/dev/")) {
+            device = resolved.mid(5);
+        } else {
+            struct stat st {};
+            if (::stat(swap.name.constData(), &st) == 0)
+                device = QFileInfo(QString::fromLatin1("/sys/dev/block/%1:%2")
+                                       .arg(major(st.st_dev))
+                                       .arg(minor(st.st_dev)))
+                             .canonicalFilePath()
+                             .section(QLatin1Char('/'), -1)
+                             .toLocal8Bit();
+        }
+        if (device.startsWith("dm-")) {
+            QFile uuid(QString::fromLocal8Bit("/sys/block/" + device + "/dm/uuid"));
             swap.encrypted = uuid.open(QIODevice::ReadOnly) && uuid.readAll().startsWith("CRYPT-");
         }
         swaps.push_back(swap);

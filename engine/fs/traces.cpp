@@ -1,0 +1,413 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "engine/fs/traces.h"
+
+#include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QUrl>
+#include <QXmlStreamReader>
+
+#include <cerrno>
+
+namespace velmora
+{
+
+using platform::Fd;
+using platform::Status;
+using platform::Type;
+
+namespace
+{
+
+// A trace file is at most this large; anything larger is no thumbnail,
+// recent entry or list the desktop made.
+constexpr qint64 kMaxTraceRead = 64 * 1024 * 1024;
+
+QByteArray parentOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash <= 0 ? QByteArray("/") : path.left(slash);
+}
+
+QByteArray nameOf(const QByteArray &path)
+{
+    return path.mid(path.lastIndexOf('/') + 1);
+}
+
+// The folder at `base` (its own links followed: the user chose where it
+// lives), then each of `below` under it, never through a link.
+Fd openBelow(const QByteArray &base, const QByteArrayList &below)
+{
+    int error = 0;
+    Fd folder = platform::openFolderPath(base, true, &error);
+    for (const QByteArray &name : below) {
+        if (!folder.valid())
+            break;
+        folder = platform::openFolderAt(folder.get(), name, &error);
+    }
+    return folder;
+}
+
+// Whether `name` in the open folder is a regular file of `user`.
+bool isUsersFile(int dirFd, const QByteArray &name, quint32 user)
+{
+    Status st;
+    return platform::statusAt(dirFd, name, &st) == 0 && st.type == Type::Regular &&
+           st.owner == user;
+}
+
+// The contents of the regular file `name` in the open folder; false if it
+// cannot be read or is too large to be what it should be.
+bool readSmallFile(int dirFd, const QByteArray &name, QByteArray *out, Fd *keep = nullptr)
+{
+    int error = 0;
+    Fd file = platform::openForReadAt(dirFd, name, &error);
+    if (!file.valid())
+        return false;
+    const qint64 size = platform::fileSize(file.get());
+    if (size < 0 || size > kMaxTraceRead)
+        return false;
+    out->resize(size);
+    if (size > 0 && platform::readAt(file.get(), out->data(), std::size_t(size), 0, &error) != size)
+        return false;
+    if (keep)
+        *keep = std::move(file);
+    return true;
+}
+
+// GLib's escaping of a path in a file:// URI: letters, digits and
+// -_.!~*'()/:@&=+$, stay, every other byte becomes %XX.
+QByteArray glibEscaped(const QByteArray &path)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    static const QByteArray kKept = QByteArrayLiteral("-_.!~*'()/:@&=+$,");
+    QByteArray out;
+    out.reserve(path.size() * 3);
+    for (const char c : path) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') ||
+            kKept.contains(c)) {
+            out.append(c);
+        } else {
+            out.append('%');
+            out.append(kHex[b >> 4]);
+            out.append(kHex[b & 15]);
+        }
+    }
+    return out;
+}
+
+QByteArray md5Hex(const QByteArray &data)
+{
+    return QCryptographicHash::hash(data, QCryptographicHash::Md5).toHex();
+}
+
+// The Trash a path directly in a files/ folder belongs to, where it is one
+// of the user's: the home Trash, a volume's .Trash-UID or .Trash/UID.
+QByteArray trashOf(const QByteArray &path, const DesktopHome &home)
+{
+    const QByteArray files = parentOf(path);
+    if (nameOf(files) != "files")
+        return QByteArray();
+    const QByteArray trash = parentOf(files);
+    const QByteArray uid = QByteArray::number(home.user);
+    if (trash == home.dataHome + "/Trash" || nameOf(trash) == ".Trash-" + uid ||
+        (nameOf(trash) == uid && nameOf(parentOf(trash)) == ".Trash"))
+        return trash;
+    return QByteArray();
+}
+
+} // namespace
+
+DesktopHome desktopHome()
+{
+    DesktopHome home;
+    home.user = platform::effectiveUser();
+    // Run as root on behalf of a user: that user's desktop, whose folders
+    // are the defaults below their home (pkexec leaves no environment).
+    if (home.user == 0) {
+        for (const char *variable : {"PKEXEC_UID", "SUDO_UID"}) {
+            bool known = false;
+            const uint caller = qEnvironmentVariableIntValue(variable, &known);
+            if (!known)
+                continue;
+            home.user = caller;
+            home.home = platform::homeOfUser(caller);
+            if (home.home.isEmpty())
+                return DesktopHome();
+            home.cacheHome = home.home + "/.cache";
+            home.dataHome = home.home + "/.local/share";
+            return home;
+        }
+    }
+    home.home = qgetenv("HOME");
+    if (home.home.isEmpty())
+        home.home = platform::homeOfUser(home.user);
+    if (home.home.isEmpty())
+        return DesktopHome();
+    // The specification's rule: a relative value is ignored.
+    const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
+    home.cacheHome = cache.startsWith('/') ? cache : home.home + "/.cache";
+    home.dataHome = data.startsWith('/') ? data : home.home + "/.local/share";
+    return home;
+}
+
+QByteArrayList fileUris(const QByteArray &path)
+{
+    QByteArrayList uris{"file://" + glibEscaped(path)};
+    const QByteArray qt = QUrl::fromLocalFile(QFile::decodeName(path)).toEncoded();
+    if (!uris.contains(qt) && QFile::encodeName(QFile::decodeName(path)) == path)
+        uris.append(qt);
+    return uris;
+}
+
+QByteArray pathOfFileUri(const QByteArray &uri)
+{
+    if (!uri.startsWith("file://"))
+        return QByteArray();
+    QByteArray rest = uri.mid(7);
+    // An empty or local host only.
+    if (!rest.startsWith('/')) {
+        if (!rest.startsWith("localhost/"))
+            return QByteArray();
+        rest = rest.mid(9);
+    }
+    return QByteArray::fromPercentEncoding(rest);
+}
+
+QByteArrayList editorCopies(const QByteArrayList &files)
+{
+    const QSet<QByteArray> listed(files.begin(), files.end());
+    QByteArrayList copies;
+    for (const QByteArray &file : files) {
+        const QByteArray name = nameOf(file);
+        if (name.isEmpty())
+            continue;
+        int error = 0;
+        Fd folder = platform::openFolderPath(parentOf(file), true, &error);
+        if (!folder.valid())
+            continue;
+        Status self;
+        if (platform::statusAt(folder.get(), name, &self) != 0 || self.type != Type::Regular)
+            continue;
+        for (const QByteArray &copy :
+             {"." + name + ".swp", "." + name + ".swo", name + "~", "#" + name + "#",
+              ".~lock." + name + "#", "." + name + ".kate-swp"}) {
+            Status st;
+            const QByteArray path = joinPath(parentOf(file), copy);
+            if (platform::statusAt(folder.get(), copy, &st) == 0 && st.type == Type::Regular &&
+                !listed.contains(path) && !copies.contains(path))
+                copies.append(path);
+        }
+    }
+    return copies;
+}
+
+std::vector<Trace> traceFilesOf(const QByteArray &path, const DesktopHome &home)
+{
+    std::vector<Trace> traces;
+    if (!home.valid() || path.isEmpty())
+        return traces;
+    auto take = [&](Trace::Kind kind, const Fd &folder, const QByteArray &folderPath,
+                    const QByteArray &name) {
+        if (folder.valid() && isUsersFile(folder.get(), name, home.user))
+            traces.push_back({kind, joinPath(folderPath, name)});
+    };
+
+    // Thumbnails: named by the MD5 of the URI, in each size folder and in
+    // each program's failure folder; the old single folder too.
+    QByteArrayList names;
+    for (const QByteArray &uri : fileUris(path))
+        names.append(md5Hex(uri) + ".png");
+    const std::pair<QByteArray, QByteArray> thumbnailRoots[] = {{home.cacheHome, "thumbnails"},
+                                                                {home.home, ".thumbnails"}};
+    for (const auto &[parent, rootName] : thumbnailRoots) {
+        // The thumbnail folder itself is never reached through a link.
+        Fd root = openBelow(parent, {rootName});
+        if (!root.valid())
+            continue;
+        const QByteArray base = parent + '/' + rootName;
+        QByteArrayList folders{"normal", "large", "x-large", "xx-large"};
+        int error = 0;
+        Fd fail = platform::openFolderAt(root.get(), "fail", &error);
+        std::vector<QByteArray> programs;
+        if (fail.valid() && platform::readNames(fail.get(), &programs) == 0)
+            for (const QByteArray &program : programs)
+                folders.append("fail/" + program);
+        for (const QByteArray &sub : folders) {
+            Fd folder = openBelow(parent, QByteArrayList{rootName} + sub.split('/'));
+            for (const QByteArray &name : names)
+                take(Trace::Thumbnail, folder, base + '/' + sub, name);
+        }
+    }
+
+    // KDE's recent documents: one small entry file per document.
+    const QByteArray recent = home.dataHome + "/RecentDocuments";
+    Fd recentFolder = openBelow(home.dataHome, {"RecentDocuments"});
+    std::vector<QByteArray> entries;
+    if (recentFolder.valid() && platform::readNames(recentFolder.get(), &entries) == 0) {
+        for (const QByteArray &name : entries) {
+            QByteArray text;
+            if (!name.endsWith(".desktop") ||
+                !isUsersFile(recentFolder.get(), name, home.user) ||
+                !readSmallFile(recentFolder.get(), name, &text))
+                continue;
+            for (const QByteArray &line : text.split('\n')) {
+                if (!line.startsWith("URL=") && !line.startsWith("URL[$e]="))
+                    continue;
+                const QByteArray value = line.mid(line.indexOf('=') + 1).trimmed();
+                if (value == path || pathOfFileUri(value) == path)
+                    take(Trace::RecentEntry, recentFolder, recent, name);
+                break;
+            }
+        }
+    }
+
+    // Its record in the Trash it lay in, found by its name in files/.
+    const QByteArray trash = trashOf(path, home);
+    if (!trash.isEmpty()) {
+        Fd info = openBelow(trash, {"info"});
+        take(Trace::TrashRecord, info, trash + "/info", nameOf(path) + ".trashinfo");
+    }
+    return traces;
+}
+
+int withoutBookmarks(const QByteArray &xbel, const QSet<QByteArray> &paths, QByteArray *out,
+                     QString *error, QByteArrayList *dropped)
+{
+    // Offsets are counted in characters: work on the text, and make sure the
+    // text gives the same bytes back.
+    const QString text = QString::fromUtf8(xbel);
+    if (text.toUtf8() != xbel) {
+        *error = QCoreApplication::translate("Traces", "it is not UTF-8 text");
+        return -1;
+    }
+    QXmlStreamReader reader(text);
+    std::vector<std::pair<qint64, qint64>> cuts;
+    qint64 before = 0;
+    while (!reader.atEnd()) {
+        before = reader.characterOffset();
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token != QXmlStreamReader::StartElement || reader.name() != QLatin1String("bookmark"))
+            continue;
+        const QByteArray href = reader.attributes().value(QLatin1String("href")).toUtf8();
+        // The reader has looked past the tag's '<' by now: it is the last one
+        // before here (attribute values hold none).
+        const qint64 start = text.lastIndexOf(QLatin1Char('<'), before);
+        reader.skipCurrentElement();
+        if (reader.hasError())
+            break;
+        const QByteArray named = pathOfFileUri(href);
+        if (paths.contains(named)) {
+            cuts.emplace_back(start, reader.characterOffset());
+            if (dropped)
+                dropped->append(named);
+        }
+    }
+    if (reader.hasError()) {
+        *error = reader.errorString();
+        return -1;
+    }
+    QString kept = text;
+    for (auto it = cuts.rbegin(); it != cuts.rend(); ++it) {
+        qint64 start = it->first;
+        // The line the bookmark stood on goes with it.
+        while (start > 0 && (kept.at(start - 1) == QLatin1Char(' ') ||
+                             kept.at(start - 1) == QLatin1Char('\t')))
+            --start;
+        if (start > 0 && kept.at(start - 1) == QLatin1Char('\n'))
+            --start;
+        kept.remove(start, it->second - start);
+    }
+    *out = kept.toUtf8();
+    return int(cuts.size());
+}
+
+int dropRecentBookmarks(const DesktopHome &home, const QSet<QByteArray> &paths,
+                        const std::function<void(int fd)> &overwriteOld, QString *error,
+                        QByteArrayList *dropped)
+{
+    static const QByteArray kList = QByteArrayLiteral("recently-used.xbel");
+    Fd folder = openBelow(home.dataHome, {});
+    Status st;
+    if (!folder.valid() || platform::statusAt(folder.get(), kList, &st) != 0 ||
+        st.type != Type::Regular || st.owner != home.user)
+        return 0;
+    QByteArray old;
+    if (!readSmallFile(folder.get(), kList, &old)) {
+        *error = QCoreApplication::translate("Traces", "it cannot be read");
+        return -1;
+    }
+    QByteArray kept;
+    QByteArrayList named;
+    const int count = withoutBookmarks(old, paths, &kept, error, &named);
+    if (count <= 0)
+        return count;
+    // The old one stays open for writing, so that it can be overwritten
+    // once the new list has taken its name (with its owner and permissions).
+    int openError = 0;
+    Fd oldForWriting = platform::openForOverwriteAt(folder.get(), kList, &openError);
+    Status opened;
+    if (!oldForWriting.valid() ||
+        platform::statusAt(oldForWriting.get(), QByteArray(), &opened) != 0 ||
+        !opened.sameObject(st)) {
+        *error = platform::errorText(openError ? openError : EAGAIN);
+        return -1;
+    }
+    const int failed = platform::replaceFileAt(folder.get(), kList, kept, st);
+    if (failed != 0) {
+        *error = platform::errorText(failed);
+        return -1;
+    }
+    if (overwriteOld)
+        overwriteOld(oldForWriting.get());
+    if (dropped)
+        *dropped = named;
+    return count;
+}
+
+QByteArrayList trashEntries(const DesktopHome &home)
+{
+    QByteArrayList trashes;
+    if (!home.valid())
+        return trashes;
+    trashes.append(home.dataHome + "/Trash");
+    const QByteArray uid = QByteArray::number(home.user);
+    for (const platform::Mount &mount : platform::mountTable()) {
+        if (mount.readOnly)
+            continue;
+        for (const QByteArray &trash :
+             {joinPath(mount.mountPoint, ".Trash-" + uid), joinPath(mount.mountPoint, ".Trash/" + uid)})
+            if (!trashes.contains(trash))
+                trashes.append(trash);
+    }
+    QByteArrayList entries;
+    for (const QByteArray &trash : trashes) {
+        // The Trash folder must be the user's, and reached without a link at
+        // its last step; what is inside is listed, never followed.
+        int error = 0;
+        Fd folder = platform::openFolderPath(trash, false, &error);
+        Status st;
+        if (!folder.valid() || platform::statusAt(folder.get(), QByteArray(), &st) != 0 ||
+            st.owner != home.user)
+            continue;
+        for (const QByteArray &sub : {QByteArrayLiteral("files"), QByteArrayLiteral("info")}) {
+            Fd inner = platform::openFolderAt(folder.get(), sub, &error);
+            std::vector<QByteArray> names;
+            if (!inner.valid() || platform::readNames(inner.get(), &names) != 0)
+                continue;
+            for (const QByteArray &name : names)
+                entries.append(trash + '/' + sub + '/' + name);
+        }
+        if (isUsersFile(folder.get(), "directorysizes", home.user))
+            entries.append(trash + "/directorysizes");
+    }
+    return entries;
+}
+
+} // namespace velmora
