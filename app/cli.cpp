@@ -14,15 +14,15 @@
 
 #include "app/erasurereport.h"
 #include "app/translations.h"
+#include "engine/fs/paths.h"
+#include "engine/fs/traces.h"
 #include "engine/job/erasemethods.h"
 #include "engine/job/erasurerecord.h"
 #include "engine/job/guards.h"
 #include "engine/job/jobjournal.h"
 #include "engine/job/jobrunner.h"
-#include "engine/fs/paths.h"
-#include "engine/fs/traces.h"
-#include "engine/platform/platform.h"
 #include "engine/job/progressmeter.h"
+#include "engine/platform/platform.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -225,12 +225,11 @@ void Cli::tellInterruptedJobs()
             text += QLatin1Char('\n') + tr("To erase what is left: velmora-cli erase%1 %2")
                                             .arg(how, words.join(QLatin1Char(' ')));
         } else if (job.kind != velmora::ErasureRecord::Kind::Files) {
-            text += QLatin1Char('\n') +
-                    tr("To run it again: velmora-cli %1%2 %3")
-                        .arg(job.kind == velmora::ErasureRecord::Kind::Volume
-                                 ? QStringLiteral("wipe")
-                                 : QStringLiteral("freespace"),
-                             how, shellWord(job.targets.value(0)));
+            text += QLatin1Char('\n') + tr("To run it again: velmora-cli %1%2 %3")
+                                            .arg(job.kind == velmora::ErasureRecord::Kind::Volume
+                                                     ? QStringLiteral("wipe")
+                                                     : QStringLiteral("freespace"),
+                                                 how, shellWord(job.targets.value(0)));
         }
         printTo(stderr, text + QLatin1Char('\n'));
     }
@@ -241,7 +240,8 @@ bool Cli::collidesWithSelection(const QByteArray &output, const char *option)
     if (output.isEmpty())
         return false;
     const velmora::EntryCheck where = velmora::checkEntry(output, false);
-    if (where.refusal != velmora::EntryRefusal::None && where.refusal != velmora::EntryRefusal::Missing)
+    if (where.refusal != velmora::EntryRefusal::None &&
+        where.refusal != velmora::EntryRefusal::Missing)
         return fail(tr("%1 %2: %3")
                         .arg(QLatin1String(option), velmora::displayName(output),
                              velmora::refusalText(where, output))),
@@ -250,7 +250,9 @@ bool Cli::collidesWithSelection(const QByteArray &output, const char *option)
     if (resolved.isEmpty()) {
         // It does not exist yet: its folder decides.
         const qsizetype slash = output.lastIndexOf('/');
-        const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : output.left(slash);
+        const QByteArray folder = slash < 0    ? QByteArray(".")
+                                  : slash == 0 ? QByteArray("/")
+                                               : output.left(slash);
         int error = 0;
         const QByteArray real = velmora::platform::realPath(folder, &error);
         if (real.isEmpty())
@@ -258,9 +260,8 @@ bool Cli::collidesWithSelection(const QByteArray &output, const char *option)
         resolved = velmora::joinPath(real, output.mid(slash + 1));
     }
     for (const QByteArray &entry : request.listed) {
-        if (resolved == entry ||
-            (resolved.startsWith(entry) && resolved.size() > entry.size() &&
-             resolved.at(entry.size()) == '/')) {
+        if (resolved == entry || (resolved.startsWith(entry) && resolved.size() > entry.size() &&
+                                  resolved.at(entry.size()) == '/')) {
             fail(tr("%1 %2 lies in what is to be erased; nothing was erased")
                      .arg(QLatin1String(option), velmora::displayName(output)));
             return true;

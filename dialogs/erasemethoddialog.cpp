@@ -22,14 +22,14 @@ EraseMethodDialog::EraseMethodDialog(QWidget *parent)
     setFixedSize(size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setWindowTitle(tr("Select Erase Method"));
-    checkTraces = new QCheckBox(
-        tr("Also remove thumbnails, recent-files entries and Trash records"), this);
+    checkTraces =
+        new QCheckBox(tr("Also remove thumbnails, recent-files entries and Trash records"), this);
     checkTraces->setObjectName(QStringLiteral("checkTraces"));
     checkTraces->setGeometry(ui->checkVerify->x(), ui->checkVerify->y() + 25, 420, 19);
     checkTraces->hide();
-    for (QWidget *label :
-         std::initializer_list<QWidget *>{ui->radioBritish, ui->radioDoD, ui->radioGutmann,
-                                          ui->radioGerman, ui->radioNIST, ui->checkVerify, checkTraces})
+    for (QWidget *label : std::initializer_list<QWidget *>{
+             ui->radioBritish, ui->radioDoD, ui->radioGutmann, ui->radioGerman, ui->radioNIST,
+             ui->checkVerify, checkTraces})
         velmora::fitRow({label});
     velmora::fitRow({ui->btnStart}, Qt::AlignRight);
 

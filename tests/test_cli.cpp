@@ -6,16 +6,19 @@
 
 #include "testsupport.h"
 
-#include <cerrno>
+#include "engine/fs/traces.h"
+
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTest>
+#include <cerrno>
 
 #include <csignal>
-#include <functional>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -82,6 +85,7 @@ class CliTest : public QObject
     void terminalConfirmsAndShowsProgress();
     void eraseThenFreeSpaceReachesOlderCopies();
     void volumes();
+    void trashAndTraces();
 };
 
 void CliTest::refusesWhatItMustNotDo_data()
@@ -102,8 +106,8 @@ void CliTest::refusesWhatItMustNotDo_data()
     QTest::newRow("missing path") << QStringList{"erase", "--yes", "@/keep.txt", "@/gone.txt"}
                                   << "No such file or folder: @/gone.txt" << false;
     // An unset variable in a script must not mean "here".
-    QTest::newRow("empty path")
-        << QStringList{"erase", "--yes", "@/keep.txt", ""} << "An empty path was given" << false;
+    QTest::newRow("empty path") << QStringList{"erase", "--yes", "@/keep.txt", ""}
+                                << "An empty path was given" << false;
     QTest::newRow("empty mount point")
         << QStringList{"freespace", "--yes", ""} << "an empty path was given" << false;
     QTest::newRow("relative mount point")
@@ -115,9 +119,8 @@ void CliTest::refusesWhatItMustNotDo_data()
     QTest::newRow("below a system folder through ..")
         << QStringList{"erase", "--yes", "@/../../usr/share"} << "belongs to the operating system"
         << true;
-    QTest::newRow("a link to /etc with a slash")
-        << QStringList{"erase", "--yes", "@/etc-link/"} << "belongs to the operating system"
-        << true;
+    QTest::newRow("a link to /etc with a slash") << QStringList{"erase", "--yes", "@/etc-link/"}
+                                                 << "belongs to the operating system" << true;
     QTest::newRow("the top of the homes")
         << QStringList{"erase", "--yes", "/home"} << "holds the data of other users" << true;
     QTest::newRow("the var folder")
@@ -136,9 +139,9 @@ void CliTest::refusesWhatItMustNotDo_data()
     QTest::newRow("the outcome inside the selection")
         << QStringList{"erase", "--yes", "--json", "@/keep.txt", "@/keep.txt"}
         << "lies in what is to be erased" << false;
-    QTest::newRow("the running system") << QStringList{"wipe", "--yes", "/"}
-                                        << "/ holds the running system and cannot be wiped."
-                                        << true;
+    QTest::newRow("the running system")
+        << QStringList{"wipe", "--yes", "/"} << "/ holds the running system and cannot be wiped."
+        << true;
 }
 
 void CliTest::refusesWhatItMustNotDo()
@@ -291,8 +294,10 @@ void CliTest::eraseThenFreeSpaceReachesOlderCopies()
     QVERIFY2(o.status == 0, qPrintable(o.out + o.err));
     QVERIFY2(o.out.contains("is a copy-on-write file system (btrfs)"), qPrintable(o.out));
     // How much may remain, in the units the user reads sizes in.
-    const QRegularExpression remains("⚠️ Up to 1\\.[0-9]+ MiB of older copies of what was erased "
-                                     "may remain on " + QRegularExpression::escape(vol.path()));
+    const QRegularExpression remains(
+        "⚠️ Up to 1\\.[0-9]+ MiB of older copies of what was erased "
+        "may remain on " +
+        QRegularExpression::escape(vol.path()));
     QVERIFY2(o.out.contains(remains), qPrintable(o.out));
     QVERIFY2(o.out.contains("🧹 Wiping the free space of " + vol.path()), qPrintable(o.out));
     QCOMPARE(QDir(vol.path() + "/docs").entryList(QDir::Files), QStringList{"staying.txt"});
@@ -348,8 +353,9 @@ void CliTest::namesAreBytesAndEachEntryResolvesOnce()
     QProcess byBytes;
     qputenv("VELMORA_TEST_OUT", outcome);
     qputenv("VELMORA_TEST_SEL", selected);
-    byBytes.start("sh", {"-c", "exec \"$0\" erase --yes --json \"$VELMORA_TEST_OUT\" "
-                               "\"$VELMORA_TEST_SEL\" \"$1\" \"$2\"",
+    byBytes.start("sh", {"-c",
+                         "exec \"$0\" erase --yes --json \"$VELMORA_TEST_OUT\" "
+                         "\"$VELMORA_TEST_SEL\" \"$1\" \"$2\"",
                          VELMORA_CLI, forged, path("sel/link/")});
     QVERIFY(byBytes.waitForFinished(60000));
     qunsetenv("VELMORA_TEST_OUT");
@@ -479,8 +485,8 @@ void CliTest::killedJobIsAccountedForAtTheNextStart()
     QVERIFY2(o.err.contains("A wipe of the free space of " + vol.path()), qPrintable(o.err));
     QVERIFY(o.err.contains("Removed the helper files it left in " + vol.path() + "."));
     QVERIFY(o.err.contains("Gave the reserve it had lent back to " + vol.path() + "."));
-    QVERIFY(o.err.contains("To run it again: velmora-cli freespace --method NIST '" +
-                           vol.path() + "'"));
+    QVERIFY(o.err.contains("To run it again: velmora-cli freespace --method NIST '" + vol.path() +
+                           "'"));
     QCOMPARE(leftovers(), QStringList{});
     QCOMPARE(ext4Reserve(vol.path()), reserve);
     QCOMPARE(journals(), QStringList{});
@@ -512,6 +518,68 @@ void CliTest::terminalConfirmsAndShowsProgress()
     QVERIFY2(line.match(shown).hasMatch(), qPrintable(shown.left(2000)));
     QVERIFY(shown.contains("✅ Securely erased: " + path("big.bin")));
     QVERIFY(!QFileInfo::exists(path("big.bin")));
+}
+
+void CliTest::trashAndTraces()
+{
+    // A desktop of the test's own: a Trash with a file, a folder and their
+    // records, and a thumbnail of a file to erase.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", path("data"));
+    env.insert("XDG_CACHE_HOME", path("cache"));
+    QVERIFY(writeFile(path("data/Trash/files/old.txt"), plantedBytes(100)));
+    QVERIFY(writeFile(path("data/Trash/files/folder/inner.txt"), plantedBytes(100)));
+    QVERIFY(
+        writeFile(path("data/Trash/info/old.txt.trashinfo"), "[Trash Info]\nPath=/x/old.txt\n"));
+    QVERIFY(writeFile(path("data/Trash/info/folder.trashinfo"), "[Trash Info]\nPath=/x/folder\n"));
+    QVERIFY(writeFile(path("data/Trash/directorysizes"), "100 1 folder\n"));
+    // --trash also looks in every writable volume's .Trash-UID: in a sandbox
+    // where only the test's folder can be written, so that no real Trash is
+    // reached.
+    if (run("bwrap", {"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc", "true"}) != 0)
+        QSKIP("bwrap cannot make a read-only sandbox here");
+    env.insert("XDG_STATE_HOME", path("state"));
+    const QString here = tmp->path();
+    const QStringList sandbox{"--ro-bind", "/",  "/",  "--dev",     "/dev",  "--proc",  "/proc",
+                              "--bind",    here, here, VELMORA_CLI, "erase", "--trash", "--yes"};
+    auto eraseTrash = [&] {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start("bwrap", sandbox);
+        p.closeWriteChannel();
+        Outcome o;
+        if (p.waitForFinished(60000))
+            o.status = p.exitCode();
+        o.err = QString::fromUtf8(p.readAllStandardError());
+        return o;
+    };
+    Outcome o = eraseTrash();
+    QVERIFY2(o.status == 0, qPrintable(o.err));
+    QVERIFY2(o.err.contains("6 entries"), qPrintable(o.err));
+    // Empty, as the desktop shows it: its folders stay, nothing in them.
+    QCOMPARE(entries(path("data/Trash")), (QStringList{"files", "info"}));
+    QCOMPARE(entries(path("data/Trash/files")), QStringList{});
+    QCOMPARE(entries(path("data/Trash/info")), QStringList{});
+    o = eraseTrash();
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.err.contains("The Trash is empty"), qPrintable(o.err));
+
+    // --no-traces leaves a thumbnail and an editor's copy; without it they go.
+    const QByteArray uri = velmora::fileUris(QFile::encodeName(path("photo.jpg"))).constFirst();
+    const QString thumb = path("cache/thumbnails/normal/") +
+                          QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex() + ".png";
+    for (const bool traces : {false, true}) {
+        QVERIFY(writeFile(path("photo.jpg"), plantedBytes(100)));
+        QVERIFY(writeFile(path("photo.jpg~"), plantedBytes(100)));
+        QVERIFY(writeFile(thumb, "thumbnail"));
+        QStringList args{"erase", "--yes", path("photo.jpg")};
+        if (!traces)
+            args.insert(1, "--no-traces");
+        o = runCli(args, {}, env);
+        QCOMPARE(o.status, 0);
+        QCOMPARE(QFile::exists(thumb), !traces);
+        QCOMPARE(QFile::exists(path("photo.jpg~")), !traces);
+    }
 }
 
 void CliTest::volumes()

@@ -16,7 +16,6 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QRegularExpression>
 #include <QTest>
 
 class DialogsTest : public QObject
@@ -86,22 +85,34 @@ void DialogsTest::verifyChoiceIsRemembered()
 {
     QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();
+    // So is the removal of the desktop's traces, on at first too; a dialog
+    // for a volume does not show it.
     for (const bool expected : {true, false}) {
         EraseMethodDialog dialog;
         dialog.setVerifySetting(QStringLiteral("verify/volumes"), true);
+        dialog.setTracesSetting(QStringLiteral("traces/files"));
         bool shown = !expected;
+        bool tracesShown = !expected;
         modal::when<EraseMethodDialog>([&](EraseMethodDialog *d, modal::Seen &) {
             auto *check = d->findChild<QCheckBox *>("checkVerify");
+            auto *traces = d->findChild<QCheckBox *>("checkTraces");
             shown = check->isChecked();
+            tracesShown = traces->isVisible() && traces->isChecked();
             check->setChecked(false);
+            traces->setChecked(false);
             QTest::mouseClick(d->findChild<QRadioButton *>("radioNIST"), Qt::LeftButton);
             QTest::mouseClick(d->findChild<QPushButton *>("btnStart"), Qt::LeftButton);
             return true;
         });
         QCOMPARE(velmora::Modal::exec(dialog), int(QDialog::Accepted));
         QCOMPARE(shown, expected); // on at first, then as it was left
+        QCOMPARE(tracesShown, expected);
         QVERIFY(!dialog.verifyAfterLastPass());
+        QVERIFY(!dialog.removeTraces());
     }
+    EraseMethodDialog forVolume;
+    QVERIFY(!forVolume.findChild<QCheckBox *>("checkTraces")->isVisibleTo(&forVolume));
+    QVERIFY(!forVolume.removeTraces());
 }
 
 void DialogsTest::confirmation_data()

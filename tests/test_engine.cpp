@@ -6,16 +6,16 @@
 
 #include "testsupport.h"
 
-#include "engine/job/erasemethods.h"
 #include "engine/fs/freespace.h"
-#include "engine/job/jobs.h"
 #include "engine/fs/overwrite.h"
 #include "engine/fs/paths.h"
 #include "engine/fs/traces.h"
-#include "engine/platform/platform.h"
 #include "engine/fs/verify.h"
 #include "engine/fs/walk.h"
+#include "engine/job/erasemethods.h"
+#include "engine/job/jobs.h"
 #include "engine/job/progressmeter.h"
+#include "engine/platform/platform.h"
 
 #include <QCryptographicHash>
 #include <QtTest>
@@ -85,6 +85,7 @@ class EngineTest : public QObject
     void progressLineSaysOnlyWhatIsTrue();
     void recentListLosesOnlyTheErasedBookmarks();
     void tracesAreFoundOnlyAmongTheUsersOwn();
+    void unencryptedSwapIsSaid();
 
   private:
     QByteArray at(const char *rel) const { return root + '/' + rel; }
@@ -121,7 +122,8 @@ void EngineTest::overwriteCoversDataNotHoles()
     // Written by two threads where there are two cores: each with data of its own.
     QVERIFY(after.left(5000) != after.mid(64 * kChunkSize, 5000));
     QCOMPARE(after.mid(4 * kChunkSize, kChunkSize), QByteArray(kChunkSize, '\0'));
-    QCOMPARE(rec.status.done.load(), rec.status.total.load()); // the holes took no time, and count none
+    QCOMPARE(rec.status.done.load(),
+             rec.status.total.load()); // the holes took no time, and count none
     QCOMPARE(rec.progress.last(), 100);
     struct stat st;
     QVERIFY(::stat(file.constData(), &st) == 0);
@@ -171,8 +173,8 @@ void EngineTest::failedWriteIsNeverReportedErased_data()
     QTest::addColumn<bool>("removed"); // the name went, but the erase is not known to hold
     QTest::newRow("write past a size limit")
         << 3 * kChunkSize << QByteArray() << "File too large" << false;
-    QTest::newRow("open refused")
-        << 3 * kChunkSize << QByteArray("open") << "Permission denied" << false;
+    QTest::newRow("open refused") << 3 * kChunkSize << QByteArray("open") << "Permission denied"
+                                  << false;
     QTest::newRow("sync of a big file")
         << 3 * kChunkSize << QByteArray("sync") << "Input/output error" << false;
     QTest::newRow("sync of small files")
@@ -213,9 +215,10 @@ void EngineTest::failedWriteIsNeverReportedErased()
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY2(rec.lines.filter("✅").isEmpty(), qPrintable(rec.lines.join('\n')));
-    const QString line = removed ? "⚠️ Overwritten and removed, but the file system reported an "
-                                   "error, so it is not known to be erased: "
-                                 : "⚠️ Could not securely erase: ";
+    const QString line = removed
+                             ? "⚠️ Overwritten and removed, but the file system reported an "
+                               "error, so it is not known to be erased: "
+                             : "⚠️ Could not securely erase: ";
     QVERIFY2(rec.lines.contains(line + QFile::decodeName(file) + " (" + reason + ")"),
              qPrintable(rec.lines.join('\n')));
     QCOMPARE(exists(file), !removed);
@@ -528,7 +531,8 @@ void EngineTest::recentListLosesOnlyTheErasedBookmarks()
                              "    <title>kept &amp; well</title>\n  </bookmark>\n";
     const QByteArray gone1 = "  <bookmark href=\"file:///a/secret%C3%A9%25.txt\" added=\"2\"/>\n";
     const QByteArray keep2 = "\t<bookmark href=\"file:///a/other.txt\"><info/></bookmark>\n";
-    const QByteArray gone2 = "  <bookmark href=\"file://localhost/b/x.txt\"><info>&lt;</info></bookmark>\n";
+    const QByteArray gone2 =
+        "  <bookmark href=\"file://localhost/b/x.txt\"><info>&lt;</info></bookmark>\n";
     const QByteArray xbel = head + gone1 + keep1 + gone2 + keep2 + "</xbel>\n";
     const QSet<QByteArray> erased{"/a/secret\xc3\xa9%.txt", "/b/x.txt", "/a/never-listed"};
     QByteArray out;
@@ -551,14 +555,16 @@ void EngineTest::recentListLosesOnlyTheErasedBookmarks()
     DesktopHome home{platform::effectiveUser(), root, at("cache"), at("data")};
     QVERIFY(writeFile(QFile::decodeName(at("data/recently-used.xbel")), xbel));
     QVERIFY(::chmod(at("data/recently-used.xbel").constData(), 0640) == 0);
-    struct stat before {};
+    struct stat before {
+    };
     QVERIFY(::stat(at("data/recently-used.xbel").constData(), &before) == 0);
     QByteArray handedOver;
     ino_t handedInode = 0;
     const int count = dropRecentBookmarks(
         home, erased,
         [&](int fd) {
-            struct stat st {};
+            struct stat st {
+            };
             ::fstat(fd, &st);
             handedInode = st.st_ino;
             QFile old(QStringLiteral("/proc/self/fd/%1").arg(fd));
@@ -571,11 +577,12 @@ void EngineTest::recentListLosesOnlyTheErasedBookmarks()
     QCOMPARE(handedOver, xbel);
     QCOMPARE(readFile(QFile::decodeName(at("data/recently-used.xbel"))),
              head + keep1 + keep2 + "</xbel>\n");
-    struct stat after {};
+    struct stat after {
+    };
     QVERIFY(::stat(at("data/recently-used.xbel").constData(), &after) == 0);
     QCOMPARE(after.st_mode & 07777, 0640u);
-    QCOMPARE(QDir(QFile::decodeName(at("data"))).entryList(QDir::AllEntries | QDir::Hidden |
-                                                           QDir::NoDotAndDotDot),
+    QCOMPARE(QDir(QFile::decodeName(at("data")))
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"recently-used.xbel"});
 }
 
@@ -601,11 +608,11 @@ void EngineTest::tracesAreFoundOnlyAmongTheUsersOwn()
                         QFile::decodeName(at("cache/thumbnails/large"))));
     // A Trash whose info/ is a link out of it, and a record in a real one.
     QVERIFY(writeFile(QFile::decodeName(at("outside/plan.odt.trashinfo")), "not a trace"));
-    QVERIFY(QDir().mkpath(QFile::decodeName(at("vol/.Trash-") +
-                                            QByteArray::number(home.user) + "/files")));
-    QVERIFY(QFile::link(QFile::decodeName(at("outside")),
-                        QFile::decodeName(at("vol/.Trash-") + QByteArray::number(home.user) +
-                                          "/info")));
+    QVERIFY(QDir().mkpath(
+        QFile::decodeName(at("vol/.Trash-") + QByteArray::number(home.user) + "/files")));
+    QVERIFY(QFile::link(
+        QFile::decodeName(at("outside")),
+        QFile::decodeName(at("vol/.Trash-") + QByteArray::number(home.user) + "/info")));
     QVERIFY(writeFile(QFile::decodeName(at("data/Trash/info/plan.odt.trashinfo")), "r"));
 
     QStringList found;
@@ -632,6 +639,33 @@ void EngineTest::tracesAreFoundOnlyAmongTheUsersOwn()
     std::sort(copies.begin(), copies.end());
     QCOMPARE(copies, (QByteArrayList{at("docs/#plan.odt#"), at("docs/.plan.odt.kate-swp"),
                                      at("docs/.plan.odt.swp"), at("docs/.~lock.plan.odt#")}));
+}
+
+void EngineTest::unencryptedSwapIsSaid()
+{
+    // zram is memory: a swap there is no disk.
+    const auto swaps = platform::activeSwaps("Filename\tType\tSize\tUsed\tPriority\n"
+                                             "/dev/zram0 partition 1024 0 100\n"
+                                             "/nonexistent/swap\\040file file 2048 0 -2\n");
+    QCOMPARE(swaps.size(), std::size_t(2));
+    QVERIFY(swaps[0].inMemory && !swaps[1].inMemory);
+    QCOMPARE(swaps[1].name, QByteArray("/nonexistent/swap file"));
+    const struct {
+        std::vector<platform::Swap> swaps;
+        QString said;
+    } cases[] = {
+        {{}, QString()},
+        {{{"/dev/zram0", false, true}, {"/dev/dm-1", true, false}}, QString()},
+        {{{"/dev/zram0", false, true}, {"/dev/sda3", false, false}, {"/swapfile", false, false}},
+         "⚠️ Parts of the erased files may have been written to swap that is not encrypted "
+         "(/dev/sda3, /swapfile); no erase of files reaches them there."},
+    };
+    for (const auto &c : cases) {
+        Recorder rec;
+        auto ctx = rec.context();
+        noteUnencryptedSwap(ctx, c.swaps);
+        QCOMPARE(rec.report.warnings(), c.said.isEmpty() ? QStringList() : QStringList{c.said});
+    }
 }
 
 #include "test_engine.moc"

@@ -74,6 +74,7 @@ class FileListTest : public QObject, public WindowFixture
     void oddNamesAreKeptAsTheyAre();
     void whatMustNotBeErasedIsNotAdded();
     void entriesLeaveTheListByDelete();
+    void addTrashListsWhatIsInIt();
 
   private:
     QString path(const QString &rel) const { return tmp->filePath(rel); }
@@ -266,6 +267,33 @@ void FileListTest::entriesLeaveTheListByDelete()
     QVERIFY(QFileInfo::exists(path("a.txt")));
     drop({QUrl::fromLocalFile(path("a.txt"))});
     QCOMPARE(listEntries(), (QStringList{path("b.txt"), path("a.txt")}));
+}
+
+void FileListTest::addTrashListsWhatIsInIt()
+{
+    const QByteArray before = qgetenv("XDG_DATA_HOME");
+    auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", before); });
+    qputenv("XDG_DATA_HOME", QFile::encodeName(path("data")));
+    // Nothing in it yet: it says so.
+    QVERIFY(QDir().mkpath(path("data/Trash/files")));
+    auto empty = modal::answerBox();
+    click("btnAddTrash");
+    QVERIFY(empty->answered);
+    QCOMPARE(empty->text, QStringLiteral("The Trash is empty."));
+
+    QVERIFY(writeFile(path("data/Trash/files/old.txt"), "o"));
+    QVERIFY(writeFile(path("data/Trash/files/dir/in.txt"), "i"));
+    QVERIFY(writeFile(path("data/Trash/info/old.txt.trashinfo"), "r"));
+    QVERIFY(writeFile(path("data/Trash/info/dir.trashinfo"), "r"));
+    click("btnAddTrash");
+    // Only this test's Trash is looked at here; other volumes' may be listed
+    // too, and are only listed.
+    QStringList mine = listEntries().filter(path("data/"));
+    mine.sort();
+    QCOMPARE(mine,
+             (QStringList{path("data/Trash/files/dir"), path("data/Trash/files/dir/in.txt"),
+                          path("data/Trash/files/old.txt"), path("data/Trash/info/dir.trashinfo"),
+                          path("data/Trash/info/old.txt.trashinfo")}));
 }
 
 QTEST_MAIN(FileListTest)

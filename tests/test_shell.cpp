@@ -277,6 +277,12 @@ QStringList clippedControls(QWidget *top)
                            .arg(button->objectName(), button->text())
                            .arg(button->sizeHint().width())
                            .arg(button->width());
+        // ... or that has grown past the edge of what holds it.
+        else if (button->geometry().right() >= button->parentWidget()->width())
+            clipped << QStringLiteral("%1 \"%2\" ends at %3 px, outside %4")
+                           .arg(button->objectName(), button->text())
+                           .arg(button->geometry().right())
+                           .arg(button->parentWidget()->width());
     }
     return clipped;
 }
@@ -312,6 +318,7 @@ void ShellTest::germanFitsEveryControl()
         clipped << clippedControls(window.get());
     }
     EraseMethodDialog method(window.get());
+    method.setTracesSetting(QStringLiteral("traces/files"));
     ConfirmEraseDialog confirm(window.get());
     for (QDialog *dialog : {static_cast<QDialog *>(&method), static_cast<QDialog *>(&confirm)}) {
         dialog->show();

@@ -7,11 +7,11 @@
 
 #include "testsupport.h"
 
+#include "engine/fs/traces.h"
+#include "engine/fs/walk.h"
 #include "engine/job/erasemethods.h"
 #include "engine/job/jobrunner.h"
 #include "engine/job/jobs.h"
-#include "engine/fs/traces.h"
-#include "engine/fs/walk.h"
 
 #include <QCryptographicHash>
 #include <QtTest>
@@ -47,14 +47,6 @@ quint64 freeBytes(const QString &root)
     return ::statvfs(QFile::encodeName(root).constData(), &sv) == 0
                ? quint64(sv.f_bfree) * sv.f_frsize
                : 0;
-}
-
-QStringList entries(const QString &root)
-{
-    QStringList list =
-        QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    list.removeAll(QStringLiteral("lost+found"));
-    return list;
 }
 
 // Files with recognisable names, deleted again; their names stay in free
@@ -361,14 +353,17 @@ void VolumesTest::desktopTracesGoWithTheFile()
     for (const char *size : {"normal", "x-large", "fail/gnome-thumbnail-factory"})
         QVERIFY(writeFile(QFile::decodeName(cache) + "/thumbnails/" + size + '/' + thumbName,
                           thumbnail + QByteArray(9000, 'T')));
-    const QByteArray other1 = "  <bookmark href=\"file:///srv/keep/one.odt\" added=\"2026-01-01\">\n"
-                              "    <info><metadata owner=\"x\"/></info>\n  </bookmark>\n";
-    const QByteArray other2 = "  <bookmark href=\"file:///srv/keep/two%20b.pdf\" added=\"2026-02-02\"/>\n";
+    const QByteArray other1 =
+        "  <bookmark href=\"file:///srv/keep/one.odt\" added=\"2026-01-01\">\n"
+        "    <info><metadata owner=\"x\"/></info>\n  </bookmark>\n";
+    const QByteArray other2 =
+        "  <bookmark href=\"file:///srv/keep/two%20b.pdf\" added=\"2026-02-02\"/>\n";
     const QByteArray head =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xbel version=\"1.0\"\n"
         "      xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\"\n"
         "      xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
-    const QByteArray mine = "  <bookmark href=\"" + uri + "\" added=\"2026-03-03\">\n"
+    const QByteArray mine = "  <bookmark href=\"" + uri +
+                            "\" added=\"2026-03-03\">\n"
                             "    <info><metadata owner=\"x\"><mime:mime-type type=\"image/jpeg\"/>"
                             "</metadata></info>\n  </bookmark>\n";
     QVERIFY(writeFile(QFile::decodeName(data) + "/recently-used.xbel",
@@ -392,10 +387,12 @@ void VolumesTest::desktopTracesGoWithTheFile()
     QVERIFY2(rec.lines.contains("🧹 Removed from the recent files: " + photo),
              qPrintable(rec.lines.filter(QRegularExpression("^[^🔄✅]")).join('\n')));
     // The report's line (English forms come from the application's catalogue).
-    QVERIFY2(rec.lines.filter(QRegularExpression("^🧹 Traces removed: 3 thumbnail.*, 2 recent-files "
-                                                 "entr.*, 1 Trash record"))
-                     .size() == 1,
-             qPrintable(rec.lines.join('\n')));
+    QVERIFY2(
+        rec.lines
+                .filter(QRegularExpression("^🧹 Traces removed: 3 thumbnail.*, 2 recent-files "
+                                           "entr.*, 1 Trash record"))
+                .size() == 1,
+        qPrintable(rec.lines.join('\n')));
     QCOMPARE(rec.report.notes().size(), 1);
     // The other bookmarks and KDE's other entry as they were, byte for byte.
     QCOMPARE(readFile(QFile::decodeName(data) + "/recently-used.xbel").mid(head.size()),
@@ -530,9 +527,8 @@ void VolumesTest::readOnlyVolume()
     runVolumeWipeJob(vol.path(), kMethodNist, 1, vol.capacity(), wipeCtx);
     QVERIFY(wipe.lines.contains("⚠️ Skipped (could not be erased): " + vol.path() +
                                 "/a.txt (Read-only file system)"));
-    QCOMPARE(wipe.lines.last(),
-             QStringLiteral("❌ Unable to create temp file for free space wipe. "
-                            "(Read-only file system)"));
+    QCOMPARE(wipe.lines.last(), QStringLiteral("❌ Unable to create temp file for free space wipe. "
+                                               "(Read-only file system)"));
     QCOMPARE(readFile(vol.path() + "/a.txt"), plantedBytes(10));
 }
 
@@ -571,10 +567,11 @@ void VolumesTest::fillFilesAlwaysGo()
         return;
     }
     QVERIFY(!left.isEmpty());
-    QVERIFY2(!rec.lines.filter("❌ A fill file could not be removed: " + vol.path() +
-                               "/__freespace_temp__")
-                  .isEmpty(),
-             qPrintable(rec.lines.join('\n')));
+    QVERIFY2(
+        !rec.lines
+             .filter("❌ A fill file could not be removed: " + vol.path() + "/__freespace_temp__")
+             .isEmpty(),
+        qPrintable(rec.lines.join('\n')));
     QVERIFY(!rec.lines.contains("✅ Free space wipe complete."));
     QCOMPARE(rec.report.problemCount(), left.size());
     // Their space came back all the same.
@@ -639,8 +636,9 @@ void VolumesTest::progressNeverGoesBack()
     QCOMPARE(differing.load(), 0);
     QVERIFY(!rec.progress.isEmpty());
     for (qsizetype i = 1; i < rec.progress.size(); ++i)
-        QVERIFY2(rec.progress[i] >= rec.progress[i - 1],
-                 qPrintable(QStringLiteral("%1 then %2").arg(rec.progress[i - 1]).arg(rec.progress[i])));
+        QVERIFY2(
+            rec.progress[i] >= rec.progress[i - 1],
+            qPrintable(QStringLiteral("%1 then %2").arg(rec.progress[i - 1]).arg(rec.progress[i])));
     QCOMPARE(rec.progress.last(), 100);
 }
 
@@ -697,8 +695,7 @@ void VolumesTest::deepTreeIsErasedWhole()
     runFileEraseJob({}, {root}, kMethodNist, ctx);
     struct rusage after;
     ::getrusage(RUSAGE_SELF, &after);
-    QVERIFY2(rec.report.problemCount() == 0,
-             qPrintable(rec.report.problemSamples().join('\n')));
+    QVERIFY2(rec.report.problemCount() == 0, qPrintable(rec.report.problemSamples().join('\n')));
     QCOMPARE(entries(vol.path()), QStringList{});
     QVERIFY(lines > depth);
     // ru_maxrss is in KiB.

@@ -43,6 +43,15 @@ inline QByteArray plantedBytes(qint64 size)
     return data;
 }
 
+// The names in a folder, hidden ones too, without a volume's lost+found.
+inline QStringList entries(const QString &root)
+{
+    QStringList list =
+        QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    list.removeAll(QStringLiteral("lost+found"));
+    return list;
+}
+
 inline bool writeFile(const QString &path, const QByteArray &data)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -176,11 +185,10 @@ class Volume
                 return;
             }
         }
-        QStringList mkfsArgs = fsType == QLatin1String("ext4")
-                                   ? QStringList{"-q", "-F", "-m", "0"} + mkfsOptions
-                               : fsType == QLatin1String("ntfs")
-                                   ? QStringList{"-q", "-F", "-f"} + mkfsOptions
-                                   : mkfsOptions;
+        QStringList mkfsArgs =
+            fsType == QLatin1String("ext4")   ? QStringList{"-q", "-F", "-m", "0"} + mkfsOptions
+            : fsType == QLatin1String("ntfs") ? QStringList{"-q", "-F", "-f"} + mkfsOptions
+                                              : mkfsOptions;
         mkfsArgs << image;
         if (run(QStringLiteral("mkfs.") + fsType, mkfsArgs) != 0) {
             why = QStringLiteral("mkfs.%1 is not available").arg(fsType);

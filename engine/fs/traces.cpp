@@ -253,8 +253,7 @@ std::vector<Trace> traceFilesOf(const QByteArray &path, const DesktopHome &home)
     if (recentFolder.valid() && platform::readNames(recentFolder.get(), &entries) == 0) {
         for (const QByteArray &name : entries) {
             QByteArray text;
-            if (!name.endsWith(".desktop") ||
-                !isUsersFile(recentFolder.get(), name, home.user) ||
+            if (!name.endsWith(".desktop") || !isUsersFile(recentFolder.get(), name, home.user) ||
                 !readSmallFile(recentFolder.get(), name, &text))
                 continue;
             for (const QByteArray &line : text.split('\n')) {
@@ -317,8 +316,8 @@ int withoutBookmarks(const QByteArray &xbel, const QSet<QByteArray> &paths, QByt
     for (auto it = cuts.rbegin(); it != cuts.rend(); ++it) {
         qint64 start = it->first;
         // The line the bookmark stood on goes with it.
-        while (start > 0 && (kept.at(start - 1) == QLatin1Char(' ') ||
-                             kept.at(start - 1) == QLatin1Char('\t')))
+        while (start > 0 &&
+               (kept.at(start - 1) == QLatin1Char(' ') || kept.at(start - 1) == QLatin1Char('\t')))
             --start;
         if (start > 0 && kept.at(start - 1) == QLatin1Char('\n'))
             --start;
@@ -381,8 +380,8 @@ QByteArrayList trashEntries(const DesktopHome &home)
     for (const platform::Mount &mount : platform::mountTable()) {
         if (mount.readOnly)
             continue;
-        for (const QByteArray &trash :
-             {joinPath(mount.mountPoint, ".Trash-" + uid), joinPath(mount.mountPoint, ".Trash/" + uid)})
+        for (const QByteArray &trash : {joinPath(mount.mountPoint, ".Trash-" + uid),
+                                        joinPath(mount.mountPoint, ".Trash/" + uid)})
             if (!trashes.contains(trash))
                 trashes.append(trash);
     }

@@ -2,15 +2,15 @@
 
 #include "engine/job/jobs.h"
 
-#include "engine/job/erasemethods.h"
 #include "engine/fs/freespace.h"
-#include "engine/job/jobjournal.h"
 #include "engine/fs/overwrite.h"
 #include "engine/fs/paths.h"
 #include "engine/fs/traces.h"
-#include "engine/platform/platform.h"
 #include "engine/fs/verify.h"
 #include "engine/fs/walk.h"
+#include "engine/job/erasemethods.h"
+#include "engine/job/jobjournal.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 
@@ -106,9 +106,7 @@ void sweepTraces(TreeEraser &eraser, const QByteArrayList &listed, int passes, J
     QByteArrayList dropped;
     const int bookmarks = dropRecentBookmarks(
         home, gone,
-        [&](int fd) {
-            overwriteOpenFile(fd, QStringLiteral("recently-used.xbel"), passes, ctx);
-        },
+        [&](int fd) { overwriteOpenFile(fd, QStringLiteral("recently-used.xbel"), passes, ctx); },
         &error, &dropped);
     if (bookmarks < 0)
         ctx.warn(QCoreApplication::translate(
@@ -118,16 +116,16 @@ void sweepTraces(TreeEraser &eraser, const QByteArrayList &listed, int passes, J
     for (const QByteArray &path : dropped)
         ctx.info(QCoreApplication::translate("Jobs", "🧹 Removed from the recent files: %1")
                      .arg(displayName(path)));
-    QStringList parts;
-    if (counts[Trace::Thumbnail] > 0)
-        parts << QCoreApplication::translate("Jobs", "%n thumbnail(s)", nullptr,
-                                             counts[Trace::Thumbnail]);
+    const int thumbnails = counts[Trace::Thumbnail];
     const int recent = counts[Trace::RecentEntry] + std::max(bookmarks, 0);
+    const int records = counts[Trace::TrashRecord];
+    QStringList parts;
+    if (thumbnails > 0)
+        parts << QCoreApplication::translate("Jobs", "%n thumbnail(s)", nullptr, thumbnails);
     if (recent > 0)
         parts << QCoreApplication::translate("Jobs", "%n recent-files entry(s)", nullptr, recent);
-    if (counts[Trace::TrashRecord] > 0)
-        parts << QCoreApplication::translate("Jobs", "%n Trash record(s)", nullptr,
-                                             counts[Trace::TrashRecord]);
+    if (records > 0)
+        parts << QCoreApplication::translate("Jobs", "%n Trash record(s)", nullptr, records);
     if (parts.isEmpty())
         return;
     const QString line = QCoreApplication::translate("Jobs", "🧹 Traces removed: %1")
@@ -135,21 +133,6 @@ void sweepTraces(TreeEraser &eraser, const QByteArrayList &listed, int passes, J
     ctx.info(line);
     if (ctx.report)
         ctx.report->addNote(line);
-}
-
-// Pages of what was erased may have gone to swap while programs held them;
-// swap that is not encrypted keeps them on a disk no erase of files reaches.
-void noteSwap(JobContext &ctx, const std::vector<platform::Swap> &swaps)
-{
-    QStringList plain;
-    for (const platform::Swap &swap : swaps)
-        if (!swap.encrypted && !swap.inMemory)
-            plain.append(displayName(swap.name));
-    if (!plain.isEmpty())
-        ctx.warn(QCoreApplication::translate(
-                     "Jobs", "⚠️ Parts of the erased files may have been written to swap that is "
-                             "not encrypted (%1); no erase of files reaches them there.")
-                     .arg(plain.join(QStringLiteral(", "))));
 }
 
 // Once per job that read its last passes back, before its closing line.
@@ -212,7 +195,7 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
         if (traces && !ctx.stopped())
             sweepTraces(eraser, files + folders, passCountForMethod(method), ctx);
         if (!ctx.stopped()) {
-            noteSwap(ctx, platform::activeSwaps());
+            noteUnencryptedSwap(ctx, platform::activeSwaps());
             eraser.scrubFolderSlots();
             eraser.tellOlderCopies();
             eraser.pushNamesOutOfJournals();
@@ -220,6 +203,22 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
         }
         noteVerified(ctx);
     });
+}
+
+// Pages of what was erased may have gone to swap while programs held them;
+// swap that is not encrypted keeps them on a disk no erase of files reaches.
+void noteUnencryptedSwap(JobContext &ctx, const std::vector<platform::Swap> &swaps)
+{
+    QStringList plain;
+    for (const platform::Swap &swap : swaps)
+        if (!swap.encrypted && !swap.inMemory)
+            plain.append(displayName(swap.name));
+    if (!plain.isEmpty())
+        ctx.warn(QCoreApplication::translate(
+                     "Jobs",
+                     "⚠️ Parts of the erased files may have been written to swap that is "
+                     "not encrypted (%1); no erase of files reaches them there.")
+                     .arg(plain.join(QStringLiteral(", "))));
 }
 
 void runVolumeWipeJob(const QString &root, const QString &method, int passes, quint64 capacity,

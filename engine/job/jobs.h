@@ -13,6 +13,7 @@
 // out; it cannot reach a device's spare area.
 
 #include "engine/job/jobcontext.h"
+#include "engine/platform/platform.h"
 
 #include <QByteArrayList>
 #include <QString>
@@ -32,6 +33,10 @@ namespace velmora
 // (thumbnails, recent-files entries, Trash records).
 void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
                      const QString &method, JobContext &ctx, bool traces = false);
+
+// Says once, as a warning, where `swaps` hold swap that is neither encrypted
+// nor memory (zram): pages of erased files may have gone there.
+void noteUnencryptedSwap(JobContext &ctx, const std::vector<platform::Swap> &swaps);
 
 // Overwrites and deletes every file of the volume at `root` (not entering
 // other mounts below it), fills its free space once per pass, then removes

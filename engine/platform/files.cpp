@@ -10,8 +10,8 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -22,8 +22,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <sys/vfs.h>
 #include <sys/sysmacros.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace velmora::platform
@@ -193,8 +193,8 @@ Attributes attributesAt(int dirFd, const QByteArray &name)
     if (statusAt(dirFd, name, &st) != 0 || st.type != Type::Regular)
         return attributes;
     const int fd = retry([&] {
-        return ::openat(dirFd, nameOrDot(name), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY |
-                                                    O_CLOEXEC);
+        return ::openat(dirFd, nameOrDot(name),
+                        O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     });
     if (fd < 0)
         return attributes;
@@ -213,7 +213,6 @@ int makeFolderAt(int dirFd, const QByteArray &name)
         return injected;
     return ::mkdirat(dirFd, name.constData(), 0700) == 0 ? 0 : errno;
 }
-
 
 bool canCreateIn(int dirFd)
 {
@@ -366,7 +365,9 @@ int writeFileAtomically(const QByteArray &path, const QByteArray &data, int mode
     }
     // The new name on the device too, or a power cut may bring back the old.
     const qsizetype slash = path.lastIndexOf('/');
-    return syncFolder(slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash));
+    return syncFolder(slash < 0    ? QByteArray(".")
+                      : slash == 0 ? QByteArray("/")
+                                   : path.left(slash));
 }
 
 int replaceFileAt(int dirFd, const QByteArray &name, const QByteArray &data, const Status &like)
@@ -431,7 +432,6 @@ int removeFile(const QByteArray &path)
 {
     return ::unlink(path.constData()) == 0 ? 0 : errno;
 }
-
 
 int truncateFile(int fd, qint64 length)
 {
@@ -525,13 +525,14 @@ int dropWritten(int fd, qint64 offset, qint64 length)
 {
     // The wait reports a failed write-back of the file and clears it: a
     // later fdatasync() would not see it again.
-    const int rc = retry([&] {
-        return ::sync_file_range(fd, off_t(offset), off_t(length),
-                                 SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE |
-                                     SYNC_FILE_RANGE_WAIT_AFTER);
-    }) == 0
-                       ? 0
-                       : errno;
+    const int rc =
+        retry([&] {
+            return ::sync_file_range(fd, off_t(offset), off_t(length),
+                                     SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE |
+                                         SYNC_FILE_RANGE_WAIT_AFTER);
+        }) == 0
+            ? 0
+            : errno;
     ::posix_fadvise(fd, off_t(offset), off_t(length), POSIX_FADV_DONTNEED);
     if (const int injected = injected_("writeback", fd))
         return injected;

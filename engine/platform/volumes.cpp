@@ -17,8 +17,8 @@
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <sys/vfs.h>
 #include <sys/sysmacros.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace velmora::platform
@@ -29,9 +29,11 @@ int deviceDiscards(const QByteArray &source)
     struct stat st;
     if (::stat(source.constData(), &st) != 0 || !S_ISBLK(st.st_mode))
         return -1;
-    const QString base = QStringLiteral("/sys/dev/block/%1:%2/").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
+    const QString base =
+        QStringLiteral("/sys/dev/block/%1:%2/").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
     // A partition has no queue of its own: its disk's tells.
-    for (const QString &queue : {base + QStringLiteral("queue"), base + QStringLiteral("../queue")}) {
+    for (const QString &queue :
+         {base + QStringLiteral("queue"), base + QStringLiteral("../queue")}) {
         QFile file(queue + QStringLiteral("/discard_max_bytes"));
         if (file.open(QIODevice::ReadOnly))
             return file.readAll().trimmed().toULongLong() > 0 ? 1 : 0;
@@ -272,9 +274,9 @@ int volumeAt(const QByteArray &root, Mount *mount, Space *space)
 
 bool isNetwork(const QByteArray &fsType)
 {
-    static const QByteArray types[] = {"nfs",   "nfs4",      "cifs",      "smb3",
-                                       "smbfs", "9p",        "ceph",      "glusterfs",
-                                       "afs",   "fuse.sshfs", "davfs",    "fuse.rclone"};
+    static const QByteArray types[] = {"nfs",   "nfs4",       "cifs",  "smb3",
+                                       "smbfs", "9p",         "ceph",  "glusterfs",
+                                       "afs",   "fuse.sshfs", "davfs", "fuse.rclone"};
     for (const QByteArray &t : types)
         if (fsType == t)
             return true;
@@ -307,13 +309,13 @@ std::vector<Swap> activeSwaps(const QByteArray &text)
         // A swap device, or the device under a swap file: encrypted where it
         // is a dm-crypt mapping (/dev/dm-N whose mapping is a CRYPT- one).
         QByteArray device;
-        const QByteArray resolved = QFileInfo(QString::fromLocal8Bit(swap.name))
-                                        .canonicalFilePath()
-                                        .toLocal8Bit();
+        const QByteArray resolved =
+            QFileInfo(QString::fromLocal8Bit(swap.name)).canonicalFilePath().toLocal8Bit();
         if (resolved.startsWith("/dev/")) {
             device = resolved.mid(5);
         } else {
-            struct stat st {};
+            struct stat st {
+            };
             if (::stat(swap.name.constData(), &st) == 0)
                 device = QFileInfo(QString::fromLatin1("/sys/dev/block/%1:%2")
                                        .arg(major(st.st_dev))

@@ -215,6 +215,24 @@ Methode: %2%3
         <source>🧹 Wiping the free space of %1, where older copies of what was erased may remain…</source>
         <translation>🧹 Der freie Speicher von %1, in dem ältere Kopien des Gelöschten verbleiben können, wird gelöscht…</translation>
     </message>
+    <message>
+        <source>erase: leave the thumbnails, recent-files entries, Trash records and editor copies of the erased files where they are.</source>
+        <translation>erase: Vorschaubilder, Einträge der zuletzt geöffneten Dateien, Papierkorb-Einträge und Editor-Kopien der gelöschten Dateien lassen, wo sie sind.</translation>
+    </message>
+    <message>
+        <source>erase: add everything in the Trash (the home Trash and each volume&apos;s) to the paths.</source>
+        <translation>erase: alles im Papierkorb (dem im persönlichen Ordner und dem jedes Laufwerks) zu den Pfaden hinzufügen.</translation>
+    </message>
+    <message>
+        <source>--trash goes with erase only</source>
+        <translation>--trash gehört nur zu erase</translation>
+    </message>
+    <message>
+        <source>The Trash is empty; nothing to erase.
+</source>
+        <translation>Der Papierkorb ist leer; nichts zu löschen.
+</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -299,6 +317,10 @@ Methode: %2%3
     <message>
         <source>British HMG IS5 (2 passes)</source>
         <translation>British HMG IS5 (2 Durchgänge)</translation>
+    </message>
+    <message>
+        <source>Also remove thumbnails, recent-files entries and Trash records</source>
+        <translation>Auch Vorschaubilder, Verlaufseinträge und Papierkorb-Einträge entfernen</translation>
     </message>
 </context>
 <context>
@@ -826,6 +848,51 @@ Methode: %2%3
         <source>clean-up</source>
         <translation>Aufräumen</translation>
     </message>
+    <message>
+        <source>ℹ️ There is no home folder: thumbnails, recent files and Trash records were not looked for.</source>
+        <translation>ℹ️ Es gibt keinen persönlichen Ordner: Nach Vorschaubildern, zuletzt geöffneten Dateien und Papierkorb-Einträgen wurde nicht gesucht.</translation>
+    </message>
+    <message>
+        <source>traces</source>
+        <translation>Spuren</translation>
+    </message>
+    <message>
+        <source>⚠️ The recent-files list was left as it is: %1. It may still name what was erased.</source>
+        <translation>⚠️ Die Liste der zuletzt geöffneten Dateien blieb, wie sie war: %1. Sie kann noch nennen, was gelöscht wurde.</translation>
+    </message>
+    <message>
+        <source>🧹 Removed from the recent files: %1</source>
+        <translation>🧹 Aus den zuletzt geöffneten Dateien entfernt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recent-files entry(s)</source>
+        <translation>
+            <numerusform>%n Verlaufseintrag</numerusform>
+            <numerusform>%n Verlaufseinträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>🧹 Traces removed: %1</source>
+        <translation>🧹 Spuren entfernt: %1</translation>
+    </message>
+    <message>
+        <source>⚠️ Parts of the erased files may have been written to swap that is not encrypted (%1); no erase of files reaches them there.</source>
+        <translation>⚠️ Teile der gelöschten Dateien können in unverschlüsselten Auslagerungsspeicher geschrieben worden sein (%1); dort erreicht sie kein Löschen von Dateien.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thumbnail(s)</source>
+        <translation>
+            <numerusform>%n Vorschaubild</numerusform>
+            <numerusform>%n Vorschaubilder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Trash record(s)</source>
+        <translation>
+            <numerusform>%n Papierkorb-Eintrag</numerusform>
+            <numerusform>%n Papierkorb-Einträge</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1188,6 +1255,22 @@ Jetzt entfernen?</translation>
         <source>Show Report…</source>
         <translation>Bericht anzeigen…</translation>
     </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>The Trash is empty.</source>
+        <translation>Der Papierkorb ist leer.</translation>
+    </message>
+    <message>
+        <source>Add Trash</source>
+        <translation>Papierkorb hinzufügen</translation>
+    </message>
+    <message>
+        <source>Erase the Trash…</source>
+        <translation>Papierkorb löschen…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
@@ -1224,6 +1307,17 @@ Jetzt entfernen?</translation>
     <message>
         <source>pass %1 of %2</source>
         <translation>Durchgang %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>Traces</name>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>sie ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>

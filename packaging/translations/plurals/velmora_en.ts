@@ -97,6 +97,30 @@
     </message>
 </context>
 <context>
+    <name>Jobs</name>
+    <message numerus="yes">
+        <source>%n recent-files entry(s)</source>
+        <translation>
+            <numerusform>%n recent-files entry</numerusform>
+            <numerusform>%n recent-files entries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thumbnail(s)</source>
+        <translation>
+            <numerusform>%n thumbnail</numerusform>
+            <numerusform>%n thumbnails</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Trash record(s)</source>
+        <translation>
+            <numerusform>%n Trash record</numerusform>
+            <numerusform>%n Trash records</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message numerus="yes">
         <source>⚠️ %n item(s) could not be securely erased:</source>
