@@ -624,6 +624,18 @@ void EngineTest::tracesAreFoundOnlyAmongTheUsersOwn()
     QCOMPARE(found, (QStringList{QFile::decodeName(at("cache/thumbnails/normal/") + thumb),
                                  QFile::decodeName(at("data/Trash/info/plan.odt.trashinfo"))}));
 
+    // A trashed folder's line in its Trash's size cache goes, the others
+    // stay as they were.
+    QVERIFY(writeFile(QFile::decodeName(at("data/Trash/directorysizes")),
+                      "4096 1700000000 other\n8192 1700000001 my%20folder\n12 3 last\n"));
+    int handedOver = 0;
+    QVERIFY(dropTrashedFolderSize(at("data/Trash/files/my folder"), home,
+                                  [&](int fd) { handedOver += fd >= 0; }));
+    QCOMPARE(handedOver, 1);
+    QCOMPARE(readFile(QFile::decodeName(at("data/Trash/directorysizes"))),
+             QByteArray("4096 1700000000 other\n12 3 last\n"));
+    QVERIFY(!dropTrashedFolderSize(at("docs/my folder"), home, nullptr));
+
     // A home that does not exist: nothing found, nothing touched.
     DesktopHome nowhere{home.user, at("missing"), at("missing/.cache"), at("missing/.local")};
     QVERIFY(traceFilesOf(file, nowhere).empty());

@@ -121,6 +121,27 @@ QByteArray trashOf(const QByteArray &path, const DesktopHome &home)
     return QByteArray();
 }
 
+// Puts `data` under `name` in the open folder, in one step, with the old
+// file's owner and permissions (`old`); the old file, opened for writing
+// before and still open, is then handed to `overwriteOld`, so that its
+// blocks are overwritten and not only freed. 0 or an errno value.
+int replaceKeepingOld(int dirFd, const QByteArray &name, const QByteArray &data, const Status &old,
+                      const std::function<void(int fd)> &overwriteOld)
+{
+    int error = 0;
+    Fd oldForWriting = platform::openForOverwriteAt(dirFd, name, &error);
+    Status opened;
+    if (!oldForWriting.valid() ||
+        platform::statusAt(oldForWriting.get(), QByteArray(), &opened) != 0 ||
+        !opened.sameObject(old))
+        return error ? error : EAGAIN;
+    if ((error = platform::replaceFileAt(dirFd, name, data, old)) != 0)
+        return error;
+    if (overwriteOld)
+        overwriteOld(oldForWriting.get());
+    return 0;
+}
+
 } // namespace
 
 DesktopHome desktopHome()
@@ -347,27 +368,44 @@ int dropRecentBookmarks(const DesktopHome &home, const QSet<QByteArray> &paths,
     const int count = withoutBookmarks(old, paths, &kept, error, &named);
     if (count <= 0)
         return count;
-    // The old one stays open for writing, so that it can be overwritten
-    // once the new list has taken its name (with its owner and permissions).
-    int openError = 0;
-    Fd oldForWriting = platform::openForOverwriteAt(folder.get(), kList, &openError);
-    Status opened;
-    if (!oldForWriting.valid() ||
-        platform::statusAt(oldForWriting.get(), QByteArray(), &opened) != 0 ||
-        !opened.sameObject(st)) {
-        *error = platform::errorText(openError ? openError : EAGAIN);
-        return -1;
-    }
-    const int failed = platform::replaceFileAt(folder.get(), kList, kept, st);
+    const int failed = replaceKeepingOld(folder.get(), kList, kept, st, overwriteOld);
     if (failed != 0) {
         *error = platform::errorText(failed);
         return -1;
     }
-    if (overwriteOld)
-        overwriteOld(oldForWriting.get());
     if (dropped)
         *dropped = named;
     return count;
+}
+
+bool dropTrashedFolderSize(const QByteArray &path, const DesktopHome &home,
+                           const std::function<void(int fd)> &overwriteOld)
+{
+    const QByteArray trash = trashOf(path, home);
+    if (trash.isEmpty())
+        return false;
+    Fd folder = openBelow(trash, {});
+    static const QByteArray kSizes = QByteArrayLiteral("directorysizes");
+    Status st;
+    QByteArray old;
+    if (!folder.valid() || platform::statusAt(folder.get(), kSizes, &st) != 0 ||
+        st.type != Type::Regular || st.owner != home.user ||
+        !readSmallFile(folder.get(), kSizes, &old))
+        return false;
+    // Each line: size, modification time, the folder's name percent-encoded.
+    const QByteArray name = nameOf(path);
+    QByteArray kept;
+    bool dropped = false;
+    for (const QByteArray &line : old.split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() == 3 && QByteArray::fromPercentEncoding(fields.at(2)) == name) {
+            dropped = true;
+            continue;
+        }
+        kept += line + '\n';
+    }
+    kept.chop(1); // split() gave one more line than there were newlines
+    return dropped && replaceKeepingOld(folder.get(), kSizes, kept, st, overwriteOld) == 0;
 }
 
 QByteArrayList trashEntries(const DesktopHome &home)

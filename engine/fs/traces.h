@@ -68,6 +68,12 @@ int dropRecentBookmarks(const DesktopHome &home, const QSet<QByteArray> &paths,
 int withoutBookmarks(const QByteArray &xbel, const QSet<QByteArray> &paths, QByteArray *out,
                      QString *error, QByteArrayList *dropped = nullptr);
 
+// Where the erased `path` was a folder directly in a Trash's files/ folder:
+// that Trash's directorysizes cache without its line, the rest byte for byte,
+// the old copy handed to `overwriteOld` as above. True when a line went.
+bool dropTrashedFolderSize(const QByteArray &path, const DesktopHome &home,
+                           const std::function<void(int fd)> &overwriteOld);
+
 // What erasing the user's Trash erases: the entries of files/ and info/ and
 // the directorysizes cache of the home Trash and of each mounted volume's
 // .Trash-UID or .Trash/UID, where they exist and belong to the user. The

@@ -102,6 +102,14 @@ void sweepTraces(TreeEraser &eraser, const QByteArrayList &listed, int passes, J
                 ++counts[trace.kind];
         }
     }
+    const auto overwriteOld = [&](int fd) {
+        overwriteOpenFile(fd, QStringLiteral("directorysizes"), passes, ctx);
+    };
+    for (const QByteArray &path : gone)
+        if (dropTrashedFolderSize(path, home, overwriteOld))
+            ctx.info(QCoreApplication::translate(
+                         "Jobs", "🧹 Removed from the Trash's list of folder sizes: %1")
+                         .arg(displayName(path)));
     QString error;
     QByteArrayList dropped;
     const int bookmarks = dropRecentBookmarks(

@@ -893,6 +893,10 @@ Methode: %2%3
             <numerusform>%n Papierkorb-Einträge</numerusform>
         </translation>
     </message>
+    <message>
+        <source>🧹 Removed from the Trash&apos;s list of folder sizes: %1</source>
+        <translation>🧹 Aus der Liste der Ordnergrößen des Papierkorbs entfernt: %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
