@@ -17,6 +17,7 @@ packages=(
     desktop-file-utils appstream   # checks of the installed desktop entry and metainfo
     poppler-utils                  # pdftotext: the tests read the erasure report back
     bubblewrap                     # a read-only sandbox for tests that name system paths
+    python3                        # the packaging test runs the file managers' extensions
 )
 
 missing=()

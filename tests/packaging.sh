@@ -32,6 +32,13 @@ grep -q '<annotate key="org.freedesktop.policykit.exec.path">/usr/bin/velmora</a
     "$share/polkit-1/actions/$id.policy"
 grep -q '^Exec=velmora-admin %F$' "$share/applications/$id.desktop"
 
+# GNOME Files' and Caja's extensions compile, and pass any selection on as it is.
+for manager in nautilus:Nautilus caja:Caja; do
+    extension="$share/${manager%%:*}-python/extensions/velmora-erase.py"
+    python3 -m py_compile "$extension"
+    python3 "$source/tests/filemanager_extension.py" "$extension" "${manager#*:}" "$root/${manager%%:*}"
+done
+
 # Every catalogue holds exactly the texts of the sources, each one translated.
 for ts in "$source"/packaging/translations/velmora_*.ts; do
     copy="$root/$(basename "$ts")"
