@@ -22,13 +22,16 @@
 #include "engine/job/jobjournal.h"
 #include "engine/job/jobrunner.h"
 #include "engine/job/progressmeter.h"
+#include "engine/job/schedules.h"
 #include "engine/platform/platform.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
 
@@ -74,6 +77,8 @@ class Cli
     void drawProgress(bool final);
     int finish();
     bool writeOutputs();
+    // velmora-cli schedule add|list|remove …
+    int schedule(const QStringList &words, const QString &every);
 
     int argc;
     char **argv;
@@ -131,7 +136,10 @@ void Cli::describe(QCommandLineParser &parser)
            "recovery.\n\nCommands:\n"
            "  erase PATH...          overwrite and remove files and folders\n"
            "  wipe MOUNTPOINT        overwrite everything on a mounted volume\n"
-           "  freespace MOUNTPOINT   overwrite the free space of a mounted volume"));
+           "  freespace MOUNTPOINT   overwrite the free space of a mounted volume\n"
+           "  schedule add trash|freespace [MOUNTPOINT] [--every weekly|monthly]\n"
+           "  schedule list | schedule remove NAME\n"
+           "                         run a free-space wipe or an erase of the Trash by itself"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
@@ -154,6 +162,8 @@ void Cli::describe(QCommandLineParser &parser)
         {QStringLiteral("trash"),
          tr("erase: add everything in the Trash (the home Trash and each volume's) to the "
             "paths.")},
+        {QStringLiteral("every"), tr("schedule add: weekly (the default) or monthly."),
+         QStringLiteral("PERIOD")},
         {QStringLiteral("then-freespace"),
          tr("erase: then wipe the free space of each volume the files were on, which reaches "
             "the older copies a copy-on-write volume keeps.")},
@@ -477,6 +487,58 @@ void Cli::runWithProgress()
     }
 }
 
+int Cli::schedule(const QStringList &words, const QString &every)
+{
+    const QString action = words.value(0);
+    if (action == QLatin1String("list")) {
+        const QList<velmora::Schedule> schedules = velmora::listSchedules();
+        for (const velmora::Schedule &s : schedules)
+            printTo(stdout,
+                    QStringLiteral("%1  %2  %3\n")
+                        .arg(s.name, s.active ? tr("active") : tr("inactive"), s.description()));
+        if (schedules.isEmpty())
+            printTo(stderr, tr("No wipes are scheduled.\n"));
+        else if (!velmora::systemdRuns())
+            printTo(stderr,
+                    tr("systemd does not run here: the timers are written but inactive.\n"));
+        return 0;
+    }
+    if (action == QLatin1String("remove")) {
+        QString error;
+        if (words.size() != 2 || !velmora::removeSchedule(words.at(1), &error))
+            return fail(words.size() != 2 ? tr("schedule remove takes the name list shows")
+                                          : error);
+        printTo(stderr, tr("Removed %1.\n").arg(words.at(1)));
+        return 0;
+    }
+    if (action != QLatin1String("add"))
+        return fail(tr("schedule takes add, list or remove"));
+    velmora::Schedule s;
+    const QString what = words.value(1);
+    if (what == QLatin1String("trash") && words.size() == 2) {
+        s.kind = velmora::Schedule::Kind::Trash;
+    } else if (what == QLatin1String("freespace") && words.size() == 3) {
+        s.kind = velmora::Schedule::Kind::FreeSpace;
+        s.target = words.at(2);
+        // A mount point, as freespace itself takes it.
+        if (velmora::mountPointOf(s.target) != s.target)
+            return fail(tr("%1 is not the mount point of a volume").arg(s.target));
+    } else {
+        return fail(tr("schedule add takes trash, or freespace and a mount point"));
+    }
+    s.method = velmora::methodShortName(method);
+    if (!every.isEmpty())
+        s.every = every;
+    QString error;
+    if (!velmora::addSchedule(s, QCoreApplication::applicationFilePath(), &error))
+        return fail(error);
+    printTo(stderr,
+            tr("Scheduled %1 as %2 in %3%4.\n")
+                .arg(s.description(), s.name, velmora::scheduleUnitFolder(),
+                     s.active ? QString() : tr(" (inactive: systemd does not run it here)")));
+    return 0;
+}
+
 bool Cli::writeOutputs()
 {
     bool written = true;
@@ -562,10 +624,21 @@ int Cli::run()
     if (positionals.isEmpty())
         return fail(tr("no command; try 'velmora-cli --help'"));
     const QString command = positionals.constFirst();
+    if (command == QLatin1String("schedule"))
+        return schedule(positionals.mid(1), parser.value(QStringLiteral("every")));
     if (command != QLatin1String("erase") && command != QLatin1String("wipe") &&
         command != QLatin1String("freespace"))
-        return fail(
-            tr("unknown command %1; the commands are erase, wipe and freespace").arg(command));
+        return fail(tr("unknown command %1; the commands are erase, wipe, freespace and schedule")
+                        .arg(command));
+    // A folder for --json (a scheduled run's): a new file in it, named for
+    // the job and the time.
+    if (!jsonFile.isEmpty() &&
+        (jsonFile.endsWith('/') || QFileInfo(QFile::decodeName(jsonFile)).isDir()))
+        jsonFile =
+            (jsonFile.endsWith('/') ? jsonFile : jsonFile + '/') + "velmora-" + command.toLatin1() +
+            '-' +
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toLatin1() +
+            ".json";
     traces = !parser.isSet(QStringLiteral("no-traces"));
     trash = parser.isSet(QStringLiteral("trash"));
     if (trash && command != QLatin1String("erase"))

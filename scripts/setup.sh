@@ -18,6 +18,7 @@ packages=(
     poppler-utils                  # pdftotext: the tests read the erasure report back
     bubblewrap                     # a read-only sandbox for tests that name system paths
     python3                        # the packaging test runs the file managers' extensions
+    systemd                        # systemd-analyze checks the units of scheduled wipes
 )
 
 missing=()

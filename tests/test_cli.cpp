@@ -13,6 +13,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 #include <cerrno>
 
@@ -86,6 +88,7 @@ class CliTest : public QObject
     void eraseThenFreeSpaceReachesOlderCopies();
     void volumes();
     void trashAndTraces();
+    void schedulesAreUnitsSystemdAccepts();
 };
 
 void CliTest::refusesWhatItMustNotDo_data()
@@ -580,6 +583,84 @@ void CliTest::trashAndTraces()
         QCOMPARE(QFile::exists(thumb), !traces);
         QCOMPARE(QFile::exists(path("photo.jpg~")), !traces);
     }
+}
+
+void CliTest::schedulesAreUnitsSystemdAccepts()
+{
+    // In a sandbox whose system unit folder is empty and its own: as root
+    // the units would go to /etc/systemd/system.
+    if (run("bwrap", {"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc", "true"}) != 0)
+        QSKIP("bwrap cannot make a read-only sandbox here");
+    const QString here = tmp->path();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", path("config"));
+    env.insert("XDG_STATE_HOME", path("state"));
+    const QString units = ::geteuid() == 0 ? "/etc/systemd/system" : path("config/systemd/user");
+    // Runs velmora-cli with `args`, then copies what is in the unit folder
+    // out of the sandbox, to `copied`.
+    auto cli = [&](const QStringList &args, const QString &copied = QString(),
+                   bool thenList = false) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        QString script = "\"$0\" \"$@\"; status=$?";
+        if (thenList)
+            script += "; \"$0\" schedule list";
+        if (!copied.isEmpty())
+            script += "; mkdir -p '" + copied + "'; cp " + units + "/velmora-* '" + copied +
+                      "' 2>/dev/null";
+        script += "; exit $status";
+        p.start("bwrap", QStringList{"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc",
+                                     "--tmpfs", "/etc/systemd/system", "--bind", here, here, "sh",
+                                     "-c", script, VELMORA_CLI} +
+                             args);
+        Outcome o;
+        if (p.waitForFinished(60000))
+            o.status = p.exitCode();
+        o.out = QString::fromUtf8(p.readAllStandardOutput());
+        o.err = QString::fromUtf8(p.readAllStandardError());
+        return o;
+    };
+    // A volume to name: in the sandbox, the test's folder is a mount of its own.
+    const QString volume = here;
+    Outcome o = cli({"schedule", "add", "freespace", volume, "--every", "monthly", "--method",
+                     "dod", ";", "schedule", "add", "trash"},
+                    path("units"));
+    // One schedule per call: the second is refused as a stray argument.
+    QCOMPARE(o.status, 2);
+    o = cli({"schedule", "add", "freespace", volume, "--every", "monthly", "--method", "dod"});
+    QVERIFY2(o.status == 0, qPrintable(o.err));
+    QVERIFY2(o.err.contains("Wipe the free space of " + volume + " (monthly, DoD"),
+             qPrintable(o.err));
+    QCOMPARE(cli({"schedule", "add", "trash"}, path("units")).status, 0);
+    QStringList written = QDir(path("units")).entryList(QDir::Files, QDir::Name);
+    // (Each sandbox starts with an empty unit folder of its own.)
+    QCOMPARE(written.size(), 2);
+    QVERIFY(written.at(0).startsWith("velmora-trash-") && written.at(0).endsWith(".service"));
+    const QByteArray service = readFile(path("units/") + written.at(0));
+    QVERIFY2(service.contains("ExecStart=\"" VELMORA_CLI "\" erase --trash --method NIST --yes "
+                              "--quiet --json \"" +
+                              QFile::encodeName(path("state")) + "/velmora/reports/\""),
+             service.constData());
+    if (QStandardPaths::findExecutable("systemd-analyze").isEmpty())
+        QSKIP("systemd-analyze is not installed");
+    QProcess verify;
+    verify.setWorkingDirectory(path("units"));
+    verify.start("systemd-analyze", QStringList{"verify"} + written);
+    QVERIFY(verify.waitForFinished(60000));
+    QVERIFY2(verify.exitCode() == 0, verify.readAllStandardError().constData());
+
+    // list names each, and says that systemd does not run them here.
+    o = cli({"schedule", "add", "trash"}, QString(), true);
+    QVERIFY2(o.out.contains(QRegularExpression("^velmora-trash-[0-9a-f]{10}  inactive  Erase the "
+                                               "Trash \\(weekly, NIST")),
+             qPrintable(o.out));
+    QVERIFY2(o.err.contains("the timers are written but inactive"), qPrintable(o.err));
+
+    // What makes no sense is refused.
+    QCOMPARE(cli({"schedule", "add", "freespace", path("units")}).status, 2); // no mount point
+    QCOMPARE(cli({"schedule", "add", "trash", "--every", "yearly"}).status, 2);
+    QCOMPARE(cli({"schedule", "remove", "velmora-trash-0000000000"}).status, 2);
+    QCOMPARE(cli({"schedule", "remove", "../../etc/passwd"}).status, 2);
 }
 
 void CliTest::volumes()
