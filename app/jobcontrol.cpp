@@ -13,6 +13,7 @@
 #include "engine/fs/freespace.h"
 #include "engine/fs/paths.h"
 #include "engine/job/jobjournal.h"
+#include "engine/job/schedules.h"
 #include "engine/platform/platform.h"
 
 #include <QCloseEvent>
@@ -24,6 +25,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -110,6 +112,7 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     jobBytesWritten = 0;
     jobBytesVerified = 0;
     labelJobOutcome->clear();
+    labelJobOutcome->setProperty("scheduledRunNotice", false);
     btnAddFailedBack->hide();
     btnShowReport->hide();
     failedEntries.clear();
@@ -405,8 +408,27 @@ void MainWindow::offerLeftoverRemovalOnceShown()
     handle->installEventFilter(this);
 }
 
+void MainWindow::tellFailedScheduledRuns()
+{
+    // The runs that did not do all they meant to since the reports were last
+    // looked at: the newest says when, the menu's Reports… tells the rest.
+    const QDateTime seen = QSettings().value(QStringLiteral("schedules/seen")).toDateTime();
+    for (const velmora::ScheduledRun &run : velmora::scheduledRuns()) {
+        if (seen.isValid() && run.finished <= seen)
+            break;
+        if (run.ok)
+            continue;
+        labelJobOutcome->setText(tr("⚠️ A scheduled wipe on %1 did not do all it meant to: see "
+                                    "Reports… in the menu.")
+                                     .arg(locale().toString(run.finished, QLocale::ShortFormat)));
+        labelJobOutcome->setProperty("scheduledRunNotice", true);
+        return;
+    }
+}
+
 void MainWindow::offerLeftoverRemoval()
 {
+    tellFailedScheduledRuns();
     tellInterruptedJobs();
 
     // Fills write in a volume's root, or in the home folder where the root

@@ -4,6 +4,7 @@
 
 #include "dialogs/fittext.h"
 #include "dialogs/modal.h"
+#include "dialogs/scheduledialog.h"
 #include "ui_mainwindow.h"
 
 #include "engine/job/guards.h"
@@ -16,11 +17,13 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QThreadPool>
 #include <QTimer>
 #include <QToolButton>
@@ -296,6 +299,18 @@ void MainWindow::setupHeader()
         addTrash();
     });
     eraseTrash->setObjectName(QStringLiteral("actionEraseTrash"));
+    headerMenu->addAction(tr("Schedule…"), this, [this] {
+        ScheduleDialog dialog(QCoreApplication::applicationDirPath() + "/velmora-cli", this);
+        velmora::Modal::exec(dialog);
+    });
+    headerMenu->addAction(tr("Reports…"), this, [this] {
+        // What was failed is seen now.
+        QSettings().setValue(QStringLiteral("schedules/seen"), QDateTime::currentDateTime());
+        if (labelJobOutcome->property("scheduledRunNotice").toBool())
+            labelJobOutcome->clear();
+        ReportsDialog dialog(this);
+        velmora::Modal::exec(dialog);
+    });
     headerMenu->addSeparator();
     // The report of the last job, once one has ended.
     saveReportAction = headerMenu->addAction(tr("Save Report…"), this, &MainWindow::saveReport);

@@ -70,6 +70,9 @@ class MainWindow : public QMainWindow
     // The same, once the window stands where the desktop put it: asked
     // before, the questions open at the screen's corner.
     void offerLeftoverRemovalOnceShown();
+    // Says in the header when a scheduled wipe that ran since the reports
+    // were last looked at did not do all it meant to.
+    void tellFailedScheduledRuns();
     // Opens the file page with `paths` in the list, as a drop adds them
     // (the command line's files and folders).
     void openWithEntries(const QByteArrayList &paths);

@@ -3,15 +3,19 @@
 // The window as it starts, its navigation, header and artwork.
 
 #include "guitest.h"
+#include "testsupport.h"
 
 #include "app/focusring.h"
 #include "app/volumetable.h"
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
+#include "dialogs/scheduledialog.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPixmap>
 #include <QProcess>
@@ -50,6 +54,7 @@ class ShellTest : public QObject, public WindowFixture
     void hoverAndFocusAreSeen();
     void germanFitsEveryControl();
     void fitsASmallScreen();
+    void scheduledWipesFromTheMenu();
 };
 
 void ShellTest::startsOnHomeAtFixedSize()
@@ -148,10 +153,10 @@ void ShellTest::headerMenuAndAbout()
     QStringList texts;
     for (QAction *a : menu->actions())
         texts << a->text();
-    QCOMPARE(texts,
-             (QStringList{"About", "Support", "Help", "Erase the Trash…", "", "Save Report…"}));
+    QCOMPARE(texts, (QStringList{"About", "Support", "Help", "Erase the Trash…", "Schedule…",
+                                 "Reports…", "", "Save Report…"}));
     // Nothing to report before a job has ended.
-    QVERIFY(!menu->actions().at(5)->isEnabled());
+    QVERIFY(!menu->actions().at(7)->isEnabled());
 
     auto about = modal::answerBox();
     menu->actions().at(0)->trigger();
@@ -368,6 +373,80 @@ void ShellTest::fitsASmallScreen()
         10000);
     QVERIFY2(scale * 820 <= 1280 && scale * 560 <= 800 - 40, qPrintable(QString::number(scale)));
     QVERIFY2(scale > 1.2, qPrintable(QString::number(scale))); // no smaller than it must be
+}
+
+void ShellTest::scheduledWipesFromTheMenu()
+{
+    QTemporaryDir dir;
+    ScheduleDialog::unitFolder = dir.filePath("units");
+    const QByteArray state = qgetenv("XDG_STATE_HOME");
+    auto restore = qScopeGuard([&] {
+        ScheduleDialog::unitFolder.clear();
+        qputenv("XDG_STATE_HOME", state);
+    });
+    qputenv("XDG_STATE_HOME", QFile::encodeName(dir.filePath("state")));
+    QMenu *menu = get<QToolButton>("btnMenu")->menu();
+    auto action = [menu](const QString &text) {
+        for (QAction *a : menu->actions())
+            if (a->text() == text)
+                return a;
+        qFatal("no menu entry %s", qPrintable(text));
+    };
+
+    // The Trash, monthly: added, listed, removed, added again.
+    QStringList listed;
+    modal::when<ScheduleDialog>([&](ScheduleDialog *d, modal::Seen &) {
+        auto *list = d->findChild<QListWidget *>("listSchedules");
+        d->findChild<QComboBox *>("comboWhat")->setCurrentIndex(0);
+        d->findChild<QComboBox *>("comboEvery")->setCurrentIndex(1);
+        QTest::mouseClick(d->findChild<QPushButton *>("btnAddSchedule"), Qt::LeftButton);
+        listed << list->item(0)->text();
+        list->setCurrentRow(0);
+        QTest::mouseClick(d->findChild<QPushButton *>("btnRemoveSchedule"), Qt::LeftButton);
+        listed << QString::number(list->count());
+        QTest::mouseClick(d->findChild<QPushButton *>("btnAddSchedule"), Qt::LeftButton);
+        listed << d->findChild<QLabel *>("labelScheduleState")->text();
+        d->reject();
+        return true;
+    });
+    action("Schedule…")->trigger();
+    QCOMPARE(listed.size(), 3);
+    QVERIFY2(listed.at(0).startsWith("Erase the Trash (monthly, NIST 800-88"),
+             qPrintable(listed.at(0)));
+    QCOMPARE(listed.at(1), QStringLiteral("0"));
+    QCOMPARE(QDir(dir.filePath("units")).entryList(QDir::Files).size(), 2);
+
+    // A run that did not do all it meant to is said at the next start, until
+    // the reports are looked at.
+    const QString reports = dir.filePath("state/velmora/reports/");
+    QVERIFY(QDir().mkpath(reports));
+    const auto outcome = [](const char *finished, const char *result) {
+        return QByteArray("{\"finished\": \"") + finished + "\", \"result\": \"" + result +
+               "\", \"target\": \"Free space of /srv\"}";
+    };
+    QVERIFY(testsupport::writeFile(reports + "velmora-freespace-1.json",
+                                   outcome("2026-11-01T03:00:00.000+01:00", "erased")));
+    QVERIFY(testsupport::writeFile(reports + "velmora-freespace-2.json",
+                                   outcome("2026-11-08T03:00:00.000+01:00", "problems")));
+    window->tellFailedScheduledRuns();
+    auto *header = get<QLabel>("labelJobOutcome");
+    QVERIFY2(header->text().contains("did not do all it meant to"), qPrintable(header->text()));
+    QStringList shown;
+    modal::when<ReportsDialog>([&](ReportsDialog *d, modal::Seen &) {
+        auto *list = d->findChild<QListWidget *>("listReports");
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->item(i)->text();
+        d->reject();
+        return true;
+    });
+    action("Reports…")->trigger();
+    QCOMPARE(shown.size(), 2);
+    QVERIFY(shown.at(0).startsWith("⚠️") &&
+            shown.at(0).endsWith("Free space of /srv: problems"));
+    QVERIFY(shown.at(1).startsWith("✅"));
+    QCOMPARE(header->text(), QString());
+    window->tellFailedScheduledRuns();
+    QCOMPARE(header->text(), QString());
 }
 
 QTEST_MAIN(ShellTest)

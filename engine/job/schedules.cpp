@@ -127,7 +127,7 @@ ScheduleUnits scheduleUnits(const Schedule &schedule, const QString &cli)
     return units;
 }
 
-bool addSchedule(Schedule &schedule, const QString &cli, QString *error)
+bool addSchedule(Schedule &schedule, const QString &cli, QString *error, const QString &unitFolder)
 {
     if (schedule.every != QLatin1String("weekly") && schedule.every != QLatin1String("monthly")) {
         *error = QCoreApplication::translate("Schedules", "runs weekly or monthly, not %1")
@@ -153,7 +153,7 @@ bool addSchedule(Schedule &schedule, const QString &cli, QString *error)
                                                         : QStringLiteral("freespace"),
                  QString::fromLatin1(
                      QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(10)));
-    const QString folder = scheduleUnitFolder();
+    const QString folder = unitFolder.isEmpty() ? scheduleUnitFolder() : unitFolder;
     if (const int rc = platform::makeFolders(QFile::encodeName(folder))) {
         *error = QStringLiteral("%1: %2").arg(folder, platform::errorText(rc));
         return false;
@@ -170,10 +170,10 @@ bool addSchedule(Schedule &schedule, const QString &cli, QString *error)
     return true;
 }
 
-QList<Schedule> listSchedules()
+QList<Schedule> listSchedules(const QString &unitFolder)
 {
     QList<Schedule> list;
-    const QDir folder(scheduleUnitFolder());
+    const QDir folder(unitFolder.isEmpty() ? scheduleUnitFolder() : unitFolder);
     const bool running = systemdRuns();
     for (const QString &file :
          folder.entryList({QStringLiteral("velmora-*.service")}, QDir::Files, QDir::Name)) {
@@ -207,10 +207,10 @@ QList<Schedule> listSchedules()
     return list;
 }
 
-bool removeSchedule(const QString &name, QString *error)
+bool removeSchedule(const QString &name, QString *error, const QString &unitFolder)
 {
     static const QRegularExpression valid(QStringLiteral("^velmora-[a-z]+-[0-9a-f]+$"));
-    const QDir folder(scheduleUnitFolder());
+    const QDir folder(unitFolder.isEmpty() ? scheduleUnitFolder() : unitFolder);
     if (!valid.match(name).hasMatch() || !folder.exists(name + ".service")) {
         *error = QCoreApplication::translate("Schedules", "there is no schedule %1").arg(name);
         return false;

@@ -42,10 +42,12 @@ ScheduleUnits scheduleUnits(const Schedule &schedule, const QString &cli);
 // Writes the units (naming the schedule), and where systemd runs enables the
 // timer. False with the reason when they cannot be written or `schedule`
 // makes no sense (an unknown method or period, a relative mount point).
-bool addSchedule(Schedule &schedule, const QString &cli, QString *error);
+// `folder` is where the units go (scheduleUnitFolder() when empty).
+bool addSchedule(Schedule &schedule, const QString &cli, QString *error,
+                 const QString &folder = QString());
 // The schedules whose units are in the unit folder.
-QList<Schedule> listSchedules();
-bool removeSchedule(const QString &name, QString *error);
+QList<Schedule> listSchedules(const QString &folder = QString());
+bool removeSchedule(const QString &name, QString *error, const QString &folder = QString());
 
 // What a scheduled run left: its outcome file, when it ended, and whether
 // everything it meant to do was done.

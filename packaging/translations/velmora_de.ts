@@ -4,20 +4,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Erases files and folders, a whole mounted volume, or a volume&apos;s free space beyond recovery.
-
-Commands:
-  erase PATH...          overwrite and remove files and folders
-  wipe MOUNTPOINT        overwrite everything on a mounted volume
-  freespace MOUNTPOINT   overwrite the free space of a mounted volume</source>
-        <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
-
-Befehle:
-  erase PFAD...          Dateien und Ordner überschreiben und entfernen
-  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Laufwerk überschreiben
-  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Laufwerks überschreiben</translation>
-    </message>
-    <message>
         <source>Erase method: NIST, DoD, British, German or Gutmann (default NIST).</source>
         <translation>Löschmethode: NIST, DoD, British, German oder Gutmann (Vorgabe NIST).</translation>
     </message>
@@ -132,10 +118,6 @@ Methode: %2%3
         <translation>kein Befehl; siehe &apos;velmora-cli --help&apos;</translation>
     </message>
     <message>
-        <source>unknown command %1; the commands are erase, wipe and freespace</source>
-        <translation>unbekannter Befehl %1; die Befehle sind erase, wipe und freespace</translation>
-    </message>
-    <message>
         <source>%1 needs a path</source>
         <translation>%1 braucht einen Pfad</translation>
     </message>
@@ -232,6 +214,82 @@ Methode: %2%3
 </source>
         <translation>Der Papierkorb ist leer; nichts zu löschen.
 </translation>
+    </message>
+    <message>
+        <source>Erases files and folders, a whole mounted volume, or a volume&apos;s free space beyond recovery.
+
+Commands:
+  erase PATH...          overwrite and remove files and folders
+  wipe MOUNTPOINT        overwrite everything on a mounted volume
+  freespace MOUNTPOINT   overwrite the free space of a mounted volume
+  schedule add trash|freespace [MOUNTPOINT] [--every weekly|monthly]
+  schedule list | schedule remove NAME
+                         run a free-space wipe or an erase of the Trash by itself</source>
+        <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
+
+Befehle:
+  erase PFAD...          Dateien und Ordner überschreiben und entfernen
+  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Laufwerk überschreiben
+  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Laufwerks überschreiben
+  schedule add trash|freespace [EINHÄNGEPUNKT] [--every weekly|monthly]
+  schedule list | schedule remove NAME
+                         das Löschen des freien Speichers oder des Papierkorbs von selbst ausführen</translation>
+    </message>
+    <message>
+        <source>schedule add: weekly (the default) or monthly.</source>
+        <translation>schedule add: wöchentlich (Vorgabe) oder monatlich.</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>aktiv</translation>
+    </message>
+    <message>
+        <source>inactive</source>
+        <translation>inaktiv</translation>
+    </message>
+    <message>
+        <source>No wipes are scheduled.
+</source>
+        <translation>Es sind keine Löschvorgänge geplant.
+</translation>
+    </message>
+    <message>
+        <source>systemd does not run here: the timers are written but inactive.
+</source>
+        <translation>systemd läuft hier nicht: Die Zeitgeber sind geschrieben, aber inaktiv.
+</translation>
+    </message>
+    <message>
+        <source>schedule remove takes the name list shows</source>
+        <translation>schedule remove erwartet den Namen, den list zeigt</translation>
+    </message>
+    <message>
+        <source>Removed %1.
+</source>
+        <translation>%1 entfernt.
+</translation>
+    </message>
+    <message>
+        <source>schedule takes add, list or remove</source>
+        <translation>schedule erwartet add, list oder remove</translation>
+    </message>
+    <message>
+        <source>schedule add takes trash, or freespace and a mount point</source>
+        <translation>schedule add erwartet trash, oder freespace und einen Einhängepunkt</translation>
+    </message>
+    <message>
+        <source>Scheduled %1 as %2 in %3%4.
+</source>
+        <translation>Geplant: %1 als %2 in %3%4.
+</translation>
+    </message>
+    <message>
+        <source> (inactive: systemd does not run it here)</source>
+        <translation> (inaktiv: systemd führt ihn hier nicht aus)</translation>
+    </message>
+    <message>
+        <source>unknown command %1; the commands are erase, wipe, freespace and schedule</source>
+        <translation>unbekannter Befehl %1; die Befehle sind erase, wipe, freespace und schedule</translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1333,18 @@ Jetzt entfernen?</translation>
         <source>Erase the Trash…</source>
         <translation>Papierkorb löschen…</translation>
     </message>
+    <message>
+        <source>⚠️ A scheduled wipe on %1 did not do all it meant to: see Reports… in the menu.</source>
+        <translation>⚠️ Ein geplanter Löschvorgang am %1 hat nicht alles erledigt: siehe Berichte… im Menü.</translation>
+    </message>
+    <message>
+        <source>Schedule…</source>
+        <translation>Planen…</translation>
+    </message>
+    <message>
+        <source>Reports…</source>
+        <translation>Berichte…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
@@ -1311,6 +1381,115 @@ Jetzt entfernen?</translation>
     <message>
         <source>pass %1 of %2</source>
         <translation>Durchgang %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsDialog</name>
+    <message>
+        <source>Reports of Scheduled Wipes</source>
+        <translation>Berichte geplanter Löschvorgänge</translation>
+    </message>
+    <message>
+        <source>No scheduled wipe has run yet.</source>
+        <translation>Noch kein geplanter Löschvorgang ist gelaufen.</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleDialog</name>
+    <message>
+        <source>Scheduled Wipes</source>
+        <translation>Geplante Löschvorgänge</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Erase the Trash</source>
+        <translation>Papierkorb löschen</translation>
+    </message>
+    <message>
+        <source>Wipe the free space of %1</source>
+        <translation>Freien Speicher von %1 löschen</translation>
+    </message>
+    <message>
+        <source>weekly</source>
+        <translation>wöchentlich</translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <translation>monatlich</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>aktiv</translation>
+    </message>
+    <message>
+        <source>inactive</source>
+        <translation>inaktiv</translation>
+    </message>
+    <message>
+        <source>Each run leaves its report in %1.</source>
+        <translation>Jeder Lauf hinterlässt seinen Bericht in %1.</translation>
+    </message>
+    <message>
+        <source>systemd does not run here: the timers are written but inactive.</source>
+        <translation>systemd läuft hier nicht: Die Zeitgeber sind geschrieben, aber inaktiv.</translation>
+    </message>
+    <message>
+        <source>Not scheduled</source>
+        <translation>Nicht geplant</translation>
+    </message>
+    <message>
+        <source>Not removed</source>
+        <translation>Nicht entfernt</translation>
+    </message>
+</context>
+<context>
+    <name>Schedules</name>
+    <message>
+        <source>monthly</source>
+        <translation>monatlich</translation>
+    </message>
+    <message>
+        <source>weekly</source>
+        <translation>wöchentlich</translation>
+    </message>
+    <message>
+        <source>Erase the Trash</source>
+        <translation>Papierkorb löschen</translation>
+    </message>
+    <message>
+        <source>Wipe the free space of %1</source>
+        <translation>Freien Speicher von %1 löschen</translation>
+    </message>
+    <message>
+        <source>runs weekly or monthly, not %1</source>
+        <translation>läuft wöchentlich oder monatlich, nicht %1</translation>
+    </message>
+    <message>
+        <source>unknown method %1</source>
+        <translation>unbekannte Methode %1</translation>
+    </message>
+    <message>
+        <source>a free-space wipe needs a mount point</source>
+        <translation>das Löschen des freien Speichers braucht einen Einhängepunkt</translation>
+    </message>
+    <message>
+        <source>there is no schedule %1</source>
+        <translation>es gibt keinen Plan %1</translation>
+    </message>
+    <message>
+        <source>cannot be removed</source>
+        <translation>kann nicht entfernt werden</translation>
     </message>
 </context>
 <context>
