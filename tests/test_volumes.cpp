@@ -674,7 +674,9 @@ void VolumesTest::deepTreeIsErasedWhole()
             fd = next;
         }
         QVERIFY(fd >= 0);
-        QVERIFY(::write(::openat(fd, "bottom.bin", O_WRONLY | O_CREAT, 0600), "secret", 6) == 6);
+        const int bottom = ::openat(fd, "bottom.bin", O_WRONLY | O_CREAT, 0600);
+        QVERIFY(::write(bottom, "secret", 6) == 6);
+        ::close(bottom);
         ::close(fd);
     }
     // Add Folder lists every file of it, far below any limit of open

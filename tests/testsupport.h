@@ -204,7 +204,10 @@ class Volume
     }
     ~Volume()
     {
-        unmount();
+        // A descriptor a failed test left open keeps the volume busy: it is
+        // detached all the same, and goes when the last one closes.
+        if (!unmount())
+            run(QStringLiteral("umount"), {"-l", mountPoint});
         if (!ramfs.isEmpty())
             run(QStringLiteral("umount"), {ramfs});
     }
