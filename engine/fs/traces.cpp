@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QHash>
 #include <QUrl>
 #include <QXmlStreamReader>
 
@@ -229,72 +230,96 @@ QByteArrayList editorCopies(const QByteArrayList &files)
     return copies;
 }
 
-std::vector<Trace> traceFilesOf(const QByteArray &path, const DesktopHome &home)
-{
-    std::vector<Trace> traces;
-    if (!home.valid() || path.isEmpty())
-        return traces;
-    auto take = [&](Trace::Kind kind, const Fd &folder, const QByteArray &folderPath,
-                    const QByteArray &name) {
-        if (folder.valid() && isUsersFile(folder.get(), name, home.user))
-            traces.push_back({kind, joinPath(folderPath, name)});
-    };
+struct TraceFinder::Folders {
+    // Each thumbnail folder, with where it is.
+    std::vector<std::pair<QByteArray, Fd>> thumbnails;
+    Fd recent;
+    // KDE's entry files by the path each names.
+    QHash<QByteArray, QByteArrayList> recentEntries;
+};
 
-    // Thumbnails: named by the MD5 of the URI, in each size folder and in
-    // each program's failure folder; the old single folder too.
-    QByteArrayList names;
-    for (const QByteArray &uri : fileUris(path))
-        names.append(md5Hex(uri) + ".png");
-    const std::pair<QByteArray, QByteArray> thumbnailRoots[] = {{home.cacheHome, "thumbnails"},
-                                                                {home.home, ".thumbnails"}};
-    for (const auto &[parent, rootName] : thumbnailRoots) {
-        // The thumbnail folder itself is never reached through a link.
+TraceFinder::TraceFinder(const DesktopHome &home) : home(home), folders(new Folders)
+{
+    if (!home.valid())
+        return;
+    // Thumbnails: in each size folder and in each program's failure folder;
+    // the old single folder too. The thumbnail folder itself is never
+    // reached through a link.
+    const std::pair<QByteArray, QByteArray> roots[] = {{home.cacheHome, "thumbnails"},
+                                                       {home.home, ".thumbnails"}};
+    for (const auto &[parent, rootName] : roots) {
         Fd root = openBelow(parent, {rootName});
         if (!root.valid())
             continue;
-        const QByteArray base = parent + '/' + rootName;
-        QByteArrayList folders{"normal", "large", "x-large", "xx-large"};
+        QByteArrayList subs{"normal", "large", "x-large", "xx-large"};
         int error = 0;
         Fd fail = platform::openFolderAt(root.get(), "fail", &error);
         std::vector<QByteArray> programs;
         if (fail.valid() && platform::readNames(fail.get(), &programs) == 0)
             for (const QByteArray &program : programs)
-                folders.append("fail/" + program);
-        for (const QByteArray &sub : folders) {
+                subs.append("fail/" + program);
+        for (const QByteArray &sub : subs) {
             Fd folder = openBelow(parent, QByteArrayList{rootName} + sub.split('/'));
-            for (const QByteArray &name : names)
-                take(Trace::Thumbnail, folder, base + '/' + sub, name);
+            if (folder.valid())
+                folders->thumbnails.emplace_back(parent + '/' + rootName + '/' + sub,
+                                                 std::move(folder));
         }
     }
-
     // KDE's recent documents: one small entry file per document.
-    const QByteArray recent = home.dataHome + "/RecentDocuments";
-    Fd recentFolder = openBelow(home.dataHome, {"RecentDocuments"});
+    folders->recent = openBelow(home.dataHome, {"RecentDocuments"});
     std::vector<QByteArray> entries;
-    if (recentFolder.valid() && platform::readNames(recentFolder.get(), &entries) == 0) {
-        for (const QByteArray &name : entries) {
-            QByteArray text;
-            if (!name.endsWith(".desktop") || !isUsersFile(recentFolder.get(), name, home.user) ||
-                !readSmallFile(recentFolder.get(), name, &text))
+    if (!folders->recent.valid() || platform::readNames(folders->recent.get(), &entries) != 0)
+        return;
+    for (const QByteArray &name : entries) {
+        QByteArray text;
+        if (!name.endsWith(".desktop") || !isUsersFile(folders->recent.get(), name, home.user) ||
+            !readSmallFile(folders->recent.get(), name, &text))
+            continue;
+        for (const QByteArray &line : text.split('\n')) {
+            if (!line.startsWith("URL=") && !line.startsWith("URL[$e]="))
                 continue;
-            for (const QByteArray &line : text.split('\n')) {
-                if (!line.startsWith("URL=") && !line.startsWith("URL[$e]="))
-                    continue;
-                const QByteArray value = line.mid(line.indexOf('=') + 1).trimmed();
-                if (value == path || pathOfFileUri(value) == path)
-                    take(Trace::RecentEntry, recentFolder, recent, name);
-                break;
-            }
+            const QByteArray value = line.mid(line.indexOf('=') + 1).trimmed();
+            const QByteArray named = value.startsWith('/') ? value : pathOfFileUri(value);
+            if (!named.isEmpty())
+                folders->recentEntries[named].append(name);
+            break;
         }
     }
+}
 
+TraceFinder::~TraceFinder() = default;
+
+std::vector<Trace> TraceFinder::of(const QByteArray &path) const
+{
+    std::vector<Trace> traces;
+    if (!home.valid() || path.isEmpty())
+        return traces;
+    auto take = [&](Trace::Kind kind, int folder, const QByteArray &folderPath,
+                    const QByteArray &name) {
+        if (folder >= 0 && isUsersFile(folder, name, home.user))
+            traces.push_back({kind, joinPath(folderPath, name)});
+    };
+    // Thumbnails are named by the MD5 of the URI.
+    for (const QByteArray &uri : fileUris(path)) {
+        const QByteArray name = md5Hex(uri) + ".png";
+        for (const auto &[folderPath, folder] : folders->thumbnails)
+            take(Trace::Thumbnail, folder.get(), folderPath, name);
+    }
+    for (const QByteArray &name : folders->recentEntries.value(path))
+        take(Trace::RecentEntry, folders->recent.get(), home.dataHome + "/RecentDocuments", name);
     // Its record in the Trash it lay in, found by its name in files/.
     const QByteArray trash = trashOf(path, home);
     if (!trash.isEmpty()) {
         Fd info = openBelow(trash, {"info"});
-        take(Trace::TrashRecord, info, trash + "/info", nameOf(path) + ".trashinfo");
+        take(Trace::TrashRecord, info.valid() ? info.get() : -1, trash + "/info",
+             nameOf(path) + ".trashinfo");
     }
     return traces;
+}
+
+std::vector<Trace> traceFilesOf(const QByteArray &path, const DesktopHome &home)
+{
+    return TraceFinder(home).of(path);
 }
 
 int withoutBookmarks(const QByteArray &xbel, const QSet<QByteArray> &paths, QByteArray *out,

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace velmora
@@ -48,10 +49,24 @@ struct Trace {
     Kind kind;
     QByteArray path;
 };
-// The trace files of the erased `path` in `home`: its thumbnails in every
-// size and failure folder, KDE's recent-document entries that name it, and
-// its .trashinfo where it lay in a Trash's files/ folder. Each a regular file
-// of the user, in folders not reached through a link.
+// Finds the trace files of erased paths in `home`: their thumbnails in every
+// size and failure folder, KDE's recent-document entries that name them, and
+// their .trashinfo where they lay in a Trash's files/ folder. Each a regular
+// file of the user, in folders not reached through a link. The folders are
+// opened, and KDE's entries read, once for all the paths asked about.
+class TraceFinder
+{
+  public:
+    explicit TraceFinder(const DesktopHome &home);
+    ~TraceFinder();
+    std::vector<Trace> of(const QByteArray &path) const;
+
+  private:
+    struct Folders;
+    DesktopHome home;
+    std::unique_ptr<Folders> folders;
+};
+// The same for one path.
 std::vector<Trace> traceFilesOf(const QByteArray &path, const DesktopHome &home);
 
 // The recent-files list (recently-used.xbel) without the bookmarks of

@@ -89,8 +89,9 @@ void sweepTraces(TreeEraser &eraser, const QByteArrayList &listed, int passes, J
         return;
     ctx.atPhase(QCoreApplication::translate("Jobs", "traces"));
     int counts[3] = {0, 0, 0};
+    const TraceFinder finder(home);
     for (const QByteArray &path : gone) {
-        for (const Trace &trace : traceFilesOf(path, home)) {
+        for (const Trace &trace : finder.of(path)) {
             if (ctx.stopped())
                 return;
             platform::Status st;
