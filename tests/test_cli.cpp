@@ -276,6 +276,30 @@ void CliTest::problemsEndWithOne()
         outcomes << entry["outcome"].toString();
     QCOMPARE(outcomes,
              (QStringList{"Erased", "Not erased", "Partly erased: 1 below it not erased"}));
+
+    // The same job in German: the words a reader sees are German, what a
+    // script reads is not.
+    QVERIFY(writeFile(path("ok.txt"), plantedBytes(10)));
+    QVERIFY(run("chattr", {"+i", path("tree/locked.txt")}) == 0);
+    QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
+    german.insert("LANG", "de_DE.UTF-8");
+    german.remove("LC_ALL");
+    german.remove("LANGUAGE");
+    runCli({"erase", "-y", "-q", "--json", path("de.json"), path("ok.txt"), path("tree")}, {},
+           german);
+    run("chattr", {"-i", path("tree/locked.txt")});
+    const QJsonObject deJson = readJson(path("de.json"));
+    for (const QJsonObject &one : {json, deJson}) {
+        QCOMPARE(one["schema"].toInt(), 2);
+        QCOMPARE(one["methodKey"].toString(), QStringLiteral("nist"));
+        QCOMPARE(one["result"].toString(), QStringLiteral("problems"));
+        QStringList states;
+        for (const QJsonValue &entry : one["entries"].toArray())
+            states << entry["state"].toString();
+        QCOMPARE(states, (QStringList{"erased", "not-erased", "partly-erased"}));
+    }
+    QCOMPARE(deJson["entries"].toArray().at(0).toObject().value("outcome").toString(),
+             QStringLiteral("Gelöscht"));
 }
 
 void CliTest::eraseThenFreeSpaceReachesOlderCopies()

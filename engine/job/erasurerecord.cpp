@@ -2,8 +2,8 @@
 
 #include "engine/job/erasurerecord.h"
 
-#include "engine/job/erasemethods.h"
 #include "engine/fs/paths.h"
+#include "engine/job/erasemethods.h"
 #include "engine/platform/platform.h"
 
 #include <QCoreApplication>
@@ -124,6 +124,9 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
     entries.clear();
     if (kind != Kind::Files) {
         Entry volume{mountPoint, resultText(), result == Result::Erased};
+        volume.state = result == Result::Erased    ? Entry::State::Erased
+                       : result == Result::Stopped ? Entry::State::Stopped
+                                                   : Entry::State::NotErased;
         entries.append(volume);
         return;
     }
@@ -145,24 +148,26 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
         // reached through a link that went as a link leaves its files in
         // place, under another name.
         const bool removedByJob = report.wasRemoved(entry.name);
-        if (itself)
+        if (itself) {
             entry.outcome = QCoreApplication::translate("ErasureRecord", "Not erased");
-        else if (inside > 0)
+        } else if (inside > 0) {
             entry.outcome = QCoreApplication::translate(
                 "ErasureRecord", "Partly erased: %n below it not erased", nullptr, inside);
-        else if (present)
+            entry.state = Entry::State::PartlyErased;
+        } else if (present || !removedByJob) {
             entry.outcome =
                 stopped ? QCoreApplication::translate("ErasureRecord",
                                                       "Not erased: the job was stopped first")
-                        : QCoreApplication::translate("ErasureRecord", "Not erased: still present");
-        else if (!removedByJob)
-            entry.outcome = stopped ? QCoreApplication::translate(
-                                          "ErasureRecord", "Not erased: the job was stopped first")
-                                    : QCoreApplication::translate(
-                                          "ErasureRecord", "Not erased: gone, but not by this job");
-        else {
+                : present
+                    ? QCoreApplication::translate("ErasureRecord", "Not erased: still present")
+                    : QCoreApplication::translate("ErasureRecord",
+                                                  "Not erased: gone, but not by this job");
+            if (stopped)
+                entry.state = Entry::State::Stopped;
+        } else {
             entry.outcome = QCoreApplication::translate("ErasureRecord", "Erased");
             entry.erased = true;
+            entry.state = Entry::State::Erased;
         }
         entries.append(entry);
     }
@@ -246,21 +251,26 @@ QJsonObject ErasureRecord::toJson() const
 {
     static const char *const kinds[] = {"files", "volume", "freespace"};
     static const char *const results[] = {"erased", "problems", "stopped", "failed"};
+    static const char *const states[] = {"erased", "not-erased", "partly-erased", "stopped"};
     QJsonArray entryList;
     for (const Entry &entry : entries)
-        entryList.append(QJsonObject{{QStringLiteral("path"), entry.name},
-                                     {QStringLiteral("erased"), entry.erased},
-                                     {QStringLiteral("outcome"), entry.outcome}});
+        entryList.append(
+            QJsonObject{{QStringLiteral("path"), entry.name},
+                        {QStringLiteral("erased"), entry.erased},
+                        {QStringLiteral("state"), QLatin1String(states[int(entry.state)])},
+                        {QStringLiteral("outcome"), entry.outcome}});
     QJsonArray eventList;
     for (const JobEvent &event : events)
         eventList.append(event.toJson());
     QJsonObject object{
+        {QStringLiteral("schema"), kJsonSchema},
         {QStringLiteral("product"), QStringLiteral("Velmora")},
         {QStringLiteral("version"), QStringLiteral(VELMORA_VERSION)},
         {QStringLiteral("host"), host},
         {QStringLiteral("user"), user},
         {QStringLiteral("job"), QLatin1String(kinds[int(kind)])},
         {QStringLiteral("method"), method},
+        {QStringLiteral("methodKey"), methodShortName(method).toLower()},
         {QStringLiteral("passes"), passes},
         {QStringLiteral("verify"), verify},
         {QStringLiteral("target"), target},

@@ -26,7 +26,13 @@ struct ErasureRecord {
         QString outcome; // in words
         bool erased = false;
         bool present = false; // still there when the job ended
+        // The outcome as a fixed word, the same in every language.
+        enum class State { Erased, NotErased, PartlyErased, Stopped };
+        State state = State::NotErased;
     };
+    // The version of toJson()'s layout; a change a reader must know of
+    // counts it up.
+    static constexpr int kJsonSchema = 2;
 
     Kind kind = Kind::Files;
     QString method;
