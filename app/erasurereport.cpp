@@ -2,15 +2,21 @@
 
 #include "app/erasurereport.h"
 
+#include "engine/fs/paths.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace velmora
 {
@@ -79,9 +85,9 @@ QString reportHtml(const ErasureRecord &record)
     if (record.verify)
         html += row(QCoreApplication::translate("ErasureReport", "Read back and compared"),
                     locale.formattedDataSize(record.bytesVerified));
-    html += row(QCoreApplication::translate("ErasureReport", "Duration"),
-                QCoreApplication::translate("ErasureReport", "%1 s")
-                    .arg(locale.toString(seconds, 'f', 1)));
+    html += row(
+        QCoreApplication::translate("ErasureReport", "Duration"),
+        QCoreApplication::translate("ErasureReport", "%1 s").arg(locale.toString(seconds, 'f', 1)));
     if (seconds > 0)
         html += row(QCoreApplication::translate("ErasureReport", "Rate"),
                     QCoreApplication::translate("ErasureReport", "%1/s")
@@ -94,19 +100,56 @@ QString reportHtml(const ErasureRecord &record)
                 .arg(esc(QCoreApplication::translate("ErasureReport", "%1 of %Ln entries erased.",
                                                      nullptr, int(record.entries.size()))
                              .arg(locale.toString(record.erasedEntries()))));
-    html += QStringLiteral("<table width='100%'><tr><th>%1</th><th>%2</th></tr>")
-                .arg(esc(QCoreApplication::translate("ErasureReport", "Entry")),
-                     esc(QCoreApplication::translate("ErasureReport", "Outcome")));
-    const int shown = qMin<int>(int(record.entries.size()), kListedEntries);
-    for (int i = 0; i < shown; ++i)
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                    .arg(esc(record.entries.at(i).name), esc(record.entries.at(i).outcome));
-    html += QStringLiteral("</table>");
-    if (record.entries.size() > shown)
-        html +=
-            QStringLiteral("<p>%1</p>")
-                .arg(esc(QCoreApplication::translate("ErasureReport", "… and %Ln more entries.",
-                                                     nullptr, int(record.entries.size() - shown))));
+    // Sorted by name. A long list shows each folder with how many of its
+    // entries were erased, and every entry that was not: nothing that failed
+    // is ever left out. The header row repeats on each page.
+    QList<ErasureRecord::Entry> sorted = record.entries;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const ErasureRecord::Entry &a, const ErasureRecord::Entry &b) {
+                  return a.name < b.name;
+              });
+    const bool longList = sorted.size() > kListedEntries;
+    const QString tableHead =
+        QStringLiteral("<table width='100%'><thead><tr><th>%1</th><th>%2</th></tr></thead>")
+            .arg(esc(QCoreApplication::translate("ErasureReport", "Entry")),
+                 esc(QCoreApplication::translate("ErasureReport", "Outcome")));
+    const auto entryRow = [](const QString &name, const QString &outcome) {
+        return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(esc(name), esc(outcome));
+    };
+    if (!longList) {
+        html += tableHead;
+        for (const ErasureRecord::Entry &entry : sorted)
+            html += entryRow(entry.name, entry.outcome);
+        html += QStringLiteral("</table>");
+    } else {
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(esc(QCoreApplication::translate(
+                        "ErasureReport",
+                        "Too many to list one by one: each folder, and every entry that was not "
+                        "erased.")));
+        html += tableHead;
+        QStringList folders;
+        for (const QByteArray &folder : record.listedFolders)
+            folders << displayName(folder);
+        std::sort(folders.begin(), folders.end());
+        for (const QString &folder : folders) {
+            int inside = 0;
+            int erased = 0;
+            for (const ErasureRecord::Entry &entry : sorted)
+                if (entry.name.startsWith(folder + QLatin1Char('/'))) {
+                    ++inside;
+                    erased += entry.erased ? 1 : 0;
+                }
+            html += entryRow(
+                folder + QLatin1Char('/'),
+                QCoreApplication::translate("ErasureReport", "%1 of %Ln erased", nullptr, inside)
+                    .arg(locale.toString(erased)));
+        }
+        for (const ErasureRecord::Entry &entry : sorted)
+            if (!entry.erased)
+                html += entryRow(entry.name, entry.outcome);
+        html += QStringLiteral("</table>");
+    }
 
     html += QStringLiteral("<h2>%1</h2>")
                 .arg(esc(QCoreApplication::translate("ErasureReport", "Problems")));
@@ -162,8 +205,30 @@ QByteArray reportPdf(const ErasureRecord &record)
         QFont font = document.defaultFont();
         font.setStyleStrategy(QFont::PreferNoShaping);
         document.setDefaultFont(font);
+        document.documentLayout()->setPaintDevice(&writer);
         document.setHtml(reportHtml(record));
-        document.print(&writer);
+        // The pages as the document lays them out, each with "page x of y"
+        // under it.
+        QPainter painter(&writer);
+        const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
+        const qreal footer = painter.fontMetrics().height() * 2.0;
+        document.setPageSize(QSizeF(page.width(), page.height() - footer));
+        const int pages = document.pageCount();
+        for (int i = 0; i < pages; ++i) {
+            if (i > 0)
+                writer.newPage();
+            const QRectF shown(0, i * (page.height() - footer), page.width(),
+                               page.height() - footer);
+            painter.save();
+            painter.translate(0, -shown.top());
+            document.drawContents(&painter, shown);
+            painter.restore();
+            painter.drawText(QRectF(0, page.height() - footer, page.width(), footer),
+                             Qt::AlignRight | Qt::AlignBottom,
+                             QCoreApplication::translate("ErasureReport", "page %1 of %2")
+                                 .arg(i + 1)
+                                 .arg(pages));
+        }
     }
     return buffer.data();
 }

@@ -4,6 +4,8 @@
 // checks, the dialogs, the job, Stop, the Done box and the page afterwards.
 
 #include "guitest.h"
+
+#include "app/erasurereport.h"
 #include "testsupport.h"
 
 #include "app/volumetable.h"
@@ -78,6 +80,7 @@ class WorkflowsTest : public QObject, public WindowFixture
     void fileEraseRefusals();
     void copyOnWriteEraseOffersTheFreeSpaceWipe();
     void fileEraseReportsFailuresHonestly();
+    void longReportKeepsEveryFailure();
     void stopYesKeepsTheInterruptedFile();
 
     void volumeTablesListMountedVolumes();
@@ -300,6 +303,59 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
           path("ok.txt") + " Erased", path("locked.txt") + " Not erased",
           QStringLiteral("1 item could not be securely erased: ") + path("locked.txt")})
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + text));
+}
+
+void WorkflowsTest::longReportKeepsEveryFailure()
+{
+    // 10,000 entries in 20 folders, 3 of them not erased: the PDF names each
+    // folder with its count and all 3, on numbered pages whose table header
+    // repeats.
+    velmora::ErasureRecord record;
+    record.method = velmora::kMethodNist;
+    record.started = QDateTime::currentDateTime();
+    record.finished = record.started.addSecs(60);
+    for (int f = 0; f < 20; ++f) {
+        const QString folder = QStringLiteral("/data/folder-%1").arg(f, 2, 10, QLatin1Char('0'));
+        record.listedFolders.insert(QFile::encodeName(folder));
+        for (int i = 0; i < 500; ++i) {
+            velmora::ErasureRecord::Entry entry;
+            entry.name = folder + QStringLiteral("/file-%1.txt").arg(i, 3, 10, QLatin1Char('0'));
+            entry.erased = !(f == 7 && (i == 13 || i == 250 || i == 499));
+            entry.outcome = entry.erased ? QStringLiteral("Erased") : QStringLiteral("Not erased");
+            record.entries.append(entry);
+        }
+    }
+    QVERIFY(velmora::writeReportPdf(record, path("long.pdf"), nullptr));
+    const QString text = pdfText(path("long.pdf"));
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed");
+    for (const char *failed : {"file-013.txt", "file-250.txt", "file-499.txt"})
+        QVERIFY2(text.contains(QStringLiteral("/data/folder-07/") + QLatin1String(failed) +
+                               " Not erased"),
+                 failed);
+    QVERIFY(text.contains("/data/folder-07/ 497 of 500 erased"));
+    QVERIFY(text.contains("/data/folder-19/ 500 of 500 erased"));
+    const QRegularExpression pages("page (\\d+) of (\\d+)");
+    QRegularExpressionMatchIterator it = pages.globalMatch(text);
+    int count = 0;
+    QString total;
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        QCOMPARE(m.captured(1).toInt(), ++count);
+        total = m.captured(2);
+    }
+    QVERIFY(count >= 1);
+    QCOMPARE(total.toInt(), count);
+    QVERIFY(!text.contains("file-012.txt")); // erased entries are counted, not listed
+
+    // A short one lists every entry, sorted.
+    record.entries = record.entries.mid(9000, 5);
+    std::reverse(record.entries.begin(), record.entries.end());
+    QVERIFY(velmora::writeReportPdf(record, path("short.pdf"), nullptr));
+    const QString shortText = pdfText(path("short.pdf"));
+    QVERIFY(shortText.indexOf("folder-18/file-000.txt") <
+            shortText.indexOf("folder-18/file-004.txt"));
+    QVERIFY(shortText.contains("page 1 of 1"));
 }
 
 void WorkflowsTest::stopYesKeepsTheInterruptedFile()

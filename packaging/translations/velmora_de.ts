@@ -582,13 +582,6 @@ Befehle:
         <source>Outcome</source>
         <translation>Ergebnis</translation>
     </message>
-    <message numerus="yes">
-        <source>… and %Ln more entries.</source>
-        <translation>
-            <numerusform>… und %Ln weiterer Eintrag.</numerusform>
-            <numerusform>… und %Ln weitere Einträge.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Problems</source>
         <translation>Probleme</translation>
@@ -614,6 +607,21 @@ Befehle:
     <message>
         <source>Notes</source>
         <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Too many to list one by one: each folder, and every entry that was not erased.</source>
+        <translation>Zu viele, um sie einzeln aufzuführen: jeder Ordner und jeder Eintrag, der nicht gelöscht wurde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln erased</source>
+        <translation>
+            <numerusform>%1 von %Ln gelöscht</numerusform>
+            <numerusform>%1 von %Ln gelöscht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>

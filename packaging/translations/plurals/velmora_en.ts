@@ -58,13 +58,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>… and %Ln more entries.</source>
-        <translation>
-            <numerusform>… and %Ln more entry.</numerusform>
-            <numerusform>… and %Ln more entries.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n item(s) could not be securely erased:</source>
         <translation>
             <numerusform>%n item could not be securely erased:</numerusform>
@@ -76,6 +69,13 @@
         <translation>
             <numerusform>… and %n more.</numerusform>
             <numerusform>… and %n more.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln erased</source>
+        <translation>
+            <numerusform>%1 of %Ln erased</numerusform>
+            <numerusform>%1 of %Ln erased</numerusform>
         </translation>
     </message>
 </context>
