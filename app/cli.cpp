@@ -22,6 +22,7 @@
 #include "engine/job/jobjournal.h"
 #include "engine/job/jobrunner.h"
 #include "engine/job/progressmeter.h"
+#include "engine/job/reportsignature.h"
 #include "engine/job/schedules.h"
 #include "engine/platform/platform.h"
 
@@ -79,6 +80,8 @@ class Cli
     bool writeOutputs();
     // velmora-cli schedule add|list|remove …
     int schedule(const QStringList &words, const QString &every);
+    // velmora-cli check-report FILE [--key FINGERPRINT]
+    int checkReport(const QStringList &files, const QString &key);
 
     int argc;
     char **argv;
@@ -139,7 +142,9 @@ void Cli::describe(QCommandLineParser &parser)
            "  freespace MOUNTPOINT   overwrite the free space of a mounted volume\n"
            "  schedule add trash|freespace [MOUNTPOINT] [--every weekly|monthly]\n"
            "  schedule list | schedule remove NAME\n"
-           "                         run a free-space wipe or an erase of the Trash by itself"));
+           "                         run a free-space wipe or an erase of the Trash by itself\n"
+           "  check-report FILE.json [--key FINGERPRINT]\n"
+           "                         tell whether an outcome is as it was signed"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
@@ -164,6 +169,9 @@ void Cli::describe(QCommandLineParser &parser)
             "paths.")},
         {QStringLiteral("every"), tr("schedule add: weekly (the default) or monthly."),
          QStringLiteral("PERIOD")},
+        {QStringLiteral("key"),
+         tr("check-report: the fingerprint (SHA256:…) of the key the report must be signed with."),
+         QStringLiteral("FINGERPRINT")},
         {QStringLiteral("then-freespace"),
          tr("erase: then wipe the free space of each volume the files were on, which reaches "
             "the older copies a copy-on-write volume keeps.")},
@@ -487,6 +495,27 @@ void Cli::runWithProgress()
     }
 }
 
+int Cli::checkReport(const QStringList &files, const QString &key)
+{
+    if (files.size() != 1)
+        return fail(tr("check-report takes one JSON outcome"));
+    QFile file(files.constFirst());
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("%1: %2").arg(files.constFirst(), file.errorString()), 1);
+    QJsonParseError parsed;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parsed);
+    QString fingerprint;
+    QString problem;
+    if (!document.isObject())
+        problem = tr("it is not a JSON outcome (%1)").arg(parsed.errorString());
+    else if (velmora::checkOutcome(document.object(), key, &fingerprint, &problem)) {
+        printTo(stdout, tr("valid, signed by key %1\n").arg(fingerprint));
+        return 0;
+    }
+    printTo(stderr, QStringLiteral("velmora-cli: %1: %2\n").arg(files.constFirst(), problem));
+    return 1;
+}
+
 int Cli::schedule(const QStringList &words, const QString &every)
 {
     const QString action = words.value(0);
@@ -543,8 +572,19 @@ bool Cli::writeOutputs()
 {
     bool written = true;
     if (!jsonFile.isEmpty()) {
-        if (const int rc = velmora::platform::writeFileAtomically(
-                jsonFile, QJsonDocument(record.toJson()).toJson())) {
+        // Signed with the user's key: a change made after shows.
+        QJsonObject outcome = record.toJson();
+        QString unsignedWhy;
+        if (velmora::signOutcome(&outcome, velmora::signingKeyFile(), &unsignedWhy)) {
+            const QJsonObject signature = outcome.value(QStringLiteral("signature")).toObject();
+            record.signedBy = signature.value(QStringLiteral("fingerprint")).toString();
+            record.signedSha256 = signature.value(QStringLiteral("sha256")).toString();
+        } else {
+            printTo(stderr,
+                    tr("velmora-cli: the JSON outcome is not signed: %1\n").arg(unsignedWhy));
+        }
+        if (const int rc =
+                velmora::platform::writeFileAtomically(jsonFile, QJsonDocument(outcome).toJson())) {
             fail(tr("the JSON outcome could not be written to %1: %2")
                      .arg(velmora::displayName(jsonFile), velmora::platform::errorText(rc)),
                  1);
@@ -626,9 +666,12 @@ int Cli::run()
     const QString command = positionals.constFirst();
     if (command == QLatin1String("schedule"))
         return schedule(positionals.mid(1), parser.value(QStringLiteral("every")));
+    if (command == QLatin1String("check-report"))
+        return checkReport(positionals.mid(1), parser.value(QStringLiteral("key")));
     if (command != QLatin1String("erase") && command != QLatin1String("wipe") &&
         command != QLatin1String("freespace"))
-        return fail(tr("unknown command %1; the commands are erase, wipe, freespace and schedule")
+        return fail(tr("unknown command %1; the commands are erase, wipe, freespace, schedule and "
+                       "check-report")
                         .arg(command));
     // A folder for --json (a scheduled run's): a new file in it, named for
     // the job and the time.

@@ -78,6 +78,12 @@ QString reportHtml(const ErasureRecord &record)
         html += row(QCoreApplication::translate("ErasureReport", "File system"), record.fileSystem);
     }
     html += row(QCoreApplication::translate("ErasureReport", "Result"), record.resultText());
+    if (!record.signedBy.isEmpty()) {
+        html += row(QCoreApplication::translate("ErasureReport", "JSON signed by key"),
+                    record.signedBy);
+        html += row(QCoreApplication::translate("ErasureReport", "Signed JSON's SHA-256"),
+                    record.signedSha256);
+    }
     const double seconds = record.seconds();
     const qint64 moved = record.bytesWritten + record.bytesVerified;
     html += row(QCoreApplication::translate("ErasureReport", "Written"),

@@ -89,6 +89,7 @@ class CliTest : public QObject
     void volumes();
     void trashAndTraces();
     void schedulesAreUnitsSystemdAccepts();
+    void outcomesAreSignedAndChecked();
 };
 
 void CliTest::refusesWhatItMustNotDo_data()
@@ -685,6 +686,50 @@ void CliTest::schedulesAreUnitsSystemdAccepts()
     QCOMPARE(cli({"schedule", "add", "trash", "--every", "yearly"}).status, 2);
     QCOMPARE(cli({"schedule", "remove", "velmora-trash-0000000000"}).status, 2);
     QCOMPARE(cli({"schedule", "remove", "../../etc/passwd"}).status, 2);
+}
+
+void CliTest::outcomesAreSignedAndChecked()
+{
+    // The key is made on first use, the user's alone.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", path("data"));
+    QVERIFY(writeFile(path("a.txt"), plantedBytes(10)));
+    Outcome o = runCli({"erase", "--yes", "--quiet", "--json", path("out.json"), "--report",
+                        path("out.pdf"), path("a.txt")},
+                       {}, env);
+    QCOMPARE(o.status, 0);
+    const QString key = path("data/velmora/report-signing-key.pem");
+    QVERIFY(QFileInfo::exists(key));
+    QCOMPARE(QFileInfo(key).permissions() &
+                 (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
+             QFile::Permissions());
+
+    o = runCli({"check-report", path("out.json")}, {}, env);
+    QCOMPARE(o.status, 0);
+    const QRegularExpression valid("^valid, signed by key (SHA256:[A-Za-z0-9+/]{43})\n$");
+    const QRegularExpressionMatch signedBy = valid.match(o.out);
+    QVERIFY2(signedBy.hasMatch(), qPrintable(o.out + o.err));
+    QCOMPARE(
+        runCli({"check-report", "--key", signedBy.captured(1), path("out.json")}, {}, env).status,
+        0);
+    // Another key, or one byte changed, and it says so.
+    o = runCli({"check-report", "--key", "SHA256:AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA",
+                path("out.json")},
+               {}, env);
+    QCOMPARE(o.status, 1);
+    QVERIFY2(o.err.contains("it was signed by key " + signedBy.captured(1)), qPrintable(o.err));
+    QByteArray json = readFile(path("out.json"));
+    const qsizetype at = json.indexOf("\"bytesWritten\": 10");
+    QVERIFY(at > 0);
+    json[at + 16] = '9';
+    QVERIFY(writeFile(path("changed.json"), json));
+    o = runCli({"check-report", path("changed.json")}, {}, env);
+    QCOMPARE(o.status, 1);
+    QVERIFY2(o.err.contains("the report was changed after it was signed"), qPrintable(o.err));
+    // The PDF beside it names the key and what the signature covers.
+    const QString pdf = pdfText(path("out.pdf"));
+    if (!pdf.isEmpty())
+        QVERIFY2(pdf.contains(signedBy.captured(1).left(20)), qPrintable(pdf));
 }
 
 void CliTest::volumes()

@@ -64,6 +64,10 @@ struct ErasureRecord {
     QStringList problems;
     QStringList problemReasons; // beside each problem, why (may be empty)
     QStringList warnings;
+    // Where its JSON outcome was signed: the key's fingerprint and the
+    // SHA-256 of the bytes the signature covers, for the PDF beside it.
+    QString signedBy;
+    QString signedSha256;
     // What the job did beside its entries (the traces it removed).
     QStringList notes;
     // The warnings, problems and the error as the job told of them.

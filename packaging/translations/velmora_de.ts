@@ -216,26 +216,6 @@ Methode: %2%3
 </translation>
     </message>
     <message>
-        <source>Erases files and folders, a whole mounted volume, or a volume&apos;s free space beyond recovery.
-
-Commands:
-  erase PATH...          overwrite and remove files and folders
-  wipe MOUNTPOINT        overwrite everything on a mounted volume
-  freespace MOUNTPOINT   overwrite the free space of a mounted volume
-  schedule add trash|freespace [MOUNTPOINT] [--every weekly|monthly]
-  schedule list | schedule remove NAME
-                         run a free-space wipe or an erase of the Trash by itself</source>
-        <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
-
-Befehle:
-  erase PFAD...          Dateien und Ordner überschreiben und entfernen
-  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Laufwerk überschreiben
-  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Laufwerks überschreiben
-  schedule add trash|freespace [EINHÄNGEPUNKT] [--every weekly|monthly]
-  schedule list | schedule remove NAME
-                         das Löschen des freien Speichers oder des Papierkorbs von selbst ausführen</translation>
-    </message>
-    <message>
         <source>schedule add: weekly (the default) or monthly.</source>
         <translation>schedule add: wöchentlich (Vorgabe) oder monatlich.</translation>
     </message>
@@ -288,8 +268,56 @@ Befehle:
         <translation> (inaktiv: systemd führt ihn hier nicht aus)</translation>
     </message>
     <message>
-        <source>unknown command %1; the commands are erase, wipe, freespace and schedule</source>
-        <translation>unbekannter Befehl %1; die Befehle sind erase, wipe, freespace und schedule</translation>
+        <source>Erases files and folders, a whole mounted volume, or a volume&apos;s free space beyond recovery.
+
+Commands:
+  erase PATH...          overwrite and remove files and folders
+  wipe MOUNTPOINT        overwrite everything on a mounted volume
+  freespace MOUNTPOINT   overwrite the free space of a mounted volume
+  schedule add trash|freespace [MOUNTPOINT] [--every weekly|monthly]
+  schedule list | schedule remove NAME
+                         run a free-space wipe or an erase of the Trash by itself
+  check-report FILE.json [--key FINGERPRINT]
+                         tell whether an outcome is as it was signed</source>
+        <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
+
+Befehle:
+  erase PFAD...          Dateien und Ordner überschreiben und entfernen
+  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Laufwerk überschreiben
+  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Laufwerks überschreiben
+  schedule add trash|freespace [EINHÄNGEPUNKT] [--every weekly|monthly]
+  schedule list | schedule remove NAME
+                         das Löschen des freien Speichers oder des Papierkorbs von selbst ausführen
+  check-report DATEI.json [--key FINGERABDRUCK]
+                         prüfen, ob ein Ergebnis so ist, wie es signiert wurde</translation>
+    </message>
+    <message>
+        <source>check-report: the fingerprint (SHA256:…) of the key the report must be signed with.</source>
+        <translation>check-report: der Fingerabdruck (SHA256:…) des Schlüssels, mit dem der Bericht signiert sein muss.</translation>
+    </message>
+    <message>
+        <source>check-report takes one JSON outcome</source>
+        <translation>check-report erwartet ein JSON-Ergebnis</translation>
+    </message>
+    <message>
+        <source>it is not a JSON outcome (%1)</source>
+        <translation>es ist kein JSON-Ergebnis (%1)</translation>
+    </message>
+    <message>
+        <source>valid, signed by key %1
+</source>
+        <translation>gültig, signiert mit Schlüssel %1
+</translation>
+    </message>
+    <message>
+        <source>velmora-cli: the JSON outcome is not signed: %1
+</source>
+        <translation>velmora-cli: das JSON-Ergebnis ist nicht signiert: %1
+</translation>
+    </message>
+    <message>
+        <source>unknown command %1; the commands are erase, wipe, freespace, schedule and check-report</source>
+        <translation>unbekannter Befehl %1; die Befehle sind erase, wipe, freespace, schedule und check-report</translation>
     </message>
 </context>
 <context>
@@ -622,6 +650,14 @@ Befehle:
     <message>
         <source>page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>JSON signed by key</source>
+        <translation>JSON signiert mit Schlüssel</translation>
+    </message>
+    <message>
+        <source>Signed JSON&apos;s SHA-256</source>
+        <translation>SHA-256 des signierten JSON</translation>
     </message>
 </context>
 <context>
@@ -1675,6 +1711,33 @@ Verfügbar: %5 Byte</translation>
     <message>
         <source>Files and folders to put in the list to erase.</source>
         <translation>Dateien und Ordner für die Liste der zu löschenden Einträge.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora</name>
+    <message>
+        <source>%1 holds no Ed25519 private key</source>
+        <translation>%1 enthält keinen privaten Ed25519-Schlüssel</translation>
+    </message>
+    <message>
+        <source>no signing key could be made</source>
+        <translation>es konnte kein Signaturschlüssel erzeugt werden</translation>
+    </message>
+    <message>
+        <source>the outcome could not be signed</source>
+        <translation>das Ergebnis konnte nicht signiert werden</translation>
+    </message>
+    <message>
+        <source>the report is not signed</source>
+        <translation>der Bericht ist nicht signiert</translation>
+    </message>
+    <message>
+        <source>it was signed by key %1, not %2</source>
+        <translation>er wurde mit Schlüssel %1 signiert, nicht mit %2</translation>
+    </message>
+    <message>
+        <source>the report was changed after it was signed</source>
+        <translation>der Bericht wurde nach dem Signieren verändert</translation>
     </message>
 </context>
 </TS>

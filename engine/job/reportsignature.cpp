@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "engine/job/reportsignature.h"
+
+#include "engine/job/jobjournal.h"
+#include "engine/platform/platform.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+
+#include <openssl/evp.h>
+#include <openssl/pem.h>
+
+#include <memory>
+
+namespace velmora
+{
+
+namespace
+{
+
+struct PkeyFree {
+    void operator()(EVP_PKEY *key) const { EVP_PKEY_free(key); }
+};
+struct MdCtxFree {
+    void operator()(EVP_MD_CTX *ctx) const { EVP_MD_CTX_free(ctx); }
+};
+struct BioFree {
+    void operator()(BIO *bio) const { BIO_free(bio); }
+};
+using Pkey = std::unique_ptr<EVP_PKEY, PkeyFree>;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReportSignature", text);
+}
+
+Pkey newKey()
+{
+    EVP_PKEY *key = nullptr;
+    std::unique_ptr<EVP_PKEY_CTX, decltype(&EVP_PKEY_CTX_free)> ctx(
+        EVP_PKEY_CTX_new_id(EVP_PKEY_ED25519, nullptr), EVP_PKEY_CTX_free);
+    if (!ctx || EVP_PKEY_keygen_init(ctx.get()) != 1 || EVP_PKEY_keygen(ctx.get(), &key) != 1)
+        return Pkey();
+    return Pkey(key);
+}
+
+// The key in `file`, made first where there is none: written as PEM, 0600,
+// in a folder of the user's.
+Pkey loadOrMakeKey(const QString &file, QString *error)
+{
+    QFile pem(file);
+    if (pem.exists()) {
+        if (!pem.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("%1: %2").arg(file, pem.errorString());
+            return Pkey();
+        }
+        const QByteArray text = pem.readAll();
+        std::unique_ptr<BIO, BioFree> bio(BIO_new_mem_buf(text.constData(), int(text.size())));
+        Pkey key(PEM_read_bio_PrivateKey(bio.get(), nullptr, nullptr, nullptr));
+        if (!key || EVP_PKEY_id(key.get()) != EVP_PKEY_ED25519)
+            *error = tr("%1 holds no Ed25519 private key").arg(file);
+        return key && EVP_PKEY_id(key.get()) == EVP_PKEY_ED25519 ? std::move(key) : Pkey();
+    }
+    Pkey key = newKey();
+    std::unique_ptr<BIO, BioFree> bio(BIO_new(BIO_s_mem()));
+    if (!key || !bio ||
+        PEM_write_bio_PrivateKey(bio.get(), key.get(), nullptr, nullptr, 0, nullptr, nullptr) !=
+            1) {
+        *error = tr("no signing key could be made");
+        return Pkey();
+    }
+    char *data = nullptr;
+    const long size = BIO_get_mem_data(bio.get(), &data);
+    const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());
+    int rc = platform::makeFolders(folder);
+    if (rc == 0)
+        rc = platform::writeFileAtomically(QFile::encodeName(file), QByteArray(data, int(size)),
+                                           0600);
+    if (rc != 0) {
+        *error = QStringLiteral("%1: %2").arg(file, platform::errorText(rc));
+        return Pkey();
+    }
+    return key;
+}
+
+QByteArray rawPublicKey(EVP_PKEY *key)
+{
+    std::size_t length = 0;
+    if (EVP_PKEY_get_raw_public_key(key, nullptr, &length) != 1)
+        return QByteArray();
+    QByteArray raw(int(length), '\0');
+    if (EVP_PKEY_get_raw_public_key(key, reinterpret_cast<unsigned char *>(raw.data()), &length) !=
+        1)
+        return QByteArray();
+    return raw;
+}
+
+} // namespace
+
+QString signingKeyFile()
+{
+    // As the job's own record: the data folder the environment names, or
+    // root's in /var/lib/velmora (pkexec leaves no environment).
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.startsWith(QLatin1Char('/')))
+        return data + "/velmora/report-signing-key.pem";
+    if (platform::effectiveUser() == 0)
+        return QStringLiteral("/var/lib/velmora/report-signing-key.pem");
+    return QDir::homePath() + "/.local/share/velmora/report-signing-key.pem";
+}
+
+QByteArray canonicalBytes(const QJsonObject &outcome)
+{
+    QJsonObject unsigned_ = outcome;
+    unsigned_.remove(QStringLiteral("signature"));
+    return QJsonDocument(unsigned_).toJson(QJsonDocument::Compact);
+}
+
+QString keyFingerprint(const QByteArray &publicKey)
+{
+    return QStringLiteral("SHA256:") +
+           QString::fromLatin1(QCryptographicHash::hash(publicKey, QCryptographicHash::Sha256)
+                                   .toBase64(QByteArray::OmitTrailingEquals));
+}
+
+bool signOutcome(QJsonObject *outcome, const QString &keyFile, QString *error)
+{
+    Pkey key = loadOrMakeKey(keyFile, error);
+    if (!key)
+        return false;
+    const QByteArray message = canonicalBytes(*outcome);
+    std::unique_ptr<EVP_MD_CTX, MdCtxFree> ctx(EVP_MD_CTX_new());
+    std::size_t length = 0;
+    if (!ctx || EVP_DigestSignInit(ctx.get(), nullptr, nullptr, nullptr, key.get()) != 1 ||
+        EVP_DigestSign(ctx.get(), nullptr, &length,
+                       reinterpret_cast<const unsigned char *>(message.constData()),
+                       std::size_t(message.size())) != 1) {
+        *error = tr("the outcome could not be signed");
+        return false;
+    }
+    QByteArray signature(int(length), '\0');
+    if (EVP_DigestSign(ctx.get(), reinterpret_cast<unsigned char *>(signature.data()), &length,
+                       reinterpret_cast<const unsigned char *>(message.constData()),
+                       std::size_t(message.size())) != 1) {
+        *error = tr("the outcome could not be signed");
+        return false;
+    }
+    const QByteArray publicKey = rawPublicKey(key.get());
+    outcome->insert(
+        QStringLiteral("signature"),
+        QJsonObject{{QStringLiteral("algorithm"), QStringLiteral("ed25519")},
+                    {QStringLiteral("publicKey"), QString::fromLatin1(publicKey.toBase64())},
+                    {QStringLiteral("fingerprint"), keyFingerprint(publicKey)},
+                    {QStringLiteral("sha256"),
+                     QString::fromLatin1(
+                         QCryptographicHash::hash(message, QCryptographicHash::Sha256).toHex())},
+                    {QStringLiteral("value"), QString::fromLatin1(signature.toBase64())}});
+    return true;
+}
+
+bool checkOutcome(const QJsonObject &outcome, const QString &expectedKey, QString *fingerprint,
+                  QString *problem)
+{
+    const QJsonObject signature = outcome.value(QStringLiteral("signature")).toObject();
+    if (signature.isEmpty() ||
+        signature.value(QStringLiteral("algorithm")).toString() != QLatin1String("ed25519")) {
+        *problem = tr("the report is not signed");
+        return false;
+    }
+    const QByteArray publicKey =
+        QByteArray::fromBase64(signature.value(QStringLiteral("publicKey")).toString().toLatin1());
+    const QByteArray value =
+        QByteArray::fromBase64(signature.value(QStringLiteral("value")).toString().toLatin1());
+    *fingerprint = keyFingerprint(publicKey);
+    if (!expectedKey.isEmpty() && expectedKey != *fingerprint) {
+        *problem = tr("it was signed by key %1, not %2").arg(*fingerprint, expectedKey);
+        return false;
+    }
+    Pkey key(EVP_PKEY_new_raw_public_key(
+        EVP_PKEY_ED25519, nullptr, reinterpret_cast<const unsigned char *>(publicKey.constData()),
+        std::size_t(publicKey.size())));
+    const QByteArray message = canonicalBytes(outcome);
+    std::unique_ptr<EVP_MD_CTX, MdCtxFree> ctx(EVP_MD_CTX_new());
+    const bool valid =
+        key && ctx && EVP_DigestVerifyInit(ctx.get(), nullptr, nullptr, nullptr, key.get()) == 1 &&
+        EVP_DigestVerify(ctx.get(), reinterpret_cast<const unsigned char *>(value.constData()),
+                         std::size_t(value.size()),
+                         reinterpret_cast<const unsigned char *>(message.constData()),
+                         std::size_t(message.size())) == 1;
+    if (!valid)
+        *problem = tr("the report was changed after it was signed");
+    return valid;
+}
+
+} // namespace velmora
