@@ -7,7 +7,6 @@ and checks that velmora (a stub first in PATH) got exactly those paths.
     python3 filemanager_extension.py EXTENSION.py MODULE SCRATCH_DIR
 """
 
-import importlib.util
 import os
 import stat
 import sys
@@ -44,9 +43,9 @@ gi.repository = repository
 sys.modules["gi"] = gi
 sys.modules["gi.repository"] = repository
 
-spec = importlib.util.spec_from_file_location("velmora_erase", extension)
-loaded = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(loaded)
+loaded = types.ModuleType("velmora_erase")
+with open(extension, encoding="utf-8") as source:
+    exec(compile(source.read(), extension, "exec"), loaded.__dict__)
 
 
 class FileInfo:

@@ -171,7 +171,7 @@ DesktopHome desktopHome()
         home.home = platform::homeOfUser(home.user);
     if (home.home.isEmpty())
         return DesktopHome();
-    // The specification's rule: a relative value is ignored.
+    // A relative value counts as unset, as the XDG folders are defined.
     const QByteArray cache = qgetenv("XDG_CACHE_HOME");
     const QByteArray data = qgetenv("XDG_DATA_HOME");
     home.cacheHome = cache.startsWith('/') ? cache : home.home + "/.cache";
