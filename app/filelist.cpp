@@ -17,17 +17,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QMouseEvent>
-#include <QPushButton>
 #include <QStyle>
-#include <QTimer>
 #include <QUrl>
-#include <QWindow>
 
 #include <cerrno>
 #include <memory>
@@ -156,36 +151,6 @@ void MainWindow::on_btnAddFolder_clicked()
     wait.reset();
     tellRefused(refused);
     updateListPlaceholder();
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (leftoverOfferPending && watched == windowHandle() && event->type() == QEvent::Expose &&
-        windowHandle()->isExposed()) {
-        leftoverOfferPending = false;
-        windowHandle()->removeEventFilter(this);
-        QTimer::singleShot(0, this, &MainWindow::offerLeftoverRemoval);
-    }
-    // A click on a home card, wherever on it, is a click on its button.
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        auto *card = qobject_cast<QWidget *>(watched);
-        auto *button = card && card->parentWidget() == ui->pageHome
-                           ? card->findChild<QPushButton *>()
-                           : nullptr;
-        if (button &&
-            card->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
-            button->click();
-            return true;
-        }
-    }
-    // The Delete key in the list, wherever the window's focus is told.
-    if (watched == ui->listWidget && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Delete)) {
-        removeSelectedEntries();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::removeSelectedEntries()

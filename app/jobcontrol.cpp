@@ -112,7 +112,7 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     jobBytesWritten = 0;
     jobBytesVerified = 0;
     labelJobOutcome->clear();
-    labelJobOutcome->setProperty("scheduledRunNotice", false);
+    scheduledRunNoticeShown = false;
     btnAddFailedBack->hide();
     btnShowReport->hide();
     failedEntries.clear();
@@ -413,15 +413,13 @@ void MainWindow::tellFailedScheduledRuns()
     // The runs that did not do all they meant to since the reports were last
     // looked at: the newest says when, the menu's Reports… tells the rest.
     const QDateTime seen = QSettings().value(QStringLiteral("schedules/seen")).toDateTime();
-    for (const velmora::ScheduledRun &run : velmora::scheduledRuns()) {
-        if (seen.isValid() && run.finished <= seen)
-            break;
+    for (const velmora::ScheduledRun &run : velmora::scheduledRuns(seen)) {
         if (run.ok)
             continue;
         labelJobOutcome->setText(tr("⚠️ A scheduled wipe on %1 did not do all it meant to: see "
                                     "Reports… in the menu.")
                                      .arg(locale().toString(run.finished, QLocale::ShortFormat)));
-        labelJobOutcome->setProperty("scheduledRunNotice", true);
+        scheduledRunNoticeShown = true;
         return;
     }
 }

@@ -19,9 +19,11 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
 #include <QThreadPool>
@@ -29,6 +31,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 const QString MainWindow::supportAddress = QStringLiteral("https://velmora.org/support");
 const QString MainWindow::helpAddress = QStringLiteral("https://velmora.org/help");
@@ -306,8 +309,10 @@ void MainWindow::setupHeader()
     headerMenu->addAction(tr("Reports…"), this, [this] {
         // What was failed is seen now.
         QSettings().setValue(QStringLiteral("schedules/seen"), QDateTime::currentDateTime());
-        if (labelJobOutcome->property("scheduledRunNotice").toBool())
+        if (scheduledRunNoticeShown) {
             labelJobOutcome->clear();
+            scheduledRunNoticeShown = false;
+        }
         ReportsDialog dialog(this);
         velmora::Modal::exec(dialog);
     });
@@ -377,6 +382,36 @@ void MainWindow::setupHeader()
 }
 
 // ---------------------------------------------------------------- navigation
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (leftoverOfferPending && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        leftoverOfferPending = false;
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::offerLeftoverRemoval);
+    }
+    // A click on a home card, wherever on it, is a click on its button.
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        auto *card = qobject_cast<QWidget *>(watched);
+        auto *button = card && card->parentWidget() == ui->pageHome
+                           ? card->findChild<QPushButton *>()
+                           : nullptr;
+        if (button &&
+            card->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
+            button->click();
+            return true;
+        }
+    }
+    // The Delete key in the list, wherever the window's focus is told.
+    if (watched == ui->listWidget && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Delete)) {
+        removeSelectedEntries();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 void MainWindow::on_btnEraseFileFolder_clicked()
 {

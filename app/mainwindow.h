@@ -215,6 +215,8 @@ class MainWindow : public QMainWindow
     // Left in the header: how the last job ended when no box said it (a
     // stop), or where its report went.
     QLabel *labelJobOutcome = nullptr;
+    // It says that a scheduled run did not do all it meant to.
+    bool scheduledRunNoticeShown = false;
     QPushButton *btnAddFailedBack = nullptr;
     QPushButton *btnShowReport = nullptr;
     // The last job's report in a window of its own, with "Save Report…".

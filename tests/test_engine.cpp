@@ -619,7 +619,7 @@ void EngineTest::tracesAreFoundOnlyAmongTheUsersOwn()
     for (const QByteArray &path :
          {file, at("data/Trash/files/plan.odt"),
           at("vol/.Trash-") + QByteArray::number(home.user) + "/files/plan.odt"})
-        for (const Trace &trace : traceFilesOf(path, home))
+        for (const Trace &trace : TraceFinder(home).of(path))
             found << QFile::decodeName(trace.path);
     QCOMPARE(found, (QStringList{QFile::decodeName(at("cache/thumbnails/normal/") + thumb),
                                  QFile::decodeName(at("data/Trash/info/plan.odt.trashinfo"))}));
@@ -638,7 +638,7 @@ void EngineTest::tracesAreFoundOnlyAmongTheUsersOwn()
 
     // A home that does not exist: nothing found, nothing touched.
     DesktopHome nowhere{home.user, at("missing"), at("missing/.cache"), at("missing/.local")};
-    QVERIFY(traceFilesOf(file, nowhere).empty());
+    QVERIFY(TraceFinder(nowhere).of(file).empty());
     QString error;
     QCOMPARE(dropRecentBookmarks(nowhere, {file}, nullptr, &error), 0);
 

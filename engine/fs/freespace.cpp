@@ -911,10 +911,7 @@ void noteMedium(const platform::Mount &mount, JobContext &ctx)
     }
     if (!platform::isInMemory(mount.fsType))
         return;
-    QStringList plainSwap;
-    for (const platform::Swap &swap : platform::activeSwaps())
-        if (!swap.encrypted && !swap.inMemory)
-            plainSwap.append(displayName(swap.name));
+    const QStringList plainSwap = swapInTheClear(platform::activeSwaps());
     // Without swap that keeps pages in the clear, nothing limits what the
     // job says: the line is for the log alone.
     if (plainSwap.isEmpty())
@@ -928,6 +925,15 @@ void noteMedium(const platform::Mount &mount, JobContext &ctx)
                                   "once the computer is switched off, but parts of it may have "
                                   "been written to swap that is not encrypted (%3).")
                      .arg(volume, type, plainSwap.join(QStringLiteral(", "))));
+}
+
+QStringList swapInTheClear(const std::vector<platform::Swap> &swaps)
+{
+    QStringList names;
+    for (const platform::Swap &swap : swaps)
+        if (!swap.encrypted && !swap.inMemory)
+            names.append(displayName(swap.name));
+    return names;
 }
 
 int trimFreeBlocks(int fd, const platform::Mount *mount, JobContext &ctx)

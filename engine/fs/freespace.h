@@ -66,4 +66,8 @@ QByteArrayList findFillLeftovers(const QByteArray &root);
 // Returns how many could not be removed.
 int removeFillLeftovers(const QByteArray &root, JobContext *ctx);
 
+// The swap areas of `swaps` that keep pages on a disk in the clear: neither
+// encrypted nor memory (zram), as shown.
+QStringList swapInTheClear(const std::vector<platform::Swap> &swaps);
+
 } // namespace velmora

@@ -63,7 +63,7 @@ bool isUsersFile(int dirFd, const QByteArray &name, quint32 user)
 
 // The contents of the regular file `name` in the open folder; false if it
 // cannot be read or is too large to be what it should be.
-bool readSmallFile(int dirFd, const QByteArray &name, QByteArray *out, Fd *keep = nullptr)
+bool readSmallFile(int dirFd, const QByteArray &name, QByteArray *out)
 {
     int error = 0;
     Fd file = platform::openForReadAt(dirFd, name, &error);
@@ -73,11 +73,8 @@ bool readSmallFile(int dirFd, const QByteArray &name, QByteArray *out, Fd *keep 
     if (size < 0 || size > kMaxTraceRead)
         return false;
     out->resize(size);
-    if (size > 0 && platform::readAt(file.get(), out->data(), std::size_t(size), 0, &error) != size)
-        return false;
-    if (keep)
-        *keep = std::move(file);
-    return true;
+    return size == 0 ||
+           platform::readAt(file.get(), out->data(), std::size_t(size), 0, &error) == size;
 }
 
 // GLib's escaping of a path in a file:// URI: letters, digits and
@@ -151,20 +148,15 @@ DesktopHome desktopHome()
     home.user = platform::effectiveUser();
     // Run as root on behalf of a user: that user's desktop, whose folders
     // are the defaults below their home (pkexec leaves no environment).
-    if (home.user == 0) {
-        for (const char *variable : {"PKEXEC_UID", "SUDO_UID"}) {
-            bool known = false;
-            const uint caller = qEnvironmentVariableIntValue(variable, &known);
-            if (!known)
-                continue;
-            home.user = caller;
-            home.home = platform::homeOfUser(caller);
-            if (home.home.isEmpty())
-                return DesktopHome();
-            home.cacheHome = home.home + "/.cache";
-            home.dataHome = home.home + "/.local/share";
-            return home;
-        }
+    quint32 caller = 0;
+    if (home.user == 0 && platform::callingUser(&caller)) {
+        home.user = caller;
+        home.home = platform::homeOfUser(caller);
+        if (home.home.isEmpty())
+            return DesktopHome();
+        home.cacheHome = home.home + "/.cache";
+        home.dataHome = home.home + "/.local/share";
+        return home;
     }
     home.home = qgetenv("HOME");
     if (home.home.isEmpty())
@@ -206,12 +198,19 @@ QByteArrayList editorCopies(const QByteArrayList &files)
 {
     const QSet<QByteArray> listed(files.begin(), files.end());
     QByteArrayList copies;
+    // A listing names the files of a folder one after another: its folder is
+    // opened once for them.
+    QByteArray parent;
+    Fd folder;
     for (const QByteArray &file : files) {
         const QByteArray name = nameOf(file);
         if (name.isEmpty())
             continue;
-        int error = 0;
-        Fd folder = platform::openFolderPath(parentOf(file), true, &error);
+        if (parentOf(file) != parent || !folder.valid()) {
+            parent = parentOf(file);
+            int error = 0;
+            folder = platform::openFolderPath(parent, true, &error);
+        }
         if (!folder.valid())
             continue;
         Status self;
@@ -221,7 +220,7 @@ QByteArrayList editorCopies(const QByteArrayList &files)
              {"." + name + ".swp", "." + name + ".swo", name + "~", "#" + name + "#",
               ".~lock." + name + "#", "." + name + ".kate-swp"}) {
             Status st;
-            const QByteArray path = joinPath(parentOf(file), copy);
+            const QByteArray path = joinPath(parent, copy);
             if (platform::statusAt(folder.get(), copy, &st) == 0 && st.type == Type::Regular &&
                 !listed.contains(path) && !copies.contains(path))
                 copies.append(path);
@@ -315,11 +314,6 @@ std::vector<Trace> TraceFinder::of(const QByteArray &path) const
              nameOf(path) + ".trashinfo");
     }
     return traces;
-}
-
-std::vector<Trace> traceFilesOf(const QByteArray &path, const DesktopHome &home)
-{
-    return TraceFinder(home).of(path);
 }
 
 int withoutBookmarks(const QByteArray &xbel, const QSet<QByteArray> &paths, QByteArray *out,

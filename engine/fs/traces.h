@@ -66,8 +66,7 @@ class TraceFinder
     DesktopHome home;
     std::unique_ptr<Folders> folders;
 };
-// The same for one path.
-std::vector<Trace> traceFilesOf(const QByteArray &path, const DesktopHome &home);
+
 
 // The recent-files list (recently-used.xbel) without the bookmarks of
 // `paths`: returns how many went, 0 when none named them, -1 with `error`

@@ -23,13 +23,10 @@ namespace
 QString currentUser()
 {
     QString user = QString::fromLocal8Bit(platform::nameOfUser(platform::effectiveUser()));
-    for (const char *variable : {"PKEXEC_UID", "SUDO_UID"}) {
-        bool known = false;
-        const uint caller = qEnvironmentVariableIntValue(variable, &known);
-        if (known)
-            return QCoreApplication::translate("ErasureRecord", "%1, for %2")
-                .arg(user, QString::fromLocal8Bit(platform::nameOfUser(caller)));
-    }
+    quint32 caller = 0;
+    if (platform::callingUser(&caller))
+        return QCoreApplication::translate("ErasureRecord", "%1, for %2")
+            .arg(user, QString::fromLocal8Bit(platform::nameOfUser(caller)));
     return user;
 }
 

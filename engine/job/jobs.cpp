@@ -103,8 +103,9 @@ void sweepTraces(TreeEraser &eraser, const QByteArrayList &listed, int passes, J
                 ++counts[trace.kind];
         }
     }
+    // The old copy of a list that loses lines is overwritten as a file is.
     const auto overwriteOld = [&](int fd) {
-        overwriteOpenFile(fd, QStringLiteral("directorysizes"), passes, ctx);
+        overwriteOpenFile(fd, QStringLiteral("old copy of a desktop list"), passes, ctx);
     };
     for (const QByteArray &path : gone)
         if (dropTrashedFolderSize(path, home, overwriteOld))
@@ -113,10 +114,7 @@ void sweepTraces(TreeEraser &eraser, const QByteArrayList &listed, int passes, J
                          .arg(displayName(path)));
     QString error;
     QByteArrayList dropped;
-    const int bookmarks = dropRecentBookmarks(
-        home, gone,
-        [&](int fd) { overwriteOpenFile(fd, QStringLiteral("recently-used.xbel"), passes, ctx); },
-        &error, &dropped);
+    const int bookmarks = dropRecentBookmarks(home, gone, overwriteOld, &error, &dropped);
     if (bookmarks < 0)
         ctx.warn(QCoreApplication::translate(
                      "Jobs", "⚠️ The recent-files list was left as it is: %1. It may still "
@@ -218,10 +216,7 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
 // swap that is not encrypted keeps them on a disk no erase of files reaches.
 void noteUnencryptedSwap(JobContext &ctx, const std::vector<platform::Swap> &swaps)
 {
-    QStringList plain;
-    for (const platform::Swap &swap : swaps)
-        if (!swap.encrypted && !swap.inMemory)
-            plain.append(displayName(swap.name));
+    const QStringList plain = swapInTheClear(swaps);
     if (!plain.isEmpty())
         ctx.warn(QCoreApplication::translate(
                      "Jobs",

@@ -229,20 +229,23 @@ bool removeSchedule(const QString &name, QString *error, const QString &unitFold
     return true;
 }
 
-QList<ScheduledRun> scheduledRuns()
+QList<ScheduledRun> scheduledRuns(const QDateTime &since)
 {
     QList<ScheduledRun> runs;
     const QDir folder(scheduleReportFolder());
-    for (const QString &file :
-         folder.entryList({QStringLiteral("velmora-*.json")}, QDir::Files, QDir::Name)) {
-        QFile json(folder.filePath(file));
+    for (const QFileInfo &info :
+         folder.entryInfoList({QStringLiteral("velmora-*.json")}, QDir::Files, QDir::Name)) {
+        // Written before `since`: not read at all.
+        if (since.isValid() && info.lastModified() <= since)
+            continue;
+        QFile json(info.filePath());
         if (!json.open(QIODevice::ReadOnly) || json.size() > 64 * 1024 * 1024)
             continue;
         const QJsonObject outcome = QJsonDocument::fromJson(json.readAll()).object();
         if (outcome.isEmpty())
             continue;
         ScheduledRun run;
-        run.file = folder.filePath(file);
+        run.file = info.filePath();
         run.finished = QDateTime::fromString(outcome.value(QStringLiteral("finished")).toString(),
                                              Qt::ISODateWithMs);
         run.ok = outcome.value(QStringLiteral("result")).toString() == QLatin1String("erased");

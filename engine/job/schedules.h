@@ -57,7 +57,8 @@ struct ScheduledRun {
     QString summary;
     bool ok = false;
 };
-// Newest first.
-QList<ScheduledRun> scheduledRuns();
+// Newest first; with `since`, only the outcomes written after it (the
+// others are not read).
+QList<ScheduledRun> scheduledRuns(const QDateTime &since = QDateTime());
 
 } // namespace velmora

@@ -345,32 +345,15 @@ QByteArray realPath(const QByteArray &path, int *error)
     return out;
 }
 
-int writeFileAtomically(const QByteArray &path, const QByteArray &data, int mode)
+namespace
 {
-    // A new name beside it, synced, then renamed over: a reader sees the old
-    // file or the whole new one, never half of it.
-    const QByteArray temp = path + ".velmora-" + QByteArray::number(::getpid());
-    const int fd = retry(
-        [&] { return ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode); });
-    if (fd < 0)
-        return errno;
-    Fd file(fd);
-    int error = 0;
-    if (writeAll(fd, data.constData(), std::size_t(data.size()), -1, &error) !=
-            std::size_t(data.size()) ||
-        (error = syncData(fd)) != 0 || (error = closeFile(file)) != 0 ||
-        (::rename(temp.constData(), path.constData()) != 0 && (error = errno) != 0)) {
-        ::unlink(temp.constData());
-        return error ? error : EIO;
-    }
-    // The new name on the device too, or a power cut may bring back the old.
-    const qsizetype slash = path.lastIndexOf('/');
-    return syncFolder(slash < 0    ? QByteArray(".")
-                      : slash == 0 ? QByteArray("/")
-                                   : path.left(slash));
-}
 
-int replaceFileAt(int dirFd, const QByteArray &name, const QByteArray &data, const Status &like)
+// A new file beside `name` in the open folder, with `mode` (and, as root,
+// the owner and group of `owner` where given), synced, then renamed over
+// `name`, the folder synced: a reader sees the old file or the whole new
+// one, never half of it, and a power cut cannot bring the old one back.
+int replaceAt(int dirFd, const QByteArray &name, const QByteArray &data, int mode,
+              const Status *owner)
 {
     const QByteArray temp = "." + name + ".velmora-" + QByteArray::number(::getpid());
     const int fd = retry([&] {
@@ -381,11 +364,9 @@ int replaceFileAt(int dirFd, const QByteArray &name, const QByteArray &data, con
         return errno;
     Fd file(fd);
     int error = 0;
-    // The owner, group and permissions of the file it replaces: as root on
-    // behalf of a user, the new file is that user's.
-    if (::geteuid() == 0 && ::fchown(fd, like.owner, like.group) != 0)
+    if (owner && ::geteuid() == 0 && ::fchown(fd, owner->owner, owner->group) != 0)
         error = errno;
-    if (error == 0 && ::fchmod(fd, like.mode & 07777) != 0)
+    if (error == 0 && ::fchmod(fd, mode_t(mode)) != 0)
         error = errno;
     if (error == 0 &&
         writeAll(fd, data.constData(), std::size_t(data.size()), 0, &error) !=
@@ -403,6 +384,27 @@ int replaceFileAt(int dirFd, const QByteArray &name, const QByteArray &data, con
         return error;
     }
     return syncAll(dirFd);
+}
+
+} // namespace
+
+int writeFileAtomically(const QByteArray &path, const QByteArray &data, int mode)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    int error = 0;
+    Fd folder = openFolderPath(slash < 0    ? QByteArray(".")
+                               : slash == 0 ? QByteArray("/")
+                                            : path.left(slash),
+                               true, &error);
+    return folder.valid() ? replaceAt(folder.get(), path.mid(slash + 1), data, mode, nullptr)
+                          : error;
+}
+
+int replaceFileAt(int dirFd, const QByteArray &name, const QByteArray &data, const Status &like)
+{
+    // The owner, group and permissions of the file it replaces: as root on
+    // behalf of a user, the new file is that user's.
+    return replaceAt(dirFd, name, data, int(like.mode & 07777), &like);
 }
 
 int syncFolder(const QByteArray &path)

@@ -112,6 +112,9 @@ Attributes attributesAt(int dirFd, const QByteArray &name);
 int makeFolderAt(int dirFd, const QByteArray &name);
 // The user the process acts as.
 quint32 effectiveUser();
+// The user on whose behalf it runs, as pkexec (PKEXEC_UID) or sudo
+// (SUDO_UID) names them; false where neither does.
+bool callingUser(quint32 *uid);
 // The home folder of user `uid` in the user database; empty when unknown.
 QByteArray homeOfUser(quint32 uid);
 // Their login name, or the number where the database has none.

@@ -25,6 +25,19 @@ quint32 effectiveUser()
     return ::geteuid();
 }
 
+bool callingUser(quint32 *uid)
+{
+    for (const char *variable : {"PKEXEC_UID", "SUDO_UID"}) {
+        bool known = false;
+        const uint caller = qEnvironmentVariableIntValue(variable, &known);
+        if (known) {
+            *uid = caller;
+            return true;
+        }
+    }
+    return false;
+}
+
 namespace
 {
 
