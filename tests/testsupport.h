@@ -235,6 +235,16 @@ class Volume
 
     // True when the raw image (unmounted) still holds `needle` anywhere.
     bool imageContains(const QByteArray &needle) const { return readFile(image).contains(needle); }
+    // The same for a name, as bytes or as UTF-16 (NTFS, exFAT, FAT's long
+    // names, in entries of 5 characters at least).
+    bool imageContainsName(const QString &name) const { return holdsName(readFile(image), name); }
+    static bool holdsName(const QByteArray &data, const QString &name)
+    {
+        QByteArray utf16;
+        for (const QChar c : name)
+            utf16 += char(c.unicode() & 0xff), utf16 += char(c.unicode() >> 8);
+        return data.contains(name.toUtf8()) || data.contains(utf16);
+    }
     // How many 4 KiB blocks of the raw image hold `needle`.
     int imageBlocksContaining(const QByteArray &needle) const
     {

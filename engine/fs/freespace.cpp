@@ -847,6 +847,129 @@ qint64 nameUnits(qint64 count)
     return (count + kNameBatch - 1) / kNameBatch;
 }
 
+// btrfs keeps its trees, NTFS its file records, apart from the space files
+// take, where no data fill reaches: old copies of folder blocks and the
+// records of deleted files there keep their names.
+bool keepsRecordsApart(const QByteArray &fsType)
+{
+    return fsType == "btrfs" || fsType == "ntfs";
+}
+
+// Bytes of metadata one new folder of the record fill takes on btrfs: its
+// random extended attribute, its inode and its two folder entries.
+constexpr qint64 kBtrfsRecordBytes = 3072 + 1024;
+// Folders the record fill creates at most on NTFS, where the free records
+// cannot be counted beforehand: the table grows only when all are taken.
+constexpr qint64 kNtfsRecordBound = 1 << 20;
+
+// How many folders the record fill of a volume of type `fsType` holding `fd`
+// is expected to create; 0 where it has nothing to reach.
+qint64 recordsToFill(int fd, const QByteArray &fsType)
+{
+    if (fsType == "btrfs") {
+        quint64 total = 0, used = 0;
+        if (platform::btrfsMetadataSpace(fd, &total, &used) != 0 || total <= used)
+            return 0;
+        return qint64((total - used) / kBtrfsRecordBytes) + kNameBatch;
+    }
+    return fsType == "ntfs" ? 4 * kNameBatch : 0;
+}
+
+// Takes the space of `keepsRecordsApart()` with folders of long random names
+// in a folder of their own in `dirFd` (on btrfs each with a random extended
+// attribute, which lives in the same trees), a batch per sync, until the file
+// system says it is full, the metadata space btrfs had free is used up, or
+// the free space shrinks by more than the new names need (the records would
+// grow into free space, on NTFS never to be given back); then removes them.
+// 0, ECANCELED after a stop, or why it failed.
+int overwriteFreeRecords(int dirFd, const QByteArray &fsType, qint64 units, JobContext &ctx)
+{
+    const bool btrfs = fsType == "btrfs";
+    quint64 metadataTotal = 0, metadataUsed = 0;
+    if (btrfs && platform::btrfsMetadataSpace(dirFd, &metadataTotal, &metadataUsed) != 0)
+        return 0;
+    platform::Space before;
+    if (const int rc = platform::spaceOf(dirFd, &before))
+        return rc;
+    const QByteArray holderName = kNamesPrefix + randomName(16);
+    if (const int rc = platform::makeFolderAt(dirFd, holderName))
+        return isFull(rc) ? 0 : rc;
+    int error = 0;
+    Fd holder = platform::openFolderAt(dirFd, holderName, &error);
+    std::vector<QByteArray> made;
+    struct Gone {
+        int dirFd;
+        int holderFd;
+        const QByteArray &holderName;
+        std::vector<QByteArray> &made;
+        int error = 0;
+        ~Gone() { removeAll(); }
+        int removeAll()
+        {
+            for (const QByteArray &name : made)
+                if (const int rc = platform::removeAt(holderFd, name, true);
+                    rc != 0 && rc != ENOENT && error == 0)
+                    error = rc;
+            made.clear();
+            if (const int rc = platform::removeAt(dirFd, holderName, true); rc != 0 && error == 0)
+                error = rc;
+            if (const int rc = platform::syncFileSystem(dirFd); rc != 0 && error == 0)
+                error = rc;
+            return error;
+        }
+    } gone{dirFd, holder.get(), holderName, made};
+    if (!holder.valid())
+        return error;
+    // NTFS writes a name twice in UTF-16 (the record and the folder's
+    // index); a shorter one still fills a record, which is written whole.
+    const qsizetype length = btrfs ? 200 : 64;
+    const quint64 indexBytes = quint64(length) * 4 + 128;
+    qint64 counted = 0;
+    for (bool full = false; !full;) {
+        if (ctx.stopped())
+            return ECANCELED;
+        for (qint64 i = 0; i < kNameBatch && !full; ++i) {
+            QByteArray name = randomName(length);
+            int rc = platform::makeFolderAt(holder.get(), name);
+            if (rc == 0) {
+                made.push_back(name);
+                if (btrfs) {
+                    Fd folder = platform::openFolderAt(holder.get(), name, &rc);
+                    QByteArray value(3072, Qt::Uninitialized);
+                    platform::systemRandom(value.data(), std::size_t(value.size()));
+                    if (folder.valid())
+                        rc = platform::setExtendedAttribute(folder.get(), "user.velmora", value);
+                    if (rc == EOPNOTSUPP || rc == ENOTSUP)
+                        rc = 0; // without user attributes the folders alone
+                }
+            }
+            if (isFull(rc) || rc == EMLINK)
+                full = true;
+            else if (rc != 0 && rc != EEXIST)
+                return rc;
+        }
+        if (const int rc = platform::syncFileSystem(holder.get()); rc != 0 && !isFull(rc))
+            return rc;
+        if (counted < units) {
+            ctx.chunksProcessed();
+            ++counted;
+        }
+        quint64 total = 0, used = 0;
+        platform::Space now;
+        if (btrfs && platform::btrfsMetadataSpace(dirFd, &total, &used) == 0 &&
+            used >= metadataTotal)
+            full = true;
+        if (platform::spaceOf(dirFd, &now) == 0 &&
+            now.free + made.size() * indexBytes + (1 << 20) < before.free)
+            full = true;
+        if (qint64(made.size()) >= (btrfs ? units * kNameBatch * 2 : kNtfsRecordBound))
+            full = true;
+    }
+    if (counted < units)
+        ctx.chunksProcessed(units - counted);
+    return gone.removeAll();
+}
+
 } // namespace
 
 bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erasedNames,
@@ -1065,14 +1188,17 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     const bool journalEmptiable = mount && canEmptyJournal(rootFd.get(), mount->fsType);
     const qint64 names =
         mount ? namesToCreate(mount->fsType, rootSt.device, space, journalEmptiable) : 0;
+    const qint64 recordUnits =
+        mount ? nameUnits(recordsToFill(rootFd.get(), mount->fsType)) : 0;
     // The read-back of the last pass counts like one more pass.
     const int rounds = passes + (ctx.verify ? 1 : 0);
     if (passes > 0) {
-        ctx.addTotalUnits(qint64(rounds) * (plannedChunks - callerChunks) + nameUnits(names));
+        ctx.addTotalUnits(qint64(rounds) * (plannedChunks - callerChunks) + nameUnits(names) +
+                          recordUnits);
         // What is left of the total is the fill's: a volume wipe has counted
         // its files already, within the same bound.
         plannedChunks = std::max<qint64>(
-            0, (ctx.totalUnits() - ctx.doneUnits() - nameUnits(names)) / rounds);
+            0, (ctx.totalUnits() - ctx.doneUnits() - nameUnits(names) - recordUnits) / rounds);
     }
 
     // Space the fill cannot reach as who runs it: the blocks ext4 keeps for
@@ -1142,7 +1268,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         }
     }
 
-    if (names > 0) {
+    if (names > 0 || recordUnits > 0) {
         ctx.atPass(0, 0);
         ctx.atPhase(QCoreApplication::translate("FreeSpace", "names and journal"));
         ctx.info(QCoreApplication::translate(
@@ -1158,8 +1284,11 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
                                  root, rc, QString(), true});
             return false;
         };
-        const int rc =
-            overwriteNames(fillDir, names, space, ctx, true, logRewritten(mount->fsType, rootSt.device));
+        int rc = names > 0 ? overwriteNames(fillDir, names, space, ctx, true,
+                                            logRewritten(mount->fsType, rootSt.device))
+                           : 0;
+        if (rc == 0 && recordUnits > 0)
+            rc = overwriteFreeRecords(fillDir, mount->fsType, recordUnits, ctx);
         if (rc == ECANCELED)
             return true; // stopped
         if (rc != 0)
@@ -1187,7 +1316,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     const int rc = mount && platform::isInMemory(mount->fsType)
                        ? EOPNOTSUPP
                        : trimFreeBlocks(rootFd.get(), mount, ctx);
-    if (names == 0 && mount && !isMemory(mount->fsType)) {
+    if (names == 0 && recordUnits == 0 && mount && !isMemory(mount->fsType)) {
         const QString line =
             QCoreApplication::translate(
                 "FreeSpace", "⚠️ The names of deleted files may remain on %1: this file system "

@@ -385,21 +385,52 @@ constexpr int kMaxSlotNames = 20000;
 
 bool keepsNamesInFolderBlocks(const QByteArray &fsType)
 {
-    return fsType == "ext2" || fsType == "ext3" || fsType == "ext4" || fsType == "xfs";
+    static const QByteArray types[] = {"ext2", "ext3", "ext4", "xfs",
+                                       "vfat", "msdos", "exfat", "ntfs"};
+    return std::find(std::begin(types), std::end(types), fsType) != std::end(types);
+}
+
+// How the free entries of a folder are scrubbed on a file system.
+struct ScrubWay {
+    // Names as links to one file (an entry each and no inode); where links
+    // cost more or do not exist (NTFS, FAT, exFAT), an empty file each.
+    bool links = false;
+    // Names of shorter lengths too, for what is left of a free entry once a
+    // longer name took part of it (ext2/3/4 and XFS entries vary in size).
+    bool shorter = false;
+    // Names made per erased name and length; 0: until the folder grows,
+    // which it does once no free entry of it can take one more. ext2/3/4
+    // put a new entry into the first free one it fits in; FAT's folders and
+    // NTFS's say nothing of their size, and take new entries where old ones
+    // were.
+    int perName = 0;
+};
+
+ScrubWay scrubWayOf(const QByteArray &fsType, int longest)
+{
+    if (fsType == "ext2" || fsType == "ext3" || fsType == "ext4")
+        return {true, true, int(hidingLengths(longest).size())};
+    if (fsType == "xfs")
+        return {true, true, 0};
+    if (fsType == "vfat" || fsType == "msdos" || fsType == "ntfs" || fsType == "exfat")
+        return {false, false, 1};
+    return {};
 }
 
 // Gives one scratch file new names of random characters in `dirFd`, of each
 // length in `lengths` (longest first) until the folder grows, which it does
 // once no free entry of the folder can take one more, or `perLength` names
 // of a length are made (0: no bound); then removes them all, synced. Links
-// cost a folder entry each and no inode. 0, or why it did not get through.
-int scrubSlots(int dirFd, const std::set<int> &lengths, qint64 perLength, const JobContext &ctx)
+// cost a folder entry each and no inode; where the file system has none (FAT,
+// exFAT), each name is an empty file of its own. 0, or why it did not get
+// through.
+int scrubSlots(int dirFd, const std::set<int> &lengths, qint64 perLength, bool links,
+               bool shorter, const JobContext &ctx)
 {
     std::vector<int> order(lengths.rbegin(), lengths.rend());
-    // What is left of a free entry once a longer name took part of it.
-    for (const int shorter : {16, 8, 4, 1})
-        if (!order.empty() && shorter < order.back())
-            order.push_back(shorter);
+    for (const int length : {16, 8, 4, 1})
+        if (shorter && !order.empty() && length < order.back())
+            order.push_back(length);
     QByteArray scratch;
     int error = EEXIST;
     for (int attempt = 0; attempt < 8 && error == EEXIST; ++attempt) {
@@ -421,7 +452,11 @@ int scrubSlots(int dirFd, const std::set<int> &lengths, qint64 perLength, const 
         for (int taken = 0; taken < 8 && int(created.size()) < kMaxSlotNames &&
                             (perLength == 0 || made < perLength);) {
             const QByteArray name = randomName(length);
-            const int rc = platform::linkAt(dirFd, scratch, name);
+            int rc = 0;
+            if (links)
+                rc = platform::linkAt(dirFd, scratch, name);
+            else
+                Fd file = platform::createNewFileAt(dirFd, name, &rc);
             if (rc == EEXIST) {
                 ++taken;
                 continue;
@@ -468,7 +503,7 @@ void TreeEraser::noteNamesGone(int dirFd, const std::vector<int> &lengths)
         Fd fd = platform::openFolderAt(dirFd, QByteArray(), &error);
         if (!fd.valid())
             return;
-        found = slotFolders.emplace(key, Slots{std::move(fd), {}, 0, mount->fsType != "xfs"}).first;
+        found = slotFolders.emplace(key, Slots{std::move(fd), {}, 0, mount->fsType}).first;
     }
     found->second.lengths.insert(lengths.begin(), lengths.end());
     found->second.names += qint64(lengths.size());
@@ -484,12 +519,11 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
     // Removed meanwhile: what its blocks held is free space now.
     if (!ctx.stopped() && platform::statusAt(folder.fd.get(), QByteArray(), &st) == 0 &&
         st.links > 0) {
-        // Each erased name left a free entry per rename at most.
-        const qint64 perLength =
-            folder.firstFit
-                ? folder.names * qint64(hidingLengths(*folder.lengths.rbegin()).size()) + 8
-                : 0;
-        if (const int rc = scrubSlots(folder.fd.get(), folder.lengths, perLength, ctx); rc != 0)
+        const ScrubWay way = scrubWayOf(folder.fsType, *folder.lengths.rbegin());
+        const qint64 perLength = way.perName > 0 ? folder.names * way.perName + 8 : 0;
+        if (const int rc = scrubSlots(folder.fd.get(), folder.lengths, perLength, way.links,
+                                      way.shorter, ctx);
+            rc != 0)
             ctx.warn(QCoreApplication::translate(
                          "TreeEraser", "⚠️ The names erased from %1 may remain in its free "
                                        "entries: %2")
@@ -497,6 +531,14 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
                               platform::errorText(rc)));
         else
             ++foldersScrubbed;
+        // exFAT gives the space of a folder that shrank back to the volume,
+        // with the deleted entries in it: only a free-space wipe reaches it.
+        if (folder.fsType == "exfat" && givenBackNoted.insert(st.device).second)
+            ctx.warn(QCoreApplication::translate(
+                         "TreeEraser", "⚠️ The names erased from %1 may remain in space its "
+                                       "folder gave back to the volume (exFAT); wipe the "
+                                       "volume's free space to reach them.")
+                         .arg(displayName(platform::pathOf(folder.fd.get()))));
     }
     slotFolders.erase(found);
 }
@@ -547,8 +589,12 @@ void TreeEraser::trimVolumes()
         if (ctx.stopped())
             return;
         const platform::Mount *mount = platform::mountOf(mounts, folder.get());
-        if (mount && mount->source.startsWith("/dev/") && !platform::isFuse(folder.get()))
+        if (mount && mount->source.startsWith("/dev/") && !platform::isFuse(folder.get())) {
+            // What the erase freed is free once committed: btrfs keeps the
+            // blocks of a transaction still open out of the TRIM.
+            platform::syncFileSystem(folder.get());
             trimFreeBlocks(folder.get(), mount, ctx);
+        }
     }
 }
 

@@ -153,13 +153,12 @@ class TreeEraser
         platform::Fd fd;
         std::set<int> lengths;
         qint64 names = 0;
-        // New entries take the first free entry that fits (ext2/3/4), not
-        // the largest (XFS): a few per erased name reach them all.
-        bool firstFit = false;
+        QByteArray fsType;
     };
     std::map<std::pair<quint64, quint64>, Slots> slotFolders;
     qint64 slotFoldersLeft = 0; // more than are kept open
     int foldersScrubbed = 0;
+    std::set<quint64> givenBackNoted; // devices told of space folders gave back
     // The names of `lengths` went from the folder `dirFd`.
     void noteNamesGone(int dirFd, const std::vector<int> &lengths);
     // Scrubs the free entries of the folder (device, inode) now, if it held

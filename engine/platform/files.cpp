@@ -24,6 +24,7 @@
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <sys/vfs.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace velmora::platform
@@ -278,6 +279,11 @@ int renameAt(int dirFd, const QByteArray &from, const QByteArray &to)
 
 std::function<void(const char *call, int fd)> watchCall;
 std::function<int(const char *call, int fd)> injectFault;
+
+int setExtendedAttribute(int fd, const char *name, const QByteArray &value)
+{
+    return ::fsetxattr(fd, name, value.constData(), size_t(value.size()), 0) == 0 ? 0 : errno;
+}
 
 int syncData(int fd)
 {

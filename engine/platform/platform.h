@@ -198,6 +198,9 @@ constexpr std::size_t kDirectAlignment = 4096;
 Fd createUnnamedFile(int dirFd, int *error);
 // A new file under `name`, never through an existing entry.
 Fd createNewFileAt(int dirFd, const QByteArray &name, int *error);
+// Gives the open file `fd` the extended attribute `name` with `value`. 0 or
+// an errno value.
+int setExtendedAttribute(int fd, const char *name, const QByteArray &value);
 
 // Whether the block device `source` (a mount's source) accepts discards:
 // 1 yes, 0 no, -1 when it cannot be told (not a block device).
@@ -225,6 +228,11 @@ struct Space {
     quint64 nameMax = 255;
 };
 int spaceOf(int fd, Space *out);
+// The bytes the block groups of the btrfs volume holding `fd` give its
+// metadata (a mixed group counts too), and how many of them are in use, as
+// the file system sees them (a duplicated group counts once). 0 or an errno
+// value (EOPNOTSUPP on other file systems).
+int btrfsMetadataSpace(int fd, quint64 *total, quint64 *used);
 // The blocks an ext4 or XFS volume (of type `fsType`, holding `fd`) keeps
 // back from every writer, root included, so that it can still change its own
 // metadata when full: read and set (root only). 0 or an errno value.

@@ -12,6 +12,8 @@
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/btrfs.h>
+#include <linux/btrfs_tree.h>
 #include <linux/fs.h>
 #include <linux/types.h>
 #include <sys/ioctl.h>
@@ -126,6 +128,31 @@ int setReserve(const QByteArray &fsType, int fd, quint64 blocks)
     return EOPNOTSUPP;
 }
 
+int btrfsMetadataSpace(int fd, quint64 *total, quint64 *used)
+{
+    // First the number of kinds of block groups, then each kind's figures.
+    struct btrfs_ioctl_space_args head {};
+    if (::ioctl(fd, BTRFS_IOC_SPACE_INFO, &head) != 0)
+        return errno == ENOTTY ? EOPNOTSUPP : errno;
+    const quint64 count = head.total_spaces;
+    std::vector<char> buffer(sizeof(btrfs_ioctl_space_args) +
+                             count * sizeof(btrfs_ioctl_space_info));
+    auto *args = reinterpret_cast<btrfs_ioctl_space_args *>(buffer.data());
+    args->space_slots = count;
+    if (::ioctl(fd, BTRFS_IOC_SPACE_INFO, args) != 0)
+        return errno;
+    *total = *used = 0;
+    for (quint64 i = 0; i < args->total_spaces && i < count; ++i) {
+        const btrfs_ioctl_space_info &kind = args->spaces[i];
+        if ((kind.flags & BTRFS_BLOCK_GROUP_METADATA) &&
+            !(kind.flags & BTRFS_SPACE_INFO_GLOBAL_RSV)) {
+            *total += kind.total_bytes;
+            *used += kind.used_bytes;
+        }
+    }
+    return 0;
+}
+
 int spaceOf(int fd, Space *out)
 {
     struct statvfs sv;
@@ -217,6 +244,8 @@ std::vector<Mount> mountTable(const QByteArray &text)
         m.source = unescapeMountField(f[dash + 2]);
         if (text.isEmpty() && m.fsType == "fuseblk")
             m.fsType = fuseFileSystem(m.source);
+        else if (m.fsType == "fuse.fusefat")
+            m.fsType = QByteArrayLiteral("vfat");
         mounts.push_back(m);
     }
     return mounts;

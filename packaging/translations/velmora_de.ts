@@ -1651,6 +1651,10 @@ Jetzt entfernen?</translation>
         <source>⚠️ Up to %1 of older copies of what was erased may remain on %2 until its free space is wiped.</source>
         <translation>⚠️ Bis zu %1 an älteren Kopien des Gelöschten können auf %2 verbleiben, bis sein freier Speicher gelöscht wird.</translation>
     </message>
+    <message>
+        <source>⚠️ The names erased from %1 may remain in space its folder gave back to the volume (exFAT); wipe the volume&apos;s free space to reach them.</source>
+        <translation>⚠️ Die aus %1 gelöschten Namen können in Platz verbleiben, den der Ordner an den Datenträger zurückgegeben hat (exFAT); löschen Sie den freien Speicher des Datenträgers, um sie zu erreichen.</translation>
+    </message>
 </context>
 <context>
     <name>Verify</name>
