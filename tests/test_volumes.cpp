@@ -464,14 +464,13 @@ void VolumesTest::freeSpaceWipeReachesRecordsKeptApart_data()
 {
     QTest::addColumn<QString>("fsType");
     QTest::newRow("btrfs") << "btrfs";
-    QTest::newRow("ntfs") << "ntfs";
 }
 
 void VolumesTest::freeSpaceWipeReachesRecordsKeptApart()
 {
-    // btrfs keeps its trees (small files' data too) and NTFS its file
-    // records apart from the space a fill takes: the names of deleted files
-    // stay in old tree blocks and free records. No TRIM to hide them.
+    // btrfs keeps its trees (small files' data too) apart from the space a
+    // fill takes: the names of deleted files stay in old tree blocks. No
+    // TRIM to hide them.
     QFETCH(QString, fsType);
     VOLUME_OR_SKIP(vol, fsType, 320 * 1024 * 1024, {}, {}, false);
     plantNames(vol.path() + "/old", "GONENAME", 150);

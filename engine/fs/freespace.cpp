@@ -847,12 +847,12 @@ qint64 nameUnits(qint64 count)
     return (count + kNameBatch - 1) / kNameBatch;
 }
 
-// btrfs keeps its trees, NTFS its file records, apart from the space files
-// take, where no data fill reaches: old copies of folder blocks and the
-// records of deleted files there keep their names.
+// btrfs keeps its trees apart from the space files take, where no data fill
+// reaches: old copies of folder blocks there keep the names of deleted files.
+// (NTFS keeps its file records apart too; see recordsToFill().)
 bool keepsRecordsApart(const QByteArray &fsType)
 {
-    return fsType == "btrfs" || fsType == "ntfs";
+    return fsType == "btrfs";
 }
 
 // Bytes of metadata one new folder of the record fill takes on btrfs: its
@@ -872,7 +872,9 @@ qint64 recordsToFill(int fd, const QByteArray &fsType)
             return 0;
         return qint64((total - used) / kBtrfsRecordBytes) + kNameBatch;
     }
-    return fsType == "ntfs" ? 4 * kNameBatch : 0;
+    // NTFS's free records are not filled yet: its record table grows into
+    // free space, never to shrink, before the fill can tell that it does.
+    return 0;
 }
 
 // Takes the space of `keepsRecordsApart()` with folders of long random names
