@@ -714,8 +714,9 @@ int emptyJournal(int fd, const QByteArray &fsType, JobContext &ctx)
 }
 
 // How many folders with long names the name phase of a free-space wipe
-// creates on a volume of type `fsType`; 0 where the phase has nothing to
-// reach (no device, or copy-on-write metadata that the data fill reached).
+// creates on a volume of type `fsType`; 0 where they have nothing to reach
+// (no device, a file system without such slots, or btrfs, whose metadata
+// overwriteFreeMetadata() takes).
 // With `journalEmptied`, the journal is emptied by the kernel instead of
 // pushed round by new names.
 qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::Space &space,
@@ -730,6 +731,58 @@ qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::S
     return 0;
 }
 
+// Folders the name phase created in `dirFd`: removed, and the removals
+// synced, by removeAll(), or when this goes, however the phase ends.
+struct CreatedFolders {
+    int dirFd;
+    std::vector<QByteArray> names;
+    int removeAll()
+    {
+        int failed = 0;
+        for (const QByteArray &name : names) {
+            const int rc = platform::removeAt(dirFd, name, true);
+            if (rc != 0 && rc != ENOENT && failed == 0)
+                failed = rc;
+        }
+        names.clear();
+        const int synced = platform::syncFileSystem(dirFd);
+        return failed ? failed : synced;
+    }
+    ~CreatedFolders()
+    {
+        if (!names.empty())
+            removeAll();
+    }
+};
+
+// The folder in `parentFd` that holds the bulk of a name phase's folders,
+// with the prefix that tells a killed job's from the user's; removed when
+// this goes (after the folders in it, declared later).
+struct HolderFolder {
+    explicit HolderFolder(int parentFd) : parentFd(parentFd) {}
+    HolderFolder(const HolderFolder &) = delete;
+    HolderFolder &operator=(const HolderFolder &) = delete;
+    ~HolderFolder()
+    {
+        if (made)
+            platform::removeAt(parentFd, name, true);
+    }
+    // 0, or why the folder could not be made or opened.
+    int make()
+    {
+        if (const int rc = platform::makeFolderAt(parentFd, name))
+            return rc;
+        made = true;
+        int error = 0;
+        fd = platform::openFolderAt(parentFd, name, &error);
+        return fd.valid() ? 0 : error;
+    }
+    int parentFd;
+    QByteArray name = kNamesPrefix + randomName(16);
+    bool made = false;
+    Fd fd;
+};
+
 // Creates folders with long random names, a batch per sync, and removes them
 // again: new entries take the free slots of the root folder and free inodes,
 // and every commit pushes older copies out of the journal. The created
@@ -742,27 +795,6 @@ int overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobCo
     const qsizetype length = qsizetype(std::min<quint64>(space.nameMax, 255));
     // A full volume or folder ends a round; anything else is a failure.
     const auto isEnd = [](int rc) { return isFull(rc) || rc == EMLINK; };
-    struct Created {
-        int dirFd;
-        std::vector<QByteArray> names;
-        int removeAll()
-        {
-            int failed = 0;
-            for (const QByteArray &name : names) {
-                const int rc = platform::removeAt(dirFd, name, true);
-                if (rc != 0 && rc != ENOENT && failed == 0)
-                    failed = rc;
-            }
-            names.clear();
-            const int synced = platform::syncFileSystem(dirFd);
-            return failed ? failed : synced;
-        }
-        ~Created()
-        {
-            if (!names.empty())
-                removeAll();
-        }
-    };
 
     // Whatever a kill leaves here is found again by its prefix.
     if (ctx.journal)
@@ -776,7 +808,7 @@ int overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobCo
     platform::statusAt(rootFd, QByteArray(), &rootSt);
     const qint64 inRoot = std::min<qint64>(count, 2 * (rootSt.size / (length + 9)) + 16);
     {
-        Created root{rootFd, {}};
+        CreatedFolders root{rootFd, {}};
         for (qint64 i = 0; i < inRoot; ++i) {
             QByteArray name = kNamesPrefix + randomName(std::max<qsizetype>(8, length - kNamesPrefix.size()));
             const int rc = platform::makeFolderAt(rootFd, name);
@@ -793,23 +825,14 @@ int overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobCo
             return rc;
     }
 
-    const QByteArray holderName = kNamesPrefix + randomName(16);
-    if (const int rc = platform::makeFolderAt(rootFd, holderName))
+    HolderFolder holder(rootFd);
+    if (const int rc = holder.make())
         return isEnd(rc) ? 0 : rc; // full: nothing more can be created here
-    int error = 0;
-    Fd holder = platform::openFolderAt(rootFd, holderName, &error);
-    struct HolderGone {
-        int rootFd;
-        QByteArray name;
-        ~HolderGone() { platform::removeAt(rootFd, name, true); }
-    } holderGone{rootFd, holderName};
-    if (!holder.valid())
-        return error;
 
     // Never more at once than the free inodes allow; rounds otherwise.
     const qint64 perRound = space.freeInodes > 512 ? qint64(space.freeInodes) - 256 : count;
     qint64 made = inRoot;
-    Created created{holder.get(), {}};
+    CreatedFolders created{holder.fd.get(), {}};
     while (made < count) {
         const qint64 round = std::min(perRound, count - made);
         for (qint64 done = 0; done < round;) {
@@ -819,7 +842,7 @@ int overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobCo
             bool full = false;
             for (qint64 i = 0; i < batch && !full; ++i) {
                 QByteArray name = randomName(length);
-                const int rc = platform::makeFolderAt(holder.get(), name);
+                const int rc = platform::makeFolderAt(holder.fd.get(), name);
                 if (rc == 0)
                     created.names.push_back(std::move(name));
                 else if (isEnd(rc))
@@ -827,7 +850,7 @@ int overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobCo
                 else if (rc != EEXIST)
                     return rc;
             }
-            if (const int rc = platform::syncFileSystem(holder.get()))
+            if (const int rc = platform::syncFileSystem(holder.fd.get()))
                 return rc;
             if (counted)
                 ctx.chunksProcessed();
@@ -847,129 +870,79 @@ qint64 nameUnits(qint64 count)
     return (count + kNameBatch - 1) / kNameBatch;
 }
 
-// btrfs keeps its trees apart from the space files take, where no data fill
-// reaches: old copies of folder blocks there keep the names of deleted files.
-// (NTFS keeps its file records apart too; see recordsToFill().)
-bool keepsRecordsApart(const QByteArray &fsType)
-{
-    return fsType == "btrfs";
-}
+// btrfs keeps its trees (and small files' data) in block groups of their
+// own, where no data fill reaches: old copies of folder blocks there keep the
+// names of deleted files. (So do NTFS's free file records; but its record
+// table would grow into free space, never to shrink, before a fill that runs
+// once the fill files are gone could tell.) Each new folder of the metadata
+// fill takes a random extended attribute of this size, its inode and its two
+// folder entries.
+constexpr qsizetype kBtrfsAttributeBytes = 3072;
+constexpr qint64 kBtrfsFolderBytes = kBtrfsAttributeBytes + 1024;
 
-// Bytes of metadata one new folder of the record fill takes on btrfs: its
-// random extended attribute, its inode and its two folder entries.
-constexpr qint64 kBtrfsRecordBytes = 3072 + 1024;
-// Folders the record fill creates at most on NTFS, where the free records
-// cannot be counted beforehand: the table grows only when all are taken.
-constexpr qint64 kNtfsRecordBound = 1 << 20;
-
-// How many folders the record fill of a volume of type `fsType` holding `fd`
-// is expected to create; 0 where it has nothing to reach.
-qint64 recordsToFill(int fd, const QByteArray &fsType)
+// How many batches of folders the metadata fill of the volume of type
+// `fsType` holding `fd` is expected to take; 0 where there is none to fill.
+qint64 metadataUnits(int fd, const QByteArray &fsType)
 {
-    if (fsType == "btrfs") {
-        quint64 total = 0, used = 0;
-        if (platform::btrfsMetadataSpace(fd, &total, &used) != 0 || total <= used)
-            return 0;
-        return qint64((total - used) / kBtrfsRecordBytes) + kNameBatch;
-    }
-    // NTFS's free records are not filled yet: its record table grows into
-    // free space, never to shrink, before the fill can tell that it does.
-    return 0;
-}
-
-// Takes the space of `keepsRecordsApart()` with folders of long random names
-// in a folder of their own in `dirFd` (on btrfs each with a random extended
-// attribute, which lives in the same trees), a batch per sync, until the file
-// system says it is full, the metadata space btrfs had free is used up, or
-// the free space shrinks by more than the new names need (the records would
-// grow into free space, on NTFS never to be given back); then removes them.
-// 0, ECANCELED after a stop, or why it failed.
-int overwriteFreeRecords(int dirFd, const QByteArray &fsType, qint64 units, JobContext &ctx)
-{
-    const bool btrfs = fsType == "btrfs";
-    quint64 metadataTotal = 0, metadataUsed = 0;
-    if (btrfs && platform::btrfsMetadataSpace(dirFd, &metadataTotal, &metadataUsed) != 0)
+    quint64 total = 0, used = 0;
+    if (fsType != "btrfs" || platform::btrfsMetadataSpace(fd, &total, &used) != 0 ||
+        total <= used)
         return 0;
-    platform::Space before;
-    if (const int rc = platform::spaceOf(dirFd, &before))
-        return rc;
-    const QByteArray holderName = kNamesPrefix + randomName(16);
-    if (const int rc = platform::makeFolderAt(dirFd, holderName))
+    return nameUnits(qint64((total - used) / kBtrfsFolderBytes)) + 1;
+}
+
+// Takes the free metadata space of the btrfs volume holding `dirFd` with
+// folders of long random names, each with a random extended attribute (which
+// lives in the same trees), a batch per sync, in a folder of their own; until
+// the file system says it is full or as much metadata was written as it had
+// free; then removes them. 0, ECANCELED after a stop, or why it failed.
+int overwriteFreeMetadata(int dirFd, qint64 units, JobContext &ctx)
+{
+    quint64 metadataTotal = 0, used = 0;
+    if (platform::btrfsMetadataSpace(dirFd, &metadataTotal, &used) != 0)
+        return 0;
+    HolderFolder holder(dirFd);
+    if (const int rc = holder.make())
         return isFull(rc) ? 0 : rc;
-    int error = 0;
-    Fd holder = platform::openFolderAt(dirFd, holderName, &error);
-    std::vector<QByteArray> made;
-    struct Gone {
-        int dirFd;
-        int holderFd;
-        const QByteArray &holderName;
-        std::vector<QByteArray> &made;
-        int error = 0;
-        ~Gone() { removeAll(); }
-        int removeAll()
-        {
-            for (const QByteArray &name : made)
-                if (const int rc = platform::removeAt(holderFd, name, true);
-                    rc != 0 && rc != ENOENT && error == 0)
-                    error = rc;
-            made.clear();
-            if (const int rc = platform::removeAt(dirFd, holderName, true); rc != 0 && error == 0)
-                error = rc;
-            if (const int rc = platform::syncFileSystem(dirFd); rc != 0 && error == 0)
-                error = rc;
-            return error;
-        }
-    } gone{dirFd, holder.get(), holderName, made};
-    if (!holder.valid())
-        return error;
-    // NTFS writes a name twice in UTF-16 (the record and the folder's
-    // index); a shorter one still fills a record, which is written whole.
-    const qsizetype length = btrfs ? 200 : 64;
-    const quint64 indexBytes = quint64(length) * 4 + 128;
+    CreatedFolders created{holder.fd.get(), {}};
+    QByteArray value(kBtrfsAttributeBytes, Qt::Uninitialized);
     qint64 counted = 0;
     for (bool full = false; !full;) {
         if (ctx.stopped())
             return ECANCELED;
         for (qint64 i = 0; i < kNameBatch && !full; ++i) {
-            QByteArray name = randomName(length);
-            int rc = platform::makeFolderAt(holder.get(), name);
+            QByteArray name = randomName(200);
+            int rc = platform::makeFolderAt(holder.fd.get(), name);
             if (rc == 0) {
-                made.push_back(name);
-                if (btrfs) {
-                    Fd folder = platform::openFolderAt(holder.get(), name, &rc);
-                    QByteArray value(3072, Qt::Uninitialized);
-                    platform::systemRandom(value.data(), std::size_t(value.size()));
-                    if (folder.valid())
-                        rc = platform::setExtendedAttribute(folder.get(), "user.velmora", value);
-                    if (rc == EOPNOTSUPP || rc == ENOTSUP)
-                        rc = 0; // without user attributes the folders alone
-                }
+                Fd folder = platform::openFolderAt(holder.fd.get(), name, &rc);
+                created.names.push_back(std::move(name));
+                platform::systemRandom(value.data(), std::size_t(value.size()));
+                if (folder.valid())
+                    rc = platform::setExtendedAttribute(folder.get(), "user.velmora", value);
+                if (rc == EOPNOTSUPP)
+                    rc = 0; // without user attributes, the folders alone
             }
             if (isFull(rc) || rc == EMLINK)
                 full = true;
             else if (rc != 0 && rc != EEXIST)
                 return rc;
         }
-        if (const int rc = platform::syncFileSystem(holder.get()); rc != 0 && !isFull(rc))
+        if (const int rc = platform::syncFileSystem(holder.fd.get()); rc != 0 && !isFull(rc))
             return rc;
         if (counted < units) {
             ctx.chunksProcessed();
             ++counted;
         }
-        quint64 total = 0, used = 0;
-        platform::Space now;
-        if (btrfs && platform::btrfsMetadataSpace(dirFd, &total, &used) == 0 &&
-            used >= metadataTotal)
-            full = true;
-        if (platform::spaceOf(dirFd, &now) == 0 &&
-            now.free + made.size() * indexBytes + (1 << 20) < before.free)
-            full = true;
-        if (qint64(made.size()) >= (btrfs ? units * kNameBatch * 2 : kNtfsRecordBound))
+        // As many bytes as were free: where btrfs took a new block group for
+        // metadata on the way, the old ones' free space went first.
+        quint64 total = 0;
+        if ((platform::btrfsMetadataSpace(dirFd, &total, &used) == 0 && used >= metadataTotal) ||
+            counted >= 2 * units)
             full = true;
     }
     if (counted < units)
         ctx.chunksProcessed(units - counted);
-    return gone.removeAll();
+    return created.removeAll();
 }
 
 } // namespace
@@ -1190,17 +1163,16 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     const bool journalEmptiable = mount && canEmptyJournal(rootFd.get(), mount->fsType);
     const qint64 names =
         mount ? namesToCreate(mount->fsType, rootSt.device, space, journalEmptiable) : 0;
-    const qint64 recordUnits =
-        mount ? nameUnits(recordsToFill(rootFd.get(), mount->fsType)) : 0;
+    const qint64 metadata = mount ? metadataUnits(rootFd.get(), mount->fsType) : 0;
     // The read-back of the last pass counts like one more pass.
     const int rounds = passes + (ctx.verify ? 1 : 0);
     if (passes > 0) {
         ctx.addTotalUnits(qint64(rounds) * (plannedChunks - callerChunks) + nameUnits(names) +
-                          recordUnits);
+                          metadata);
         // What is left of the total is the fill's: a volume wipe has counted
         // its files already, within the same bound.
         plannedChunks = std::max<qint64>(
-            0, (ctx.totalUnits() - ctx.doneUnits() - nameUnits(names) - recordUnits) / rounds);
+            0, (ctx.totalUnits() - ctx.doneUnits() - nameUnits(names) - metadata) / rounds);
     }
 
     // Space the fill cannot reach as who runs it: the blocks ext4 keeps for
@@ -1270,7 +1242,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         }
     }
 
-    if (names > 0 || recordUnits > 0) {
+    if (names > 0 || metadata > 0) {
         ctx.atPass(0, 0);
         ctx.atPhase(QCoreApplication::translate("FreeSpace", "names and journal"));
         ctx.info(QCoreApplication::translate(
@@ -1289,8 +1261,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         int rc = names > 0 ? overwriteNames(fillDir, names, space, ctx, true,
                                             logRewritten(mount->fsType, rootSt.device))
                            : 0;
-        if (rc == 0 && recordUnits > 0)
-            rc = overwriteFreeRecords(fillDir, mount->fsType, recordUnits, ctx);
+        if (rc == 0 && metadata > 0)
+            rc = overwriteFreeMetadata(fillDir, metadata, ctx);
         if (rc == ECANCELED)
             return true; // stopped
         if (rc != 0)
@@ -1318,7 +1290,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     const int rc = mount && platform::isInMemory(mount->fsType)
                        ? EOPNOTSUPP
                        : trimFreeBlocks(rootFd.get(), mount, ctx);
-    if (names == 0 && recordUnits == 0 && mount && !isMemory(mount->fsType)) {
+    if (names == 0 && metadata == 0 && mount && !isMemory(mount->fsType)) {
         const QString line =
             QCoreApplication::translate(
                 "FreeSpace", "⚠️ The names of deleted files may remain on %1: this file system "

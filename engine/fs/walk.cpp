@@ -383,37 +383,34 @@ constexpr std::size_t kMaxSlotFolders = 4096;
 // New names one folder's scrub creates at most.
 constexpr int kMaxSlotNames = 20000;
 
-bool keepsNamesInFolderBlocks(const QByteArray &fsType)
-{
-    static const QByteArray types[] = {"ext2", "ext3", "ext4", "xfs",
-                                       "vfat", "msdos", "exfat", "ntfs"};
-    return std::find(std::begin(types), std::end(types), fsType) != std::end(types);
-}
-
 // How the free entries of a folder are scrubbed on a file system.
 struct ScrubWay {
+    // A file system that keeps erased names in its folders' free entries;
+    // the others have no scrub.
+    bool scrubbed = false;
     // Names as links to one file (an entry each and no inode); where links
     // cost more or do not exist (NTFS, FAT, exFAT), an empty file each.
     bool links = false;
     // Names of shorter lengths too, for what is left of a free entry once a
     // longer name took part of it (ext2/3/4 and XFS entries vary in size).
     bool shorter = false;
-    // Names made per erased name and length; 0: until the folder grows,
-    // which it does once no free entry of it can take one more. ext2/3/4
-    // put a new entry into the first free one it fits in; FAT's folders and
-    // NTFS's say nothing of their size, and take new entries where old ones
-    // were.
-    int perName = 0;
+    // How many names of each length a scrub makes per erased name: none
+    // counted, until the folder grows, which it does once no free entry of
+    // it can take one more (XFS); one per rename the name went through, as
+    // ext2/3/4 put a new entry into the first free one it fits in; or one,
+    // where the folder says nothing of its size (FAT, NTFS) or gives space
+    // back (exFAT), and new entries go where old ones were.
+    enum class Count { UntilGrown, PerRename, PerName } count = Count::UntilGrown;
 };
 
-ScrubWay scrubWayOf(const QByteArray &fsType, int longest)
+ScrubWay scrubWayOf(const QByteArray &fsType)
 {
     if (fsType == "ext2" || fsType == "ext3" || fsType == "ext4")
-        return {true, true, int(hidingLengths(longest).size())};
+        return {true, true, true, ScrubWay::Count::PerRename};
     if (fsType == "xfs")
-        return {true, true, 0};
+        return {true, true, true, ScrubWay::Count::UntilGrown};
     if (fsType == "vfat" || fsType == "msdos" || fsType == "ntfs" || fsType == "exfat")
-        return {false, false, 1};
+        return {true, false, false, ScrubWay::Count::PerName};
     return {};
 }
 
@@ -421,9 +418,8 @@ ScrubWay scrubWayOf(const QByteArray &fsType, int longest)
 // length in `lengths` (longest first) until the folder grows, which it does
 // once no free entry of the folder can take one more, or `perLength` names
 // of a length are made (0: no bound); then removes them all, synced. Links
-// cost a folder entry each and no inode; where the file system has none (FAT,
-// exFAT), each name is an empty file of its own. 0, or why it did not get
-// through.
+// cost a folder entry each and no inode; without `links`, each name is an
+// empty file of its own. 0, or why it did not get through.
 int scrubSlots(int dirFd, const std::set<int> &lengths, qint64 perLength, bool links,
                bool shorter, const JobContext &ctx)
 {
@@ -493,7 +489,7 @@ void TreeEraser::noteNamesGone(int dirFd, const std::vector<int> &lengths)
     auto found = slotFolders.find(key);
     if (found == slotFolders.end()) {
         const platform::Mount *mount = platform::mountOf(mounts, dirFd);
-        if (!mount || !keepsNamesInFolderBlocks(mount->fsType))
+        if (!mount || !scrubWayOf(mount->fsType).scrubbed)
             return;
         if (slotFolders.size() >= kMaxSlotFolders) {
             ++slotFoldersLeft;
@@ -519,8 +515,12 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
     // Removed meanwhile: what its blocks held is free space now.
     if (!ctx.stopped() && platform::statusAt(folder.fd.get(), QByteArray(), &st) == 0 &&
         st.links > 0) {
-        const ScrubWay way = scrubWayOf(folder.fsType, *folder.lengths.rbegin());
-        const qint64 perLength = way.perName > 0 ? folder.names * way.perName + 8 : 0;
+        const ScrubWay way = scrubWayOf(folder.fsType);
+        const qint64 perName =
+            way.count == ScrubWay::Count::PerRename
+                ? qint64(hidingLengths(*folder.lengths.rbegin()).size())
+                : way.count == ScrubWay::Count::PerName;
+        const qint64 perLength = perName > 0 ? folder.names * perName + 8 : 0;
         if (const int rc = scrubSlots(folder.fd.get(), folder.lengths, perLength, way.links,
                                       way.shorter, ctx);
             rc != 0)
