@@ -14,6 +14,7 @@
 
 #include "app/erasurereport.h"
 #include "app/translations.h"
+#include "engine/fs/medium.h"
 #include "engine/fs/paths.h"
 #include "engine/fs/traces.h"
 #include "engine/job/erasemethods.h"
@@ -24,6 +25,7 @@
 #include "engine/job/progressmeter.h"
 #include "engine/job/reportsignature.h"
 #include "engine/job/schedules.h"
+#include "engine/job/volumelist.h"
 #include "engine/platform/platform.h"
 
 #include <QCommandLineParser>
@@ -34,7 +36,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
 
 #include <algorithm>
 #include <atomic>
@@ -82,6 +87,8 @@ class Cli
     int schedule(const QStringList &words, const QString &every);
     // velmora-cli check-report FILE [--key FINGERPRINT]
     int checkReport(const QStringList &files, const QString &key);
+    // velmora-cli volumes [--json]
+    int volumes(const QStringList &words);
 
     int argc;
     char **argv;
@@ -144,7 +151,8 @@ void Cli::describe(QCommandLineParser &parser)
            "  schedule list | schedule remove NAME\n"
            "                         run a free-space wipe or an erase of the Trash by itself\n"
            "  check-report FILE.json [--key FINGERPRINT]\n"
-           "                         tell whether an outcome is as it was signed"));
+           "                         tell whether an outcome is as it was signed\n"
+           "  volumes [--json]       list the mounted volumes and the medium beneath each"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
@@ -624,8 +632,57 @@ int Cli::finish()
     return record.result == velmora::ErasureRecord::Result::Erased && written ? 0 : 1;
 }
 
+int Cli::volumes(const QStringList &words)
+{
+    const bool json = words == QStringList{QStringLiteral("--json")};
+    if (!words.isEmpty() && !json)
+        return fail(tr("volumes takes only --json"));
+    const QList<velmora::MountedVolume> list = velmora::mountedVolumes();
+    if (json) {
+        QJsonArray array;
+        for (const velmora::MountedVolume &v : list) {
+            const auto size = [&v](qint64 bytes) {
+                return v.responding ? QJsonValue(double(bytes)) : QJsonValue(QJsonValue::Null);
+            };
+            QJsonObject object = velmora::storageJson(v.storage);
+            object.insert(QStringLiteral("mountPoint"), v.mountPoint);
+            object.insert(QStringLiteral("device"), v.device);
+            object.insert(QStringLiteral("fileSystem"), v.fileSystem);
+            object.insert(QStringLiteral("label"), v.label);
+            object.insert(QStringLiteral("readOnly"), v.readOnly);
+            object.insert(QStringLiteral("bytes"), size(v.total));
+            object.insert(QStringLiteral("available"), size(v.available));
+            array.append(object);
+        }
+        printTo(stdout, QString::fromUtf8(QJsonDocument(array).toJson()));
+        return 0;
+    }
+    const QLocale locale;
+    for (const velmora::MountedVolume &v : list) {
+        QStringList chain;
+        for (const QByteArray &link : v.storage.chain)
+            chain.append(velmora::displayName(link));
+        QString drive = v.storage.model();
+        if (!v.storage.serial().isEmpty())
+            drive += QStringLiteral(" (%1)").arg(v.storage.serial());
+        printTo(stdout,
+                QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6%7\n")
+                    .arg(v.mountPoint, v.fileSystem,
+                         v.responding ? locale.formattedDataSize(v.total) : QStringLiteral("—"),
+                         v.responding ? locale.formattedDataSize(v.available) : QStringLiteral("—"),
+                         velmora::mediumLabel(v.storage), chain.join(QStringLiteral(" → ")),
+                         drive.trimmed().isEmpty() ? QString()
+                                                   : QStringLiteral(" · ") + drive.trimmed()));
+    }
+    return 0;
+}
+
 int Cli::run()
 {
+    // Its --json is a switch, where the jobs' takes a file.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.value(1) == QLatin1String("volumes"))
+        return volumes(arguments.mid(2));
     QCommandLineParser parser;
     describe(parser);
     if (!parser.parse(QCoreApplication::arguments()))
@@ -670,8 +727,8 @@ int Cli::run()
         return checkReport(positionals.mid(1), parser.value(QStringLiteral("key")));
     if (command != QLatin1String("erase") && command != QLatin1String("wipe") &&
         command != QLatin1String("freespace"))
-        return fail(tr("unknown command %1; the commands are erase, wipe, freespace, schedule and "
-                       "check-report")
+        return fail(tr("unknown command %1; the commands are erase, wipe, freespace, schedule, "
+                       "check-report and volumes")
                         .arg(command));
     // A folder for --json (a scheduled run's): a new file in it, named for
     // the job and the time.

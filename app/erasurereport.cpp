@@ -8,6 +8,8 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
@@ -40,6 +42,49 @@ QString row(const QString &label, const QString &value)
 // open: entries past this many are counted, not listed; every problem is
 // listed in its own section.
 constexpr int kListedEntries = 2000;
+
+// One volume's medium: what it is, the chain of devices down to the disks,
+// and what the overwrite there amounts to.
+QString storageTable(const VolumeMedium &medium)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("ErasureReport", text);
+    };
+    const QJsonObject &s = medium.storage;
+    const auto yesNo = [&](const QJsonValue &value) {
+        return value.isBool() ? (value.toBool() ? tr("yes") : tr("no")) : tr("unknown");
+    };
+    QString html = QStringLiteral("<table>");
+    html += row(tr("Volume"), medium.mountPoint);
+    html += row(tr("Medium"), medium.label);
+    QStringList chain;
+    for (const QJsonValue &link : s.value(QStringLiteral("chain")).toArray())
+        chain.append(link.toString());
+    html += row(tr("Devices"), chain.join(QStringLiteral(" → ")));
+    for (const QJsonValue &value : s.value(QStringLiteral("disks")).toArray()) {
+        const QJsonObject disk = value.toObject();
+        QStringList identity;
+        for (const char *key : {"vendor", "model"})
+            if (!disk.value(QLatin1String(key)).toString().isEmpty())
+                identity.append(disk.value(QLatin1String(key)).toString());
+        const QString serial = disk.value(QStringLiteral("serial")).toString();
+        const QString firmware = disk.value(QStringLiteral("firmware")).toString();
+        if (!serial.isEmpty())
+            identity.append(tr("serial %1").arg(serial));
+        if (!firmware.isEmpty())
+            identity.append(tr("firmware %1").arg(firmware));
+        identity.append(
+            QLocale().formattedDataSize(qint64(disk.value(QStringLiteral("bytes")).toDouble())));
+        html += row(tr("Disk %1").arg(disk.value(QStringLiteral("name")).toString()),
+                    identity.join(QStringLiteral(", ")));
+    }
+    html += row(tr("Spinning"), yesNo(s.value(QStringLiteral("rotational"))));
+    html += row(tr("Accepts discards (TRIM)"), yesNo(s.value(QStringLiteral("discards"))));
+    const QJsonValue encryption = s.value(QStringLiteral("encryption"));
+    html += row(tr("Encryption"), encryption.isString() ? encryption.toString() : tr("none"));
+    html += row(tr("Sanitization"), medium.sanitization);
+    return html + QStringLiteral("</table>");
+}
 
 } // namespace
 
@@ -184,6 +229,12 @@ QString reportHtml(const ErasureRecord &record)
                                 "ErasureReport", "… and %n more.", nullptr,
                                 int(record.problemCount - record.problems.size()))));
         }
+    }
+    if (!record.media.isEmpty()) {
+        html += QStringLiteral("<h2>%1</h2>")
+                    .arg(esc(QCoreApplication::translate("ErasureReport", "Storage")));
+        for (const VolumeMedium &medium : record.media)
+            html += storageTable(medium);
     }
     if (!record.warnings.isEmpty() || !record.notes.isEmpty()) {
         html += QStringLiteral("<h2>%1</h2>")

@@ -2,6 +2,9 @@
 
 #include "app/volumetable.h"
 
+#include "engine/fs/medium.h"
+#include "engine/job/volumelist.h"
+
 #include <QButtonGroup>
 #include <QColor>
 #include <QCoreApplication>
@@ -9,7 +12,6 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QRadioButton>
-#include <QStorageInfo>
 #include <QTableWidget>
 
 namespace VolumeTable
@@ -57,11 +59,19 @@ void configure(QTableWidget *table)
 QList<Volume> mountedVolumes()
 {
     QList<Volume> list;
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady())
-            list.append({volume.rootPath(), volume.bytesTotal(), volume.bytesAvailable(),
-                         QString::fromUtf8(volume.fileSystemType()), volume.isReadOnly(),
-                         QString::fromLocal8Bit(volume.device()), volume.name()});
+    for (const velmora::MountedVolume &volume : velmora::mountedVolumes()) {
+        QStringList devices;
+        for (const QByteArray &link : volume.storage.chain)
+            devices.append(QString::fromLocal8Bit(link));
+        QString drive = volume.storage.model();
+        if (!volume.storage.serial().isEmpty())
+            drive += QStringLiteral(" (%1)").arg(volume.storage.serial());
+        if (!drive.trimmed().isEmpty())
+            devices.append(drive.trimmed());
+        list.append({volume.mountPoint, volume.total, volume.available, volume.fileSystem,
+                     volume.readOnly, volume.device, volume.label,
+                     velmora::mediumLabel(volume.storage), devices.join(QStringLiteral(" → ")),
+                     volume.responding});
     }
     return list;
 }
@@ -71,25 +81,28 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
 {
     table->clear();
     table->setRowCount(0);
-    table->setColumnCount(6);
+    table->setColumnCount(7);
     table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     table->setHorizontalHeaderLabels({QCoreApplication::translate("VolumeTable", "Select"),
                                       QCoreApplication::translate("VolumeTable", "Mount point"),
                                       QCoreApplication::translate("VolumeTable", "Capacity"),
                                       QCoreApplication::translate("VolumeTable", "Available space"),
                                       QCoreApplication::translate("VolumeTable", "File system"),
-                                      QCoreApplication::translate("VolumeTable", "Device")});
+                                      QCoreApplication::translate("VolumeTable", "Device"),
+                                      QCoreApplication::translate("VolumeTable", "Medium")});
     delete group;
     group = new QButtonGroup(owner);
     group->setExclusive(true);
     // The row the user points at, by mouse or keys, is the row chosen; the
     // connection goes with the group.
     QObject::connect(table, &QTableWidget::currentCellChanged, group, [table](int row) {
-        if (QRadioButton *radio = row >= 0 ? radioOf(table, row) : nullptr)
+        QRadioButton *radio = row >= 0 ? radioOf(table, row) : nullptr;
+        if (radio && radio->isEnabled())
             radio->setChecked(true);
     });
     QObject::connect(table, &QTableWidget::cellClicked, group, [table](int row) {
-        if (QRadioButton *radio = radioOf(table, row))
+        QRadioButton *radio = radioOf(table, row);
+        if (radio && radio->isEnabled())
             radio->setChecked(true);
     });
 
@@ -116,8 +129,14 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
 
         table->setItem(row, 1, new QTableWidgetItem(volume.mountPoint));
         table->item(row, 1)->setData(kMountPointRole, volume.mountPoint);
-        table->setItem(row, 2, new QTableWidgetItem(wholeGigabytes(volume.total)));
-        table->setItem(row, 3, new QTableWidgetItem(wholeGigabytes(volume.available)));
+        // A volume that did not tell its size has none to show.
+        const QString unknown = QStringLiteral("—");
+        table->setItem(
+            row, 2,
+            new QTableWidgetItem(volume.responding ? wholeGigabytes(volume.total) : unknown));
+        table->setItem(
+            row, 3,
+            new QTableWidgetItem(volume.responding ? wholeGigabytes(volume.available) : unknown));
         table->setItem(row, 4, new QTableWidgetItem(volume.fileSystem));
         // The name the user gave the volume, where it has one, tells a stick
         // from a disk.
@@ -126,6 +145,7 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
             new QTableWidgetItem(volume.label.isEmpty()
                                      ? volume.device
                                      : QStringLiteral("%1 · %2").arg(volume.device, volume.label)));
+        table->setItem(row, 6, new QTableWidgetItem(volume.medium));
         // The whole of what the cells may cut short, and the exact sizes.
         const QLocale locale;
         QString tip =
@@ -135,7 +155,21 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
                      volume.label.isEmpty() ? QCoreApplication::translate("VolumeTable", "(none)")
                                             : volume.label,
                      locale.toString(volume.total), locale.toString(volume.available));
-        const QString why = refusal ? refusal(volume.mountPoint) : QString();
+        if (!volume.medium.isEmpty())
+            tip += QLatin1Char('\n') +
+                   QCoreApplication::translate("VolumeTable", "Medium: %1").arg(volume.medium);
+        if (!volume.devices.isEmpty())
+            tip += QLatin1Char('\n') +
+                   QCoreApplication::translate("VolumeTable", "Devices: %1").arg(volume.devices);
+        // Nothing more is asked of a volume that does not answer: any
+        // question could hang the window as well.
+        const QString why =
+            !volume.responding
+                ? QCoreApplication::translate(
+                      "VolumeTable", "This volume does not respond; it cannot be chosen now.")
+            : refusal ? refusal(volume.mountPoint)
+                      : QString();
+        radio->setEnabled(volume.responding);
         if (!why.isEmpty())
             tip = why + QStringLiteral("\n\n") + tip;
         for (int column = 1; column < table->columnCount(); ++column) {
@@ -176,7 +210,7 @@ bool choose(QTableWidget *table, const QString &mountPoint)
 {
     for (int row = 0; row < table->rowCount(); ++row) {
         QRadioButton *radio = radioOf(table, row);
-        if (radio && VolumeTable::mountPoint(table, row) == mountPoint) {
+        if (radio && radio->isEnabled() && VolumeTable::mountPoint(table, row) == mountPoint) {
             radio->setChecked(true);
             return true;
         }

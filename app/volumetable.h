@@ -28,8 +28,12 @@ struct Volume {
     bool readOnly = false;
     QString device; // "/dev/sdb1", or what the kernel names the source
     QString label;
+    QString medium;  // "SSD · NVMe", "USB flash", …
+    QString devices; // the chain down to the disks, with their model and serial
+    bool responding = true;
 };
-// The volumes mounted now, ready to be listed.
+// The volumes mounted now, ready to be listed; one that does not answer
+// within a second is listed as not responding.
 QList<Volume> mountedVolumes();
 
 // Why a volume may not be chosen, in a sentence; empty when it may.

@@ -7,12 +7,16 @@
 //                                               Add Folder lists them
 //   velmora-bench wipe --method NAME ROOT       volume wipe job
 //   velmora-bench freespace --method NAME ROOT  free-space wipe job
+//   velmora-bench volumes                       what knowing each mounted
+//                                               volume's medium costs
 //
 // Prints the job's log lines, each after the seconds since the job began (so
 // a phase's time shows), then "bytes: N seconds: S MiB/s: X".
 
 #include "engine/job/guards.h"
 #include "engine/job/jobrunner.h"
+#include "engine/job/volumelist.h"
+#include "engine/platform/storage.h"
 #include "engine/fs/paths.h"
 #include "engine/platform/platform.h"
 
@@ -37,6 +41,25 @@ int usage()
     return 2;
 }
 
+// The medium beneath every mounted volume, read 100 times over, and the
+// listing the window shows (sizes asked on threads) once.
+int timeVolumes()
+{
+    const auto table = velmora::platform::mountTable();
+    QElapsedTimer clock;
+    clock.start();
+    constexpr int kRounds = 100;
+    for (int round = 0; round < kRounds; ++round)
+        for (const velmora::platform::Mount &mount : table)
+            velmora::platform::storageOf(mount, table);
+    const double perVolume = double(clock.nsecsElapsed()) / 1e6 / kRounds / double(table.size());
+    clock.restart();
+    const int listed = int(velmora::mountedVolumes().size());
+    std::printf("mounts: %zu medium per volume: %.3f ms listing of %d volumes: %.1f ms\n",
+                table.size(), perVolume, listed, double(clock.nsecsElapsed()) / 1e6);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -56,6 +79,8 @@ int main(int argc, char *argv[])
     // The window's and velmora-cli's guards hold here too: anyone who builds
     // the project may run this.
     const bool iKnow = args.removeAll("--i-know") > 0;
+    if (args.size() == 1 && args.at(0) == "volumes")
+        return timeVolumes();
     if (args.size() < 4 || args.at(1) != "--method")
         return usage();
     const QString mode = QString::fromLatin1(args.takeFirst());

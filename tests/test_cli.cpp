@@ -239,6 +239,11 @@ void CliTest::yesErasesAndTellsWhatBecameOfEachEntry()
         QSKIP("pdftotext is not installed");
     QVERIFY(report.contains("Velmora Erasure Report"));
     QVERIFY(report.contains("4 of 4 entries erased."));
+    // The volume the files were on, what it lives on, and what the
+    // overwrite amounts to there.
+    QVERIFY2(report.contains("Storage") && report.contains("Neither Clear nor Purge (NIST SP 800-88)"),
+             qPrintable(report));
+    QVERIFY(report.contains(json["storage"].toArray().at(0)["mountPoint"].toString()));
 }
 
 void CliTest::problemsEndWithOne()
@@ -291,7 +296,7 @@ void CliTest::problemsEndWithOne()
     run("chattr", {"-i", path("tree/locked.txt")});
     const QJsonObject deJson = readJson(path("de.json"));
     for (const QJsonObject &one : {json, deJson}) {
-        QCOMPARE(one["schema"].toInt(), 2);
+        QCOMPARE(one["schema"].toInt(), 3);
         QCOMPARE(one["methodKey"].toString(), QStringLiteral("nist"));
         QCOMPARE(one["result"].toString(), QStringLiteral("problems"));
         QStringList states;
@@ -756,6 +761,28 @@ void CliTest::volumes()
     QCOMPARE(volume["fileSystem"].toString(), QStringLiteral("ext4"));
     QVERIFY(volume["device"].toString().startsWith("/dev/loop"));
     QCOMPARE(readFile(vol.path() + "/keep.txt"), plantText());
+    // What lies beneath it: the loop device, the image file, the disk.
+    const QJsonObject storage = json["storage"].toArray().at(0).toObject();
+    QCOMPARE(storage["mountPoint"].toString(), vol.path());
+    QCOMPARE(storage["sanitization"].toString(), QStringLiteral("none"));
+    QVERIFY(storage["loop"].toBool());
+    QVERIFY(storage["chain"].toArray().at(0).toString().contains(vol.imagePath()));
+
+    // The list scripts choose from says the same.
+    o = runCli({"volumes", "--json"});
+    QCOMPARE(o.status, 0);
+    const QJsonArray listed = QJsonDocument::fromJson(o.out.toUtf8()).array();
+    const auto it = std::find_if(listed.begin(), listed.end(), [&](const QJsonValue &v) {
+        return v["mountPoint"].toString() == vol.path();
+    });
+    QVERIFY(it != listed.end());
+    const QJsonObject row = it->toObject();
+    QCOMPARE(row["fileSystem"].toString(), QStringLiteral("ext4"));
+    QCOMPARE(row["chain"], storage["chain"]);
+    QVERIFY(row["bytes"].toDouble() > 32e6);
+    o = runCli({"volumes"});
+    QVERIFY2(o.out.contains(vol.path() + "\text4\t"), qPrintable(o.out));
+    QCOMPARE(runCli({"volumes", "--all"}).status, 2);
 
     // With the home folder elsewhere, the whole volume goes.
     o = runCli({"wipe", "--yes", "--json", path("wipe.json"), vol.path()});

@@ -14,6 +14,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -48,6 +49,7 @@ class ShellTest : public QObject, public WindowFixture
     void cardsSetModeAndBackKeepsIt();
     void eachClickRunsItsHandlerOnce();
     void freeSpaceTableLeavesReadOnlyVolumesOut();
+    void volumeThatNeverAnswersIsMarked();
     void headerMenuAndAbout();
     void commandLine();
     void helpOpensTheSameAddressOncePerPress();
@@ -144,6 +146,33 @@ void ShellTest::freeSpaceTableLeavesReadOnlyVolumesOut()
     QVERIFY(QTest::qWaitForWindowExposed(&table));
     QVERIFY2(table.columnWidth(1) > table.fontMetrics().horizontalAdvance(longPath) + 12,
              qPrintable(QString::number(table.columnWidth(1))));
+}
+
+void ShellTest::volumeThatNeverAnswersIsMarked()
+{
+    testsupport::HangingMount hung;
+    if (!hung.why.isEmpty())
+        QSKIP(qPrintable(hung.why));
+    QElapsedTimer clock;
+    clock.start();
+    click("btnWipeDisk");
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    auto *table = get<QTableWidget>("tableDiskList");
+    int row = -1;
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (VolumeTable::mountPoint(table, r) == hung.path())
+            row = r;
+    QVERIFY(row >= 0);
+    QCOMPARE(table->item(row, 6)->text(), QStringLiteral("not responding"));
+    QCOMPARE(table->item(row, 2)->text(), QStringLiteral("—"));
+    QVERIFY(table->item(row, 1)->toolTip().startsWith("This volume does not respond"));
+    // It cannot be chosen, by click or by keys; Refresh costs no new wait.
+    table->setCurrentCell(row, 1);
+    QVERIFY(VolumeTable::chosenMountPoint(table).isEmpty());
+    clock.restart();
+    click("btnRefreshDisks");
+    QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+    click("btnBackFromDisk");
 }
 
 void ShellTest::headerMenuAndAbout()

@@ -539,7 +539,7 @@ void WorkflowsTest::volumeWipeEndToEnd()
     click("btnNextFromDiskList");
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
     QCOMPARE(*target, "Everything on " + vol.path() + " on tmpfs (tmpfs), " +
-                          QLocale().formattedDataSize(32 * 1024 * 1024));
+                          QLocale().formattedDataSize(32 * 1024 * 1024) + " · memory");
     QCOMPARE(done->title, QStringLiteral("Done"));
     QCOMPARE(done->text, QStringLiteral("💽 The disk has been securely wiped and is now clean."));
     const QStringList lines = log.lines;
@@ -573,7 +573,8 @@ void WorkflowsTest::freeSpaceWipeEndToEnd()
     click("btnNextFromDiskList_2");
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
     QVERIFY2(target->startsWith("Free space of " + vol.path() + " on tmpfs (tmpfs): ") &&
-                 target->endsWith(" of " + QLocale().formattedDataSize(32 * 1024 * 1024)),
+                 target->endsWith(" of " + QLocale().formattedDataSize(32 * 1024 * 1024) +
+                                  " · memory"),
              qPrintable(*target));
     QCOMPARE(done->text,
              QStringLiteral("🧹 Free space has been securely wiped; no traces remain."));

@@ -20,6 +20,8 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -262,6 +264,38 @@ class Volume
     QString why;
     QString ramfs;
     bool mounted = false;
+};
+
+// A FUSE mount whose driver never answers, not even its first request:
+// every question to it waits until the connection is closed (root only).
+class HangingMount
+{
+  public:
+    HangingMount()
+    {
+        fuse = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
+        if (::geteuid() != 0 || fuse < 0) {
+            why = QStringLiteral("needs root and /dev/fuse to mount a volume that hangs");
+            return;
+        }
+        const QByteArray options =
+            "fd=" + QByteArray::number(fuse) + ",rootmode=40000,user_id=0,group_id=0";
+        if (::mount("velmora-hang", QFile::encodeName(dir.path()).constData(), "fuse.velmorahang",
+                    MS_NOSUID | MS_NODEV, options.constData()) != 0)
+            why = QStringLiteral("cannot mount a FUSE volume here");
+    }
+    ~HangingMount()
+    {
+        if (fuse >= 0)
+            ::close(fuse); // aborts what still waits on it
+        ::umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
+    }
+    QString path() const { return dir.path(); }
+    QString why;
+
+  private:
+    QTemporaryDir dir;
+    int fuse = -1;
 };
 
 } // namespace testsupport

@@ -2,6 +2,8 @@
 
 #include "engine/fs/freespace.h"
 
+#include "engine/fs/medium.h"
+
 #include "engine/job/erasemethods.h"
 #include "engine/job/jobjournal.h"
 #include "engine/fs/paths.h"
@@ -993,36 +995,6 @@ bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erased
             .arg(volume, platform::errorText(rc)),
         volume, rc, QString(), true});
     return false;
-}
-
-void noteMedium(const platform::Mount &mount, JobContext &ctx)
-{
-    const QString volume = displayName(mount.mountPoint);
-    const QString type = QString::fromUtf8(mount.fsType);
-    if (platform::isNetwork(mount.fsType)) {
-        ctx.warn(QCoreApplication::translate(
-                     "FreeSpace", "⚠️ %1 is a network file system (%2): the server may keep "
-                                  "copies and snapshots of what was erased, which no overwrite "
-                                  "from this computer reaches.")
-                     .arg(volume, type));
-        return;
-    }
-    if (!platform::isInMemory(mount.fsType))
-        return;
-    const QStringList plainSwap = swapInTheClear(platform::activeSwaps());
-    // Without swap that keeps pages in the clear, nothing limits what the
-    // job says: the line is for the log alone.
-    if (plainSwap.isEmpty())
-        ctx.info(QCoreApplication::translate(
-                     "FreeSpace", "ℹ️ %1 is held in memory (%2): what was erased there is gone "
-                                  "once the computer is switched off.")
-                     .arg(volume, type));
-    else
-        ctx.warn(QCoreApplication::translate(
-                     "FreeSpace", "⚠️ %1 is held in memory (%2): what was erased there is gone "
-                                  "once the computer is switched off, but parts of it may have "
-                                  "been written to swap that is not encrypted (%3).")
-                     .arg(volume, type, plainSwap.join(QStringLiteral(", "))));
 }
 
 QStringList swapInTheClear(const std::vector<platform::Swap> &swaps)

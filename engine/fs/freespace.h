@@ -47,12 +47,6 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
 bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erasedNames,
                            JobContext &ctx);
 
-// Says once, and keeps for the completion box and the report, what an
-// overwrite cannot reach on the volume `mount` because of where it lives:
-// another computer (a network file system), or memory (and the swap it may
-// have gone to). Nothing for a volume on a local drive.
-void noteMedium(const platform::Mount &mount, JobContext &ctx);
-
 // Asks the file system holding `fd` (mounted as `mount`, when known) to
 // discard its free blocks on the device (FITRIM), and says what came of it.
 // 0 or an errno value.

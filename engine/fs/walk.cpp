@@ -4,6 +4,7 @@
 
 #include "engine/job/erasemethods.h"
 #include "engine/fs/freespace.h"
+#include "engine/fs/medium.h"
 #include "engine/fs/overwrite.h"
 #include "engine/fs/paths.h"
 #include "engine/fs/verify.h"

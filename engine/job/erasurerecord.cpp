@@ -2,6 +2,7 @@
 
 #include "engine/job/erasurerecord.h"
 
+#include "engine/fs/medium.h"
 #include "engine/fs/paths.h"
 #include "engine/job/erasemethods.h"
 #include "engine/platform/platform.h"
@@ -98,6 +99,11 @@ ErasureRecord ErasureRecord::forVolume(Kind kind, const QString &root, const QSt
             QCoreApplication::translate("ErasureRecord", "Everything on %1 on %2 (%3), %4")
                 .arg(root, record.device, record.fileSystem,
                      locale.formattedDataSize(qint64(space.total)));
+    // What the volume lives on, as its table row says: what an overwrite
+    // reaches depends on it.
+    if (!mount.mountPoint.isEmpty())
+        record.target += QStringLiteral(" · ") +
+                         mediumLabel(platform::storageOf(mount, platform::mountTable()));
     return record;
 }
 
@@ -111,6 +117,7 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
     problemReasons = report.problemReasons();
     warnings = report.warnings();
     notes = report.notes();
+    media = report.media();
     events = report.events();
     error = report.endedByError() ? report.errorMessage() : QString();
     result = stopped            ? Result::Stopped
@@ -259,6 +266,15 @@ QJsonObject ErasureRecord::toJson() const
     QJsonArray eventList;
     for (const JobEvent &event : events)
         eventList.append(event.toJson());
+    QJsonArray storage;
+    for (const VolumeMedium &medium : media) {
+        QJsonObject volume = medium.storage;
+        volume.insert(QStringLiteral("mountPoint"), medium.mountPoint);
+        // A file erase or free-space wipe overwrites through the file system,
+        // never every addressable block: neither category applies.
+        volume.insert(QStringLiteral("sanitization"), QStringLiteral("none"));
+        storage.append(volume);
+    }
     QJsonObject object{
         {QStringLiteral("schema"), kJsonSchema},
         {QStringLiteral("product"), QStringLiteral("Velmora")},
@@ -284,6 +300,7 @@ QJsonObject ErasureRecord::toJson() const
         {QStringLiteral("problems"), QJsonArray::fromStringList(problems)},
         {QStringLiteral("warnings"), QJsonArray::fromStringList(warnings)},
         {QStringLiteral("notes"), QJsonArray::fromStringList(notes)},
+        {QStringLiteral("storage"), storage},
         {QStringLiteral("events"), eventList},
     };
     if (kind != Kind::Files)

@@ -32,7 +32,7 @@ struct ErasureRecord {
     };
     // The version of toJson()'s layout; a change a reader must know of
     // counts it up.
-    static constexpr int kJsonSchema = 2;
+    static constexpr int kJsonSchema = 3;
 
     Kind kind = Kind::Files;
     QString method;
@@ -70,6 +70,8 @@ struct ErasureRecord {
     QString signedSha256;
     // What the job did beside its entries (the traces it removed).
     QStringList notes;
+    // The medium beneath each volume it worked on.
+    QList<VolumeMedium> media;
     // The warnings, problems and the error as the job told of them.
     QList<JobEvent> events;
 

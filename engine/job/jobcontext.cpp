@@ -26,6 +26,7 @@ void JobReport::reset()
     noteTexts.clear();
     touchedVolumes.clear();
     cowVolumes.clear();
+    volumeMedia.clear();
     removed.clear();
 }
 
@@ -48,6 +49,22 @@ QStringList JobReport::copyOnWriteVolumes() const
 {
     std::lock_guard<std::mutex> lock(mutex);
     return cowVolumes;
+}
+
+bool JobReport::addMedium(const VolumeMedium &medium)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    for (const VolumeMedium &known : volumeMedia)
+        if (known.mountPoint == medium.mountPoint)
+            return false;
+    volumeMedia.append(medium);
+    return true;
+}
+
+QList<VolumeMedium> JobReport::media() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return volumeMedia;
 }
 
 void JobReport::keepRemoved(bool keep)

@@ -4,6 +4,7 @@
 
 #include "engine/job/jobevent.h"
 
+#include <QJsonObject>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -19,6 +20,14 @@ namespace velmora
 {
 
 class JobJournal;
+
+// The medium beneath a volume a job worked on, as the report gives it.
+struct VolumeMedium {
+    QString mountPoint;
+    QString label;        // "SSD · NVMe"
+    QString sanitization; // the category of the job's overwrite there, in words
+    QJsonObject storage;  // the chain and the disks, in fixed words
+};
 
 // What a job found that the user must not mistake for success: items that
 // were not securely erased, and whether the job was ended by an error.
@@ -47,6 +56,10 @@ class JobReport
     void addVolume(const QString &mountPoint, bool copyOnWrite);
     QStringList volumes() const;
     QStringList copyOnWriteVolumes() const;
+    // The medium beneath a volume, once per mount point: false when it was
+    // known already.
+    bool addMedium(const VolumeMedium &medium);
+    QList<VolumeMedium> media() const;
 
     // The entries the job itself removed, as shown; a record calls an entry
     // erased only when it is among them. Kept only once asked for.
@@ -78,6 +91,7 @@ class JobReport
     QStringList noteTexts;
     QStringList touchedVolumes;
     QStringList cowVolumes;
+    QList<VolumeMedium> volumeMedia;
     bool keepingRemoved = false;
     QSet<QString> removed;
 };

@@ -248,6 +248,7 @@ struct Mount {
     QByteArray mountPoint;
     QByteArray fsType;
     QByteArray source;
+    QByteArray superOptions; // the file system's own ("compress=zstd:3,…")
     bool readOnly = false;
 };
 // The mount table; `text` is for tests (empty: read the live table).

@@ -242,6 +242,7 @@ std::vector<Mount> mountTable(const QByteArray &text)
         m.readOnly = f[5].split(',').contains("ro");
         m.fsType = f[dash + 1];
         m.source = unescapeMountField(f[dash + 2]);
+        m.superOptions = f.value(dash + 3);
         if (text.isEmpty() && m.fsType == "fuseblk")
             m.fsType = fuseFileSystem(m.source);
         else if (m.fsType == "fuse.fusefat")

@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "engine/fs/medium.h"
+
+#include "engine/fs/freespace.h"
+#include "engine/fs/paths.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+
+namespace velmora
+{
+
+using platform::Storage;
+using platform::Transport;
+
+namespace
+{
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Medium", text);
+}
+
+bool isMemoryDisk(const Storage &s)
+{
+    for (const platform::Disk &d : s.disks)
+        if (d.transport == Transport::Memory)
+            return true;
+    return false;
+}
+
+QString baseLabel(const Storage &s)
+{
+    switch (s.transport()) {
+    case Transport::Network:
+        return tr("network");
+    case Transport::Memory:
+        return isMemoryDisk(s) ? tr("memory · %1").arg(QString::fromUtf8(s.disks.front().name))
+                               : tr("memory");
+    case Transport::Nvme:
+        return tr("SSD · NVMe");
+    case Transport::Sata:
+        return s.rotational() == 0   ? tr("SSD · SATA")
+               : s.rotational() == 1 ? tr("HDD · SATA")
+                                     : tr("SATA");
+    case Transport::Usb:
+        return s.rotational() == 0 ? tr("USB flash") : tr("USB drive");
+    case Transport::Mmc:
+        return s.disks.front().sdCard ? tr("SD card") : tr("eMMC");
+    case Transport::Virtio:
+        return s.rotational() == 0 ? tr("virtual disk · SSD") : tr("virtual disk");
+    case Transport::Loop:
+        return tr("disk image");
+    case Transport::Unknown:
+        break;
+    }
+    if (s.rotational() == 0)
+        return tr("SSD");
+    if (s.rotational() == 1)
+        return tr("HDD");
+    return tr("unknown");
+}
+
+} // namespace
+
+MediumKind mediumKind(const Storage &s)
+{
+    switch (s.transport()) {
+    case Transport::Network:
+        return MediumKind::Network;
+    case Transport::Memory:
+        return MediumKind::Memory;
+    case Transport::Nvme:
+    case Transport::Mmc:
+        return MediumKind::Flash;
+    case Transport::Usb:
+        return s.rotational() == 0 ? MediumKind::Flash : MediumKind::MaybeFlash;
+    default:
+        break;
+    }
+    // A virtual disk says what the host chose to say: only "not spinning"
+    // is taken at its word, as it is the cautious reading.
+    if (s.rotational() == 0)
+        return MediumKind::Flash;
+    if (s.rotational() == 1 && s.transport() != Transport::Virtio)
+        return MediumKind::Magnetic;
+    return MediumKind::Unknown;
+}
+
+QString mediumLabel(const Storage &s)
+{
+    if (!s.responding)
+        return tr("not responding");
+    QString label = baseLabel(s);
+    if (s.loop && s.transport() != Transport::Loop)
+        label = tr("image on %1").arg(label);
+    if (!s.encryption.isEmpty())
+        label += tr(" · encrypted");
+    return label;
+}
+
+QString mediumDescription(const Storage &s)
+{
+    const QString model = s.model();
+    const auto with = [&model](const QString &noun, const QString &bus) {
+        QStringList parts;
+        if (!bus.isEmpty())
+            parts.append(bus);
+        if (!model.isEmpty())
+            parts.append(model);
+        return parts.isEmpty()
+                   ? noun
+                   : QStringLiteral("%1 (%2)").arg(noun, parts.join(QStringLiteral(", ")));
+    };
+    switch (s.transport()) {
+    case Transport::Nvme:
+        return with(tr("a solid-state drive"), QStringLiteral("NVMe"));
+    case Transport::Sata:
+        return with(s.rotational() == 0 ? tr("a solid-state drive") : tr("a disk"),
+                    QStringLiteral("SATA"));
+    case Transport::Usb:
+        return with(tr("a USB drive"), QString());
+    case Transport::Mmc:
+        return with(s.disks.front().sdCard ? tr("an SD card") : tr("eMMC flash memory"), QString());
+    default:
+        break;
+    }
+    return with(s.rotational() == 0 ? tr("a solid-state drive") : tr("a disk"), QString());
+}
+
+MediumLine mediumLine(const Storage &s, const QString &volume,
+                      const std::vector<platform::Swap> &swaps)
+{
+    const MediumKind kind = mediumKind(s);
+    if (kind == MediumKind::Network)
+        return {tr("⚠️ %1 is a network file system (%2): the server may keep copies and "
+                   "snapshots of what was erased, which no overwrite from this computer "
+                   "reaches.")
+                    .arg(volume, QString::fromUtf8(s.fsType)),
+                true};
+    if (kind == MediumKind::Memory) {
+        const QString where =
+            isMemoryDisk(s) ? QString::fromUtf8(s.disks.front().name) : QString::fromUtf8(s.fsType);
+        const QStringList plainSwap = swapInTheClear(swaps);
+        // Without swap that keeps pages in the clear, nothing limits what
+        // the job says: the line is for the log alone.
+        if (plainSwap.isEmpty())
+            return {tr("ℹ️ %1 is held in memory (%2): what was erased there is gone once the "
+                       "computer is switched off.")
+                        .arg(volume, where),
+                    false};
+        return {tr("⚠️ %1 is held in memory (%2): what was erased there is gone once the "
+                   "computer is switched off, but parts of it may have been written to swap "
+                   "that is not encrypted (%3).")
+                    .arg(volume, where, plainSwap.join(QStringLiteral(", "))),
+                true};
+    }
+    if (!s.encryption.isEmpty())
+        return {tr("🔒 %1 is encrypted (%2): whatever earlier copies the drive beneath it may "
+                   "keep are encrypted too, and cannot be read without its key.")
+                    .arg(volume, QString::fromUtf8(s.encryption)),
+                true};
+    if (kind == MediumKind::Flash)
+        return {
+            (s.discards == 1
+                 ? tr("⚠️ %1 is on %2: the drive may keep earlier copies in flash cells that "
+                      "no overwrite reaches. Velmora asks it to discard the freed blocks "
+                      "(TRIM). To be sure, keep the drive encrypted, or use the drive's own "
+                      "sanitize command before it leaves your hands.")
+                 : tr("⚠️ %1 is on %2: the drive may keep earlier copies in flash cells that "
+                      "no overwrite reaches, and it does not accept discards (TRIM). To be "
+                      "sure, keep the drive encrypted, or use the drive's own sanitize "
+                      "command before it leaves your hands."))
+                .arg(volume, mediumDescription(s)),
+            true};
+    if (kind == MediumKind::MaybeFlash)
+        return {tr("⚠️ %1 is on %2: if it holds flash memory, as USB sticks do, it may keep "
+                   "earlier copies in cells that no overwrite reaches. To be sure, keep the "
+                   "drive encrypted.")
+                    .arg(volume, mediumDescription(s)),
+                true};
+    return {};
+}
+
+QString sanitizationText(const Storage &s)
+{
+    QString text = tr("Neither Clear nor Purge (NIST SP 800-88): an overwrite through the file "
+                      "system does not reach every addressable block of the medium.");
+    const MediumKind kind = mediumKind(s);
+    if (kind == MediumKind::Flash || kind == MediumKind::MaybeFlash)
+        text += QLatin1Char(' ') + tr("On flash, cells the drive has remapped are outside the "
+                                      "host's reach.");
+    else if (kind == MediumKind::Network)
+        text += QLatin1Char(' ') + tr("The blocks lie on another computer.");
+    if (!s.encryption.isEmpty())
+        text += QLatin1Char(' ') + tr("The volume is encrypted: what the drive keeps beneath it "
+                                      "is ciphertext.");
+    return text;
+}
+
+QJsonObject storageJson(const Storage &s)
+{
+    static const char *const kinds[] = {"unknown",     "magnetic", "flash",
+                                        "maybe-flash", "memory",   "network"};
+    const auto tri = [](int value) {
+        return value < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(value == 1);
+    };
+    QJsonArray chain;
+    for (const QByteArray &link : s.chain)
+        chain.append(displayName(link));
+    QJsonArray disks;
+    for (const platform::Disk &d : s.disks)
+        disks.append(QJsonObject{{QStringLiteral("name"), QString::fromUtf8(d.name)},
+                                 {QStringLiteral("transport"), platform::transportKey(d.transport)},
+                                 {QStringLiteral("rotational"), tri(d.rotational)},
+                                 {QStringLiteral("discards"), tri(d.discards)},
+                                 {QStringLiteral("vendor"), d.vendor},
+                                 {QStringLiteral("model"), d.model},
+                                 {QStringLiteral("serial"), d.serial},
+                                 {QStringLiteral("firmware"), d.firmware},
+                                 {QStringLiteral("bytes"), double(d.bytes)}});
+    return QJsonObject{
+        {QStringLiteral("medium"), kinds[int(mediumKind(s))]},
+        {QStringLiteral("transport"), platform::transportKey(s.transport())},
+        {QStringLiteral("chain"), chain},
+        {QStringLiteral("disks"), disks},
+        {QStringLiteral("rotational"), tri(s.rotational())},
+        {QStringLiteral("discards"), tri(s.discards)},
+        {QStringLiteral("encryption"), s.encryption.isEmpty()
+                                           ? QJsonValue(QJsonValue::Null)
+                                           : QJsonValue(QString::fromUtf8(s.encryption))},
+        {QStringLiteral("copyOnWrite"), s.copyOnWrite},
+        {QStringLiteral("compressing"), s.compressing},
+        {QStringLiteral("loop"), s.loop},
+        {QStringLiteral("responding"), s.responding},
+    };
+}
+
+void noteMedium(const platform::Mount &mount, JobContext &ctx)
+{
+    const Storage storage = platform::storageOf(mount, platform::mountTable());
+    const QString volume = displayName(mount.mountPoint);
+    VolumeMedium medium{volume, mediumLabel(storage), sanitizationText(storage),
+                        storageJson(storage)};
+    medium.storage.insert(QStringLiteral("fileSystem"), QString::fromUtf8(mount.fsType));
+    // A volume wipe reaches the same volume through the walk and the fill:
+    // one line is enough.
+    if (ctx.report && !ctx.report->addMedium(medium))
+        return;
+    const MediumLine line = mediumLine(storage, volume, platform::activeSwaps());
+    if (line.text.isEmpty())
+        return;
+    if (line.warning)
+        ctx.warn(line.text);
+    else
+        ctx.info(line.text);
+}
+
+} // namespace velmora

@@ -1,0 +1,371 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The storage beneath a volume, read from sysfs: partitions lead to their
+// disk, device-mapper and md devices to their slaves, loop devices to the
+// volume that holds their backing file.
+
+#include "engine/platform/storage.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <climits>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace velmora::platform
+{
+
+namespace
+{
+
+QByteArray readText(const QByteArray &path)
+{
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.read(4096).trimmed();
+}
+
+bool exists(const QByteArray &path)
+{
+    return ::access(path.constData(), F_OK) == 0;
+}
+
+QByteArray canonical(const QByteArray &path)
+{
+    char resolved[PATH_MAX];
+    return ::realpath(path.constData(), resolved) ? QByteArray(resolved) : QByteArray();
+}
+
+QByteArray baseName(const QByteArray &path)
+{
+    return path.mid(path.lastIndexOf('/') + 1);
+}
+
+QString shown(const QByteArray &text)
+{
+    // Vendors pad their fields with spaces; udev writes spaces as '_'.
+    return QString::fromUtf8(text).simplified();
+}
+
+// udev's record of a device: "E:KEY=value" lines.
+QByteArray udevValue(const QByteArray &record, const QByteArray &key)
+{
+    for (const QByteArray &line : record.split('\n'))
+        if (line.startsWith("E:" + key + '='))
+            return line.mid(key.size() + 3).trimmed();
+    return QByteArray();
+}
+
+// A SCSI unit serial number page: a four-byte header, then the number.
+QByteArray serialFromPage80(const QByteArray &page)
+{
+    if (page.size() <= 4)
+        return QByteArray();
+    const int length = std::min<int>(static_cast<unsigned char>(page.at(3)), int(page.size()) - 4);
+    return page.mid(4, length).trimmed();
+}
+
+struct Walker {
+    const std::vector<Mount> &table;
+    const SystemFiles &files;
+    Storage &out;
+
+    // The sysfs folder of block device `device`, or empty.
+    QByteArray folderOf(quint64 device) const
+    {
+        return canonical(files.sys + "/dev/block/" + QByteArray::number(major(device)) + ':' +
+                         QByteArray::number(minor(device)));
+    }
+
+    void walk(const QByteArray &dir, int depth)
+    {
+        if (dir.isEmpty() || depth > 16)
+            return;
+        const QByteArray name = baseName(dir);
+        if (exists(dir + "/partition")) {
+            out.chain.append(name + " (partition)");
+            walk(canonical(dir + "/.."), depth + 1);
+            return;
+        }
+        if (exists(dir + "/dm/uuid")) {
+            const QByteArray uuid = readText(dir + "/dm/uuid");
+            const QByteArray mapped = readText(dir + "/dm/name");
+            QByteArray what = "device-mapper";
+            if (uuid.startsWith("CRYPT-")) {
+                QByteArray version = uuid.split('-').value(1);
+                if (version == "PLAIN")
+                    version = "plain";
+                if (out.encryption.isEmpty())
+                    out.encryption = version;
+                what = "crypt, " + version;
+            } else if (uuid.startsWith("LVM-")) {
+                what = "LVM";
+            }
+            out.chain.append(name + " (" + what + (mapped.isEmpty() ? "" : ", " + mapped) + ')');
+            walkSlaves(dir, depth);
+            return;
+        }
+        if (exists(dir + "/md/level")) {
+            out.chain.append(name + " (" + readText(dir + "/md/level") + ')');
+            walkSlaves(dir, depth);
+            return;
+        }
+        if (exists(dir + "/loop/backing_file")) {
+            const QByteArray backing = readText(dir + "/loop/backing_file");
+            out.chain.append(name + " (loop, " + backing + ')');
+            out.loop = true;
+            followFile(backing, depth);
+            return;
+        }
+        if (exists(dir + "/loop")) {
+            out.chain.append(name + " (loop, no file)");
+            out.loop = true;
+            return;
+        }
+        disk(dir, name);
+    }
+
+    void walkSlaves(const QByteArray &dir, int depth)
+    {
+        const QStringList slaves =
+            QDir(QString::fromLocal8Bit(dir + "/slaves"))
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QString &slave : slaves)
+            walk(canonical(dir + "/slaves/" + slave.toLocal8Bit()), depth + 1);
+    }
+
+    // The volume that holds a loop device's backing file: the deepest mount
+    // point the path lies below (the path as the kernel resolved it).
+    void followFile(QByteArray path, int depth)
+    {
+        if (path.endsWith(" (deleted)"))
+            path.chop(10);
+        const Mount *holder = nullptr;
+        for (const Mount &m : table) {
+            const bool below =
+                m.mountPoint == "/" || path == m.mountPoint || path.startsWith(m.mountPoint + '/');
+            if (below && (!holder || m.mountPoint.size() >= holder->mountPoint.size()))
+                holder = &m;
+        }
+        if (!holder)
+            return;
+        if (isNetwork(holder->fsType) || isInMemory(holder->fsType)) {
+            out.chain.append(holder->mountPoint + " (" + holder->fsType + ')');
+            (isNetwork(holder->fsType) ? out.network : out.memory) = true;
+            return;
+        }
+        out.chain.append(holder->mountPoint + " (" + holder->fsType + ')');
+        walk(folderOf(deviceNumberOf(*holder)), depth + 1);
+    }
+
+    void disk(const QByteArray &dir, const QByteArray &name)
+    {
+        Disk d;
+        d.name = name;
+        const QByteArray rotational = readText(dir + "/queue/rotational");
+        d.rotational = rotational.isEmpty() ? -1 : rotational == "1" ? 1 : 0;
+        const QByteArray discard = readText(dir + "/queue/discard_max_bytes");
+        d.discards = discard.isEmpty() ? -1 : discard.toULongLong() > 0 ? 1 : 0;
+        d.bytes = readText(dir + "/size").toULongLong() * 512;
+        const QByteArray record = readText(files.udev + "/b" + readText(dir + "/dev"));
+        const QByteArray bus = udevValue(record, "ID_BUS");
+        const QByteArray device = dir + "/device/";
+        if (name.startsWith("nvme")) {
+            d.transport = Transport::Nvme;
+            d.model = shown(readText(device + "model"));
+            d.serial = shown(readText(device + "serial"));
+            d.firmware = shown(readText(device + "firmware_rev"));
+        } else if (name.startsWith("mmcblk")) {
+            d.transport = Transport::Mmc;
+            d.sdCard = readText(device + "type") == "SD";
+            d.model = shown(readText(device + "name"));
+            d.serial = shown(readText(device + "serial"));
+            d.firmware = shown(readText(device + "fwrev"));
+        } else if (name.startsWith("zram") || (name.startsWith("ram") && name.size() > 3)) {
+            d.transport = Transport::Memory;
+            d.rotational = 0;
+            out.memory = true;
+        } else {
+            if (name.startsWith("vd") || dir.contains("/virtio"))
+                d.transport = Transport::Virtio;
+            else if (dir.contains("/usb") || bus == "usb")
+                d.transport = Transport::Usb;
+            else if (name.startsWith("sd") || name.startsWith("hd") || bus == "ata" ||
+                     bus == "scsi")
+                d.transport = Transport::Sata;
+            // A virtio disk's device is the virtio function, whose "vendor"
+            // is a bus number: the host gives only a serial.
+            if (d.transport != Transport::Virtio) {
+                d.vendor = shown(readText(device + "vendor"));
+                d.model = shown(readText(device + "model"));
+                d.firmware = shown(readText(device + "rev"));
+            }
+            QFile page(QString::fromLocal8Bit(device + "vpd_pg80"));
+            if (page.open(QIODevice::ReadOnly))
+                d.serial = shown(serialFromPage80(page.read(512)));
+            if (d.serial.isEmpty())
+                d.serial = shown(readText(dir + "/serial"));
+        }
+        // udev knows what sysfs leaves out (a USB bridge's serial, say).
+        if (d.vendor.isEmpty())
+            d.vendor = shown(udevValue(record, "ID_VENDOR").replace('_', ' '));
+        if (d.model.isEmpty())
+            d.model = shown(udevValue(record, "ID_MODEL").replace('_', ' '));
+        if (d.serial.isEmpty())
+            d.serial = shown(udevValue(record, "ID_SERIAL_SHORT"));
+        if (d.firmware.isEmpty())
+            d.firmware = shown(udevValue(record, "ID_REVISION"));
+        out.chain.append(name + " (disk)");
+        out.disks.push_back(d);
+    }
+
+    static quint64 deviceNumberOf(const Mount &mount)
+    {
+        // btrfs, and FUSE drivers of block devices, show a number of their
+        // own; their source names the device.
+        if (major(mount.device) != 0 || !mount.source.startsWith("/dev/"))
+            return mount.device;
+        struct stat st;
+        if (::stat(mount.source.constData(), &st) == 0 && S_ISBLK(st.st_mode))
+            return st.st_rdev;
+        return mount.device;
+    }
+};
+
+Storage begin(const QByteArray &fsType, const QByteArray &options)
+{
+    Storage s;
+    s.fsType = fsType;
+    s.copyOnWrite = isCopyOnWrite(fsType);
+    s.compressing = options.contains("compress");
+    s.network = isNetwork(fsType);
+    s.memory = isInMemory(fsType);
+    return s;
+}
+
+int firstQueueDiscards(const QByteArray &dir)
+{
+    // A partition has no queue of its own: its disk's tells.
+    for (const QByteArray &queue : {dir + "/queue", dir + "/../queue"}) {
+        const QByteArray text = readText(queue + "/discard_max_bytes");
+        if (!text.isEmpty())
+            return text.toULongLong() > 0 ? 1 : 0;
+    }
+    return -1;
+}
+
+} // namespace
+
+Storage storageOf(const Mount &mount, const std::vector<Mount> &table, const SystemFiles &files)
+{
+    Storage s = begin(mount.fsType, mount.superOptions);
+    if (s.network || s.memory) {
+        s.chain.append(mount.source + " (" + mount.fsType + ')');
+        return s;
+    }
+    Walker walker{table, files, s};
+    const QByteArray dir = walker.folderOf(Walker::deviceNumberOf(mount));
+    if (dir.isEmpty()) {
+        s.chain.append(mount.source + " (" + mount.fsType + ')');
+        return s;
+    }
+    s.discards = firstQueueDiscards(dir);
+    walker.walk(dir, 0);
+    return s;
+}
+
+Storage storageOfDevice(quint64 device, const std::vector<Mount> &table, const SystemFiles &files)
+{
+    Storage s;
+    Walker walker{table, files, s};
+    const QByteArray dir = walker.folderOf(device);
+    if (!dir.isEmpty()) {
+        s.discards = firstQueueDiscards(dir);
+        walker.walk(dir, 0);
+    }
+    return s;
+}
+
+Transport Storage::transport() const
+{
+    if (network)
+        return Transport::Network;
+    if (memory)
+        return Transport::Memory;
+    if (disks.empty())
+        return loop ? Transport::Loop : Transport::Unknown;
+    const Transport first = disks.front().transport;
+    for (const Disk &d : disks)
+        if (d.transport != first)
+            return Transport::Unknown;
+    return first;
+}
+
+int Storage::rotational() const
+{
+    if (memory)
+        return 0;
+    if (disks.empty())
+        return -1;
+    int all = 1;
+    for (const Disk &d : disks) {
+        if (d.rotational == 0)
+            return 0;
+        if (d.rotational < 0)
+            all = -1;
+    }
+    return all;
+}
+
+QString Storage::model() const
+{
+    QStringList models;
+    for (const Disk &d : disks) {
+        const QString text = d.model.startsWith(d.vendor, Qt::CaseInsensitive)
+                                 ? d.model
+                                 : (d.vendor + QLatin1Char(' ') + d.model).trimmed();
+        if (!text.isEmpty() && !models.contains(text))
+            models.append(text);
+    }
+    return models.join(QStringLiteral(" + "));
+}
+
+QString Storage::serial() const
+{
+    QStringList serials;
+    for (const Disk &d : disks)
+        if (!d.serial.isEmpty())
+            serials.append(d.serial);
+    return serials.join(QStringLiteral(", "));
+}
+
+const char *transportKey(Transport transport)
+{
+    switch (transport) {
+    case Transport::Nvme:
+        return "nvme";
+    case Transport::Sata:
+        return "sata";
+    case Transport::Usb:
+        return "usb";
+    case Transport::Mmc:
+        return "mmc";
+    case Transport::Virtio:
+        return "virtio";
+    case Transport::Loop:
+        return "loop";
+    case Transport::Memory:
+        return "memory";
+    case Transport::Network:
+        return "network";
+    case Transport::Unknown:
+        break;
+    }
+    return "unknown";
+}
+
+} // namespace velmora::platform
