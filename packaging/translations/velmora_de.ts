@@ -268,30 +268,6 @@ Methode: %2%3
         <translation> (inaktiv: systemd führt ihn hier nicht aus)</translation>
     </message>
     <message>
-        <source>Erases files and folders, a whole mounted volume, or a volume&apos;s free space beyond recovery.
-
-Commands:
-  erase PATH...          overwrite and remove files and folders
-  wipe MOUNTPOINT        overwrite everything on a mounted volume
-  freespace MOUNTPOINT   overwrite the free space of a mounted volume
-  schedule add trash|freespace [MOUNTPOINT] [--every weekly|monthly]
-  schedule list | schedule remove NAME
-                         run a free-space wipe or an erase of the Trash by itself
-  check-report FILE.json [--key FINGERPRINT]
-                         tell whether an outcome is as it was signed</source>
-        <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
-
-Befehle:
-  erase PFAD...          Dateien und Ordner überschreiben und entfernen
-  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Laufwerk überschreiben
-  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Laufwerks überschreiben
-  schedule add trash|freespace [EINHÄNGEPUNKT] [--every weekly|monthly]
-  schedule list | schedule remove NAME
-                         das Löschen des freien Speichers oder des Papierkorbs von selbst ausführen
-  check-report DATEI.json [--key FINGERABDRUCK]
-                         prüfen, ob ein Ergebnis so ist, wie es signiert wurde</translation>
-    </message>
-    <message>
         <source>check-report: the fingerprint (SHA256:…) of the key the report must be signed with.</source>
         <translation>check-report: der Fingerabdruck (SHA256:…) des Schlüssels, mit dem der Bericht signiert sein muss.</translation>
     </message>
@@ -316,8 +292,38 @@ Befehle:
 </translation>
     </message>
     <message>
-        <source>unknown command %1; the commands are erase, wipe, freespace, schedule and check-report</source>
-        <translation>unbekannter Befehl %1; die Befehle sind erase, wipe, freespace, schedule und check-report</translation>
+        <source>Erases files and folders, a whole mounted volume, or a volume&apos;s free space beyond recovery.
+
+Commands:
+  erase PATH...          overwrite and remove files and folders
+  wipe MOUNTPOINT        overwrite everything on a mounted volume
+  freespace MOUNTPOINT   overwrite the free space of a mounted volume
+  schedule add trash|freespace [MOUNTPOINT] [--every weekly|monthly]
+  schedule list | schedule remove NAME
+                         run a free-space wipe or an erase of the Trash by itself
+  check-report FILE.json [--key FINGERPRINT]
+                         tell whether an outcome is as it was signed
+  volumes [--json]       list the mounted volumes and the medium beneath each</source>
+        <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
+
+Befehle:
+  erase PFAD...          Dateien und Ordner überschreiben und entfernen
+  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Laufwerk überschreiben
+  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Laufwerks überschreiben
+  schedule add trash|freespace [EINHÄNGEPUNKT] [--every weekly|monthly]
+  schedule list | schedule remove NAME
+                         das Löschen des freien Speichers oder des Papierkorbs von selbst ausführen
+  check-report DATEI.json [--key FINGERABDRUCK]
+                         prüfen, ob ein Ergebnis so ist, wie es signiert wurde
+  volumes [--json]       die eingehängten Laufwerke und das Medium unter jedem auflisten</translation>
+    </message>
+    <message>
+        <source>volumes takes only --json</source>
+        <translation>volumes nimmt nur --json</translation>
+    </message>
+    <message>
+        <source>unknown command %1; the commands are erase, wipe, freespace, schedule, check-report and volumes</source>
+        <translation>unbekannter Befehl %1; die Befehle sind erase, wipe, freespace, schedule, check-report und volumes</translation>
     </message>
 </context>
 <context>
@@ -659,6 +665,10 @@ Befehle:
         <source>Signed JSON&apos;s SHA-256</source>
         <translation>SHA-256 des signierten JSON</translation>
     </message>
+    <message>
+        <source>Storage</source>
+        <translation>Speicher</translation>
+    </message>
 </context>
 <context>
     <name>FreeSpace</name>
@@ -757,18 +767,6 @@ Befehle:
     <message>
         <source>⚠️ The journal of %1 may still hold the last names erased; erasing as administrator empties it.</source>
         <translation>⚠️ Das Journal von %1 kann die zuletzt gelöschten Namen noch enthalten; Löschen als Administrator leert es.</translation>
-    </message>
-    <message>
-        <source>⚠️ %1 is a network file system (%2): the server may keep copies and snapshots of what was erased, which no overwrite from this computer reaches.</source>
-        <translation>⚠️ %1 ist ein Netzwerk-Dateisystem (%2): Der Server kann Kopien und Snapshots des Gelöschten behalten, die kein Überschreiben von diesem Computer aus erreicht.</translation>
-    </message>
-    <message>
-        <source>ℹ️ %1 is held in memory (%2): what was erased there is gone once the computer is switched off.</source>
-        <translation>ℹ️ %1 liegt im Arbeitsspeicher (%2): Was dort gelöscht wurde, ist fort, sobald der Computer ausgeschaltet wird.</translation>
-    </message>
-    <message>
-        <source>⚠️ %1 is held in memory (%2): what was erased there is gone once the computer is switched off, but parts of it may have been written to swap that is not encrypted (%3).</source>
-        <translation>⚠️ %1 liegt im Arbeitsspeicher (%2): Was dort gelöscht wurde, ist fort, sobald der Computer ausgeschaltet wird, doch Teile davon können in nicht verschlüsselten Auslagerungsspeicher geschrieben worden sein (%3).</translation>
     </message>
 </context>
 <context>
@@ -1705,6 +1703,22 @@ Verfügbar: %5 Byte</translation>
         <source>(none)</source>
         <translation>(keine)</translation>
     </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Medium: %1</source>
+        <translation>Medium: %1</translation>
+    </message>
+    <message>
+        <source>Devices: %1</source>
+        <translation>Geräte: %1</translation>
+    </message>
+    <message>
+        <source>This volume does not respond; it cannot be chosen now.</source>
+        <translation>Dieses Laufwerk antwortet nicht; es kann jetzt nicht gewählt werden.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1742,6 +1756,202 @@ Verfügbar: %5 Byte</translation>
     <message>
         <source>the report was changed after it was signed</source>
         <translation>der Bericht wurde nach dem Signieren verändert</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>firmware %1</source>
+        <translation>Firmware %1</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Datenträger %1</translation>
+    </message>
+    <message>
+        <source>Spinning</source>
+        <translation>Rotierend</translation>
+    </message>
+    <message>
+        <source>Accepts discards (TRIM)</source>
+        <translation>Nimmt Freigaben an (TRIM)</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Sanitization</source>
+        <translation>Bereinigung</translation>
+    </message>
+    <message>
+        <source>network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>memory · %1</source>
+        <translation>Arbeitsspeicher · %1</translation>
+    </message>
+    <message>
+        <source>memory</source>
+        <translation>Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>SSD · NVMe</source>
+        <translation>SSD · NVMe</translation>
+    </message>
+    <message>
+        <source>SSD · SATA</source>
+        <translation>SSD · SATA</translation>
+    </message>
+    <message>
+        <source>HDD · SATA</source>
+        <translation>HDD · SATA</translation>
+    </message>
+    <message>
+        <source>SATA</source>
+        <translation>SATA</translation>
+    </message>
+    <message>
+        <source>USB flash</source>
+        <translation>USB-Flash</translation>
+    </message>
+    <message>
+        <source>USB drive</source>
+        <translation>USB-Laufwerk</translation>
+    </message>
+    <message>
+        <source>SD card</source>
+        <translation>SD-Karte</translation>
+    </message>
+    <message>
+        <source>eMMC</source>
+        <translation>eMMC</translation>
+    </message>
+    <message>
+        <source>virtual disk · SSD</source>
+        <translation>virtueller Datenträger · SSD</translation>
+    </message>
+    <message>
+        <source>virtual disk</source>
+        <translation>virtueller Datenträger</translation>
+    </message>
+    <message>
+        <source>disk image</source>
+        <translation>Abbilddatei</translation>
+    </message>
+    <message>
+        <source>SSD</source>
+        <translation>SSD</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>HDD</translation>
+    </message>
+    <message>
+        <source>not responding</source>
+        <translation>antwortet nicht</translation>
+    </message>
+    <message>
+        <source>image on %1</source>
+        <translation>Abbild auf %1</translation>
+    </message>
+    <message>
+        <source> · encrypted</source>
+        <translation> · verschlüsselt</translation>
+    </message>
+    <message>
+        <source>a solid-state drive</source>
+        <translation>einem Solid-State-Laufwerk</translation>
+    </message>
+    <message>
+        <source>a disk</source>
+        <translation>einem Datenträger</translation>
+    </message>
+    <message>
+        <source>a USB drive</source>
+        <translation>einem USB-Laufwerk</translation>
+    </message>
+    <message>
+        <source>an SD card</source>
+        <translation>einer SD-Karte</translation>
+    </message>
+    <message>
+        <source>eMMC flash memory</source>
+        <translation>eMMC-Flash-Speicher</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 is a network file system (%2): the server may keep copies and snapshots of what was erased, which no overwrite from this computer reaches.</source>
+        <translation>⚠️ %1 ist ein Netzwerk-Dateisystem (%2): Der Server kann Kopien und Snapshots des Gelöschten behalten, die kein Überschreiben von diesem Computer aus erreicht.</translation>
+    </message>
+    <message>
+        <source>ℹ️ %1 is held in memory (%2): what was erased there is gone once the computer is switched off.</source>
+        <translation>ℹ️ %1 liegt im Arbeitsspeicher (%2): Was dort gelöscht wurde, ist fort, sobald der Computer ausgeschaltet wird.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 is held in memory (%2): what was erased there is gone once the computer is switched off, but parts of it may have been written to swap that is not encrypted (%3).</source>
+        <translation>⚠️ %1 liegt im Arbeitsspeicher (%2): Was dort gelöscht wurde, ist fort, sobald der Computer ausgeschaltet wird, doch Teile davon können in nicht verschlüsselten Auslagerungsspeicher geschrieben worden sein (%3).</translation>
+    </message>
+    <message>
+        <source>🔒 %1 is encrypted (%2): whatever earlier copies the drive beneath it may keep are encrypted too, and cannot be read without its key.</source>
+        <translation>🔒 %1 ist verschlüsselt (%2): Was immer das Laufwerk darunter an früheren Kopien behält, ist ebenfalls verschlüsselt und ohne seinen Schlüssel nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 is on %2: the drive may keep earlier copies in flash cells that no overwrite reaches. Velmora asks it to discard the freed blocks (TRIM). To be sure, keep the drive encrypted, or use the drive&apos;s own sanitize command before it leaves your hands.</source>
+        <translation>⚠️ %1 liegt auf %2: Das Laufwerk kann frühere Kopien in Flash-Zellen behalten, die kein Überschreiben erreicht. Velmora bittet es, die freigewordenen Blöcke zu verwerfen (TRIM). Um sicherzugehen, halten Sie das Laufwerk verschlüsselt oder nutzen Sie den eigenen Bereinigungsbefehl des Laufwerks, bevor es Ihre Hände verlässt.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 is on %2: the drive may keep earlier copies in flash cells that no overwrite reaches, and it does not accept discards (TRIM). To be sure, keep the drive encrypted, or use the drive&apos;s own sanitize command before it leaves your hands.</source>
+        <translation>⚠️ %1 liegt auf %2: Das Laufwerk kann frühere Kopien in Flash-Zellen behalten, die kein Überschreiben erreicht, und es nimmt keine Freigaben an (TRIM). Um sicherzugehen, halten Sie das Laufwerk verschlüsselt oder nutzen Sie den eigenen Bereinigungsbefehl des Laufwerks, bevor es Ihre Hände verlässt.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 is on %2: if it holds flash memory, as USB sticks do, it may keep earlier copies in cells that no overwrite reaches. To be sure, keep the drive encrypted.</source>
+        <translation>⚠️ %1 liegt auf %2: Enthält es Flash-Speicher, wie USB-Sticks, kann es frühere Kopien in Zellen behalten, die kein Überschreiben erreicht. Um sicherzugehen, halten Sie das Laufwerk verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>Neither Clear nor Purge (NIST SP 800-88): an overwrite through the file system does not reach every addressable block of the medium.</source>
+        <translation>Weder Clear noch Purge (NIST SP 800-88): Ein Überschreiben durch das Dateisystem erreicht nicht jeden adressierbaren Block des Mediums.</translation>
+    </message>
+    <message>
+        <source>On flash, cells the drive has remapped are outside the host&apos;s reach.</source>
+        <translation>Auf Flash-Speicher liegen Zellen, die das Laufwerk umgelegt hat, außerhalb der Reichweite des Rechners.</translation>
+    </message>
+    <message>
+        <source>The blocks lie on another computer.</source>
+        <translation>Die Blöcke liegen auf einem anderen Computer.</translation>
+    </message>
+    <message>
+        <source>The volume is encrypted: what the drive keeps beneath it is ciphertext.</source>
+        <translation>Das Laufwerk ist verschlüsselt: Was der Datenträger darunter behält, ist verschlüsselt.</translation>
     </message>
 </context>
 </TS>
