@@ -14,6 +14,8 @@
 
 #include "app/erasurereport.h"
 #include "app/translations.h"
+#include "engine/device/drivewipe.h"
+#include "engine/device/luks.h"
 #include "engine/fs/medium.h"
 #include "engine/fs/paths.h"
 #include "engine/fs/traces.h"
@@ -26,6 +28,7 @@
 #include "engine/job/reportsignature.h"
 #include "engine/job/schedules.h"
 #include "engine/job/volumelist.h"
+#include "engine/platform/drives.h"
 #include "engine/platform/platform.h"
 
 #include <QCommandLineParser>
@@ -89,6 +92,8 @@ class Cli
     int checkReport(const QStringList &files, const QString &key);
     // velmora-cli volumes [--json]
     int volumes(const QStringList &words);
+    // velmora-cli drives [--json]
+    int drives(const QStringList &words);
 
     int argc;
     char **argv;
@@ -98,6 +103,8 @@ class Cli
     bool yes = false;
     bool preserveRoot = true;
     bool thenFreeSpace = false;
+    bool cryptoErase = false;
+    bool methodGiven = false;
     bool traces = true;
     bool trash = false;
     // Taken from argv as bytes, by their own index: a name that is not
@@ -152,7 +159,9 @@ void Cli::describe(QCommandLineParser &parser)
            "                         run a free-space wipe or an erase of the Trash by itself\n"
            "  check-report FILE.json [--key FINGERPRINT]\n"
            "                         tell whether an outcome is as it was signed\n"
-           "  volumes [--json]       list the mounted volumes and the medium beneath each"));
+           "  volumes [--json]       list the mounted volumes and the medium beneath each\n"
+           "  drive DEVICE           overwrite every sector of a whole drive or partition\n"
+           "  drives [--json]        list the drives and partitions, and why one is refused"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
@@ -180,6 +189,10 @@ void Cli::describe(QCommandLineParser &parser)
         {QStringLiteral("key"),
          tr("check-report: the fingerprint (SHA256:…) of the key the report must be signed with."),
          QStringLiteral("FINGERPRINT")},
+        {QStringLiteral("no-verify"), tr("drive: do not read the last pass back.")},
+        {QStringLiteral("crypto-erase"),
+         tr("drive: destroy the keys of the LUKS container it holds; with --method, then "
+            "overwrite it too.")},
         {QStringLiteral("then-freespace"),
          tr("erase: then wipe the free space of each volume the files were on, which reaches "
             "the older copies a copy-on-write volume keeps.")},
@@ -334,6 +347,50 @@ bool Cli::prepare(const QString &command, const QByteArrayList &paths)
         record = velmora::ErasureRecord::forFiles(request.listed, method, verify);
         return true;
     }
+    if (command == QLatin1String("drive")) {
+        if (paths.size() != 1 || paths.first().isEmpty()) {
+            fail(tr("drive takes one block device, such as /dev/sdb"));
+            return false;
+        }
+        velmora::platform::Drive drive;
+        const int rc = velmora::platform::driveAt(paths.first(), &drive);
+        if (rc != 0) {
+            fail(rc == ENOTBLK
+                     ? tr("%1 is not a block device").arg(velmora::displayName(paths.first()))
+                     : QStringLiteral("%1: %2").arg(velmora::displayName(paths.first()),
+                                                    velmora::platform::errorText(rc)));
+            return false;
+        }
+        const QString refusal = velmora::driveRefusal(drive);
+        if (!refusal.isEmpty()) {
+            fail(QStringLiteral("%1: %2").arg(velmora::displayName(drive.path), refusal));
+            return false;
+        }
+        if (velmora::platform::effectiveUser() != 0) {
+            fail(tr("wiping a whole drive needs administrator rights: run it as root (sudo)"));
+            return false;
+        }
+        request.kind = velmora::ErasureRecord::Kind::Drive;
+        request.device = drive.path;
+        request.cryptoErase = cryptoErase;
+        if (cryptoErase && !methodGiven)
+            request.method.clear();
+        if (cryptoErase) {
+            velmora::LuksHeader header;
+            QString problem;
+            const int found = velmora::probeLuks(drive.path, &header, &problem);
+            if (found <= 0) {
+                fail(found == 0 ? tr("%1 holds no LUKS container; --crypto-erase needs one")
+                                      .arg(velmora::displayName(drive.path))
+                                : tr("the LUKS header of %1 cannot be read (%2); wipe the whole "
+                                     "drive without --crypto-erase")
+                                      .arg(velmora::displayName(drive.path), problem));
+                return false;
+            }
+        }
+        record = velmora::ErasureRecord::forDrive(drive.path, request.method, verify, cryptoErase);
+        return true;
+    }
     if (paths.size() != 1) {
         fail(tr("%1 takes one mount point").arg(command));
         return false;
@@ -387,7 +444,8 @@ bool Cli::confirmed()
         return true;
     printTo(stderr,
             tr("This will permanently destroy, beyond recovery:\n  %1\nMethod: %2%3\n")
-                .arg(record.target, method, verify ? tr(", the last pass read back") : QString()));
+                .arg(record.target, record.method,
+                     verify && record.passes > 0 ? tr(", the last pass read back") : QString()));
     if (record.kind == velmora::ErasureRecord::Kind::Files) {
         // What was named, not every file below it: the folders given and the
         // files given on their own, twenty at most.
@@ -677,12 +735,65 @@ int Cli::volumes(const QStringList &words)
     return 0;
 }
 
+int Cli::drives(const QStringList &words)
+{
+    const bool json = words == QStringList{QStringLiteral("--json")};
+    if (!words.isEmpty() && !json)
+        return fail(tr("drives takes only --json"));
+    QJsonArray array;
+    for (const velmora::platform::Drive &d : velmora::platform::listDrives()) {
+        velmora::platform::Storage s;
+        s.disks.push_back(d.disk);
+        const QString refusal = velmora::driveRefusal(d);
+        velmora::LuksHeader luks;
+        QString problem;
+        const int found = velmora::probeLuks(d.path, &luks, &problem);
+        if (json) {
+            QJsonObject object =
+                velmora::storageJson(s).value(QStringLiteral("disks")).toArray().at(0).toObject();
+            object.insert(QStringLiteral("path"), velmora::displayName(d.path));
+            object.insert(QStringLiteral("partition"), d.partition);
+            object.insert(QStringLiteral("bytes"), double(d.bytes));
+            object.insert(QStringLiteral("medium"),
+                          velmora::storageJson(s).value(QStringLiteral("medium")));
+            QJsonArray partitions;
+            for (const QByteArray &p : d.partitions)
+                partitions.append(QString::fromUtf8(p));
+            object.insert(QStringLiteral("partitions"), partitions);
+            object.insert(QStringLiteral("luks"), found > 0
+                                                      ? QJsonValue(QString::fromUtf8(luks.version))
+                                                      : QJsonValue(QJsonValue::Null));
+            object.insert(QStringLiteral("refused"),
+                          refusal.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(refusal));
+            array.append(object);
+            continue;
+        }
+        QStringList facts{velmora::driveTitle(d), velmora::mediumLabel(s)};
+        if (!d.partitions.isEmpty()) {
+            QStringList names;
+            for (const QByteArray &p : d.partitions)
+                names.append(QString::fromUtf8(p));
+            facts.append(tr("partitions: %1").arg(names.join(QLatin1Char(' '))));
+        }
+        if (found > 0)
+            facts.append(QString::fromUtf8(luks.version));
+        printTo(stdout, QStringLiteral("%1\t%2%3\n")
+                            .arg(velmora::displayName(d.path), facts.join(QStringLiteral(" · ")),
+                                 refusal.isEmpty() ? QString() : QStringLiteral("\t") + refusal));
+    }
+    if (json)
+        printTo(stdout, QString::fromUtf8(QJsonDocument(array).toJson()));
+    return 0;
+}
+
 int Cli::run()
 {
     // Its --json is a switch, where the jobs' takes a file.
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.value(1) == QLatin1String("volumes"))
         return volumes(arguments.mid(2));
+    if (arguments.value(1) == QLatin1String("drives"))
+        return drives(arguments.mid(2));
     QCommandLineParser parser;
     describe(parser);
     if (!parser.parse(QCoreApplication::arguments()))
@@ -709,6 +820,7 @@ int Cli::run()
                             .arg(parser.value(QStringLiteral("method"))));
     }
     verify = parser.isSet(QStringLiteral("verify"));
+    methodGiven = parser.isSet(QStringLiteral("method"));
     quiet = parser.isSet(QStringLiteral("quiet"));
     yes = parser.isSet(QStringLiteral("yes"));
     preserveRoot = !parser.isSet(QStringLiteral("no-preserve-root"));
@@ -725,11 +837,20 @@ int Cli::run()
         return schedule(positionals.mid(1), parser.value(QStringLiteral("every")));
     if (command == QLatin1String("check-report"))
         return checkReport(positionals.mid(1), parser.value(QStringLiteral("key")));
+    // A whole drive is read back unless asked not to: it is what the
+    // certificate stands on.
+    if (command == QLatin1String("drive"))
+        verify = !parser.isSet(QStringLiteral("no-verify"));
+    else if (parser.isSet(QStringLiteral("no-verify")) ||
+             parser.isSet(QStringLiteral("crypto-erase")))
+        return fail(tr("--no-verify and --crypto-erase go with drive only"));
+    cryptoErase = parser.isSet(QStringLiteral("crypto-erase"));
     if (command != QLatin1String("erase") && command != QLatin1String("wipe") &&
-        command != QLatin1String("freespace"))
-        return fail(tr("unknown command %1; the commands are erase, wipe, freespace, schedule, "
-                       "check-report and volumes")
-                        .arg(command));
+        command != QLatin1String("freespace") && command != QLatin1String("drive"))
+        return fail(
+            tr("unknown command %1; the commands are erase, wipe, freespace, drive, drives, "
+               "schedule, check-report and volumes")
+                .arg(command));
     // A folder for --json (a scheduled run's): a new file in it, named for
     // the job and the time.
     if (!jsonFile.isEmpty() &&

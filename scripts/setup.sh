@@ -7,6 +7,8 @@ packages=(
     cmake g++ ninja-build          # build tools
     qt6-base-dev qt6-base-dev-tools libgl-dev  # Qt 6 Widgets, Concurrent, Test, uic/moc/rcc
     libssl-dev                     # libcrypto: the AES keystream behind random passes
+    libcryptsetup-dev pkg-config   # libcryptsetup: finding and destroying LUKS keys
+    cryptsetup-bin                 # cryptsetup: the tests make LUKS containers to destroy
     fonts-noto-color-emoji fonts-liberation2  # the log's symbols and its text
     dosfstools e2fsprogs util-linux  # small test volumes (mkfs, mount, losetup)
     exfatprogs exfat-fuse          # exFAT test volumes where the kernel has no exFAT

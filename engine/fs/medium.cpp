@@ -76,6 +76,8 @@ MediumKind mediumKind(const Storage &s)
         return MediumKind::Flash;
     case Transport::Usb:
         return s.rotational() == 0 ? MediumKind::Flash : MediumKind::MaybeFlash;
+    case Transport::Loop:
+        return MediumKind::Unknown; // a file on some other volume
     default:
         break;
     }

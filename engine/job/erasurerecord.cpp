@@ -2,6 +2,7 @@
 
 #include "engine/job/erasurerecord.h"
 
+#include "engine/device/drivewipe.h"
 #include "engine/fs/medium.h"
 #include "engine/fs/paths.h"
 #include "engine/job/erasemethods.h"
@@ -75,6 +76,31 @@ ErasureRecord ErasureRecord::forFiles(const QByteArrayList &paths, const QString
     return record;
 }
 
+ErasureRecord ErasureRecord::forDrive(const QByteArray &path, const QString &method, bool verify,
+                                      bool cryptoErase)
+{
+    ErasureRecord record = begun(Kind::Drive, method, verify);
+    if (method.isEmpty())
+        record.passes = 0;
+    record.mountPoint = displayName(path);
+    record.device = displayName(path);
+    platform::Drive drive;
+    if (platform::driveAt(path, &drive) == 0) {
+        record.volumeBytes = drive.bytes;
+        record.target = driveTitle(drive);
+    } else {
+        record.target = displayName(path);
+    }
+    if (cryptoErase)
+        record.method =
+            method.isEmpty()
+                ? QCoreApplication::translate("ErasureRecord", "Destroy the encryption keys")
+                : QCoreApplication::translate("ErasureRecord",
+                                              "Destroy the encryption keys, then %1")
+                      .arg(method);
+    return record;
+}
+
 ErasureRecord ErasureRecord::forVolume(Kind kind, const QString &root, const QString &method,
                                        bool verify)
 {
@@ -102,8 +128,8 @@ ErasureRecord ErasureRecord::forVolume(Kind kind, const QString &root, const QSt
     // What the volume lives on, as its table row says: what an overwrite
     // reaches depends on it.
     if (!mount.mountPoint.isEmpty())
-        record.target += QStringLiteral(" · ") +
-                         mediumLabel(platform::storageOf(mount, platform::mountTable()));
+        record.target +=
+            QStringLiteral(" · ") + mediumLabel(platform::storageOf(mount, platform::mountTable()));
     return record;
 }
 
@@ -118,12 +144,22 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
     warnings = report.warnings();
     notes = report.notes();
     media = report.media();
+    drive = report.drive();
     events = report.events();
     error = report.endedByError() ? report.errorMessage() : QString();
     result = stopped            ? Result::Stopped
              : !error.isEmpty() ? Result::Failed
              : problemCount > 0 ? Result::Problems
                                 : Result::Erased;
+
+    // Only a wipe that ran to its end reached every sector, or the keys.
+    if (kind == Kind::Drive && result != Result::Erased && !drive.isEmpty()) {
+        drive.insert(QStringLiteral("sanitization"), QStringLiteral("none"));
+        drive.insert(QStringLiteral("sanitizationText"),
+                     QCoreApplication::translate("ErasureRecord",
+                                                 "Neither Clear nor Purge (NIST SP 800-88): the "
+                                                 "wipe did not finish."));
+    }
 
     entries.clear();
     if (kind != Kind::Files) {
@@ -213,6 +249,8 @@ QString ErasureRecord::kindName() const
         return QCoreApplication::translate("ErasureRecord", "Wipe a whole volume");
     case Kind::FreeSpace:
         return QCoreApplication::translate("ErasureRecord", "Wipe free space");
+    case Kind::Drive:
+        return QCoreApplication::translate("ErasureRecord", "Wipe a whole drive");
     }
     return QString();
 }
@@ -253,7 +291,7 @@ QString ErasureRecord::summary() const
 
 QJsonObject ErasureRecord::toJson() const
 {
-    static const char *const kinds[] = {"files", "volume", "freespace"};
+    static const char *const kinds[] = {"files", "volume", "freespace", "drive"};
     static const char *const results[] = {"erased", "problems", "stopped", "failed"};
     static const char *const states[] = {"erased", "not-erased", "partly-erased", "stopped"};
     QJsonArray entryList;
@@ -309,6 +347,8 @@ QJsonObject ErasureRecord::toJson() const
                                   {QStringLiteral("device"), device},
                                   {QStringLiteral("fileSystem"), fileSystem},
                                   {QStringLiteral("bytes"), qint64(volumeBytes)}});
+    if (kind == Kind::Drive)
+        object.insert(QStringLiteral("drive"), drive);
     if (!error.isEmpty())
         object.insert(QStringLiteral("error"), error);
     return object;

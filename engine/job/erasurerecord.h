@@ -19,7 +19,7 @@ namespace velmora
 // (the window's "Save Report…", the command line's --report) and the
 // command line's --json are written from it.
 struct ErasureRecord {
-    enum class Kind { Files, Volume, FreeSpace };
+    enum class Kind { Files, Volume, FreeSpace, Drive };
     enum class Result { Erased, Problems, Stopped, Failed };
     struct Entry {
         QString name;
@@ -72,6 +72,9 @@ struct ErasureRecord {
     QStringList notes;
     // The medium beneath each volume it worked on.
     QList<VolumeMedium> media;
+    // A drive wipe: the drive, the partition table it held, each pass, the
+    // read-back, the discard and the sanitization category (fixed words).
+    QJsonObject drive;
     // The warnings, problems and the error as the job told of them.
     QList<JobEvent> events;
 
@@ -80,6 +83,9 @@ struct ErasureRecord {
     static ErasureRecord forFiles(const QByteArrayList &paths, const QString &method, bool verify);
     static ErasureRecord forVolume(Kind kind, const QString &root, const QString &method,
                                    bool verify);
+    // A wipe of the whole drive at `path` (`method` empty: its keys only).
+    static ErasureRecord forDrive(const QByteArray &path, const QString &method, bool verify,
+                                  bool cryptoErase);
 
     // Once the job has returned: its outcome, entry by entry (a listed entry
     // that is still there, or has problems below it, was not erased).

@@ -27,6 +27,7 @@ void JobReport::reset()
     touchedVolumes.clear();
     cowVolumes.clear();
     volumeMedia.clear();
+    driveFacts = QJsonObject();
     removed.clear();
 }
 
@@ -59,6 +60,18 @@ bool JobReport::addMedium(const VolumeMedium &medium)
             return false;
     volumeMedia.append(medium);
     return true;
+}
+
+void JobReport::setDrive(const QJsonObject &facts)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    driveFacts = facts;
+}
+
+QJsonObject JobReport::drive() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return driveFacts;
 }
 
 QList<VolumeMedium> JobReport::media() const

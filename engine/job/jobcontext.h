@@ -60,6 +60,10 @@ class JobReport
     // known already.
     bool addMedium(const VolumeMedium &medium);
     QList<VolumeMedium> media() const;
+    // A drive wipe's facts, as it goes: the drive's identity, the partition
+    // table it held, each pass, the read-back, the discard, the category.
+    void setDrive(const QJsonObject &facts);
+    QJsonObject drive() const;
 
     // The entries the job itself removed, as shown; a record calls an entry
     // erased only when it is among them. Kept only once asked for.
@@ -92,6 +96,7 @@ class JobReport
     QStringList touchedVolumes;
     QStringList cowVolumes;
     QList<VolumeMedium> volumeMedia;
+    QJsonObject driveFacts;
     bool keepingRemoved = false;
     QSet<QString> removed;
 };

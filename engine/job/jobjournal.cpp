@@ -21,7 +21,7 @@ namespace velmora
 namespace
 {
 
-const char *const kKinds[] = {"files", "volume", "freespace"};
+const char *const kKinds[] = {"files", "volume", "freespace", "drive"};
 
 // Names are bytes; the record keeps them as base64, whatever they hold.
 QJsonValue bytesValue(const QByteArray &bytes)
@@ -172,6 +172,12 @@ QString InterruptedJob::description() const
         what = QCoreApplication::translate("JobJournal", "A wipe of the free space of %1")
                    .arg(displayName(targets.value(0)));
         break;
+    case ErasureRecord::Kind::Drive:
+        what = QCoreApplication::translate("JobJournal", "A wipe of the whole drive %1, which "
+                                                         "now holds partly old data, partly "
+                                                         "random data,")
+                   .arg(displayName(targets.value(0)));
+        break;
     }
     QString text = QCoreApplication::translate(
                        "JobJournal", "%1 (%2), started %3, was interrupted before its end%4.")
@@ -232,6 +238,7 @@ QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
         const QString kind = record.value(QStringLiteral("job")).toString();
         job.kind = kind == QLatin1String("volume")      ? ErasureRecord::Kind::Volume
                    : kind == QLatin1String("freespace") ? ErasureRecord::Kind::FreeSpace
+                   : kind == QLatin1String("drive")     ? ErasureRecord::Kind::Drive
                                                         : ErasureRecord::Kind::Files;
         job.method = record.value(QStringLiteral("method")).toString();
         job.verify = record.value(QStringLiteral("verify")).toBool();

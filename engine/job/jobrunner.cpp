@@ -2,11 +2,13 @@
 
 #include "engine/job/jobrunner.h"
 
-#include "engine/job/erasemethods.h"
-#include "engine/job/jobs.h"
+#include "engine/device/drivewipe.h"
 #include "engine/fs/paths.h"
-#include "engine/platform/platform.h"
 #include "engine/fs/walk.h"
+#include "engine/job/erasemethods.h"
+#include "engine/job/jobjournal.h"
+#include "engine/job/jobs.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,7 +85,7 @@ QString mountPointOf(const QString &path)
     platform::Mount mount;
     platform::Space space;
     return platform::volumeAt(fsBytes(path), &mount, &space) == 0 ? displayName(mount.mountPoint)
-                                                                   : QString();
+                                                                  : QString();
 }
 
 bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
@@ -100,6 +102,18 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
         const qint64 units = splitListed(request.listed, rounds, &files, &folders);
         ctx.setTotalUnits(units);
         runFileEraseJob(files, folders, request.method, ctx, request.traces);
+        return true;
+    }
+    if (request.kind == ErasureRecord::Kind::Drive) {
+        // No method: the keys alone.
+        const int drivePasses = request.method.isEmpty() ? 0 : passes;
+        platform::Drive drive;
+        platform::driveAt(request.device, &drive);
+        ctx.setTotalUnits(
+            driveWipeUnits(drive.bytes, drivePasses, request.verify, request.cryptoErase));
+        if (ctx.journal)
+            ctx.journal->begin(ErasureRecord::Kind::Drive, ctx.verify, {request.device});
+        runDriveWipeJob(request.device, drivePasses, request.cryptoErase, ctx);
         return true;
     }
     platform::Space space;

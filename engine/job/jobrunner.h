@@ -45,6 +45,8 @@ struct JobRequest {
     // (thumbnails, recent-files entries, Trash records).
     bool traces = false;
     QString root;          // a volume job: the mount point
+    QByteArray device;     // a drive wipe: the block device
+    bool cryptoErase = false; // a drive wipe: destroy a LUKS container's keys first
 };
 
 // The log's line for a job that signal `signal` stopped, in words.

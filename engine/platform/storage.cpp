@@ -6,9 +6,13 @@
 
 #include "engine/platform/storage.h"
 
+#include "engine/platform/drives.h"
+
 #include <QDir>
 #include <QFile>
+#include <QSet>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <sys/stat.h>
@@ -185,6 +189,8 @@ struct Walker {
             d.model = shown(readText(device + "name"));
             d.serial = shown(readText(device + "serial"));
             d.firmware = shown(readText(device + "fwrev"));
+        } else if (name.startsWith("loop")) {
+            d.transport = Transport::Loop;
         } else if (name.startsWith("zram") || (name.startsWith("ram") && name.size() > 3)) {
             d.transport = Transport::Memory;
             d.rotational = 0;
@@ -223,17 +229,7 @@ struct Walker {
         out.disks.push_back(d);
     }
 
-    static quint64 deviceNumberOf(const Mount &mount)
-    {
-        // btrfs, and FUSE drivers of block devices, show a number of their
-        // own; their source names the device.
-        if (major(mount.device) != 0 || !mount.source.startsWith("/dev/"))
-            return mount.device;
-        struct stat st;
-        if (::stat(mount.source.constData(), &st) == 0 && S_ISBLK(st.st_mode))
-            return st.st_rdev;
-        return mount.device;
-    }
+    static quint64 deviceNumberOf(const Mount &mount) { return mountDeviceNumber(mount); }
 };
 
 Storage begin(const QByteArray &fsType, const QByteArray &options)
@@ -259,6 +255,18 @@ int firstQueueDiscards(const QByteArray &dir)
 }
 
 } // namespace
+
+quint64 mountDeviceNumber(const Mount &mount)
+{
+    // btrfs, and FUSE drivers of block devices, show a number of their
+    // own; their source names the device.
+    if (major(mount.device) != 0 || !mount.source.startsWith("/dev/"))
+        return mount.device;
+    struct stat st;
+    if (::stat(mount.source.constData(), &st) == 0 && S_ISBLK(st.st_mode))
+        return st.st_rdev;
+    return mount.device;
+}
 
 Storage storageOf(const Mount &mount, const std::vector<Mount> &table, const SystemFiles &files)
 {
@@ -288,6 +296,132 @@ Storage storageOfDevice(quint64 device, const std::vector<Mount> &table, const S
         walker.walk(dir, 0);
     }
     return s;
+}
+
+namespace
+{
+
+quint64 numberIn(const QByteArray &dir)
+{
+    const QList<QByteArray> mm = readText(dir + "/dev").split(':');
+    return mm.size() == 2 ? makedev(mm[0].toUInt(), mm[1].toUInt()) : 0;
+}
+
+QByteArrayList entriesOf(const QByteArray &dir)
+{
+    QByteArrayList names;
+    for (const QString &name : QDir(QString::fromLocal8Bit(dir))
+                                   .entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name))
+        names.append(name.toLocal8Bit());
+    return names;
+}
+
+// The devices stacked on `dir`, and on those, by number.
+void collectHolders(const QByteArray &dir, QSet<quint64> *numbers, QByteArrayList *names, int depth)
+{
+    if (depth > 8)
+        return;
+    for (const QByteArray &holder : entriesOf(dir + "/holders")) {
+        const QByteArray at = canonical(dir + "/holders/" + holder);
+        if (!names->contains(holder))
+            names->append(holder);
+        numbers->insert(numberIn(at));
+        collectHolders(at, numbers, names, depth + 1);
+    }
+}
+
+struct Users {
+    std::vector<Mount> table = mountTable();
+    std::vector<std::pair<quint64, QByteArray>> swaps; // device, name
+    Users()
+    {
+        for (const Swap &swap : activeSwaps()) {
+            struct stat st;
+            if (::stat(swap.name.constData(), &st) == 0)
+                swaps.emplace_back(S_ISBLK(st.st_mode) ? st.st_rdev : st.st_dev, swap.name);
+        }
+    }
+};
+
+Drive describe(const QByteArray &dir, const QByteArray &diskDir, const SystemFiles &files,
+               const Users &users)
+{
+    Drive d;
+    d.name = baseName(dir);
+    d.path = "/dev/" + d.name;
+    d.number = numberIn(dir);
+    d.partition = dir != diskDir;
+    d.bytes = readText(dir + "/size").toULongLong() * 512;
+    d.readOnly = readText(dir + "/ro") == "1";
+    d.removable = readText(diskDir + "/removable") == "1";
+    d.logicalSector = readText(diskDir + "/queue/logical_block_size").toUInt();
+    d.physicalSector = readText(diskDir + "/queue/physical_block_size").toUInt();
+    if (d.logicalSector == 0)
+        d.logicalSector = 512;
+    if (d.physicalSector == 0)
+        d.physicalSector = d.logicalSector;
+    d.loopFile = readText(diskDir + "/loop/backing_file");
+    Storage facts;
+    Walker walker{users.table, files, facts};
+    walker.disk(diskDir, baseName(diskDir));
+    d.disk = facts.disks.front();
+
+    QSet<quint64> used{d.number};
+    if (!d.partition)
+        for (const QByteArray &child : entriesOf(dir))
+            if (exists(dir + '/' + child + "/partition")) {
+                d.partitions.append(child);
+                used.insert(numberIn(dir + '/' + child));
+                collectHolders(dir + '/' + child, &used, &d.holders, 0);
+            }
+    collectHolders(dir, &used, &d.holders, 0);
+    for (const Mount &m : users.table)
+        if (used.contains(mountDeviceNumber(m)) && !d.mountPoints.contains(m.mountPoint))
+            d.mountPoints.append(m.mountPoint);
+    for (const auto &[device, name] : users.swaps)
+        if (used.contains(device))
+            d.swaps.append(name);
+    return d;
+}
+
+bool isStacked(const QByteArray &dir)
+{
+    return exists(dir + "/dm") || exists(dir + "/md");
+}
+
+} // namespace
+
+std::vector<Drive> listDrives(const SystemFiles &files)
+{
+    const Users users;
+    std::vector<Drive> drives;
+    for (const QByteArray &name : entriesOf(files.sys + "/block")) {
+        const QByteArray dir = canonical(files.sys + "/block/" + name);
+        if (dir.isEmpty() || isStacked(dir) || readText(dir + "/size").toULongLong() == 0)
+            continue;
+        const Drive disk = describe(dir, dir, files, users);
+        drives.push_back(disk);
+        for (const QByteArray &part : disk.partitions)
+            drives.push_back(describe(dir + '/' + part, dir, files, users));
+    }
+    return drives;
+}
+
+int driveAt(const QByteArray &path, Drive *out, const SystemFiles &files)
+{
+    struct stat st;
+    if (::stat(path.constData(), &st) != 0)
+        return errno;
+    if (!S_ISBLK(st.st_mode))
+        return ENOTBLK;
+    const QByteArray dir =
+        canonical(files.sys + "/dev/block/" + QByteArray::number(major(st.st_rdev)) + ':' +
+                  QByteArray::number(minor(st.st_rdev)));
+    if (dir.isEmpty())
+        return ENODEV;
+    const bool partition = exists(dir + "/partition");
+    *out = describe(dir, partition ? canonical(dir + "/..") : dir, files, Users());
+    return 0;
 }
 
 Transport Storage::transport() const

@@ -1,0 +1,468 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "engine/device/drivewipe.h"
+
+#include "engine/device/luks.h"
+#include "engine/device/partitiontable.h"
+#include "engine/fs/medium.h"
+#include "engine/fs/paths.h"
+#include "engine/fs/randomstream.h"
+#include "engine/job/erasemethods.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QLocale>
+
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <future>
+#include <memory>
+
+namespace velmora
+{
+
+namespace
+{
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("DriveWipe", text);
+}
+
+// Writes and reads go in chunks of this many bytes: large enough that the
+// device streams, a multiple of every sector size.
+constexpr qint64 kDriveChunk = 4 * 1024 * 1024;
+
+// A buffer aligned for direct I/O.
+struct AlignedBuffer {
+    explicit AlignedBuffer(std::size_t bytes)
+    {
+        void *p = nullptr;
+        if (posix_memalign(&p, platform::kDirectAlignment, bytes) != 0)
+            throw std::bad_alloc();
+        data.reset(static_cast<char *>(p));
+    }
+    char *get() const { return data.get(); }
+    struct Free {
+        void operator()(char *p) const { std::free(p); }
+    };
+    std::unique_ptr<char, Free> data;
+};
+
+QString bytesText(quint64 bytes)
+{
+    return QLocale().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
+}
+
+// What the job did, kept for the record as it goes.
+struct Facts {
+    QJsonObject drive;
+    QJsonArray passes;
+    JobContext &ctx;
+    void publish()
+    {
+        drive.insert(QStringLiteral("passes"), passes);
+        if (ctx.report)
+            ctx.report->setDrive(drive);
+    }
+};
+
+// Writes one pass of `stream` over [from, to) of the device, drawing the
+// next chunk on a second thread while this one writes. Returns 0, ECANCELED
+// when stopped, or the errno of the write that failed (`*at` says where).
+int writeRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContext &ctx,
+               quint64 *written)
+{
+    AlignedBuffer buffers[2] = {AlignedBuffer(kDriveChunk), AlignedBuffer(kDriveChunk)};
+    stream.seek(from);
+    int current = 0;
+    qint64 length = qint64(std::min<quint64>(kDriveChunk, to - from));
+    stream.fill(buffers[current].get(), std::size_t(length));
+    *written = 0;
+    for (quint64 offset = from; offset < to;) {
+        if (ctx.stopped())
+            return ECANCELED;
+        const quint64 nextOffset = offset + quint64(length);
+        const qint64 nextLength =
+            qint64(std::min<quint64>(kDriveChunk, to - std::min(to, nextOffset)));
+        std::future<void> drawing;
+        if (nextLength > 0)
+            drawing = std::async(std::launch::async, [&stream, &buffers, current, nextLength] {
+                stream.fill(buffers[1 - current].get(), std::size_t(nextLength));
+            });
+        int error = platform::injectFault ? platform::injectFault("drivewrite", fd) : 0;
+        const std::size_t n = error
+                                  ? 0
+                                  : platform::writeAll(fd, buffers[current].get(),
+                                                       std::size_t(length), qint64(offset), &error);
+        if (drawing.valid())
+            drawing.get();
+        if (n != std::size_t(length))
+            return error ? error : EIO;
+        *written += quint64(length);
+        ctx.wrote(length);
+        ctx.chunksProcessed(length / kChunkSize);
+        offset = nextOffset;
+        length = nextLength;
+        current = 1 - current;
+    }
+    return 0;
+}
+
+// Reads [from, to) back and compares it with `stream` from `from`. Returns 0,
+// ECANCELED, EILSEQ at the first difference (`*at`), or a read's errno.
+int compareRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContext &ctx,
+                 quint64 *at)
+{
+    AlignedBuffer read(kDriveChunk);
+    AlignedBuffer expected(kDriveChunk);
+    stream.seek(from);
+    for (quint64 offset = from; offset < to; offset += kDriveChunk) {
+        if (ctx.stopped())
+            return ECANCELED;
+        const qint64 length = qint64(std::min<quint64>(kDriveChunk, to - offset));
+        auto drawing = std::async(std::launch::async,
+                                  [&] { stream.fill(expected.get(), std::size_t(length)); });
+        int error = 0;
+        qint64 got = 0;
+        while (got < length) {
+            const qint64 n = platform::readAt(fd, read.get() + got, std::size_t(length - got),
+                                              qint64(offset) + got, &error);
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        drawing.get();
+        if (got != length) {
+            *at = offset + quint64(std::max<qint64>(got, 0));
+            return error ? error : EIO;
+        }
+        if (std::memcmp(read.get(), expected.get(), std::size_t(length)) != 0) {
+            for (qint64 i = 0; i < length; ++i)
+                if (read.get()[i] != expected.get()[i]) {
+                    *at = offset + quint64(i);
+                    break;
+                }
+            return EILSEQ;
+        }
+        ctx.bytesVerified += length;
+        if (ctx.status)
+            ctx.status->bytes.fetch_add(length, std::memory_order_relaxed);
+        ctx.chunksProcessed(length / kChunkSize);
+    }
+    return 0;
+}
+
+QString sanitizationWords(const QString &category, const platform::Drive &drive, bool verified,
+                          const QByteArray &luks)
+{
+    const MediumKind kind = [&] {
+        platform::Storage s;
+        s.disks.push_back(drive.disk);
+        return mediumKind(s);
+    }();
+    const bool flash = kind == MediumKind::Flash || kind == MediumKind::MaybeFlash;
+    const QString flashLimit =
+        flash ? QLatin1Char(' ') + tr("On flash, cells the drive has remapped are outside the "
+                                      "host's reach; only the drive's own sanitize command "
+                                      "reaches them.")
+              : QString();
+    if (category == QLatin1String("purge"))
+        return tr("Purge (NIST SP 800-88), by cryptographic erase: every key slot and both "
+                  "headers of the %1 container were overwritten. This holds where the data was "
+                  "only ever written through the encryption and no copy of the header exists "
+                  "elsewhere.")
+            .arg(QString::fromUtf8(luks));
+    if (category == QLatin1String("clear"))
+        return (verified ? tr("Clear (NIST SP 800-88): every addressable sector was overwritten "
+                              "and the last pass read back.")
+                         : tr("Clear (NIST SP 800-88): every addressable sector was "
+                              "overwritten; the last pass was not read back.")) +
+               flashLimit;
+    return tr("Neither Clear nor Purge (NIST SP 800-88): the wipe did not finish.");
+}
+
+} // namespace
+
+QString driveRefusal(const platform::Drive &drive)
+{
+    const auto named = [](const QByteArrayList &list) {
+        QStringList names;
+        for (const QByteArray &item : list)
+            names.append(displayName(item));
+        return names.join(QStringLiteral(", "));
+    };
+    if (drive.mountPoints.contains("/"))
+        return tr("This drive holds the running system and cannot be wiped.");
+    const QByteArray home = qgetenv("HOME");
+    for (const QByteArray &mountPoint : drive.mountPoints)
+        if (!home.isEmpty() && mountPoint != "/" &&
+            (home == mountPoint || home.startsWith(mountPoint + '/')))
+            return tr("This drive holds your home folder and cannot be wiped.");
+    if (!drive.mountPoints.isEmpty())
+        return tr("A volume on this drive is mounted (%1): unmount it first.")
+            .arg(named(drive.mountPoints));
+    if (!drive.swaps.isEmpty())
+        return tr("This drive holds active swap (%1).").arg(named(drive.swaps));
+    if (!drive.holders.isEmpty())
+        return tr("This drive is in use by %1 (an open encrypted volume, RAID or LVM): close "
+                  "it first.")
+            .arg(named(drive.holders));
+    if (drive.readOnly)
+        return tr("This drive is read-only.");
+    return QString();
+}
+
+QString driveTitle(const platform::Drive &drive)
+{
+    QStringList parts;
+    platform::Storage s;
+    s.disks.push_back(drive.disk);
+    if (!s.model().isEmpty())
+        parts.append(s.model());
+    if (!drive.disk.serial.isEmpty())
+        parts.append(tr("serial %1").arg(drive.disk.serial));
+    parts.append(bytesText(drive.bytes));
+    parts.append(displayName(drive.path));
+    return parts.join(QStringLiteral(", "));
+}
+
+qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase)
+{
+    const qint64 chunks = qint64((bytes + kChunkSize - 1) / kChunkSize);
+    return chunks * (passes + (verify && passes > 0 ? 1 : 0)) + (cryptoErase ? 1 : 0);
+}
+
+void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx)
+{
+    const QString shown = displayName(path);
+    platform::Drive drive;
+    int rc = platform::driveAt(path, &drive);
+    if (rc != 0) {
+        ctx.fail(rc == ENOTBLK ? tr("❌ %1 is not a block device: nothing was written.").arg(shown)
+                               : tr("❌ %1 cannot be used: %2").arg(shown, platform::errorText(rc)),
+                 rc);
+        return;
+    }
+    const QString refusal = driveRefusal(drive);
+    if (!refusal.isEmpty()) {
+        ctx.fail(QStringLiteral("❌ %1 %2").arg(shown, refusal));
+        return;
+    }
+    platform::Fd fd = platform::openDriveForWipe(path, true, &rc);
+    if (!fd.valid()) {
+        ctx.fail(rc == EBUSY ? tr("❌ %1 is in use (a mounted volume, a mapping or swap holds it): "
+                                  "nothing was written.")
+                                   .arg(shown)
+                 : rc == EROFS ? tr("❌ %1 is read-only: nothing was written.").arg(shown)
+                 : rc == EACCES || rc == EPERM
+                     ? tr("❌ Wiping a whole drive needs administrator rights: nothing was "
+                          "written to %1.")
+                           .arg(shown)
+                     : tr("❌ %1 cannot be opened: %2").arg(shown, platform::errorText(rc)),
+                 rc);
+        return;
+    }
+    quint64 bytes = 0;
+    quint32 logical = 512;
+    quint32 physical = 512;
+    if ((rc = platform::driveGeometry(fd.get(), &bytes, &logical, &physical)) != 0) {
+        ctx.fail(tr("❌ The size of %1 cannot be read: %2").arg(shown, platform::errorText(rc)), rc);
+        return;
+    }
+    drive.bytes = bytes;
+    drive.logicalSector = logical;
+    drive.physicalSector = physical;
+
+    Facts facts{QJsonObject(), QJsonArray(), ctx};
+    {
+        platform::Storage s;
+        s.disks.push_back(drive.disk);
+        QJsonObject identity =
+            storageJson(s).value(QStringLiteral("disks")).toArray().at(0).toObject();
+        facts.drive = identity;
+        facts.drive.insert(QStringLiteral("path"), displayName(path));
+        facts.drive.insert(QStringLiteral("name"), QString::fromUtf8(drive.name));
+        facts.drive.insert(QStringLiteral("partition"), drive.partition);
+        facts.drive.insert(QStringLiteral("bytes"), double(bytes));
+        facts.drive.insert(QStringLiteral("logicalSector"), int(logical));
+        facts.drive.insert(QStringLiteral("physicalSector"), int(physical));
+        facts.drive.insert(QStringLiteral("medium"),
+                           storageJson(s).value(QStringLiteral("medium")));
+        facts.drive.insert(QStringLiteral("title"), driveTitle(drive));
+        if (!drive.loopFile.isEmpty())
+            facts.drive.insert(QStringLiteral("backingFile"), displayName(drive.loopFile));
+    }
+    // What the drive held, for the certificate: its partition table.
+    {
+        AlignedBuffer head(1024 * 1024);
+        int error = 0;
+        const qint64 n = platform::readAt(
+            fd.get(), head.get(), std::size_t(std::min<quint64>(bytes, 1024 * 1024)), 0, &error);
+        const PartitionTable table =
+            parsePartitionTable(QByteArray(head.get(), int(std::max<qint64>(n, 0))), logical);
+        facts.drive.insert(QStringLiteral("partitionTable"), table.toJson());
+        if (!table.type.isEmpty())
+            ctx.info(QCoreApplication::translate("DriveWipe",
+                                                 "ℹ️ Partition table found on %1: %2, %n "
+                                                 "partition(s).",
+                                                 nullptr, int(table.partitions.size()))
+                         .arg(shown, table.type.toUpper()));
+    }
+    facts.drive.insert(QStringLiteral("sanitization"), QStringLiteral("none"));
+    facts.drive.insert(QStringLiteral("sanitizationText"),
+                       sanitizationWords(QString(), drive, false, QByteArray()));
+    facts.publish();
+
+    QString category;
+    QByteArray luksVersion;
+    if (cryptoErase) {
+        LuksHeader header;
+        QString problem;
+        const int found = probeLuks(path, &header, &problem);
+        if (found <= 0) {
+            ctx.fail(
+                found == 0
+                    ? tr("❌ %1 holds no LUKS container: there are no keys to destroy.").arg(shown)
+                    : tr("❌ The LUKS header of %1 cannot be read (%2): its keys cannot be "
+                         "destroyed one by one. An overwrite of the whole drive reaches them.")
+                          .arg(shown, problem));
+            return;
+        }
+        luksVersion = header.version;
+        ctx.atPhase(tr("keys"));
+        const int destroyed = destroyKeySlots(path, &problem);
+        if (destroyed < 0) {
+            ctx.fail(tr("❌ The key slots of %1 could not be destroyed: %2").arg(shown, problem));
+            return;
+        }
+        // The headers (LUKS2 keeps two) and the key-slot area, all of it.
+        const quint64 area =
+            std::min(bytes, (header.headerBytes + kDriveChunk - 1) / kDriveChunk * kDriveChunk);
+        RandomStream stream;
+        quint64 written = 0;
+        rc = writeRange(fd.get(), 0, area, stream, ctx, &written);
+        if (rc == 0)
+            rc = platform::syncData(fd.get());
+        quint64 at = 0;
+        RandomStream again(stream.key());
+        if (rc == 0)
+            rc = compareRange(fd.get(), 0, area, again, ctx, &at);
+        LuksHeader after;
+        QString afterProblem;
+        if (rc != 0 || probeLuks(path, &after, &afterProblem) != 0) {
+            ctx.fail(tr("❌ The LUKS header of %1 could not be overwritten: %2")
+                         .arg(shown, platform::errorText(rc ? rc : EIO)));
+            return;
+        }
+        ctx.chunksProcessed(1);
+        category = QStringLiteral("purge");
+        facts.drive.insert(
+            QStringLiteral("luks"),
+            QJsonObject{{QStringLiteral("version"), QString::fromUtf8(header.version)},
+                        {QStringLiteral("keySlotsDestroyed"), destroyed},
+                        {QStringLiteral("headerBytesOverwritten"), double(area)}});
+        facts.drive.insert(QStringLiteral("sanitization"), category);
+        facts.drive.insert(QStringLiteral("sanitizationText"),
+                           sanitizationWords(category, drive, true, luksVersion));
+        facts.publish();
+        ctx.info(tr("🔑 The %1 key slot(s) and the headers of the %2 container on %3 were "
+                    "destroyed: no passphrase or key file opens it again.")
+                     .arg(destroyed)
+                     .arg(QString::fromUtf8(header.version), shown));
+    }
+
+    std::unique_ptr<RandomStream> last;
+    bool everySector = passes > 0;
+    for (int pass = 1; pass <= passes; ++pass) {
+        ctx.atPass(pass, passes);
+        ctx.info(
+            tr("🔄 Pass %1 of %2 over %3 (%4)…").arg(pass).arg(passes).arg(shown, bytesText(bytes)));
+        auto stream = std::make_unique<RandomStream>();
+        quint64 written = 0;
+        rc = writeRange(fd.get(), 0, bytes, *stream, ctx, &written);
+        if (rc == 0 && (rc = platform::syncData(fd.get())) != 0)
+            written = 0;
+        facts.passes.append(QJsonObject{{QStringLiteral("pass"), pass},
+                                        {QStringLiteral("pattern"), QStringLiteral("random")},
+                                        {QStringLiteral("bytesWritten"), double(written)},
+                                        {QStringLiteral("complete"), rc == 0}});
+        facts.publish();
+        if (rc == ECANCELED)
+            return;
+        if (rc != 0) {
+            ctx.fail(tr("❌ Writing to %1 failed after %2 of pass %3: %4")
+                         .arg(shown, bytesText(written))
+                         .arg(pass)
+                         .arg(platform::errorText(rc)),
+                     rc);
+            return;
+        }
+        last = std::move(stream);
+    }
+
+    bool verified = false;
+    if (everySector && ctx.verify) {
+        ctx.atPhase(tr("read-back"));
+        RandomStream again(last->key());
+        quint64 at = 0;
+        const qint64 before = ctx.bytesVerified;
+        rc = compareRange(fd.get(), 0, bytes, again, ctx, &at);
+        facts.drive.insert(
+            QStringLiteral("verification"),
+            QJsonObject{{QStringLiteral("bytesCompared"), double(ctx.bytesVerified - before)},
+                        {QStringLiteral("matched"), rc == 0}});
+        facts.publish();
+        if (rc == ECANCELED)
+            return;
+        if (rc != 0) {
+            ctx.fail(rc == EILSEQ
+                         ? tr("❌ %1 gave back something else than was written, at byte %2: the "
+                              "drive does not keep what it is given.")
+                               .arg(shown)
+                               .arg(at)
+                         : tr("❌ Reading %1 back failed at byte %2: %3")
+                               .arg(shown)
+                               .arg(at)
+                               .arg(platform::errorText(rc)),
+                     rc);
+            return;
+        }
+        verified = true;
+        ctx.info(tr("✅ Read back and compared: %1 of %2.").arg(bytesText(bytes), shown));
+    }
+    if (everySector && category.isEmpty())
+        category = QStringLiteral("clear");
+
+    // Tell the drive every block is free: a flash drive can then erase the
+    // cells that held the old data.
+    QString discard = QStringLiteral("unsupported");
+    if (drive.disk.discards == 1) {
+        ctx.atPhase(tr("discard"));
+        if (platform::discardRange(fd.get(), 0, bytes, true) == 0) {
+            discard = QStringLiteral("secure");
+            ctx.info(tr("✂️ The whole of %1 was discarded securely (secure TRIM).").arg(shown));
+        } else if ((rc = platform::discardRange(fd.get(), 0, bytes, false)) == 0) {
+            discard = QStringLiteral("discarded");
+            ctx.info(tr("✂️ The whole of %1 was discarded (TRIM).").arg(shown));
+        } else {
+            discard = QStringLiteral("failed");
+            ctx.info(
+                tr("ℹ️ %1 did not accept a discard: %2").arg(shown, platform::errorText(rc)));
+        }
+    } else {
+        ctx.info(tr("ℹ️ No discard: %1 does not accept discards (TRIM).").arg(shown));
+    }
+    facts.drive.insert(QStringLiteral("discard"), discard);
+    platform::rereadPartitions(fd.get());
+
+    facts.drive.insert(QStringLiteral("sanitization"),
+                       category.isEmpty() ? QStringLiteral("none") : category);
+    facts.drive.insert(QStringLiteral("sanitizationText"),
+                       sanitizationWords(category, drive, verified, luksVersion));
+    facts.publish();
+    ctx.emitCompletion(tr("✅ Drive wipe completed."));
+}
+
+} // namespace velmora

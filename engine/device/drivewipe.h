@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "engine/job/jobcontext.h"
+#include "engine/platform/drives.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace velmora
+{
+
+// Why the drive may not be wiped, in a sentence; empty when it may. A drive
+// is refused while anything on it is in use: a mounted volume (the running
+// system's and the home folder's named as such), a device stacked on it, swap;
+// also when it is read-only.
+QString driveRefusal(const platform::Drive &drive);
+
+// "SanDisk Cruzer Blade, serial 4C53…, 15.6 GB, /dev/sdb": what the
+// confirmation and the report name a drive by.
+QString driveTitle(const platform::Drive &drive);
+
+// Progress units of a drive wipe of `bytes`: each pass, the read-back and
+// the key destruction.
+qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase);
+
+// Wipes the whole block device at `path`, below any file system:
+// - with `cryptoErase`, first destroys the key slots of the LUKS container it
+//   holds and overwrites its headers (both LUKS2 copies) with random data;
+// - then `passes` passes of fresh random data over every sector, from the
+//   first to the last, with direct I/O, each synced; with `ctx.verify` the
+//   last one is read back from the device and compared;
+// - then, where the device discards, discards all of it (a secure discard
+//   where it can).
+// Stop is seen between chunks. What was done, pass by pass, and the
+// sanitization category it amounts to go to `ctx.report` (setDrive()).
+void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx);
+
+} // namespace velmora

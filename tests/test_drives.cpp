@@ -1,0 +1,403 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The whole-drive wipe on loop and zram devices: every sector of an image
+// with a partition table and two file systems, the LUKS keys of a
+// container, the refusals, a stop and a failing write, each with the
+// record it leaves.
+
+#include "testsupport.h"
+
+#include "engine/device/drivewipe.h"
+#include "engine/device/partitiontable.h"
+#include "engine/job/erasemethods.h"
+#include "engine/job/erasurerecord.h"
+#include "engine/job/jobrunner.h"
+#include "engine/platform/drives.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QtTest>
+
+using namespace testsupport;
+
+namespace
+{
+
+// An image file attached as a loop device; root only.
+class Loop
+{
+  public:
+    explicit Loop(const QByteArray &content, qint64 size, const QStringList &options = {})
+    {
+        if (::geteuid() != 0) {
+            why = QStringLiteral("needs root to attach a loop device");
+            return;
+        }
+        image = dir.filePath(QStringLiteral("drive.img"));
+        QFile f(image);
+        if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size() ||
+            !f.resize(size)) {
+            why = QStringLiteral("cannot create the image");
+            return;
+        }
+        f.close();
+        attach(options);
+    }
+    // An image made by the caller.
+    explicit Loop(const QString &madeImage, const QStringList &options = {})
+    {
+        if (::geteuid() != 0) {
+            why = QStringLiteral("needs root to attach a loop device");
+            return;
+        }
+        image = madeImage;
+        attach(options);
+    }
+    ~Loop()
+    {
+        if (!device.isEmpty())
+            run("losetup", {"-d", device});
+    }
+    QString why;
+    QString image;
+    QString device;
+    QTemporaryDir dir;
+
+  private:
+    void attach(const QStringList &options)
+    {
+        QProcess p;
+        p.start("losetup", options + QStringList{"--show", "-f", image});
+        if (!p.waitForFinished() || p.exitCode() != 0) {
+            why = QStringLiteral("cannot attach a loop device");
+            return;
+        }
+        device = QString::fromLatin1(p.readAllStandardOutput().trimmed());
+    }
+};
+
+// A protective MBR and a GPT with two partitions, the way partitioning tools
+// write them (their checksums aside, which the wipe does not read).
+QByteArray gptHead()
+{
+    QByteArray head(34 * 512, '\0');
+    const auto put = [&head](int at, quint64 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            head[at + i] = char(value >> (8 * i));
+    };
+    head[446 + 4] = char(0xee);
+    put(446 + 8, 1, 4);
+    put(446 + 12, 0xffffffff, 4);
+    head[510] = char(0x55);
+    head[511] = char(0xaa);
+    head.replace(512, 8, "EFI PART");
+    put(512 + 72, 2, 8);   // entries from sector 2
+    put(512 + 80, 128, 4); // 128 of them
+    put(512 + 84, 128, 4); // of 128 bytes
+    const auto entry = [&](int index, quint64 first, quint64 last, const QString &name) {
+        const int at = 1024 + 128 * index;
+        head[at] = char(0xaf); // any type that is not empty
+        put(at + 32, first, 8);
+        put(at + 40, last, 8);
+        for (int c = 0; c < name.size(); ++c)
+            put(at + 56 + 2 * c, name.at(c).unicode(), 2);
+    };
+    entry(0, 2048, 2048 + 96 * 2048 - 1, QStringLiteral("data"));
+    entry(1, 100 * 2048, 200 * 2048 - 1, QStringLiteral("stick"));
+    return head;
+}
+
+int outcomeOf(Recorder &rec, const velmora::JobRequest &request, velmora::ErasureRecord *record,
+              bool stop = false)
+{
+    *record = velmora::ErasureRecord::forDrive(request.device, request.method, request.verify,
+                                               request.cryptoErase);
+    auto ctx = rec.context();
+    QString error;
+    velmora::runJob(request, ctx, &error);
+    record->finish(rec.report, ctx.bytesWritten, ctx.bytesVerified, stop);
+    return rec.report.problemCount();
+}
+
+} // namespace
+
+class DrivesTest : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void wipeLeavesNothingOfTheDrive();
+    void refusals();
+    void keysOfLuksContainer();
+    void discardOnZram();
+    void stopAndFailureLeaveHonestRecords();
+};
+
+void DrivesTest::wipeLeavesNothingOfTheDrive()
+{
+    // Two file systems in the partitions with the planted text in them, and
+    // in the gap between them.
+    if (::geteuid() != 0)
+        QSKIP("needs root to attach a loop device");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("drive.img");
+    QVERIFY(writeFile(path, gptHead()));
+    QFile image(path);
+    QVERIFY(image.open(QIODevice::ReadWrite) && image.resize(256 << 20));
+    QVERIFY(image.seek(98 * 1024 * 1024) && image.write(plantedBytes(4096)) == 4096);
+    image.close();
+    const QString ext4At = QString::number(1 << 20);
+    QCOMPARE(run("mkfs.ext4", {"-q", "-F", "-E", "offset=" + ext4At, path, "98304"}), 0);
+    QCOMPARE(run("mkfs.vfat", {"--offset", QString::number(100 * 2048), path, "51200"}), 0);
+    QDir().mkpath(dir.filePath("p"));
+    QCOMPARE(run("mount", {"-o", QString("loop,offset=%1,sizelimit=%2").arg(1 << 20).arg(96 << 20),
+                           path, dir.filePath("p")}),
+             0);
+    QVERIFY(writeFile(dir.filePath("p/secret.txt"), plantedBytes(64 * 1024)));
+    QCOMPARE(run("umount", {dir.filePath("p")}), 0);
+    // This kernel may have no FAT driver: the planted text goes into the
+    // FAT volume's data area directly.
+    QVERIFY(image.open(QIODevice::ReadWrite));
+    QVERIFY(image.seek(140 * 1024 * 1024) && image.write(plantedBytes(4096)) == 4096);
+    image.close();
+    QVERIFY(readFile(path).count(plantText()) > 2000);
+    const auto signaturesOf = [](const QString &file) {
+        QProcess wipefs;
+        wipefs.start("wipefs", {file});
+        wipefs.waitForFinished();
+        return wipefs.readAllStandardOutput();
+    };
+    QVERIFY(signaturesOf(path).contains("PMBR"));
+    Loop whole(path);
+    QVERIFY2(whole.why.isEmpty(), qPrintable(whole.why));
+
+    Recorder rec;
+    velmora::JobRequest request;
+    request.kind = velmora::ErasureRecord::Kind::Drive;
+    request.method = velmora::kMethodBritish;
+    request.verify = true;
+    request.device = QFile::encodeName(whole.device);
+    velmora::ErasureRecord record;
+    QCOMPARE(outcomeOf(rec, request, &record), 0);
+    QCOMPARE(record.result, velmora::ErasureRecord::Result::Erased);
+
+    const QByteArray after = readFile(path);
+    const QByteArray signatures = signaturesOf(path);
+    QCOMPARE(after.size(), qint64(256 << 20));
+    QCOMPARE(after.count(plantText()), 0);
+    // Nothing for wipefs to find, where it found the partition table.
+    QCOMPARE(signatures, QByteArray());
+
+    // The certificate: what the drive held, each pass, the read-back.
+    const QJsonObject drive = record.toJson()["drive"].toObject();
+    QCOMPARE(drive["path"].toString(), whole.device);
+    QCOMPARE(drive["bytes"].toDouble(), double(256 << 20));
+    const QJsonObject table = drive["partitionTable"].toObject();
+    QCOMPARE(table["type"].toString(), QStringLiteral("gpt"));
+    QCOMPARE(table["partitions"].toArray().size(), 2);
+    QCOMPARE(table["partitions"].toArray().at(1)["name"].toString(), QStringLiteral("stick"));
+    QCOMPARE(table["partitions"].toArray().at(1)["start"].toDouble(), double(100 << 20));
+    const QJsonArray passes = drive["passes"].toArray();
+    QCOMPARE(passes.size(), 2);
+    for (const QJsonValue &pass : passes)
+        QCOMPARE(pass["bytesWritten"].toDouble(), double(256 << 20));
+    QCOMPARE(drive["verification"]["bytesCompared"].toDouble(), double(256 << 20));
+    QCOMPARE(drive["sanitization"].toString(), QStringLiteral("clear"));
+    QCOMPARE(record.toJson()["job"].toString(), QStringLiteral("drive"));
+}
+
+void DrivesTest::refusals()
+{
+    Loop loop(QByteArray(), 64 << 20);
+    if (!loop.why.isEmpty())
+        QSKIP(qPrintable(loop.why));
+    const auto refusal = [](const QString &path) {
+        velmora::platform::Drive drive;
+        const int rc = velmora::platform::driveAt(QFile::encodeName(path), &drive);
+        return rc != 0 ? QString::fromLocal8Bit(strerror(rc)) : velmora::driveRefusal(drive);
+    };
+    QCOMPARE(refusal(loop.device), QString());
+    // Not a block device, or none at all.
+    QCOMPARE(refusal(loop.image), QString::fromLocal8Bit(strerror(ENOTBLK)));
+    QCOMPARE(refusal(loop.dir.filePath("gone")), QString::fromLocal8Bit(strerror(ENOENT)));
+    // The drive of the running system, wherever it is.
+    const auto table = velmora::platform::mountTable();
+    for (const velmora::platform::Mount &m : table)
+        if (m.mountPoint == "/" && m.source.startsWith("/dev/"))
+            QCOMPARE(refusal(QFile::decodeName(m.source)),
+                     QStringLiteral("This drive holds the running system and cannot be wiped."));
+
+    // A volume on it mounted: refused, and the job touches nothing even if
+    // asked past the listing.
+    QCOMPARE(run("mkfs.ext4", {"-q", "-F", loop.device}), 0);
+    QDir().mkpath(loop.dir.filePath("m"));
+    QCOMPARE(run("mount", {loop.device, loop.dir.filePath("m")}), 0);
+    QVERIFY(writeFile(loop.dir.filePath("m/keep.txt"), plantText()));
+    QVERIFY(refusal(loop.device)
+                .startsWith("A volume on this drive is mounted (" + loop.dir.filePath("m")));
+    Recorder rec;
+    velmora::JobRequest request;
+    request.kind = velmora::ErasureRecord::Kind::Drive;
+    request.method = velmora::kMethodNist;
+    request.device = QFile::encodeName(loop.device);
+    velmora::ErasureRecord record;
+    outcomeOf(rec, request, &record);
+    QCOMPARE(record.result, velmora::ErasureRecord::Result::Failed);
+    QCOMPARE(readFile(loop.dir.filePath("m/keep.txt")), plantText());
+    QCOMPARE(run("umount", {loop.dir.filePath("m")}), 0);
+
+    // Read-only.
+    Loop readOnly(loop.image, {"-r"});
+    QVERIFY(readOnly.why.isEmpty());
+    QCOMPARE(refusal(readOnly.device), QStringLiteral("This drive is read-only."));
+
+    // From the command line: the same refusals, and nothing written.
+    const QByteArray before = readFile(loop.image);
+    QProcess cli;
+    cli.start(VELMORA_CLI, {"drive", "--yes", loop.image});
+    QVERIFY(cli.waitForFinished());
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY(cli.readAllStandardError().contains("is not a block device"));
+    cli.start(VELMORA_CLI, {"drive", "--yes", ""});
+    QVERIFY(cli.waitForFinished());
+    QCOMPARE(cli.exitCode(), 2);
+    cli.start(VELMORA_CLI, {"drive", "--yes", readOnly.device});
+    QVERIFY(cli.waitForFinished());
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY(cli.readAllStandardError().contains("read-only"));
+    // No LUKS there: no keys to destroy.
+    cli.start(VELMORA_CLI, {"drive", "--yes", "--crypto-erase", loop.device});
+    QVERIFY(cli.waitForFinished());
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY(cli.readAllStandardError().contains("holds no LUKS container"));
+    QCOMPARE(readFile(loop.image), before);
+}
+
+void DrivesTest::keysOfLuksContainer()
+{
+    Loop loop(QByteArray(), 64 << 20);
+    if (!loop.why.isEmpty())
+        QSKIP(qPrintable(loop.why));
+    QVERIFY(writeFile(loop.dir.filePath("key"), "correct horse battery staple"));
+    if (run("cryptsetup",
+            {"luksFormat", "-q", "--type", "luks2", "--pbkdf", "pbkdf2", "--pbkdf-force-iterations",
+             "1000", "--key-file", loop.dir.filePath("key"), loop.device}) != 0)
+        QSKIP("cryptsetup cannot format a LUKS2 container here");
+    QCOMPARE(run("cryptsetup", {"isLuks", loop.device}), 0);
+    const QByteArray before = readFile(loop.image);
+
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    cli.setProcessEnvironment(env);
+    cli.start(VELMORA_CLI, {"drive", "--yes", "--crypto-erase", "--json",
+                            loop.dir.filePath("out.json"), loop.device});
+    QVERIFY(cli.waitForFinished(60000));
+    const QByteArray out = cli.readAllStandardOutput();
+    QVERIFY2(cli.exitCode() == 0, qPrintable(out + cli.readAllStandardError()));
+    QVERIFY(out.contains("🔑 The 1 key slot(s) and the headers of the LUKS2 container"));
+    QVERIFY(run("cryptsetup", {"isLuks", loop.device}) != 0);
+    QVERIFY(run("cryptsetup", {"open", "--test-passphrase", "--key-file", loop.dir.filePath("key"),
+                               loop.device}) != 0);
+
+    // Not one 64-byte piece of the headers or key slots is where it was.
+    const QJsonObject drive = QJsonDocument::fromJson(readFile(loop.dir.filePath("out.json")))
+                                  .object()["drive"]
+                                  .toObject();
+    const qint64 area = qint64(drive["luks"]["headerBytesOverwritten"].toDouble());
+    QVERIFY(area >= 16 << 20);
+    const QByteArray after = readFile(loop.image);
+    int left = 0;
+    for (qint64 at = 0; at + 64 <= area; at += 64)
+        if (before.mid(at, 64) != QByteArray(64, '\0') && after.mid(at, 64) == before.mid(at, 64))
+            ++left;
+    QCOMPARE(left, 0);
+    QCOMPARE(drive["sanitization"].toString(), QStringLiteral("purge"));
+    QVERIFY(
+        drive["sanitizationText"].toString().contains("no copy of the header exists elsewhere"));
+    // Keys only: the data area stays as it was.
+    QCOMPARE(after.mid(area, 4096), before.mid(area, 4096));
+
+    // A header that carries LUKS's mark but does not parse.
+    QFile raw(loop.device);
+    QVERIFY(raw.open(QIODevice::WriteOnly));
+    QVERIFY(raw.write(QByteArray("LUKS\xba\xbe\x00\x02", 8) + QByteArray(4088, 'x')) == 4096);
+    raw.close();
+    cli.start(VELMORA_CLI, {"drive", "--yes", "--crypto-erase", loop.device});
+    QVERIFY(cli.waitForFinished());
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY(cli.readAllStandardError().contains("cannot be read"));
+}
+
+void DrivesTest::discardOnZram()
+{
+    QFile add(QStringLiteral("/sys/class/zram-control/hot_add"));
+    if (::geteuid() != 0 || !add.open(QIODevice::ReadOnly))
+        QSKIP("needs root and zram");
+    const QString id = add.readAll().trimmed();
+    const auto remove = qScopeGuard([&] {
+        writeFile("/sys/block/zram" + id + "/reset", "1");
+        writeFile("/sys/class/zram-control/hot_remove", id.toLatin1());
+    });
+    QVERIFY(writeFile("/sys/block/zram" + id + "/disksize", QByteArray::number(32 << 20)));
+    Recorder rec;
+    velmora::JobRequest request;
+    request.kind = velmora::ErasureRecord::Kind::Drive;
+    request.method = velmora::kMethodNist;
+    request.device = "/dev/zram" + id.toLatin1();
+    velmora::ErasureRecord record;
+    QCOMPARE(outcomeOf(rec, request, &record), 0);
+    QVERIFY2(rec.lines.contains("✂️ The whole of /dev/zram" + id + " was discarded (TRIM).") ||
+                 rec.lines.contains("✂️ The whole of /dev/zram" + id +
+                                    " was discarded securely (secure TRIM)."),
+             qPrintable(rec.lines.join('\n')));
+    const QJsonObject drive = record.toJson()["drive"].toObject();
+    QVERIFY(drive["discard"].toString() != QStringLiteral("unsupported"));
+    QCOMPARE(drive["medium"].toString(), QStringLiteral("memory"));
+}
+
+void DrivesTest::stopAndFailureLeaveHonestRecords()
+{
+    Loop loop(QByteArray(), 64 << 20);
+    if (!loop.why.isEmpty())
+        QSKIP(qPrintable(loop.why));
+    velmora::JobRequest request;
+    request.kind = velmora::ErasureRecord::Kind::Drive;
+    request.method = velmora::kMethodDoD;
+    request.verify = true;
+    request.device = QFile::encodeName(loop.device);
+
+    // Stopped in the second pass.
+    Recorder stopped;
+    stopped.onProgress = [](Recorder &r) {
+        if (r.status.pass.load() == 2)
+            r.stop = true;
+    };
+    velmora::ErasureRecord record;
+    outcomeOf(stopped, request, &record, true);
+    QCOMPARE(record.result, velmora::ErasureRecord::Result::Stopped);
+    QJsonObject drive = record.toJson()["drive"].toObject();
+    QCOMPARE(drive["sanitization"].toString(), QStringLiteral("none"));
+    QJsonArray passes = drive["passes"].toArray();
+    QCOMPARE(passes.size(), 2);
+    QVERIFY(passes.at(0)["complete"].toBool());
+    QVERIFY(!passes.at(1)["complete"].toBool());
+    QVERIFY(passes.at(1)["bytesWritten"].toDouble() < double(64 << 20));
+
+    // The device fails a write in the first pass: said, and never Clear.
+    int writes = 0;
+    velmora::platform::injectFault = [&writes](const char *call, int) {
+        return std::strcmp(call, "drivewrite") == 0 && ++writes == 5 ? EIO : 0;
+    };
+    const auto restore = qScopeGuard([] { velmora::platform::injectFault = nullptr; });
+    Recorder failing;
+    outcomeOf(failing, request, &record);
+    QCOMPARE(record.result, velmora::ErasureRecord::Result::Failed);
+    QVERIFY2(record.error.contains("Writing to " + loop.device + " failed after 16.8 MB of pass 1"),
+             qPrintable(record.error));
+    drive = record.toJson()["drive"].toObject();
+    QCOMPARE(drive["sanitization"].toString(), QStringLiteral("none"));
+    QVERIFY(!drive["passes"].toArray().at(0)["complete"].toBool());
+}
+
+QTEST_GUILESS_MAIN(DrivesTest)
+#include "test_drives.moc"
