@@ -11,7 +11,9 @@
 #   FILL_ROOT  a mounted scratch volume for the free-space fill (it is
 #              filled to the end, again and again); without it, no fill cases
 #   RUNS       rounds per case (default 3)
-#   CASES      which cases to run (default "big small fill")
+#   CASES      which cases to run (default "big small fill"; "drive", as root,
+#              wipes a loop device with direct I/O over a DRIVE_SIZE image in DIR,
+#              default 1G)
 # "--verify vs without" pairs Velmora with itself: its ratio is the share of
 # time left after the read-back (1 / the cost of verifying).
 # Page-cache peaks need root (a memory cgroup per run); elsewhere "n/a".
@@ -20,6 +22,7 @@ dir=$1
 bench=${2:-$(dirname "$0")/../build/bench/velmora-bench}
 runs=${RUNS:-3}
 cases=${CASES:-big small fill}
+drive_size=${DRIVE_SIZE:-1G}
 work=$(mktemp -d "$dir/velmora-compare.XXXXXX")
 cleanup() { rm -rf "$work"; [ -n "${FILL_ROOT:-}" ] && rm -f "$FILL_ROOT/dd.fill"; }
 trap cleanup EXIT
@@ -118,4 +121,43 @@ if [[ " $cases " == *" fill "* ]] && [ -n "${FILL_ROOT:-}" ]; then
          END {if (f == "") f = t; printf "free-space wipe, one run: fill %.2f s, then names, journal and TRIM %.2f s\n", f, t - f}' \
         "$log"
     rm -f "$log"
+fi
+
+if [[ " $cases " == *" drive "* ]] && [ "$(id -u)" -eq 0 ]; then
+    truncate -s "$drive_size" "$work/drive.img"
+    dev=$(losetup --direct-io=on --show -f "$work/drive.img")
+    # One run's pass and read-back, from the seconds before its log lines,
+    # against dd writing and reading the same device with direct I/O. Each
+    # side starts on a device discarded whole (the wipe ends with a discard).
+    # A pass ends with fdatasync, so dd is timed with and without one; dd
+    # reads back random data, as the wipe does.
+    w=() r=() d0=() d1=() dr=() r0=() r1=() rr=()
+    for _ in $(seq 1 "$runs"); do
+        blkdiscard "$dev"
+        log=$(mktemp)
+        "$bench" drive --method NIST --verify "$dev" >"$log" 2>&1 || true
+        read -r tw tr < <(awk '/Pass 1 of 1 over/ {s = $1} /Pass 1 of 1 written/ {e = $1}
+            /Read back and compared/ {v = $1} END {print e - s, v - e}' "$log")
+        rm -f "$log"
+        blkdiscard "$dev"
+        t0=$(timed dd if=/dev/zero of="$dev" bs=4M oflag=direct)
+        blkdiscard "$dev"
+        t1=$(timed dd if=/dev/zero of="$dev" bs=4M oflag=direct conv=fdatasync)
+        # dd reads back random data too: zeros read faster on some disks.
+        dd if=/dev/urandom of="$dev" bs=4M iflag=fullblock oflag=direct status=none 2>/dev/null || true
+        tdr=$(timed dd if="$dev" of=/dev/null bs=4M iflag=direct)
+        w+=("$tw") r+=("$tr") d0+=("$t0") d1+=("$t1") dr+=("$tdr")
+        r0+=("$(echo "$t0 / $tw" | bc -l)") r1+=("$(echo "$t1 / $tw" | bc -l)")
+        rr+=("$(echo "$tdr / $tr" | bc -l)")
+    done
+    row() { printf '%-58s velmora %6.2f s  peer %6.2f s  ratio %5.2f\n' "$@"; }
+    row "drive $drive_size, 1 pass, vs dd zero oflag=direct" "$(median "${w[@]}")" \
+        "$(median "${d0[@]}")" "$(median "${r0[@]}")"
+    row "drive $drive_size, 1 pass, vs dd zero oflag=direct,fdatasync" "$(median "${w[@]}")" \
+        "$(median "${d1[@]}")" "$(median "${r1[@]}")"
+    row "drive $drive_size, read-back, vs dd iflag=direct" "$(median "${r[@]}")" \
+        "$(median "${dr[@]}")" "$(median "${rr[@]}")"
+    echo "page cache peak, wiping the $drive_size drive: $(peak "$bench" drive --method NIST --verify "$dev")"
+    losetup -d "$dev"
+    rm -f "$work/drive.img"
 fi

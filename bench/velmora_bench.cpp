@@ -7,18 +7,19 @@
 //                                               Add Folder lists them
 //   velmora-bench wipe --method NAME ROOT       volume wipe job
 //   velmora-bench freespace --method NAME ROOT  free-space wipe job
+//   velmora-bench drive --method NAME DEVICE    whole-drive wipe job
 //   velmora-bench volumes                       what knowing each mounted
 //                                               volume's medium costs
 //
 // Prints the job's log lines, each after the seconds since the job began (so
 // a phase's time shows), then "bytes: N seconds: S MiB/s: X".
 
+#include "engine/fs/paths.h"
 #include "engine/job/guards.h"
 #include "engine/job/jobrunner.h"
 #include "engine/job/volumelist.h"
-#include "engine/platform/storage.h"
-#include "engine/fs/paths.h"
 #include "engine/platform/platform.h"
+#include "engine/platform/storage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,11 +34,12 @@ namespace
 
 int usage()
 {
-    std::fprintf(stderr,
-                 "usage: velmora-bench erase|wipe|freespace --method NAME [--verify] [--i-know] "
-                 "PATH...\n"
-                 "methods: NIST, DoD, British, German, Gutmann\n"
-                 "--i-know lets it erase what the window refuses (never devices)\n");
+    std::fprintf(
+        stderr,
+        "usage: velmora-bench erase|wipe|freespace|drive --method NAME [--verify] [--i-know] "
+        "PATH...\n"
+        "methods: NIST, DoD, British, German, Gutmann\n"
+        "--i-know lets it erase what the window refuses (never devices)\n");
     return 2;
 }
 
@@ -114,14 +116,21 @@ int main(int argc, char *argv[])
         if (mode == QLatin1String("wipe") && !iKnow &&
             velmora::refusalForWipe(velmora::displayName(args.first()), "/") !=
                 velmora::WipeRefusal::None) {
-            std::fprintf(stderr, "velmora-bench: %s holds the running system or a home folder; "
-                                 "--i-know wipes it anyway\n",
+            std::fprintf(stderr,
+                         "velmora-bench: %s holds the running system or a home folder; "
+                         "--i-know wipes it anyway\n",
                          args.first().constData());
             return 2;
         }
         request.kind = mode == QLatin1String("wipe") ? velmora::ErasureRecord::Kind::Volume
                                                      : velmora::ErasureRecord::Kind::FreeSpace;
         request.root = velmora::displayName(args.first());
+    } else if (mode == QLatin1String("drive")) {
+        // The job refuses, as the window does, a drive anything uses.
+        if (args.size() != 1)
+            return usage();
+        request.kind = velmora::ErasureRecord::Kind::Drive;
+        request.device = args.first();
     } else {
         return usage();
     }
@@ -136,8 +145,8 @@ int main(int argc, char *argv[])
     ctx.userFolder = QDir::homePath();
     QElapsedTimer clock;
     ctx.log = [&out, &clock](const QString &line) {
-        out << QString::number(clock.nsecsElapsed() / 1e9, 'f', 3).rightJustified(8) << ' '
-            << line << '\n';
+        out << QString::number(clock.nsecsElapsed() / 1e9, 'f', 3).rightJustified(8) << ' ' << line
+            << '\n';
     };
 
     clock.start();

@@ -68,80 +68,131 @@ struct Facts {
     }
 };
 
-// Writes one pass of `stream` over [from, to) of the device, drawing the
-// next chunk on a second thread while this one writes. Returns 0, ECANCELED
-// when stopped, or the errno of the write that failed (`*at` says where).
+// Writes one pass of `stream` over [from, to) of the device: this thread
+// draws each chunk while the two before it are being written. Returns 0,
+// ECANCELED when stopped, or the errno of the write that failed;
+// `*written` counts the bytes written from `from` on without a gap.
 int writeRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContext &ctx,
                quint64 *written)
 {
-    AlignedBuffer buffers[2] = {AlignedBuffer(kDriveChunk), AlignedBuffer(kDriveChunk)};
+    constexpr int kAhead = 2;
+    AlignedBuffer buffers[kAhead + 1] = {AlignedBuffer(kDriveChunk), AlignedBuffer(kDriveChunk),
+                                         AlignedBuffer(kDriveChunk)};
+    std::future<int> writing[kAhead + 1];
     stream.seek(from);
-    int current = 0;
-    qint64 length = qint64(std::min<quint64>(kDriveChunk, to - from));
-    stream.fill(buffers[current].get(), std::size_t(length));
     *written = 0;
-    for (quint64 offset = from; offset < to;) {
-        if (ctx.stopped())
-            return ECANCELED;
-        const quint64 nextOffset = offset + quint64(length);
-        const qint64 nextLength =
-            qint64(std::min<quint64>(kDriveChunk, to - std::min(to, nextOffset)));
-        std::future<void> drawing;
-        if (nextLength > 0)
-            drawing = std::async(std::launch::async, [&stream, &buffers, current, nextLength] {
-                stream.fill(buffers[1 - current].get(), std::size_t(nextLength));
-            });
-        int error = platform::injectFault ? platform::injectFault("drivewrite", fd) : 0;
-        const std::size_t n = error
-                                  ? 0
-                                  : platform::writeAll(fd, buffers[current].get(),
-                                                       std::size_t(length), qint64(offset), &error);
-        if (drawing.valid())
-            drawing.get();
-        if (n != std::size_t(length))
-            return error ? error : EIO;
+    int failure = 0;
+    // Waits for the write in `slot`; counts it when it was whole.
+    const auto settle = [&](int slot, qint64 length) {
+        if (!writing[slot].valid())
+            return;
+        const int error = writing[slot].get();
+        if (error != 0 || failure != 0) {
+            if (failure == 0)
+                failure = error;
+            return;
+        }
         *written += quint64(length);
         ctx.wrote(length);
         ctx.chunksProcessed(length / kChunkSize);
-        offset = nextOffset;
-        length = nextLength;
-        current = 1 - current;
+    };
+    qint64 lengths[kAhead + 1] = {};
+    int slot = 0;
+    for (quint64 offset = from; offset < to && failure == 0; offset += kDriveChunk) {
+        if (ctx.stopped()) {
+            failure = ECANCELED;
+            break;
+        }
+        settle(slot, lengths[slot]);
+        if (failure != 0)
+            break;
+        const qint64 length = qint64(std::min<quint64>(kDriveChunk, to - offset));
+        stream.fill(buffers[slot].get(), std::size_t(length));
+        lengths[slot] = length;
+        writing[slot] =
+            std::async(std::launch::async, [fd, data = buffers[slot].get(), length, offset] {
+                int error = platform::injectFault ? platform::injectFault("drivewrite", fd) : 0;
+                if (error == 0 &&
+                    platform::writeAll(fd, data, std::size_t(length), qint64(offset), &error) !=
+                        std::size_t(length) &&
+                    error == 0)
+                    error = EIO;
+                return error;
+            });
+        slot = (slot + 1) % (kAhead + 1);
     }
-    return 0;
+    // The writes still in flight, in order.
+    for (int i = 0; i <= kAhead; ++i, slot = (slot + 1) % (kAhead + 1))
+        settle(slot, lengths[slot]);
+    return failure;
 }
 
-// Reads [from, to) back and compares it with `stream` from `from`. Returns 0,
-// ECANCELED, EILSEQ at the first difference (`*at`), or a read's errno.
+// Reads [from, to) back and compares it with `stream` from `from`, reading
+// the next chunk on a second thread while this one draws and compares.
+// Returns 0, ECANCELED, EILSEQ at the first difference (`*at`), or a
+// read's errno.
 int compareRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContext &ctx,
                  quint64 *at)
 {
-    AlignedBuffer read(kDriveChunk);
-    AlignedBuffer expected(kDriveChunk);
-    stream.seek(from);
-    for (quint64 offset = from; offset < to; offset += kDriveChunk) {
-        if (ctx.stopped())
-            return ECANCELED;
-        const qint64 length = qint64(std::min<quint64>(kDriveChunk, to - offset));
-        auto drawing = std::async(std::launch::async,
-                                  [&] { stream.fill(expected.get(), std::size_t(length)); });
-        int error = 0;
+    // Two reads in flight while the third buffer is compared: a disk that
+    // answers from several queues streams, one read at a time does not.
+    constexpr int kAhead = 2;
+    AlignedBuffer buffers[kAhead + 1] = {AlignedBuffer(kDriveChunk), AlignedBuffer(kDriveChunk),
+                                         AlignedBuffer(kDriveChunk)};
+    struct Read {
         qint64 got = 0;
-        while (got < length) {
-            const qint64 n = platform::readAt(fd, read.get() + got, std::size_t(length - got),
-                                              qint64(offset) + got, &error);
+        int error = 0;
+    };
+    const auto readChunk = [fd](char *into, quint64 offset, qint64 length) {
+        Read r;
+        while (r.got < length) {
+            const qint64 n = platform::readAt(fd, into + r.got, std::size_t(length - r.got),
+                                              qint64(offset) + r.got, &r.error);
             if (n <= 0)
                 break;
-            got += n;
+            r.got += n;
         }
-        drawing.get();
-        if (got != length) {
-            *at = offset + quint64(std::max<qint64>(got, 0));
-            return error ? error : EIO;
+        return r;
+    };
+    const auto lengthAt = [to](quint64 offset) {
+        return offset < to ? qint64(std::min<quint64>(kDriveChunk, to - offset)) : 0;
+    };
+    stream.seek(from);
+    std::future<Read> reading[kAhead + 1];
+    quint64 asked = from; // where the next read begins
+    int index = 0;
+    const auto askNext = [&] {
+        const int slot = int(((asked - from) / kDriveChunk) % (kAhead + 1));
+        if (const qint64 length = lengthAt(asked))
+            reading[slot] =
+                std::async(std::launch::async, readChunk, buffers[slot].get(), asked, length);
+        asked += kDriveChunk;
+    };
+    for (int i = 0; i < kAhead; ++i)
+        askNext();
+    for (quint64 offset = from; offset < to;
+         offset += kDriveChunk, index = (index + 1) % (kAhead + 1)) {
+        const qint64 length = lengthAt(offset);
+        const Read r = reading[index].get();
+        if (ctx.stopped())
+            return ECANCELED;
+        if (r.got != length) {
+            *at = offset + quint64(std::max<qint64>(r.got, 0));
+            return r.error ? r.error : EIO;
         }
-        if (std::memcmp(read.get(), expected.get(), std::size_t(length)) != 0) {
-            for (qint64 i = 0; i < length; ++i)
-                if (read.get()[i] != expected.get()[i]) {
-                    *at = offset + quint64(i);
+        askNext();
+        // What the pass wrote, taken off what came back, leaves zeros; in
+        // pieces that stay in the cache between the two steps.
+        char *got = buffers[index].get();
+        constexpr qint64 kPiece = 256 * 1024;
+        for (qint64 piece = 0; piece < length; piece += kPiece) {
+            const std::size_t n = std::size_t(std::min(kPiece, length - piece));
+            stream.strip(got + piece, n);
+            if (got[piece] == 0 && std::memcmp(got + piece, got + piece + 1, n - 1) == 0)
+                continue;
+            for (std::size_t i = 0; i < n; ++i)
+                if (got[piece + qint64(i)] != 0) {
+                    *at = offset + quint64(piece) + i;
                     break;
                 }
             return EILSEQ;
@@ -399,6 +450,7 @@ void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobCo
                      rc);
             return;
         }
+        ctx.info(tr("✅ Pass %1 of %2 written and synced.").arg(pass).arg(passes));
         last = std::move(stream);
     }
 

@@ -72,4 +72,13 @@ void RandomStream::fill(char *data, std::size_t length)
     }
 }
 
+void RandomStream::strip(char *data, std::size_t length)
+{
+    auto *bytes = reinterpret_cast<unsigned char *>(data);
+    int written = 0;
+    if (EVP_EncryptUpdate(cipher->ctx, bytes, &written, bytes, int(length)) != 1 ||
+        written != int(length))
+        throw std::runtime_error("AES-128-CTR failed");
+}
+
 } // namespace velmora

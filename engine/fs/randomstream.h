@@ -33,6 +33,10 @@ class RandomStream
 
     // The next `length` bytes of the stream.
     void fill(char *data, std::size_t length);
+    // Takes the next `length` bytes of the stream off `data` in place (XOR):
+    // data that came from this stream at this place becomes zeros. One pass
+    // over the data, where drawing and comparing would take two.
+    void strip(char *data, std::size_t length);
     // Goes to byte `offset` of the stream (counter mode can start anywhere).
     void seek(quint64 offset);
     const Key &key() const { return streamKey; }
