@@ -86,6 +86,87 @@ QString storageTable(const VolumeMedium &medium)
     return html + QStringLiteral("</table>");
 }
 
+// A drive wipe's certificate: the drive, what it held, each pass, the
+// read-back, the discard and the sanitization category.
+QString driveSection(const QJsonObject &drive)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("ErasureReport", text);
+    };
+    const QLocale locale;
+    const auto bytes = [&](const QJsonValue &value) {
+        const qint64 n = qint64(value.toDouble());
+        return QStringLiteral("%1 (%2 bytes)")
+            .arg(locale.formattedDataSize(n, 1, QLocale::DataSizeSIFormat), locale.toString(n));
+    };
+    const auto text = [&](const char *key) {
+        const QString value = drive.value(QLatin1String(key)).toString();
+        return value.isEmpty() ? tr("not told by the drive") : value;
+    };
+    QString html = QStringLiteral("<h2>%1</h2><table>").arg(esc(tr("Drive")));
+    html += row(tr("Device"), drive.value(QStringLiteral("path")).toString());
+    if (drive.contains(QStringLiteral("backingFile")))
+        html += row(tr("Image file"), drive.value(QStringLiteral("backingFile")).toString());
+    html += row(tr("Vendor"), text("vendor"));
+    html += row(tr("Model"), text("model"));
+    html += row(tr("Serial number"), text("serial"));
+    html += row(tr("Firmware"), text("firmware"));
+    html += row(tr("Capacity"), bytes(drive.value(QStringLiteral("bytes"))));
+    html += row(tr("Sector size"), tr("%1 bytes logical, %2 bytes physical")
+                                       .arg(drive.value(QStringLiteral("logicalSector")).toInt())
+                                       .arg(drive.value(QStringLiteral("physicalSector")).toInt()));
+    html += row(tr("Transport"), drive.value(QStringLiteral("transport")).toString());
+    html += row(tr("Medium"), drive.value(QStringLiteral("medium")).toString());
+    const QJsonObject table = drive.value(QStringLiteral("partitionTable")).toObject();
+    QStringList parts;
+    for (const QJsonValue &p : table.value(QStringLiteral("partitions")).toArray()) {
+        const QString name = p[QStringLiteral("name")].toString();
+        parts.append(
+            tr("%1: %2 at %3")
+                .arg(p[QStringLiteral("number")].toInt())
+                .arg(locale.formattedDataSize(qint64(p[QStringLiteral("bytes")].toDouble()), 1,
+                                              QLocale::DataSizeSIFormat),
+                     locale.toString(qint64(p[QStringLiteral("start")].toDouble()))) +
+            (name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
+    }
+    html +=
+        row(tr("Partition table before"),
+            table.value(QStringLiteral("type")).isString()
+                ? table.value(QStringLiteral("type")).toString().toUpper() +
+                      (parts.isEmpty() ? QString()
+                                       : QStringLiteral(" — ") + parts.join(QStringLiteral("; ")))
+                : tr("none found"));
+    const QJsonObject luks = drive.value(QStringLiteral("luks")).toObject();
+    if (!luks.isEmpty())
+        html += row(tr("Encryption keys"),
+                    tr("%1: %2 key slot(s) destroyed, %3 of headers overwritten")
+                        .arg(luks.value(QStringLiteral("version")).toString())
+                        .arg(luks.value(QStringLiteral("keySlotsDestroyed")).toInt())
+                        .arg(bytes(luks.value(QStringLiteral("headerBytesOverwritten")))));
+    for (const QJsonValue &pass : drive.value(QStringLiteral("passes")).toArray())
+        html +=
+            row(tr("Pass %1").arg(pass[QStringLiteral("pass")].toInt()),
+                (pass[QStringLiteral("complete")].toBool() ? tr("random data, %1, complete")
+                                                           : tr("random data, %1, not complete"))
+                    .arg(bytes(pass[QStringLiteral("bytesWritten")])));
+    const QJsonObject verification = drive.value(QStringLiteral("verification")).toObject();
+    html += row(tr("Verification"),
+                verification.isEmpty()
+                    ? tr("not done")
+                    : (verification.value(QStringLiteral("matched")).toBool()
+                           ? tr("%1 read back and compared: identical")
+                           : tr("%1 read back and compared: different"))
+                          .arg(bytes(verification.value(QStringLiteral("bytesCompared")))));
+    const QString discard = drive.value(QStringLiteral("discard")).toString();
+    html +=
+        row(tr("Discard"), discard == QLatin1String("secure")      ? tr("the whole drive, securely")
+                           : discard == QLatin1String("discarded") ? tr("the whole drive")
+                           : discard == QLatin1String("failed")    ? tr("refused by the drive")
+                                                                : tr("not supported by the drive"));
+    html += row(tr("Sanitization"), drive.value(QStringLiteral("sanitizationText")).toString());
+    return html + QStringLiteral("</table>");
+}
+
 } // namespace
 
 QString reportHtml(const ErasureRecord &record)
@@ -117,7 +198,7 @@ QString reportHtml(const ErasureRecord &record)
                                     "ErasureReport", "The last pass was read back and compared")
                               : QCoreApplication::translate("ErasureReport", "No"));
     html += row(QCoreApplication::translate("ErasureReport", "Target"), record.target);
-    if (record.kind != ErasureRecord::Kind::Files) {
+    if (record.kind != ErasureRecord::Kind::Files && record.kind != ErasureRecord::Kind::Drive) {
         html += row(QCoreApplication::translate("ErasureReport", "Mount point"), record.mountPoint);
         html += row(QCoreApplication::translate("ErasureReport", "Device"), record.device);
         html += row(QCoreApplication::translate("ErasureReport", "File system"), record.fileSystem);
@@ -144,6 +225,8 @@ QString reportHtml(const ErasureRecord &record)
                     QCoreApplication::translate("ErasureReport", "%1/s")
                         .arg(locale.formattedDataSize(qint64(moved / seconds))));
     html += QStringLiteral("</table>");
+    if (record.kind == ErasureRecord::Kind::Drive && !record.drive.isEmpty())
+        html += driveSection(record.drive);
 
     html += QStringLiteral("<h2>%1</h2>")
                 .arg(esc(QCoreApplication::translate("ErasureReport", "Entries")));

@@ -161,6 +161,8 @@ QString MainWindow::completionText() const
         return tr("💽 The disk has been securely wiped and is now clean.");
     case FreeSpaceWipe:
         return tr("🧹 Free space has been securely wiped; no traces remain.");
+    case DriveWipe:
+        return tr("💽 The drive has been wiped.");
     default:
         return tr("✅ Erasure operation completed.");
     }
@@ -178,6 +180,12 @@ QString MainWindow::doneText() const
         text = tr("💽 The disk has been wiped. What may remain:");
     for (const QString &warning : warnings)
         text += QStringLiteral("\n\n") + warning;
+    // What the wipe amounts to, in the standard's words, and no more.
+    const QString category =
+        jobMode == DriveWipe ? jobReport.drive().value(QStringLiteral("sanitizationText")).toString()
+                             : QString();
+    if (!category.isEmpty())
+        text += QStringLiteral("\n\n") + category;
     return text;
 }
 
@@ -189,6 +197,7 @@ void MainWindow::returnToModePage()
         ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
         break;
     case VolumeWipe:
+    case DriveWipe:
         ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
         on_btnRefreshDisks_clicked();
         break;

@@ -178,6 +178,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     VolumeTable::configure(ui->tableDiskList);
     VolumeTable::configure(ui->tableDiskList_2);
+    setupDrivesView();
     ui->tableDiskList->setMouseTracking(true);
     // The two volume pages show their tables and buttons at the same places.
     for (auto [page, table] : {std::pair{ui->pageWipeDisk, ui->tableDiskList},
@@ -496,6 +497,10 @@ void MainWindow::openAddress(const QString &address)
 
 void MainWindow::on_btnRefreshDisks_clicked()
 {
+    if (drivesShown) {
+        fillDriveTable();
+        return;
+    }
     // The volumes no whole wipe may take say so in their row already.
     VolumeTable::fill(ui->tableDiskList, diskButtonGroup, this, false,
                       VolumeTable::mountedVolumes(), &MainWindow::wipeRefusalText);

@@ -52,7 +52,7 @@ class MainWindow : public QMainWindow
     // ... and what its file takes on the device (0 for a folder).
     static constexpr int kBytesRole = Qt::UserRole + 1;
 
-    enum JobMode { None = 0, FileErase = 1, VolumeWipe = 2, FreeSpaceWipe = 3 };
+    enum JobMode { None = 0, FileErase = 1, VolumeWipe = 2, FreeSpaceWipe = 3, DriveWipe = 4 };
 
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
@@ -137,6 +137,21 @@ class MainWindow : public QMainWindow
     // volume job on the volume at `root`, or a file erase of `listed`.
     void launchRequest(velmora::ErasureRecord::Kind kind, const QString &method,
                        const QString &root, const QByteArrayList &listed = {});
+    void launchRequest(const velmora::JobRequest &request);
+
+    // The Wipe Disk page's second table: whole drives.
+    void setupDrivesView();
+    // Shows the drives (true) or the volumes in the Wipe Disk page's table.
+    void showDrives(bool drives);
+    void fillDriveTable();
+    void onNextFromDriveList();
+    // Says a whole drive needs administrator rights and offers to start the
+    // administrator mode.
+    void offerAdministratorMode();
+    QPushButton *btnShowVolumes = nullptr;
+    QPushButton *btnShowDrives = nullptr;
+    QLabel *labelDrivesNote = nullptr;
+    bool drivesShown = false;
 
     // File list
     QMessageBox *showWaitBox(const QString &title);

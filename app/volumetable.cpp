@@ -33,6 +33,66 @@ QRadioButton *radioOf(const QTableWidget *table, int row)
     return cell ? cell->findChild<QRadioButton *>() : nullptr;
 }
 
+// A new exclusive group for the radio buttons of `table`, in place of the
+// old one: the row the user points at, by mouse or keys, is the row chosen
+// (where its button may be chosen); the connections go with the group.
+QButtonGroup *newGroup(QTableWidget *table, QButtonGroup *&group, QObject *owner)
+{
+    delete group;
+    group = new QButtonGroup(owner);
+    group->setExclusive(true);
+    QObject::connect(table, &QTableWidget::currentCellChanged, group, [table](int row) {
+        QRadioButton *radio = row >= 0 ? radioOf(table, row) : nullptr;
+        if (radio && radio->isEnabled())
+            radio->setChecked(true);
+    });
+    QObject::connect(table, &QTableWidget::cellClicked, group, [table](int row) {
+        QRadioButton *radio = radioOf(table, row);
+        if (radio && radio->isEnabled())
+            radio->setChecked(true);
+    });
+    return group;
+}
+
+// A new row with its radio button, centred in the first cell.
+QRadioButton *addRadioRow(QTableWidget *table, QButtonGroup *group, QObject *owner)
+{
+    const int row = table->rowCount();
+    table->insertRow(row);
+    auto *radio = new QRadioButton;
+    group->addButton(radio);
+    auto *cell = new QWidget;
+    auto *layout = new QHBoxLayout(cell);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setAlignment(Qt::AlignCenter);
+    layout->addWidget(radio);
+    table->setCellWidget(row, 0, cell);
+    QObject::connect(radio, &QRadioButton::toggled, owner, [table, row](bool checked) {
+        if (!checked)
+            return;
+        table->clearSelection();
+        table->selectRow(row);
+    });
+    return radio;
+}
+
+// The cells past the first: not editable, the tip on each, greyed with the
+// reason first where the row is refused.
+void finishRow(QTableWidget *table, int row, QString tip, const QString &why)
+{
+    if (!why.isEmpty())
+        tip = why + QStringLiteral("\n\n") + tip;
+    for (int column = 1; column < table->columnCount(); ++column) {
+        QTableWidgetItem *item = table->item(row, column);
+        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        item->setToolTip(tip);
+        if (!why.isEmpty())
+            item->setForeground(QColor(140, 140, 140));
+    }
+    if (!why.isEmpty())
+        table->cellWidget(row, 0)->setToolTip(why);
+}
+
 } // namespace
 
 void configure(QTableWidget *table)
@@ -90,42 +150,13 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
                                       QCoreApplication::translate("VolumeTable", "File system"),
                                       QCoreApplication::translate("VolumeTable", "Device"),
                                       QCoreApplication::translate("VolumeTable", "Medium")});
-    delete group;
-    group = new QButtonGroup(owner);
-    group->setExclusive(true);
-    // The row the user points at, by mouse or keys, is the row chosen; the
-    // connection goes with the group.
-    QObject::connect(table, &QTableWidget::currentCellChanged, group, [table](int row) {
-        QRadioButton *radio = row >= 0 ? radioOf(table, row) : nullptr;
-        if (radio && radio->isEnabled())
-            radio->setChecked(true);
-    });
-    QObject::connect(table, &QTableWidget::cellClicked, group, [table](int row) {
-        QRadioButton *radio = radioOf(table, row);
-        if (radio && radio->isEnabled())
-            radio->setChecked(true);
-    });
+    newGroup(table, group, owner);
 
     for (const Volume &volume : volumes) {
         if (writableOnly && volume.readOnly)
             continue;
         const int row = table->rowCount();
-        table->insertRow(row);
-
-        auto *radio = new QRadioButton;
-        group->addButton(radio);
-        auto *cell = new QWidget;
-        auto *layout = new QHBoxLayout(cell);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setAlignment(Qt::AlignCenter);
-        layout->addWidget(radio);
-        table->setCellWidget(row, 0, cell);
-        QObject::connect(radio, &QRadioButton::toggled, owner, [table, row](bool checked) {
-            if (!checked)
-                return;
-            table->clearSelection();
-            table->selectRow(row);
-        });
+        QRadioButton *radio = addRadioRow(table, group, owner);
 
         table->setItem(row, 1, new QTableWidgetItem(volume.mountPoint));
         table->item(row, 1)->setData(kMountPointRole, volume.mountPoint);
@@ -170,20 +201,43 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
             : refusal ? refusal(volume.mountPoint)
                       : QString();
         radio->setEnabled(volume.responding);
-        if (!why.isEmpty())
-            tip = why + QStringLiteral("\n\n") + tip;
-        for (int column = 1; column < table->columnCount(); ++column) {
-            QTableWidgetItem *item = table->item(row, column);
-            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            item->setToolTip(tip);
-            if (!why.isEmpty())
-                item->setForeground(QColor(140, 140, 140));
-        }
-        if (!why.isEmpty())
-            cell->setToolTip(why);
+        finishRow(table, row, tip, why);
     }
     for (int row = 0; row < table->rowCount(); ++row)
         table->setRowHeight(row, 40);
+}
+
+void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
+                const QList<DriveRow> &drives)
+{
+    table->clear();
+    table->setRowCount(0);
+    table->setColumnCount(8);
+    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(7, QHeaderView::Stretch);
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("VolumeTable", text);
+    };
+    table->setHorizontalHeaderLabels({tr("Select"), tr("Device"), tr("Model"), tr("Serial"),
+                                      tr("Size"), tr("Medium"), tr("Partitions"), tr("Status")});
+    newGroup(table, group, owner);
+    for (const DriveRow &drive : drives) {
+        const int row = table->rowCount();
+        QRadioButton *radio = addRadioRow(table, group, owner);
+        radio->setEnabled(drive.refusal.isEmpty());
+        table->setItem(row, 1, new QTableWidgetItem(drive.path));
+        table->item(row, 1)->setData(kMountPointRole, drive.path);
+        table->setItem(row, 2, new QTableWidgetItem(drive.model));
+        table->setItem(row, 3, new QTableWidgetItem(drive.serial));
+        table->setItem(row, 4, new QTableWidgetItem(drive.size));
+        table->setItem(row, 5, new QTableWidgetItem(drive.medium));
+        table->setItem(row, 6, new QTableWidgetItem(drive.partitions));
+        table->setItem(
+            row, 7,
+            new QTableWidgetItem(drive.refusal.isEmpty() ? tr("Can be wiped") : drive.refusal));
+        finishRow(table, row, drive.tip, drive.refusal);
+        table->setRowHeight(row, 40);
+    }
 }
 
 int chosenRow(const QTableWidget *table)

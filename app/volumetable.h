@@ -47,11 +47,27 @@ using RefusalReason = std::function<QString(const QString &mountPoint)>;
 void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writableOnly,
           const QList<Volume> &volumes = mountedVolumes(), const RefusalReason &refusal = {});
 
+// One block device as the drives table shows it.
+struct DriveRow {
+    QString path; // "/dev/sdb"
+    QString model;
+    QString serial;
+    QString size;
+    QString medium;
+    QString partitions;
+    QString refusal; // why it may not be wiped; empty when it may
+    QString tip;     // the exact size, sectors, the chain of what uses it
+};
+// Refills `table` with drives, as fill() does with volumes: a refused row is
+// greyed, says why in its last column, and cannot be chosen.
+void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
+                const QList<DriveRow> &drives);
+
 // The first row whose radio button is checked, or -1.
 int chosenRow(const QTableWidget *table);
 
 // The mount point of `row` as the volume reported it (never what a cell
-// shows), empty when the row has none.
+// shows), or the device path of a drive's row; empty when the row has none.
 QString mountPoint(const QTableWidget *table, int row);
 
 // The mount point of the first chosen row that has one, or empty.

@@ -146,6 +146,10 @@ void MainWindow::on_btnNextFromAdd_clicked()
 
 void MainWindow::on_btnNextFromDiskList_clicked()
 {
+    if (drivesShown) {
+        onNextFromDriveList();
+        return;
+    }
     jobMode = VolumeWipe;
     const int row = VolumeTable::chosenRow(ui->tableDiskList);
     if (row < 0) {
@@ -262,6 +266,11 @@ void MainWindow::launchRequest(velmora::ErasureRecord::Kind kind, const QString 
     request.traces = kind == velmora::ErasureRecord::Kind::Files && removeTraces;
     request.root = root;
     request.listed = listed;
+    launchRequest(request);
+}
+
+void MainWindow::launchRequest(const velmora::JobRequest &request)
+{
     // The runner counts the job's total into the job's status, as for
     // velmora-cli and velmora-bench.
     stopRequested = false;

@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QSettings>
 
 EraseMethodDialog::EraseMethodDialog(QWidget *parent)
@@ -83,9 +84,40 @@ bool EraseMethodDialog::removeTraces() const
     return !tracesKey.isEmpty() && checkTraces->isChecked();
 }
 
+void EraseMethodDialog::offerKeyDestruction(const QString &container)
+{
+    radioKeys = new QRadioButton(tr("Destroy the encryption keys (%1)").arg(container), this);
+    radioKeys->setObjectName(QStringLiteral("radioKeys"));
+    radioKeys->setGeometry(ui->radioNIST->x(), ui->radioNIST->y() + 40, 200, 19);
+    methodGroup->addButton(radioKeys);
+    checkKeysFirst = new QCheckBox(tr("Destroy the encryption keys before overwriting"), this);
+    checkKeysFirst->setObjectName(QStringLiteral("checkKeysFirst"));
+    checkKeysFirst->setGeometry(ui->checkVerify->x(), ui->checkVerify->y() + 25, 420, 19);
+    checkKeysFirst->setChecked(true);
+    velmora::fitRow({radioKeys});
+    velmora::fitRow({checkKeysFirst});
+    // The keys alone leave nothing to overwrite or read back.
+    connect(radioKeys, &QRadioButton::toggled, this, [this](bool keys) {
+        checkKeysFirst->setEnabled(!keys);
+        ui->checkVerify->setEnabled(!keys);
+    });
+    radioKeys->show();
+    checkKeysFirst->show();
+}
+
+bool EraseMethodDialog::keysOnly() const
+{
+    return radioKeys && radioKeys->isChecked();
+}
+
+bool EraseMethodDialog::destroyKeys() const
+{
+    return keysOnly() || (checkKeysFirst && checkKeysFirst->isChecked());
+}
+
 void EraseMethodDialog::on_btnStart_clicked()
 {
-    if (!selectedMethod().isEmpty()) {
+    if (!selectedMethod().isEmpty() || keysOnly()) {
         if (!verifyKey.isEmpty())
             QSettings().setValue(verifyKey, ui->checkVerify->isChecked());
         if (!tracesKey.isEmpty())

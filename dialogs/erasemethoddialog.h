@@ -34,6 +34,14 @@ class EraseMethodDialog : public QDialog
     // the first time); Start stores it. Hidden otherwise.
     void setTracesSetting(const QString &settingsKey);
     bool removeTraces() const;
+    // For a drive that holds a LUKS container (`container`: "LUKS2"): the
+    // method "Destroy the encryption keys" of its own, and a check box that
+    // destroys them before one of the five methods overwrites the drive.
+    void offerKeyDestruction(const QString &container);
+    // The keys alone, no overwrite (selectedMethod() is empty then).
+    bool keysOnly() const;
+    // The keys, alone or before the overwrite.
+    bool destroyKeys() const;
 
   private slots:
     void on_btnStart_clicked();
@@ -44,4 +52,6 @@ class EraseMethodDialog : public QDialog
     QString verifyKey;
     QString tracesKey;
     class QCheckBox *checkTraces;
+    class QRadioButton *radioKeys = nullptr;
+    class QCheckBox *checkKeysFirst = nullptr;
 };

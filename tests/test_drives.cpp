@@ -289,8 +289,9 @@ void DrivesTest::keysOfLuksContainer()
     QProcess cli;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     cli.setProcessEnvironment(env);
-    cli.start(VELMORA_CLI, {"drive", "--yes", "--crypto-erase", "--json",
-                            loop.dir.filePath("out.json"), loop.device});
+    cli.start(VELMORA_CLI,
+              {"drive", "--yes", "--crypto-erase", "--json", loop.dir.filePath("out.json"),
+               "--report", loop.dir.filePath("out.pdf"), loop.device});
     QVERIFY(cli.waitForFinished(60000));
     const QByteArray out = cli.readAllStandardOutput();
     QVERIFY2(cli.exitCode() == 0, qPrintable(out + cli.readAllStandardError()));
@@ -316,6 +317,13 @@ void DrivesTest::keysOfLuksContainer()
         drive["sanitizationText"].toString().contains("no copy of the header exists elsewhere"));
     // Keys only: the data area stays as it was.
     QCOMPARE(after.mid(area, 4096), before.mid(area, 4096));
+    // The certificate says what was done, in the standard's words.
+    const QString pdf = pdfText(loop.dir.filePath("out.pdf"));
+    if (!pdf.isEmpty()) {
+        QVERIFY2(pdf.contains("Encryption keys LUKS2: 1 key slot(s) destroyed"), qPrintable(pdf));
+        QVERIFY(pdf.contains("Sanitization Purge (NIST SP 800-88), by cryptographic erase"));
+        QVERIFY(pdf.contains("Method Destroy the encryption keys"));
+    }
 
     // A header that carries LUKS's mark but does not parse.
     QFile raw(loop.device);

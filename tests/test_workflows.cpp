@@ -89,6 +89,7 @@ class WorkflowsTest : public QObject, public WindowFixture
     void freeSpaceWipeEndToEnd();
     void freeSpaceStopLeavesNoFillFile();
     void fullVolumeIsRefusedBeforeAnyJob();
+    void driveWipeEndToEnd();
 
   private:
     QString path(const QString &rel) const { return tmp->filePath(rel); }
@@ -572,10 +573,10 @@ void WorkflowsTest::freeSpaceWipeEndToEnd()
     auto done = modal::answerBox();
     click("btnNextFromDiskList_2");
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
-    QVERIFY2(target->startsWith("Free space of " + vol.path() + " on tmpfs (tmpfs): ") &&
-                 target->endsWith(" of " + QLocale().formattedDataSize(32 * 1024 * 1024) +
-                                  " · memory"),
-             qPrintable(*target));
+    QVERIFY2(
+        target->startsWith("Free space of " + vol.path() + " on tmpfs (tmpfs): ") &&
+            target->endsWith(" of " + QLocale().formattedDataSize(32 * 1024 * 1024) + " · memory"),
+        qPrintable(*target));
     QCOMPARE(done->text,
              QStringLiteral("🧹 Free space has been securely wiped; no traces remain."));
     QCOMPARE(log.lines,
@@ -653,6 +654,66 @@ void WorkflowsTest::fullVolumeIsRefusedBeforeAnyJob()
     // Back on the page the user came from, not on a progress page at 0 %.
     QCOMPARE(outerPage(), QStringLiteral("pageWipeFreeSpace"));
     QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+}
+
+void WorkflowsTest::driveWipeEndToEnd()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to attach a loop device");
+    const QString image = path("drive.img");
+    QVERIFY(writeFile(image, plantedBytes(8 << 20)));
+    QVERIFY(QFile(image).resize(32 << 20));
+    QProcess losetup;
+    losetup.start("losetup", {"--show", "-f", image});
+    QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
+    const QString device = QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+    const auto detach = qScopeGuard([&] { run("losetup", {"-d", device}); });
+
+    click("btnWipeDisk");
+    click("btnShowDrives");
+    auto *table = get<QTableWidget>("tableDiskList");
+    QCOMPARE(table->horizontalHeaderItem(7)->text(), QStringLiteral("Status"));
+    QString system;
+    for (const velmora::platform::Mount &m : velmora::platform::mountTable())
+        if (m.mountPoint == "/")
+            system = QFile::decodeName(m.source);
+    int row = -1;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const QString shown = VolumeTable::mountPoint(table, r);
+        // The system's own drive says why in its row, and cannot be chosen.
+        if (shown == system) {
+            QCOMPARE(table->item(r, 7)->text(),
+                     QStringLiteral("This drive holds the running system and cannot be wiped."));
+            QVERIFY(!table->cellWidget(r, 0)->findChild<QRadioButton *>()->isEnabled());
+        }
+        if (shown == device)
+            row = r;
+    }
+    QVERIFY(row >= 0);
+    QCOMPARE(table->item(row, 7)->text(), QStringLiteral("Can be wiped"));
+    QCOMPARE(table->item(row, 4)->text(), QStringLiteral("33.6 MB"));
+    table->setCurrentCell(row, 1);
+
+    LogLines log(window.get());
+    chooseMethod("radioNIST");
+    auto target = confirm("Erase");
+    auto done = modal::answerBox();
+    click("btnNextFromDiskList");
+    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
+    // The confirmation names the drive by size and path (a loop device has
+    // no model or serial).
+    QCOMPARE(*target, "33.6 MB, " + device);
+    QCOMPARE(done->title, QStringLiteral("Done"));
+    QVERIFY2(done->text.startsWith("💽 The drive has been wiped.") &&
+                 done->text.endsWith("Clear (NIST SP 800-88): every addressable sector was "
+                                     "overwritten and the last pass read back."),
+             qPrintable(done->text));
+    QCOMPARE(readFile(image).count(plantText()), 0);
+    // Back on the drives, which the table shows again.
+    QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
+    QCOMPARE(table->horizontalHeaderItem(7)->text(), QStringLiteral("Status"));
+    click("btnShowVolumes");
+    QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Mount point"));
 }
 
 QTEST_MAIN(WorkflowsTest)

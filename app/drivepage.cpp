@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The Wipe Disk page's drives: the table of whole block devices beside the
+// volumes, and the wipe of one of them.
+
+#include "app/mainwindow.h"
+#include "app/volumetable.h"
+#include "ui_mainwindow.h"
+
+#include "dialogs/erasemethoddialog.h"
+#include "dialogs/modal.h"
+#include "engine/device/drivewipe.h"
+#include "engine/device/luks.h"
+#include "engine/fs/medium.h"
+#include "engine/fs/paths.h"
+#include "engine/platform/drives.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace
+{
+
+bool isAdministrator()
+{
+    return velmora::platform::effectiveUser() == 0;
+}
+
+// velmora-admin beside the program, or on the path.
+QString administratorLauncher()
+{
+    const QString beside =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/velmora-admin");
+    if (QFileInfo(beside).isExecutable())
+        return beside;
+    return QStandardPaths::findExecutable(QStringLiteral("velmora-admin"));
+}
+
+} // namespace
+
+void MainWindow::setupDrivesView()
+{
+    // Below the table, left of the page's buttons.
+    auto *bar = new QWidget(ui->pageWipeDisk);
+    bar->setObjectName(QStringLiteral("drivesBar"));
+    bar->setGeometry(0, 358, ui->tableDiskList->width(), 60);
+    auto *layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(6, 0, 6, 0);
+    btnShowVolumes = new QPushButton(tr("Volumes"), bar);
+    btnShowVolumes->setObjectName(QStringLiteral("btnShowVolumes"));
+    btnShowDrives = new QPushButton(tr("Drives"), bar);
+    btnShowDrives->setObjectName(QStringLiteral("btnShowDrives"));
+    auto *group = new QButtonGroup(bar);
+    group->setExclusive(true);
+    for (QPushButton *button : {btnShowVolumes, btnShowDrives}) {
+        button->setCheckable(true);
+        group->addButton(button);
+        layout->addWidget(button);
+    }
+    btnShowVolumes->setChecked(true);
+    labelDrivesNote = new QLabel(bar);
+    labelDrivesNote->setObjectName(QStringLiteral("labelDrivesNote"));
+    labelDrivesNote->setWordWrap(true);
+    layout->addWidget(labelDrivesNote, 1);
+    connect(btnShowDrives, &QPushButton::toggled, this, &MainWindow::showDrives);
+}
+
+void MainWindow::showDrives(bool drives)
+{
+    drivesShown = drives;
+    labelDrivesNote->setText(
+        !drives ? QString()
+        : isAdministrator()
+            ? tr("Every sector of the drive chosen is overwritten: all its partitions and its "
+                 "partition table.")
+            : tr("Wiping a whole drive needs administrator rights: start Velmora in "
+                 "administrator mode to choose one."));
+    on_btnRefreshDisks_clicked();
+}
+
+void MainWindow::fillDriveTable()
+{
+    QList<VolumeTable::DriveRow> rows;
+    const QLocale locale;
+    for (const velmora::platform::Drive &d : velmora::platform::listDrives()) {
+        velmora::platform::Storage s;
+        s.disks.push_back(d.disk);
+        QStringList partitions;
+        for (const QByteArray &p : d.partitions)
+            partitions.append(QString::fromUtf8(p));
+        VolumeTable::DriveRow row;
+        row.path = velmora::displayName(d.path);
+        row.model = s.model();
+        row.serial = d.disk.serial;
+        row.size = locale.formattedDataSize(qint64(d.bytes), 1, QLocale::DataSizeSIFormat);
+        row.medium = velmora::mediumLabel(s);
+        row.partitions = partitions.join(QLatin1Char(' '));
+        row.refusal = velmora::driveRefusal(d);
+        row.tip = tr("%1\nSize: %2 bytes, sectors of %3 bytes (%4 physical)")
+                      .arg(velmora::driveTitle(d), locale.toString(d.bytes))
+                      .arg(d.logicalSector)
+                      .arg(d.physicalSector);
+        if (!d.loopFile.isEmpty())
+            row.tip +=
+                QLatin1Char('\n') + tr("Image file: %1").arg(velmora::displayName(d.loopFile));
+        rows.append(row);
+    }
+    VolumeTable::fillDrives(ui->tableDiskList, diskButtonGroup, this, rows);
+}
+
+void MainWindow::offerAdministratorMode()
+{
+    QMessageBox box(QMessageBox::Warning, tr("Administrator rights needed"),
+                    tr("Wiping a whole drive writes to the device itself, which only the "
+                       "administrator may do. Start Velmora in administrator mode and choose "
+                       "the drive again."),
+                    QMessageBox::Cancel, this);
+    const QString launcher = administratorLauncher();
+    QPushButton *start = launcher.isEmpty() ? nullptr
+                                            : box.addButton(tr("Start in Administrator Mode"),
+                                                            QMessageBox::AcceptRole);
+    velmora::Modal::exec(box);
+    if (start && box.clickedButton() == start)
+        QProcess::startDetached(launcher, {});
+}
+
+void MainWindow::onNextFromDriveList()
+{
+    jobMode = DriveWipe;
+    const QString path = VolumeTable::chosenMountPoint(ui->tableDiskList);
+    if (path.isEmpty()) {
+        warn(tr("No drive selected"), tr("Please select a drive and click Next!"));
+        return;
+    }
+    // Again now: the drive may have changed since the table was filled.
+    velmora::platform::Drive drive;
+    const QByteArray device = velmora::fsBytes(path);
+    if (velmora::platform::driveAt(device, &drive) != 0) {
+        warn(tr("Error"), tr("The drive %1 is no longer there.").arg(path));
+        fillDriveTable();
+        return;
+    }
+    const QString refusal = velmora::driveRefusal(drive);
+    if (!refusal.isEmpty()) {
+        warn(tr("Error"), refusal);
+        fillDriveTable();
+        return;
+    }
+    if (!isAdministrator()) {
+        offerAdministratorMode();
+        return;
+    }
+    velmora::LuksHeader luks;
+    QString problem;
+    const bool encrypted = velmora::probeLuks(device, &luks, &problem) > 0;
+
+    EraseMethodDialog dialog(this);
+    dialog.setVerifySetting(QStringLiteral("verify/drives"), true);
+    if (encrypted)
+        dialog.offerKeyDestruction(QString::fromUtf8(luks.version));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (velmora::Modal::exec(dialog) != QDialog::Accepted)
+        return;
+    const QString method = dialog.keysOnly() ? QString() : dialog.selectedMethod();
+    verifyLastPass = !method.isEmpty() && dialog.verifyAfterLastPass();
+    const bool cryptoErase = encrypted && dialog.destroyKeys();
+
+    pendingRecord = velmora::ErasureRecord::forDrive(device, method, verifyLastPass, cryptoErase);
+    if (!askForConfirmation(pendingRecord.target, pendingRecord.method)) {
+        warn(tr("Cancelled"), tr("Erase operation canceled。"));
+        ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
+        return;
+    }
+    showProgressPage(pendingRecord.method);
+    emit logMessage(tr("💽 Wiping the whole drive %1, please wait...").arg(pendingRecord.target));
+    velmora::JobRequest request;
+    request.kind = velmora::ErasureRecord::Kind::Drive;
+    request.method = method;
+    request.verify = verifyLastPass;
+    request.device = device;
+    request.cryptoErase = cryptoErase;
+    launchRequest(request);
+}
