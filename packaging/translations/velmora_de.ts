@@ -292,6 +292,10 @@ Methode: %2%3
 </translation>
     </message>
     <message>
+        <source>volumes takes only --json</source>
+        <translation>volumes nimmt nur --json</translation>
+    </message>
+    <message>
         <source>Erases files and folders, a whole mounted volume, or a volume&apos;s free space beyond recovery.
 
 Commands:
@@ -303,7 +307,9 @@ Commands:
                          run a free-space wipe or an erase of the Trash by itself
   check-report FILE.json [--key FINGERPRINT]
                          tell whether an outcome is as it was signed
-  volumes [--json]       list the mounted volumes and the medium beneath each</source>
+  volumes [--json]       list the mounted volumes and the medium beneath each
+  drive DEVICE           overwrite every sector of a whole drive or partition
+  drives [--json]        list the drives and partitions, and why one is refused</source>
         <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
 
 Befehle:
@@ -315,15 +321,53 @@ Befehle:
                          das Löschen des freien Speichers oder des Papierkorbs von selbst ausführen
   check-report DATEI.json [--key FINGERABDRUCK]
                          prüfen, ob ein Ergebnis so ist, wie es signiert wurde
-  volumes [--json]       die eingehängten Laufwerke und das Medium unter jedem auflisten</translation>
+  volumes [--json]       die eingehängten Laufwerke und das Medium unter jedem auflisten
+  drive GERÄT            jeden Sektor eines ganzen Datenträgers oder einer Partition überschreiben
+  drives [--json]        die Datenträger und Partitionen auflisten, und warum einer abgelehnt wird</translation>
     </message>
     <message>
-        <source>volumes takes only --json</source>
-        <translation>volumes nimmt nur --json</translation>
+        <source>drive: do not read the last pass back.</source>
+        <translation>drive: den letzten Durchgang nicht zurücklesen.</translation>
     </message>
     <message>
-        <source>unknown command %1; the commands are erase, wipe, freespace, schedule, check-report and volumes</source>
-        <translation>unbekannter Befehl %1; die Befehle sind erase, wipe, freespace, schedule, check-report und volumes</translation>
+        <source>drive: destroy the keys of the LUKS container it holds; with --method, then overwrite it too.</source>
+        <translation>drive: die Schlüssel des LUKS-Containers darauf zerstören; mit --method danach auch überschreiben.</translation>
+    </message>
+    <message>
+        <source>drive takes one block device, such as /dev/sdb</source>
+        <translation>drive nimmt ein Blockgerät, etwa /dev/sdb</translation>
+    </message>
+    <message>
+        <source>%1 is not a block device</source>
+        <translation>%1 ist kein Blockgerät</translation>
+    </message>
+    <message>
+        <source>wiping a whole drive needs administrator rights: run it as root (sudo)</source>
+        <translation>das Löschen eines ganzen Datenträgers braucht Administratorrechte: als root ausführen (sudo)</translation>
+    </message>
+    <message>
+        <source>%1 holds no LUKS container; --crypto-erase needs one</source>
+        <translation>%1 enthält keinen LUKS-Container; --crypto-erase braucht einen</translation>
+    </message>
+    <message>
+        <source>the LUKS header of %1 cannot be read (%2); wipe the whole drive without --crypto-erase</source>
+        <translation>der LUKS-Header von %1 ist nicht lesbar (%2); den ganzen Datenträger ohne --crypto-erase löschen</translation>
+    </message>
+    <message>
+        <source>drives takes only --json</source>
+        <translation>drives nimmt nur --json</translation>
+    </message>
+    <message>
+        <source>partitions: %1</source>
+        <translation>Partitionen: %1</translation>
+    </message>
+    <message>
+        <source>--no-verify and --crypto-erase go with drive only</source>
+        <translation>--no-verify und --crypto-erase gehören nur zu drive</translation>
+    </message>
+    <message>
+        <source>unknown command %1; the commands are erase, wipe, freespace, drive, drives, schedule, check-report and volumes</source>
+        <translation>unbekannter Befehl %1; die Befehle sind erase, wipe, freespace, drive, drives, schedule, check-report und volumes</translation>
     </message>
 </context>
 <context>
@@ -362,6 +406,16 @@ Befehle:
     <message>
         <source>Method: %1</source>
         <translation>Verfahren: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DriveWipe</name>
+    <message numerus="yes">
+        <source>ℹ️ Partition table found on %1: %2, %n partition(s).</source>
+        <translation>
+            <numerusform>ℹ️ Partitionstabelle auf %1 gefunden: %2, %n Partition.</numerusform>
+            <numerusform>ℹ️ Partitionstabelle auf %1 gefunden: %2, %n Partitionen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -413,6 +467,14 @@ Befehle:
     <message>
         <source>Also remove thumbnails, recent-files entries and Trash records</source>
         <translation>Auch Vorschaubilder, Verlaufseinträge und Papierkorb-Einträge entfernen</translation>
+    </message>
+    <message>
+        <source>Destroy the encryption keys (%1)</source>
+        <translation>Verschlüsselungsschlüssel zerstören (%1)</translation>
+    </message>
+    <message>
+        <source>Destroy the encryption keys before overwriting</source>
+        <translation>Verschlüsselungsschlüssel vor dem Überschreiben zerstören</translation>
     </message>
 </context>
 <context>
@@ -505,6 +567,22 @@ Befehle:
     <message>
         <source>Not erased: gone, but not by this job</source>
         <translation>Nicht gelöscht: verschwunden, aber nicht durch diesen Vorgang</translation>
+    </message>
+    <message>
+        <source>Destroy the encryption keys</source>
+        <translation>Verschlüsselungsschlüssel zerstören</translation>
+    </message>
+    <message>
+        <source>Destroy the encryption keys, then %1</source>
+        <translation>Verschlüsselungsschlüssel zerstören, dann %1</translation>
+    </message>
+    <message>
+        <source>Neither Clear nor Purge (NIST SP 800-88): the wipe did not finish.</source>
+        <translation>Weder Clear noch Purge (NIST SP 800-88): Das Löschen wurde nicht beendet.</translation>
+    </message>
+    <message>
+        <source>Wipe a whole drive</source>
+        <translation>Einen ganzen Datenträger löschen</translation>
     </message>
 </context>
 <context>
@@ -885,6 +963,10 @@ Befehle:
     <message>
         <source>The reserve it had lent could not be given back to %1; mounting the volume again restores it.</source>
         <translation>Die geliehene Reserve konnte %1 nicht zurückgegeben werden; erneutes Einhängen des Laufwerks stellt sie wieder her.</translation>
+    </message>
+    <message>
+        <source>A wipe of the whole drive %1, which now holds partly old data, partly random data,</source>
+        <translation>Ein Löschen des ganzen Datenträgers %1, der jetzt teils alte, teils zufällige Daten enthält,</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1469,64 @@ Jetzt entfernen?</translation>
         <source>Reports…</source>
         <translation>Berichte…</translation>
     </message>
+    <message>
+        <source>Volumes</source>
+        <translation>Laufwerke</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>Every sector of the drive chosen is overwritten: all its partitions and its partition table.</source>
+        <translation>Jeder Sektor des gewählten Datenträgers wird überschrieben: alle seine Partitionen und seine Partitionstabelle.</translation>
+    </message>
+    <message>
+        <source>Wiping a whole drive needs administrator rights: start Velmora in administrator mode to choose one.</source>
+        <translation>Das Löschen eines ganzen Datenträgers braucht Administratorrechte: Starten Sie Velmora im Administratormodus, um einen zu wählen.</translation>
+    </message>
+    <message>
+        <source>%1
+Size: %2 bytes, sectors of %3 bytes (%4 physical)</source>
+        <translation>%1
+Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
+    </message>
+    <message>
+        <source>Image file: %1</source>
+        <translation>Abbilddatei: %1</translation>
+    </message>
+    <message>
+        <source>Administrator rights needed</source>
+        <translation>Administratorrechte nötig</translation>
+    </message>
+    <message>
+        <source>Wiping a whole drive writes to the device itself, which only the administrator may do. Start Velmora in administrator mode and choose the drive again.</source>
+        <translation>Das Löschen eines ganzen Datenträgers schreibt auf das Gerät selbst, was nur der Administrator darf. Starten Sie Velmora im Administratormodus und wählen Sie den Datenträger erneut.</translation>
+    </message>
+    <message>
+        <source>Start in Administrator Mode</source>
+        <translation>Im Administratormodus starten</translation>
+    </message>
+    <message>
+        <source>No drive selected</source>
+        <translation>Kein Datenträger gewählt</translation>
+    </message>
+    <message>
+        <source>Please select a drive and click Next!</source>
+        <translation>Bitte wählen Sie einen Datenträger und klicken Sie auf Weiter!</translation>
+    </message>
+    <message>
+        <source>The drive %1 is no longer there.</source>
+        <translation>Der Datenträger %1 ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>💽 Wiping the whole drive %1, please wait...</source>
+        <translation>💽 Der ganze Datenträger %1 wird gelöscht, bitte warten...</translation>
+    </message>
+    <message>
+        <source>💽 The drive has been wiped.</source>
+        <translation>💽 Der Datenträger wurde gelöscht.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
@@ -1719,6 +1859,30 @@ Verfügbar: %5 Byte</translation>
         <source>This volume does not respond; it cannot be chosen now.</source>
         <translation>Dieses Laufwerk antwortet nicht; es kann jetzt nicht gewählt werden.</translation>
     </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Partitions</source>
+        <translation>Partitionen</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Can be wiped</source>
+        <translation>Kann gelöscht werden</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1952,6 +2116,270 @@ Verfügbar: %5 Byte</translation>
     <message>
         <source>The volume is encrypted: what the drive keeps beneath it is ciphertext.</source>
         <translation>Das Laufwerk ist verschlüsselt: Was der Datenträger darunter behält, ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>not told by the drive</source>
+        <translation>vom Datenträger nicht angegeben</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Image file</source>
+        <translation>Abbilddatei</translation>
+    </message>
+    <message>
+        <source>Vendor</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapazität</translation>
+    </message>
+    <message>
+        <source>Sector size</source>
+        <translation>Sektorgröße</translation>
+    </message>
+    <message>
+        <source>%1 bytes logical, %2 bytes physical</source>
+        <translation>%1 Bytes logisch, %2 Bytes physisch</translation>
+    </message>
+    <message>
+        <source>Transport</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>%1: %2 at %3</source>
+        <translation>%1: %2 ab %3</translation>
+    </message>
+    <message>
+        <source>Partition table before</source>
+        <translation>Partitionstabelle vorher</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>keine gefunden</translation>
+    </message>
+    <message>
+        <source>Encryption keys</source>
+        <translation>Verschlüsselungsschlüssel</translation>
+    </message>
+    <message>
+        <source>%1: %2 key slot(s) destroyed, %3 of headers overwritten</source>
+        <translation>%1: %2 Schlüsselplatz/-plätze zerstört, %3 Header überschrieben</translation>
+    </message>
+    <message>
+        <source>Pass %1</source>
+        <translation>Durchgang %1</translation>
+    </message>
+    <message>
+        <source>random data, %1, complete</source>
+        <translation>Zufallsdaten, %1, vollständig</translation>
+    </message>
+    <message>
+        <source>random data, %1, not complete</source>
+        <translation>Zufallsdaten, %1, nicht vollständig</translation>
+    </message>
+    <message>
+        <source>Verification</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>not done</source>
+        <translation>nicht durchgeführt</translation>
+    </message>
+    <message>
+        <source>%1 read back and compared: identical</source>
+        <translation>%1 zurückgelesen und verglichen: gleich</translation>
+    </message>
+    <message>
+        <source>%1 read back and compared: different</source>
+        <translation>%1 zurückgelesen und verglichen: verschieden</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Freigabe (TRIM)</translation>
+    </message>
+    <message>
+        <source>the whole drive, securely</source>
+        <translation>der ganze Datenträger, sicher</translation>
+    </message>
+    <message>
+        <source>the whole drive</source>
+        <translation>der ganze Datenträger</translation>
+    </message>
+    <message>
+        <source>refused by the drive</source>
+        <translation>vom Datenträger abgelehnt</translation>
+    </message>
+    <message>
+        <source>not supported by the drive</source>
+        <translation>vom Datenträger nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>On flash, cells the drive has remapped are outside the host&apos;s reach; only the drive&apos;s own sanitize command reaches them.</source>
+        <translation>Auf Flash-Speicher liegen Zellen, die das Laufwerk umgelegt hat, außerhalb der Reichweite des Rechners; nur der eigene Bereinigungsbefehl des Laufwerks erreicht sie.</translation>
+    </message>
+    <message>
+        <source>Purge (NIST SP 800-88), by cryptographic erase: every key slot and both headers of the %1 container were overwritten. This holds where the data was only ever written through the encryption and no copy of the header exists elsewhere.</source>
+        <translation>Purge (NIST SP 800-88), durch kryptografisches Löschen: Jeder Schlüsselplatz und beide Header des %1-Containers wurden überschrieben. Das gilt, wenn die Daten stets nur durch die Verschlüsselung geschrieben wurden und keine Kopie des Headers anderswo besteht.</translation>
+    </message>
+    <message>
+        <source>Clear (NIST SP 800-88): every addressable sector was overwritten and the last pass read back.</source>
+        <translation>Clear (NIST SP 800-88): Jeder adressierbare Sektor wurde überschrieben und der letzte Durchgang zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>Clear (NIST SP 800-88): every addressable sector was overwritten; the last pass was not read back.</source>
+        <translation>Clear (NIST SP 800-88): Jeder adressierbare Sektor wurde überschrieben; der letzte Durchgang wurde nicht zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>Neither Clear nor Purge (NIST SP 800-88): the wipe did not finish.</source>
+        <translation>Weder Clear noch Purge (NIST SP 800-88): Das Löschen wurde nicht beendet.</translation>
+    </message>
+    <message>
+        <source>This drive holds the running system and cannot be wiped.</source>
+        <translation>Dieser Datenträger enthält das laufende System und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>This drive holds your home folder and cannot be wiped.</source>
+        <translation>Dieser Datenträger enthält Ihren persönlichen Ordner und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>A volume on this drive is mounted (%1): unmount it first.</source>
+        <translation>Ein Laufwerk auf diesem Datenträger ist eingehängt (%1): Hängen Sie es zuerst aus.</translation>
+    </message>
+    <message>
+        <source>This drive holds active swap (%1).</source>
+        <translation>Dieser Datenträger enthält aktiven Auslagerungsspeicher (%1).</translation>
+    </message>
+    <message>
+        <source>This drive is in use by %1 (an open encrypted volume, RAID or LVM): close it first.</source>
+        <translation>Dieser Datenträger wird von %1 benutzt (ein geöffnetes verschlüsseltes Laufwerk, RAID oder LVM): Schließen Sie es zuerst.</translation>
+    </message>
+    <message>
+        <source>This drive is read-only.</source>
+        <translation>Dieser Datenträger ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is not a block device: nothing was written.</source>
+        <translation>❌ %1 ist kein Blockgerät: Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 cannot be used: %2</source>
+        <translation>❌ %1 ist nicht nutzbar: %2</translation>
+    </message>
+    <message>
+        <source>❌ %1 is in use (a mounted volume, a mapping or swap holds it): nothing was written.</source>
+        <translation>❌ %1 ist in Gebrauch (ein eingehängtes Laufwerk, eine Zuordnung oder Auslagerungsspeicher hält es): Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is read-only: nothing was written.</source>
+        <translation>❌ %1 ist schreibgeschützt: Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ Wiping a whole drive needs administrator rights: nothing was written to %1.</source>
+        <translation>❌ Das Löschen eines ganzen Datenträgers braucht Administratorrechte: Nichts wurde auf %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 cannot be opened: %2</source>
+        <translation>❌ %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>❌ The size of %1 cannot be read: %2</source>
+        <translation>❌ Die Größe von %1 ist nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>❌ %1 holds no LUKS container: there are no keys to destroy.</source>
+        <translation>❌ %1 enthält keinen LUKS-Container: Es gibt keine Schlüssel zu zerstören.</translation>
+    </message>
+    <message>
+        <source>❌ The LUKS header of %1 cannot be read (%2): its keys cannot be destroyed one by one. An overwrite of the whole drive reaches them.</source>
+        <translation>❌ Der LUKS-Header von %1 ist nicht lesbar (%2): Seine Schlüssel lassen sich nicht einzeln zerstören. Ein Überschreiben des ganzen Datenträgers erreicht sie.</translation>
+    </message>
+    <message>
+        <source>keys</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>❌ The key slots of %1 could not be destroyed: %2</source>
+        <translation>❌ Die Schlüsselplätze von %1 ließen sich nicht zerstören: %2</translation>
+    </message>
+    <message>
+        <source>❌ The LUKS header of %1 could not be overwritten: %2</source>
+        <translation>❌ Der LUKS-Header von %1 ließ sich nicht überschreiben: %2</translation>
+    </message>
+    <message>
+        <source>🔑 The %1 key slot(s) and the headers of the %2 container on %3 were destroyed: no passphrase or key file opens it again.</source>
+        <translation>🔑 Die %1 Schlüsselplätze und die Header des %2-Containers auf %3 wurden zerstört: Keine Passphrase und keine Schlüsseldatei öffnet ihn wieder.</translation>
+    </message>
+    <message>
+        <source>🔄 Pass %1 of %2 over %3 (%4)…</source>
+        <translation>🔄 Durchgang %1 von %2 über %3 (%4)…</translation>
+    </message>
+    <message>
+        <source>❌ Writing to %1 failed after %2 of pass %3: %4</source>
+        <translation>❌ Schreiben auf %1 schlug nach %2 von Durchgang %3 fehl: %4</translation>
+    </message>
+    <message>
+        <source>✅ Pass %1 of %2 written and synced.</source>
+        <translation>✅ Durchgang %1 von %2 geschrieben und synchronisiert.</translation>
+    </message>
+    <message>
+        <source>read-back</source>
+        <translation>Zurücklesen</translation>
+    </message>
+    <message>
+        <source>❌ %1 gave back something else than was written, at byte %2: the drive does not keep what it is given.</source>
+        <translation>❌ %1 gab bei Byte %2 etwas anderes zurück als geschrieben: Der Datenträger behält nicht, was er bekommt.</translation>
+    </message>
+    <message>
+        <source>❌ Reading %1 back failed at byte %2: %3</source>
+        <translation>❌ Zurücklesen von %1 schlug bei Byte %2 fehl: %3</translation>
+    </message>
+    <message>
+        <source>✅ Read back and compared: %1 of %2.</source>
+        <translation>✅ Zurückgelesen und verglichen: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>discard</source>
+        <translation>Freigabe</translation>
+    </message>
+    <message>
+        <source>✂️ The whole of %1 was discarded securely (secure TRIM).</source>
+        <translation>✂️ %1 wurde ganz und sicher freigegeben (sicheres TRIM).</translation>
+    </message>
+    <message>
+        <source>✂️ The whole of %1 was discarded (TRIM).</source>
+        <translation>✂️ %1 wurde ganz freigegeben (TRIM).</translation>
+    </message>
+    <message>
+        <source>ℹ️ %1 did not accept a discard: %2</source>
+        <translation>ℹ️ %1 nahm keine Freigabe an: %2</translation>
+    </message>
+    <message>
+        <source>ℹ️ No discard: %1 does not accept discards (TRIM).</source>
+        <translation>ℹ️ Keine Freigabe: %1 nimmt keine Freigaben an (TRIM).</translation>
+    </message>
+    <message>
+        <source>✅ Drive wipe completed.</source>
+        <translation>✅ Löschen des Datenträgers abgeschlossen.</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,16 @@
     </message>
 </context>
 <context>
+    <name>DriveWipe</name>
+    <message numerus="yes">
+        <source>ℹ️ Partition table found on %1: %2, %n partition(s).</source>
+        <translation>
+            <numerusform>ℹ️ Partition table found on %1: %2, %n partition.</numerusform>
+            <numerusform>ℹ️ Partition table found on %1: %2, %n partitions.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ErasureRecord</name>
     <message numerus="yes">
         <source>%n entries, %1 in total</source>
