@@ -25,6 +25,7 @@
 #include "engine/job/jobjournal.h"
 #include "engine/job/jobrunner.h"
 #include "engine/job/progressmeter.h"
+#include "engine/job/reportdetails.h"
 #include "engine/job/reportsignature.h"
 #include "engine/job/schedules.h"
 #include "engine/job/volumelist.h"
@@ -74,6 +75,7 @@ class Cli
     void describe(QCommandLineParser &parser);
     void scanArguments();
     bool prepare(const QString &command, const QByteArrayList &paths);
+    bool prepareRecord(const QString &command, const QByteArrayList &paths);
     bool collidesWithSelection(const QByteArray &output, const char *option);
     void tellInterruptedJobs();
     bool confirmed();
@@ -115,6 +117,8 @@ class Cli
 
     velmora::JobRequest request;
     velmora::ErasureRecord record;
+    // report.conf, then the options.
+    velmora::ReportDetails details;
 
     std::atomic_bool stop{false};
     velmora::JobReport report;
@@ -189,6 +193,18 @@ void Cli::describe(QCommandLineParser &parser)
         {QStringLiteral("key"),
          tr("check-report: the fingerprint (SHA256:…) of the key the report must be signed with."),
          QStringLiteral("FINGERPRINT")},
+        {QStringLiteral("operator"), tr("The report: who erased (also in report.conf)."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("organisation"), tr("The report: for which organisation."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("location"), tr("The report: where."), QStringLiteral("PLACE")},
+        {QStringLiteral("contact"), tr("The report: how to reach who erased."),
+         QStringLiteral("CONTACT")},
+        {QStringLiteral("property-number"), tr("The report: the medium's property number."),
+         QStringLiteral("NUMBER")},
+        {QStringLiteral("destination"),
+         tr("The report: where the medium goes afterwards (reuse, sale, destruction)."),
+         QStringLiteral("WHERE")},
         {QStringLiteral("no-verify"), tr("drive: do not read the last pass back.")},
         {QStringLiteral("crypto-erase"),
          tr("drive: destroy the keys of the LUKS container it holds; with --method, then "
@@ -208,7 +224,10 @@ void Cli::describe(QCommandLineParser &parser)
 void Cli::scanArguments()
 {
     const auto takesValue = [](const QByteArray &name) {
-        return name == "method" || name == "json" || name == "report";
+        return name == "method" || name == "json" || name == "report" || name == "every" ||
+               name == "key" || name == "operator" || name == "organisation" ||
+               name == "location" || name == "contact" || name == "property-number" ||
+               name == "destination";
     };
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
@@ -310,6 +329,14 @@ bool Cli::collidesWithSelection(const QByteArray &output, const char *option)
 }
 
 bool Cli::prepare(const QString &command, const QByteArrayList &paths)
+{
+    if (!prepareRecord(command, paths))
+        return false;
+    record.details = details;
+    return true;
+}
+
+bool Cli::prepareRecord(const QString &command, const QByteArrayList &paths)
 {
     request.method = method;
     request.verify = verify;
@@ -821,6 +848,15 @@ int Cli::run()
     }
     verify = parser.isSet(QStringLiteral("verify"));
     methodGiven = parser.isSet(QStringLiteral("method"));
+    details = velmora::ReportDetails::fromFile();
+    velmora::ReportDetails given;
+    given.operatorName = parser.value(QStringLiteral("operator"));
+    given.organisation = parser.value(QStringLiteral("organisation"));
+    given.location = parser.value(QStringLiteral("location"));
+    given.contact = parser.value(QStringLiteral("contact"));
+    given.propertyNumber = parser.value(QStringLiteral("property-number"));
+    given.destination = parser.value(QStringLiteral("destination"));
+    details.overrideWith(given);
     quiet = parser.isSet(QStringLiteral("quiet"));
     yes = parser.isSet(QStringLiteral("yes"));
     preserveRoot = !parser.isSet(QStringLiteral("no-preserve-root"));

@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLocale>
@@ -15,6 +16,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextDocument>
 
@@ -167,6 +169,107 @@ QString driveSection(const QJsonObject &drive)
     return html + QStringLiteral("</table>");
 }
 
+// The record a sanitization standard asks for: the medium, the category and
+// technique, and who did it and who checked it. What the user left empty is
+// a line to fill in by hand.
+QString sanitizationSection(const ErasureRecord &record)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("ErasureReport", text);
+    };
+    const QString blank = QStringLiteral("______________________________");
+    const auto filled = [&](const QString &value) { return value.isEmpty() ? blank : value; };
+    QStringList vendors;
+    QStringList models;
+    QStringList serials;
+    QString medium;
+    QString words;
+    if (record.kind == ErasureRecord::Kind::Drive) {
+        vendors << record.drive.value(QStringLiteral("vendor")).toString();
+        models << record.drive.value(QStringLiteral("model")).toString();
+        serials << record.drive.value(QStringLiteral("serial")).toString();
+        medium = record.drive.value(QStringLiteral("medium")).toString();
+        words = record.drive.value(QStringLiteral("sanitizationText")).toString();
+    } else {
+        for (const VolumeMedium &m : record.media) {
+            for (const QJsonValue &disk : m.storage.value(QStringLiteral("disks")).toArray()) {
+                vendors << disk[QStringLiteral("vendor")].toString();
+                models << disk[QStringLiteral("model")].toString();
+                serials << disk[QStringLiteral("serial")].toString();
+            }
+            medium = medium.isEmpty() ? m.label : medium;
+            words = words.isEmpty() ? m.sanitization : words;
+        }
+    }
+    const auto joined = [](QStringList list) {
+        list.removeAll(QString());
+        list.removeDuplicates();
+        return list.join(QStringLiteral(", "));
+    };
+    if (words.isEmpty())
+        words = tr("Neither Clear nor Purge (NIST SP 800-88): an overwrite through the file "
+                   "system does not reach every addressable block of the medium.");
+    const ReportDetails &d = record.details;
+    QString html = QStringLiteral("<h2>%1</h2><table>").arg(esc(tr("Sanitization record")));
+    html += row(tr("Manufacturer"), filled(joined(vendors)));
+    html += row(tr("Model"), filled(joined(models)));
+    html += row(tr("Serial number"), filled(joined(serials)));
+    html += row(tr("Property number"), filled(d.propertyNumber));
+    html += row(tr("Media type"), filled(medium));
+    html += row(tr("Media source"), filled(d.mediaSource));
+    html += row(tr("Category"), words);
+    html += row(tr("Technique"), record.technique() == QLatin1String("overwrite") ? tr("Overwrite")
+                                 : record.technique() == QLatin1String("cryptographic-erase")
+                                     ? tr("Cryptographic erase")
+                                     : tr("Cryptographic erase, then overwrite"));
+    html += row(tr("Tool"), QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION)));
+    html += row(tr("Verification method"),
+                record.verify && record.passes > 0
+                    ? tr("The last pass read back from the device and compared")
+                    : tr("None"));
+    html += row(tr("Destination after sanitization"), filled(d.destination));
+    html += QStringLiteral("</table><h2>%1</h2><table>").arg(esc(tr("Performed by")));
+    html += row(tr("Name"), filled(d.operatorName));
+    html += row(tr("Title"), filled(d.operatorTitle));
+    html += row(tr("Organisation"), filled(d.organisation));
+    html += row(tr("Location"), filled(d.location));
+    html += row(tr("Contact"), filled(d.contact));
+    html += row(tr("Date"), QLocale().toString(record.finished.date(), QLocale::LongFormat));
+    html += row(tr("Signature"), blank);
+    html += QStringLiteral("</table><h2>%1</h2><table>").arg(esc(tr("Verified by")));
+    html += row(tr("Name"), filled(d.verifierName));
+    html += row(tr("Title"), filled(d.verifierTitle));
+    html += row(tr("Date"), blank);
+    html += row(tr("Signature"), blank);
+    return html + QStringLiteral("</table>");
+}
+
+// The log's lines begin with a symbol. Where the report's font has it, or a
+// plain one like it, the PDF shows that; a colour emoji, which a PDF cannot
+// carry, is left out with the space after it, so no empty box opens a line.
+QString withPrintableSymbols(const QString &html, const QFont &font)
+{
+    static const QRegularExpression leading(
+        QStringLiteral(">([\\x{2190}-\\x{2BFF}\\x{1F000}-\\x{1FAFF}])\\x{FE0F}? "));
+    const QFontMetrics metrics(font);
+    QString out;
+    qsizetype last = 0;
+    auto it = leading.globalMatch(html);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        char32_t symbol = m.captured(1).toUcs4().value(0);
+        if (symbol == U'\u2705')
+            symbol = U'\u2714'; // ✅ as ✔
+        else if (symbol == U'\u274C')
+            symbol = U'\u2718'; // ❌ as ✘
+        out += html.mid(last, m.capturedStart() - last) + QLatin1Char('>');
+        if (metrics.inFontUcs4(uint(symbol)))
+            out += QString::fromUcs4(&symbol, 1) + QLatin1Char(' ');
+        last = m.capturedEnd();
+    }
+    return out + html.mid(last);
+}
+
 } // namespace
 
 QString reportHtml(const ErasureRecord &record)
@@ -227,6 +330,7 @@ QString reportHtml(const ErasureRecord &record)
     html += QStringLiteral("</table>");
     if (record.kind == ErasureRecord::Kind::Drive && !record.drive.isEmpty())
         html += driveSection(record.drive);
+    html += sanitizationSection(record);
 
     html += QStringLiteral("<h2>%1</h2>")
                 .arg(esc(QCoreApplication::translate("ErasureReport", "Entries")));
@@ -346,7 +450,7 @@ QByteArray reportPdf(const ErasureRecord &record)
         font.setStyleStrategy(QFont::PreferNoShaping);
         document.setDefaultFont(font);
         document.documentLayout()->setPaintDevice(&writer);
-        document.setHtml(reportHtml(record));
+        document.setHtml(withPrintableSymbols(reportHtml(record), font));
         // The pages as the document lays them out, each with "page x of y"
         // under it.
         QPainter painter(&writer);

@@ -7,6 +7,7 @@
 
 #include "app/volumetable.h"
 #include "dialogs/modal.h"
+#include "dialogs/reportdetailsdialog.h"
 #include "ui_mainwindow.h"
 
 #include "app/erasurereport.h"
@@ -109,6 +110,7 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     jobStatus.reset();
     jobRecord = pendingRecord;
     jobRecord->started = QDateTime::currentDateTime();
+    jobRecord->details = ReportDetailsDialog::current();
     jobBytesWritten = 0;
     jobBytesVerified = 0;
     labelJobOutcome->clear();

@@ -4,6 +4,7 @@
 
 #include "dialogs/fittext.h"
 #include "dialogs/modal.h"
+#include "dialogs/reportdetailsdialog.h"
 #include "dialogs/scheduledialog.h"
 #include "ui_mainwindow.h"
 
@@ -315,6 +316,10 @@ void MainWindow::setupHeader()
             scheduledRunNoticeShown = false;
         }
         ReportsDialog dialog(this);
+        velmora::Modal::exec(dialog);
+    });
+    headerMenu->addAction(tr("Report Details…"), this, [this] {
+        ReportDetailsDialog dialog(this);
         velmora::Modal::exec(dialog);
     });
     headerMenu->addSeparator();

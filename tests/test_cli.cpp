@@ -90,6 +90,7 @@ class CliTest : public QObject
     void trashAndTraces();
     void schedulesAreUnitsSystemdAccepts();
     void outcomesAreSignedAndChecked();
+    void reportNamesWhoAndWhere();
 };
 
 void CliTest::refusesWhatItMustNotDo_data()
@@ -241,7 +242,8 @@ void CliTest::yesErasesAndTellsWhatBecameOfEachEntry()
     QVERIFY(report.contains("4 of 4 entries erased."));
     // The volume the files were on, what it lives on, and what the
     // overwrite amounts to there.
-    QVERIFY2(report.contains("Storage") && report.contains("Neither Clear nor Purge (NIST SP 800-88)"),
+    QVERIFY2(report.contains("Storage") &&
+                 report.contains("Neither Clear nor Purge (NIST SP 800-88)"),
              qPrintable(report));
     QVERIFY(report.contains(json["storage"].toArray().at(0)["mountPoint"].toString()));
 }
@@ -793,6 +795,55 @@ void CliTest::volumes()
     QCOMPARE(json["entries"].toArray().at(0)["outcome"].toString(), QStringLiteral("Wiped"));
     QVERIFY(vol.unmount());
     QVERIFY(!vol.imageContains(plantText()));
+}
+
+void CliTest::reportNamesWhoAndWhere()
+{
+    // report.conf gives what stays the same; the options what changes.
+    QVERIFY(writeFile(path("config/velmora/report.conf"),
+                      "[report]\noperator=Someone Else\nlocation=Room 4, Main St 1\n"
+                      "contact=it@example.org\n"));
+    QVERIFY(writeFile(path("a.txt"), plantedBytes(5000)));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", path("config"));
+    const Outcome o =
+        runCli({"erase", "--yes", "--operator", "Ada Lovelace", "--organisation", "Analytical Ltd",
+                "--property-number", "PN-42", "--destination", "resale", "--json", path("out.json"),
+                "--report", path("out.pdf"), path("a.txt")},
+               {}, env);
+    QCOMPARE(o.status, 0);
+    const QJsonObject json = readJson(path("out.json"));
+    const QJsonObject details = json["details"].toObject();
+    QCOMPARE(details["operator"].toString(), QStringLiteral("Ada Lovelace"));
+    QCOMPARE(details["organisation"].toString(), QStringLiteral("Analytical Ltd"));
+    QCOMPARE(details["location"].toString(), QStringLiteral("Room 4, Main St 1"));
+    QCOMPARE(details["contact"].toString(), QStringLiteral("it@example.org"));
+    QCOMPARE(details["propertyNumber"].toString(), QStringLiteral("PN-42"));
+    QCOMPARE(details["destination"].toString(), QStringLiteral("resale"));
+    QCOMPARE(details["verifier"].toString(), QString());
+    const QJsonObject sanitization = json["sanitization"].toObject();
+    QCOMPARE(sanitization["category"].toString(), QStringLiteral("none"));
+    QCOMPARE(sanitization["technique"].toString(), QStringLiteral("overwrite"));
+    QCOMPARE(sanitization["verification"].toString(), QStringLiteral("none"));
+    // Signed with the rest: a changed name shows.
+    QCOMPARE(runCli({"check-report", path("out.json")}, {}, env).status, 0);
+    QByteArray changed = readFile(path("out.json"));
+    changed.replace("Ada Lovelace", "Ada Lovelacf");
+    QVERIFY(writeFile(path("changed.json"), changed));
+    QCOMPARE(runCli({"check-report", path("changed.json")}, {}, env).status, 1);
+
+    const QString pdf = pdfText(path("out.pdf"));
+    if (pdf.isEmpty())
+        QSKIP("pdftotext is not installed");
+    QVERIFY2(pdf.contains("Sanitization record") && pdf.contains("Property number PN-42") &&
+                 pdf.contains("Destination after sanitization resale") &&
+                 pdf.contains("Performed by Name Ada Lovelace") &&
+                 pdf.contains("Organisation Analytical Ltd Location Room 4, Main St 1"),
+             qPrintable(pdf));
+    // What nobody gave is a line to sign or fill in by hand.
+    QVERIFY(pdf.contains("Verified by Name ______________________________"));
+    QVERIFY(pdf.contains("Media source ______________________________"));
+    QVERIFY(pdf.contains("Technique Overwrite"));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

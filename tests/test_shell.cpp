@@ -9,13 +9,16 @@
 #include "app/volumetable.h"
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
+#include "dialogs/reportdetailsdialog.h"
 #include "dialogs/scheduledialog.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPixmap>
@@ -50,6 +53,7 @@ class ShellTest : public QObject, public WindowFixture
     void eachClickRunsItsHandlerOnce();
     void freeSpaceTableLeavesReadOnlyVolumesOut();
     void volumeThatNeverAnswersIsMarked();
+    void reportDetailsAreRemembered();
     void headerMenuAndAbout();
     void commandLine();
     void helpOpensTheSameAddressOncePerPress();
@@ -175,6 +179,35 @@ void ShellTest::volumeThatNeverAnswersIsMarked()
     click("btnBackFromDisk");
 }
 
+void ShellTest::reportDetailsAreRemembered()
+{
+    // report.conf fills what the dialog never set.
+    QVERIFY(testsupport::writeFile(velmora::ReportDetails::configFile(),
+                                   "[report]\norganisation=From The File\n"));
+    const auto removeConf =
+        qScopeGuard([] { QFile::remove(velmora::ReportDetails::configFile()); });
+    QMenu *menu = get<QToolButton>("btnMenu")->menu();
+    QAction *details = nullptr;
+    for (QAction *a : menu->actions())
+        if (a->text() == "Report Details…")
+            details = a;
+    QVERIFY(details);
+    QString organisation;
+    modal::when<ReportDetailsDialog>([&](ReportDetailsDialog *d, modal::Seen &) {
+        organisation = d->findChild<QLineEdit *>("organisation")->text();
+        QTest::keyClicks(d->findChild<QLineEdit *>("operator"), "Grace Hopper");
+        QTest::keyClicks(d->findChild<QLineEdit *>("propertyNumber"), "  PN-7 ");
+        d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save)->click();
+        return true;
+    });
+    details->trigger();
+    QCOMPARE(organisation, QStringLiteral("From The File"));
+    const velmora::ReportDetails now = ReportDetailsDialog::current();
+    QCOMPARE(now.operatorName, QStringLiteral("Grace Hopper"));
+    QCOMPARE(now.propertyNumber, QStringLiteral("PN-7"));
+    QCOMPARE(now.organisation, QStringLiteral("From The File"));
+}
+
 void ShellTest::headerMenuAndAbout()
 {
     QMenu *menu = get<QToolButton>("btnMenu")->menu();
@@ -183,9 +216,9 @@ void ShellTest::headerMenuAndAbout()
     for (QAction *a : menu->actions())
         texts << a->text();
     QCOMPARE(texts, (QStringList{"About", "Support", "Help", "Erase the Trash…", "Schedule…",
-                                 "Reports…", "", "Save Report…"}));
+                                 "Reports…", "Report Details…", "", "Save Report…"}));
     // Nothing to report before a job has ended.
-    QVERIFY(!menu->actions().at(7)->isEnabled());
+    QVERIFY(!menu->actions().at(8)->isEnabled());
 
     auto about = modal::answerBox();
     menu->actions().at(0)->trigger();

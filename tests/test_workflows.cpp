@@ -356,7 +356,18 @@ void WorkflowsTest::longReportKeepsEveryFailure()
     const QString shortText = pdfText(path("short.pdf"));
     QVERIFY(shortText.indexOf("folder-18/file-000.txt") <
             shortText.indexOf("folder-18/file-004.txt"));
-    QVERIFY(shortText.contains("page 1 of 1"));
+    QVERIFY(shortText.contains("page 1 of "));
+
+    // The log's symbols: kept where the font has them or a plain one like
+    // them, left out with their space where only a colour emoji would do.
+    record.warnings = {"⚠️ on a solid-state drive", "🔒 encrypted beneath", "✅ read back",
+                       "a name with 🔒 inside"};
+    QVERIFY(velmora::writeReportPdf(record, path("symbols.pdf"), nullptr));
+    const QString symbols = pdfText(path("symbols.pdf"));
+    QVERIFY2(symbols.contains("⚠ on a solid-state drive") &&
+                 symbols.contains("Notes ⚠ on a solid-state drive encrypted beneath ✔ read back"),
+             qPrintable(symbols));
+    QVERIFY(symbols.contains("a name with"));
 }
 
 void WorkflowsTest::stopYesKeepsTheInterruptedFile()

@@ -289,6 +289,20 @@ QString ErasureRecord::summary() const
         .arg(head, written, mountPoint);
 }
 
+QString ErasureRecord::category() const
+{
+    const QString drived = drive.value(QStringLiteral("sanitization")).toString();
+    return kind == Kind::Drive && !drived.isEmpty() ? drived : QStringLiteral("none");
+}
+
+QString ErasureRecord::technique() const
+{
+    const bool keys = kind == Kind::Drive && drive.contains(QStringLiteral("luks"));
+    if (keys && passes > 0)
+        return QStringLiteral("cryptographic-erase, overwrite");
+    return keys ? QStringLiteral("cryptographic-erase") : QStringLiteral("overwrite");
+}
+
 QJsonObject ErasureRecord::toJson() const
 {
     static const char *const kinds[] = {"files", "volume", "freespace", "drive"};
@@ -339,6 +353,14 @@ QJsonObject ErasureRecord::toJson() const
         {QStringLiteral("warnings"), QJsonArray::fromStringList(warnings)},
         {QStringLiteral("notes"), QJsonArray::fromStringList(notes)},
         {QStringLiteral("storage"), storage},
+        {QStringLiteral("details"), details.toJson()},
+        {QStringLiteral("sanitization"),
+         QJsonObject{{QStringLiteral("category"), category()},
+                     {QStringLiteral("technique"), technique()},
+                     {QStringLiteral("verification"),
+                      verify && passes > 0 ? QStringLiteral("read-back") : QStringLiteral("none")},
+                     {QStringLiteral("tool"),
+                      QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION))}}},
         {QStringLiteral("events"), eventList},
     };
     if (kind != Kind::Files)

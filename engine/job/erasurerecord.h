@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/job/jobcontext.h"
+#include "engine/job/reportdetails.h"
 
 #include <QByteArrayList>
 #include <QDateTime>
@@ -75,6 +76,14 @@ struct ErasureRecord {
     // A drive wipe: the drive, the partition table it held, each pass, the
     // read-back, the discard and the sanitization category (fixed words).
     QJsonObject drive;
+    // Who erased, for whom, where; given by the user.
+    ReportDetails details;
+
+    // The sanitization category in fixed words: "clear" or "purge" for a
+    // drive wipe that ran to its end, "none" for everything else.
+    QString category() const;
+    // "overwrite", "cryptographic-erase", or both.
+    QString technique() const;
     // The warnings, problems and the error as the job told of them.
     QList<JobEvent> events;
 

@@ -369,6 +369,30 @@ Befehle:
         <source>unknown command %1; the commands are erase, wipe, freespace, drive, drives, schedule, check-report and volumes</source>
         <translation>unbekannter Befehl %1; die Befehle sind erase, wipe, freespace, drive, drives, schedule, check-report und volumes</translation>
     </message>
+    <message>
+        <source>The report: who erased (also in report.conf).</source>
+        <translation>Der Bericht: wer gelöscht hat (auch in report.conf).</translation>
+    </message>
+    <message>
+        <source>The report: for which organisation.</source>
+        <translation>Der Bericht: für welche Organisation.</translation>
+    </message>
+    <message>
+        <source>The report: where.</source>
+        <translation>Der Bericht: wo.</translation>
+    </message>
+    <message>
+        <source>The report: how to reach who erased.</source>
+        <translation>Der Bericht: wie wer gelöscht hat erreichbar ist.</translation>
+    </message>
+    <message>
+        <source>The report: the medium&apos;s property number.</source>
+        <translation>Der Bericht: die Inventarnummer des Mediums.</translation>
+    </message>
+    <message>
+        <source>The report: where the medium goes afterwards (reuse, sale, destruction).</source>
+        <translation>Der Bericht: wohin das Medium danach geht (Wiederverwendung, Verkauf, Vernichtung).</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -1527,6 +1551,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>💽 The drive has been wiped.</source>
         <translation>💽 Der Datenträger wurde gelöscht.</translation>
     </message>
+    <message>
+        <source>Report Details…</source>
+        <translation>Berichtsangaben…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
@@ -1563,6 +1591,60 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>pass %1 of %2</source>
         <translation>Durchgang %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDetails</name>
+    <message>
+        <source>Erased by</source>
+        <translation>Gelöscht von</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Property number</source>
+        <translation>Inventarnummer</translation>
+    </message>
+    <message>
+        <source>Media source</source>
+        <translation>Herkunft des Mediums</translation>
+    </message>
+    <message>
+        <source>Destination after sanitization</source>
+        <translation>Verbleib nach der Bereinigung</translation>
+    </message>
+    <message>
+        <source>Verified by</source>
+        <translation>Geprüft von</translation>
+    </message>
+    <message>
+        <source>Verifier&apos;s title</source>
+        <translation>Funktion des Prüfers</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDetailsDialog</name>
+    <message>
+        <source>Report Details</source>
+        <translation>Berichtsangaben</translation>
+    </message>
+    <message>
+        <source>Each report names these. What stays empty is printed as a line to fill in by hand.</source>
+        <translation>Jeder Bericht nennt diese Angaben. Was leer bleibt, wird als Linie zum Ausfüllen von Hand gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -2380,6 +2462,102 @@ Verfügbar: %5 Byte</translation>
     <message>
         <source>✅ Drive wipe completed.</source>
         <translation>✅ Löschen des Datenträgers abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Sanitization record</source>
+        <translation>Bereinigungsnachweis</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Property number</source>
+        <translation>Inventarnummer</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Medientyp</translation>
+    </message>
+    <message>
+        <source>Media source</source>
+        <translation>Herkunft des Mediums</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Technique</source>
+        <translation>Verfahren</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Cryptographic erase</source>
+        <translation>Kryptografisches Löschen</translation>
+    </message>
+    <message>
+        <source>Cryptographic erase, then overwrite</source>
+        <translation>Kryptografisches Löschen, dann Überschreiben</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Werkzeug</translation>
+    </message>
+    <message>
+        <source>Verification method</source>
+        <translation>Prüfverfahren</translation>
+    </message>
+    <message>
+        <source>The last pass read back from the device and compared</source>
+        <translation>Der letzte Durchgang wurde vom Gerät zurückgelesen und verglichen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>Destination after sanitization</source>
+        <translation>Verbleib nach der Bereinigung</translation>
+    </message>
+    <message>
+        <source>Performed by</source>
+        <translation>Durchgeführt von</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Unterschrift</translation>
+    </message>
+    <message>
+        <source>Verified by</source>
+        <translation>Geprüft von</translation>
     </message>
 </context>
 </TS>
