@@ -56,6 +56,12 @@ void ask(const std::shared_ptr<Probe> &probe, QString mountPoint)
     probe->answered.notify_all();
 }
 
+bool isAnswered(Probe &probe, bool needValid = false)
+{
+    std::lock_guard<std::mutex> lock(probe.mutex);
+    return probe.done && (!needValid || probe.valid);
+}
+
 } // namespace
 
 QList<MountedVolume> mountedVolumes(std::chrono::milliseconds wait)
@@ -75,12 +81,15 @@ QList<MountedVolume> mountedVolumes(std::chrono::milliseconds wait)
         {
             std::lock_guard<std::mutex> lock(openMutex);
             auto open = openProbes.find(mount.id);
-            if (open != openProbes.end()) {
+            // Only a question still unanswered is waited on again; one that
+            // was answered after its listing gave up is asked anew (the id
+            // may name another mount by now).
+            if (open != openProbes.end() && !isAnswered(*open->second)) {
                 probe = open->second;
                 before = true;
             } else {
                 probe = std::make_shared<Probe>();
-                openProbes.emplace(mount.id, probe);
+                openProbes[mount.id] = probe;
                 std::thread([probe, mountPoint = displayName(mount.mountPoint)] {
                     ask(probe, mountPoint);
                 }).detach();
@@ -100,15 +109,17 @@ QList<MountedVolume> mountedVolumes(std::chrono::milliseconds wait)
             probe->answered.wait_until(lock,
                                        asked.before ? std::chrono::steady_clock::now() : deadline,
                                        [&] { return probe->done; });
-            if (probe->done && !probe->valid)
-                continue;
             volume = probe->volume;
             volume.responding = probe->done;
         }
         if (volume.responding) {
             std::lock_guard<std::mutex> lock(openMutex);
-            openProbes.erase(mount->id);
+            const auto open = openProbes.find(mount->id);
+            if (open != openProbes.end() && open->second == probe)
+                openProbes.erase(open);
         }
+        if (volume.responding && !isAnswered(*probe, true))
+            continue;
         volume.mountPoint = displayName(mount->mountPoint);
         volume.device = displayName(mount->source);
         volume.fileSystem = QString::fromUtf8(mount->fsType);
