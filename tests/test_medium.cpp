@@ -7,11 +7,13 @@
 
 #include "testsupport.h"
 
+#include "engine/device/drivewipe.h"
 #include "engine/fs/medium.h"
 #include "engine/job/erasemethods.h"
 #include "engine/job/jobrunner.h"
 #include "engine/job/jobs.h"
 #include "engine/job/volumelist.h"
+#include "engine/platform/drives.h"
 #include "engine/platform/storage.h"
 
 #include <QElapsedTimer>
@@ -138,7 +140,7 @@ void MediumTest::devicesThisMachineCannotMake()
     sys.disk(ata + "/block/sda", "8:0", false, true);
     sys.link("devices/" + ata + "/block/sda/device", "../..");
     sys.partition(ata + "/block/sda/sda2", "8:2");
-    sys.device("virtual/block/dm-0", "254:0", 2000000);
+    sys.device("virtual/block/dm-0", "4000:1", 2000000);
     sys.file("devices/virtual/block/dm-0/dm/uuid", "CRYPT-LUKS2-0a1b2c3d-luks-0a1b2c3d");
     sys.file("devices/virtual/block/dm-0/dm/name", "luks-0a1b2c3d");
     sys.link("devices/virtual/block/dm-0/slaves/sda2",
@@ -193,7 +195,7 @@ void MediumTest::devicesThisMachineCannotMake()
     QVERIFY(velmora::mediumLine(s, "/media/x", noSwap)
                 .text.startsWith("⚠️ /media/x is on an SD card (SC64G): "));
 
-    s = sys.storageOf("254:0");
+    s = sys.storageOf("4000:1");
     QCOMPARE(chainOf(s), QStringLiteral("dm-0 (crypt, LUKS2, luks-0a1b2c3d) > sda2 (partition) > "
                                         "sda (disk)"));
     QCOMPARE(s.encryption, QByteArray("LUKS2"));
@@ -220,6 +222,27 @@ void MediumTest::devicesThisMachineCannotMake()
     sys.link("devices/virtual/block/md0/slaves/sda",
              sys.dir.path() + "/sys/devices/" + ata + "/block/sda");
     QCOMPARE(velmora::mediumKind(sys.storageOf("9:0")), velmora::MediumKind::Flash);
+
+    // The same tree as drives: each disk with its partitions, and what
+    // stands on it. The open LUKS volume on sda2 holds sda and sda2.
+    sys.link("devices/" + ata + "/block/sda/sda2/holders/dm-0",
+             sys.dir.path() + "/sys/devices/virtual/block/dm-0");
+    for (const QString &disk : {nvme + "/nvme0n1", ata + "/block/sda",
+                                QString("virtual/block/dm-0"), QString("virtual/block/md0")})
+        sys.link("block/" + disk.section('/', -1), sys.dir.path() + "/sys/devices/" + disk);
+    const std::vector<velmora::platform::Drive> drives = velmora::platform::listDrives(sys.files);
+    QStringList listed;
+    for (const velmora::platform::Drive &d : drives)
+        listed << QString::fromUtf8(d.name) + (d.partition ? " part" : "") + " " +
+                      QString::fromUtf8(d.holders.join(','));
+    // Stacked devices are not drives; partitions follow their disk.
+    QCOMPARE(listed, (QStringList{"nvme0n1 ", "nvme0n1p2 part ", "sda dm-0", "sda2 part dm-0"}));
+    QCOMPARE(drives.at(1).disk.model, QStringLiteral("Samsung SSD 980 1TB"));
+    QCOMPARE(drives.at(0).partitions, (QByteArrayList{"nvme0n1p2"}));
+    QCOMPARE(velmora::driveRefusal(drives.at(2)),
+             QStringLiteral("This drive is in use by dm-0 (an open encrypted volume, RAID or LVM): "
+                            "close it first."));
+    QCOMPARE(velmora::driveRefusal(drives.at(0)), QString());
 }
 
 void MediumTest::eachMediumSaysWhatAnOverwriteReaches()
