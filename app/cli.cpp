@@ -744,20 +744,12 @@ int Cli::volumes(const QStringList &words)
     }
     const QLocale locale;
     for (const velmora::MountedVolume &v : list) {
-        QStringList chain;
-        for (const QByteArray &link : v.storage.chain)
-            chain.append(velmora::displayName(link));
-        QString drive = v.storage.model();
-        if (!v.storage.serial().isEmpty())
-            drive += QStringLiteral(" (%1)").arg(v.storage.serial());
         printTo(stdout,
-                QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6%7\n")
+                QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
                     .arg(v.mountPoint, v.fileSystem,
                          v.responding ? locale.formattedDataSize(v.total) : QStringLiteral("—"),
                          v.responding ? locale.formattedDataSize(v.available) : QStringLiteral("—"),
-                         velmora::mediumLabel(v.storage), chain.join(QStringLiteral(" → ")),
-                         drive.trimmed().isEmpty() ? QString()
-                                                   : QStringLiteral(" · ") + drive.trimmed()));
+                         velmora::mediumLabel(v.storage), velmora::deviceChainText(v.storage)));
     }
     return 0;
 }

@@ -119,20 +119,11 @@ void configure(QTableWidget *table)
 QList<Volume> mountedVolumes()
 {
     QList<Volume> list;
-    for (const velmora::MountedVolume &volume : velmora::mountedVolumes()) {
-        QStringList devices;
-        for (const QByteArray &link : volume.storage.chain)
-            devices.append(QString::fromLocal8Bit(link));
-        QString drive = volume.storage.model();
-        if (!volume.storage.serial().isEmpty())
-            drive += QStringLiteral(" (%1)").arg(volume.storage.serial());
-        if (!drive.trimmed().isEmpty())
-            devices.append(drive.trimmed());
+    for (const velmora::MountedVolume &volume : velmora::mountedVolumes())
         list.append({volume.mountPoint, volume.total, volume.available, volume.fileSystem,
                      volume.readOnly, volume.device, volume.label,
-                     velmora::mediumLabel(volume.storage), devices.join(QStringLiteral(" → ")),
+                     velmora::mediumLabel(volume.storage), velmora::deviceChainText(volume.storage),
                      volume.responding});
-    }
     return list;
 }
 

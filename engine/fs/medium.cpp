@@ -102,6 +102,20 @@ QString mediumLabel(const Storage &s)
     return label;
 }
 
+QString deviceChainText(const Storage &s)
+{
+    QStringList links;
+    for (const QByteArray &link : s.chain)
+        links.append(displayName(link));
+    const QString serial = s.serial().isEmpty() ? QString() : tr("serial %1").arg(s.serial());
+    const QString drive = s.model().isEmpty()  ? serial
+                          : serial.isEmpty()   ? s.model()
+                                               : QStringLiteral("%1, %2").arg(s.model(), serial);
+    if (!drive.isEmpty())
+        links.append(drive);
+    return links.join(QStringLiteral(" → "));
+}
+
 QString mediumDescription(const Storage &s)
 {
     const QString model = s.model();

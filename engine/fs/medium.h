@@ -29,6 +29,9 @@ MediumKind mediumKind(const platform::Storage &storage);
 // "SSD · NVMe", "HDD · SATA", "USB flash", "SD card", "memory", "network",
 // with " · encrypted" where dm-crypt is in the chain.
 QString mediumLabel(const platform::Storage &storage);
+// The chain of devices down to the disks, then their model and serial:
+// "nvme0n1p2 (partition) → nvme0n1 (disk) → Samsung SSD 980 (S64A…)".
+QString deviceChainText(const platform::Storage &storage);
 // The drive as a sentence names it: "a solid-state drive (NVMe, Samsung SSD 980)".
 QString mediumDescription(const platform::Storage &storage);
 
