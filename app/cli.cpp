@@ -400,8 +400,10 @@ bool Cli::prepareRecord(const QString &command, const QByteArrayList &paths)
         request.kind = velmora::ErasureRecord::Kind::Drive;
         request.device = drive.path;
         request.cryptoErase = cryptoErase;
-        if (cryptoErase && !methodGiven)
+        if (cryptoErase && !methodGiven) {
             request.method.clear();
+            request.verify = verify = false;
+        }
         if (cryptoErase) {
             velmora::LuksHeader header;
             QString problem;

@@ -79,7 +79,8 @@ ErasureRecord ErasureRecord::forFiles(const QByteArrayList &paths, const QString
 ErasureRecord ErasureRecord::forDrive(const QByteArray &path, const QString &method, bool verify,
                                       bool cryptoErase)
 {
-    ErasureRecord record = begun(Kind::Drive, method, verify);
+    // The keys alone: nothing is overwritten, nothing read back.
+    ErasureRecord record = begun(Kind::Drive, method, verify && !method.isEmpty());
     if (method.isEmpty())
         record.passes = 0;
     record.mountPoint = displayName(path);
