@@ -235,6 +235,13 @@ void DrivesTest::refusals()
     QVERIFY(writeFile(loop.dir.filePath("m/keep.txt"), plantText()));
     QVERIFY(refusal(loop.device)
                 .startsWith("A volume on this drive is mounted (" + loop.dir.filePath("m")));
+    // The home folder's drive is named as such.
+    const QByteArray home = qgetenv("HOME");
+    QVERIFY(QDir().mkpath(loop.dir.filePath("m/home")));
+    qputenv("HOME", QFile::encodeName(loop.dir.filePath("m/home")));
+    const QString homeRefusal = refusal(loop.device);
+    qputenv("HOME", home);
+    QCOMPARE(homeRefusal, QStringLiteral("This drive holds your home folder and cannot be wiped."));
     Recorder rec;
     velmora::JobRequest request;
     request.kind = velmora::ErasureRecord::Kind::Drive;

@@ -8,6 +8,7 @@
 #include "engine/fs/paths.h"
 #include "engine/fs/randomstream.h"
 #include "engine/job/erasemethods.h"
+#include "engine/job/guards.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -246,11 +247,11 @@ QString driveRefusal(const platform::Drive &drive)
     };
     if (drive.mountPoints.contains("/"))
         return tr("This drive holds the running system and cannot be wiped.");
-    const QByteArray home = qgetenv("HOME");
-    for (const QByteArray &mountPoint : drive.mountPoints)
-        if (!home.isEmpty() && mountPoint != "/" &&
-            (home == mountPoint || home.startsWith(mountPoint + '/')))
-            return tr("This drive holds your home folder and cannot be wiped.");
+    // Whose home: this user's, and through pkexec or sudo, the caller's.
+    for (const QByteArray &home : protectedHomes())
+        for (const QByteArray &mountPoint : drive.mountPoints)
+            if (mountPoint != "/" && (home == mountPoint || home.startsWith(mountPoint + '/')))
+                return tr("This drive holds your home folder and cannot be wiped.");
     if (!drive.mountPoints.isEmpty())
         return tr("A volume on this drive is mounted (%1): unmount it first.")
             .arg(named(drive.mountPoints));
