@@ -163,7 +163,7 @@ struct Walker {
             return;
         }
         out.chain.append(holder->mountPoint + " (" + holder->fsType + ')');
-        walk(folderOf(deviceNumberOf(*holder)), depth + 1);
+        walk(folderOf(mountDeviceNumber(*holder)), depth + 1);
     }
 
     void disk(const QByteArray &dir, const QByteArray &name)
@@ -229,7 +229,6 @@ struct Walker {
         out.disks.push_back(d);
     }
 
-    static quint64 deviceNumberOf(const Mount &mount) { return mountDeviceNumber(mount); }
 };
 
 Storage begin(const QByteArray &fsType, const QByteArray &options)
@@ -276,25 +275,13 @@ Storage storageOf(const Mount &mount, const std::vector<Mount> &table, const Sys
         return s;
     }
     Walker walker{table, files, s};
-    const QByteArray dir = walker.folderOf(Walker::deviceNumberOf(mount));
+    const QByteArray dir = walker.folderOf(mountDeviceNumber(mount));
     if (dir.isEmpty()) {
         s.chain.append(mount.source + " (" + mount.fsType + ')');
         return s;
     }
     s.discards = firstQueueDiscards(dir);
     walker.walk(dir, 0);
-    return s;
-}
-
-Storage storageOfDevice(quint64 device, const std::vector<Mount> &table, const SystemFiles &files)
-{
-    Storage s;
-    Walker walker{table, files, s};
-    const QByteArray dir = walker.folderOf(device);
-    if (!dir.isEmpty()) {
-        s.discards = firstQueueDiscards(dir);
-        walker.walk(dir, 0);
-    }
     return s;
 }
 

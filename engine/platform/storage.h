@@ -74,9 +74,6 @@ struct SystemFiles {
 // device to the volume that holds its backing file.
 Storage storageOf(const Mount &mount, const std::vector<Mount> &table,
                   const SystemFiles &files = SystemFiles());
-// The storage beneath the block device with number `device` (major:minor).
-Storage storageOfDevice(quint64 device, const std::vector<Mount> &table,
-                        const SystemFiles &files = SystemFiles());
 
 // A short, fixed word for a transport ("nvme", "usb", …), for scripts.
 const char *transportKey(Transport transport);
