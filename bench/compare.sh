@@ -124,13 +124,17 @@ if [[ " $cases " == *" fill "* ]] && [ -n "${FILL_ROOT:-}" ]; then
 fi
 
 if [[ " $cases " == *" drive "* ]] && [ "$(id -u)" -eq 0 ]; then
-    # The image is allocated whole and the loop device takes no discards, so
-    # both sides write into and read from the same blocks of the host's
-    # file: a sparse image filled two writes at a time would lie scattered
-    # and read back slower than the one dd filled in order.
-    fallocate -l "$drive_size" "$work/drive.img"
+    # Before each side, the image file is written whole and in order (the
+    # wipe's closing discard punches it full of holes): both sides then
+    # overwrite blocks of the host's file that are there and laid out in
+    # order. Into holes, or into blocks merely allocated, two writes in
+    # flight leave the file's blocks or extents scattered, and the read-back
+    # measures that instead. (Limiting the loop device's discards through
+    # sysfs would outlive the device: its next user would get none.)
+    truncate -s "$drive_size" "$work/drive.img"
+    chunks=$(($(stat -c %s "$work/drive.img") / 4194304))
+    refill() { dd if=/dev/zero of="$work/drive.img" bs=4M count="$chunks" conv=notrunc,fdatasync status=none; }
     dev=$(losetup --direct-io=on --show -f "$work/drive.img")
-    echo 0 >"/sys/block/${dev#/dev/}/queue/discard_max_bytes"
     # One run's pass and read-back, from the seconds before its log lines,
     # against dd writing and reading the same device with direct I/O.
     # A pass ends with fdatasync, so dd is timed with and without one; dd
@@ -138,10 +142,12 @@ if [[ " $cases " == *" drive "* ]] && [ "$(id -u)" -eq 0 ]; then
     w=() r=() d0=() d1=() dr=() r0=() r1=() rr=()
     for _ in $(seq 1 "$runs"); do
         log=$(mktemp)
+        refill
         "$bench" drive --method NIST --verify "$dev" >"$log" 2>&1 || true
         read -r tw tr < <(awk '/Pass 1 of 1 over/ {s = $1} /Pass 1 of 1 written/ {e = $1}
             /Read back and compared/ {v = $1} END {print e - s, v - e}' "$log")
         rm -f "$log"
+        refill
         t0=$(timed dd if=/dev/zero of="$dev" bs=4M oflag=direct)
         t1=$(timed dd if=/dev/zero of="$dev" bs=4M oflag=direct conv=fdatasync)
         # dd reads back random data too: zeros read faster on some disks.
