@@ -225,7 +225,7 @@ void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
         table->setItem(row, 6, new QTableWidgetItem(drive.partitions));
         table->setItem(
             row, 7,
-            new QTableWidgetItem(drive.refusal.isEmpty() ? tr("Can be wiped") : drive.refusal));
+            new QTableWidgetItem(drive.refusal.isEmpty() ? tr("Can be wiped") : drive.brief));
         finishRow(table, row, drive.tip, drive.refusal);
         table->setRowHeight(row, 40);
     }

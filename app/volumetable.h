@@ -56,6 +56,7 @@ struct DriveRow {
     QString medium;
     QString partitions;
     QString refusal; // why it may not be wiped; empty when it may
+    QString brief;   // the same in a few words, for its cell
     QString tip;     // the exact size, sectors, the chain of what uses it
 };
 // Refills `table` with drives, as fill() does with volumes: a refused row is

@@ -257,6 +257,9 @@ void DrivesTest::refusals()
     Loop readOnly(loop.image, {"-r"});
     QVERIFY(readOnly.why.isEmpty());
     QCOMPARE(refusal(readOnly.device), QStringLiteral("This drive is read-only."));
+    velmora::platform::Drive shown;
+    QCOMPARE(velmora::platform::driveAt(QFile::encodeName(readOnly.device), &shown), 0);
+    QCOMPARE(velmora::driveRefusalBrief(shown), QStringLiteral("Read-only"));
 
     // From the command line: the same refusals, and nothing written.
     const QByteArray before = readFile(loop.image);

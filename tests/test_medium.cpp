@@ -242,6 +242,7 @@ void MediumTest::devicesThisMachineCannotMake()
     QCOMPARE(velmora::driveRefusal(drives.at(2)),
              QStringLiteral("This drive is in use by dm-0 (an open encrypted volume, RAID or LVM): "
                             "close it first."));
+    QCOMPARE(velmora::driveRefusalBrief(drives.at(2)), QStringLiteral("In use by dm-0"));
     QCOMPARE(velmora::driveRefusal(drives.at(0)), QString());
 }
 

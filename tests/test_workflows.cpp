@@ -693,8 +693,9 @@ void WorkflowsTest::driveWipeEndToEnd()
         const QString shown = VolumeTable::mountPoint(table, r);
         // The system's own drive says why in its row, and cannot be chosen.
         if (shown == system) {
-            QCOMPARE(table->item(r, 7)->text(),
-                     QStringLiteral("This drive holds the running system and cannot be wiped."));
+            QCOMPARE(table->item(r, 7)->text(), QStringLiteral("Running system"));
+            QVERIFY(table->item(r, 7)->toolTip().startsWith(
+                "This drive holds the running system and cannot be wiped."));
             QVERIFY(!table->cellWidget(r, 0)->findChild<QRadioButton *>()->isEnabled());
         }
         if (shown == device)

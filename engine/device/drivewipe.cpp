@@ -266,6 +266,24 @@ QString driveRefusal(const platform::Drive &drive)
     return QString();
 }
 
+QString driveRefusalBrief(const platform::Drive &drive)
+{
+    const QString why = driveRefusal(drive);
+    if (why.isEmpty())
+        return why;
+    if (drive.mountPoints.contains("/"))
+        return tr("Running system");
+    if (why == tr("This drive holds your home folder and cannot be wiped."))
+        return tr("Home folder");
+    if (!drive.mountPoints.isEmpty())
+        return tr("Mounted: %1").arg(displayName(drive.mountPoints.constFirst()));
+    if (!drive.swaps.isEmpty())
+        return tr("Swap in use");
+    if (!drive.holders.isEmpty())
+        return tr("In use by %1").arg(QString::fromUtf8(drive.holders.constFirst()));
+    return tr("Read-only");
+}
+
 QString driveTitle(const platform::Drive &drive)
 {
     QStringList parts;

@@ -16,6 +16,8 @@ namespace velmora
 // system's and the home folder's named as such), a device stacked on it, swap;
 // also when it is read-only.
 QString driveRefusal(const platform::Drive &drive);
+// The same in a few words, for a table's cell: "Running system", "Mounted", …
+QString driveRefusalBrief(const platform::Drive &drive);
 
 // "SanDisk Cruzer Blade, serial 4C53…, 15.6 GB, /dev/sdb": what the
 // confirmation and the report name a drive by.

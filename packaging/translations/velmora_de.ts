@@ -2559,5 +2559,29 @@ Verfügbar: %5 Byte</translation>
         <source>Verified by</source>
         <translation>Geprüft von</translation>
     </message>
+    <message>
+        <source>Running system</source>
+        <translation>Laufendes System</translation>
+    </message>
+    <message>
+        <source>Home folder</source>
+        <translation>Persönlicher Ordner</translation>
+    </message>
+    <message>
+        <source>Mounted: %1</source>
+        <translation>Eingehängt: %1</translation>
+    </message>
+    <message>
+        <source>Swap in use</source>
+        <translation>Auslagerung aktiv</translation>
+    </message>
+    <message>
+        <source>In use by %1</source>
+        <translation>Benutzt von %1</translation>
+    </message>
+    <message>
+        <source>Read-only</source>
+        <translation>Schreibgeschützt</translation>
+    </message>
 </context>
 </TS>
