@@ -244,6 +244,28 @@ void MediumTest::devicesThisMachineCannotMake()
                             "close it first."));
     QCOMPARE(velmora::driveRefusalBrief(drives.at(2)), QStringLiteral("In use by dm-0"));
     QCOMPARE(velmora::driveRefusal(drives.at(0)), QString());
+
+    // A disk one of whose partitions holds the running system (the number
+    // of this machine's own root volume): its other partition, unused, is
+    // refused all the same.
+    quint64 root = 0;
+    for (const velmora::platform::Mount &m : velmora::platform::mountTable())
+        if (m.mountPoint == "/")
+            root = velmora::platform::mountDeviceNumber(m);
+    if (major(root) == 0)
+        QSKIP("the root volume has no device of its own here");
+    const QByteArray rootNumber =
+        QByteArray::number(major(root)) + ':' + QByteArray::number(minor(root));
+    sys.disk("virtual/block/vdz", "4001:0", true, false);
+    sys.partition("virtual/block/vdz/vdz1", rootNumber);
+    sys.partition("virtual/block/vdz/vdz2", "4001:2");
+    QDir(sys.dir.path()).remove("sys/dev/block/" + QString::fromLatin1(rootNumber));
+    sys.link("block/vdz", sys.dir.path() + "/sys/devices/virtual/block/vdz");
+    QStringList refused;
+    for (const velmora::platform::Drive &d : velmora::platform::listDrives(sys.files))
+        if (d.name.startsWith("vdz"))
+            refused << velmora::driveRefusalBrief(d);
+    QCOMPARE(refused, (QStringList{"Running system", "Running system", "System drive"}));
 }
 
 void MediumTest::eachMediumSaysWhatAnOverwriteReaches()

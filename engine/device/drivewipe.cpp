@@ -248,10 +248,21 @@ QString driveRefusal(const platform::Drive &drive)
     if (drive.mountPoints.contains("/"))
         return tr("This drive holds the running system and cannot be wiped.");
     // Whose home: this user's, and through pkexec or sudo, the caller's.
-    for (const QByteArray &home : protectedHomes())
-        for (const QByteArray &mountPoint : drive.mountPoints)
-            if (mountPoint != "/" && (home == mountPoint || home.startsWith(mountPoint + '/')))
-                return tr("This drive holds your home folder and cannot be wiped.");
+    const auto holdsHome = [](const QByteArrayList &mountPoints) {
+        for (const QByteArray &home : protectedHomes())
+            for (const QByteArray &mountPoint : mountPoints)
+                if (mountPoint != "/" && (home == mountPoint || home.startsWith(mountPoint + '/')))
+                    return true;
+        return false;
+    };
+    if (holdsHome(drive.mountPoints))
+        return tr("This drive holds your home folder and cannot be wiped.");
+    // A partition of the system's disk, or of the home folder's, is not
+    // given away on its own: whatever the disk holds stays whole.
+    if (drive.partition && drive.diskMountPoints.contains("/"))
+        return tr("This partition is on the drive of the running system and cannot be wiped.");
+    if (drive.partition && holdsHome(drive.diskMountPoints))
+        return tr("This partition is on the drive of your home folder and cannot be wiped.");
     if (!drive.mountPoints.isEmpty())
         return tr("A volume on this drive is mounted (%1): unmount it first.")
             .arg(named(drive.mountPoints));
@@ -275,6 +286,10 @@ QString driveRefusalBrief(const platform::Drive &drive)
         return tr("Running system");
     if (why == tr("This drive holds your home folder and cannot be wiped."))
         return tr("Home folder");
+    if (why == tr("This partition is on the drive of the running system and cannot be wiped."))
+        return tr("System drive");
+    if (why == tr("This partition is on the drive of your home folder and cannot be wiped."))
+        return tr("Home folder's drive");
     if (!drive.mountPoints.isEmpty())
         return tr("Mounted: %1").arg(displayName(drive.mountPoints.constFirst()));
     if (!drive.swaps.isEmpty())

@@ -32,6 +32,8 @@ struct Drive {
     // What uses it, or one of its partitions: the mount points of the
     // volumes on it, the devices stacked on it (dm, md), active swap.
     QByteArrayList mountPoints;
+    // For a partition: the mount points of every volume on its disk.
+    QByteArrayList diskMountPoints;
     QByteArrayList holders;
     QByteArrayList swaps;
     QByteArray loopFile; // a loop device's backing file

@@ -228,7 +228,6 @@ struct Walker {
         out.chain.append(name + " (disk)");
         out.disks.push_back(d);
     }
-
 };
 
 Storage begin(const QByteArray &fsType, const QByteArray &options)
@@ -330,6 +329,33 @@ struct Users {
     }
 };
 
+// The numbers of the device at `dir`, of its partitions where it is a
+// whole disk (their names into `partitions`), and of what is stacked on
+// them (its names into `holders`).
+QSet<quint64> usedBy(const QByteArray &dir, bool wholeDisk, QByteArrayList *partitions,
+                     QByteArrayList *holders)
+{
+    QSet<quint64> used{numberIn(dir)};
+    if (wholeDisk)
+        for (const QByteArray &child : entriesOf(dir))
+            if (exists(dir + '/' + child + "/partition")) {
+                partitions->append(child);
+                used.insert(numberIn(dir + '/' + child));
+                collectHolders(dir + '/' + child, &used, holders, 0);
+            }
+    collectHolders(dir, &used, holders, 0);
+    return used;
+}
+
+QByteArrayList mountsOn(const QSet<quint64> &used, const Users &users)
+{
+    QByteArrayList mountPoints;
+    for (const Mount &m : users.table)
+        if (used.contains(mountDeviceNumber(m)) && !mountPoints.contains(m.mountPoint))
+            mountPoints.append(m.mountPoint);
+    return mountPoints;
+}
+
 Drive describe(const QByteArray &dir, const QByteArray &diskDir, const SystemFiles &files,
                const Users &users)
 {
@@ -353,21 +379,16 @@ Drive describe(const QByteArray &dir, const QByteArray &diskDir, const SystemFil
     walker.disk(diskDir, baseName(diskDir));
     d.disk = facts.disks.front();
 
-    QSet<quint64> used{d.number};
-    if (!d.partition)
-        for (const QByteArray &child : entriesOf(dir))
-            if (exists(dir + '/' + child + "/partition")) {
-                d.partitions.append(child);
-                used.insert(numberIn(dir + '/' + child));
-                collectHolders(dir + '/' + child, &used, &d.holders, 0);
-            }
-    collectHolders(dir, &used, &d.holders, 0);
-    for (const Mount &m : users.table)
-        if (used.contains(mountDeviceNumber(m)) && !d.mountPoints.contains(m.mountPoint))
-            d.mountPoints.append(m.mountPoint);
+    QByteArrayList partitions;
+    const QSet<quint64> used = usedBy(dir, !d.partition, &d.partitions, &d.holders);
+    d.mountPoints = mountsOn(used, users);
     for (const auto &[device, name] : users.swaps)
         if (used.contains(device))
             d.swaps.append(name);
+    // A partition shares its disk with the others: the disk's volumes too.
+    QByteArrayList ignored;
+    d.diskMountPoints =
+        d.partition ? mountsOn(usedBy(diskDir, true, &partitions, &ignored), users) : d.mountPoints;
     return d;
 }
 

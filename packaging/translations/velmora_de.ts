@@ -2583,5 +2583,21 @@ Verfügbar: %5 Byte</translation>
         <source>Read-only</source>
         <translation>Schreibgeschützt</translation>
     </message>
+    <message>
+        <source>This partition is on the drive of the running system and cannot be wiped.</source>
+        <translation>Diese Partition liegt auf dem Datenträger des laufenden Systems und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>This partition is on the drive of your home folder and cannot be wiped.</source>
+        <translation>Diese Partition liegt auf dem Datenträger Ihres persönlichen Ordners und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>System drive</source>
+        <translation>Systemdatenträger</translation>
+    </message>
+    <message>
+        <source>Home folder&apos;s drive</source>
+        <translation>Datenträger des persönlichen Ordners</translation>
+    </message>
 </context>
 </TS>
