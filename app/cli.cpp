@@ -763,8 +763,7 @@ int Cli::drives(const QStringList &words)
         return fail(tr("drives takes only --json"));
     QJsonArray array;
     for (const velmora::platform::Drive &d : velmora::platform::listDrives()) {
-        velmora::platform::Storage s;
-        s.disks.push_back(d.disk);
+        const velmora::platform::Storage s = velmora::platform::storageOfDisk(d.disk);
         const QString refusal = velmora::driveRefusal(d);
         velmora::LuksHeader luks;
         QString problem;

@@ -90,8 +90,7 @@ void MainWindow::fillDriveTable()
     QList<VolumeTable::DriveRow> rows;
     const QLocale locale;
     for (const velmora::platform::Drive &d : velmora::platform::listDrives()) {
-        velmora::platform::Storage s;
-        s.disks.push_back(d.disk);
+        const velmora::platform::Storage s = velmora::platform::storageOfDisk(d.disk);
         QStringList partitions;
         for (const QByteArray &p : d.partitions)
             partitions.append(QString::fromUtf8(p));

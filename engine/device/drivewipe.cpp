@@ -209,11 +209,7 @@ int compareRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobCont
 QString sanitizationWords(const QString &category, const platform::Drive &drive, bool verified,
                           const QByteArray &luks)
 {
-    const MediumKind kind = [&] {
-        platform::Storage s;
-        s.disks.push_back(drive.disk);
-        return mediumKind(s);
-    }();
+    const MediumKind kind = mediumKind(platform::storageOfDisk(drive.disk));
     const bool flash = kind == MediumKind::Flash || kind == MediumKind::MaybeFlash;
     const QString flashLimit =
         flash ? QLatin1Char(' ') + tr("On flash, cells the drive has remapped are outside the "
@@ -237,16 +233,14 @@ QString sanitizationWords(const QString &category, const platform::Drive &drive,
 
 } // namespace
 
-QString driveRefusal(const platform::Drive &drive)
+namespace
 {
-    const auto named = [](const QByteArrayList &list) {
-        QStringList names;
-        for (const QByteArray &item : list)
-            names.append(displayName(item));
-        return names.join(QStringLiteral(", "));
-    };
-    if (drive.mountPoints.contains("/"))
-        return tr("This drive holds the running system and cannot be wiped.");
+
+enum class Refusal { None, System, Home, SystemDisk, HomeDisk, Mounted, Swap, Held, ReadOnly };
+
+// Why a drive may not be wiped, first reason first.
+Refusal refusalOf(const platform::Drive &drive)
+{
     // Whose home: this user's, and through pkexec or sudo, the caller's.
     const auto holdsHome = [](const QByteArrayList &mountPoints) {
         for (const QByteArray &home : protectedHomes())
@@ -255,55 +249,90 @@ QString driveRefusal(const platform::Drive &drive)
                     return true;
         return false;
     };
+    if (drive.mountPoints.contains("/"))
+        return Refusal::System;
     if (holdsHome(drive.mountPoints))
-        return tr("This drive holds your home folder and cannot be wiped.");
+        return Refusal::Home;
     // A partition of the system's disk, or of the home folder's, is not
     // given away on its own: whatever the disk holds stays whole.
     if (drive.partition && drive.diskMountPoints.contains("/"))
-        return tr("This partition is on the drive of the running system and cannot be wiped.");
+        return Refusal::SystemDisk;
     if (drive.partition && holdsHome(drive.diskMountPoints))
-        return tr("This partition is on the drive of your home folder and cannot be wiped.");
+        return Refusal::HomeDisk;
     if (!drive.mountPoints.isEmpty())
+        return Refusal::Mounted;
+    if (!drive.swaps.isEmpty())
+        return Refusal::Swap;
+    if (!drive.holders.isEmpty())
+        return Refusal::Held;
+    return drive.readOnly ? Refusal::ReadOnly : Refusal::None;
+}
+
+} // namespace
+
+QString driveRefusal(const platform::Drive &drive)
+{
+    const auto named = [](const QByteArrayList &list) {
+        QStringList names;
+        for (const QByteArray &item : list)
+            names.append(displayName(item));
+        return names.join(QStringLiteral(", "));
+    };
+    switch (refusalOf(drive)) {
+    case Refusal::System:
+        return tr("This drive holds the running system and cannot be wiped.");
+    case Refusal::Home:
+        return tr("This drive holds your home folder and cannot be wiped.");
+    case Refusal::SystemDisk:
+        return tr("This partition is on the drive of the running system and cannot be wiped.");
+    case Refusal::HomeDisk:
+        return tr("This partition is on the drive of your home folder and cannot be wiped.");
+    case Refusal::Mounted:
         return tr("A volume on this drive is mounted (%1): unmount it first.")
             .arg(named(drive.mountPoints));
-    if (!drive.swaps.isEmpty())
+    case Refusal::Swap:
         return tr("This drive holds active swap (%1).").arg(named(drive.swaps));
-    if (!drive.holders.isEmpty())
+    case Refusal::Held:
         return tr("This drive is in use by %1 (an open encrypted volume, RAID or LVM): close "
                   "it first.")
             .arg(named(drive.holders));
-    if (drive.readOnly)
+    case Refusal::ReadOnly:
         return tr("This drive is read-only.");
+    case Refusal::None:
+        break;
+    }
     return QString();
 }
 
 QString driveRefusalBrief(const platform::Drive &drive)
 {
-    const QString why = driveRefusal(drive);
-    if (why.isEmpty())
-        return why;
-    if (drive.mountPoints.contains("/"))
+    switch (refusalOf(drive)) {
+    case Refusal::System:
         return tr("Running system");
-    if (why == tr("This drive holds your home folder and cannot be wiped."))
+    case Refusal::Home:
         return tr("Home folder");
-    if (why == tr("This partition is on the drive of the running system and cannot be wiped."))
+    case Refusal::SystemDisk:
         return tr("System drive");
-    if (why == tr("This partition is on the drive of your home folder and cannot be wiped."))
+    case Refusal::HomeDisk:
         return tr("Home folder's drive");
-    if (!drive.mountPoints.isEmpty())
+    case Refusal::Mounted:
         return tr("Mounted: %1").arg(displayName(drive.mountPoints.constFirst()));
-    if (!drive.swaps.isEmpty())
+    case Refusal::Swap:
         return tr("Swap in use");
-    if (!drive.holders.isEmpty())
+    case Refusal::Held:
         return tr("In use by %1").arg(QString::fromUtf8(drive.holders.constFirst()));
-    return tr("Read-only");
+    case Refusal::ReadOnly:
+        return tr("Read-only");
+    case Refusal::None:
+        break;
+    }
+    return QString();
 }
 
 QString driveTitle(const platform::Drive &drive)
 {
     QStringList parts;
-    platform::Storage s;
-    s.disks.push_back(drive.disk);
+    const platform::Storage s = platform::storageOfDisk(drive.disk);
     if (!s.model().isEmpty())
         parts.append(s.model());
     if (!drive.disk.serial.isEmpty())
@@ -362,19 +391,15 @@ void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobCo
 
     Facts facts{QJsonObject(), QJsonArray(), ctx};
     {
-        platform::Storage s;
-        s.disks.push_back(drive.disk);
-        QJsonObject identity =
-            storageJson(s).value(QStringLiteral("disks")).toArray().at(0).toObject();
-        facts.drive = identity;
+        const QJsonObject storage = storageJson(platform::storageOfDisk(drive.disk));
+        facts.drive = storage.value(QStringLiteral("disks")).toArray().at(0).toObject();
         facts.drive.insert(QStringLiteral("path"), displayName(path));
         facts.drive.insert(QStringLiteral("name"), QString::fromUtf8(drive.name));
         facts.drive.insert(QStringLiteral("partition"), drive.partition);
         facts.drive.insert(QStringLiteral("bytes"), double(bytes));
         facts.drive.insert(QStringLiteral("logicalSector"), int(logical));
         facts.drive.insert(QStringLiteral("physicalSector"), int(physical));
-        facts.drive.insert(QStringLiteral("medium"),
-                           storageJson(s).value(QStringLiteral("medium")));
+        facts.drive.insert(QStringLiteral("medium"), storage.value(QStringLiteral("medium")));
         facts.drive.insert(QStringLiteral("title"), driveTitle(drive));
         if (!drive.loopFile.isEmpty())
             facts.drive.insert(QStringLiteral("backingFile"), displayName(drive.loopFile));

@@ -241,17 +241,6 @@ Storage begin(const QByteArray &fsType, const QByteArray &options)
     return s;
 }
 
-int firstQueueDiscards(const QByteArray &dir)
-{
-    // A partition has no queue of its own: its disk's tells.
-    for (const QByteArray &queue : {dir + "/queue", dir + "/../queue"}) {
-        const QByteArray text = readText(queue + "/discard_max_bytes");
-        if (!text.isEmpty())
-            return text.toULongLong() > 0 ? 1 : 0;
-    }
-    return -1;
-}
-
 } // namespace
 
 quint64 mountDeviceNumber(const Mount &mount)
@@ -279,7 +268,7 @@ Storage storageOf(const Mount &mount, const std::vector<Mount> &table, const Sys
         s.chain.append(mount.source + " (" + mount.fsType + ')');
         return s;
     }
-    s.discards = firstQueueDiscards(dir);
+    s.discards = queueDiscards(dir);
     walker.walk(dir, 0);
     return s;
 }
@@ -430,6 +419,24 @@ int driveAt(const QByteArray &path, Drive *out, const SystemFiles &files)
     const bool partition = exists(dir + "/partition");
     *out = describe(dir, partition ? canonical(dir + "/..") : dir, files, Users());
     return 0;
+}
+
+int queueDiscards(const QByteArray &dir)
+{
+    // A partition has no queue of its own: its disk's tells.
+    for (const QByteArray &queue : {dir + "/queue", dir + "/../queue"}) {
+        const QByteArray text = readText(queue + "/discard_max_bytes");
+        if (!text.isEmpty())
+            return text.toULongLong() > 0 ? 1 : 0;
+    }
+    return -1;
+}
+
+Storage storageOfDisk(const Disk &disk)
+{
+    Storage s;
+    s.disks.push_back(disk);
+    return s;
 }
 
 Transport Storage::transport() const

@@ -75,6 +75,13 @@ struct SystemFiles {
 Storage storageOf(const Mount &mount, const std::vector<Mount> &table,
                   const SystemFiles &files = SystemFiles());
 
+// Whether the block device whose sysfs folder is `dir` accepts discards: 1
+// yes, 0 no, -1 when sysfs does not tell.
+int queueDiscards(const QByteArray &dir);
+
+// The storage of a single disk, as a drive wipe sees it: the disk alone.
+Storage storageOfDisk(const Disk &disk);
+
 // A short, fixed word for a transport ("nvme", "usb", …), for scripts.
 const char *transportKey(Transport transport);
 

@@ -4,6 +4,7 @@
 // the kernel tells of.
 
 #include "engine/platform/platform.h"
+#include "engine/platform/storage.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,16 +32,8 @@ int deviceDiscards(const QByteArray &source)
     struct stat st;
     if (::stat(source.constData(), &st) != 0 || !S_ISBLK(st.st_mode))
         return -1;
-    const QString base =
-        QStringLiteral("/sys/dev/block/%1:%2/").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
-    // A partition has no queue of its own: its disk's tells.
-    for (const QString &queue :
-         {base + QStringLiteral("queue"), base + QStringLiteral("../queue")}) {
-        QFile file(queue + QStringLiteral("/discard_max_bytes"));
-        if (file.open(QIODevice::ReadOnly))
-            return file.readAll().trimmed().toULongLong() > 0 ? 1 : 0;
-    }
-    return -1;
+    return queueDiscards("/sys/dev/block/" + QByteArray::number(major(st.st_rdev)) + ':' +
+                         QByteArray::number(minor(st.st_rdev)));
 }
 
 int checkpointJournal(int fd, JournalCheckpoint how)
@@ -131,7 +124,8 @@ int setReserve(const QByteArray &fsType, int fd, quint64 blocks)
 int btrfsMetadataSpace(int fd, quint64 *total, quint64 *used)
 {
     // First the number of kinds of block groups, then each kind's figures.
-    struct btrfs_ioctl_space_args head {};
+    struct btrfs_ioctl_space_args head {
+    };
     if (::ioctl(fd, BTRFS_IOC_SPACE_INFO, &head) != 0)
         return errno == ENOTTY ? EOPNOTSUPP : errno;
     const quint64 count = head.total_spaces;
