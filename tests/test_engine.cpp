@@ -462,12 +462,20 @@ void EngineTest::fillLeftoversAreOnlyOurs()
     QVERIFY(::mkfifo(at("__freespace_temp__1.bin").constData(), 0600) == 0);
     QVERIFY(writeFile(QFile::decodeName(at("precious")), marker + "precious"));
     QVERIFY(::link(at("precious").constData(), at("__freespace_temp__2.bin").constData()) == 0);
+    // A names phase's tree of empty folders goes whole; a file someone put
+    // into one stays, with the folders that hold it.
+    QVERIFY(QDir().mkpath(QFile::decodeName(at("__velmora_names_tree/ab/cd/ef/gh"))));
+    QVERIFY(QDir().mkpath(QFile::decodeName(at("__velmora_names_tree/ab/x1"))));
+    QVERIFY(writeFile(QFile::decodeName(at("__velmora_names_kept/ab/cd/note.txt")), "mine"));
 
-    QCOMPARE(findFillLeftovers(root).size(), 2);
+    QCOMPARE(findFillLeftovers(root).size(), 4);
     Recorder rec;
     auto ctx = rec.context();
-    QCOMPARE(removeFillLeftovers(root, &ctx), 0);
-    QCOMPARE(rec.lines.filter("🧹 Removed a fill file left by an interrupted wipe: ").size(), 2);
+    QCOMPARE(removeFillLeftovers(root, &ctx), 1);
+    QCOMPARE(rec.lines.filter("🧹 Removed a fill file left by an interrupted wipe: ").size(), 3);
+    QVERIFY(!exists(at("__velmora_names_tree")));
+    QCOMPARE(readFile(QFile::decodeName(at("__velmora_names_kept/ab/cd/note.txt"))),
+             QByteArray("mine"));
     QVERIFY(!exists(at("__freespace_temp__.bin")) && !exists(at("__wiper_temp__2.bin")));
     for (const char *kept :
          {"__wiper_temp__.bin", "__freespace_temp__1.bin", "precious", "__freespace_temp__2.bin"})

@@ -48,6 +48,9 @@ constexpr qsizetype kMarkerSize = qsizetype(sizeof kMarker) - 1;
 constexpr qint64 kWindow = 8 * kChunkSize;
 // Names created per file-system sync in the name phase.
 constexpr qint64 kNameBatch = 512;
+// Folders made in each folder of NTFS's record fill: with names of two
+// characters, as many as its own record holds with room to spare.
+constexpr int kRecordFanOut = 4;
 // How often the end of a fill is written again after a sync found that the
 // file system had not kept it.
 constexpr int kRefills = 4;
@@ -189,6 +192,145 @@ struct FillFile {
         // What is left is what an earlier sync put on the device.
         return ENOSPC;
     }
+};
+
+// Folders the name phase created in `dirFd` (names, or paths below it):
+// removed, and the removals synced, by removeAll(), or when this goes,
+// however the phase ends.
+struct CreatedFolders {
+    int dirFd;
+    std::vector<QByteArray> names;
+    int removeAll()
+    {
+        int failed = 0;
+        // The last made first: a folder goes after what was made in it.
+        for (auto name = names.rbegin(); name != names.rend(); ++name) {
+            const int rc = platform::removeAt(dirFd, *name, true);
+            if (rc != 0 && rc != ENOENT && failed == 0)
+                failed = rc;
+        }
+        names.clear();
+        const int synced = platform::syncFileSystem(dirFd);
+        return failed ? failed : synced;
+    }
+    ~CreatedFolders()
+    {
+        if (!names.empty())
+            removeAll();
+    }
+};
+
+// The folder in `parentFd` that holds the bulk of a name phase's folders,
+// with the prefix that tells a killed job's from the user's; removed when
+// this goes (after the folders in it, declared later).
+struct HolderFolder {
+    explicit HolderFolder(int parentFd) : parentFd(parentFd) {}
+    HolderFolder(const HolderFolder &) = delete;
+    HolderFolder &operator=(const HolderFolder &) = delete;
+    ~HolderFolder()
+    {
+        if (made)
+            platform::removeAt(parentFd, name, true);
+    }
+    // 0, or why the folder could not be made or opened.
+    int make()
+    {
+        if (const int rc = platform::makeFolderAt(parentFd, name))
+            return rc;
+        made = true;
+        int error = 0;
+        fd = platform::openFolderAt(parentFd, name, &error);
+        return fd.valid() ? 0 : error;
+    }
+    int parentFd;
+    QByteArray name = kNamesPrefix + randomName(16);
+    bool made = false;
+    Fd fd;
+};
+
+// NTFS keeps each file's names in its record of the file table (the MFT),
+// and a deleted file's record keeps them until a new file takes it; the
+// table never shrinks, and a fill of the free clusters does not reach it.
+// While the fill holds every free cluster the table cannot grow either, so
+// new folders can only take free records: made until the volume says it is
+// full, they rewrite every free record (NTFS clears a record it hands out),
+// and the table stays the size it was. The folders form a tree of short
+// names, a few per folder, so that each folder's entries fit in its own
+// record: a folder whose entries overflow into an index block would need a
+// cluster, and a creation that fails on the way skips a record.
+class RecordFill
+{
+  public:
+    explicit RecordFill(int dirFd) : holder(dirFd) {}
+
+    // Makes the folder the tree grows in, while there is room for it.
+    int prepare() { return holder.make(); }
+    bool prepared() const { return holder.fd.valid(); }
+
+    // Folders until the volume is full or `bound` are made; progress in
+    // up to `units` steps. 0, ECANCELED after a stop, or why it failed.
+    int fill(qint64 bound, qint64 units, JobContext &ctx)
+    {
+        created.dirFd = holder.fd.get();
+        std::deque<QByteArray> open{QByteArray()};
+        qint64 counted = 0;
+        int rc = 0;
+        while (!open.empty() && rc == 0 && qint64(created.names.size()) < bound) {
+            if (ctx.stopped())
+                return ECANCELED;
+            const QByteArray parent = open.front();
+            open.pop_front();
+            int error = 0;
+            Fd folder = platform::openFolderAt(holder.fd.get(), parent, &error);
+            if (!folder.valid())
+                return error;
+            for (int made = 0; made < kRecordFanOut && rc == 0;) {
+                const QByteArray name = randomName(2);
+                rc = platform::makeFolderAt(folder.get(), name);
+                if (rc == EEXIST) {
+                    rc = 0;
+                    continue;
+                }
+                if (rc != 0)
+                    break;
+                ++made;
+                created.names.push_back(parent.isEmpty() ? name : parent + '/' + name);
+                open.push_back(created.names.back());
+                if (created.names.size() % kNameBatch == 0) {
+                    rc = platform::syncFileSystem(holder.fd.get());
+                    if (counted < units) {
+                        ctx.chunksProcessed();
+                        ++counted;
+                    }
+                }
+            }
+        }
+        if (isFull(rc) || rc == EMLINK)
+            rc = 0;
+        if (const int synced = platform::syncFileSystem(holder.fd.get()); rc == 0 && !isFull(synced))
+            rc = synced;
+        if (counted < units)
+            ctx.chunksProcessed(units - counted);
+        done = rc == 0;
+        return rc;
+    }
+
+    // Whether every free record was taken (the folders may be gone since).
+    bool filled() const { return done; }
+
+    // 0, or why a folder of the tree stayed.
+    int removeAll()
+    {
+        const int rc = created.removeAll();
+        if (holder.made && platform::removeAt(holder.parentFd, holder.name, true) == 0)
+            holder.made = false;
+        return rc != 0 ? rc : holder.made ? ENOTEMPTY : 0;
+    }
+
+  private:
+    HolderFolder holder;
+    CreatedFolders created{-1, {}};
+    bool done = false;
 };
 
 // The fill files of one pass. They stay open until the pass ends (an
@@ -617,14 +759,50 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
 
 // One pass of the fill into the folder `rootFd`; its fill files go at its
 // end, whatever the end: one that stays makes the pass fail.
+// With `records`, NTFS's free records are filled while the fill holds the
+// volume, and their folders go once its files are gone (ntfs-3g refuses
+// removals while the volume is full).
 PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine,
                  qint64 plannedChunks, quint64 byteLimit, quint64 blockSize, bool verify,
-                 const QString &volume, JobContext &ctx)
+                 const QString &volume, RecordFill *records, qint64 recordUnits, JobContext &ctx)
 {
     FillPass pass(rootFd, fileName, verify);
-    const PassEnd end =
+    PassEnd end =
         fillInto(pass, failureLine, plannedChunks, byteLimit, blockSize, verify, volume, ctx);
-    return pass.removeAll(&ctx) > 0 ? PassEnd::Failed : end;
+    int recordsFailed = 0;
+    if (records && end == PassEnd::Done) {
+        ctx.atPhase(QCoreApplication::translate("FreeSpace", "file records"));
+        ctx.info(QCoreApplication::translate(
+            "FreeSpace", "🔄 Overwriting the free file records, which keep the names of "
+                         "deleted files..."));
+        // A fill that stopped short of full (at a bound) leaves the table
+        // room to grow: the records are then left as they are, and said so.
+        platform::Space space;
+        if (platform::spaceOf(rootFd, &space) == 0 && space.free < blockSize) {
+            // No more folders than the volume says it has free records.
+            const int rc = records->fill(qint64(std::max<quint64>(space.freeInodes, 1024)),
+                                         recordUnits, ctx);
+            if (rc == ECANCELED)
+                end = PassEnd::Stopped;
+            else
+                recordsFailed = rc;
+        } else if (recordUnits > 0) {
+            ctx.chunksProcessed(recordUnits);
+        }
+    }
+    if (pass.removeAll(&ctx) > 0)
+        return PassEnd::Failed;
+    if (records && records->filled() && recordsFailed == 0)
+        recordsFailed = records->removeAll();
+    if (recordsFailed != 0) {
+        ctx.problem(JobEvent{JobEvent::Kind::Problem,
+                             QCoreApplication::translate(
+                                 "FreeSpace", "❌ Overwriting the names of deleted files failed: %1")
+                                 .arg(platform::errorText(recordsFailed)),
+                             volume, recordsFailed, QString(), true});
+        return PassEnd::Failed;
+    }
+    return end;
 }
 
 // How many new folders rewrite the journal of a volume of type `fsType`
@@ -733,58 +911,6 @@ qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::S
     return 0;
 }
 
-// Folders the name phase created in `dirFd`: removed, and the removals
-// synced, by removeAll(), or when this goes, however the phase ends.
-struct CreatedFolders {
-    int dirFd;
-    std::vector<QByteArray> names;
-    int removeAll()
-    {
-        int failed = 0;
-        for (const QByteArray &name : names) {
-            const int rc = platform::removeAt(dirFd, name, true);
-            if (rc != 0 && rc != ENOENT && failed == 0)
-                failed = rc;
-        }
-        names.clear();
-        const int synced = platform::syncFileSystem(dirFd);
-        return failed ? failed : synced;
-    }
-    ~CreatedFolders()
-    {
-        if (!names.empty())
-            removeAll();
-    }
-};
-
-// The folder in `parentFd` that holds the bulk of a name phase's folders,
-// with the prefix that tells a killed job's from the user's; removed when
-// this goes (after the folders in it, declared later).
-struct HolderFolder {
-    explicit HolderFolder(int parentFd) : parentFd(parentFd) {}
-    HolderFolder(const HolderFolder &) = delete;
-    HolderFolder &operator=(const HolderFolder &) = delete;
-    ~HolderFolder()
-    {
-        if (made)
-            platform::removeAt(parentFd, name, true);
-    }
-    // 0, or why the folder could not be made or opened.
-    int make()
-    {
-        if (const int rc = platform::makeFolderAt(parentFd, name))
-            return rc;
-        made = true;
-        int error = 0;
-        fd = platform::openFolderAt(parentFd, name, &error);
-        return fd.valid() ? 0 : error;
-    }
-    int parentFd;
-    QByteArray name = kNamesPrefix + randomName(16);
-    bool made = false;
-    Fd fd;
-};
-
 // Creates folders with long random names, a batch per sync, and removes them
 // again: new entries take the free slots of the root folder and free inodes,
 // and every commit pushes older copies out of the journal. The created
@@ -874,9 +1000,7 @@ qint64 nameUnits(qint64 count)
 
 // btrfs keeps its trees (and small files' data) in block groups of their
 // own, where no data fill reaches: old copies of folder blocks there keep the
-// names of deleted files. (So do NTFS's free file records; but its record
-// table would grow into free space, never to shrink, before a fill that runs
-// once the fill files are gone could tell.) Each new folder of the metadata
+// names of deleted files. Each new folder of the metadata
 // fill takes a random extended attribute of this size, its inode and its two
 // folder entries.
 constexpr qsizetype kBtrfsAttributeBytes = 3072;
@@ -1033,6 +1157,31 @@ int trimFreeBlocks(int fd, const platform::Mount *mount, JobContext &ctx)
     return rc;
 }
 
+namespace
+{
+
+// Levels of folders a name phase makes at most (NTFS's record fill: a few
+// per folder, so some twenty levels for billions of records).
+constexpr int kLeftoverDepth = 64;
+
+// Removes the folders below `dirFd`, deepest first, down to `depth` levels:
+// only the empty folders a name phase made, as rmdir leaves anything that
+// holds more than folders alone.
+void removeFolderTree(int dirFd, int depth)
+{
+    std::vector<QByteArray> inside;
+    if (depth <= 0 || platform::readNames(dirFd, &inside) != 0)
+        return;
+    for (const QByteArray &entry : inside) {
+        int error = 0;
+        if (Fd sub = platform::openFolderAt(dirFd, entry, &error); sub.valid())
+            removeFolderTree(sub.get(), depth - 1);
+        platform::removeAt(dirFd, entry, true);
+    }
+}
+
+} // namespace
+
 QByteArrayList findFillLeftovers(const QByteArray &root)
 {
     QByteArrayList found;
@@ -1061,13 +1210,9 @@ int removeFillLeftovers(const QByteArray &root, JobContext *ctx)
         Status st;
         platform::statusAt(rootFd.get(), name, &st);
         if (st.type == Type::Directory) {
-            // Only the empty folders the name phase made; rmdir leaves
-            // anything else alone.
             Fd dir = platform::openFolderAt(rootFd.get(), name, &error);
-            std::vector<QByteArray> inside;
-            if (dir.valid() && platform::readNames(dir.get(), &inside) == 0)
-                for (const QByteArray &entry : inside)
-                    platform::removeAt(dir.get(), entry, true);
+            if (dir.valid())
+                removeFolderTree(dir.get(), kLeftoverDepth);
         }
         if (platform::removeAt(rootFd.get(), name, st.type == Type::Directory) != 0) {
             ++left;
@@ -1136,15 +1281,26 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     const qint64 names =
         mount ? namesToCreate(mount->fsType, rootSt.device, space, journalEmptiable) : 0;
     const qint64 metadata = mount ? metadataUnits(rootFd.get(), mount->fsType) : 0;
+    // NTFS's free records are filled in the last pass, while it holds the
+    // volume; how many there are shows only then.
+    std::unique_ptr<RecordFill> records;
+    if (mount && mount->fsType == "ntfs" && passes > 0) {
+        records = std::make_unique<RecordFill>(fillDir);
+        if (const int rc = records->prepare(); rc != 0 && !isFull(rc)) {
+            ctx.fail(failureLine, rc);
+            return false;
+        }
+    }
+    const qint64 recordUnits = records ? nameUnits(4096) : 0;
     // The read-back of the last pass counts like one more pass.
     const int rounds = passes + (ctx.verify ? 1 : 0);
     if (passes > 0) {
-        ctx.addTotalUnits(qint64(rounds) * (plannedChunks - callerChunks) + nameUnits(names) +
-                          metadata);
+        const qint64 others = nameUnits(names) + metadata + recordUnits;
+        ctx.addTotalUnits(qint64(rounds) * (plannedChunks - callerChunks) + others);
         // What is left of the total is the fill's: a volume wipe has counted
         // its files already, within the same bound.
-        plannedChunks = std::max<qint64>(
-            0, (ctx.totalUnits() - ctx.doneUnits() - nameUnits(names) - metadata) / rounds);
+        plannedChunks =
+            std::max<qint64>(0, (ctx.totalUnits() - ctx.doneUnits() - others) / rounds);
     }
 
     // Space the fill cannot reach as who runs it: the blocks ext4 keeps for
@@ -1203,8 +1359,11 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         if (ctx.stopped())
             return true;
         ctx.atPass(pass + 1, passes);
+        const bool last = pass == passes - 1;
         switch (fillOnce(fillDir, fileName, failureLine, plannedChunks, byteLimit, space.blockSize,
-                         ctx.verify && pass == passes - 1, root, ctx)) {
+                         ctx.verify && last, root,
+                         last && records && records->prepared() ? records.get() : nullptr,
+                         recordUnits, ctx)) {
         case PassEnd::Stopped:
             return true;
         case PassEnd::Failed:
@@ -1262,7 +1421,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     const int rc = mount && platform::isInMemory(mount->fsType)
                        ? EOPNOTSUPP
                        : trimFreeBlocks(rootFd.get(), mount, ctx);
-    if (names == 0 && metadata == 0 && mount && !isMemory(mount->fsType)) {
+    if (names == 0 && metadata == 0 && !(records && records->filled()) && mount &&
+        !isMemory(mount->fsType)) {
         const QString line =
             QCoreApplication::translate(
                 "FreeSpace", "⚠️ The names of deleted files may remain on %1: this file system "

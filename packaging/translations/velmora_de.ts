@@ -870,6 +870,14 @@ Befehle:
         <source>⚠️ The journal of %1 may still hold the last names erased; erasing as administrator empties it.</source>
         <translation>⚠️ Das Journal von %1 kann die zuletzt gelöschten Namen noch enthalten; Löschen als Administrator leert es.</translation>
     </message>
+    <message>
+        <source>file records</source>
+        <translation>Dateieinträge</translation>
+    </message>
+    <message>
+        <source>🔄 Overwriting the free file records, which keep the names of deleted files...</source>
+        <translation>🔄 Die freien Dateieinträge, in denen die Namen gelöschter Dateien stehen, werden überschrieben...</translation>
+    </message>
 </context>
 <context>
     <name>Guards</name>
