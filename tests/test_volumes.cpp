@@ -24,6 +24,7 @@
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -472,6 +473,10 @@ void VolumesTest::namesLeaveTheFolderThatStays()
     runFileEraseJob(files, {}, kMethodNist, ctx);
     QCOMPARE(rec.report.problemCount(), 0);
     QCOMPARE(entries(vol.path() + "/docs").size(), 5);
+    char attributes[4096];
+    const ssize_t listed = ::listxattr(QFile::encodeName(vol.path() + "/docs").constData(),
+                                       attributes, sizeof attributes);
+    QVERIFY(listed <= 0 || !QByteArray(attributes, int(listed)).contains("velmora"));
     // exFAT gives the clusters of a folder that shrank back to the volume,
     // names and all, and says so; the free-space wipe takes them.
     const QStringList givenBack = rec.lines.filter("gave back to the volume");
@@ -479,12 +484,11 @@ void VolumesTest::namesLeaveTheFolderThatStays()
     if (fsType == "exfat")
         runFreeSpace(vol.path(), rec);
     QVERIFY(vol.unmount());
-    // NTFS keeps one name in the folder's own record, past the end of its
-    // index root, which the scrub's names do not pass through.
+    // NTFS also kept a name in the folder's own record, past its end.
     const QByteArray image = readFile(vol.imagePath());
     const std::size_t left = reportNumbersOn(image).size();
-    QVERIFY2(left <= (fsType == "ntfs" ? 1u : 0u), qPrintable(QString::number(left)));
-    QVERIFY(fsType == "ntfs" || !Volume::holdsName(image, "confidential"));
+    QVERIFY2(left == 0, qPrintable(QString::number(left)));
+    QVERIFY(!Volume::holdsName(image, "confidential"));
     QVERIFY(!vol.imageContains(plantText()));
 }
 

@@ -479,6 +479,48 @@ int scrubSlots(int dirFd, const std::set<int> &lengths, qint64 perLength, bool l
     return error ? error : synced;
 }
 
+// Bytes of NTFS's largest file record (4 KiB sectors); most have 1 KiB.
+constexpr int kLargestRecord = 4096;
+
+// NTFS keeps a small folder's entries in the folder's own file record, and
+// when they move out into index blocks or go, their bytes stay past the
+// record's end. A random named stream (ntfs-3g gives user attributes as
+// streams) lies in the record while it fits there, and takes a cluster of
+// its own once it does not: the largest that fits, found by halving, covers
+// that end. Each is removed at once. 0, or why it did not get through.
+int overwriteRecordEnd(int dirFd)
+{
+    static constexpr char kStream[] = "user.__velmora_scrub";
+    // One a killed erase left behind is ours to take first.
+    platform::removeExtendedAttribute(dirFd, kStream);
+    int fits = 0;
+    int fitsNot = kLargestRecord;
+    QByteArray value;
+    while (fitsNot - fits > 8) {
+        const int size = (fits + fitsNot) / 2 / 8 * 8;
+        if (size <= fits)
+            break;
+        value.resize(size);
+        platform::systemRandom(value.data(), std::size_t(size));
+        platform::Space before, after;
+        if (const int rc = platform::spaceOf(dirFd, &before))
+            return rc;
+        const int rc = platform::setExtendedAttribute(dirFd, kStream, value, true);
+        if (rc == 0) {
+            const bool inRecord =
+                platform::spaceOf(dirFd, &after) == 0 && after.free >= before.free;
+            if (const int removed = platform::removeExtendedAttribute(dirFd, kStream))
+                return removed;
+            (inRecord ? fits : fitsNot) = size;
+        } else if (rc == ENOSPC || rc == E2BIG || rc == ERANGE) {
+            fitsNot = size; // no cluster free for it: it did not fit
+        } else {
+            return rc;
+        }
+    }
+    return platform::syncAll(dirFd);
+}
+
 } // namespace
 
 void TreeEraser::noteNamesGone(int dirFd, const std::vector<int> &lengths)
@@ -522,9 +564,11 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
                 ? qint64(hidingLengths(*folder.lengths.rbegin()).size())
                 : way.count == ScrubWay::Count::PerName;
         const qint64 perLength = perName > 0 ? folder.names * perName + 8 : 0;
-        if (const int rc = scrubSlots(folder.fd.get(), folder.lengths, perLength, way.links,
-                                      way.shorter, ctx);
-            rc != 0)
+        int rc = scrubSlots(folder.fd.get(), folder.lengths, perLength, way.links, way.shorter,
+                            ctx);
+        if (rc == 0 && folder.fsType == "ntfs")
+            rc = overwriteRecordEnd(folder.fd.get());
+        if (rc != 0)
             ctx.warn(QCoreApplication::translate(
                          "TreeEraser", "⚠️ The names erased from %1 may remain in its free "
                                        "entries: %2")

@@ -280,9 +280,17 @@ int renameAt(int dirFd, const QByteArray &from, const QByteArray &to)
 std::function<void(const char *call, int fd)> watchCall;
 std::function<int(const char *call, int fd)> injectFault;
 
-int setExtendedAttribute(int fd, const char *name, const QByteArray &value)
+int setExtendedAttribute(int fd, const char *name, const QByteArray &value, bool createOnly)
 {
-    return ::fsetxattr(fd, name, value.constData(), size_t(value.size()), 0) == 0 ? 0 : errno;
+    return ::fsetxattr(fd, name, value.constData(), size_t(value.size()),
+                       createOnly ? XATTR_CREATE : 0) == 0
+               ? 0
+               : errno;
+}
+
+int removeExtendedAttribute(int fd, const char *name)
+{
+    return ::fremovexattr(fd, name) == 0 ? 0 : errno;
 }
 
 int syncData(int fd)

@@ -198,9 +198,13 @@ constexpr std::size_t kDirectAlignment = 4096;
 Fd createUnnamedFile(int dirFd, int *error);
 // A new file under `name`, never through an existing entry.
 Fd createNewFileAt(int dirFd, const QByteArray &name, int *error);
-// Gives the open file `fd` the extended attribute `name` with `value`. 0 or
-// an errno value.
-int setExtendedAttribute(int fd, const char *name, const QByteArray &value);
+// Gives the open file `fd` the extended attribute `name` with `value`; with
+// `createOnly`, never in place of one it has (EEXIST). 0 or an errno value.
+int setExtendedAttribute(int fd, const char *name, const QByteArray &value,
+                         bool createOnly = false);
+// Takes the extended attribute `name` from the open file `fd`. 0 or an errno
+// value.
+int removeExtendedAttribute(int fd, const char *name);
 
 // Whether the block device `source` (a mount's source) accepts discards:
 // 1 yes, 0 no, -1 when it cannot be told (not a block device).
