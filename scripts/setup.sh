@@ -11,6 +11,7 @@ packages=(
     cryptsetup-bin                 # cryptsetup: the tests make LUKS containers to destroy
     fonts-noto-color-emoji fonts-liberation2  # the log's symbols and its text
     dosfstools e2fsprogs util-linux  # small test volumes (mkfs, mount, losetup)
+    fusefat                        # FAT test volumes where the kernel has no vfat
     exfatprogs exfat-fuse          # exFAT test volumes where the kernel has no exFAT
     ntfs-3g                        # NTFS test volumes through the driver desktops use
     xfsprogs btrfs-progs           # XFS and btrfs test volumes

@@ -7,6 +7,7 @@
 #include "testsupport.h"
 
 #include "engine/fs/freespace.h"
+#include "engine/fs/hidingnames.h"
 #include "engine/fs/overwrite.h"
 #include "engine/fs/paths.h"
 #include "engine/fs/traces.h"
@@ -80,6 +81,7 @@ class EngineTest : public QObject
     void everyKindOfEntryGoes();
     void stopKeepsWhatIsLeft();
     void fillLeftoversAreOnlyOurs();
+    void hidingNamesTakeTheRoomOfTheOriginal();
     void randomStreamIsFreshAndReproducible();
     void mountTableIsReadAsTheKernelWritesIt();
     void progressLineSaysOnlyWhatIsTrue();
@@ -481,6 +483,43 @@ void EngineTest::fillLeftoversAreOnlyOurs()
          {"__wiper_temp__.bin", "__freespace_temp__1.bin", "precious", "__freespace_temp__2.bin"})
         QVERIFY2(exists(at(kept)), kept);
     QCOMPARE(readFile(QFile::decodeName(at("precious"))), marker + "precious");
+}
+
+void EngineTest::hidingNamesTakeTheRoomOfTheOriginal()
+{
+    // A rename covers the old name in place only with a name that takes the
+    // same room: counted in UTF-16 where the file system stores that, and
+    // on FAT in an 8.3 entry alone or with long-name entries, as the old.
+    const NameRoom bytes = nameRoomOf("ext4");
+    const NameRoom fat = nameRoomOf("vfat");
+    const QByteArray zurich = QStringLiteral("Zürich-Bericht.pdf").toUtf8();
+    QCOMPARE(nameLength(zurich, bytes), 19);
+    QCOMPARE(nameLength(zurich, nameRoomOf("ntfs")), 18);
+    QCOMPARE(nameLength(zurich, fat), 18);
+    QCOMPARE(nameLength("\xff\xfe", fat), 2); // no UTF-8: its bytes
+    QCOMPARE(hidingName(zurich, 18, fat).size(), 18);
+
+    for (const char *fits : {"REPORT.TXT", "report.txt", "NOTES", "a_1.DOC", "X~1.B"})
+        QVERIFY2(fitsShortEntry(fits), fits);
+    for (const char *fitsNot : {"Report.txt", "confidential.txt", "a.b.c", ".hidden", "ab.", "abc.text",
+                                "with space.txt", "\xc3\x84BC.TXT"})
+        QVERIFY2(!fitsShortEntry(fitsNot), fitsNot);
+
+    const QRegularExpression shape(QStringLiteral("^[A-Z]{6}\\.[a-z][0-9][a-z]$"));
+    for (int i = 0; i < 200; ++i) {
+        const QByteArray shortName = hidingName("REPORT.t1t", 10, fat);
+        QVERIFY2(shape.match(QString::fromLatin1(shortName)).hasMatch(), shortName.constData());
+        QVERIFY(fitsShortEntry(shortName));
+        // A long name of up to eight characters gets none an 8.3 entry holds.
+        for (const QByteArray original : {QByteArray("Ab"), QByteArray("MiXeD.tX")}) {
+            const QByteArray hidden = hidingName(original, int(original.size()), fat);
+            QVERIFY2(!fitsShortEntry(hidden), hidden.constData());
+            QCOMPARE(hidden.size(), original.size());
+        }
+        // Shorter than the original, or elsewhere than on FAT: any name.
+        QCOMPARE(hidingName("REPORT.TXT", 4, fat).size(), 4);
+        QVERIFY(!hidingName("REPORT.TXT", 10, bytes).contains('.'));
+    }
 }
 
 void EngineTest::randomStreamIsFreshAndReproducible()

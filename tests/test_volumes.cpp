@@ -84,9 +84,10 @@ qint64 xfsBlocksKeptFree(const QString &mount)
 }
 
 // The numbers N of the names "confidential-report-N.txt" found on `image`,
-// as bytes or as UTF-16.
-std::set<int> reportNumbersOn(const QByteArray &image)
+// as bytes or as UTF-16, or in FAT's long-name entries.
+std::set<int> reportNumbersOn(const QByteArray &data)
 {
+    const QByteArray image = data + Volume::fatLongNames(data);
     std::set<int> numbers;
     for (const int width : {1, 2}) {
         QByteArray prefix;
@@ -449,6 +450,7 @@ void VolumesTest::namesLeaveTheFolderThatStays_data()
     QTest::newRow("xfs") << "xfs";
     QTest::newRow("ntfs") << "ntfs";
     QTest::newRow("exfat") << "exfat";
+    QTest::newRow("vfat") << "vfat";
 }
 
 void VolumesTest::namesLeaveTheFolderThatStays()
@@ -464,15 +466,42 @@ void VolumesTest::namesLeaveTheFolderThatStays()
         QVERIFY(plant(file, 3000));
         files << QFile::encodeName(file);
     }
+    // Names beyond ASCII take more bytes than UTF-16 units (fusefat takes
+    // none of them).
+    bool beyondAscii = true;
+    for (int i = 0; i < 10 && beyondAscii; ++i) {
+        const QString file = vol.path() + QStringLiteral("/docs/Zürich-Geheimbericht-%1.txt").arg(i);
+        beyondAscii = plant(file, 3000);
+        QVERIFY(beyondAscii || fsType == "vfat");
+        if (beyondAscii)
+            files << QFile::encodeName(file);
+    }
     plantNames(vol.path() + "/docs", "STAYINGNAME", 5);
     ::sync();
-    QVERIFY(vol.imageContainsName("confidential-report-149.txt") || fsType == "exfat");
+    // exFAT and FAT's long names split a name into entries of 15 and 13
+    // characters.
+    QVERIFY(vol.imageContainsName("confidential-report-149.txt") || fsType == "exfat" ||
+            fsType == "vfat");
     QVERIFY(vol.imageContainsName("confidential"));
+    QVERIFY(!beyondAscii || vol.imageContainsName(QStringLiteral("Geheim")));
     Recorder rec;
     auto ctx = rec.context();
     runFileEraseJob(files, {}, kMethodNist, ctx);
     QCOMPARE(rec.report.problemCount(), 0);
-    QCOMPARE(entries(vol.path() + "/docs").size(), 5);
+    // fusefat makes new entries so slowly that no scrub is tried there, and
+    // the log says once that names may remain. (Its unlink leaves pieces of
+    // long names behind as entries of their own, rm's as well.)
+    bool fusefat = false;
+    for (const platform::Mount &m : platform::mountTable())
+        fusefat = fusefat || (m.mountPoint == QFile::encodeName(vol.path()) &&
+                              m.mountType == "fuse.fusefat");
+    QCOMPARE(rec.lines.filter("is too slow to overwrite them").size(), fusefat ? 1 : 0);
+    QCOMPARE(rec.lines.filter("🧹 The free entries of").size(), fusefat ? 0 : 1);
+    const QStringList stayed = entries(vol.path() + "/docs");
+    QCOMPARE(stayed.filter("STAYINGNAME").size(), 5);
+    if (fusefat)
+        return;
+    QCOMPARE(stayed.size(), 5);
     char attributes[4096];
     const ssize_t listed = ::listxattr(QFile::encodeName(vol.path() + "/docs").constData(),
                                        attributes, sizeof attributes);
@@ -489,6 +518,7 @@ void VolumesTest::namesLeaveTheFolderThatStays()
     const std::size_t left = reportNumbersOn(image).size();
     QVERIFY2(left == 0, qPrintable(QString::number(left)));
     QVERIFY(!Volume::holdsName(image, "confidential"));
+    QVERIFY(!Volume::holdsName(image, QStringLiteral("Geheim")));
     QVERIFY(!vol.imageContains(plantText()));
 }
 

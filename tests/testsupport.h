@@ -161,10 +161,14 @@ class Volume
         QString mountType = fsType;
         if (!readFile(QStringLiteral("/proc/filesystems"))
                  .contains("\t" + fsType.toLatin1() + "\n")) {
-            // NTFS through its FUSE driver, ntfs-3g, as desktops mount it.
-            mountType = fsType == QLatin1String("ntfs") ? QStringLiteral("ntfs-3g")
-                                                        : fsType + QStringLiteral("-fuse");
-            if (!QFileInfo::exists(QStringLiteral("/sbin/mount.") + mountType)) {
+            // NTFS through its FUSE driver, ntfs-3g, as desktops mount it;
+            // FAT through fusefat, which mount does not know.
+            mountType = fsType == QLatin1String("ntfs")   ? QStringLiteral("ntfs-3g")
+                        : fsType == QLatin1String("vfat") ? QStringLiteral("fusefat")
+                                                          : fsType + QStringLiteral("-fuse");
+            if (!QFileInfo::exists(mountType == QLatin1String("fusefat")
+                                       ? QStringLiteral("/usr/bin/fusefat")
+                                       : QStringLiteral("/sbin/mount.") + mountType)) {
                 why = QStringLiteral("this kernel has no %1").arg(fsType);
                 return;
             }
@@ -196,9 +200,12 @@ class Volume
             why = QStringLiteral("mkfs.%1 is not available").arg(fsType);
             return;
         }
-        opts.prepend(QStringLiteral("loop"));
-        if (run(QStringLiteral("mount"),
-                {"-t", mountType, "-o", opts.join(','), image, mountPoint}) != 0) {
+        opts.prepend(mountType == QLatin1String("fusefat") ? QStringLiteral("rw+")
+                                                            : QStringLiteral("loop"));
+        if ((mountType == QLatin1String("fusefat")
+                 ? run(mountType, {"-o", opts.join(','), image, mountPoint})
+                 : run(QStringLiteral("mount"),
+                       {"-t", mountType, "-o", opts.join(','), image, mountPoint})) != 0) {
             why = QStringLiteral("loop devices cannot be mounted here");
             return;
         }
@@ -245,7 +252,41 @@ class Volume
         QByteArray utf16;
         for (const QChar c : name)
             utf16 += char(c.unicode() & 0xff), utf16 += char(c.unicode() >> 8);
-        return data.contains(name.toUtf8()) || data.contains(utf16);
+        return data.contains(name.toUtf8()) || data.contains(utf16) ||
+               fatLongNames(data).contains(name.toUtf8());
+    }
+    // FAT's long names as UTF-8, a line each, put together from the runs of
+    // long-name entries on `data`, deleted ones included: each entry holds 13
+    // UTF-16 characters in three pieces, the end of the name first.
+    static QByteArray fatLongNames(const QByteArray &data)
+    {
+        QByteArray names;
+        QStringList run;
+        const auto endRun = [&] {
+            QString name;
+            for (auto piece = run.rbegin(); piece != run.rend(); ++piece)
+                name += *piece;
+            if (!name.isEmpty())
+                names += name.toUtf8() + '\n';
+            run.clear();
+        };
+        for (qsizetype at = 0; at + 32 <= data.size(); at += 32) {
+            const uchar *entry = reinterpret_cast<const uchar *>(data.constData() + at);
+            if (entry[11] != 0x0f || entry[12] != 0 || entry[26] != 0 || entry[27] != 0) {
+                endRun();
+                continue;
+            }
+            QString piece;
+            for (const auto &[from, count] : {std::pair{1, 5}, {14, 6}, {28, 2}})
+                for (int i = 0; i < count; ++i) {
+                    const char16_t c = char16_t(entry[from + 2 * i] | entry[from + 2 * i + 1] << 8);
+                    if (c != 0 && c != 0xffff)
+                        piece += QChar(c);
+                }
+            run.append(piece);
+        }
+        endRun();
+        return names;
     }
     // How many 4 KiB blocks of the raw image hold `needle`.
     int imageBlocksContaining(const QByteArray &needle) const

@@ -2,6 +2,8 @@
 
 #include "engine/fs/walk.h"
 
+#include "engine/fs/hidingnames.h"
+
 #include "engine/job/erasemethods.h"
 #include "engine/fs/freespace.h"
 #include "engine/fs/medium.h"
@@ -64,20 +66,6 @@ QByteArray randomName(int length)
     for (int i = 0; i < length; ++i)
         name[i] = alphabet[QRandomGenerator::global()->bounded(int(sizeof alphabet) - 1)];
     return name;
-}
-
-// The lengths a name goes through before it is removed. The first rename
-// puts a copy elsewhere and frees the old entry; the second, of the same
-// length, fits into the freed entry and covers the old name byte for byte;
-// the shorter ones then hide how long it was.
-std::vector<int> hidingLengths(int length)
-{
-    std::vector<int> lengths{length, length};
-    for (int l = length; l > 1;) {
-        l = l > 16 ? l * 3 / 4 : l - 1;
-        lengths.push_back(l);
-    }
-    return lengths;
 }
 
 bool isShortcut(const QByteArray &name)
@@ -155,10 +143,11 @@ class TreeEraser::Batch
             return item.kind == Erased || item.kind == Unverified;
         });
         int syncError = truncated ? platform::syncFileSystem(dirFd) : 0;
+        const Naming naming = eraser.namingOf(dirFd);
         std::vector<std::vector<int>> lengths;
         std::size_t rounds = 0;
         for (const Item &item : items) {
-            lengths.push_back(hidingLengths(int(item.name.size())));
+            lengths.push_back(hidingLengths(nameLength(item.name, naming.room)));
             rounds = std::max(rounds, lengths.back().size());
         }
         std::vector<bool> renameFailed(items.size(), false);
@@ -172,7 +161,8 @@ class TreeEraser::Batch
                     continue;
                 int rc = EEXIST;
                 for (int attempt = 0; attempt < 4 && rc == EEXIST; ++attempt) {
-                    const QByteArray to = randomName(lengths[i][round]);
+                    const QByteArray to =
+                        hidingName(items[i].name, lengths[i][round], naming.room);
                     rc = platform::renameAt(dirFd, items[i].name, to);
                     if (rc == 0)
                         items[i].name = to;
@@ -523,6 +513,33 @@ int overwriteRecordEnd(int dirFd)
 
 } // namespace
 
+TreeEraser::Naming TreeEraser::namingOf(int dirFd)
+{
+    Status st;
+    if (platform::statusAt(dirFd, QByteArray(), &st) != 0)
+        return {};
+    if (const auto known = naming.find(st.device); known != naming.end())
+        return known->second;
+    const platform::Mount *mount = platform::mountOf(mounts, dirFd);
+    Naming way;
+    if (mount) {
+        way.room = nameRoomOf(mount->fsType);
+        // fusefat takes a fifth of a second for each new entry (a rename, a
+        // fiftieth): a scrub would take many times as long as the erase.
+        if (mount->mountType == "fuse.fusefat") {
+            way.scrubs = false;
+            ctx.warn(QCoreApplication::translate(
+                         "TreeEraser", "⚠️ The names of erased files may remain in the free "
+                                       "entries of their folders on %1: its driver (%2) is too "
+                                       "slow to overwrite them.")
+                         .arg(displayName(mount->mountPoint),
+                              QString::fromUtf8(mount->mountType.mid(5))));
+        }
+    }
+    naming.emplace(st.device, way);
+    return way;
+}
+
 void TreeEraser::noteNamesGone(int dirFd, const std::vector<int> &lengths)
 {
     Status st;
@@ -534,6 +551,8 @@ void TreeEraser::noteNamesGone(int dirFd, const std::vector<int> &lengths)
         const platform::Mount *mount = platform::mountOf(mounts, dirFd);
         if (!mount || !scrubWayOf(mount->fsType).scrubbed)
             return;
+        if (!namingOf(dirFd).scrubs)
+            return; // said once for the volume
         if (slotFolders.size() >= kMaxSlotFolders) {
             ++slotFoldersLeft;
             return;

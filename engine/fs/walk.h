@@ -10,6 +10,7 @@
 // alone, and only the deepest folders are kept open.
 
 #include "engine/job/jobcontext.h"
+#include "engine/fs/hidingnames.h"
 #include "engine/fs/overwrite.h"
 #include "engine/platform/platform.h"
 
@@ -159,6 +160,14 @@ class TreeEraser
     qint64 slotFoldersLeft = 0; // more than are kept open
     int foldersScrubbed = 0;
     std::set<quint64> givenBackNoted; // devices told of space folders gave back
+    // How names are hidden on each device, and whether the free entries of
+    // their folders are scrubbed there.
+    struct Naming {
+        NameRoom room;
+        bool scrubs = true;
+    };
+    std::map<quint64, Naming> naming;
+    Naming namingOf(int dirFd);
     // The names of `lengths` went from the folder `dirFd`.
     void noteNamesGone(int dirFd, const std::vector<int> &lengths);
     // Scrubs the free entries of the folder (device, inode) now, if it held

@@ -253,6 +253,9 @@ struct Mount {
     QByteArray fsType;
     QByteArray source;
     QByteArray superOptions; // the file system's own ("compress=zstd:3,…")
+    // The type the table gives, where fsType says what a FUSE driver serves
+    // ("fuse.fusefat", "fuseblk"); else the same as fsType.
+    QByteArray mountType;
     bool readOnly = false;
 };
 // The mount table; `text` is for tests (empty: read the live table).

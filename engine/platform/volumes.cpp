@@ -237,6 +237,7 @@ std::vector<Mount> mountTable(const QByteArray &text)
         m.fsType = f[dash + 1];
         m.source = unescapeMountField(f[dash + 2]);
         m.superOptions = f.value(dash + 3);
+        m.mountType = m.fsType;
         if (text.isEmpty() && m.fsType == "fuseblk")
             m.fsType = fuseFileSystem(m.source);
         else if (m.fsType == "fuse.fusefat")

@@ -1883,6 +1883,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>⚠️ The names erased from %1 may remain in space its folder gave back to the volume (exFAT); wipe the volume&apos;s free space to reach them.</source>
         <translation>⚠️ Die aus %1 gelöschten Namen können in Platz verbleiben, den der Ordner an den Datenträger zurückgegeben hat (exFAT); löschen Sie den freien Speicher des Datenträgers, um sie zu erreichen.</translation>
     </message>
+    <message>
+        <source>⚠️ The names of erased files may remain in the free entries of their folders on %1: its driver (%2) is too slow to overwrite them.</source>
+        <translation>⚠️ Die Namen gelöschter Dateien können in den freien Einträgen ihrer Ordner auf %1 bleiben: sein Treiber (%2) ist zu langsam, um sie zu überschreiben.</translation>
+    </message>
 </context>
 <context>
     <name>Verify</name>
