@@ -528,6 +528,12 @@ struct FillWriter {
         used += size;
         error = 0;
         const std::size_t n = platform::writeAll(file->fd.get(), data, size, file->offset, &error);
+        // A driver may name the end of the volume wrongly (fusefat says
+        // EPERM): a write that fails with no room left for it is the end.
+        platform::Space space;
+        if (n < size && error != 0 && !isFull(error) && error != EFBIG &&
+            platform::spaceOf(file->fd.get(), &space) == 0 && space.free < size - n)
+            error = ENOSPC;
         if (file->written && n > 0)
             file->written->add(file->offset, random.lastOffset() + quint64(data - chunk),
                                qint64(n));
@@ -1278,8 +1284,12 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     qint64 plannedChunks = std::max(callerChunks, qint64(reachable / quint64(kChunkSize)));
     const quint64 byteLimit = space.free + std::max<quint64>(64ULL << 20, space.total / 20);
     const bool journalEmptiable = mount && canEmptyJournal(rootFd.get(), mount->fsType);
-    const qint64 names =
-        mount ? namesToCreate(mount->fsType, rootSt.device, space, journalEmptiable) : 0;
+    // fusefat takes longer for each new entry the more its folder holds: a
+    // names phase would run for hours.
+    const bool slowDriver = mount && mount->mountType == "fuse.fusefat";
+    const qint64 names = mount && !slowDriver ? namesToCreate(mount->fsType, rootSt.device, space,
+                                                               journalEmptiable)
+                                              : 0;
     const qint64 metadata = mount ? metadataUnits(rootFd.get(), mount->fsType) : 0;
     // NTFS's free records are filled in the last pass, while it holds the
     // volume; how many there are shows only then.
@@ -1421,8 +1431,13 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     const int rc = mount && platform::isInMemory(mount->fsType)
                        ? EOPNOTSUPP
                        : trimFreeBlocks(rootFd.get(), mount, ctx);
-    if (names == 0 && metadata == 0 && !(records && records->filled()) && mount &&
-        !isMemory(mount->fsType)) {
+    if (slowDriver) {
+        ctx.warn(QCoreApplication::translate(
+                     "FreeSpace", "⚠️ The names of deleted files may remain on %1: its driver "
+                                  "(%2) is too slow to overwrite them.")
+                     .arg(root, QString::fromUtf8(mount->mountType.mid(5))));
+    } else if (names == 0 && metadata == 0 && !(records && records->filled()) && mount &&
+               !isMemory(mount->fsType)) {
         const QString line =
             QCoreApplication::translate(
                 "FreeSpace", "⚠️ The names of deleted files may remain on %1: this file system "

@@ -878,6 +878,10 @@ Befehle:
         <source>🔄 Overwriting the free file records, which keep the names of deleted files...</source>
         <translation>🔄 Die freien Dateieinträge, in denen die Namen gelöschter Dateien stehen, werden überschrieben...</translation>
     </message>
+    <message>
+        <source>⚠️ The names of deleted files may remain on %1: its driver (%2) is too slow to overwrite them.</source>
+        <translation>⚠️ Die Namen gelöschter Dateien können auf %1 bleiben: sein Treiber (%2) ist zu langsam, um sie zu überschreiben.</translation>
+    </message>
 </context>
 <context>
     <name>Guards</name>
