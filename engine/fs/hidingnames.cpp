@@ -42,7 +42,7 @@ NameRoom nameRoomOf(const QByteArray &fsType)
 {
     if (fsType == "vfat" || fsType == "msdos")
         return {true, true};
-    if (fsType == "exfat" || fsType == "ntfs")
+    if (fsType == "exfat" || fsType == "ntfs" || fsType == "ntfs3")
         return {true, false};
     return {};
 }

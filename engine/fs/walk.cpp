@@ -400,7 +400,8 @@ ScrubWay scrubWayOf(const QByteArray &fsType)
         return {true, true, true, ScrubWay::Count::PerRename};
     if (fsType == "xfs")
         return {true, true, true, ScrubWay::Count::UntilGrown};
-    if (fsType == "vfat" || fsType == "msdos" || fsType == "ntfs" || fsType == "exfat")
+    if (fsType == "vfat" || fsType == "msdos" || fsType == "ntfs" || fsType == "ntfs3" ||
+        fsType == "exfat")
         return {true, false, false, ScrubWay::Count::PerName};
     return {};
 }
@@ -585,6 +586,8 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
         const qint64 perLength = perName > 0 ? folder.names * perName + 8 : 0;
         int rc = scrubSlots(folder.fd.get(), folder.lengths, perLength, way.links, way.shorter,
                             ctx);
+        // (The kernel's ntfs3 keeps user attributes in one attribute of
+        // its own, not as streams: this is ntfs-3g's.)
         if (rc == 0 && folder.fsType == "ntfs")
             rc = overwriteRecordEnd(folder.fd.get());
         if (rc != 0)
