@@ -777,14 +777,14 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
         fillInto(pass, failureLine, plannedChunks, byteLimit, blockSize, verify, volume, ctx);
     int recordsFailed = 0;
     if (records && end == PassEnd::Done) {
-        ctx.atPhase(QCoreApplication::translate("FreeSpace", "file records"));
-        ctx.info(QCoreApplication::translate(
-            "FreeSpace", "🔄 Overwriting the free file records, which keep the names of "
-                         "deleted files..."));
         // A fill that stopped short of full (at a bound) leaves the table
         // room to grow: the records are then left as they are, and said so.
         platform::Space space;
         if (platform::spaceOf(rootFd, &space) == 0 && space.free < blockSize) {
+            ctx.atPhase(QCoreApplication::translate("FreeSpace", "file records"));
+            ctx.info(QCoreApplication::translate(
+                "FreeSpace", "🔄 Overwriting the free file records, which keep the names of "
+                             "deleted files..."));
             // No more folders than the volume says it has free records.
             const int rc = records->fill(qint64(std::max<quint64>(space.freeInodes, 1024)),
                                          recordUnits, ctx);
