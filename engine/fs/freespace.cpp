@@ -49,8 +49,10 @@ constexpr qint64 kWindow = 8 * kChunkSize;
 // Names created per file-system sync in the name phase.
 constexpr qint64 kNameBatch = 512;
 // Folders made in each folder of NTFS's record fill: with names of two
-// characters, as many as its own record holds with room to spare.
+// characters, as many as its own record holds with room to spare; and how
+// deep its tree goes (4^16 folders and more).
 constexpr int kRecordFanOut = 4;
+constexpr std::size_t kRecordDepth = 16;
 // How often the end of a fill is written again after a sync found that the
 // file system had not kept it.
 constexpr int kRefills = 4;
@@ -248,6 +250,26 @@ struct HolderFolder {
     Fd fd;
 };
 
+// Levels of folders a name phase makes at most (NTFS's record fill: a few
+// per folder, so some twenty levels for billions of records).
+constexpr int kLeftoverDepth = 64;
+
+// Removes the folders below `dirFd`, deepest first, down to `depth` levels:
+// only the empty folders a name phase made, as rmdir leaves anything that
+// holds more than folders alone.
+void removeFolderTree(int dirFd, int depth)
+{
+    std::vector<QByteArray> inside;
+    if (depth <= 0 || platform::readNames(dirFd, &inside) != 0)
+        return;
+    for (const QByteArray &entry : inside) {
+        int error = 0;
+        if (Fd sub = platform::openFolderAt(dirFd, entry, &error); sub.valid())
+            removeFolderTree(sub.get(), depth - 1);
+        platform::removeAt(dirFd, entry, true);
+    }
+}
+
 // NTFS keeps each file's names in its record of the file table (the MFT),
 // and a deleted file's record keeps them until a new file takes it; the
 // table never shrinks, and a fill of the free clusters does not reach it.
@@ -262,6 +284,9 @@ class RecordFill
 {
   public:
     explicit RecordFill(int dirFd) : holder(dirFd) {}
+    ~RecordFill() { removeAll(); }
+    RecordFill(const RecordFill &) = delete;
+    RecordFill &operator=(const RecordFill &) = delete;
 
     // Makes the folder the tree grows in, while there is room for it.
     int prepare() { return holder.make(); }
@@ -269,39 +294,45 @@ class RecordFill
 
     // Folders until the volume is full or `bound` are made; progress in
     // up to `units` steps. 0, ECANCELED after a stop, or why it failed.
+    // The tree is made depth first through open folders, never through a
+    // path: where the file system has no owners (ntfs-3g's default), others
+    // may write into it, and a link put there is not followed.
     int fill(qint64 bound, qint64 units, JobContext &ctx)
     {
-        created.dirFd = holder.fd.get();
-        std::deque<QByteArray> open{QByteArray()};
-        qint64 counted = 0;
+        struct Level {
+            Fd fd;
+            int made = 0;
+        };
+        std::vector<Level> levels;
         int rc = 0;
-        while (!open.empty() && rc == 0 && qint64(created.names.size()) < bound) {
+        levels.push_back({platform::openFolderAt(holder.fd.get(), QByteArray(), &rc)});
+        qint64 made = 0, counted = 0;
+        while (rc == 0 && !levels.empty() && made < bound) {
             if (ctx.stopped())
                 return ECANCELED;
-            const QByteArray parent = open.front();
-            open.pop_front();
-            int error = 0;
-            Fd folder = platform::openFolderAt(holder.fd.get(), parent, &error);
-            if (!folder.valid())
-                return error;
-            for (int made = 0; made < kRecordFanOut && rc == 0;) {
-                const QByteArray name = randomName(2);
-                rc = platform::makeFolderAt(folder.get(), name);
-                if (rc == EEXIST) {
-                    rc = 0;
-                    continue;
-                }
-                if (rc != 0)
-                    break;
-                ++made;
-                created.names.push_back(parent.isEmpty() ? name : parent + '/' + name);
-                open.push_back(created.names.back());
-                if (created.names.size() % kNameBatch == 0) {
-                    rc = platform::syncFileSystem(holder.fd.get());
-                    if (counted < units) {
-                        ctx.chunksProcessed();
-                        ++counted;
-                    }
+            Level &level = levels.back();
+            if (!level.fd.valid() || level.made == kRecordFanOut ||
+                levels.size() > kRecordDepth) {
+                levels.pop_back();
+                continue;
+            }
+            const QByteArray name = randomName(2);
+            rc = platform::makeFolderAt(level.fd.get(), name);
+            if (rc == EEXIST) {
+                rc = 0;
+                continue;
+            }
+            if (rc != 0)
+                break;
+            ++level.made;
+            ++made;
+            Fd child = platform::openFolderAt(level.fd.get(), name, &rc);
+            levels.push_back({std::move(child)});
+            if (made % kNameBatch == 0) {
+                rc = platform::syncFileSystem(holder.fd.get());
+                if (counted < units) {
+                    ctx.chunksProcessed();
+                    ++counted;
                 }
             }
         }
@@ -321,15 +352,17 @@ class RecordFill
     // 0, or why a folder of the tree stayed.
     int removeAll()
     {
-        const int rc = created.removeAll();
-        if (holder.made && platform::removeAt(holder.parentFd, holder.name, true) == 0)
-            holder.made = false;
-        return rc != 0 ? rc : holder.made ? ENOTEMPTY : 0;
+        if (!holder.made)
+            return 0;
+        removeFolderTree(holder.fd.get(), kLeftoverDepth);
+        if (const int rc = platform::removeAt(holder.parentFd, holder.name, true))
+            return rc;
+        holder.made = false;
+        return platform::syncFileSystem(holder.parentFd);
     }
 
   private:
     HolderFolder holder;
-    CreatedFolders created{-1, {}};
     bool done = false;
 };
 
@@ -1162,31 +1195,6 @@ int trimFreeBlocks(int fd, const platform::Mount *mount, JobContext &ctx)
                         .arg(platform::errorText(rc)));
     return rc;
 }
-
-namespace
-{
-
-// Levels of folders a name phase makes at most (NTFS's record fill: a few
-// per folder, so some twenty levels for billions of records).
-constexpr int kLeftoverDepth = 64;
-
-// Removes the folders below `dirFd`, deepest first, down to `depth` levels:
-// only the empty folders a name phase made, as rmdir leaves anything that
-// holds more than folders alone.
-void removeFolderTree(int dirFd, int depth)
-{
-    std::vector<QByteArray> inside;
-    if (depth <= 0 || platform::readNames(dirFd, &inside) != 0)
-        return;
-    for (const QByteArray &entry : inside) {
-        int error = 0;
-        if (Fd sub = platform::openFolderAt(dirFd, entry, &error); sub.valid())
-            removeFolderTree(sub.get(), depth - 1);
-        platform::removeAt(dirFd, entry, true);
-    }
-}
-
-} // namespace
 
 QByteArrayList findFillLeftovers(const QByteArray &root)
 {
