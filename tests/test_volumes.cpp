@@ -492,10 +492,7 @@ void VolumesTest::namesLeaveTheFolderThatStays()
     // fusefat makes new entries so slowly that no scrub is tried there, and
     // the log says once that names may remain. (Its unlink leaves pieces of
     // long names behind as entries of their own, rm's as well.)
-    bool fusefat = false;
-    for (const platform::Mount &m : platform::mountTable())
-        fusefat = fusefat || (m.mountPoint == QFile::encodeName(vol.path()) &&
-                              m.mountType == "fuse.fusefat");
+    const bool fusefat = vol.throughFusefat();
     QCOMPARE(rec.lines.filter("is too slow to overwrite them").size(), fusefat ? 1 : 0);
     QCOMPARE(rec.lines.filter("🧹 The free entries of").size(), fusefat ? 0 : 1);
     const QStringList stayed = entries(vol.path() + "/docs");
@@ -576,11 +573,7 @@ void VolumesTest::slowDriverIsSaid()
     // names phase through it ran for hours. The fill still reaches what the
     // deleted files held; the log says the names may remain.
     VOLUME_OR_SKIP(vol, "vfat", 32 * 1024 * 1024);
-    bool fusefat = false;
-    for (const platform::Mount &m : platform::mountTable())
-        fusefat = fusefat || (m.mountPoint == QFile::encodeName(vol.path()) &&
-                              m.mountType == "fuse.fusefat");
-    if (!fusefat)
+    if (!vol.throughFusefat())
         QSKIP("FAT is mounted by the kernel's driver here");
     for (int i = 0; i < 20; ++i)
         QVERIFY(plant(vol.path() + QStringLiteral("/GONE%1.TXT").arg(i), 3000));

@@ -7,6 +7,7 @@
 // machine allows it.
 
 #include "engine/job/jobcontext.h"
+#include "engine/platform/platform.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -222,6 +223,14 @@ class Volume
     }
 
     QString error() const { return why; }
+    // Mounted through fusefat, where the kernel has no FAT of its own.
+    bool throughFusefat() const
+    {
+        for (const velmora::platform::Mount &m : velmora::platform::mountTable())
+            if (m.mountPoint == QFile::encodeName(mountPoint))
+                return m.mountType == "fuse.fusefat";
+        return false;
+    }
     QString path() const { return mountPoint; }
     QString imagePath() const { return image; }
     quint64 capacity() const { return quint64(QStorageInfo(mountPoint).bytesTotal()); }

@@ -196,18 +196,16 @@ struct FillFile {
     }
 };
 
-// Folders the name phase created in `dirFd` (names, or paths below it):
-// removed, and the removals synced, by removeAll(), or when this goes,
-// however the phase ends.
+// Folders the name phase created in `dirFd`: removed, and the removals
+// synced, by removeAll(), or when this goes, however the phase ends.
 struct CreatedFolders {
     int dirFd;
     std::vector<QByteArray> names;
     int removeAll()
     {
         int failed = 0;
-        // The last made first: a folder goes after what was made in it.
-        for (auto name = names.rbegin(); name != names.rend(); ++name) {
-            const int rc = platform::removeAt(dirFd, *name, true);
+        for (const QByteArray &name : names) {
+            const int rc = platform::removeAt(dirFd, name, true);
             if (rc != 0 && rc != ENOENT && failed == 0)
                 failed = rc;
         }
@@ -1292,9 +1290,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     qint64 plannedChunks = std::max(callerChunks, qint64(reachable / quint64(kChunkSize)));
     const quint64 byteLimit = space.free + std::max<quint64>(64ULL << 20, space.total / 20);
     const bool journalEmptiable = mount && canEmptyJournal(rootFd.get(), mount->fsType);
-    // fusefat takes longer for each new entry the more its folder holds: a
-    // names phase would run for hours.
-    const bool slowDriver = mount && mount->mountType == "fuse.fusefat";
+    // A names phase through fusefat would run for hours.
+    const bool slowDriver = mount && platform::makesEntriesSlowly(*mount);
     const qint64 names = mount && !slowDriver ? namesToCreate(mount->fsType, rootSt.device, space,
                                                                journalEmptiable)
                                               : 0;

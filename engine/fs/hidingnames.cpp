@@ -38,6 +38,14 @@ bool oneCase(const QByteArray &part)
 
 } // namespace
 
+QByteArray randomName(int length)
+{
+    QByteArray name(length, Qt::Uninitialized);
+    for (char &c : name)
+        c = randomOf(kAny, int(sizeof kAny) - 1);
+    return name;
+}
+
 NameRoom nameRoomOf(const QByteArray &fsType)
 {
     if (fsType == "vfat" || fsType == "msdos")
@@ -101,8 +109,7 @@ QByteArray hidingName(const QByteArray &original, int length, const NameRoom &ro
         }
         return name;
     }
-    for (char &c : name)
-        c = randomOf(kAny, int(sizeof kAny) - 1);
+    name = randomName(length);
     // Both cases in one name: no 8.3 entry holds it, so it takes the long-
     // name entries the original took.
     if (room.shortEntries && length >= 2 && fitsShortEntry(name)) {

@@ -38,6 +38,9 @@ std::vector<int> hidingLengths(int length);
 // characters such an entry takes.
 bool fitsShortEntry(const QByteArray &name);
 
+// A random name of `length` letters of both cases and digits.
+QByteArray randomName(int length);
+
 // A random name of `length` to rename `original` to. Of the original's
 // length, it takes the same room: on FAT, an 8.3 name gets one of the same
 // shape, and a long name one that an 8.3 entry cannot hold.

@@ -2,8 +2,6 @@
 
 #include "engine/fs/walk.h"
 
-#include "engine/fs/hidingnames.h"
-
 #include "engine/job/erasemethods.h"
 #include "engine/fs/freespace.h"
 #include "engine/fs/medium.h"
@@ -14,7 +12,6 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QDebug>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -57,15 +54,6 @@ QString lockedBecause(int dirFd, const QByteArray &name, int error)
     if (attributes.appendOnly)
         return QCoreApplication::translate("TreeEraser", "the file is append-only");
     return QString();
-}
-
-QByteArray randomName(int length)
-{
-    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray name(length, Qt::Uninitialized);
-    for (int i = 0; i < length; ++i)
-        name[i] = alphabet[QRandomGenerator::global()->bounded(int(sizeof alphabet) - 1)];
-    return name;
 }
 
 bool isShortcut(const QByteArray &name)
@@ -525,9 +513,8 @@ TreeEraser::Naming TreeEraser::namingOf(int dirFd)
     Naming way;
     if (mount) {
         way.room = nameRoomOf(mount->fsType);
-        // fusefat takes a fifth of a second for each new entry (a rename, a
-        // fiftieth): a scrub would take many times as long as the erase.
-        if (mount->mountType == "fuse.fusefat") {
+        // A scrub would take many times as long as the erase.
+        if (platform::makesEntriesSlowly(*mount)) {
             way.scrubs = false;
             ctx.warn(QCoreApplication::translate(
                          "TreeEraser", "⚠️ The names of erased files may remain in the free "

@@ -258,6 +258,10 @@ struct Mount {
     QByteArray mountType;
     bool readOnly = false;
 };
+// Whether the driver of `mount` makes new entries too slowly for anything
+// that overwrites names with new ones: fusefat takes a fifth of a second for
+// each (a rename, a fiftieth), and longer the more its folder holds.
+bool makesEntriesSlowly(const Mount &mount);
 // The mount table; `text` is for tests (empty: read the live table).
 std::vector<Mount> mountTable(const QByteArray &text = QByteArray());
 // The mount that holds the open `fd`: by mount id where the kernel tells it,

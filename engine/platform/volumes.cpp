@@ -211,6 +211,11 @@ QByteArray fuseFileSystem(const QByteArray &source)
 }
 } // namespace
 
+bool makesEntriesSlowly(const Mount &mount)
+{
+    return mount.mountType == "fuse.fusefat";
+}
+
 std::vector<Mount> mountTable(const QByteArray &text)
 {
     QByteArray data = text;
