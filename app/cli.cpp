@@ -87,6 +87,10 @@ class Cli
     void progressLoop();
     void drawProgress(bool final);
     int finish();
+    // Makes the --json and --report files' temporaries, and readies the
+    // signing key, before anything is listed or written: a place where the
+    // proof cannot be kept refuses the job.
+    bool prepareOutputs();
     bool writeOutputs();
     // velmora-cli schedule add|list|remove …
     int schedule(const QStringList &words, const QString &every);
@@ -114,6 +118,8 @@ class Cli
     QByteArrayList positionalBytes;
     QByteArray jsonFile;
     QByteArray reportFile;
+    velmora::platform::PendingFile jsonOut;
+    velmora::platform::PendingFile reportOut;
 
     velmora::JobRequest request;
     velmora::ErasureRecord record;
@@ -283,11 +289,17 @@ void Cli::tellInterruptedJobs()
             text += QLatin1Char('\n') + tr("To erase what is left: velmora-cli erase%1 %2")
                                             .arg(how, words.join(QLatin1Char(' ')));
         } else if (job.kind != velmora::ErasureRecord::Kind::Files) {
-            text += QLatin1Char('\n') + tr("To run it again: velmora-cli %1%2 %3")
-                                            .arg(job.kind == velmora::ErasureRecord::Kind::Volume
-                                                     ? QStringLiteral("wipe")
-                                                     : QStringLiteral("freespace"),
-                                                 how, shellWord(job.targets.value(0)));
+            const QString command =
+                job.kind == velmora::ErasureRecord::Kind::Volume      ? QStringLiteral("wipe")
+                : job.kind == velmora::ErasureRecord::Kind::FreeSpace ? QStringLiteral("freespace")
+                                                                      : QStringLiteral("drive");
+            // A drive's keys alone were asked for where no method was.
+            const QString drive = job.kind == velmora::ErasureRecord::Kind::Drive && how.isEmpty()
+                                      ? QStringLiteral(" --crypto-erase")
+                                      : QString();
+            text +=
+                QLatin1Char('\n') + tr("To run it again: velmora-cli %1%2 %3")
+                                        .arg(command, how + drive, shellWord(job.targets.value(0)));
         }
         printTo(stderr, text + QLatin1Char('\n'));
     }
@@ -379,24 +391,31 @@ bool Cli::prepareRecord(const QString &command, const QByteArrayList &paths)
             fail(tr("drive takes one block device, such as /dev/sdb"));
             return false;
         }
-        velmora::platform::Drive drive;
-        const int rc = velmora::platform::driveAt(paths.first(), &drive);
-        if (rc != 0) {
-            fail(rc == ENOTBLK
-                     ? tr("%1 is not a block device").arg(velmora::displayName(paths.first()))
-                     : QStringLiteral("%1: %2").arg(velmora::displayName(paths.first()),
-                                                    velmora::platform::errorText(rc)));
-            return false;
-        }
-        const QString refusal = velmora::driveRefusal(drive);
-        if (!refusal.isEmpty()) {
-            fail(QStringLiteral("%1: %2").arg(velmora::displayName(drive.path), refusal));
-            return false;
-        }
         if (velmora::platform::effectiveUser() != 0) {
+            velmora::platform::Drive drive;
+            const int rc = velmora::platform::driveAt(paths.first(), &drive);
+            const QString refusal = rc == 0 ? velmora::driveRefusal(drive) : QString();
+            if (rc != 0 || !refusal.isEmpty()) {
+                fail(rc == ENOTBLK
+                         ? tr("%1 is not a block device").arg(velmora::displayName(paths.first()))
+                     : rc != 0
+                         ? QStringLiteral("%1: %2").arg(velmora::displayName(paths.first()),
+                                                        velmora::platform::errorText(rc))
+                         : QStringLiteral("%1: %2").arg(velmora::displayName(drive.path), refusal));
+                return false;
+            }
             fail(tr("wiping a whole drive needs administrator rights: run it as root (sudo)"));
             return false;
         }
+        // Held from here to the end of the wipe: what is confirmed is what
+        // is written to, whatever is plugged in or attached meanwhile.
+        QString refusal;
+        request.pinned = velmora::pinDrive(paths.first(), &refusal);
+        if (!request.pinned) {
+            fail(refusal.mid(refusal.indexOf(QLatin1Char(' ')) + 1));
+            return false;
+        }
+        const velmora::platform::Drive &drive = request.pinned->drive;
         request.kind = velmora::ErasureRecord::Kind::Drive;
         request.device = drive.path;
         request.cryptoErase = cryptoErase;
@@ -663,6 +682,36 @@ int Cli::schedule(const QStringList &words, const QString &every)
     return 0;
 }
 
+bool Cli::prepareOutputs()
+{
+    const struct {
+        const QByteArray &path;
+        velmora::platform::PendingFile &pending;
+        const char *option;
+    } outputs[] = {{jsonFile, jsonOut, "--json"}, {reportFile, reportOut, "--report"}};
+    for (const auto &output : outputs) {
+        if (output.path.isEmpty())
+            continue;
+        if (const int rc = output.pending.prepare(output.path)) {
+            fail(tr("%1 %2 cannot be written (%3); nothing was erased")
+                     .arg(QLatin1String(output.option), velmora::displayName(output.path),
+                          velmora::platform::errorText(rc)));
+            return false;
+        }
+    }
+    if (jsonFile.isEmpty())
+        return true;
+    QString why;
+    QStringList warnings;
+    if (!velmora::prepareSigningKey(velmora::signingKeyFile(), &why, &warnings)) {
+        fail(tr("the JSON outcome could not be signed: %1; nothing was erased").arg(why));
+        return false;
+    }
+    for (const QString &warning : warnings)
+        printTo(stderr, tr("velmora-cli: warning: %1\n").arg(warning));
+    return true;
+}
+
 bool Cli::writeOutputs()
 {
     bool written = true;
@@ -677,9 +726,9 @@ bool Cli::writeOutputs()
         } else {
             printTo(stderr,
                     tr("velmora-cli: the JSON outcome is not signed: %1\n").arg(unsignedWhy));
+            written = false;
         }
-        if (const int rc =
-                velmora::platform::writeFileAtomically(jsonFile, QJsonDocument(outcome).toJson())) {
+        if (const int rc = jsonOut.commit(QJsonDocument(outcome).toJson())) {
             fail(tr("the JSON outcome could not be written to %1: %2")
                      .arg(velmora::displayName(jsonFile), velmora::platform::errorText(rc)),
                  1);
@@ -687,8 +736,7 @@ bool Cli::writeOutputs()
         }
     }
     if (!reportFile.isEmpty()) {
-        if (const int rc =
-                velmora::platform::writeFileAtomically(reportFile, velmora::reportPdf(record))) {
+        if (const int rc = reportOut.commit(velmora::reportPdf(record))) {
             fail(tr("the report could not be written to %1: %2")
                      .arg(velmora::displayName(reportFile), velmora::platform::errorText(rc)),
                  1);
@@ -900,13 +948,18 @@ int Cli::run()
         return fail(tr("the paths could not be read from the command line"));
     QByteArrayList paths = positionalBytes.mid(1);
     if (trash) {
-        const QByteArrayList inTrash = velmora::trashEntries(velmora::desktopHome());
+        QStringList passedOver;
+        const QByteArrayList inTrash = velmora::trashEntries(velmora::desktopHome(), &passedOver);
+        for (const QString &line : passedOver)
+            printTo(stderr, line + QLatin1Char('\n'));
         if (inTrash.isEmpty() && paths.isEmpty()) {
             printTo(stderr, tr("The Trash is empty; nothing to erase.\n"));
             return 0;
         }
         paths += inTrash;
     }
+    if (!prepareOutputs())
+        return kUsage;
     tellInterruptedJobs();
 
     thenFreeSpace = parser.isSet(QStringLiteral("then-freespace"));
@@ -914,6 +967,11 @@ int Cli::run()
         return fail(tr("--then-freespace follows erase only"));
     if (!prepare(command, paths) || !confirmed())
         return kUsage;
+    if (request.pinned) {
+        const QString changed = velmora::pinnedDriveChanged(*request.pinned);
+        if (!changed.isEmpty())
+            return fail(changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
+    }
     runWithProgress();
     int exitStatus = finish();
     if (!thenFreeSpace || stop.load() || velmora::platform::caughtSignal())

@@ -157,6 +157,15 @@ void MainWindow::onNextFromDriveList()
         offerAdministratorMode();
         return;
     }
+    // Held from before the question to the end of the wipe: what is
+    // confirmed is what is written to.
+    QString pinRefusal;
+    std::shared_ptr<velmora::PinnedDrive> pinned = velmora::pinDrive(device, &pinRefusal);
+    if (!pinned) {
+        warn(tr("Error"), pinRefusal.mid(pinRefusal.indexOf(QLatin1Char(' ')) + 1));
+        fillDriveTable();
+        return;
+    }
     velmora::LuksHeader luks;
     QString problem;
     const bool encrypted = velmora::probeLuks(device, &luks, &problem) > 0;
@@ -178,6 +187,12 @@ void MainWindow::onNextFromDriveList()
         ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
         return;
     }
+    const QString changed = velmora::pinnedDriveChanged(*pinned);
+    if (!changed.isEmpty()) {
+        warn(tr("Error"), changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
+        fillDriveTable();
+        return;
+    }
     showProgressPage(pendingRecord.method);
     emit logMessage(tr("💽 Wiping the whole drive %1, please wait...").arg(pendingRecord.target));
     velmora::JobRequest request;
@@ -186,5 +201,6 @@ void MainWindow::onNextFromDriveList()
     request.verify = verifyLastPass;
     request.device = device;
     request.cryptoErase = cryptoErase;
+    request.pinned = std::move(pinned);
     launchRequest(request);
 }

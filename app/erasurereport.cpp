@@ -224,9 +224,8 @@ QString sanitizationSection(const ErasureRecord &record)
                                      : tr("Cryptographic erase, then overwrite"));
     html += row(tr("Tool"), QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION)));
     html += row(tr("Verification method"),
-                record.verify && record.passes > 0
-                    ? tr("The last pass read back from the device and compared")
-                    : tr("None"));
+                record.readBack() ? tr("The last pass read back from the device and compared")
+                                  : tr("None"));
     html += row(tr("Destination after sanitization"), filled(d.destination));
     html += QStringLiteral("</table><h2>%1</h2><table>").arg(esc(tr("Performed by")));
     html += row(tr("Name"), filled(d.operatorName));
@@ -297,9 +296,12 @@ QString reportHtml(const ErasureRecord &record)
     html += row(QCoreApplication::translate("ErasureReport", "Job"), record.kindName());
     html += row(QCoreApplication::translate("ErasureReport", "Method"), record.method);
     html += row(QCoreApplication::translate("ErasureReport", "Read back"),
-                record.verify ? QCoreApplication::translate(
-                                    "ErasureReport", "The last pass was read back and compared")
-                              : QCoreApplication::translate("ErasureReport", "No"));
+                record.readBack() ? QCoreApplication::translate(
+                                        "ErasureReport", "The last pass was read back and compared")
+                : record.verify && record.passes > 0
+                    ? QCoreApplication::translate("ErasureReport",
+                                                  "Asked for, not done: the job did not finish")
+                    : QCoreApplication::translate("ErasureReport", "No"));
     html += row(QCoreApplication::translate("ErasureReport", "Target"), record.target);
     if (record.kind != ErasureRecord::Kind::Files && record.kind != ErasureRecord::Kind::Drive) {
         html += row(QCoreApplication::translate("ErasureReport", "Mount point"), record.mountPoint);

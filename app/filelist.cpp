@@ -165,9 +165,14 @@ void MainWindow::removeSelectedEntries()
 
 void MainWindow::addTrash()
 {
-    const QByteArrayList entries = velmora::trashEntries(velmora::desktopHome());
+    QStringList passedOver;
+    const QByteArrayList entries = velmora::trashEntries(velmora::desktopHome(), &passedOver);
     if (entries.isEmpty()) {
-        velmora::Modal::information(this, tr("Trash"), tr("The Trash is empty."));
+        velmora::Modal::information(this, tr("Trash"),
+                                    passedOver.isEmpty()
+                                        ? tr("The Trash is empty.")
+                                        : tr("The Trash is empty.") + QStringLiteral("\n\n") +
+                                              passedOver.join(QLatin1Char('\n')));
         return;
     }
     WaitBox wait(showWaitBox(tr("Please wait...")));

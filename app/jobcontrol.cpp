@@ -184,8 +184,9 @@ QString MainWindow::doneText() const
         text += QStringLiteral("\n\n") + warning;
     // What the wipe amounts to, in the standard's words, and no more.
     const QString category =
-        jobMode == DriveWipe ? jobReport.drive().value(QStringLiteral("sanitizationText")).toString()
-                             : QString();
+        jobMode == DriveWipe
+            ? jobReport.drive().value(QStringLiteral("sanitizationText")).toString()
+            : QString();
     if (!category.isEmpty())
         text += QStringLiteral("\n\n") + category;
     return text;
@@ -489,19 +490,24 @@ void MainWindow::tellInterruptedJobs()
 {
     for (const velmora::InterruptedJob &job : velmora::recoverInterruptedJobs()) {
         const bool files = job.kind == velmora::ErasureRecord::Kind::Files;
+        const bool drive = job.kind == velmora::ErasureRecord::Kind::Drive;
         if (files && job.unfinished.isEmpty()) {
             velmora::Modal::information(this, tr("Interrupted erase"), job.description());
             continue;
         }
-        const QString offer =
-            files ? tr("Erase what is left now?") : tr("Choose the volume again now?");
+        const QString offer = files   ? tr("Erase what is left now?")
+                              : drive ? tr("Choose the drive again now?")
+                                      : tr("Choose the volume again now?");
         if (velmora::Modal::question(this, tr("Interrupted erase"),
                                      job.description() + QStringLiteral("\n\n") + offer,
                                      QMessageBox::Yes) != QMessageBox::Yes)
             continue;
         if (files)
             openWithEntries(job.unfinished);
-        else if (job.kind == velmora::ErasureRecord::Kind::Volume)
+        else if (drive) {
+            on_btnWipeDisk_clicked();
+            btnShowDrives->setChecked(true);
+        } else if (job.kind == velmora::ErasureRecord::Kind::Volume)
             on_btnWipeDisk_clicked();
         else
             on_btnWipeFreeSpace_clicked();

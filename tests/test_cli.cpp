@@ -7,8 +7,10 @@
 #include "testsupport.h"
 
 #include "engine/fs/traces.h"
+#include "engine/job/erasemethods.h"
 
 #include <QCryptographicHash>
+#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -90,6 +92,10 @@ class CliTest : public QObject
     void trashAndTraces();
     void schedulesAreUnitsSystemdAccepts();
     void outcomesAreSignedAndChecked();
+    void proofIsReadiedBeforeAnythingIsErased();
+    void recordsThatCannotBeTrustedAreNotActedOn();
+    void rootKeepsToItsOwnFolders();
+    void trashFollowsNoLink();
     void reportNamesWhoAndWhere();
 };
 
@@ -144,6 +150,13 @@ void CliTest::refusesWhatItMustNotDo_data()
     QTest::newRow("the outcome inside the selection")
         << QStringList{"erase", "--yes", "--json", "@/keep.txt", "@/keep.txt"}
         << "lies in what is to be erased" << false;
+    // The proof is made ready first: where it cannot be kept, nothing goes.
+    QTest::newRow("the outcome in a missing folder")
+        << QStringList{"erase", "--yes", "--json", "@/gone/out.json", "@/keep.txt"}
+        << "--json @/gone/out.json cannot be written" << false;
+    QTest::newRow("the report where a folder is")
+        << QStringList{"erase", "--yes", "--report", "@/home", "@/keep.txt"}
+        << "--report @/home cannot be written" << false;
     QTest::newRow("the running system")
         << QStringList{"wipe", "--yes", "/"} << "/ holds the running system and cannot be wiped."
         << true;
@@ -737,6 +750,268 @@ void CliTest::outcomesAreSignedAndChecked()
     const QString pdf = pdfText(path("out.pdf"));
     if (!pdf.isEmpty())
         QVERIFY2(pdf.contains(signedBy.captured(1).left(20)), qPrintable(pdf));
+
+    // Every field of the signature is checked: one that says another key
+    // or another digest than it was made with, or one it does not have.
+    const QJsonObject outcome = readJson(path("out.json"));
+    const auto checkEdited = [&](const std::function<void(QJsonObject &)> &edit) {
+        QJsonObject changed = outcome;
+        QJsonObject signature = changed["signature"].toObject();
+        edit(signature);
+        changed["signature"] = signature;
+        writeFile(path("edited.json"), QJsonDocument(changed).toJson());
+        return runCli({"check-report", path("edited.json")}, {}, env);
+    };
+    o = checkEdited([](QJsonObject &sig) {
+        sig["fingerprint"] = "SHA256:AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA";
+    });
+    QCOMPARE(o.status, 1);
+    QVERIFY2(o.err.contains("its signature names key SHA256:AAAA"), qPrintable(o.err));
+    o = checkEdited([](QJsonObject &sig) { sig["sha256"] = QString(64, '0'); });
+    QCOMPARE(o.status, 1);
+    QVERIFY2(o.err.contains("the SHA-256 in its signature is not that of the report"),
+             qPrintable(o.err));
+    o = checkEdited([](QJsonObject &sig) { sig["trusted"] = true; });
+    QCOMPARE(o.status, 1);
+    QVERIFY2(o.err.contains("a field it does not have: trusted"), qPrintable(o.err));
+    o = checkEdited([](QJsonObject &sig) { sig.remove("sha256"); });
+    QCOMPARE(o.status, 1);
+    QVERIFY2(o.err.contains("lacks the field sha256"), qPrintable(o.err));
+    QCOMPARE(checkEdited([](QJsonObject &) {}).status, 0);
+}
+
+void CliTest::proofIsReadiedBeforeAnythingIsErased()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", path("data"));
+    const auto eraseWith = [&](const QStringList &outputs) {
+        writeFile(path("a.txt"), plantedBytes(10));
+        return runCli(QStringList{"erase", "--yes"} + outputs + QStringList{path("a.txt")}, {},
+                      env);
+    };
+    const auto refused = [&](const Outcome &o, const QString &said) {
+        QVERIFY2(o.status == 2 && o.err.contains(said), qPrintable(o.err));
+        QCOMPARE(readFile(path("a.txt")), plantedBytes(10));
+    };
+    // A key made anew is said, once.
+    Outcome o = eraseWith({"--json", path("first.json")});
+    QVERIFY2(o.status == 0 && o.err.contains("a new signing key was made"), qPrintable(o.err));
+    o = eraseWith({"--json", path("second.json")});
+    QVERIFY2(o.status == 0 && !o.err.contains("warning"), qPrintable(o.err));
+    // A key others may change signs nothing, and nothing is erased; one
+    // they may read is used, with a word.
+    const QByteArray key = QFile::encodeName(path("data/velmora/report-signing-key.pem"));
+    QVERIFY(::chmod(key.constData(), 0666) == 0);
+    refused(eraseWith({"--json", path("third.json")}), "may be changed by others (mode 666)");
+    QVERIFY(!QFileInfo::exists(path("third.json")));
+    QVERIFY(::chmod(key.constData(), 0644) == 0);
+    o = eraseWith({"--json", path("third.json")});
+    QVERIFY2(o.status == 0 && o.err.contains("warning: others can read the signing key"),
+             qPrintable(o.err));
+    QVERIFY(::chmod(key.constData(), 0600) == 0);
+
+    // A folder that cannot be written, as a read-only mount.
+    if (::geteuid() == 0) {
+        QVERIFY(QDir().mkpath(path("ro")));
+        QVERIFY(writeFile(path("ro/old.json"), "earlier proof"));
+        QCOMPARE(run("mount", {"--bind", path("ro"), path("ro")}), 0);
+        const auto unmount = qScopeGuard([&] { run("umount", {path("ro")}); });
+        QCOMPARE(run("mount", {"-o", "remount,bind,ro", path("ro")}), 0);
+        refused(eraseWith({"--report", path("ro/out.pdf")}),
+                "--report " + path("ro/out.pdf") + " cannot be written (Read-only file system)");
+        refused(eraseWith({"--json", path("ro/old.json")}), "cannot be written");
+        QCOMPARE(readFile(path("ro/old.json")), QByteArray("earlier proof"));
+    }
+    // Nothing of ours is left beside where the proof would have gone.
+    QCOMPARE(QDir(tmp->path()).entryList({"*.velmora-*"}, QDir::AllEntries | QDir::Hidden),
+             QStringList{});
+
+    // Another user's file in a sticky folder (/tmp) may not be replaced by
+    // an ordinary user: refused before anything goes.
+    if (::geteuid() != 0 ||
+        run("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", "true"}) != 0)
+        return;
+    QVERIFY(::chmod(QFile::encodeName(tmp->path()).constData(), 0755) == 0);
+    QVERIFY(QDir().mkpath(path("sticky")) && QDir().mkpath(path("nobody")));
+    QVERIFY(::chmod(QFile::encodeName(path("sticky")).constData(), 01777) == 0);
+    QVERIFY(writeFile(path("sticky/out.json"), "root's"));
+    QVERIFY(writeFile(path("nobody/b.txt"), plantedBytes(10)));
+    QCOMPARE(run("chown", {"-R", "65534:65534", path("nobody")}), 0);
+    QProcessEnvironment asNobody = env;
+    asNobody.insert("HOME", path("nobody"));
+    asNobody.insert("XDG_DATA_HOME", path("nobody/data"));
+    asNobody.insert("XDG_STATE_HOME", path("nobody/state"));
+    QProcess p;
+    p.setProcessEnvironment(asNobody);
+    p.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", VELMORA_CLI, "erase",
+                        "--yes", "--json", path("sticky/out.json"), path("nobody/b.txt")});
+    QVERIFY(p.waitForFinished(60000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(p.exitCode() == 2 && err.contains("cannot be written (Operation not permitted)"),
+             qPrintable(err));
+    QCOMPARE(readFile(path("nobody/b.txt")), plantedBytes(10));
+    QCOMPARE(readFile(path("sticky/out.json")), QByteArray("root's"));
+}
+
+void CliTest::recordsThatCannotBeTrustedAreNotActedOn()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_STATE_HOME", path("state"));
+    const QString records = path("state/velmora");
+    const auto eraseOnce = [&] {
+        writeFile(path("a.txt"), plantedBytes(10));
+        return runCli({"erase", "--yes", path("a.txt")}, {}, env);
+    };
+    // Cut short as the machine went down: said as unknown, never as done,
+    // and kept to be looked at.
+    QVERIFY(writeFile(records + "/job-1-1.json", "{\n    \"pid\": 12"));
+    Outcome o = eraseOnce();
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.err.contains("its record cannot be read: what it left unfinished is not known"),
+             qPrintable(o.err));
+    QVERIFY(!o.err.contains("None of its entries"));
+    QVERIFY(QFileInfo::exists(records + "/damaged-job-1-1.json"));
+    QVERIFY(!eraseOnce().err.contains("interrupted"));
+
+    // A drive wipe's: it names the drive command to run again, and claims
+    // nothing of what the drive holds.
+    const QJsonObject drive{
+        {"pid", 1},
+        {"boot", "another boot"},
+        {"job", "drive"},
+        {"method", velmora::kMethodNist},
+        {"targets", QJsonArray{QString::fromLatin1(QByteArray("/dev/loop-gone").toBase64())}},
+        {"phase", ""}};
+    QVERIFY(writeFile(records + "/job-2-2.json", QJsonDocument(drive).toJson()));
+    o = eraseOnce();
+    QVERIFY2(o.err.contains("A wipe of the whole drive /dev/loop-gone, which may still hold part "
+                            "of its old data,"),
+             qPrintable(o.err));
+    QVERIFY2(o.err.contains("To run it again: velmora-cli drive --method NIST '/dev/loop-gone'"),
+             qPrintable(o.err));
+
+    // Someone else's record, in a folder of ours or in a folder of theirs:
+    // never read, never removed.
+    if (::geteuid() != 0)
+        return;
+    QJsonObject foreign = drive;
+    foreign["job"] = "freespace";
+    QVERIFY(writeFile(records + "/job-3-3.json", QJsonDocument(foreign).toJson()));
+    QCOMPARE(run("chown", {"65534", records + "/job-3-3.json"}), 0);
+    o = eraseOnce();
+    QVERIFY2(!o.err.contains("interrupted"), qPrintable(o.err));
+    QVERIFY(QFileInfo::exists(records + "/job-3-3.json"));
+    QCOMPARE(run("chown", {"65534", records + "/job-3-3.json"}), 0);
+    QCOMPARE(run("chown", {"root", records + "/job-3-3.json"}), 0);
+    QCOMPARE(run("chown", {"65534", records}), 0);
+    o = eraseOnce();
+    QVERIFY2(!o.err.contains("interrupted"), qPrintable(o.err));
+    QVERIFY(QFileInfo::exists(records + "/job-3-3.json"));
+    // ...and this job's own record is not put there either: it says so.
+    QVERIFY2(o.out.contains("No record of this job can be kept in " + records), qPrintable(o.out));
+}
+
+void CliTest::rootKeepsToItsOwnFolders()
+{
+    // Root with an ordinary user's HOME and XDG folders, as sudo -E and su
+    // leave them: nothing of root's is made in her home, and her records
+    // are not acted on. Root's own folder is a tmpfs of the sandbox's.
+    if (::geteuid() != 0)
+        QSKIP("needs root");
+    if (run("bwrap", {"--ro-bind", "/", "/", "--tmpfs", "/var/lib", "true"}) != 0)
+        QSKIP("bwrap cannot make a read-only sandbox here");
+    const QString home = path("alice");
+    QVERIFY(writeFile(home + "/.local/state/velmora/job-4-4.json",
+                      QJsonDocument(QJsonObject{{"pid", 4},
+                                                {"boot", "another boot"},
+                                                {"job", "freespace"},
+                                                {"method", velmora::kMethodNist},
+                                                {"targets", QJsonArray{}},
+                                                {"phase", ""}})
+                          .toJson()));
+    QVERIFY(QDir().mkpath(home + "/.local/share"));
+    QCOMPARE(run("chown", {"-R", "65534:65534", home}), 0);
+    QVERIFY(writeFile(path("a.txt"), plantedBytes(10)));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.insert("XDG_STATE_HOME", home + "/.local/state");
+    env.insert("XDG_DATA_HOME", home + "/.local/share");
+    env.remove("SUDO_UID");
+    env.remove("PKEXEC_UID");
+    const QString here = tmp->path();
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start("bwrap", {"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc", "--tmpfs",
+                      "/var/lib", "--bind", here, here, VELMORA_CLI, "erase", "--yes", "--json",
+                      path("out.json"), path("a.txt")});
+    QVERIFY(p.waitForFinished(60000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(p.exitCode() == 0, qPrintable(err + out));
+    QVERIFY2(!err.contains("interrupted") && !out.contains("No record"), qPrintable(err + out));
+    QVERIFY(!QFileInfo::exists(path("a.txt")));
+    QCOMPARE(runCli({"check-report", path("out.json")}).status, 0);
+    // Everything below her home is still hers, and no folder was added.
+    QDirIterator it(home, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    QStringList below;
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        below << info.filePath().mid(home.size() + 1);
+        QVERIFY2(info.ownerId() == 65534, qPrintable(info.filePath()));
+    }
+    below.sort();
+    QCOMPARE(below, (QStringList{".local", ".local/share", ".local/state", ".local/state/velmora",
+                                 ".local/state/velmora/job-4-4.json"}));
+}
+
+void CliTest::trashFollowsNoLink()
+{
+    // A volume's .Trash that is a link, and one without the sticky bit,
+    // are no Trash: what they lead to stays, with a line saying why.
+    VOLUME_OR_SKIP(vol, "tmpfs", 16 * 1024 * 1024);
+    if (run("bwrap", {"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc", "true"}) != 0)
+        QSKIP("bwrap cannot make a read-only sandbox here");
+    const QString uid = QString::number(::geteuid());
+    QVERIFY(writeFile(path("outside/" + uid + "/files/victim.txt"), plantText()));
+    // A target that looks like a shared Trash, sticky bit and all.
+    QVERIFY(::chmod(QFile::encodeName(path("outside")).constData(), 01777) == 0);
+    QVERIFY(QFile::link(path("outside"), vol.path() + "/.Trash"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", path("data"));
+    env.insert("XDG_STATE_HOME", path("state"));
+    const QString here = tmp->path();
+    const auto eraseTrash = [&] {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start("bwrap",
+                {"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc", "--bind", here, here,
+                 "--bind", vol.path(), vol.path(), VELMORA_CLI, "erase", "--trash", "--yes"});
+        p.closeWriteChannel();
+        Outcome o;
+        if (p.waitForFinished(60000))
+            o.status = p.exitCode();
+        o.err = QString::fromUtf8(p.readAllStandardError());
+        return o;
+    };
+    Outcome o = eraseTrash();
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.err.contains("The Trash " + vol.path() + "/.Trash is left alone: it is a link"),
+             qPrintable(o.err));
+    QCOMPARE(readFile(path("outside/" + uid + "/files/victim.txt")), plantText());
+
+    // A real folder without the sticky bit: left alone; with it, taken.
+    QVERIFY(QFile::remove(vol.path() + "/.Trash"));
+    QVERIFY(writeFile(vol.path() + "/.Trash/" + uid + "/files/old.txt", plantText()));
+    QVERIFY(::chmod(QFile::encodeName(vol.path() + "/.Trash").constData(), 0777) == 0);
+    o = eraseTrash();
+    QVERIFY2(o.err.contains("lacks the sticky bit"), qPrintable(o.err));
+    QCOMPARE(readFile(vol.path() + "/.Trash/" + uid + "/files/old.txt"), plantText());
+    QVERIFY(::chmod(QFile::encodeName(vol.path() + "/.Trash").constData(), 01777) == 0);
+    o = eraseTrash();
+    QVERIFY2(o.status == 0, qPrintable(o.err));
+    QVERIFY(!QFileInfo::exists(vol.path() + "/.Trash/" + uid + "/files/old.txt"));
+    QVERIFY(QFileInfo::exists(vol.path() + "/.Trash/" + uid + "/files"));
 }
 
 void CliTest::volumes()

@@ -131,6 +131,8 @@ class DrivesTest : public QObject
     void keysOfLuksContainer();
     void discardOnZram();
     void stopAndFailureLeaveHonestRecords();
+    void drivesHeldOpenAreRefused();
+    void confirmedDriveIsTheOneWiped();
 };
 
 void DrivesTest::wipeLeavesNothingOfTheDrive()
@@ -335,6 +337,31 @@ void DrivesTest::keysOfLuksContainer()
         QVERIFY(pdf.contains("Method Destroy the encryption keys Read back No"));
     }
 
+    // A detached header, alone on its drive: the data starts at 0 on
+    // another one, the header's own areas say how far to overwrite.
+    {
+        Loop header(QByteArray(), 16 << 20);
+        Loop data(QByteArray(), 32 << 20);
+        QVERIFY(header.why.isEmpty() && data.why.isEmpty());
+        QCOMPARE(
+            run("cryptsetup", {"luksFormat", "-q", "--type", "luks2", "--pbkdf", "pbkdf2",
+                               "--pbkdf-force-iterations", "1000", "--key-file",
+                               loop.dir.filePath("key"), "--header", header.device, data.device}),
+            0);
+        cli.start(VELMORA_CLI, {"drive", "--yes", "--crypto-erase", "--json",
+                                loop.dir.filePath("detached.json"), header.device});
+        QVERIFY(cli.waitForFinished(60000));
+        QVERIFY2(cli.exitCode() == 0, cli.readAllStandardError() + cli.readAllStandardOutput());
+        QVERIFY(run("cryptsetup", {"isLuks", header.device}) != 0);
+        const QJsonObject detached =
+            QJsonDocument::fromJson(readFile(loop.dir.filePath("detached.json")))
+                .object()["drive"]
+                .toObject();
+        QCOMPARE(detached["luks"]["keySlotsDestroyed"].toInt(), 1);
+        QVERIFY(detached["luks"]["headerBytesOverwritten"].toDouble() > 0);
+        QCOMPARE(detached["sanitization"].toString(), QStringLiteral("purge"));
+    }
+
     // A header that carries LUKS's mark but does not parse.
     QFile raw(loop.device);
     QVERIFY(raw.open(QIODevice::WriteOnly));
@@ -393,6 +420,9 @@ void DrivesTest::stopAndFailureLeaveHonestRecords()
     velmora::ErasureRecord record;
     outcomeOf(stopped, request, &record, true);
     QCOMPARE(record.result, velmora::ErasureRecord::Result::Stopped);
+    // The read-back was asked for, never done.
+    QCOMPARE(record.toJson()["sanitization"].toObject()["verification"].toString(),
+             QStringLiteral("none"));
     QJsonObject drive = record.toJson()["drive"].toObject();
     QCOMPARE(drive["sanitization"].toString(), QStringLiteral("none"));
     QJsonArray passes = drive["passes"].toArray();
@@ -419,6 +449,138 @@ void DrivesTest::stopAndFailureLeaveHonestRecords()
     drive = record.toJson()["drive"].toObject();
     QCOMPARE(drive["sanitization"].toString(), QStringLiteral("none"));
     QVERIFY(!drive["passes"].toArray().at(0)["complete"].toBool());
+}
+
+void DrivesTest::drivesHeldOpenAreRefused()
+{
+    Loop loop(plantedBytes(1 << 20), 64 << 20);
+    if (!loop.why.isEmpty())
+        QSKIP(qPrintable(loop.why));
+    const auto refusal = [&] {
+        velmora::platform::Drive drive;
+        velmora::platform::driveAt(QFile::encodeName(loop.device), &drive);
+        return velmora::driveRefusal(drive);
+    };
+    // The image is compared where nothing else writes to it (a FUSE driver
+    // writes back when it likes: there the files tell).
+    const auto cliRefuses = [&](const QString &holder, bool compareImage) {
+        const QByteArray before = compareImage ? readFile(loop.image) : QByteArray();
+        QProcess cli;
+        cli.start(VELMORA_CLI, {"drive", "--yes", loop.device});
+        QVERIFY(cli.waitForFinished(60000));
+        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        QVERIFY2(cli.exitCode() == 2 && err.contains("held open by " + holder + ", pid "),
+                 qPrintable(err));
+        cli.start(VELMORA_CLI, {"drives", "--json"});
+        QVERIFY(cli.waitForFinished(60000));
+        bool listed = false;
+        for (const QJsonValue &d : QJsonDocument::fromJson(cli.readAllStandardOutput()).array())
+            if (d["path"].toString() == loop.device)
+                listed = d["refused"].toString().contains("held open by " + holder);
+        QVERIFY(listed);
+        if (compareImage)
+            QCOMPARE(readFile(loop.image), before);
+    };
+    QCOMPARE(refusal(), QString());
+
+    // Any program holding the device, not opened exclusively: dd, a
+    // virtual machine's raw disk, a backup tool.
+    QProcess holder;
+    holder.start("sh", {"-c", "exec 3<>\"$0\"; exec sleep 60", loop.device});
+    QVERIFY(holder.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        refusal().contains("held open by sleep, pid " + QString::number(holder.processId())), 5000);
+    cliRefuses("sleep", true);
+    holder.kill();
+    holder.waitForFinished();
+    QCOMPARE(refusal(), QString());
+
+    // A FAT volume on it through its FUSE driver: the mount names the
+    // driver, not the device, and the driver holds it without claiming it.
+    if (!QFileInfo::exists("/usr/bin/fusefat") ||
+        run("mkfs.vfat", {"-n", "STICK", loop.device}) != 0)
+        QSKIP("needs fusefat and mkfs.vfat");
+    const QString mnt = loop.dir.filePath("mnt");
+    QVERIFY(QDir().mkpath(mnt));
+    QCOMPARE(run("fusefat", {"-o", "rw+", loop.device, mnt}), 0);
+    const auto unmount = qScopeGuard([&] { run("umount", {mnt}); });
+    QVERIFY(writeFile(mnt + "/keep.txt", plantText()));
+    QVERIFY2(refusal().contains("held open by fusefat, pid "), qPrintable(refusal()));
+    cliRefuses("fusefat", false);
+    QCOMPARE(readFile(mnt + "/keep.txt"), plantText());
+    // The job refuses it too, when asked past the listing.
+    Recorder rec;
+    velmora::JobRequest request;
+    request.kind = velmora::ErasureRecord::Kind::Drive;
+    request.method = velmora::kMethodNist;
+    request.device = QFile::encodeName(loop.device);
+    velmora::ErasureRecord record;
+    outcomeOf(rec, request, &record);
+    QCOMPARE(record.result, velmora::ErasureRecord::Result::Failed);
+    QCOMPARE(readFile(mnt + "/keep.txt"), plantText());
+}
+
+void DrivesTest::confirmedDriveIsTheOneWiped()
+{
+    Loop chosen(plantedBytes(1 << 20), 32 << 20);
+    if (!chosen.why.isEmpty())
+        QSKIP(qPrintable(chosen.why));
+    if (run("script", {"-qec", "true", "/dev/null"}) != 0)
+        QSKIP("needs script(1) for a terminal");
+    const QString other = chosen.dir.filePath("other.img");
+    QVERIFY(writeFile(other, plantedBytes(32 << 20)));
+
+    // Held from the question on: while it waits, the node is detached and
+    // another image attached; the confirmed drive is the one wiped, and the
+    // certificate names it alone.
+    const QString json = chosen.dir.filePath("out.json");
+    QProcess cli;
+    cli.setProcessChannelMode(QProcess::MergedChannels);
+    cli.start(
+        "script",
+        {"-qfec",
+         QStringLiteral("%1 drive --no-verify --json %2 %3").arg(VELMORA_CLI, json, chosen.device),
+         "/dev/null"});
+    QByteArray seen;
+    QTRY_VERIFY_WITH_TIMEOUT((seen += cli.readAll()).contains("Type Erase"), 20000);
+    QCOMPARE(run("losetup", {"-d", chosen.device}), 0);
+    QVERIFY(run("losetup", {chosen.device, other}) != 0); // the node is still held
+    QProcess attach;
+    attach.start("losetup", {"--show", "-f", other});
+    QVERIFY(attach.waitForFinished());
+    const QString otherDevice = QString::fromLatin1(attach.readAllStandardOutput().trimmed());
+    const auto detach = qScopeGuard([&] { run("losetup", {"-d", otherDevice}); });
+    QVERIFY(!otherDevice.isEmpty() && otherDevice != chosen.device);
+    cli.write("Erase\n");
+    QVERIFY(cli.waitForFinished(120000));
+    seen += cli.readAll();
+    QVERIFY2(cli.exitCode() == 0, seen.constData());
+    QCOMPARE(readFile(chosen.image).count(plantText()), 0);
+    QCOMPARE(readFile(other), plantedBytes(32 << 20));
+    const QJsonObject drive = QJsonDocument::fromJson(readFile(json)).object()["drive"].toObject();
+    QCOMPARE(drive["backingFile"].toString(), chosen.image);
+    QCOMPARE(drive["bytes"].toDouble(), double(32 << 20));
+    chosen.device.clear(); // detached already
+
+    // A drive that changes while held (its backing file grown and the size
+    // read again) is refused when the word comes, and nothing is written.
+    Loop grown(plantedBytes(1 << 20), 16 << 20);
+    QVERIFY(grown.why.isEmpty());
+    QString why;
+    const std::shared_ptr<velmora::PinnedDrive> pin =
+        velmora::pinDrive(QFile::encodeName(grown.device), &why);
+    QVERIFY2(pin, qPrintable(why));
+    QCOMPARE(velmora::pinnedDriveChanged(*pin), QString());
+    QFile image(grown.image);
+    QVERIFY(image.open(QIODevice::ReadWrite) && image.resize(24 << 20));
+    image.close();
+    QCOMPARE(run("losetup", {"-c", grown.device}), 0);
+    QVERIFY(velmora::pinnedDriveChanged(*pin).contains("is not the drive it was"));
+    Recorder rec;
+    auto ctx = rec.context();
+    velmora::runDriveWipeJob(QFile::encodeName(grown.device), 1, false, ctx, pin);
+    QVERIFY(rec.report.endedByError());
+    QCOMPARE(readFile(grown.image).left(1 << 20), plantedBytes(1 << 20));
 }
 
 QTEST_GUILESS_MAIN(DrivesTest)

@@ -501,8 +501,10 @@ void EngineTest::hidingNamesTakeTheRoomOfTheOriginal()
 
     for (const char *fits : {"REPORT.TXT", "report.txt", "NOTES", "a_1.DOC", "X~1.B"})
         QVERIFY2(fitsShortEntry(fits), fits);
-    for (const char *fitsNot : {"Report.txt", "confidential.txt", "a.b.c", ".hidden", "ab.", "abc.text",
-                                "with space.txt", "\xc3\x84" "BC.TXT"})
+    for (const char *fitsNot :
+         {"Report.txt", "confidential.txt", "a.b.c", ".hidden", "ab.", "abc.text", "with space.txt",
+          "\xc3\x84"
+          "BC.TXT"})
         QVERIFY2(!fitsShortEntry(fitsNot), fitsNot);
 
     const QRegularExpression shape(QStringLiteral("^[A-Z]{6}\\.[a-z][0-9][a-z]$"));
@@ -631,6 +633,28 @@ void EngineTest::recentListLosesOnlyTheErasedBookmarks()
     QCOMPARE(QDir(QFile::decodeName(at("data")))
                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"recently-used.xbel"});
+
+    // The desktop writes the list again (a new file renamed over it) while
+    // the new one is being synced: nothing it added is lost, and the erased
+    // names still go.
+    const QByteArray added =
+        "<bookmark href=\"file:///c/new.txt\" added=\"2024-01-01T00:00:00Z\"/>\n";
+    QVERIFY(writeFile(QFile::decodeName(at("data/recently-used.xbel")), xbel));
+    int rewrites = 0;
+    platform::watchCall = [&](const char *call, int) {
+        if (std::strcmp(call, "sync") != 0 || rewrites >= 2)
+            return;
+        ++rewrites;
+        const QByteArray busy = at("data/.desktop-writing");
+        QVERIFY(writeFile(QFile::decodeName(busy), head + keep1 + gone1 + added.repeated(rewrites) +
+                                                       keep2 + gone2 + "</xbel>\n"));
+        QVERIFY(::rename(busy.constData(), at("data/recently-used.xbel").constData()) == 0);
+    };
+    const auto unwatch = qScopeGuard([] { platform::watchCall = nullptr; });
+    QCOMPARE(dropRecentBookmarks(home, erased, nullptr, &error), 2);
+    QCOMPARE(rewrites, 2);
+    QCOMPARE(readFile(QFile::decodeName(at("data/recently-used.xbel"))),
+             head + keep1 + added.repeated(2) + keep2 + "</xbel>\n");
 }
 
 void EngineTest::tracesAreFoundOnlyAmongTheUsersOwn()

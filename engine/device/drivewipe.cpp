@@ -236,7 +236,18 @@ QString sanitizationWords(const QString &category, const platform::Drive &drive,
 namespace
 {
 
-enum class Refusal { None, System, Home, SystemDisk, HomeDisk, Mounted, Swap, Held, ReadOnly };
+enum class Refusal {
+    None,
+    System,
+    Home,
+    SystemDisk,
+    HomeDisk,
+    Mounted,
+    Swap,
+    Held,
+    OpenBy,
+    ReadOnly
+};
 
 // Why a drive may not be wiped, first reason first.
 Refusal refusalOf(const platform::Drive &drive)
@@ -265,6 +276,8 @@ Refusal refusalOf(const platform::Drive &drive)
         return Refusal::Swap;
     if (!drive.holders.isEmpty())
         return Refusal::Held;
+    if (!drive.openBy.isEmpty())
+        return Refusal::OpenBy;
     return drive.readOnly ? Refusal::ReadOnly : Refusal::None;
 }
 
@@ -296,6 +309,9 @@ QString driveRefusal(const platform::Drive &drive)
         return tr("This drive is in use by %1 (an open encrypted volume, RAID or LVM): close "
                   "it first.")
             .arg(named(drive.holders));
+    case Refusal::OpenBy:
+        return tr("This drive is held open by %1: end what uses it first.")
+            .arg(QString::fromUtf8(drive.openBy.join("; ")));
     case Refusal::ReadOnly:
         return tr("This drive is read-only.");
     case Refusal::None:
@@ -321,6 +337,8 @@ QString driveRefusalBrief(const platform::Drive &drive)
         return tr("Swap in use");
     case Refusal::Held:
         return tr("In use by %1").arg(QString::fromUtf8(drive.holders.constFirst()));
+    case Refusal::OpenBy:
+        return tr("Held open by %1").arg(QString::fromUtf8(drive.openBy.constFirst()));
     case Refusal::ReadOnly:
         return tr("Read-only");
     case Refusal::None:
@@ -348,36 +366,97 @@ qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase)
     return chunks * (passes + (verify && passes > 0 ? 1 : 0)) + (cryptoErase ? 1 : 0);
 }
 
-void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx)
+namespace
+{
+
+QString openFailure(const QString &shown, int rc)
+{
+    return rc == EBUSY ? tr("❌ %1 is in use (a mounted volume, a mapping, swap or another "
+                            "program holds it): nothing was written.")
+                             .arg(shown)
+           : rc == EROFS ? tr("❌ %1 is read-only: nothing was written.").arg(shown)
+           : rc == EACCES || rc == EPERM
+               ? tr("❌ Wiping a whole drive needs administrator rights: nothing was written to "
+                    "%1.")
+                     .arg(shown)
+               : tr("❌ %1 cannot be opened: %2").arg(shown, platform::errorText(rc));
+}
+
+} // namespace
+
+std::shared_ptr<PinnedDrive> pinDrive(const QByteArray &path, QString *refusal, int *error)
 {
     const QString shown = displayName(path);
-    platform::Drive drive;
-    int rc = platform::driveAt(path, &drive);
+    int ignored = 0;
+    int &rc = error ? *error : ignored;
+    auto pin = std::make_shared<PinnedDrive>();
+    rc = platform::driveAt(path, &pin->drive);
     if (rc != 0) {
-        ctx.fail(rc == ENOTBLK ? tr("❌ %1 is not a block device: nothing was written.").arg(shown)
-                               : tr("❌ %1 cannot be used: %2").arg(shown, platform::errorText(rc)),
-                 rc);
+        *refusal = rc == ENOTBLK
+                       ? tr("❌ %1 is not a block device: nothing was written.").arg(shown)
+                       : tr("❌ %1 cannot be used: %2").arg(shown, platform::errorText(rc));
+        return nullptr;
+    }
+    const QString why = driveRefusal(pin->drive);
+    if (!why.isEmpty()) {
+        *refusal = QStringLiteral("❌ %1 %2").arg(shown, why);
+        return nullptr;
+    }
+    pin->fd = platform::openDriveForWipe(path, true, &rc);
+    if (!pin->fd.valid()) {
+        *refusal = openFailure(shown, rc);
+        return nullptr;
+    }
+    // The node may have been given to another device between the look and
+    // the open: what was looked at must be what is held.
+    if ((rc = platform::identityOf(pin->fd.get(), &pin->identity)) != 0 ||
+        pin->identity.number != pin->drive.number) {
+        *refusal = tr("❌ %1 changed while it was opened: nothing was written.").arg(shown);
+        rc = rc ? rc : ENXIO;
+        return nullptr;
+    }
+    pin->drive.bytes = pin->identity.bytes;
+    return pin;
+}
+
+QString pinnedDriveChanged(const PinnedDrive &pin)
+{
+    const QString shown = displayName(pin.drive.path);
+    platform::DriveIdentity now;
+    platform::DriveIdentity held;
+    if (platform::identityOf(pin.fd.get(), &held) != 0 || held != pin.identity)
+        return tr("❌ %1 is not the drive it was when it was chosen (it was removed, resized or "
+                  "given another file): nothing was written.")
+            .arg(shown);
+    if (const int rc = platform::identityAt(pin.drive.path, &now))
+        return tr("❌ %1 is no longer there (%2): nothing was written.")
+            .arg(shown, platform::errorText(rc));
+    if (now != pin.identity)
+        return tr("❌ %1 now names another device than the one chosen: nothing was written.")
+            .arg(shown);
+    platform::Drive drive;
+    if (const int rc = platform::driveAt(pin.drive.path, &drive))
+        return tr("❌ %1 cannot be used: %2").arg(shown, platform::errorText(rc));
+    const QString why = driveRefusal(drive);
+    return why.isEmpty() ? QString() : QStringLiteral("❌ %1 %2").arg(shown, why);
+}
+
+void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx,
+                     std::shared_ptr<PinnedDrive> pin)
+{
+    const QString shown = displayName(path);
+    QString refusal;
+    int rc = 0;
+    if (!pin)
+        pin = pinDrive(path, &refusal, &rc);
+    else
+        refusal = pinnedDriveChanged(*pin);
+    if (!refusal.isEmpty() || !pin) {
+        ctx.fail(refusal, rc);
         return;
     }
-    const QString refusal = driveRefusal(drive);
-    if (!refusal.isEmpty()) {
-        ctx.fail(QStringLiteral("❌ %1 %2").arg(shown, refusal));
-        return;
-    }
-    platform::Fd fd = platform::openDriveForWipe(path, true, &rc);
-    if (!fd.valid()) {
-        ctx.fail(rc == EBUSY ? tr("❌ %1 is in use (a mounted volume, a mapping or swap holds it): "
-                                  "nothing was written.")
-                                   .arg(shown)
-                 : rc == EROFS ? tr("❌ %1 is read-only: nothing was written.").arg(shown)
-                 : rc == EACCES || rc == EPERM
-                     ? tr("❌ Wiping a whole drive needs administrator rights: nothing was "
-                          "written to %1.")
-                           .arg(shown)
-                     : tr("❌ %1 cannot be opened: %2").arg(shown, platform::errorText(rc)),
-                 rc);
-        return;
-    }
+    const platform::Drive &drive = pin->drive;
+    const platform::Fd &fd = pin->fd;
     quint64 bytes = 0;
     quint32 logical = 512;
     quint32 physical = 512;
@@ -385,9 +464,6 @@ void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobCo
         ctx.fail(tr("❌ The size of %1 cannot be read: %2").arg(shown, platform::errorText(rc)), rc);
         return;
     }
-    drive.bytes = bytes;
-    drive.logicalSector = logical;
-    drive.physicalSector = physical;
 
     Facts facts{QJsonObject(), QJsonArray(), ctx};
     {
@@ -447,6 +523,13 @@ void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobCo
             ctx.fail(tr("❌ The key slots of %1 could not be destroyed: %2").arg(shown, problem));
             return;
         }
+        // Said at once: whatever happens to the headers now, no key opens
+        // the container again, and the certificate must say so.
+        QJsonObject luks{{QStringLiteral("version"), QString::fromUtf8(header.version)},
+                         {QStringLiteral("keySlotsDestroyed"), destroyed},
+                         {QStringLiteral("headerBytesOverwritten"), 0}};
+        facts.drive.insert(QStringLiteral("luks"), luks);
+        facts.publish();
         // The headers (LUKS2 keeps two) and the key-slot area, all of it.
         const quint64 area =
             std::min(bytes, (header.headerBytes + kDriveChunk - 1) / kDriveChunk * kDriveChunk);
@@ -461,18 +544,24 @@ void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobCo
             rc = compareRange(fd.get(), 0, area, again, ctx, &at);
         LuksHeader after;
         QString afterProblem;
-        if (rc != 0 || probeLuks(path, &after, &afterProblem) != 0) {
-            ctx.fail(tr("❌ The LUKS header of %1 could not be overwritten: %2")
-                         .arg(shown, platform::errorText(rc ? rc : EIO)));
+        const bool stillThere = rc == 0 && probeLuks(path, &after, &afterProblem) != 0;
+        if (rc != 0 || stillThere) {
+            ctx.fail(stillThere
+                         ? tr("❌ The %1 key slot(s) of %2 were destroyed, but a LUKS header is "
+                              "still found on it after its first %3 were overwritten.")
+                               .arg(destroyed)
+                               .arg(shown, bytesText(area))
+                         : tr("❌ The %1 key slot(s) of %2 were destroyed, but its headers could "
+                              "not be overwritten: %3")
+                               .arg(destroyed)
+                               .arg(shown, platform::errorText(rc)),
+                     rc);
             return;
         }
+        luks.insert(QStringLiteral("headerBytesOverwritten"), double(area));
         ctx.chunksProcessed(1);
         category = QStringLiteral("purge");
-        facts.drive.insert(
-            QStringLiteral("luks"),
-            QJsonObject{{QStringLiteral("version"), QString::fromUtf8(header.version)},
-                        {QStringLiteral("keySlotsDestroyed"), destroyed},
-                        {QStringLiteral("headerBytesOverwritten"), double(area)}});
+        facts.drive.insert(QStringLiteral("luks"), luks);
         facts.drive.insert(QStringLiteral("sanitization"), category);
         facts.drive.insert(QStringLiteral("sanitizationText"),
                            sanitizationWords(category, drive, true, luksVersion));

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 namespace velmora
 {
 
@@ -23,6 +25,29 @@ QString driveRefusalBrief(const platform::Drive &drive);
 // confirmation and the report name a drive by.
 QString driveTitle(const platform::Drive &drive);
 
+// A drive opened for its wipe before the question is asked, and held until
+// the wipe ends. While it is held no mount, mapping or other exclusive user
+// can take it, a loop device cannot be attached to another file, and a
+// drive pulled and replaced comes back under another number. What the
+// certificate says of the drive comes from here alone.
+struct PinnedDrive {
+    platform::Drive drive; // as it was when it was opened
+    platform::DriveIdentity identity;
+    platform::Fd fd; // exclusive, direct I/O, read and write
+};
+
+// Opens the drive at `path` for its wipe once every refusal is passed: null,
+// with the reason in `*refusal` (and the errno in `*error`, 0 for a
+// refusal of ours), when it is refused or cannot be opened.
+std::shared_ptr<PinnedDrive> pinDrive(const QByteArray &path, QString *refusal,
+                                      int *error = nullptr);
+
+// Why the pinned drive may no longer be wiped: its node names another device
+// now (another stick, a loop device attached again), the device changed, or
+// something else took it meanwhile (a FUSE driver, a holder). Empty while it
+// may be wiped.
+QString pinnedDriveChanged(const PinnedDrive &pin);
+
 // Progress units of a drive wipe of `bytes`: each pass, the read-back and
 // the key destruction.
 qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase);
@@ -37,6 +62,9 @@ qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase);
 //   where it can).
 // Stop is seen between chunks. What was done, pass by pass, and the
 // sanitization category it amounts to go to `ctx.report` (setDrive()).
-void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx);
+// `pin` is the drive as it was opened before the question; it is checked
+// again first (pinnedDriveChanged()). Without one the drive is opened here.
+void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx,
+                     std::shared_ptr<PinnedDrive> pin = nullptr);
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 #include <libcryptsetup.h>
 
@@ -53,10 +54,20 @@ int probeLuks(const QByteArray &path, LuksHeader *header, QString *problem)
         return -1;
     }
     header->version = crypt_get_type(c.cd);
+    // Everything before the data; with a detached header the data starts at
+    // 0 on another device, and the header's own areas tell where it ends.
     header->headerBytes = crypt_get_data_offset(c.cd) * 512;
+    uint64_t metadata = 0;
+    uint64_t keyslots = 0;
+    if (crypt_get_metadata_size(c.cd, &metadata, &keyslots) == 0)
+        header->headerBytes = std::max<quint64>(header->headerBytes, 2 * metadata + keyslots);
     header->keySlots = 0;
     const int max = crypt_keyslot_max(crypt_get_type(c.cd));
     for (int slot = 0; slot < max; ++slot) {
+        uint64_t offset = 0;
+        uint64_t length = 0;
+        if (crypt_keyslot_area(c.cd, slot, &offset, &length) == 0)
+            header->headerBytes = std::max<quint64>(header->headerBytes, offset + length);
         const crypt_keyslot_info info = crypt_keyslot_status(c.cd, slot);
         if (info == CRYPT_SLOT_ACTIVE || info == CRYPT_SLOT_ACTIVE_LAST ||
             info == CRYPT_SLOT_UNBOUND)

@@ -13,6 +13,7 @@
 #include <QXmlStreamReader>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace velmora
 {
@@ -373,24 +374,34 @@ int dropRecentBookmarks(const DesktopHome &home, const QSet<QByteArray> &paths,
 {
     static const QByteArray kList = QByteArrayLiteral("recently-used.xbel");
     Fd folder = openBelow(home.dataHome, {});
-    Status st;
-    if (!folder.valid() || platform::statusAt(folder.get(), kList, &st) != 0 ||
-        st.type != Type::Regular || st.owner != home.user)
-        return 0;
-    QByteArray old;
-    if (!readSmallFile(folder.get(), kList, &old)) {
-        *error = QCoreApplication::translate("Traces", "it cannot be read");
-        return -1;
-    }
-    QByteArray kept;
+    // The desktop rewrites the list whenever a file is opened: one that
+    // changed between the read and the rename is read again, a few times.
+    int count = 0;
     QByteArrayList named;
-    const int count = withoutBookmarks(old, paths, &kept, error, &named);
-    if (count <= 0)
-        return count;
-    const int failed = replaceKeepingOld(folder.get(), kList, kept, st, overwriteOld);
-    if (failed != 0) {
-        *error = platform::errorText(failed);
-        return -1;
+    for (int attempt = 0;; ++attempt) {
+        Status st;
+        if (!folder.valid() || platform::statusAt(folder.get(), kList, &st) != 0 ||
+            st.type != Type::Regular || st.owner != home.user)
+            return 0;
+        QByteArray old;
+        if (!readSmallFile(folder.get(), kList, &old)) {
+            *error = QCoreApplication::translate("Traces", "it cannot be read");
+            return -1;
+        }
+        QByteArray kept;
+        named.clear();
+        count = withoutBookmarks(old, paths, &kept, error, &named);
+        if (count <= 0)
+            return count;
+        const int failed = replaceKeepingOld(folder.get(), kList, kept, st, overwriteOld);
+        if (failed == 0)
+            break;
+        if (failed != EAGAIN || attempt == 4) {
+            *error = failed == EAGAIN
+                         ? QCoreApplication::translate("Traces", "another program kept changing it")
+                         : platform::errorText(failed);
+            return -1;
+        }
     }
     if (dropped)
         *dropped = named;
@@ -427,31 +438,30 @@ bool dropTrashedFolderSize(const QByteArray &path, const DesktopHome &home,
     return dropped && replaceKeepingOld(folder.get(), kSizes, kept, st, overwriteOld) == 0;
 }
 
-QByteArrayList trashEntries(const DesktopHome &home)
+QByteArrayList trashEntries(const DesktopHome &home, QStringList *passedOver)
 {
-    QByteArrayList trashes;
-    if (!home.valid())
-        return trashes;
-    trashes.append(home.dataHome + "/Trash");
-    const QByteArray uid = QByteArray::number(home.user);
-    for (const platform::Mount &mount : platform::mountTable()) {
-        if (mount.readOnly)
-            continue;
-        for (const QByteArray &trash : {joinPath(mount.mountPoint, ".Trash-" + uid),
-                                        joinPath(mount.mountPoint, ".Trash/" + uid)})
-            if (!trashes.contains(trash))
-                trashes.append(trash);
-    }
     QByteArrayList entries;
-    for (const QByteArray &trash : trashes) {
-        // The Trash folder must be the user's, and reached without a link at
-        // its last step; what is inside is listed, never followed.
-        int error = 0;
-        Fd folder = platform::openFolderPath(trash, false, &error);
+    if (!home.valid())
+        return entries;
+    const auto passOver = [passedOver](const QByteArray &trash, const QString &why) {
+        if (passedOver)
+            passedOver->append(
+                QCoreApplication::translate("Traces", "ℹ️ The Trash %1 is left alone: %2")
+                    .arg(displayName(trash), why));
+    };
+    // Why `name` below `parent` did not open as a folder; empty where it is
+    // simply not there.
+    const auto whyNot = [](int parent, const QByteArray &name, int error) {
         Status st;
-        if (!folder.valid() || platform::statusAt(folder.get(), QByteArray(), &st) != 0 ||
-            st.owner != home.user)
-            continue;
+        if (platform::statusAt(parent, name, &st) == 0 && st.type == Type::Link)
+            return QCoreApplication::translate("Traces", "it is a link");
+        if (error == ENOTDIR)
+            return QCoreApplication::translate("Traces", "it is not a folder");
+        return error == ENOENT ? QString() : platform::errorText(error);
+    };
+    // The entries of one Trash folder, open as `folder`.
+    const auto listTrash = [&](const Fd &folder, const QByteArray &trash) {
+        int error = 0;
         for (const QByteArray &sub : {QByteArrayLiteral("files"), QByteArrayLiteral("info")}) {
             Fd inner = platform::openFolderAt(folder.get(), sub, &error);
             std::vector<QByteArray> names;
@@ -462,6 +472,70 @@ QByteArrayList trashEntries(const DesktopHome &home)
         }
         if (isUsersFile(folder.get(), "directorysizes", home.user))
             entries.append(trash + "/directorysizes");
+    };
+    // Opens `name` below `parent` as a Trash folder of the user's; says why
+    // not where it exists but is no such folder.
+    const auto openOwned = [&](int parent, const QByteArray &name, const QByteArray &shown) {
+        int error = 0;
+        Fd folder = platform::openFolderAt(parent, name, &error);
+        Status st;
+        if (!folder.valid()) {
+            if (const QString why = whyNot(parent, name, error); !why.isEmpty())
+                passOver(shown, why);
+            return Fd();
+        }
+        if (platform::statusAt(folder.get(), QByteArray(), &st) != 0 || st.owner != home.user) {
+            passOver(shown, QCoreApplication::translate("Traces", "it is not yours"));
+            return Fd();
+        }
+        return folder;
+    };
+
+    {
+        // The home Trash: its last step never through a link.
+        int error = 0;
+        const Fd data = platform::openFolderPath(home.dataHome, true, &error);
+        if (data.valid()) {
+            const QByteArray trash = home.dataHome + "/Trash";
+            if (const Fd folder = openOwned(data.get(), "Trash", trash); folder.valid())
+                listTrash(folder, trash);
+        }
+    }
+    const QByteArray uid = QByteArray::number(home.user);
+    QByteArrayList seen;
+    for (const platform::Mount &mount : platform::mountTable()) {
+        if (mount.readOnly || seen.contains(mount.mountPoint))
+            continue;
+        seen.append(mount.mountPoint);
+        int error = 0;
+        const Fd top = platform::openFolderPath(mount.mountPoint, true, &error);
+        if (!top.valid())
+            continue;
+        // $topdir/.Trash-$uid
+        const QByteArray own = joinPath(mount.mountPoint, ".Trash-" + uid);
+        if (const Fd folder = openOwned(top.get(), ".Trash-" + uid, own); folder.valid())
+            listTrash(folder, own);
+        // $topdir/.Trash/$uid, where .Trash is a real folder with the sticky
+        // bit: without it anyone could have put the user's folder there.
+        const QByteArray shared = joinPath(mount.mountPoint, ".Trash");
+        Fd sharedFolder = platform::openFolderAt(top.get(), ".Trash", &error);
+        Status st;
+        if (!sharedFolder.valid()) {
+            if (const QString why = whyNot(top.get(), ".Trash", error); !why.isEmpty())
+                passOver(shared, why);
+            continue;
+        }
+        if (platform::statusAt(sharedFolder.get(), QByteArray(), &st) != 0 ||
+            (st.mode & S_ISVTX) == 0) {
+            Status mine;
+            if (platform::statusAt(sharedFolder.get(), uid, &mine) == 0)
+                passOver(shared, QCoreApplication::translate(
+                                     "Traces", "it lacks the sticky bit a shared Trash has"));
+            continue;
+        }
+        const QByteArray trash = shared + '/' + uid;
+        if (const Fd folder = openOwned(sharedFolder.get(), uid, trash); folder.valid())
+            listTrash(folder, trash);
     }
     return entries;
 }

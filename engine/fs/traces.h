@@ -67,7 +67,6 @@ class TraceFinder
     std::unique_ptr<Folders> folders;
 };
 
-
 // The recent-files list (recently-used.xbel) without the bookmarks of
 // `paths`: returns how many went, 0 when none named them, -1 with `error`
 // where the list is not well-formed (it is then left as it is). Everything
@@ -92,6 +91,11 @@ bool dropTrashedFolderSize(const QByteArray &path, const DesktopHome &home,
 // the directorysizes cache of the home Trash and of each mounted volume's
 // .Trash-UID or .Trash/UID, where they exist and belong to the user. The
 // Trash folders themselves stay.
-QByteArrayList trashEntries(const DesktopHome &home);
+// As freedesktop.org's Trash format has them: a volume's .Trash only
+// when it is a real folder (not a link) with the sticky bit, and each Trash
+// folder only when it is a real folder of the user's; each step is opened
+// below the one before, never through a link. A Trash passed over for
+// another reason than its absence adds a line to `passedOver`.
+QByteArrayList trashEntries(const DesktopHome &home, QStringList *passedOver = nullptr);
 
 } // namespace velmora

@@ -134,6 +134,11 @@ ErasureRecord ErasureRecord::forVolume(Kind kind, const QString &root, const QSt
     return record;
 }
 
+bool ErasureRecord::readBack() const
+{
+    return verify && passes > 0 && (result == Result::Erased || result == Result::Problems);
+}
+
 void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verified, bool stopped)
 {
     finished = QDateTime::currentDateTime();
@@ -359,7 +364,7 @@ QJsonObject ErasureRecord::toJson() const
          QJsonObject{{QStringLiteral("category"), category()},
                      {QStringLiteral("technique"), technique()},
                      {QStringLiteral("verification"),
-                      verify && passes > 0 ? QStringLiteral("read-back") : QStringLiteral("none")},
+                      readBack() ? QStringLiteral("read-back") : QStringLiteral("none")},
                      {QStringLiteral("tool"),
                       QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION))}}},
         {QStringLiteral("events"), eventList},

@@ -84,6 +84,9 @@ struct ErasureRecord {
     QString category() const;
     // "overwrite", "cryptographic-erase", or both.
     QString technique() const;
+    // Whether the last pass was read back, as asked, to the end of the job:
+    // a job stopped or failed did not read back what it had not written.
+    bool readBack() const;
     // The warnings, problems and the error as the job told of them.
     QList<JobEvent> events;
 

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocale>
@@ -52,14 +53,23 @@ QByteArrayList bytesList(const QJsonValue &value)
 
 } // namespace
 
+QByteArray ownFolder(const char *xdgVariable, const QByteArray &belowHome)
+{
+    const QByteArray named = qgetenv(xdgVariable);
+    if (named.startsWith('/') && platform::ownedByEffectiveUser(named))
+        return named + "/velmora";
+    const quint32 user = platform::effectiveUser();
+    if (user == 0)
+        return QByteArrayLiteral("/var/lib/velmora");
+    QByteArray home = platform::homeOfUser(user);
+    if (home.isEmpty())
+        home = QFile::encodeName(QDir::homePath());
+    return home + '/' + belowHome + "/velmora";
+}
+
 QByteArray journalFolder()
 {
-    const QByteArray state = qgetenv("XDG_STATE_HOME");
-    if (!state.isEmpty() && state.startsWith('/'))
-        return state + "/velmora";
-    if (platform::effectiveUser() == 0)
-        return QByteArrayLiteral("/var/lib/velmora");
-    return QFile::encodeName(QDir::homePath()) + "/.local/state/velmora";
+    return ownFolder("XDG_STATE_HOME", ".local/state");
 }
 
 JobJournal::JobJournal(QString method, QByteArray folder)
@@ -81,6 +91,12 @@ void JobJournal::begin(ErasureRecord::Kind kind, bool verify, const QByteArrayLi
     std::lock_guard<std::mutex> lock(mutex);
     if ((writeError = platform::makeFolders(folder)) != 0)
         return;
+    // Another user's folder (one root made in a user's home) is not written
+    // into: what is found there at the next start could be anyone's.
+    if (!platform::ownedByEffectiveUser(folder)) {
+        writeError = EPERM;
+        return;
+    }
     begun = true;
     record = QJsonObject{
         {QStringLiteral("pid"), platform::processId()},
@@ -95,6 +111,20 @@ void JobJournal::begin(ErasureRecord::Kind kind, bool verify, const QByteArrayLi
         {QStringLiteral("reserves"), QJsonArray()},
     };
     write();
+}
+
+void beginJournal(const JobContext &ctx, ErasureRecord::Kind kind, bool verify,
+                  const QByteArrayList &targets)
+{
+    if (!ctx.journal)
+        return;
+    ctx.journal->begin(kind, verify, targets);
+    if (const int error = ctx.journal->error())
+        ctx.warn(QCoreApplication::translate(
+                     "JobJournal", "⚠️ No record of this job can be kept in %1 (%2): if "
+                                   "it is cut short, the next start cannot tell what it "
+                                   "left unfinished.")
+                     .arg(displayName(ctx.journal->folderPath()), platform::errorText(error)));
 }
 
 void JobJournal::atPhase(const QString &phase)
@@ -117,8 +147,7 @@ void JobJournal::workingIn(const QByteArray &path)
     write();
 }
 
-void JobJournal::lentReserve(const QByteArray &mountPoint, const QByteArray &fsType,
-                             quint64 blocks)
+void JobJournal::lentReserve(const QByteArray &mountPoint, const QByteArray &fsType, quint64 blocks)
 {
     std::lock_guard<std::mutex> lock(mutex);
     if (!begun)
@@ -173,19 +202,34 @@ QString InterruptedJob::description() const
                    .arg(displayName(targets.value(0)));
         break;
     case ErasureRecord::Kind::Drive:
-        what = QCoreApplication::translate("JobJournal", "A wipe of the whole drive %1, which "
-                                                         "now holds partly old data, partly "
-                                                         "random data,")
-                   .arg(displayName(targets.value(0)));
+        what = phase == QLatin1String("read-back") || phase == QLatin1String("discard")
+                   ? QCoreApplication::translate("JobJournal",
+                                                 "A wipe of the whole drive %1, every sector of "
+                                                 "which had been overwritten,")
+               : phase == QLatin1String("keys")
+                   ? QCoreApplication::translate("JobJournal",
+                                                 "A wipe of the whole drive %1, whose LUKS keys "
+                                                 "may or may not have been destroyed,")
+                   : QCoreApplication::translate("JobJournal",
+                                                 "A wipe of the whole drive %1, which may still "
+                                                 "hold part of its old data,");
+        what = what.arg(displayName(targets.value(0)));
         break;
     }
-    QString text = QCoreApplication::translate(
-                       "JobJournal", "%1 (%2), started %3, was interrupted before its end%4.")
-                       .arg(what, method, when,
-                            phase.isEmpty() ? QString()
-                                            : QCoreApplication::translate("JobJournal",
-                                                                          ", during: %1")
-                                                  .arg(phase));
+    if (!unreadable.isEmpty())
+        return QCoreApplication::translate(
+                   "JobJournal",
+                   "A job was interrupted, but its record cannot be read: what it left "
+                   "unfinished is not known, and nothing was cleaned up. The record was kept as "
+                   "%1.")
+            .arg(displayName(unreadable));
+    QString text =
+        QCoreApplication::translate("JobJournal",
+                                    "%1 (%2), started %3, was interrupted before its end%4.")
+            .arg(what, method, when,
+                 phase.isEmpty()
+                     ? QString()
+                     : QCoreApplication::translate("JobJournal", ", during: %1").arg(phase));
     for (const QString &line : cleanedUp + notCleaned)
         text += QLatin1Char('\n') + line;
     if (kind == ErasureRecord::Kind::Files) {
@@ -214,18 +258,42 @@ QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
     int error = 0;
     platform::Fd dir = platform::openFolderPath(folder, true, &error);
     std::vector<QByteArray> names;
-    if (!dir.valid() || platform::readNames(dir.get(), &names) != 0)
+    platform::Status folderStatus;
+    if (!dir.valid() || platform::statusAt(dir.get(), QByteArray(), &folderStatus) != 0 ||
+        folderStatus.owner != platform::effectiveUser() ||
+        platform::readNames(dir.get(), &names) != 0)
         return found;
     const QByteArray boot = platform::bootId();
     for (const QByteArray &name : names) {
         if (!name.startsWith("job-") || !name.endsWith(".json"))
             continue;
         const QByteArray path = folder + '/' + name;
-        QFile file(QFile::decodeName(path));
-        if (!file.open(QIODevice::ReadOnly))
+        platform::Fd fd = platform::openForReadAt(dir.get(), name, &error);
+        platform::Status st;
+        if (!fd.valid() || platform::statusAt(fd.get(), QByteArray(), &st) != 0 ||
+            st.owner != platform::effectiveUser())
             continue;
-        const QJsonObject record = QJsonDocument::fromJson(file.readAll()).object();
+        QFile file;
+        if (!file.open(fd.get(), QIODevice::ReadOnly))
+            continue;
+        QJsonParseError parsed;
+        const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parsed);
         file.close();
+        const QJsonObject record = document.object();
+        if (parsed.error != QJsonParseError::NoError || !document.isObject() ||
+            !record.contains(QStringLiteral("pid")) || !record.contains(QStringLiteral("job"))) {
+            // Cut short as the machine went down, or damaged: nothing in it
+            // can be trusted, so nothing is done, and nothing is said to be
+            // fine. It stays for a person to look at, under a name the next
+            // start does not read again.
+            InterruptedJob job;
+            job.unreadable = folder + "/damaged-" + name;
+            if (platform::renameAt(dir.get(), name, "damaged-" + name) != 0)
+                job.unreadable = path;
+            job.started = QFileInfo(QFile::decodeName(job.unreadable)).lastModified();
+            found.append(job);
+            continue;
+        }
         const qint64 pid = record.value(QStringLiteral("pid")).toInteger();
         // Still running (this very process included): not ours to touch.
         if (record.value(QStringLiteral("boot")).toString().toLatin1() == boot &&
@@ -257,10 +325,9 @@ QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
                 continue;
             const int left = removeFillLeftovers(where, nullptr);
             if (left < before)
-                job.cleanedUp.append(
-                    QCoreApplication::translate("JobJournal",
-                                                "Removed the helper files it left in %1.")
-                        .arg(displayName(where)));
+                job.cleanedUp.append(QCoreApplication::translate(
+                                         "JobJournal", "Removed the helper files it left in %1.")
+                                         .arg(displayName(where)));
             if (left > 0)
                 job.notCleaned.append(
                     QCoreApplication::translate("JobJournal",
@@ -275,8 +342,8 @@ QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
             const quint64 blocks = quint64(value[QStringLiteral("blocks")].toInteger());
             platform::Fd root = platform::openFolderPath(mountPoint, true, &error);
             const auto table = platform::mountTable();
-            const platform::Mount *mount = root.valid() ? platform::mountOf(table, root.get())
-                                                        : nullptr;
+            const platform::Mount *mount =
+                root.valid() ? platform::mountOf(table, root.get()) : nullptr;
             if (mount && mount->mountPoint == mountPoint && mount->fsType == fsType &&
                 platform::setReserve(fsType, root.get(), blocks) == 0)
                 job.cleanedUp.append(QCoreApplication::translate(

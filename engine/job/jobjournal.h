@@ -12,6 +12,7 @@
 // left unfinished.
 
 #include "engine/job/erasurerecord.h"
+#include "engine/job/jobcontext.h"
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -26,8 +27,15 @@
 namespace velmora
 {
 
-// $XDG_STATE_HOME/velmora where that is set, else root's /var/lib/velmora
-// or the user's ~/.local/state/velmora.
+// Where this process keeps a folder of its own: `velmora` below the folder
+// the variable `xdgVariable` names, where that is the effective user's own;
+// else root's /var/lib/velmora, or `belowHome` (".local/state") in the
+// effective user's home as the user database has it. Root run with an
+// ordinary user's environment (sudo -E, su) thus never creates root-owned
+// folders in her home, and never reads what she, or anyone, left there.
+QByteArray ownFolder(const char *xdgVariable, const QByteArray &belowHome);
+
+// $XDG_STATE_HOME/velmora, as ownFolder() finds it.
 QByteArray journalFolder();
 
 class JobJournal
@@ -54,6 +62,7 @@ class JobJournal
 
     // Why the record could not be written (an errno value); 0 when it was.
     int error() const;
+    const QByteArray &folderPath() const { return folder; }
 
   private:
     void write();
@@ -67,6 +76,11 @@ class JobJournal
     QJsonObject record;
 };
 
+// Begins the record in `ctx.journal`, where there is one. A record that
+// cannot be kept is said: a job cut short would go unreported otherwise.
+void beginJournal(const JobContext &ctx, ErasureRecord::Kind kind, bool verify,
+                  const QByteArrayList &targets);
+
 // A job whose record stayed: what it was, where it stood, what was done
 // about it now.
 struct InterruptedJob {
@@ -79,6 +93,9 @@ struct InterruptedJob {
     QByteArrayList unfinished; // the targets that are still there
     QStringList cleanedUp;     // a line for each thing put right
     QStringList notCleaned;    // and for each that could not be
+    // The record could not be read (cut short, not JSON): nothing is known
+    // of the job, and the record is kept under this name to be looked at.
+    QByteArray unreadable;
 
     // A few sentences for a person.
     QString description() const;
@@ -86,7 +103,8 @@ struct InterruptedJob {
 
 // Finds the records in `folder` of jobs whose process is gone, removes what
 // they left in the folders they worked in, gives back the reserves they
-// lent, and removes the records.
+// lent, and removes the records. Only a folder and records of the effective
+// user's are read: a record is an instruction to remove and to restore.
 QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder = journalFolder());
 
 } // namespace velmora

@@ -107,13 +107,17 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
     if (request.kind == ErasureRecord::Kind::Drive) {
         // No method: the keys alone.
         const int drivePasses = request.method.isEmpty() ? 0 : passes;
-        platform::Drive drive;
-        platform::driveAt(request.device, &drive);
-        ctx.setTotalUnits(
-            driveWipeUnits(drive.bytes, drivePasses, request.verify, request.cryptoErase));
-        if (ctx.journal)
-            ctx.journal->begin(ErasureRecord::Kind::Drive, ctx.verify, {request.device});
-        runDriveWipeJob(request.device, drivePasses, request.cryptoErase, ctx);
+        quint64 bytes = 0;
+        if (request.pinned) {
+            bytes = request.pinned->identity.bytes;
+        } else {
+            platform::Drive drive;
+            platform::driveAt(request.device, &drive);
+            bytes = drive.bytes;
+        }
+        ctx.setTotalUnits(driveWipeUnits(bytes, drivePasses, request.verify, request.cryptoErase));
+        beginJournal(ctx, ErasureRecord::Kind::Drive, ctx.verify, {request.device});
+        runDriveWipeJob(request.device, drivePasses, request.cryptoErase, ctx, request.pinned);
         return true;
     }
     platform::Space space;

@@ -15,8 +15,12 @@
 #include <QByteArrayList>
 #include <QString>
 
+#include <memory>
+
 namespace velmora
 {
+
+struct PinnedDrive;
 
 // What a file erase of `paths` lists, as Add Folder lists a folder: its
 // files (hidden ones too, no mounts crossed), then the folder itself.
@@ -44,9 +48,12 @@ struct JobRequest {
     // A file erase also removes what the desktop keeps of the erased entries
     // (thumbnails, recent-files entries, Trash records).
     bool traces = false;
-    QString root;          // a volume job: the mount point
-    QByteArray device;     // a drive wipe: the block device
+    QString root;             // a volume job: the mount point
+    QByteArray device;        // a drive wipe: the block device
     bool cryptoErase = false; // a drive wipe: destroy a LUKS container's keys first
+    // A drive wipe: the drive as it was opened before the question
+    // (pinDrive()); without it the job opens `device` itself.
+    std::shared_ptr<PinnedDrive> pinned;
 };
 
 // The log's line for a job that signal `signal` stopped, in words.

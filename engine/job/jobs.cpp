@@ -166,8 +166,7 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
                              [&](const QByteArray &r) { return isBelow(path, r); }))
                 alone.append(path);
         }
-        if (ctx.journal)
-            ctx.journal->begin(ErasureRecord::Kind::Files, ctx.verify, alone + roots);
+        beginJournal(ctx, ErasureRecord::Kind::Files, ctx.verify, alone + roots);
         for (const QByteArray &path : alone)
             eraser.countNames(path, false);
         for (const QByteArray &root : roots)
@@ -230,8 +229,7 @@ void runVolumeWipeJob(const QString &root, const QString &method, int passes, qu
 {
     guarded(ctx, [&] {
         const QByteArray rootPath = fsBytes(root);
-        if (ctx.journal)
-            ctx.journal->begin(ErasureRecord::Kind::Volume, ctx.verify, {rootPath});
+        beginJournal(ctx, ErasureRecord::Kind::Volume, ctx.verify, {rootPath});
         TreeEraser eraser(
             ctx, passCountForMethod(method),
             QCoreApplication::translate("Jobs", "⚠️ Skipped (could not be erased): %1"));
@@ -257,8 +255,7 @@ void runVolumeWipeJob(const QString &root, const QString &method, int passes, qu
 void runFreeSpaceWipeJob(const QString &root, int passes, quint64 available, JobContext &ctx)
 {
     guarded(ctx, [&] {
-        if (ctx.journal)
-            ctx.journal->begin(ErasureRecord::Kind::FreeSpace, ctx.verify, {fsBytes(root)});
+        beginJournal(ctx, ErasureRecord::Kind::FreeSpace, ctx.verify, {fsBytes(root)});
         if (!fillFreeSpace(root, QStringLiteral("/__freespace_temp__.bin"), passes, available,
                            QCoreApplication::translate(
                                "Jobs", "❌ Unable to create write file to erase free space."),

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QStringList>
 
 #include <openssl/evp.h>
 #include <openssl/pem.h>
@@ -50,12 +51,38 @@ Pkey newKey()
 }
 
 // The key in `file`, made first where there is none: written as PEM, 0600,
-// in a folder of the user's.
-Pkey loadOrMakeKey(const QString &file, QString *error)
+// in a folder of the user's. A key that others may change is not used: an
+// outcome signed with it proves nothing. What else a person should know of
+// it (made anew, readable by others, not the user's) goes to `warnings`.
+Pkey loadOrMakeKey(const QString &file, QString *error, QStringList *warnings)
 {
-    QFile pem(file);
-    if (pem.exists()) {
-        if (!pem.open(QIODevice::ReadOnly)) {
+    const QByteArray path = QFile::encodeName(file);
+    const qsizetype slash = path.lastIndexOf('/');
+    int rc = 0;
+    platform::Fd folder = platform::openFolderPath(slash > 0 ? path.left(slash) : "/", true, &rc);
+    platform::Fd fd = folder.valid()
+                          ? platform::openForReadAt(folder.get(), path.mid(slash + 1), &rc)
+                          : platform::Fd();
+    if (fd.valid()) {
+        platform::Status st;
+        if ((rc = platform::statusAt(fd.get(), QByteArray(), &st)) != 0) {
+            *error = QStringLiteral("%1: %2").arg(file, platform::errorText(rc));
+            return Pkey();
+        }
+        if (st.mode & 022) {
+            *error = tr("the signing key %1 may be changed by others (mode %2): it is not used")
+                         .arg(file, QString::number(st.mode & 0777, 8));
+            return Pkey();
+        }
+        if (warnings && st.owner != platform::effectiveUser())
+            warnings->append(
+                tr("the signing key %1 belongs to another user (uid %2)").arg(file).arg(st.owner));
+        if (warnings && (st.mode & 044))
+            warnings->append(tr("others can read the signing key %1 (mode %2): whoever can may "
+                                "sign outcomes in your name")
+                                 .arg(file, QString::number(st.mode & 0777, 8)));
+        QFile pem;
+        if (!pem.open(fd.get(), QIODevice::ReadOnly)) {
             *error = QStringLiteral("%1: %2").arg(file, pem.errorString());
             return Pkey();
         }
@@ -65,6 +92,10 @@ Pkey loadOrMakeKey(const QString &file, QString *error)
         if (!key || EVP_PKEY_id(key.get()) != EVP_PKEY_ED25519)
             *error = tr("%1 holds no Ed25519 private key").arg(file);
         return key && EVP_PKEY_id(key.get()) == EVP_PKEY_ED25519 ? std::move(key) : Pkey();
+    }
+    if (rc != ENOENT) {
+        *error = QStringLiteral("%1: %2").arg(file, platform::errorText(rc));
+        return Pkey();
     }
     Pkey key = newKey();
     std::unique_ptr<BIO, BioFree> bio(BIO_new(BIO_s_mem()));
@@ -76,15 +107,17 @@ Pkey loadOrMakeKey(const QString &file, QString *error)
     }
     char *data = nullptr;
     const long size = BIO_get_mem_data(bio.get(), &data);
-    const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());
-    int rc = platform::makeFolders(folder);
+    rc = platform::makeFolders(QFile::encodeName(QFileInfo(file).absolutePath()));
     if (rc == 0)
-        rc = platform::writeFileAtomically(QFile::encodeName(file), QByteArray(data, int(size)),
-                                           0600);
+        rc = platform::writeFileAtomically(path, QByteArray(data, int(size)), 0600);
     if (rc != 0) {
         *error = QStringLiteral("%1: %2").arg(file, platform::errorText(rc));
         return Pkey();
     }
+    // Outcomes signed before, if any, name another key: a key that went
+    // missing is worth a word.
+    if (warnings)
+        warnings->append(tr("a new signing key was made: %1").arg(file));
     return key;
 }
 
@@ -106,12 +139,8 @@ QString signingKeyFile()
 {
     // As the job's own record: the data folder the environment names, or
     // root's in /var/lib/velmora (pkexec leaves no environment).
-    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (data.startsWith(QLatin1Char('/')))
-        return data + "/velmora/report-signing-key.pem";
-    if (platform::effectiveUser() == 0)
-        return QStringLiteral("/var/lib/velmora/report-signing-key.pem");
-    return QDir::homePath() + "/.local/share/velmora/report-signing-key.pem";
+    return QFile::decodeName(ownFolder("XDG_DATA_HOME", ".local/share")) +
+           QStringLiteral("/report-signing-key.pem");
 }
 
 QByteArray canonicalBytes(const QJsonObject &outcome)
@@ -128,9 +157,15 @@ QString keyFingerprint(const QByteArray &publicKey)
                                    .toBase64(QByteArray::OmitTrailingEquals));
 }
 
-bool signOutcome(QJsonObject *outcome, const QString &keyFile, QString *error)
+bool prepareSigningKey(const QString &keyFile, QString *error, QStringList *warnings)
 {
-    Pkey key = loadOrMakeKey(keyFile, error);
+    return bool(loadOrMakeKey(keyFile, error, warnings));
+}
+
+bool signOutcome(QJsonObject *outcome, const QString &keyFile, QString *error,
+                 QStringList *warnings)
+{
+    Pkey key = loadOrMakeKey(keyFile, error, warnings);
     if (!key)
         return false;
     const QByteArray message = canonicalBytes(*outcome);
@@ -172,15 +207,27 @@ bool checkOutcome(const QJsonObject &outcome, const QString &expectedKey, QStrin
         *problem = tr("the report is not signed");
         return false;
     }
+    // Every field is what the signature makes it, and there are no others:
+    // a reader who trusts the fingerprint or the SHA-256 printed in the
+    // report must be able to.
+    static const QStringList fields{QStringLiteral("algorithm"), QStringLiteral("publicKey"),
+                                    QStringLiteral("fingerprint"), QStringLiteral("sha256"),
+                                    QStringLiteral("value")};
+    for (const QString &field : signature.keys())
+        if (!fields.contains(field)) {
+            *problem = tr("its signature holds a field it does not have: %1").arg(field);
+            return false;
+        }
+    for (const QString &field : fields)
+        if (!signature.value(field).isString()) {
+            *problem = tr("its signature lacks the field %1").arg(field);
+            return false;
+        }
     const QByteArray publicKey =
         QByteArray::fromBase64(signature.value(QStringLiteral("publicKey")).toString().toLatin1());
     const QByteArray value =
         QByteArray::fromBase64(signature.value(QStringLiteral("value")).toString().toLatin1());
     *fingerprint = keyFingerprint(publicKey);
-    if (!expectedKey.isEmpty() && expectedKey != *fingerprint) {
-        *problem = tr("it was signed by key %1, not %2").arg(*fingerprint, expectedKey);
-        return false;
-    }
     Pkey key(EVP_PKEY_new_raw_public_key(
         EVP_PKEY_ED25519, nullptr, reinterpret_cast<const unsigned char *>(publicKey.constData()),
         std::size_t(publicKey.size())));
@@ -192,9 +239,27 @@ bool checkOutcome(const QJsonObject &outcome, const QString &expectedKey, QStrin
                          std::size_t(value.size()),
                          reinterpret_cast<const unsigned char *>(message.constData()),
                          std::size_t(message.size())) == 1;
-    if (!valid)
+    if (!valid) {
         *problem = tr("the report was changed after it was signed");
-    return valid;
+        return false;
+    }
+    if (signature.value(QStringLiteral("fingerprint")).toString() != *fingerprint) {
+        *problem =
+            tr("its signature names key %1, but was made with key %2")
+                .arg(signature.value(QStringLiteral("fingerprint")).toString(), *fingerprint);
+        return false;
+    }
+    if (signature.value(QStringLiteral("sha256")).toString() !=
+        QString::fromLatin1(
+            QCryptographicHash::hash(message, QCryptographicHash::Sha256).toHex())) {
+        *problem = tr("the SHA-256 in its signature is not that of the report");
+        return false;
+    }
+    if (!expectedKey.isEmpty() && expectedKey != *fingerprint) {
+        *problem = tr("it was signed by key %1, not %2").arg(*fingerprint, expectedKey);
+        return false;
+    }
+    return true;
 }
 
 } // namespace velmora

@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 namespace velmora
 {
@@ -27,8 +28,14 @@ QString keyFingerprint(const QByteArray &publicKey);
 
 // `outcome` with a "signature" object made with the key in `keyFile`, which
 // is made (mode 0600) where there is none yet. False with the reason where
-// the key cannot be read or made.
-bool signOutcome(QJsonObject *outcome, const QString &keyFile, QString *error);
+// the key cannot be read or made, or others may change it. What a person
+// should know of the key (made anew, readable by others, another user's)
+// goes to `warnings`.
+bool signOutcome(QJsonObject *outcome, const QString &keyFile, QString *error,
+                 QStringList *warnings = nullptr);
+// Reads, or makes, the key as signOutcome() does, before a job: a key that
+// cannot be used refuses the job instead of leaving its outcome unsigned.
+bool prepareSigningKey(const QString &keyFile, QString *error, QStringList *warnings);
 
 // Checks a signed outcome. True with the key's fingerprint when the
 // signature covers the outcome as it is; false with what is wrong otherwise

@@ -158,6 +158,19 @@ bool addSchedule(Schedule &schedule, const QString &cli, QString *error, const Q
         *error = QStringLiteral("%1: %2").arg(folder, platform::errorText(rc));
         return false;
     }
+    // Each run keeps its signed outcome there, and refuses to run where it
+    // cannot: a folder that cannot be written is said now, not at 3 a.m.
+    const QByteArray reports = QFile::encodeName(scheduleReportFolder());
+    platform::PendingFile probe;
+    int rc = platform::makeFolders(reports);
+    if (rc == 0)
+        rc = probe.prepare(reports + "/.velmora-schedule-check");
+    if (rc != 0) {
+        *error = QCoreApplication::translate("Schedules",
+                                             "the reports of its runs cannot be kept in %1: %2")
+                     .arg(scheduleReportFolder(), platform::errorText(rc));
+        return false;
+    }
     const ScheduleUnits units = scheduleUnits(schedule, cli);
     if (!writeText(folder + '/' + schedule.name + ".service", units.service, error) ||
         !writeText(folder + '/' + schedule.name + ".timer", units.timer, error))

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <linux/loop.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -43,6 +44,16 @@ int discardRange(int fd, quint64 offset, quint64 length, bool secure)
     if (::ioctl(fd, secure ? BLKSECDISCARD : BLKDISCARD, range) == 0)
         return 0;
     return errno == ENOTTY || errno == EINVAL ? EOPNOTSUPP : errno;
+}
+
+bool loopBacking(int fd, quint64 *device, quint64 *inode)
+{
+    loop_info64 info{};
+    if (::ioctl(fd, LOOP_GET_STATUS64, &info) != 0)
+        return false;
+    *device = info.lo_device;
+    *inode = info.lo_inode;
+    return true;
 }
 
 int rereadPartitions(int fd)

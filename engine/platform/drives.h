@@ -36,6 +36,11 @@ struct Drive {
     QByteArrayList diskMountPoints;
     QByteArrayList holders;
     QByteArrayList swaps;
+    // Other processes that hold it, or one of its partitions, open or mapped
+    // ("fusefat, pid 1234"): a FUSE driver, a virtual machine's raw disk,
+    // dd. A FUSE mount names its driver as its source, not the device, and
+    // such a user need not open it exclusively: only this finds them.
+    QByteArrayList openBy;
     QByteArray loopFile; // a loop device's backing file
 };
 
@@ -45,6 +50,42 @@ std::vector<Drive> listDrives(const SystemFiles &files = SystemFiles());
 // The drive at `path` (a block device node, links followed): ENOTBLK when
 // it is no block device, ENOENT when it does not exist.
 int driveAt(const QByteArray &path, Drive *out, const SystemFiles &files = SystemFiles());
+
+// The processes other than this one holding a block device whose number is
+// in `numbers` open, or mapping it, as fuser does: each process's open
+// descriptors and memory maps. "name, pid N" for each; `proc` is for tests.
+// Only what this process may read is seen: for an ordinary user, her own.
+// Only descriptors that name a node below /dev are looked at, so that a file
+// on a FUSE volume that hangs is never asked for its status.
+struct DeviceUser {
+    quint64 device = 0;
+    QByteArray text; // "fusefat, pid 1234"
+};
+std::vector<DeviceUser> deviceUsers(const QByteArray &proc = "/proc");
+
+// What names a block device for as long as it is held open: its number, size,
+// serial and, for a loop device, the file behind it (device and inode).
+struct DriveIdentity {
+    quint64 number = 0;
+    quint64 bytes = 0;
+    QString model;
+    QString serial;
+    QByteArray loopFile;
+    quint64 loopDevice = 0;
+    quint64 loopInode = 0;
+    bool operator==(const DriveIdentity &o) const
+    {
+        return number == o.number && bytes == o.bytes && model == o.model && serial == o.serial &&
+               loopFile == o.loopFile && loopDevice == o.loopDevice && loopInode == o.loopInode;
+    }
+    bool operator!=(const DriveIdentity &o) const { return !(*this == o); }
+};
+// The identity of the open block device `fd`; 0 or an errno value.
+int identityOf(int fd, DriveIdentity *out, const SystemFiles &files = SystemFiles());
+// The identity of the device the node `path` names now, opened without
+// claiming it; 0 or an errno value (ENOTBLK, ENOENT, ENXIO once it is gone).
+int identityAt(const QByteArray &path, DriveIdentity *out,
+               const SystemFiles &files = SystemFiles());
 
 // The device a mount lives on (major:minor), its source's where the mount
 // shows a number of its own (btrfs, FUSE drivers of block devices).
@@ -59,6 +100,9 @@ int driveGeometry(int fd, quint64 *bytes, quint32 *logical, quint32 *physical);
 // Discards the range of the device (BLKSECDISCARD with `secure`, else
 // BLKDISCARD): 0 or an errno value (EOPNOTSUPP where the device cannot).
 int discardRange(int fd, quint64 offset, quint64 length, bool secure);
+// The file behind the loop device `fd` (its device and inode); false when
+// `fd` is no loop device or nothing is attached.
+bool loopBacking(int fd, quint64 *device, quint64 *inode);
 // Asks the kernel to read the partition table again (BLKRRPART).
 int rereadPartitions(int fd);
 

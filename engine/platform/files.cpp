@@ -83,7 +83,7 @@ int statusAt(int dirFd, const QByteArray &name, Status *out)
     const int flags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT | (name.isEmpty() ? AT_EMPTY_PATH : 0);
     if (::statx(dirFd, name.isEmpty() ? "" : name.constData(), flags,
                 STATX_TYPE | STATX_MODE | STATX_INO | STATX_NLINK | STATX_SIZE | STATX_UID |
-                    STATX_GID | STATX_BLOCKS | STATX_MNT_ID,
+                    STATX_GID | STATX_BLOCKS | STATX_MNT_ID | STATX_MTIME,
                 &sx) != 0) {
         out->type = Type::Missing;
         return errno;
@@ -102,6 +102,7 @@ int statusAt(int dirFd, const QByteArray &name, Status *out)
     out->owner = sx.stx_uid;
     out->group = sx.stx_gid;
     out->mode = sx.stx_mode;
+    out->modified = qint64(sx.stx_mtime.tv_sec) * 1000000000 + sx.stx_mtime.tv_nsec;
     return 0;
 }
 
@@ -213,6 +214,23 @@ int makeFolderAt(int dirFd, const QByteArray &name)
     if (const int injected = injected_("mkdir", dirFd))
         return injected;
     return ::mkdirat(dirFd, name.constData(), 0700) == 0 ? 0 : errno;
+}
+
+bool ownedByEffectiveUser(const QByteArray &path)
+{
+    QByteArray at = path;
+    while (!at.isEmpty()) {
+        struct stat st;
+        if (::stat(at.constData(), &st) == 0)
+            return st.st_uid == ::geteuid();
+        if (errno != ENOENT)
+            return false;
+        const qsizetype slash = at.lastIndexOf('/');
+        at = slash <= 0 ? QByteArray(slash == 0 ? "/" : "") : at.left(slash);
+        if (at == "/")
+            return ::stat("/", &st) == 0 && st.st_uid == ::geteuid();
+    }
+    return false;
 }
 
 bool canCreateIn(int dirFd)
@@ -367,7 +385,7 @@ namespace
 // `name`, the folder synced: a reader sees the old file or the whole new
 // one, never half of it, and a power cut cannot bring the old one back.
 int replaceAt(int dirFd, const QByteArray &name, const QByteArray &data, int mode,
-              const Status *owner)
+              const Status *owner, const Status *unchanged = nullptr)
 {
     const QByteArray temp = "." + name + ".velmora-" + QByteArray::number(::getpid());
     const int fd = retry([&] {
@@ -391,6 +409,13 @@ int replaceAt(int dirFd, const QByteArray &name, const QByteArray &data, int mod
         error = syncData(fd);
     if (error == 0)
         error = closeFile(file);
+    // Last, as near the rename as it can be: another program that rewrote
+    // the file meanwhile would lose what it wrote.
+    Status now;
+    if (error == 0 && unchanged &&
+        (statusAt(dirFd, name, &now) != 0 || !now.sameObject(*unchanged) ||
+         now.size != unchanged->size || now.modified != unchanged->modified))
+        error = EAGAIN;
     if (error == 0 && ::renameat(dirFd, temp.constData(), dirFd, name.constData()) != 0)
         error = errno;
     if (error != 0) {
@@ -401,6 +426,79 @@ int replaceAt(int dirFd, const QByteArray &name, const QByteArray &data, int mod
 }
 
 } // namespace
+
+PendingFile::~PendingFile()
+{
+    if (file.valid() && folder.valid())
+        ::unlinkat(folder.get(), temp.constData(), 0);
+}
+
+int PendingFile::prepare(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    name = path.mid(slash + 1);
+    if (name.isEmpty() || name == "." || name == "..")
+        return EISDIR;
+    int error = 0;
+    folder = openFolderPath(slash < 0    ? QByteArray(".")
+                            : slash == 0 ? QByteArray("/")
+                                         : path.left(slash),
+                            true, &error);
+    if (!folder.valid())
+        return error;
+    Status here;
+    Status there;
+    if ((error = statusAt(folder.get(), QByteArray(), &here)) != 0)
+        return error;
+    if (statusAt(folder.get(), name, &there) == 0) {
+        if (there.type == Type::Directory)
+            return EISDIR;
+        if (there.type != Type::Regular)
+            return EINVAL;
+        // In a sticky folder (/tmp) only its owner, the folder's or root
+        // may replace a file.
+        const quint32 me = ::geteuid();
+        if ((here.mode & S_ISVTX) && me != 0 && there.owner != me && here.owner != me)
+            return EPERM;
+    }
+    temp = "." + name + ".velmora-" + QByteArray::number(::getpid());
+    const int fd = retry([&] {
+        return ::openat(folder.get(), temp.constData(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    });
+    if (fd < 0)
+        return errno;
+    file = Fd(fd);
+    return 0;
+}
+
+int PendingFile::commit(const QByteArray &data)
+{
+    if (!file.valid())
+        return EBADF;
+    int error = 0;
+    if (::fchmod(file.get(), 0644) != 0)
+        error = errno;
+    if (error == 0 &&
+        writeAll(file.get(), data.constData(), std::size_t(data.size()), 0, &error) !=
+            std::size_t(data.size()) &&
+        error == 0)
+        error = EIO;
+    if (error == 0)
+        error = syncData(file.get());
+    if (error == 0)
+        error = closeFile(file);
+    if (error == 0 &&
+        ::renameat(folder.get(), temp.constData(), folder.get(), name.constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlinkat(folder.get(), temp.constData(), 0);
+        file.reset();
+        return error;
+    }
+    file.reset();
+    return syncAll(folder.get());
+}
 
 int writeFileAtomically(const QByteArray &path, const QByteArray &data, int mode)
 {
@@ -418,7 +516,7 @@ int replaceFileAt(int dirFd, const QByteArray &name, const QByteArray &data, con
 {
     // The owner, group and permissions of the file it replaces: as root on
     // behalf of a user, the new file is that user's.
-    return replaceAt(dirFd, name, data, int(like.mode & 07777), &like);
+    return replaceAt(dirFd, name, data, int(like.mode & 07777), &like, &like);
 }
 
 int syncFolder(const QByteArray &path)

@@ -63,7 +63,8 @@ struct Status {
     qint64 allocated = 0; // bytes the file takes on the device (a sparse file's holes take none)
     quint32 owner = 0;
     quint32 group = 0;
-    quint32 mode = 0; // the file's type and permission bits, as st_mode
+    quint32 mode = 0;    // the file's type and permission bits, as st_mode
+    qint64 modified = 0; // its last change of contents, in nanoseconds since 1970
     bool isDeviceNode() const;
     bool isSocketOrFifo() const;
     bool sameObject(const Status &o) const { return device == o.device && inode == o.inode; }
@@ -119,6 +120,9 @@ bool callingUser(quint32 *uid);
 QByteArray homeOfUser(quint32 uid);
 // Their login name, or the number where the database has none.
 QByteArray nameOfUser(quint32 uid);
+// Whether `path`, or where it does not exist yet the nearest folder above it
+// that does, belongs to the effective user (links followed).
+bool ownedByEffectiveUser(const QByteArray &path);
 // Whether that user may create entries in the open folder `dirFd`.
 bool canCreateIn(int dirFd);
 
@@ -280,9 +284,36 @@ QByteArray realPath(const QByteArray &path, int *error);
 // Replaces the file at `path` by one holding `data`, written and synced
 // under a temporary name first; 0 or an errno value.
 int writeFileAtomically(const QByteArray &path, const QByteArray &data, int mode = 0644);
+// A file that a job's end puts in place (an outcome, a report): a new, empty
+// temporary beside `path` made at once, so that a place where it cannot be
+// written (a missing or read-only folder, a file there that may not be
+// replaced, a folder in its place) refuses the job before anything is
+// touched. commit() writes and syncs it, and renames it over `path`. The
+// temporary goes with the object unless it was committed.
+class PendingFile
+{
+  public:
+    PendingFile() = default;
+    ~PendingFile();
+    PendingFile(const PendingFile &) = delete;
+    PendingFile &operator=(const PendingFile &) = delete;
+    // 0 or an errno value: ENOENT, EROFS, EACCES, EISDIR, EPERM (a sticky
+    // folder's file of another user's), EINVAL (no regular file there).
+    int prepare(const QByteArray &path);
+    bool prepared() const { return file.valid(); }
+    int commit(const QByteArray &data);
+
+  private:
+    Fd folder;
+    Fd file;
+    QByteArray name;
+    QByteArray temp;
+};
 // Puts `data` under `name` in the open folder `dirFd` in one step, with the
 // owner, group and permissions of `like` (the file it replaces): a new file
-// beside it, synced, renamed over it, the folder synced.
+// beside it, synced, renamed over it, the folder synced. Just before the
+// rename `name` must still be `like` (the same file, size and modification
+// time): EAGAIN, with nothing replaced, where another program changed it.
 int replaceFileAt(int dirFd, const QByteArray &name, const QByteArray &data, const Status &like);
 // fsync of the folder at `path`: new and removed names in it reach the device.
 int syncFolder(const QByteArray &path);

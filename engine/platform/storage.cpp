@@ -15,6 +15,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -308,6 +310,7 @@ void collectHolders(const QByteArray &dir, QSet<quint64> *numbers, QByteArrayLis
 struct Users {
     std::vector<Mount> table = mountTable();
     std::vector<std::pair<quint64, QByteArray>> swaps; // device, name
+    std::vector<DeviceUser> processes = deviceUsers();
     Users()
     {
         for (const Swap &swap : activeSwaps()) {
@@ -374,6 +377,9 @@ Drive describe(const QByteArray &dir, const QByteArray &diskDir, const SystemFil
     for (const auto &[device, name] : users.swaps)
         if (used.contains(device))
             d.swaps.append(name);
+    for (const DeviceUser &user : users.processes)
+        if (used.contains(user.device) && !d.openBy.contains(user.text))
+            d.openBy.append(user.text);
     // A partition shares its disk with the others: the disk's volumes too.
     QByteArrayList ignored;
     d.diskMountPoints =
@@ -419,6 +425,98 @@ int driveAt(const QByteArray &path, Drive *out, const SystemFiles &files)
     const bool partition = exists(dir + "/partition");
     *out = describe(dir, partition ? canonical(dir + "/..") : dir, files, Users());
     return 0;
+}
+
+std::vector<DeviceUser> deviceUsers(const QByteArray &proc)
+{
+    std::vector<DeviceUser> users;
+    const qint64 self = ::getpid();
+    const auto blockNumber = [](const QByteArray &path, quint64 *number) {
+        struct stat st;
+        if (::stat(path.constData(), &st) != 0 || !S_ISBLK(st.st_mode))
+            return false;
+        *number = st.st_rdev;
+        return true;
+    };
+    for (const QByteArray &pid : entriesOf(proc)) {
+        bool isNumber = false;
+        if (pid.toLongLong(&isNumber) == self || !isNumber)
+            continue;
+        const QByteArray dir = proc + '/' + pid;
+        QSet<quint64> held;
+        for (const QByteArray &fd : entriesOf(dir + "/fd")) {
+            char target[PATH_MAX];
+            const ssize_t n =
+                ::readlink((dir + "/fd/" + fd).constData(), target, sizeof target - 1);
+            quint64 number = 0;
+            // The descriptor itself is asked, not the name it shows: a node
+            // renamed or removed since it was opened still counts.
+            if (n > 5 && std::strncmp(target, "/dev/", 5) == 0 &&
+                blockNumber(dir + "/fd/" + fd, &number))
+                held.insert(number);
+        }
+        QFile maps(QString::fromLocal8Bit(dir + "/maps"));
+        if (maps.open(QIODevice::ReadOnly))
+            for (const QByteArray &line : maps.readAll().split('\n')) {
+                const qsizetype at = line.indexOf(" /dev/");
+                quint64 number = 0;
+                if (at > 0 && blockNumber(line.mid(at + 1).trimmed(), &number))
+                    held.insert(number);
+            }
+        if (held.isEmpty())
+            continue;
+        const QByteArray name = readText(dir + "/comm");
+        for (const quint64 number : held)
+            users.push_back({number, (name.isEmpty() ? QByteArray("?") : name) + ", pid " + pid});
+    }
+    return users;
+}
+
+int identityOf(int fd, DriveIdentity *out, const SystemFiles &files)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        return errno;
+    if (!S_ISBLK(st.st_mode))
+        return ENOTBLK;
+    DriveIdentity id;
+    id.number = st.st_rdev;
+    quint32 logical = 0;
+    quint32 physical = 0;
+    if (const int rc = driveGeometry(fd, &id.bytes, &logical, &physical))
+        return rc;
+    const QByteArray dir =
+        canonical(files.sys + "/dev/block/" + QByteArray::number(major(st.st_rdev)) + ':' +
+                  QByteArray::number(minor(st.st_rdev)));
+    if (dir.isEmpty())
+        return ENXIO;
+    const QByteArray diskDir = exists(dir + "/partition") ? canonical(dir + "/..") : dir;
+    Storage facts;
+    const std::vector<Mount> table;
+    Walker walker{table, files, facts};
+    walker.disk(diskDir, baseName(diskDir));
+    if (!facts.disks.empty()) {
+        id.model = facts.disks.front().model;
+        id.serial = facts.disks.front().serial;
+    }
+    id.loopFile = readText(diskDir + "/loop/backing_file");
+    loopBacking(fd, &id.loopDevice, &id.loopInode);
+    *out = id;
+    return 0;
+}
+
+int identityAt(const QByteArray &path, DriveIdentity *out, const SystemFiles &files)
+{
+    struct stat st;
+    if (::stat(path.constData(), &st) != 0)
+        return errno;
+    if (!S_ISBLK(st.st_mode))
+        return ENOTBLK;
+    // Not claimed, and without direct I/O: only asked what it is.
+    const Fd fd(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!fd.valid())
+        return errno;
+    return identityOf(fd.get(), out, files);
 }
 
 int queueDiscards(const QByteArray &dir)

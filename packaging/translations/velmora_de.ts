@@ -393,6 +393,20 @@ Befehle:
         <source>The report: where the medium goes afterwards (reuse, sale, destruction).</source>
         <translation>Der Bericht: wohin das Medium danach geht (Wiederverwendung, Verkauf, Vernichtung).</translation>
     </message>
+    <message>
+        <source>%1 %2 cannot be written (%3); nothing was erased</source>
+        <translation>%1 %2 kann nicht geschrieben werden (%3); nichts wurde gelöscht</translation>
+    </message>
+    <message>
+        <source>the JSON outcome could not be signed: %1; nothing was erased</source>
+        <translation>das JSON-Ergebnis kann nicht signiert werden: %1; nichts wurde gelöscht</translation>
+    </message>
+    <message>
+        <source>velmora-cli: warning: %1
+</source>
+        <translation>velmora-cli: Warnung: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -771,6 +785,10 @@ Befehle:
         <source>Storage</source>
         <translation>Speicher</translation>
     </message>
+    <message>
+        <source>Asked for, not done: the job did not finish</source>
+        <translation>Verlangt, nicht ausgeführt: Der Vorgang wurde nicht beendet</translation>
+    </message>
 </context>
 <context>
     <name>FreeSpace</name>
@@ -1001,8 +1019,24 @@ Befehle:
         <translation>Die geliehene Reserve konnte %1 nicht zurückgegeben werden; erneutes Einhängen des Laufwerks stellt sie wieder her.</translation>
     </message>
     <message>
-        <source>A wipe of the whole drive %1, which now holds partly old data, partly random data,</source>
-        <translation>Ein Löschen des ganzen Datenträgers %1, der jetzt teils alte, teils zufällige Daten enthält,</translation>
+        <source>⚠️ No record of this job can be kept in %1 (%2): if it is cut short, the next start cannot tell what it left unfinished.</source>
+        <translation>⚠️ In %1 lässt sich kein Protokoll dieses Vorgangs führen (%2): Wird er abgebrochen, kann der nächste Start nicht sagen, was unerledigt blieb.</translation>
+    </message>
+    <message>
+        <source>A wipe of the whole drive %1, every sector of which had been overwritten,</source>
+        <translation>Ein Löschen des ganzen Datenträgers %1, dessen Sektoren alle schon überschrieben waren,</translation>
+    </message>
+    <message>
+        <source>A wipe of the whole drive %1, whose LUKS keys may or may not have been destroyed,</source>
+        <translation>Ein Löschen des ganzen Datenträgers %1, dessen LUKS-Schlüssel vielleicht zerstört wurden, vielleicht nicht,</translation>
+    </message>
+    <message>
+        <source>A wipe of the whole drive %1, which may still hold part of its old data,</source>
+        <translation>Ein Löschen des ganzen Datenträgers %1, der noch einen Teil seiner alten Daten enthalten kann,</translation>
+    </message>
+    <message>
+        <source>A job was interrupted, but its record cannot be read: what it left unfinished is not known, and nothing was cleaned up. The record was kept as %1.</source>
+        <translation>Ein Vorgang wurde unterbrochen, aber sein Protokoll ist nicht lesbar: Was er unerledigt ließ, ist unbekannt, und nichts wurde aufgeräumt. Das Protokoll wurde als %1 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -1567,6 +1601,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>Report Details…</source>
         <translation>Berichtsangaben…</translation>
     </message>
+    <message>
+        <source>Choose the drive again now?</source>
+        <translation>Den Datenträger jetzt erneut wählen?</translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
@@ -1767,6 +1805,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>cannot be removed</source>
         <translation>kann nicht entfernt werden</translation>
     </message>
+    <message>
+        <source>the reports of its runs cannot be kept in %1: %2</source>
+        <translation>die Berichte seiner Läufe können nicht in %1 aufbewahrt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Traces</name>
@@ -1777,6 +1819,30 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>it cannot be read</source>
         <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>another program kept changing it</source>
+        <translation>ein anderes Programm hat sie immer wieder geändert</translation>
+    </message>
+    <message>
+        <source>ℹ️ The Trash %1 is left alone: %2</source>
+        <translation>ℹ️ Der Papierkorb %1 bleibt unberührt: %2</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>er ist eine Verknüpfung</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>er ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not yours</source>
+        <translation>er gehört nicht Ihnen</translation>
+    </message>
+    <message>
+        <source>it lacks the sticky bit a shared Trash has</source>
+        <translation>ihm fehlt das Sticky-Bit eines gemeinsamen Papierkorbs</translation>
     </message>
 </context>
 <context>
@@ -2384,10 +2450,6 @@ Verfügbar: %5 Byte</translation>
         <translation>❌ %1 ist nicht nutzbar: %2</translation>
     </message>
     <message>
-        <source>❌ %1 is in use (a mounted volume, a mapping or swap holds it): nothing was written.</source>
-        <translation>❌ %1 ist in Gebrauch (ein eingehängtes Laufwerk, eine Zuordnung oder Auslagerungsspeicher hält es): Nichts wurde geschrieben.</translation>
-    </message>
-    <message>
         <source>❌ %1 is read-only: nothing was written.</source>
         <translation>❌ %1 ist schreibgeschützt: Nichts wurde geschrieben.</translation>
     </message>
@@ -2418,10 +2480,6 @@ Verfügbar: %5 Byte</translation>
     <message>
         <source>❌ The key slots of %1 could not be destroyed: %2</source>
         <translation>❌ Die Schlüsselplätze von %1 ließen sich nicht zerstören: %2</translation>
-    </message>
-    <message>
-        <source>❌ The LUKS header of %1 could not be overwritten: %2</source>
-        <translation>❌ Der LUKS-Header von %1 ließ sich nicht überschreiben: %2</translation>
     </message>
     <message>
         <source>🔑 The %1 key slot(s) and the headers of the %2 container on %3 were destroyed: no passphrase or key file opens it again.</source>
@@ -2614,6 +2672,74 @@ Verfügbar: %5 Byte</translation>
     <message>
         <source>Home folder&apos;s drive</source>
         <translation>Datenträger des persönlichen Ordners</translation>
+    </message>
+    <message>
+        <source>This drive is held open by %1: end what uses it first.</source>
+        <translation>Dieser Datenträger wird von %1 offen gehalten: Beenden Sie zuerst, was ihn benutzt.</translation>
+    </message>
+    <message>
+        <source>Held open by %1</source>
+        <translation>Offen gehalten von %1</translation>
+    </message>
+    <message>
+        <source>❌ %1 is in use (a mounted volume, a mapping, swap or another program holds it): nothing was written.</source>
+        <translation>❌ %1 ist in Gebrauch (ein eingehängtes Laufwerk, eine Zuordnung, Auslagerungsspeicher oder ein anderes Programm hält es): Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 changed while it was opened: nothing was written.</source>
+        <translation>❌ %1 hat sich beim Öffnen geändert: Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is not the drive it was when it was chosen (it was removed, resized or given another file): nothing was written.</source>
+        <translation>❌ %1 ist nicht mehr der Datenträger, der gewählt wurde (er wurde entfernt, in der Größe geändert oder erhielt eine andere Datei): Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is no longer there (%2): nothing was written.</source>
+        <translation>❌ %1 ist nicht mehr da (%2): Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 now names another device than the one chosen: nothing was written.</source>
+        <translation>❌ %1 bezeichnet jetzt ein anderes Gerät als das gewählte: Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ The %1 key slot(s) of %2 were destroyed, but a LUKS header is still found on it after its first %3 were overwritten.</source>
+        <translation>❌ Die %1 Schlüsselplätze von %2 wurden zerstört, aber nach dem Überschreiben der ersten %3 findet sich dort noch ein LUKS-Header.</translation>
+    </message>
+    <message>
+        <source>❌ The %1 key slot(s) of %2 were destroyed, but its headers could not be overwritten: %3</source>
+        <translation>❌ Die %1 Schlüsselplätze von %2 wurden zerstört, aber seine Header ließen sich nicht überschreiben: %3</translation>
+    </message>
+    <message>
+        <source>the signing key %1 may be changed by others (mode %2): it is not used</source>
+        <translation>der Signaturschlüssel %1 kann von anderen geändert werden (Modus %2): Er wird nicht benutzt</translation>
+    </message>
+    <message>
+        <source>the signing key %1 belongs to another user (uid %2)</source>
+        <translation>der Signaturschlüssel %1 gehört einem anderen Benutzer (UID %2)</translation>
+    </message>
+    <message>
+        <source>others can read the signing key %1 (mode %2): whoever can may sign outcomes in your name</source>
+        <translation>andere können den Signaturschlüssel %1 lesen (Modus %2): Wer das kann, kann in Ihrem Namen Ergebnisse signieren</translation>
+    </message>
+    <message>
+        <source>a new signing key was made: %1</source>
+        <translation>ein neuer Signaturschlüssel wurde erzeugt: %1</translation>
+    </message>
+    <message>
+        <source>its signature holds a field it does not have: %1</source>
+        <translation>seine Signatur enthält ein Feld, das sie nicht hat: %1</translation>
+    </message>
+    <message>
+        <source>its signature lacks the field %1</source>
+        <translation>seiner Signatur fehlt das Feld %1</translation>
+    </message>
+    <message>
+        <source>its signature names key %1, but was made with key %2</source>
+        <translation>seine Signatur nennt den Schlüssel %1, wurde aber mit Schlüssel %2 erstellt</translation>
+    </message>
+    <message>
+        <source>the SHA-256 in its signature is not that of the report</source>
+        <translation>der SHA-256 in seiner Signatur ist nicht der des Berichts</translation>
     </message>
 </context>
 </TS>
