@@ -463,6 +463,18 @@ bool Cli::prepareRecord(const QString &command, const QByteArrayList &paths)
         fail(tr("cannot read the space of %1").arg(root));
         return false;
     }
+    // Two jobs filling or scrubbing one volume would take each other's
+    // helper files for leftovers.
+    if (velmora::platform::volumeLocked(velmora::fsBytes(root))) {
+        const QString other = velmora::liveJobOn(velmora::fsBytes(root));
+        fail(other.isEmpty()
+                 ? tr("another Velmora job is working on %1; nothing was erased. Run this one "
+                      "when it has ended.")
+                       .arg(root)
+                 : tr("%1 is working on %2; nothing was erased. Run this one when it has ended.")
+                       .arg(other, root));
+        return false;
+    }
     request.root = root;
     request.kind = command == QLatin1String("wipe") ? velmora::ErasureRecord::Kind::Volume
                                                     : velmora::ErasureRecord::Kind::FreeSpace;

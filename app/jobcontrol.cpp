@@ -450,10 +450,15 @@ void MainWindow::offerLeftoverRemoval()
     const QByteArray home = QFile::encodeName(QDir::homePath());
     if (!folders.contains(home))
         folders.append(home);
+    // Never a question to a volume that does not answer, on this thread.
+    folders = velmora::platform::answering(folders);
     QByteArrayList roots;
     QStringList shown;
     quint64 taken = 0;
     for (const QByteArray &folder : folders) {
+        // A running job's fill files are no leftovers, whoever runs it.
+        if (velmora::platform::volumeLocked(folder))
+            continue;
         const QByteArrayList found = velmora::findFillLeftovers(folder);
         if (found.isEmpty())
             continue;

@@ -11,6 +11,7 @@
 
 #include <QCryptographicHash>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -50,6 +51,20 @@ Outcome runCli(const QStringList &args, const QByteArray &input = QByteArray(),
         return o;
     o.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     o.out = QString::fromUtf8(p.readAllStandardOutput());
+    o.err = QString::fromUtf8(p.readAllStandardError());
+    return o;
+}
+
+// bwrap with `args`, standard input closed: its status and standard error.
+Outcome runSandboxed(const QStringList &args, const QProcessEnvironment &env)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start("bwrap", args);
+    p.closeWriteChannel();
+    Outcome o;
+    if (p.waitForFinished(60000))
+        o.status = p.exitCode();
     o.err = QString::fromUtf8(p.readAllStandardError());
     return o;
 }
@@ -96,6 +111,8 @@ class CliTest : public QObject
     void recordsThatCannotBeTrustedAreNotActedOn();
     void rootKeepsToItsOwnFolders();
     void trashFollowsNoLink();
+    void hungMountNeverKeepsTheProcess();
+    void twoJobsSideBySide();
     void reportNamesWhoAndWhere();
 };
 
@@ -590,17 +607,7 @@ void CliTest::trashAndTraces()
     const QString here = tmp->path();
     const QStringList sandbox{"--ro-bind", "/",  "/",  "--dev",     "/dev",  "--proc",  "/proc",
                               "--bind",    here, here, VELMORA_CLI, "erase", "--trash", "--yes"};
-    auto eraseTrash = [&] {
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start("bwrap", sandbox);
-        p.closeWriteChannel();
-        Outcome o;
-        if (p.waitForFinished(60000))
-            o.status = p.exitCode();
-        o.err = QString::fromUtf8(p.readAllStandardError());
-        return o;
-    };
+    auto eraseTrash = [&] { return runSandboxed(sandbox, env); };
     Outcome o = eraseTrash();
     QVERIFY2(o.status == 0, qPrintable(o.err));
     QVERIFY2(o.err.contains("6 entries"), qPrintable(o.err));
@@ -965,6 +972,89 @@ void CliTest::rootKeepsToItsOwnFolders()
                                  ".local/state/velmora/job-4-4.json"}));
 }
 
+void CliTest::hungMountNeverKeepsTheProcess()
+{
+    // A mount whose statfs never answers: the list is printed, the process
+    // ends and is reaped within the wait, whatever is left waiting on it.
+    HangingMount hung;
+    if (!hung.why.isEmpty())
+        QSKIP(qPrintable(hung.why));
+    for (const QStringList &args : {QStringList{"volumes"}, QStringList{"volumes", "--json"}}) {
+        QElapsedTimer clock;
+        clock.start();
+        QProcess p;
+        p.start(QStringLiteral(VELMORA_CLI), args);
+        p.closeWriteChannel();
+        QVERIFY2(p.waitForFinished(10000), "velmora-cli volumes did not end");
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(p.exitCode(), 0);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(out.contains(hung.path()), qPrintable(out));
+    }
+    QVERIFY(writeFile(path("a.txt"), plantedBytes(10)));
+    QVERIFY(writeFile(path("data/Trash/files/old.txt"), plantedBytes(10)));
+    // An erase of the Trash looks at every volume's: the hung one is passed.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", path("data"));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VELMORA_CLI), {"erase", "--yes", "--trash", path("a.txt")});
+    p.closeWriteChannel();
+    QVERIFY2(p.waitForFinished(20000), "velmora-cli erase --trash did not end");
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    QVERIFY(!QFileInfo::exists(path("data/Trash/files/old.txt")));
+}
+
+void CliTest::twoJobsSideBySide()
+{
+    // A long free-space wipe, and beside it a second one of the same
+    // volume, an erase elsewhere (whose start looks for interrupted jobs)
+    // and a check for leftovers: nothing of the first is touched.
+    VOLUME_OR_SKIP(vol, "ext4", 96 * 1024 * 1024);
+    QVERIFY(writeFile(vol.path() + "/keep.txt", plantText()));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_STATE_HOME", path("state"));
+    const QString records = path("state/velmora");
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(QStringLiteral(VELMORA_CLI),
+                {"freespace", "--yes", "--quiet", "-m", "Gutmann", vol.path()});
+    first.closeWriteChannel();
+    const QByteArray root = QFile::encodeName(vol.path());
+    QTRY_VERIFY_WITH_TIMEOUT(velmora::platform::volumeLocked(root) &&
+                                 !QDir(records).entryList({"job-*.json"}).isEmpty(),
+                             20000);
+    const QStringList firstRecord = QDir(records).entryList({"job-*.json"});
+
+    Outcome o = runCli({"freespace", "--yes", vol.path()}, {}, env);
+    QCOMPARE(o.status, 2);
+    QVERIFY2(o.err.contains("a wipe of the free space of " + vol.path() + " (pid " +
+                            QString::number(first.processId()) + ")"),
+             qPrintable(o.err));
+    QVERIFY(o.out.isEmpty());
+    // Even as another user would, without its record: the volume says so.
+    o = runCli({"freespace", "--yes", vol.path()});
+    QCOMPARE(o.status, 2);
+    QVERIFY2(o.err.contains("another Velmora job is working on " + vol.path()), qPrintable(o.err));
+
+    QVERIFY(writeFile(path("a.txt"), plantedBytes(10)));
+    o = runCli({"erase", "--yes", path("a.txt")}, {}, env);
+    QCOMPARE(o.status, 0);
+    QVERIFY2(!o.err.contains("interrupted"), qPrintable(o.err));
+    QCOMPARE(QDir(records).entryList({"job-*.json"}), firstRecord);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    // Stopped as Ctrl-C would: its own outcome is true, and it leaves
+    // nothing on the volume but what was there.
+    ::kill(pid_t(first.processId()), SIGINT);
+    QVERIFY(first.waitForFinished(60000));
+    QCOMPARE(first.exitCode(), 130);
+    QVERIFY(!velmora::platform::volumeLocked(root));
+    QCOMPARE(entries(vol.path()), QStringList{"keep.txt"});
+    QCOMPARE(readFile(vol.path() + "/keep.txt"), plantText());
+    QCOMPARE(QDir(records).entryList({"job-*"}), QStringList{});
+}
+
 void CliTest::trashFollowsNoLink()
 {
     // A volume's .Trash that is a link, and one without the sticky bit,
@@ -982,17 +1072,10 @@ void CliTest::trashFollowsNoLink()
     env.insert("XDG_STATE_HOME", path("state"));
     const QString here = tmp->path();
     const auto eraseTrash = [&] {
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start("bwrap",
-                {"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc", "--bind", here, here,
-                 "--bind", vol.path(), vol.path(), VELMORA_CLI, "erase", "--trash", "--yes"});
-        p.closeWriteChannel();
-        Outcome o;
-        if (p.waitForFinished(60000))
-            o.status = p.exitCode();
-        o.err = QString::fromUtf8(p.readAllStandardError());
-        return o;
+        return runSandboxed({"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc", "--bind",
+                             here, here, "--bind", vol.path(), vol.path(), VELMORA_CLI, "erase",
+                             "--trash", "--yes"},
+                            env);
     };
     Outcome o = eraseTrash();
     QCOMPARE(o.status, 0);

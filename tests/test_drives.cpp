@@ -119,6 +119,19 @@ int outcomeOf(Recorder &rec, const velmora::JobRequest &request, velmora::Erasur
     return rec.report.problemCount();
 }
 
+// What the job itself makes of a wipe of `device` asked past the listing.
+velmora::ErasureRecord::Result jobOutcome(const QString &device)
+{
+    Recorder rec;
+    velmora::JobRequest request;
+    request.kind = velmora::ErasureRecord::Kind::Drive;
+    request.method = velmora::kMethodNist;
+    request.device = QFile::encodeName(device);
+    velmora::ErasureRecord record;
+    outcomeOf(rec, request, &record);
+    return record.result;
+}
+
 } // namespace
 
 class DrivesTest : public QObject
@@ -244,14 +257,7 @@ void DrivesTest::refusals()
     const QString homeRefusal = refusal(loop.device);
     qputenv("HOME", home);
     QCOMPARE(homeRefusal, QStringLiteral("This drive holds your home folder and cannot be wiped."));
-    Recorder rec;
-    velmora::JobRequest request;
-    request.kind = velmora::ErasureRecord::Kind::Drive;
-    request.method = velmora::kMethodNist;
-    request.device = QFile::encodeName(loop.device);
-    velmora::ErasureRecord record;
-    outcomeOf(rec, request, &record);
-    QCOMPARE(record.result, velmora::ErasureRecord::Result::Failed);
+    QCOMPARE(jobOutcome(loop.device), velmora::ErasureRecord::Result::Failed);
     QCOMPARE(readFile(loop.dir.filePath("m/keep.txt")), plantText());
     QCOMPARE(run("umount", {loop.dir.filePath("m")}), 0);
 
@@ -509,14 +515,7 @@ void DrivesTest::drivesHeldOpenAreRefused()
     cliRefuses("fusefat", false);
     QCOMPARE(readFile(mnt + "/keep.txt"), plantText());
     // The job refuses it too, when asked past the listing.
-    Recorder rec;
-    velmora::JobRequest request;
-    request.kind = velmora::ErasureRecord::Kind::Drive;
-    request.method = velmora::kMethodNist;
-    request.device = QFile::encodeName(loop.device);
-    velmora::ErasureRecord record;
-    outcomeOf(rec, request, &record);
-    QCOMPARE(record.result, velmora::ErasureRecord::Result::Failed);
+    QCOMPARE(jobOutcome(loop.device), velmora::ErasureRecord::Result::Failed);
     QCOMPARE(readFile(mnt + "/keep.txt"), plantText());
 }
 

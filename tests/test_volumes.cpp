@@ -24,8 +24,8 @@
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/xattr.h>
 #include <sys/statvfs.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace velmora;
@@ -471,7 +471,8 @@ void VolumesTest::namesLeaveTheFolderThatStays()
     // none of them).
     bool beyondAscii = true;
     for (int i = 0; i < 10 && beyondAscii; ++i) {
-        const QString file = vol.path() + QStringLiteral("/docs/Zürich-Geheimbericht-%1.txt").arg(i);
+        const QString file =
+            vol.path() + QStringLiteral("/docs/Zürich-Geheimbericht-%1.txt").arg(i);
         beyondAscii = plant(file, 3000);
         QVERIFY(beyondAscii || fsType == "vfat");
         if (beyondAscii)
@@ -560,7 +561,12 @@ void VolumesTest::freeSpaceWipeReachesRecordsKeptApart()
             QVERIFY2(freeAfterFirst + 64 * 1024 >= freeBefore,
                      qPrintable(QString::number(freeBefore - freeAfterFirst)));
         } else {
-            QCOMPARE(freeBytes(vol.path()), freeAfterFirst);
+            // Under load, ntfs-3g now and then still grows its table by one
+            // step of 16 records (16 KiB) in a later wipe; more than that
+            // is the table growing into free space for good.
+            const quint64 now = freeBytes(vol.path());
+            QVERIFY2(now + 16 * 1024 >= freeAfterFirst,
+                     qPrintable(QString::number(freeAfterFirst - now)));
         }
     }
     QVERIFY(vol.unmount());
@@ -582,8 +588,9 @@ void VolumesTest::slowDriverIsSaid()
     Recorder rec;
     runFreeSpace(vol.path(), rec);
     QVERIFY2(rec.lines.contains("✅ Free space wipe complete."), qPrintable(rec.lines.join('\n')));
-    QCOMPARE(rec.lines.filter("⚠️ The names of deleted files may remain on " + vol.path() +
-                              ": its driver (fusefat) is too slow to overwrite them.")
+    QCOMPARE(rec.lines
+                 .filter("⚠️ The names of deleted files may remain on " + vol.path() +
+                         ": its driver (fusefat) is too slow to overwrite them.")
                  .size(),
              1);
     QVERIFY(rec.lines.filter("🔄 Overwriting the names").isEmpty());

@@ -90,6 +90,7 @@ class WorkflowsTest : public QObject, public WindowFixture
     void freeSpaceStopLeavesNoFillFile();
     void fullVolumeIsRefusedBeforeAnyJob();
     void driveWipeEndToEnd();
+    void runningWipeIsNoLeftover();
 
   private:
     QString path(const QString &rel) const { return tmp->filePath(rel); }
@@ -726,6 +727,27 @@ void WorkflowsTest::driveWipeEndToEnd()
     QCOMPARE(table->horizontalHeaderItem(7)->text(), QStringLiteral("Status"));
     click("btnShowVolumes");
     QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Mount point"));
+}
+
+void WorkflowsTest::runningWipeIsNoLeftover()
+{
+    // A wipe runs on the volume (it holds the volume's lock) and has made
+    // its folder of names: a window started now asks nothing of it and
+    // leaves it alone; once the wipe has ended, it is a leftover.
+    VOLUME_OR_SKIP(vol, "ext4", 32 * 1024 * 1024);
+    const QString names = vol.path() + "/__velmora_names_4242";
+    QVERIFY(QDir().mkpath(names + "/a"));
+    {
+        velmora::platform::FolderLock running;
+        QCOMPARE(running.take(QFile::encodeName(vol.path())), 0);
+        window->offerLeftoverRemoval(); // an unexpected question fails here
+        QVERIFY(QFileInfo::exists(names + "/a"));
+    }
+    auto asked = modal::answerBox(QMessageBox::Yes);
+    window->offerLeftoverRemoval();
+    QVERIFY(asked->answered);
+    QCOMPARE(asked->title, QStringLiteral("Leftover fill files"));
+    QVERIFY(!QFileInfo::exists(names));
 }
 
 QTEST_MAIN(WorkflowsTest)

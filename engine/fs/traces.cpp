@@ -502,22 +502,38 @@ QByteArrayList trashEntries(const DesktopHome &home, QStringList *passedOver)
         }
     }
     const QByteArray uid = QByteArray::number(home.user);
-    QByteArrayList seen;
-    for (const platform::Mount &mount : platform::mountTable()) {
-        if (mount.readOnly || seen.contains(mount.mountPoint))
+    QByteArrayList writable;
+    // The kernel's own mounts (/proc, /sys, /dev, /run) hold no Trash.
+    const auto isSystems = [](const QByteArray &mountPoint) {
+        for (const QByteArray &top :
+             {QByteArray("/proc"), QByteArray("/sys"), QByteArray("/dev"), QByteArray("/run")})
+            if (mountPoint == top || mountPoint.startsWith(top + '/'))
+                return true;
+        return false;
+    };
+    for (const platform::Mount &mount : platform::mountTable())
+        if (!mount.readOnly && !isSystems(mount.mountPoint) && !writable.contains(mount.mountPoint))
+            writable.append(mount.mountPoint);
+    // A volume that does not answer (a network server gone, a FUSE driver
+    // that hangs) would keep the listing waiting for ever: it is passed.
+    const QByteArrayList answering = platform::answering(writable);
+    for (const QByteArray &mountPoint : writable) {
+        if (!answering.contains(mountPoint)) {
+            passOver(joinPath(mountPoint, ".Trash-" + uid),
+                     QCoreApplication::translate("Traces", "its volume does not answer"));
             continue;
-        seen.append(mount.mountPoint);
+        }
         int error = 0;
-        const Fd top = platform::openFolderPath(mount.mountPoint, true, &error);
+        const Fd top = platform::openFolderPath(mountPoint, true, &error);
         if (!top.valid())
             continue;
         // $topdir/.Trash-$uid
-        const QByteArray own = joinPath(mount.mountPoint, ".Trash-" + uid);
+        const QByteArray own = joinPath(mountPoint, ".Trash-" + uid);
         if (const Fd folder = openOwned(top.get(), ".Trash-" + uid, own); folder.valid())
             listTrash(folder, own);
         // $topdir/.Trash/$uid, where .Trash is a real folder with the sticky
         // bit: without it anyone could have put the user's folder there.
-        const QByteArray shared = joinPath(mount.mountPoint, ".Trash");
+        const QByteArray shared = joinPath(mountPoint, ".Trash");
         Fd sharedFolder = platform::openFolderAt(top.get(), ".Trash", &error);
         Status st;
         if (!sharedFolder.valid()) {

@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QLocale>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace velmora
@@ -84,6 +85,8 @@ JobJournal::~JobJournal()
     std::lock_guard<std::mutex> lock(mutex);
     if (begun && platform::removeFile(file) == 0)
         platform::syncFolder(folder);
+    if (liveLock.valid())
+        platform::removeFile(file + ".lock");
 }
 
 void JobJournal::begin(ErasureRecord::Kind kind, bool verify, const QByteArrayList &targets)
@@ -97,6 +100,8 @@ void JobJournal::begin(ErasureRecord::Kind kind, bool verify, const QByteArrayLi
         writeError = EPERM;
         return;
     }
+    int lockError = 0;
+    liveLock = platform::lockFile(file + ".lock", &lockError);
     begun = true;
     record = QJsonObject{
         {QStringLiteral("pid"), platform::processId()},
@@ -111,6 +116,40 @@ void JobJournal::begin(ErasureRecord::Kind kind, bool verify, const QByteArrayLi
         {QStringLiteral("reserves"), QJsonArray()},
     };
     write();
+}
+
+QString liveJobOn(const QByteArray &root, const QByteArray &folder)
+{
+    int error = 0;
+    platform::Fd dir = platform::openFolderPath(folder, true, &error);
+    std::vector<QByteArray> names;
+    if (!dir.valid() || platform::readNames(dir.get(), &names) != 0)
+        return QString();
+    for (const QByteArray &name : names) {
+        const QByteArray path = folder + '/' + name;
+        if (!name.startsWith("job-") || !name.endsWith(".json") ||
+            !platform::fileLocked(path + ".lock"))
+            continue;
+        QFile file(QFile::decodeName(path));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QJsonObject record = QJsonDocument::fromJson(file.readAll()).object();
+        if (!bytesList(record.value(QStringLiteral("targets"))).contains(root))
+            continue;
+        const QString kind = record.value(QStringLiteral("job")).toString();
+        const QString what =
+            kind == QLatin1String("volume")
+                ? QCoreApplication::translate("JobJournal", "a wipe of the whole volume %1")
+                : QCoreApplication::translate("JobJournal", "a wipe of the free space of %1");
+        return QCoreApplication::translate("JobJournal", "%1 (pid %2), started %3")
+            .arg(what.arg(displayName(root)))
+            .arg(record.value(QStringLiteral("pid")).toInteger())
+            .arg(QLocale().toString(
+                QDateTime::fromString(record.value(QStringLiteral("started")).toString(),
+                                      Qt::ISODateWithMs),
+                QLocale::ShortFormat));
+    }
+    return QString();
 }
 
 void beginJournal(const JobContext &ctx, ErasureRecord::Kind kind, bool verify,
@@ -296,8 +335,9 @@ QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
         }
         const qint64 pid = record.value(QStringLiteral("pid")).toInteger();
         // Still running (this very process included): not ours to touch.
-        if (record.value(QStringLiteral("boot")).toString().toLatin1() == boot &&
-            platform::isProgramRunning(pid, "velmora"))
+        if (platform::fileLocked(path + ".lock") ||
+            (record.value(QStringLiteral("boot")).toString().toLatin1() == boot &&
+             platform::isProgramRunning(pid, "velmora")))
             continue;
 
         InterruptedJob job;
@@ -319,7 +359,22 @@ QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
         }
         // The fill files and name folders it made, wherever it made them;
         // only what carries our marks goes.
-        for (const QByteArray &where : bytesList(record.value(QStringLiteral("workingIn")))) {
+        const QByteArrayList workedIn = bytesList(record.value(QStringLiteral("workingIn")));
+        const QByteArrayList answering = platform::answering(workedIn);
+        // Another job works there now: what it made cannot be told from
+        // what this one left, so the record waits for a start after it.
+        if (std::any_of(answering.begin(), answering.end(),
+                        [](const QByteArray &where) { return platform::volumeLocked(where); }))
+            continue;
+        for (const QByteArray &where : workedIn) {
+            if (!answering.contains(where)) {
+                job.notCleaned.append(
+                    QCoreApplication::translate("JobJournal",
+                                                "%1 does not answer: what the job left there "
+                                                "was not looked for.")
+                        .arg(displayName(where)));
+                continue;
+            }
             const int before = int(findFillLeftovers(where).size());
             if (before == 0)
                 continue;
@@ -357,6 +412,7 @@ QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
                         .arg(displayName(mountPoint)));
         }
         platform::removeFile(path);
+        platform::removeFile(path + ".lock");
         found.append(job);
     }
     if (!found.isEmpty())

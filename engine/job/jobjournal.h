@@ -13,6 +13,7 @@
 
 #include "engine/job/erasurerecord.h"
 #include "engine/job/jobcontext.h"
+#include "engine/platform/platform.h"
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -71,10 +72,18 @@ class JobJournal
     QString method;
     QByteArray folder;
     QByteArray file;
+    // Held from begin() on: a record whose lock is held is a live job's,
+    // whatever its process number says.
+    platform::Fd liveLock;
     bool begun = false;
     int writeError = 0;
     QJsonObject record;
 };
+
+// The live job of this user's that works on the volume `root` ("a wipe of
+// the free space of /mnt (pid 1234), started 10:02"); empty when none of
+// this user's records names it.
+QString liveJobOn(const QByteArray &root, const QByteArray &folder = journalFolder());
 
 // Begins the record in `ctx.journal`, where there is one. A record that
 // cannot be kept is said: a job cut short would go unreported otherwise.

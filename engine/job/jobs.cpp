@@ -224,11 +224,30 @@ void noteUnencryptedSwap(JobContext &ctx, const std::vector<platform::Swap> &swa
                      .arg(plain.join(QStringLiteral(", "))));
 }
 
+// Takes the volume for this job alone: two jobs filling or scrubbing one
+// volume would take each other's helper files for leftovers. False, with
+// the job failed, where another job has it.
+static bool lockVolume(const QString &root, platform::FolderLock *lock, JobContext &ctx)
+{
+    const int rc = lock->take(fsBytes(root));
+    if (rc == EWOULDBLOCK) {
+        ctx.fail(QCoreApplication::translate("Jobs", "❌ Another Velmora job is working on %1: "
+                                                     "nothing was written. Wait until it ends.")
+                     .arg(root),
+                 rc);
+        return false;
+    }
+    return true; // where it cannot be opened, the job says why
+}
+
 void runVolumeWipeJob(const QString &root, const QString &method, int passes, quint64 capacity,
                       JobContext &ctx)
 {
     guarded(ctx, [&] {
         const QByteArray rootPath = fsBytes(root);
+        platform::FolderLock lock;
+        if (!lockVolume(root, &lock, ctx))
+            return;
         beginJournal(ctx, ErasureRecord::Kind::Volume, ctx.verify, {rootPath});
         TreeEraser eraser(
             ctx, passCountForMethod(method),
@@ -255,6 +274,9 @@ void runVolumeWipeJob(const QString &root, const QString &method, int passes, qu
 void runFreeSpaceWipeJob(const QString &root, int passes, quint64 available, JobContext &ctx)
 {
     guarded(ctx, [&] {
+        platform::FolderLock lock;
+        if (!lockVolume(root, &lock, ctx))
+            return;
         beginJournal(ctx, ErasureRecord::Kind::FreeSpace, ctx.verify, {fsBytes(root)});
         if (!fillFreeSpace(root, QStringLiteral("/__freespace_temp__.bin"), passes, available,
                            QCoreApplication::translate(

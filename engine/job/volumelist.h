@@ -29,10 +29,12 @@ struct MountedVolume {
 
 // The mounted volumes a user would choose from (special mounts under /dev,
 // /proc and /sys, and those without size, left out), in the mount table's
-// order. Each is asked for its size on a thread of its own: one that has not
-// answered within `wait` is listed as not responding, and is not asked
-// again while that question is still open, so a hung mount costs the
-// caller `wait` once and nothing after.
-QList<MountedVolume> mountedVolumes(std::chrono::milliseconds wait = std::chrono::milliseconds(1000));
+// order. Each is asked for its size in a process of its own, never on a
+// thread of the caller's (one waiting in the kernel on a hung mount keeps a
+// process from ever ending): one that has not answered within `wait` is
+// listed as not responding, and is not asked again while its prober still
+// waits, so a hung mount costs the caller `wait` once and nothing after.
+QList<MountedVolume>
+mountedVolumes(std::chrono::milliseconds wait = std::chrono::milliseconds(1000));
 
 } // namespace velmora

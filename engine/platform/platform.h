@@ -7,12 +7,14 @@
 // values; 0 means success. Names are bytes, as the kernel sees them.
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 #include <QtGlobal>
 
 #include <atomic>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace velmora::platform
@@ -276,6 +278,56 @@ const Mount *mountOf(const std::vector<Mount> &table, int fd);
 // the mount table and its space. ENOENT when `root` is no volume's root;
 // else 0 or an errno value.
 int volumeAt(const QByteArray &root, Mount *mount, Space *space);
+// What statfs says of the file system at a path, asked in a process of its
+// own: a mount that hangs (a network server gone, a FUSE driver that never
+// answers) can keep that process waiting in the kernel, where no signal
+// reaches it, but never this one or any of its threads.
+struct SpaceAnswer {
+    bool answered = false; // false: no answer within the wait
+    int error = 0;         // statfs's errno where it answered with one
+    quint64 total = 0;
+    quint64 free = 0;
+    quint64 available = 0;
+    bool readOnly = false;
+    // Where it did not answer: the end of the pipe its answer will come
+    // through, still open (see stillWaiting()).
+    std::shared_ptr<Fd> pending;
+};
+// Asks for each of `paths` at once, each in a process that is no child of
+// this one (so that nothing is left to reap), and waits `waitMs` at most in
+// all. One that has not answered by then is left behind, waiting.
+std::vector<SpaceAnswer> probeSpaces(const QByteArrayList &paths, int waitMs);
+// Whether the question whose answer comes through `pending` is still open:
+// its prober has neither answered nor ended.
+bool stillWaiting(const Fd &pending);
+// The paths of `paths` whose file systems answer within `waitMs`: what is
+// asked of the others could hang.
+QByteArrayList answering(const QByteArrayList &paths, int waitMs = 2000);
+// The label udev names the block device `source` by (/dev/disk/by-label);
+// empty where it has none. Read from udev's links, never from the volume.
+QString labelOfDevice(const QByteArray &source);
+// The lock a job holds on a volume it writes helper files to (fill files,
+// folders of names): flock on the volume's root folder itself, which every
+// process that opens it shares, whoever it runs as. Held while the object
+// lives, and let go by the kernel when the process ends, however it ends.
+class FolderLock
+{
+  public:
+    // 0, EWOULDBLOCK while another holds it, or an errno value.
+    int take(const QByteArray &folder);
+    bool held() const { return fd.valid(); }
+
+  private:
+    Fd fd;
+};
+// A lock file `path` made if missing and held while the returned descriptor
+// lives (flock); invalid with *error (EWOULDBLOCK while another holds it).
+Fd lockFile(const QByteArray &path, int *error);
+// Whether another holds the lock file `path` (false where there is none).
+bool fileLocked(const QByteArray &path);
+// Whether a job holds the lock on the root of the volume `path` lies on: a
+// running job's helper files are not leftovers.
+bool volumeLocked(const QByteArray &path);
 // The working folder's path as bytes; empty when it is gone.
 QByteArray currentFolder();
 // `path` with every link, "." and ".." resolved (realpath); empty with

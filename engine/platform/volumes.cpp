@@ -10,18 +10,23 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/btrfs.h>
 #include <linux/btrfs_tree.h>
 #include <linux/fs.h>
 #include <linux/types.h>
+#include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <sys/vfs.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace velmora::platform
@@ -429,6 +434,227 @@ bool xfsLogHead(quint64 device, qint64 *cycle, qint64 *block)
         *block = parts[1].toLongLong(&okBlock);
     }
     return okCycle && okBlock;
+}
+
+namespace
+{
+
+// What a prober sends back, in one write.
+struct ProbeMessage {
+    int error;
+    quint64 blocks;
+    quint64 free;
+    quint64 available;
+    quint64 blockSize;
+    quint64 flags;
+};
+
+} // namespace
+
+std::vector<SpaceAnswer> probeSpaces(const QByteArrayList &paths, int waitMs)
+{
+    std::vector<SpaceAnswer> answers(std::size_t(paths.size()));
+    std::vector<int> pipes(std::size_t(paths.size()), -1);
+    // Made before any fork: after it, in a process with threads, only calls
+    // that need no lock may run (no allocation, no Qt).
+    std::vector<QByteArray> names(paths.begin(), paths.end());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0) {
+            answers[i].answered = true;
+            answers[i].error = errno;
+            continue;
+        }
+        const char *path = names[i].constData();
+        const pid_t child = ::fork();
+        if (child == 0) {
+            // Nothing of this process's goes with the prober but its pipe:
+            // a descriptor it kept (a FUSE driver's own /dev/fuse, the
+            // caller's output) would keep that alive as long as it waits.
+            const int out = fds[1];
+            if ((out > 0 && ::close_range(0, unsigned(out) - 1, 0) != 0) ||
+                ::close_range(unsigned(out) + 1, ~0U, 0) != 0)
+                for (int fd = 0; fd < 4096; ++fd)
+                    if (fd != out)
+                        ::close(fd);
+            fds[1] = out;
+            // The prober's parent goes at once: the prober is no child of
+            // ours, and whoever reaps orphans reaps it when it ends.
+            if (::_Fork() != 0) // no fork handlers: nothing but calls that need no lock
+                ::_exit(0);
+            struct statfs st;
+            ProbeMessage m{};
+            if (::statfs(path, &st) != 0) {
+                m.error = errno;
+            } else {
+                m.blocks = st.f_blocks;
+                m.free = st.f_bfree;
+                m.available = st.f_bavail;
+                m.blockSize = quint64(st.f_frsize ? st.f_frsize : st.f_bsize);
+                m.flags = quint64(st.f_flags);
+            }
+            if (::write(fds[1], &m, sizeof m) != ssize_t(sizeof m)) {
+            }
+            ::_exit(0);
+        }
+        ::close(fds[1]);
+        if (child < 0) {
+            ::close(fds[0]);
+            answers[i].answered = true;
+            answers[i].error = errno;
+            continue;
+        }
+        while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        pipes[i] = fds[0];
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    for (;;) {
+        std::vector<pollfd> waiting;
+        std::vector<std::size_t> index;
+        for (std::size_t i = 0; i < pipes.size(); ++i)
+            if (pipes[i] >= 0) {
+                waiting.push_back({pipes[i], POLLIN, 0});
+                index.push_back(i);
+            }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                              deadline - std::chrono::steady_clock::now())
+                              .count();
+        if (waiting.empty() || left <= 0)
+            break;
+        if (::poll(waiting.data(), nfds_t(waiting.size()), int(left)) < 0 && errno != EINTR)
+            break;
+        for (std::size_t k = 0; k < waiting.size(); ++k) {
+            if (waiting[k].revents == 0)
+                continue;
+            const std::size_t i = index[k];
+            ProbeMessage m{};
+            SpaceAnswer &a = answers[i];
+            if (::read(pipes[i], &m, sizeof m) == ssize_t(sizeof m)) {
+                a.answered = true;
+                a.error = m.error;
+                a.total = m.blocks * m.blockSize;
+                a.free = m.free * m.blockSize;
+                a.available = m.available * m.blockSize;
+                a.readOnly = (m.flags & ST_RDONLY) != 0;
+            } else {
+                a.answered = true; // it died without a word
+                a.error = EIO;
+            }
+            ::close(pipes[i]);
+            pipes[i] = -1;
+        }
+    }
+    // One that has not answered is left to wait, its pipe handed to the
+    // caller: while it waits, that volume is not asked again
+    // (stillWaiting()), and it ends by itself once the mount answers or is
+    // aborted.
+    for (std::size_t i = 0; i < pipes.size(); ++i)
+        if (pipes[i] >= 0)
+            answers[i].pending = std::make_shared<Fd>(pipes[i]);
+    return answers;
+}
+
+bool stillWaiting(const Fd &pending)
+{
+    pollfd p{pending.get(), POLLIN, 0};
+    return pending.valid() && ::poll(&p, 1, 0) == 0;
+}
+
+QByteArrayList answering(const QByteArrayList &paths, int waitMs)
+{
+    QByteArrayList answered;
+    const std::vector<SpaceAnswer> answers = probeSpaces(paths, waitMs);
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        if (answers[std::size_t(i)].answered && answers[std::size_t(i)].error == 0)
+            answered.append(paths.at(i));
+    return answered;
+}
+
+QString labelOfDevice(const QByteArray &source)
+{
+    if (!source.startsWith("/dev/"))
+        return QString();
+    char resolved[PATH_MAX];
+    if (!::realpath(source.constData(), resolved))
+        return QString();
+    const QByteArray device(resolved);
+    const QByteArray folder("/dev/disk/by-label");
+    Fd dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    std::vector<QByteArray> names;
+    if (!dir.valid() || readNames(dir.get(), &names) != 0)
+        return QString();
+    for (const QByteArray &name : names) {
+        char target[PATH_MAX];
+        if (!::realpath((folder + '/' + name).constData(), target) || device != target)
+            continue;
+        // udev writes what a file name cannot hold as \xNN.
+        QByteArray label;
+        for (qsizetype i = 0; i < name.size(); ++i) {
+            if (name.at(i) == '\\' && i + 3 < name.size() && name.at(i + 1) == 'x') {
+                bool ok = false;
+                const int c = name.mid(i + 2, 2).toInt(&ok, 16);
+                if (ok) {
+                    label += char(c);
+                    i += 3;
+                    continue;
+                }
+            }
+            label += name.at(i);
+        }
+        return QString::fromUtf8(label);
+    }
+    return QString();
+}
+
+int FolderLock::take(const QByteArray &folder)
+{
+    int error = 0;
+    Fd opened = openFolderPath(folder, true, &error);
+    if (!opened.valid())
+        return error;
+    if (::flock(opened.get(), LOCK_EX | LOCK_NB) != 0)
+        return errno;
+    fd = std::move(opened);
+    return 0;
+}
+
+Fd lockFile(const QByteArray &path, int *error)
+{
+    Fd fd(::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!fd.valid() || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+        *error = errno;
+        return Fd();
+    }
+    *error = 0;
+    return fd;
+}
+
+bool fileLocked(const QByteArray &path)
+{
+    const Fd fd(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd.valid())
+        return false;
+    if (::flock(fd.get(), LOCK_SH | LOCK_NB) != 0)
+        return errno == EWOULDBLOCK;
+    return false;
+}
+
+bool volumeLocked(const QByteArray &path)
+{
+    int error = 0;
+    const Fd folder = openFolderPath(path, true, &error);
+    if (!folder.valid())
+        return false;
+    const std::vector<Mount> table = mountTable();
+    const Mount *mount = mountOf(table, folder.get());
+    const Fd root = mount ? openFolderPath(mount->mountPoint, true, &error) : Fd();
+    if (!root.valid())
+        return false;
+    if (::flock(root.get(), LOCK_SH | LOCK_NB) != 0)
+        return errno == EWOULDBLOCK;
+    ::flock(root.get(), LOCK_UN);
+    return false;
 }
 
 } // namespace velmora::platform

@@ -407,6 +407,14 @@ Befehle:
         <translation>velmora-cli: Warnung: %1
 </translation>
     </message>
+    <message>
+        <source>another Velmora job is working on %1; nothing was erased. Run this one when it has ended.</source>
+        <translation>ein anderer Velmora-Vorgang arbeitet auf %1; nichts wurde gelöscht. Starten Sie diesen, wenn jener beendet ist.</translation>
+    </message>
+    <message>
+        <source>%1 is working on %2; nothing was erased. Run this one when it has ended.</source>
+        <translation>%1 arbeitet auf %2; nichts wurde gelöscht. Starten Sie diesen, wenn jener beendet ist.</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -1038,6 +1046,22 @@ Befehle:
         <source>A job was interrupted, but its record cannot be read: what it left unfinished is not known, and nothing was cleaned up. The record was kept as %1.</source>
         <translation>Ein Vorgang wurde unterbrochen, aber sein Protokoll ist nicht lesbar: Was er unerledigt ließ, ist unbekannt, und nichts wurde aufgeräumt. Das Protokoll wurde als %1 aufbewahrt.</translation>
     </message>
+    <message>
+        <source>a wipe of the whole volume %1</source>
+        <translation>ein Löschen des ganzen Laufwerks %1</translation>
+    </message>
+    <message>
+        <source>a wipe of the free space of %1</source>
+        <translation>ein Löschen des freien Speichers von %1</translation>
+    </message>
+    <message>
+        <source>%1 (pid %2), started %3</source>
+        <translation>%1 (PID %2), gestartet %3</translation>
+    </message>
+    <message>
+        <source>%1 does not answer: what the job left there was not looked for.</source>
+        <translation>%1 antwortet nicht: Was der Vorgang dort hinterließ, wurde nicht gesucht.</translation>
+    </message>
 </context>
 <context>
     <name>JobRunner</name>
@@ -1148,6 +1172,10 @@ Befehle:
     <message>
         <source>🧹 Removed from the Trash&apos;s list of folder sizes: %1</source>
         <translation>🧹 Aus der Liste der Ordnergrößen des Papierkorbs entfernt: %1</translation>
+    </message>
+    <message>
+        <source>❌ Another Velmora job is working on %1: nothing was written. Wait until it ends.</source>
+        <translation>❌ Ein anderer Velmora-Vorgang arbeitet auf %1: Nichts wurde geschrieben. Warten Sie, bis er endet.</translation>
     </message>
 </context>
 <context>
@@ -1843,6 +1871,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>it lacks the sticky bit a shared Trash has</source>
         <translation>ihm fehlt das Sticky-Bit eines gemeinsamen Papierkorbs</translation>
+    </message>
+    <message>
+        <source>its volume does not answer</source>
+        <translation>sein Laufwerk antwortet nicht</translation>
     </message>
 </context>
 <context>
