@@ -1003,6 +1003,12 @@ void CliTest::hungMountNeverKeepsTheProcess()
     QVERIFY2(p.waitForFinished(20000), "velmora-cli erase --trash did not end");
     QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
     QVERIFY(!QFileInfo::exists(path("data/Trash/files/old.txt")));
+    // A free-space wipe of another volume runs to its end beside it.
+    VOLUME_OR_SKIP(vol, "tmpfs", 8 * 1024 * 1024);
+    p.start(QStringLiteral(VELMORA_CLI), {"freespace", "--yes", vol.path()});
+    p.closeWriteChannel();
+    QVERIFY2(p.waitForFinished(30000), "velmora-cli freespace did not end");
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
 }
 
 void CliTest::twoJobsSideBySide()
