@@ -623,6 +623,15 @@ void CliTest::trashAndTraces()
     const QByteArray uri = velmora::fileUris(QFile::encodeName(path("photo.jpg"))).constFirst();
     const QString thumb = path("cache/thumbnails/normal/") +
                           QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex() + ".png";
+    QVERIFY(writeFile(path("photo.jpg.kept"), plantedBytes(100)));
+    const QString keptThumb =
+        path("cache/thumbnails/normal/") +
+        QCryptographicHash::hash(
+            velmora::fileUris(QFile::encodeName(path("photo.jpg.kept"))).constFirst(),
+            QCryptographicHash::Md5)
+            .toHex() +
+        ".png";
+    QVERIFY(writeFile(keptThumb, "kept's thumbnail"));
     for (const bool traces : {false, true}) {
         QVERIFY(writeFile(path("photo.jpg"), plantedBytes(100)));
         QVERIFY(writeFile(path("photo.jpg~"), plantedBytes(100)));
@@ -634,6 +643,8 @@ void CliTest::trashAndTraces()
         QCOMPARE(o.status, 0);
         QCOMPARE(QFile::exists(thumb), !traces);
         QCOMPARE(QFile::exists(path("photo.jpg~")), !traces);
+        // The thumbnail of a file beside it, not erased, stays.
+        QCOMPARE(readFile(keptThumb), QByteArray("kept's thumbnail"));
     }
 }
 
@@ -785,6 +796,18 @@ void CliTest::outcomesAreSignedAndChecked()
     QCOMPARE(o.status, 1);
     QVERIFY2(o.err.contains("lacks the field sha256"), qPrintable(o.err));
     QCOMPARE(checkEdited([](QJsonObject &) {}).status, 0);
+    // The entries are signed as much as the totals: one said erased that
+    // was not is caught.
+    QJsonObject entryEdited = outcome;
+    QJsonArray entriesOf = entryEdited["entries"].toArray();
+    QJsonObject first = entriesOf.at(0).toObject();
+    first["path"] = first["path"].toString() + ".other";
+    entriesOf[0] = first;
+    entryEdited["entries"] = entriesOf;
+    writeFile(path("edited.json"), QJsonDocument(entryEdited).toJson());
+    o = runCli({"check-report", path("edited.json")}, {}, env);
+    QCOMPARE(o.status, 1);
+    QVERIFY2(o.err.contains("the report was changed after it was signed"), qPrintable(o.err));
 }
 
 void CliTest::proofIsReadiedBeforeAnythingIsErased()
