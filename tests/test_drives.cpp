@@ -119,16 +119,23 @@ int outcomeOf(Recorder &rec, const velmora::JobRequest &request, velmora::Erasur
     return rec.report.problemCount();
 }
 
+// A one-pass wipe of the whole drive `device`.
+velmora::JobRequest wipeOf(const QString &device, bool verify = false)
+{
+    velmora::JobRequest request;
+    request.kind = velmora::ErasureRecord::Kind::Drive;
+    request.method = velmora::kMethodNist;
+    request.verify = verify;
+    request.device = QFile::encodeName(device);
+    return request;
+}
+
 // What the job itself makes of a wipe of `device` asked past the listing.
 velmora::ErasureRecord::Result jobOutcome(const QString &device)
 {
     Recorder rec;
-    velmora::JobRequest request;
-    request.kind = velmora::ErasureRecord::Kind::Drive;
-    request.method = velmora::kMethodNist;
-    request.device = QFile::encodeName(device);
     velmora::ErasureRecord record;
-    outcomeOf(rec, request, &record);
+    outcomeOf(rec, wipeOf(device), &record);
     return record.result;
 }
 
@@ -603,13 +610,8 @@ void DrivesTest::everySectorToTheLastAndReadBackForReal()
         Loop odd(image);
         QVERIFY2(odd.why.isEmpty(), qPrintable(odd.why));
         Recorder rec;
-        velmora::JobRequest request;
-        request.kind = velmora::ErasureRecord::Kind::Drive;
-        request.method = velmora::kMethodNist;
-        request.verify = true;
-        request.device = QFile::encodeName(odd.device);
         velmora::ErasureRecord record;
-        QCOMPARE(outcomeOf(rec, request, &record), 0);
+        QCOMPARE(outcomeOf(rec, wipeOf(odd.device, true), &record), 0);
         QCOMPARE(record.result, velmora::ErasureRecord::Result::Erased);
         const QByteArray after = readFile(image);
         QCOMPARE(after.size(), size);
@@ -632,13 +634,8 @@ void DrivesTest::everySectorToTheLastAndReadBackForReal()
         if (f.open(QIODevice::ReadWrite) && f.seek(size - (8 << 20)))
             f.write(plantedBytes(4096));
     };
-    velmora::JobRequest request;
-    request.kind = velmora::ErasureRecord::Kind::Drive;
-    request.method = velmora::kMethodNist;
-    request.verify = true;
-    request.device = QFile::encodeName(changing.device);
     velmora::ErasureRecord record;
-    outcomeOf(rec, request, &record);
+    outcomeOf(rec, wipeOf(changing.device, true), &record);
     QVERIFY(changed);
     QCOMPARE(record.result, velmora::ErasureRecord::Result::Failed);
     QVERIFY2(record.error.contains("gave back something else than was written"),

@@ -218,17 +218,15 @@ int makeFolderAt(int dirFd, const QByteArray &name)
 
 bool ownedByEffectiveUser(const QByteArray &path)
 {
-    QByteArray at = path;
-    while (!at.isEmpty()) {
+    // Up from `path` to the first part of it that exists.
+    for (QByteArray at = path; !at.isEmpty();) {
         struct stat st;
         if (::stat(at.constData(), &st) == 0)
             return st.st_uid == ::geteuid();
-        if (errno != ENOENT)
+        if (errno != ENOENT || at == "/")
             return false;
         const qsizetype slash = at.lastIndexOf('/');
-        at = slash <= 0 ? QByteArray(slash == 0 ? "/" : "") : at.left(slash);
-        if (at == "/")
-            return ::stat("/", &st) == 0 && st.st_uid == ::geteuid();
+        at = slash > 0 ? at.left(slash) : slash == 0 ? QByteArray("/") : QByteArray();
     }
     return false;
 }

@@ -315,7 +315,6 @@ class FolderLock
   public:
     // 0, EWOULDBLOCK while another holds it, or an errno value.
     int take(const QByteArray &folder);
-    bool held() const { return fd.valid(); }
 
   private:
     Fd fd;
@@ -352,7 +351,6 @@ class PendingFile
     // 0 or an errno value: ENOENT, EROFS, EACCES, EISDIR, EPERM (a sticky
     // folder's file of another user's), EINVAL (no regular file there).
     int prepare(const QByteArray &path);
-    bool prepared() const { return file.valid(); }
     int commit(const QByteArray &data);
 
   private:

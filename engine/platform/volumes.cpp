@@ -12,7 +12,6 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/btrfs.h>
