@@ -154,40 +154,68 @@ void MainWindow::updateProgressInfo()
     labelProgressInfo->setText(text);
 }
 
-QString MainWindow::completionText() const
-{
-    switch (jobMode) {
-    case FileErase:
-        return tr("🗂️ All selected files have been permanently erased.");
-    case VolumeWipe:
-        return tr("💽 The disk has been securely wiped and is now clean.");
-    case FreeSpaceWipe:
-        return tr("🧹 Free space has been securely wiped; no traces remain.");
-    case DriveWipe:
-        return tr("💽 The drive has been wiped.");
-    default:
-        return tr("✅ Erasure operation completed.");
-    }
-}
-
 QString MainWindow::doneText() const
 {
     // What no overwrite in place could reach is said in the box too, not
-    // only in the log; a volume job then claims no more than was done.
+    // only in the log; a job then claims no more than was done.
     const QStringList warnings = jobReport.warnings();
-    QString text = completionText();
-    if (!warnings.isEmpty() && jobMode == FreeSpaceWipe)
-        text = tr("🧹 The free space has been overwritten. What may remain:");
-    else if (!warnings.isEmpty() && jobMode == VolumeWipe)
-        text = tr("💽 The disk has been wiped. What may remain:");
+    const bool mayRemain = !warnings.isEmpty();
+    QString text;
+    switch (jobMode) {
+    case FileErase:
+        text = mayRemain ? tr("🗂️ The selected files have been overwritten and removed. What may "
+                              "remain:")
+                         : tr("🗂️ All selected files have been permanently erased.");
+        break;
+    case VolumeWipe:
+        text = mayRemain ? tr("💽 The disk has been wiped. What may remain:")
+                         : tr("💽 The disk has been securely wiped and is now clean.");
+        break;
+    case FreeSpaceWipe: {
+        // "No traces" only where the standard's words allow it: an overwrite
+        // through the file system is neither Clear nor Purge.
+        const QString category = jobRecord ? jobRecord->category() : QString();
+        const bool sanitized =
+            category == QLatin1String("clear") || category == QLatin1String("purge");
+        text = mayRemain    ? tr("🧹 The free space has been overwritten. What may remain:")
+               : sanitized ? tr("🧹 Free space has been securely wiped; no traces remain.")
+                           : tr("🧹 The free space has been overwritten.");
+        break;
+    }
+    case DriveWipe: {
+        const QString drive = jobRecord ? jobRecord->mountPoint : QString();
+        const QString technique = jobRecord ? jobRecord->technique() : QString();
+        text = technique == QLatin1String("cryptographic-erase")
+                   ? tr("🔑 The encryption keys of %1 have been destroyed: what it holds can no "
+                        "longer be decrypted.")
+                         .arg(drive)
+               : technique.startsWith(QLatin1String("cryptographic-erase"))
+                   ? tr("💽 The encryption keys of %1 have been destroyed and the drive "
+                        "overwritten.")
+                         .arg(drive)
+                   : tr("💽 The drive %1 has been overwritten.").arg(drive);
+        break;
+    }
+    default:
+        text = tr("✅ Erasure operation completed.");
+        break;
+    }
     for (const QString &warning : warnings)
         text += QStringLiteral("\n\n") + warning;
-    // What the wipe amounts to, in the standard's words, and no more.
-    const QString category =
-        jobMode == DriveWipe
-            ? jobReport.drive().value(QStringLiteral("sanitizationText")).toString()
-            : QString();
-    if (!category.isEmpty())
+    // What the file erase removed beside the files (thumbnails, recent
+    // entries, Trash records).
+    for (const QString &note : jobReport.notes())
+        text += QStringLiteral("\n\n") + note;
+    // What the job amounts to, in the standard's words, and no more.
+    QStringList categories;
+    if (jobMode == DriveWipe)
+        categories << jobReport.drive().value(QStringLiteral("sanitizationText")).toString();
+    else if (jobMode == FreeSpaceWipe)
+        for (const velmora::VolumeMedium &medium : jobReport.media())
+            categories << medium.sanitization;
+    categories.removeAll(QString());
+    categories.removeDuplicates();
+    for (const QString &category : categories)
         text += QStringLiteral("\n\n") + category;
     return text;
 }
@@ -305,8 +333,10 @@ void MainWindow::completeJob()
     finishRecord(stopped);
     // What became of the job stays in the header until the next one starts
     // (a report saved from the box below says where it went instead).
+    // The traces removed beside the files are part of what became of it.
     if (jobRecord)
-        labelJobOutcome->setText(jobRecord->summary());
+        labelJobOutcome->setText(
+            QStringList(QStringList{jobRecord->summary()} + jobRecord->notes).join(QLatin1Char(' ')));
     // A job that ran to its end reached all of it, whatever its last report
     // of progress said.
     if (!stopped)

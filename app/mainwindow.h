@@ -171,11 +171,11 @@ class MainWindow : public QMainWindow
 
     // Workflows and job control
     void warn(const QString &title, const QString &text);
-    std::optional<QString> askForMethod();
-    // Says why, and returns true, when the volume at `mountPoint` must not be
-    // wiped whole: it holds the running system or the user's home folder.
+    std::optional<QString> askForMethod(JobMode mode);
     // Why the volume at `mountPoint` may not be wiped whole; empty when it may.
     static QString wipeRefusalText(const QString &mountPoint);
+    // Says why, and returns true, when the volume at `mountPoint` must not be
+    // wiped whole: it holds the running system or the user's home folder.
     bool refusedForWipe(const QString &mountPoint);
     // From the progress page back to `page`, when a job was refused before
     // it started.
@@ -187,7 +187,8 @@ class MainWindow : public QMainWindow
     velmora::JobContext jobContext(QProgressBar *bar);
     QFuture<void> launchJob(std::function<void(velmora::JobContext &)> body);
     void returnToModePage();
-    QString completionText() const;
+    // The Done box's text: what the job did, what may remain, and what it
+    // amounts to in the standard's words.
     QString doneText() const;
     void stopAndWaitForJob();
     // Says what jobs killed before their end left unfinished, after putting

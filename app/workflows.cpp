@@ -51,12 +51,14 @@ void MainWindow::warn(const QString &title, const QString &text)
     velmora::Modal::warning(this, title, text);
 }
 
-std::optional<QString> MainWindow::askForMethod()
+std::optional<QString> MainWindow::askForMethod(JobMode mode)
 {
     EraseMethodDialog dialog(this);
+    // The choices follow the job asked for, never the page the user came
+    // from: the window stays on the file list after a job.
     // Reading back is what a whole-volume job is trusted for; for a few
     // files it is the user's choice.
-    if (jobMode == FileErase) {
+    if (mode == FileErase) {
         dialog.setVerifySetting(QStringLiteral("verify/files"), false);
         dialog.setTracesSetting(QStringLiteral("traces/files"));
     } else
@@ -82,6 +84,15 @@ QByteArrayList MainWindow::listedPaths() const
 bool MainWindow::askForConfirmation(const QString &target, const QString &method)
 {
     ConfirmEraseDialog dialog(this);
+    // A drive has words of its own: it holds more than files.
+    if (pendingRecord.kind == velmora::ErasureRecord::Kind::Drive)
+        dialog.setQuestion(
+            pendingRecord.passes == 0
+                ? tr("This will destroy the encryption keys of %1: nothing on it can be "
+                     "decrypted again.")
+                      .arg(pendingRecord.mountPoint)
+                : tr("This will permanently destroy everything on the drive %1.")
+                      .arg(pendingRecord.mountPoint));
     dialog.setTarget(target);
     // The last gate names what dies: for a file erase the first of the
     // entries the user named (a folder, not the files below it).
@@ -113,7 +124,7 @@ void MainWindow::on_btnNextFromAdd_clicked()
         warn(tr("No Files"), tr("Please add at least one file."));
         return;
     }
-    const std::optional<QString> method = askForMethod();
+    const std::optional<QString> method = askForMethod(FileErase);
     if (!method)
         return;
     if (method->isEmpty()) {
@@ -158,7 +169,7 @@ void MainWindow::on_btnNextFromDiskList_clicked()
     }
     if (refusedForWipe(VolumeTable::mountPoint(ui->tableDiskList, row)))
         return;
-    const std::optional<QString> method = askForMethod();
+    const std::optional<QString> method = askForMethod(VolumeWipe);
     if (!method)
         return;
     if (method->isEmpty()) {
@@ -220,7 +231,7 @@ void MainWindow::onNextFromFreeSpaceDiskList()
         return;
     }
     const QString root = VolumeTable::mountPoint(ui->tableDiskList_2, row);
-    const std::optional<QString> method = askForMethod();
+    const std::optional<QString> method = askForMethod(FreeSpaceWipe);
     if (!method)
         return;
     if (method->isEmpty()) {

@@ -46,6 +46,23 @@ ConfirmEraseDialog::~ConfirmEraseDialog()
     delete ui;
 }
 
+void ConfirmEraseDialog::setQuestion(const QString &sentence)
+{
+    // The form's look, with the word to type in red as there.
+    ui->label->setText(
+        QStringLiteral("<html><body><p><span style=\" font-size:11pt;\">%1<br/>%2</span></p>"
+                       "</body></html>")
+            .arg(sentence.toHtmlEscaped(),
+                 tr("Please type '%1' to continue:")
+                     .toHtmlEscaped()
+                     .arg(QStringLiteral("<span style=\" color:#ff0000;\">Erase</span>"))));
+}
+
+QString ConfirmEraseDialog::question() const
+{
+    return ui->label->text();
+}
+
 void ConfirmEraseDialog::setTarget(const QString &target)
 {
     labelTarget->setText(target);

@@ -20,6 +20,10 @@ class ConfirmEraseDialog : public QDialog
     explicit ConfirmEraseDialog(QWidget *parent = nullptr);
     ~ConfirmEraseDialog() override;
 
+    // The sentence above the field in place of the one about files, for a
+    // job that destroys something else (a whole drive); plain text.
+    void setQuestion(const QString &sentence);
+    QString question() const;
     // One line under the fixed text naming what will be destroyed.
     void setTarget(const QString &target);
     QString target() const;

@@ -322,6 +322,10 @@ void DrivesTest::keysOfLuksContainer()
     const QByteArray out = cli.readAllStandardOutput();
     QVERIFY2(cli.exitCode() == 0, qPrintable(out + cli.readAllStandardError()));
     QVERIFY(out.contains("🔑 The 1 key slot(s) and the headers of the LUKS2 container"));
+    // The keys alone are no wipe of the drive, and the closing line says so.
+    QVERIFY2(out.trimmed().endsWith("✅ The encryption keys were destroyed.") &&
+                 !out.contains("Drive wipe completed"),
+             out.constData());
     QVERIFY(run("cryptsetup", {"isLuks", loop.device}) != 0);
     QVERIFY(run("cryptsetup", {"open", "--test-passphrase", "--key-file", loop.dir.filePath("key"),
                                loop.device}) != 0);

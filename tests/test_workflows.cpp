@@ -9,11 +9,14 @@
 #include "testsupport.h"
 
 #include "app/volumetable.h"
+#include "engine/fs/traces.h"
 #include "engine/platform/platform.h"
 
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
 
+#include <QCheckBox>
+#include <QCryptographicHash>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +28,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QUrl>
 
@@ -77,6 +81,7 @@ class WorkflowsTest : public QObject, public WindowFixture
     void cleanup() { close(); }
 
     void fileEraseEndToEnd();
+    void secondEraseInOneWindowTakesItsTraces();
     void fileEraseRefusals();
     void copyOnWriteEraseOffersTheFreeSpaceWipe();
     void fileEraseReportsFailuresHonestly();
@@ -176,6 +181,58 @@ void WorkflowsTest::fileEraseEndToEnd()
     QCOMPARE(get<QProgressBar>("progressBar")->value(), 0);
     QVERIFY(get<QTextEdit>("textLog")->toPlainText().isEmpty());
     QCOMPARE(jobMode(), 0);
+}
+
+void WorkflowsTest::secondEraseInOneWindowTakesItsTraces()
+{
+    // The window stays on the file list after a job: each erase from there
+    // offers the traces, takes its file's thumbnail, and says so in the box
+    // and the header. The first erase once left the next without them.
+    const QByteArray oldHome = qgetenv("HOME"), oldCache = qgetenv("XDG_CACHE_HOME"),
+                     oldData = qgetenv("XDG_DATA_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CACHE_HOME", oldCache);
+        qputenv("XDG_DATA_HOME", oldData);
+    });
+    qputenv("HOME", QFile::encodeName(tmp->path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(path("cache")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(path("data")));
+    const auto thumbnailOf = [&](const QString &file) {
+        const QByteArray uri = velmora::fileUris(QFile::encodeName(file)).constFirst();
+        return path("cache/thumbnails/normal/") +
+               QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex() + ".png";
+    };
+    QVERIFY(writeFile(thumbnailOf(path("kept.jpg")), "kept's thumbnail"));
+
+    click("btnEraseFileFolder");
+    for (const QString name : {"first.jpg", "second.jpg"}) {
+        QVERIFY(writeFile(path(name), plantedBytes(5000)));
+        QVERIFY(writeFile(thumbnailOf(path(name)), "thumbnail of " + name.toUtf8()));
+        QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
+        addToList({path(name)});
+        auto offered = std::make_shared<bool>(false);
+        modal::when<EraseMethodDialog>([=](EraseMethodDialog *d, modal::Seen &) {
+            auto *traces = d->findChild<QCheckBox *>("checkTraces");
+            *offered = traces && traces->isVisible() && traces->isChecked();
+            QTest::mouseClick(d->findChild<QRadioButton *>("radioNIST"), Qt::LeftButton);
+            QTest::mouseClick(d->findChild<QPushButton *>("btnStart"), Qt::LeftButton);
+            return true;
+        });
+        confirm("Erase");
+        auto done = modal::answerBox();
+        click("btnNextFromAdd");
+        QTRY_VERIFY_WITH_TIMEOUT(done->answered, 30000);
+        QVERIFY2(*offered, qPrintable(name));
+        QVERIFY2(!QFile::exists(thumbnailOf(path(name))), qPrintable(name));
+        QVERIFY(!QFile::exists(path(name)));
+        QCOMPARE(done->title, QStringLiteral("Done"));
+        QCOMPARE(done->text, QStringLiteral("🗂️ All selected files have been permanently "
+                                            "erased.\n\n🧹 Traces removed: 1 thumbnail"));
+        const QString header = get<QLabel>("labelJobOutcome")->text();
+        QVERIFY2(header.endsWith("🧹 Traces removed: 1 thumbnail"), qPrintable(header));
+    }
+    QCOMPARE(readFile(thumbnailOf(path("kept.jpg"))), QByteArray("kept's thumbnail"));
 }
 
 void WorkflowsTest::copyOnWriteEraseOffersTheFreeSpaceWipe()
@@ -589,8 +646,11 @@ void WorkflowsTest::freeSpaceWipeEndToEnd()
         target->startsWith("Free space of " + vol.path() + " on tmpfs (tmpfs): ") &&
             target->endsWith(" of " + QLocale().formattedDataSize(32 * 1024 * 1024) + " · memory"),
         qPrintable(*target));
-    QCOMPARE(done->text,
-             QStringLiteral("🧹 Free space has been securely wiped; no traces remain."));
+    // Memory or not, an overwrite through the file system is neither Clear
+    // nor Purge: no "no traces remain".
+    QVERIFY2(done->text.startsWith("🧹 The free space has been overwritten.\n\nNeither Clear "
+                                   "nor Purge (NIST SP 800-88)"),
+             qPrintable(done->text));
     QCOMPARE(log.lines,
              (QStringList{"Selected method: NIST 800-88 (1 pass random)",
                           "🧹 Erasing free space, please wait...",
@@ -709,15 +769,22 @@ void WorkflowsTest::driveWipeEndToEnd()
 
     LogLines log(window.get());
     chooseMethod("radioNIST");
+    auto question = std::make_shared<QString>();
+    modal::when<ConfirmEraseDialog>([=](ConfirmEraseDialog *d, modal::Seen &) {
+        *question = QTextDocumentFragment::fromHtml(d->question()).toPlainText();
+        return false; // answered below
+    });
     auto target = confirm("Erase");
     auto done = modal::answerBox();
     click("btnNextFromDiskList");
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
     // The confirmation names the drive by size and path (a loop device has
-    // no model or serial).
+    // no model or serial), and speaks of the drive, not of files.
     QCOMPARE(*target, "33.6 MB, " + device);
+    QCOMPARE(*question, "This will permanently destroy everything on the drive " + device +
+                            ".\nPlease type 'Erase' to continue:");
     QCOMPARE(done->title, QStringLiteral("Done"));
-    QVERIFY2(done->text.startsWith("💽 The drive has been wiped.") &&
+    QVERIFY2(done->text.startsWith("💽 The drive " + device + " has been overwritten.") &&
                  done->text.endsWith("Clear (NIST SP 800-88): every addressable sector was "
                                      "overwritten and the last pass read back."),
              qPrintable(done->text));

@@ -662,7 +662,9 @@ void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobCo
     facts.drive.insert(QStringLiteral("sanitizationText"),
                        sanitizationWords(category, drive, verified, luksVersion));
     facts.publish();
-    ctx.emitCompletion(tr("✅ Drive wipe completed."));
+    // The keys alone leave every sector as it was: it is no wipe.
+    ctx.emitCompletion(passes > 0 ? tr("✅ Drive wipe completed.")
+                                  : tr("✅ The encryption keys were destroyed."));
 }
 
 } // namespace velmora
