@@ -14,6 +14,7 @@
 #include "engine/fs/verify.h"
 #include "engine/fs/walk.h"
 #include "engine/job/erasemethods.h"
+#include "engine/job/erasurerecord.h"
 #include "engine/job/jobs.h"
 #include "engine/job/progressmeter.h"
 #include "engine/job/schedules.h"
@@ -73,6 +74,7 @@ class EngineTest : public QObject
     void fileThatGrowsIsChasedOrReported();
     void failedWriteIsNeverReportedErased_data();
     void failedWriteIsNeverReportedErased();
+    void whatStaysIsNeverErased();
     void everyPassIsSyncedBeforeTheNext_data();
     void everyPassIsSyncedBeforeTheNext();
     void verificationCatchesWhatDiffers_data();
@@ -233,6 +235,44 @@ void EngineTest::failedWriteIsNeverReportedErased()
     else
         QCOMPARE(exists(file), !removed);
     QCOMPARE(rec.report.problemCount(), 1);
+}
+
+void EngineTest::whatStaysIsNeverErased()
+{
+    // Something writes into the selection while the erase runs (or a driver
+    // keeps entries it said were gone): the folders that stay are not
+    // erased, and the job says what they still hold.
+    QVERIFY(writeFile(at("sel/a.txt"), plantedBytes(5000)));
+    QVERIFY(writeFile(at("sel/sub/b.txt"), plantedBytes(5000)));
+    QVERIFY(writeFile(at("alone.txt"), plantedBytes(10)));
+    bool written = false;
+    int erased = 0;
+    Recorder rec;
+    // Once the walk has done every file, before the folders go.
+    rec.onLog = [&](Recorder &, const QString &line) {
+        if (!line.startsWith("✅ Securely erased") || ++erased != 3)
+            return;
+        written = writeFile(at("sel/late.txt"), "written meanwhile") &&
+                  writeFile(at("sel/sub/deeper/late.txt"), "written meanwhile");
+    };
+    auto ctx = rec.context();
+    const QByteArrayList listed{at("alone.txt"), at("sel")};
+    velmora::ErasureRecord record = velmora::ErasureRecord::forFiles(listed, kMethodNist, false);
+    rec.report.keepRemoved(true);
+    runFileEraseJob({at("alone.txt"), at("sel/a.txt"), at("sel/sub/b.txt")}, {at("sel")},
+                    kMethodNist, ctx);
+    QVERIFY(written);
+    QVERIFY(!exists(at("sel/a.txt")) && !exists(at("sel/sub/b.txt")));
+    for (const char *name : {"sel/late.txt", "sel/sub"})
+        QVERIFY2(rec.lines.contains("⚠️ Not erased: " + QFile::decodeName(at(name)) +
+                                    " is still there, so its folder could not be removed."),
+                 qPrintable(rec.lines.join('\n')));
+    QCOMPARE(rec.report.problemCount(), 2);
+    record.finish(rec.report, 0, 0, false);
+    QCOMPARE(record.result, velmora::ErasureRecord::Result::Problems);
+    QCOMPARE(record.entries.at(0).state, velmora::ErasureRecord::Entry::State::Erased);
+    QCOMPARE(record.entries.at(1).state, velmora::ErasureRecord::Entry::State::PartlyErased);
+    QVERIFY(!record.entries.at(1).erased);
 }
 
 void EngineTest::everyPassIsSyncedBeforeTheNext_data()

@@ -142,6 +142,60 @@ void sweepTraces(TreeEraser &eraser, const QByteArrayList &listed, int passes, J
         ctx.report->addNote(line);
 }
 
+// The most names of one folder that are told one by one.
+constexpr std::size_t kStayedNamed = 100;
+
+// An entry the job could not remove whole is no erased entry, whatever went
+// right below it. What stays in a selected folder without a reason given on
+// the way (a driver that kept entries it had said were gone, a file put
+// there meanwhile) is named as not erased, so the outcome is partly erased.
+void tellWhatStayed(const QByteArrayList &entries, JobContext &ctx)
+{
+    const QStringList reported = ctx.report ? ctx.report->problemPaths() : QStringList();
+    const auto told = [&](const QString &shown) {
+        return std::any_of(reported.begin(), reported.end(), [&](const QString &problem) {
+            return problem == shown ||
+                   (problem.startsWith(shown) && problem.at(shown.size()) == QLatin1Char('/'));
+        });
+    };
+    for (const QByteArray &path : entries) {
+        platform::Status st;
+        const QString shown = displayName(path);
+        if (platform::statusAt(platform::kWorkingFolder, path, &st) != 0 || told(shown))
+            continue;
+        std::vector<QByteArray> names;
+        int error = 0;
+        if (st.type == platform::Type::Directory) {
+            platform::Fd folder = platform::openFolderPath(path, false, &error);
+            if (folder.valid())
+                error = platform::readNames(folder.get(), &names);
+        }
+        if (names.empty()) {
+            ctx.problem(QCoreApplication::translate(
+                            "Jobs", "⚠️ Not erased: %1 is still there, though nothing was said "
+                                    "against its removal.")
+                            .arg(shown),
+                        shown, error);
+            continue;
+        }
+        std::sort(names.begin(), names.end());
+        for (std::size_t i = 0; i < names.size() && i < kStayedNamed; ++i) {
+            const QString inside = displayName(path + '/' + names[i]);
+            ctx.problem(QCoreApplication::translate(
+                            "Jobs", "⚠️ Not erased: %1 is still there, so its folder could "
+                                    "not be removed.")
+                            .arg(inside),
+                        inside);
+        }
+        if (names.size() > kStayedNamed)
+            ctx.problem(QCoreApplication::translate(
+                            "Jobs", "⚠️ Not erased: %n more entry(s) still in %1.", nullptr,
+                            int(names.size() - kStayedNamed))
+                            .arg(shown),
+                        shown + QLatin1Char('/'));
+    }
+}
+
 // Once per job that read its last passes back, before its closing line.
 void noteVerified(JobContext &ctx)
 {
@@ -198,6 +252,8 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
         eraser.itemDone = nullptr;
         for (const QByteArray &root : roots)
             eraser.cleanUp(root, true, !ctx.stopped());
+        if (!ctx.stopped())
+            tellWhatStayed(alone + roots, ctx);
         if (traces && !ctx.stopped())
             sweepTraces(eraser, files + folders, passCountForMethod(method), ctx);
         if (!ctx.stopped()) {
