@@ -251,6 +251,17 @@ class Volume
         return !mounted;
     }
 
+    // Mounted again, the image file given to the FUSE driver itself rather
+    // than through a loop device (ntfs-3g takes either): the table then
+    // says "fuse" and names the file.
+    bool remountFromImageFile(const QString &driver)
+    {
+        if (!unmount())
+            return false;
+        mounted = run(driver, {image, mountPoint}) == 0;
+        return mounted;
+    }
+
     // True when the raw image (unmounted) still holds `needle` anywhere.
     bool imageContains(const QByteArray &needle) const { return readFile(image).contains(needle); }
     // The same for a name, as bytes or as UTF-16 (NTFS, exFAT, FAT's long

@@ -1277,10 +1277,13 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     const int fillDir = fillFd.valid() ? fillFd.get() : rootFd.get();
     if (ctx.journal)
         ctx.journal->workingIn(platform::pathOf(fillDir));
-    const auto table = platform::mountTable();
-    const platform::Mount *mount = platform::mountOf(table, rootFd.get());
-    if (mount)
+    auto table = platform::mountTable();
+    const platform::Mount *found = platform::mountOf(table, rootFd.get());
+    platform::Mount *mount = found ? &table[std::size_t(found - table.data())] : nullptr;
+    if (mount) {
+        platform::identifyImageFileSystem(mount);
         noteMedium(*mount, ctx);
+    }
 
     // The progress counts on the larger of the caller's bound and what is
     // free now; the fill itself goes on until the volume is full, with a

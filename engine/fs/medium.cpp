@@ -264,6 +264,12 @@ void noteMedium(const platform::Mount &mount, JobContext &ctx)
     // one line is enough.
     if (ctx.report && !ctx.report->addMedium(medium))
         return;
+    // Where the file system is not known, nothing is said to be reached.
+    if (!platform::isKnownFileSystem(mount.fsType))
+        ctx.warn(tr("⚠️ Velmora cannot tell which file system %1 holds (its driver says "
+                    "\"%2\"): the names of erased files, and what its driver keeps of them, "
+                    "may remain there.")
+                     .arg(volume, QString::fromUtf8(mount.mountType)));
     const MediumLine line = mediumLine(storage, volume, platform::activeSwaps());
     if (line.text.isEmpty())
         return;

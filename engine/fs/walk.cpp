@@ -330,10 +330,13 @@ void TreeEraser::problemWithReason(const QString &line, const QString &shown, in
 
 void TreeEraser::noteVolumeOf(int fd)
 {
-    const platform::Mount *mount = platform::mountOf(mounts, fd);
-    if (!mount || notedMounts.contains(mount->id))
+    const platform::Mount *found = platform::mountOf(mounts, fd);
+    if (!found || notedMounts.contains(found->id))
         return;
-    notedMounts.insert(mount->id);
+    notedMounts.insert(found->id);
+    // Asked once, before anything else asks what the volume keeps where.
+    platform::Mount *mount = &mounts[std::size_t(found - mounts.data())];
+    platform::identifyImageFileSystem(mount);
     int error = 0;
     platform::Fd folder = platform::openFolderAt(fd, QByteArray(), &error);
     if (folder.valid())

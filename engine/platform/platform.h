@@ -268,6 +268,12 @@ struct Mount {
 // that overwrites names with new ones: fusefat takes a fifth of a second for
 // each (a rename, a fiftieth), and longer the more its folder holds.
 bool makesEntriesSlowly(const Mount &mount);
+// A FUSE driver given an image file rather than a device (ntfs-3g) names
+// its volume "fuse" alone: where `mount` is such a volume, its fsType is
+// read from the image's first sector, where this user may read it. Only for
+// a volume being worked on, never while the table is listed: the image may
+// lie on a volume that does not answer.
+void identifyImageFileSystem(Mount *mount);
 // The mount table; `text` is for tests (empty: read the live table).
 std::vector<Mount> mountTable(const QByteArray &text = QByteArray());
 // The mount that holds the open `fd`: by mount id where the kernel tells it,
@@ -384,6 +390,11 @@ bool isCopyOnWrite(const QByteArray &fsType);
 bool isNetwork(const QByteArray &fsType);
 // A file system held in memory (tmpfs, ramfs).
 bool isInMemory(const QByteArray &fsType);
+// Whether Velmora knows where the file system `fsType` keeps names and
+// older copies: those whose folders it scrubs and whose free space it
+// fills to the end, and the copy-on-write, network and in-memory ones,
+// whose limits it says. Of any other it can say nothing true.
+bool isKnownFileSystem(const QByteArray &fsType);
 // The active swap areas (/proc/swaps, or `text` in its form for tests), each
 // with whether it lies on an encrypted (dm-crypt) device, a swap file through
 // the device of its file system, and whether it is memory (zram).

@@ -196,11 +196,17 @@ namespace
 {
 // A FUSE driver's volume says only "fuseblk": its boot sector tells which
 // file system it is, where this user may read the device.
-QByteArray fuseFileSystem(const QByteArray &source)
+QByteArray fuseFileSystem(const QByteArray &source, const QByteArray &unknown = "fuseblk")
 {
-    const int fd = ::open(source.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    // Never a FIFO or a terminal: only an image or a device is read.
+    const int fd = ::open(source.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
-        return QByteArrayLiteral("fuseblk");
+        return unknown;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISBLK(st.st_mode))) {
+        ::close(fd);
+        return unknown;
+    }
     char sector[512] = {};
     const ssize_t n = ::pread(fd, sector, sizeof sector, 0);
     ::close(fd);
@@ -211,9 +217,15 @@ QByteArray fuseFileSystem(const QByteArray &source)
         return QByteArrayLiteral("ntfs");
     if (head.mid(54, 3) == "FAT" || head.mid(82, 5) == "FAT32")
         return QByteArrayLiteral("vfat");
-    return QByteArrayLiteral("fuseblk");
+    return unknown;
 }
 } // namespace
+
+void identifyImageFileSystem(Mount *mount)
+{
+    if (mount->mountType == "fuse" && mount->fsType == "fuse" && mount->source.startsWith('/'))
+        mount->fsType = fuseFileSystem(mount->source, mount->fsType);
+}
 
 bool makesEntriesSlowly(const Mount &mount)
 {
@@ -320,6 +332,16 @@ bool isNetwork(const QByteArray &fsType)
 bool isInMemory(const QByteArray &fsType)
 {
     return fsType == "tmpfs" || fsType == "ramfs";
+}
+
+bool isKnownFileSystem(const QByteArray &fsType)
+{
+    static const QByteArray types[] = {"ext2", "ext3",  "ext4",  "xfs",  "vfat",
+                                       "msdos", "exfat", "ntfs", "ntfs3"};
+    for (const QByteArray &t : types)
+        if (fsType == t)
+            return true;
+    return isCopyOnWrite(fsType) || isNetwork(fsType) || isInMemory(fsType);
 }
 
 std::vector<Swap> activeSwaps(const QByteArray &text)
