@@ -140,6 +140,7 @@ class VolumesTest : public QObject
     void freeSpaceWipeReachesRecordsKeptApart_data();
     void freeSpaceWipeReachesRecordsKeptApart();
     void slowDriverIsSaid();
+    void driverThatCountsLessFreeSpaceIsSaid();
     void stopInTheRecordFillLeavesNothing();
     void mountsBelowTheSelectionAreNotEntered();
     void volumeWipeLeavesNothingOnTheDevice();
@@ -464,7 +465,7 @@ void VolumesTest::namesLeaveTheFolderThatStays()
     QFETCH(QString, fsType);
     QFETCH(bool, imageFile);
     VOLUME_OR_SKIP(vol, fsType, (fsType == "xfs" ? 320 : 64) * 1024 * 1024);
-    if (imageFile && !vol.remountFromImageFile("ntfs-3g"))
+    if (imageFile && !vol.remountFromImageFile({"ntfs-3g"}))
         QSKIP("ntfs-3g cannot mount the image file itself here");
     QByteArrayList files;
     for (int i = 0; i < 150; ++i) {
@@ -526,6 +527,66 @@ void VolumesTest::namesLeaveTheFolderThatStays()
     QVERIFY2(left == 0, qPrintable(QString::number(left)));
     QVERIFY(!Volume::holdsName(image, "confidential"));
     QVERIFY(!Volume::holdsName(image, QStringLiteral("Geheim")));
+    QVERIFY(!vol.imageContains(plantText()));
+}
+
+void VolumesTest::driverThatCountsLessFreeSpaceIsSaid()
+{
+    // fusefat goes by FAT32's count of free clusters, which goes stale
+    // where a stick is pulled out, and takes no cluster past it: the fill
+    // ends early. FAT's own table tells how much was never overwritten, the
+    // job says so and is not "complete"; once fsck.fat has put the count
+    // right, the next wipe reaches it all. No TRIM to hide anything.
+    VOLUME_OR_SKIP(vol, "vfat", 96 * 1024 * 1024, {}, {"-F", "32"}, false);
+    if (!vol.throughFusefat())
+        QSKIP("needs FAT through fusefat, which believes the count");
+    for (int i = 0; i < 6; ++i)
+        QVERIFY(plant(vol.path() + QStringLiteral("/gone%1.bin").arg(i), 8 * 1024 * 1024));
+    for (int i = 0; i < 6; ++i)
+        QVERIFY(QFile::remove(vol.path() + QStringLiteral("/gone%1.bin").arg(i)));
+    QVERIFY(vol.unmount());
+    QVERIFY(vol.imageContains(plantText()));
+    // The count of free clusters in FAT32's information sector, cut to
+    // 10,000 clusters of 512 bytes: about 5 MiB of the 94 free.
+    {
+        QFile image(vol.imagePath());
+        QVERIFY(image.open(QIODevice::ReadWrite));
+        const QByteArray boot = image.read(512);
+        const quint16 sectorBytes = quint16(uchar(boot[11]) | uchar(boot[12]) << 8);
+        const quint16 infoSector = quint16(uchar(boot[48]) | uchar(boot[49]) << 8);
+        QCOMPARE(uchar(boot[13]), uchar(1)); // a sector per cluster
+        QVERIFY(image.seek(qint64(infoSector) * sectorBytes + 488));
+        const char count[4] = {char(10000 & 0xff), char(10000 >> 8), 0, 0};
+        QCOMPARE(image.write(count, 4), qint64(4));
+    }
+    const QStringList fusefat{"fusefat", "-o", "rw+"};
+    QVERIFY(vol.remountFromImageFile(fusefat));
+    Recorder rec;
+    runFreeSpace(vol.path(), rec);
+    const QStringList said = rec.lines.filter("MiB of the free space of " + vol.path() +
+                                              " were not overwritten");
+    QVERIFY2(said.size() == 1, qPrintable(rec.lines.join('\n')));
+    const double unreached = said.first().section(QLatin1Char(' '), 1, 1).toDouble();
+    QVERIFY2(unreached > 80 && unreached < 95, qPrintable(said.first()));
+    QCOMPARE(rec.report.problemCount(), 1);
+    QVERIFY(rec.lines.filter("✅ Free space wipe complete.").isEmpty());
+    QVERIFY(rec.lines.contains("⚠️ Free space wipe ended: not all of the free space was "
+                               "overwritten."));
+    // What it says may remain does. (As the volume runs full, fusefat
+    // writes beyond the end of an image file, which is no part of it.)
+    QVERIFY(vol.unmount());
+    QVERIFY(QFile::resize(vol.imagePath(), 96 * 1024 * 1024));
+    QVERIFY(vol.imageContains(plantText()));
+
+    QCOMPARE(run("fsck.fat", {"-a", vol.imagePath()}) & ~1, 0);
+    QVERIFY(vol.remountFromImageFile(fusefat));
+    Recorder again;
+    runFreeSpace(vol.path(), again);
+    QVERIFY2(again.lines.contains("✅ Free space wipe complete."),
+             qPrintable(again.lines.join('\n')));
+    QCOMPARE(again.report.problemCount(), 0);
+    QVERIFY(vol.unmount());
+    QVERIFY(QFile::resize(vol.imagePath(), 96 * 1024 * 1024));
     QVERIFY(!vol.imageContains(plantText()));
 }
 

@@ -251,14 +251,14 @@ class Volume
         return !mounted;
     }
 
-    // Mounted again, the image file given to the FUSE driver itself rather
-    // than through a loop device (ntfs-3g takes either): the table then
-    // says "fuse" and names the file.
-    bool remountFromImageFile(const QString &driver)
+    // Mounted again by the FUSE driver `command` (program and options),
+    // given the image file itself rather than a loop device: ntfs-3g then
+    // names the volume "fuse" alone, fusefat names no source at all.
+    bool remountFromImageFile(const QStringList &command)
     {
         if (!unmount())
             return false;
-        mounted = run(driver, {image, mountPoint}) == 0;
+        mounted = run(command.first(), command.mid(1) + QStringList{image, mountPoint}) == 0;
         return mounted;
     }
 

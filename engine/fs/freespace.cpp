@@ -58,6 +58,10 @@ constexpr std::size_t kRecordDepth = 16;
 constexpr int kRefills = 4;
 // Blocks of its reserve pool XFS keeps while a fill has the rest.
 constexpr quint64 kXfsKeptReserve = 128;
+// What FAT may still count free once a fill holds the volume, in bytes:
+// the clusters its folders and the fill files' own entries take as it ends.
+constexpr quint64 kUnreachedSlack = 256 * 1024;
+
 const QByteArray kNamesPrefix = QByteArrayLiteral("__velmora_names_");
 const QByteArray kFillBases[] = {QByteArrayLiteral("__freespace_temp__"),
                                  QByteArrayLiteral("__wiper_temp__")};
@@ -801,11 +805,14 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
 // removals while the volume is full).
 PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine,
                  qint64 plannedChunks, quint64 byteLimit, quint64 blockSize, bool verify,
-                 const QString &volume, RecordFill *records, qint64 recordUnits, JobContext &ctx)
+                 const QString &volume, RecordFill *records, qint64 recordUnits,
+                 const std::function<void()> &whileFull, JobContext &ctx)
 {
     FillPass pass(rootFd, fileName, verify);
     PassEnd end =
         fillInto(pass, failureLine, plannedChunks, byteLimit, blockSize, verify, volume, ctx);
+    if (end == PassEnd::Done && whileFull)
+        whileFull();
     int recordsFailed = 0;
     if (records && end == PassEnd::Done) {
         // A fill that stopped short of full (at a bound) leaves the table
@@ -1285,13 +1292,26 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         noteMedium(*mount, ctx);
     }
 
+    // A driver may count less free space than its file system has: fusefat
+    // says nothing of blocks at all, and goes by FAT32's count of free
+    // clusters, which goes stale where a stick was pulled out. FAT's own
+    // table tells what is free, where its device or image can be read.
+    const QByteArray fatBacking = mount && (mount->fsType == "vfat" || mount->fsType == "msdos")
+                                      ? platform::backingOf(*mount)
+                                      : QByteArray();
+    quint64 ownFree = 0;
+    if (!fatBacking.isEmpty() && platform::fatFreeBytes(fatBacking, &ownFree) != 0)
+        ownFree = 0;
+
     // The progress counts on the larger of the caller's bound and what is
     // free now; the fill itself goes on until the volume is full, with a
     // guard against a file system that never says so.
-    const quint64 reachable = platform::effectiveUser() == 0 ? space.free : space.available;
+    const quint64 reachable =
+        std::max(platform::effectiveUser() == 0 ? space.free : space.available, ownFree);
     const qint64 callerChunks = qint64(byteBound / quint64(kChunkSize));
     qint64 plannedChunks = std::max(callerChunks, qint64(reachable / quint64(kChunkSize)));
-    const quint64 byteLimit = space.free + std::max<quint64>(64ULL << 20, space.total / 20);
+    const quint64 byteLimit = std::max(space.free, ownFree) +
+                              std::max<quint64>(64ULL << 20, std::max(space.total, ownFree) / 20);
     const bool journalEmptiable = mount && canEmptyJournal(rootFd.get(), mount->fsType);
     // A names phase through fusefat would run for hours.
     const bool slowDriver = mount && platform::makesEntriesSlowly(*mount);
@@ -1372,6 +1392,17 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         ctx.warn(line);
     }
 
+    // Once the fill holds the volume, FAT's own table says what it never
+    // reached: clusters its driver would not give, whatever it said.
+    quint64 unreached = 0;
+    std::function<void()> measureUnreached;
+    if (!fatBacking.isEmpty())
+        measureUnreached = [&] {
+            quint64 free = 0;
+            if (platform::fatFreeBytes(fatBacking, &free) == 0)
+                unreached = std::max(unreached, free);
+        };
+
     ctx.atPhase(QCoreApplication::translate("FreeSpace", "free space"));
     for (int pass = 0; pass < passes; ++pass) {
         if (ctx.stopped())
@@ -1381,7 +1412,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         switch (fillOnce(fillDir, fileName, failureLine, plannedChunks, byteLimit, space.blockSize,
                          ctx.verify && last, root,
                          last && records && records->prepared() ? records.get() : nullptr,
-                         recordUnits, ctx)) {
+                         recordUnits, last ? measureUnreached : std::function<void()>(), ctx)) {
         case PassEnd::Stopped:
             return true;
         case PassEnd::Failed:
@@ -1430,6 +1461,16 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
             }
         }
     }
+
+    if (unreached > kUnreachedSlack)
+        ctx.problem(QCoreApplication::translate(
+                        "FreeSpace", "⚠️ %1 MiB of the free space of %2 were not overwritten: "
+                                     "its file system still counts them free, but its driver "
+                                     "took no more. What deleted files left there may remain. "
+                                     "Checking the volume while it is not mounted (fsck.fat) "
+                                     "puts its count right for the next wipe.")
+                        .arg(mebibytes(unreached), root),
+                    root);
 
     // The bar ends at its end, whatever rounding or an early full volume left.
     if (ctx.doneUnits() < ctx.totalUnits())

@@ -196,6 +196,13 @@ void tellWhatStayed(const QByteArrayList &entries, JobContext &ctx)
     }
 }
 
+// Whether the job has met something it could not erase: its closing line
+// then says so instead of "complete".
+bool anyProblem(const JobContext &ctx)
+{
+    return ctx.report && ctx.report->problemCount() > 0;
+}
+
 // Once per job that read its last passes back, before its closing line.
 void noteVerified(JobContext &ctx)
 {
@@ -323,7 +330,10 @@ void runVolumeWipeJob(const QString &root, const QString &method, int passes, qu
         // The closing line comes last: the clean-up may still have
         // something to say.
         noteVerified(ctx);
-        ctx.emitCompletion(QCoreApplication::translate("Jobs", "✅ Full disk erase completed."));
+        ctx.emitCompletion(anyProblem(ctx)
+                               ? QCoreApplication::translate(
+                                     "Jobs", "⚠️ Full disk erase ended: not everything was erased.")
+                               : QCoreApplication::translate("Jobs", "✅ Full disk erase completed."));
     });
 }
 
@@ -340,7 +350,11 @@ void runFreeSpaceWipeJob(const QString &root, int passes, quint64 available, Job
                            ctx))
             return;
         noteVerified(ctx);
-        ctx.emitCompletion(QCoreApplication::translate("Jobs", "✅ Free space wipe complete."));
+        ctx.emitCompletion(
+            anyProblem(ctx)
+                ? QCoreApplication::translate(
+                      "Jobs", "⚠️ Free space wipe ended: not all of the free space was overwritten.")
+                : QCoreApplication::translate("Jobs", "✅ Free space wipe complete."));
     });
 }
 

@@ -274,6 +274,17 @@ bool makesEntriesSlowly(const Mount &mount);
 // a volume being worked on, never while the table is listed: the image may
 // lie on a volume that does not answer.
 void identifyImageFileSystem(Mount *mount);
+// The file system whose first sector is `sector` ("vfat", "exfat", "ntfs"),
+// where that tells it; else empty.
+QByteArray fileSystemOfSector(const QByteArray &sector);
+// The device or image file the file system of `mount` lies on: its source
+// where that is one, else the one its FUSE driver, started for this mount
+// point, holds open (fusefat names no source). Empty where it cannot be
+// told, or read by this user.
+QByteArray backingOf(const Mount &mount);
+// FAT's own count of free clusters, in bytes, read from the first table on
+// the device or image file `source`: 0, or why not (EINVAL: no FAT there).
+int fatFreeBytes(const QByteArray &source, quint64 *bytes);
 // The mount table; `text` is for tests (empty: read the live table).
 std::vector<Mount> mountTable(const QByteArray &text = QByteArray());
 // The mount that holds the open `fd`: by mount id where the kernel tells it,

@@ -210,14 +210,8 @@ QByteArray fuseFileSystem(const QByteArray &source, const QByteArray &unknown = 
     char sector[512] = {};
     const ssize_t n = ::pread(fd, sector, sizeof sector, 0);
     ::close(fd);
-    const QByteArray head(sector, n > 0 ? int(n) : 0);
-    if (head.mid(3, 8) == "EXFAT   ")
-        return QByteArrayLiteral("exfat");
-    if (head.mid(3, 8) == "NTFS    ")
-        return QByteArrayLiteral("ntfs");
-    if (head.mid(54, 3) == "FAT" || head.mid(82, 5) == "FAT32")
-        return QByteArrayLiteral("vfat");
-    return unknown;
+    const QByteArray known = fileSystemOfSector(QByteArray(sector, n > 0 ? int(n) : 0));
+    return known.isEmpty() ? unknown : known;
 }
 } // namespace
 

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a volume's own device or image file says, read from it directly: where
+// a FUSE driver keeps its volume, and FAT's own count of free clusters.
+
+#include "engine/platform/platform.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velmora::platform
+{
+
+namespace
+{
+
+// Reads `length` bytes at `offset`, or fails with the reason.
+int readFully(int fd, qint64 offset, qint64 length, QByteArray *out)
+{
+    out->resize(length);
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t n = ::pread(fd, out->data() + done, std::size_t(length - done),
+                                  off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO; // shorter than the boot sector says
+        done += n;
+    }
+    return 0;
+}
+
+// An image file or a block device, opened for reading without blocking;
+// anything else is refused.
+int openImage(const QByteArray &path)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return -1;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISBLK(st.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+QByteArray linkTarget(const QByteArray &link)
+{
+    char target[PATH_MAX];
+    const ssize_t n = ::readlink(link.constData(), target, sizeof target - 1);
+    return n > 0 ? QByteArray(target, int(n)) : QByteArray();
+}
+
+QList<QByteArray> entriesOf(const QByteArray &folder)
+{
+    QList<QByteArray> names;
+    int error = 0;
+    Fd dir = openFolderPath(folder, true, &error);
+    std::vector<QByteArray> read;
+    if (dir.valid() && readNames(dir.get(), &read) == 0)
+        names = QList<QByteArray>(read.begin(), read.end());
+    return names;
+}
+
+// Whether the process `proc` (a /proc folder) was started for `mountPoint`:
+// one of its arguments names it, as given or from the folder it started in.
+bool startedFor(const QByteArray &proc, const QByteArray &mountPoint)
+{
+    QFile cmdline(QString::fromLocal8Bit(proc + "/cmdline"));
+    if (!cmdline.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray cwd = linkTarget(proc + "/cwd");
+    for (const QByteArray &arg : cmdline.readAll().split('\0')) {
+        QByteArray path = arg.startsWith('/') ? arg : cwd + '/' + arg;
+        while (path.size() > 1 && path.endsWith('/'))
+            path.chop(1);
+        if (!arg.isEmpty() && path == mountPoint)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QByteArray backingOf(const Mount &mount)
+{
+    if (mount.source.startsWith('/')) {
+        const int fd = openImage(mount.source);
+        if (fd >= 0) {
+            ::close(fd);
+            return mount.source;
+        }
+    }
+    if (!mount.mountType.startsWith("fuse"))
+        return QByteArray();
+    // The driver holds the FUSE device and the image or device it serves;
+    // of the drivers started for this mount point, the one that holds what
+    // the volume's file system lies on.
+    for (const QByteArray &pid : entriesOf("/proc")) {
+        bool number = false;
+        pid.toLongLong(&number);
+        const QByteArray proc = "/proc/" + pid;
+        if (!number || !startedFor(proc, mount.mountPoint))
+            continue;
+        QByteArrayList held;
+        bool fuse = false;
+        for (const QByteArray &fd : entriesOf(proc + "/fd")) {
+            const QByteArray target = linkTarget(proc + "/fd/" + fd);
+            if (target == "/dev/fuse")
+                fuse = true;
+            else if (target.startsWith('/') && target != "/dev/null")
+                held.append(target);
+        }
+        for (const QByteArray &path : held) {
+            const int fd = fuse ? openImage(path) : -1;
+            if (fd < 0)
+                continue;
+            QByteArray sector;
+            const bool same = readFully(fd, 0, 512, &sector) == 0 &&
+                              fileSystemOfSector(sector) == mount.fsType;
+            ::close(fd);
+            if (same)
+                return path;
+        }
+    }
+    return QByteArray();
+}
+
+QByteArray fileSystemOfSector(const QByteArray &sector)
+{
+    if (sector.mid(3, 8) == "EXFAT   ")
+        return QByteArrayLiteral("exfat");
+    if (sector.mid(3, 8) == "NTFS    ")
+        return QByteArrayLiteral("ntfs");
+    if (sector.mid(54, 3) == "FAT" || sector.mid(82, 5) == "FAT32")
+        return QByteArrayLiteral("vfat");
+    return QByteArray();
+}
+
+int fatFreeBytes(const QByteArray &source, quint64 *bytes)
+{
+    const int fd = openImage(source);
+    if (fd < 0)
+        return errno ? errno : EINVAL;
+    QByteArray boot;
+    int rc = readFully(fd, 0, 512, &boot);
+    const auto u8 = [&](int at) { return quint64(uchar(boot.at(at))); };
+    const auto u16 = [&](int at) { return quint64(qFromLittleEndian<quint16>(boot.constData() + at)); };
+    const auto u32 = [&](int at) { return quint64(qFromLittleEndian<quint32>(boot.constData() + at)); };
+    if (rc != 0 || fileSystemOfSector(boot) != "vfat") {
+        ::close(fd);
+        return rc ? rc : EINVAL;
+    }
+    const quint64 sectorBytes = u16(11), perCluster = u8(13), reserved = u16(14), fats = u8(16);
+    const quint64 rootEntries = u16(17);
+    const quint64 sectors = u16(19) ? u16(19) : u32(32);
+    const quint64 fatSectors = u16(22) ? u16(22) : u32(36);
+    const quint64 rootSectors =
+        sectorBytes ? (rootEntries * 32 + sectorBytes - 1) / sectorBytes : 0;
+    const quint64 meta = reserved + fats * fatSectors + rootSectors;
+    if (sectorBytes < 512 || perCluster == 0 || fats == 0 || fatSectors == 0 || sectors <= meta) {
+        ::close(fd);
+        return EINVAL;
+    }
+    // The kind of FAT follows from the count of clusters alone.
+    const quint64 clusters = (sectors - meta) / perCluster;
+    const int bits = clusters < 4085 ? 12 : clusters < 65525 ? 16 : 32;
+    QByteArray table;
+    rc = readFully(fd, qint64(reserved * sectorBytes), qint64(fatSectors * sectorBytes), &table);
+    ::close(fd);
+    if (rc != 0)
+        return rc;
+    if (quint64(table.size()) * 8 < (clusters + 2) * quint64(bits))
+        return EINVAL;
+    const auto *t = reinterpret_cast<const uchar *>(table.constData());
+    quint64 free = 0;
+    for (quint64 c = 2; c < clusters + 2; ++c) {
+        quint32 value = 0;
+        if (bits == 32)
+            value = qFromLittleEndian<quint32>(t + c * 4) & 0x0fffffffU;
+        else if (bits == 16)
+            value = qFromLittleEndian<quint16>(t + c * 2);
+        else {
+            const quint16 pair = qFromLittleEndian<quint16>(t + c * 3 / 2);
+            value = (c & 1) ? pair >> 4 : pair & 0x0fffU;
+        }
+        free += value == 0 ? 1 : 0;
+    }
+    *bytes = free * perCluster * sectorBytes;
+    return 0;
+}
+
+} // namespace velmora::platform
