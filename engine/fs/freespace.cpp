@@ -58,8 +58,9 @@ constexpr std::size_t kRecordDepth = 16;
 constexpr int kRefills = 4;
 // Blocks of its reserve pool XFS keeps while a fill has the rest.
 constexpr quint64 kXfsKeptReserve = 128;
-// What FAT may still count free once a fill holds the volume, in bytes:
-// the clusters its folders and the fill files' own entries take as it ends.
+// What FAT may count free beyond what a fill that held the volume wrote, in
+// bytes: the last cluster of each fill file, and the clusters a folder's
+// entries for them take.
 constexpr quint64 kUnreachedSlack = 256 * 1024;
 
 const QByteArray kNamesPrefix = QByteArrayLiteral("__velmora_names_");
@@ -382,6 +383,14 @@ class FillPass
     }
     ~FillPass() { removeAll(nullptr); }
     int folder() const { return rootFd; }
+    // Bytes the fill files hold now.
+    quint64 held() const
+    {
+        quint64 bytes = 0;
+        for (const FillFile &file : files)
+            bytes += quint64(std::max<qint64>(file.offset, 0));
+        return bytes;
+    }
     // Gives every fill file's space back and removes the named ones. A file
     // system that refuses a removal while it is full (ntfs-3g) is asked
     // again once the space is back. Each file that stays is logged through
@@ -806,13 +815,13 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
 PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine,
                  qint64 plannedChunks, quint64 byteLimit, quint64 blockSize, bool verify,
                  const QString &volume, RecordFill *records, qint64 recordUnits,
-                 const std::function<void()> &whileFull, JobContext &ctx)
+                 const std::function<void(quint64 held)> &whileFull, JobContext &ctx)
 {
     FillPass pass(rootFd, fileName, verify);
     PassEnd end =
         fillInto(pass, failureLine, plannedChunks, byteLimit, blockSize, verify, volume, ctx);
     if (end == PassEnd::Done && whileFull)
-        whileFull();
+        whileFull(pass.held());
     int recordsFailed = 0;
     if (records && end == PassEnd::Done) {
         // A fill that stopped short of full (at a bound) leaves the table
@@ -1392,15 +1401,15 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         ctx.warn(line);
     }
 
-    // Once the fill holds the volume, FAT's own table says what it never
-    // reached: clusters its driver would not give, whatever it said.
+    // Once the fill holds the volume, what FAT counted free before and the
+    // fill files do not hold is what it never reached: clusters its driver
+    // would not give, whatever it said. (FAT's table itself is no witness
+    // while fusefat has the volume: it lags behind what it hands out.)
     quint64 unreached = 0;
-    std::function<void()> measureUnreached;
-    if (!fatBacking.isEmpty())
-        measureUnreached = [&] {
-            quint64 free = 0;
-            if (platform::fatFreeBytes(fatBacking, &free) == 0)
-                unreached = std::max(unreached, free);
+    std::function<void(quint64)> measureUnreached;
+    if (ownFree > 0)
+        measureUnreached = [&](quint64 held) {
+            unreached = std::max(unreached, ownFree > held ? ownFree - held : 0);
         };
 
     ctx.atPhase(QCoreApplication::translate("FreeSpace", "free space"));
@@ -1412,7 +1421,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         switch (fillOnce(fillDir, fileName, failureLine, plannedChunks, byteLimit, space.blockSize,
                          ctx.verify && last, root,
                          last && records && records->prepared() ? records.get() : nullptr,
-                         recordUnits, last ? measureUnreached : std::function<void()>(), ctx)) {
+                         recordUnits, last ? measureUnreached : std::function<void(quint64)>(),
+                         ctx)) {
         case PassEnd::Stopped:
             return true;
         case PassEnd::Failed:

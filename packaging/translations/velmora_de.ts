@@ -453,6 +453,10 @@ Befehle:
         <source>Method: %1</source>
         <translation>Verfahren: %1</translation>
     </message>
+    <message>
+        <source>Please type &apos;%1&apos; to continue:</source>
+        <translation>Bitte geben Sie &apos;%1&apos; ein, um fortzufahren:</translation>
+    </message>
 </context>
 <context>
     <name>DriveWipe</name>
@@ -908,6 +912,10 @@ Befehle:
         <source>⚠️ The names of deleted files may remain on %1: its driver (%2) is too slow to overwrite them.</source>
         <translation>⚠️ Die Namen gelöschter Dateien können auf %1 bleiben: sein Treiber (%2) ist zu langsam, um sie zu überschreiben.</translation>
     </message>
+    <message>
+        <source>⚠️ %1 MiB of the free space of %2 were not overwritten: its file system still counts them free, but its driver took no more. What deleted files left there may remain. Checking the volume while it is not mounted (fsck.fat) puts its count right for the next wipe.</source>
+        <translation>⚠️ %1 MiB des freien Speichers von %2 wurden nicht überschrieben: Sein Dateisystem zählt sie noch als frei, aber sein Treiber nahm nichts mehr an. Was gelöschte Dateien dort hinterließen, kann verbleiben. Eine Prüfung des Laufwerks, während es nicht eingehängt ist (fsck.fat), berichtigt die Zählung für das nächste Löschen.</translation>
+    </message>
 </context>
 <context>
     <name>Guards</name>
@@ -1176,6 +1184,29 @@ Befehle:
     <message>
         <source>❌ Another Velmora job is working on %1: nothing was written. Wait until it ends.</source>
         <translation>❌ Ein anderer Velmora-Vorgang arbeitet auf %1: Nichts wurde geschrieben. Warten Sie, bis er endet.</translation>
+    </message>
+    <message>
+        <source>⚠️ Not erased: %1 is still there, though nothing was said against its removal.</source>
+        <translation>⚠️ Nicht gelöscht: %1 ist noch da, obwohl nichts gegen das Entfernen gemeldet wurde.</translation>
+    </message>
+    <message>
+        <source>⚠️ Not erased: %1 is still there, so its folder could not be removed.</source>
+        <translation>⚠️ Nicht gelöscht: %1 ist noch da, daher konnte sein Ordner nicht entfernt werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>⚠️ Not erased: %n more entry(s) still in %1.</source>
+        <translation>
+            <numerusform>⚠️ Nicht gelöscht: %n weiterer Eintrag noch in %1.</numerusform>
+            <numerusform>⚠️ Nicht gelöscht: %n weitere Einträge noch in %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>⚠️ Full disk erase ended: not everything was erased.</source>
+        <translation>⚠️ Löschen des Laufwerks beendet: Nicht alles wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>⚠️ Free space wipe ended: not all of the free space was overwritten.</source>
+        <translation>⚠️ Löschen des freien Speichers beendet: Nicht der ganze freie Speicher wurde überschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1622,16 +1653,40 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <translation>💽 Der ganze Datenträger %1 wird gelöscht, bitte warten...</translation>
     </message>
     <message>
-        <source>💽 The drive has been wiped.</source>
-        <translation>💽 Der Datenträger wurde gelöscht.</translation>
-    </message>
-    <message>
         <source>Report Details…</source>
         <translation>Berichtsangaben…</translation>
     </message>
     <message>
         <source>Choose the drive again now?</source>
         <translation>Den Datenträger jetzt erneut wählen?</translation>
+    </message>
+    <message>
+        <source>🗂️ The selected files have been overwritten and removed. What may remain:</source>
+        <translation>🗂️ Die ausgewählten Dateien wurden überschrieben und entfernt. Was verbleiben kann:</translation>
+    </message>
+    <message>
+        <source>🧹 The free space has been overwritten.</source>
+        <translation>🧹 Der freie Speicher wurde überschrieben.</translation>
+    </message>
+    <message>
+        <source>🔑 The encryption keys of %1 have been destroyed: what it holds can no longer be decrypted.</source>
+        <translation>🔑 Die Schlüssel von %1 wurden zerstört: Was darauf liegt, kann nicht mehr entschlüsselt werden.</translation>
+    </message>
+    <message>
+        <source>💽 The encryption keys of %1 have been destroyed and the drive overwritten.</source>
+        <translation>💽 Die Schlüssel von %1 wurden zerstört und der Datenträger überschrieben.</translation>
+    </message>
+    <message>
+        <source>💽 The drive %1 has been overwritten.</source>
+        <translation>💽 Der Datenträger %1 wurde überschrieben.</translation>
+    </message>
+    <message>
+        <source>This will destroy the encryption keys of %1: nothing on it can be decrypted again.</source>
+        <translation>Damit werden die Schlüssel von %1 zerstört: Nichts darauf lässt sich wieder entschlüsseln.</translation>
+    </message>
+    <message>
+        <source>This will permanently destroy everything on the drive %1.</source>
+        <translation>Damit wird alles auf dem Datenträger %1 endgültig vernichtet.</translation>
     </message>
 </context>
 <context>
@@ -2772,6 +2827,14 @@ Verfügbar: %5 Byte</translation>
     <message>
         <source>the SHA-256 in its signature is not that of the report</source>
         <translation>der SHA-256 in seiner Signatur ist nicht der des Berichts</translation>
+    </message>
+    <message>
+        <source>✅ The encryption keys were destroyed.</source>
+        <translation>✅ Die Schlüssel wurden zerstört.</translation>
+    </message>
+    <message>
+        <source>⚠️ Velmora cannot tell which file system %1 holds (its driver says &quot;%2&quot;): the names of erased files, and what its driver keeps of them, may remain there.</source>
+        <translation>⚠️ Velmora kann nicht erkennen, welches Dateisystem %1 enthält (sein Treiber nennt es &quot;%2&quot;): Die Namen gelöschter Dateien und was sein Treiber von ihnen behält, können dort verbleiben.</translation>
     </message>
 </context>
 </TS>

@@ -129,6 +129,13 @@
             <numerusform>%n Trash records</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>⚠️ Not erased: %n more entry(s) still in %1.</source>
+        <translation>
+            <numerusform>⚠️ Not erased: %n more entry still in %1.</numerusform>
+            <numerusform>⚠️ Not erased: %n more entries still in %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
