@@ -167,6 +167,10 @@ class TreeEraser::Batch
             if (const int rc = platform::syncAll(dirFd); rc != 0 && syncError == 0)
                 syncError = rc;
         }
+        // What the folder takes before the removals: a folder that gives
+        // blocks back takes the names in them along.
+        Status folderBefore;
+        platform::statusAt(dirFd, QByteArray(), &folderBefore);
         std::vector<int> removal(items.size(), -1);
         std::vector<int> goneLengths;
         for (std::size_t i = 0; i < items.size(); ++i) {
@@ -228,7 +232,7 @@ class TreeEraser::Batch
                     item.shown);
             }
         }
-        eraser.noteNamesGone(dirFd, goneLengths);
+        eraser.noteNamesGone(dirFd, goneLengths, folderBefore.allocated);
         items.clear();
     }
 
@@ -376,6 +380,9 @@ struct ScrubWay {
     // Names of shorter lengths too, for what is left of a free entry once a
     // longer name took part of it (ext2/3/4 and XFS entries vary in size).
     bool shorter = false;
+    // Blocks a folder no longer needs go back to the volume with the names
+    // in them (XFS, which also keeps a small folder in its inode).
+    bool givesBlocksBack = false;
     // How many names of each length a scrub makes per erased name: none
     // counted, until the folder grows, which it does once no free entry of
     // it can take one more (XFS); one per rename the name went through, as
@@ -388,12 +395,12 @@ struct ScrubWay {
 ScrubWay scrubWayOf(const QByteArray &fsType)
 {
     if (fsType == "ext2" || fsType == "ext3" || fsType == "ext4")
-        return {true, true, true, ScrubWay::Count::PerRename};
+        return {true, true, true, false, ScrubWay::Count::PerRename};
     if (fsType == "xfs")
-        return {true, true, true, ScrubWay::Count::UntilGrown};
+        return {true, true, true, true, ScrubWay::Count::UntilGrown};
     if (fsType == "vfat" || fsType == "msdos" || fsType == "ntfs" || fsType == "ntfs3" ||
         fsType == "exfat")
-        return {true, false, false, ScrubWay::Count::PerName};
+        return {true, false, false, false, ScrubWay::Count::PerName};
     return {};
 }
 
@@ -531,7 +538,7 @@ TreeEraser::Naming TreeEraser::namingOf(int dirFd)
     return way;
 }
 
-void TreeEraser::noteNamesGone(int dirFd, const std::vector<int> &lengths)
+void TreeEraser::noteNamesGone(int dirFd, const std::vector<int> &lengths, qint64 allocated)
 {
     Status st;
     if (lengths.empty() || platform::statusAt(dirFd, QByteArray(), &st) != 0)
@@ -552,10 +559,11 @@ void TreeEraser::noteNamesGone(int dirFd, const std::vector<int> &lengths)
         Fd fd = platform::openFolderAt(dirFd, QByteArray(), &error);
         if (!fd.valid())
             return;
-        found = slotFolders.emplace(key, Slots{std::move(fd), {}, 0, mount->fsType}).first;
+        found = slotFolders.emplace(key, Slots{std::move(fd), {}, 0, mount->fsType, 0}).first;
     }
     found->second.lengths.insert(lengths.begin(), lengths.end());
     found->second.names += qint64(lengths.size());
+    found->second.allocated = std::max(found->second.allocated, allocated);
 }
 
 void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
@@ -565,9 +573,19 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
         return;
     Slots &folder = found->second;
     Status st;
+    const bool known = platform::statusAt(folder.fd.get(), QByteArray(), &st) == 0;
+    // XFS gives a folder's blocks back, names and all, once they hold no
+    // name, and keeps a small folder in its inode: no scrub reaches them.
+    if (known && scrubWayOf(folder.fsType).givesBlocksBack &&
+        (st.links == 0 || st.allocated < folder.allocated) &&
+        givenBackNoted.insert(st.device).second)
+        ctx.warn(QCoreApplication::translate(
+                     "TreeEraser", "⚠️ The names erased from %1 may remain in blocks its "
+                                   "folder gave back to the volume (XFS); wipe the volume's "
+                                   "free space to reach them.")
+                     .arg(displayName(platform::pathOf(folder.fd.get()))));
     // Removed meanwhile: what its blocks held is free space now.
-    if (!ctx.stopped() && platform::statusAt(folder.fd.get(), QByteArray(), &st) == 0 &&
-        st.links > 0) {
+    if (!ctx.stopped() && known && st.links > 0) {
         const ScrubWay way = scrubWayOf(folder.fsType);
         const qint64 perName =
             way.count == ScrubWay::Count::PerRename

@@ -155,6 +155,7 @@ class TreeEraser
         std::set<int> lengths;
         qint64 names = 0;
         QByteArray fsType;
+        qint64 allocated = 0; // the most it took before names went
     };
     std::map<std::pair<quint64, quint64>, Slots> slotFolders;
     qint64 slotFoldersLeft = 0; // more than are kept open
@@ -168,8 +169,9 @@ class TreeEraser
     };
     std::map<quint64, Naming> naming;
     Naming namingOf(int dirFd);
-    // The names of `lengths` went from the folder `dirFd`.
-    void noteNamesGone(int dirFd, const std::vector<int> &lengths);
+    // The names of `lengths` went from the folder `dirFd`, which took
+    // `allocated` bytes before.
+    void noteNamesGone(int dirFd, const std::vector<int> &lengths, qint64 allocated);
     // Scrubs the free entries of the folder (device, inode) now, if it held
     // erased names.
     void scrubFolder(std::pair<quint64, quint64> key);

@@ -2044,6 +2044,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>⚠️ The names of erased files may remain in the free entries of their folders on %1: its driver (%2) is too slow to overwrite them.</source>
         <translation>⚠️ Die Namen gelöschter Dateien können in den freien Einträgen ihrer Ordner auf %1 bleiben: sein Treiber (%2) ist zu langsam, um sie zu überschreiben.</translation>
     </message>
+    <message>
+        <source>⚠️ The names erased from %1 may remain in blocks its folder gave back to the volume (XFS); wipe the volume&apos;s free space to reach them.</source>
+        <translation>⚠️ Die aus %1 gelöschten Namen können in Blöcken verbleiben, die sein Ordner an das Laufwerk zurückgegeben hat (XFS); löschen Sie den freien Speicher des Laufwerks, um sie zu erreichen.</translation>
+    </message>
 </context>
 <context>
     <name>Verify</name>
