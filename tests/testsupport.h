@@ -231,6 +231,14 @@ class Volume
                 return m.mountType == "fuse.fusefat";
         return false;
     }
+    // Mounted through a FUSE driver (exfat-fuse, ntfs-3g, fusefat).
+    bool throughFuse() const
+    {
+        for (const velmora::platform::Mount &m : velmora::platform::mountTable())
+            if (m.mountPoint == QFile::encodeName(mountPoint))
+                return m.mountType.startsWith("fuse");
+        return false;
+    }
     QString path() const { return mountPoint; }
     QString imagePath() const { return image; }
     quint64 capacity() const { return quint64(QStorageInfo(mountPoint).bytesTotal()); }

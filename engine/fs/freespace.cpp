@@ -1126,6 +1126,33 @@ int overwriteFreeMetadata(int dirFd, qint64 units, JobContext &ctx)
 
 } // namespace
 
+int fillFreedSpace(int folderFd, qint64 bytes, JobContext &ctx)
+{
+    if (ctx.journal)
+        ctx.journal->workingIn(platform::pathOf(folderFd));
+    FillPass pass(folderFd, QStringLiteral("/__freespace_temp__.bin"), false);
+    FillWriter writer;
+    int rc = pass.openNext(writer.stream.key(), &writer.file);
+    for (qint64 left = bytes; rc == 0 && left > 0 && !ctx.stopped();) {
+        const std::size_t size = std::size_t(std::min<qint64>(left, kChunkSize));
+        const std::size_t n = writer.write(size);
+        ctx.wrote(qint64(n));
+        left -= qint64(n);
+        if (n < size)
+            rc = writer.error ? writer.error : EIO;
+    }
+    // A full volume took all there was: what was freed is among it.
+    if (isFull(rc))
+        rc = 0;
+    if (rc == 0 && writer.file && !ctx.stopped())
+        rc = writer.file->settle();
+    if (isFull(rc))
+        rc = 0;
+    if (pass.removeAll(&ctx) > 0 && rc == 0)
+        rc = EBUSY;
+    return ctx.stopped() ? ECANCELED : rc;
+}
+
 bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erasedNames,
                            JobContext &ctx)
 {

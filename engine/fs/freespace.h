@@ -47,6 +47,13 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
 bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erasedNames,
                            JobContext &ctx);
 
+// Writes `bytes` of fresh random data into a new file in the folder
+// `folderFd` (less where the volume fills first), synced, and removes it
+// again: where the driver hands out the lowest free clusters first
+// (exfat-fuse), that reaches what a file erase just gave back. 0,
+// ECANCELED after a stop, or why it failed.
+int fillFreedSpace(int folderFd, qint64 bytes, JobContext &ctx);
+
 // Asks the file system holding `fd` (mounted as `mount`, when known) to
 // discard its free blocks on the device (FITRIM), and says what came of it.
 // 0 or an errno value.

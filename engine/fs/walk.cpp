@@ -202,6 +202,7 @@ class TreeEraser::Batch
                 continue;
             }
             ++eraser.namesRemoved;
+            eraser.freedBytes[item.st.device] += std::max<qint64>(item.st.allocated, 0);
             goneLengths.push_back(lengths[i].front());
             eraser.ctx.removed(item.shown);
             const int error = item.error ? item.error : syncError;
@@ -607,13 +608,15 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
         else
             ++foldersScrubbed;
         // exFAT gives the space of a folder that shrank back to the volume,
-        // with the deleted entries in it: only a free-space wipe reaches it.
-        if (folder.fsType == "exfat" && givenBackNoted.insert(st.device).second)
-            ctx.warn(QCoreApplication::translate(
-                         "TreeEraser", "⚠️ The names erased from %1 may remain in space its "
-                                       "folder gave back to the volume (exFAT); wipe the "
-                                       "volume's free space to reach them.")
-                         .arg(displayName(platform::pathOf(folder.fd.get()))));
+        // with the deleted entries in it: a fill of what the erase freed
+        // takes it, once every folder is done.
+        if (folder.fsType == "exfat" && st.allocated < folder.allocated) {
+            int error = 0;
+            if (!gaveBack.count(st.device))
+                gaveBack.emplace(st.device,
+                                 platform::openFolderAt(folder.fd.get(), QByteArray(), &error));
+            freedBytes[st.device] += folder.allocated - st.allocated;
+        }
     }
     slotFolders.erase(found);
 }
@@ -623,6 +626,7 @@ void TreeEraser::scrubFolderSlots()
     while (!slotFolders.empty() && !ctx.stopped())
         scrubFolder(slotFolders.begin()->first);
     slotFolders.clear();
+    fillWhatFoldersGaveBack();
     const int scrubbed = std::exchange(foldersScrubbed, 0);
     if (scrubbed > 0)
         ctx.info(QCoreApplication::translate(
@@ -636,6 +640,37 @@ void TreeEraser::scrubFolderSlots()
                                    "them.",
                      nullptr, int(slotFoldersLeft)));
     slotFoldersLeft = 0;
+}
+
+void TreeEraser::fillWhatFoldersGaveBack()
+{
+    // A margin for free clusters below those the erase freed, which the
+    // fill takes first.
+    constexpr qint64 kMargin = 4 * 1024 * 1024;
+    for (auto &[device, folder] : gaveBack) {
+        if (ctx.stopped())
+            break;
+        const platform::Mount *mount = platform::mountOf(mounts, folder.get());
+        const QString shown = displayName(platform::pathOf(folder.get()));
+        const int rc = folder.valid() ? fillFreedSpace(folder.get(), freedBytes[device] + kMargin,
+                                                       ctx)
+                                      : EBADF;
+        // exfat-fuse hands out the lowest free clusters first, so the fill
+        // takes what was just freed; of other drivers it is not known.
+        if (rc == 0 && mount && mount->mountType == "fuseblk") {
+            ctx.info(QCoreApplication::translate(
+                         "TreeEraser", "🧹 The space the erased files and their folders gave "
+                                       "back to %1 was overwritten.")
+                         .arg(displayName(mount->mountPoint)));
+        } else if (rc != ECANCELED) {
+            ctx.warn(QCoreApplication::translate(
+                         "TreeEraser", "⚠️ The names erased from %1 may remain in space its "
+                                       "folder gave back to the volume (exFAT); wipe the "
+                                       "volume's free space to reach them.")
+                         .arg(shown));
+        }
+    }
+    gaveBack.clear();
 }
 
 void TreeEraser::tellOlderCopies()

@@ -2048,6 +2048,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>⚠️ The names erased from %1 may remain in blocks its folder gave back to the volume (XFS); wipe the volume&apos;s free space to reach them.</source>
         <translation>⚠️ Die aus %1 gelöschten Namen können in Blöcken verbleiben, die sein Ordner an das Laufwerk zurückgegeben hat (XFS); löschen Sie den freien Speicher des Laufwerks, um sie zu erreichen.</translation>
     </message>
+    <message>
+        <source>🧹 The space the erased files and their folders gave back to %1 was overwritten.</source>
+        <translation>🧹 Der Platz, den die gelöschten Dateien und ihre Ordner an %1 zurückgegeben haben, wurde überschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>Verify</name>
