@@ -245,6 +245,16 @@ void VolumesTest::freeSpaceWipeLeavesNoBlockNameOrLeftover()
     QCOMPARE(rec.report.warnings().size(), xfs ? 1 : 0);
     const qint64 left = vol.imageBlocksContaining(plantText());
     QVERIFY2(left <= keptFree, qPrintable(QStringLiteral("%1 blocks left").arg(left)));
+    // Without TRIM, the line says how much XFS kept aside, no less than
+    // what the raw image still holds.
+    if (xfs && !trim) {
+        const QStringList kept =
+            rec.lines.filter(QRegularExpression(QStringLiteral("^⚠️ XFS kept [0-9.]+ MiB")));
+        QCOMPARE(kept.size(), 1);
+        const double said = kept.first().section(QLatin1Char(' '), 3, 3).toDouble();
+        QVERIFY2(left * 4096 <= qint64((said + 0.05) * double(kChunkSize)),
+                 qPrintable(QStringLiteral("%1 blocks left: ").arg(left) + kept.first()));
+    }
     QVERIFY(!vol.imageContains("GONENAME"));
     QVERIFY(!vol.imageContains("ROOTNAME"));
     // TRIM went down to the image: its free space is holes again.

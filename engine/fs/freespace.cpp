@@ -1433,11 +1433,17 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     // would not give, whatever it said. (FAT's table itself is no witness
     // while fusefat has the volume: it lags behind what it hands out.)
     quint64 unreached = 0;
-    std::function<void(quint64)> measureUnreached;
-    if (ownFree > 0)
-        measureUnreached = [&](quint64 held) {
+    // What the file system still counts free while the fill holds it: no
+    // file could be given it (XFS keeps blocks of each allocation group for
+    // its own trees, and a few more back from the fill).
+    quint64 keptAside = 0;
+    std::function<void(quint64)> measureUnreached = [&](quint64 held) {
+        if (ownFree > 0)
             unreached = std::max(unreached, ownFree > held ? ownFree - held : 0);
-        };
+        quint64 free = 0;
+        if (mount && mount->fsType == "xfs" && platform::xfsFreeBytes(fillDir, &free) == 0)
+            keptAside = std::max(keptAside, free);
+    };
 
     ctx.atPhase(QCoreApplication::translate("FreeSpace", "free space"));
     for (int pass = 0; pass < passes; ++pass) {
@@ -1534,10 +1540,12 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     if (rc != 0 && mount && mount->fsType == "xfs") {
         // The blocks each allocation group sets aside for its own trees are
         // free, but no file can be given them.
-        const QString line = QCoreApplication::translate(
-            "FreeSpace", "⚠️ XFS sets a few blocks of each allocation group "
-                         "aside that no file can overwrite; without TRIM "
-                         "they keep what they held.");
+        const QString line =
+            QCoreApplication::translate(
+                "FreeSpace", "⚠️ XFS kept %1 MiB of the free space of %2 aside while the fill "
+                             "held the volume, in blocks of each allocation group that no file "
+                             "can be given; without TRIM they keep what they held.")
+                .arg(mebibytes(keptAside), root);
         ctx.warn(line);
     }
     return true;

@@ -247,6 +247,10 @@ int btrfsMetadataSpace(int fd, quint64 *total, quint64 *used);
 // back from every writer, root included, so that it can still change its own
 // metadata when full: read and set (root only). 0 or an errno value.
 int reserveOf(const QByteArray &fsType, int fd, quint64 *blocks);
+// The bytes free in the allocation groups of the XFS volume holding `fd`,
+// as its own trees count them: with the blocks it sets aside, which the
+// free space it reports leaves out. 0 or an errno value.
+int xfsFreeBytes(int fd, quint64 *bytes);
 int setReserve(const QByteArray &fsType, int fd, quint64 blocks);
 
 // One line of /proc/self/mountinfo.

@@ -76,6 +76,25 @@ struct XfsReserve {
 };
 constexpr unsigned long kXfsSetReserve = _IOWR('X', 114, XfsReserve);
 constexpr unsigned long kXfsGetReserve = _IOR('X', 115, XfsReserve);
+// The volume's geometry and an allocation group's, as <xfs/xfs_fs.h>
+// defines them (the fifth version of the first).
+struct XfsGeometry {
+    quint32 blocksize, rtextsize, agblocks, agcount, logblocks, sectsize, inodesize, imaxpct;
+    quint64 datablocks, rtblocks, rtextents, logstart;
+    unsigned char uuid[16];
+    quint32 sunit, swidth;
+    qint32 version;
+    quint32 flags, logsectsize, rtsectsize, dirblocksize, logsunit, sick, checked;
+    quint64 reserved[17];
+};
+static_assert(sizeof(XfsGeometry) == 256);
+struct XfsGroupGeometry {
+    quint32 number, length, freeBlocks, inodes, freeInodes, sick, checked, flags;
+    quint64 reserved[12];
+};
+static_assert(sizeof(XfsGroupGeometry) == 128);
+constexpr unsigned long kXfsGeometry = _IOR('X', 126, XfsGeometry);
+constexpr unsigned long kXfsGroupGeometry = _IOWR('X', 61, XfsGroupGeometry);
 
 QByteArray blockDeviceName(quint64 device);
 
@@ -123,6 +142,23 @@ int setReserve(const QByteArray &fsType, int fd, quint64 blocks)
         return file.write(text) == text.size() && file.flush() ? 0 : EINVAL;
     }
     return EOPNOTSUPP;
+}
+
+int xfsFreeBytes(int fd, quint64 *bytes)
+{
+    XfsGeometry geometry{};
+    if (::ioctl(fd, kXfsGeometry, &geometry) != 0)
+        return errno;
+    quint64 blocks = 0;
+    for (quint32 group = 0; group < geometry.agcount; ++group) {
+        XfsGroupGeometry ag{};
+        ag.number = group;
+        if (::ioctl(fd, kXfsGroupGeometry, &ag) != 0)
+            return errno;
+        blocks += ag.freeBlocks;
+    }
+    *bytes = blocks * geometry.blocksize;
+    return 0;
 }
 
 int btrfsMetadataSpace(int fd, quint64 *total, quint64 *used)

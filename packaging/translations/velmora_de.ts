@@ -853,10 +853,6 @@ Befehle:
         <translation>ℹ️ Kein TRIM: %1</translation>
     </message>
     <message>
-        <source>⚠️ XFS sets a few blocks of each allocation group aside that no file can overwrite; without TRIM they keep what they held.</source>
-        <translation>⚠️ XFS hält in jeder Allokationsgruppe einige Blöcke zurück, die keine Datei überschreiben kann; ohne TRIM behalten sie ihren Inhalt.</translation>
-    </message>
-    <message>
         <source>free space</source>
         <translation>freier Speicher</translation>
     </message>
@@ -915,6 +911,10 @@ Befehle:
     <message>
         <source>⚠️ %1 MiB of the free space of %2 were not overwritten: its file system still counts them free, but its driver took no more. What deleted files left there may remain. Checking the volume while it is not mounted (fsck.fat) puts its count right for the next wipe.</source>
         <translation>⚠️ %1 MiB des freien Speichers von %2 wurden nicht überschrieben: Sein Dateisystem zählt sie noch als frei, aber sein Treiber nahm nichts mehr an. Was gelöschte Dateien dort hinterließen, kann verbleiben. Eine Prüfung des Laufwerks, während es nicht eingehängt ist (fsck.fat), berichtigt die Zählung für das nächste Löschen.</translation>
+    </message>
+    <message>
+        <source>⚠️ XFS kept %1 MiB of the free space of %2 aside while the fill held the volume, in blocks of each allocation group that no file can be given; without TRIM they keep what they held.</source>
+        <translation>⚠️ XFS hielt %1 MiB des freien Speichers von %2 zurück, während die Füllung das Laufwerk belegte, in Blöcken jeder Zuordnungsgruppe, die keiner Datei gegeben werden können; ohne TRIM behalten sie, was sie enthielten.</translation>
     </message>
 </context>
 <context>
