@@ -142,6 +142,8 @@ class VolumesTest : public QObject
     void freeSpaceWipeReachesRecordsKeptApart();
     void slowDriverIsSaid();
     void driverThatCountsLessFreeSpaceIsSaid();
+    void fatOwnCountIsRead_data();
+    void fatOwnCountIsRead();
     void stopInTheRecordFillLeavesNothing();
     void mountsBelowTheSelectionAreNotEntered();
     void volumeWipeLeavesNothingOnTheDevice();
@@ -648,6 +650,42 @@ void VolumesTest::driverThatCountsLessFreeSpaceIsSaid()
     QVERIFY(vol.unmount());
     QVERIFY(QFile::resize(vol.imagePath(), 96 * 1024 * 1024));
     QVERIFY(!vol.imageContains(plantText()));
+}
+
+void VolumesTest::fatOwnCountIsRead_data()
+{
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<qint64>("size");
+    QTest::newRow("FAT12") << "12" << qint64(4 * 1024 * 1024);
+    QTest::newRow("FAT16") << "16" << qint64(32 * 1024 * 1024);
+    QTest::newRow("FAT32") << "32" << qint64(64 * 1024 * 1024);
+}
+
+void VolumesTest::fatOwnCountIsRead()
+{
+    // FAT's count of free clusters, as its own table gives it, against
+    // fsck.fat's, with files of odd sizes written through the driver.
+    QFETCH(QString, bits);
+    QFETCH(qint64, size);
+    VOLUME_OR_SKIP(vol, "vfat", size, {}, {"-F", bits});
+    for (int i = 0; i < 7; ++i)
+        QVERIFY(writeFile(vol.path() + QStringLiteral("/f%1.bin").arg(i),
+                          plantedBytes(100000 * i + 77)));
+    QVERIFY(vol.unmount());
+    QProcess fsck;
+    fsck.start("fsck.fat", {"-n", vol.imagePath()});
+    QVERIFY(fsck.waitForFinished(60000));
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("(\\d+)/(\\d+) clusters")).match(fsck.readAllStandardOutput());
+    QVERIFY(m.hasMatch());
+    const QByteArray boot = readFile(vol.imagePath()).left(512);
+    const quint64 clusterBytes =
+        quint64(uchar(boot[11]) | uchar(boot[12]) << 8) * quint64(uchar(boot[13]));
+    quint64 free = 0;
+    QCOMPARE(platform::fatFreeBytes(QFile::encodeName(vol.imagePath()), &free), 0);
+    QCOMPARE(free, (m.captured(2).toULongLong() - m.captured(1).toULongLong()) * clusterBytes);
+    // Anything else is no FAT.
+    QCOMPARE(platform::fatFreeBytes("/dev/null", &free), EINVAL);
 }
 
 void VolumesTest::freeSpaceWipeReachesRecordsKeptApart_data()

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -49,6 +50,7 @@ int openImage(const QByteArray &path)
     struct stat st;
     if (::fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISBLK(st.st_mode))) {
         ::close(fd);
+        errno = EINVAL;
         return -1;
     }
     return fd;
@@ -151,7 +153,7 @@ int fatFreeBytes(const QByteArray &source, quint64 *bytes)
 {
     const int fd = openImage(source);
     if (fd < 0)
-        return errno ? errno : EINVAL;
+        return errno;
     QByteArray boot;
     int rc = readFully(fd, 0, 512, &boot);
     const auto u8 = [&](int at) { return quint64(uchar(boot.at(at))); };
@@ -175,27 +177,43 @@ int fatFreeBytes(const QByteArray &source, quint64 *bytes)
     // The kind of FAT follows from the count of clusters alone.
     const quint64 clusters = (sectors - meta) / perCluster;
     const int bits = clusters < 4085 ? 12 : clusters < 65525 ? 16 : 32;
-    QByteArray table;
-    rc = readFully(fd, qint64(reserved * sectorBytes), qint64(fatSectors * sectorBytes), &table);
+    // The first table, a piece at a time: a large FAT32 has hundreds of
+    // MiB of it. Pieces hold whole entries (FAT12's three bytes for two).
+    const quint64 tableBytes = fatSectors * sectorBytes;
+    if ((clusters + 2) * quint64(bits) > tableBytes * 8) {
+        ::close(fd);
+        return EINVAL;
+    }
+    constexpr quint64 kPiece = 3 * 256 * 1024;
+    const qint64 start = qint64(reserved * sectorBytes);
+    quint64 free = 0;
+    QByteArray piece;
+    for (quint64 at = 0; at < tableBytes && rc == 0; at += kPiece) {
+        const quint64 length = std::min(kPiece + 2, tableBytes - at);
+        if ((rc = readFully(fd, start + qint64(at), qint64(length), &piece)) != 0)
+            break;
+        const auto *t = reinterpret_cast<const uchar *>(piece.constData());
+        const quint64 first = std::max<quint64>(2, at * 8 / quint64(bits));
+        const quint64 end = std::min(clusters + 2, (at + kPiece) * 8 / quint64(bits));
+        for (quint64 c = first; c < end; ++c) {
+            const quint64 offset = c * quint64(bits) / 8 - at;
+            if (offset + (bits == 32 ? 4 : 2) > quint64(piece.size()))
+                break; // FAT12's last entry at the table's very end: never free
+            quint32 value = 0;
+            if (bits == 32)
+                value = qFromLittleEndian<quint32>(t + offset) & 0x0fffffffU;
+            else if (bits == 16)
+                value = qFromLittleEndian<quint16>(t + offset);
+            else {
+                const quint16 pair = qFromLittleEndian<quint16>(t + offset);
+                value = (c & 1) ? pair >> 4 : pair & 0x0fffU;
+            }
+            free += value == 0 ? 1 : 0;
+        }
+    }
     ::close(fd);
     if (rc != 0)
         return rc;
-    if (quint64(table.size()) * 8 < (clusters + 2) * quint64(bits))
-        return EINVAL;
-    const auto *t = reinterpret_cast<const uchar *>(table.constData());
-    quint64 free = 0;
-    for (quint64 c = 2; c < clusters + 2; ++c) {
-        quint32 value = 0;
-        if (bits == 32)
-            value = qFromLittleEndian<quint32>(t + c * 4) & 0x0fffffffU;
-        else if (bits == 16)
-            value = qFromLittleEndian<quint16>(t + c * 2);
-        else {
-            const quint16 pair = qFromLittleEndian<quint16>(t + c * 3 / 2);
-            value = (c & 1) ? pair >> 4 : pair & 0x0fffU;
-        }
-        free += value == 0 ? 1 : 0;
-    }
     *bytes = free * perCluster * sectorBytes;
     return 0;
 }
