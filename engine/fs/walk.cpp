@@ -585,6 +585,14 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
                                    "folder gave back to the volume (XFS); wipe the volume's "
                                    "free space to reach them.")
                      .arg(displayName(platform::pathOf(folder.fd.get()))));
+    // exFAT gives the space of a folder that shrank or went back to the
+    // volume, with the deleted entries in it: a fill of what the erase freed
+    // takes it, once every folder is done.
+    if (known && folder.fsType == "exfat" && (st.links == 0 || st.allocated < folder.allocated)) {
+        if (const platform::Mount *mount = platform::mountOf(mounts, folder.fd.get()))
+            gaveBack.emplace(st.device, mount->mountPoint);
+        freedBytes[st.device] += folder.allocated - (st.links == 0 ? 0 : st.allocated);
+    }
     // Removed meanwhile: what its blocks held is free space now.
     if (!ctx.stopped() && known && st.links > 0) {
         const ScrubWay way = scrubWayOf(folder.fsType);
@@ -607,16 +615,6 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
                               platform::errorText(rc)));
         else
             ++foldersScrubbed;
-        // exFAT gives the space of a folder that shrank back to the volume,
-        // with the deleted entries in it: a fill of what the erase freed
-        // takes it, once every folder is done.
-        if (folder.fsType == "exfat" && st.allocated < folder.allocated) {
-            int error = 0;
-            if (!gaveBack.count(st.device))
-                gaveBack.emplace(st.device,
-                                 platform::openFolderAt(folder.fd.get(), QByteArray(), &error));
-            freedBytes[st.device] += folder.allocated - st.allocated;
-        }
     }
     slotFolders.erase(found);
 }
@@ -647,14 +645,16 @@ void TreeEraser::fillWhatFoldersGaveBack()
     // A margin for free clusters below those the erase freed, which the
     // fill takes first.
     constexpr qint64 kMargin = 4 * 1024 * 1024;
-    for (auto &[device, folder] : gaveBack) {
+    for (const auto &[device, mountPoint] : gaveBack) {
         if (ctx.stopped())
             break;
-        const platform::Mount *mount = platform::mountOf(mounts, folder.get());
-        const QString shown = displayName(platform::pathOf(folder.get()));
-        const int rc = folder.valid() ? fillFreedSpace(folder.get(), freedBytes[device] + kMargin,
-                                                       ctx)
-                                      : EBADF;
+        int rc = 0;
+        const Fd folder = platform::openFolderPath(mountPoint, true, &rc);
+        const platform::Mount *mount = folder.valid() ? platform::mountOf(mounts, folder.get())
+                                                      : nullptr;
+        const QString shown = displayName(mountPoint);
+        if (folder.valid())
+            rc = fillFreedSpace(folder.get(), freedBytes[device] + kMargin, ctx);
         // exfat-fuse hands out the lowest free clusters first, so the fill
         // takes what was just freed; of other drivers it is not known.
         if (rc == 0 && mount && mount->mountType == "fuseblk") {
@@ -664,9 +664,9 @@ void TreeEraser::fillWhatFoldersGaveBack()
                          .arg(displayName(mount->mountPoint)));
         } else if (rc != ECANCELED) {
             ctx.warn(QCoreApplication::translate(
-                         "TreeEraser", "⚠️ The names erased from %1 may remain in space its "
-                                       "folder gave back to the volume (exFAT); wipe the "
-                                       "volume's free space to reach them.")
+                         "TreeEraser", "⚠️ The names erased from folders of %1 may remain in "
+                                       "space the folders gave back to the volume (exFAT); wipe "
+                                       "the volume's free space to reach them.")
                          .arg(shown));
         }
     }

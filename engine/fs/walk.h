@@ -161,10 +161,10 @@ class TreeEraser
     qint64 slotFoldersLeft = 0; // more than are kept open
     int foldersScrubbed = 0;
     std::set<quint64> givenBackNoted; // devices told of space folders gave back
-    // Bytes the erase freed on each device, and a folder of each device
-    // where folders gave space back, for fillWhatFoldersGaveBack().
+    // Bytes the erase freed on each device, and the mount point of each
+    // device where folders gave space back, for fillWhatFoldersGaveBack().
     std::map<quint64, qint64> freedBytes;
-    std::map<quint64, platform::Fd> gaveBack;
+    std::map<quint64, QByteArray> gaveBack;
     // Where exFAT folders gave space back, names and all: fills as much as
     // the erase freed there, and says what came of it.
     void fillWhatFoldersGaveBack();

@@ -2037,10 +2037,6 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <translation>⚠️ Bis zu %1 an älteren Kopien des Gelöschten können auf %2 verbleiben, bis sein freier Speicher gelöscht wird.</translation>
     </message>
     <message>
-        <source>⚠️ The names erased from %1 may remain in space its folder gave back to the volume (exFAT); wipe the volume&apos;s free space to reach them.</source>
-        <translation>⚠️ Die aus %1 gelöschten Namen können in Platz verbleiben, den der Ordner an den Datenträger zurückgegeben hat (exFAT); löschen Sie den freien Speicher des Datenträgers, um sie zu erreichen.</translation>
-    </message>
-    <message>
         <source>⚠️ The names of erased files may remain in the free entries of their folders on %1: its driver (%2) is too slow to overwrite them.</source>
         <translation>⚠️ Die Namen gelöschter Dateien können in den freien Einträgen ihrer Ordner auf %1 bleiben: sein Treiber (%2) ist zu langsam, um sie zu überschreiben.</translation>
     </message>
@@ -2051,6 +2047,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>🧹 The space the erased files and their folders gave back to %1 was overwritten.</source>
         <translation>🧹 Der Platz, den die gelöschten Dateien und ihre Ordner an %1 zurückgegeben haben, wurde überschrieben.</translation>
+    </message>
+    <message>
+        <source>⚠️ The names erased from folders of %1 may remain in space the folders gave back to the volume (exFAT); wipe the volume&apos;s free space to reach them.</source>
+        <translation>⚠️ Die aus Ordnern von %1 gelöschten Namen können in Platz verbleiben, den die Ordner an das Laufwerk zurückgegeben haben (exFAT); löschen Sie den freien Speicher des Laufwerks, um sie zu erreichen.</translation>
     </message>
 </context>
 <context>
