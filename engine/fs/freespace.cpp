@@ -1320,12 +1320,14 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     const int fillDir = fillFd.valid() ? fillFd.get() : rootFd.get();
     if (ctx.journal)
         ctx.journal->workingIn(platform::pathOf(fillDir));
-    auto table = platform::mountTable();
-    const platform::Mount *found = platform::mountOf(table, rootFd.get());
-    platform::Mount *mount = found ? &table[std::size_t(found - table.data())] : nullptr;
-    if (mount) {
-        platform::identifyImageFileSystem(mount);
-        noteMedium(*mount, ctx);
+    const auto table = platform::mountTable();
+    platform::Mount volume;
+    const platform::Mount *mount = nullptr;
+    if (const platform::Mount *found = platform::mountOf(table, rootFd.get())) {
+        volume = *found;
+        platform::identifyImageFileSystem(&volume);
+        mount = &volume;
+        noteMedium(volume, ctx);
     }
 
     // A driver may count less free space than its file system has: fusefat
@@ -1437,7 +1439,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     // file could be given it (XFS keeps blocks of each allocation group for
     // its own trees, and a few more back from the fill).
     quint64 keptAside = 0;
-    std::function<void(quint64)> measureUnreached = [&](quint64 held) {
+    std::function<void(quint64)> measureWhileFull = [&](quint64 held) {
         if (ownFree > 0)
             unreached = std::max(unreached, ownFree > held ? ownFree - held : 0);
         quint64 free = 0;
@@ -1454,7 +1456,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         switch (fillOnce(fillDir, fileName, failureLine, plannedChunks, byteLimit, space.blockSize,
                          ctx.verify && last, root,
                          last && records && records->prepared() ? records.get() : nullptr,
-                         recordUnits, last ? measureUnreached : std::function<void(quint64)>(),
+                         recordUnits, last ? measureWhileFull : std::function<void(quint64)>(),
                          ctx)) {
         case PassEnd::Stopped:
             return true;

@@ -381,9 +381,11 @@ struct ScrubWay {
     // Names of shorter lengths too, for what is left of a free entry once a
     // longer name took part of it (ext2/3/4 and XFS entries vary in size).
     bool shorter = false;
-    // Blocks a folder no longer needs go back to the volume with the names
-    // in them (XFS, which also keeps a small folder in its inode).
-    bool givesBlocksBack = false;
+    // Space a folder no longer needs goes back to the volume with the names
+    // in it. XFS frees a folder's blocks once its names fit in its inode,
+    // and what they held is only said; exFAT gives clusters back, which a
+    // fill of what the erase freed takes.
+    enum class GivenBack { Never, Said, Filled } givenBack = GivenBack::Never;
     // How many names of each length a scrub makes per erased name: none
     // counted, until the folder grows, which it does once no free entry of
     // it can take one more (XFS); one per rename the name went through, as
@@ -396,12 +398,13 @@ struct ScrubWay {
 ScrubWay scrubWayOf(const QByteArray &fsType)
 {
     if (fsType == "ext2" || fsType == "ext3" || fsType == "ext4")
-        return {true, true, true, false, ScrubWay::Count::PerRename};
+        return {true, true, true, ScrubWay::GivenBack::Never, ScrubWay::Count::PerRename};
     if (fsType == "xfs")
-        return {true, true, true, true, ScrubWay::Count::UntilGrown};
-    if (fsType == "vfat" || fsType == "msdos" || fsType == "ntfs" || fsType == "ntfs3" ||
-        fsType == "exfat")
-        return {true, false, false, false, ScrubWay::Count::PerName};
+        return {true, true, true, ScrubWay::GivenBack::Said, ScrubWay::Count::UntilGrown};
+    if (fsType == "exfat")
+        return {true, false, false, ScrubWay::GivenBack::Filled, ScrubWay::Count::PerName};
+    if (fsType == "vfat" || fsType == "msdos" || fsType == "ntfs" || fsType == "ntfs3")
+        return {true, false, false, ScrubWay::GivenBack::Never, ScrubWay::Count::PerName};
     return {};
 }
 
@@ -575,23 +578,28 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
     Slots &folder = found->second;
     Status st;
     const bool known = platform::statusAt(folder.fd.get(), QByteArray(), &st) == 0;
-    // XFS gives a folder's blocks back, names and all, once they hold no
-    // name, and keeps a small folder in its inode: no scrub reaches them.
-    if (known && scrubWayOf(folder.fsType).givesBlocksBack &&
-        (st.links == 0 || st.allocated < folder.allocated) &&
-        givenBackNoted.insert(st.device).second)
-        ctx.warn(QCoreApplication::translate(
-                     "TreeEraser", "⚠️ The names erased from %1 may remain in blocks its "
-                                   "folder gave back to the volume (XFS); wipe the volume's "
-                                   "free space to reach them.")
-                     .arg(displayName(platform::pathOf(folder.fd.get()))));
-    // exFAT gives the space of a folder that shrank or went back to the
-    // volume, with the deleted entries in it: a fill of what the erase freed
-    // takes it, once every folder is done.
-    if (known && folder.fsType == "exfat" && (st.links == 0 || st.allocated < folder.allocated)) {
-        if (const platform::Mount *mount = platform::mountOf(mounts, folder.fd.get()))
-            gaveBack.emplace(st.device, mount->mountPoint);
-        freedBytes[st.device] += folder.allocated - (st.links == 0 ? 0 : st.allocated);
+    // A folder that shrank or went gave space back, names and all: no scrub
+    // reaches it there.
+    const qint64 left = known && st.links > 0 ? st.allocated : 0;
+    if (known && left < folder.allocated) {
+        switch (scrubWayOf(folder.fsType).givenBack) {
+        case ScrubWay::GivenBack::Said:
+            if (givenBackNoted.insert(st.device).second)
+                ctx.warn(QCoreApplication::translate(
+                             "TreeEraser", "⚠️ The names erased from %1 may remain in blocks "
+                                           "its folder gave back to the volume (XFS); wipe the "
+                                           "volume's free space to reach them.")
+                             .arg(displayName(platform::pathOf(folder.fd.get()))));
+            break;
+        case ScrubWay::GivenBack::Filled:
+            // Once every folder is done.
+            if (const platform::Mount *mount = platform::mountOf(mounts, folder.fd.get()))
+                gaveBack.emplace(st.device, mount->mountPoint);
+            freedBytes[st.device] += folder.allocated - left;
+            break;
+        case ScrubWay::GivenBack::Never:
+            break;
+        }
     }
     // Removed meanwhile: what its blocks held is free space now.
     if (!ctx.stopped() && known && st.links > 0) {

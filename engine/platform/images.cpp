@@ -4,6 +4,7 @@
 // a FUSE driver keeps its volume, and FAT's own count of free clusters.
 
 #include "engine/platform/platform.h"
+#include "engine/platform/storage.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -25,33 +26,20 @@ namespace
 int readFully(int fd, qint64 offset, qint64 length, QByteArray *out)
 {
     out->resize(length);
-    qint64 done = 0;
-    while (done < length) {
-        const ssize_t n = ::pread(fd, out->data() + done, std::size_t(length - done),
-                                  off_t(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return EIO; // shorter than the boot sector says
-        done += n;
-    }
-    return 0;
+    int error = 0;
+    const qint64 n = readAt(fd, out->data(), std::size_t(length), offset, &error);
+    return n == length ? 0 : n < 0 ? error : EIO; // EIO: shorter than the boot sector says
 }
 
 // An image file or a block device, opened for reading without blocking;
-// anything else is refused.
-int openImage(const QByteArray &path)
+// anything else is refused (EINVAL in errno).
+Fd openImage(const QByteArray &path)
 {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        return -1;
+    Fd fd(::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISBLK(st.st_mode))) {
-        ::close(fd);
+    if (fd.valid() && (::fstat(fd.get(), &st) != 0 || !(S_ISREG(st.st_mode) || S_ISBLK(st.st_mode)))) {
+        fd.reset();
         errno = EINVAL;
-        return -1;
     }
     return fd;
 }
@@ -61,17 +49,6 @@ QByteArray linkTarget(const QByteArray &link)
     char target[PATH_MAX];
     const ssize_t n = ::readlink(link.constData(), target, sizeof target - 1);
     return n > 0 ? QByteArray(target, int(n)) : QByteArray();
-}
-
-QList<QByteArray> entriesOf(const QByteArray &folder)
-{
-    QList<QByteArray> names;
-    int error = 0;
-    Fd dir = openFolderPath(folder, true, &error);
-    std::vector<QByteArray> read;
-    if (dir.valid() && readNames(dir.get(), &read) == 0)
-        names = QList<QByteArray>(read.begin(), read.end());
-    return names;
 }
 
 // Whether the process `proc` (a /proc folder) was started for `mountPoint`:
@@ -96,13 +73,8 @@ bool startedFor(const QByteArray &proc, const QByteArray &mountPoint)
 
 QByteArray backingOf(const Mount &mount)
 {
-    if (mount.source.startsWith('/')) {
-        const int fd = openImage(mount.source);
-        if (fd >= 0) {
-            ::close(fd);
-            return mount.source;
-        }
-    }
+    if (mount.source.startsWith('/') && openImage(mount.source).valid())
+        return mount.source;
     if (!mount.mountType.startsWith("fuse"))
         return QByteArray();
     // The driver holds the FUSE device and the image or device it serves;
@@ -123,15 +95,13 @@ QByteArray backingOf(const Mount &mount)
             else if (target.startsWith('/') && target != "/dev/null")
                 held.append(target);
         }
+        if (!fuse)
+            continue;
         for (const QByteArray &path : held) {
-            const int fd = fuse ? openImage(path) : -1;
-            if (fd < 0)
-                continue;
+            const Fd fd = openImage(path);
             QByteArray sector;
-            const bool same = readFully(fd, 0, 512, &sector) == 0 &&
-                              fileSystemOfSector(sector) == mount.fsType;
-            ::close(fd);
-            if (same)
+            if (fd.valid() && readFully(fd.get(), 0, 512, &sector) == 0 &&
+                fileSystemOfSector(sector) == mount.fsType)
                 return path;
         }
     }
@@ -151,18 +121,16 @@ QByteArray fileSystemOfSector(const QByteArray &sector)
 
 int fatFreeBytes(const QByteArray &source, quint64 *bytes)
 {
-    const int fd = openImage(source);
-    if (fd < 0)
+    const Fd fd = openImage(source);
+    if (!fd.valid())
         return errno;
     QByteArray boot;
-    int rc = readFully(fd, 0, 512, &boot);
+    int rc = readFully(fd.get(), 0, 512, &boot);
     const auto u8 = [&](int at) { return quint64(uchar(boot.at(at))); };
     const auto u16 = [&](int at) { return quint64(qFromLittleEndian<quint16>(boot.constData() + at)); };
     const auto u32 = [&](int at) { return quint64(qFromLittleEndian<quint32>(boot.constData() + at)); };
-    if (rc != 0 || fileSystemOfSector(boot) != "vfat") {
-        ::close(fd);
+    if (rc != 0 || fileSystemOfSector(boot) != "vfat")
         return rc ? rc : EINVAL;
-    }
     const quint64 sectorBytes = u16(11), perCluster = u8(13), reserved = u16(14), fats = u8(16);
     const quint64 rootEntries = u16(17);
     const quint64 sectors = u16(19) ? u16(19) : u32(32);
@@ -170,27 +138,23 @@ int fatFreeBytes(const QByteArray &source, quint64 *bytes)
     const quint64 rootSectors =
         sectorBytes ? (rootEntries * 32 + sectorBytes - 1) / sectorBytes : 0;
     const quint64 meta = reserved + fats * fatSectors + rootSectors;
-    if (sectorBytes < 512 || perCluster == 0 || fats == 0 || fatSectors == 0 || sectors <= meta) {
-        ::close(fd);
+    if (sectorBytes < 512 || perCluster == 0 || fats == 0 || fatSectors == 0 || sectors <= meta)
         return EINVAL;
-    }
     // The kind of FAT follows from the count of clusters alone.
     const quint64 clusters = (sectors - meta) / perCluster;
     const int bits = clusters < 4085 ? 12 : clusters < 65525 ? 16 : 32;
     // The first table, a piece at a time: a large FAT32 has hundreds of
     // MiB of it. Pieces hold whole entries (FAT12's three bytes for two).
     const quint64 tableBytes = fatSectors * sectorBytes;
-    if ((clusters + 2) * quint64(bits) > tableBytes * 8) {
-        ::close(fd);
+    if ((clusters + 2) * quint64(bits) > tableBytes * 8)
         return EINVAL;
-    }
     constexpr quint64 kPiece = 3 * 256 * 1024;
     const qint64 start = qint64(reserved * sectorBytes);
     quint64 free = 0;
     QByteArray piece;
     for (quint64 at = 0; at < tableBytes && rc == 0; at += kPiece) {
         const quint64 length = std::min(kPiece + 2, tableBytes - at);
-        if ((rc = readFully(fd, start + qint64(at), qint64(length), &piece)) != 0)
+        if ((rc = readFully(fd.get(), start + qint64(at), qint64(length), &piece)) != 0)
             break;
         const auto *t = reinterpret_cast<const uchar *>(piece.constData());
         const quint64 first = std::max<quint64>(2, at * 8 / quint64(bits));
@@ -211,7 +175,6 @@ int fatFreeBytes(const QByteArray &source, quint64 *bytes)
             free += value == 0 ? 1 : 0;
         }
     }
-    ::close(fd);
     if (rc != 0)
         return rc;
     *bytes = free * perCluster * sectorBytes;

@@ -284,15 +284,6 @@ quint64 numberIn(const QByteArray &dir)
     return mm.size() == 2 ? makedev(mm[0].toUInt(), mm[1].toUInt()) : 0;
 }
 
-QByteArrayList entriesOf(const QByteArray &dir)
-{
-    QByteArrayList names;
-    for (const QString &name : QDir(QString::fromLocal8Bit(dir))
-                                   .entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name))
-        names.append(name.toLocal8Bit());
-    return names;
-}
-
 // The devices stacked on `dir`, and on those, by number.
 void collectHolders(const QByteArray &dir, QSet<quint64> *numbers, QByteArrayList *names, int depth)
 {
@@ -613,6 +604,15 @@ const char *transportKey(Transport transport)
         break;
     }
     return "unknown";
+}
+
+QByteArrayList entriesOf(const QByteArray &dir)
+{
+    QByteArrayList names;
+    for (const QString &name : QDir(QString::fromLocal8Bit(dir))
+                                   .entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name))
+        names.append(name.toLocal8Bit());
+    return names;
 }
 
 } // namespace velmora::platform

@@ -85,4 +85,8 @@ Storage storageOfDisk(const Disk &disk);
 // A short, fixed word for a transport ("nvme", "usb", …), for scripts.
 const char *transportKey(Transport transport);
 
+// The names in the folder `dir` (sysfs, /proc), sorted; none where it
+// cannot be read.
+QByteArrayList entriesOf(const QByteArray &dir);
+
 } // namespace velmora::platform
