@@ -19,12 +19,14 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <linux/fs.h>
 #include <set>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/syscall.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -42,6 +44,34 @@ bool plant(const QString &path, qint64 size)
     ::sync();
     return true;
 }
+
+// Takes one capability out of the calling thread's effective set for as
+// long as it lives (the job runs on this thread); -1 takes none.
+class ThreadWithoutCapability
+{
+  public:
+    explicit ThreadWithoutCapability(int capability) : capability(capability)
+    {
+        if (capability >= 0 && ::syscall(SYS_capget, &header, data) == 0) {
+            __user_cap_data_struct lowered[2] = {data[0], data[1]};
+            lowered[capability / 32].effective &= ~(1u << (capability % 32));
+            changed = ::syscall(SYS_capset, &header, lowered) == 0;
+        }
+    }
+    ~ThreadWithoutCapability()
+    {
+        if (changed)
+            ::syscall(SYS_capset, &header, data);
+    }
+    ThreadWithoutCapability(const ThreadWithoutCapability &) = delete;
+    ThreadWithoutCapability &operator=(const ThreadWithoutCapability &) = delete;
+
+  private:
+    int capability;
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    bool changed = false;
+};
 
 quint64 freeBytes(const QString &root)
 {
@@ -347,20 +377,23 @@ void VolumesTest::fileEraseLeavesNoNameOnTheDevice()
 void VolumesTest::foldersGivenBackAreReachedOrSaid_data()
 {
     QTest::addColumn<QString>("fsType");
-    QTest::newRow("xfs") << "xfs";
-    QTest::newRow("exfat") << "exfat";
+    QTest::addColumn<bool>("mayFreeze"); // CAP_SYS_ADMIN
+    QTest::newRow("xfs") << "xfs" << true;
+    QTest::newRow("xfs, without the right to freeze it") << "xfs" << false;
+    QTest::newRow("exfat") << "exfat" << true;
 }
 
 void VolumesTest::foldersGivenBackAreReachedOrSaid()
 {
     // A tree erased whole gives its folders' space back, names and all. XFS
     // gives a folder's block back once its names fit in the folder's inode,
-    // where no scrub reaches it: written, mounted again (as after a
-    // restart), then erased, the names stay in free space on a device
-    // without TRIM, and the log must not let that pass for gone. exFAT's
-    // folders give their clusters back in the same mount; through
-    // exfat-fuse a fill of what the erase freed takes them.
+    // without writing it: written, mounted again (as after a restart), then
+    // erased, the device keeps the names as first written unless the
+    // folder's hidden names reach it before they go, on a device without
+    // TRIM. exFAT's folders give their clusters back in the same mount;
+    // through exfat-fuse a fill of what the erase freed takes them.
     QFETCH(QString, fsType);
+    QFETCH(bool, mayFreeze);
     const bool xfs = fsType == "xfs";
     VOLUME_OR_SKIP(vol, fsType, (xfs ? 320 : 64) * 1024 * 1024, {},
                    xfs ? QStringList{"-f"} : QStringList{}, false);
@@ -379,7 +412,10 @@ void VolumesTest::foldersGivenBackAreReachedOrSaid()
     listTree(docs, [&](const QByteArray &p) { files << p; });
     Recorder rec;
     auto ctx = rec.context();
-    runFileEraseJob(files, {docs}, kMethodNist, ctx);
+    {
+        ThreadWithoutCapability guard(mayFreeze ? -1 : CAP_SYS_ADMIN);
+        runFileEraseJob(files, {docs}, kMethodNist, ctx);
+    }
     QCOMPARE(rec.report.problemCount(), 0);
     QCOMPARE(entries(vol.path() + "/top"), QStringList{"kept.txt"});
     const QStringList said = rec.lines.filter("gave back to the volume");
@@ -391,6 +427,11 @@ void VolumesTest::foldersGivenBackAreReachedOrSaid()
              qPrintable(QString::number(left) + " names left, and the log:\n" +
                         rec.lines.join('\n')));
     QVERIFY(!exfatFuse || (left == 0 && said.isEmpty()));
+    // With the right, XFS's folders are written in place before names go;
+    // without it, what they gave back is said.
+    QVERIFY2(!xfs || (mayFreeze ? left == 0 && said.isEmpty() : left > 0 && said.size() == 1),
+             qPrintable(QString::number(left) + " names left, and the log:\n" +
+                        rec.lines.join('\n')));
     QVERIFY(!vol.imageContains(plantText()));
 }
 

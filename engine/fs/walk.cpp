@@ -167,6 +167,7 @@ class TreeEraser::Batch
             if (const int rc = platform::syncAll(dirFd); rc != 0 && syncError == 0)
                 syncError = rc;
         }
+        eraser.writeFolderFirst(dirFd, lengths);
         // What the folder takes before the removals: a folder that gives
         // blocks back takes the names in them along.
         Status folderBefore;
@@ -382,10 +383,12 @@ struct ScrubWay {
     // longer name took part of it (ext2/3/4 and XFS entries vary in size).
     bool shorter = false;
     // Space a folder no longer needs goes back to the volume with the names
-    // in it. XFS frees a folder's blocks once its names fit in its inode,
-    // and what they held is only said; exFAT gives clusters back, which a
-    // fill of what the erase freed takes.
-    enum class GivenBack { Never, Said, Filled } givenBack = GivenBack::Never;
+    // in it. XFS frees a folder's blocks (once its names fit in its inode, or
+    // a block of it is empty) without writing them, and the device keeps
+    // what they held when last written in place: the folder is written in
+    // place before names go, or else what it gave back is said. exFAT gives
+    // clusters back, which a fill of what the erase freed takes.
+    enum class GivenBack { Never, WrittenFirst, Filled } givenBack = GivenBack::Never;
     // How many names of each length a scrub makes per erased name: none
     // counted, until the folder grows, which it does once no free entry of
     // it can take one more (XFS); one per rename the name went through, as
@@ -400,7 +403,8 @@ ScrubWay scrubWayOf(const QByteArray &fsType)
     if (fsType == "ext2" || fsType == "ext3" || fsType == "ext4")
         return {true, true, true, ScrubWay::GivenBack::Never, ScrubWay::Count::PerRename};
     if (fsType == "xfs")
-        return {true, true, true, ScrubWay::GivenBack::Said, ScrubWay::Count::UntilGrown};
+        return {true, true, true, ScrubWay::GivenBack::WrittenFirst,
+                ScrubWay::Count::UntilGrown};
     if (fsType == "exfat")
         return {true, false, false, ScrubWay::GivenBack::Filled, ScrubWay::Count::PerName};
     if (fsType == "vfat" || fsType == "msdos" || fsType == "ntfs" || fsType == "ntfs3")
@@ -583,8 +587,8 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
     const qint64 left = known && st.links > 0 ? st.allocated : 0;
     if (known && left < folder.allocated) {
         switch (scrubWayOf(folder.fsType).givenBack) {
-        case ScrubWay::GivenBack::Said:
-            if (givenBackNoted.insert(st.device).second)
+        case ScrubWay::GivenBack::WrittenFirst:
+            if (notWrittenFirst.count(st.device) && givenBackNoted.insert(st.device).second)
                 ctx.warn(QCoreApplication::translate(
                              "TreeEraser", "⚠️ The names erased from %1 may remain in blocks "
                                            "its folder gave back to the volume (XFS); wipe the "
@@ -625,6 +629,31 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
             ++foldersScrubbed;
     }
     slotFolders.erase(found);
+}
+
+void TreeEraser::writeFolderFirst(int dirFd, const std::vector<std::vector<int>> &lengths)
+{
+    Status st;
+    if (lengths.empty() || platform::statusAt(dirFd, QByteArray(), &st) != 0 ||
+        st.allocated <= 0 || notWrittenFirst.count(st.device))
+        return; // its names are in its inode, which stays
+    const platform::Mount *mount = platform::mountOf(mounts, dirFd);
+    if (!mount)
+        return;
+    const ScrubWay way = scrubWayOf(mount->fsType);
+    if (way.givenBack != ScrubWay::GivenBack::WrittenFirst || !namingOf(dirFd).scrubs)
+        return;
+    // The renames left the names they took in free entries.
+    std::set<int> taken;
+    for (const std::vector<int> &item : lengths)
+        taken.insert(item.front());
+    int rc = ctx.stopped() ? ECANCELED : scrubSlots(dirFd, taken, 0, way.links, way.shorter, ctx);
+    if (rc == 0 && ctx.stopped())
+        rc = ECANCELED;
+    if (rc == 0)
+        rc = platform::writeMetadataInPlace(dirFd);
+    if (rc != 0)
+        notWrittenFirst.insert(st.device);
 }
 
 void TreeEraser::scrubFolderSlots()

@@ -161,6 +161,12 @@ class TreeEraser
     qint64 slotFoldersLeft = 0; // more than are kept open
     int foldersScrubbed = 0;
     std::set<quint64> givenBackNoted; // devices told of space folders gave back
+    // Before names go from an XFS folder held in blocks: its free entries
+    // are scrubbed and its blocks written in place, so that a block it gives
+    // back holds no name the erase took. The devices where that could not be
+    // done, where what folders gave back is said instead.
+    void writeFolderFirst(int dirFd, const std::vector<std::vector<int>> &lengths);
+    std::set<quint64> notWrittenFirst;
     // Bytes the erase freed on each device, and the mount point of each
     // device where folders gave space back, for fillWhatFoldersGaveBack().
     std::map<quint64, qint64> freedBytes;

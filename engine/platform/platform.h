@@ -218,6 +218,13 @@ int deviceDiscards(const QByteArray &source);
 // Asks the file system to discard its free blocks (FITRIM). Returns 0 with
 // the bytes trimmed, or an errno value (EOPNOTSUPP: the device cannot).
 int trimFreeSpace(int dirFd, quint64 *trimmed);
+// Has the file system write what it keeps only in its log in place, by a
+// freeze and a thaw at once (CAP_SYS_ADMIN). XFS writes a folder's blocks
+// back from its log only then or later; a block it frees before that keeps
+// on the device what it held when it was last written. 0, or an errno value:
+// EPERM without the right, EBUSY when the volume is frozen already,
+// EOPNOTSUPP where the file system cannot.
+int writeMetadataInPlace(int fd);
 // Asks ext3/ext4 to write its journal out to the file system and, with
 // `ZeroOut` or `Discard`, to zero or discard the journal's blocks on the
 // device (Linux 5.13 and later, CAP_SYS_ADMIN); `Probe` only asks whether

@@ -19,6 +19,7 @@
 #include <linux/fs.h>
 #include <linux/types.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -65,6 +66,51 @@ int trimFreeSpace(int dirFd, quint64 *trimmed)
         return errno == ENOTTY ? EOPNOTSUPP : errno;
     *trimmed = range.len;
     return 0;
+}
+
+int writeMetadataInPlace(int fd)
+{
+    // The freeze and the thaw are a child's: a process that is stopped or
+    // killed between the two would leave every writer of the volume waiting.
+    // The child takes no signal from a terminal or a process group, and
+    // thaws only what it froze.
+    int result[2];
+    if (::pipe2(result, O_CLOEXEC) != 0)
+        return errno;
+    const pid_t child = ::fork();
+    if (child < 0) {
+        const int error = errno;
+        ::close(result[0]);
+        ::close(result[1]);
+        return error;
+    }
+    if (child == 0) {
+        ::setsid();
+        struct sigaction ignore;
+        std::memset(&ignore, 0, sizeof ignore);
+        ignore.sa_handler = SIG_IGN;
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP, SIGTTOU, SIGPIPE})
+            ::sigaction(signal, &ignore, nullptr);
+        int error = 0;
+        if (::ioctl(fd, FIFREEZE, 0) != 0)
+            error = errno;
+        else if (::ioctl(fd, FITHAW, 0) != 0)
+            error = errno;
+        [[maybe_unused]] const ssize_t told = ::write(result[1], &error, sizeof error);
+        ::_exit(0);
+    }
+    ::close(result[1]);
+    int error = EIO;
+    ssize_t got;
+    do
+        got = ::read(result[0], &error, sizeof error);
+    while (got < 0 && errno == EINTR);
+    ::close(result[0]);
+    while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    if (got != ssize_t(sizeof error))
+        return EIO;
+    return error == ENOTTY || error == EINVAL ? EOPNOTSUPP : error;
 }
 
 namespace
