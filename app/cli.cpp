@@ -22,7 +22,7 @@
 #include "engine/job/erasemethods.h"
 #include "engine/job/erasurerecord.h"
 #include "engine/job/guards.h"
-#include "engine/job/jobjournal.h"
+#include "engine/job/interruptedjobs.h"
 #include "engine/job/jobrunner.h"
 #include "engine/job/progressmeter.h"
 #include "engine/job/reportdetails.h"

@@ -13,7 +13,7 @@
 #include "app/erasurereport.h"
 #include "engine/fs/freespace.h"
 #include "engine/fs/paths.h"
-#include "engine/job/jobjournal.h"
+#include "engine/job/interruptedjobs.h"
 #include "engine/job/schedules.h"
 #include "engine/platform/platform.h"
 

@@ -2,8 +2,9 @@
 
 #pragma once
 
+#include "engine/core/jobcontext.h"
 #include "engine/job/erasurerecord.h"
-#include "engine/job/jobcontext.h"
+#include "engine/job/interruptedjobs.h"
 #include "engine/job/jobrunner.h"
 #include "engine/job/progressmeter.h"
 

@@ -6,7 +6,7 @@
 // job context, and real volumes (loop-mounted images or tmpfs) where the
 // machine allows it.
 
-#include "engine/job/jobcontext.h"
+#include "engine/core/jobcontext.h"
 #include "engine/platform/platform.h"
 
 #include <QByteArray>

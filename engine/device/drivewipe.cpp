@@ -2,13 +2,13 @@
 
 #include "engine/device/drivewipe.h"
 
+#include "engine/core/chunks.h"
+#include "engine/core/homes.h"
 #include "engine/device/luks.h"
 #include "engine/device/partitiontable.h"
 #include "engine/fs/medium.h"
 #include "engine/fs/paths.h"
 #include "engine/fs/randomstream.h"
-#include "engine/job/erasemethods.h"
-#include "engine/job/guards.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

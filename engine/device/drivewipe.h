@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "engine/job/jobcontext.h"
+#include "engine/core/jobcontext.h"
 #include "engine/platform/drives.h"
 
 #include <QByteArray>

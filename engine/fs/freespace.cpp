@@ -4,12 +4,12 @@
 
 #include "engine/fs/medium.h"
 
-#include "engine/job/erasemethods.h"
-#include "engine/job/jobjournal.h"
+#include "engine/core/chunks.h"
+#include "engine/core/jobjournal.h"
 #include "engine/fs/paths.h"
-#include "engine/platform/platform.h"
 #include "engine/fs/randomchunks.h"
 #include "engine/fs/verify.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDebug>

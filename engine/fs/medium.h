@@ -6,7 +6,7 @@
 // short name the volume tables show ("SSD · NVMe"), the sentence a job says
 // once per volume, and the sanitization category a report gives.
 
-#include "engine/job/jobcontext.h"
+#include "engine/core/jobcontext.h"
 #include "engine/platform/platform.h"
 #include "engine/platform/storage.h"
 

@@ -2,10 +2,10 @@
 
 #include "engine/fs/overwrite.h"
 
-#include "engine/job/erasemethods.h"
+#include "engine/core/chunks.h"
 #include "engine/fs/paths.h"
-#include "engine/platform/platform.h"
 #include "engine/fs/randomchunks.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDebug>

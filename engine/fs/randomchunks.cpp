@@ -2,7 +2,7 @@
 
 #include "engine/fs/randomchunks.h"
 
-#include "engine/job/erasemethods.h"
+#include "engine/core/chunks.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -2,9 +2,9 @@
 
 #include "engine/fs/verify.h"
 
-#include "engine/job/erasemethods.h"
-#include "engine/platform/platform.h"
+#include "engine/core/chunks.h"
 #include "engine/fs/randomchunks.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -2,7 +2,7 @@
 
 #include "engine/fs/walk.h"
 
-#include "engine/job/erasemethods.h"
+#include "engine/core/chunks.h"
 #include "engine/fs/freespace.h"
 #include "engine/fs/medium.h"
 #include "engine/fs/overwrite.h"

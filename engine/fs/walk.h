@@ -9,7 +9,7 @@
 // are bytes. The walks keep their own stack: depth is limited by memory
 // alone, and only the deepest folders are kept open.
 
-#include "engine/job/jobcontext.h"
+#include "engine/core/jobcontext.h"
 #include "engine/fs/hidingnames.h"
 #include "engine/fs/overwrite.h"
 #include "engine/platform/platform.h"

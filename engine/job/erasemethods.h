@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "engine/core/chunks.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -18,20 +20,11 @@ inline const QString kMethodBritish = QStringLiteral("British HMG IS5 (2 passes)
 inline const QString kMethodGerman = QStringLiteral("German VSITR (7 passes)");
 inline const QString kMethodGutmann = QStringLiteral("Gutmann 35-pass");
 
-// One chunk is one write of at most 1 MiB; it is the unit of progress.
-constexpr qint64 kChunkSize = 1024 * 1024;
-
 QStringList methodDisplayNames();
 // A method by its short name (NIST, DoD, British, German, Gutmann) or as
 // displayed, in any case; empty when there is none.
 QString methodNamed(const QString &word);
 QString methodShortName(const QString &method);
-
-// Number of chunks that cover `bytes` bytes (the last chunk may be short).
-constexpr qint64 chunksForSize(qint64 bytes)
-{
-    return bytes <= 0 ? 0 : (bytes + kChunkSize - 1) / kChunkSize;
-}
 
 } // namespace velmora
 

@@ -2,7 +2,8 @@
 
 #pragma once
 
-#include "engine/job/jobcontext.h"
+#include "engine/core/jobcontext.h"
+#include "engine/core/jobjournal.h"
 #include "engine/job/reportdetails.h"
 
 #include <QByteArrayList>
@@ -20,7 +21,7 @@ namespace velmora
 // (the window's "Save Report…", the command line's --report) and the
 // command line's --json are written from it.
 struct ErasureRecord {
-    enum class Kind { Files, Volume, FreeSpace, Drive };
+    using Kind = JobKind;
     enum class Result { Erased, Problems, Stopped, Failed };
     struct Entry {
         QString name;

@@ -52,32 +52,6 @@ quint64 deviceOf(const QByteArray &path)
 
 } // namespace
 
-QByteArrayList protectedHomes()
-{
-    QByteArrayList homes;
-    const QByteArray own = QFile::encodeName(QDir::homePath());
-    if (!own.isEmpty())
-        homes.append(own);
-    for (const char *variable : {"PKEXEC_UID", "SUDO_UID"}) {
-        bool known = false;
-        const uint caller = qEnvironmentVariableIntValue(variable, &known);
-        if (!known)
-            continue;
-        const QByteArray home = platform::homeOfUser(caller);
-        if (!home.isEmpty() && !homes.contains(home))
-            homes.append(home);
-    }
-    // As the homes are spelled and as they resolve.
-    const QByteArrayList spelled = homes;
-    for (const QByteArray &home : spelled) {
-        int error = 0;
-        const QByteArray real = platform::realPath(home, &error);
-        if (!real.isEmpty() && !homes.contains(real))
-            homes.append(real);
-    }
-    return homes;
-}
-
 EntryCheck checkEntry(const QByteArray &path, bool preserveRoot)
 {
     EntryCheck check;

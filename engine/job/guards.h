@@ -6,16 +6,14 @@
 // checked before anything is listed or touched, by the window, velmora-cli
 // and velmora-bench alike.
 
+#include "engine/core/homes.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QString>
 
 namespace velmora
 {
-
-// The home folders an erase must keep whole: the process's own and, in
-// administrator mode (pkexec or sudo), that of the user who asked.
-QByteArrayList protectedHomes();
 
 enum class EntryRefusal {
     None,

@@ -6,7 +6,7 @@
 #include "engine/fs/paths.h"
 #include "engine/fs/walk.h"
 #include "engine/job/erasemethods.h"
-#include "engine/job/jobjournal.h"
+#include "engine/job/interruptedjobs.h"
 #include "engine/job/jobs.h"
 #include "engine/platform/platform.h"
 

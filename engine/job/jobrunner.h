@@ -6,10 +6,10 @@
 // the user asked for and a running job: method names, the listing of a
 // selection, the guards of a whole-volume wipe, and the start of each job.
 
+#include "engine/core/jobcontext.h"
 #include "engine/job/erasemethods.h"
 #include "engine/job/erasurerecord.h"
 #include "engine/job/guards.h"
-#include "engine/job/jobcontext.h"
 #include "engine/platform/platform.h"
 
 #include <QByteArrayList>

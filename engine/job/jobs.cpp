@@ -9,7 +9,7 @@
 #include "engine/fs/verify.h"
 #include "engine/fs/walk.h"
 #include "engine/job/erasemethods.h"
-#include "engine/job/jobjournal.h"
+#include "engine/job/interruptedjobs.h"
 #include "engine/platform/platform.h"
 
 #include <QCoreApplication>

@@ -12,7 +12,7 @@
 // longer point to. The free-space fill reaches what the file system will hand
 // out; it cannot reach a device's spare area.
 
-#include "engine/job/jobcontext.h"
+#include "engine/core/jobcontext.h"
 #include "engine/platform/platform.h"
 
 #include <QByteArrayList>

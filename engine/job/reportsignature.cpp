@@ -2,7 +2,7 @@
 
 #include "engine/job/reportsignature.h"
 
-#include "engine/job/jobjournal.h"
+#include "engine/core/jobjournal.h"
 #include "engine/platform/platform.h"
 
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 
 #include "engine/job/schedules.h"
 
+#include "engine/core/jobjournal.h"
 #include "engine/fs/paths.h"
 #include "engine/job/erasemethods.h"
-#include "engine/job/jobjournal.h"
 #include "engine/platform/platform.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "engine/job/jobevent.h"
+#include "engine/core/jobevent.h"
 
 #include <QJsonObject>
 #include <QList>

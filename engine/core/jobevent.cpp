@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/job/jobevent.h"
+#include "engine/core/jobevent.h"
 
 #include "engine/platform/platform.h"
 

@@ -7,17 +7,14 @@
 // what it set out to erase is written and synced in the user's state folder;
 // it notes each phase, every folder where the job makes helper entries (fill
 // files, name folders) and every reserve it lends to a fill. A job that
-// returns removes it. At the next start the window and velmora-cli find the
-// records of jobs that did not return, clean up after them and say what was
-// left unfinished.
+// returns removes it. This is the writing half; the next start's reading of
+// the records that stayed is the job layer's (interruptedjobs.h).
 
-#include "engine/job/erasurerecord.h"
-#include "engine/job/jobcontext.h"
 #include "engine/platform/platform.h"
 
 #include <QByteArray>
 #include <QByteArrayList>
-#include <QDateTime>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -27,6 +24,17 @@
 
 namespace velmora
 {
+
+// The jobs a record tells of, and the word for each in the record.
+enum class JobKind { Files, Volume, FreeSpace, Drive };
+const char *jobKindKey(JobKind kind);
+JobKind jobKindOfKey(const QString &key); // Files for one it does not know
+
+// Names are bytes; the record keeps them as base64, whatever they hold.
+QJsonValue bytesValue(const QByteArray &bytes);
+QByteArray bytesOf(const QJsonValue &value);
+QJsonArray bytesArray(const QByteArrayList &list);
+QByteArrayList bytesList(const QJsonValue &value);
 
 // Where this process keeps a folder of its own: `velmora` below the folder
 // the variable `xdgVariable` names, where that is the effective user's own;
@@ -52,7 +60,7 @@ class JobJournal
 
     // The job starts: the entries it was given (a file erase), or the
     // volume's mount point.
-    void begin(ErasureRecord::Kind kind, bool verify, const QByteArrayList &targets);
+    void begin(JobKind kind, bool verify, const QByteArrayList &targets);
     void atPhase(const QString &phase);
     // The job is about to make helper entries in the folder `path`.
     void workingIn(const QByteArray &path);
@@ -79,41 +87,5 @@ class JobJournal
     int writeError = 0;
     QJsonObject record;
 };
-
-// The live job of this user's that works on the volume `root` ("a wipe of
-// the free space of /mnt (pid 1234), started 10:02"); empty when none of
-// this user's records names it.
-QString liveJobOn(const QByteArray &root, const QByteArray &folder = journalFolder());
-
-// Begins the record in `ctx.journal`, where there is one. A record that
-// cannot be kept is said: a job cut short would go unreported otherwise.
-void beginJournal(const JobContext &ctx, ErasureRecord::Kind kind, bool verify,
-                  const QByteArrayList &targets);
-
-// A job whose record stayed: what it was, where it stood, what was done
-// about it now.
-struct InterruptedJob {
-    QDateTime started;
-    ErasureRecord::Kind kind = ErasureRecord::Kind::Files;
-    QString method;
-    bool verify = false;
-    QString phase;
-    QByteArrayList targets;
-    QByteArrayList unfinished; // the targets that are still there
-    QStringList cleanedUp;     // a line for each thing put right
-    QStringList notCleaned;    // and for each that could not be
-    // The record could not be read (cut short, not JSON): nothing is known
-    // of the job, and the record is kept under this name to be looked at.
-    QByteArray unreadable;
-
-    // A few sentences for a person.
-    QString description() const;
-};
-
-// Finds the records in `folder` of jobs whose process is gone, removes what
-// they left in the folders they worked in, gives back the reserves they
-// lent, and removes the records. Only a folder and records of the effective
-// user's are read: a record is an instruction to remove and to restore.
-QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder = journalFolder());
 
 } // namespace velmora

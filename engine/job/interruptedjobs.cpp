@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/job/jobjournal.h"
+#include "engine/job/interruptedjobs.h"
 
 #include "engine/fs/freespace.h"
 #include "engine/fs/paths.h"
@@ -19,104 +19,6 @@
 
 namespace velmora
 {
-
-namespace
-{
-
-const char *const kKinds[] = {"files", "volume", "freespace", "drive"};
-
-// Names are bytes; the record keeps them as base64, whatever they hold.
-QJsonValue bytesValue(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.toBase64());
-}
-
-QByteArray bytesOf(const QJsonValue &value)
-{
-    return QByteArray::fromBase64(value.toString().toLatin1());
-}
-
-QJsonArray bytesArray(const QByteArrayList &list)
-{
-    QJsonArray array;
-    for (const QByteArray &bytes : list)
-        array.append(bytesValue(bytes));
-    return array;
-}
-
-QByteArrayList bytesList(const QJsonValue &value)
-{
-    QByteArrayList list;
-    for (const QJsonValue &item : value.toArray())
-        list.append(bytesOf(item));
-    return list;
-}
-
-} // namespace
-
-QByteArray ownFolder(const char *xdgVariable, const QByteArray &belowHome)
-{
-    const QByteArray named = qgetenv(xdgVariable);
-    if (named.startsWith('/') && platform::ownedByEffectiveUser(named))
-        return named + "/velmora";
-    const quint32 user = platform::effectiveUser();
-    if (user == 0)
-        return QByteArrayLiteral("/var/lib/velmora");
-    QByteArray home = platform::homeOfUser(user);
-    if (home.isEmpty())
-        home = QFile::encodeName(QDir::homePath());
-    return home + '/' + belowHome + "/velmora";
-}
-
-QByteArray journalFolder()
-{
-    return ownFolder("XDG_STATE_HOME", ".local/state");
-}
-
-JobJournal::JobJournal(QString method, QByteArray folder)
-    : method(std::move(method)), folder(std::move(folder))
-{
-    file = this->folder + "/job-" + QByteArray::number(platform::processId()) + '-' +
-           QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ".json";
-}
-
-JobJournal::~JobJournal()
-{
-    std::lock_guard<std::mutex> lock(mutex);
-    if (begun && platform::removeFile(file) == 0)
-        platform::syncFolder(folder);
-    if (liveLock.valid())
-        platform::removeFile(file + ".lock");
-}
-
-void JobJournal::begin(ErasureRecord::Kind kind, bool verify, const QByteArrayList &targets)
-{
-    std::lock_guard<std::mutex> lock(mutex);
-    if ((writeError = platform::makeFolders(folder)) != 0)
-        return;
-    // Another user's folder (one root made in a user's home) is not written
-    // into: what is found there at the next start could be anyone's.
-    if (!platform::ownedByEffectiveUser(folder)) {
-        writeError = EPERM;
-        return;
-    }
-    int lockError = 0;
-    liveLock = platform::lockFile(file + ".lock", &lockError);
-    begun = true;
-    record = QJsonObject{
-        {QStringLiteral("pid"), platform::processId()},
-        {QStringLiteral("boot"), QString::fromLatin1(platform::bootId())},
-        {QStringLiteral("started"), QDateTime::currentDateTime().toString(Qt::ISODateWithMs)},
-        {QStringLiteral("job"), QLatin1String(kKinds[int(kind)])},
-        {QStringLiteral("method"), method},
-        {QStringLiteral("verify"), verify},
-        {QStringLiteral("targets"), bytesArray(targets)},
-        {QStringLiteral("phase"), QString()},
-        {QStringLiteral("workingIn"), QJsonArray()},
-        {QStringLiteral("reserves"), QJsonArray()},
-    };
-    write();
-}
 
 QString liveJobOn(const QByteArray &root, const QByteArray &folder)
 {
@@ -152,7 +54,7 @@ QString liveJobOn(const QByteArray &root, const QByteArray &folder)
     return QString();
 }
 
-void beginJournal(const JobContext &ctx, ErasureRecord::Kind kind, bool verify,
+void beginJournal(const JobContext &ctx, JobKind kind, bool verify,
                   const QByteArrayList &targets)
 {
     if (!ctx.journal)
@@ -164,64 +66,6 @@ void beginJournal(const JobContext &ctx, ErasureRecord::Kind kind, bool verify,
                                    "it is cut short, the next start cannot tell what it "
                                    "left unfinished.")
                      .arg(displayName(ctx.journal->folderPath()), platform::errorText(error)));
-}
-
-void JobJournal::atPhase(const QString &phase)
-{
-    std::lock_guard<std::mutex> lock(mutex);
-    if (!begun || record.value(QStringLiteral("phase")).toString() == phase)
-        return;
-    record.insert(QStringLiteral("phase"), phase);
-    write();
-}
-
-void JobJournal::workingIn(const QByteArray &path)
-{
-    std::lock_guard<std::mutex> lock(mutex);
-    QJsonArray folders = record.value(QStringLiteral("workingIn")).toArray();
-    if (!begun || path.isEmpty() || folders.contains(bytesValue(path)))
-        return;
-    folders.append(bytesValue(path));
-    record.insert(QStringLiteral("workingIn"), folders);
-    write();
-}
-
-void JobJournal::lentReserve(const QByteArray &mountPoint, const QByteArray &fsType, quint64 blocks)
-{
-    std::lock_guard<std::mutex> lock(mutex);
-    if (!begun)
-        return;
-    QJsonArray reserves = record.value(QStringLiteral("reserves")).toArray();
-    reserves.append(QJsonObject{{QStringLiteral("mountPoint"), bytesValue(mountPoint)},
-                                {QStringLiteral("fsType"), QString::fromLatin1(fsType)},
-                                {QStringLiteral("blocks"), qint64(blocks)}});
-    record.insert(QStringLiteral("reserves"), reserves);
-    write();
-}
-
-void JobJournal::gaveBack(const QByteArray &mountPoint)
-{
-    std::lock_guard<std::mutex> lock(mutex);
-    if (!begun)
-        return;
-    QJsonArray reserves = record.value(QStringLiteral("reserves")).toArray();
-    for (qsizetype i = reserves.size() - 1; i >= 0; --i)
-        if (bytesOf(reserves.at(i)[QStringLiteral("mountPoint")]) == mountPoint)
-            reserves.removeAt(i);
-    record.insert(QStringLiteral("reserves"), reserves);
-    write();
-}
-
-int JobJournal::error() const
-{
-    std::lock_guard<std::mutex> lock(mutex);
-    return writeError;
-}
-
-void JobJournal::write()
-{
-    // Private to the user: it names what they erase.
-    writeError = platform::writeFileAtomically(file, QJsonDocument(record).toJson(), 0600);
 }
 
 QString InterruptedJob::description() const
@@ -344,10 +188,7 @@ QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
         job.started = QDateTime::fromString(record.value(QStringLiteral("started")).toString(),
                                             Qt::ISODateWithMs);
         const QString kind = record.value(QStringLiteral("job")).toString();
-        job.kind = kind == QLatin1String("volume")      ? ErasureRecord::Kind::Volume
-                   : kind == QLatin1String("freespace") ? ErasureRecord::Kind::FreeSpace
-                   : kind == QLatin1String("drive")     ? ErasureRecord::Kind::Drive
-                                                        : ErasureRecord::Kind::Files;
+        job.kind = jobKindOfKey(kind);
         job.method = record.value(QStringLiteral("method")).toString();
         job.verify = record.value(QStringLiteral("verify")).toBool();
         job.phase = record.value(QStringLiteral("phase")).toString();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/job/jobcontext.h"
+#include "engine/core/jobcontext.h"
 
-#include "engine/job/jobjournal.h"
+#include "engine/core/jobjournal.h"
 #include "engine/platform/platform.h"
 
 #include <QCoreApplication>
