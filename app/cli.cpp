@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// velmora-cli: the window's three jobs from a terminal, for servers and
-// scripts.
+// velmora-cli: the window's jobs from a terminal, for servers and scripts.
 //
 //   velmora-cli erase [--method NAME] [--verify] PATH...
 //   velmora-cli wipe [--method NAME] [--verify] MOUNTPOINT
 //   velmora-cli freespace [--method NAME] [--verify] MOUNTPOINT
+//   velmora-cli drive [--method NAME] [--verify] DEVICE
+//   velmora-cli volumes|drives [--json]
+//   velmora-cli schedule add|list|remove …, check-report FILE.json
 //
 // The log goes to standard output, line by line as the window shows it;
 // questions, progress and the closing summary go to standard error.

@@ -232,7 +232,7 @@ class MainWindow : public QMainWindow
     // Left in the header: how the last job ended when no box said it (a
     // stop), or where its report went.
     QLabel *labelJobOutcome = nullptr;
-    // It says that a scheduled run did not do all it meant to.
+    // The header says that a scheduled run did not do all it meant to.
     bool scheduledRunNoticeShown = false;
     QPushButton *btnAddFailedBack = nullptr;
     QPushButton *btnShowReport = nullptr;

@@ -3,7 +3,9 @@
 # The engine's folders are layers, each built on the ones before it:
 #   platform, core, fs, device, job.
 # A file includes from its own layer and the ones below, and the engine
-# never from the window or the command line.
+# never from the window or the command line. What differs between file
+# systems is asked of their table (platform/filesystems.cpp): above the
+# platform, no code compares a file system's type with a name.
 set -eu
 engine=$(cd "$(dirname "$0")/../engine" && pwd)
 rank() {
@@ -41,4 +43,9 @@ for dir in "$engine"/*/; do
         done
     done
 done
+if grep -nE '(fsType|mountType) *[!=]= *"' "$engine"/core/* "$engine"/fs/* "$engine"/device/* \
+    "$engine"/job/* >&2; then
+    echo "the lines above tell file systems apart by name: ask platform::fileSystem()" >&2
+    failed=1
+fi
 exit $failed

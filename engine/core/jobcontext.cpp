@@ -239,6 +239,13 @@ void JobContext::wrote(qint64 bytes)
         status->bytes.fetch_add(bytes, std::memory_order_relaxed);
 }
 
+void JobContext::readBack(qint64 bytes)
+{
+    bytesVerified += bytes;
+    if (status)
+        status->bytes.fetch_add(bytes, std::memory_order_relaxed);
+}
+
 void JobContext::atPass(int pass, int passes) const
 {
     if (!status)

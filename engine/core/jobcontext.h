@@ -191,8 +191,10 @@ struct JobContext {
     void chunksProcessed(qint64 count = 1);
     int postedPercent = 0;
 
-    // Counts `bytes` of data written or read back.
+    // Counts `bytes` of data written, or read back and compared; both move
+    // the rate shown.
     void wrote(qint64 bytes);
+    void readBack(qint64 bytes);
     // The job is at pass `pass` (1-based) of `passes`.
     void atPass(int pass, int passes) const;
     void atItem(const QString &item) const;

@@ -198,9 +198,7 @@ int compareRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobCont
                 }
             return EILSEQ;
         }
-        ctx.bytesVerified += length;
-        if (ctx.status)
-            ctx.status->bytes.fetch_add(length, std::memory_order_relaxed);
+        ctx.readBack(length);
         ctx.chunksProcessed(length / kChunkSize);
     }
     return 0;

@@ -79,12 +79,6 @@ bool failWith(const QString &line, JobContext &ctx, int error = 0)
     return false;
 }
 
-// File systems whose data lives in memory only and goes at power-off.
-bool isMemory(const QByteArray &fsType)
-{
-    return fsType == "tmpfs" || fsType == "ramfs";
-}
-
 bool isFull(int error)
 {
     return error == ENOSPC || error == EDQUOT;
@@ -765,18 +759,10 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
         }
         return PassEnd::Done;
     };
-    // The last blocks, into every writer's file in turn, in rounds until a
-    // round finds no more room: a file system may hold blocks past the end
-    // of each file it is growing (XFS does, and gives them back when another
-    // file runs out of room), and only writes into that file reach them. A
-    // "full" is taken as the end of a file only when a sync did not make
-    // room: the space a file system holds for writes still in the cache is
-    // free again once they are on the device, and ext4 then takes single
-    // blocks where it refuses a chunk. Full twice with nothing written
-    // between: that file is done for the round. A sync that cuts a file back
-    // to what is on the device (see FillFile::settle()) leaves room that is
-    // written again, a block at a time, a few times at most; what stays cut
-    // is what the read-back leaves out.
+    // A sync that cuts a file back to what is on the device (see
+    // FillFile::settle()) leaves room that is written again, a block at a
+    // time, a few times at most; what stays cut is what the read-back
+    // leaves out.
     bool cut = false;
     int rc = pass.settleAll(&cut);
     if (rc == 0 && !writers.empty() && !reachedLimit) {
@@ -863,7 +849,8 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
 // quarter more covers what a commit reserves. 0 where there is no journal.
 qint64 journalNames(const QByteArray &fsType, quint64 device, const platform::Space &space)
 {
-    if (fsType == "ext3" || fsType == "ext4") {
+    const platform::FileSystem::Journal journalKind = platform::fileSystem(fsType).journal;
+    if (journalKind == platform::FileSystem::Journal::Jbd2) {
         qint64 journal = platform::journalBlocks(device);
         if (journal < 0) {
             // The sizes mke2fs picks by default, in blocks of the file system.
@@ -879,7 +866,7 @@ qint64 journalNames(const QByteArray &fsType, quint64 device, const platform::Sp
         }
         return journal + journal / 4;
     }
-    if (fsType == "xfs") {
+    if (journalKind == platform::FileSystem::Journal::XfsLog) {
         // The log is sized by mkfs.xfs from the volume, 64 MiB at least; guess
         // high. A new folder logs roughly half a kilobyte. Where the kernel
         // shows the log's head, logRewritten() ends the pass sooner.
@@ -895,7 +882,8 @@ qint64 journalNames(const QByteArray &fsType, quint64 device, const platform::Sp
 std::function<bool()> logRewritten(const QByteArray &fsType, quint64 device)
 {
     qint64 cycle = 0, block = 0;
-    if (fsType != "xfs" || !platform::xfsLogHead(device, &cycle, &block))
+    if (platform::fileSystem(fsType).journal != platform::FileSystem::Journal::XfsLog ||
+        !platform::xfsLogHead(device, &cycle, &block))
         return {};
     return [=] {
         qint64 nowCycle = 0, nowBlock = 0;
@@ -906,7 +894,7 @@ std::function<bool()> logRewritten(const QByteArray &fsType, quint64 device)
 
 bool hasJbd2Journal(const QByteArray &fsType)
 {
-    return fsType == "ext3" || fsType == "ext4";
+    return platform::fileSystem(fsType).journal == platform::FileSystem::Journal::Jbd2;
 }
 
 // Whether the kernel would empty and zero the journal of the ext3/ext4
@@ -955,12 +943,16 @@ int emptyJournal(int fd, const QByteArray &fsType, JobContext &ctx)
 qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::Space &space,
                      bool journalEmptied)
 {
-    if (fsType == "ext2" || fsType == "ext3" || fsType == "ext4")
+    switch (platform::fileSystem(fsType).namePhase) {
+    case platform::FileSystem::NamePhase::Journal:
         return journalEmptied ? 2048 : std::max<qint64>(journalNames(fsType, device, space), 2048);
-    if (fsType == "xfs")
+    case platform::FileSystem::NamePhase::Log:
         return journalNames(fsType, device, space);
-    if (fsType == "vfat" || fsType == "msdos" || fsType == "exfat")
+    case platform::FileSystem::NamePhase::RootEntries:
         return 1024;
+    case platform::FileSystem::NamePhase::None:
+        break;
+    }
     return 0;
 }
 
@@ -1064,7 +1056,8 @@ constexpr qint64 kBtrfsFolderBytes = kBtrfsAttributeBytes + 1024;
 qint64 metadataUnits(int fd, const QByteArray &fsType)
 {
     quint64 total = 0, used = 0;
-    if (fsType != "btrfs" || platform::btrfsMetadataSpace(fd, &total, &used) != 0 ||
+    if (!platform::fileSystem(fsType).freeMetadata ||
+        platform::btrfsMetadataSpace(fd, &total, &used) != 0 ||
         total <= used)
         return 0;
     return nameUnits(qint64((total - used) / kBtrfsFolderBytes)) + 1;
@@ -1169,7 +1162,8 @@ bool pushNamesOutOfJournal(int folderFd, const QByteArray &fsType, qint64 erased
     // free entries were just scrubbed, so its log goes round once, as far as
     // its head shows.
     const qint64 count =
-        fsType == "xfs" ? journalNames(fsType, st.device, space)
+        platform::fileSystem(fsType).journal == platform::FileSystem::Journal::XfsLog
+            ? journalNames(fsType, st.device, space)
                         : std::min(journalNames(fsType, st.device, space),
                                    std::max<qint64>(512, erasedNames * 128));
     int rc = 0;
@@ -1334,9 +1328,8 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     // says nothing of blocks at all, and goes by FAT32's count of free
     // clusters, which goes stale where a stick was pulled out. FAT's own
     // table tells what is free, where its device or image can be read.
-    const QByteArray fatBacking = mount && (mount->fsType == "vfat" || mount->fsType == "msdos")
-                                      ? platform::backingOf(*mount)
-                                      : QByteArray();
+    const QByteArray fatBacking =
+        mount && mount->fs().ownFreeCount ? platform::backingOf(*mount) : QByteArray();
     quint64 ownFree = 0;
     if (!fatBacking.isEmpty() && platform::fatFreeBytes(fatBacking, &ownFree) != 0)
         ownFree = 0;
@@ -1352,7 +1345,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
                               std::max<quint64>(64ULL << 20, std::max(space.total, ownFree) / 20);
     const bool journalEmptiable = mount && canEmptyJournal(rootFd.get(), mount->fsType);
     // A names phase through fusefat would run for hours.
-    const bool slowDriver = mount && platform::makesEntriesSlowly(*mount);
+    const bool slowDriver = mount && mount->slowDriver();
     const qint64 names = mount && !slowDriver ? namesToCreate(mount->fsType, rootSt.device, space,
                                                                journalEmptiable)
                                               : 0;
@@ -1360,7 +1353,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
     // NTFS's free records are filled in the last pass, while it holds the
     // volume; how many there are shows only then.
     std::unique_ptr<RecordFill> records;
-    if (mount && mount->fsType == "ntfs" && passes > 0) {
+    if (mount && mount->fs().freeRecords && passes > 0) {
         records = std::make_unique<RecordFill>(fillDir);
         if (const int rc = records->prepare(); rc != 0 && !isFull(rc)) {
             ctx.fail(failureLine, rc);
@@ -1396,11 +1389,13 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
                 ctx.journal->gaveBack(mountPoint);
         }
     } lent{mount ? mount->fsType : QByteArray(), ctx, mount ? mount->mountPoint : QByteArray()};
-    if (lent.fsType == "xfs" || lent.fsType == "ext4") {
+    const platform::FileSystem::Reserve reserve = platform::fileSystem(lent.fsType).reserve;
+    const bool xfsPool = reserve == platform::FileSystem::Reserve::Xfs;
+    if (reserve != platform::FileSystem::Reserve::None) {
         // What the kernel sets at mount; also where a killed wipe left none.
         const quint64 blocks = space.total / space.blockSize;
-        const quint64 usual = lent.fsType == "xfs" ? std::min<quint64>(blocks / 20, 8192)
-                                                   : std::min<quint64>(blocks / 50, 4096);
+        const quint64 usual = xfsPool ? std::min<quint64>(blocks / 20, 8192)
+                                      : std::min<quint64>(blocks / 50, 4096);
         if (platform::reserveOf(lent.fsType, rootFd.get(), &lent.blocks) != 0 || lent.blocks == 0)
             lent.blocks = usual;
         // Noted before it is lent: a kill right after must find it.
@@ -1410,7 +1405,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         // the last writes of a fill and then cannot put them on the device
         // (their write-back fails with ENOSPC), and the blocks keep what
         // they held.
-        const quint64 kept = lent.fsType == "xfs" ? std::min(lent.blocks, kXfsKeptReserve) : 0;
+        const quint64 kept = xfsPool ? std::min(lent.blocks, kXfsKeptReserve) : 0;
         if (platform::setReserve(lent.fsType, rootFd.get(), kept) == 0) {
             lent.fd = rootFd.get();
             unreachable += kept * space.blockSize;
@@ -1443,7 +1438,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         if (ownFree > 0)
             unreached = std::max(unreached, ownFree > held ? ownFree - held : 0);
         quint64 free = 0;
-        if (mount && mount->fsType == "xfs" && platform::xfsFreeBytes(fillDir, &free) == 0)
+        if (mount && mount->fs().keepsBlocksAside && platform::xfsFreeBytes(fillDir, &free) == 0)
             keptAside = std::max(keptAside, free);
     };
 
@@ -1522,7 +1517,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
         ctx.chunksProcessed(ctx.totalUnits() - ctx.doneUnits());
 
     // Memory has no drive to tell of free blocks.
-    const int rc = mount && platform::isInMemory(mount->fsType)
+    const int rc = mount && mount->fs().memory
                        ? EOPNOTSUPP
                        : trimFreeBlocks(rootFd.get(), mount, ctx);
     if (slowDriver) {
@@ -1531,7 +1526,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
                                   "(%2) is too slow to overwrite them.")
                      .arg(root, QString::fromUtf8(mount->mountType.mid(5))));
     } else if (names == 0 && metadata == 0 && !(records && records->filled()) && mount &&
-               !isMemory(mount->fsType)) {
+               !mount->fs().memory) {
         const QString line =
             QCoreApplication::translate(
                 "FreeSpace", "⚠️ The names of deleted files may remain on %1: this file system "
@@ -1539,7 +1534,7 @@ bool fillFreeSpace(const QString &root, const QString &fileName, int passes, qui
                 .arg(root, QString::fromUtf8(mount->fsType));
         ctx.warn(line);
     }
-    if (rc != 0 && mount && mount->fsType == "xfs") {
+    if (rc != 0 && mount && mount->fs().keepsBlocksAside) {
         // The blocks each allocation group sets aside for its own trees are
         // free, but no file can be given them.
         const QString line =

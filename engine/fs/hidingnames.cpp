@@ -2,6 +2,8 @@
 
 #include "engine/fs/hidingnames.h"
 
+#include "engine/platform/filesystems.h"
+
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringDecoder>
@@ -48,11 +50,8 @@ QByteArray randomName(int length)
 
 NameRoom nameRoomOf(const QByteArray &fsType)
 {
-    if (fsType == "vfat" || fsType == "msdos")
-        return {true, true};
-    if (fsType == "exfat" || fsType == "ntfs" || fsType == "ntfs3")
-        return {true, false};
-    return {};
+    const platform::FileSystem &fs = platform::fileSystem(fsType);
+    return {fs.utf16Names, fs.shortEntries};
 }
 
 int nameLength(const QByteArray &name, const NameRoom &room)

@@ -265,7 +265,7 @@ void noteMedium(const platform::Mount &mount, JobContext &ctx)
     if (ctx.report && !ctx.report->addMedium(medium))
         return;
     // Where the file system is not known, nothing is said to be reached.
-    if (!platform::isKnownFileSystem(mount.fsType))
+    if (!mount.fs().known)
         ctx.warn(tr("⚠️ Velmora cannot tell which file system %1 holds (its driver says "
                     "\"%2\"): the names of erased files, and what its driver keeps of them, "
                     "may remain there.")

@@ -109,7 +109,7 @@ bool WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext
                 return false;
             }
             done += n;
-            ctx.bytesVerified += n;
+            ctx.readBack(n);
             if (counted < chunks) {
                 ++counted;
                 ctx.chunksProcessed();

@@ -349,9 +349,9 @@ void TreeEraser::noteVolumeOf(int fd)
         journalFolders.emplace_back(std::move(folder), mount->fsType);
     if (ctx.report)
         ctx.report->addVolume(displayName(mount->mountPoint),
-                              platform::isCopyOnWrite(mount->fsType));
+                              mount->fs().copyOnWrite);
     noteMedium(*mount, ctx);
-    if (!platform::isCopyOnWrite(mount->fsType))
+    if (!mount->fs().copyOnWrite)
         return;
     const QString line =
         QCoreApplication::translate(
@@ -371,46 +371,7 @@ constexpr std::size_t kMaxSlotFolders = 4096;
 // New names one folder's scrub creates at most.
 constexpr int kMaxSlotNames = 20000;
 
-// How the free entries of a folder are scrubbed on a file system.
-struct ScrubWay {
-    // A file system that keeps erased names in its folders' free entries;
-    // the others have no scrub.
-    bool scrubbed = false;
-    // Names as links to one file (an entry each and no inode); where links
-    // cost more or do not exist (NTFS, FAT, exFAT), an empty file each.
-    bool links = false;
-    // Names of shorter lengths too, for what is left of a free entry once a
-    // longer name took part of it (ext2/3/4 and XFS entries vary in size).
-    bool shorter = false;
-    // Space a folder no longer needs goes back to the volume with the names
-    // in it. XFS frees a folder's blocks (once its names fit in its inode, or
-    // a block of it is empty) without writing them, and the device keeps
-    // what they held when last written in place: the folder is written in
-    // place before names go, or else what it gave back is said. exFAT gives
-    // clusters back, which a fill of what the erase freed takes.
-    enum class GivenBack { Never, WrittenFirst, Filled } givenBack = GivenBack::Never;
-    // How many names of each length a scrub makes per erased name: none
-    // counted, until the folder grows, which it does once no free entry of
-    // it can take one more (XFS); one per rename the name went through, as
-    // ext2/3/4 put a new entry into the first free one it fits in; or one,
-    // where the folder says nothing of its size (FAT, NTFS) or gives space
-    // back (exFAT), and new entries go where old ones were.
-    enum class Count { UntilGrown, PerRename, PerName } count = Count::UntilGrown;
-};
-
-ScrubWay scrubWayOf(const QByteArray &fsType)
-{
-    if (fsType == "ext2" || fsType == "ext3" || fsType == "ext4")
-        return {true, true, true, ScrubWay::GivenBack::Never, ScrubWay::Count::PerRename};
-    if (fsType == "xfs")
-        return {true, true, true, ScrubWay::GivenBack::WrittenFirst,
-                ScrubWay::Count::UntilGrown};
-    if (fsType == "exfat")
-        return {true, false, false, ScrubWay::GivenBack::Filled, ScrubWay::Count::PerName};
-    if (fsType == "vfat" || fsType == "msdos" || fsType == "ntfs" || fsType == "ntfs3")
-        return {true, false, false, ScrubWay::GivenBack::Never, ScrubWay::Count::PerName};
-    return {};
-}
+using ScrubWay = platform::FileSystem::FolderScrub;
 
 // Gives one scratch file new names of random characters in `dirFd`, of each
 // length in `lengths` (longest first) until the folder grows, which it does
@@ -532,7 +493,7 @@ TreeEraser::Naming TreeEraser::namingOf(int dirFd)
     if (mount) {
         way.room = nameRoomOf(mount->fsType);
         // A scrub would take many times as long as the erase.
-        if (platform::makesEntriesSlowly(*mount)) {
+        if (mount->slowDriver()) {
             way.scrubs = false;
             ctx.warn(QCoreApplication::translate(
                          "TreeEraser", "⚠️ The names of erased files may remain in the free "
@@ -555,7 +516,7 @@ void TreeEraser::noteNamesGone(int dirFd, const std::vector<int> &lengths, qint6
     auto found = slotFolders.find(key);
     if (found == slotFolders.end()) {
         const platform::Mount *mount = platform::mountOf(mounts, dirFd);
-        if (!mount || !scrubWayOf(mount->fsType).scrubbed)
+        if (!mount || !mount->fs().folders.scrubbed)
             return;
         if (!namingOf(dirFd).scrubs)
             return; // said once for the volume
@@ -586,7 +547,7 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
     // reaches it there.
     const qint64 left = known && st.links > 0 ? st.allocated : 0;
     if (known && left < folder.allocated) {
-        switch (scrubWayOf(folder.fsType).givenBack) {
+        switch (platform::fileSystem(folder.fsType).folders.givenBack) {
         case ScrubWay::GivenBack::WrittenFirst:
             if (notWrittenFirst.count(st.device) && givenBackNoted.insert(st.device).second)
                 ctx.warn(QCoreApplication::translate(
@@ -607,7 +568,7 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
     }
     // Removed meanwhile: what its blocks held is free space now.
     if (!ctx.stopped() && known && st.links > 0) {
-        const ScrubWay way = scrubWayOf(folder.fsType);
+        const ScrubWay way = platform::fileSystem(folder.fsType).folders;
         const qint64 perName =
             way.count == ScrubWay::Count::PerRename
                 ? qint64(hidingLengths(*folder.lengths.rbegin()).size())
@@ -615,9 +576,7 @@ void TreeEraser::scrubFolder(std::pair<quint64, quint64> key)
         const qint64 perLength = perName > 0 ? folder.names * perName + 8 : 0;
         int rc = scrubSlots(folder.fd.get(), folder.lengths, perLength, way.links, way.shorter,
                             ctx);
-        // (The kernel's ntfs3 keeps user attributes in one attribute of
-        // its own, not as streams: this is ntfs-3g's.)
-        if (rc == 0 && folder.fsType == "ntfs")
+        if (rc == 0 && platform::fileSystem(folder.fsType).recordEnd)
             rc = overwriteRecordEnd(folder.fd.get());
         if (rc != 0)
             ctx.warn(QCoreApplication::translate(
@@ -640,7 +599,7 @@ void TreeEraser::writeFolderFirst(int dirFd, const std::vector<std::vector<int>>
     const platform::Mount *mount = platform::mountOf(mounts, dirFd);
     if (!mount)
         return;
-    const ScrubWay way = scrubWayOf(mount->fsType);
+    const ScrubWay way = mount->fs().folders;
     if (way.givenBack != ScrubWay::GivenBack::WrittenFirst || !namingOf(dirFd).scrubs)
         return;
     // The renames left the names they took in free entries.
@@ -692,9 +651,9 @@ void TreeEraser::fillWhatFoldersGaveBack()
         const QString shown = displayName(mountPoint);
         if (folder.valid())
             rc = fillFreedSpace(folder.get(), freedBytes[device] + kMargin, ctx);
-        // exfat-fuse hands out the lowest free clusters first, so the fill
-        // takes what was just freed; of other drivers it is not known.
-        if (rc == 0 && mount && mount->mountType == "fuseblk") {
+        // A driver that hands out the lowest free clusters first has the
+        // fill take what was just freed; of other drivers it is not known.
+        if (rc == 0 && mount && mount->fs().lowestFirstDrivers.contains(mount->mountType)) {
             ctx.info(QCoreApplication::translate(
                          "TreeEraser", "🧹 The space the erased files and their folders gave "
                                        "back to %1 was overwritten.")
@@ -771,7 +730,7 @@ void TreeEraser::noteOlderCopies(int dirFd, const Status &st)
     auto found = olderCopies.find(st.device);
     if (found == olderCopies.end()) {
         const platform::Mount *mount = platform::mountOf(mounts, dirFd);
-        if (!mount || !platform::isCopyOnWrite(mount->fsType)) {
+        if (!mount || !mount->fs().copyOnWrite) {
             plainDevices.insert(st.device);
             return;
         }

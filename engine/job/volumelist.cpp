@@ -21,7 +21,7 @@ bool isSpecial(const platform::Mount &mount)
                                   QByteArray("/var/run"), QByteArray("/var/lock")})
         if (mount.mountPoint == top || mount.mountPoint.startsWith(top + '/'))
             return true;
-    return mount.fsType == "rootfs";
+    return mount.fs().systemOnly;
 }
 
 // The questions still unanswered, by mount id: a hung volume is asked

@@ -6,6 +6,8 @@
 // rest of the engine stays portable C++ and Qt. Errors are returned as errno
 // values; 0 means success. Names are bytes, as the kernel sees them.
 
+#include "engine/platform/filesystems.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QString>
@@ -274,11 +276,13 @@ struct Mount {
     // ("fuse.fusefat", "fuseblk"); else the same as fsType.
     QByteArray mountType;
     bool readOnly = false;
+
+    // What is known of its file system.
+    const FileSystem &fs() const { return fileSystem(fsType); }
+    // Its driver makes new entries too slowly for anything that overwrites
+    // names with new ones.
+    bool slowDriver() const { return fs().slowDrivers.contains(mountType); }
 };
-// Whether the driver of `mount` makes new entries too slowly for anything
-// that overwrites names with new ones: fusefat takes a fifth of a second for
-// each (a rename, a fiftieth), and longer the more its folder holds.
-bool makesEntriesSlowly(const Mount &mount);
 // A FUSE driver given an image file rather than a device (ntfs-3g) names
 // its volume "fuse" alone: where `mount` is such a volume, its fsType is
 // read from the image's first sector, where this user may read it. Only for
@@ -407,16 +411,6 @@ QByteArray bootId();
 bool isProgramRunning(qint64 pid, const QByteArray &namePrefix);
 // The canonical path of an open descriptor (/proc/self/fd), or empty.
 QByteArray pathOf(int fd);
-bool isCopyOnWrite(const QByteArray &fsType);
-// A file system whose blocks live on another computer (NFS, SMB, sshfs, …).
-bool isNetwork(const QByteArray &fsType);
-// A file system held in memory (tmpfs, ramfs).
-bool isInMemory(const QByteArray &fsType);
-// Whether Velmora knows where the file system `fsType` keeps names and
-// older copies: those whose folders it scrubs and whose free space it
-// fills to the end, and the copy-on-write, network and in-memory ones,
-// whose limits it says. Of any other it can say nothing true.
-bool isKnownFileSystem(const QByteArray &fsType);
 // The active swap areas (/proc/swaps, or `text` in its form for tests), each
 // with whether it lies on an encrypted (dm-crypt) device, a swap file through
 // the device of its file system, and whether it is memory (zram).

@@ -159,9 +159,9 @@ struct Walker {
         }
         if (!holder)
             return;
-        if (isNetwork(holder->fsType) || isInMemory(holder->fsType)) {
+        if (holder->fs().network || holder->fs().memory) {
             out.chain.append(holder->mountPoint + " (" + holder->fsType + ')');
-            (isNetwork(holder->fsType) ? out.network : out.memory) = true;
+            (holder->fs().network ? out.network : out.memory) = true;
             return;
         }
         out.chain.append(holder->mountPoint + " (" + holder->fsType + ')');
@@ -236,10 +236,11 @@ Storage begin(const QByteArray &fsType, const QByteArray &options)
 {
     Storage s;
     s.fsType = fsType;
-    s.copyOnWrite = isCopyOnWrite(fsType);
+    const FileSystem &fs = fileSystem(fsType);
+    s.copyOnWrite = fs.copyOnWrite;
     s.compressing = options.contains("compress");
-    s.network = isNetwork(fsType);
-    s.memory = isInMemory(fsType);
+    s.network = fs.network;
+    s.memory = fs.memory;
     return s;
 }
 

@@ -156,14 +156,15 @@ QString ext4Setting(int fd, const char *name)
 
 int reserveOf(const QByteArray &fsType, int fd, quint64 *blocks)
 {
-    if (fsType == "xfs") {
+    const FileSystem::Reserve reserve = fileSystem(fsType).reserve;
+    if (reserve == FileSystem::Reserve::Xfs) {
         XfsReserve r{0, 0};
         if (::ioctl(fd, kXfsGetReserve, &r) != 0)
             return errno;
         *blocks = r.blocks;
         return 0;
     }
-    if (fsType == "ext4") {
+    if (reserve == FileSystem::Reserve::Ext4) {
         QFile file(ext4Setting(fd, "reserved_clusters"));
         if (!file.open(QIODevice::ReadOnly))
             return EOPNOTSUPP;
@@ -176,11 +177,12 @@ int reserveOf(const QByteArray &fsType, int fd, quint64 *blocks)
 
 int setReserve(const QByteArray &fsType, int fd, quint64 blocks)
 {
-    if (fsType == "xfs") {
+    const FileSystem::Reserve reserve = fileSystem(fsType).reserve;
+    if (reserve == FileSystem::Reserve::Xfs) {
         XfsReserve r{blocks, 0};
         return ::ioctl(fd, kXfsSetReserve, &r) == 0 ? 0 : errno;
     }
-    if (fsType == "ext4") {
+    if (reserve == FileSystem::Reserve::Ext4) {
         QFile file(ext4Setting(fd, "reserved_clusters"));
         if (!file.open(QIODevice::WriteOnly))
             return file.error() == QFileDevice::OpenError ? EPERM : EIO;
@@ -303,11 +305,6 @@ void identifyImageFileSystem(Mount *mount)
         mount->fsType = fuseFileSystem(mount->source, mount->fsType);
 }
 
-bool makesEntriesSlowly(const Mount &mount)
-{
-    return mount.mountType == "fuse.fusefat";
-}
-
 std::vector<Mount> mountTable(const QByteArray &text)
 {
     QByteArray data = text;
@@ -394,32 +391,6 @@ int volumeAt(const QByteArray &root, Mount *mount, Space *space)
     return spaceOf(fd.get(), space);
 }
 
-bool isNetwork(const QByteArray &fsType)
-{
-    static const QByteArray types[] = {"nfs",   "nfs4",       "cifs",  "smb3",
-                                       "smbfs", "9p",         "ceph",  "glusterfs",
-                                       "afs",   "fuse.sshfs", "davfs", "fuse.rclone"};
-    for (const QByteArray &t : types)
-        if (fsType == t)
-            return true;
-    return false;
-}
-
-bool isInMemory(const QByteArray &fsType)
-{
-    return fsType == "tmpfs" || fsType == "ramfs";
-}
-
-bool isKnownFileSystem(const QByteArray &fsType)
-{
-    static const QByteArray types[] = {"ext2", "ext3",  "ext4",  "xfs",  "vfat",
-                                       "msdos", "exfat", "ntfs", "ntfs3"};
-    for (const QByteArray &t : types)
-        if (fsType == t)
-            return true;
-    return isCopyOnWrite(fsType) || isNetwork(fsType) || isInMemory(fsType);
-}
-
 std::vector<Swap> activeSwaps(const QByteArray &text)
 {
     std::vector<Swap> swaps;
@@ -463,17 +434,6 @@ std::vector<Swap> activeSwaps(const QByteArray &text)
         swaps.push_back(swap);
     }
     return swaps;
-}
-
-bool isCopyOnWrite(const QByteArray &fsType)
-{
-    // Copy-on-write or log-structured: new data goes to new blocks, the old
-    // ones keep what they held until the file system reuses them.
-    static const QByteArray types[] = {"btrfs", "zfs", "bcachefs", "nilfs2", "f2fs", "apfs"};
-    for (const QByteArray &t : types)
-        if (fsType == t)
-            return true;
-    return false;
 }
 
 namespace
