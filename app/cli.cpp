@@ -377,6 +377,7 @@ bool Cli::prepareRecord(const QString &command, const QByteArrayList &paths)
         // Absolute and resolved, as the window lists them: the log and the
         // report name each entry where anyone can find it again.
         request.listed = velmora::listSelection(resolved);
+        request.preserveRoot = preserveRoot;
         // The copies editors keep beside the files go with them, and are
         // counted in what is confirmed.
         request.traces = traces;
@@ -482,17 +483,9 @@ bool Cli::prepareRecord(const QString &command, const QByteArrayList &paths)
                                                     : velmora::ErasureRecord::Kind::FreeSpace;
     if (request.kind == velmora::ErasureRecord::Kind::Volume) {
         // As the window refuses it, and for the same reasons.
-        switch (velmora::refusalForWipe(root, QByteArrayLiteral("/"))) {
-        case velmora::WipeRefusal::RunningSystem:
-            fail(tr("%1 holds the running system and cannot be wiped.").arg(root));
+        if (const QString why = velmora::refusalOf(request); !why.isEmpty()) {
+            fail(why);
             return false;
-        case velmora::WipeRefusal::HomeFolder:
-            fail(tr("%1 holds your home folder and cannot be wiped. Erase the files you choose, "
-                    "or wipe its free space instead.")
-                     .arg(root));
-            return false;
-        case velmora::WipeRefusal::None:
-            break;
         }
     }
     record = velmora::ErasureRecord::forVolume(request.kind, root, method, verify);

@@ -277,6 +277,7 @@ void MainWindow::launchRequest(velmora::ErasureRecord::Kind kind, const QString 
     request.traces = kind == velmora::ErasureRecord::Kind::Files && removeTraces;
     request.root = root;
     request.listed = listed;
+    request.systemRoot = runningSystemRoot;
     launchRequest(request);
 }
 

@@ -98,6 +98,8 @@ int main(int argc, char *argv[])
     velmora::JobRequest request;
     request.method = method;
     request.verify = verify;
+    request.preserveRoot = !iKnow;
+    request.preserveSystemVolumes = !iKnow;
     if (mode == QLatin1String("erase")) {
         QByteArrayList resolved;
         for (const QByteArray &path : args) {

@@ -15,6 +15,7 @@
 #include "engine/fs/walk.h"
 #include "engine/job/erasemethods.h"
 #include "engine/job/erasurerecord.h"
+#include "engine/job/jobrunner.h"
 #include "engine/job/jobs.h"
 #include "engine/job/progressmeter.h"
 #include "engine/job/schedules.h"
@@ -75,6 +76,7 @@ class EngineTest : public QObject
     void failedWriteIsNeverReportedErased_data();
     void failedWriteIsNeverReportedErased();
     void whatStaysIsNeverErased();
+    void engineRefusesWhateverStartsIt();
     void everyPassIsSyncedBeforeTheNext_data();
     void everyPassIsSyncedBeforeTheNext();
     void verificationCatchesWhatDiffers_data();
@@ -235,6 +237,48 @@ void EngineTest::failedWriteIsNeverReportedErased()
     else
         QCOMPARE(exists(file), !removed);
     QCOMPARE(rec.report.problemCount(), 1);
+}
+
+void EngineTest::engineRefusesWhateverStartsIt()
+{
+    // A front end that forgets its guards, or a script that hands the
+    // runner a listing of its own: the runner checks where the selection
+    // begins, and touches nothing it refuses. The home is the test's own.
+    const QByteArray home = at("home");
+    QVERIFY(writeFile(QFile::decodeName(home + "/letter.txt"), plantedBytes(5000)));
+    QVERIFY(writeFile(at("other/notes.txt"), plantedBytes(5000)));
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", home);
+    struct Restore {
+        QByteArray home;
+        ~Restore() { qputenv("HOME", home); }
+    } restore{savedHome};
+    const auto run = [](const QByteArrayList &listed, bool preserveRoot, QString *error) {
+        Recorder rec;
+        auto ctx = rec.context();
+        JobRequest request;
+        request.method = kMethodNist;
+        request.listed = listed;
+        request.preserveRoot = preserveRoot;
+        return runJob(request, ctx, error);
+    };
+    QString error;
+    QVERIFY(!run(listSelection({home}), true, &error));
+    QCOMPARE(error, refusalText(checkEntry(home), home));
+    QVERIFY(exists(home + "/letter.txt"));
+    // Where it begins: the folder above an entry that is listed too.
+    QVERIFY(!run(listSelection({at("other")}) + QByteArrayList{home}, true, &error));
+    QVERIFY(exists(at("other/notes.txt")) && exists(home + "/letter.txt"));
+    QVERIFY(!run({QByteArray()}, true, &error));
+    QVERIFY(error.startsWith("An empty path was given."));
+    // A selection that went meanwhile is the job's to say; below the home
+    // is the user's to choose; and the command line may lift the guard.
+    QVERIFY(run(listSelection({at("other")}) + QByteArrayList{at("gone.txt")}, true, &error));
+    QVERIFY(!exists(at("other")));
+    QVERIFY(run({home + "/letter.txt"}, true, &error));
+    QVERIFY(!exists(home + "/letter.txt"));
+    QVERIFY(run(listSelection({home}), false, &error));
+    QVERIFY(!exists(home));
 }
 
 void EngineTest::whatStaysIsNeverErased()

@@ -177,6 +177,24 @@ QString refusalText(const EntryCheck &check, const QByteArray &path)
     return QString();
 }
 
+QString wipeRefusalText(WipeRefusal refusal, const QString &mountPoint)
+{
+    switch (refusal) {
+    case WipeRefusal::RunningSystem:
+        return QCoreApplication::translate("Guards",
+                                           "%1 holds the running system and cannot be wiped.")
+            .arg(mountPoint);
+    case WipeRefusal::HomeFolder:
+        return QCoreApplication::translate(
+                   "Guards", "%1 holds your home folder and cannot be wiped. Erase the files "
+                             "you choose, or wipe its free space instead.")
+            .arg(mountPoint);
+    case WipeRefusal::None:
+        break;
+    }
+    return QString();
+}
+
 WipeRefusal refusalForWipe(const QString &mountPoint, const QByteArray &systemRoot)
 {
     const quint64 device = deviceOf(fsBytes(mountPoint));

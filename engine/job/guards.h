@@ -52,5 +52,7 @@ QString refusalText(const EntryCheck &check, const QByteArray &path);
 // /boot/efi, /etc, or the program itself), or the user's home folder.
 enum class WipeRefusal { None, RunningSystem, HomeFolder };
 WipeRefusal refusalForWipe(const QString &mountPoint, const QByteArray &systemRoot);
+// Why, in one sentence; empty for None.
+QString wipeRefusalText(WipeRefusal refusal, const QString &mountPoint);
 
 } // namespace velmora

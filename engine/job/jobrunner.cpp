@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 
 #include <csignal>
 
@@ -88,8 +89,39 @@ QString mountPointOf(const QString &path)
                                                                   : QString();
 }
 
+QString refusalOf(const JobRequest &request)
+{
+    switch (request.kind) {
+    case ErasureRecord::Kind::Files: {
+        const QSet<QByteArray> all(request.listed.begin(), request.listed.end());
+        for (const QByteArray &path : request.listed) {
+            const qsizetype slash = path.lastIndexOf('/', path.size() - 2);
+            if (slash > 0 && all.contains(path.left(slash)))
+                continue;
+            const EntryCheck check = checkEntry(path, request.preserveRoot);
+            if (check.refusal != EntryRefusal::None && check.refusal != EntryRefusal::Missing)
+                return refusalText(check, path);
+        }
+        return QString();
+    }
+    case ErasureRecord::Kind::Volume:
+        if (!request.preserveSystemVolumes)
+            return QString();
+        return wipeRefusalText(refusalForWipe(request.root, request.systemRoot), request.root);
+    case ErasureRecord::Kind::FreeSpace:
+    case ErasureRecord::Kind::Drive: // the drive wipe's refusals are its own
+        return QString();
+    }
+    return QString();
+}
+
 bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
 {
+    if (const QString refused = refusalOf(request); !refused.isEmpty()) {
+        if (error)
+            *error = refused;
+        return false;
+    }
     const int passes = passCountForMethod(request.method);
     // The read-back of the last pass costs what one more pass does.
     const int rounds = passes + (request.verify ? 1 : 0);

@@ -54,13 +54,29 @@ struct JobRequest {
     // A drive wipe: the drive as it was opened before the question
     // (pinDrive()); without it the job opens `device` itself.
     std::shared_ptr<PinnedDrive> pinned;
+    // What the guards let through: false lets a file erase take the root,
+    // the system's folders, the top folders and the homes (velmora-cli's
+    // --no-preserve-root), and a volume wipe a volume that holds the running
+    // system or a home folder (velmora-bench's --i-know).
+    bool preserveRoot = true;
+    bool preserveSystemVolumes = true;
+    // The folder whose volume the running system lives on; tests point it
+    // at a volume of their own.
+    QByteArray systemRoot = QByteArrayLiteral("/");
 };
+
+// Why the guards refuse `request`, in one sentence; empty when they do
+// not. A file erase's selection is checked where it begins (each listed
+// entry whose folder is not listed); one that is gone meanwhile is the
+// job's to say. runJob() asks it first, whoever started the job.
+QString refusalOf(const JobRequest &request);
 
 // The log's line for a job that signal `signal` stopped, in words.
 QString stoppedBySignalLine(int signal);
 
 // Runs the job to its end on this thread; sets the context's total first.
-// False, with the reason, when a volume's space cannot be read.
+// False, with the reason, when the guards refuse it (nothing is touched)
+// or a volume's space cannot be read.
 bool runJob(const JobRequest &request, JobContext &ctx, QString *error);
 
 } // namespace velmora

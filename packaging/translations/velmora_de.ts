@@ -52,14 +52,6 @@
         <translation>der Speicherplatz von %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <source>%1 holds the running system and cannot be wiped.</source>
-        <translation>%1 enthält das laufende System und kann nicht gelöscht werden.</translation>
-    </message>
-    <message>
-        <source>%1 holds your home folder and cannot be wiped. Erase the files you choose, or wipe its free space instead.</source>
-        <translation>%1 enthält Ihren persönlichen Ordner und kann nicht gelöscht werden. Löschen Sie stattdessen ausgewählte Dateien oder seinen freien Speicher.</translation>
-    </message>
-    <message>
         <source>This will permanently destroy, beyond recovery:
   %1
 Method: %2%3
@@ -958,6 +950,14 @@ Befehle:
     <message>
         <source>%1 is a socket or a FIFO, not a file: it holds nothing to erase.</source>
         <translation>%1 ist ein Socket oder ein FIFO, keine Datei: Es enthält nichts zu löschen.</translation>
+    </message>
+    <message>
+        <source>%1 holds the running system and cannot be wiped.</source>
+        <translation>%1 enthält das laufende System und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>%1 holds your home folder and cannot be wiped. Erase the files you choose, or wipe its free space instead.</source>
+        <translation>%1 enthält Ihren persönlichen Ordner und kann nicht gelöscht werden. Löschen Sie stattdessen ausgewählte Dateien oder seinen freien Speicher.</translation>
     </message>
 </context>
 <context>
