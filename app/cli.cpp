@@ -1010,7 +1010,6 @@ void Cli::resetForNextJob()
     status.reset();
     ctx.bytesWritten = 0;
     ctx.bytesVerified = 0;
-    ctx.failure = 0;
     ctx.postedPercent = 0;
     request = velmora::JobRequest();
     std::lock_guard<std::mutex> lock(waitMutex);

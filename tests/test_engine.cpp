@@ -123,7 +123,7 @@ void EngineTest::overwriteCoversDataNotHoles()
     Recorder rec;
     rec.status.total = 3 * chunksForSize(st0.allocated); // as a job counts it
     auto ctx = rec.context();
-    QCOMPARE(overwriteOpenFile(fd.get(), "sparse.bin", 3, ctx), OverwriteResult::Overwritten);
+    QCOMPARE(overwriteOpenFile(fd.get(), "sparse.bin", 3, ctx).result, OverwriteResult::Overwritten);
     const QByteArray after = readFile(QFile::decodeName(file));
     QCOMPARE(after.size(), size);
     QVERIFY(!after.contains(plantText()));
@@ -179,8 +179,9 @@ void EngineTest::failedWriteIsNeverReportedErased_data()
     QTest::addColumn<QByteArray>("failing"); // the call made to fail; empty: a size limit
     QTest::addColumn<QString>("reason");
     QTest::addColumn<bool>("removed"); // the name went, but the erase is not known to hold
+    // The first write that fails says where.
     QTest::newRow("write past a size limit")
-        << 3 * kChunkSize << QByteArray() << "File too large" << false;
+        << 3 * kChunkSize << QByteArray() << "File too large: at byte 1048576" << false;
     QTest::newRow("open refused") << 3 * kChunkSize << QByteArray("open") << "Permission denied"
                                   << false;
     QTest::newRow("sync of a big file")
@@ -388,7 +389,12 @@ void EngineTest::verificationCatchesWhatDiffers()
     const QString shown = QFile::decodeName(file);
     QVERIFY(!exists(file));
     QCOMPARE(rec.lines.contains("✅ Securely erased: " + shown), !corrupt);
-    QCOMPARE(rec.lines.contains("❌ Verification failed: " + shown), corrupt);
+    // Where the device gave back something else: the changed byte.
+    QCOMPARE(rec.lines.contains(QStringLiteral("❌ Verification failed: %1 (the device gave back "
+                                               "other data at byte %2)")
+                                    .arg(shown)
+                                    .arg(size - 1)),
+             corrupt);
     QCOMPARE(rec.report.problemCount(), corrupt ? 1 : 0);
     QCOMPARE(rec.lines.last(), verifiedLine(corrupt ? size - size % kChunkSize : size));
     // The rate shown moves while the job reads back, too.

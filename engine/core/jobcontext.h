@@ -156,10 +156,6 @@ struct JobContext {
     // Bytes of random data written so far (for the benchmark).
     qint64 bytesWritten = 0;
 
-    // Why the last overwrite that failed did (an errno value), set on the
-    // job's thread.
-    int failure = 0;
-
     // Read back what the last pass put on the device and compare it.
     bool verify = false;
     qint64 bytesVerified = 0;

@@ -36,6 +36,13 @@ constexpr int kGrowthRounds = 3;
 
 enum class PassEnd { Done, Stopped, Failed };
 
+// How a pass ended, and where and why it failed.
+struct PassOutcome {
+    PassEnd end = PassEnd::Done;
+    int error = 0;
+    qint64 offset = -1;
+};
+
 // One writer's share of a pass: the part [from, to) of the file, written with
 // the pass's stream from byte `streamBase` on. The shares of a pass lie side
 // by side in the file and in the stream, so no byte of the stream is written
@@ -47,7 +54,8 @@ struct Share {
     std::atomic<qint64> bytes{0};
     std::unique_ptr<WrittenData> record;
     std::exception_ptr thrown;
-    int error = 0; // of the write that failed
+    int error = 0;      // of the write that failed
+    qint64 errorAt = -1; // where it failed
 };
 
 // Writes every data region of `share`, chunk by chunk, its data drawn on
@@ -85,6 +93,7 @@ PassEnd writeShare(int fd, const QString &shown, RandomStream *stream, const Ran
                                                                std::size_t(length), offset, &error);
                 if (written != std::size_t(length)) {
                     share.error = error ? error : EIO;
+                    share.errorAt = offset + qint64(written);
                     failed = true;
                     return PassEnd::Failed;
                 }
@@ -102,6 +111,7 @@ PassEnd writeShare(int fd, const QString &shown, RandomStream *stream, const Ran
                         if (const int rc = platform::dropWritten(fd, previousWindow,
                                                                  windowStart - previousWindow)) {
                             share.error = rc;
+                            share.errorAt = previousWindow;
                             failed = true;
                             return PassEnd::Failed;
                         }
@@ -122,8 +132,8 @@ PassEnd writeShare(int fd, const QString &shown, RandomStream *stream, const Ran
 // split into halves on chunk boundaries, written at once by two threads,
 // each drawing its own data: the copy into the file and the drawing of the
 // next chunk then overlap without handing buffers from core to core.
-PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobContext &ctx,
-                  bool sync = true, WrittenData *record = nullptr)
+PassOutcome writePass(int fd, const QString &shown, qint64 from, qint64 to, JobContext &ctx,
+                      bool sync = true, WrittenData *record = nullptr)
 {
     RandomStream stream;
     const RandomStream::Key &key = stream.key();
@@ -180,12 +190,10 @@ PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobConte
         if (share.thrown)
             std::rethrow_exception(share.thrown);
     for (std::size_t i = 0; i < shares.size(); ++i)
-        if (ends[i] == PassEnd::Failed) {
-            ctx.failure = shares[i].error;
-            return PassEnd::Failed;
-        }
+        if (ends[i] == PassEnd::Failed)
+            return {PassEnd::Failed, shares[i].error, shares[i].errorAt};
     if (std::find(ends.begin(), ends.end(), PassEnd::Stopped) != ends.end())
-        return PassEnd::Stopped;
+        return {PassEnd::Stopped};
     if (record) {
         *record = WrittenData(key);
         for (const Share &share : shares)
@@ -194,71 +202,79 @@ PassEnd writePass(int fd, const QString &shown, qint64 from, qint64 to, JobConte
     if (counted < planned)
         ctx.chunksProcessed(planned - counted);
     if (!sync)
-        return PassEnd::Done;
+        return {};
     // Sync every pass: otherwise the kernel may merge the passes in its
     // cache, or drop them all when the file is deleted, and the disk keeps
     // the old contents.
-    if (const int syncError = platform::syncData(fd)) {
-        ctx.failure = syncError;
-        return PassEnd::Failed;
-    }
+    if (const int syncError = platform::syncData(fd))
+        return {PassEnd::Failed, syncError};
     platform::dropCache(fd);
-    return PassEnd::Done;
+    return {};
 }
 
 } // namespace
 
-OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobContext &ctx)
+QString Overwrite::detail() const
+{
+    if (result == OverwriteResult::VerifyFailed)
+        return readBack.detail();
+    if (result == OverwriteResult::Failed && offset >= 0)
+        return ReadBack{false, offset, error ? error : EIO}.detail();
+    return QString();
+}
+
+Overwrite overwriteOpenFile(int fd, const QString &shown, int passes, JobContext &ctx)
 {
     qint64 from = 0;
     qint64 to = platform::fileSize(fd);
-    if (to < 0) {
-        ctx.failure = errno ? errno : EIO;
-        return OverwriteResult::Failed;
-    }
+    if (to < 0)
+        return {OverwriteResult::Failed, errno ? errno : EIO};
     for (int round = 0; round <= kGrowthRounds; ++round) {
         WrittenData last(RandomStream::Key{});
         for (int pass = 0; pass < passes; ++pass) {
             if (ctx.stopped())
-                return OverwriteResult::Stopped;
+                return {OverwriteResult::Stopped};
             ctx.atPass(pass + 1, passes);
-            switch (writePass(fd, shown, from, to, ctx, true,
-                              ctx.verify && pass == passes - 1 ? &last : nullptr)) {
+            const PassOutcome written = writePass(fd, shown, from, to, ctx, true,
+                                                  ctx.verify && pass == passes - 1 ? &last : nullptr);
+            switch (written.end) {
             case PassEnd::Done:
                 break;
             case PassEnd::Stopped:
-                return OverwriteResult::Stopped;
+                return {OverwriteResult::Stopped};
             case PassEnd::Failed:
-                return OverwriteResult::Failed;
+                return {OverwriteResult::Failed, written.error, written.offset};
             }
         }
-        if (ctx.verify && !last.verify(fd, shown, chunksForSize(to - from), ctx))
-            return OverwriteResult::VerifyFailed;
+        if (ctx.verify)
+            if (const ReadBack read = last.verify(fd, shown, chunksForSize(to - from), ctx); !read)
+                return {OverwriteResult::VerifyFailed, read.error, read.offset, read};
         if (ctx.stopped())
-            return OverwriteResult::Stopped;
+            return {OverwriteResult::Stopped};
         const qint64 now = platform::fileSize(fd);
         if (now <= to)
-            return OverwriteResult::Overwritten;
+            return {};
         // Someone appended while we wrote: what they wrote is data too.
         from = to;
         to = now;
     }
     qDebug() << "Kept growing while being overwritten:" << shown;
-    return OverwriteResult::KeptGrowing;
+    return {OverwriteResult::KeptGrowing};
 }
 
-OverwriteResult writePassUnsynced(int fd, const QString &shown, qint64 size, JobContext &ctx,
-                                  WrittenData *written)
+Overwrite writePassUnsynced(int fd, const QString &shown, qint64 size, JobContext &ctx,
+                            WrittenData *written)
 {
-    switch (writePass(fd, shown, 0, size, ctx, false, written)) {
+    const PassOutcome pass = writePass(fd, shown, 0, size, ctx, false, written);
+    switch (pass.end) {
     case PassEnd::Done:
-        return OverwriteResult::Overwritten;
+        return {};
     case PassEnd::Stopped:
-        return OverwriteResult::Stopped;
+        return {OverwriteResult::Stopped};
     case PassEnd::Failed:
         break;
     }
-    return OverwriteResult::Failed;
+    return {OverwriteResult::Failed, pass.error, pass.offset};
 }
 
 } // namespace velmora

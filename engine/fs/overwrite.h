@@ -14,10 +14,20 @@ namespace velmora
 
 enum class OverwriteResult {
     Overwritten,  // every allocated byte written on every pass and synced; file still present
-    Failed,       // could not be written or synced; the context's `failure` says why
+    Failed,       // could not be written or synced
     Stopped,      // the stop flag was seen between chunks or passes
     KeptGrowing,  // another program kept writing to it: its new tail may hold data
     VerifyFailed, // written and synced, but the device gave back something else
+};
+
+// How an overwrite ended, and where and why it did not get through.
+struct Overwrite {
+    OverwriteResult result = OverwriteResult::Overwritten;
+    int error = 0;      // Failed: why, as an errno value
+    qint64 offset = -1; // Failed: the byte where, where known
+    ReadBack readBack;  // VerifyFailed: what the read-back found
+    // Where, and what came back there, for a problem's reason.
+    QString detail() const;
 };
 
 // Overwrites the open regular file `fd` in place with fresh random data, once
@@ -30,15 +40,15 @@ enum class OverwriteResult {
 // Progress is counted per chunk through `ctx`; `shown` names the file in the
 // debug output. With `ctx.verify`, the last pass is read back from the device
 // once synced (VerifyFailed when it differs).
-OverwriteResult overwriteOpenFile(int fd, const QString &shown, int passes, JobContext &ctx);
+Overwrite overwriteOpenFile(int fd, const QString &shown, int passes, JobContext &ctx);
 
 // One pass over the first `size` bytes of the open file `fd`, like one of
 // overwriteOpenFile()'s, but without its closing sync: for small files whose
 // passes are written file after file and then synced together, before any
 // of them gets its next pass. Returns Overwritten, Stopped or Failed.
 // With `written`, what the pass put where is recorded there, for a read-back.
-OverwriteResult writePassUnsynced(int fd, const QString &shown, qint64 size, JobContext &ctx,
-                                  WrittenData *written = nullptr);
+Overwrite writePassUnsynced(int fd, const QString &shown, qint64 size, JobContext &ctx,
+                            WrittenData *written = nullptr);
 
 
 } // namespace velmora

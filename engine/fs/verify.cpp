@@ -53,7 +53,18 @@ void WrittenData::append(const WrittenData &other)
         add(p.file, p.stream, p.length);
 }
 
-bool WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext &ctx) const
+QString ReadBack::detail() const
+{
+    if (same || offset < 0)
+        return QString();
+    return error != 0
+               ? QCoreApplication::translate("Verify", "at byte %1").arg(offset)
+               : QCoreApplication::translate("Verify",
+                                             "the device gave back other data at byte %1")
+                     .arg(offset);
+}
+
+ReadBack WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext &ctx) const
 {
     if (ctx.beforeVerify)
         ctx.beforeVerify(fd);
@@ -68,7 +79,7 @@ bool WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext
     }
     if (!reader.valid()) {
         qDebug() << "Verification failed:" << shown << platform::errorText(error);
-        return false;
+        return {false, -1, error ? error : EIO};
     }
     constexpr qint64 align = qint64(platform::kDirectAlignment);
     const std::size_t buffer = std::size_t(kChunkSize + 2 * align);
@@ -84,7 +95,7 @@ bool WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext
         RandomChunks regenerated(stream, part.length >= 4 * kChunkSize);
         for (qint64 done = 0; done < part.length;) {
             if (ctx.stopped())
-                return true; // not a failure: the caller sees the stop
+                return {}; // not a failure: the caller sees the stop
             const qint64 at = part.file + done;
             const qint64 n = std::min<qint64>(kChunkSize, part.length - done);
             const char *expected = regenerated.next(n);
@@ -97,7 +108,7 @@ bool WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext
             if (got < at + n - from) {
                 qDebug() << "Verification failed:" << shown << "read at" << at
                          << platform::errorText(error ? error : EIO);
-                return false;
+                return {false, std::max(at, from + std::max<qint64>(got, 0)), error ? error : EIO};
             }
             const char *found = read.get() + (at - from);
             if (std::memcmp(expected, found, std::size_t(n)) != 0) {
@@ -106,7 +117,7 @@ bool WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext
                     ++first;
                 qDebug() << "Verification failed:" << shown << "first difference at byte"
                          << at + first;
-                return false;
+                return {false, at + first, 0};
             }
             done += n;
             ctx.readBack(n);
@@ -118,7 +129,7 @@ bool WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext
     }
     if (counted < chunks)
         ctx.chunksProcessed(chunks - counted);
-    return true;
+    return {};
 }
 
 QString verifiedLine(qint64 bytes)

@@ -12,6 +12,17 @@
 namespace velmora
 {
 
+// What a read-back found: the same data, or where it first differed or a
+// read failed, and why it failed.
+struct ReadBack {
+    bool same = true;
+    qint64 offset = -1;
+    int error = 0; // 0 where the data differed
+    explicit operator bool() const { return same; }
+    // In words for a problem's reason: where, and what came back there.
+    QString detail() const;
+};
+
 // Where one pass put which part of its stream in one file, so that what the
 // device holds afterwards can be read back and compared with the stream
 // regenerated from its key: no copy of the data is kept.
@@ -31,9 +42,9 @@ class WrittenData
     // Drops the file's pages from the cache (the data has been synced), reads
     // each part back from the device in chunks and compares it with the
     // stream. Counts the verified bytes into `ctx` and a progress chunk per
-    // chunk read, up to `chunks`. True when everything matched; otherwise
-    // the first difference or read error goes to the debug output.
-    bool verify(int fd, const QString &shown, qint64 chunks, JobContext &ctx) const;
+    // chunk read, up to `chunks`. A stop ends it early as if it matched:
+    // the caller sees the stop.
+    ReadBack verify(int fd, const QString &shown, qint64 chunks, JobContext &ctx) const;
 
   private:
     struct Part {

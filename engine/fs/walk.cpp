@@ -94,10 +94,12 @@ class TreeEraser::Batch
 
     // `error`: what the file system said after the overwrite (a failed
     // truncation or close); the entry then goes, but is not called erased.
+    // `detail`: where a read-back found other data, or failed (Unverified,
+    // with the read's error).
     void add(const QByteArray &name, const Status &st, const QString &shown, Kind kind,
-             int error = 0)
+             int error = 0, const QString &detail = QString())
     {
-        items.push_back({name, st, shown, kind, error});
+        items.push_back({name, st, shown, kind, error, detail});
         if (items.size() >= kBatchSize)
             flush();
     }
@@ -208,9 +210,9 @@ class TreeEraser::Batch
             eraser.ctx.removed(item.shown);
             const int error = item.error ? item.error : syncError;
             if (item.kind == Unverified) {
-                eraser.problem(
+                eraser.problemWithReason(
                     QCoreApplication::translate("TreeEraser", "❌ Verification failed: %1"),
-                    item.shown);
+                    item.shown, item.error, item.detail);
             } else if (error != 0 && item.kind != EmptyFolder) {
                 eraser.problemWithReason(
                     QCoreApplication::translate(
@@ -246,56 +248,49 @@ class TreeEraser::Batch
         std::vector<Small> files;
         files.swap(small);
         smallBytes = 0;
-        std::vector<OverwriteResult> results(files.size(), OverwriteResult::Overwritten);
+        std::vector<Overwrite> results(files.size());
         std::vector<WrittenData> written(files.size(), WrittenData(RandomStream::Key{}));
-        std::vector<int> failures(files.size(), 0);
+        const auto done = [&results](std::size_t i) {
+            return results[i].result == OverwriteResult::Overwritten;
+        };
         for (int pass = 0; pass < eraser.passes && !files.empty(); ++pass) {
             const bool record = eraser.ctx.verify && pass == eraser.passes - 1;
             eraser.ctx.atPass(pass + 1, eraser.passes);
             for (std::size_t i = 0; i < files.size(); ++i) {
-                if (results[i] == OverwriteResult::Overwritten) {
+                if (done(i))
                     results[i] =
                         writePassUnsynced(files[i].file.get(), files[i].shown, files[i].size,
                                           eraser.ctx, record ? &written[i] : nullptr);
-                    if (results[i] == OverwriteResult::Failed)
-                        failures[i] = eraser.ctx.failure;
-                }
-                if (results[i] == OverwriteResult::Stopped)
+                if (results[i].result == OverwriteResult::Stopped)
                     return; // all of them stay as they are
             }
             if (perFileSync) {
                 // A syncfs() on FUSE proves nothing: each file on its own.
                 for (std::size_t i = 0; i < files.size(); ++i)
-                    if (results[i] == OverwriteResult::Overwritten)
-                        if (const int rc = platform::syncData(files[i].file.get())) {
-                            results[i] = OverwriteResult::Failed;
-                            failures[i] = rc;
-                        }
+                    if (done(i))
+                        if (const int rc = platform::syncData(files[i].file.get()))
+                            results[i] = {OverwriteResult::Failed, rc};
             } else if (const int rc = platform::syncFileSystem(dirFd)) {
                 for (std::size_t i = 0; i < files.size(); ++i)
-                    if (results[i] == OverwriteResult::Overwritten) {
-                        results[i] = OverwriteResult::Failed;
-                        failures[i] = rc;
-                    }
+                    if (done(i))
+                        results[i] = {OverwriteResult::Failed, rc};
             }
         }
         for (std::size_t i = 0; i < files.size(); ++i) {
             Small &f = files[i];
-            if (eraser.ctx.verify && results[i] == OverwriteResult::Overwritten &&
-                !written[i].verify(f.file.get(), f.shown, chunksForSize(f.size), eraser.ctx))
-                results[i] = OverwriteResult::VerifyFailed;
+            if (eraser.ctx.verify && done(i))
+                if (const ReadBack read = written[i].verify(f.file.get(), f.shown,
+                                                            chunksForSize(f.size), eraser.ctx);
+                    !read)
+                    results[i] = {OverwriteResult::VerifyFailed, read.error, read.offset, read};
             // One that grew meanwhile goes through the whole overwrite again,
             // which chases its new length.
-            if (results[i] == OverwriteResult::Overwritten &&
-                platform::fileSize(f.file.get()) > f.size)
+            if (done(i) && platform::fileSize(f.file.get()) > f.size)
                 results[i] = overwriteOpenFile(f.file.get(), f.shown, eraser.passes, eraser.ctx);
-            if (results[i] == OverwriteResult::Failed && failures[i] == 0)
-                failures[i] = eraser.ctx.failure;
             // A stop during the read-back leaves this file and the rest as
             // they are, as after an overwrite.
-            if (results[i] == OverwriteResult::Stopped || eraser.ctx.stopped())
+            if (results[i].result == OverwriteResult::Stopped || eraser.ctx.stopped())
                 return;
-            eraser.ctx.failure = failures[i];
             eraser.finishOverwrite(dirFd, *this, f.file, f.name, f.st, f.shown, results[i]);
         }
     }
@@ -306,6 +301,7 @@ class TreeEraser::Batch
         QString shown;
         Kind kind;
         int error;
+        QString detail;
     };
     TreeEraser &eraser;
     int dirFd;
@@ -799,15 +795,14 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
         batch.addSmall({std::move(file), name, st, shown, size});
         return;
     }
-    ctx.failure = 0;
-    const OverwriteResult result = overwriteOpenFile(file.get(), shown, passes, ctx);
-    if (result == OverwriteResult::Overwritten && names)
+    const Overwrite outcome = overwriteOpenFile(file.get(), shown, passes, ctx);
+    if (outcome.result == OverwriteResult::Overwritten && names)
         names->overwritten = true;
-    finishOverwrite(folder.fd.get(), batch, file, name, st, shown, result);
+    finishOverwrite(folder.fd.get(), batch, file, name, st, shown, outcome);
 }
 
 void TreeEraser::finishOverwrite(int dirFd, Batch &batch, Fd &file, const QByteArray &name,
-                                 const Status &st, const QString &shown, OverwriteResult result)
+                                 const Status &st, const QString &shown, const Overwrite &outcome)
 {
     // What the file system says to the truncation and the close: network
     // and FUSE file systems may report a failed write-back only here.
@@ -816,7 +811,7 @@ void TreeEraser::finishOverwrite(int dirFd, Batch &batch, Fd &file, const QByteA
         const int closed = platform::closeFile(file);
         return truncated ? truncated : closed;
     };
-    switch (result) {
+    switch (outcome.result) {
     case OverwriteResult::Overwritten: {
         // A size of 0 on the device hides how long the file was.
         const int error = truncateAndClose();
@@ -827,7 +822,7 @@ void TreeEraser::finishOverwrite(int dirFd, Batch &batch, Fd &file, const QByteA
         // Not the user's data any more either way: it goes like the others,
         // but is not called erased.
         truncateAndClose();
-        batch.add(name, st, shown, Batch::Unverified);
+        batch.add(name, st, shown, Batch::Unverified, outcome.readBack.error, outcome.detail());
         break;
     case OverwriteResult::KeptGrowing:
         truncateAndClose();
@@ -842,7 +837,8 @@ void TreeEraser::finishOverwrite(int dirFd, Batch &batch, Fd &file, const QByteA
     default:
         // Part of it may be overwritten, part not: the name stays, so that
         // it can be found and erased again.
-        problemWithReason(notGoneLine, shown, ctx.failure ? ctx.failure : EIO);
+        problemWithReason(notGoneLine, shown, outcome.error ? outcome.error : EIO,
+                          outcome.detail());
         break;
     }
 }

@@ -113,7 +113,7 @@ class TreeEraser
     // folder `dirFd`, by its outcome.
     // Closes `file`.
     void finishOverwrite(int dirFd, Batch &batch, platform::Fd &file, const QByteArray &name,
-                         const platform::Status &st, const QString &shown, OverwriteResult result);
+                         const platform::Status &st, const QString &shown, const Overwrite &outcome);
     void removePlain(int dirFd, const QByteArray &name, const QString &shown,
                      const QString &doneLine, bool asProblem);
     bool cleanIn(Folder &root, bool removeLinks);

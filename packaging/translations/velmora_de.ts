@@ -2059,6 +2059,14 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>🔎 Verified %1 of data</source>
         <translation>🔎 %1 Daten geprüft</translation>
     </message>
+    <message>
+        <source>at byte %1</source>
+        <translation>bei Byte %1</translation>
+    </message>
+    <message>
+        <source>the device gave back other data at byte %1</source>
+        <translation>das Gerät gab bei Byte %1 andere Daten zurück</translation>
+    </message>
 </context>
 <context>
     <name>VolumeTable</name>
