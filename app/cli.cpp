@@ -77,7 +77,16 @@ class Cli
     void describe(QCommandLineParser &parser);
     void scanArguments();
     bool prepare(const QString &command, const QByteArrayList &paths);
+    // The options every command shares: 0, or the exit status of a refusal.
+    int readOptions(const QCommandLineParser &parser);
+    int gatherPaths(const QCommandLineParser &parser, const QString &command,
+                    QStringList positionals, QByteArrayList *paths);
+    int wipeFreeSpaceAfter(int exitStatus);
     bool prepareRecord(const QString &command, const QByteArrayList &paths);
+    // What each command is to do, checked; false (said) when it is refused.
+    bool prepareErase(const QByteArrayList &paths);
+    bool prepareDrive(const QByteArrayList &paths);
+    bool prepareVolume(const QString &command, const QByteArrayList &paths);
     bool collidesWithSelection(const QByteArray &output, const char *option);
     void tellInterruptedJobs();
     bool confirmed();
@@ -354,94 +363,107 @@ bool Cli::prepareRecord(const QString &command, const QByteArrayList &paths)
 {
     request.method = method;
     request.verify = verify;
-    if (command == QLatin1String("erase")) {
-        // Every entry is checked and resolved before anything is listed: a
-        // refusal leaves everything as it was.
-        QByteArrayList resolved;
-        for (const QByteArray &path : paths) {
-            const velmora::EntryCheck check = velmora::checkEntry(path, preserveRoot);
-            if (check.refusal != velmora::EntryRefusal::None) {
-                QString why = velmora::refusalText(check, path);
-                const bool overridable = check.refusal == velmora::EntryRefusal::Root ||
-                                         check.refusal == velmora::EntryRefusal::System ||
-                                         check.refusal == velmora::EntryRefusal::TopFolder ||
-                                         check.refusal == velmora::EntryRefusal::Home;
-                if (overridable)
-                    why += QLatin1Char(' ') + tr("(--no-preserve-root overrides this.)");
-                fail(why);
-                return false;
-            }
-            if (!resolved.contains(check.resolved))
-                resolved.append(check.resolved);
-        }
-        // Absolute and resolved, as the window lists them: the log and the
-        // report name each entry where anyone can find it again.
-        request.listed = velmora::listSelection(resolved);
-        request.preserveRoot = preserveRoot;
-        // The copies editors keep beside the files go with them, and are
-        // counted in what is confirmed.
-        request.traces = traces;
-        if (traces)
-            request.listed += velmora::editorCopies(request.listed);
-        if (collidesWithSelection(jsonFile, "--json") ||
-            collidesWithSelection(reportFile, "--report"))
+    if (command == QLatin1String("erase"))
+        return prepareErase(paths);
+    if (command == QLatin1String("drive"))
+        return prepareDrive(paths);
+    return prepareVolume(command, paths);
+}
+
+bool Cli::prepareErase(const QByteArrayList &paths)
+{
+    // Every entry is checked and resolved before anything is listed: a
+    // refusal leaves everything as it was.
+    QByteArrayList resolved;
+    for (const QByteArray &path : paths) {
+        const velmora::EntryCheck check = velmora::checkEntry(path, preserveRoot);
+        if (check.refusal != velmora::EntryRefusal::None) {
+            QString why = velmora::refusalText(check, path);
+            const bool overridable = check.refusal == velmora::EntryRefusal::Root ||
+                                     check.refusal == velmora::EntryRefusal::System ||
+                                     check.refusal == velmora::EntryRefusal::TopFolder ||
+                                     check.refusal == velmora::EntryRefusal::Home;
+            if (overridable)
+                why += QLatin1Char(' ') + tr("(--no-preserve-root overrides this.)");
+            fail(why);
             return false;
-        record = velmora::ErasureRecord::forFiles(request.listed, method, verify);
-        return true;
+        }
+        if (!resolved.contains(check.resolved))
+            resolved.append(check.resolved);
     }
-    if (command == QLatin1String("drive")) {
-        if (paths.size() != 1 || paths.first().isEmpty()) {
-            fail(tr("drive takes one block device, such as /dev/sdb"));
-            return false;
-        }
-        if (velmora::platform::effectiveUser() != 0) {
-            velmora::platform::Drive drive;
-            const int rc = velmora::platform::driveAt(paths.first(), &drive);
-            const QString refusal = rc == 0 ? velmora::driveRefusal(drive) : QString();
-            if (rc != 0 || !refusal.isEmpty()) {
-                fail(rc == ENOTBLK
-                         ? tr("%1 is not a block device").arg(velmora::displayName(paths.first()))
-                     : rc != 0
-                         ? QStringLiteral("%1: %2").arg(velmora::displayName(paths.first()),
-                                                        velmora::platform::errorText(rc))
-                         : QStringLiteral("%1: %2").arg(velmora::displayName(drive.path), refusal));
-                return false;
-            }
-            fail(tr("wiping a whole drive needs administrator rights: run it as root (sudo)"));
-            return false;
-        }
-        // Held from here to the end of the wipe: what is confirmed is what
-        // is written to, whatever is plugged in or attached meanwhile.
-        QString refusal;
-        request.pinned = velmora::pinDrive(paths.first(), &refusal);
-        if (!request.pinned) {
-            fail(refusal.mid(refusal.indexOf(QLatin1Char(' ')) + 1));
-            return false;
-        }
-        const velmora::platform::Drive &drive = request.pinned->drive;
-        request.kind = velmora::ErasureRecord::Kind::Drive;
-        request.device = drive.path;
-        request.cryptoErase = cryptoErase;
-        if (cryptoErase && !methodGiven) {
-            request.method.clear();
-            request.verify = verify = false;
-        }
-        if (cryptoErase) {
-            velmora::LuksHeader header;
-            QString problem;
-            const int found = velmora::probeLuks(drive.path, &header, &problem);
-            if (found <= 0) {
-                fail(found == 0 ? tr("%1 holds no LUKS container; --crypto-erase needs one")
-                                      .arg(velmora::displayName(drive.path))
-                                : tr("the LUKS header of %1 cannot be read (%2); wipe the whole "
-                                     "drive without --crypto-erase")
-                                      .arg(velmora::displayName(drive.path), problem));
-                return false;
-            }
-        }
-        record = velmora::ErasureRecord::forDrive(drive.path, request.method, verify, cryptoErase);
-        return true;
+    // Absolute and resolved, as the window lists them: the log and the
+    // report name each entry where anyone can find it again.
+    request.listed = velmora::listSelection(resolved);
+    request.preserveRoot = preserveRoot;
+    // The copies editors keep beside the files go with them, and are
+    // counted in what is confirmed.
+    request.traces = traces;
+    if (traces)
+        request.listed += velmora::editorCopies(request.listed);
+    if (collidesWithSelection(jsonFile, "--json") ||
+        collidesWithSelection(reportFile, "--report"))
+        return false;
+    record = velmora::ErasureRecord::forFiles(request.listed, method, verify);
+    return true;
+}
+
+bool Cli::prepareDrive(const QByteArrayList &paths)
+{
+    if (paths.size() != 1 || paths.first().isEmpty()) {
+        fail(tr("drive takes one block device, such as /dev/sdb"));
+        return false;
     }
+    if (velmora::platform::effectiveUser() != 0) {
+        velmora::platform::Drive drive;
+        const int rc = velmora::platform::driveAt(paths.first(), &drive);
+        const QString refusal = rc == 0 ? velmora::driveRefusal(drive) : QString();
+        if (rc != 0 || !refusal.isEmpty()) {
+            fail(rc == ENOTBLK
+                     ? tr("%1 is not a block device").arg(velmora::displayName(paths.first()))
+                 : rc != 0
+                     ? QStringLiteral("%1: %2").arg(velmora::displayName(paths.first()),
+                                                    velmora::platform::errorText(rc))
+                     : QStringLiteral("%1: %2").arg(velmora::displayName(drive.path), refusal));
+            return false;
+        }
+        fail(tr("wiping a whole drive needs administrator rights: run it as root (sudo)"));
+        return false;
+    }
+    // Held from here to the end of the wipe: what is confirmed is what
+    // is written to, whatever is plugged in or attached meanwhile.
+    QString refusal;
+    request.pinned = velmora::pinDrive(paths.first(), &refusal);
+    if (!request.pinned) {
+        fail(refusal.mid(refusal.indexOf(QLatin1Char(' ')) + 1));
+        return false;
+    }
+    const velmora::platform::Drive &drive = request.pinned->drive;
+    request.kind = velmora::ErasureRecord::Kind::Drive;
+    request.device = drive.path;
+    request.cryptoErase = cryptoErase;
+    if (cryptoErase && !methodGiven) {
+        request.method.clear();
+        request.verify = verify = false;
+    }
+    if (cryptoErase) {
+        velmora::LuksHeader header;
+        QString problem;
+        const int found = velmora::probeLuks(drive.path, &header, &problem);
+        if (found <= 0) {
+            fail(found == 0 ? tr("%1 holds no LUKS container; --crypto-erase needs one")
+                                  .arg(velmora::displayName(drive.path))
+                            : tr("the LUKS header of %1 cannot be read (%2); wipe the whole "
+                                 "drive without --crypto-erase")
+                                  .arg(velmora::displayName(drive.path), problem));
+            return false;
+        }
+    }
+    record = velmora::ErasureRecord::forDrive(drive.path, request.method, verify, cryptoErase);
+    return true;
+}
+
+bool Cli::prepareVolume(const QString &command, const QByteArrayList &paths)
+{
     if (paths.size() != 1) {
         fail(tr("%1 takes one mount point").arg(command));
         return false;
@@ -887,31 +909,8 @@ int Cli::run()
                     QStringLiteral("%1  %2\n").arg(velmora::methodShortName(name), -8).arg(name));
         return 0;
     }
-    method = velmora::kMethodNist;
-    if (parser.isSet(QStringLiteral("method"))) {
-        method = velmora::methodNamed(parser.value(QStringLiteral("method")));
-        if (method.isEmpty())
-            return fail(tr("unknown method %1; velmora-cli --methods lists them")
-                            .arg(parser.value(QStringLiteral("method"))));
-    }
-    verify = parser.isSet(QStringLiteral("verify"));
-    methodGiven = parser.isSet(QStringLiteral("method"));
-    details = velmora::ReportDetails::fromFile();
-    velmora::ReportDetails given;
-    given.operatorName = parser.value(QStringLiteral("operator"));
-    given.organisation = parser.value(QStringLiteral("organisation"));
-    given.location = parser.value(QStringLiteral("location"));
-    given.contact = parser.value(QStringLiteral("contact"));
-    given.propertyNumber = parser.value(QStringLiteral("property-number"));
-    given.destination = parser.value(QStringLiteral("destination"));
-    details.overrideWith(given);
-    quiet = parser.isSet(QStringLiteral("quiet"));
-    yes = parser.isSet(QStringLiteral("yes"));
-    preserveRoot = !parser.isSet(QStringLiteral("no-preserve-root"));
-    scanArguments();
-    if ((parser.isSet(QStringLiteral("json")) && jsonFile.isEmpty()) ||
-        (parser.isSet(QStringLiteral("report")) && reportFile.isEmpty()))
-        return fail(tr("--json and --report take a file name"));
+    if (const int status = readOptions(parser))
+        return status;
 
     QStringList positionals = parser.positionalArguments();
     if (positionals.isEmpty())
@@ -944,27 +943,9 @@ int Cli::run()
             '-' +
             QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toLatin1() +
             ".json";
-    traces = !parser.isSet(QStringLiteral("no-traces"));
-    trash = parser.isSet(QStringLiteral("trash"));
-    if (trash && command != QLatin1String("erase"))
-        return fail(tr("--trash goes with erase only"));
-    positionals.removeFirst();
-    if (positionals.isEmpty() && !trash)
-        return fail(tr("%1 needs a path").arg(command));
-    if (positionalBytes.size() != positionals.size() + 1)
-        return fail(tr("the paths could not be read from the command line"));
-    QByteArrayList paths = positionalBytes.mid(1);
-    if (trash) {
-        QStringList passedOver;
-        const QByteArrayList inTrash = velmora::trashEntries(velmora::desktopHome(), &passedOver);
-        for (const QString &line : passedOver)
-            printTo(stderr, line + QLatin1Char('\n'));
-        if (inTrash.isEmpty() && paths.isEmpty()) {
-            printTo(stderr, tr("The Trash is empty; nothing to erase.\n"));
-            return 0;
-        }
-        paths += inTrash;
-    }
+    QByteArrayList paths;
+    if (const int status = gatherPaths(parser, command, positionals, &paths); status >= 0)
+        return status;
     if (!prepareOutputs())
         return kUsage;
     tellInterruptedJobs();
@@ -980,9 +961,75 @@ int Cli::run()
             return fail(changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
     }
     runWithProgress();
-    int exitStatus = finish();
+    const int exitStatus = finish();
     if (!thenFreeSpace || stop.load() || velmora::platform::caughtSignal())
         return exitStatus;
+    return wipeFreeSpaceAfter(exitStatus);
+}
+
+int Cli::readOptions(const QCommandLineParser &parser)
+{
+    method = velmora::kMethodNist;
+    if (parser.isSet(QStringLiteral("method"))) {
+        method = velmora::methodNamed(parser.value(QStringLiteral("method")));
+        if (method.isEmpty())
+            return fail(tr("unknown method %1; velmora-cli --methods lists them")
+                            .arg(parser.value(QStringLiteral("method"))));
+    }
+    verify = parser.isSet(QStringLiteral("verify"));
+    methodGiven = parser.isSet(QStringLiteral("method"));
+    details = velmora::ReportDetails::fromFile();
+    velmora::ReportDetails given;
+    given.operatorName = parser.value(QStringLiteral("operator"));
+    given.organisation = parser.value(QStringLiteral("organisation"));
+    given.location = parser.value(QStringLiteral("location"));
+    given.contact = parser.value(QStringLiteral("contact"));
+    given.propertyNumber = parser.value(QStringLiteral("property-number"));
+    given.destination = parser.value(QStringLiteral("destination"));
+    details.overrideWith(given);
+    quiet = parser.isSet(QStringLiteral("quiet"));
+    yes = parser.isSet(QStringLiteral("yes"));
+    preserveRoot = !parser.isSet(QStringLiteral("no-preserve-root"));
+    scanArguments();
+    if ((parser.isSet(QStringLiteral("json")) && jsonFile.isEmpty()) ||
+        (parser.isSet(QStringLiteral("report")) && reportFile.isEmpty()))
+        return fail(tr("--json and --report take a file name"));
+    return 0;
+}
+
+// The paths the command takes, the Trash's with --trash: -1 to go on, or
+// the exit status.
+int Cli::gatherPaths(const QCommandLineParser &parser, const QString &command,
+                     QStringList positionals, QByteArrayList *paths)
+{
+    traces = !parser.isSet(QStringLiteral("no-traces"));
+    trash = parser.isSet(QStringLiteral("trash"));
+    if (trash && command != QLatin1String("erase"))
+        return fail(tr("--trash goes with erase only"));
+    positionals.removeFirst();
+    if (positionals.isEmpty() && !trash)
+        return fail(tr("%1 needs a path").arg(command));
+    if (positionalBytes.size() != positionals.size() + 1)
+        return fail(tr("the paths could not be read from the command line"));
+    *paths = positionalBytes.mid(1);
+    if (trash) {
+        QStringList passedOver;
+        const QByteArrayList inTrash = velmora::trashEntries(velmora::desktopHome(), &passedOver);
+        for (const QString &line : passedOver)
+            printTo(stderr, line + QLatin1Char('\n'));
+        if (inTrash.isEmpty() && paths->isEmpty()) {
+            printTo(stderr, tr("The Trash is empty; nothing to erase.\n"));
+            return 0;
+        }
+        *paths += inTrash;
+    }
+    return -1;
+}
+
+// After an erase with --then-freespace: the free space of each volume it
+// worked on, where older copies of what was erased may remain.
+int Cli::wipeFreeSpaceAfter(int exitStatus)
+{
     // The outcome files tell of the erase; each wipe says what it did.
     jsonFile.clear();
     reportFile.clear();

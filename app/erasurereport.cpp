@@ -49,20 +49,21 @@ constexpr int kListedEntries = 2000;
 // and what the overwrite there amounts to.
 QString storageTable(const VolumeMedium &medium)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("ErasureReport", text);
-    };
     const QJsonObject &s = medium.storage;
     const auto yesNo = [&](const QJsonValue &value) {
-        return value.isBool() ? (value.toBool() ? tr("yes") : tr("no")) : tr("unknown");
+        return value.isBool()
+                   ? (value.toBool() ? QCoreApplication::translate("ErasureReport", "yes")
+                                     : QCoreApplication::translate("ErasureReport", "no"))
+                   : QCoreApplication::translate("ErasureReport", "unknown");
     };
     QString html = QStringLiteral("<table>");
-    html += row(tr("Volume"), medium.mountPoint);
-    html += row(tr("Medium"), medium.label);
+    html += row(QCoreApplication::translate("ErasureReport", "Volume"), medium.mountPoint);
+    html += row(QCoreApplication::translate("ErasureReport", "Medium"), medium.label);
     QStringList chain;
     for (const QJsonValue &link : s.value(QStringLiteral("chain")).toArray())
         chain.append(link.toString());
-    html += row(tr("Devices"), chain.join(QStringLiteral(" → ")));
+    html += row(QCoreApplication::translate("ErasureReport", "Devices"),
+                chain.join(QStringLiteral(" → ")));
     for (const QJsonValue &value : s.value(QStringLiteral("disks")).toArray()) {
         const QJsonObject disk = value.toObject();
         QStringList identity;
@@ -72,19 +73,25 @@ QString storageTable(const VolumeMedium &medium)
         const QString serial = disk.value(QStringLiteral("serial")).toString();
         const QString firmware = disk.value(QStringLiteral("firmware")).toString();
         if (!serial.isEmpty())
-            identity.append(tr("serial %1").arg(serial));
+            identity.append(QCoreApplication::translate("ErasureReport", "serial %1").arg(serial));
         if (!firmware.isEmpty())
-            identity.append(tr("firmware %1").arg(firmware));
+            identity.append(
+                QCoreApplication::translate("ErasureReport", "firmware %1").arg(firmware));
         identity.append(
             QLocale().formattedDataSize(qint64(disk.value(QStringLiteral("bytes")).toDouble())));
-        html += row(tr("Disk %1").arg(disk.value(QStringLiteral("name")).toString()),
+        html += row(QCoreApplication::translate("ErasureReport", "Disk %1")
+                        .arg(disk.value(QStringLiteral("name")).toString()),
                     identity.join(QStringLiteral(", ")));
     }
-    html += row(tr("Spinning"), yesNo(s.value(QStringLiteral("rotational"))));
-    html += row(tr("Accepts discards (TRIM)"), yesNo(s.value(QStringLiteral("discards"))));
+    html += row(QCoreApplication::translate("ErasureReport", "Spinning"),
+                yesNo(s.value(QStringLiteral("rotational"))));
+    html += row(QCoreApplication::translate("ErasureReport", "Accepts discards (TRIM)"),
+                yesNo(s.value(QStringLiteral("discards"))));
     const QJsonValue encryption = s.value(QStringLiteral("encryption"));
-    html += row(tr("Encryption"), encryption.isString() ? encryption.toString() : tr("none"));
-    html += row(tr("Sanitization"), medium.sanitization);
+    html += row(QCoreApplication::translate("ErasureReport", "Encryption"),
+                encryption.isString() ? encryption.toString()
+                                      : QCoreApplication::translate("ErasureReport", "none"));
+    html += row(QCoreApplication::translate("ErasureReport", "Sanitization"), medium.sanitization);
     return html + QStringLiteral("</table>");
 }
 
@@ -92,9 +99,6 @@ QString storageTable(const VolumeMedium &medium)
 // read-back, the discard and the sanitization category.
 QString driveSection(const QJsonObject &drive)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("ErasureReport", text);
-    };
     const QLocale locale;
     const auto bytes = [&](const QJsonValue &value) {
         const qint64 n = qint64(value.toDouble());
@@ -103,28 +107,37 @@ QString driveSection(const QJsonObject &drive)
     };
     const auto text = [&](const char *key) {
         const QString value = drive.value(QLatin1String(key)).toString();
-        return value.isEmpty() ? tr("not told by the drive") : value;
+        return value.isEmpty()
+                   ? QCoreApplication::translate("ErasureReport", "not told by the drive")
+                   : value;
     };
-    QString html = QStringLiteral("<h2>%1</h2><table>").arg(esc(tr("Drive")));
-    html += row(tr("Device"), drive.value(QStringLiteral("path")).toString());
+    QString html = QStringLiteral("<h2>%1</h2><table>")
+                       .arg(esc(QCoreApplication::translate("ErasureReport", "Drive")));
+    html += row(QCoreApplication::translate("ErasureReport", "Device"),
+                drive.value(QStringLiteral("path")).toString());
     if (drive.contains(QStringLiteral("backingFile")))
-        html += row(tr("Image file"), drive.value(QStringLiteral("backingFile")).toString());
-    html += row(tr("Vendor"), text("vendor"));
-    html += row(tr("Model"), text("model"));
-    html += row(tr("Serial number"), text("serial"));
-    html += row(tr("Firmware"), text("firmware"));
-    html += row(tr("Capacity"), bytes(drive.value(QStringLiteral("bytes"))));
-    html += row(tr("Sector size"), tr("%1 bytes logical, %2 bytes physical")
-                                       .arg(drive.value(QStringLiteral("logicalSector")).toInt())
-                                       .arg(drive.value(QStringLiteral("physicalSector")).toInt()));
-    html += row(tr("Transport"), drive.value(QStringLiteral("transport")).toString());
-    html += row(tr("Medium"), drive.value(QStringLiteral("medium")).toString());
+        html += row(QCoreApplication::translate("ErasureReport", "Image file"),
+                    drive.value(QStringLiteral("backingFile")).toString());
+    html += row(QCoreApplication::translate("ErasureReport", "Vendor"), text("vendor"));
+    html += row(QCoreApplication::translate("ErasureReport", "Model"), text("model"));
+    html += row(QCoreApplication::translate("ErasureReport", "Serial number"), text("serial"));
+    html += row(QCoreApplication::translate("ErasureReport", "Firmware"), text("firmware"));
+    html += row(QCoreApplication::translate("ErasureReport", "Capacity"),
+                bytes(drive.value(QStringLiteral("bytes"))));
+    html += row(QCoreApplication::translate("ErasureReport", "Sector size"),
+                QCoreApplication::translate("ErasureReport", "%1 bytes logical, %2 bytes physical")
+                    .arg(drive.value(QStringLiteral("logicalSector")).toInt())
+                    .arg(drive.value(QStringLiteral("physicalSector")).toInt()));
+    html += row(QCoreApplication::translate("ErasureReport", "Transport"),
+                drive.value(QStringLiteral("transport")).toString());
+    html += row(QCoreApplication::translate("ErasureReport", "Medium"),
+                drive.value(QStringLiteral("medium")).toString());
     const QJsonObject table = drive.value(QStringLiteral("partitionTable")).toObject();
     QStringList parts;
     for (const QJsonValue &p : table.value(QStringLiteral("partitions")).toArray()) {
         const QString name = p[QStringLiteral("name")].toString();
         parts.append(
-            tr("%1: %2 at %3")
+            QCoreApplication::translate("ErasureReport", "%1: %2 at %3")
                 .arg(p[QStringLiteral("number")].toInt())
                 .arg(locale.formattedDataSize(qint64(p[QStringLiteral("bytes")].toDouble()), 1,
                                               QLocale::DataSizeSIFormat),
@@ -132,40 +145,49 @@ QString driveSection(const QJsonObject &drive)
             (name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
     }
     html +=
-        row(tr("Partition table before"),
+        row(QCoreApplication::translate("ErasureReport", "Partition table before"),
             table.value(QStringLiteral("type")).isString()
                 ? table.value(QStringLiteral("type")).toString().toUpper() +
                       (parts.isEmpty() ? QString()
                                        : QStringLiteral(" — ") + parts.join(QStringLiteral("; ")))
-                : tr("none found"));
+                : QCoreApplication::translate("ErasureReport", "none found"));
     const QJsonObject luks = drive.value(QStringLiteral("luks")).toObject();
     if (!luks.isEmpty())
-        html += row(tr("Encryption keys"),
-                    tr("%1: %2 key slot(s) destroyed, %3 of headers overwritten")
+        html += row(QCoreApplication::translate("ErasureReport", "Encryption keys"),
+                    QCoreApplication::translate(
+                        "ErasureReport", "%1: %2 key slot(s) destroyed, %3 of headers overwritten")
                         .arg(luks.value(QStringLiteral("version")).toString())
                         .arg(luks.value(QStringLiteral("keySlotsDestroyed")).toInt())
                         .arg(bytes(luks.value(QStringLiteral("headerBytesOverwritten")))));
     for (const QJsonValue &pass : drive.value(QStringLiteral("passes")).toArray())
-        html +=
-            row(tr("Pass %1").arg(pass[QStringLiteral("pass")].toInt()),
-                (pass[QStringLiteral("complete")].toBool() ? tr("random data, %1, complete")
-                                                           : tr("random data, %1, not complete"))
-                    .arg(bytes(pass[QStringLiteral("bytesWritten")])));
+        html += row(
+            QCoreApplication::translate("ErasureReport", "Pass %1")
+                .arg(pass[QStringLiteral("pass")].toInt()),
+            (pass[QStringLiteral("complete")].toBool()
+                 ? QCoreApplication::translate("ErasureReport", "random data, %1, complete")
+                 : QCoreApplication::translate("ErasureReport", "random data, %1, not complete"))
+                .arg(bytes(pass[QStringLiteral("bytesWritten")])));
     const QJsonObject verification = drive.value(QStringLiteral("verification")).toObject();
-    html += row(tr("Verification"),
+    html += row(QCoreApplication::translate("ErasureReport", "Verification"),
                 verification.isEmpty()
-                    ? tr("not done")
+                    ? QCoreApplication::translate("ErasureReport", "not done")
                     : (verification.value(QStringLiteral("matched")).toBool()
-                           ? tr("%1 read back and compared: identical")
-                           : tr("%1 read back and compared: different"))
+                           ? QCoreApplication::translate("ErasureReport",
+                                                         "%1 read back and compared: identical")
+                           : QCoreApplication::translate("ErasureReport",
+                                                         "%1 read back and compared: different"))
                           .arg(bytes(verification.value(QStringLiteral("bytesCompared")))));
     const QString discard = drive.value(QStringLiteral("discard")).toString();
-    html +=
-        row(tr("Discard"), discard == QLatin1String("secure")      ? tr("the whole drive, securely")
-                           : discard == QLatin1String("discarded") ? tr("the whole drive")
-                           : discard == QLatin1String("failed")    ? tr("refused by the drive")
-                                                                : tr("not supported by the drive"));
-    html += row(tr("Sanitization"), drive.value(QStringLiteral("sanitizationText")).toString());
+    html += row(QCoreApplication::translate("ErasureReport", "Discard"),
+                discard == QLatin1String("secure")
+                    ? QCoreApplication::translate("ErasureReport", "the whole drive, securely")
+                : discard == QLatin1String("discarded")
+                    ? QCoreApplication::translate("ErasureReport", "the whole drive")
+                : discard == QLatin1String("failed")
+                    ? QCoreApplication::translate("ErasureReport", "refused by the drive")
+                    : QCoreApplication::translate("ErasureReport", "not supported by the drive"));
+    html += row(QCoreApplication::translate("ErasureReport", "Sanitization"),
+                drive.value(QStringLiteral("sanitizationText")).toString());
     return html + QStringLiteral("</table>");
 }
 
@@ -174,9 +196,6 @@ QString driveSection(const QJsonObject &drive)
 // a line to fill in by hand.
 QString sanitizationSection(const ErasureRecord &record)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("ErasureReport", text);
-    };
     const QString blank = QStringLiteral("______________________________");
     const auto filled = [&](const QString &value) { return value.isEmpty() ? blank : value; };
     QStringList vendors;
@@ -207,39 +226,58 @@ QString sanitizationSection(const ErasureRecord &record)
         return list.join(QStringLiteral(", "));
     };
     if (words.isEmpty())
-        words = tr("Neither Clear nor Purge (NIST SP 800-88): an overwrite through the file "
-                   "system does not reach every addressable block of the medium.");
+        words = QCoreApplication::translate(
+            "ErasureReport",
+            "Neither Clear nor Purge (NIST SP 800-88): an overwrite through the file "
+            "system does not reach every addressable block of the medium.");
     const ReportDetails &d = record.details;
-    QString html = QStringLiteral("<h2>%1</h2><table>").arg(esc(tr("Sanitization record")));
-    html += row(tr("Manufacturer"), filled(joined(vendors)));
-    html += row(tr("Model"), filled(joined(models)));
-    html += row(tr("Serial number"), filled(joined(serials)));
-    html += row(tr("Property number"), filled(d.propertyNumber));
-    html += row(tr("Media type"), filled(medium));
-    html += row(tr("Media source"), filled(d.mediaSource));
-    html += row(tr("Category"), words);
-    html += row(tr("Technique"), record.technique() == QLatin1String("overwrite") ? tr("Overwrite")
-                                 : record.technique() == QLatin1String("cryptographic-erase")
-                                     ? tr("Cryptographic erase")
-                                     : tr("Cryptographic erase, then overwrite"));
-    html += row(tr("Tool"), QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION)));
-    html += row(tr("Verification method"),
-                record.readBack() ? tr("The last pass read back from the device and compared")
-                                  : tr("None"));
-    html += row(tr("Destination after sanitization"), filled(d.destination));
-    html += QStringLiteral("</table><h2>%1</h2><table>").arg(esc(tr("Performed by")));
-    html += row(tr("Name"), filled(d.operatorName));
-    html += row(tr("Title"), filled(d.operatorTitle));
-    html += row(tr("Organisation"), filled(d.organisation));
-    html += row(tr("Location"), filled(d.location));
-    html += row(tr("Contact"), filled(d.contact));
-    html += row(tr("Date"), QLocale().toString(record.finished.date(), QLocale::LongFormat));
-    html += row(tr("Signature"), blank);
-    html += QStringLiteral("</table><h2>%1</h2><table>").arg(esc(tr("Verified by")));
-    html += row(tr("Name"), filled(d.verifierName));
-    html += row(tr("Title"), filled(d.verifierTitle));
-    html += row(tr("Date"), blank);
-    html += row(tr("Signature"), blank);
+    QString html =
+        QStringLiteral("<h2>%1</h2><table>")
+            .arg(esc(QCoreApplication::translate("ErasureReport", "Sanitization record")));
+    html +=
+        row(QCoreApplication::translate("ErasureReport", "Manufacturer"), filled(joined(vendors)));
+    html += row(QCoreApplication::translate("ErasureReport", "Model"), filled(joined(models)));
+    html +=
+        row(QCoreApplication::translate("ErasureReport", "Serial number"), filled(joined(serials)));
+    html += row(QCoreApplication::translate("ErasureReport", "Property number"),
+                filled(d.propertyNumber));
+    html += row(QCoreApplication::translate("ErasureReport", "Media type"), filled(medium));
+    html +=
+        row(QCoreApplication::translate("ErasureReport", "Media source"), filled(d.mediaSource));
+    html += row(QCoreApplication::translate("ErasureReport", "Category"), words);
+    html += row(
+        QCoreApplication::translate("ErasureReport", "Technique"),
+        record.technique() == QLatin1String("overwrite")
+            ? QCoreApplication::translate("ErasureReport", "Overwrite")
+        : record.technique() == QLatin1String("cryptographic-erase")
+            ? QCoreApplication::translate("ErasureReport", "Cryptographic erase")
+            : QCoreApplication::translate("ErasureReport", "Cryptographic erase, then overwrite"));
+    html += row(QCoreApplication::translate("ErasureReport", "Tool"),
+                QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION)));
+    html += row(QCoreApplication::translate("ErasureReport", "Verification method"),
+                record.readBack()
+                    ? QCoreApplication::translate(
+                          "ErasureReport", "The last pass read back from the device and compared")
+                    : QCoreApplication::translate("ErasureReport", "None"));
+    html += row(QCoreApplication::translate("ErasureReport", "Destination after sanitization"),
+                filled(d.destination));
+    html += QStringLiteral("</table><h2>%1</h2><table>")
+                .arg(esc(QCoreApplication::translate("ErasureReport", "Performed by")));
+    html += row(QCoreApplication::translate("ErasureReport", "Name"), filled(d.operatorName));
+    html += row(QCoreApplication::translate("ErasureReport", "Title"), filled(d.operatorTitle));
+    html +=
+        row(QCoreApplication::translate("ErasureReport", "Organisation"), filled(d.organisation));
+    html += row(QCoreApplication::translate("ErasureReport", "Location"), filled(d.location));
+    html += row(QCoreApplication::translate("ErasureReport", "Contact"), filled(d.contact));
+    html += row(QCoreApplication::translate("ErasureReport", "Date"),
+                QLocale().toString(record.finished.date(), QLocale::LongFormat));
+    html += row(QCoreApplication::translate("ErasureReport", "Signature"), blank);
+    html += QStringLiteral("</table><h2>%1</h2><table>")
+                .arg(esc(QCoreApplication::translate("ErasureReport", "Verified by")));
+    html += row(QCoreApplication::translate("ErasureReport", "Name"), filled(d.verifierName));
+    html += row(QCoreApplication::translate("ErasureReport", "Title"), filled(d.verifierTitle));
+    html += row(QCoreApplication::translate("ErasureReport", "Date"), blank);
+    html += row(QCoreApplication::translate("ErasureReport", "Signature"), blank);
     return html + QStringLiteral("</table>");
 }
 
@@ -269,23 +307,15 @@ QString withPrintableSymbols(const QString &html, const QFont &font)
     return out + html.mid(last);
 }
 
-} // namespace
-
-QString reportHtml(const ErasureRecord &record)
+// The table at the top: who, when, what, how, and how it ended.
+QString summaryTable(const ErasureRecord &record)
 {
     const QLocale locale;
     const auto when = [&](const QDateTime &t) {
         return locale.toString(t, QLocale::LongFormat) + QStringLiteral(" (") +
                t.toOffsetFromUtc(t.offsetFromUtc()).toString(Qt::ISODate) + QLatin1Char(')');
     };
-    QString html = QStringLiteral(
-        "<html><head><style>"
-        "h1 { font-size: 18pt; color: #1b3a57; } h2 { font-size: 13pt; color: #1b3a57; }"
-        "td { padding: 2px 8px 2px 0; } td.k { font-weight: bold; }"
-        "th { text-align: left; background-color: #e9f0f7; padding: 3px; }"
-        "</style></head><body>");
-    html += QStringLiteral("<h1>%1</h1>")
-                .arg(esc(QCoreApplication::translate("ErasureReport", "Velmora Erasure Report")));
+    QString html;
     html += QStringLiteral("<table>");
     html += row(QCoreApplication::translate("ErasureReport", "Product"),
                 QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION)));
@@ -330,19 +360,22 @@ QString reportHtml(const ErasureRecord &record)
                     QCoreApplication::translate("ErasureReport", "%1/s")
                         .arg(locale.formattedDataSize(qint64(moved / seconds))));
     html += QStringLiteral("</table>");
-    if (record.kind == ErasureRecord::Kind::Drive && !record.drive.isEmpty())
-        html += driveSection(record.drive);
-    html += sanitizationSection(record);
+    return html;
+}
 
+// Sorted by name. A long list shows each folder with how many of its
+// entries were erased, and every entry that was not: nothing that failed is
+// ever left out. The header row repeats on each page.
+QString entriesSection(const ErasureRecord &record)
+{
+    const QLocale locale;
+    QString html;
     html += QStringLiteral("<h2>%1</h2>")
                 .arg(esc(QCoreApplication::translate("ErasureReport", "Entries")));
     html += QStringLiteral("<p>%1</p>")
                 .arg(esc(QCoreApplication::translate("ErasureReport", "%1 of %Ln entries erased.",
                                                      nullptr, int(record.entries.size()))
                              .arg(locale.toString(record.erasedEntries()))));
-    // Sorted by name. A long list shows each folder with how many of its
-    // entries were erased, and every entry that was not: nothing that failed
-    // is ever left out. The header row repeats on each page.
     QList<ErasureRecord::Entry> sorted = record.entries;
     std::sort(sorted.begin(), sorted.end(),
               [](const ErasureRecord::Entry &a, const ErasureRecord::Entry &b) {
@@ -391,6 +424,12 @@ QString reportHtml(const ErasureRecord &record)
         html += QStringLiteral("</table>");
     }
 
+    return html;
+}
+
+QString problemsSection(const ErasureRecord &record)
+{
+    QString html;
     html += QStringLiteral("<h2>%1</h2>")
                 .arg(esc(QCoreApplication::translate("ErasureReport", "Problems")));
     if (record.problemCount == 0 && record.error.isEmpty()) {
@@ -419,6 +458,27 @@ QString reportHtml(const ErasureRecord &record)
                                 int(record.problemCount - record.problems.size()))));
         }
     }
+    return html;
+}
+
+} // namespace
+
+QString reportHtml(const ErasureRecord &record)
+{
+    QString html = QStringLiteral(
+        "<html><head><style>"
+        "h1 { font-size: 18pt; color: #1b3a57; } h2 { font-size: 13pt; color: #1b3a57; }"
+        "td { padding: 2px 8px 2px 0; } td.k { font-weight: bold; }"
+        "th { text-align: left; background-color: #e9f0f7; padding: 3px; }"
+        "</style></head><body>");
+    html += QStringLiteral("<h1>%1</h1>")
+                .arg(esc(QCoreApplication::translate("ErasureReport", "Velmora Erasure Report")));
+    html += summaryTable(record);
+    if (record.kind == ErasureRecord::Kind::Drive && !record.drive.isEmpty())
+        html += driveSection(record.drive);
+    html += sanitizationSection(record);
+    html += entriesSection(record);
+    html += problemsSection(record);
     if (!record.media.isEmpty()) {
         html += QStringLiteral("<h2>%1</h2>")
                     .arg(esc(QCoreApplication::translate("ErasureReport", "Storage")));

@@ -50,6 +50,15 @@ for ts in "$source"/packaging/translations/velmora_*.ts; do
         exit 1
     fi
 done
+# Every text is looked up in the context it is catalogued in: a text that
+# lupdate files under the namespace went through a helper it cannot see
+# into (a local tr()), and would be shown untranslated.
+for ts in "$source"/packaging/translations/velmora_*.ts; do
+    if grep -q '<name>velmora</name>' "$ts"; then
+        echo "$(basename "$ts") has texts in the context 'velmora': call QCoreApplication::translate with the context" >&2
+        exit 1
+    fi
+done
 # English holds the plural forms of the texts with %n, each one given.
 plurals="$source/packaging/translations/plurals/velmora_en.ts"
 copy="$root/plurals.ts"

@@ -26,11 +26,6 @@ namespace velmora
 namespace
 {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DriveWipe", text);
-}
-
 // Writes and reads go in chunks of this many bytes: large enough that the
 // device streams, a multiple of every sector size.
 constexpr qint64 kDriveChunk = 4 * 1024 * 1024;
@@ -210,23 +205,31 @@ QString sanitizationWords(const QString &category, const platform::Drive &drive,
     const MediumKind kind = mediumKind(platform::storageOfDisk(drive.disk));
     const bool flash = kind == MediumKind::Flash || kind == MediumKind::MaybeFlash;
     const QString flashLimit =
-        flash ? QLatin1Char(' ') + tr("On flash, cells the drive has remapped are outside the "
-                                      "host's reach; only the drive's own sanitize command "
-                                      "reaches them.")
+        flash ? QLatin1Char(' ') + QCoreApplication::translate(
+                                       "DriveWipe",
+                                       "On flash, cells the drive has remapped are outside the "
+                                       "host's reach; only the drive's own sanitize command "
+                                       "reaches them.")
               : QString();
     if (category == QLatin1String("purge"))
-        return tr("Purge (NIST SP 800-88), by cryptographic erase: every key slot and both "
-                  "headers of the %1 container were overwritten. This holds where the data was "
-                  "only ever written through the encryption and no copy of the header exists "
-                  "elsewhere.")
+        return QCoreApplication::translate(
+                   "DriveWipe",
+                   "Purge (NIST SP 800-88), by cryptographic erase: every key slot and both "
+                   "headers of the %1 container were overwritten. This holds where the data was "
+                   "only ever written through the encryption and no copy of the header exists "
+                   "elsewhere.")
             .arg(QString::fromUtf8(luks));
     if (category == QLatin1String("clear"))
-        return (verified ? tr("Clear (NIST SP 800-88): every addressable sector was overwritten "
-                              "and the last pass read back.")
-                         : tr("Clear (NIST SP 800-88): every addressable sector was "
-                              "overwritten; the last pass was not read back.")) +
+        return (verified ? QCoreApplication::translate(
+                               "DriveWipe",
+                               "Clear (NIST SP 800-88): every addressable sector was overwritten "
+                               "and the last pass read back.")
+                         : QCoreApplication::translate(
+                               "DriveWipe", "Clear (NIST SP 800-88): every addressable sector was "
+                                            "overwritten; the last pass was not read back.")) +
                flashLimit;
-    return tr("Neither Clear nor Purge (NIST SP 800-88): the wipe did not finish.");
+    return QCoreApplication::translate(
+        "DriveWipe", "Neither Clear nor Purge (NIST SP 800-88): the wipe did not finish.");
 }
 
 } // namespace
@@ -291,27 +294,37 @@ QString driveRefusal(const platform::Drive &drive)
     };
     switch (refusalOf(drive)) {
     case Refusal::System:
-        return tr("This drive holds the running system and cannot be wiped.");
+        return QCoreApplication::translate(
+            "DriveWipe", "This drive holds the running system and cannot be wiped.");
     case Refusal::Home:
-        return tr("This drive holds your home folder and cannot be wiped.");
+        return QCoreApplication::translate(
+            "DriveWipe", "This drive holds your home folder and cannot be wiped.");
     case Refusal::SystemDisk:
-        return tr("This partition is on the drive of the running system and cannot be wiped.");
+        return QCoreApplication::translate(
+            "DriveWipe",
+            "This partition is on the drive of the running system and cannot be wiped.");
     case Refusal::HomeDisk:
-        return tr("This partition is on the drive of your home folder and cannot be wiped.");
+        return QCoreApplication::translate(
+            "DriveWipe", "This partition is on the drive of your home folder and cannot be wiped.");
     case Refusal::Mounted:
-        return tr("A volume on this drive is mounted (%1): unmount it first.")
+        return QCoreApplication::translate(
+                   "DriveWipe", "A volume on this drive is mounted (%1): unmount it first.")
             .arg(named(drive.mountPoints));
     case Refusal::Swap:
-        return tr("This drive holds active swap (%1).").arg(named(drive.swaps));
+        return QCoreApplication::translate("DriveWipe", "This drive holds active swap (%1).")
+            .arg(named(drive.swaps));
     case Refusal::Held:
-        return tr("This drive is in use by %1 (an open encrypted volume, RAID or LVM): close "
-                  "it first.")
+        return QCoreApplication::translate(
+                   "DriveWipe",
+                   "This drive is in use by %1 (an open encrypted volume, RAID or LVM): close "
+                   "it first.")
             .arg(named(drive.holders));
     case Refusal::OpenBy:
-        return tr("This drive is held open by %1: end what uses it first.")
+        return QCoreApplication::translate("DriveWipe",
+                                           "This drive is held open by %1: end what uses it first.")
             .arg(QString::fromUtf8(drive.openBy.join("; ")));
     case Refusal::ReadOnly:
-        return tr("This drive is read-only.");
+        return QCoreApplication::translate("DriveWipe", "This drive is read-only.");
     case Refusal::None:
         break;
     }
@@ -322,23 +335,26 @@ QString driveRefusalBrief(const platform::Drive &drive)
 {
     switch (refusalOf(drive)) {
     case Refusal::System:
-        return tr("Running system");
+        return QCoreApplication::translate("DriveWipe", "Running system");
     case Refusal::Home:
-        return tr("Home folder");
+        return QCoreApplication::translate("DriveWipe", "Home folder");
     case Refusal::SystemDisk:
-        return tr("System drive");
+        return QCoreApplication::translate("DriveWipe", "System drive");
     case Refusal::HomeDisk:
-        return tr("Home folder's drive");
+        return QCoreApplication::translate("DriveWipe", "Home folder's drive");
     case Refusal::Mounted:
-        return tr("Mounted: %1").arg(displayName(drive.mountPoints.constFirst()));
+        return QCoreApplication::translate("DriveWipe", "Mounted: %1")
+            .arg(displayName(drive.mountPoints.constFirst()));
     case Refusal::Swap:
-        return tr("Swap in use");
+        return QCoreApplication::translate("DriveWipe", "Swap in use");
     case Refusal::Held:
-        return tr("In use by %1").arg(QString::fromUtf8(drive.holders.constFirst()));
+        return QCoreApplication::translate("DriveWipe", "In use by %1")
+            .arg(QString::fromUtf8(drive.holders.constFirst()));
     case Refusal::OpenBy:
-        return tr("Held open by %1").arg(QString::fromUtf8(drive.openBy.constFirst()));
+        return QCoreApplication::translate("DriveWipe", "Held open by %1")
+            .arg(QString::fromUtf8(drive.openBy.constFirst()));
     case Refusal::ReadOnly:
-        return tr("Read-only");
+        return QCoreApplication::translate("DriveWipe", "Read-only");
     case Refusal::None:
         break;
     }
@@ -352,7 +368,7 @@ QString driveTitle(const platform::Drive &drive)
     if (!s.model().isEmpty())
         parts.append(s.model());
     if (!drive.disk.serial.isEmpty())
-        parts.append(tr("serial %1").arg(drive.disk.serial));
+        parts.append(QCoreApplication::translate("DriveWipe", "serial %1").arg(drive.disk.serial));
     parts.append(bytesText(drive.bytes));
     parts.append(displayName(drive.path));
     return parts.join(QStringLiteral(", "));
@@ -369,15 +385,22 @@ namespace
 
 QString openFailure(const QString &shown, int rc)
 {
-    return rc == EBUSY ? tr("❌ %1 is in use (a mounted volume, a mapping, swap or another "
-                            "program holds it): nothing was written.")
-                             .arg(shown)
-           : rc == EROFS ? tr("❌ %1 is read-only: nothing was written.").arg(shown)
-           : rc == EACCES || rc == EPERM
-               ? tr("❌ Wiping a whole drive needs administrator rights: nothing was written to "
-                    "%1.")
+    return rc == EBUSY
+               ? QCoreApplication::translate(
+                     "DriveWipe", "❌ %1 is in use (a mounted volume, a mapping, swap or another "
+                                  "program holds it): nothing was written.")
                      .arg(shown)
-               : tr("❌ %1 cannot be opened: %2").arg(shown, platform::errorText(rc));
+           : rc == EROFS
+               ? QCoreApplication::translate("DriveWipe", "❌ %1 is read-only: nothing was written.")
+                     .arg(shown)
+           : rc == EACCES || rc == EPERM
+               ? QCoreApplication::translate(
+                     "DriveWipe",
+                     "❌ Wiping a whole drive needs administrator rights: nothing was written to "
+                     "%1.")
+                     .arg(shown)
+               : QCoreApplication::translate("DriveWipe", "❌ %1 cannot be opened: %2")
+                     .arg(shown, platform::errorText(rc));
 }
 
 } // namespace
@@ -391,8 +414,11 @@ std::shared_ptr<PinnedDrive> pinDrive(const QByteArray &path, QString *refusal, 
     rc = platform::driveAt(path, &pin->drive);
     if (rc != 0) {
         *refusal = rc == ENOTBLK
-                       ? tr("❌ %1 is not a block device: nothing was written.").arg(shown)
-                       : tr("❌ %1 cannot be used: %2").arg(shown, platform::errorText(rc));
+                       ? QCoreApplication::translate(
+                             "DriveWipe", "❌ %1 is not a block device: nothing was written.")
+                             .arg(shown)
+                       : QCoreApplication::translate("DriveWipe", "❌ %1 cannot be used: %2")
+                             .arg(shown, platform::errorText(rc));
         return nullptr;
     }
     const QString why = driveRefusal(pin->drive);
@@ -409,7 +435,9 @@ std::shared_ptr<PinnedDrive> pinDrive(const QByteArray &path, QString *refusal, 
     // the open: what was looked at must be what is held.
     if ((rc = platform::identityOf(pin->fd.get(), &pin->identity)) != 0 ||
         pin->identity.number != pin->drive.number) {
-        *refusal = tr("❌ %1 changed while it was opened: nothing was written.").arg(shown);
+        *refusal = QCoreApplication::translate(
+                       "DriveWipe", "❌ %1 changed while it was opened: nothing was written.")
+                       .arg(shown);
         rc = rc ? rc : ENXIO;
         return nullptr;
     }
@@ -423,26 +451,333 @@ QString pinnedDriveChanged(const PinnedDrive &pin)
     platform::DriveIdentity now;
     platform::DriveIdentity held;
     if (platform::identityOf(pin.fd.get(), &held) != 0 || held != pin.identity)
-        return tr("❌ %1 is not the drive it was when it was chosen (it was removed, resized or "
-                  "given another file): nothing was written.")
+        return QCoreApplication::translate(
+                   "DriveWipe",
+                   "❌ %1 is not the drive it was when it was chosen (it was removed, resized or "
+                   "given another file): nothing was written.")
             .arg(shown);
     if (const int rc = platform::identityAt(pin.drive.path, &now))
-        return tr("❌ %1 is no longer there (%2): nothing was written.")
+        return QCoreApplication::translate("DriveWipe",
+                                           "❌ %1 is no longer there (%2): nothing was written.")
             .arg(shown, platform::errorText(rc));
     if (now != pin.identity)
-        return tr("❌ %1 now names another device than the one chosen: nothing was written.")
+        return QCoreApplication::translate(
+                   "DriveWipe",
+                   "❌ %1 now names another device than the one chosen: nothing was written.")
             .arg(shown);
     platform::Drive drive;
     if (const int rc = platform::driveAt(pin.drive.path, &drive))
-        return tr("❌ %1 cannot be used: %2").arg(shown, platform::errorText(rc));
+        return QCoreApplication::translate("DriveWipe", "❌ %1 cannot be used: %2")
+            .arg(shown, platform::errorText(rc));
     const QString why = driveRefusal(drive);
     return why.isEmpty() ? QString() : QStringLiteral("❌ %1 %2").arg(shown, why);
 }
 
+namespace
+{
+
+// One drive wipe, step by step, on a drive pinned before it starts: what
+// the drive is, its keys, the passes, the read-back, the discard. Each step
+// says what it did in the facts of the certificate; one that fails or is
+// stopped returns false, said.
+class DriveWipe
+{
+  public:
+    DriveWipe(const QByteArray &path, std::shared_ptr<PinnedDrive> pin, JobContext &ctx)
+        : path(path), shown(displayName(path)), pin(std::move(pin)),
+          ctx(ctx), facts{QJsonObject(), QJsonArray(), ctx}
+    {
+    }
+
+    bool measure();
+    void describe();
+    bool destroyKeys();
+    int overwriteHeaders(quint64 area);
+    bool overwrite(int passes);
+    bool readBack();
+    void discard();
+    void finish(int passes);
+
+  private:
+    const QByteArray &path;
+    const QString shown;
+    std::shared_ptr<PinnedDrive> pin;
+    JobContext &ctx;
+    Facts facts;
+    quint64 bytes = 0;
+    quint32 logical = 512;
+    quint32 physical = 512;
+    QString category;
+    QByteArray luksVersion;
+    std::unique_ptr<RandomStream> last; // the last pass's stream
+    bool verified = false;
+};
+
+bool DriveWipe::measure()
+{
+    if (const int rc = platform::driveGeometry(pin->fd.get(), &bytes, &logical, &physical)) {
+        ctx.fail(QCoreApplication::translate("DriveWipe", "❌ The size of %1 cannot be read: %2")
+                     .arg(shown, platform::errorText(rc)),
+                 rc);
+        return false;
+    }
+    return true;
+}
+
+void DriveWipe::describe()
+{
+    const platform::Drive &drive = pin->drive;
+    const QJsonObject storage = storageJson(platform::storageOfDisk(drive.disk));
+    facts.drive = storage.value(QStringLiteral("disks")).toArray().at(0).toObject();
+    facts.drive.insert(QStringLiteral("path"), displayName(path));
+    facts.drive.insert(QStringLiteral("name"), QString::fromUtf8(drive.name));
+    facts.drive.insert(QStringLiteral("partition"), drive.partition);
+    facts.drive.insert(QStringLiteral("bytes"), double(bytes));
+    facts.drive.insert(QStringLiteral("logicalSector"), int(logical));
+    facts.drive.insert(QStringLiteral("physicalSector"), int(physical));
+    facts.drive.insert(QStringLiteral("medium"), storage.value(QStringLiteral("medium")));
+    facts.drive.insert(QStringLiteral("title"), driveTitle(drive));
+    if (!drive.loopFile.isEmpty())
+        facts.drive.insert(QStringLiteral("backingFile"), displayName(drive.loopFile));
+    // What the drive held, for the certificate: its partition table.
+    AlignedBuffer head(1024 * 1024);
+    int error = 0;
+    const qint64 n = platform::readAt(
+        pin->fd.get(), head.get(), std::size_t(std::min<quint64>(bytes, 1024 * 1024)), 0, &error);
+    const PartitionTable table =
+        parsePartitionTable(QByteArray(head.get(), int(std::max<qint64>(n, 0))), logical);
+    facts.drive.insert(QStringLiteral("partitionTable"), table.toJson());
+    if (!table.type.isEmpty())
+        ctx.info(QCoreApplication::translate("DriveWipe",
+                                             "ℹ️ Partition table found on %1: %2, %n "
+                                             "partition(s).",
+                                             nullptr, int(table.partitions.size()))
+                     .arg(shown, table.type.toUpper()));
+    facts.drive.insert(QStringLiteral("sanitization"), QStringLiteral("none"));
+    facts.drive.insert(QStringLiteral("sanitizationText"),
+                       sanitizationWords(QString(), drive, false, QByteArray()));
+    facts.publish();
+}
+
+bool DriveWipe::destroyKeys()
+{
+    LuksHeader header;
+    QString problem;
+    const int found = probeLuks(path, &header, &problem);
+    if (found <= 0) {
+        ctx.fail(
+            found == 0
+                ? QCoreApplication::translate(
+                      "DriveWipe", "❌ %1 holds no LUKS container: there are no keys to destroy.")
+                      .arg(shown)
+                : QCoreApplication::translate(
+                      "DriveWipe",
+                      "❌ The LUKS header of %1 cannot be read (%2): its keys cannot be "
+                      "destroyed one by one. An overwrite of the whole drive reaches them.")
+                      .arg(shown, problem));
+        return false;
+    }
+    luksVersion = header.version;
+    ctx.atPhase(QCoreApplication::translate("DriveWipe", "keys"));
+    const int destroyed = destroyKeySlots(path, &problem);
+    if (destroyed < 0) {
+        ctx.fail(QCoreApplication::translate("DriveWipe",
+                                             "❌ The key slots of %1 could not be destroyed: %2")
+                     .arg(shown, problem));
+        return false;
+    }
+    // Said at once: whatever happens to the headers now, no key opens
+    // the container again, and the certificate must say so.
+    QJsonObject luks{{QStringLiteral("version"), QString::fromUtf8(header.version)},
+                     {QStringLiteral("keySlotsDestroyed"), destroyed},
+                     {QStringLiteral("headerBytesOverwritten"), 0}};
+    facts.drive.insert(QStringLiteral("luks"), luks);
+    facts.publish();
+    // The headers (LUKS2 keeps two) and the key-slot area, all of it.
+    const quint64 area =
+        std::min(bytes, (header.headerBytes + kDriveChunk - 1) / kDriveChunk * kDriveChunk);
+    const int rc = overwriteHeaders(area);
+    LuksHeader after;
+    QString afterProblem;
+    const bool stillThere = rc == 0 && probeLuks(path, &after, &afterProblem) != 0;
+    if (rc != 0 || stillThere) {
+        ctx.fail(stillThere
+                     ? QCoreApplication::translate(
+                           "DriveWipe",
+                           "❌ The %1 key slot(s) of %2 were destroyed, but a LUKS header is "
+                           "still found on it after its first %3 were overwritten.")
+                           .arg(destroyed)
+                           .arg(shown, bytesText(area))
+                     : QCoreApplication::translate(
+                           "DriveWipe",
+                           "❌ The %1 key slot(s) of %2 were destroyed, but its headers could "
+                           "not be overwritten: %3")
+                           .arg(destroyed)
+                           .arg(shown, platform::errorText(rc)),
+                 rc);
+        return false;
+    }
+    luks.insert(QStringLiteral("headerBytesOverwritten"), double(area));
+    ctx.chunksProcessed(1);
+    category = QStringLiteral("purge");
+    facts.drive.insert(QStringLiteral("luks"), luks);
+    facts.drive.insert(QStringLiteral("sanitization"), category);
+    facts.drive.insert(QStringLiteral("sanitizationText"),
+                       sanitizationWords(category, pin->drive, true, luksVersion));
+    facts.publish();
+    ctx.info(QCoreApplication::translate(
+                 "DriveWipe", "🔑 The %1 key slot(s) and the headers of the %2 container on %3 were "
+                              "destroyed: no passphrase or key file opens it again.")
+                 .arg(destroyed)
+                 .arg(QString::fromUtf8(header.version), shown));
+    return true;
+}
+
+// The first `area` bytes, written, synced and read back: 0 or an errno value.
+int DriveWipe::overwriteHeaders(quint64 area)
+{
+    const int fd = pin->fd.get();
+    RandomStream stream;
+    quint64 written = 0;
+    int rc = writeRange(fd, 0, area, stream, ctx, &written);
+    if (rc == 0)
+        rc = platform::syncData(fd);
+    quint64 at = 0;
+    RandomStream again(stream.key());
+    if (rc == 0)
+        rc = compareRange(fd, 0, area, again, ctx, &at);
+    return rc;
+}
+
+bool DriveWipe::overwrite(int passes)
+{
+    for (int pass = 1; pass <= passes; ++pass) {
+        ctx.atPass(pass, passes);
+        ctx.info(QCoreApplication::translate("DriveWipe", "🔄 Pass %1 of %2 over %3 (%4)…")
+                     .arg(pass)
+                     .arg(passes)
+                     .arg(shown, bytesText(bytes)));
+        auto stream = std::make_unique<RandomStream>();
+        quint64 written = 0;
+        int rc = writeRange(pin->fd.get(), 0, bytes, *stream, ctx, &written);
+        if (rc == 0 && (rc = platform::syncData(pin->fd.get())) != 0)
+            written = 0;
+        facts.passes.append(QJsonObject{{QStringLiteral("pass"), pass},
+                                        {QStringLiteral("pattern"), QStringLiteral("random")},
+                                        {QStringLiteral("bytesWritten"), double(written)},
+                                        {QStringLiteral("complete"), rc == 0}});
+        facts.publish();
+        if (rc == ECANCELED)
+            return false;
+        if (rc != 0) {
+            ctx.fail(QCoreApplication::translate("DriveWipe",
+                                                 "❌ Writing to %1 failed after %2 of pass %3: %4")
+                         .arg(shown, bytesText(written))
+                         .arg(pass)
+                         .arg(platform::errorText(rc)),
+                     rc);
+            return false;
+        }
+        ctx.info(QCoreApplication::translate("DriveWipe", "✅ Pass %1 of %2 written and synced.")
+                     .arg(pass)
+                     .arg(passes));
+        last = std::move(stream);
+    }
+    return true;
+}
+
+bool DriveWipe::readBack()
+{
+    ctx.atPhase(QCoreApplication::translate("DriveWipe", "read-back"));
+    RandomStream again(last->key());
+    quint64 at = 0;
+    const qint64 before = ctx.bytesVerified;
+    const int rc = compareRange(pin->fd.get(), 0, bytes, again, ctx, &at);
+    facts.drive.insert(
+        QStringLiteral("verification"),
+        QJsonObject{{QStringLiteral("bytesCompared"), double(ctx.bytesVerified - before)},
+                    {QStringLiteral("matched"), rc == 0}});
+    facts.publish();
+    if (rc == ECANCELED)
+        return false;
+    if (rc != 0) {
+        ctx.fail(rc == EILSEQ
+                     ? QCoreApplication::translate(
+                           "DriveWipe",
+                           "❌ %1 gave back something else than was written, at byte %2: the "
+                           "drive does not keep what it is given.")
+                           .arg(shown)
+                           .arg(at)
+                     : QCoreApplication::translate("DriveWipe",
+                                                   "❌ Reading %1 back failed at byte %2: %3")
+                           .arg(shown)
+                           .arg(at)
+                           .arg(platform::errorText(rc)),
+                 rc);
+        return false;
+    }
+    verified = true;
+    ctx.info(QCoreApplication::translate("DriveWipe", "✅ Read back and compared: %1 of %2.")
+                 .arg(bytesText(bytes), shown));
+    return true;
+}
+
+// Tells the drive every block is free: a flash drive can then erase the
+// cells that held the old data.
+void DriveWipe::discard()
+{
+    const int fd = pin->fd.get();
+    QString discard = QStringLiteral("unsupported");
+    if (pin->drive.disk.discards == 1) {
+        ctx.atPhase(QCoreApplication::translate("DriveWipe", "discard"));
+        int rc = 0;
+        if (platform::discardRange(fd, 0, bytes, true) == 0) {
+            discard = QStringLiteral("secure");
+            ctx.info(
+                QCoreApplication::translate(
+                    "DriveWipe", "✂️ The whole of %1 was discarded securely (secure TRIM).")
+                    .arg(shown));
+        } else if ((rc = platform::discardRange(fd, 0, bytes, false)) == 0) {
+            discard = QStringLiteral("discarded");
+            ctx.info(QCoreApplication::translate("DriveWipe",
+                                                 "✂️ The whole of %1 was discarded (TRIM).")
+                         .arg(shown));
+        } else {
+            discard = QStringLiteral("failed");
+            ctx.info(
+                QCoreApplication::translate("DriveWipe", "ℹ️ %1 did not accept a discard: %2")
+                    .arg(shown, platform::errorText(rc)));
+        }
+    } else {
+        ctx.info(QCoreApplication::translate(
+                     "DriveWipe", "ℹ️ No discard: %1 does not accept discards (TRIM).")
+                     .arg(shown));
+    }
+    facts.drive.insert(QStringLiteral("discard"), discard);
+    platform::rereadPartitions(fd);
+}
+
+void DriveWipe::finish(int passes)
+{
+    if (passes > 0 && category.isEmpty())
+        category = QStringLiteral("clear");
+    facts.drive.insert(QStringLiteral("sanitization"),
+                       category.isEmpty() ? QStringLiteral("none") : category);
+    facts.drive.insert(QStringLiteral("sanitizationText"),
+                       sanitizationWords(category, pin->drive, verified, luksVersion));
+    facts.publish();
+    // The keys alone leave every sector as it was: it is no wipe.
+    ctx.emitCompletion(
+        passes > 0
+            ? QCoreApplication::translate("DriveWipe", "✅ Drive wipe completed.")
+            : QCoreApplication::translate("DriveWipe", "✅ The encryption keys were destroyed."));
+}
+
+} // namespace
+
 void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx,
                      std::shared_ptr<PinnedDrive> pin)
 {
-    const QString shown = displayName(path);
     QString refusal;
     int rc = 0;
     if (!pin)
@@ -453,216 +788,18 @@ void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobCo
         ctx.fail(refusal, rc);
         return;
     }
-    const platform::Drive &drive = pin->drive;
-    const platform::Fd &fd = pin->fd;
-    quint64 bytes = 0;
-    quint32 logical = 512;
-    quint32 physical = 512;
-    if ((rc = platform::driveGeometry(fd.get(), &bytes, &logical, &physical)) != 0) {
-        ctx.fail(tr("❌ The size of %1 cannot be read: %2").arg(shown, platform::errorText(rc)), rc);
+    DriveWipe wipe(path, std::move(pin), ctx);
+    if (!wipe.measure())
         return;
-    }
-
-    Facts facts{QJsonObject(), QJsonArray(), ctx};
-    {
-        const QJsonObject storage = storageJson(platform::storageOfDisk(drive.disk));
-        facts.drive = storage.value(QStringLiteral("disks")).toArray().at(0).toObject();
-        facts.drive.insert(QStringLiteral("path"), displayName(path));
-        facts.drive.insert(QStringLiteral("name"), QString::fromUtf8(drive.name));
-        facts.drive.insert(QStringLiteral("partition"), drive.partition);
-        facts.drive.insert(QStringLiteral("bytes"), double(bytes));
-        facts.drive.insert(QStringLiteral("logicalSector"), int(logical));
-        facts.drive.insert(QStringLiteral("physicalSector"), int(physical));
-        facts.drive.insert(QStringLiteral("medium"), storage.value(QStringLiteral("medium")));
-        facts.drive.insert(QStringLiteral("title"), driveTitle(drive));
-        if (!drive.loopFile.isEmpty())
-            facts.drive.insert(QStringLiteral("backingFile"), displayName(drive.loopFile));
-    }
-    // What the drive held, for the certificate: its partition table.
-    {
-        AlignedBuffer head(1024 * 1024);
-        int error = 0;
-        const qint64 n = platform::readAt(
-            fd.get(), head.get(), std::size_t(std::min<quint64>(bytes, 1024 * 1024)), 0, &error);
-        const PartitionTable table =
-            parsePartitionTable(QByteArray(head.get(), int(std::max<qint64>(n, 0))), logical);
-        facts.drive.insert(QStringLiteral("partitionTable"), table.toJson());
-        if (!table.type.isEmpty())
-            ctx.info(QCoreApplication::translate("DriveWipe",
-                                                 "ℹ️ Partition table found on %1: %2, %n "
-                                                 "partition(s).",
-                                                 nullptr, int(table.partitions.size()))
-                         .arg(shown, table.type.toUpper()));
-    }
-    facts.drive.insert(QStringLiteral("sanitization"), QStringLiteral("none"));
-    facts.drive.insert(QStringLiteral("sanitizationText"),
-                       sanitizationWords(QString(), drive, false, QByteArray()));
-    facts.publish();
-
-    QString category;
-    QByteArray luksVersion;
-    if (cryptoErase) {
-        LuksHeader header;
-        QString problem;
-        const int found = probeLuks(path, &header, &problem);
-        if (found <= 0) {
-            ctx.fail(
-                found == 0
-                    ? tr("❌ %1 holds no LUKS container: there are no keys to destroy.").arg(shown)
-                    : tr("❌ The LUKS header of %1 cannot be read (%2): its keys cannot be "
-                         "destroyed one by one. An overwrite of the whole drive reaches them.")
-                          .arg(shown, problem));
-            return;
-        }
-        luksVersion = header.version;
-        ctx.atPhase(tr("keys"));
-        const int destroyed = destroyKeySlots(path, &problem);
-        if (destroyed < 0) {
-            ctx.fail(tr("❌ The key slots of %1 could not be destroyed: %2").arg(shown, problem));
-            return;
-        }
-        // Said at once: whatever happens to the headers now, no key opens
-        // the container again, and the certificate must say so.
-        QJsonObject luks{{QStringLiteral("version"), QString::fromUtf8(header.version)},
-                         {QStringLiteral("keySlotsDestroyed"), destroyed},
-                         {QStringLiteral("headerBytesOverwritten"), 0}};
-        facts.drive.insert(QStringLiteral("luks"), luks);
-        facts.publish();
-        // The headers (LUKS2 keeps two) and the key-slot area, all of it.
-        const quint64 area =
-            std::min(bytes, (header.headerBytes + kDriveChunk - 1) / kDriveChunk * kDriveChunk);
-        RandomStream stream;
-        quint64 written = 0;
-        rc = writeRange(fd.get(), 0, area, stream, ctx, &written);
-        if (rc == 0)
-            rc = platform::syncData(fd.get());
-        quint64 at = 0;
-        RandomStream again(stream.key());
-        if (rc == 0)
-            rc = compareRange(fd.get(), 0, area, again, ctx, &at);
-        LuksHeader after;
-        QString afterProblem;
-        const bool stillThere = rc == 0 && probeLuks(path, &after, &afterProblem) != 0;
-        if (rc != 0 || stillThere) {
-            ctx.fail(stillThere
-                         ? tr("❌ The %1 key slot(s) of %2 were destroyed, but a LUKS header is "
-                              "still found on it after its first %3 were overwritten.")
-                               .arg(destroyed)
-                               .arg(shown, bytesText(area))
-                         : tr("❌ The %1 key slot(s) of %2 were destroyed, but its headers could "
-                              "not be overwritten: %3")
-                               .arg(destroyed)
-                               .arg(shown, platform::errorText(rc)),
-                     rc);
-            return;
-        }
-        luks.insert(QStringLiteral("headerBytesOverwritten"), double(area));
-        ctx.chunksProcessed(1);
-        category = QStringLiteral("purge");
-        facts.drive.insert(QStringLiteral("luks"), luks);
-        facts.drive.insert(QStringLiteral("sanitization"), category);
-        facts.drive.insert(QStringLiteral("sanitizationText"),
-                           sanitizationWords(category, drive, true, luksVersion));
-        facts.publish();
-        ctx.info(tr("🔑 The %1 key slot(s) and the headers of the %2 container on %3 were "
-                    "destroyed: no passphrase or key file opens it again.")
-                     .arg(destroyed)
-                     .arg(QString::fromUtf8(header.version), shown));
-    }
-
-    std::unique_ptr<RandomStream> last;
-    bool everySector = passes > 0;
-    for (int pass = 1; pass <= passes; ++pass) {
-        ctx.atPass(pass, passes);
-        ctx.info(
-            tr("🔄 Pass %1 of %2 over %3 (%4)…").arg(pass).arg(passes).arg(shown, bytesText(bytes)));
-        auto stream = std::make_unique<RandomStream>();
-        quint64 written = 0;
-        rc = writeRange(fd.get(), 0, bytes, *stream, ctx, &written);
-        if (rc == 0 && (rc = platform::syncData(fd.get())) != 0)
-            written = 0;
-        facts.passes.append(QJsonObject{{QStringLiteral("pass"), pass},
-                                        {QStringLiteral("pattern"), QStringLiteral("random")},
-                                        {QStringLiteral("bytesWritten"), double(written)},
-                                        {QStringLiteral("complete"), rc == 0}});
-        facts.publish();
-        if (rc == ECANCELED)
-            return;
-        if (rc != 0) {
-            ctx.fail(tr("❌ Writing to %1 failed after %2 of pass %3: %4")
-                         .arg(shown, bytesText(written))
-                         .arg(pass)
-                         .arg(platform::errorText(rc)),
-                     rc);
-            return;
-        }
-        ctx.info(tr("✅ Pass %1 of %2 written and synced.").arg(pass).arg(passes));
-        last = std::move(stream);
-    }
-
-    bool verified = false;
-    if (everySector && ctx.verify) {
-        ctx.atPhase(tr("read-back"));
-        RandomStream again(last->key());
-        quint64 at = 0;
-        const qint64 before = ctx.bytesVerified;
-        rc = compareRange(fd.get(), 0, bytes, again, ctx, &at);
-        facts.drive.insert(
-            QStringLiteral("verification"),
-            QJsonObject{{QStringLiteral("bytesCompared"), double(ctx.bytesVerified - before)},
-                        {QStringLiteral("matched"), rc == 0}});
-        facts.publish();
-        if (rc == ECANCELED)
-            return;
-        if (rc != 0) {
-            ctx.fail(rc == EILSEQ
-                         ? tr("❌ %1 gave back something else than was written, at byte %2: the "
-                              "drive does not keep what it is given.")
-                               .arg(shown)
-                               .arg(at)
-                         : tr("❌ Reading %1 back failed at byte %2: %3")
-                               .arg(shown)
-                               .arg(at)
-                               .arg(platform::errorText(rc)),
-                     rc);
-            return;
-        }
-        verified = true;
-        ctx.info(tr("✅ Read back and compared: %1 of %2.").arg(bytesText(bytes), shown));
-    }
-    if (everySector && category.isEmpty())
-        category = QStringLiteral("clear");
-
-    // Tell the drive every block is free: a flash drive can then erase the
-    // cells that held the old data.
-    QString discard = QStringLiteral("unsupported");
-    if (drive.disk.discards == 1) {
-        ctx.atPhase(tr("discard"));
-        if (platform::discardRange(fd.get(), 0, bytes, true) == 0) {
-            discard = QStringLiteral("secure");
-            ctx.info(tr("✂️ The whole of %1 was discarded securely (secure TRIM).").arg(shown));
-        } else if ((rc = platform::discardRange(fd.get(), 0, bytes, false)) == 0) {
-            discard = QStringLiteral("discarded");
-            ctx.info(tr("✂️ The whole of %1 was discarded (TRIM).").arg(shown));
-        } else {
-            discard = QStringLiteral("failed");
-            ctx.info(
-                tr("ℹ️ %1 did not accept a discard: %2").arg(shown, platform::errorText(rc)));
-        }
-    } else {
-        ctx.info(tr("ℹ️ No discard: %1 does not accept discards (TRIM).").arg(shown));
-    }
-    facts.drive.insert(QStringLiteral("discard"), discard);
-    platform::rereadPartitions(fd.get());
-
-    facts.drive.insert(QStringLiteral("sanitization"),
-                       category.isEmpty() ? QStringLiteral("none") : category);
-    facts.drive.insert(QStringLiteral("sanitizationText"),
-                       sanitizationWords(category, drive, verified, luksVersion));
-    facts.publish();
-    // The keys alone leave every sector as it was: it is no wipe.
-    ctx.emitCompletion(passes > 0 ? tr("✅ Drive wipe completed.")
-                                  : tr("✅ The encryption keys were destroyed."));
+    wipe.describe();
+    if (cryptoErase && !wipe.destroyKeys())
+        return;
+    if (!wipe.overwrite(passes))
+        return;
+    if (passes > 0 && ctx.verify && !wipe.readBack())
+        return;
+    wipe.discard();
+    wipe.finish(passes);
 }
 
 } // namespace velmora

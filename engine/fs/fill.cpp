@@ -378,38 +378,69 @@ void failWriting(const FillWriter &writer, JobContext &ctx)
         ctx, writer.error);
 }
 
-PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunks,
-                 quint64 byteLimit, quint64 blockSize, bool verify, const QString &volume,
-                 JobContext &ctx)
+// One pass's fill into the files of `pass`: whole chunks from every writer
+// at once until the volume is full, then its last blocks, then the sync and
+// the read-back. Progress is reported from the calling thread only, for
+// all writers.
+class FillRun
+{
+  public:
+    FillRun(FillPass &pass, qint64 plannedChunks, quint64 byteLimit, JobContext &ctx)
+        : pass(pass), plannedChunks(plannedChunks), ctx(ctx)
+    {
+        shared.limit = byteLimit;
+    }
+
+    // Opens a file for each writer; false (said as `failureLine`) when not
+    // even the first can be.
+    bool openWriters(const QString &failureLine);
+    // Returns Done with whether a writer reached the byte limit, or how the
+    // pass ended on the way.
+    PassEnd wholeChunks(bool *reachedLimit);
+    PassEnd lastBlocks(quint64 blockSize);
+    PassEnd settle(quint64 blockSize, bool reachedLimit);
+    PassEnd finish(bool verify, const QString &volume);
+
+  private:
+    void report();
+
+    FillPass &pass;
+    qint64 plannedChunks;
+    JobContext &ctx;
+    std::vector<std::unique_ptr<FillWriter>> writers;
+    FillShared shared;
+    quint64 reported = 0;
+    qint64 counted = 0;
+};
+
+void FillRun::report()
+{
+    const quint64 now = shared.total;
+    ctx.wrote(qint64(now - reported));
+    reported = now;
+    for (; counted < plannedChunks && counted < qint64(now / quint64(kChunkSize)); ++counted)
+        ctx.chunksProcessed();
+}
+
+bool FillRun::openWriters(const QString &failureLine)
 {
     const unsigned count = parallelWriters();
-    std::vector<std::unique_ptr<FillWriter>> writers;
     for (unsigned i = 0; i < count; ++i) {
         auto writer = std::make_unique<FillWriter>();
         const int rc = pass.openNext(writer->stream.key(), &writer->file);
         if (i == 0 && rc != 0 && !isFull(rc)) {
             ctx.fail(failureLine, rc);
-            return PassEnd::Failed;
+            return false;
         }
         if (rc != 0)
             break; // already full; a second file is only for speed
         writers.push_back(std::move(writer));
     }
+    return true;
+}
 
-    // Progress is reported from this thread only, for all writers.
-    FillShared shared;
-    shared.limit = byteLimit;
-    quint64 reported = 0;
-    qint64 counted = 0;
-    const auto report = [&] {
-        const quint64 now = shared.total;
-        ctx.wrote(qint64(now - reported));
-        reported = now;
-        for (; counted < plannedChunks && counted < qint64(now / quint64(kChunkSize)); ++counted)
-            ctx.chunksProcessed();
-    };
-
-    // Whole chunks from every writer at once, until the volume is full.
+PassEnd FillRun::wholeChunks(bool *reachedLimit)
+{
     std::vector<FillWriter::End> ends(writers.size(), FillWriter::End::Full);
     {
         std::vector<std::thread> others;
@@ -417,7 +448,7 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
             others.emplace_back(
                 [&, i] { ends[i] = fillChunks(*writers[i], pass, shared, ctx, {}); });
         if (!writers.empty())
-            ends[0] = fillChunks(*writers[0], pass, shared, ctx, report);
+            ends[0] = fillChunks(*writers[0], pass, shared, ctx, [this] { report(); });
         for (std::thread &other : others)
             other.join();
         report();
@@ -430,70 +461,73 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
     }
     if (ctx.stopped())
         return PassEnd::Stopped; // the pass object removes its files
-    const bool reachedLimit =
-        std::find(ends.begin(), ends.end(), FillWriter::End::Limit) != ends.end();
+    *reachedLimit = std::find(ends.begin(), ends.end(), FillWriter::End::Limit) != ends.end();
+    return PassEnd::Done;
+}
 
-    // The last blocks, into every writer's file in turn, in rounds until a
-    // round finds no more room: a file system may hold blocks past the end
-    // of each file it is growing (XFS does, and gives them back when another
-    // file runs out of room), and only writes into that file reach them. A
-    // "full" is taken as the end of a file only when a sync did not make
-    // room: the space a file system holds for writes still in the cache is
-    // free again once they are on the device, and ext4 then takes single
-    // blocks where it refuses a chunk. Full twice with nothing written
-    // between: that file is done for the round.
+// The last blocks, into every writer's file in turn, in rounds until a
+// round finds no more room: a file system may hold blocks past the end of
+// each file it is growing (XFS does, and gives them back when another file
+// runs out of room), and only writes into that file reach them. A "full" is
+// taken as the end of a file only when a sync did not make room: the space
+// a file system holds for writes still in the cache is free again once they
+// are on the device, and ext4 then takes single blocks where it refuses a
+// chunk. Full twice with nothing written between: that file is done for the
+// round.
+PassEnd FillRun::lastBlocks(quint64 blockSize)
+{
     const std::size_t size = std::size_t(std::clamp<quint64>(blockSize, 512, quint64(kChunkSize)));
-    // Returns Done, or how the pass ended on the way.
-    const auto lastBlocks = [&]() -> PassEnd {
-        for (quint64 roundStart = ~quint64(0); roundStart != shared.total;) {
-            roundStart = shared.total;
-            for (auto writer = writers.rbegin(); writer != writers.rend(); ++writer) {
-                FillWriter &last = **writer;
-                bool wroteSinceFull = false;
-                int cuts = 0;
-                while (shared.total < byteLimit) {
-                    if (ctx.stopped())
-                        return PassEnd::Stopped;
-                    const std::size_t n = last.write(size);
-                    shared.total += n;
-                    report();
-                    wroteSinceFull = wroteSinceFull || n > 0;
-                    if (n == size)
-                        continue;
-                    if (isFull(last.error)) {
-                        if (!wroteSinceFull)
-                            break;
-                        wroteSinceFull = false;
-                        const int settled = last.file->settle();
-                        if (settled != 0 && !isFull(settled))
-                            break; // settleAll() below reports it
-                        if (settled != 0 && ++cuts > kRefills)
-                            break;
-                        continue;
-                    }
-                    FillWriter::End end = FillWriter::End::Full;
-                    if (last.nextFileIfTooLarge(pass, &end))
-                        continue;
-                    if (end == FillWriter::End::Full)
+    for (quint64 roundStart = ~quint64(0); roundStart != shared.total;) {
+        roundStart = shared.total;
+        for (auto writer = writers.rbegin(); writer != writers.rend(); ++writer) {
+            FillWriter &last = **writer;
+            bool wroteSinceFull = false;
+            int cuts = 0;
+            while (shared.total < shared.limit) {
+                if (ctx.stopped())
+                    return PassEnd::Stopped;
+                const std::size_t n = last.write(size);
+                shared.total += n;
+                report();
+                wroteSinceFull = wroteSinceFull || n > 0;
+                if (n == size)
+                    continue;
+                if (isFull(last.error)) {
+                    if (!wroteSinceFull)
                         break;
-                    failWriting(last, ctx);
-                    return PassEnd::Failed;
+                    wroteSinceFull = false;
+                    const int settled = last.file->settle();
+                    if (settled != 0 && !isFull(settled))
+                        break; // settleAll() reports it
+                    if (settled != 0 && ++cuts > kRefills)
+                        break;
+                    continue;
                 }
+                FillWriter::End end = FillWriter::End::Full;
+                if (last.nextFileIfTooLarge(pass, &end))
+                    continue;
+                if (end == FillWriter::End::Full)
+                    break;
+                failWriting(last, ctx);
+                return PassEnd::Failed;
             }
-            if (roundStart != shared.total)
-                platform::syncFileSystem(pass.folder());
         }
-        return PassEnd::Done;
-    };
-    // A sync that cuts a file back to what is on the device (see
-    // FillFile::settle()) leaves room that is written again, a block at a
-    // time, a few times at most; what stays cut is what the read-back
-    // leaves out.
+        if (roundStart != shared.total)
+            platform::syncFileSystem(pass.folder());
+    }
+    return PassEnd::Done;
+}
+
+// A sync that cuts a file back to what is on the device (see
+// FillFile::settle()) leaves room that is written again, a block at a time,
+// a few times at most; what stays cut is what the read-back leaves out.
+PassEnd FillRun::settle(quint64 blockSize, bool reachedLimit)
+{
     bool cut = false;
     int rc = pass.settleAll(&cut);
     if (rc == 0 && !writers.empty() && !reachedLimit) {
         for (int refill = 0; refill <= kRefills; ++refill) {
-            const PassEnd end = lastBlocks();
+            const PassEnd end = lastBlocks(blockSize);
             if (end != PassEnd::Done)
                 return end;
             if ((rc = pass.settleAll(&cut)) != 0 || !cut)
@@ -508,6 +542,11 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
                  ctx, rc);
         return PassEnd::Failed;
     }
+    return PassEnd::Done;
+}
+
+PassEnd FillRun::finish(bool verify, const QString &volume)
+{
     // The bar ends where it should even when the volume held less.
     if (counted < plannedChunks)
         ctx.chunksProcessed(plannedChunks - counted);
@@ -517,6 +556,20 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
             volume);
     }
     return ctx.stopped() ? PassEnd::Stopped : PassEnd::Done;
+}
+
+PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunks,
+                 quint64 byteLimit, quint64 blockSize, bool verify, const QString &volume,
+                 JobContext &ctx)
+{
+    FillRun run(pass, plannedChunks, byteLimit, ctx);
+    if (!run.openWriters(failureLine))
+        return PassEnd::Failed;
+    bool reachedLimit = false;
+    PassEnd end = run.wholeChunks(&reachedLimit);
+    if (end == PassEnd::Done)
+        end = run.settle(blockSize, reachedLimit);
+    return end == PassEnd::Done ? run.finish(verify, volume) : end;
 }
 
 } // namespace

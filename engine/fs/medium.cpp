@@ -17,11 +17,6 @@ using platform::Transport;
 namespace
 {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Medium", text);
-}
-
 bool isMemoryDisk(const Storage &s)
 {
     for (const platform::Disk &d : s.disks)
@@ -34,32 +29,36 @@ QString baseLabel(const Storage &s)
 {
     switch (s.transport()) {
     case Transport::Network:
-        return tr("network");
+        return QCoreApplication::translate("Medium", "network");
     case Transport::Memory:
-        return isMemoryDisk(s) ? tr("memory · %1").arg(QString::fromUtf8(s.disks.front().name))
-                               : tr("memory");
+        return isMemoryDisk(s) ? QCoreApplication::translate("Medium", "memory · %1")
+                                     .arg(QString::fromUtf8(s.disks.front().name))
+                               : QCoreApplication::translate("Medium", "memory");
     case Transport::Nvme:
-        return tr("SSD · NVMe");
+        return QCoreApplication::translate("Medium", "SSD · NVMe");
     case Transport::Sata:
-        return s.rotational() == 0   ? tr("SSD · SATA")
-               : s.rotational() == 1 ? tr("HDD · SATA")
-                                     : tr("SATA");
+        return s.rotational() == 0   ? QCoreApplication::translate("Medium", "SSD · SATA")
+               : s.rotational() == 1 ? QCoreApplication::translate("Medium", "HDD · SATA")
+                                     : QCoreApplication::translate("Medium", "SATA");
     case Transport::Usb:
-        return s.rotational() == 0 ? tr("USB flash") : tr("USB drive");
+        return s.rotational() == 0 ? QCoreApplication::translate("Medium", "USB flash")
+                                   : QCoreApplication::translate("Medium", "USB drive");
     case Transport::Mmc:
-        return s.disks.front().sdCard ? tr("SD card") : tr("eMMC");
+        return s.disks.front().sdCard ? QCoreApplication::translate("Medium", "SD card")
+                                      : QCoreApplication::translate("Medium", "eMMC");
     case Transport::Virtio:
-        return s.rotational() == 0 ? tr("virtual disk · SSD") : tr("virtual disk");
+        return s.rotational() == 0 ? QCoreApplication::translate("Medium", "virtual disk · SSD")
+                                   : QCoreApplication::translate("Medium", "virtual disk");
     case Transport::Loop:
-        return tr("disk image");
+        return QCoreApplication::translate("Medium", "disk image");
     case Transport::Unknown:
         break;
     }
     if (s.rotational() == 0)
-        return tr("SSD");
+        return QCoreApplication::translate("Medium", "SSD");
     if (s.rotational() == 1)
-        return tr("HDD");
-    return tr("unknown");
+        return QCoreApplication::translate("Medium", "HDD");
+    return QCoreApplication::translate("Medium", "unknown");
 }
 
 } // namespace
@@ -93,12 +92,12 @@ MediumKind mediumKind(const Storage &s)
 QString mediumLabel(const Storage &s)
 {
     if (!s.responding)
-        return tr("not responding");
+        return QCoreApplication::translate("Medium", "not responding");
     QString label = baseLabel(s);
     if (s.loop && s.transport() != Transport::Loop)
-        label = tr("image on %1").arg(label);
+        label = QCoreApplication::translate("Medium", "image on %1").arg(label);
     if (!s.encryption.isEmpty())
-        label += tr(" · encrypted");
+        label += QCoreApplication::translate("Medium", " · encrypted");
     return label;
 }
 
@@ -107,10 +106,12 @@ QString deviceChainText(const Storage &s)
     QStringList links;
     for (const QByteArray &link : s.chain)
         links.append(displayName(link));
-    const QString serial = s.serial().isEmpty() ? QString() : tr("serial %1").arg(s.serial());
-    const QString drive = s.model().isEmpty()  ? serial
-                          : serial.isEmpty()   ? s.model()
-                                               : QStringLiteral("%1, %2").arg(s.model(), serial);
+    const QString serial = s.serial().isEmpty()
+                               ? QString()
+                               : QCoreApplication::translate("Medium", "serial %1").arg(s.serial());
+    const QString drive = s.model().isEmpty() ? serial
+                          : serial.isEmpty()  ? s.model()
+                                              : QStringLiteral("%1, %2").arg(s.model(), serial);
     if (!drive.isEmpty())
         links.append(drive);
     return links.join(QStringLiteral(" → "));
@@ -131,18 +132,26 @@ QString mediumDescription(const Storage &s)
     };
     switch (s.transport()) {
     case Transport::Nvme:
-        return with(tr("a solid-state drive"), QStringLiteral("NVMe"));
+        return with(QCoreApplication::translate("Medium", "a solid-state drive"),
+                    QStringLiteral("NVMe"));
     case Transport::Sata:
-        return with(s.rotational() == 0 ? tr("a solid-state drive") : tr("a disk"),
+        return with(s.rotational() == 0
+                        ? QCoreApplication::translate("Medium", "a solid-state drive")
+                        : QCoreApplication::translate("Medium", "a disk"),
                     QStringLiteral("SATA"));
     case Transport::Usb:
-        return with(tr("a USB drive"), QString());
+        return with(QCoreApplication::translate("Medium", "a USB drive"), QString());
     case Transport::Mmc:
-        return with(s.disks.front().sdCard ? tr("an SD card") : tr("eMMC flash memory"), QString());
+        return with(s.disks.front().sdCard
+                        ? QCoreApplication::translate("Medium", "an SD card")
+                        : QCoreApplication::translate("Medium", "eMMC flash memory"),
+                    QString());
     default:
         break;
     }
-    return with(s.rotational() == 0 ? tr("a solid-state drive") : tr("a disk"), QString());
+    return with(s.rotational() == 0 ? QCoreApplication::translate("Medium", "a solid-state drive")
+                                    : QCoreApplication::translate("Medium", "a disk"),
+                QString());
 }
 
 MediumLine mediumLine(const Storage &s, const QString &volume,
@@ -150,9 +159,11 @@ MediumLine mediumLine(const Storage &s, const QString &volume,
 {
     const MediumKind kind = mediumKind(s);
     if (kind == MediumKind::Network)
-        return {tr("⚠️ %1 is a network file system (%2): the server may keep copies and "
-                   "snapshots of what was erased, which no overwrite from this computer "
-                   "reaches.")
+        return {QCoreApplication::translate(
+                    "Medium",
+                    "⚠️ %1 is a network file system (%2): the server may keep copies and "
+                    "snapshots of what was erased, which no overwrite from this computer "
+                    "reaches.")
                     .arg(volume, QString::fromUtf8(s.fsType)),
                 true};
     if (kind == MediumKind::Memory) {
@@ -162,38 +173,50 @@ MediumLine mediumLine(const Storage &s, const QString &volume,
         // Without swap that keeps pages in the clear, nothing limits what
         // the job says: the line is for the log alone.
         if (plainSwap.isEmpty())
-            return {tr("ℹ️ %1 is held in memory (%2): what was erased there is gone once the "
-                       "computer is switched off.")
+            return {QCoreApplication::translate(
+                        "Medium",
+                        "ℹ️ %1 is held in memory (%2): what was erased there is gone once the "
+                        "computer is switched off.")
                         .arg(volume, where),
                     false};
-        return {tr("⚠️ %1 is held in memory (%2): what was erased there is gone once the "
-                   "computer is switched off, but parts of it may have been written to swap "
-                   "that is not encrypted (%3).")
+        return {QCoreApplication::translate(
+                    "Medium",
+                    "⚠️ %1 is held in memory (%2): what was erased there is gone once the "
+                    "computer is switched off, but parts of it may have been written to swap "
+                    "that is not encrypted (%3).")
                     .arg(volume, where, plainSwap.join(QStringLiteral(", "))),
                 true};
     }
     if (!s.encryption.isEmpty())
-        return {tr("🔒 %1 is encrypted (%2): whatever earlier copies the drive beneath it may "
-                   "keep are encrypted too, and cannot be read without its key.")
+        return {QCoreApplication::translate(
+                    "Medium",
+                    "🔒 %1 is encrypted (%2): whatever earlier copies the drive beneath it may "
+                    "keep are encrypted too, and cannot be read without its key.")
                     .arg(volume, QString::fromUtf8(s.encryption)),
                 true};
     if (kind == MediumKind::Flash)
         return {
             (s.discards == 1
-                 ? tr("⚠️ %1 is on %2: the drive may keep earlier copies in flash cells that "
-                      "no overwrite reaches. Velmora asks it to discard the freed blocks "
-                      "(TRIM). To be sure, keep the drive encrypted, or use the drive's own "
-                      "sanitize command before it leaves your hands.")
-                 : tr("⚠️ %1 is on %2: the drive may keep earlier copies in flash cells that "
-                      "no overwrite reaches, and it does not accept discards (TRIM). To be "
-                      "sure, keep the drive encrypted, or use the drive's own sanitize "
-                      "command before it leaves your hands."))
+                 ? QCoreApplication::translate(
+                       "Medium",
+                       "⚠️ %1 is on %2: the drive may keep earlier copies in flash cells that "
+                       "no overwrite reaches. Velmora asks it to discard the freed blocks "
+                       "(TRIM). To be sure, keep the drive encrypted, or use the drive's own "
+                       "sanitize command before it leaves your hands.")
+                 : QCoreApplication::translate(
+                       "Medium",
+                       "⚠️ %1 is on %2: the drive may keep earlier copies in flash cells that "
+                       "no overwrite reaches, and it does not accept discards (TRIM). To be "
+                       "sure, keep the drive encrypted, or use the drive's own sanitize "
+                       "command before it leaves your hands."))
                 .arg(volume, mediumDescription(s)),
             true};
     if (kind == MediumKind::MaybeFlash)
-        return {tr("⚠️ %1 is on %2: if it holds flash memory, as USB sticks do, it may keep "
-                   "earlier copies in cells that no overwrite reaches. To be sure, keep the "
-                   "drive encrypted.")
+        return {QCoreApplication::translate(
+                    "Medium",
+                    "⚠️ %1 is on %2: if it holds flash memory, as USB sticks do, it may keep "
+                    "earlier copies in cells that no overwrite reaches. To be sure, keep the "
+                    "drive encrypted.")
                     .arg(volume, mediumDescription(s)),
                 true};
     return {};
@@ -201,17 +224,23 @@ MediumLine mediumLine(const Storage &s, const QString &volume,
 
 QString sanitizationText(const Storage &s)
 {
-    QString text = tr("Neither Clear nor Purge (NIST SP 800-88): an overwrite through the file "
-                      "system does not reach every addressable block of the medium.");
+    QString text = QCoreApplication::translate(
+        "Medium", "Neither Clear nor Purge (NIST SP 800-88): an overwrite through the file "
+                  "system does not reach every addressable block of the medium.");
     const MediumKind kind = mediumKind(s);
     if (kind == MediumKind::Flash || kind == MediumKind::MaybeFlash)
-        text += QLatin1Char(' ') + tr("On flash, cells the drive has remapped are outside the "
-                                      "host's reach.");
+        text += QLatin1Char(' ') + QCoreApplication::translate(
+                                       "Medium",
+                                       "On flash, cells the drive has remapped are outside the "
+                                       "host's reach.");
     else if (kind == MediumKind::Network)
-        text += QLatin1Char(' ') + tr("The blocks lie on another computer.");
+        text += QLatin1Char(' ') +
+                QCoreApplication::translate("Medium", "The blocks lie on another computer.");
     if (!s.encryption.isEmpty())
-        text += QLatin1Char(' ') + tr("The volume is encrypted: what the drive keeps beneath it "
-                                      "is ciphertext.");
+        text += QLatin1Char(' ') + QCoreApplication::translate(
+                                       "Medium",
+                                       "The volume is encrypted: what the drive keeps beneath it "
+                                       "is ciphertext.");
     return text;
 }
 
@@ -266,9 +295,11 @@ void noteMedium(const platform::Mount &mount, JobContext &ctx)
         return;
     // Where the file system is not known, nothing is said to be reached.
     if (!mount.fs().known)
-        ctx.warn(tr("⚠️ Velmora cannot tell which file system %1 holds (its driver says "
-                    "\"%2\"): the names of erased files, and what its driver keeps of them, "
-                    "may remain there.")
+        ctx.warn(QCoreApplication::translate(
+                     "Medium",
+                     "⚠️ Velmora cannot tell which file system %1 holds (its driver says "
+                     "\"%2\"): the names of erased files, and what its driver keeps of them, "
+                     "may remain there.")
                      .arg(volume, QString::fromUtf8(mount.mountType)));
     const MediumLine line = mediumLine(storage, volume, platform::activeSwaps());
     if (line.text.isEmpty())

@@ -54,8 +54,7 @@ QString liveJobOn(const QByteArray &root, const QByteArray &folder)
     return QString();
 }
 
-void beginJournal(const JobContext &ctx, JobKind kind, bool verify,
-                  const QByteArrayList &targets)
+void beginJournal(const JobContext &ctx, JobKind kind, bool verify, const QByteArrayList &targets)
 {
     if (!ctx.journal)
         return;
@@ -135,6 +134,116 @@ QString InterruptedJob::description() const
     return text;
 }
 
+namespace
+{
+
+// The record `name` in the folder `dirFd`, where it is this user's; false
+// for one that is not.
+bool readRecord(int dirFd, const QByteArray &name, QJsonDocument *document, QJsonParseError *parsed)
+{
+    int error = 0;
+    platform::Fd fd = platform::openForReadAt(dirFd, name, &error);
+    platform::Status st;
+    if (!fd.valid() || platform::statusAt(fd.get(), QByteArray(), &st) != 0 ||
+        st.owner != platform::effectiveUser())
+        return false;
+    QFile file;
+    if (!file.open(fd.get(), QIODevice::ReadOnly))
+        return false;
+    *document = QJsonDocument::fromJson(file.readAll(), parsed);
+    return true;
+}
+
+InterruptedJob jobOf(const QJsonObject &record)
+{
+    InterruptedJob job;
+    job.started = QDateTime::fromString(record.value(QStringLiteral("started")).toString(),
+                                        Qt::ISODateWithMs);
+    job.kind = jobKindOfKey(record.value(QStringLiteral("job")).toString());
+    job.method = record.value(QStringLiteral("method")).toString();
+    job.verify = record.value(QStringLiteral("verify")).toBool();
+    job.phase = record.value(QStringLiteral("phase")).toString();
+    job.targets = bytesList(record.value(QStringLiteral("targets")));
+    for (const QByteArray &target : job.targets) {
+        platform::Status st;
+        if (platform::statusAt(platform::kWorkingFolder, target, &st) == 0)
+            job.unfinished.append(target);
+    }
+    return job;
+}
+
+// The fill files and name folders it made in the folders `workedIn`;
+// only what carries our marks goes.
+void removeLeftovers(InterruptedJob &job, const QByteArrayList &workedIn,
+                     const QByteArrayList &answering)
+{
+    for (const QByteArray &where : workedIn) {
+        if (!answering.contains(where)) {
+            job.notCleaned.append(QCoreApplication::translate(
+                                      "JobJournal", "%1 does not answer: what the job left there "
+                                                    "was not looked for.")
+                                      .arg(displayName(where)));
+            continue;
+        }
+        const int before = int(findFillLeftovers(where).size());
+        if (before == 0)
+            continue;
+        const int left = removeFillLeftovers(where, nullptr);
+        if (left < before)
+            job.cleanedUp.append(
+                QCoreApplication::translate("JobJournal", "Removed the helper files it left in %1.")
+                    .arg(displayName(where)));
+        if (left > 0)
+            job.notCleaned.append(QCoreApplication::translate("JobJournal",
+                                                              "%n helper file(s) it left in %1 "
+                                                              "could not be removed.",
+                                                              nullptr, left)
+                                      .arg(displayName(where)));
+    }
+}
+
+// The reserves it lent to a fill, given back where the same volume is
+// still mounted there.
+void giveReservesBack(InterruptedJob &job, const QJsonArray &reserves)
+{
+    for (const QJsonValue &value : reserves) {
+        const QByteArray mountPoint = bytesOf(value[QStringLiteral("mountPoint")]);
+        const QByteArray fsType = value[QStringLiteral("fsType")].toString().toLatin1();
+        const quint64 blocks = quint64(value[QStringLiteral("blocks")].toInteger());
+        int error = 0;
+        platform::Fd root = platform::openFolderPath(mountPoint, true, &error);
+        const auto table = platform::mountTable();
+        const platform::Mount *mount =
+            root.valid() ? platform::mountOf(table, root.get()) : nullptr;
+        if (mount && mount->mountPoint == mountPoint && mount->fsType == fsType &&
+            platform::setReserve(fsType, root.get(), blocks) == 0)
+            job.cleanedUp.append(QCoreApplication::translate(
+                                     "JobJournal", "Gave the reserve it had lent back to %1.")
+                                     .arg(displayName(mountPoint)));
+        else
+            job.notCleaned.append(
+                QCoreApplication::translate("JobJournal",
+                                            "The reserve it had lent could not be given back "
+                                            "to %1; mounting the volume again restores it.")
+                    .arg(displayName(mountPoint)));
+    }
+}
+
+// Cut short as the machine went down, or damaged: nothing in it can be
+// trusted, so nothing is done, and nothing is said to be fine. It stays for
+// a person to look at, under a name the next start does not read again.
+InterruptedJob setAside(int dirFd, const QByteArray &folder, const QByteArray &name)
+{
+    InterruptedJob job;
+    job.unreadable = folder + "/damaged-" + name;
+    if (platform::renameAt(dirFd, name, "damaged-" + name) != 0)
+        job.unreadable = folder + '/' + name;
+    job.started = QFileInfo(QFile::decodeName(job.unreadable)).lastModified();
+    return job;
+}
+
+} // namespace
+
 QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
 {
     QList<InterruptedJob> found;
@@ -151,30 +260,14 @@ QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
         if (!name.startsWith("job-") || !name.endsWith(".json"))
             continue;
         const QByteArray path = folder + '/' + name;
-        platform::Fd fd = platform::openForReadAt(dir.get(), name, &error);
-        platform::Status st;
-        if (!fd.valid() || platform::statusAt(fd.get(), QByteArray(), &st) != 0 ||
-            st.owner != platform::effectiveUser())
-            continue;
-        QFile file;
-        if (!file.open(fd.get(), QIODevice::ReadOnly))
-            continue;
+        QJsonDocument document;
         QJsonParseError parsed;
-        const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parsed);
-        file.close();
+        if (!readRecord(dir.get(), name, &document, &parsed))
+            continue;
         const QJsonObject record = document.object();
         if (parsed.error != QJsonParseError::NoError || !document.isObject() ||
             !record.contains(QStringLiteral("pid")) || !record.contains(QStringLiteral("job"))) {
-            // Cut short as the machine went down, or damaged: nothing in it
-            // can be trusted, so nothing is done, and nothing is said to be
-            // fine. It stays for a person to look at, under a name the next
-            // start does not read again.
-            InterruptedJob job;
-            job.unreadable = folder + "/damaged-" + name;
-            if (platform::renameAt(dir.get(), name, "damaged-" + name) != 0)
-                job.unreadable = path;
-            job.started = QFileInfo(QFile::decodeName(job.unreadable)).lastModified();
-            found.append(job);
+            found.append(setAside(dir.get(), folder, name));
             continue;
         }
         const qint64 pid = record.value(QStringLiteral("pid")).toInteger();
@@ -183,23 +276,6 @@ QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
             (record.value(QStringLiteral("boot")).toString().toLatin1() == boot &&
              platform::isProgramRunning(pid, "velmora")))
             continue;
-
-        InterruptedJob job;
-        job.started = QDateTime::fromString(record.value(QStringLiteral("started")).toString(),
-                                            Qt::ISODateWithMs);
-        const QString kind = record.value(QStringLiteral("job")).toString();
-        job.kind = jobKindOfKey(kind);
-        job.method = record.value(QStringLiteral("method")).toString();
-        job.verify = record.value(QStringLiteral("verify")).toBool();
-        job.phase = record.value(QStringLiteral("phase")).toString();
-        job.targets = bytesList(record.value(QStringLiteral("targets")));
-        for (const QByteArray &target : job.targets) {
-            platform::Status st;
-            if (platform::statusAt(platform::kWorkingFolder, target, &st) == 0)
-                job.unfinished.append(target);
-        }
-        // The fill files and name folders it made, wherever it made them;
-        // only what carries our marks goes.
         const QByteArrayList workedIn = bytesList(record.value(QStringLiteral("workingIn")));
         const QByteArrayList answering = platform::answering(workedIn);
         // Another job works there now: what it made cannot be told from
@@ -207,51 +283,9 @@ QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
         if (std::any_of(answering.begin(), answering.end(),
                         [](const QByteArray &where) { return platform::volumeLocked(where); }))
             continue;
-        for (const QByteArray &where : workedIn) {
-            if (!answering.contains(where)) {
-                job.notCleaned.append(
-                    QCoreApplication::translate("JobJournal",
-                                                "%1 does not answer: what the job left there "
-                                                "was not looked for.")
-                        .arg(displayName(where)));
-                continue;
-            }
-            const int before = int(findFillLeftovers(where).size());
-            if (before == 0)
-                continue;
-            const int left = removeFillLeftovers(where, nullptr);
-            if (left < before)
-                job.cleanedUp.append(QCoreApplication::translate(
-                                         "JobJournal", "Removed the helper files it left in %1.")
-                                         .arg(displayName(where)));
-            if (left > 0)
-                job.notCleaned.append(
-                    QCoreApplication::translate("JobJournal",
-                                                "%n helper file(s) it left in %1 could not be "
-                                                "removed.",
-                                                nullptr, left)
-                        .arg(displayName(where)));
-        }
-        for (const QJsonValue &value : record.value(QStringLiteral("reserves")).toArray()) {
-            const QByteArray mountPoint = bytesOf(value[QStringLiteral("mountPoint")]);
-            const QByteArray fsType = value[QStringLiteral("fsType")].toString().toLatin1();
-            const quint64 blocks = quint64(value[QStringLiteral("blocks")].toInteger());
-            platform::Fd root = platform::openFolderPath(mountPoint, true, &error);
-            const auto table = platform::mountTable();
-            const platform::Mount *mount =
-                root.valid() ? platform::mountOf(table, root.get()) : nullptr;
-            if (mount && mount->mountPoint == mountPoint && mount->fsType == fsType &&
-                platform::setReserve(fsType, root.get(), blocks) == 0)
-                job.cleanedUp.append(QCoreApplication::translate(
-                                         "JobJournal", "Gave the reserve it had lent back to %1.")
-                                         .arg(displayName(mountPoint)));
-            else
-                job.notCleaned.append(
-                    QCoreApplication::translate("JobJournal",
-                                                "The reserve it had lent could not be given back "
-                                                "to %1; mounting the volume again restores it.")
-                        .arg(displayName(mountPoint)));
-        }
+        InterruptedJob job = jobOf(record);
+        removeLeftovers(job, workedIn, answering);
+        giveReservesBack(job, record.value(QStringLiteral("reserves")).toArray());
         platform::removeFile(path);
         platform::removeFile(path + ".lock");
         found.append(job);

@@ -35,11 +35,6 @@ struct BioFree {
 };
 using Pkey = std::unique_ptr<EVP_PKEY, PkeyFree>;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ReportSignature", text);
-}
-
 Pkey newKey()
 {
     EVP_PKEY *key = nullptr;
@@ -70,16 +65,23 @@ Pkey loadOrMakeKey(const QString &file, QString *error, QStringList *warnings)
             return Pkey();
         }
         if (st.mode & 022) {
-            *error = tr("the signing key %1 may be changed by others (mode %2): it is not used")
+            *error = QCoreApplication::translate(
+                         "ReportSignature",
+                         "the signing key %1 may be changed by others (mode %2): it is not used")
                          .arg(file, QString::number(st.mode & 0777, 8));
             return Pkey();
         }
         if (warnings && st.owner != platform::effectiveUser())
             warnings->append(
-                tr("the signing key %1 belongs to another user (uid %2)").arg(file).arg(st.owner));
+                QCoreApplication::translate("ReportSignature",
+                                            "the signing key %1 belongs to another user (uid %2)")
+                    .arg(file)
+                    .arg(st.owner));
         if (warnings && (st.mode & 044))
-            warnings->append(tr("others can read the signing key %1 (mode %2): whoever can may "
-                                "sign outcomes in your name")
+            warnings->append(QCoreApplication::translate(
+                                 "ReportSignature",
+                                 "others can read the signing key %1 (mode %2): whoever can may "
+                                 "sign outcomes in your name")
                                  .arg(file, QString::number(st.mode & 0777, 8)));
         QFile pem;
         if (!pem.open(fd.get(), QIODevice::ReadOnly)) {
@@ -90,7 +92,9 @@ Pkey loadOrMakeKey(const QString &file, QString *error, QStringList *warnings)
         std::unique_ptr<BIO, BioFree> bio(BIO_new_mem_buf(text.constData(), int(text.size())));
         Pkey key(PEM_read_bio_PrivateKey(bio.get(), nullptr, nullptr, nullptr));
         if (!key || EVP_PKEY_id(key.get()) != EVP_PKEY_ED25519)
-            *error = tr("%1 holds no Ed25519 private key").arg(file);
+            *error =
+                QCoreApplication::translate("ReportSignature", "%1 holds no Ed25519 private key")
+                    .arg(file);
         return key && EVP_PKEY_id(key.get()) == EVP_PKEY_ED25519 ? std::move(key) : Pkey();
     }
     if (rc != ENOENT) {
@@ -102,7 +106,7 @@ Pkey loadOrMakeKey(const QString &file, QString *error, QStringList *warnings)
     if (!key || !bio ||
         PEM_write_bio_PrivateKey(bio.get(), key.get(), nullptr, nullptr, 0, nullptr, nullptr) !=
             1) {
-        *error = tr("no signing key could be made");
+        *error = QCoreApplication::translate("ReportSignature", "no signing key could be made");
         return Pkey();
     }
     char *data = nullptr;
@@ -117,7 +121,9 @@ Pkey loadOrMakeKey(const QString &file, QString *error, QStringList *warnings)
     // Outcomes signed before, if any, name another key: a key that went
     // missing is worth a word.
     if (warnings)
-        warnings->append(tr("a new signing key was made: %1").arg(file));
+        warnings->append(
+            QCoreApplication::translate("ReportSignature", "a new signing key was made: %1")
+                .arg(file));
     return key;
 }
 
@@ -175,14 +181,14 @@ bool signOutcome(QJsonObject *outcome, const QString &keyFile, QString *error,
         EVP_DigestSign(ctx.get(), nullptr, &length,
                        reinterpret_cast<const unsigned char *>(message.constData()),
                        std::size_t(message.size())) != 1) {
-        *error = tr("the outcome could not be signed");
+        *error = QCoreApplication::translate("ReportSignature", "the outcome could not be signed");
         return false;
     }
     QByteArray signature(int(length), '\0');
     if (EVP_DigestSign(ctx.get(), reinterpret_cast<unsigned char *>(signature.data()), &length,
                        reinterpret_cast<const unsigned char *>(message.constData()),
                        std::size_t(message.size())) != 1) {
-        *error = tr("the outcome could not be signed");
+        *error = QCoreApplication::translate("ReportSignature", "the outcome could not be signed");
         return false;
     }
     const QByteArray publicKey = rawPublicKey(key.get());
@@ -204,7 +210,7 @@ bool checkOutcome(const QJsonObject &outcome, const QString &expectedKey, QStrin
     const QJsonObject signature = outcome.value(QStringLiteral("signature")).toObject();
     if (signature.isEmpty() ||
         signature.value(QStringLiteral("algorithm")).toString() != QLatin1String("ed25519")) {
-        *problem = tr("the report is not signed");
+        *problem = QCoreApplication::translate("ReportSignature", "the report is not signed");
         return false;
     }
     // Every field is what the signature makes it, and there are no others:
@@ -215,12 +221,16 @@ bool checkOutcome(const QJsonObject &outcome, const QString &expectedKey, QStrin
                                     QStringLiteral("value")};
     for (const QString &field : signature.keys())
         if (!fields.contains(field)) {
-            *problem = tr("its signature holds a field it does not have: %1").arg(field);
+            *problem = QCoreApplication::translate(
+                           "ReportSignature", "its signature holds a field it does not have: %1")
+                           .arg(field);
             return false;
         }
     for (const QString &field : fields)
         if (!signature.value(field).isString()) {
-            *problem = tr("its signature lacks the field %1").arg(field);
+            *problem =
+                QCoreApplication::translate("ReportSignature", "its signature lacks the field %1")
+                    .arg(field);
             return false;
         }
     const QByteArray publicKey =
@@ -240,23 +250,27 @@ bool checkOutcome(const QJsonObject &outcome, const QString &expectedKey, QStrin
                          reinterpret_cast<const unsigned char *>(message.constData()),
                          std::size_t(message.size())) == 1;
     if (!valid) {
-        *problem = tr("the report was changed after it was signed");
+        *problem = QCoreApplication::translate("ReportSignature",
+                                               "the report was changed after it was signed");
         return false;
     }
     if (signature.value(QStringLiteral("fingerprint")).toString() != *fingerprint) {
         *problem =
-            tr("its signature names key %1, but was made with key %2")
+            QCoreApplication::translate("ReportSignature",
+                                        "its signature names key %1, but was made with key %2")
                 .arg(signature.value(QStringLiteral("fingerprint")).toString(), *fingerprint);
         return false;
     }
     if (signature.value(QStringLiteral("sha256")).toString() !=
         QString::fromLatin1(
             QCryptographicHash::hash(message, QCryptographicHash::Sha256).toHex())) {
-        *problem = tr("the SHA-256 in its signature is not that of the report");
+        *problem = QCoreApplication::translate(
+            "ReportSignature", "the SHA-256 in its signature is not that of the report");
         return false;
     }
     if (!expectedKey.isEmpty() && expectedKey != *fingerprint) {
-        *problem = tr("it was signed by key %1, not %2").arg(*fingerprint, expectedKey);
+        *problem = QCoreApplication::translate("ReportSignature", "it was signed by key %1, not %2")
+                       .arg(*fingerprint, expectedKey);
         return false;
     }
     return true;

@@ -459,6 +459,230 @@ Befehle:
             <numerusform>ℹ️ Partitionstabelle auf %1 gefunden: %2, %n Partitionen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>On flash, cells the drive has remapped are outside the host&apos;s reach; only the drive&apos;s own sanitize command reaches them.</source>
+        <translation>Auf Flash-Speicher liegen Zellen, die das Laufwerk umgelegt hat, außerhalb der Reichweite des Rechners; nur der eigene Bereinigungsbefehl des Laufwerks erreicht sie.</translation>
+    </message>
+    <message>
+        <source>Purge (NIST SP 800-88), by cryptographic erase: every key slot and both headers of the %1 container were overwritten. This holds where the data was only ever written through the encryption and no copy of the header exists elsewhere.</source>
+        <translation>Purge (NIST SP 800-88), durch kryptografisches Löschen: Jeder Schlüsselplatz und beide Header des %1-Containers wurden überschrieben. Das gilt, wenn die Daten stets nur durch die Verschlüsselung geschrieben wurden und keine Kopie des Headers anderswo besteht.</translation>
+    </message>
+    <message>
+        <source>Clear (NIST SP 800-88): every addressable sector was overwritten and the last pass read back.</source>
+        <translation>Clear (NIST SP 800-88): Jeder adressierbare Sektor wurde überschrieben und der letzte Durchgang zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>Clear (NIST SP 800-88): every addressable sector was overwritten; the last pass was not read back.</source>
+        <translation>Clear (NIST SP 800-88): Jeder adressierbare Sektor wurde überschrieben; der letzte Durchgang wurde nicht zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>Neither Clear nor Purge (NIST SP 800-88): the wipe did not finish.</source>
+        <translation>Weder Clear noch Purge (NIST SP 800-88): Das Löschen wurde nicht beendet.</translation>
+    </message>
+    <message>
+        <source>This drive holds the running system and cannot be wiped.</source>
+        <translation>Dieser Datenträger enthält das laufende System und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>This drive holds your home folder and cannot be wiped.</source>
+        <translation>Dieser Datenträger enthält Ihren persönlichen Ordner und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>This partition is on the drive of the running system and cannot be wiped.</source>
+        <translation>Diese Partition liegt auf dem Datenträger des laufenden Systems und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>This partition is on the drive of your home folder and cannot be wiped.</source>
+        <translation>Diese Partition liegt auf dem Datenträger Ihres persönlichen Ordners und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>A volume on this drive is mounted (%1): unmount it first.</source>
+        <translation>Ein Laufwerk auf diesem Datenträger ist eingehängt (%1): Hängen Sie es zuerst aus.</translation>
+    </message>
+    <message>
+        <source>This drive holds active swap (%1).</source>
+        <translation>Dieser Datenträger enthält aktiven Auslagerungsspeicher (%1).</translation>
+    </message>
+    <message>
+        <source>This drive is in use by %1 (an open encrypted volume, RAID or LVM): close it first.</source>
+        <translation>Dieser Datenträger wird von %1 benutzt (ein geöffnetes verschlüsseltes Laufwerk, RAID oder LVM): Schließen Sie es zuerst.</translation>
+    </message>
+    <message>
+        <source>This drive is held open by %1: end what uses it first.</source>
+        <translation>Dieser Datenträger wird von %1 offen gehalten: Beenden Sie zuerst, was ihn benutzt.</translation>
+    </message>
+    <message>
+        <source>This drive is read-only.</source>
+        <translation>Dieser Datenträger ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Running system</source>
+        <translation>Laufendes System</translation>
+    </message>
+    <message>
+        <source>Home folder</source>
+        <translation>Persönlicher Ordner</translation>
+    </message>
+    <message>
+        <source>System drive</source>
+        <translation>Systemdatenträger</translation>
+    </message>
+    <message>
+        <source>Home folder&apos;s drive</source>
+        <translation>Datenträger des persönlichen Ordners</translation>
+    </message>
+    <message>
+        <source>Mounted: %1</source>
+        <translation>Eingehängt: %1</translation>
+    </message>
+    <message>
+        <source>Swap in use</source>
+        <translation>Auslagerung aktiv</translation>
+    </message>
+    <message>
+        <source>In use by %1</source>
+        <translation>Benutzt von %1</translation>
+    </message>
+    <message>
+        <source>Held open by %1</source>
+        <translation>Offen gehalten von %1</translation>
+    </message>
+    <message>
+        <source>Read-only</source>
+        <translation>Schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>❌ %1 is in use (a mounted volume, a mapping, swap or another program holds it): nothing was written.</source>
+        <translation>❌ %1 ist in Gebrauch (ein eingehängtes Laufwerk, eine Zuordnung, Auslagerungsspeicher oder ein anderes Programm hält es): Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is read-only: nothing was written.</source>
+        <translation>❌ %1 ist schreibgeschützt: Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ Wiping a whole drive needs administrator rights: nothing was written to %1.</source>
+        <translation>❌ Das Löschen eines ganzen Datenträgers braucht Administratorrechte: Nichts wurde auf %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 cannot be opened: %2</source>
+        <translation>❌ %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>❌ %1 is not a block device: nothing was written.</source>
+        <translation>❌ %1 ist kein Blockgerät: Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 cannot be used: %2</source>
+        <translation>❌ %1 ist nicht nutzbar: %2</translation>
+    </message>
+    <message>
+        <source>❌ %1 changed while it was opened: nothing was written.</source>
+        <translation>❌ %1 hat sich beim Öffnen geändert: Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is not the drive it was when it was chosen (it was removed, resized or given another file): nothing was written.</source>
+        <translation>❌ %1 ist nicht mehr der Datenträger, der gewählt wurde (er wurde entfernt, in der Größe geändert oder erhielt eine andere Datei): Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is no longer there (%2): nothing was written.</source>
+        <translation>❌ %1 ist nicht mehr da (%2): Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 now names another device than the one chosen: nothing was written.</source>
+        <translation>❌ %1 bezeichnet jetzt ein anderes Gerät als das gewählte: Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>❌ The size of %1 cannot be read: %2</source>
+        <translation>❌ Die Größe von %1 ist nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>❌ %1 holds no LUKS container: there are no keys to destroy.</source>
+        <translation>❌ %1 enthält keinen LUKS-Container: Es gibt keine Schlüssel zu zerstören.</translation>
+    </message>
+    <message>
+        <source>❌ The LUKS header of %1 cannot be read (%2): its keys cannot be destroyed one by one. An overwrite of the whole drive reaches them.</source>
+        <translation>❌ Der LUKS-Header von %1 ist nicht lesbar (%2): Seine Schlüssel lassen sich nicht einzeln zerstören. Ein Überschreiben des ganzen Datenträgers erreicht sie.</translation>
+    </message>
+    <message>
+        <source>keys</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>❌ The key slots of %1 could not be destroyed: %2</source>
+        <translation>❌ Die Schlüsselplätze von %1 ließen sich nicht zerstören: %2</translation>
+    </message>
+    <message>
+        <source>❌ The %1 key slot(s) of %2 were destroyed, but a LUKS header is still found on it after its first %3 were overwritten.</source>
+        <translation>❌ Die %1 Schlüsselplätze von %2 wurden zerstört, aber nach dem Überschreiben der ersten %3 findet sich dort noch ein LUKS-Header.</translation>
+    </message>
+    <message>
+        <source>❌ The %1 key slot(s) of %2 were destroyed, but its headers could not be overwritten: %3</source>
+        <translation>❌ Die %1 Schlüsselplätze von %2 wurden zerstört, aber seine Header ließen sich nicht überschreiben: %3</translation>
+    </message>
+    <message>
+        <source>🔑 The %1 key slot(s) and the headers of the %2 container on %3 were destroyed: no passphrase or key file opens it again.</source>
+        <translation>🔑 Die %1 Schlüsselplätze und die Header des %2-Containers auf %3 wurden zerstört: Keine Passphrase und keine Schlüsseldatei öffnet ihn wieder.</translation>
+    </message>
+    <message>
+        <source>🔄 Pass %1 of %2 over %3 (%4)…</source>
+        <translation>🔄 Durchgang %1 von %2 über %3 (%4)…</translation>
+    </message>
+    <message>
+        <source>❌ Writing to %1 failed after %2 of pass %3: %4</source>
+        <translation>❌ Schreiben auf %1 schlug nach %2 von Durchgang %3 fehl: %4</translation>
+    </message>
+    <message>
+        <source>✅ Pass %1 of %2 written and synced.</source>
+        <translation>✅ Durchgang %1 von %2 geschrieben und synchronisiert.</translation>
+    </message>
+    <message>
+        <source>read-back</source>
+        <translation>Zurücklesen</translation>
+    </message>
+    <message>
+        <source>❌ %1 gave back something else than was written, at byte %2: the drive does not keep what it is given.</source>
+        <translation>❌ %1 gab bei Byte %2 etwas anderes zurück als geschrieben: Der Datenträger behält nicht, was er bekommt.</translation>
+    </message>
+    <message>
+        <source>❌ Reading %1 back failed at byte %2: %3</source>
+        <translation>❌ Zurücklesen von %1 schlug bei Byte %2 fehl: %3</translation>
+    </message>
+    <message>
+        <source>✅ Read back and compared: %1 of %2.</source>
+        <translation>✅ Zurückgelesen und verglichen: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>discard</source>
+        <translation>Freigabe</translation>
+    </message>
+    <message>
+        <source>✂️ The whole of %1 was discarded securely (secure TRIM).</source>
+        <translation>✂️ %1 wurde ganz und sicher freigegeben (sicheres TRIM).</translation>
+    </message>
+    <message>
+        <source>✂️ The whole of %1 was discarded (TRIM).</source>
+        <translation>✂️ %1 wurde ganz freigegeben (TRIM).</translation>
+    </message>
+    <message>
+        <source>ℹ️ %1 did not accept a discard: %2</source>
+        <translation>ℹ️ %1 nahm keine Freigabe an: %2</translation>
+    </message>
+    <message>
+        <source>ℹ️ No discard: %1 does not accept discards (TRIM).</source>
+        <translation>ℹ️ Keine Freigabe: %1 nimmt keine Freigaben an (TRIM).</translation>
+    </message>
+    <message>
+        <source>✅ Drive wipe completed.</source>
+        <translation>✅ Löschen des Datenträgers abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>✅ The encryption keys were destroyed.</source>
+        <translation>✅ Die Schlüssel wurden zerstört.</translation>
+    </message>
 </context>
 <context>
     <name>EraseMethodDialog</name>
@@ -792,6 +1016,274 @@ Befehle:
     <message>
         <source>Asked for, not done: the job did not finish</source>
         <translation>Verlangt, nicht ausgeführt: Der Vorgang wurde nicht beendet</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>firmware %1</source>
+        <translation>Firmware %1</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Datenträger %1</translation>
+    </message>
+    <message>
+        <source>Spinning</source>
+        <translation>Rotierend</translation>
+    </message>
+    <message>
+        <source>Accepts discards (TRIM)</source>
+        <translation>Nimmt Freigaben an (TRIM)</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Sanitization</source>
+        <translation>Bereinigung</translation>
+    </message>
+    <message>
+        <source>not told by the drive</source>
+        <translation>vom Datenträger nicht angegeben</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>Image file</source>
+        <translation>Abbilddatei</translation>
+    </message>
+    <message>
+        <source>Vendor</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapazität</translation>
+    </message>
+    <message>
+        <source>Sector size</source>
+        <translation>Sektorgröße</translation>
+    </message>
+    <message>
+        <source>%1 bytes logical, %2 bytes physical</source>
+        <translation>%1 Bytes logisch, %2 Bytes physisch</translation>
+    </message>
+    <message>
+        <source>Transport</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>%1: %2 at %3</source>
+        <translation>%1: %2 ab %3</translation>
+    </message>
+    <message>
+        <source>Partition table before</source>
+        <translation>Partitionstabelle vorher</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>keine gefunden</translation>
+    </message>
+    <message>
+        <source>Encryption keys</source>
+        <translation>Verschlüsselungsschlüssel</translation>
+    </message>
+    <message>
+        <source>%1: %2 key slot(s) destroyed, %3 of headers overwritten</source>
+        <translation>%1: %2 Schlüsselplatz/-plätze zerstört, %3 Header überschrieben</translation>
+    </message>
+    <message>
+        <source>Pass %1</source>
+        <translation>Durchgang %1</translation>
+    </message>
+    <message>
+        <source>random data, %1, complete</source>
+        <translation>Zufallsdaten, %1, vollständig</translation>
+    </message>
+    <message>
+        <source>random data, %1, not complete</source>
+        <translation>Zufallsdaten, %1, nicht vollständig</translation>
+    </message>
+    <message>
+        <source>Verification</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>not done</source>
+        <translation>nicht durchgeführt</translation>
+    </message>
+    <message>
+        <source>%1 read back and compared: identical</source>
+        <translation>%1 zurückgelesen und verglichen: gleich</translation>
+    </message>
+    <message>
+        <source>%1 read back and compared: different</source>
+        <translation>%1 zurückgelesen und verglichen: verschieden</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Freigabe (TRIM)</translation>
+    </message>
+    <message>
+        <source>the whole drive, securely</source>
+        <translation>der ganze Datenträger, sicher</translation>
+    </message>
+    <message>
+        <source>the whole drive</source>
+        <translation>der ganze Datenträger</translation>
+    </message>
+    <message>
+        <source>refused by the drive</source>
+        <translation>vom Datenträger abgelehnt</translation>
+    </message>
+    <message>
+        <source>not supported by the drive</source>
+        <translation>vom Datenträger nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Neither Clear nor Purge (NIST SP 800-88): an overwrite through the file system does not reach every addressable block of the medium.</source>
+        <translation>Weder Clear noch Purge (NIST SP 800-88): Ein Überschreiben durch das Dateisystem erreicht nicht jeden adressierbaren Block des Mediums.</translation>
+    </message>
+    <message>
+        <source>Sanitization record</source>
+        <translation>Bereinigungsnachweis</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Property number</source>
+        <translation>Inventarnummer</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Medientyp</translation>
+    </message>
+    <message>
+        <source>Media source</source>
+        <translation>Herkunft des Mediums</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Technique</source>
+        <translation>Verfahren</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Cryptographic erase</source>
+        <translation>Kryptografisches Löschen</translation>
+    </message>
+    <message>
+        <source>Cryptographic erase, then overwrite</source>
+        <translation>Kryptografisches Löschen, dann Überschreiben</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Werkzeug</translation>
+    </message>
+    <message>
+        <source>Verification method</source>
+        <translation>Prüfverfahren</translation>
+    </message>
+    <message>
+        <source>The last pass read back from the device and compared</source>
+        <translation>Der letzte Durchgang wurde vom Gerät zurückgelesen und verglichen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>Destination after sanitization</source>
+        <translation>Verbleib nach der Bereinigung</translation>
+    </message>
+    <message>
+        <source>Performed by</source>
+        <translation>Durchgeführt von</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Unterschrift</translation>
+    </message>
+    <message>
+        <source>Verified by</source>
+        <translation>Geprüft von</translation>
     </message>
 </context>
 <context>
@@ -1690,6 +2182,161 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
 </context>
 <context>
+    <name>Medium</name>
+    <message>
+        <source>network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>memory · %1</source>
+        <translation>Arbeitsspeicher · %1</translation>
+    </message>
+    <message>
+        <source>memory</source>
+        <translation>Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>SSD · NVMe</source>
+        <translation>SSD · NVMe</translation>
+    </message>
+    <message>
+        <source>SSD · SATA</source>
+        <translation>SSD · SATA</translation>
+    </message>
+    <message>
+        <source>HDD · SATA</source>
+        <translation>HDD · SATA</translation>
+    </message>
+    <message>
+        <source>SATA</source>
+        <translation>SATA</translation>
+    </message>
+    <message>
+        <source>USB flash</source>
+        <translation>USB-Flash</translation>
+    </message>
+    <message>
+        <source>USB drive</source>
+        <translation>USB-Laufwerk</translation>
+    </message>
+    <message>
+        <source>SD card</source>
+        <translation>SD-Karte</translation>
+    </message>
+    <message>
+        <source>eMMC</source>
+        <translation>eMMC</translation>
+    </message>
+    <message>
+        <source>virtual disk · SSD</source>
+        <translation>virtueller Datenträger · SSD</translation>
+    </message>
+    <message>
+        <source>virtual disk</source>
+        <translation>virtueller Datenträger</translation>
+    </message>
+    <message>
+        <source>disk image</source>
+        <translation>Abbilddatei</translation>
+    </message>
+    <message>
+        <source>SSD</source>
+        <translation>SSD</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>HDD</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>not responding</source>
+        <translation>antwortet nicht</translation>
+    </message>
+    <message>
+        <source>image on %1</source>
+        <translation>Abbild auf %1</translation>
+    </message>
+    <message>
+        <source> · encrypted</source>
+        <translation> · verschlüsselt</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>a solid-state drive</source>
+        <translation>einem Solid-State-Laufwerk</translation>
+    </message>
+    <message>
+        <source>a disk</source>
+        <translation>einem Datenträger</translation>
+    </message>
+    <message>
+        <source>a USB drive</source>
+        <translation>einem USB-Laufwerk</translation>
+    </message>
+    <message>
+        <source>an SD card</source>
+        <translation>einer SD-Karte</translation>
+    </message>
+    <message>
+        <source>eMMC flash memory</source>
+        <translation>eMMC-Flash-Speicher</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 is a network file system (%2): the server may keep copies and snapshots of what was erased, which no overwrite from this computer reaches.</source>
+        <translation>⚠️ %1 ist ein Netzwerk-Dateisystem (%2): Der Server kann Kopien und Snapshots des Gelöschten behalten, die kein Überschreiben von diesem Computer aus erreicht.</translation>
+    </message>
+    <message>
+        <source>ℹ️ %1 is held in memory (%2): what was erased there is gone once the computer is switched off.</source>
+        <translation>ℹ️ %1 liegt im Arbeitsspeicher (%2): Was dort gelöscht wurde, ist fort, sobald der Computer ausgeschaltet wird.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 is held in memory (%2): what was erased there is gone once the computer is switched off, but parts of it may have been written to swap that is not encrypted (%3).</source>
+        <translation>⚠️ %1 liegt im Arbeitsspeicher (%2): Was dort gelöscht wurde, ist fort, sobald der Computer ausgeschaltet wird, doch Teile davon können in nicht verschlüsselten Auslagerungsspeicher geschrieben worden sein (%3).</translation>
+    </message>
+    <message>
+        <source>🔒 %1 is encrypted (%2): whatever earlier copies the drive beneath it may keep are encrypted too, and cannot be read without its key.</source>
+        <translation>🔒 %1 ist verschlüsselt (%2): Was immer das Laufwerk darunter an früheren Kopien behält, ist ebenfalls verschlüsselt und ohne seinen Schlüssel nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 is on %2: the drive may keep earlier copies in flash cells that no overwrite reaches. Velmora asks it to discard the freed blocks (TRIM). To be sure, keep the drive encrypted, or use the drive&apos;s own sanitize command before it leaves your hands.</source>
+        <translation>⚠️ %1 liegt auf %2: Das Laufwerk kann frühere Kopien in Flash-Zellen behalten, die kein Überschreiben erreicht. Velmora bittet es, die freigewordenen Blöcke zu verwerfen (TRIM). Um sicherzugehen, halten Sie das Laufwerk verschlüsselt oder nutzen Sie den eigenen Bereinigungsbefehl des Laufwerks, bevor es Ihre Hände verlässt.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 is on %2: the drive may keep earlier copies in flash cells that no overwrite reaches, and it does not accept discards (TRIM). To be sure, keep the drive encrypted, or use the drive&apos;s own sanitize command before it leaves your hands.</source>
+        <translation>⚠️ %1 liegt auf %2: Das Laufwerk kann frühere Kopien in Flash-Zellen behalten, die kein Überschreiben erreicht, und es nimmt keine Freigaben an (TRIM). Um sicherzugehen, halten Sie das Laufwerk verschlüsselt oder nutzen Sie den eigenen Bereinigungsbefehl des Laufwerks, bevor es Ihre Hände verlässt.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 is on %2: if it holds flash memory, as USB sticks do, it may keep earlier copies in cells that no overwrite reaches. To be sure, keep the drive encrypted.</source>
+        <translation>⚠️ %1 liegt auf %2: Enthält es Flash-Speicher, wie USB-Sticks, kann es frühere Kopien in Zellen behalten, die kein Überschreiben erreicht. Um sicherzugehen, halten Sie das Laufwerk verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>Neither Clear nor Purge (NIST SP 800-88): an overwrite through the file system does not reach every addressable block of the medium.</source>
+        <translation>Weder Clear noch Purge (NIST SP 800-88): Ein Überschreiben durch das Dateisystem erreicht nicht jeden adressierbaren Block des Mediums.</translation>
+    </message>
+    <message>
+        <source>On flash, cells the drive has remapped are outside the host&apos;s reach.</source>
+        <translation>Auf Flash-Speicher liegen Zellen, die das Laufwerk umgelegt hat, außerhalb der Reichweite des Rechners.</translation>
+    </message>
+    <message>
+        <source>The blocks lie on another computer.</source>
+        <translation>Die Blöcke liegen auf einem anderen Computer.</translation>
+    </message>
+    <message>
+        <source>The volume is encrypted: what the drive keeps beneath it is ciphertext.</source>
+        <translation>Das Laufwerk ist verschlüsselt: Was der Datenträger darunter behält, ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>⚠️ Velmora cannot tell which file system %1 holds (its driver says &quot;%2&quot;): the names of erased files, and what its driver keeps of them, may remain there.</source>
+        <translation>⚠️ Velmora kann nicht erkennen, welches Dateisystem %1 enthält (sein Treiber nennt es &quot;%2&quot;): Die Namen gelöschter Dateien und was sein Treiber von ihnen behält, können dort verbleiben.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressMeter</name>
     <message>
         <source>Starting…</source>
@@ -1778,6 +2425,65 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>Each report names these. What stays empty is printed as a line to fill in by hand.</source>
         <translation>Jeder Bericht nennt diese Angaben. Was leer bleibt, wird als Linie zum Ausfüllen von Hand gedruckt.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSignature</name>
+    <message>
+        <source>the signing key %1 may be changed by others (mode %2): it is not used</source>
+        <translation>der Signaturschlüssel %1 kann von anderen geändert werden (Modus %2): Er wird nicht benutzt</translation>
+    </message>
+    <message>
+        <source>the signing key %1 belongs to another user (uid %2)</source>
+        <translation>der Signaturschlüssel %1 gehört einem anderen Benutzer (UID %2)</translation>
+    </message>
+    <message>
+        <source>others can read the signing key %1 (mode %2): whoever can may sign outcomes in your name</source>
+        <translation>andere können den Signaturschlüssel %1 lesen (Modus %2): Wer das kann, kann in Ihrem Namen Ergebnisse signieren</translation>
+    </message>
+    <message>
+        <source>%1 holds no Ed25519 private key</source>
+        <translation>%1 enthält keinen privaten Ed25519-Schlüssel</translation>
+    </message>
+    <message>
+        <source>no signing key could be made</source>
+        <translation>es konnte kein Signaturschlüssel erzeugt werden</translation>
+    </message>
+    <message>
+        <source>a new signing key was made: %1</source>
+        <translation>ein neuer Signaturschlüssel wurde erzeugt: %1</translation>
+    </message>
+    <message>
+        <source>the outcome could not be signed</source>
+        <translation>das Ergebnis konnte nicht signiert werden</translation>
+    </message>
+    <message>
+        <source>the report is not signed</source>
+        <translation>der Bericht ist nicht signiert</translation>
+    </message>
+    <message>
+        <source>its signature holds a field it does not have: %1</source>
+        <translation>seine Signatur enthält ein Feld, das sie nicht hat: %1</translation>
+    </message>
+    <message>
+        <source>its signature lacks the field %1</source>
+        <translation>seiner Signatur fehlt das Feld %1</translation>
+    </message>
+    <message>
+        <source>the report was changed after it was signed</source>
+        <translation>der Bericht wurde nach dem Signieren verändert</translation>
+    </message>
+    <message>
+        <source>its signature names key %1, but was made with key %2</source>
+        <translation>seine Signatur nennt den Schlüssel %1, wurde aber mit Schlüssel %2 erstellt</translation>
+    </message>
+    <message>
+        <source>the SHA-256 in its signature is not that of the report</source>
+        <translation>der SHA-256 in seiner Signatur ist nicht der des Berichts</translation>
+    </message>
+    <message>
+        <source>it was signed by key %1, not %2</source>
+        <translation>er wurde mit Schlüssel %1 signiert, nicht mit %2</translation>
     </message>
 </context>
 <context>
@@ -2160,697 +2866,6 @@ Verfügbar: %5 Byte</translation>
     <message>
         <source>Files and folders to put in the list to erase.</source>
         <translation>Dateien und Ordner für die Liste der zu löschenden Einträge.</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>%1 holds no Ed25519 private key</source>
-        <translation>%1 enthält keinen privaten Ed25519-Schlüssel</translation>
-    </message>
-    <message>
-        <source>no signing key could be made</source>
-        <translation>es konnte kein Signaturschlüssel erzeugt werden</translation>
-    </message>
-    <message>
-        <source>the outcome could not be signed</source>
-        <translation>das Ergebnis konnte nicht signiert werden</translation>
-    </message>
-    <message>
-        <source>the report is not signed</source>
-        <translation>der Bericht ist nicht signiert</translation>
-    </message>
-    <message>
-        <source>it was signed by key %1, not %2</source>
-        <translation>er wurde mit Schlüssel %1 signiert, nicht mit %2</translation>
-    </message>
-    <message>
-        <source>the report was changed after it was signed</source>
-        <translation>der Bericht wurde nach dem Signieren verändert</translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <translation>ja</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>nein</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation>unbekannt</translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation>Laufwerk</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>Medium</translation>
-    </message>
-    <message>
-        <source>Devices</source>
-        <translation>Geräte</translation>
-    </message>
-    <message>
-        <source>serial %1</source>
-        <translation>Seriennummer %1</translation>
-    </message>
-    <message>
-        <source>firmware %1</source>
-        <translation>Firmware %1</translation>
-    </message>
-    <message>
-        <source>Disk %1</source>
-        <translation>Datenträger %1</translation>
-    </message>
-    <message>
-        <source>Spinning</source>
-        <translation>Rotierend</translation>
-    </message>
-    <message>
-        <source>Accepts discards (TRIM)</source>
-        <translation>Nimmt Freigaben an (TRIM)</translation>
-    </message>
-    <message>
-        <source>Encryption</source>
-        <translation>Verschlüsselung</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source>Sanitization</source>
-        <translation>Bereinigung</translation>
-    </message>
-    <message>
-        <source>network</source>
-        <translation>Netzwerk</translation>
-    </message>
-    <message>
-        <source>memory · %1</source>
-        <translation>Arbeitsspeicher · %1</translation>
-    </message>
-    <message>
-        <source>memory</source>
-        <translation>Arbeitsspeicher</translation>
-    </message>
-    <message>
-        <source>SSD · NVMe</source>
-        <translation>SSD · NVMe</translation>
-    </message>
-    <message>
-        <source>SSD · SATA</source>
-        <translation>SSD · SATA</translation>
-    </message>
-    <message>
-        <source>HDD · SATA</source>
-        <translation>HDD · SATA</translation>
-    </message>
-    <message>
-        <source>SATA</source>
-        <translation>SATA</translation>
-    </message>
-    <message>
-        <source>USB flash</source>
-        <translation>USB-Flash</translation>
-    </message>
-    <message>
-        <source>USB drive</source>
-        <translation>USB-Laufwerk</translation>
-    </message>
-    <message>
-        <source>SD card</source>
-        <translation>SD-Karte</translation>
-    </message>
-    <message>
-        <source>eMMC</source>
-        <translation>eMMC</translation>
-    </message>
-    <message>
-        <source>virtual disk · SSD</source>
-        <translation>virtueller Datenträger · SSD</translation>
-    </message>
-    <message>
-        <source>virtual disk</source>
-        <translation>virtueller Datenträger</translation>
-    </message>
-    <message>
-        <source>disk image</source>
-        <translation>Abbilddatei</translation>
-    </message>
-    <message>
-        <source>SSD</source>
-        <translation>SSD</translation>
-    </message>
-    <message>
-        <source>HDD</source>
-        <translation>HDD</translation>
-    </message>
-    <message>
-        <source>not responding</source>
-        <translation>antwortet nicht</translation>
-    </message>
-    <message>
-        <source>image on %1</source>
-        <translation>Abbild auf %1</translation>
-    </message>
-    <message>
-        <source> · encrypted</source>
-        <translation> · verschlüsselt</translation>
-    </message>
-    <message>
-        <source>a solid-state drive</source>
-        <translation>einem Solid-State-Laufwerk</translation>
-    </message>
-    <message>
-        <source>a disk</source>
-        <translation>einem Datenträger</translation>
-    </message>
-    <message>
-        <source>a USB drive</source>
-        <translation>einem USB-Laufwerk</translation>
-    </message>
-    <message>
-        <source>an SD card</source>
-        <translation>einer SD-Karte</translation>
-    </message>
-    <message>
-        <source>eMMC flash memory</source>
-        <translation>eMMC-Flash-Speicher</translation>
-    </message>
-    <message>
-        <source>⚠️ %1 is a network file system (%2): the server may keep copies and snapshots of what was erased, which no overwrite from this computer reaches.</source>
-        <translation>⚠️ %1 ist ein Netzwerk-Dateisystem (%2): Der Server kann Kopien und Snapshots des Gelöschten behalten, die kein Überschreiben von diesem Computer aus erreicht.</translation>
-    </message>
-    <message>
-        <source>ℹ️ %1 is held in memory (%2): what was erased there is gone once the computer is switched off.</source>
-        <translation>ℹ️ %1 liegt im Arbeitsspeicher (%2): Was dort gelöscht wurde, ist fort, sobald der Computer ausgeschaltet wird.</translation>
-    </message>
-    <message>
-        <source>⚠️ %1 is held in memory (%2): what was erased there is gone once the computer is switched off, but parts of it may have been written to swap that is not encrypted (%3).</source>
-        <translation>⚠️ %1 liegt im Arbeitsspeicher (%2): Was dort gelöscht wurde, ist fort, sobald der Computer ausgeschaltet wird, doch Teile davon können in nicht verschlüsselten Auslagerungsspeicher geschrieben worden sein (%3).</translation>
-    </message>
-    <message>
-        <source>🔒 %1 is encrypted (%2): whatever earlier copies the drive beneath it may keep are encrypted too, and cannot be read without its key.</source>
-        <translation>🔒 %1 ist verschlüsselt (%2): Was immer das Laufwerk darunter an früheren Kopien behält, ist ebenfalls verschlüsselt und ohne seinen Schlüssel nicht lesbar.</translation>
-    </message>
-    <message>
-        <source>⚠️ %1 is on %2: the drive may keep earlier copies in flash cells that no overwrite reaches. Velmora asks it to discard the freed blocks (TRIM). To be sure, keep the drive encrypted, or use the drive&apos;s own sanitize command before it leaves your hands.</source>
-        <translation>⚠️ %1 liegt auf %2: Das Laufwerk kann frühere Kopien in Flash-Zellen behalten, die kein Überschreiben erreicht. Velmora bittet es, die freigewordenen Blöcke zu verwerfen (TRIM). Um sicherzugehen, halten Sie das Laufwerk verschlüsselt oder nutzen Sie den eigenen Bereinigungsbefehl des Laufwerks, bevor es Ihre Hände verlässt.</translation>
-    </message>
-    <message>
-        <source>⚠️ %1 is on %2: the drive may keep earlier copies in flash cells that no overwrite reaches, and it does not accept discards (TRIM). To be sure, keep the drive encrypted, or use the drive&apos;s own sanitize command before it leaves your hands.</source>
-        <translation>⚠️ %1 liegt auf %2: Das Laufwerk kann frühere Kopien in Flash-Zellen behalten, die kein Überschreiben erreicht, und es nimmt keine Freigaben an (TRIM). Um sicherzugehen, halten Sie das Laufwerk verschlüsselt oder nutzen Sie den eigenen Bereinigungsbefehl des Laufwerks, bevor es Ihre Hände verlässt.</translation>
-    </message>
-    <message>
-        <source>⚠️ %1 is on %2: if it holds flash memory, as USB sticks do, it may keep earlier copies in cells that no overwrite reaches. To be sure, keep the drive encrypted.</source>
-        <translation>⚠️ %1 liegt auf %2: Enthält es Flash-Speicher, wie USB-Sticks, kann es frühere Kopien in Zellen behalten, die kein Überschreiben erreicht. Um sicherzugehen, halten Sie das Laufwerk verschlüsselt.</translation>
-    </message>
-    <message>
-        <source>Neither Clear nor Purge (NIST SP 800-88): an overwrite through the file system does not reach every addressable block of the medium.</source>
-        <translation>Weder Clear noch Purge (NIST SP 800-88): Ein Überschreiben durch das Dateisystem erreicht nicht jeden adressierbaren Block des Mediums.</translation>
-    </message>
-    <message>
-        <source>On flash, cells the drive has remapped are outside the host&apos;s reach.</source>
-        <translation>Auf Flash-Speicher liegen Zellen, die das Laufwerk umgelegt hat, außerhalb der Reichweite des Rechners.</translation>
-    </message>
-    <message>
-        <source>The blocks lie on another computer.</source>
-        <translation>Die Blöcke liegen auf einem anderen Computer.</translation>
-    </message>
-    <message>
-        <source>The volume is encrypted: what the drive keeps beneath it is ciphertext.</source>
-        <translation>Das Laufwerk ist verschlüsselt: Was der Datenträger darunter behält, ist verschlüsselt.</translation>
-    </message>
-    <message>
-        <source>not told by the drive</source>
-        <translation>vom Datenträger nicht angegeben</translation>
-    </message>
-    <message>
-        <source>Drive</source>
-        <translation>Datenträger</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>Gerät</translation>
-    </message>
-    <message>
-        <source>Image file</source>
-        <translation>Abbilddatei</translation>
-    </message>
-    <message>
-        <source>Vendor</source>
-        <translation>Hersteller</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modell</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Seriennummer</translation>
-    </message>
-    <message>
-        <source>Firmware</source>
-        <translation>Firmware</translation>
-    </message>
-    <message>
-        <source>Capacity</source>
-        <translation>Kapazität</translation>
-    </message>
-    <message>
-        <source>Sector size</source>
-        <translation>Sektorgröße</translation>
-    </message>
-    <message>
-        <source>%1 bytes logical, %2 bytes physical</source>
-        <translation>%1 Bytes logisch, %2 Bytes physisch</translation>
-    </message>
-    <message>
-        <source>Transport</source>
-        <translation>Anschluss</translation>
-    </message>
-    <message>
-        <source>%1: %2 at %3</source>
-        <translation>%1: %2 ab %3</translation>
-    </message>
-    <message>
-        <source>Partition table before</source>
-        <translation>Partitionstabelle vorher</translation>
-    </message>
-    <message>
-        <source>none found</source>
-        <translation>keine gefunden</translation>
-    </message>
-    <message>
-        <source>Encryption keys</source>
-        <translation>Verschlüsselungsschlüssel</translation>
-    </message>
-    <message>
-        <source>%1: %2 key slot(s) destroyed, %3 of headers overwritten</source>
-        <translation>%1: %2 Schlüsselplatz/-plätze zerstört, %3 Header überschrieben</translation>
-    </message>
-    <message>
-        <source>Pass %1</source>
-        <translation>Durchgang %1</translation>
-    </message>
-    <message>
-        <source>random data, %1, complete</source>
-        <translation>Zufallsdaten, %1, vollständig</translation>
-    </message>
-    <message>
-        <source>random data, %1, not complete</source>
-        <translation>Zufallsdaten, %1, nicht vollständig</translation>
-    </message>
-    <message>
-        <source>Verification</source>
-        <translation>Prüfung</translation>
-    </message>
-    <message>
-        <source>not done</source>
-        <translation>nicht durchgeführt</translation>
-    </message>
-    <message>
-        <source>%1 read back and compared: identical</source>
-        <translation>%1 zurückgelesen und verglichen: gleich</translation>
-    </message>
-    <message>
-        <source>%1 read back and compared: different</source>
-        <translation>%1 zurückgelesen und verglichen: verschieden</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Freigabe (TRIM)</translation>
-    </message>
-    <message>
-        <source>the whole drive, securely</source>
-        <translation>der ganze Datenträger, sicher</translation>
-    </message>
-    <message>
-        <source>the whole drive</source>
-        <translation>der ganze Datenträger</translation>
-    </message>
-    <message>
-        <source>refused by the drive</source>
-        <translation>vom Datenträger abgelehnt</translation>
-    </message>
-    <message>
-        <source>not supported by the drive</source>
-        <translation>vom Datenträger nicht unterstützt</translation>
-    </message>
-    <message>
-        <source>On flash, cells the drive has remapped are outside the host&apos;s reach; only the drive&apos;s own sanitize command reaches them.</source>
-        <translation>Auf Flash-Speicher liegen Zellen, die das Laufwerk umgelegt hat, außerhalb der Reichweite des Rechners; nur der eigene Bereinigungsbefehl des Laufwerks erreicht sie.</translation>
-    </message>
-    <message>
-        <source>Purge (NIST SP 800-88), by cryptographic erase: every key slot and both headers of the %1 container were overwritten. This holds where the data was only ever written through the encryption and no copy of the header exists elsewhere.</source>
-        <translation>Purge (NIST SP 800-88), durch kryptografisches Löschen: Jeder Schlüsselplatz und beide Header des %1-Containers wurden überschrieben. Das gilt, wenn die Daten stets nur durch die Verschlüsselung geschrieben wurden und keine Kopie des Headers anderswo besteht.</translation>
-    </message>
-    <message>
-        <source>Clear (NIST SP 800-88): every addressable sector was overwritten and the last pass read back.</source>
-        <translation>Clear (NIST SP 800-88): Jeder adressierbare Sektor wurde überschrieben und der letzte Durchgang zurückgelesen.</translation>
-    </message>
-    <message>
-        <source>Clear (NIST SP 800-88): every addressable sector was overwritten; the last pass was not read back.</source>
-        <translation>Clear (NIST SP 800-88): Jeder adressierbare Sektor wurde überschrieben; der letzte Durchgang wurde nicht zurückgelesen.</translation>
-    </message>
-    <message>
-        <source>Neither Clear nor Purge (NIST SP 800-88): the wipe did not finish.</source>
-        <translation>Weder Clear noch Purge (NIST SP 800-88): Das Löschen wurde nicht beendet.</translation>
-    </message>
-    <message>
-        <source>This drive holds the running system and cannot be wiped.</source>
-        <translation>Dieser Datenträger enthält das laufende System und kann nicht gelöscht werden.</translation>
-    </message>
-    <message>
-        <source>This drive holds your home folder and cannot be wiped.</source>
-        <translation>Dieser Datenträger enthält Ihren persönlichen Ordner und kann nicht gelöscht werden.</translation>
-    </message>
-    <message>
-        <source>A volume on this drive is mounted (%1): unmount it first.</source>
-        <translation>Ein Laufwerk auf diesem Datenträger ist eingehängt (%1): Hängen Sie es zuerst aus.</translation>
-    </message>
-    <message>
-        <source>This drive holds active swap (%1).</source>
-        <translation>Dieser Datenträger enthält aktiven Auslagerungsspeicher (%1).</translation>
-    </message>
-    <message>
-        <source>This drive is in use by %1 (an open encrypted volume, RAID or LVM): close it first.</source>
-        <translation>Dieser Datenträger wird von %1 benutzt (ein geöffnetes verschlüsseltes Laufwerk, RAID oder LVM): Schließen Sie es zuerst.</translation>
-    </message>
-    <message>
-        <source>This drive is read-only.</source>
-        <translation>Dieser Datenträger ist schreibgeschützt.</translation>
-    </message>
-    <message>
-        <source>❌ %1 is not a block device: nothing was written.</source>
-        <translation>❌ %1 ist kein Blockgerät: Nichts wurde geschrieben.</translation>
-    </message>
-    <message>
-        <source>❌ %1 cannot be used: %2</source>
-        <translation>❌ %1 ist nicht nutzbar: %2</translation>
-    </message>
-    <message>
-        <source>❌ %1 is read-only: nothing was written.</source>
-        <translation>❌ %1 ist schreibgeschützt: Nichts wurde geschrieben.</translation>
-    </message>
-    <message>
-        <source>❌ Wiping a whole drive needs administrator rights: nothing was written to %1.</source>
-        <translation>❌ Das Löschen eines ganzen Datenträgers braucht Administratorrechte: Nichts wurde auf %1 geschrieben.</translation>
-    </message>
-    <message>
-        <source>❌ %1 cannot be opened: %2</source>
-        <translation>❌ %1 lässt sich nicht öffnen: %2</translation>
-    </message>
-    <message>
-        <source>❌ The size of %1 cannot be read: %2</source>
-        <translation>❌ Die Größe von %1 ist nicht lesbar: %2</translation>
-    </message>
-    <message>
-        <source>❌ %1 holds no LUKS container: there are no keys to destroy.</source>
-        <translation>❌ %1 enthält keinen LUKS-Container: Es gibt keine Schlüssel zu zerstören.</translation>
-    </message>
-    <message>
-        <source>❌ The LUKS header of %1 cannot be read (%2): its keys cannot be destroyed one by one. An overwrite of the whole drive reaches them.</source>
-        <translation>❌ Der LUKS-Header von %1 ist nicht lesbar (%2): Seine Schlüssel lassen sich nicht einzeln zerstören. Ein Überschreiben des ganzen Datenträgers erreicht sie.</translation>
-    </message>
-    <message>
-        <source>keys</source>
-        <translation>Schlüssel</translation>
-    </message>
-    <message>
-        <source>❌ The key slots of %1 could not be destroyed: %2</source>
-        <translation>❌ Die Schlüsselplätze von %1 ließen sich nicht zerstören: %2</translation>
-    </message>
-    <message>
-        <source>🔑 The %1 key slot(s) and the headers of the %2 container on %3 were destroyed: no passphrase or key file opens it again.</source>
-        <translation>🔑 Die %1 Schlüsselplätze und die Header des %2-Containers auf %3 wurden zerstört: Keine Passphrase und keine Schlüsseldatei öffnet ihn wieder.</translation>
-    </message>
-    <message>
-        <source>🔄 Pass %1 of %2 over %3 (%4)…</source>
-        <translation>🔄 Durchgang %1 von %2 über %3 (%4)…</translation>
-    </message>
-    <message>
-        <source>❌ Writing to %1 failed after %2 of pass %3: %4</source>
-        <translation>❌ Schreiben auf %1 schlug nach %2 von Durchgang %3 fehl: %4</translation>
-    </message>
-    <message>
-        <source>✅ Pass %1 of %2 written and synced.</source>
-        <translation>✅ Durchgang %1 von %2 geschrieben und synchronisiert.</translation>
-    </message>
-    <message>
-        <source>read-back</source>
-        <translation>Zurücklesen</translation>
-    </message>
-    <message>
-        <source>❌ %1 gave back something else than was written, at byte %2: the drive does not keep what it is given.</source>
-        <translation>❌ %1 gab bei Byte %2 etwas anderes zurück als geschrieben: Der Datenträger behält nicht, was er bekommt.</translation>
-    </message>
-    <message>
-        <source>❌ Reading %1 back failed at byte %2: %3</source>
-        <translation>❌ Zurücklesen von %1 schlug bei Byte %2 fehl: %3</translation>
-    </message>
-    <message>
-        <source>✅ Read back and compared: %1 of %2.</source>
-        <translation>✅ Zurückgelesen und verglichen: %1 von %2.</translation>
-    </message>
-    <message>
-        <source>discard</source>
-        <translation>Freigabe</translation>
-    </message>
-    <message>
-        <source>✂️ The whole of %1 was discarded securely (secure TRIM).</source>
-        <translation>✂️ %1 wurde ganz und sicher freigegeben (sicheres TRIM).</translation>
-    </message>
-    <message>
-        <source>✂️ The whole of %1 was discarded (TRIM).</source>
-        <translation>✂️ %1 wurde ganz freigegeben (TRIM).</translation>
-    </message>
-    <message>
-        <source>ℹ️ %1 did not accept a discard: %2</source>
-        <translation>ℹ️ %1 nahm keine Freigabe an: %2</translation>
-    </message>
-    <message>
-        <source>ℹ️ No discard: %1 does not accept discards (TRIM).</source>
-        <translation>ℹ️ Keine Freigabe: %1 nimmt keine Freigaben an (TRIM).</translation>
-    </message>
-    <message>
-        <source>✅ Drive wipe completed.</source>
-        <translation>✅ Löschen des Datenträgers abgeschlossen.</translation>
-    </message>
-    <message>
-        <source>Sanitization record</source>
-        <translation>Bereinigungsnachweis</translation>
-    </message>
-    <message>
-        <source>Manufacturer</source>
-        <translation>Hersteller</translation>
-    </message>
-    <message>
-        <source>Property number</source>
-        <translation>Inventarnummer</translation>
-    </message>
-    <message>
-        <source>Media type</source>
-        <translation>Medientyp</translation>
-    </message>
-    <message>
-        <source>Media source</source>
-        <translation>Herkunft des Mediums</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Kategorie</translation>
-    </message>
-    <message>
-        <source>Technique</source>
-        <translation>Verfahren</translation>
-    </message>
-    <message>
-        <source>Overwrite</source>
-        <translation>Überschreiben</translation>
-    </message>
-    <message>
-        <source>Cryptographic erase</source>
-        <translation>Kryptografisches Löschen</translation>
-    </message>
-    <message>
-        <source>Cryptographic erase, then overwrite</source>
-        <translation>Kryptografisches Löschen, dann Überschreiben</translation>
-    </message>
-    <message>
-        <source>Tool</source>
-        <translation>Werkzeug</translation>
-    </message>
-    <message>
-        <source>Verification method</source>
-        <translation>Prüfverfahren</translation>
-    </message>
-    <message>
-        <source>The last pass read back from the device and compared</source>
-        <translation>Der letzte Durchgang wurde vom Gerät zurückgelesen und verglichen</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Keines</translation>
-    </message>
-    <message>
-        <source>Destination after sanitization</source>
-        <translation>Verbleib nach der Bereinigung</translation>
-    </message>
-    <message>
-        <source>Performed by</source>
-        <translation>Durchgeführt von</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Funktion</translation>
-    </message>
-    <message>
-        <source>Organisation</source>
-        <translation>Organisation</translation>
-    </message>
-    <message>
-        <source>Location</source>
-        <translation>Ort</translation>
-    </message>
-    <message>
-        <source>Contact</source>
-        <translation>Kontakt</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Unterschrift</translation>
-    </message>
-    <message>
-        <source>Verified by</source>
-        <translation>Geprüft von</translation>
-    </message>
-    <message>
-        <source>Running system</source>
-        <translation>Laufendes System</translation>
-    </message>
-    <message>
-        <source>Home folder</source>
-        <translation>Persönlicher Ordner</translation>
-    </message>
-    <message>
-        <source>Mounted: %1</source>
-        <translation>Eingehängt: %1</translation>
-    </message>
-    <message>
-        <source>Swap in use</source>
-        <translation>Auslagerung aktiv</translation>
-    </message>
-    <message>
-        <source>In use by %1</source>
-        <translation>Benutzt von %1</translation>
-    </message>
-    <message>
-        <source>Read-only</source>
-        <translation>Schreibgeschützt</translation>
-    </message>
-    <message>
-        <source>This partition is on the drive of the running system and cannot be wiped.</source>
-        <translation>Diese Partition liegt auf dem Datenträger des laufenden Systems und kann nicht gelöscht werden.</translation>
-    </message>
-    <message>
-        <source>This partition is on the drive of your home folder and cannot be wiped.</source>
-        <translation>Diese Partition liegt auf dem Datenträger Ihres persönlichen Ordners und kann nicht gelöscht werden.</translation>
-    </message>
-    <message>
-        <source>System drive</source>
-        <translation>Systemdatenträger</translation>
-    </message>
-    <message>
-        <source>Home folder&apos;s drive</source>
-        <translation>Datenträger des persönlichen Ordners</translation>
-    </message>
-    <message>
-        <source>This drive is held open by %1: end what uses it first.</source>
-        <translation>Dieser Datenträger wird von %1 offen gehalten: Beenden Sie zuerst, was ihn benutzt.</translation>
-    </message>
-    <message>
-        <source>Held open by %1</source>
-        <translation>Offen gehalten von %1</translation>
-    </message>
-    <message>
-        <source>❌ %1 is in use (a mounted volume, a mapping, swap or another program holds it): nothing was written.</source>
-        <translation>❌ %1 ist in Gebrauch (ein eingehängtes Laufwerk, eine Zuordnung, Auslagerungsspeicher oder ein anderes Programm hält es): Nichts wurde geschrieben.</translation>
-    </message>
-    <message>
-        <source>❌ %1 changed while it was opened: nothing was written.</source>
-        <translation>❌ %1 hat sich beim Öffnen geändert: Nichts wurde geschrieben.</translation>
-    </message>
-    <message>
-        <source>❌ %1 is not the drive it was when it was chosen (it was removed, resized or given another file): nothing was written.</source>
-        <translation>❌ %1 ist nicht mehr der Datenträger, der gewählt wurde (er wurde entfernt, in der Größe geändert oder erhielt eine andere Datei): Nichts wurde geschrieben.</translation>
-    </message>
-    <message>
-        <source>❌ %1 is no longer there (%2): nothing was written.</source>
-        <translation>❌ %1 ist nicht mehr da (%2): Nichts wurde geschrieben.</translation>
-    </message>
-    <message>
-        <source>❌ %1 now names another device than the one chosen: nothing was written.</source>
-        <translation>❌ %1 bezeichnet jetzt ein anderes Gerät als das gewählte: Nichts wurde geschrieben.</translation>
-    </message>
-    <message>
-        <source>❌ The %1 key slot(s) of %2 were destroyed, but a LUKS header is still found on it after its first %3 were overwritten.</source>
-        <translation>❌ Die %1 Schlüsselplätze von %2 wurden zerstört, aber nach dem Überschreiben der ersten %3 findet sich dort noch ein LUKS-Header.</translation>
-    </message>
-    <message>
-        <source>❌ The %1 key slot(s) of %2 were destroyed, but its headers could not be overwritten: %3</source>
-        <translation>❌ Die %1 Schlüsselplätze von %2 wurden zerstört, aber seine Header ließen sich nicht überschreiben: %3</translation>
-    </message>
-    <message>
-        <source>the signing key %1 may be changed by others (mode %2): it is not used</source>
-        <translation>der Signaturschlüssel %1 kann von anderen geändert werden (Modus %2): Er wird nicht benutzt</translation>
-    </message>
-    <message>
-        <source>the signing key %1 belongs to another user (uid %2)</source>
-        <translation>der Signaturschlüssel %1 gehört einem anderen Benutzer (UID %2)</translation>
-    </message>
-    <message>
-        <source>others can read the signing key %1 (mode %2): whoever can may sign outcomes in your name</source>
-        <translation>andere können den Signaturschlüssel %1 lesen (Modus %2): Wer das kann, kann in Ihrem Namen Ergebnisse signieren</translation>
-    </message>
-    <message>
-        <source>a new signing key was made: %1</source>
-        <translation>ein neuer Signaturschlüssel wurde erzeugt: %1</translation>
-    </message>
-    <message>
-        <source>its signature holds a field it does not have: %1</source>
-        <translation>seine Signatur enthält ein Feld, das sie nicht hat: %1</translation>
-    </message>
-    <message>
-        <source>its signature lacks the field %1</source>
-        <translation>seiner Signatur fehlt das Feld %1</translation>
-    </message>
-    <message>
-        <source>its signature names key %1, but was made with key %2</source>
-        <translation>seine Signatur nennt den Schlüssel %1, wurde aber mit Schlüssel %2 erstellt</translation>
-    </message>
-    <message>
-        <source>the SHA-256 in its signature is not that of the report</source>
-        <translation>der SHA-256 in seiner Signatur ist nicht der des Berichts</translation>
-    </message>
-    <message>
-        <source>✅ The encryption keys were destroyed.</source>
-        <translation>✅ Die Schlüssel wurden zerstört.</translation>
-    </message>
-    <message>
-        <source>⚠️ Velmora cannot tell which file system %1 holds (its driver says &quot;%2&quot;): the names of erased files, and what its driver keeps of them, may remain there.</source>
-        <translation>⚠️ Velmora kann nicht erkennen, welches Dateisystem %1 enthält (sein Treiber nennt es &quot;%2&quot;): Die Namen gelöschter Dateien und was sein Treiber von ihnen behält, können dort verbleiben.</translation>
     </message>
 </context>
 </TS>
