@@ -438,72 +438,138 @@ bool dropTrashedFolderSize(const QByteArray &path, const DesktopHome &home,
     return dropped && replaceKeepingOld(folder.get(), kSizes, kept, st, overwriteOld) == 0;
 }
 
-QByteArrayList trashEntries(const DesktopHome &home, QStringList *passedOver)
+namespace
 {
-    QByteArrayList entries;
-    if (!home.valid())
-        return entries;
-    const auto passOver = [passedOver](const QByteArray &trash, const QString &why) {
-        if (passedOver)
-            passedOver->append(
-                QCoreApplication::translate("Traces", "ℹ️ The Trash %1 is left alone: %2")
-                    .arg(displayName(trash), why));
-    };
-    // Why `name` below `parent` did not open as a folder; empty where it is
-    // simply not there.
-    const auto whyNot = [](int parent, const QByteArray &name, int error) {
-        Status st;
-        if (platform::statusAt(parent, name, &st) == 0 && st.type == Type::Link)
-            return QCoreApplication::translate("Traces", "it is a link");
-        if (error == ENOTDIR)
-            return QCoreApplication::translate("Traces", "it is not a folder");
-        return error == ENOENT ? QString() : platform::errorText(error);
-    };
-    // The entries of one Trash folder, open as `folder`.
-    const auto listTrash = [&](const Fd &folder, const QByteArray &trash) {
-        int error = 0;
-        for (const QByteArray &sub : {QByteArrayLiteral("files"), QByteArrayLiteral("info")}) {
-            Fd inner = platform::openFolderAt(folder.get(), sub, &error);
-            std::vector<QByteArray> names;
-            if (!inner.valid() || platform::readNames(inner.get(), &names) != 0)
-                continue;
-            for (const QByteArray &name : names)
-                entries.append(trash + '/' + sub + '/' + name);
-        }
-        if (isUsersFile(folder.get(), "directorysizes", home.user))
-            entries.append(trash + "/directorysizes");
-    };
-    // Opens `name` below `parent` as a Trash folder of the user's; says why
-    // not where it exists but is no such folder.
-    const auto openOwned = [&](int parent, const QByteArray &name, const QByteArray &shown) {
-        int error = 0;
-        Fd folder = platform::openFolderAt(parent, name, &error);
-        Status st;
-        if (!folder.valid()) {
-            if (const QString why = whyNot(parent, name, error); !why.isEmpty())
-                passOver(shown, why);
-            return Fd();
-        }
-        if (platform::statusAt(folder.get(), QByteArray(), &st) != 0 || st.owner != home.user) {
-            passOver(shown, QCoreApplication::translate("Traces", "it is not yours"));
-            return Fd();
-        }
-        return folder;
-    };
 
+// The Trash folders of one user: the home Trash and each writable volume's,
+// listed entry by entry; a folder that is not what it should be is passed
+// over, with a line saying why.
+class TrashLister
+{
+  public:
+    TrashLister(const DesktopHome &home, QStringList *passedOver)
+        : home(home), passedOver(passedOver), uid(QByteArray::number(home.user))
     {
-        // The home Trash: its last step never through a link.
-        int error = 0;
-        const Fd data = platform::openFolderPath(home.dataHome, true, &error);
-        if (data.valid()) {
-            const QByteArray trash = home.dataHome + "/Trash";
-            if (const Fd folder = openOwned(data.get(), "Trash", trash); folder.valid())
-                listTrash(folder, trash);
-        }
     }
-    const QByteArray uid = QByteArray::number(home.user);
-    QByteArrayList writable;
-    // The kernel's own mounts (/proc, /sys, /dev, /run) hold no Trash.
+    void listHome();
+    // $topdir/.Trash-$uid, and $topdir/.Trash/$uid.
+    void listVolume(const QByteArray &mountPoint);
+    void passOver(const QByteArray &trash, const QString &why);
+    QByteArrayList entries;
+
+  private:
+    QString whyNot(int parent, const QByteArray &name, int error) const;
+    void listTrash(const Fd &folder, const QByteArray &trash);
+    Fd openOwned(int parent, const QByteArray &name, const QByteArray &shown);
+
+    const DesktopHome &home;
+    QStringList *passedOver;
+    const QByteArray uid;
+};
+
+void TrashLister::passOver(const QByteArray &trash, const QString &why)
+{
+    if (passedOver)
+        passedOver->append(
+            QCoreApplication::translate("Traces", "ℹ️ The Trash %1 is left alone: %2")
+                .arg(displayName(trash), why));
+}
+
+// Why `name` below `parent` did not open as a folder; empty where it is
+// simply not there.
+QString TrashLister::whyNot(int parent, const QByteArray &name, int error) const
+{
+    Status st;
+    if (platform::statusAt(parent, name, &st) == 0 && st.type == Type::Link)
+        return QCoreApplication::translate("Traces", "it is a link");
+    if (error == ENOTDIR)
+        return QCoreApplication::translate("Traces", "it is not a folder");
+    return error == ENOENT ? QString() : platform::errorText(error);
+}
+
+// The entries of one Trash folder, open as `folder`.
+void TrashLister::listTrash(const Fd &folder, const QByteArray &trash)
+{
+    int error = 0;
+    for (const QByteArray &sub : {QByteArrayLiteral("files"), QByteArrayLiteral("info")}) {
+        Fd inner = platform::openFolderAt(folder.get(), sub, &error);
+        std::vector<QByteArray> names;
+        if (!inner.valid() || platform::readNames(inner.get(), &names) != 0)
+            continue;
+        for (const QByteArray &name : names)
+            entries.append(trash + '/' + sub + '/' + name);
+    }
+    if (isUsersFile(folder.get(), "directorysizes", home.user))
+        entries.append(trash + "/directorysizes");
+}
+
+// Opens `name` below `parent` as a Trash folder of the user's; says why not
+// where it exists but is no such folder.
+Fd TrashLister::openOwned(int parent, const QByteArray &name, const QByteArray &shown)
+{
+    int error = 0;
+    Fd folder = platform::openFolderAt(parent, name, &error);
+    Status st;
+    if (!folder.valid()) {
+        if (const QString why = whyNot(parent, name, error); !why.isEmpty())
+            passOver(shown, why);
+        return Fd();
+    }
+    if (platform::statusAt(folder.get(), QByteArray(), &st) != 0 || st.owner != home.user) {
+        passOver(shown, QCoreApplication::translate("Traces", "it is not yours"));
+        return Fd();
+    }
+    return folder;
+}
+
+// The home Trash: its last step never through a link.
+void TrashLister::listHome()
+{
+    int error = 0;
+    const Fd data = platform::openFolderPath(home.dataHome, true, &error);
+    if (!data.valid())
+        return;
+    const QByteArray trash = home.dataHome + "/Trash";
+    if (const Fd folder = openOwned(data.get(), "Trash", trash); folder.valid())
+        listTrash(folder, trash);
+}
+
+void TrashLister::listVolume(const QByteArray &mountPoint)
+{
+    int error = 0;
+    const Fd top = platform::openFolderPath(mountPoint, true, &error);
+    if (!top.valid())
+        return;
+    const QByteArray own = joinPath(mountPoint, ".Trash-" + uid);
+    if (const Fd folder = openOwned(top.get(), ".Trash-" + uid, own); folder.valid())
+        listTrash(folder, own);
+    // $topdir/.Trash/$uid, where .Trash is a real folder with the sticky
+    // bit: without it anyone could have put the user's folder there.
+    const QByteArray shared = joinPath(mountPoint, ".Trash");
+    Fd sharedFolder = platform::openFolderAt(top.get(), ".Trash", &error);
+    Status st;
+    if (!sharedFolder.valid()) {
+        if (const QString why = whyNot(top.get(), ".Trash", error); !why.isEmpty())
+            passOver(shared, why);
+        return;
+    }
+    if (platform::statusAt(sharedFolder.get(), QByteArray(), &st) != 0 ||
+        (st.mode & S_ISVTX) == 0) {
+        Status mine;
+        if (platform::statusAt(sharedFolder.get(), uid, &mine) == 0)
+            passOver(shared, QCoreApplication::translate(
+                                 "Traces", "it lacks the sticky bit a shared Trash has"));
+        return;
+    }
+    const QByteArray trash = shared + '/' + uid;
+    if (const Fd folder = openOwned(sharedFolder.get(), uid, trash); folder.valid())
+        listTrash(folder, trash);
+}
+
+// The writable volumes that may hold a Trash: the kernel's own mounts
+// (/proc, /sys, /dev, /run) hold none.
+QByteArrayList writableVolumes()
+{
     const auto isSystems = [](const QByteArray &mountPoint) {
         for (const QByteArray &top :
              {QByteArray("/proc"), QByteArray("/sys"), QByteArray("/dev"), QByteArray("/run")})
@@ -511,49 +577,33 @@ QByteArrayList trashEntries(const DesktopHome &home, QStringList *passedOver)
                 return true;
         return false;
     };
+    QByteArrayList writable;
     for (const platform::Mount &mount : platform::mountTable())
         if (!mount.readOnly && !isSystems(mount.mountPoint) && !writable.contains(mount.mountPoint))
             writable.append(mount.mountPoint);
+    return writable;
+}
+
+} // namespace
+
+QByteArrayList trashEntries(const DesktopHome &home, QStringList *passedOver)
+{
+    if (!home.valid())
+        return {};
+    TrashLister lister(home, passedOver);
+    lister.listHome();
+    const QByteArrayList writable = writableVolumes();
     // A volume that does not answer (a network server gone, a FUSE driver
     // that hangs) would keep the listing waiting for ever: it is passed.
     const QByteArrayList answering = platform::answering(writable);
     for (const QByteArray &mountPoint : writable) {
-        if (!answering.contains(mountPoint)) {
-            passOver(joinPath(mountPoint, ".Trash-" + uid),
-                     QCoreApplication::translate("Traces", "its volume does not answer"));
-            continue;
-        }
-        int error = 0;
-        const Fd top = platform::openFolderPath(mountPoint, true, &error);
-        if (!top.valid())
-            continue;
-        // $topdir/.Trash-$uid
-        const QByteArray own = joinPath(mountPoint, ".Trash-" + uid);
-        if (const Fd folder = openOwned(top.get(), ".Trash-" + uid, own); folder.valid())
-            listTrash(folder, own);
-        // $topdir/.Trash/$uid, where .Trash is a real folder with the sticky
-        // bit: without it anyone could have put the user's folder there.
-        const QByteArray shared = joinPath(mountPoint, ".Trash");
-        Fd sharedFolder = platform::openFolderAt(top.get(), ".Trash", &error);
-        Status st;
-        if (!sharedFolder.valid()) {
-            if (const QString why = whyNot(top.get(), ".Trash", error); !why.isEmpty())
-                passOver(shared, why);
-            continue;
-        }
-        if (platform::statusAt(sharedFolder.get(), QByteArray(), &st) != 0 ||
-            (st.mode & S_ISVTX) == 0) {
-            Status mine;
-            if (platform::statusAt(sharedFolder.get(), uid, &mine) == 0)
-                passOver(shared, QCoreApplication::translate(
-                                     "Traces", "it lacks the sticky bit a shared Trash has"));
-            continue;
-        }
-        const QByteArray trash = shared + '/' + uid;
-        if (const Fd folder = openOwned(sharedFolder.get(), uid, trash); folder.valid())
-            listTrash(folder, trash);
+        if (answering.contains(mountPoint))
+            lister.listVolume(mountPoint);
+        else
+            lister.passOver(joinPath(mountPoint, ".Trash-" + QByteArray::number(home.user)),
+                            QCoreApplication::translate("Traces", "its volume does not answer"));
     }
-    return entries;
+    return lister.entries;
 }
 
 } // namespace velmora

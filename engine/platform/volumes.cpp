@@ -508,64 +508,84 @@ struct ProbeMessage {
 
 } // namespace
 
-std::vector<SpaceAnswer> probeSpaces(const QByteArrayList &paths, int waitMs)
+namespace
 {
-    std::vector<SpaceAnswer> answers(std::size_t(paths.size()));
-    std::vector<int> pipes(std::size_t(paths.size()), -1);
-    // Made before any fork: after it, in a process with threads, only calls
-    // that need no lock may run (no allocation, no Qt).
-    std::vector<QByteArray> names(paths.begin(), paths.end());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        int fds[2];
-        if (::pipe2(fds, O_CLOEXEC) != 0) {
-            answers[i].answered = true;
-            answers[i].error = errno;
-            continue;
-        }
-        const char *path = names[i].constData();
-        const pid_t child = ::fork();
-        if (child == 0) {
-            // Nothing of this process's goes with the prober but its pipe:
-            // a descriptor it kept (a FUSE driver's own /dev/fuse, the
-            // caller's output) would keep that alive as long as it waits.
-            const int out = fds[1];
-            if ((out > 0 && ::close_range(0, unsigned(out) - 1, 0) != 0) ||
-                ::close_range(unsigned(out) + 1, ~0U, 0) != 0)
-                for (int fd = 0; fd < 4096; ++fd)
-                    if (fd != out)
-                        ::close(fd);
-            fds[1] = out;
-            // The prober's parent goes at once: the prober is no child of
-            // ours, and whoever reaps orphans reaps it when it ends.
-            if (::_Fork() != 0) // no fork handlers: nothing but calls that need no lock
-                ::_exit(0);
-            struct statfs st;
-            ProbeMessage m{};
-            if (::statfs(path, &st) != 0) {
-                m.error = errno;
-            } else {
-                m.blocks = st.f_blocks;
-                m.free = st.f_bfree;
-                m.available = st.f_bavail;
-                m.blockSize = quint64(st.f_frsize ? st.f_frsize : st.f_bsize);
-                m.flags = quint64(st.f_flags);
-            }
-            if (::write(fds[1], &m, sizeof m) != ssize_t(sizeof m)) {
-            }
-            ::_exit(0);
-        }
-        ::close(fds[1]);
-        if (child < 0) {
-            ::close(fds[0]);
-            answers[i].answered = true;
-            answers[i].error = errno;
-            continue;
-        }
-        while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
-        }
-        pipes[i] = fds[0];
+
+// In a child of a process with threads: only calls that need no lock (no
+// allocation, no Qt). Asks for the space of `path` and writes the answer to
+// `out`, from a process of its own.
+[[noreturn]] void probeInChild(const char *path, int out)
+{
+    // Nothing of this process's goes with the prober but its pipe: a
+    // descriptor it kept (a FUSE driver's own /dev/fuse, the caller's
+    // output) would keep that alive as long as it waits.
+    if ((out > 0 && ::close_range(0, unsigned(out) - 1, 0) != 0) ||
+        ::close_range(unsigned(out) + 1, ~0U, 0) != 0)
+        for (int fd = 0; fd < 4096; ++fd)
+            if (fd != out)
+                ::close(fd);
+    // The prober's parent goes at once: the prober is no child of ours, and
+    // whoever reaps orphans reaps it when it ends.
+    if (::_Fork() != 0) // no fork handlers: nothing but calls that need no lock
+        ::_exit(0);
+    struct statfs st;
+    ProbeMessage m{};
+    if (::statfs(path, &st) != 0) {
+        m.error = errno;
+    } else {
+        m.blocks = st.f_blocks;
+        m.free = st.f_bfree;
+        m.available = st.f_bavail;
+        m.blockSize = quint64(st.f_frsize ? st.f_frsize : st.f_bsize);
+        m.flags = quint64(st.f_flags);
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    if (::write(out, &m, sizeof m) != ssize_t(sizeof m)) {
+    }
+    ::_exit(0);
+}
+
+// Starts a prober for `path`: 0 with the pipe its answer comes through in
+// `*readEnd`, or an errno value.
+int startProber(const char *path, int *readEnd)
+{
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return errno;
+    const pid_t child = ::fork();
+    if (child == 0)
+        probeInChild(path, fds[1]);
+    const int forkError = errno;
+    ::close(fds[1]);
+    if (child < 0) {
+        ::close(fds[0]);
+        return forkError;
+    }
+    while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    *readEnd = fds[0];
+    return 0;
+}
+
+void readAnswer(int pipe, SpaceAnswer *a)
+{
+    ProbeMessage m{};
+    a->answered = true;
+    if (::read(pipe, &m, sizeof m) == ssize_t(sizeof m)) {
+        a->error = m.error;
+        a->total = m.blocks * m.blockSize;
+        a->free = m.free * m.blockSize;
+        a->available = m.available * m.blockSize;
+        a->readOnly = (m.flags & ST_RDONLY) != 0;
+    } else {
+        a->error = EIO; // it died without a word
+    }
+}
+
+// Reads the answers that come through `pipes` until `deadline`; each pipe
+// answered is closed and set to -1.
+void collectAnswers(std::vector<int> &pipes, std::vector<SpaceAnswer> &answers,
+                    std::chrono::steady_clock::time_point deadline)
+{
     for (;;) {
         std::vector<pollfd> waiting;
         std::vector<std::size_t> index;
@@ -578,30 +598,36 @@ std::vector<SpaceAnswer> probeSpaces(const QByteArrayList &paths, int waitMs)
                               deadline - std::chrono::steady_clock::now())
                               .count();
         if (waiting.empty() || left <= 0)
-            break;
+            return;
         if (::poll(waiting.data(), nfds_t(waiting.size()), int(left)) < 0 && errno != EINTR)
-            break;
+            return;
         for (std::size_t k = 0; k < waiting.size(); ++k) {
             if (waiting[k].revents == 0)
                 continue;
             const std::size_t i = index[k];
-            ProbeMessage m{};
-            SpaceAnswer &a = answers[i];
-            if (::read(pipes[i], &m, sizeof m) == ssize_t(sizeof m)) {
-                a.answered = true;
-                a.error = m.error;
-                a.total = m.blocks * m.blockSize;
-                a.free = m.free * m.blockSize;
-                a.available = m.available * m.blockSize;
-                a.readOnly = (m.flags & ST_RDONLY) != 0;
-            } else {
-                a.answered = true; // it died without a word
-                a.error = EIO;
-            }
+            readAnswer(pipes[i], &answers[i]);
             ::close(pipes[i]);
             pipes[i] = -1;
         }
     }
+}
+
+} // namespace
+
+std::vector<SpaceAnswer> probeSpaces(const QByteArrayList &paths, int waitMs)
+{
+    std::vector<SpaceAnswer> answers(std::size_t(paths.size()));
+    std::vector<int> pipes(std::size_t(paths.size()), -1);
+    // Made before any fork: after it, in a process with threads, only calls
+    // that need no lock may run (no allocation, no Qt).
+    std::vector<QByteArray> names(paths.begin(), paths.end());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (const int error = startProber(names[i].constData(), &pipes[i])) {
+            answers[i].answered = true;
+            answers[i].error = error;
+        }
+    collectAnswers(pipes, answers,
+                   std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs));
     // One that has not answered is left to wait, its pipe handed to the
     // caller: while it waits, that volume is not asked again
     // (stillWaiting()), and it ends by itself once the mount answers or is
