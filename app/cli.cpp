@@ -14,6 +14,8 @@
 // Exit status: 0 everything erased, 1 finished with problems, 2 usage
 // error or refusal (nothing touched), 128+N stopped by signal N.
 
+#include "app/clilists.h"
+#include "app/cliout.h"
 #include "app/erasurereport.h"
 #include "app/translations.h"
 #include "engine/device/drivewipe.h"
@@ -58,10 +60,13 @@
 #include <string>
 #include <thread>
 
+using cli::fail;
+using cli::kUsage;
+using cli::printTo;
+
 namespace
 {
 
-constexpr int kUsage = 2;
 constexpr qsizetype kShownEntries = 20;
 
 class Cli
@@ -73,7 +78,6 @@ class Cli
     int run();
 
   private:
-    int fail(const QString &message, int status = kUsage);
     void describe(QCommandLineParser &parser);
     void scanArguments();
     bool prepare(const QString &command, const QByteArrayList &paths);
@@ -103,14 +107,6 @@ class Cli
     // proof cannot be kept refuses the job.
     bool prepareOutputs();
     bool writeOutputs();
-    // velmora-cli schedule add|list|remove …
-    int schedule(const QStringList &words, const QString &every);
-    // velmora-cli check-report FILE [--key FINGERPRINT]
-    int checkReport(const QStringList &files, const QString &key);
-    // velmora-cli volumes [--json]
-    int volumes(const QStringList &words);
-    // velmora-cli drives [--json]
-    int drives(const QStringList &words);
 
     int argc;
     char **argv;
@@ -154,18 +150,6 @@ class Cli
     bool jobDone = false;
 };
 
-void printTo(FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
-
-int Cli::fail(const QString &message, int status)
-{
-    printTo(stderr, QStringLiteral("velmora-cli: %1\n").arg(message));
-    return status;
-}
 
 void Cli::describe(QCommandLineParser &parser)
 {
@@ -638,78 +622,7 @@ void Cli::runWithProgress()
     }
 }
 
-int Cli::checkReport(const QStringList &files, const QString &key)
-{
-    if (files.size() != 1)
-        return fail(tr("check-report takes one JSON outcome"));
-    QFile file(files.constFirst());
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1: %2").arg(files.constFirst(), file.errorString()), 1);
-    QJsonParseError parsed;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parsed);
-    QString fingerprint;
-    QString problem;
-    if (!document.isObject())
-        problem = tr("it is not a JSON outcome (%1)").arg(parsed.errorString());
-    else if (velmora::checkOutcome(document.object(), key, &fingerprint, &problem)) {
-        printTo(stdout, tr("valid, signed by key %1\n").arg(fingerprint));
-        return 0;
-    }
-    printTo(stderr, QStringLiteral("velmora-cli: %1: %2\n").arg(files.constFirst(), problem));
-    return 1;
-}
 
-int Cli::schedule(const QStringList &words, const QString &every)
-{
-    const QString action = words.value(0);
-    if (action == QLatin1String("list")) {
-        const QList<velmora::Schedule> schedules = velmora::listSchedules();
-        for (const velmora::Schedule &s : schedules)
-            printTo(stdout,
-                    QStringLiteral("%1  %2  %3\n")
-                        .arg(s.name, s.active ? tr("active") : tr("inactive"), s.description()));
-        if (schedules.isEmpty())
-            printTo(stderr, tr("No wipes are scheduled.\n"));
-        else if (!velmora::systemdRuns())
-            printTo(stderr,
-                    tr("systemd does not run here: the timers are written but inactive.\n"));
-        return 0;
-    }
-    if (action == QLatin1String("remove")) {
-        QString error;
-        if (words.size() != 2 || !velmora::removeSchedule(words.at(1), &error))
-            return fail(words.size() != 2 ? tr("schedule remove takes the name list shows")
-                                          : error);
-        printTo(stderr, tr("Removed %1.\n").arg(words.at(1)));
-        return 0;
-    }
-    if (action != QLatin1String("add"))
-        return fail(tr("schedule takes add, list or remove"));
-    velmora::Schedule s;
-    const QString what = words.value(1);
-    if (what == QLatin1String("trash") && words.size() == 2) {
-        s.kind = velmora::Schedule::Kind::Trash;
-    } else if (what == QLatin1String("freespace") && words.size() == 3) {
-        s.kind = velmora::Schedule::Kind::FreeSpace;
-        s.target = words.at(2);
-        // A mount point, as freespace itself takes it.
-        if (velmora::mountPointOf(s.target) != s.target)
-            return fail(tr("%1 is not the mount point of a volume").arg(s.target));
-    } else {
-        return fail(tr("schedule add takes trash, or freespace and a mount point"));
-    }
-    s.method = velmora::methodShortName(method);
-    if (!every.isEmpty())
-        s.every = every;
-    QString error;
-    if (!velmora::addSchedule(s, QCoreApplication::applicationFilePath(), &error))
-        return fail(error);
-    printTo(stderr,
-            tr("Scheduled %1 as %2 in %3%4.\n")
-                .arg(s.description(), s.name, velmora::scheduleUnitFolder(),
-                     s.active ? QString() : tr(" (inactive: systemd does not run it here)")));
-    return 0;
-}
 
 bool Cli::prepareOutputs()
 {
@@ -796,101 +709,16 @@ int Cli::finish()
     return record.result == velmora::ErasureRecord::Result::Erased && written ? 0 : 1;
 }
 
-int Cli::volumes(const QStringList &words)
-{
-    const bool json = words == QStringList{QStringLiteral("--json")};
-    if (!words.isEmpty() && !json)
-        return fail(tr("volumes takes only --json"));
-    const QList<velmora::MountedVolume> list = velmora::mountedVolumes();
-    if (json) {
-        QJsonArray array;
-        for (const velmora::MountedVolume &v : list) {
-            const auto size = [&v](qint64 bytes) {
-                return v.responding ? QJsonValue(double(bytes)) : QJsonValue(QJsonValue::Null);
-            };
-            QJsonObject object = velmora::storageJson(v.storage);
-            object.insert(QStringLiteral("mountPoint"), v.mountPoint);
-            object.insert(QStringLiteral("device"), v.device);
-            object.insert(QStringLiteral("fileSystem"), v.fileSystem);
-            object.insert(QStringLiteral("label"), v.label);
-            object.insert(QStringLiteral("readOnly"), v.readOnly);
-            object.insert(QStringLiteral("bytes"), size(v.total));
-            object.insert(QStringLiteral("available"), size(v.available));
-            array.append(object);
-        }
-        printTo(stdout, QString::fromUtf8(QJsonDocument(array).toJson()));
-        return 0;
-    }
-    const QLocale locale;
-    for (const velmora::MountedVolume &v : list) {
-        printTo(stdout,
-                QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
-                    .arg(v.mountPoint, v.fileSystem,
-                         v.responding ? locale.formattedDataSize(v.total) : QStringLiteral("—"),
-                         v.responding ? locale.formattedDataSize(v.available) : QStringLiteral("—"),
-                         velmora::mediumLabel(v.storage), velmora::deviceChainText(v.storage)));
-    }
-    return 0;
-}
 
-int Cli::drives(const QStringList &words)
-{
-    const bool json = words == QStringList{QStringLiteral("--json")};
-    if (!words.isEmpty() && !json)
-        return fail(tr("drives takes only --json"));
-    QJsonArray array;
-    for (const velmora::platform::Drive &d : velmora::platform::listDrives()) {
-        const velmora::platform::Storage s = velmora::platform::storageOfDisk(d.disk);
-        const QString refusal = velmora::driveRefusal(d);
-        velmora::LuksHeader luks;
-        QString problem;
-        const int found = velmora::probeLuks(d.path, &luks, &problem);
-        if (json) {
-            QJsonObject object =
-                velmora::storageJson(s).value(QStringLiteral("disks")).toArray().at(0).toObject();
-            object.insert(QStringLiteral("path"), velmora::displayName(d.path));
-            object.insert(QStringLiteral("partition"), d.partition);
-            object.insert(QStringLiteral("bytes"), double(d.bytes));
-            object.insert(QStringLiteral("medium"),
-                          velmora::storageJson(s).value(QStringLiteral("medium")));
-            QJsonArray partitions;
-            for (const QByteArray &p : d.partitions)
-                partitions.append(QString::fromUtf8(p));
-            object.insert(QStringLiteral("partitions"), partitions);
-            object.insert(QStringLiteral("luks"), found > 0
-                                                      ? QJsonValue(QString::fromUtf8(luks.version))
-                                                      : QJsonValue(QJsonValue::Null));
-            object.insert(QStringLiteral("refused"),
-                          refusal.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(refusal));
-            array.append(object);
-            continue;
-        }
-        QStringList facts{velmora::driveTitle(d), velmora::mediumLabel(s)};
-        if (!d.partitions.isEmpty()) {
-            QStringList names;
-            for (const QByteArray &p : d.partitions)
-                names.append(QString::fromUtf8(p));
-            facts.append(tr("partitions: %1").arg(names.join(QLatin1Char(' '))));
-        }
-        if (found > 0)
-            facts.append(QString::fromUtf8(luks.version));
-        printTo(stdout, QStringLiteral("%1\t%2%3\n")
-                            .arg(velmora::displayName(d.path), facts.join(QStringLiteral(" · ")),
-                                 refusal.isEmpty() ? QString() : QStringLiteral("\t") + refusal));
-    }
-    if (json)
-        printTo(stdout, QString::fromUtf8(QJsonDocument(array).toJson()));
-    return 0;
-}
 
 int Cli::run()
 {
     // Its --json is a switch, where the jobs' takes a file.
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.value(1) == QLatin1String("volumes"))
-        return volumes(arguments.mid(2));
+        return cli::listVolumes(arguments.mid(2));
     if (arguments.value(1) == QLatin1String("drives"))
-        return drives(arguments.mid(2));
+        return cli::listDrives(arguments.mid(2));
     QCommandLineParser parser;
     describe(parser);
     if (!parser.parse(QCoreApplication::arguments()))
@@ -917,9 +745,9 @@ int Cli::run()
         return fail(tr("no command; try 'velmora-cli --help'"));
     const QString command = positionals.constFirst();
     if (command == QLatin1String("schedule"))
-        return schedule(positionals.mid(1), parser.value(QStringLiteral("every")));
+        return cli::schedule(positionals.mid(1), parser.value(QStringLiteral("every")), method);
     if (command == QLatin1String("check-report"))
-        return checkReport(positionals.mid(1), parser.value(QStringLiteral("key")));
+        return cli::checkReport(positionals.mid(1), parser.value(QStringLiteral("key")));
     // A whole drive is read back unless asked not to: it is what the
     // certificate stands on.
     if (command == QLatin1String("drive"))
