@@ -81,6 +81,7 @@ class Cli
     void describe(QCommandLineParser &parser);
     void scanArguments();
     bool prepare(const QString &command, const QByteArrayList &paths);
+    bool answersOnly(const QCommandLineParser &parser);
     // The options every command shares: 0, or the exit status of a refusal.
     int readOptions(const QCommandLineParser &parser);
     int gatherPaths(const QCommandLineParser &parser, const QString &command,
@@ -149,7 +150,6 @@ class Cli
     std::condition_variable wake;
     bool jobDone = false;
 };
-
 
 void Cli::describe(QCommandLineParser &parser)
 {
@@ -384,8 +384,7 @@ bool Cli::prepareErase(const QByteArrayList &paths)
     request.traces = traces;
     if (traces)
         request.listed += velmora::editorCopies(request.listed);
-    if (collidesWithSelection(jsonFile, "--json") ||
-        collidesWithSelection(reportFile, "--report"))
+    if (collidesWithSelection(jsonFile, "--json") || collidesWithSelection(reportFile, "--report"))
         return false;
     record = velmora::ErasureRecord::forFiles(request.listed, method, verify);
     return true;
@@ -622,8 +621,6 @@ void Cli::runWithProgress()
     }
 }
 
-
-
 bool Cli::prepareOutputs()
 {
     const struct {
@@ -709,8 +706,6 @@ int Cli::finish()
     return record.result == velmora::ErasureRecord::Result::Erased && written ? 0 : 1;
 }
 
-
-
 int Cli::run()
 {
     // Its --json is a switch, where the jobs' takes a file.
@@ -723,20 +718,8 @@ int Cli::run()
     describe(parser);
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText() + QStringLiteral("\n") + tr("Try 'velmora-cli --help'."));
-    if (parser.isSet(QStringLiteral("help"))) {
-        printTo(stdout, parser.helpText());
+    if (answersOnly(parser))
         return 0;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        printTo(stdout, QStringLiteral("velmora-cli %1\n").arg(QStringLiteral(VELMORA_VERSION)));
-        return 0;
-    }
-    if (parser.isSet(QStringLiteral("methods"))) {
-        for (const QString &name : velmora::methodDisplayNames())
-            printTo(stdout,
-                    QStringLiteral("%1  %2\n").arg(velmora::methodShortName(name), -8).arg(name));
-        return 0;
-    }
     if (const int status = readOptions(parser))
         return status;
 
@@ -793,6 +776,26 @@ int Cli::run()
     if (!thenFreeSpace || stop.load() || velmora::platform::caughtSignal())
         return exitStatus;
     return wipeFreeSpaceAfter(exitStatus);
+}
+
+// --help, --version and --methods: said, and nothing else is done.
+bool Cli::answersOnly(const QCommandLineParser &parser)
+{
+    if (parser.isSet(QStringLiteral("help"))) {
+        printTo(stdout, parser.helpText());
+        return true;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        printTo(stdout, QStringLiteral("velmora-cli %1\n").arg(QStringLiteral(VELMORA_VERSION)));
+        return true;
+    }
+    if (parser.isSet(QStringLiteral("methods"))) {
+        for (const QString &name : velmora::methodDisplayNames())
+            printTo(stdout,
+                    QStringLiteral("%1  %2\n").arg(velmora::methodShortName(name), -8).arg(name));
+        return true;
+    }
+    return false;
 }
 
 int Cli::readOptions(const QCommandLineParser &parser)

@@ -126,7 +126,8 @@ int writeRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContex
 // Reads [from, to) back and compares it with `stream` from `from`, reading
 // the next chunk on a second thread while this one draws and compares.
 // Returns 0, ECANCELED, EILSEQ at the first difference (`*at`), or a
-// read's errno.
+// read's errno. Kept in one piece: the read ahead and the comparison are one
+// pipeline, read through every sector of a drive.
 int compareRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContext &ctx,
                  quint64 *at)
 {
@@ -492,6 +493,7 @@ class DriveWipe
     bool measure();
     void describe();
     bool destroyKeys();
+    bool clearHeaders(const LuksHeader &header, int destroyed, QJsonObject luks);
     int overwriteHeaders(quint64 area);
     bool overwrite(int passes);
     bool readBack();
@@ -593,7 +595,13 @@ bool DriveWipe::destroyKeys()
                      {QStringLiteral("headerBytesOverwritten"), 0}};
     facts.drive.insert(QStringLiteral("luks"), luks);
     facts.publish();
-    // The headers (LUKS2 keeps two) and the key-slot area, all of it.
+    return clearHeaders(header, destroyed, luks);
+}
+
+// The headers (LUKS2 keeps two) and the key-slot area, all of it, written
+// over and read back; then the container is gone for the certificate.
+bool DriveWipe::clearHeaders(const LuksHeader &header, int destroyed, QJsonObject luks)
+{
     const quint64 area =
         std::min(bytes, (header.headerBytes + kDriveChunk - 1) / kDriveChunk * kDriveChunk);
     const int rc = overwriteHeaders(area);

@@ -84,42 +84,55 @@ qint64 namesToCreate(const QByteArray &fsType, quint64 device, const platform::S
     return 0;
 }
 
+namespace
+{
+
+// A full volume or folder ends a round; anything else is a failure.
+bool isEnd(int rc)
+{
+    return isFull(rc) || rc == EMLINK;
+}
+
+// `count` folders of names `length` long in the root folder `rootFd`,
+// synced, then removed. They carry the prefix, so that a killed job's are
+// told from the user's folders. 0 or an errno value.
+int fillRootEntries(int rootFd, qint64 count, qsizetype length)
+{
+    CreatedFolders root{rootFd, {}};
+    for (qint64 i = 0; i < count; ++i) {
+        QByteArray name =
+            kNamesPrefix + randomName(std::max<qsizetype>(8, length - kNamesPrefix.size()));
+        const int rc = platform::makeFolderAt(rootFd, name);
+        if (rc == 0)
+            root.names.push_back(std::move(name));
+        else if (isEnd(rc))
+            break;
+        else if (rc != EEXIST)
+            return rc;
+    }
+    if (const int rc = platform::syncFileSystem(rootFd))
+        return rc;
+    return root.removeAll();
+}
+
+} // namespace
+
 int overwriteNames(int rootFd, qint64 count, const platform::Space &space, JobContext &ctx,
                    bool counted, const std::function<bool()> &enough)
 {
     const qsizetype length = qsizetype(std::min<quint64>(space.nameMax, 255));
-    // A full volume or folder ends a round; anything else is a failure.
-    const auto isEnd = [](int rc) { return isFull(rc) || rc == EMLINK; };
-
     // Whatever a kill leaves here is found again by its prefix.
     if (ctx.journal)
         ctx.journal->workingIn(platform::pathOf(rootFd));
 
     // First the free slots of the root folder itself, about as many entries
     // as its current size holds; the bulk goes into a folder of its own, so
-    // the root folder does not grow for good. These carry the prefix too, so
-    // that a killed job's are told from the user's folders.
+    // the root folder does not grow for good.
     Status rootSt;
     platform::statusAt(rootFd, QByteArray(), &rootSt);
     const qint64 inRoot = std::min<qint64>(count, 2 * (rootSt.size / (length + 9)) + 16);
-    {
-        CreatedFolders root{rootFd, {}};
-        for (qint64 i = 0; i < inRoot; ++i) {
-            QByteArray name =
-                kNamesPrefix + randomName(std::max<qsizetype>(8, length - kNamesPrefix.size()));
-            const int rc = platform::makeFolderAt(rootFd, name);
-            if (rc == 0)
-                root.names.push_back(std::move(name));
-            else if (isEnd(rc))
-                break;
-            else if (rc != EEXIST)
-                return rc;
-        }
-        if (const int rc = platform::syncFileSystem(rootFd))
-            return rc;
-        if (const int rc = root.removeAll())
-            return rc;
-    }
+    if (const int rc = fillRootEntries(rootFd, inRoot, length))
+        return rc;
 
     HolderFolder holder(rootFd);
     if (const int rc = holder.make())

@@ -62,7 +62,9 @@ struct Share {
 // this thread from `stream` (at the share's start), or without one, from the
 // pass's stream of `key`. Ends early on a stop or when `failed` is set by
 // another writer of the pass; a failure here sets it. After each chunk,
-// `report` (on the thread that reports progress only).
+// `report` (on the thread that reports progress only). Kept in one piece:
+// it is the loop every byte of a file erase goes through, and its windows
+// of write-back only read right side by side with the writes.
 PassEnd writeShare(int fd, const QString &shown, RandomStream *stream, const RandomStream::Key &key,
                    Share &share, const JobContext &ctx, std::atomic_bool &failed,
                    const std::function<void()> &report)
@@ -131,7 +133,9 @@ PassEnd writeShare(int fd, const QString &shown, RandomStream *stream, const Ran
 // One pass over [from, to), then (with `sync`) a data sync. A big file is
 // split into halves on chunk boundaries, written at once by two threads,
 // each drawing its own data: the copy into the file and the drawing of the
-// next chunk then overlap without handing buffers from core to core.
+// next chunk then overlap without handing buffers from core to core. Kept
+// in one piece: the shares, their threads, their progress and their end
+// belong to one pass, which no step of it outlives.
 PassOutcome writePass(int fd, const QString &shown, qint64 from, qint64 to, JobContext &ctx,
                       bool sync = true, WrittenData *record = nullptr)
 {

@@ -64,6 +64,8 @@ QString ReadBack::detail() const
                      .arg(offset);
 }
 
+// Kept in one piece: the aligned window of a direct read and the part of
+// the stream it is compared with must be read side by side.
 ReadBack WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobContext &ctx) const
 {
     if (ctx.beforeVerify)

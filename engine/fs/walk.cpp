@@ -11,8 +11,8 @@
 #include "engine/fs/verify.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QDebug>
+#include <QLocale>
 
 #include <algorithm>
 #include <cerrno>
@@ -213,6 +213,48 @@ void TreeEraser::finishOverwrite(int dirFd, Batch &batch, Fd &file, const QByteA
     }
 }
 
+// Opens the folder `name` of `folder` into `*descend` (when given), where it
+// is still the folder that was listed and no other volume is mounted there;
+// a link that took its place goes as a link.
+void TreeEraser::openChild(Folder &folder, const QByteArray &name, const Status &st,
+                           const QString &shown, Folder *descend)
+{
+    if (isMountBelow(folder, st)) {
+        problem(QCoreApplication::translate(
+                    "TreeEraser", "⚠️ Not erased, another volume is mounted here: %1"),
+                shown);
+        return;
+    }
+    int error = 0;
+    Folder child{platform::openFolderAt(folder.fd.get(), name, &error), QByteArray(), Status()};
+    if (!child.fd.valid()) {
+        Status now;
+        if (error == ELOOP || error == ENOTDIR) {
+            if (platform::statusAt(folder.fd.get(), name, &now) == 0 && now.type == Type::Link)
+                removePlain(folder.fd.get(), name, shown,
+                            QCoreApplication::translate("TreeEraser", "🔗 Removed link: %1"), false);
+            else
+                problem(QCoreApplication::translate(
+                            "TreeEraser", "⚠️ Changed while being erased, left alone: %1"),
+                        shown);
+        } else if (error != ENOENT) {
+            problemWithReason(
+                QCoreApplication::translate("TreeEraser", "⚠️ Could not open folder: %1"),
+                shown, error);
+        }
+        return;
+    }
+    if (platform::statusAt(child.fd.get(), QByteArray(), &child.st) != 0 ||
+        !child.st.sameObject(st)) {
+        problem(QCoreApplication::translate("TreeEraser",
+                                            "⚠️ Changed while being erased, left alone: %1"),
+                shown);
+        return;
+    }
+    if (descend)
+        *descend = std::move(child);
+}
+
 bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name, const Status &st,
                             const QString &shown, Folder *descend)
 {
@@ -226,45 +268,9 @@ bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name
         }
     } done{*this, st.type != Type::Directory};
     switch (st.type) {
-    case Type::Directory: {
-        if (isMountBelow(folder, st)) {
-            problem(QCoreApplication::translate(
-                        "TreeEraser", "⚠️ Not erased, another volume is mounted here: %1"),
-                    shown);
-            return true;
-        }
-        int error = 0;
-        Folder child{platform::openFolderAt(folder.fd.get(), name, &error), QByteArray(),
-                     Status()};
-        if (!child.fd.valid()) {
-            Status now;
-            if (error == ELOOP || error == ENOTDIR) {
-                if (platform::statusAt(folder.fd.get(), name, &now) == 0 && now.type == Type::Link)
-                    removePlain(folder.fd.get(), name, shown,
-                                QCoreApplication::translate("TreeEraser", "🔗 Removed link: %1"),
-                                false);
-                else
-                    problem(QCoreApplication::translate(
-                                "TreeEraser", "⚠️ Changed while being erased, left alone: %1"),
-                            shown);
-            } else if (error != ENOENT) {
-                problemWithReason(
-                    QCoreApplication::translate("TreeEraser", "⚠️ Could not open folder: %1"),
-                    shown, error);
-            }
-            return true;
-        }
-        if (platform::statusAt(child.fd.get(), QByteArray(), &child.st) != 0 ||
-            !child.st.sameObject(st)) {
-            problem(QCoreApplication::translate(
-                        "TreeEraser", "⚠️ Changed while being erased, left alone: %1"),
-                    shown);
-            return true;
-        }
-        if (descend)
-            *descend = std::move(child);
+    case Type::Directory:
+        openChild(folder, name, st, shown, descend);
         return true;
-    }
     case Type::Link:
         removePlain(folder.fd.get(), name, shown,
                     QCoreApplication::translate("TreeEraser", "🔗 Removed link: %1"), false);
@@ -291,8 +297,8 @@ bool TreeEraser::eraseEntry(Folder &folder, Batch &batch, const QByteArray &name
 
 // A folder the walk is in, and what of it is left to do.
 struct TreeEraser::Level {
-    Folder folder;    // its path is that of the selection, at the top level only
-    QByteArray name;  // in the folder above
+    Folder folder;   // its path is that of the selection, at the top level only
+    QByteArray name; // in the folder above
     std::vector<QByteArray> names;
     std::size_t next = 0;
     std::size_t left = 0; // entries that stay, for the clean-up
@@ -343,8 +349,8 @@ bool TreeEraser::descend(std::vector<Level> &levels, Folder child, const QByteAr
     if (const int rc = platform::readNames(level.folder.fd.get(), &level.names)) {
         if (!quiet)
             problemWithReason(
-                QCoreApplication::translate("TreeEraser", "⚠️ Could not list folder: %1"), shown,
-                rc);
+                QCoreApplication::translate("TreeEraser", "⚠️ Could not list folder: %1"),
+                shown, rc);
         return false;
     }
     level.left = level.names.size();
@@ -398,8 +404,8 @@ bool TreeEraser::eraseIn(Folder &root)
     top.folder = std::move(root);
     if (const int rc = platform::readNames(top.folder.fd.get(), &top.names)) {
         problemWithReason(
-            QCoreApplication::translate("TreeEraser", "⚠️ Could not list folder: %1"), shownRoot,
-            rc);
+            QCoreApplication::translate("TreeEraser", "⚠️ Could not list folder: %1"),
+            shownRoot, rc);
         return true;
     }
     levels.push_back(std::move(top));
@@ -519,9 +525,8 @@ bool TreeEraser::cleanIn(Folder &root, bool removeLinks)
         if (st.type == Type::Regular && isShortcut(name) && !isMountBelow(level.folder, st)) {
             if (platform::removeAt(dirFd, name, false) == 0) {
                 ctx.removed(shown);
-                ctx.info(
-                    QCoreApplication::translate("TreeEraser", "🗑️ Removed shortcut: %1")
-                        .arg(shown));
+                ctx.info(QCoreApplication::translate("TreeEraser", "🗑️ Removed shortcut: %1")
+                             .arg(shown));
                 --level.left;
             }
         } else if (st.type == Type::Link && removeLinks) {
@@ -646,8 +651,8 @@ class FolderWalk
             Level &above = levels[levels.size() - 2];
             if (!above.fd.valid()) {
                 int error = 0;
-                Fd up = platform::openFolderAt(levels.back().fd.get(), QByteArrayLiteral(".."),
-                                               &error);
+                Fd up =
+                    platform::openFolderAt(levels.back().fd.get(), QByteArrayLiteral(".."), &error);
                 Status st;
                 if (!up.valid() || platform::statusAt(up.get(), QByteArray(), &st) != 0 ||
                     !st.sameObject(above.st)) {

@@ -107,6 +107,8 @@ class TreeEraser
     // into `*descend` (when given) for the walk to go into.
     bool eraseEntry(Folder &folder, Batch &batch, const QByteArray &name,
                     const platform::Status &st, const QString &shown, Folder *descend);
+    void openChild(Folder &folder, const QByteArray &name, const platform::Status &st,
+                   const QString &shown, Folder *descend);
     void eraseFile(Folder &folder, Batch &batch, const QByteArray &name, const platform::Status &st,
                    const QString &shown);
     // What follows the overwrite of the open file `fd`, named `name` in the

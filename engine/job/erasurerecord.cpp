@@ -139,6 +139,55 @@ bool ErasureRecord::readBack() const
     return verify && passes > 0 && (result == Result::Erased || result == Result::Problems);
 }
 
+namespace
+{
+
+// What the job did to the listed entry `path`, never merely that it is gone.
+ErasureRecord::Entry entryFor(const QByteArray &path, const ErasureRecord &record,
+                              const QSet<QString> &failed, const JobReport &report, bool stopped)
+{
+    using Entry = ErasureRecord::Entry;
+    const QStringList &problems = record.problems;
+    const QSet<QByteArray> &listedFolders = record.listedFolders;
+    Entry entry;
+    entry.name = displayName(path);
+    const bool itself = failed.contains(entry.name);
+    int inside = 0;
+    if (listedFolders.contains(path))
+        for (const QString &problem : problems)
+            inside += below(problem, entry.name) ? 1 : 0;
+    platform::Status st;
+    const bool present = platform::statusAt(platform::kWorkingFolder, path, &st) == 0;
+    entry.present = present;
+    // What the job did to it, never merely that it is gone: a folder
+    // reached through a link that went as a link leaves its files in
+    // place, under another name.
+    const bool removedByJob = report.wasRemoved(entry.name);
+    if (itself) {
+        entry.outcome = QCoreApplication::translate("ErasureRecord", "Not erased");
+    } else if (inside > 0) {
+        entry.outcome = QCoreApplication::translate(
+            "ErasureRecord", "Partly erased: %n below it not erased", nullptr, inside);
+        entry.state = Entry::State::PartlyErased;
+    } else if (present || !removedByJob) {
+        entry.outcome =
+            stopped   ? QCoreApplication::translate("ErasureRecord",
+                                                    "Not erased: the job was stopped first")
+            : present ? QCoreApplication::translate("ErasureRecord", "Not erased: still present")
+                      : QCoreApplication::translate("ErasureRecord",
+                                                    "Not erased: gone, but not by this job");
+        if (stopped)
+            entry.state = Entry::State::Stopped;
+    } else {
+        entry.outcome = QCoreApplication::translate("ErasureRecord", "Erased");
+        entry.erased = true;
+        entry.state = Entry::State::Erased;
+    }
+    return entry;
+}
+
+} // namespace
+
 void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verified, bool stopped)
 {
     finished = QDateTime::currentDateTime();
@@ -179,44 +228,8 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
     // Each path is looked up once; only folders are searched for problems
     // below them, so that many files with many problems stay quick.
     const QSet<QString> failed(problems.cbegin(), problems.cend());
-    for (const QByteArray &path : listed) {
-        Entry entry;
-        entry.name = displayName(path);
-        const bool itself = failed.contains(entry.name);
-        int inside = 0;
-        if (listedFolders.contains(path))
-            for (const QString &problem : problems)
-                inside += below(problem, entry.name) ? 1 : 0;
-        platform::Status st;
-        const bool present = platform::statusAt(platform::kWorkingFolder, path, &st) == 0;
-        entry.present = present;
-        // What the job did to it, never merely that it is gone: a folder
-        // reached through a link that went as a link leaves its files in
-        // place, under another name.
-        const bool removedByJob = report.wasRemoved(entry.name);
-        if (itself) {
-            entry.outcome = QCoreApplication::translate("ErasureRecord", "Not erased");
-        } else if (inside > 0) {
-            entry.outcome = QCoreApplication::translate(
-                "ErasureRecord", "Partly erased: %n below it not erased", nullptr, inside);
-            entry.state = Entry::State::PartlyErased;
-        } else if (present || !removedByJob) {
-            entry.outcome =
-                stopped ? QCoreApplication::translate("ErasureRecord",
-                                                      "Not erased: the job was stopped first")
-                : present
-                    ? QCoreApplication::translate("ErasureRecord", "Not erased: still present")
-                    : QCoreApplication::translate("ErasureRecord",
-                                                  "Not erased: gone, but not by this job");
-            if (stopped)
-                entry.state = Entry::State::Stopped;
-        } else {
-            entry.outcome = QCoreApplication::translate("ErasureRecord", "Erased");
-            entry.erased = true;
-            entry.state = Entry::State::Erased;
-        }
-        entries.append(entry);
-    }
+    for (const QByteArray &path : listed)
+        entries.append(entryFor(path, *this, failed, report, stopped));
 }
 
 QByteArrayList ErasureRecord::topLevel() const

@@ -52,6 +52,8 @@ quint64 deviceOf(const QByteArray &path)
 
 } // namespace
 
+// Kept in one piece: the checks go in this order, each on what the ones
+// before it resolved, and one list of them is what a reviewer must see.
 EntryCheck checkEntry(const QByteArray &path, bool preserveRoot)
 {
     EntryCheck check;

@@ -65,6 +65,51 @@ QByteArrayList topmost(const QByteArrayList &folders)
     return top;
 }
 
+// Erases the files that are traces of the entries `gone` (thumbnails,
+// recent-files entries, Trash records), counting those gone by kind into
+// `counts`; false after a stop.
+bool eraseTraceFiles(TreeEraser &eraser, const DesktopHome &home, const QSet<QByteArray> &gone,
+                     int passes, JobContext &ctx, int counts[3])
+{
+    const TraceFinder finder(home);
+    for (const QByteArray &path : gone) {
+        for (const Trace &trace : finder.of(path)) {
+            if (ctx.stopped())
+                return false;
+            platform::Status st;
+            platform::statusAt(platform::kWorkingFolder, trace.path, &st);
+            ctx.addTotalUnits((1 + st.allocated / kChunkSize) * passes);
+            eraser.countNames(trace.path, false);
+            if (eraser.eraseListed(trace.path) &&
+                platform::statusAt(platform::kWorkingFolder, trace.path, &st) == ENOENT)
+                ++counts[trace.kind];
+        }
+    }
+    return true;
+}
+
+// One line, also in the report, for the traces that went, by kind.
+void tellTracesRemoved(const int counts[3], JobContext &ctx)
+{
+    const int thumbnails = counts[Trace::Thumbnail];
+    const int recent = counts[Trace::RecentEntry];
+    const int records = counts[Trace::TrashRecord];
+    QStringList parts;
+    if (thumbnails > 0)
+        parts << QCoreApplication::translate("Jobs", "%n thumbnail(s)", nullptr, thumbnails);
+    if (recent > 0)
+        parts << QCoreApplication::translate("Jobs", "%n recent-files entry(s)", nullptr, recent);
+    if (records > 0)
+        parts << QCoreApplication::translate("Jobs", "%n Trash record(s)", nullptr, records);
+    if (parts.isEmpty())
+        return;
+    const QString line = QCoreApplication::translate("Jobs", "🧹 Traces removed: %1")
+                             .arg(parts.join(QStringLiteral(", ")));
+    ctx.info(line);
+    if (ctx.report)
+        ctx.report->addNote(line);
+}
+
 // The traces the desktop keeps of what the job erased: thumbnails, KDE's
 // recent entries and Trash records go as the job's own files do; the
 // recent-files list loses their bookmarks and its old copy is overwritten.
@@ -89,20 +134,8 @@ void sweepTraces(TreeEraser &eraser, const QByteArrayList &listed, int passes, J
         return;
     ctx.atPhase(QCoreApplication::translate("Jobs", "traces"));
     int counts[3] = {0, 0, 0};
-    const TraceFinder finder(home);
-    for (const QByteArray &path : gone) {
-        for (const Trace &trace : finder.of(path)) {
-            if (ctx.stopped())
-                return;
-            platform::Status st;
-            platform::statusAt(platform::kWorkingFolder, trace.path, &st);
-            ctx.addTotalUnits((1 + st.allocated / kChunkSize) * passes);
-            eraser.countNames(trace.path, false);
-            if (eraser.eraseListed(trace.path) &&
-                platform::statusAt(platform::kWorkingFolder, trace.path, &st) == ENOENT)
-                ++counts[trace.kind];
-        }
-    }
+    if (!eraseTraceFiles(eraser, home, gone, passes, ctx, counts))
+        return;
     // The old copy of a list that loses lines is overwritten as a file is.
     const auto overwriteOld = [&](int fd) {
         overwriteOpenFile(fd, QStringLiteral("old copy of a desktop list"), passes, ctx);
@@ -123,23 +156,8 @@ void sweepTraces(TreeEraser &eraser, const QByteArrayList &listed, int passes, J
     for (const QByteArray &path : dropped)
         ctx.info(QCoreApplication::translate("Jobs", "🧹 Removed from the recent files: %1")
                      .arg(displayName(path)));
-    const int thumbnails = counts[Trace::Thumbnail];
-    const int recent = counts[Trace::RecentEntry] + std::max(bookmarks, 0);
-    const int records = counts[Trace::TrashRecord];
-    QStringList parts;
-    if (thumbnails > 0)
-        parts << QCoreApplication::translate("Jobs", "%n thumbnail(s)", nullptr, thumbnails);
-    if (recent > 0)
-        parts << QCoreApplication::translate("Jobs", "%n recent-files entry(s)", nullptr, recent);
-    if (records > 0)
-        parts << QCoreApplication::translate("Jobs", "%n Trash record(s)", nullptr, records);
-    if (parts.isEmpty())
-        return;
-    const QString line = QCoreApplication::translate("Jobs", "🧹 Traces removed: %1")
-                             .arg(parts.join(QStringLiteral(", ")));
-    ctx.info(line);
-    if (ctx.report)
-        ctx.report->addNote(line);
+    counts[Trace::RecentEntry] += std::max(bookmarks, 0);
+    tellTracesRemoved(counts, ctx);
 }
 
 // The most names of one folder that are told one by one.
@@ -330,10 +348,11 @@ void runVolumeWipeJob(const QString &root, const QString &method, int passes, qu
         // The closing line comes last: the clean-up may still have
         // something to say.
         noteVerified(ctx);
-        ctx.emitCompletion(anyProblem(ctx)
-                               ? QCoreApplication::translate(
-                                     "Jobs", "⚠️ Full disk erase ended: not everything was erased.")
-                               : QCoreApplication::translate("Jobs", "✅ Full disk erase completed."));
+        ctx.emitCompletion(
+            anyProblem(ctx)
+                ? QCoreApplication::translate(
+                      "Jobs", "⚠️ Full disk erase ended: not everything was erased.")
+                : QCoreApplication::translate("Jobs", "✅ Full disk erase completed."));
     });
 }
 
@@ -353,7 +372,8 @@ void runFreeSpaceWipeJob(const QString &root, int passes, quint64 available, Job
         ctx.emitCompletion(
             anyProblem(ctx)
                 ? QCoreApplication::translate(
-                      "Jobs", "⚠️ Free space wipe ended: not all of the free space was overwritten.")
+                      "Jobs",
+                      "⚠️ Free space wipe ended: not all of the free space was overwritten.")
                 : QCoreApplication::translate("Jobs", "✅ Free space wipe complete."));
     });
 }
