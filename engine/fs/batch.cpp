@@ -188,7 +188,7 @@ void TreeEraser::Batch::overwriteSmall()
             if (const ReadBack read =
                     written[i].verify(f.file.get(), f.shown, chunksForSize(f.size), eraser.ctx);
                 !read)
-                results[i] = {OverwriteResult::VerifyFailed, read.error, read.offset, read};
+                results[i] = {OverwriteResult::VerifyFailed, 0, -1, read};
         // One that grew meanwhile goes through the whole overwrite again,
         // which chases its new length.
         if (done(i) && platform::fileSize(f.file.get()) > f.size)

@@ -252,7 +252,7 @@ Overwrite overwriteOpenFile(int fd, const QString &shown, int passes, JobContext
         }
         if (ctx.verify)
             if (const ReadBack read = last.verify(fd, shown, chunksForSize(to - from), ctx); !read)
-                return {OverwriteResult::VerifyFailed, read.error, read.offset, read};
+                return {OverwriteResult::VerifyFailed, 0, -1, read};
         if (ctx.stopped())
             return {OverwriteResult::Stopped};
         const qint64 now = platform::fileSize(fd);
