@@ -4,7 +4,7 @@
 // progress page, stopping it, and finishing it.
 
 #include "app/mainwindow.h"
-
+#include "app/progresspage.h"
 #include "app/volumetable.h"
 #include "dialogs/modal.h"
 #include "dialogs/reportdetailsdialog.h"
@@ -24,6 +24,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -70,40 +71,6 @@ velmora::JobContext MainWindow::jobContext(QProgressBar *bar)
     return ctx;
 }
 
-void MainWindow::queueLogLine(const QString &line)
-{
-    pendingLog.append(line);
-    if (!logFlushScheduled) {
-        logFlushScheduled = true;
-        QTimer::singleShot(25, this, &MainWindow::flushLog);
-    }
-}
-
-void MainWindow::flushLog()
-{
-    logFlushScheduled = false;
-    if (pendingLog.isEmpty())
-        return;
-    QTextEdit *log = ui->textLog;
-    QScrollBar *scroll = log->verticalScrollBar();
-    const bool atBottom = scroll->value() == scroll->maximum();
-    // Plain text: a file name that looks like markup is shown as it is.
-    // Lines that the log's limit would drop at once are not laid out at all.
-    const qsizetype first = qMax<qsizetype>(0, pendingLog.size() - kLogLines);
-    QTextCursor cursor(log->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.beginEditBlock();
-    for (qsizetype i = first; i < pendingLog.size(); ++i) {
-        if (!log->document()->isEmpty())
-            cursor.insertBlock();
-        cursor.insertText(pendingLog.at(i));
-    }
-    cursor.endEditBlock();
-    pendingLog.clear();
-    if (atBottom)
-        scroll->setValue(scroll->maximum());
-}
-
 QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> body)
 {
     jobReport.reset();
@@ -119,13 +86,10 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     btnShowReport->hide();
     failedEntries.clear();
     saveReportAction->setEnabled(false);
-    progressMeter.start();
-    jobClock.start();
-    updateProgressInfo(); // "Starting…" until a second has passed
-    progressInfoTimer->start();
+    progressPage->started(&jobStatus);
     ++jobsStarted;
     QFuture<void> future = QtConcurrent::run(
-        QThreadPool::globalInstance(), [ctx = jobContext(ui->progressBar), body = std::move(body),
+        QThreadPool::globalInstance(), [ctx = jobContext(progressPage->bar()), body = std::move(body),
                                         this, method = jobRecord->method]() mutable {
             // Kept until the job returns, for the next start should it not.
             velmora::JobJournal journal(method);
@@ -137,21 +101,6 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
         });
     jobWatcher->setFuture(future);
     return future;
-}
-
-void MainWindow::updateProgressInfo()
-{
-    progressMeter.sample(jobClock.elapsed(), jobStatus);
-    // Everything is overwritten; names, folders and journals are still
-    // being dealt with, which Stop can still cut short.
-    QString text = progressMeter.percent() >= 100 ? tr("Finishing…") : progressMeter.figures();
-    // The file being overwritten on a line of its own, while no phase of a
-    // volume job is named instead.
-    const QString item = jobStatus.item();
-    if (!item.isEmpty() && jobStatus.phase().isEmpty())
-        text += QLatin1Char('\n') + labelProgressInfo->fontMetrics().elidedText(
-                                        item, Qt::ElideMiddle, labelProgressInfo->width());
-    labelProgressInfo->setText(text);
 }
 
 QString MainWindow::doneText() const
@@ -328,7 +277,7 @@ void MainWindow::saveReport()
 
 void MainWindow::completeJob()
 {
-    flushLog();
+    progressPage->flushLog();
     const bool stopped = stopRequested.load();
     finishRecord(stopped);
     // What became of the job stays in the header until the next one starts
@@ -337,12 +286,8 @@ void MainWindow::completeJob()
     if (jobRecord)
         labelJobOutcome->setText(
             QStringList(QStringList{jobRecord->summary()} + jobRecord->notes).join(QLatin1Char(' ')));
-    // A job that ran to its end reached all of it, whatever its last report
-    // of progress said.
-    if (!stopped)
-        ui->progressBar->setValue(ui->progressBar->maximum());
     if (stopped) {
-        ui->textLog->append(tr("⚠️ Erase stopped by user."));
+        progressPage->appendLine(tr("⚠️ Erase stopped by user."));
     } else {
         const int problems = jobReport.problemCount();
         if (jobReport.endedByError() || problems > 0) {
@@ -367,7 +312,7 @@ void MainWindow::completeJob()
         } else {
             // Either button ends the box; the log has been seen.
             showCompletionBox(QMessageBox::Information, tr("Done"), doneText());
-            ui->textLog->clear();
+            progressPage->clearLog();
         }
     }
     if (jobRecord && jobMode == FileErase) {
@@ -384,8 +329,7 @@ void MainWindow::completeJob()
         btnAddFailedBack->show();
     }
     clearFileList();
-    ui->progressBar->setValue(0);
-    ui->btnStop->setEnabled(true);
+    progressPage->reset();
     returnToModePage();
     jobMode = None;
     stopRequested = false;
@@ -401,7 +345,7 @@ void MainWindow::addFailedBack()
     updateListPlaceholder();
 }
 
-void MainWindow::on_btnStop_clicked()
+void MainWindow::askToStop()
 {
     const auto answer = velmora::Modal::question(
         this, tr("Confirm Stop"), tr("Are you sure you want to stop?"), QMessageBox::NoButton);
@@ -411,9 +355,7 @@ void MainWindow::on_btnStop_clicked()
     // time with the current write is waited for by the job's thread, never
     // by this one. The job's end then returns to the page it came from.
     stopRequested = true;
-    ui->btnStop->setEnabled(false);
-    progressInfoTimer->stop();
-    labelProgressInfo->setText(tr("Stopping: waiting for the device to finish its current write…"));
+    progressPage->stopping();
 }
 
 void MainWindow::stopAndWaitForJob()
@@ -430,8 +372,7 @@ int MainWindow::stopForSignal(int signal)
     stopAndWaitForJob();
     if (running) {
         const QString line = velmora::stoppedBySignalLine(signal);
-        flushLog();
-        ui->textLog->append(line);
+        progressPage->appendLine(line);
         std::fprintf(stderr, "velmora: %s\n", line.toLocal8Bit().constData());
     }
     return 128 + signal;

@@ -11,6 +11,7 @@
 #include "engine/job/guards.h"
 
 #include "app/focusring.h"
+#include "app/progresspage.h"
 #include "app/volumetable.h"
 #include "engine/fs/overwrite.h"
 #include "engine/fs/paths.h"
@@ -135,19 +136,6 @@ QRadioButton::indicator:hover {
 }
 )";
 
-// The log names its font after the Windows emoji family. On Linux its text
-// is set in a plain family and its symbols fall back to the colour-emoji
-// family the system has. A colour bitmap font as the first family would draw
-// the same, but every letter would then be looked up in it first, which
-// makes laying out a line several times slower.
-void registerEmojiFont()
-{
-    QFont::insertSubstitutions(QStringLiteral("Segoe UI Emoji"),
-                               {QStringLiteral("Liberation Sans"),
-                                QStringLiteral("Noto Color Emoji"), QStringLiteral("Twemoji"),
-                                QStringLiteral("Apple Color Emoji")});
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
@@ -162,10 +150,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     // Lines emitted by a job arrive queued, in order; lines emitted on this
     // thread (the workflows' first lines, a job's closing line) join the
     // same queue at once. Either way they reach the log with its next batch.
-    connect(this, &MainWindow::logMessage, this, &MainWindow::queueLogLine);
-    registerEmojiFont();
-    ui->textLog->setFont(QFont(QStringLiteral("Segoe UI Emoji")));
-    ui->textLog->document()->setMaximumBlockCount(kLogLines);
+    progressPage = new ProgressPage(ui->stackedWidget_2);
+    ui->stackedWidget_2->addWidget(progressPage);
+    connect(this, &MainWindow::logMessage, progressPage, &ProgressPage::queueLine);
+    connect(progressPage, &ProgressPage::stopClicked, this, &MainWindow::askToStop);
 
     setFixedSize(820, 560);
     fitTranslatedTexts();
@@ -192,21 +180,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(ui->btnNextFromDiskList_2, &QPushButton::clicked, this,
             &MainWindow::onNextFromFreeSpaceDiskList);
 
-    // Under the bar, beside Stop: refreshed twice a second while a job runs.
-    labelProgressInfo = new QLabel(ui->pageProgress);
-    labelProgressInfo->setObjectName(QStringLiteral("labelProgressInfo"));
-    labelProgressInfo->setGeometry(12, 36, 560, 48);
-    labelProgressInfo->setWordWrap(false);
-    labelProgressInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    labelProgressInfo->setStyleSheet(QStringLiteral("color: #1b3a57;"));
-    progressInfoTimer = new QTimer(this);
-    progressInfoTimer->setInterval(500);
-    connect(progressInfoTimer, &QTimer::timeout, this, &MainWindow::updateProgressInfo);
-
     jobWatcher = new QFutureWatcher<void>(this);
     connect(jobWatcher, &QFutureWatcher<void>::finished, this, [this] {
-        progressInfoTimer->stop();
-        labelProgressInfo->clear();
+        progressPage->finished(stopRequested.load());
         // Deliver what the job queued before the box opens over it.
         QCoreApplication::processEvents();
         QTimer::singleShot(100, this, &MainWindow::completeJob);
@@ -280,7 +256,7 @@ void MainWindow::fitTranslatedTexts()
     fitRow({ui->btnBackFromDisk_2});
     fitRow({ui->btnRefreshDisks, ui->btnNextFromDiskList}, Qt::AlignRight);
     fitRow({ui->btnRefreshDisks_2, ui->btnNextFromDiskList_2}, Qt::AlignRight);
-    fitRow({ui->btnStop}, Qt::AlignRight);
+    fitRow({progressPage->stopButton()}, Qt::AlignRight);
 }
 
 void MainWindow::setupHeader()

@@ -36,6 +36,7 @@ class MainWindow;
 }
 class QLabel;
 class QTimer;
+class ProgressPage;
 
 // The application's one window: the home page with its three cards, the file
 // list, the two volume pages and the progress page, and the state of the one
@@ -79,10 +80,6 @@ class MainWindow : public QMainWindow
     void openWithEntries(const QByteArrayList &paths);
 
 
-    // The log keeps this many of the most recent lines; a job over many
-    // thousands of files would otherwise grow it, and the time to lay out
-    // each new line, without bound.
-    static constexpr int kLogLines = 5000;
     // The entries the confirmation names before "… and N more".
     static constexpr int kNamedInConfirmation = 3;
 
@@ -113,7 +110,8 @@ class MainWindow : public QMainWindow
     void on_btnBackFromDisk_clicked();
     void on_btnNextFromDiskList_clicked();
     void on_btnClearAll_clicked();
-    void on_btnStop_clicked();
+    // Stop on the progress page: asks, then has the job stop.
+    void askToStop();
     void showAbout();
     void loadFreeSpaceDiskList();
     void onNextFromFreeSpaceDiskList();
@@ -125,8 +123,6 @@ class MainWindow : public QMainWindow
     void openAddress(const QString &address);
     void updateListPlaceholder();
     void completeJob();
-    void queueLogLine(const QString &line);
-    void flushLog();
 
   private:
     void setupHeader();
@@ -242,16 +238,7 @@ class MainWindow : public QMainWindow
     QByteArrayList failedEntries;
     void addFailedBack();
     velmora::JobStatus jobStatus;
-    // The line under the progress bar: rate, time left, pass, file or phase.
-    QLabel *labelProgressInfo = nullptr;
-    QTimer *progressInfoTimer = nullptr;
-    QElapsedTimer jobClock;
-    velmora::ProgressMeter progressMeter;
-    void updateProgressInfo();
-    // Lines on their way to the log, appended in batches so that a job with
-    // many small files cannot bury the event loop.
-    QStringList pendingLog;
-    bool logFlushScheduled = false;
+    ProgressPage *progressPage = nullptr;
     // The paths of the file list, for duplicate checks that do not grow with
     // the square of the list.
     QSet<QByteArray> listIndex;

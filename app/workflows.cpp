@@ -3,6 +3,7 @@
 // The three erase workflows: from Next to a running job.
 
 #include "app/mainwindow.h"
+#include "app/progresspage.h"
 
 #include "dialogs/modal.h"
 #include "ui_mainwindow.h"
@@ -112,7 +113,7 @@ bool MainWindow::askForConfirmation(const QString &target, const QString &method
 void MainWindow::showProgressPage(const QString &method)
 {
     ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
-    ui->stackedWidget_2->setCurrentWidget(ui->pageProgress);
+    ui->stackedWidget_2->setCurrentWidget(progressPage);
     emit logMessage(tr("Selected method: %1").arg(method));
 }
 
@@ -286,7 +287,7 @@ void MainWindow::launchRequest(const velmora::JobRequest &request)
     // The runner counts the job's total into the job's status, as for
     // velmora-cli and velmora-bench.
     stopRequested = false;
-    ui->progressBar->setValue(0);
+    progressPage->reset();
     jobFuture = launchJob([request](velmora::JobContext &ctx) {
         QString error;
         if (!velmora::runJob(request, ctx, &error) && ctx.report)

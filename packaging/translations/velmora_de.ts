@@ -1732,10 +1732,6 @@ Befehle:
         <translation>Alle entfernen</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>Anhalten</translation>
-    </message>
-    <message>
         <source>Wipe Disk</source>
         <translation>Datenträger löschen</translation>
     </message>
@@ -1974,10 +1970,6 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <translation>Nicht hinzugefügt</translation>
     </message>
     <message>
-        <source>Stopping: waiting for the device to finish its current write…</source>
-        <translation>Wird angehalten: Warten, bis das Gerät den laufenden Schreibvorgang beendet …</translation>
-    </message>
-    <message>
         <source>Interrupted erase</source>
         <translation>Unterbrochenes Löschen</translation>
     </message>
@@ -2016,10 +2008,6 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
     <message>
         <source>Wipe Free Space of %1…</source>
         <translation>Freien Speicher von %1 löschen…</translation>
-    </message>
-    <message>
-        <source>Finishing…</source>
-        <translation>Wird abgeschlossen…</translation>
     </message>
     <message>
         <source>No browser</source>
@@ -2371,6 +2359,21 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>pass %1 of %2</source>
         <translation>Durchgang %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPage</name>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Stopping: waiting for the device to finish its current write…</source>
+        <translation>Wird angehalten: Warten, bis das Gerät den laufenden Schreibvorgang beendet …</translation>
+    </message>
+    <message>
+        <source>Finishing…</source>
+        <translation>Wird abgeschlossen…</translation>
     </message>
 </context>
 <context>
