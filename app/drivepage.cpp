@@ -4,6 +4,7 @@
 // volumes, and the wipe of one of them.
 
 #include "app/mainwindow.h"
+#include "app/volumepage.h"
 #include "app/volumetable.h"
 #include "ui_mainwindow.h"
 
@@ -23,6 +24,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QStandardPaths>
 
 namespace
@@ -48,9 +50,9 @@ QString administratorLauncher()
 void MainWindow::setupDrivesView()
 {
     // Below the table, left of the page's buttons.
-    auto *bar = new QWidget(ui->pageWipeDisk);
+    auto *bar = new QWidget(wipePage);
     bar->setObjectName(QStringLiteral("drivesBar"));
-    bar->setGeometry(0, 358, ui->tableDiskList->width(), 60);
+    bar->setGeometry(0, 358, wipePage->table()->width(), 60);
     auto *layout = new QHBoxLayout(bar);
     layout->setContentsMargins(6, 0, 6, 0);
     btnShowVolumes = new QPushButton(tr("Volumes"), bar);
@@ -82,7 +84,7 @@ void MainWindow::showDrives(bool drives)
                  "partition table.")
             : tr("Wiping a whole drive needs administrator rights: start Velmora in "
                  "administrator mode to choose one."));
-    on_btnRefreshDisks_clicked();
+    refreshWipeTable();
 }
 
 void MainWindow::fillDriveTable()
@@ -112,7 +114,7 @@ void MainWindow::fillDriveTable()
                 QLatin1Char('\n') + tr("Image file: %1").arg(velmora::displayName(d.loopFile));
         rows.append(row);
     }
-    VolumeTable::fillDrives(ui->tableDiskList, diskButtonGroup, this, rows);
+    VolumeTable::fillDrives(wipePage->table(), diskButtonGroup, this, rows);
 }
 
 void MainWindow::offerAdministratorMode()
@@ -134,7 +136,7 @@ void MainWindow::offerAdministratorMode()
 void MainWindow::onNextFromDriveList()
 {
     jobMode = DriveWipe;
-    const QString path = VolumeTable::chosenMountPoint(ui->tableDiskList);
+    const QString path = VolumeTable::chosenMountPoint(wipePage->table());
     if (path.isEmpty()) {
         warn(tr("No drive selected"), tr("Please select a drive and click Next!"));
         return;
@@ -184,7 +186,7 @@ void MainWindow::onNextFromDriveList()
     pendingRecord = velmora::ErasureRecord::forDrive(device, method, verifyLastPass, cryptoErase);
     if (!askForConfirmation(pendingRecord.target, pendingRecord.method)) {
         warn(tr("Cancelled"), tr("Erase operation canceled。"));
-        ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
+        ui->stackedWidget->setCurrentWidget(wipePage);
         return;
     }
     const QString changed = velmora::pinnedDriveChanged(*pinned);

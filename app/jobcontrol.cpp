@@ -4,6 +4,7 @@
 // progress page, stopping it, and finishing it.
 
 #include "app/mainwindow.h"
+#include "app/volumepage.h"
 #include "app/progresspage.h"
 #include "app/volumetable.h"
 #include "dialogs/modal.h"
@@ -26,6 +27,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
@@ -178,11 +180,11 @@ void MainWindow::returnToModePage()
         break;
     case VolumeWipe:
     case DriveWipe:
-        ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
-        on_btnRefreshDisks_clicked();
+        ui->stackedWidget->setCurrentWidget(wipePage);
+        refreshWipeTable();
         break;
     case FreeSpaceWipe:
-        ui->stackedWidget->setCurrentWidget(ui->pageWipeFreeSpace);
+        ui->stackedWidget->setCurrentWidget(freeSpacePage);
         loadFreeSpaceDiskList();
         break;
     default:
@@ -211,7 +213,7 @@ void MainWindow::showCompletionBox(QMessageBox::Icon icon, const QString &title,
     else if (wipeFree && box.clickedButton() == wipeFree)
         QTimer::singleShot(0, this, [this, volume = cow.constFirst()] {
             on_btnWipeFreeSpace_clicked();
-            VolumeTable::choose(ui->tableDiskList_2, volume);
+            VolumeTable::choose(freeSpacePage->table(), volume);
         });
 }
 

@@ -12,6 +12,7 @@
 
 #include "app/focusring.h"
 #include "app/progresspage.h"
+#include "app/volumepage.h"
 #include "app/volumetable.h"
 #include "engine/fs/overwrite.h"
 #include "engine/fs/paths.h"
@@ -27,6 +28,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QSettings>
 #include <QThreadPool>
 #include <QTimer>
@@ -165,20 +167,20 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
         card->installEventFilter(this);
     }
 
-    VolumeTable::configure(ui->tableDiskList);
-    VolumeTable::configure(ui->tableDiskList_2);
-    setupDrivesView();
-    ui->tableDiskList->setMouseTracking(true);
-    // The two volume pages show their tables and buttons at the same places.
-    for (auto [page, table] : {std::pair{ui->pageWipeDisk, ui->tableDiskList},
-                               std::pair{ui->pageWipeFreeSpace, ui->tableDiskList_2}}) {
-        auto *diskLayout = new QHBoxLayout(page);
-        diskLayout->setContentsMargins(0, 0, 0, 0);
-        diskLayout->setAlignment(Qt::AlignTop);
-        diskLayout->addWidget(table);
+    wipePage = new VolumePage(QStringLiteral("pageWipeDisk"), QString(), ui->stackedWidget);
+    freeSpacePage =
+        new VolumePage(QStringLiteral("pageWipeFreeSpace"), QStringLiteral("_2"), ui->stackedWidget);
+    for (VolumePage *page : {wipePage, freeSpacePage}) {
+        ui->stackedWidget->addWidget(page);
+        connect(page, &VolumePage::backClicked, this, &MainWindow::showHome);
     }
-    connect(ui->btnNextFromDiskList_2, &QPushButton::clicked, this,
+    connect(wipePage, &VolumePage::refreshClicked, this, &MainWindow::refreshWipeTable);
+    connect(wipePage, &VolumePage::nextClicked, this, &MainWindow::onNextFromWipeList);
+    connect(freeSpacePage, &VolumePage::refreshClicked, this, &MainWindow::loadFreeSpaceDiskList);
+    connect(freeSpacePage, &VolumePage::nextClicked, this,
             &MainWindow::onNextFromFreeSpaceDiskList);
+    setupDrivesView();
+    wipePage->table()->setMouseTracking(true);
 
     jobWatcher = new QFutureWatcher<void>(this);
     connect(jobWatcher, &QFutureWatcher<void>::finished, this, [this] {
@@ -252,10 +254,6 @@ void MainWindow::fitTranslatedTexts()
     fitRow({ui->btnAddFiles, ui->btnAddFolder, ui->btnClearAll, btnAddTrash});
     fitRow({ui->btnBackToHome_fromAdd});
     fitRow({ui->btnNextFromAdd}, Qt::AlignRight);
-    fitRow({ui->btnBackFromDisk});
-    fitRow({ui->btnBackFromDisk_2});
-    fitRow({ui->btnRefreshDisks, ui->btnNextFromDiskList}, Qt::AlignRight);
-    fitRow({ui->btnRefreshDisks_2, ui->btnNextFromDiskList_2}, Qt::AlignRight);
     fitRow({progressPage->stopButton()}, Qt::AlignRight);
 }
 
@@ -411,28 +409,23 @@ void MainWindow::openWithEntries(const QByteArrayList &paths)
 void MainWindow::on_btnWipeDisk_clicked()
 {
     jobMode = VolumeWipe;
-    ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
-    on_btnRefreshDisks_clicked();
+    ui->stackedWidget->setCurrentWidget(wipePage);
+    refreshWipeTable();
 }
 
 void MainWindow::on_btnWipeFreeSpace_clicked()
 {
     jobMode = FreeSpaceWipe;
-    ui->stackedWidget->setCurrentWidget(ui->pageWipeFreeSpace);
+    ui->stackedWidget->setCurrentWidget(freeSpacePage);
     loadFreeSpaceDiskList();
 }
 
 void MainWindow::on_btnBackToHome_fromAdd_clicked()
 {
-    ui->stackedWidget->setCurrentWidget(ui->pageHome);
+    showHome();
 }
 
-void MainWindow::on_btnBackFromDisk_clicked()
-{
-    ui->stackedWidget->setCurrentWidget(ui->pageHome);
-}
-
-void MainWindow::on_btnBackFromDisk_2_clicked()
+void MainWindow::showHome()
 {
     ui->stackedWidget->setCurrentWidget(ui->pageHome);
 }
@@ -476,23 +469,18 @@ void MainWindow::openAddress(const QString &address)
 
 // ------------------------------------------------------------ volume tables
 
-void MainWindow::on_btnRefreshDisks_clicked()
+void MainWindow::refreshWipeTable()
 {
     if (drivesShown) {
         fillDriveTable();
         return;
     }
     // The volumes no whole wipe may take say so in their row already.
-    VolumeTable::fill(ui->tableDiskList, diskButtonGroup, this, false,
+    VolumeTable::fill(wipePage->table(), diskButtonGroup, this, false,
                       VolumeTable::mountedVolumes(), &MainWindow::wipeRefusalText);
 }
 
 void MainWindow::loadFreeSpaceDiskList()
 {
-    VolumeTable::fill(ui->tableDiskList_2, freeSpaceButtonGroup, this, true);
-}
-
-void MainWindow::on_btnRefreshDisks_2_clicked()
-{
-    loadFreeSpaceDiskList();
+    VolumeTable::fill(freeSpacePage->table(), freeSpaceButtonGroup, this, true);
 }

@@ -37,6 +37,7 @@ class MainWindow;
 class QLabel;
 class QTimer;
 class ProgressPage;
+class VolumePage;
 
 // The application's one window: the home page with its three cards, the file
 // list, the two volume pages and the progress page, and the state of the one
@@ -105,18 +106,17 @@ class MainWindow : public QMainWindow
     void on_btnEraseFileFolder_clicked();
     void on_btnWipeDisk_clicked();
     void on_btnWipeFreeSpace_clicked();
-    void on_btnRefreshDisks_clicked();
+    // The Wipe Disk page's table again: volumes or drives, as shown.
+    void refreshWipeTable();
     void on_btnBackToHome_fromAdd_clicked();
-    void on_btnBackFromDisk_clicked();
-    void on_btnNextFromDiskList_clicked();
+    void showHome();
+    void onNextFromWipeList();
     void on_btnClearAll_clicked();
     // Stop on the progress page: asks, then has the job stop.
     void askToStop();
     void showAbout();
     void loadFreeSpaceDiskList();
     void onNextFromFreeSpaceDiskList();
-    void on_btnRefreshDisks_2_clicked();
-    void on_btnBackFromDisk_2_clicked();
 
     void openSupportPage();
     void openOnlineHelp();
@@ -239,6 +239,10 @@ class MainWindow : public QMainWindow
     void addFailedBack();
     velmora::JobStatus jobStatus;
     ProgressPage *progressPage = nullptr;
+    // The volume to wipe whole (or the drive), and the volume whose free
+    // space to wipe.
+    VolumePage *wipePage = nullptr;
+    VolumePage *freeSpacePage = nullptr;
     // The paths of the file list, for duplicate checks that do not grow with
     // the square of the list.
     QSet<QByteArray> listIndex;

@@ -3,6 +3,7 @@
 // The three erase workflows: from Next to a running job.
 
 #include "app/mainwindow.h"
+#include "app/volumepage.h"
 #include "app/progresspage.h"
 
 #include "dialogs/modal.h"
@@ -156,19 +157,19 @@ void MainWindow::on_btnNextFromAdd_clicked()
 
 // --------------------------------------------------------- wipe a volume
 
-void MainWindow::on_btnNextFromDiskList_clicked()
+void MainWindow::onNextFromWipeList()
 {
     if (drivesShown) {
         onNextFromDriveList();
         return;
     }
     jobMode = VolumeWipe;
-    const int row = VolumeTable::chosenRow(ui->tableDiskList);
+    const int row = VolumeTable::chosenRow(wipePage->table());
     if (row < 0) {
         warn(tr("No disk selected"), tr("Please select a disk and click Next!"));
         return;
     }
-    if (refusedForWipe(VolumeTable::mountPoint(ui->tableDiskList, row)))
+    if (refusedForWipe(VolumeTable::mountPoint(wipePage->table(), row)))
         return;
     const std::optional<QString> method = askForMethod(VolumeWipe);
     if (!method)
@@ -178,18 +179,18 @@ void MainWindow::on_btnNextFromDiskList_clicked()
         return;
     }
     pendingRecord = velmora::ErasureRecord::forVolume(
-        velmora::ErasureRecord::Kind::Volume, VolumeTable::mountPoint(ui->tableDiskList, row),
+        velmora::ErasureRecord::Kind::Volume, VolumeTable::mountPoint(wipePage->table(), row),
         *method, verifyLastPass);
     if (!askForConfirmation(pendingRecord.target, *method)) {
         warn(tr("Cancelled"), tr("Erase operation canceled。"));
-        ui->stackedWidget->setCurrentWidget(ui->pageWipeDisk);
+        ui->stackedWidget->setCurrentWidget(wipePage);
         return;
     }
     showProgressPage(*method);
     const int started = jobsStarted;
     startErase(*method);
     if (jobsStarted == started)
-        leaveProgressPage(ui->pageWipeDisk); // refused: back where the user was
+        leaveProgressPage(wipePage); // refused: back where the user was
 }
 
 void MainWindow::leaveProgressPage(QWidget *page)
@@ -200,7 +201,7 @@ void MainWindow::leaveProgressPage(QWidget *page)
 
 void MainWindow::startErase(const QString &method)
 {
-    const QString mountPoint = VolumeTable::chosenMountPoint(ui->tableDiskList);
+    const QString mountPoint = VolumeTable::chosenMountPoint(wipePage->table());
     if (mountPoint.isEmpty()) {
         warn(tr("Error"), tr("No disk selected!"));
         return;
@@ -226,12 +227,12 @@ void MainWindow::startErase(const QString &method)
 void MainWindow::onNextFromFreeSpaceDiskList()
 {
     jobMode = FreeSpaceWipe;
-    const int row = VolumeTable::chosenRow(ui->tableDiskList_2);
+    const int row = VolumeTable::chosenRow(freeSpacePage->table());
     if (row < 0) {
         warn(tr("No disk selected"), tr("Please select a disk and click Next!"));
         return;
     }
-    const QString root = VolumeTable::mountPoint(ui->tableDiskList_2, row);
+    const QString root = VolumeTable::mountPoint(freeSpacePage->table(), row);
     const std::optional<QString> method = askForMethod(FreeSpaceWipe);
     if (!method)
         return;
@@ -249,7 +250,7 @@ void MainWindow::onNextFromFreeSpaceDiskList()
     const int started = jobsStarted;
     startWipeFreeSpace(root, *method);
     if (jobsStarted == started)
-        leaveProgressPage(ui->pageWipeFreeSpace); // refused: back where the user was
+        leaveProgressPage(freeSpacePage); // refused: back where the user was
 }
 
 void MainWindow::startWipeFreeSpace(const QString &root, const QString &method)

@@ -1708,10 +1708,6 @@ Befehle:
         <translation>Velmora</translation>
     </message>
     <message>
-        <source>Refresh</source>
-        <translation>Aktualisieren</translation>
-    </message>
-    <message>
         <source>Next</source>
         <translation>Weiter</translation>
     </message>
@@ -2775,6 +2771,21 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>the device gave back other data at byte %1</source>
         <translation>das Gerät gab bei Byte %1 andere Daten zurück</translation>
+    </message>
+</context>
+<context>
+    <name>VolumePage</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
