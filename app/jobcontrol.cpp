@@ -4,6 +4,7 @@
 // progress page, stopping it, and finishing it.
 
 #include "app/mainwindow.h"
+#include "app/filelistpage.h"
 #include "app/volumepage.h"
 #include "app/progresspage.h"
 #include "app/volumetable.h"
@@ -176,7 +177,7 @@ void MainWindow::returnToModePage()
     switch (jobMode) {
     case FileErase:
         ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
-        ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
+        ui->stackedWidget_2->setCurrentWidget(fileListPage);
         break;
     case VolumeWipe:
     case DriveWipe:
@@ -330,7 +331,7 @@ void MainWindow::completeJob()
             tr("Add back what was not erased (%1)").arg(failedEntries.size()));
         btnAddFailedBack->show();
     }
-    clearFileList();
+    fileListPage->clear();
     progressPage->reset();
     returnToModePage();
     jobMode = None;
@@ -343,8 +344,7 @@ void MainWindow::addFailedBack()
     failedEntries.clear();
     btnAddFailedBack->hide();
     on_btnEraseFileFolder_clicked();
-    appendPaths(entries);
-    updateListPlaceholder();
+    fileListPage->appendPaths(entries);
 }
 
 void MainWindow::askToStop()

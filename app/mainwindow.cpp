@@ -10,6 +10,7 @@
 
 #include "engine/job/guards.h"
 
+#include "app/filelistpage.h"
 #include "app/focusring.h"
 #include "app/progresspage.h"
 #include "app/volumepage.h"
@@ -22,7 +23,10 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -147,7 +151,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     setupHeader();
     FocusRing::install();
 
-    setupFileList();
+    setAcceptDrops(true);
+    fileListPage = new FileListPage(ui->stackedWidget_2);
+    ui->stackedWidget_2->addWidget(fileListPage);
+    connect(fileListPage, &FileListPage::backClicked, this, &MainWindow::showHome);
+    connect(fileListPage, &FileListPage::nextClicked, this, &MainWindow::onNextFromFileList);
 
     // Lines emitted by a job arrive queued, in order; lines emitted on this
     // thread (the workflows' first lines, a job's closing line) join the
@@ -190,7 +198,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
         QTimer::singleShot(100, this, &MainWindow::completeJob);
     });
 
-    updateListPlaceholder(); // the list starts empty
 }
 
 MainWindow::~MainWindow()
@@ -202,58 +209,10 @@ MainWindow::~MainWindow()
     delete ui;
 }
 
-void MainWindow::setupFileList()
-{
-    setAcceptDrops(true);
-    ui->listWidget->setAcceptDrops(true);
-    // Entries chosen by mistake leave the list by the Delete key or the
-    // context menu; nothing on the disk is touched.
-    ui->listWidget->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto *removeEntries = new QAction(tr("Remove from the list"), ui->listWidget);
-    removeEntries->setObjectName(QStringLiteral("actionRemoveEntries"));
-    removeEntries->setShortcut(QKeySequence::Delete); // shown in the menu
-    connect(removeEntries, &QAction::triggered, this, &MainWindow::removeSelectedEntries);
-    ui->listWidget->addAction(removeEntries);
-    ui->listWidget->setContextMenuPolicy(Qt::ActionsContextMenu);
-    ui->listWidget->installEventFilter(this);
-
-    // Everything in the user's Trash, the home one and each volume's.
-    btnAddTrash = new QPushButton(tr("Add Trash"), ui->pageAdd);
-    btnAddTrash->setObjectName(QStringLiteral("btnAddTrash"));
-    btnAddTrash->setStyleSheet(ui->btnAddFolder->styleSheet());
-    const QRect folderButton = ui->btnAddFolder->geometry();
-    btnAddTrash->setGeometry(ui->btnClearAll->geometry().right() + 1 +
-                                 (folderButton.left() - ui->btnAddFiles->geometry().right() - 1),
-                             folderButton.top(), folderButton.width(), folderButton.height());
-    connect(btnAddTrash, &QPushButton::clicked, this, &MainWindow::addTrash);
-
-    // The words under the empty list's picture; drops pass through them.
-    labelDropHint = new QLabel(tr("Drag files or folders here"), ui->listWidget);
-    labelDropHint->setObjectName(QStringLiteral("labelDropHint"));
-    labelDropHint->setAlignment(Qt::AlignCenter);
-    labelDropHint->setAttribute(Qt::WA_TransparentForMouseEvents);
-    labelDropHint->setStyleSheet(
-        QStringLiteral("background: transparent; border: none; color: #2D89EF; font-size: 22px; "
-                       "font-weight: bold;"));
-    const QRect list = ui->listWidget->rect();
-    labelDropHint->setGeometry(0, list.center().y() + 78, list.width(), 32);
-
-    // The list ends above its summary, the summary above the buttons.
-    ui->listWidget->setGeometry(ui->listWidget->geometry().adjusted(0, 0, 0, -14));
-    labelListSummary = new QLabel(ui->pageAdd);
-    labelListSummary->setObjectName(QStringLiteral("labelListSummary"));
-    labelListSummary->setGeometry(ui->listWidget->x() + 4, ui->listWidget->geometry().bottom() + 4,
-                                  ui->listWidget->width() - 8, 20);
-    labelListSummary->setStyleSheet(QStringLiteral("color: #1b3a57;"));
-}
-
 void MainWindow::fitTranslatedTexts()
 {
     using velmora::fitRow;
     velmora::fitAlike({ui->wipeCard, ui->wipefreespaceCard, ui->EraseFilecard});
-    fitRow({ui->btnAddFiles, ui->btnAddFolder, ui->btnClearAll, btnAddTrash});
-    fitRow({ui->btnBackToHome_fromAdd});
-    fitRow({ui->btnNextFromAdd}, Qt::AlignRight);
     fitRow({progressPage->stopButton()}, Qt::AlignRight);
 }
 
@@ -275,7 +234,7 @@ void MainWindow::setupHeader()
     headerMenu->addAction(tr("Help"), this, &MainWindow::openOnlineHelp);
     auto *eraseTrash = headerMenu->addAction(tr("Erase the Trash…"), this, [this] {
         on_btnEraseFileFolder_clicked();
-        addTrash();
+        fileListPage->addTrash();
     });
     eraseTrash->setObjectName(QStringLiteral("actionEraseTrash"));
     headerMenu->addAction(tr("Schedule…"), this, [this] {
@@ -363,6 +322,31 @@ void MainWindow::setupHeader()
 
 // ---------------------------------------------------------------- navigation
 
+QByteArray MainWindow::pathOfEntry(const QListWidgetItem *item)
+{
+    return FileListPage::pathOfEntry(item);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+// Dropped anywhere on the window, files and folders join the list.
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    QByteArrayList paths;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        // The path's bytes as they were encoded, so a name that is not
+        // UTF-8 survives the drop.
+        if (url.isLocalFile())
+            paths.append(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    }
+    event->acceptProposedAction();
+    fileListPage->addWaiting(paths, tr("Please wait"));
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (leftoverOfferPending && watched == windowHandle() && event->type() == QEvent::Expose &&
@@ -384,12 +368,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    // The Delete key in the list, wherever the window's focus is told.
-    if (watched == ui->listWidget && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Delete)) {
-        removeSelectedEntries();
-        return true;
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -397,13 +375,13 @@ void MainWindow::on_btnEraseFileFolder_clicked()
 {
     jobMode = FileErase;
     ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
-    ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
+    ui->stackedWidget_2->setCurrentWidget(fileListPage);
 }
 
 void MainWindow::openWithEntries(const QByteArrayList &paths)
 {
     on_btnEraseFileFolder_clicked();
-    tellRefused(addEntries(paths));
+    fileListPage->tellRefused(fileListPage->addEntries(paths));
 }
 
 void MainWindow::on_btnWipeDisk_clicked()
@@ -418,11 +396,6 @@ void MainWindow::on_btnWipeFreeSpace_clicked()
     jobMode = FreeSpaceWipe;
     ui->stackedWidget->setCurrentWidget(freeSpacePage);
     loadFreeSpaceDiskList();
-}
-
-void MainWindow::on_btnBackToHome_fromAdd_clicked()
-{
-    showHome();
 }
 
 void MainWindow::showHome()

@@ -14,7 +14,6 @@
 #include <QFutureWatcher>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QSet>
 #include <QString>
 
 #include <atomic>
@@ -36,6 +35,7 @@ class MainWindow;
 }
 class QLabel;
 class QTimer;
+class FileListPage;
 class ProgressPage;
 class VolumePage;
 
@@ -48,12 +48,8 @@ class MainWindow : public QMainWindow
     Q_PROPERTY(int jobMode READ currentJobMode)
 
   public:
-    // Each file list entry keeps its path as the file system's bytes under
-    // this role; its text is how the path is shown.
-    static constexpr int kPathRole = Qt::UserRole;
+    // A file list entry's path, as the file system's bytes.
     static QByteArray pathOfEntry(const class QListWidgetItem *item);
-    // ... and what its file takes on the device (0 for a folder).
-    static constexpr int kBytesRole = Qt::UserRole + 1;
 
     enum JobMode { None = 0, FileErase = 1, VolumeWipe = 2, FreeSpaceWipe = 3, DriveWipe = 4 };
 
@@ -98,20 +94,17 @@ class MainWindow : public QMainWindow
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private slots:
-    void on_btnAddFiles_clicked();
-    void on_btnAddFolder_clicked();
-    void on_btnNextFromAdd_clicked();
+    void onNextFromFileList();
     void on_btnEraseFileFolder_clicked();
     void on_btnWipeDisk_clicked();
     void on_btnWipeFreeSpace_clicked();
     // The Wipe Disk page's table again: volumes or drives, as shown.
     void refreshWipeTable();
-    void on_btnBackToHome_fromAdd_clicked();
     void showHome();
     void onNextFromWipeList();
-    void on_btnClearAll_clicked();
     // Stop on the progress page: asks, then has the job stop.
     void askToStop();
     void showAbout();
@@ -121,7 +114,6 @@ class MainWindow : public QMainWindow
     void openSupportPage();
     void openOnlineHelp();
     void openAddress(const QString &address);
-    void updateListPlaceholder();
     void completeJob();
 
   private:
@@ -150,21 +142,6 @@ class MainWindow : public QMainWindow
     QLabel *labelDrivesNote = nullptr;
     bool drivesShown = false;
 
-    // File list
-    QMessageBox *showWaitBox(const QString &title);
-    void appendPaths(const QByteArrayList &paths);
-    // Files, then each folder's listing and the folder itself; what must
-    // not be erased is left out and returned, a sentence each.
-    QStringList addEntries(const QByteArrayList &paths);
-    void tellRefused(const QStringList &refused);
-    void removeSelectedEntries();
-    // Adds what is in the user's Trash (home and volumes) to the list.
-    void addTrash();
-    QPushButton *btnAddTrash = nullptr;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void appendFolder(const QByteArray &folder);
-    void syncListIndex();
-    void clearFileList();
 
     // Workflows and job control
     void warn(const QString &title, const QString &text);
@@ -179,7 +156,6 @@ class MainWindow : public QMainWindow
     void leaveProgressPage(QWidget *page);
     // The confirmation, with one line naming what will be destroyed.
     bool askForConfirmation(const QString &target, const QString &method);
-    QByteArrayList listedPaths() const;
     void showProgressPage(const QString &method);
     velmora::JobContext jobContext(QProgressBar *bar);
     QFuture<void> launchJob(std::function<void(velmora::JobContext &)> body);
@@ -238,18 +214,11 @@ class MainWindow : public QMainWindow
     QByteArrayList failedEntries;
     void addFailedBack();
     velmora::JobStatus jobStatus;
+    FileListPage *fileListPage = nullptr;
     ProgressPage *progressPage = nullptr;
     // The volume to wipe whole (or the drive), and the volume whose free
     // space to wipe.
     VolumePage *wipePage = nullptr;
     VolumePage *freeSpacePage = nullptr;
-    // The paths of the file list, for duplicate checks that do not grow with
-    // the square of the list.
-    QSet<QByteArray> listIndex;
     bool leftoverOfferPending = false;
-    // Over the empty list's picture, in the user's language.
-    QLabel *labelDropHint = nullptr;
-    // Under the list: how many entries, and how much they take.
-    QLabel *labelListSummary = nullptr;
-    void setupFileList();
 };

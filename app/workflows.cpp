@@ -3,6 +3,7 @@
 // The three erase workflows: from Next to a running job.
 
 #include "app/mainwindow.h"
+#include "app/filelistpage.h"
 #include "app/volumepage.h"
 #include "app/progresspage.h"
 
@@ -75,14 +76,6 @@ std::optional<QString> MainWindow::askForMethod(JobMode mode)
     return dialog.selectedMethod();
 }
 
-QByteArrayList MainWindow::listedPaths() const
-{
-    QByteArrayList paths;
-    for (int i = 0; i < ui->listWidget->count(); ++i)
-        paths.append(pathOfEntry(ui->listWidget->item(i)));
-    return paths;
-}
-
 bool MainWindow::askForConfirmation(const QString &target, const QString &method)
 {
     ConfirmEraseDialog dialog(this);
@@ -120,9 +113,9 @@ void MainWindow::showProgressPage(const QString &method)
 
 // ------------------------------------------------------------- erase files
 
-void MainWindow::on_btnNextFromAdd_clicked()
+void MainWindow::onNextFromFileList()
 {
-    if (ui->listWidget->count() == 0) {
+    if (fileListPage->isEmpty()) {
         warn(tr("No Files"), tr("Please add at least one file."));
         return;
     }
@@ -136,14 +129,13 @@ void MainWindow::on_btnNextFromAdd_clicked()
     // The copies editors keep beside the files go with them, and the
     // confirmation counts them.
     if (removeTraces) {
-        appendPaths(velmora::editorCopies(listedPaths()));
-        updateListPlaceholder();
+        fileListPage->appendPaths(velmora::editorCopies(fileListPage->paths()));
     }
-    pendingRecord = velmora::ErasureRecord::forFiles(listedPaths(), *method, verifyLastPass);
+    pendingRecord = velmora::ErasureRecord::forFiles(fileListPage->paths(), *method, verifyLastPass);
     if (!askForConfirmation(pendingRecord.target, *method)) {
         warn(tr("Cancelled"), tr("The erase operation has been canceled。"));
         ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
-        ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
+        ui->stackedWidget_2->setCurrentWidget(fileListPage);
         return;
     }
 
@@ -152,7 +144,8 @@ void MainWindow::on_btnNextFromAdd_clicked()
     eraseMethod = *method;
 
     // The runner takes the list as it is when the job starts, and counts it.
-    launchRequest(velmora::ErasureRecord::Kind::Files, *method, QString(), listedPaths());
+    launchRequest(velmora::ErasureRecord::Kind::Files, *method, QString(),
+                  fileListPage->paths());
 }
 
 // --------------------------------------------------------- wipe a volume
@@ -195,7 +188,7 @@ void MainWindow::onNextFromWipeList()
 
 void MainWindow::leaveProgressPage(QWidget *page)
 {
-    ui->stackedWidget_2->setCurrentWidget(ui->pageAdd);
+    ui->stackedWidget_2->setCurrentWidget(fileListPage);
     ui->stackedWidget->setCurrentWidget(page);
 }
 

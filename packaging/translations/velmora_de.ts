@@ -1287,6 +1287,76 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>FileListPage</name>
+    <message>
+        <source>Drag files or folders here</source>
+        <translation>Dateien oder Ordner hierher ziehen</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Datei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Add Trash</source>
+        <translation>Papierkorb hinzufügen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Adding files/folders, please wait...</source>
+        <translation>Dateien/Ordner werden hinzugefügt, bitte warten …</translation>
+    </message>
+    <message>
+        <source>Select Files</source>
+        <translation>Dateien wählen</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Bitte warten …</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>The Trash is empty.</source>
+        <translation>Der Papierkorb ist leer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries, %1 in total</source>
+        <translation>
+            <numerusform>%n Eintrag, insgesamt %1</numerusform>
+            <numerusform>%n Einträge, insgesamt %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not added</source>
+        <translation>Nicht hinzugefügt</translation>
+    </message>
+</context>
+<context>
     <name>FreeSpace</name>
     <message>
         <source>❌ Unable to create another fill file: %1</source>
@@ -1708,26 +1778,6 @@ Befehle:
         <translation>Velmora</translation>
     </message>
     <message>
-        <source>Next</source>
-        <translation>Weiter</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Add File</source>
-        <translation>Datei hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add Folder</source>
-        <translation>Ordner hinzufügen</translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>Alle entfernen</translation>
-    </message>
-    <message>
         <source>Wipe Disk</source>
         <translation>Datenträger löschen</translation>
     </message>
@@ -1742,22 +1792,6 @@ Befehle:
     <message>
         <source>Erase File</source>
         <translation>Datei löschen</translation>
-    </message>
-    <message>
-        <source>Adding files/folders, please wait...</source>
-        <translation>Dateien/Ordner werden hinzugefügt, bitte warten …</translation>
-    </message>
-    <message>
-        <source>Please wait...</source>
-        <translation>Bitte warten …</translation>
-    </message>
-    <message>
-        <source>Select Files</source>
-        <translation>Dateien wählen</translation>
-    </message>
-    <message>
-        <source>Select Folder</source>
-        <translation>Ordner wählen</translation>
     </message>
     <message>
         <source>Please wait</source>
@@ -1962,10 +1996,6 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <translation>📄 Bericht gespeichert unter %1</translation>
     </message>
     <message>
-        <source>Not added</source>
-        <translation>Nicht hinzugefügt</translation>
-    </message>
-    <message>
         <source>Interrupted erase</source>
         <translation>Unterbrochenes Löschen</translation>
     </message>
@@ -1992,10 +2022,6 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
     <message>
         <source>Add back what was not erased (%1)</source>
         <translation>Nicht Gelöschtes wieder hinzufügen (%1)</translation>
-    </message>
-    <message>
-        <source>Remove from the list</source>
-        <translation>Aus der Liste entfernen</translation>
     </message>
     <message>
         <source>The operation did not finish:</source>
@@ -2027,17 +2053,6 @@ Remove them now?</source>
 
 Jetzt entfernen?</translation>
     </message>
-    <message numerus="yes">
-        <source>%n entries, %1 in total</source>
-        <translation>
-            <numerusform>%n Eintrag, insgesamt %1</numerusform>
-            <numerusform>%n Einträge, insgesamt %1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Drag files or folders here</source>
-        <translation>Dateien oder Ordner hierher ziehen</translation>
-    </message>
     <message>
         <source>Erasure Report</source>
         <translation>Löschbericht</translation>
@@ -2045,18 +2060,6 @@ Jetzt entfernen?</translation>
     <message>
         <source>Show Report…</source>
         <translation>Bericht anzeigen…</translation>
-    </message>
-    <message>
-        <source>Trash</source>
-        <translation>Papierkorb</translation>
-    </message>
-    <message>
-        <source>The Trash is empty.</source>
-        <translation>Der Papierkorb ist leer.</translation>
-    </message>
-    <message>
-        <source>Add Trash</source>
-        <translation>Papierkorb hinzufügen</translation>
     </message>
     <message>
         <source>Erase the Trash…</source>

@@ -90,6 +90,16 @@
     </message>
 </context>
 <context>
+    <name>FileListPage</name>
+    <message numerus="yes">
+        <source>%n entries, %1 in total</source>
+        <translation>
+            <numerusform>%n entry, %1 in total</numerusform>
+            <numerusform>%n entries, %1 in total</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>JobJournal</name>
     <message numerus="yes">
         <source>  … and %n more</source>
@@ -151,13 +161,6 @@
         <translation>
             <numerusform>%n fill file could not be removed; a free-space wipe of that volume removes it.</numerusform>
             <numerusform>%n fill files could not be removed; a free-space wipe of that volume removes them.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries, %1 in total</source>
-        <translation>
-            <numerusform>%n entry, %1 in total</numerusform>
-            <numerusform>%n entries, %1 in total</numerusform>
         </translation>
     </message>
 </context>
