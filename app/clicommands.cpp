@@ -60,6 +60,47 @@ bool collidesWithSelection(const QByteArray &output, const char *option,
     return false;
 }
 
+// True (said) when another job works on the volume at `root`: two jobs
+// filling or scrubbing one volume would take each other's helper files for
+// leftovers.
+bool anotherJobOn(const QString &root)
+{
+    if (velmora::platform::volumeLocked(velmora::fsBytes(root))) {
+        const QString other = velmora::liveJobOn(velmora::fsBytes(root));
+        fail(other.isEmpty()
+                 ? QCoreApplication::translate(
+                       "Cli",
+                       "another Velmora job is working on %1; nothing was erased. Run this one "
+                       "when it has ended.")
+                       .arg(root)
+                 : QCoreApplication::translate(
+                       "Cli",
+                       "%1 is working on %2; nothing was erased. Run this one when it has ended.")
+                       .arg(other, root));
+        return true;
+    }
+    return false;
+}
+
+// Without root no drive is opened: what refuses it anyway is said first,
+// else that administrator rights are needed.
+void refuseWithoutRoot(const QByteArray &path)
+{
+    velmora::platform::Drive drive;
+    const int rc = velmora::platform::driveAt(path, &drive);
+    const QString refusal = rc == 0 ? velmora::driveRefusal(drive) : QString();
+    if (rc != 0 || !refusal.isEmpty()) {
+        fail(rc == ENOTBLK ? QCoreApplication::translate("Cli", "%1 is not a block device")
+                                 .arg(velmora::displayName(path))
+             : rc != 0 ? QStringLiteral("%1: %2").arg(velmora::displayName(path),
+                                                      velmora::platform::errorText(rc))
+                       : QStringLiteral("%1: %2").arg(velmora::displayName(drive.path), refusal));
+        return;
+    }
+    fail(QCoreApplication::translate(
+        "Cli", "wiping a whole drive needs administrator rights: run it as root (sudo)"));
+}
+
 } // namespace
 
 int gatherPaths(const Options &options, QByteArrayList *paths)
@@ -156,22 +197,8 @@ bool prepareVolume(const Options &options, const QString &command, const QByteAr
         fail(QCoreApplication::translate("Cli", "cannot read the space of %1").arg(root));
         return false;
     }
-    // Two jobs filling or scrubbing one volume would take each other's
-    // helper files for leftovers.
-    if (velmora::platform::volumeLocked(velmora::fsBytes(root))) {
-        const QString other = velmora::liveJobOn(velmora::fsBytes(root));
-        fail(other.isEmpty()
-                 ? QCoreApplication::translate(
-                       "Cli",
-                       "another Velmora job is working on %1; nothing was erased. Run this one "
-                       "when it has ended.")
-                       .arg(root)
-                 : QCoreApplication::translate(
-                       "Cli",
-                       "%1 is working on %2; nothing was erased. Run this one when it has ended.")
-                       .arg(other, root));
+    if (anotherJobOn(root))
         return false;
-    }
     job->request.root = root;
     job->request.kind = command == QLatin1String("wipe") ? velmora::ErasureRecord::Kind::Volume
                                                          : velmora::ErasureRecord::Kind::FreeSpace;
@@ -195,20 +222,7 @@ bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJ
         return false;
     }
     if (velmora::platform::effectiveUser() != 0) {
-        velmora::platform::Drive drive;
-        const int rc = velmora::platform::driveAt(paths.first(), &drive);
-        const QString refusal = rc == 0 ? velmora::driveRefusal(drive) : QString();
-        if (rc != 0 || !refusal.isEmpty()) {
-            fail(rc == ENOTBLK ? QCoreApplication::translate("Cli", "%1 is not a block device")
-                                     .arg(velmora::displayName(paths.first()))
-                 : rc != 0
-                     ? QStringLiteral("%1: %2").arg(velmora::displayName(paths.first()),
-                                                    velmora::platform::errorText(rc))
-                     : QStringLiteral("%1: %2").arg(velmora::displayName(drive.path), refusal));
-            return false;
-        }
-        fail(QCoreApplication::translate(
-            "Cli", "wiping a whole drive needs administrator rights: run it as root (sudo)"));
+        refuseWithoutRoot(paths.first());
         return false;
     }
     // Held from here to the end of the wipe: what is confirmed is what

@@ -59,6 +59,8 @@ void scanArguments(int argc, char **argv, Options *options)
 
 } // namespace
 
+// Kept in one piece: one table of every option, in the order --help lists
+// them.
 void describeOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QCoreApplication::translate(

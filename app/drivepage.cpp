@@ -24,8 +24,8 @@
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QStandardPaths>
+#include <QTableWidget>
 
 namespace
 {
@@ -133,13 +133,12 @@ void MainWindow::offerAdministratorMode()
         QProcess::startDetached(launcher, {});
 }
 
-void MainWindow::onNextFromDriveList()
+std::shared_ptr<velmora::PinnedDrive> MainWindow::pinChosenDrive()
 {
-    jobMode = DriveWipe;
     const QString path = VolumeTable::chosenMountPoint(wipePage->table());
     if (path.isEmpty()) {
         warn(tr("No drive selected"), tr("Please select a drive and click Next!"));
-        return;
+        return nullptr;
     }
     // Again now: the drive may have changed since the table was filled.
     velmora::platform::Drive drive;
@@ -147,17 +146,17 @@ void MainWindow::onNextFromDriveList()
     if (velmora::platform::driveAt(device, &drive) != 0) {
         warn(tr("Error"), tr("The drive %1 is no longer there.").arg(path));
         fillDriveTable();
-        return;
+        return nullptr;
     }
     const QString refusal = velmora::driveRefusal(drive);
     if (!refusal.isEmpty()) {
         warn(tr("Error"), refusal);
         fillDriveTable();
-        return;
+        return nullptr;
     }
     if (!isAdministrator()) {
         offerAdministratorMode();
-        return;
+        return nullptr;
     }
     // Held from before the question to the end of the wipe: what is
     // confirmed is what is written to.
@@ -166,8 +165,17 @@ void MainWindow::onNextFromDriveList()
     if (!pinned) {
         warn(tr("Error"), pinRefusal.mid(pinRefusal.indexOf(QLatin1Char(' ')) + 1));
         fillDriveTable();
-        return;
     }
+    return pinned;
+}
+
+void MainWindow::onNextFromDriveList()
+{
+    jobMode = DriveWipe;
+    std::shared_ptr<velmora::PinnedDrive> pinned = pinChosenDrive();
+    if (!pinned)
+        return;
+    const QByteArray device = pinned->drive.path;
     velmora::LuksHeader luks;
     QString problem;
     const bool encrypted = velmora::probeLuks(device, &luks, &problem) > 0;

@@ -96,7 +96,8 @@ QString storageTable(const VolumeMedium &medium)
 }
 
 // A drive wipe's certificate: the drive, what it held, each pass, the
-// read-back, the discard and the sanitization category.
+// read-back, the discard and the sanitization category. Kept in one piece:
+// the certificate's rows, in the order it is read.
 QString driveSection(const QJsonObject &drive)
 {
     const QLocale locale;
@@ -193,7 +194,8 @@ QString driveSection(const QJsonObject &drive)
 
 // The record a sanitization standard asks for: the medium, the category and
 // technique, and who did it and who checked it. What the user left empty is
-// a line to fill in by hand.
+// a line to fill in by hand. Kept in one piece: the record's rows, in the
+// order it is read.
 QString sanitizationSection(const ErasureRecord &record)
 {
     const QString blank = QStringLiteral("______________________________");

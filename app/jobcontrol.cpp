@@ -106,12 +106,8 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     return future;
 }
 
-QString MainWindow::doneText() const
+QString MainWindow::doneHeadline(bool mayRemain) const
 {
-    // What no overwrite in place could reach is said in the box too, not
-    // only in the log; a job then claims no more than was done.
-    const QStringList warnings = jobReport.warnings();
-    const bool mayRemain = !warnings.isEmpty();
     QString text;
     switch (jobMode) {
     case FileErase:
@@ -152,6 +148,15 @@ QString MainWindow::doneText() const
         text = tr("✅ Erasure operation completed.");
         break;
     }
+    return text;
+}
+
+QString MainWindow::doneText() const
+{
+    // What no overwrite in place could reach is said in the box too, not
+    // only in the log; a job then claims no more than was done.
+    const QStringList warnings = jobReport.warnings();
+    QString text = doneHeadline(!warnings.isEmpty());
     for (const QString &warning : warnings)
         text += QStringLiteral("\n\n") + warning;
     // What the file erase removed beside the files (thumbnails, recent

@@ -26,14 +26,14 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QSettings>
+#include <QTableWidget>
 #include <QThreadPool>
 #include <QTimer>
 #include <QToolButton>
@@ -176,8 +176,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     }
 
     wipePage = new VolumePage(QStringLiteral("pageWipeDisk"), QString(), ui->stackedWidget);
-    freeSpacePage =
-        new VolumePage(QStringLiteral("pageWipeFreeSpace"), QStringLiteral("_2"), ui->stackedWidget);
+    freeSpacePage = new VolumePage(QStringLiteral("pageWipeFreeSpace"), QStringLiteral("_2"),
+                                   ui->stackedWidget);
     for (VolumePage *page : {wipePage, freeSpacePage}) {
         ui->stackedWidget->addWidget(page);
         connect(page, &VolumePage::backClicked, this, &MainWindow::showHome);
@@ -197,7 +197,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
         QCoreApplication::processEvents();
         QTimer::singleShot(100, this, &MainWindow::completeJob);
     });
-
 }
 
 MainWindow::~MainWindow()
@@ -227,7 +226,27 @@ void MainWindow::setupHeader()
     btnMenu->setFixedSize(30, 30);
     btnMenu->setToolButtonStyle(Qt::ToolButtonIconOnly);
     btnMenu->setPopupMode(QToolButton::InstantPopup);
+    btnMenu->setMenu(headerMenu());
+    connect(btnHelp, &QPushButton::clicked, this, &MainWindow::openOnlineHelp);
 
+    auto *rootWidget = new QWidget(this);
+    auto *rootLayout = new QVBoxLayout(rootWidget);
+    rootLayout->setContentsMargins(0, 0, 0, 0);
+    rootLayout->setSpacing(0);
+    rootLayout->addWidget(headerBar());
+    rootLayout->addWidget(ui->stackedWidget);
+    // Its background is set by name in the window's sheet: a rule without
+    // a selector here would reach every control below and override the
+    // window's own rules for them.
+    rootWidget->setObjectName(QStringLiteral("rootWidget"));
+    setCentralWidget(rootWidget); // discards the form's own central widget
+
+    setStyleSheet(QLatin1String(kWindowStyle) + QLatin1String(kRadioStyle) +
+                  QLatin1String(kScrollBarStyle));
+}
+
+QMenu *MainWindow::headerMenu()
+{
     auto *headerMenu = new QMenu(this);
     headerMenu->addAction(tr("About"), this, &MainWindow::showAbout);
     headerMenu->addAction(tr("Support"), this, &MainWindow::openSupportPage);
@@ -260,7 +279,6 @@ void MainWindow::setupHeader()
     saveReportAction = headerMenu->addAction(tr("Save Report…"), this, &MainWindow::saveReport);
     saveReportAction->setObjectName(QStringLiteral("actionSaveReport"));
     saveReportAction->setEnabled(false);
-    btnMenu->setMenu(headerMenu);
     // The menu holds the pointer while it is open, so the button is never
     // told the pointer left it: where the pointer is elsewhere when the menu
     // closes, the button's highlight goes.
@@ -272,7 +290,11 @@ void MainWindow::setupHeader()
             }
         });
     });
+    return headerMenu;
+}
 
+QWidget *MainWindow::headerBar()
+{
     labelJobOutcome = new QLabel(this);
     labelJobOutcome->setObjectName(QStringLiteral("labelJobOutcome"));
     labelJobOutcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -302,22 +324,7 @@ void MainWindow::setupHeader()
     headerLayout->addWidget(btnShowReport);
     headerLayout->addWidget(btnHelp);
     headerLayout->addWidget(btnMenu);
-    connect(btnHelp, &QPushButton::clicked, this, &MainWindow::openOnlineHelp);
-
-    auto *rootWidget = new QWidget(this);
-    auto *rootLayout = new QVBoxLayout(rootWidget);
-    rootLayout->setContentsMargins(0, 0, 0, 0);
-    rootLayout->setSpacing(0);
-    rootLayout->addWidget(headerBar);
-    rootLayout->addWidget(ui->stackedWidget);
-    // Its background is set by name in the window's sheet: a rule without
-    // a selector here would reach every control below and override the
-    // window's own rules for them.
-    rootWidget->setObjectName(QStringLiteral("rootWidget"));
-    setCentralWidget(rootWidget); // discards the form's own central widget
-
-    setStyleSheet(QLatin1String(kWindowStyle) + QLatin1String(kRadioStyle) +
-                  QLatin1String(kScrollBarStyle));
+    return headerBar;
 }
 
 // ---------------------------------------------------------------- navigation

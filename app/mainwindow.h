@@ -118,6 +118,10 @@ class MainWindow : public QMainWindow
 
   private:
     void setupHeader();
+    // The header's menu (About, Help, the Trash, schedules, reports) and its
+    // bar (the last job's outcome, its report, Help and the menu).
+    QMenu *headerMenu();
+    QWidget *headerBar();
     // Buttons drawn for English take the room their translated texts need.
     void fitTranslatedTexts();
     void startErase(const QString &method);
@@ -134,6 +138,9 @@ class MainWindow : public QMainWindow
     void showDrives(bool drives);
     void fillDriveTable();
     void onNextFromDriveList();
+    // The drive chosen in the table, checked again and held; null (said)
+    // when it is gone, refused or needs administrator rights.
+    std::shared_ptr<velmora::PinnedDrive> pinChosenDrive();
     // Says a whole drive needs administrator rights and offers to start the
     // administrator mode.
     void offerAdministratorMode();
@@ -163,6 +170,8 @@ class MainWindow : public QMainWindow
     // The Done box's text: what the job did, what may remain, and what it
     // amounts to in the standard's words.
     QString doneText() const;
+    // Its first line: what the job did, or that something may remain.
+    QString doneHeadline(bool mayRemain) const;
     void stopAndWaitForJob();
     // Says what jobs killed before their end left unfinished, after putting
     // right what they left behind; offers to go on with what is left.

@@ -127,6 +127,31 @@ QList<Volume> mountedVolumes()
     return list;
 }
 
+namespace
+{
+
+// The whole of what a volume's cells may cut short, and the exact sizes.
+QString volumeTip(const Volume &volume)
+{
+    const QLocale locale;
+    QString tip =
+        QCoreApplication::translate(
+            "VolumeTable", "%1\nDevice: %2\nLabel: %3\nCapacity: %4 bytes\nAvailable: %5 bytes")
+            .arg(volume.mountPoint, volume.device,
+                 volume.label.isEmpty() ? QCoreApplication::translate("VolumeTable", "(none)")
+                                        : volume.label,
+                 locale.toString(volume.total), locale.toString(volume.available));
+    if (!volume.medium.isEmpty())
+        tip += QLatin1Char('\n') +
+               QCoreApplication::translate("VolumeTable", "Medium: %1").arg(volume.medium);
+    if (!volume.devices.isEmpty())
+        tip += QLatin1Char('\n') +
+               QCoreApplication::translate("VolumeTable", "Devices: %1").arg(volume.devices);
+    return tip;
+}
+
+} // namespace
+
 void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writableOnly,
           const QList<Volume> &volumes, const RefusalReason &refusal)
 {
@@ -168,21 +193,7 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
                                      ? volume.device
                                      : QStringLiteral("%1 · %2").arg(volume.device, volume.label)));
         table->setItem(row, 6, new QTableWidgetItem(volume.medium));
-        // The whole of what the cells may cut short, and the exact sizes.
-        const QLocale locale;
-        QString tip =
-            QCoreApplication::translate(
-                "VolumeTable", "%1\nDevice: %2\nLabel: %3\nCapacity: %4 bytes\nAvailable: %5 bytes")
-                .arg(volume.mountPoint, volume.device,
-                     volume.label.isEmpty() ? QCoreApplication::translate("VolumeTable", "(none)")
-                                            : volume.label,
-                     locale.toString(volume.total), locale.toString(volume.available));
-        if (!volume.medium.isEmpty())
-            tip += QLatin1Char('\n') +
-                   QCoreApplication::translate("VolumeTable", "Medium: %1").arg(volume.medium);
-        if (!volume.devices.isEmpty())
-            tip += QLatin1Char('\n') +
-                   QCoreApplication::translate("VolumeTable", "Devices: %1").arg(volume.devices);
+        const QString tip = volumeTip(volume);
         // Nothing more is asked of a volume that does not answer: any
         // question could hang the window as well.
         const QString why =

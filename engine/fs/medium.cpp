@@ -154,6 +154,9 @@ QString mediumDescription(const Storage &s)
                 QString());
 }
 
+// Kept in one piece: one sentence per kind of medium, tried in the order a
+// volume is told apart (network, memory, encrypted, flash); the sentences
+// make it long.
 MediumLine mediumLine(const Storage &s, const QString &volume,
                       const std::vector<platform::Swap> &swaps)
 {

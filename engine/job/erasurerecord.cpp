@@ -322,6 +322,8 @@ QString ErasureRecord::technique() const
     return keys ? QStringLiteral("cryptographic-erase") : QStringLiteral("overwrite");
 }
 
+// Kept in one piece: the outcome's fields, one line each, in the order the
+// JSON lists them.
 QJsonObject ErasureRecord::toJson() const
 {
     static const char *const kinds[] = {"files", "volume", "freespace", "drive"};

@@ -67,9 +67,15 @@ void beginJournal(const JobContext &ctx, JobKind kind, bool verify, const QByteA
                      .arg(displayName(ctx.journal->folderPath()), platform::errorText(error)));
 }
 
-QString InterruptedJob::description() const
+namespace
 {
-    const QString when = QLocale().toString(started, QLocale::ShortFormat);
+
+// What the job was, in the words of its description's first sentence.
+QString whatItWas(const InterruptedJob &job)
+{
+    const ErasureRecord::Kind kind = job.kind;
+    const QByteArrayList &targets = job.targets;
+    const QString &phase = job.phase;
     QString what;
     switch (kind) {
     case ErasureRecord::Kind::Files:
@@ -98,6 +104,15 @@ QString InterruptedJob::description() const
         what = what.arg(displayName(targets.value(0)));
         break;
     }
+    return what;
+}
+
+} // namespace
+
+QString InterruptedJob::description() const
+{
+    const QString when = QLocale().toString(started, QLocale::ShortFormat);
+    const QString what = whatItWas(*this);
     if (!unreadable.isEmpty())
         return QCoreApplication::translate(
                    "JobJournal",
