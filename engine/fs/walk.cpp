@@ -105,6 +105,39 @@ void TreeEraser::removePlain(int dirFd, const QByteArray &name, const QString &s
     }
 }
 
+Fd TreeEraser::openToOverwrite(Folder &folder, const QByteArray &name, const Status &st,
+                               const QString &shown)
+{
+    int error = 0;
+    Fd file = platform::openForOverwriteAt(folder.fd.get(), name, &error);
+    if (!file.valid()) {
+        Status now;
+        if (error == ENOENT) {
+            problem(QCoreApplication::translate("TreeEraser", "⚠️ File not found: %1"), shown);
+        } else if (platform::statusAt(folder.fd.get(), name, &now) == 0 &&
+                   (now.type != Type::Regular || !now.sameObject(st))) {
+            problem(QCoreApplication::translate(
+                        "TreeEraser", "⚠️ Changed while being erased, left alone: %1"),
+                    shown);
+        } else {
+            // Removing a name whose data could not be overwritten would
+            // only hide the data from the user: it stays, to be erased
+            // once it can be.
+            problemWithReason(notGoneLine, shown, error,
+                              lockedBecause(folder.fd.get(), name, error));
+        }
+        return Fd();
+    }
+    Status opened;
+    if (platform::statusAt(file.get(), QByteArray(), &opened) != 0 || !opened.sameObject(st)) {
+        problem(QCoreApplication::translate("TreeEraser",
+                                            "⚠️ Changed while being erased, left alone: %1"),
+                shown);
+        return Fd();
+    }
+    return file;
+}
+
 void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name, const Status &st,
                            const QString &shown)
 {
@@ -129,33 +162,9 @@ void TreeEraser::eraseFile(Folder &folder, Batch &batch, const QByteArray &name,
 
     ctx.info(QCoreApplication::translate("TreeEraser", "🔄 Wiping: %1").arg(shown));
     ctx.atItem(shown);
-    int error = 0;
-    Fd file = platform::openForOverwriteAt(folder.fd.get(), name, &error);
-    if (!file.valid()) {
-        Status now;
-        if (error == ENOENT) {
-            problem(QCoreApplication::translate("TreeEraser", "⚠️ File not found: %1"), shown);
-        } else if (platform::statusAt(folder.fd.get(), name, &now) == 0 &&
-                   (now.type != Type::Regular || !now.sameObject(st))) {
-            problem(QCoreApplication::translate(
-                        "TreeEraser", "⚠️ Changed while being erased, left alone: %1"),
-                    shown);
-        } else {
-            // Removing a name whose data could not be overwritten would
-            // only hide the data from the user: it stays, to be erased
-            // once it can be.
-            problemWithReason(notGoneLine, shown, error,
-                              lockedBecause(folder.fd.get(), name, error));
-        }
+    Fd file = openToOverwrite(folder, name, st, shown);
+    if (!file.valid())
         return;
-    }
-    Status opened;
-    if (platform::statusAt(file.get(), QByteArray(), &opened) != 0 || !opened.sameObject(st)) {
-        problem(QCoreApplication::translate("TreeEraser",
-                                            "⚠️ Changed while being erased, left alone: %1"),
-                shown);
-        return;
-    }
     const qint64 size = platform::fileSize(file.get());
     if (size == 0) {
         batch.add(name, st, shown, Batch::Empty);
@@ -483,6 +492,16 @@ bool TreeEraser::eraseBelow(const QByteArray &path)
     return eraseIn(folder);
 }
 
+bool TreeEraser::removeSaid(int dirFd, const QByteArray &name, const QString &shown,
+                            const QString &line)
+{
+    if (platform::removeAt(dirFd, name, false) != 0)
+        return false;
+    ctx.removed(shown);
+    ctx.info(line.arg(shown));
+    return true;
+}
+
 bool TreeEraser::cleanIn(Folder &root, bool removeLinks)
 {
     // Deepest first, without recursion: a folder found empty once its own
@@ -523,19 +542,14 @@ bool TreeEraser::cleanIn(Folder &root, bool removeLinks)
         const QString shown = displayName(shownPath(levels, levels.size(), name));
         const int dirFd = level.folder.fd.get();
         if (st.type == Type::Regular && isShortcut(name) && !isMountBelow(level.folder, st)) {
-            if (platform::removeAt(dirFd, name, false) == 0) {
-                ctx.removed(shown);
-                ctx.info(QCoreApplication::translate("TreeEraser", "🗑️ Removed shortcut: %1")
-                             .arg(shown));
+            if (removeSaid(
+                    dirFd, name, shown,
+                    QCoreApplication::translate("TreeEraser", "🗑️ Removed shortcut: %1")))
                 --level.left;
-            }
         } else if (st.type == Type::Link && removeLinks) {
-            if (platform::removeAt(dirFd, name, false) == 0) {
-                ctx.removed(shown);
-                ctx.info(
-                    QCoreApplication::translate("TreeEraser", "🔗 Removed link: %1").arg(shown));
+            if (removeSaid(dirFd, name, shown,
+                           QCoreApplication::translate("TreeEraser", "🔗 Removed link: %1")))
                 --level.left;
-            }
         } else if (st.type == Type::Directory && !isMountBelow(level.folder, st)) {
             int error = 0;
             Folder child{platform::openFolderAt(dirFd, name, &error), QByteArray(), Status()};

@@ -20,8 +20,8 @@
 
 #include <functional>
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -111,11 +111,19 @@ class TreeEraser
                    const QString &shown, Folder *descend);
     void eraseFile(Folder &folder, Batch &batch, const QByteArray &name, const platform::Status &st,
                    const QString &shown);
+    // The file `name` opened to be overwritten, seen to be the one listed;
+    // invalid (said) when it cannot be, or is another by now.
+    // Removes `name` with nothing to overwrite (a shortcut, a link) and says
+    // it with `line`; false when it stays.
+    bool removeSaid(int dirFd, const QByteArray &name, const QString &shown, const QString &line);
+    platform::Fd openToOverwrite(Folder &folder, const QByteArray &name, const platform::Status &st,
+                                 const QString &shown);
     // What follows the overwrite of the open file `fd`, named `name` in the
     // folder `dirFd`, by its outcome.
     // Closes `file`.
     void finishOverwrite(int dirFd, Batch &batch, platform::Fd &file, const QByteArray &name,
-                         const platform::Status &st, const QString &shown, const Overwrite &outcome);
+                         const platform::Status &st, const QString &shown,
+                         const Overwrite &outcome);
     void removePlain(int dirFd, const QByteArray &name, const QString &shown,
                      const QString &doneLine, bool asProblem);
     bool cleanIn(Folder &root, bool removeLinks);
@@ -191,6 +199,5 @@ class TreeEraser
     // erased names.
     void scrubFolder(std::pair<quint64, quint64> key);
 };
-
 
 } // namespace velmora

@@ -228,6 +228,20 @@ void noteVerified(JobContext &ctx)
         ctx.info(verifiedLine(ctx.bytesVerified));
 }
 
+// The files of `files` below none of the folders `roots`, listed on their
+// own.
+QByteArrayList outside(const QByteArrayList &files, const QByteArrayList &roots)
+{
+    QByteArrayList alone;
+    for (const QByteArray &file : files) {
+        const QByteArray path = withoutTrailingSlash(file);
+        if (std::none_of(roots.begin(), roots.end(),
+                         [&](const QByteArray &r) { return isBelow(path, r); }))
+            alone.append(path);
+    }
+    return alone;
+}
+
 } // namespace
 
 void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
@@ -238,13 +252,7 @@ void runFileEraseJob(const QByteArrayList &files, const QByteArrayList &folders,
             ctx, passCountForMethod(method),
             QCoreApplication::translate("Jobs", "⚠️ Could not securely erase: %1"));
         const QByteArrayList roots = topmost(folders);
-        QByteArrayList alone;
-        for (const QByteArray &file : files) {
-            const QByteArray path = withoutTrailingSlash(file);
-            if (std::none_of(roots.begin(), roots.end(),
-                             [&](const QByteArray &r) { return isBelow(path, r); }))
-                alone.append(path);
-        }
+        const QByteArrayList alone = outside(files, roots);
         beginJournal(ctx, ErasureRecord::Kind::Files, ctx.verify, alone + roots);
         for (const QByteArray &path : alone)
             eraser.countNames(path, false);

@@ -49,58 +49,53 @@ Pkey newKey()
 // in a folder of the user's. A key that others may change is not used: an
 // outcome signed with it proves nothing. What else a person should know of
 // it (made anew, readable by others, not the user's) goes to `warnings`.
-Pkey loadOrMakeKey(const QString &file, QString *error, QStringList *warnings)
+// The key in the file open at `fd`, once the file is seen to be safe to
+// sign with.
+Pkey readKey(const platform::Fd &fd, const QString &file, QString *error, QStringList *warnings)
 {
-    const QByteArray path = QFile::encodeName(file);
-    const qsizetype slash = path.lastIndexOf('/');
     int rc = 0;
-    platform::Fd folder = platform::openFolderPath(slash > 0 ? path.left(slash) : "/", true, &rc);
-    platform::Fd fd = folder.valid()
-                          ? platform::openForReadAt(folder.get(), path.mid(slash + 1), &rc)
-                          : platform::Fd();
-    if (fd.valid()) {
-        platform::Status st;
-        if ((rc = platform::statusAt(fd.get(), QByteArray(), &st)) != 0) {
-            *error = QStringLiteral("%1: %2").arg(file, platform::errorText(rc));
-            return Pkey();
-        }
-        if (st.mode & 022) {
-            *error = QCoreApplication::translate(
-                         "ReportSignature",
-                         "the signing key %1 may be changed by others (mode %2): it is not used")
-                         .arg(file, QString::number(st.mode & 0777, 8));
-            return Pkey();
-        }
-        if (warnings && st.owner != platform::effectiveUser())
-            warnings->append(
-                QCoreApplication::translate("ReportSignature",
-                                            "the signing key %1 belongs to another user (uid %2)")
-                    .arg(file)
-                    .arg(st.owner));
-        if (warnings && (st.mode & 044))
-            warnings->append(QCoreApplication::translate(
-                                 "ReportSignature",
-                                 "others can read the signing key %1 (mode %2): whoever can may "
-                                 "sign outcomes in your name")
-                                 .arg(file, QString::number(st.mode & 0777, 8)));
-        QFile pem;
-        if (!pem.open(fd.get(), QIODevice::ReadOnly)) {
-            *error = QStringLiteral("%1: %2").arg(file, pem.errorString());
-            return Pkey();
-        }
-        const QByteArray text = pem.readAll();
-        std::unique_ptr<BIO, BioFree> bio(BIO_new_mem_buf(text.constData(), int(text.size())));
-        Pkey key(PEM_read_bio_PrivateKey(bio.get(), nullptr, nullptr, nullptr));
-        if (!key || EVP_PKEY_id(key.get()) != EVP_PKEY_ED25519)
-            *error =
-                QCoreApplication::translate("ReportSignature", "%1 holds no Ed25519 private key")
-                    .arg(file);
-        return key && EVP_PKEY_id(key.get()) == EVP_PKEY_ED25519 ? std::move(key) : Pkey();
-    }
-    if (rc != ENOENT) {
+    platform::Status st;
+    if ((rc = platform::statusAt(fd.get(), QByteArray(), &st)) != 0) {
         *error = QStringLiteral("%1: %2").arg(file, platform::errorText(rc));
         return Pkey();
     }
+    if (st.mode & 022) {
+        *error = QCoreApplication::translate(
+                     "ReportSignature",
+                     "the signing key %1 may be changed by others (mode %2): it is not used")
+                     .arg(file, QString::number(st.mode & 0777, 8));
+        return Pkey();
+    }
+    if (warnings && st.owner != platform::effectiveUser())
+        warnings->append(
+            QCoreApplication::translate("ReportSignature",
+                                        "the signing key %1 belongs to another user (uid %2)")
+                .arg(file)
+                .arg(st.owner));
+    if (warnings && (st.mode & 044))
+        warnings->append(QCoreApplication::translate(
+                             "ReportSignature",
+                             "others can read the signing key %1 (mode %2): whoever can may "
+                             "sign outcomes in your name")
+                             .arg(file, QString::number(st.mode & 0777, 8)));
+    QFile pem;
+    if (!pem.open(fd.get(), QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: %2").arg(file, pem.errorString());
+        return Pkey();
+    }
+    const QByteArray text = pem.readAll();
+    std::unique_ptr<BIO, BioFree> bio(BIO_new_mem_buf(text.constData(), int(text.size())));
+    Pkey key(PEM_read_bio_PrivateKey(bio.get(), nullptr, nullptr, nullptr));
+    if (!key || EVP_PKEY_id(key.get()) != EVP_PKEY_ED25519)
+        *error = QCoreApplication::translate("ReportSignature", "%1 holds no Ed25519 private key")
+                     .arg(file);
+    return key && EVP_PKEY_id(key.get()) == EVP_PKEY_ED25519 ? std::move(key) : Pkey();
+}
+
+// A new key, written to `path` for no one else to read.
+Pkey makeKey(const QByteArray &path, const QString &file, QString *error, QStringList *warnings)
+{
+    int rc = 0;
     Pkey key = newKey();
     std::unique_ptr<BIO, BioFree> bio(BIO_new(BIO_s_mem()));
     if (!key || !bio ||
@@ -127,6 +122,24 @@ Pkey loadOrMakeKey(const QString &file, QString *error, QStringList *warnings)
     return key;
 }
 
+Pkey loadOrMakeKey(const QString &file, QString *error, QStringList *warnings)
+{
+    const QByteArray path = QFile::encodeName(file);
+    const qsizetype slash = path.lastIndexOf('/');
+    int rc = 0;
+    platform::Fd folder = platform::openFolderPath(slash > 0 ? path.left(slash) : "/", true, &rc);
+    platform::Fd fd = folder.valid()
+                          ? platform::openForReadAt(folder.get(), path.mid(slash + 1), &rc)
+                          : platform::Fd();
+    if (fd.valid())
+        return readKey(fd, file, error, warnings);
+    if (rc != ENOENT) {
+        *error = QStringLiteral("%1: %2").arg(file, platform::errorText(rc));
+        return Pkey();
+    }
+    return makeKey(path, file, error, warnings);
+}
+
 QByteArray rawPublicKey(EVP_PKEY *key)
 {
     std::size_t length = 0;
@@ -137,6 +150,31 @@ QByteArray rawPublicKey(EVP_PKEY *key)
         1)
         return QByteArray();
     return raw;
+}
+
+// Every field is what the signature makes it, and there are no others: a
+// reader who trusts the fingerprint or the SHA-256 printed in the report
+// must be able to. False, with the problem, where that is not so.
+bool hasSignatureFields(const QJsonObject &signature, QString *problem)
+{
+    static const QStringList fields{QStringLiteral("algorithm"), QStringLiteral("publicKey"),
+                                    QStringLiteral("fingerprint"), QStringLiteral("sha256"),
+                                    QStringLiteral("value")};
+    for (const QString &field : signature.keys())
+        if (!fields.contains(field)) {
+            *problem = QCoreApplication::translate(
+                           "ReportSignature", "its signature holds a field it does not have: %1")
+                           .arg(field);
+            return false;
+        }
+    for (const QString &field : fields)
+        if (!signature.value(field).isString()) {
+            *problem =
+                QCoreApplication::translate("ReportSignature", "its signature lacks the field %1")
+                    .arg(field);
+            return false;
+        }
+    return true;
 }
 
 } // namespace
@@ -213,26 +251,8 @@ bool checkOutcome(const QJsonObject &outcome, const QString &expectedKey, QStrin
         *problem = QCoreApplication::translate("ReportSignature", "the report is not signed");
         return false;
     }
-    // Every field is what the signature makes it, and there are no others:
-    // a reader who trusts the fingerprint or the SHA-256 printed in the
-    // report must be able to.
-    static const QStringList fields{QStringLiteral("algorithm"), QStringLiteral("publicKey"),
-                                    QStringLiteral("fingerprint"), QStringLiteral("sha256"),
-                                    QStringLiteral("value")};
-    for (const QString &field : signature.keys())
-        if (!fields.contains(field)) {
-            *problem = QCoreApplication::translate(
-                           "ReportSignature", "its signature holds a field it does not have: %1")
-                           .arg(field);
-            return false;
-        }
-    for (const QString &field : fields)
-        if (!signature.value(field).isString()) {
-            *problem =
-                QCoreApplication::translate("ReportSignature", "its signature lacks the field %1")
-                    .arg(field);
-            return false;
-        }
+    if (!hasSignatureFields(signature, problem))
+        return false;
     const QByteArray publicKey =
         QByteArray::fromBase64(signature.value(QStringLiteral("publicKey")).toString().toLatin1());
     const QByteArray value =

@@ -37,7 +37,8 @@ Fd openImage(const QByteArray &path)
 {
     Fd fd(::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     struct stat st;
-    if (fd.valid() && (::fstat(fd.get(), &st) != 0 || !(S_ISREG(st.st_mode) || S_ISBLK(st.st_mode)))) {
+    if (fd.valid() &&
+        (::fstat(fd.get(), &st) != 0 || !(S_ISREG(st.st_mode) || S_ISBLK(st.st_mode)))) {
         fd.reset();
         errno = EINVAL;
     }
@@ -119,6 +120,22 @@ QByteArray fileSystemOfSector(const QByteArray &sector)
     return QByteArray();
 }
 
+namespace
+{
+
+// Cluster `c`'s entry, at `entry` in a FAT of `bits` bits per entry.
+quint32 fatEntry(const uchar *entry, int bits, quint64 c)
+{
+    if (bits == 32)
+        return qFromLittleEndian<quint32>(entry) & 0x0fffffffU;
+    if (bits == 16)
+        return qFromLittleEndian<quint16>(entry);
+    const quint16 pair = qFromLittleEndian<quint16>(entry);
+    return (c & 1) ? pair >> 4 : pair & 0x0fffU;
+}
+
+} // namespace
+
 int fatFreeBytes(const QByteArray &source, quint64 *bytes)
 {
     const Fd fd = openImage(source);
@@ -127,8 +144,12 @@ int fatFreeBytes(const QByteArray &source, quint64 *bytes)
     QByteArray boot;
     int rc = readFully(fd.get(), 0, 512, &boot);
     const auto u8 = [&](int at) { return quint64(uchar(boot.at(at))); };
-    const auto u16 = [&](int at) { return quint64(qFromLittleEndian<quint16>(boot.constData() + at)); };
-    const auto u32 = [&](int at) { return quint64(qFromLittleEndian<quint32>(boot.constData() + at)); };
+    const auto u16 = [&](int at) {
+        return quint64(qFromLittleEndian<quint16>(boot.constData() + at));
+    };
+    const auto u32 = [&](int at) {
+        return quint64(qFromLittleEndian<quint32>(boot.constData() + at));
+    };
     if (rc != 0 || fileSystemOfSector(boot) != "vfat")
         return rc ? rc : EINVAL;
     const quint64 sectorBytes = u16(11), perCluster = u8(13), reserved = u16(14), fats = u8(16);
@@ -163,16 +184,7 @@ int fatFreeBytes(const QByteArray &source, quint64 *bytes)
             const quint64 offset = c * quint64(bits) / 8 - at;
             if (offset + (bits == 32 ? 4 : 2) > quint64(piece.size()))
                 break; // FAT12's last entry at the table's very end: never free
-            quint32 value = 0;
-            if (bits == 32)
-                value = qFromLittleEndian<quint32>(t + offset) & 0x0fffffffU;
-            else if (bits == 16)
-                value = qFromLittleEndian<quint16>(t + offset);
-            else {
-                const quint16 pair = qFromLittleEndian<quint16>(t + offset);
-                value = (c & 1) ? pair >> 4 : pair & 0x0fffU;
-            }
-            free += value == 0 ? 1 : 0;
+            free += fatEntry(t + offset, bits, c) == 0 ? 1 : 0;
         }
     }
     if (rc != 0)

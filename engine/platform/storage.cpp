@@ -168,6 +168,30 @@ struct Walker {
         walk(folderOf(mountDeviceNumber(*holder)), depth + 1);
     }
 
+    // A disk behind SCSI's kind of device: SATA, USB, virtio.
+    void scsiLike(const QByteArray &dir, const QByteArray &name, const QByteArray &bus, Disk *d)
+    {
+        const QByteArray device = dir + "/device/";
+        if (name.startsWith("vd") || dir.contains("/virtio"))
+            d->transport = Transport::Virtio;
+        else if (dir.contains("/usb") || bus == "usb")
+            d->transport = Transport::Usb;
+        else if (name.startsWith("sd") || name.startsWith("hd") || bus == "ata" || bus == "scsi")
+            d->transport = Transport::Sata;
+        // A virtio disk's device is the virtio function, whose "vendor"
+        // is a bus number: the host gives only a serial.
+        if (d->transport != Transport::Virtio) {
+            d->vendor = shown(readText(device + "vendor"));
+            d->model = shown(readText(device + "model"));
+            d->firmware = shown(readText(device + "rev"));
+        }
+        QFile page(QString::fromLocal8Bit(device + "vpd_pg80"));
+        if (page.open(QIODevice::ReadOnly))
+            d->serial = shown(serialFromPage80(page.read(512)));
+        if (d->serial.isEmpty())
+            d->serial = shown(readText(dir + "/serial"));
+    }
+
     void disk(const QByteArray &dir, const QByteArray &name)
     {
         Disk d;
@@ -198,25 +222,7 @@ struct Walker {
             d.rotational = 0;
             out.memory = true;
         } else {
-            if (name.startsWith("vd") || dir.contains("/virtio"))
-                d.transport = Transport::Virtio;
-            else if (dir.contains("/usb") || bus == "usb")
-                d.transport = Transport::Usb;
-            else if (name.startsWith("sd") || name.startsWith("hd") || bus == "ata" ||
-                     bus == "scsi")
-                d.transport = Transport::Sata;
-            // A virtio disk's device is the virtio function, whose "vendor"
-            // is a bus number: the host gives only a serial.
-            if (d.transport != Transport::Virtio) {
-                d.vendor = shown(readText(device + "vendor"));
-                d.model = shown(readText(device + "model"));
-                d.firmware = shown(readText(device + "rev"));
-            }
-            QFile page(QString::fromLocal8Bit(device + "vpd_pg80"));
-            if (page.open(QIODevice::ReadOnly))
-                d.serial = shown(serialFromPage80(page.read(512)));
-            if (d.serial.isEmpty())
-                d.serial = shown(readText(dir + "/serial"));
+            scsiLike(dir, name, bus, &d);
         }
         // udev knows what sysfs leaves out (a USB bridge's serial, say).
         if (d.vendor.isEmpty())
