@@ -5,6 +5,7 @@
 #include "app/cliout.h"
 #include "engine/device/drivewipe.h"
 #include "engine/device/luks.h"
+#include "engine/device/sanitize.h"
 #include "engine/fs/medium.h"
 #include "engine/fs/paths.h"
 #include "engine/job/erasemethods.h"
@@ -91,6 +92,8 @@ int listDrives(const QStringList &words)
                                                       : QJsonValue(QJsonValue::Null));
             object.insert(QStringLiteral("refused"),
                           refusal.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(refusal));
+            // What the drive's own erase offers, asked of the drive.
+            object.insert(QStringLiteral("sanitize"), velmora::probeSanitize(d).toJson());
             array.append(object);
             continue;
         }
@@ -104,6 +107,8 @@ int listDrives(const QStringList &words)
         }
         if (found > 0)
             facts.append(QString::fromUtf8(luks.version));
+        if (!d.partition)
+            facts.append(velmora::probeSanitize(d).summary());
         printTo(stdout, QStringLiteral("%1\t%2%3\n")
                             .arg(velmora::displayName(d.path), facts.join(QStringLiteral(" · ")),
                                  refusal.isEmpty() ? QString() : QStringLiteral("\t") + refusal));

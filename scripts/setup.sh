@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev  # Qt 6 Widgets, Concurrent, Test, uic/moc/rcc
     libssl-dev                     # libcrypto: the AES keystream behind random passes
     libcryptsetup-dev pkg-config   # libcryptsetup: finding and destroying LUKS keys
+    libnvme-dev                    # libnvme: an NVMe drive's own sanitize and format commands
     cryptsetup-bin                 # cryptsetup: the tests make LUKS containers to destroy
     fonts-noto-color-emoji fonts-liberation2  # the log's symbols and its text
     dosfstools e2fsprogs util-linux  # small test volumes (mkfs, mount, losetup)

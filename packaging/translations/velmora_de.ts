@@ -2504,6 +2504,81 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
 </context>
 <context>
+    <name>Sanitize</name>
+    <message>
+        <source>a partition: the drive&apos;s own erase takes the whole drive</source>
+        <translation>eine Partition: das eigene Löschen des Laufwerks erfasst das ganze Laufwerk</translation>
+    </message>
+    <message>
+        <source>a loop device has no erase of its own</source>
+        <translation>ein Loop-Gerät hat kein eigenes Löschen</translation>
+    </message>
+    <message>
+        <source>held in memory: it has no erase of its own</source>
+        <translation>im Arbeitsspeicher: es hat kein eigenes Löschen</translation>
+    </message>
+    <message>
+        <source>a virtual disk (virtio): the host passes no erase commands to it</source>
+        <translation>ein virtueller Datenträger (virtio): der Host reicht keine Löschbefehle an ihn weiter</translation>
+    </message>
+    <message>
+        <source>behind a USB bridge: connect it directly to use its own erase</source>
+        <translation>hinter einer USB-Brücke: schließen Sie es direkt an, um sein eigenes Löschen zu nutzen</translation>
+    </message>
+    <message>
+        <source>an SD card or eMMC: Velmora does not send its own erase</source>
+        <translation>eine SD-Karte oder eMMC: Velmora sendet ihr eigenes Löschen nicht</translation>
+    </message>
+    <message>
+        <source>a network disk has no erase of its own</source>
+        <translation>ein Netzwerklaufwerk hat kein eigenes Löschen</translation>
+    </message>
+    <message>
+        <source>administrator rights are needed to ask the drive what it offers</source>
+        <translation>um das Laufwerk zu fragen, was es anbietet, sind Administratorrechte nötig</translation>
+    </message>
+    <message>
+        <source>the kernel passes no commands to it</source>
+        <translation>der Kernel reicht keine Befehle an es weiter</translation>
+    </message>
+    <message>
+        <source>it could not be asked: %1</source>
+        <translation>es konnte nicht gefragt werden: %1</translation>
+    </message>
+    <message>
+        <source>it refused to identify itself (NVMe status 0x%1)</source>
+        <translation>es verweigerte, sich auszuweisen (NVMe-Status 0x%1)</translation>
+    </message>
+    <message>
+        <source>it offers neither Sanitize nor Format</source>
+        <translation>es bietet weder Sanitize noch Format an</translation>
+    </message>
+    <message>
+        <source>it does not support the ATA SANITIZE feature set</source>
+        <translation>es unterstützt den ATA-SANITIZE-Funktionssatz nicht</translation>
+    </message>
+    <message>
+        <source>it does not say which commands it supports</source>
+        <translation>es gibt nicht an, welche Befehle es unterstützt</translation>
+    </message>
+    <message>
+        <source>it does not support SCSI SANITIZE</source>
+        <translation>es unterstützt SCSI SANITIZE nicht</translation>
+    </message>
+    <message>
+        <source>own erase: none (%1)</source>
+        <translation>eigenes Löschen: keines (%1)</translation>
+    </message>
+    <message>
+        <source>own erase: %1</source>
+        <translation>eigenes Löschen: %1</translation>
+    </message>
+    <message>
+        <source>; security frozen: suspend and resume the computer to lift it</source>
+        <translation>; Sicherheit eingefroren: Rechner in den Ruhezustand versetzen und wieder aufwecken, um das aufzuheben</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleDialog</name>
     <message>
         <source>Scheduled Wipes</source>

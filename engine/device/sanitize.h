@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// A drive's own erase: what its controller offers (NVMe Sanitize and Format,
+// ATA SANITIZE and its security feature set, SCSI SANITIZE), asked of the
+// drive itself.
+
+#include "engine/platform/drives.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace velmora
+{
+
+// Strongest first, as a drive wipe takes them when none is named.
+enum class SanitizeAction { CryptoErase, BlockErase, FormatCrypto, FormatErase, Overwrite };
+
+// The fixed word of each: "crypto-erase", "block-erase", "format-crypto",
+// "format-erase", "overwrite".
+QString sanitizeActionKey(SanitizeAction action);
+std::optional<SanitizeAction> sanitizeActionOfKey(const QString &key);
+
+struct SanitizeOffer {
+    enum class Protocol { None, Nvme, Ata, Scsi };
+    Protocol protocol = Protocol::None;
+    std::vector<SanitizeAction> actions; // strongest first
+    // Where it offers none: why, in one sentence.
+    QString reason;
+    // NVMe: the capabilities as Identify Controller gives them, and how the
+    // last sanitize ended ("never", "completed", "in progress", "failed").
+    quint32 sanicap = 0;
+    quint8 fna = 0;
+    bool formats = false;
+    QString lastSanitize;
+    // ATA: the security feature set, whose erase counts as Clear only on
+    // flash and which a frozen drive refuses until it is suspended and
+    // resumed; the erase times it gives, in minutes (-1 unknown).
+    bool security = false;
+    bool securityEnabled = false;
+    bool locked = false;
+    bool frozen = false;
+    int eraseMinutes = -1;
+    int enhancedEraseMinutes = -1;
+
+    QJsonObject toJson() const;
+    // One line for a listing: the actions, or why there are none.
+    QString summary() const;
+};
+
+// Asks the drive at `drive` what it offers. A drive that cannot be asked
+// (a loop device, memory, a USB bridge, a partition) is answered without a
+// command sent.
+SanitizeOffer probeSanitize(const platform::Drive &drive);
+
+} // namespace velmora

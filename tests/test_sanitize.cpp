@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a drive's own erase offers, as the drive answers: NVMe, ATA and SCSI
+// drives played by a stand-in at the one function that sends commands, and
+// the drives that are never asked.
+
+#include "engine/device/sanitize.h"
+#include "engine/platform/drivecommands.h"
+
+#include <QJsonArray>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+
+extern "C" {
+#include <nvme/types.h>
+}
+
+using namespace velmora;
+using platform::DriveAnswer;
+using platform::DriveCommand;
+
+namespace
+{
+
+// A drive as the stand-in plays it.
+struct FakeDrive {
+    // NVMe
+    quint32 sanicap = 0;
+    quint16 oacs = 0;
+    quint8 fna = 0;
+    quint16 sstat = 0;
+    // ATA: IDENTIFY DEVICE's words; none set makes it refuse IDENTIFY.
+    QMap<int, quint16> ataWords;
+    // SCSI: the SANITIZE service actions it reports (1 overwrite, 2 block,
+    // 3 crypto); a drive that does not report refuses the command.
+    QList<int> scsiActions;
+    bool reportsCommands = true;
+    // The errno of every call, for a drive that cannot be asked.
+    int callError = 0;
+};
+
+QByteArray nvmeIdentify(const FakeDrive &d)
+{
+    nvme_id_ctrl id{};
+    id.sanicap = qToLittleEndian(d.sanicap);
+    id.oacs = qToLittleEndian(d.oacs);
+    id.fna = d.fna;
+    return QByteArray(reinterpret_cast<const char *>(&id), sizeof id);
+}
+
+int answerAs(const FakeDrive &d, const DriveCommand &c, DriveAnswer *a)
+{
+    if (d.callError)
+        return d.callError;
+    if (c.kind == DriveCommand::Kind::NvmeAdmin) {
+        if (c.opcode == nvme_admin_identify && c.cdw[0] == NVME_IDENTIFY_CNS_CTRL) {
+            a->data = nvmeIdentify(d);
+        } else if (c.opcode == nvme_admin_get_log_page &&
+                   (c.cdw[0] & 0xff) == NVME_LOG_LID_SANITIZE) {
+            a->data = QByteArray(c.dataIn, '\0');
+            qToLittleEndian<quint16>(d.sstat, a->data.data() + 2);
+        } else {
+            a->status = 0x2; // Invalid Field in Command
+        }
+        return 0;
+    }
+    const auto op = quint8(c.cdb.at(0));
+    if (op == 0x85 && quint8(c.cdb.at(14)) == 0xec && !d.ataWords.isEmpty()) {
+        a->data = QByteArray(512, '\0');
+        for (auto it = d.ataWords.begin(); it != d.ataWords.end(); ++it)
+            qToLittleEndian<quint16>(it.value(), a->data.data() + 2 * it.key());
+        return 0;
+    }
+    if (op == 0xa3 && d.reportsCommands && quint8(c.cdb.at(3)) == 0x48) {
+        a->data = QByteArray(c.dataIn, '\0');
+        a->data[1] = char(d.scsiActions.contains(quint8(c.cdb.at(5))) ? 3 : 1);
+        return 0;
+    }
+    a->status = 0x02; // CHECK CONDITION: not a command it knows
+    return 0;
+}
+
+platform::Drive driveOf(platform::Transport transport, bool partition = false)
+{
+    platform::Drive drive;
+    drive.path = "/dev/velmora-test-drive";
+    drive.partition = partition;
+    drive.disk.transport = transport;
+    return drive;
+}
+
+QStringList actionsOf(const SanitizeOffer &offer)
+{
+    QStringList keys;
+    for (SanitizeAction action : offer.actions)
+        keys.append(sanitizeActionKey(action));
+    return keys;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(FakeDrive)
+
+class SanitizeTest : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void cleanup() { platform::setDriveCommandStandIn(nullptr); }
+
+    void probeReadsWhatTheDriveOffers_data();
+    void probeReadsWhatTheDriveOffers();
+    void drivesThatCannotBeAskedAreNotAsked_data();
+    void drivesThatCannotBeAskedAreNotAsked();
+    void actionWordsGoBothWays();
+};
+
+void SanitizeTest::probeReadsWhatTheDriveOffers_data()
+{
+    QTest::addColumn<int>("transport");
+    QTest::addColumn<FakeDrive>("drive");
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QString>("reasonHas");
+    QTest::addColumn<QString>("lastSanitize");
+    QTest::addColumn<bool>("frozen");
+
+    const int nvme = int(platform::Transport::Nvme);
+    const int sata = int(platform::Transport::Sata);
+    FakeDrive all;
+    all.sanicap = NVME_CTRL_SANICAP_CES | NVME_CTRL_SANICAP_BES | NVME_CTRL_SANICAP_OWS;
+    all.oacs = NVME_CTRL_OACS_FORMAT;
+    all.fna = NVME_CTRL_FNA_CRYPTO_ERASE;
+    all.sstat = NVME_SANITIZE_SSTAT_STATUS_COMPLETED_FAILED;
+    QTest::newRow("NVMe: sanitize, and format with crypto erase")
+        << nvme << all
+        << QStringList{"crypto-erase", "block-erase", "format-crypto", "format-erase", "overwrite"}
+        << QString() << "failed" << false;
+
+    FakeDrive qemu;
+    qemu.oacs = NVME_CTRL_OACS_FORMAT;
+    QTest::newRow("NVMe: format only, as QEMU's controller")
+        << nvme << qemu << QStringList{"format-erase"} << QString() << QString() << false;
+
+    FakeDrive bare;
+    QTest::newRow("NVMe: neither")
+        << nvme << bare << QStringList() << "neither Sanitize nor Format" << QString() << false;
+
+    FakeDrive ata;
+    ata.ataWords = {{59, (1 << 12) | (1 << 13) | (1 << 15)},
+                    {82, 1 << 1},
+                    {128, 1 | (1 << 3) | (1 << 5)},
+                    {89, 0x8000 | 30}};
+    QTest::newRow("ATA: crypto scramble and block erase, security frozen")
+        << sata << ata << QStringList{"crypto-erase", "block-erase"} << QString() << QString()
+        << true;
+
+    FakeDrive ataPlain;
+    ataPlain.ataWords = {{59, 1 << 14}}; // overwrite, but no SANITIZE feature set
+    QTest::newRow("ATA: no SANITIZE feature set")
+        << sata << ataPlain << QStringList() << "ATA SANITIZE" << QString() << false;
+
+    FakeDrive scsi;
+    scsi.scsiActions = {2, 3};
+    QTest::newRow("SCSI: block erase and crypto erase")
+        << sata << scsi << QStringList{"crypto-erase", "block-erase"} << QString() << QString()
+        << false;
+
+    FakeDrive silent;
+    silent.reportsCommands = false;
+    QTest::newRow("SCSI: does not report its commands")
+        << sata << silent << QStringList() << "does not say" << QString() << false;
+
+    FakeDrive denied;
+    denied.callError = EACCES;
+    QTest::newRow("asked without the right")
+        << nvme << denied << QStringList() << "administrator rights" << QString() << false;
+}
+
+void SanitizeTest::probeReadsWhatTheDriveOffers()
+{
+    QFETCH(int, transport);
+    QFETCH(FakeDrive, drive);
+    QFETCH(QStringList, actions);
+    QFETCH(QString, reasonHas);
+    QFETCH(QString, lastSanitize);
+    QFETCH(bool, frozen);
+    platform::setDriveCommandStandIn([drive](const QByteArray &, const DriveCommand &c,
+                                             DriveAnswer *a) { return answerAs(drive, c, a); });
+    const SanitizeOffer offer = probeSanitize(driveOf(platform::Transport(transport)));
+    QCOMPARE(actionsOf(offer), actions);
+    QCOMPARE(offer.reason.isEmpty(), !actions.isEmpty());
+    QVERIFY2(offer.reason.contains(reasonHas), qPrintable(offer.reason));
+    QCOMPARE(offer.lastSanitize, lastSanitize);
+    QCOMPARE(offer.frozen, frozen);
+
+    // The listing's object carries the same words, and the reason where
+    // there are none.
+    const QJsonObject json = offer.toJson();
+    QCOMPARE(json.value("actions").toVariant().toStringList(), actions);
+    QCOMPARE(json.value("reason").isNull(), !actions.isEmpty());
+    if (frozen) {
+        QVERIFY(json.value("security").toObject().value("frozen").toBool());
+        QCOMPARE(json.value("security").toObject().value("eraseMinutes").toInt(), 60);
+        QVERIFY(offer.summary().contains("suspend and resume"));
+    }
+}
+
+void SanitizeTest::drivesThatCannotBeAskedAreNotAsked_data()
+{
+    QTest::addColumn<int>("transport");
+    QTest::addColumn<bool>("partition");
+    QTest::addColumn<QString>("reasonHas");
+    using platform::Transport;
+    QTest::newRow("behind a USB bridge")
+        << int(Transport::Usb) << false << "behind a USB bridge: connect it directly";
+    QTest::newRow("loop device") << int(Transport::Loop) << false << "loop device";
+    QTest::newRow("zram") << int(Transport::Memory) << false << "memory";
+    QTest::newRow("virtio") << int(Transport::Virtio) << false << "virtio";
+    QTest::newRow("SD card") << int(Transport::Mmc) << false << "SD card";
+    QTest::newRow("a partition of an NVMe drive")
+        << int(Transport::Nvme) << true << "takes the whole drive";
+}
+
+void SanitizeTest::drivesThatCannotBeAskedAreNotAsked()
+{
+    QFETCH(int, transport);
+    QFETCH(bool, partition);
+    QFETCH(QString, reasonHas);
+    int asked = 0;
+    platform::setDriveCommandStandIn(
+        [&asked](const QByteArray &, const DriveCommand &, DriveAnswer *) {
+            ++asked;
+            return 0;
+        });
+    const SanitizeOffer offer = probeSanitize(driveOf(platform::Transport(transport), partition));
+    QCOMPARE(asked, 0);
+    QVERIFY(offer.actions.empty());
+    QVERIFY2(offer.reason.contains(reasonHas), qPrintable(offer.reason));
+    QVERIFY(offer.toJson().value("protocol").isNull());
+}
+
+void SanitizeTest::actionWordsGoBothWays()
+{
+    for (const char *key :
+         {"crypto-erase", "block-erase", "format-crypto", "format-erase", "overwrite"})
+        QCOMPARE(sanitizeActionKey(*sanitizeActionOfKey(key)), QString::fromLatin1(key));
+    QVERIFY(!sanitizeActionOfKey("secure-erase"));
+    QVERIFY(!sanitizeActionOfKey(QString()));
+}
+
+QTEST_GUILESS_MAIN(SanitizeTest)
+#include "test_sanitize.moc"
