@@ -35,6 +35,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 using cli::fail;
@@ -92,33 +93,11 @@ cli::PreparedJob startedFrom(const cli::Options &options)
     return job;
 }
 
-// Confirms `job` and runs it: the exit status.
-int confirmAndRun(cli::JobSession &session, cli::PreparedJob job, bool thenFreeSpace = false)
+// After an erase with --then-freespace: the free space of each volume it
+// worked on, where older copies of what was erased may remain. The outcome
+// files tell of the erase; each wipe says what it did in the log.
+int wipeFreeSpaceAfter(const cli::Options &options, cli::JobSession &session, int exitStatus)
 {
-    if (!session.confirmed(job, thenFreeSpace))
-        return kUsage;
-    return session.run(std::move(job));
-}
-
-// velmora-cli erase PATH... [--trash] [--then-freespace]
-int erase(const cli::Options &options)
-{
-    QByteArrayList paths;
-    if (const int status = cli::gatherPaths(options, &paths); status >= 0)
-        return status;
-    cli::JobSession session(options);
-    if (!session.prepareOutputs())
-        return kUsage;
-    tellInterruptedJobs();
-    cli::PreparedJob job = startedFrom(options);
-    if (!cli::prepareErase(options, paths, &job))
-        return kUsage;
-    int exitStatus = confirmAndRun(session, std::move(job), options.thenFreeSpace);
-    if (!options.thenFreeSpace || exitStatus == kUsage || session.stopped())
-        return exitStatus;
-    // Then the free space of each volume it worked on, where older copies
-    // of what was erased may remain. The outcome files tell of the erase;
-    // each wipe says what it did in the log.
     session.dropOutputs();
     for (const QString &volume : session.volumes()) {
         cli::PreparedJob wipe = startedFrom(options);
@@ -139,24 +118,13 @@ int erase(const cli::Options &options)
     return exitStatus;
 }
 
-// velmora-cli wipe MOUNTPOINT, velmora-cli freespace MOUNTPOINT
-int wipeVolume(const cli::Options &options)
-{
-    QByteArrayList paths;
-    if (const int status = cli::gatherPaths(options, &paths); status >= 0)
-        return status;
-    cli::JobSession session(options);
-    if (!session.prepareOutputs())
-        return kUsage;
-    tellInterruptedJobs();
-    cli::PreparedJob job = startedFrom(options);
-    if (!cli::prepareVolume(options, options.command, paths, &job))
-        return kUsage;
-    return confirmAndRun(session, std::move(job));
-}
+// What a job command checks its paths into: false (said) when it refuses.
+using Prepare =
+    std::function<bool(const cli::Options &, const QByteArrayList &, cli::PreparedJob *)>;
 
-// velmora-cli drive DEVICE [--crypto-erase] [--no-verify]
-int wipeDrive(const cli::Options &options)
+// A job command from its paths to its end: the outcome files readied, what
+// earlier jobs left said, the command's own checks, the question, the job.
+int runJobCommand(const cli::Options &options, const Prepare &prepare)
 {
     QByteArrayList paths;
     if (const int status = cli::gatherPaths(options, &paths); status >= 0)
@@ -166,16 +134,19 @@ int wipeDrive(const cli::Options &options)
         return kUsage;
     tellInterruptedJobs();
     cli::PreparedJob job = startedFrom(options);
-    if (!cli::prepareDrive(options, paths, &job))
+    if (!prepare(options, paths, &job) || !session.confirmed(job, options.thenFreeSpace))
         return kUsage;
-    if (!session.confirmed(job, false))
-        return kUsage;
-    // The drive may have gone, or another taken its place, while the
-    // question waited.
-    const QString changed = velmora::pinnedDriveChanged(*job.request.pinned);
-    if (!changed.isEmpty())
-        return fail(changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
-    return session.run(std::move(job));
+    // A drive may have gone, or another taken its place, while the question
+    // waited.
+    if (job.request.pinned) {
+        const QString changed = velmora::pinnedDriveChanged(*job.request.pinned);
+        if (!changed.isEmpty())
+            return fail(changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
+    }
+    const int exitStatus = session.run(std::move(job));
+    if (!options.thenFreeSpace || session.stopped())
+        return exitStatus;
+    return wipeFreeSpaceAfter(options, session, exitStatus);
 }
 
 // The options that go with some commands only: the exit status of a
@@ -239,14 +210,17 @@ int run(int argc, char **argv)
         return status;
     nameJsonInFolder(&options);
     if (command == QLatin1String("erase"))
-        return erase(options);
+        return runJobCommand(options, cli::prepareErase);
     if (command == QLatin1String("drive")) {
         // A whole drive is read back unless asked not to: it is what the
         // certificate stands on.
         options.verify = !options.noVerify;
-        return wipeDrive(options);
+        return runJobCommand(options, cli::prepareDrive);
     }
-    return wipeVolume(options);
+    return runJobCommand(
+        options, [](const cli::Options &o, const QByteArrayList &paths, cli::PreparedJob *job) {
+            return cli::prepareVolume(o, o.command, paths, job);
+        });
 }
 
 // The report is laid out with Qt's text engine, which needs a GUI
