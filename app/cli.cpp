@@ -159,6 +159,18 @@ int misplacedOption(const cli::Options &options)
             "Cli", "--no-verify and --crypto-erase go with drive only"));
     if (options.trash && command != QLatin1String("erase"))
         return fail(QCoreApplication::translate("Cli", "--trash goes with erase only"));
+    if ((options.sanitize || options.thenOverwrite) && command != QLatin1String("drive"))
+        return fail(QCoreApplication::translate(
+            "Cli", "--sanitize and --then-overwrite go with drive only"));
+    if (options.thenOverwrite && !options.sanitize)
+        return fail(QCoreApplication::translate("Cli", "--then-overwrite follows --sanitize"));
+    if (options.sanitize && options.cryptoErase)
+        return fail(QCoreApplication::translate(
+            "Cli", "--sanitize and --crypto-erase do not go together: the drive's own crypto "
+                   "erase is --sanitize=crypto-erase"));
+    if (options.sanitize && options.methodGiven && !options.thenOverwrite)
+        return fail(QCoreApplication::translate(
+            "Cli", "--sanitize overwrites nothing: --method goes with --then-overwrite"));
     if (options.thenFreeSpace && command != QLatin1String("erase"))
         return fail(QCoreApplication::translate("Cli", "--then-freespace follows erase only"));
     return 0;
@@ -185,9 +197,23 @@ int run(int argc, char **argv)
         return cli::listVolumes(arguments.mid(2));
     if (arguments.value(1) == QLatin1String("drives"))
         return cli::listDrives(arguments.mid(2));
+    // --sanitize takes its action after '=' or none, which the parser does
+    // not know: it sees a switch, and the action is kept here.
+    QStringList words = arguments;
+    QString sanitizeAction;
+    bool sanitizeNamed = false;
+    for (QString &word : words) {
+        if (word == QLatin1String("--"))
+            break;
+        if (word.startsWith(QLatin1String("--sanitize="))) {
+            sanitizeAction = word.mid(11);
+            sanitizeNamed = true;
+            word = QStringLiteral("--sanitize");
+        }
+    }
     QCommandLineParser parser;
     cli::describeOptions(parser);
-    if (!parser.parse(arguments))
+    if (!parser.parse(words))
         return fail(parser.errorText() + QStringLiteral("\n") +
                     QCoreApplication::translate("Cli", "Try 'velmora-cli --help'."));
     if (cli::answersOnly(parser))
@@ -195,6 +221,9 @@ int run(int argc, char **argv)
     cli::Options options;
     if (const int status = cli::readOptions(parser, argc, argv, &options))
         return status;
+    options.sanitizeAction = sanitizeAction;
+    if (sanitizeNamed && sanitizeAction.isEmpty())
+        return fail(QCoreApplication::translate("Cli", "--sanitize= names no action"));
     const QString &command = options.command;
     if (command == QLatin1String("schedule"))
         return cli::schedule(options.words, options.every, options.method);

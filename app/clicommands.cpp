@@ -5,6 +5,7 @@
 #include "app/cliout.h"
 #include "engine/device/drivewipe.h"
 #include "engine/device/luks.h"
+#include "engine/device/sanitize.h"
 #include "engine/fs/paths.h"
 #include "engine/fs/traces.h"
 #include "engine/job/guards.h"
@@ -99,6 +100,48 @@ void refuseWithoutRoot(const QByteArray &path)
     }
     fail(QCoreApplication::translate(
         "Cli", "wiping a whole drive needs administrator rights: run it as root (sudo)"));
+}
+
+// --sanitize[=ACTION]: the action named, or the strongest the drive offers,
+// once the drive is asked; false (said, nothing touched) where it offers
+// none or not that one. With --then-overwrite a pass of the method follows,
+// read back; without it nothing is overwritten.
+bool chooseOwnErase(const Options &options, const velmora::platform::Drive &drive, PreparedJob *job)
+{
+    const QString shown = velmora::displayName(drive.path);
+    const velmora::SanitizeOffer offer = velmora::probeSanitize(drive);
+    std::optional<velmora::SanitizeAction> action;
+    if (!options.sanitizeAction.isEmpty()) {
+        action = velmora::sanitizeActionOfKey(options.sanitizeAction);
+        if (!action) {
+            fail(QCoreApplication::translate(
+                     "Cli", "unknown action %1; the actions are crypto-erase, block-erase, "
+                            "format-crypto, format-erase and overwrite")
+                     .arg(options.sanitizeAction));
+            return false;
+        }
+    } else {
+        for (const velmora::SanitizeAction offered : offer.actions)
+            if (velmora::ownEraseUnsent(offer, offered).isEmpty()) {
+                action = offered;
+                break;
+            }
+    }
+    const QString unsent = action ? velmora::ownEraseUnsent(offer, *action)
+                           : offer.actions.empty()
+                               ? offer.reason
+                               : velmora::ownEraseUnsent(offer, offer.actions.front());
+    if (!action || !unsent.isEmpty()) {
+        fail(QCoreApplication::translate("Cli", "%1: no erase of its own to send: %2")
+                 .arg(shown, unsent));
+        return false;
+    }
+    job->request.ownErase = action;
+    if (!options.thenOverwrite) {
+        job->request.method.clear();
+        job->request.verify = false;
+    }
+    return true;
 }
 
 } // namespace
@@ -242,6 +285,8 @@ bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJ
         job->request.method.clear();
         job->request.verify = false;
     }
+    if (options.sanitize && !chooseOwnErase(options, drive, job))
+        return false;
     if (options.cryptoErase) {
         velmora::LuksHeader header;
         QString problem;
@@ -258,8 +303,9 @@ bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJ
             return false;
         }
     }
-    job->record = velmora::ErasureRecord::forDrive(drive.path, job->request.method,
-                                                   job->request.verify, options.cryptoErase);
+    job->record = velmora::ErasureRecord::forDrive(
+        drive.path, job->request.method, job->request.verify, options.cryptoErase,
+        job->request.ownErase ? velmora::sanitizeActionKey(*job->request.ownErase) : QString());
     job->record.details = options.details;
     return true;
 }

@@ -141,6 +141,14 @@ void describeOptions(QCommandLineParser &parser)
          QCoreApplication::translate(
              "Cli", "drive: destroy the keys of the LUKS container it holds; with --method, then "
                     "overwrite it too.")},
+        {QStringLiteral("sanitize"),
+         QCoreApplication::translate(
+             "Cli", "drive: send the drive its own erase, --sanitize=ACTION (crypto-erase, "
+                    "block-erase, format-crypto, format-erase, overwrite) or, without one, the "
+                    "strongest it offers; blocks sampled across it are checked after.")},
+        {QStringLiteral("then-overwrite"),
+         QCoreApplication::translate(
+             "Cli", "drive --sanitize: then overwrite it once too, and read that back.")},
         {QStringLiteral("then-freespace"),
          QCoreApplication::translate(
              "Cli",
@@ -196,6 +204,8 @@ int readOptions(const QCommandLineParser &parser, int argc, char **argv, Options
     o.traces = !set("no-traces");
     o.trash = set("trash");
     o.thenFreeSpace = set("then-freespace");
+    o.sanitize = set("sanitize");
+    o.thenOverwrite = set("then-overwrite");
     o.every = parser.value(QStringLiteral("every"));
     o.key = parser.value(QStringLiteral("key"));
     o.details = velmora::ReportDetails::fromFile();

@@ -34,6 +34,10 @@ struct Options {
     bool thenFreeSpace = false;
     bool cryptoErase = false;
     bool noVerify = false;
+    // drive --sanitize[=ACTION] [--then-overwrite]
+    bool sanitize = false;
+    QString sanitizeAction;
+    bool thenOverwrite = false;
     QByteArray jsonFile; // as bytes, as the paths
     QByteArray reportFile;
     QString every; // schedule add

@@ -9,14 +9,19 @@
 
 #include "engine/device/drivewipe.h"
 #include "engine/device/partitiontable.h"
+#include "engine/device/samplecheck.h"
 #include "engine/job/erasemethods.h"
 #include "engine/job/erasurerecord.h"
 #include "engine/job/jobrunner.h"
+#include "engine/platform/drivecommands.h"
 #include "engine/platform/drives.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -154,6 +159,8 @@ class DrivesTest : public QObject
     void drivesHeldOpenAreRefused();
     void confirmedDriveIsTheOneWiped();
     void everySectorToTheLastAndReadBackForReal();
+    void ownEraseIsCheckedNotTrusted_data();
+    void ownEraseIsCheckedNotTrusted();
 };
 
 void DrivesTest::wipeLeavesNothingOfTheDrive()
@@ -287,6 +294,18 @@ void DrivesTest::refusals()
     cli.start(VELMORA_CLI, {"drive", "--yes", ""});
     QVERIFY(cli.waitForFinished());
     QCOMPARE(cli.exitCode(), 2);
+    // Nothing of its own to send: a loop device says why, and is touched
+    // by nothing, whatever action is named.
+    for (const QString &sanitize : {QStringLiteral("--sanitize"),
+                                    QStringLiteral("--sanitize=block-erase")}) {
+        cli.start(VELMORA_CLI, {"drive", "--yes", sanitize, loop.device});
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(cli.exitCode(), 2);
+        const QByteArray err = cli.readAllStandardError();
+        QVERIFY2(err.contains("no erase of its own to send: a loop device has no erase of its "
+                              "own"),
+                 err.constData());
+    }
     cli.start(VELMORA_CLI, {"drive", "--yes", readOnly.device});
     QVERIFY(cli.waitForFinished());
     QCOMPARE(cli.exitCode(), 2);
@@ -656,6 +675,162 @@ void DrivesTest::everySectorToTheLastAndReadBackForReal()
     const QJsonObject drive = record.toJson()["drive"].toObject();
     QCOMPARE(drive["verification"].toObject()["matched"].toBool(), false);
     QCOMPARE(drive["sanitization"].toString(), QStringLiteral("none"));
+}
+
+namespace
+{
+
+// What a stand-in NVMe controller does with the erase it is sent.
+enum class Does { Zeros, Random, Nothing, FirstHalf, Refuses, FailsLater, RunsOn };
+
+// Plays an NVMe controller in front of the loop device `device`: a Sanitize
+// or a Format does to the device what `does` says, and the Sanitize log
+// tells it in progress once, then how it ended.
+struct StandInController {
+    QByteArray device;
+    Does does;
+    int polls = 0;
+    QList<quint8> opcodes;
+
+    void act() const
+    {
+        const int fd = ::open(device.constData(), O_WRONLY | O_CLOEXEC);
+        QVERIFY(fd >= 0);
+        const off_t size = ::lseek(fd, 0, SEEK_END);
+        const off_t end = does == Does::FirstHalf ? size / 2 : size;
+        QByteArray chunk(1 << 20, '\0');
+        for (off_t at = 0; at < end; at += chunk.size()) {
+            if (does == Does::Random)
+                QRandomGenerator::global()->fillRange(reinterpret_cast<quint32 *>(chunk.data()),
+                                                      chunk.size() / 4);
+            QCOMPARE(::pwrite(fd, chunk.constData(),
+                              size_t(std::min<off_t>(chunk.size(), end - at)), at),
+                     ssize_t(std::min<off_t>(chunk.size(), end - at)));
+        }
+        ::fsync(fd);
+        ::close(fd);
+    }
+
+    int answer(const velmora::platform::DriveCommand &c, velmora::platform::DriveAnswer *a)
+    {
+        opcodes.append(c.opcode);
+        a->data = QByteArray(c.dataIn, '\0');
+        switch (c.opcode) {
+        case 0x84: // Sanitize
+        case 0x80: // Format
+            if (does == Does::Refuses) {
+                a->status = 0x1d; // Sanitize Prohibited While Persistent Memory Region…
+                return 0;
+            }
+            if (does != Does::Nothing && does != Does::FailsLater && does != Does::RunsOn)
+                act();
+            return 0;
+        case 0x02: { // the Sanitize log
+            ++polls;
+            const quint16 sstat = does == Does::RunsOn || polls == 1 ? 2
+                                  : does == Does::FailsLater         ? 3
+                                                                     : 1;
+            a->data[0] = char(0x00);
+            a->data[1] = char(0x80); // half done
+            a->data[2] = char(sstat);
+            return 0;
+        }
+        case 0x06: // Identify Namespace: LBA format 0
+            return 0;
+        default:
+            a->status = 0x2;
+            return 0;
+        }
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Does)
+
+void DrivesTest::ownEraseIsCheckedNotTrusted_data()
+{
+    QTest::addColumn<int>("action");
+    QTest::addColumn<Does>("does");
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("said");
+    using A = velmora::SanitizeAction;
+    QTest::newRow("block erase that erases") << int(A::BlockErase) << Does::Zeros << "purge"
+                                             << "none of";
+    QTest::newRow("crypto erase that leaves noise")
+        << int(A::CryptoErase) << Does::Random << "purge"
+        << "none of";
+    QTest::newRow("format with user data erase") << int(A::FormatErase) << Does::Zeros << "purge"
+                                                 << "none of";
+    QTest::newRow("a drive that says it did, and did nothing")
+        << int(A::BlockErase) << Does::Nothing << "none"
+        << "still read as they did before";
+    QTest::newRow("a drive that erased half") << int(A::CryptoErase) << Does::FirstHalf << "none"
+                                              << "still read as they did before";
+    QTest::newRow("an overwrite of zeros that wrote noise")
+        << int(A::Overwrite) << Does::Random << "none"
+        << "still read as they did before";
+    QTest::newRow("refused by the drive") << int(A::BlockErase) << Does::Refuses << "none"
+                                          << "NVMe status 0x1d";
+    QTest::newRow("failed in the drive") << int(A::BlockErase) << Does::FailsLater << "none"
+                                         << "reports the Sanitize failed";
+    QTest::newRow("stopped while the drive works") << int(A::BlockErase) << Does::RunsOn << "none"
+                                                   << "cannot be stopped";
+}
+
+// The drive's own erase, sent to a stand-in controller in front of a loop
+// device: Purge is claimed only where the drive said it was done and no
+// sampled block still holds the marker written before.
+void DrivesTest::ownEraseIsCheckedNotTrusted()
+{
+    QFETCH(int, action);
+    QFETCH(Does, does);
+    QFETCH(QString, category);
+    QFETCH(QString, said);
+    Loop loop(QByteArray(64 << 20, 'v'), 64 << 20);
+    if (!loop.why.isEmpty())
+        QSKIP(qPrintable(loop.why));
+    StandInController controller{QFile::encodeName(loop.device), does};
+    velmora::platform::setDriveCommandStandIn(
+        [&controller](const QByteArray &, const velmora::platform::DriveCommand &c,
+                      velmora::platform::DriveAnswer *a) { return controller.answer(c, a); });
+    Recorder rec;
+    if (does == Does::RunsOn)
+        rec.onLog = [](Recorder &r, const QString &line) {
+            if (line.contains("own erase:"))
+                r.stop = true;
+        };
+    velmora::JobRequest request = wipeOf(loop.device);
+    request.method.clear();
+    request.ownErase = velmora::SanitizeAction(action);
+    velmora::ErasureRecord record;
+    outcomeOf(rec, request, &record, does == Does::RunsOn);
+    velmora::platform::setDriveCommandStandIn(nullptr);
+
+    const QString log = rec.lines.join('\n');
+    QVERIFY2(log.contains(said), qPrintable(log));
+    QCOMPARE(record.drive["sanitization"].toString(), category);
+    const QJsonObject own = record.drive["ownErase"].toObject();
+    QCOMPARE(own["action"].toString(), velmora::sanitizeActionKey(velmora::SanitizeAction(action)));
+    if (category == "purge") {
+        QCOMPARE(record.result, velmora::ErasureRecord::Result::Erased);
+        QCOMPARE(own["status"].toString(), QStringLiteral("completed"));
+        // Named as the command it was, never as an overwrite pass.
+        QVERIFY2(record.technique().startsWith(
+                     action == int(velmora::SanitizeAction::FormatErase) ? "format " : "sanitize "),
+                 qPrintable(record.technique()));
+        QVERIFY(!record.technique().contains("overwrite,") && record.passes == 0);
+        const QJsonObject check = own["verification"].toObject();
+        QVERIFY(check["sampled"].toInt() >= velmora::SampleCheck::kSubsections);
+        QCOMPARE(check["markersLeft"].toInt(), 0);
+        QVERIFY(record.drive["sanitizationText"].toString().contains(own["command"].toString()));
+    } else {
+        QVERIFY(record.result != velmora::ErasureRecord::Result::Erased);
+        QVERIFY(!record.drive["sanitizationText"].toString().startsWith("Purge"));
+    }
+    // A drive refused or failed is sent nothing more once it has answered.
+    if (does == Does::Refuses)
+        QVERIFY(!controller.opcodes.contains(0x02));
 }
 
 QTEST_GUILESS_MAIN(DrivesTest)

@@ -2,10 +2,13 @@
 
 #include "engine/device/drivewipe.h"
 
+#include "engine/device/alignedbuffer.h"
+
 #include "engine/core/chunks.h"
 #include "engine/core/homes.h"
 #include "engine/device/luks.h"
 #include "engine/device/partitiontable.h"
+#include "engine/device/samplecheck.h"
 #include "engine/fs/medium.h"
 #include "engine/fs/paths.h"
 #include "engine/fs/randomstream.h"
@@ -14,11 +17,14 @@
 #include <QJsonArray>
 #include <QLocale>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <future>
 #include <memory>
+#include <thread>
 
 namespace velmora
 {
@@ -29,22 +35,6 @@ namespace
 // Writes and reads go in chunks of this many bytes: large enough that the
 // device streams, a multiple of every sector size.
 constexpr qint64 kDriveChunk = 4 * 1024 * 1024;
-
-// A buffer aligned for direct I/O.
-struct AlignedBuffer {
-    explicit AlignedBuffer(std::size_t bytes)
-    {
-        void *p = nullptr;
-        if (posix_memalign(&p, platform::kDirectAlignment, bytes) != 0)
-            throw std::bad_alloc();
-        data.reset(static_cast<char *>(p));
-    }
-    char *get() const { return data.get(); }
-    struct Free {
-        void operator()(char *p) const { std::free(p); }
-    };
-    std::unique_ptr<char, Free> data;
-};
 
 QString bytesText(quint64 bytes)
 {
@@ -201,7 +191,7 @@ int compareRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobCont
 }
 
 QString sanitizationWords(const QString &category, const platform::Drive &drive, bool verified,
-                          const QByteArray &luks)
+                          const QByteArray &luks, const QString &ownCommand = QString())
 {
     const MediumKind kind = mediumKind(platform::storageOfDisk(drive.disk));
     const bool flash = kind == MediumKind::Flash || kind == MediumKind::MaybeFlash;
@@ -212,6 +202,13 @@ QString sanitizationWords(const QString &category, const platform::Drive &drive,
                                        "host's reach; only the drive's own sanitize command "
                                        "reaches them.")
               : QString();
+    if (category == QLatin1String("purge") && !ownCommand.isEmpty())
+        return QCoreApplication::translate(
+                   "DriveWipe",
+                   "Purge (NIST SP 800-88, IEEE 2883), by the drive's own erase: %1 completed, "
+                   "and no block sampled across the drive before and after it reads as it did "
+                   "before.")
+            .arg(ownCommand);
     if (category == QLatin1String("purge"))
         return QCoreApplication::translate(
                    "DriveWipe",
@@ -375,10 +372,11 @@ QString driveTitle(const platform::Drive &drive)
     return parts.join(QStringLiteral(", "));
 }
 
-qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase)
+qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase, bool ownErase)
 {
     const qint64 chunks = qint64((bytes + kChunkSize - 1) / kChunkSize);
-    return chunks * (passes + (verify && passes > 0 ? 1 : 0)) + (cryptoErase ? 1 : 0);
+    return chunks * (passes + (verify && passes > 0 ? 1 : 0)) + (cryptoErase ? 1 : 0) +
+           (ownErase ? kOwnEraseUnits : 0);
 }
 
 namespace
@@ -495,6 +493,10 @@ class DriveWipe
     bool destroyKeys();
     bool clearHeaders(const LuksHeader &header, int destroyed, QJsonObject luks);
     int overwriteHeaders(quint64 area);
+    // The drive's own erase of `action`, the sampled blocks marked before
+    // and checked after it.
+    bool ownErase(SanitizeAction action);
+    bool waitForOwnErase(OwnErase &erase, QJsonObject *facts);
     bool overwrite(int passes);
     bool readBack();
     void discard();
@@ -513,6 +515,8 @@ class DriveWipe
     QByteArray luksVersion;
     std::unique_ptr<RandomStream> last; // the last pass's stream
     bool verified = false;
+    // The drive's own erase completed and the sampled blocks agree.
+    bool ownErased = false;
 };
 
 bool DriveWipe::measure()
@@ -657,6 +661,114 @@ int DriveWipe::overwriteHeaders(quint64 area)
     return rc;
 }
 
+bool DriveWipe::ownErase(SanitizeAction action)
+{
+    OwnErase erase(pin->drive, pin->fd.get(), action);
+    QJsonObject own{{QStringLiteral("command"), erase.command()},
+                    {QStringLiteral("action"), sanitizeActionKey(action)},
+                    {QStringLiteral("status"), QStringLiteral("not sent")}};
+    const auto say = [&](const QString &status) {
+        own.insert(QStringLiteral("status"), status);
+        facts.drive.insert(QStringLiteral("ownErase"), own);
+        facts.publish();
+    };
+    ctx.atPhase(QCoreApplication::translate("DriveWipe", "marking sampled blocks"));
+    // Random markers first, across the whole drive: what reads as a marker
+    // afterwards is what the command left.
+    SampleCheck samples(pin->fd.get(), bytes, std::max<quint32>(physical, 4096));
+    if (const int rc = samples.mark(ctx)) {
+        say(QStringLiteral("not sent"));
+        ctx.fail(QCoreApplication::translate(
+                     "DriveWipe", "❌ The sampled blocks of %1 could not be marked before its "
+                                  "own erase: %2. Nothing was sent to the drive.")
+                     .arg(shown, platform::errorText(rc)),
+                 rc);
+        return false;
+    }
+    ctx.info(QCoreApplication::translate("DriveWipe", "🧰 Sending %1 its own erase: %2…")
+                 .arg(shown, erase.command()));
+    ctx.atPhase(QCoreApplication::translate("DriveWipe", "the drive's own erase"));
+    if (!waitForOwnErase(erase, &own)) {
+        say(own.value(QStringLiteral("status")).toString());
+        return false;
+    }
+    ctx.atPhase(QCoreApplication::translate("DriveWipe", "checking sampled blocks"));
+    const SampleCheck::Result result = samples.check(erase.zerosPromised(), ctx);
+    own.insert(QStringLiteral("verification"), result.toJson());
+    say(QStringLiteral("completed"));
+    ctx.chunksProcessed(kOwnEraseUnits / 10);
+    if (!result.agrees()) {
+        // Whatever the drive said: what can still be read was not erased.
+        ctx.fail(QCoreApplication::translate(
+                     "DriveWipe",
+                     "❌ %1 reported its own erase complete, but %2 of %3 blocks sampled across it "
+                     "still read as they did before it (the first at byte %4)%5. It was not "
+                     "erased: overwrite the whole drive, or destroy it.")
+                     .arg(shown)
+                     .arg(result.markersLeft + result.notZeros + result.unreadable)
+                     .arg(result.sampled)
+                     .arg(result.firstMismatchAt)
+                     .arg(result.unreadable
+                              ? QCoreApplication::translate("DriveWipe", ", or could not be read")
+                              : QString()));
+        return false;
+    }
+    ownErased = true;
+    ctx.info(QCoreApplication::translate("DriveWipe",
+                                         "✅ %1 completed its own erase; none of %2 blocks "
+                                         "sampled across it reads as it did before.")
+                 .arg(shown)
+                 .arg(result.sampled));
+    return true;
+}
+
+bool DriveWipe::waitForOwnErase(OwnErase &erase, QJsonObject *own)
+{
+    QString why;
+    if (!erase.start(&why)) {
+        own->insert(QStringLiteral("status"), QStringLiteral("failed"));
+        own->insert(QStringLiteral("reason"), why);
+        ctx.fail(QCoreApplication::translate("DriveWipe", "❌ %1 did not carry out %2: %3")
+                     .arg(shown, erase.command(), why));
+        return false;
+    }
+    // Progress as the drive tells it, in the units kept for it.
+    qint64 counted = 0;
+    for (;;) {
+        quint32 done = 0;
+        const OwnErase::State state = erase.poll(&done, &why);
+        const qint64 units = qint64(done) * (kOwnEraseUnits - kOwnEraseUnits / 10) / 65536;
+        if (units > counted) {
+            ctx.chunksProcessed(units - counted);
+            counted = units;
+        }
+        if (state == OwnErase::State::Done)
+            return true;
+        if (state == OwnErase::State::Failed) {
+            own->insert(QStringLiteral("status"), QStringLiteral("failed"));
+            own->insert(QStringLiteral("reason"), why);
+            ctx.fail(QCoreApplication::translate("DriveWipe", "❌ %1 did not carry out %2: %3")
+                         .arg(shown, erase.command(), why));
+            return false;
+        }
+        for (int i = 0; i < 5; ++i) {
+            if (ctx.stopped()) {
+                // The drive goes on by itself, even after a power cycle.
+                own->insert(QStringLiteral("status"), QStringLiteral("running"));
+                ctx.warn(
+                    QCoreApplication::translate(
+                        "DriveWipe",
+                        "⚠️ %1 carries on with its own erase by itself: a drive's sanitize "
+                        "cannot be stopped, and resumes after a power cycle. Velmora "
+                        "stopped waiting for it, and has not checked what it did.")
+                        .arg(shown));
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+    }
+}
+
 bool DriveWipe::overwrite(int passes)
 {
     for (int pass = 1; pass <= passes; ++pass) {
@@ -767,16 +879,23 @@ void DriveWipe::discard()
 
 void DriveWipe::finish(int passes)
 {
+    const QString ownCommand = ownErased ? facts.drive.value(QStringLiteral("ownErase"))
+                                               .toObject()
+                                               .value(QStringLiteral("command"))
+                                               .toString()
+                                         : QString();
+    if (ownErased)
+        category = QStringLiteral("purge");
     if (passes > 0 && category.isEmpty())
         category = QStringLiteral("clear");
     facts.drive.insert(QStringLiteral("sanitization"),
                        category.isEmpty() ? QStringLiteral("none") : category);
     facts.drive.insert(QStringLiteral("sanitizationText"),
-                       sanitizationWords(category, pin->drive, verified, luksVersion));
+                       sanitizationWords(category, pin->drive, verified, luksVersion, ownCommand));
     facts.publish();
     // The keys alone leave every sector as it was: it is no wipe.
     ctx.emitCompletion(
-        passes > 0
+        passes > 0 || ownErased
             ? QCoreApplication::translate("DriveWipe", "✅ Drive wipe completed.")
             : QCoreApplication::translate("DriveWipe", "✅ The encryption keys were destroyed."));
 }
@@ -784,7 +903,7 @@ void DriveWipe::finish(int passes)
 } // namespace
 
 void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx,
-                     std::shared_ptr<PinnedDrive> pin)
+                     std::shared_ptr<PinnedDrive> pin, std::optional<SanitizeAction> ownErase)
 {
     QString refusal;
     int rc = 0;
@@ -801,6 +920,8 @@ void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobCo
         return;
     wipe.describe();
     if (cryptoErase && !wipe.destroyKeys())
+        return;
+    if (ownErase && !wipe.ownErase(*ownErase))
         return;
     if (!wipe.overwrite(passes))
         return;

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "engine/core/jobcontext.h"
+#include "engine/device/sanitize.h"
 #include "engine/platform/drives.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace velmora
 {
@@ -48,9 +50,12 @@ std::shared_ptr<PinnedDrive> pinDrive(const QByteArray &path, QString *refusal,
 // may be wiped.
 QString pinnedDriveChanged(const PinnedDrive &pin);
 
-// Progress units of a drive wipe of `bytes`: each pass, the read-back and
-// the key destruction.
-qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase);
+// Progress units of a drive wipe of `bytes`: each pass, the read-back, the
+// key destruction and the drive's own erase (kOwnEraseUnits, as the drive
+// tells its progress, then the check of the sampled blocks).
+constexpr qint64 kOwnEraseUnits = 1000;
+qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase,
+                      bool ownErase = false);
 
 // Wipes the whole block device at `path`, below any file system:
 // - with `cryptoErase`, first destroys the key slots of the LUKS container it
@@ -60,11 +65,17 @@ qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase);
 //   last one is read back from the device and compared;
 // - then, where the device discards, discards all of it (a secure discard
 //   where it can).
+// With `ownErase`, after the keys and before any pass: the drive's own
+// erase of that action, with random markers written to blocks sampled
+// across the drive before it and looked for after it. A marker still there
+// fails the job, whatever the drive said; the command and the check go to
+// the certificate, and Purge is claimed only when both agree.
 // Stop is seen between chunks. What was done, pass by pass, and the
 // sanitization category it amounts to go to `ctx.report` (setDrive()).
 // `pin` is the drive as it was opened before the question; it is checked
 // again first (pinnedDriveChanged()). Without one the drive is opened here.
 void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx,
-                     std::shared_ptr<PinnedDrive> pin = nullptr);
+                     std::shared_ptr<PinnedDrive> pin = nullptr,
+                     std::optional<SanitizeAction> ownErase = std::nullopt);
 
 } // namespace velmora

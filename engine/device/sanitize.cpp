@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iterator>
@@ -260,6 +261,168 @@ SanitizeOffer probeSanitize(const platform::Drive &drive)
     }
     probeScsi(drive.path, &offer);
     return offer;
+}
+
+QString ownEraseUnsent(const SanitizeOffer &offer, SanitizeAction action)
+{
+    if (std::find(offer.actions.begin(), offer.actions.end(), action) == offer.actions.end()) {
+        QStringList offered;
+        for (SanitizeAction other : offer.actions)
+            offered.append(sanitizeActionKey(other));
+        return offer.actions.empty()
+                   ? offer.reason
+                   : QCoreApplication::translate("Sanitize",
+                                                 "the drive does not offer %1; it offers %2")
+                         .arg(sanitizeActionKey(action), offered.join(QStringLiteral(", ")));
+    }
+    if (offer.protocol != SanitizeOffer::Protocol::Nvme)
+        return QCoreApplication::translate(
+            "Sanitize", "Velmora sends the drive's own erase to NVMe drives only, so far");
+    return QString();
+}
+
+OwnErase::OwnErase(const platform::Drive &drive, int fd, SanitizeAction action)
+    : drive(drive), fd(fd), action(action)
+{
+}
+
+QString OwnErase::command() const
+{
+    switch (action) {
+    case SanitizeAction::CryptoErase:
+        return QStringLiteral("NVMe Sanitize (crypto erase)");
+    case SanitizeAction::BlockErase:
+        return QStringLiteral("NVMe Sanitize (block erase)");
+    case SanitizeAction::Overwrite:
+        return QStringLiteral("NVMe Sanitize (overwrite, one pass of zeros)");
+    case SanitizeAction::FormatCrypto:
+        return QStringLiteral("NVMe Format (cryptographic erase)");
+    case SanitizeAction::FormatErase:
+        return QStringLiteral("NVMe Format (user data erase)");
+    }
+    return QString();
+}
+
+namespace
+{
+
+QString nvmeStatusText(quint32 status)
+{
+    return QCoreApplication::translate("Sanitize", "NVMe status 0x%1").arg(status, 0, 16);
+}
+
+} // namespace
+
+bool OwnErase::format(QString *why)
+{
+    const quint32 nsid = platform::nvmeNamespaceOf(drive.name);
+    DriveCommand identify;
+    identify.kind = DriveCommand::Kind::NvmeAdmin;
+    identify.opcode = nvme_admin_identify;
+    identify.nsid = nsid;
+    identify.cdw[0] = NVME_IDENTIFY_CNS_NS;
+    identify.dataIn = int(sizeof(nvme_id_ns));
+    DriveAnswer answer;
+    int rc = platform::sendDriveCommand(drive.path, fd, identify, &answer);
+    if (rc != 0 || answer.status != 0 || answer.data.size() < int(sizeof(nvme_id_ns))) {
+        *why = rc ? platform::errorText(rc)
+                  : QCoreApplication::translate("Sanitize",
+                                                "the namespace could not be identified (%1)")
+                        .arg(nvmeStatusText(answer.status));
+        return false;
+    }
+    nvme_id_ns ns;
+    std::memcpy(&ns, answer.data.constData(), sizeof ns);
+    // Formatted as it is: the same block size, metadata and protection.
+    const quint32 lbaf = (ns.flbas & 0x0f) | (quint32((ns.flbas >> 5) & 0x3) << 4);
+    const quint32 mset = (ns.flbas >> 4) & 1;
+    const quint32 ses = action == SanitizeAction::FormatCrypto ? 2 : 1;
+    DriveCommand format;
+    format.kind = DriveCommand::Kind::NvmeAdmin;
+    format.opcode = nvme_admin_format_nvm;
+    format.nsid = nsid;
+    format.cdw[0] = (lbaf & 0x0f) | (mset << 4) | (quint32(ns.dps & 0x7) << 5) |
+                    (quint32((ns.dps >> 3) & 1) << 8) | (ses << 9) | ((lbaf >> 4) << 12);
+    // A Format answers once it is done, which on a large drive takes a
+    // while.
+    format.timeoutMs = 4 * 3600 * 1000;
+    rc = platform::sendDriveCommand(drive.path, fd, format, &answer);
+    if (rc != 0 || answer.status != 0) {
+        *why = rc ? platform::errorText(rc)
+                  : QCoreApplication::translate("Sanitize", "the drive failed the Format (%1)")
+                        .arg(nvmeStatusText(answer.status));
+        return false;
+    }
+    formatted = true;
+    return true;
+}
+
+bool OwnErase::start(QString *why)
+{
+    if (action == SanitizeAction::FormatCrypto || action == SanitizeAction::FormatErase)
+        return format(why);
+    DriveCommand sanitize;
+    sanitize.kind = DriveCommand::Kind::NvmeAdmin;
+    sanitize.opcode = nvme_admin_sanitize_nvm;
+    // SANACT: 2 block erase, 3 overwrite, 4 crypto erase; an overwrite of
+    // one pass (OWPASS) with the pattern 0 in dword 11.
+    const quint32 sanact = action == SanitizeAction::BlockErase  ? 2
+                           : action == SanitizeAction::Overwrite ? 3
+                                                                 : 4;
+    sanitize.cdw[0] = sanact | (action == SanitizeAction::Overwrite ? (1u << 4) : 0);
+    sanitize.cdw[1] = 0;
+    DriveAnswer answer;
+    const int rc = platform::sendDriveCommand(drive.path, fd, sanitize, &answer);
+    if (rc != 0 || answer.status != 0) {
+        *why = rc ? platform::errorText(rc)
+                  : QCoreApplication::translate("Sanitize", "the drive refused the Sanitize (%1)")
+                        .arg(nvmeStatusText(answer.status));
+        return false;
+    }
+    return true;
+}
+
+OwnErase::State OwnErase::poll(quint32 *done, QString *why)
+{
+    if (formatted) {
+        *done = 65536;
+        return State::Done;
+    }
+    DriveCommand log;
+    log.kind = DriveCommand::Kind::NvmeAdmin;
+    log.opcode = nvme_admin_get_log_page;
+    log.nsid = NVME_NSID_ALL;
+    log.dataIn = int(sizeof(nvme_sanitize_log_page));
+    log.cdw[0] = NVME_LOG_LID_SANITIZE | (quint32(log.dataIn / 4 - 1) << 16);
+    log.timeoutMs = kProbeTimeoutMs;
+    DriveAnswer answer;
+    const int rc = platform::sendDriveCommand(drive.path, fd, log, &answer);
+    if (rc != 0 || answer.status != 0 || answer.data.size() < 4) {
+        *why =
+            rc ? platform::errorText(rc)
+               : QCoreApplication::translate("Sanitize", "its Sanitize log could not be read (%1)")
+                     .arg(nvmeStatusText(answer.status));
+        return State::Failed;
+    }
+    const quint16 sprog = qFromLittleEndian<quint16>(answer.data.constData());
+    const int status =
+        qFromLittleEndian<quint16>(answer.data.constData() + 2) & NVME_SANITIZE_SSTAT_STATUS_MASK;
+    switch (status) {
+    case NVME_SANITIZE_SSTAT_STATUS_IN_PROGESS:
+        *done = sprog;
+        return State::Running;
+    case NVME_SANITIZE_SSTAT_STATUS_COMPLETE_SUCCESS:
+    case NVME_SANITIZE_SSTAT_STATUS_ND_COMPLETE_SUCCESS:
+        *done = 65536;
+        return State::Done;
+    case NVME_SANITIZE_SSTAT_STATUS_COMPLETED_FAILED:
+        *why = QCoreApplication::translate("Sanitize", "the drive reports the Sanitize failed");
+        return State::Failed;
+    default:
+        *why = QCoreApplication::translate("Sanitize",
+                                           "the drive reports no Sanitize since it was made");
+        return State::Failed;
+    }
 }
 
 QJsonObject SanitizeOffer::toJson() const

@@ -53,6 +53,42 @@ struct SanitizeOffer {
     QString summary() const;
 };
 
+// Why Velmora does not send `action` to a drive that offers it; empty when
+// it does. NVMe drives only, for now.
+QString ownEraseUnsent(const SanitizeOffer &offer, SanitizeAction action);
+
+// The drive's own erase of `action`, sent through `fd` (the drive pinned for
+// its wipe) and followed to its end.
+class OwnErase
+{
+  public:
+    OwnErase(const platform::Drive &drive, int fd, SanitizeAction action);
+
+    // The command as the certificate names it: "NVMe Sanitize (block
+    // erase)", "NVMe Format (cryptographic erase)".
+    QString command() const;
+    // What every block reads as after it: zeros where the command writes
+    // them (an overwrite with a pattern of zeros), else anything but what it
+    // held before.
+    bool zerosPromised() const { return action == SanitizeAction::Overwrite; }
+    // Sends it: false, with the reason (the drive's status named), where the
+    // call failed or the drive refused or failed it. A Format returns once
+    // it is done; a Sanitize runs on in the drive.
+    bool start(QString *why);
+    enum class State { Running, Done, Failed };
+    // Where a started command stands: the part done, out of 65536, while it
+    // runs; the reason where it failed.
+    State poll(quint32 *done, QString *why);
+
+  private:
+    bool format(QString *why);
+
+    platform::Drive drive;
+    int fd;
+    SanitizeAction action;
+    bool formatted = false;
+};
+
 // Asks the drive at `drive` what it offers. A drive that cannot be asked
 // (a loop device, memory, a USB bridge, a partition) is answered without a
 // command sent.

@@ -77,7 +77,7 @@ ErasureRecord ErasureRecord::forFiles(const QByteArrayList &paths, const QString
 }
 
 ErasureRecord ErasureRecord::forDrive(const QByteArray &path, const QString &method, bool verify,
-                                      bool cryptoErase)
+                                      bool cryptoErase, const QString &ownErase)
 {
     // The keys alone: nothing is overwritten, nothing read back.
     ErasureRecord record = begun(Kind::Drive, method, verify && !method.isEmpty());
@@ -99,6 +99,14 @@ ErasureRecord ErasureRecord::forDrive(const QByteArray &path, const QString &met
                 : QCoreApplication::translate("ErasureRecord",
                                               "Destroy the encryption keys, then %1")
                       .arg(method);
+    if (!ownErase.isEmpty())
+        record.method =
+            method.isEmpty()
+                ? QCoreApplication::translate("ErasureRecord", "The drive's own erase (%1)")
+                      .arg(ownErase)
+                : QCoreApplication::translate("ErasureRecord",
+                                              "The drive's own erase (%1), then %2")
+                      .arg(ownErase, method);
     return record;
 }
 
@@ -316,6 +324,18 @@ QString ErasureRecord::category() const
 
 QString ErasureRecord::technique() const
 {
+    // The drive's own erase is named as the command it was: a sanitize or a
+    // format, with its action; an overwrite only where one followed.
+    const QJsonObject own = drive.value(QStringLiteral("ownErase")).toObject();
+    if (kind == Kind::Drive && !own.isEmpty()) {
+        const QString command = own.value(QStringLiteral("command")).toString();
+        const QString action = own.value(QStringLiteral("action")).toString();
+        const QString named =
+            (command.contains(QLatin1String("Format")) ? QStringLiteral("format ")
+                                                       : QStringLiteral("sanitize ")) +
+            action;
+        return passes > 0 ? named + QStringLiteral(", overwrite") : named;
+    }
     const bool keys = kind == Kind::Drive && drive.contains(QStringLiteral("luks"));
     if (keys && passes > 0)
         return QStringLiteral("cryptographic-erase, overwrite");

@@ -96,9 +96,10 @@ struct ErasureRecord {
     static ErasureRecord forFiles(const QByteArrayList &paths, const QString &method, bool verify);
     static ErasureRecord forVolume(Kind kind, const QString &root, const QString &method,
                                    bool verify);
-    // A wipe of the whole drive at `path` (`method` empty: its keys only).
+    // A wipe of the whole drive at `path` (`method` empty: its keys only, or
+    // its own erase alone); `ownErase`, the action of the drive's own erase.
     static ErasureRecord forDrive(const QByteArray &path, const QString &method, bool verify,
-                                  bool cryptoErase);
+                                  bool cryptoErase, const QString &ownErase = QString());
 
     // Once the job has returned: its outcome, entry by entry (a listed entry
     // that is still there, or has problems below it, was not erased).

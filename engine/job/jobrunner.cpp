@@ -147,9 +147,11 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
             platform::driveAt(request.device, &drive);
             bytes = drive.bytes;
         }
-        ctx.setTotalUnits(driveWipeUnits(bytes, drivePasses, request.verify, request.cryptoErase));
+        ctx.setTotalUnits(driveWipeUnits(bytes, drivePasses, request.verify, request.cryptoErase,
+                                         request.ownErase.has_value()));
         beginJournal(ctx, ErasureRecord::Kind::Drive, ctx.verify, {request.device});
-        runDriveWipeJob(request.device, drivePasses, request.cryptoErase, ctx, request.pinned);
+        runDriveWipeJob(request.device, drivePasses, request.cryptoErase, ctx, request.pinned,
+                        request.ownErase);
         return true;
     }
     platform::Space space;

@@ -7,6 +7,7 @@
 // selection, the guards of a whole-volume wipe, and the start of each job.
 
 #include "engine/core/jobcontext.h"
+#include "engine/device/sanitize.h"
 #include "engine/job/erasemethods.h"
 #include "engine/job/erasurerecord.h"
 #include "engine/job/guards.h"
@@ -16,6 +17,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace velmora
 {
@@ -51,6 +53,8 @@ struct JobRequest {
     QString root;             // a volume job: the mount point
     QByteArray device;        // a drive wipe: the block device
     bool cryptoErase = false; // a drive wipe: destroy a LUKS container's keys first
+    // A drive wipe: the drive's own erase, before any pass.
+    std::optional<SanitizeAction> ownErase;
     // A drive wipe: the drive as it was opened before the question
     // (pinDrive()); without it the job opens `device` itself.
     std::shared_ptr<PinnedDrive> pinned;

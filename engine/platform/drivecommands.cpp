@@ -107,7 +107,8 @@ QByteArray ataPassThrough16(quint8 command, quint16 features, quint16 count, qui
     return cdb;
 }
 
-int sendDriveCommand(const QByteArray &device, const DriveCommand &command, DriveAnswer *answer)
+int sendDriveCommand(const QByteArray &device, int fd, const DriveCommand &command,
+                     DriveAnswer *answer)
 {
     *answer = DriveAnswer();
     {
@@ -115,16 +116,39 @@ int sendDriveCommand(const QByteArray &device, const DriveCommand &command, Driv
         if (standInAnswer)
             return standInAnswer(device, command, answer);
     }
+    return command.kind == DriveCommand::Kind::NvmeAdmin ? sendNvme(fd, command, answer)
+                                                         : sendScsi(fd, command, answer);
+}
+
+int sendDriveCommand(const QByteArray &device, const DriveCommand &command, DriveAnswer *answer)
+{
+    {
+        std::lock_guard<std::mutex> lock(standInLock);
+        if (standInAnswer) {
+            *answer = DriveAnswer();
+            return standInAnswer(device, command, answer);
+        }
+    }
     // Read-only and without claiming it: the drive may be in use, and is
     // only asked. O_NONBLOCK keeps a removable drive without a medium from
     // refusing the open.
     const int fd = ::open(device.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return errno;
-    const int rc = command.kind == DriveCommand::Kind::NvmeAdmin ? sendNvme(fd, command, answer)
-                                                                 : sendScsi(fd, command, answer);
+    const int rc = sendDriveCommand(device, fd, command, answer);
     ::close(fd);
     return rc;
+}
+
+quint32 nvmeNamespaceOf(const QByteArray &name)
+{
+    // nvme<controller>n<namespace>
+    const qsizetype n = name.lastIndexOf('n');
+    if (!name.startsWith("nvme") || n <= 4)
+        return 0;
+    bool ok = false;
+    const quint32 id = name.mid(n + 1).toUInt(&ok);
+    return ok ? id : 0;
 }
 
 void setDriveCommandStandIn(DriveCommandStandIn standIn)

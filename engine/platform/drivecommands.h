@@ -50,6 +50,14 @@ QByteArray ataPassThrough16(quint8 command, quint16 features, quint16 count, qui
 // command the drive refused is no error of the call: see the answer's
 // status.
 int sendDriveCommand(const QByteArray &device, const DriveCommand &command, DriveAnswer *answer);
+// The same through `fd`, the device already open (a drive pinned for its
+// wipe).
+int sendDriveCommand(const QByteArray &device, int fd, const DriveCommand &command,
+                     DriveAnswer *answer);
+
+// The namespace an NVMe block device ("nvme0n1") is: 0 when the name says
+// none.
+quint32 nvmeNamespaceOf(const QByteArray &name);
 
 // Tests answer in the drive's place: while set, every command goes to
 // `standIn`, with the device it was for, and nothing reaches the kernel.

@@ -407,6 +407,42 @@ Befehle:
         <source>%1 is working on %2; nothing was erased. Run this one when it has ended.</source>
         <translation>%1 arbeitet auf %2; nichts wurde gelöscht. Starten Sie diesen, wenn jener beendet ist.</translation>
     </message>
+    <message>
+        <source>--sanitize and --then-overwrite go with drive only</source>
+        <translation>--sanitize und --then-overwrite gehören nur zu drive</translation>
+    </message>
+    <message>
+        <source>--then-overwrite follows --sanitize</source>
+        <translation>--then-overwrite folgt auf --sanitize</translation>
+    </message>
+    <message>
+        <source>--sanitize and --crypto-erase do not go together: the drive&apos;s own crypto erase is --sanitize=crypto-erase</source>
+        <translation>--sanitize und --crypto-erase passen nicht zusammen: das eigene kryptografische Löschen des Laufwerks ist --sanitize=crypto-erase</translation>
+    </message>
+    <message>
+        <source>--sanitize overwrites nothing: --method goes with --then-overwrite</source>
+        <translation>--sanitize überschreibt nichts: --method gehört zu --then-overwrite</translation>
+    </message>
+    <message>
+        <source>--sanitize= names no action</source>
+        <translation>--sanitize= nennt keine Aktion</translation>
+    </message>
+    <message>
+        <source>unknown action %1; the actions are crypto-erase, block-erase, format-crypto, format-erase and overwrite</source>
+        <translation>unbekannte Aktion %1; die Aktionen sind crypto-erase, block-erase, format-crypto, format-erase und overwrite</translation>
+    </message>
+    <message>
+        <source>%1: no erase of its own to send: %2</source>
+        <translation>%1: kein eigenes Löschen zu senden: %2</translation>
+    </message>
+    <message>
+        <source>drive: send the drive its own erase, --sanitize=ACTION (crypto-erase, block-erase, format-crypto, format-erase, overwrite) or, without one, the strongest it offers; blocks sampled across it are checked after.</source>
+        <translation>drive: dem Laufwerk sein eigenes Löschen senden, --sanitize=AKTION (crypto-erase, block-erase, format-crypto, format-erase, overwrite) oder, ohne Aktion, das stärkste, das es anbietet; danach werden über das ganze Laufwerk verteilte Stichproben geprüft.</translation>
+    </message>
+    <message>
+        <source>drive --sanitize: then overwrite it once too, and read that back.</source>
+        <translation>drive --sanitize: danach zusätzlich einmal überschreiben und zurücklesen.</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -683,6 +719,50 @@ Befehle:
         <source>✅ The encryption keys were destroyed.</source>
         <translation>✅ Die Schlüssel wurden zerstört.</translation>
     </message>
+    <message>
+        <source>Purge (NIST SP 800-88, IEEE 2883), by the drive&apos;s own erase: %1 completed, and no block sampled across the drive before and after it reads as it did before.</source>
+        <translation>Purge (NIST SP 800-88, IEEE 2883), durch das eigene Löschen des Laufwerks: %1 wurde abgeschlossen, und kein vorher und nachher über das Laufwerk verteilt geprüfter Block liest sich wie zuvor.</translation>
+    </message>
+    <message>
+        <source>marking sampled blocks</source>
+        <translation>Stichprobenblöcke werden markiert</translation>
+    </message>
+    <message>
+        <source>❌ The sampled blocks of %1 could not be marked before its own erase: %2. Nothing was sent to the drive.</source>
+        <translation>❌ Die Stichprobenblöcke von %1 konnten vor seinem eigenen Löschen nicht markiert werden: %2. An das Laufwerk wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>🧰 Sending %1 its own erase: %2…</source>
+        <translation>🧰 %1 wird sein eigenes Löschen gesendet: %2…</translation>
+    </message>
+    <message>
+        <source>the drive&apos;s own erase</source>
+        <translation>das eigene Löschen des Laufwerks</translation>
+    </message>
+    <message>
+        <source>checking sampled blocks</source>
+        <translation>Stichprobenblöcke werden geprüft</translation>
+    </message>
+    <message>
+        <source>❌ %1 reported its own erase complete, but %2 of %3 blocks sampled across it still read as they did before it (the first at byte %4)%5. It was not erased: overwrite the whole drive, or destroy it.</source>
+        <translation>❌ %1 meldete sein eigenes Löschen als abgeschlossen, aber %2 von %3 über das Laufwerk verteilten Stichprobenblöcken lesen sich noch wie zuvor (der erste bei Byte %4)%5. Es wurde nicht gelöscht: überschreiben Sie das ganze Laufwerk oder zerstören Sie es.</translation>
+    </message>
+    <message>
+        <source>, or could not be read</source>
+        <translation> oder konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>✅ %1 completed its own erase; none of %2 blocks sampled across it reads as it did before.</source>
+        <translation>✅ %1 hat sein eigenes Löschen abgeschlossen; keiner von %2 über das Laufwerk verteilten Stichprobenblöcken liest sich wie zuvor.</translation>
+    </message>
+    <message>
+        <source>❌ %1 did not carry out %2: %3</source>
+        <translation>❌ %1 hat %2 nicht ausgeführt: %3</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 carries on with its own erase by itself: a drive&apos;s sanitize cannot be stopped, and resumes after a power cycle. Velmora stopped waiting for it, and has not checked what it did.</source>
+        <translation>⚠️ %1 setzt sein eigenes Löschen selbst fort: ein Sanitize des Laufwerks lässt sich nicht anhalten und läuft nach einem Aus- und Einschalten weiter. Velmora wartet nicht mehr darauf und hat nicht geprüft, was es getan hat.</translation>
+    </message>
 </context>
 <context>
     <name>EraseMethodDialog</name>
@@ -849,6 +929,14 @@ Befehle:
     <message>
         <source>Wipe a whole drive</source>
         <translation>Einen ganzen Datenträger löschen</translation>
+    </message>
+    <message>
+        <source>The drive&apos;s own erase (%1)</source>
+        <translation>Eigenes Löschen des Laufwerks (%1)</translation>
+    </message>
+    <message>
+        <source>The drive&apos;s own erase (%1), then %2</source>
+        <translation>Eigenes Löschen des Laufwerks (%1), dann %2</translation>
     </message>
 </context>
 <context>
@@ -2576,6 +2664,42 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>; security frozen: suspend and resume the computer to lift it</source>
         <translation>; Sicherheit eingefroren: Rechner in den Ruhezustand versetzen und wieder aufwecken, um das aufzuheben</translation>
+    </message>
+    <message>
+        <source>the drive does not offer %1; it offers %2</source>
+        <translation>das Laufwerk bietet %1 nicht an; es bietet %2 an</translation>
+    </message>
+    <message>
+        <source>Velmora sends the drive&apos;s own erase to NVMe drives only, so far</source>
+        <translation>Velmora sendet das eigene Löschen bisher nur an NVMe-Laufwerke</translation>
+    </message>
+    <message>
+        <source>NVMe status 0x%1</source>
+        <translation>NVMe-Status 0x%1</translation>
+    </message>
+    <message>
+        <source>the namespace could not be identified (%1)</source>
+        <translation>der Namensraum konnte nicht ermittelt werden (%1)</translation>
+    </message>
+    <message>
+        <source>the drive failed the Format (%1)</source>
+        <translation>das Laufwerk hat das Format nicht ausgeführt (%1)</translation>
+    </message>
+    <message>
+        <source>the drive refused the Sanitize (%1)</source>
+        <translation>das Laufwerk hat das Sanitize abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <source>its Sanitize log could not be read (%1)</source>
+        <translation>sein Sanitize-Protokoll konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>the drive reports the Sanitize failed</source>
+        <translation>das Laufwerk meldet, dass das Sanitize fehlgeschlagen ist</translation>
+    </message>
+    <message>
+        <source>the drive reports no Sanitize since it was made</source>
+        <translation>das Laufwerk meldet seit seiner Herstellung kein Sanitize</translation>
     </message>
 </context>
 <context>
