@@ -23,6 +23,7 @@ packages=(
     bubblewrap                     # a read-only sandbox for tests that name system paths
     python3                        # the packaging test runs the file managers' extensions
     systemd                        # systemd-analyze checks the units of scheduled wipes
+    qemu-system-x86 linux-image-amd64 busybox-static cpio  # a small guest with an emulated NVMe drive
 )
 
 missing=()

@@ -328,12 +328,11 @@ QString ErasureRecord::technique() const
     // format, with its action; an overwrite only where one followed.
     const QJsonObject own = drive.value(QStringLiteral("ownErase")).toObject();
     if (kind == Kind::Drive && !own.isEmpty()) {
-        const QString command = own.value(QStringLiteral("command")).toString();
         const QString action = own.value(QStringLiteral("action")).toString();
         const QString named =
-            (command.contains(QLatin1String("Format")) ? QStringLiteral("format ")
-                                                       : QStringLiteral("sanitize ")) +
-            action;
+            action == QLatin1String("format-crypto")  ? QStringLiteral("format crypto-erase")
+            : action == QLatin1String("format-erase") ? QStringLiteral("format user-data-erase")
+                                                      : QStringLiteral("sanitize ") + action;
         return passes > 0 ? named + QStringLiteral(", overwrite") : named;
     }
     const bool keys = kind == Kind::Drive && drive.contains(QStringLiteral("luks"));
