@@ -95,6 +95,44 @@ QString storageTable(const VolumeMedium &medium)
     return html + QStringLiteral("</table>");
 }
 
+// The drive's own erase: the command sent, how the drive answered, and what
+// the blocks sampled across it showed after it.
+QString ownEraseRows(const QJsonObject &own)
+{
+    if (own.isEmpty())
+        return QString();
+    const QString status = own.value(QStringLiteral("status")).toString();
+    const QString reason = own.value(QStringLiteral("reason")).toString();
+    QString html = row(QCoreApplication::translate("ErasureReport", "Drive's own erase"),
+                       own.value(QStringLiteral("command")).toString());
+    html += row(QCoreApplication::translate("ErasureReport", "Drive's answer"),
+                (status == QLatin1String("completed")
+                     ? QCoreApplication::translate("ErasureReport", "completed")
+                 : status == QLatin1String("running")
+                     ? QCoreApplication::translate("ErasureReport",
+                                                   "still running when Velmora stopped waiting")
+                 : status == QLatin1String("failed")
+                     ? QCoreApplication::translate("ErasureReport", "failed")
+                     : QCoreApplication::translate("ErasureReport", "not sent")) +
+                    (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
+    const QJsonObject check = own.value(QStringLiteral("verification")).toObject();
+    if (!check.isEmpty()) {
+        const int sampled = check.value(QStringLiteral("sampled")).toInt();
+        const int unlike = sampled - check.value(QStringLiteral("markersLeft")).toInt() -
+                           check.value(QStringLiteral("notZeros")).toInt() -
+                           check.value(QStringLiteral("unreadable")).toInt();
+        html += row(QCoreApplication::translate("ErasureReport", "Sampled check"),
+                    QCoreApplication::translate(
+                        "ErasureReport",
+                        "%1 blocks across the drive marked before and read after: %2 as the "
+                        "command promises, %3 not")
+                        .arg(sampled)
+                        .arg(unlike)
+                        .arg(sampled - unlike));
+    }
+    return html;
+}
+
 // A drive wipe's certificate: the drive, what it held, each pass, the
 // read-back, the discard and the sanitization category. Kept in one piece:
 // the certificate's rows, in the order it is read.
@@ -160,6 +198,7 @@ QString driveSection(const QJsonObject &drive)
                         .arg(luks.value(QStringLiteral("version")).toString())
                         .arg(luks.value(QStringLiteral("keySlotsDestroyed")).toInt())
                         .arg(bytes(luks.value(QStringLiteral("headerBytesOverwritten")))));
+    html += ownEraseRows(drive.value(QStringLiteral("ownErase")).toObject());
     for (const QJsonValue &pass : drive.value(QStringLiteral("passes")).toArray())
         html += row(
             QCoreApplication::translate("ErasureReport", "Pass %1")
@@ -190,6 +229,46 @@ QString driveSection(const QJsonObject &drive)
     html += row(QCoreApplication::translate("ErasureReport", "Sanitization"),
                 drive.value(QStringLiteral("sanitizationText")).toString());
     return html + QStringLiteral("</table>");
+}
+
+// The technique in the record's words: the drive's own erase by its
+// command, else the overwrite or the cryptographic erase.
+QString techniqueText(const ErasureRecord &record)
+{
+    const QString technique = record.technique();
+    const QJsonObject own = record.drive.value(QStringLiteral("ownErase")).toObject();
+    if (!own.isEmpty())
+        return (record.passes > 0
+                    ? QCoreApplication::translate("ErasureReport",
+                                                  "The drive's own erase (%1, %2), then overwrite")
+                    : QCoreApplication::translate("ErasureReport",
+                                                  "The drive's own erase (%1, %2)"))
+            .arg(technique.section(QLatin1Char(','), 0, 0),
+                 own.value(QStringLiteral("command")).toString());
+    if (technique == QLatin1String("overwrite"))
+        return QCoreApplication::translate("ErasureReport", "Overwrite");
+    if (technique == QLatin1String("cryptographic-erase"))
+        return QCoreApplication::translate("ErasureReport", "Cryptographic erase");
+    return QCoreApplication::translate("ErasureReport", "Cryptographic erase, then overwrite");
+}
+
+// How what was done was checked.
+QString verificationText(const ErasureRecord &record)
+{
+    QStringList ways;
+    if (!record.drive.value(QStringLiteral("ownErase"))
+             .toObject()
+             .value(QStringLiteral("verification"))
+             .toObject()
+             .isEmpty())
+        ways << QCoreApplication::translate(
+            "ErasureReport", "Blocks sampled across the drive, marked before the drive's own "
+                             "erase and read after it (NIST SP 800-88 Rev. 1, 4.7)");
+    if (record.readBack())
+        ways << QCoreApplication::translate("ErasureReport",
+                                            "The last pass read back from the device and compared");
+    return ways.isEmpty() ? QCoreApplication::translate("ErasureReport", "None")
+                          : ways.join(QStringLiteral("; "));
 }
 
 // The record a sanitization standard asks for: the medium, the category and
@@ -247,20 +326,11 @@ QString sanitizationSection(const ErasureRecord &record)
     html +=
         row(QCoreApplication::translate("ErasureReport", "Media source"), filled(d.mediaSource));
     html += row(QCoreApplication::translate("ErasureReport", "Category"), words);
-    html += row(
-        QCoreApplication::translate("ErasureReport", "Technique"),
-        record.technique() == QLatin1String("overwrite")
-            ? QCoreApplication::translate("ErasureReport", "Overwrite")
-        : record.technique() == QLatin1String("cryptographic-erase")
-            ? QCoreApplication::translate("ErasureReport", "Cryptographic erase")
-            : QCoreApplication::translate("ErasureReport", "Cryptographic erase, then overwrite"));
+    html += row(QCoreApplication::translate("ErasureReport", "Technique"), techniqueText(record));
     html += row(QCoreApplication::translate("ErasureReport", "Tool"),
                 QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION)));
     html += row(QCoreApplication::translate("ErasureReport", "Verification method"),
-                record.readBack()
-                    ? QCoreApplication::translate(
-                          "ErasureReport", "The last pass read back from the device and compared")
-                    : QCoreApplication::translate("ErasureReport", "None"));
+                verificationText(record));
     html += row(QCoreApplication::translate("ErasureReport", "Destination after sanitization"),
                 filled(d.destination));
     html += QStringLiteral("</table><h2>%1</h2><table>")

@@ -7,6 +7,7 @@
 
 #include "testsupport.h"
 
+#include "app/erasurereport.h"
 #include "engine/device/drivewipe.h"
 #include "engine/device/partitiontable.h"
 #include "engine/device/samplecheck.h"
@@ -296,8 +297,8 @@ void DrivesTest::refusals()
     QCOMPARE(cli.exitCode(), 2);
     // Nothing of its own to send: a loop device says why, and is touched
     // by nothing, whatever action is named.
-    for (const QString &sanitize : {QStringLiteral("--sanitize"),
-                                    QStringLiteral("--sanitize=block-erase")}) {
+    for (const QString &sanitize :
+         {QStringLiteral("--sanitize"), QStringLiteral("--sanitize=block-erase")}) {
         cli.start(VELMORA_CLI, {"drive", "--yes", sanitize, loop.device});
         QVERIFY(cli.waitForFinished());
         QCOMPARE(cli.exitCode(), 2);
@@ -824,9 +825,18 @@ void DrivesTest::ownEraseIsCheckedNotTrusted()
         QVERIFY(check["sampled"].toInt() >= velmora::SampleCheck::kSubsections);
         QCOMPARE(check["markersLeft"].toInt(), 0);
         QVERIFY(record.drive["sanitizationText"].toString().contains(own["command"].toString()));
+        // The certificate names the command, the drive's answer and the
+        // check, and claims Purge.
+        const QString html = velmora::reportHtml(record);
+        QVERIFY(html.contains(own["command"].toString().toHtmlEscaped()));
+        QVERIFY(html.contains(QStringLiteral("%1 blocks across the drive marked before and read "
+                                             "after: %1 as the command promises, 0 not")
+                                  .arg(check["sampled"].toInt())));
+        QVERIFY(html.contains(record.technique()));
     } else {
         QVERIFY(record.result != velmora::ErasureRecord::Result::Erased);
         QVERIFY(!record.drive["sanitizationText"].toString().startsWith("Purge"));
+        QVERIFY(!velmora::reportHtml(record).contains("Purge (NIST SP 800-88, IEEE 2883)"));
     }
     // A drive refused or failed is sent nothing more once it has answered.
     if (does == Does::Refuses)

@@ -4,6 +4,7 @@
 // drives played by a stand-in at the one function that sends commands, and
 // the drives that are never asked.
 
+#include "engine/device/samplecheck.h"
 #include "engine/device/sanitize.h"
 #include "engine/platform/drivecommands.h"
 
@@ -11,6 +12,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -116,6 +118,7 @@ class SanitizeTest : public QObject
     void drivesThatCannotBeAskedAreNotAsked_data();
     void drivesThatCannotBeAskedAreNotAsked();
     void actionWordsGoBothWays();
+    void samplesSpanTheDriveAndStaySmall();
 };
 
 void SanitizeTest::probeReadsWhatTheDriveOffers_data()
@@ -249,6 +252,39 @@ void SanitizeTest::actionWordsGoBothWays()
         QCOMPARE(sanitizeActionKey(*sanitizeActionOfKey(key)), QString::fromLatin1(key));
     QVERIFY(!sanitizeActionOfKey("secure-erase"));
     QVERIFY(!sanitizeActionOfKey(QString()));
+}
+
+// The first and the last block, one in each of 1000 parts where the drive
+// has room, each part holding one, and never more than 11 % of the drive.
+void SanitizeTest::samplesSpanTheDriveAndStaySmall()
+{
+    constexpr quint32 block = 4096;
+    for (const quint64 bytes :
+         {quint64(64) << 20, quint64(1) << 40, quint64(2) << 20, quint64(40960), quint64(4096)}) {
+        const SampleCheck check(-1, bytes, block);
+        const std::vector<quint64> &at = check.offsets();
+        const quint64 blocks = bytes / block;
+        QVERIFY(!at.empty());
+        QCOMPARE(at.front(), quint64(0));
+        QCOMPARE(at.back(), (blocks - 1) * block);
+        QVERIFY(std::is_sorted(at.begin(), at.end()));
+        QVERIFY(std::adjacent_find(at.begin(), at.end()) == at.end());
+        for (quint64 offset : at)
+            QVERIFY(offset % block == 0 && offset < bytes);
+        if (blocks >= 10 * SampleCheck::kSubsections) {
+            QVERIFY(at.size() >= SampleCheck::kSubsections);
+            // One in each part: no part is left out.
+            const quint64 span = blocks / SampleCheck::kSubsections;
+            std::vector<bool> seen(SampleCheck::kSubsections, false);
+            for (quint64 offset : at)
+                if (offset / block / span < seen.size())
+                    seen[offset / block / span] = true;
+            QVERIFY(std::all_of(seen.begin(), seen.end(), [](bool s) { return s; }));
+        }
+        if (blocks > 20)
+            QVERIFY2(double(check.sampledBytes()) <= 0.11 * double(bytes),
+                     qPrintable(QString::number(check.sampledBytes())));
+    }
 }
 
 QTEST_GUILESS_MAIN(SanitizeTest)

@@ -19,9 +19,11 @@ SampleCheck::SampleCheck(int fd, quint64 bytes, quint32 block, int subsections)
     const quint64 blocks = block ? bytes / block : 0;
     if (blocks == 0)
         return;
-    // The first and the last block, and one in each subsection.
+    // The first and the last block, and one in each subsection; never more
+    // than a tenth of a small drive, so that the check stays a sample.
     places.push_back(0);
-    const quint64 parts = std::min<quint64>(quint64(subsections), blocks);
+    const quint64 parts =
+        std::max<quint64>(1, std::min<quint64>(quint64(subsections), blocks / 10));
     const quint64 span = blocks / parts;
     QRandomGenerator *random = QRandomGenerator::system();
     for (quint64 part = 0; part < parts; ++part)

@@ -22,7 +22,9 @@ class SampleCheck
 {
   public:
     // The drive open at `fd` with direct I/O, `bytes` long, in blocks of
-    // `block` bytes (a multiple of its logical sector).
+    // `block` bytes (a multiple of its logical sector). `subsections` of
+    // them, fewer on a drive too small for the sample to stay under a tenth
+    // of it (and two blocks more).
     SampleCheck(int fd, quint64 bytes, quint32 block, int subsections = kSubsections);
 
     static constexpr int kSubsections = 1000;

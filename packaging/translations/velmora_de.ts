@@ -1373,6 +1373,50 @@ Befehle:
         <source>Verified by</source>
         <translation>Geprüft von</translation>
     </message>
+    <message>
+        <source>Drive&apos;s own erase</source>
+        <translation>Eigenes Löschen des Laufwerks</translation>
+    </message>
+    <message>
+        <source>Drive&apos;s answer</source>
+        <translation>Antwort des Laufwerks</translation>
+    </message>
+    <message>
+        <source>completed</source>
+        <translation>abgeschlossen</translation>
+    </message>
+    <message>
+        <source>still running when Velmora stopped waiting</source>
+        <translation>lief noch, als Velmora aufhörte zu warten</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nicht gesendet</translation>
+    </message>
+    <message>
+        <source>Sampled check</source>
+        <translation>Stichprobenprüfung</translation>
+    </message>
+    <message>
+        <source>%1 blocks across the drive marked before and read after: %2 as the command promises, %3 not</source>
+        <translation>%1 über das Laufwerk verteilte Blöcke vorher markiert und nachher gelesen: %2 wie vom Befehl zugesagt, %3 nicht</translation>
+    </message>
+    <message>
+        <source>The drive&apos;s own erase (%1, %2), then overwrite</source>
+        <translation>Eigenes Löschen des Laufwerks (%1, %2), dann Überschreiben</translation>
+    </message>
+    <message>
+        <source>The drive&apos;s own erase (%1, %2)</source>
+        <translation>Eigenes Löschen des Laufwerks (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Blocks sampled across the drive, marked before the drive&apos;s own erase and read after it (NIST SP 800-88 Rev. 1, 4.7)</source>
+        <translation>Über das Laufwerk verteilte Stichprobenblöcke, vor dem eigenen Löschen des Laufwerks markiert und danach gelesen (NIST SP 800-88 Rev. 1, 4.7)</translation>
+    </message>
 </context>
 <context>
     <name>FileListPage</name>
