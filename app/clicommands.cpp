@@ -136,7 +136,7 @@ bool chooseOwnErase(const Options &options, const velmora::platform::Drive &driv
                  .arg(shown, unsent));
         return false;
     }
-    job->request.ownErase = action;
+    job->request.ownErase = velmora::OwnEraseChoice{*action, offer.protocol};
     if (!options.thenOverwrite) {
         job->request.method.clear();
         job->request.verify = false;
@@ -305,7 +305,8 @@ bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJ
     }
     job->record = velmora::ErasureRecord::forDrive(
         drive.path, job->request.method, job->request.verify, options.cryptoErase,
-        job->request.ownErase ? velmora::sanitizeActionKey(*job->request.ownErase) : QString());
+        job->request.ownErase ? velmora::sanitizeActionKey(job->request.ownErase->action)
+                              : QString());
     job->record.details = options.details;
     return true;
 }

@@ -712,8 +712,97 @@ struct StandInController {
         ::close(fd);
     }
 
+    // An ATA command's registers, as SG_IO hands them back with CK_COND.
+    static QByteArray ataSense(quint8 status, quint8 error, quint16 count, quint64 lba)
+    {
+        QByteArray s(8 + 14, '\0');
+        s[0] = char(0x72);
+        s[1] = char(0x01);
+        s[3] = char(0x1d);
+        s[7] = char(14);
+        const char d[14] = {0x09,
+                            0x0c,
+                            1,
+                            char(error),
+                            char(count >> 8),
+                            char(count),
+                            char(lba >> 24),
+                            char(lba),
+                            char(lba >> 32),
+                            char(lba >> 8),
+                            char(lba >> 40),
+                            char(lba >> 16),
+                            0x40,
+                            char(status)};
+        s.replace(8, 14, QByteArray(d, 14));
+        return s;
+    }
+    static QByteArray scsiSense(int key, int asc, int ascq, int progress = -1)
+    {
+        QByteArray s(8, '\0');
+        s[0] = char(0x72);
+        s[1] = char(key);
+        s[2] = char(asc);
+        s[3] = char(ascq);
+        if (progress >= 0) {
+            const char d[8] = {0x02,           0x06, 0, 0, char(0x80), char(progress >> 8),
+                               char(progress), 0};
+            s += QByteArray(d, 8);
+        }
+        s[7] = char(s.size() - 8);
+        return s;
+    }
+    bool acts() const
+    {
+        return does != Does::Nothing && does != Does::FailsLater && does != Does::RunsOn &&
+               does != Does::Refuses;
+    }
+    bool runs() { return does == Does::RunsOn || ++polls == 1; }
+
+    int answerScsi(const velmora::platform::DriveCommand &c, velmora::platform::DriveAnswer *a)
+    {
+        const auto op = quint8(c.cdb.at(0));
+        opcodes.append(op);
+        a->data = QByteArray(c.dataIn, '\0');
+        if (op == 0x85 && quint8(c.cdb.at(14)) == 0xb4) { // ATA SANITIZE DEVICE
+            a->status = 0x02;
+            const int feature = (quint8(c.cdb.at(3)) << 8) | quint8(c.cdb.at(4));
+            if (feature != 0) {
+                if (acts())
+                    act();
+                a->sense =
+                    does == Does::Refuses ? ataSense(0x51, 0x04, 0, 0) : ataSense(0x50, 0, 0, 0);
+            } else if (runs()) {
+                a->sense = ataSense(0x50, 0, 1 << 14, 0x8000);
+            } else {
+                a->sense = does == Does::FailsLater ? ataSense(0x51, 0x04, 0, 0x01)
+                                                    : ataSense(0x50, 0, 1 << 15, 0);
+            }
+            return 0;
+        }
+        if (op == 0x48) { // SCSI SANITIZE
+            if (does == Does::Refuses) {
+                a->status = 0x02;
+                a->sense = scsiSense(0x05, 0x24, 0x00);
+            } else if (acts()) {
+                act();
+            }
+            return 0;
+        }
+        if (op == 0x03) { // REQUEST SENSE
+            a->data = runs()                     ? scsiSense(0x02, 0x04, 0x1b, 0x8000)
+                      : does == Does::FailsLater ? scsiSense(0x03, 0x31, 0x03)
+                                                 : scsiSense(0x00, 0x00, 0x00);
+            return 0;
+        }
+        a->status = 0x02;
+        return 0;
+    }
+
     int answer(const velmora::platform::DriveCommand &c, velmora::platform::DriveAnswer *a)
     {
+        if (c.kind == velmora::platform::DriveCommand::Kind::Scsi)
+            return answerScsi(c, a);
         opcodes.append(c.opcode);
         a->data = QByteArray(c.dataIn, '\0');
         switch (c.opcode) {
@@ -755,28 +844,49 @@ void DrivesTest::ownEraseIsCheckedNotTrusted_data()
     QTest::addColumn<Does>("does");
     QTest::addColumn<QString>("category");
     QTest::addColumn<QString>("said");
+    QTest::addColumn<int>("protocol");
     using A = velmora::SanitizeAction;
+    const int ata = int(velmora::SanitizeOffer::Protocol::Ata);
+    const int scsi = int(velmora::SanitizeOffer::Protocol::Scsi);
+    const int nvme = int(velmora::SanitizeOffer::Protocol::Nvme);
     QTest::newRow("block erase that erases") << int(A::BlockErase) << Does::Zeros << "purge"
-                                             << "none of";
+                                             << "none of" << nvme;
     QTest::newRow("crypto erase that leaves noise")
         << int(A::CryptoErase) << Does::Random << "purge"
-        << "none of";
+        << "none of" << nvme;
     QTest::newRow("format with user data erase") << int(A::FormatErase) << Does::Zeros << "purge"
-                                                 << "none of";
+                                                 << "none of" << nvme;
     QTest::newRow("a drive that says it did, and did nothing")
         << int(A::BlockErase) << Does::Nothing << "none"
-        << "still read as they did before";
+        << "still read as they did before" << nvme;
     QTest::newRow("a drive that erased half") << int(A::CryptoErase) << Does::FirstHalf << "none"
-                                              << "still read as they did before";
+                                              << "still read as they did before" << nvme;
     QTest::newRow("an overwrite of zeros that wrote noise")
         << int(A::Overwrite) << Does::Random << "none"
-        << "still read as they did before";
+        << "still read as they did before" << nvme;
     QTest::newRow("refused by the drive") << int(A::BlockErase) << Does::Refuses << "none"
-                                          << "NVMe status 0x1d";
+                                          << "NVMe status 0x1d" << nvme;
     QTest::newRow("failed in the drive") << int(A::BlockErase) << Does::FailsLater << "none"
-                                         << "reports the Sanitize failed";
+                                         << "reports the Sanitize failed" << nvme;
     QTest::newRow("stopped while the drive works") << int(A::BlockErase) << Does::RunsOn << "none"
-                                                   << "cannot be stopped";
+                                                   << "cannot be stopped" << nvme;
+    QTest::newRow("ATA block erase") << int(A::BlockErase) << Does::Zeros << "purge"
+                                     << "none of" << ata;
+    QTest::newRow("ATA crypto scramble, refused") << int(A::CryptoErase) << Does::Refuses << "none"
+                                                  << "ATA status 0x51, error 0x04" << ata;
+    QTest::newRow("ATA block erase that did nothing")
+        << int(A::BlockErase) << Does::Nothing << "none"
+        << "still read as they did before" << ata;
+    QTest::newRow("ATA overwrite that failed in the drive")
+        << int(A::Overwrite) << Does::FailsLater << "none"
+        << "reports the SANITIZE failed" << ata;
+    QTest::newRow("SCSI crypto erase") << int(A::CryptoErase) << Does::Random << "purge"
+                                       << "none of" << scsi;
+    QTest::newRow("SCSI block erase, refused") << int(A::BlockErase) << Does::Refuses << "none"
+                                               << "SCSI sense 5/24/00" << scsi;
+    QTest::newRow("SCSI block erase that failed in the drive")
+        << int(A::BlockErase) << Does::FailsLater << "none"
+        << "SCSI sense 3/31/03" << scsi;
 }
 
 // The drive's own erase, sent to a stand-in controller in front of a loop
@@ -788,6 +898,7 @@ void DrivesTest::ownEraseIsCheckedNotTrusted()
     QFETCH(Does, does);
     QFETCH(QString, category);
     QFETCH(QString, said);
+    QFETCH(int, protocol);
     Loop loop(QByteArray(64 << 20, 'v'), 64 << 20);
     if (!loop.why.isEmpty())
         QSKIP(qPrintable(loop.why));
@@ -803,7 +914,8 @@ void DrivesTest::ownEraseIsCheckedNotTrusted()
         };
     velmora::JobRequest request = wipeOf(loop.device);
     request.method.clear();
-    request.ownErase = velmora::SanitizeAction(action);
+    request.ownErase = velmora::OwnEraseChoice{velmora::SanitizeAction(action),
+                                               velmora::SanitizeOffer::Protocol(protocol)};
     velmora::ErasureRecord record;
     outcomeOf(rec, request, &record, does == Does::RunsOn);
     velmora::platform::setDriveCommandStandIn(nullptr);
@@ -816,6 +928,10 @@ void DrivesTest::ownEraseIsCheckedNotTrusted()
     if (category == "purge") {
         QCOMPARE(record.result, velmora::ErasureRecord::Result::Erased);
         QCOMPARE(own["status"].toString(), QStringLiteral("completed"));
+        QVERIFY(own["command"].toString().startsWith(
+            protocol == int(velmora::SanitizeOffer::Protocol::Ata)    ? "ATA SANITIZE"
+            : protocol == int(velmora::SanitizeOffer::Protocol::Scsi) ? "SCSI SANITIZE"
+                                                                      : "NVMe "));
         // Named as the command it was, never as an overwrite pass.
         QVERIFY2(record.technique().startsWith(
                      action == int(velmora::SanitizeAction::FormatErase) ? "format " : "sanitize "),

@@ -119,6 +119,7 @@ class SanitizeTest : public QObject
     void drivesThatCannotBeAskedAreNotAsked();
     void actionWordsGoBothWays();
     void samplesSpanTheDriveAndStaySmall();
+    void whatIsSentIsWhatIsOffered();
 };
 
 void SanitizeTest::probeReadsWhatTheDriveOffers_data()
@@ -285,6 +286,31 @@ void SanitizeTest::samplesSpanTheDriveAndStaySmall()
             QVERIFY2(double(check.sampledBytes()) <= 0.11 * double(bytes),
                      qPrintable(QString::number(check.sampledBytes())));
     }
+}
+
+void SanitizeTest::whatIsSentIsWhatIsOffered()
+{
+    SanitizeOffer ata;
+    ata.protocol = SanitizeOffer::Protocol::Ata;
+    ata.actions = {SanitizeAction::CryptoErase, SanitizeAction::Overwrite};
+    QVERIFY(ownEraseUnsent(ata, SanitizeAction::CryptoErase).isEmpty());
+    QVERIFY(ownEraseUnsent(ata, SanitizeAction::Overwrite).isEmpty());
+    QCOMPARE(ownEraseUnsent(ata, SanitizeAction::BlockErase),
+             QStringLiteral("the drive does not offer block-erase; it offers crypto-erase, "
+                            "overwrite"));
+    SanitizeOffer scsi = ata;
+    scsi.protocol = SanitizeOffer::Protocol::Scsi;
+    QVERIFY(ownEraseUnsent(scsi, SanitizeAction::Overwrite).contains("pattern"));
+    SanitizeOffer none;
+    none.reason = QStringLiteral("a loop device has no erase of its own");
+    QCOMPARE(ownEraseUnsent(none, SanitizeAction::CryptoErase), none.reason);
+    // Named as the command set it goes in.
+    QCOMPARE(
+        OwnErase(platform::Drive(), -1, {SanitizeAction::CryptoErase, SanitizeOffer::Protocol::Ata})
+            .command(),
+        QStringLiteral("ATA SANITIZE (crypto scramble)"));
+    QCOMPARE(OwnErase(platform::Drive(), -1, {SanitizeAction::FormatCrypto}).command(),
+             QStringLiteral("NVMe Format (cryptographic erase)"));
 }
 
 QTEST_GUILESS_MAIN(SanitizeTest)

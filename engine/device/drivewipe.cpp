@@ -495,7 +495,7 @@ class DriveWipe
     int overwriteHeaders(quint64 area);
     // The drive's own erase of `action`, the sampled blocks marked before
     // and checked after it.
-    bool ownErase(SanitizeAction action);
+    bool ownErase(OwnEraseChoice choice);
     bool waitForOwnErase(OwnErase &erase, QJsonObject *facts);
     bool overwrite(int passes);
     bool readBack();
@@ -661,9 +661,10 @@ int DriveWipe::overwriteHeaders(quint64 area)
     return rc;
 }
 
-bool DriveWipe::ownErase(SanitizeAction action)
+bool DriveWipe::ownErase(OwnEraseChoice choice)
 {
-    OwnErase erase(pin->drive, pin->fd.get(), action);
+    const SanitizeAction action = choice.action;
+    OwnErase erase(pin->drive, pin->fd.get(), choice);
     QJsonObject own{{QStringLiteral("command"), erase.command()},
                     {QStringLiteral("action"), sanitizeActionKey(action)},
                     {QStringLiteral("status"), QStringLiteral("not sent")}};
@@ -903,7 +904,7 @@ void DriveWipe::finish(int passes)
 } // namespace
 
 void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx,
-                     std::shared_ptr<PinnedDrive> pin, std::optional<SanitizeAction> ownErase)
+                     std::shared_ptr<PinnedDrive> pin, std::optional<OwnEraseChoice> ownErase)
 {
     QString refusal;
     int rc = 0;

@@ -76,6 +76,6 @@ qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase,
 // again first (pinnedDriveChanged()). Without one the drive is opened here.
 void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx,
                      std::shared_ptr<PinnedDrive> pin = nullptr,
-                     std::optional<SanitizeAction> ownErase = std::nullopt);
+                     std::optional<OwnEraseChoice> ownErase = std::nullopt);
 
 } // namespace velmora

@@ -275,32 +275,35 @@ QString ownEraseUnsent(const SanitizeOffer &offer, SanitizeAction action)
                                                  "the drive does not offer %1; it offers %2")
                          .arg(sanitizeActionKey(action), offered.join(QStringLiteral(", ")));
     }
-    if (offer.protocol != SanitizeOffer::Protocol::Nvme)
+    if (offer.protocol == SanitizeOffer::Protocol::Scsi && action == SanitizeAction::Overwrite)
         return QCoreApplication::translate(
-            "Sanitize", "Velmora sends the drive's own erase to NVMe drives only, so far");
+            "Sanitize", "Velmora does not send SCSI's overwrite, which needs a pattern sent with "
+                        "it; choose crypto-erase or block-erase");
     return QString();
 }
 
-OwnErase::OwnErase(const platform::Drive &drive, int fd, SanitizeAction action)
-    : drive(drive), fd(fd), action(action)
+OwnErase::OwnErase(const platform::Drive &drive, int fd, OwnEraseChoice choice)
+    : drive(drive), fd(fd), choice(choice)
 {
 }
 
 QString OwnErase::command() const
 {
-    switch (action) {
-    case SanitizeAction::CryptoErase:
-        return QStringLiteral("NVMe Sanitize (crypto erase)");
-    case SanitizeAction::BlockErase:
-        return QStringLiteral("NVMe Sanitize (block erase)");
-    case SanitizeAction::Overwrite:
-        return QStringLiteral("NVMe Sanitize (overwrite, one pass of zeros)");
-    case SanitizeAction::FormatCrypto:
+    using P = SanitizeOffer::Protocol;
+    const SanitizeAction action = choice.action;
+    if (action == SanitizeAction::FormatCrypto)
         return QStringLiteral("NVMe Format (cryptographic erase)");
-    case SanitizeAction::FormatErase:
+    if (action == SanitizeAction::FormatErase)
         return QStringLiteral("NVMe Format (user data erase)");
-    }
-    return QString();
+    const QString set = choice.protocol == P::Ata    ? QStringLiteral("ATA SANITIZE")
+                        : choice.protocol == P::Scsi ? QStringLiteral("SCSI SANITIZE")
+                                                     : QStringLiteral("NVMe Sanitize");
+    const QString what = action == SanitizeAction::BlockErase ? QStringLiteral("block erase")
+                         : action == SanitizeAction::Overwrite
+                             ? QStringLiteral("overwrite, one pass of zeros")
+                         : choice.protocol == P::Ata ? QStringLiteral("crypto scramble")
+                                                     : QStringLiteral("crypto erase");
+    return QStringLiteral("%1 (%2)").arg(set, what);
 }
 
 namespace
@@ -336,7 +339,7 @@ bool OwnErase::format(QString *why)
     // Formatted as it is: the same block size, metadata and protection.
     const quint32 lbaf = (ns.flbas & 0x0f) | (quint32((ns.flbas >> 5) & 0x3) << 4);
     const quint32 mset = (ns.flbas >> 4) & 1;
-    const quint32 ses = action == SanitizeAction::FormatCrypto ? 2 : 1;
+    const quint32 ses = choice.action == SanitizeAction::FormatCrypto ? 2 : 1;
     DriveCommand format;
     format.kind = DriveCommand::Kind::NvmeAdmin;
     format.opcode = nvme_admin_format_nvm;
@@ -359,6 +362,31 @@ bool OwnErase::format(QString *why)
 
 bool OwnErase::start(QString *why)
 {
+    switch (choice.protocol) {
+    case SanitizeOffer::Protocol::Ata:
+        return startAta(why);
+    case SanitizeOffer::Protocol::Scsi:
+        return startScsi(why);
+    default:
+        return startNvme(why);
+    }
+}
+
+OwnErase::State OwnErase::poll(quint32 *done, QString *why)
+{
+    switch (choice.protocol) {
+    case SanitizeOffer::Protocol::Ata:
+        return pollAta(done, why);
+    case SanitizeOffer::Protocol::Scsi:
+        return pollScsi(done, why);
+    default:
+        return pollNvme(done, why);
+    }
+}
+
+bool OwnErase::startNvme(QString *why)
+{
+    const SanitizeAction action = choice.action;
     if (action == SanitizeAction::FormatCrypto || action == SanitizeAction::FormatErase)
         return format(why);
     DriveCommand sanitize;
@@ -382,7 +410,7 @@ bool OwnErase::start(QString *why)
     return true;
 }
 
-OwnErase::State OwnErase::poll(quint32 *done, QString *why)
+OwnErase::State OwnErase::pollNvme(quint32 *done, QString *why)
 {
     if (formatted) {
         *done = 65536;
@@ -423,6 +451,207 @@ OwnErase::State OwnErase::poll(quint32 *done, QString *why)
                                            "the drive reports no Sanitize since it was made");
         return State::Failed;
     }
+}
+
+namespace
+{
+
+// What the drive sent back in its sense data: the sense key and its
+// additional code, a progress indication (out of 65536) where there is one,
+// and an ATA command's registers (the ATA Status Return descriptor).
+struct Sense {
+    int key = -1;
+    int asc = 0;
+    int ascq = 0;
+    int progress = -1;
+    bool ata = false;
+    quint8 ataStatus = 0;
+    quint8 ataError = 0;
+    quint16 ataCount = 0;
+    quint64 ataLba = 0;
+};
+
+Sense senseOf(const QByteArray &bytes)
+{
+    Sense sense;
+    const auto byte = [&bytes](int i) { return i < bytes.size() ? quint8(bytes.at(i)) : 0; };
+    const int code = byte(0) & 0x7f;
+    if (code == 0x70 || code == 0x71) {
+        sense.key = byte(2) & 0x0f;
+        sense.asc = byte(12);
+        sense.ascq = byte(13);
+        if (byte(15) & 0x80)
+            sense.progress = (byte(16) << 8) | byte(17);
+        return sense;
+    }
+    if (code != 0x72 && code != 0x73)
+        return sense;
+    sense.key = byte(1) & 0x0f;
+    sense.asc = byte(2);
+    sense.ascq = byte(3);
+    for (int at = 8; at + 1 < bytes.size() && at < 8 + byte(7);) {
+        const int type = byte(at);
+        const int length = byte(at + 1);
+        if (type == 0x02 && (byte(at + 4) & 0x80))
+            sense.progress = (byte(at + 5) << 8) | byte(at + 6);
+        if (type == 0x09 && length >= 0x0c) {
+            sense.ata = true;
+            sense.ataError = byte(at + 3);
+            sense.ataCount = quint16((byte(at + 4) << 8) | byte(at + 5));
+            sense.ataLba = quint64(byte(at + 7)) | quint64(byte(at + 9)) << 8 |
+                           quint64(byte(at + 11)) << 16 | quint64(byte(at + 6)) << 24 |
+                           quint64(byte(at + 8)) << 32 | quint64(byte(at + 10)) << 40;
+            sense.ataStatus = byte(at + 13);
+        }
+        at += 2 + length;
+    }
+    return sense;
+}
+
+// SANITIZE DEVICE's subcommands (ACS-3) and the words their LBA must carry.
+constexpr quint8 kAtaSanitize = 0xb4;
+constexpr quint16 kAtaStatusExt = 0x0000;
+
+QString ataStatusText(const Sense &sense)
+{
+    return QCoreApplication::translate("Sanitize", "ATA status 0x%1, error 0x%2, reason 0x%3")
+        .arg(sense.ataStatus, 2, 16, QLatin1Char('0'))
+        .arg(sense.ataError, 2, 16, QLatin1Char('0'))
+        .arg(int(sense.ataLba & 0xff), 2, 16, QLatin1Char('0'));
+}
+
+QString scsiSenseText(const Sense &sense)
+{
+    return QCoreApplication::translate("Sanitize", "SCSI sense %1/%2/%3")
+        .arg(sense.key, 1, 16)
+        .arg(sense.asc, 2, 16, QLatin1Char('0'))
+        .arg(sense.ascq, 2, 16, QLatin1Char('0'));
+}
+
+} // namespace
+
+bool OwnErase::startAta(QString *why)
+{
+    quint16 feature = 0;
+    quint64 lba = 0;
+    quint16 count = 0;
+    switch (choice.action) {
+    case SanitizeAction::BlockErase:
+        feature = 0x0011;
+        lba = 0x426b4578; // "BkEx"
+        break;
+    case SanitizeAction::CryptoErase:
+        feature = 0x0012;
+        lba = 0x43727970; // "Cryp"
+        break;
+    default:
+        // One pass of the pattern 0, not inverted.
+        feature = 0x0014;
+        lba = quint64(0x4f57) << 32;
+        count = 1;
+        break;
+    }
+    DriveCommand command;
+    command.cdb = platform::ataPassThrough16(kAtaSanitize, feature, count, lba, 0, true);
+    DriveAnswer answer;
+    const int rc = platform::sendDriveCommand(drive.path, fd, command, &answer);
+    const Sense sense = senseOf(answer.sense);
+    // With CK_COND the registers come back as sense data; ERR set means the
+    // drive refused (a frozen SANITIZE, say).
+    if (rc != 0 || (sense.ata && (sense.ataStatus & 0x01)) || (!sense.ata && answer.status != 0)) {
+        *why = rc ? platform::errorText(rc)
+                  : QCoreApplication::translate("Sanitize", "the drive refused the SANITIZE (%1)")
+                        .arg(sense.ata ? ataStatusText(sense) : scsiSenseText(sense));
+        return false;
+    }
+    return true;
+}
+
+OwnErase::State OwnErase::pollAta(quint32 *done, QString *why)
+{
+    DriveCommand command;
+    command.cdb = platform::ataPassThrough16(kAtaSanitize, kAtaStatusExt, 0, 0, 0, true);
+    command.timeoutMs = kProbeTimeoutMs;
+    DriveAnswer answer;
+    const int rc = platform::sendDriveCommand(drive.path, fd, command, &answer);
+    const Sense sense = senseOf(answer.sense);
+    if (rc != 0 || !sense.ata) {
+        *why = rc ? platform::errorText(rc)
+                  : QCoreApplication::translate("Sanitize",
+                                                "the drive did not tell how its SANITIZE stands");
+        return State::Failed;
+    }
+    if (sense.ataStatus & 0x01) {
+        *why = QCoreApplication::translate("Sanitize", "the drive reports the SANITIZE failed (%1)")
+                   .arg(ataStatusText(sense));
+        return State::Failed;
+    }
+    if (sense.ataCount & (1 << 14)) { // SANITIZE IN PROGRESS
+        *done = quint32(sense.ataLba & 0xffff);
+        return State::Running;
+    }
+    if (sense.ataCount & (1 << 15)) { // COMPLETED WITHOUT ERROR
+        *done = 65536;
+        return State::Done;
+    }
+    *why = QCoreApplication::translate("Sanitize", "the drive reports no SANITIZE completed (%1)")
+               .arg(ataStatusText(sense));
+    return State::Failed;
+}
+
+bool OwnErase::startScsi(QString *why)
+{
+    DriveCommand command;
+    command.cdb = QByteArray(10, '\0');
+    // IMMED: it answers at once, and REQUEST SENSE tells the progress.
+    const int serviceAction = choice.action == SanitizeAction::BlockErase ? 0x02 : 0x03;
+    command.cdb[0] = char(0x48);
+    command.cdb[1] = char(0x80 | serviceAction);
+    DriveAnswer answer;
+    const int rc = platform::sendDriveCommand(drive.path, fd, command, &answer);
+    if (rc != 0 || answer.status != 0) {
+        *why = rc ? platform::errorText(rc)
+                  : QCoreApplication::translate("Sanitize", "the drive refused the SANITIZE (%1)")
+                        .arg(scsiSenseText(senseOf(answer.sense)));
+        return false;
+    }
+    return true;
+}
+
+OwnErase::State OwnErase::pollScsi(quint32 *done, QString *why)
+{
+    DriveCommand command;
+    command.cdb = QByteArray(6, '\0');
+    command.cdb[0] = char(0x03); // REQUEST SENSE, descriptor format
+    command.cdb[1] = char(0x01);
+    command.dataIn = 252;
+    command.cdb[4] = char(command.dataIn);
+    command.timeoutMs = kProbeTimeoutMs;
+    DriveAnswer answer;
+    const int rc = platform::sendDriveCommand(drive.path, fd, command, &answer);
+    if (rc != 0 || answer.status != 0) {
+        *why = rc ? platform::errorText(rc)
+                  : QCoreApplication::translate("Sanitize",
+                                                "the drive did not tell how its SANITIZE stands");
+        return State::Failed;
+    }
+    const Sense sense = senseOf(answer.data);
+    if (sense.key == 0x02 && sense.asc == 0x04 && sense.ascq == 0x1b) { // in progress
+        *done = quint32(std::max(sense.progress, 0));
+        return State::Running;
+    }
+    if (sense.asc == 0x31 && sense.ascq == 0x03) {
+        *why = QCoreApplication::translate("Sanitize", "the drive reports the SANITIZE failed (%1)")
+                   .arg(scsiSenseText(sense));
+        return State::Failed;
+    }
+    if (sense.key <= 0 || sense.key == 0x01) { // no sense, or recovered
+        *done = 65536;
+        return State::Done;
+    }
+    *why =
+        QCoreApplication::translate("Sanitize", "the drive reports %1").arg(scsiSenseText(sense));
+    return State::Failed;
 }
 
 QJsonObject SanitizeOffer::toJson() const

@@ -54,23 +54,32 @@ struct SanitizeOffer {
 };
 
 // Why Velmora does not send `action` to a drive that offers it; empty when
-// it does. NVMe drives only, for now.
+// it does. Everything offered is sent but SCSI's overwrite, which needs a
+// pattern sent with it.
 QString ownEraseUnsent(const SanitizeOffer &offer, SanitizeAction action);
+
+// The drive's own erase chosen for a wipe: the action, and the command set
+// the drive was asked in.
+struct OwnEraseChoice {
+    SanitizeAction action = SanitizeAction::CryptoErase;
+    SanitizeOffer::Protocol protocol = SanitizeOffer::Protocol::Nvme;
+};
 
 // The drive's own erase of `action`, sent through `fd` (the drive pinned for
 // its wipe) and followed to its end.
 class OwnErase
 {
   public:
-    OwnErase(const platform::Drive &drive, int fd, SanitizeAction action);
+    OwnErase(const platform::Drive &drive, int fd, OwnEraseChoice choice);
 
     // The command as the certificate names it: "NVMe Sanitize (block
-    // erase)", "NVMe Format (cryptographic erase)".
+    // erase)", "NVMe Format (cryptographic erase)", "ATA SANITIZE (crypto
+    // scramble)".
     QString command() const;
     // What every block reads as after it: zeros where the command writes
     // them (an overwrite with a pattern of zeros), else anything but what it
     // held before.
-    bool zerosPromised() const { return action == SanitizeAction::Overwrite; }
+    bool zerosPromised() const { return choice.action == SanitizeAction::Overwrite; }
     // Sends it: false, with the reason (the drive's status named), where the
     // call failed or the drive refused or failed it. A Format returns once
     // it is done; a Sanitize runs on in the drive.
@@ -82,10 +91,16 @@ class OwnErase
 
   private:
     bool format(QString *why);
+    bool startNvme(QString *why);
+    bool startAta(QString *why);
+    bool startScsi(QString *why);
+    State pollNvme(quint32 *done, QString *why);
+    State pollAta(quint32 *done, QString *why);
+    State pollScsi(quint32 *done, QString *why);
 
     platform::Drive drive;
     int fd;
-    SanitizeAction action;
+    OwnEraseChoice choice;
     bool formatted = false;
 };
 

@@ -54,7 +54,7 @@ struct JobRequest {
     QByteArray device;        // a drive wipe: the block device
     bool cryptoErase = false; // a drive wipe: destroy a LUKS container's keys first
     // A drive wipe: the drive's own erase, before any pass.
-    std::optional<SanitizeAction> ownErase;
+    std::optional<OwnEraseChoice> ownErase;
     // A drive wipe: the drive as it was opened before the question
     // (pinDrive()); without it the job opens `device` itself.
     std::shared_ptr<PinnedDrive> pinned;

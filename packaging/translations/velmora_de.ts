@@ -2714,10 +2714,6 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <translation>das Laufwerk bietet %1 nicht an; es bietet %2 an</translation>
     </message>
     <message>
-        <source>Velmora sends the drive&apos;s own erase to NVMe drives only, so far</source>
-        <translation>Velmora sendet das eigene Löschen bisher nur an NVMe-Laufwerke</translation>
-    </message>
-    <message>
         <source>NVMe status 0x%1</source>
         <translation>NVMe-Status 0x%1</translation>
     </message>
@@ -2744,6 +2740,38 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>the drive reports no Sanitize since it was made</source>
         <translation>das Laufwerk meldet seit seiner Herstellung kein Sanitize</translation>
+    </message>
+    <message>
+        <source>Velmora does not send SCSI&apos;s overwrite, which needs a pattern sent with it; choose crypto-erase or block-erase</source>
+        <translation>Velmora sendet das Überschreiben von SCSI nicht, das ein mitgesendetes Muster braucht; wählen Sie crypto-erase oder block-erase</translation>
+    </message>
+    <message>
+        <source>ATA status 0x%1, error 0x%2, reason 0x%3</source>
+        <translation>ATA-Status 0x%1, Fehler 0x%2, Grund 0x%3</translation>
+    </message>
+    <message>
+        <source>SCSI sense %1/%2/%3</source>
+        <translation>SCSI-Sense %1/%2/%3</translation>
+    </message>
+    <message>
+        <source>the drive refused the SANITIZE (%1)</source>
+        <translation>das Laufwerk hat das SANITIZE abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <source>the drive did not tell how its SANITIZE stands</source>
+        <translation>das Laufwerk hat nicht mitgeteilt, wie sein SANITIZE steht</translation>
+    </message>
+    <message>
+        <source>the drive reports the SANITIZE failed (%1)</source>
+        <translation>das Laufwerk meldet, dass das SANITIZE fehlgeschlagen ist (%1)</translation>
+    </message>
+    <message>
+        <source>the drive reports no SANITIZE completed (%1)</source>
+        <translation>das Laufwerk meldet kein abgeschlossenes SANITIZE (%1)</translation>
+    </message>
+    <message>
+        <source>the drive reports %1</source>
+        <translation>das Laufwerk meldet %1</translation>
     </message>
 </context>
 <context>
