@@ -12,8 +12,10 @@
 #include "dialogs/modal.h"
 #include "engine/device/drivewipe.h"
 #include "engine/device/luks.h"
+#include "engine/device/sanitize.h"
 #include "engine/fs/medium.h"
 #include "engine/fs/paths.h"
+#include "engine/job/erasemethods.h"
 #include "engine/platform/drives.h"
 
 #include <QButtonGroup>
@@ -180,18 +182,35 @@ void MainWindow::onNextFromDriveList()
     QString problem;
     const bool encrypted = velmora::probeLuks(device, &luks, &problem) > 0;
 
+    // The drive's own erase, where its controller offers one Velmora sends.
+    const velmora::SanitizeOffer offer = velmora::probeSanitize(pinned->drive);
+    QStringList ownActions;
+    for (const velmora::SanitizeAction action : offer.actions)
+        if (velmora::ownEraseUnsent(offer, action).isEmpty())
+            ownActions.append(velmora::sanitizeActionKey(action));
+
     EraseMethodDialog dialog(this);
     dialog.setVerifySetting(QStringLiteral("verify/drives"), true);
     if (encrypted)
         dialog.offerKeyDestruction(QString::fromUtf8(luks.version));
+    if (!ownActions.isEmpty())
+        dialog.offerOwnErase(ownActions);
     dialog.setWindowModality(Qt::ApplicationModal);
     if (velmora::Modal::exec(dialog) != QDialog::Accepted)
         return;
-    const QString method = dialog.keysOnly() ? QString() : dialog.selectedMethod();
+    // The drive's own erase overwrites nothing, unless a pass is to follow.
+    const QString method = dialog.ownErase()
+                               ? (dialog.thenOverwrite() ? velmora::kMethodNist : QString())
+                           : dialog.keysOnly() ? QString()
+                                               : dialog.selectedMethod();
     verifyLastPass = !method.isEmpty() && dialog.verifyAfterLastPass();
     const bool cryptoErase = encrypted && dialog.destroyKeys();
+    std::optional<velmora::OwnEraseChoice> ownErase;
+    if (const auto action = velmora::sanitizeActionOfKey(dialog.ownEraseAction()))
+        ownErase = velmora::OwnEraseChoice{*action, offer.protocol};
 
-    pendingRecord = velmora::ErasureRecord::forDrive(device, method, verifyLastPass, cryptoErase);
+    pendingRecord = velmora::ErasureRecord::forDrive(device, method, verifyLastPass, cryptoErase,
+                                                     dialog.ownEraseAction());
     if (!askForConfirmation(pendingRecord.target, pendingRecord.method)) {
         warn(tr("Cancelled"), tr("Erase operation canceled。"));
         ui->stackedWidget->setCurrentWidget(wipePage);
@@ -211,6 +230,7 @@ void MainWindow::onNextFromDriveList()
     request.verify = verifyLastPass;
     request.device = device;
     request.cryptoErase = cryptoErase;
+    request.ownErase = ownErase;
     request.pinned = std::move(pinned);
     launchRequest(request);
 }

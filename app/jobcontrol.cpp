@@ -3,10 +3,10 @@
 // Running one erase job on the global thread pool, reporting it on the
 // progress page, stopping it, and finishing it.
 
-#include "app/mainwindow.h"
 #include "app/filelistpage.h"
-#include "app/volumepage.h"
+#include "app/mainwindow.h"
 #include "app/progresspage.h"
+#include "app/volumepage.h"
 #include "app/volumetable.h"
 #include "dialogs/modal.h"
 #include "dialogs/reportdetailsdialog.h"
@@ -28,10 +28,10 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTimer>
@@ -91,17 +91,18 @@ QFuture<void> MainWindow::launchJob(std::function<void(velmora::JobContext &)> b
     saveReportAction->setEnabled(false);
     progressPage->started(&jobStatus);
     ++jobsStarted;
-    QFuture<void> future = QtConcurrent::run(
-        QThreadPool::globalInstance(), [ctx = jobContext(progressPage->bar()), body = std::move(body),
-                                        this, method = jobRecord->method]() mutable {
-            // Kept until the job returns, for the next start should it not.
-            velmora::JobJournal journal(method);
-            ctx.journal = &journal;
-            body(ctx);
-            ctx.journal = nullptr;
-            jobBytesWritten = ctx.bytesWritten;
-            jobBytesVerified = ctx.bytesVerified;
-        });
+    QFuture<void> future =
+        QtConcurrent::run(QThreadPool::globalInstance(),
+                          [ctx = jobContext(progressPage->bar()), body = std::move(body), this,
+                           method = jobRecord->method]() mutable {
+                              // Kept until the job returns, for the next start should it not.
+                              velmora::JobJournal journal(method);
+                              ctx.journal = &journal;
+                              body(ctx);
+                              ctx.journal = nullptr;
+                              jobBytesWritten = ctx.bytesWritten;
+                              jobBytesVerified = ctx.bytesVerified;
+                          });
     jobWatcher->setFuture(future);
     return future;
 }
@@ -111,9 +112,10 @@ QString MainWindow::doneHeadline(bool mayRemain) const
     QString text;
     switch (jobMode) {
     case FileErase:
-        text = mayRemain ? tr("🗂️ The selected files have been overwritten and removed. What may "
-                              "remain:")
-                         : tr("🗂️ All selected files have been permanently erased.");
+        text = mayRemain
+                   ? tr("🗂️ The selected files have been overwritten and removed. What may "
+                        "remain:")
+                   : tr("🗂️ All selected files have been permanently erased.");
         break;
     case VolumeWipe:
         text = mayRemain ? tr("💽 The disk has been wiped. What may remain:")
@@ -125,7 +127,7 @@ QString MainWindow::doneHeadline(bool mayRemain) const
         const QString category = jobRecord ? jobRecord->category() : QString();
         const bool sanitized =
             category == QLatin1String("clear") || category == QLatin1String("purge");
-        text = mayRemain    ? tr("🧹 The free space has been overwritten. What may remain:")
+        text = mayRemain   ? tr("🧹 The free space has been overwritten. What may remain:")
                : sanitized ? tr("🧹 Free space has been securely wiped; no traces remain.")
                            : tr("🧹 The free space has been overwritten.");
         break;
@@ -133,7 +135,12 @@ QString MainWindow::doneHeadline(bool mayRemain) const
     case DriveWipe: {
         const QString drive = jobRecord ? jobRecord->mountPoint : QString();
         const QString technique = jobRecord ? jobRecord->technique() : QString();
-        text = technique == QLatin1String("cryptographic-erase")
+        const bool own = technique.startsWith(QLatin1String("sanitize ")) ||
+                         technique.startsWith(QLatin1String("format "));
+        text = own ? tr("🧰 The drive %1 has erased itself with its own command, and none of the "
+                        "blocks sampled across it reads as it did before.")
+                         .arg(drive)
+               : technique == QLatin1String("cryptographic-erase")
                    ? tr("🔑 The encryption keys of %1 have been destroyed: what it holds can no "
                         "longer be decrypted.")
                          .arg(drive)
@@ -292,8 +299,8 @@ void MainWindow::completeJob()
     // (a report saved from the box below says where it went instead).
     // The traces removed beside the files are part of what became of it.
     if (jobRecord)
-        labelJobOutcome->setText(
-            QStringList(QStringList{jobRecord->summary()} + jobRecord->notes).join(QLatin1Char(' ')));
+        labelJobOutcome->setText(QStringList(QStringList{jobRecord->summary()} + jobRecord->notes)
+                                     .join(QLatin1Char(' ')));
     if (stopped) {
         progressPage->appendLine(tr("⚠️ Erase stopped by user."));
     } else {

@@ -10,6 +10,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSettings>
@@ -88,7 +89,8 @@ void EraseMethodDialog::offerKeyDestruction(const QString &container)
 {
     radioKeys = new QRadioButton(tr("Destroy the encryption keys (%1)").arg(container), this);
     radioKeys->setObjectName(QStringLiteral("radioKeys"));
-    radioKeys->setGeometry(ui->radioNIST->x(), ui->radioNIST->y() + 40, 200, 19);
+    // Under the methods, across the dialog: its words need the room.
+    radioKeys->setGeometry(ui->radioGutmann->x(), ui->radioGutmann->y() + 28, 420, 19);
     methodGroup->addButton(radioKeys);
     checkKeysFirst = new QCheckBox(tr("Destroy the encryption keys before overwriting"), this);
     checkKeysFirst->setObjectName(QStringLiteral("checkKeysFirst"));
@@ -105,6 +107,59 @@ void EraseMethodDialog::offerKeyDestruction(const QString &container)
     checkKeysFirst->show();
 }
 
+void EraseMethodDialog::offerOwnErase(const QStringList &actions)
+{
+    // Below what is there, the dialog taller by the rows it adds.
+    const int top = ui->btnStart->y();
+    setFixedSize(width(), height() + 60);
+    ui->btnStart->move(ui->btnStart->x(), ui->btnStart->y() + 60);
+    radioOwn = new QRadioButton(tr("The drive's own erase:"), this);
+    radioOwn->setObjectName(QStringLiteral("radioOwn"));
+    radioOwn->setGeometry(ui->radioBritish->x(), top, 200, 19);
+    velmora::fitRow({radioOwn});
+    methodGroup->addButton(radioOwn);
+    comboOwn = new QComboBox(this);
+    comboOwn->setObjectName(QStringLiteral("comboOwn"));
+    comboOwn->addItems(actions);
+    comboOwn->setGeometry(radioOwn->geometry().right() + 10, top - 3, 160, 24);
+    checkThenOverwrite = new QCheckBox(tr("Then overwrite it once more (1 pass random)"), this);
+    checkThenOverwrite->setObjectName(QStringLiteral("checkThenOverwrite"));
+    checkThenOverwrite->setGeometry(radioOwn->x() + 20, top + 28, 420, 19);
+    velmora::fitRow({checkThenOverwrite});
+    // What the drive does by itself is checked by sampling; the read-back
+    // is of the pass that follows, where there is one.
+    const auto settle = [this] {
+        const bool own = radioOwn->isChecked();
+        comboOwn->setEnabled(own);
+        checkThenOverwrite->setEnabled(own);
+        ui->checkVerify->setEnabled(!own || checkThenOverwrite->isChecked());
+        if (checkKeysFirst)
+            checkKeysFirst->setEnabled(!own && !keysOnly());
+    };
+    connect(radioOwn, &QRadioButton::toggled, this, settle);
+    connect(checkThenOverwrite, &QCheckBox::toggled, this, settle);
+    radioOwn->setChecked(true);
+    settle();
+    radioOwn->show();
+    comboOwn->show();
+    checkThenOverwrite->show();
+}
+
+bool EraseMethodDialog::ownErase() const
+{
+    return radioOwn && radioOwn->isChecked();
+}
+
+QString EraseMethodDialog::ownEraseAction() const
+{
+    return ownErase() ? comboOwn->currentText() : QString();
+}
+
+bool EraseMethodDialog::thenOverwrite() const
+{
+    return ownErase() && checkThenOverwrite->isChecked();
+}
+
 bool EraseMethodDialog::keysOnly() const
 {
     return radioKeys && radioKeys->isChecked();
@@ -112,12 +167,12 @@ bool EraseMethodDialog::keysOnly() const
 
 bool EraseMethodDialog::destroyKeys() const
 {
-    return keysOnly() || (checkKeysFirst && checkKeysFirst->isChecked());
+    return keysOnly() || (!ownErase() && checkKeysFirst && checkKeysFirst->isChecked());
 }
 
 void EraseMethodDialog::on_btnStart_clicked()
 {
-    if (!selectedMethod().isEmpty() || keysOnly()) {
+    if (!selectedMethod().isEmpty() || keysOnly() || ownErase()) {
         if (!verifyKey.isEmpty())
             QSettings().setValue(verifyKey, ui->checkVerify->isChecked());
         if (!tracesKey.isEmpty())

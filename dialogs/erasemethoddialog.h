@@ -42,6 +42,15 @@ class EraseMethodDialog : public QDialog
     bool keysOnly() const;
     // The keys, alone or before the overwrite.
     bool destroyKeys() const;
+    // For a drive whose controller has an erase of its own: that erase as a
+    // choice of its own, chosen when the dialog opens, with `actions` (the
+    // fixed words, strongest first) to pick from and a check box that adds
+    // one overwrite pass afterwards.
+    void offerOwnErase(const QStringList &actions);
+    // The drive's own erase is chosen (selectedMethod() is empty then).
+    bool ownErase() const;
+    QString ownEraseAction() const;
+    bool thenOverwrite() const;
 
   private slots:
     void on_btnStart_clicked();
@@ -54,4 +63,7 @@ class EraseMethodDialog : public QDialog
     class QCheckBox *checkTraces;
     class QRadioButton *radioKeys = nullptr;
     class QCheckBox *checkKeysFirst = nullptr;
+    class QRadioButton *radioOwn = nullptr;
+    class QComboBox *comboOwn = nullptr;
+    class QCheckBox *checkThenOverwrite = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "engine/job/erasemethods.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,6 +34,7 @@ class DialogsTest : public QObject
 
     void confirmation_data();
     void confirmation();
+    void drivesOwnEraseIsOfferedFirst();
 };
 
 void DialogsTest::startWithNothingCheckedWarnsAndStaysOpen()
@@ -144,6 +146,53 @@ void DialogsTest::confirmation()
     const int result = velmora::Modal::exec(dialog);
     QCOMPARE(result, int(pressOk ? QDialog::Accepted : QDialog::Rejected));
     QCOMPARE(ConfirmEraseDialog::confirmed(result, dialog), proceeds);
+}
+
+// A drive whose controller erases itself: that erase is chosen when the
+// dialog opens, strongest action first; no method overwrites unless a pass
+// is asked to follow, and only that pass is read back.
+void DialogsTest::drivesOwnEraseIsOfferedFirst()
+{
+    EraseMethodDialog dialog;
+    const QSize before = dialog.size();
+    dialog.offerKeyDestruction(QStringLiteral("LUKS2"));
+    dialog.offerOwnErase({QStringLiteral("crypto-erase"), QStringLiteral("block-erase")});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // Taller by its rows, and still fixed; nothing runs past it.
+    QVERIFY(dialog.height() > before.height());
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+    for (QWidget *w : dialog.findChildren<QWidget *>())
+        if (w->isVisible() && w->parentWidget() == &dialog)
+            QVERIFY2(dialog.rect().contains(w->geometry()), qPrintable(w->objectName()));
+    auto *own = dialog.findChild<QRadioButton *>("radioOwn");
+    auto *combo = dialog.findChild<QComboBox *>("comboOwn");
+    auto *then = dialog.findChild<QCheckBox *>("checkThenOverwrite");
+    auto *verify = dialog.findChild<QCheckBox *>("checkVerify");
+    QVERIFY(own && combo && then && verify);
+    QVERIFY(own->isChecked());
+    QVERIFY(dialog.ownErase());
+    QCOMPARE(dialog.ownEraseAction(), QStringLiteral("crypto-erase"));
+    QVERIFY(dialog.selectedMethod().isEmpty());
+    QVERIFY(!dialog.destroyKeys());
+    QVERIFY(!verify->isEnabled());
+    then->setChecked(true);
+    QVERIFY(dialog.thenOverwrite());
+    QVERIFY(verify->isEnabled());
+    combo->setCurrentIndex(1);
+    QCOMPARE(dialog.ownEraseAction(), QStringLiteral("block-erase"));
+    // Start takes it as a choice.
+    QTest::mouseClick(dialog.findChild<QPushButton *>("btnStart"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+    // A method chosen instead: no own erase, nothing to follow.
+    EraseMethodDialog other;
+    other.offerOwnErase({QStringLiteral("format-erase")});
+    other.findChild<QRadioButton *>("radioNIST")->setChecked(true);
+    QVERIFY(!other.ownErase());
+    QVERIFY(other.ownEraseAction().isEmpty());
+    QVERIFY(!other.thenOverwrite());
+    QVERIFY(!other.findChild<QComboBox *>("comboOwn")->isEnabled());
 }
 
 QTEST_MAIN(DialogsTest)

@@ -822,6 +822,14 @@ Befehle:
         <source>Destroy the encryption keys before overwriting</source>
         <translation>Verschlüsselungsschlüssel vor dem Überschreiben zerstören</translation>
     </message>
+    <message>
+        <source>The drive&apos;s own erase:</source>
+        <translation>Eigenes Löschen des Laufwerks:</translation>
+    </message>
+    <message>
+        <source>Then overwrite it once more (1 pass random)</source>
+        <translation>Danach noch einmal überschreiben (1 Durchgang zufällig)</translation>
+    </message>
 </context>
 <context>
     <name>ErasureRecord</name>
@@ -2298,6 +2306,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>This will permanently destroy everything on the drive %1.</source>
         <translation>Damit wird alles auf dem Datenträger %1 endgültig vernichtet.</translation>
+    </message>
+    <message>
+        <source>🧰 The drive %1 has erased itself with its own command, and none of the blocks sampled across it reads as it did before.</source>
+        <translation>🧰 Das Laufwerk %1 hat sich mit seinem eigenen Befehl gelöscht, und keiner der über das Laufwerk verteilten Stichprobenblöcke liest sich wie zuvor.</translation>
     </message>
 </context>
 <context>
