@@ -189,6 +189,22 @@ void nameJsonInFolder(cli::Options *options)
            ".json";
 }
 
+// --sanitize takes its action after '=' or none, which the parser does not
+// know: it is shown a switch, and the action is kept in `*action`.
+QStringList withSanitizeTaken(QStringList words, QString *action, bool *named)
+{
+    for (QString &word : words) {
+        if (word == QLatin1String("--"))
+            break;
+        if (word.startsWith(QLatin1String("--sanitize="))) {
+            *action = word.mid(11);
+            *named = true;
+            word = QStringLiteral("--sanitize");
+        }
+    }
+    return words;
+}
+
 int run(int argc, char **argv)
 {
     // Their --json is a switch, where the jobs' takes a file.
@@ -197,20 +213,9 @@ int run(int argc, char **argv)
         return cli::listVolumes(arguments.mid(2));
     if (arguments.value(1) == QLatin1String("drives"))
         return cli::listDrives(arguments.mid(2));
-    // --sanitize takes its action after '=' or none, which the parser does
-    // not know: it sees a switch, and the action is kept here.
-    QStringList words = arguments;
     QString sanitizeAction;
     bool sanitizeNamed = false;
-    for (QString &word : words) {
-        if (word == QLatin1String("--"))
-            break;
-        if (word.startsWith(QLatin1String("--sanitize="))) {
-            sanitizeAction = word.mid(11);
-            sanitizeNamed = true;
-            word = QStringLiteral("--sanitize");
-        }
-    }
+    const QStringList words = withSanitizeTaken(arguments, &sanitizeAction, &sanitizeNamed);
     QCommandLineParser parser;
     cli::describeOptions(parser);
     if (!parser.parse(words))

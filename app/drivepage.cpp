@@ -47,6 +47,17 @@ QString administratorLauncher()
     return QStandardPaths::findExecutable(QStringLiteral("velmora-admin"));
 }
 
+// The words of the actions of the drive's own erase Velmora sends,
+// strongest first.
+QStringList sendableActions(const velmora::SanitizeOffer &offer)
+{
+    QStringList actions;
+    for (const velmora::SanitizeAction action : offer.actions)
+        if (velmora::ownEraseUnsent(offer, action).isEmpty())
+            actions.append(velmora::sanitizeActionKey(action));
+    return actions;
+}
+
 } // namespace
 
 void MainWindow::setupDrivesView()
@@ -184,10 +195,7 @@ void MainWindow::onNextFromDriveList()
 
     // The drive's own erase, where its controller offers one Velmora sends.
     const velmora::SanitizeOffer offer = velmora::probeSanitize(pinned->drive);
-    QStringList ownActions;
-    for (const velmora::SanitizeAction action : offer.actions)
-        if (velmora::ownEraseUnsent(offer, action).isEmpty())
-            ownActions.append(velmora::sanitizeActionKey(action));
+    const QStringList ownActions = sendableActions(offer);
 
     EraseMethodDialog dialog(this);
     dialog.setVerifySetting(QStringLiteral("verify/drives"), true);

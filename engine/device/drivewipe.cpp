@@ -497,6 +497,7 @@ class DriveWipe
     // and checked after it.
     bool ownErase(OwnEraseChoice choice);
     bool waitForOwnErase(OwnErase &erase, QJsonObject *facts);
+    void failSampleCheck(const SampleCheck::Result &result);
     bool overwrite(int passes);
     bool readBack();
     void discard();
@@ -699,19 +700,7 @@ bool DriveWipe::ownErase(OwnEraseChoice choice)
     say(QStringLiteral("completed"));
     ctx.chunksProcessed(kOwnEraseUnits / 10);
     if (!result.agrees()) {
-        // Whatever the drive said: what can still be read was not erased.
-        ctx.fail(QCoreApplication::translate(
-                     "DriveWipe",
-                     "❌ %1 reported its own erase complete, but %2 of %3 blocks sampled across it "
-                     "still read as they did before it (the first at byte %4)%5. It was not "
-                     "erased: overwrite the whole drive, or destroy it.")
-                     .arg(shown)
-                     .arg(result.markersLeft + result.notZeros + result.unreadable)
-                     .arg(result.sampled)
-                     .arg(result.firstMismatchAt)
-                     .arg(result.unreadable
-                              ? QCoreApplication::translate("DriveWipe", ", or could not be read")
-                              : QString()));
+        failSampleCheck(result);
         return false;
     }
     ownErased = true;
@@ -721,6 +710,23 @@ bool DriveWipe::ownErase(OwnEraseChoice choice)
                  .arg(shown)
                  .arg(result.sampled));
     return true;
+}
+
+// Whatever the drive said: what can still be read was not erased.
+void DriveWipe::failSampleCheck(const SampleCheck::Result &result)
+{
+    ctx.fail(QCoreApplication::translate(
+                 "DriveWipe",
+                 "❌ %1 reported its own erase complete, but %2 of %3 blocks sampled across it "
+                 "still read as they did before it (the first at byte %4)%5. It was not "
+                 "erased: overwrite the whole drive, or destroy it.")
+                 .arg(shown)
+                 .arg(result.markersLeft + result.notZeros + result.unreadable)
+                 .arg(result.sampled)
+                 .arg(result.firstMismatchAt)
+                 .arg(result.unreadable
+                          ? QCoreApplication::translate("DriveWipe", ", or could not be read")
+                          : QString()));
 }
 
 bool DriveWipe::waitForOwnErase(OwnErase &erase, QJsonObject *own)
