@@ -125,6 +125,9 @@ void MainWindow::fillDriveTable()
         if (!d.loopFile.isEmpty())
             row.tip +=
                 QLatin1Char('\n') + tr("Image file: %1").arg(velmora::displayName(d.loopFile));
+        // What the drive's own erase offers, asked of the drive.
+        if (!d.partition)
+            row.tip += QLatin1Char('\n') + velmora::probeSanitize(d).summary();
         rows.append(row);
     }
     VolumeTable::fillDrives(wipePage->table(), diskButtonGroup, this, rows);

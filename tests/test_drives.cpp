@@ -823,6 +823,7 @@ struct StandInController {
             a->data[0] = char(0x00);
             a->data[1] = char(0x80); // half done
             a->data[2] = char(sstat);
+            a->data[12] = char(150); // ETBE: two and a half minutes
             return 0;
         }
         case 0x06: // Identify Namespace: LBA format 0
@@ -851,6 +852,9 @@ void DrivesTest::ownEraseIsCheckedNotTrusted_data()
     const int nvme = int(velmora::SanitizeOffer::Protocol::Nvme);
     QTest::newRow("block erase that erases") << int(A::BlockErase) << Does::Zeros << "purge"
                                              << "none of" << nvme;
+    QTest::newRow("block erase, with the drive's estimate")
+        << int(A::BlockErase) << Does::Zeros << "purge"
+        << "estimates its own erase takes 3 min" << nvme;
     QTest::newRow("crypto erase that leaves noise")
         << int(A::CryptoErase) << Does::Random << "purge"
         << "none of" << nvme;
@@ -955,8 +959,8 @@ void DrivesTest::ownEraseIsCheckedNotTrusted()
         QVERIFY(!velmora::reportHtml(record).contains("Purge (NIST SP 800-88, IEEE 2883)"));
     }
     // A drive refused or failed is sent nothing more once it has answered.
-    if (does == Does::Refuses)
-        QVERIFY(!controller.opcodes.contains(0x02));
+    if (does == Does::Refuses && protocol == int(velmora::SanitizeOffer::Protocol::Nvme))
+        QVERIFY(!controller.opcodes.mid(controller.opcodes.indexOf(0x84)).contains(0x02));
 }
 
 QTEST_GUILESS_MAIN(DrivesTest)

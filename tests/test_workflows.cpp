@@ -765,6 +765,16 @@ void WorkflowsTest::driveWipeEndToEnd()
     QVERIFY(row >= 0);
     QCOMPARE(table->item(row, 7)->text(), QStringLiteral("Can be wiped"));
     QCOMPARE(table->item(row, 4)->text(), QStringLiteral("33.6 MB"));
+    // What its own erase offers, and here why there is none; the method
+    // dialog then offers no erase of the drive's own.
+    QVERIFY2(table->item(row, 1)->toolTip().endsWith(
+                 "own erase: none (a loop device has no erase of its own)"),
+             qPrintable(table->item(row, 1)->toolTip()));
+    auto ownOffered = std::make_shared<bool>(true);
+    modal::when<EraseMethodDialog>([=](EraseMethodDialog *d, modal::Seen &) {
+        *ownOffered = d->findChild<QRadioButton *>("radioOwn") != nullptr;
+        return false; // chosen below
+    });
     table->setCurrentCell(row, 1);
 
     LogLines log(window.get());
@@ -784,6 +794,7 @@ void WorkflowsTest::driveWipeEndToEnd()
     QCOMPARE(*question, "This will permanently destroy everything on the drive " + device +
                             ".\nPlease type 'Erase' to continue:");
     QCOMPARE(done->title, QStringLiteral("Done"));
+    QVERIFY(!*ownOffered);
     QVERIFY2(done->text.startsWith("💽 The drive " + device + " has been overwritten.") &&
                  done->text.endsWith("Clear (NIST SP 800-88): every addressable sector was "
                                      "overwritten and the last pass read back."),

@@ -739,6 +739,11 @@ bool DriveWipe::waitForOwnErase(OwnErase &erase, QJsonObject *own)
                      .arg(shown, erase.command(), why));
         return false;
     }
+    if (erase.estimateSeconds() > 0)
+        ctx.info(QCoreApplication::translate("DriveWipe",
+                                             "⏱️ %1 estimates its own erase takes %2 min.")
+                     .arg(shown)
+                     .arg((erase.estimateSeconds() + 59) / 60));
     // Progress as the drive tells it, in the units kept for it.
     qint64 counted = 0;
     for (;;) {

@@ -389,6 +389,26 @@ bool OwnErase::startNvme(QString *why)
     const SanitizeAction action = choice.action;
     if (action == SanitizeAction::FormatCrypto || action == SanitizeAction::FormatErase)
         return format(why);
+    // The drive's own estimate, from its Sanitize log, where it gives one.
+    DriveCommand log;
+    log.kind = DriveCommand::Kind::NvmeAdmin;
+    log.opcode = nvme_admin_get_log_page;
+    log.nsid = NVME_NSID_ALL;
+    log.dataIn = int(sizeof(nvme_sanitize_log_page));
+    log.cdw[0] = NVME_LOG_LID_SANITIZE | (quint32(log.dataIn / 4 - 1) << 16);
+    log.timeoutMs = kProbeTimeoutMs;
+    DriveAnswer logged;
+    if (platform::sendDriveCommand(drive.path, fd, log, &logged) == 0 && logged.status == 0 &&
+        logged.data.size() >= int(sizeof(nvme_sanitize_log_page))) {
+        nvme_sanitize_log_page page;
+        std::memcpy(&page, logged.data.constData(), sizeof page);
+        const quint32 seconds =
+            qFromLittleEndian(action == SanitizeAction::BlockErase  ? page.etbe
+                              : action == SanitizeAction::Overwrite ? page.eto
+                                                                    : page.etce);
+        if (seconds != 0 && seconds != 0xffffffffU)
+            estimate = seconds;
+    }
     DriveCommand sanitize;
     sanitize.kind = DriveCommand::Kind::NvmeAdmin;
     sanitize.opcode = nvme_admin_sanitize_nvm;

@@ -84,6 +84,9 @@ class OwnErase
     // call failed or the drive refused or failed it. A Format returns once
     // it is done; a Sanitize runs on in the drive.
     bool start(QString *why);
+    // How long the drive said, before it started, the command would take,
+    // in seconds; -1 where it did not say (NVMe's Sanitize log only).
+    qint64 estimateSeconds() const { return estimate; }
     enum class State { Running, Done, Failed };
     // Where a started command stands: the part done, out of 65536, while it
     // runs; the reason where it failed.
@@ -102,6 +105,7 @@ class OwnErase
     int fd;
     OwnEraseChoice choice;
     bool formatted = false;
+    qint64 estimate = -1;
 };
 
 // Asks the drive at `drive` what it offers. A drive that cannot be asked

@@ -763,6 +763,10 @@ Befehle:
         <source>⚠️ %1 carries on with its own erase by itself: a drive&apos;s sanitize cannot be stopped, and resumes after a power cycle. Velmora stopped waiting for it, and has not checked what it did.</source>
         <translation>⚠️ %1 setzt sein eigenes Löschen selbst fort: ein Sanitize des Laufwerks lässt sich nicht anhalten und läuft nach einem Aus- und Einschalten weiter. Velmora wartet nicht mehr darauf und hat nicht geprüft, was es getan hat.</translation>
     </message>
+    <message>
+        <source>⏱️ %1 estimates its own erase takes %2 min.</source>
+        <translation>⏱️ %1 schätzt, dass sein eigenes Löschen %2 min dauert.</translation>
+    </message>
 </context>
 <context>
     <name>EraseMethodDialog</name>
