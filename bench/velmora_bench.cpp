@@ -14,10 +14,14 @@
 // Prints the job's log lines, each after the seconds since the job began (so
 // a phase's time shows), then "bytes: N seconds: S MiB/s: X".
 
+#include "engine/device/alignedbuffer.h"
+#include "engine/device/samplecheck.h"
+#include "engine/device/sanitize.h"
 #include "engine/fs/paths.h"
 #include "engine/job/guards.h"
 #include "engine/job/jobrunner.h"
 #include "engine/job/volumelist.h"
+#include "engine/platform/drives.h"
 #include "engine/platform/platform.h"
 #include "engine/platform/storage.h"
 
@@ -39,7 +43,9 @@ int usage()
         "usage: velmora-bench erase|wipe|freespace|drive --method NAME [--verify] [--i-know] "
         "PATH...\n"
         "methods: NIST, DoD, British, German, Gutmann\n"
-        "--i-know lets it erase what the window refuses (never devices)\n");
+        "--i-know lets it erase what the window refuses (never devices)\n"
+        "velmora-bench volumes | probe | sample DEVICE: time the listing of volumes, the "
+        "probe of each drive's own erase, the sampled read of a drive against a whole read\n");
     return 2;
 }
 
@@ -59,6 +65,61 @@ int timeVolumes()
     const int listed = int(velmora::mountedVolumes().size());
     std::printf("mounts: %zu medium per volume: %.3f ms listing of %d volumes: %.1f ms\n",
                 table.size(), perVolume, listed, double(clock.nsecsElapsed()) / 1e6);
+    return 0;
+}
+
+// What each drive's own erase offers, asked of every drive: the time the
+// listing of drives spends on it. Sends only identifying commands.
+int timeProbe()
+{
+    for (const velmora::platform::Drive &drive : velmora::platform::listDrives()) {
+        QElapsedTimer clock;
+        clock.start();
+        const velmora::SanitizeOffer offer = velmora::probeSanitize(drive);
+        std::printf("%s: probe %.3f ms: %s\n", drive.path.constData(),
+                    double(clock.nsecsElapsed()) / 1e6, offer.summary().toLocal8Bit().constData());
+    }
+    return 0;
+}
+
+// A drive read at the places the check of its own erase samples, and read
+// whole, both with direct I/O: the share of the drive the sample reads, and
+// of the time. Reads only, and only a drive nothing holds.
+int timeSample(const QByteArray &device)
+{
+    int rc = 0;
+    velmora::platform::Fd fd = velmora::platform::openDriveForWipe(device, false, &rc);
+    quint64 bytes = 0;
+    quint32 logical = 512;
+    quint32 physical = 512;
+    if (!fd.valid() ||
+        (rc = velmora::platform::driveGeometry(fd.get(), &bytes, &logical, &physical)) != 0) {
+        std::fprintf(stderr, "velmora-bench: %s: %s\n", device.constData(),
+                     velmora::platform::errorText(rc).toLocal8Bit().constData());
+        return 1;
+    }
+    velmora::JobContext ctx;
+    QElapsedTimer clock;
+    clock.start();
+    const velmora::SampleCheck sample(fd.get(), bytes, std::max<quint32>(physical, 4096));
+    const velmora::SampleCheck::Result result = sample.check(false, ctx);
+    const double sampled = double(clock.nsecsElapsed()) / 1e9;
+    clock.restart();
+    constexpr std::size_t kPiece = 4 << 20;
+    velmora::AlignedBuffer buffer(kPiece);
+    for (quint64 at = 0; at < bytes;) {
+        const std::size_t length = std::size_t(std::min<quint64>(kPiece, bytes - at));
+        int error = 0;
+        if (velmora::platform::readAt(fd.get(), buffer.get(), length, qint64(at), &error) <= 0)
+            break;
+        at += length;
+    }
+    const double whole = double(clock.nsecsElapsed()) / 1e9;
+    std::printf("bytes: %llu sampled: %d blocks, %.2f %% of the drive, read in %.3f s; whole "
+                "read %.3f s; the sample takes %.2f %% of the whole read's time\n",
+                static_cast<unsigned long long>(bytes), result.sampled,
+                100.0 * double(sample.sampledBytes()) / double(bytes), sampled, whole,
+                100.0 * sampled / std::max(whole, 1e-9));
     return 0;
 }
 
@@ -83,6 +144,10 @@ int main(int argc, char *argv[])
     const bool iKnow = args.removeAll("--i-know") > 0;
     if (args.size() == 1 && args.at(0) == "volumes")
         return timeVolumes();
+    if (args.size() == 1 && args.at(0) == "probe")
+        return timeProbe();
+    if (args.size() == 2 && args.at(0) == "sample")
+        return timeSample(args.at(1));
     if (args.size() < 4 || args.at(1) != "--method")
         return usage();
     const QString mode = QString::fromLatin1(args.takeFirst());
