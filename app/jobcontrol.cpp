@@ -361,6 +361,9 @@ void MainWindow::addFailedBack()
 
 void MainWindow::askToStop()
 {
+    // A job that has ended has nothing to stop, and is not asked about.
+    if (!jobWatcher || jobWatcher->isFinished())
+        return;
     const auto answer = velmora::Modal::question(
         this, tr("Confirm Stop"), tr("Are you sure you want to stop?"), QMessageBox::NoButton);
     if (answer != QMessageBox::Yes || !jobWatcher || jobWatcher->isFinished())

@@ -106,6 +106,8 @@ void ProgressPage::finished(bool stopped)
 {
     infoTimer->stop();
     labelProgressInfo->clear();
+    // Nothing is left to stop: the box that ends the job comes next.
+    btnStop->setEnabled(false);
     // A job that ran to its end reached all of it, whatever its last report
     // of progress said.
     if (!stopped)

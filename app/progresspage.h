@@ -38,7 +38,8 @@ class ProgressPage : public QWidget
     void started(const velmora::JobStatus *status);
     // Stop was confirmed: the line says what the job waits for.
     void stopping();
-    // The job returned: the line goes; the bar is full unless it stopped.
+    // The job returned: the line goes, Stop with it; the bar is full unless
+    // it stopped.
     void finished(bool stopped);
     // Ready for the next job: the bar at 0 and Stop enabled.
     void reset();
