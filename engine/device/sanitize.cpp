@@ -33,6 +33,20 @@ constexpr int kProbeTimeoutMs = 5000;
 const char *const kActionKeys[] = {"crypto-erase", "block-erase", "format-crypto", "format-erase",
                                    "overwrite"};
 
+// Get Log Page for the Sanitize Status log: how the last sanitize ended,
+// its progress, and the drive's estimates.
+DriveCommand sanitizeLogCommand()
+{
+    DriveCommand log;
+    log.kind = DriveCommand::Kind::NvmeAdmin;
+    log.opcode = nvme_admin_get_log_page;
+    log.nsid = NVME_NSID_ALL;
+    log.dataIn = int(sizeof(nvme_sanitize_log_page));
+    log.cdw[0] = NVME_LOG_LID_SANITIZE | (quint32(log.dataIn / 4 - 1) << 16);
+    log.timeoutMs = kProbeTimeoutMs;
+    return log;
+}
+
 // Why a drive that was not asked offers nothing; empty when it is to be
 // asked.
 QString notAsked(const platform::Drive &drive)
@@ -117,13 +131,7 @@ void probeNvme(const QByteArray &device, SanitizeOffer *offer)
         return;
     // How the last sanitize ended: one that failed leaves the drive
     // refusing most commands until another completes.
-    DriveCommand log;
-    log.kind = DriveCommand::Kind::NvmeAdmin;
-    log.opcode = nvme_admin_get_log_page;
-    log.nsid = NVME_NSID_ALL;
-    log.dataIn = int(sizeof(nvme_sanitize_log_page));
-    log.timeoutMs = kProbeTimeoutMs;
-    log.cdw[0] = NVME_LOG_LID_SANITIZE | (quint32(log.dataIn / 4 - 1) << 16);
+    const DriveCommand log = sanitizeLogCommand();
     if (platform::sendDriveCommand(device, log, &answer) != 0 || answer.status != 0 ||
         answer.data.size() < 4)
         return;
@@ -390,13 +398,7 @@ bool OwnErase::startNvme(QString *why)
     if (action == SanitizeAction::FormatCrypto || action == SanitizeAction::FormatErase)
         return format(why);
     // The drive's own estimate, from its Sanitize log, where it gives one.
-    DriveCommand log;
-    log.kind = DriveCommand::Kind::NvmeAdmin;
-    log.opcode = nvme_admin_get_log_page;
-    log.nsid = NVME_NSID_ALL;
-    log.dataIn = int(sizeof(nvme_sanitize_log_page));
-    log.cdw[0] = NVME_LOG_LID_SANITIZE | (quint32(log.dataIn / 4 - 1) << 16);
-    log.timeoutMs = kProbeTimeoutMs;
+    const DriveCommand log = sanitizeLogCommand();
     DriveAnswer logged;
     if (platform::sendDriveCommand(drive.path, fd, log, &logged) == 0 && logged.status == 0 &&
         logged.data.size() >= int(sizeof(nvme_sanitize_log_page))) {
@@ -436,13 +438,7 @@ OwnErase::State OwnErase::pollNvme(quint32 *done, QString *why)
         *done = 65536;
         return State::Done;
     }
-    DriveCommand log;
-    log.kind = DriveCommand::Kind::NvmeAdmin;
-    log.opcode = nvme_admin_get_log_page;
-    log.nsid = NVME_NSID_ALL;
-    log.dataIn = int(sizeof(nvme_sanitize_log_page));
-    log.cdw[0] = NVME_LOG_LID_SANITIZE | (quint32(log.dataIn / 4 - 1) << 16);
-    log.timeoutMs = kProbeTimeoutMs;
+    const DriveCommand log = sanitizeLogCommand();
     DriveAnswer answer;
     const int rc = platform::sendDriveCommand(drive.path, fd, log, &answer);
     if (rc != 0 || answer.status != 0 || answer.data.size() < 4) {

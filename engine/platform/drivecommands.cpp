@@ -107,28 +107,33 @@ QByteArray ataPassThrough16(quint8 command, quint16 features, quint16 count, qui
     return cdb;
 }
 
+namespace
+{
+
+// The stand-in answering now, if any; called without the lock held.
+DriveCommandStandIn currentStandIn()
+{
+    std::lock_guard<std::mutex> lock(standInLock);
+    return standInAnswer;
+}
+
+} // namespace
+
 int sendDriveCommand(const QByteArray &device, int fd, const DriveCommand &command,
                      DriveAnswer *answer)
 {
     *answer = DriveAnswer();
-    {
-        std::lock_guard<std::mutex> lock(standInLock);
-        if (standInAnswer)
-            return standInAnswer(device, command, answer);
-    }
+    if (const DriveCommandStandIn standIn = currentStandIn())
+        return standIn(device, command, answer);
     return command.kind == DriveCommand::Kind::NvmeAdmin ? sendNvme(fd, command, answer)
                                                          : sendScsi(fd, command, answer);
 }
 
 int sendDriveCommand(const QByteArray &device, const DriveCommand &command, DriveAnswer *answer)
 {
-    {
-        std::lock_guard<std::mutex> lock(standInLock);
-        if (standInAnswer) {
-            *answer = DriveAnswer();
-            return standInAnswer(device, command, answer);
-        }
-    }
+    // A stand-in's drive need not exist: nothing is opened for it.
+    if (currentStandIn())
+        return sendDriveCommand(device, -1, command, answer);
     // Read-only and without claiming it: the drive may be in use, and is
     // only asked. O_NONBLOCK keeps a removable drive without a medium from
     // refusing the open.
