@@ -682,7 +682,7 @@ namespace
 {
 
 // What a stand-in NVMe controller does with the erase it is sent.
-enum class Does { Zeros, Random, Nothing, FirstHalf, Refuses, FailsLater, RunsOn };
+enum class Does { Zeros, Random, Nothing, FirstHalf, Refuses, FailsLater, RunsOn, Frozen };
 
 // Plays an NVMe controller in front of the loop device `device`: a Sanitize
 // or a Format does to the device what `does` says, and the Sanitize log
@@ -755,7 +755,7 @@ struct StandInController {
     bool acts() const
     {
         return does != Does::Nothing && does != Does::FailsLater && does != Does::RunsOn &&
-               does != Does::Refuses;
+               does != Does::Refuses && does != Does::Frozen;
     }
     bool runs() { return does == Does::RunsOn || ++polls == 1; }
 
@@ -770,8 +770,11 @@ struct StandInController {
             if (feature != 0) {
                 if (acts())
                     act();
-                a->sense =
-                    does == Does::Refuses ? ataSense(0x51, 0x04, 0, 0) : ataSense(0x50, 0, 0, 0);
+                a->sense = does == Does::Refuses || does == Does::Frozen
+                               ? ataSense(0x51, 0x04, 0, 0)
+                               : ataSense(0x50, 0, 0, 0);
+            } else if (does == Does::Frozen) {
+                a->sense = ataSense(0x50, 0, 1 << 13, 0); // SANITIZE FROZEN
             } else if (runs()) {
                 a->sense = ataSense(0x50, 0, 1 << 14, 0x8000);
             } else {
@@ -781,7 +784,18 @@ struct StandInController {
             return 0;
         }
         if (op == 0x48) { // SCSI SANITIZE
-            if (does == Does::Refuses) {
+            // An overwrite takes its parameter list: one pass of a pattern
+            // no longer than a block; the others take none.
+            const bool overwrite = (c.cdb.at(1) & 0x1f) == 0x01;
+            const bool listRight = overwrite ? c.dataOut.size() == 8 && quint8(c.cdb.at(8)) == 8 &&
+                                                   (c.dataOut.at(0) & 0x1f) == 1 &&
+                                                   c.dataOut.at(3) == 4 &&
+                                                   c.dataOut.mid(4) == QByteArray(4, '\0')
+                                             : c.dataOut.isEmpty();
+            if (!listRight) {
+                a->status = 0x02;
+                a->sense = scsiSense(0x05, 0x26, 0x00); // invalid field in parameter list
+            } else if (does == Does::Refuses) {
                 a->status = 0x02;
                 a->sense = scsiSense(0x05, 0x24, 0x00);
             } else if (acts()) {
@@ -886,6 +900,10 @@ void DrivesTest::ownEraseIsCheckedNotTrusted_data()
         << "reports the SANITIZE failed" << ata;
     QTest::newRow("SCSI crypto erase") << int(A::CryptoErase) << Does::Random << "purge"
                                        << "none of" << scsi;
+    QTest::newRow("ATA SANITIZE frozen") << int(A::BlockErase) << Does::Frozen << "none"
+                                         << "suspend and resume the computer" << ata;
+    QTest::newRow("SCSI overwrite of zeros") << int(A::Overwrite) << Does::Zeros << "purge"
+                                             << "none of" << scsi;
     QTest::newRow("SCSI block erase, refused") << int(A::BlockErase) << Does::Refuses << "none"
                                                << "SCSI sense 5/24/00" << scsi;
     QTest::newRow("SCSI block erase that failed in the drive")

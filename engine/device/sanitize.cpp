@@ -143,6 +143,103 @@ void probeNvme(const QByteArray &device, SanitizeOffer *offer)
                                                                                   : "completed";
 }
 
+// What the drive sent back in its sense data: the sense key and its
+// additional code, a progress indication (out of 65536) where there is one,
+// and an ATA command's registers (the ATA Status Return descriptor).
+struct Sense {
+    int key = -1;
+    int asc = 0;
+    int ascq = 0;
+    int progress = -1;
+    bool ata = false;
+    quint8 ataStatus = 0;
+    quint8 ataError = 0;
+    quint16 ataCount = 0;
+    quint64 ataLba = 0;
+};
+
+Sense senseOf(const QByteArray &bytes)
+{
+    Sense sense;
+    const auto byte = [&bytes](int i) { return i < bytes.size() ? quint8(bytes.at(i)) : 0; };
+    const int code = byte(0) & 0x7f;
+    if (code == 0x70 || code == 0x71) {
+        sense.key = byte(2) & 0x0f;
+        sense.asc = byte(12);
+        sense.ascq = byte(13);
+        if (byte(15) & 0x80)
+            sense.progress = (byte(16) << 8) | byte(17);
+        return sense;
+    }
+    if (code != 0x72 && code != 0x73)
+        return sense;
+    sense.key = byte(1) & 0x0f;
+    sense.asc = byte(2);
+    sense.ascq = byte(3);
+    for (int at = 8; at + 1 < bytes.size() && at < 8 + byte(7);) {
+        const int type = byte(at);
+        const int length = byte(at + 1);
+        if (type == 0x02 && (byte(at + 4) & 0x80))
+            sense.progress = (byte(at + 5) << 8) | byte(at + 6);
+        if (type == 0x09 && length >= 0x0c) {
+            sense.ata = true;
+            sense.ataError = byte(at + 3);
+            sense.ataCount = quint16((byte(at + 4) << 8) | byte(at + 5));
+            sense.ataLba = quint64(byte(at + 7)) | quint64(byte(at + 9)) << 8 |
+                           quint64(byte(at + 11)) << 16 | quint64(byte(at + 6)) << 24 |
+                           quint64(byte(at + 8)) << 32 | quint64(byte(at + 10)) << 40;
+            sense.ataStatus = byte(at + 13);
+        }
+        at += 2 + length;
+    }
+    return sense;
+}
+
+// SANITIZE DEVICE's subcommands (ACS-3) and the words their LBA must carry.
+constexpr quint8 kAtaSanitize = 0xb4;
+constexpr quint16 kAtaStatusExt = 0x0000;
+
+QString ataStatusText(const Sense &sense)
+{
+    return QCoreApplication::translate("Sanitize", "ATA status 0x%1, error 0x%2, reason 0x%3")
+        .arg(sense.ataStatus, 2, 16, QLatin1Char('0'))
+        .arg(sense.ataError, 2, 16, QLatin1Char('0'))
+        .arg(int(sense.ataLba & 0xff), 2, 16, QLatin1Char('0'));
+}
+
+QString scsiSenseText(const Sense &sense)
+{
+    return QCoreApplication::translate("Sanitize", "SCSI sense %1/%2/%3")
+        .arg(sense.key, 1, 16)
+        .arg(sense.asc, 2, 16, QLatin1Char('0'))
+        .arg(sense.ascq, 2, 16, QLatin1Char('0'));
+}
+
+// SANITIZE STATUS EXT: how the drive's SANITIZE stands, in the registers
+// it hands back.
+DriveCommand ataSanitizeStatusCommand()
+{
+    DriveCommand command;
+    command.cdb = platform::ataPassThrough16(kAtaSanitize, kAtaStatusExt, 0, 0, 0, true);
+    command.timeoutMs = kProbeTimeoutMs;
+    return command;
+}
+
+// SANITIZE FROZEN: set by a SANITIZE FREEZE LOCK (firmware often sends one
+// at start) and lifted only when the drive loses power, which a suspend
+// and resume of the computer gives it. Velmora never works around it.
+bool ataSanitizeFrozen(const Sense &sense)
+{
+    return sense.ata && !(sense.ataStatus & 0x01) && (sense.ataCount & (1 << 13));
+}
+
+QString ataFrozenText()
+{
+    return QCoreApplication::translate(
+        "Sanitize", "its SANITIZE is frozen: suspend and resume the computer to lift the freeze, "
+                    "then ask again");
+}
+
 // An ATA erase time: word 89 or 90 of IDENTIFY, in minutes (-1 unknown).
 int ataMinutes(quint16 word)
 {
@@ -184,9 +281,19 @@ bool probeAta(const QByteArray &device, SanitizeOffer *offer, int *error)
         offer->eraseMinutes = ataMinutes(word(89));
         offer->enhancedEraseMinutes = (security & (1 << 5)) ? ataMinutes(word(90)) : -1;
     }
-    if (offer->actions.empty())
+    if (offer->actions.empty()) {
         offer->reason = QCoreApplication::translate(
             "Sanitize", "it does not support the ATA SANITIZE feature set");
+        return true;
+    }
+    // A frozen SANITIZE refuses every action until the drive loses power.
+    DriveAnswer status;
+    if (platform::sendDriveCommand(device, ataSanitizeStatusCommand(), &status) == 0 &&
+        ataSanitizeFrozen(senseOf(status.sense))) {
+        offer->sanitizeFrozen = true;
+        offer->actions.clear();
+        offer->reason = ataFrozenText();
+    }
     return true;
 }
 
@@ -283,10 +390,6 @@ QString ownEraseUnsent(const SanitizeOffer &offer, SanitizeAction action)
                                                  "the drive does not offer %1; it offers %2")
                          .arg(sanitizeActionKey(action), offered.join(QStringLiteral(", ")));
     }
-    if (offer.protocol == SanitizeOffer::Protocol::Scsi && action == SanitizeAction::Overwrite)
-        return QCoreApplication::translate(
-            "Sanitize", "Velmora does not send SCSI's overwrite, which needs a pattern sent with "
-                        "it; choose crypto-erase or block-erase");
     return QString();
 }
 
@@ -469,83 +572,6 @@ OwnErase::State OwnErase::pollNvme(quint32 *done, QString *why)
     }
 }
 
-namespace
-{
-
-// What the drive sent back in its sense data: the sense key and its
-// additional code, a progress indication (out of 65536) where there is one,
-// and an ATA command's registers (the ATA Status Return descriptor).
-struct Sense {
-    int key = -1;
-    int asc = 0;
-    int ascq = 0;
-    int progress = -1;
-    bool ata = false;
-    quint8 ataStatus = 0;
-    quint8 ataError = 0;
-    quint16 ataCount = 0;
-    quint64 ataLba = 0;
-};
-
-Sense senseOf(const QByteArray &bytes)
-{
-    Sense sense;
-    const auto byte = [&bytes](int i) { return i < bytes.size() ? quint8(bytes.at(i)) : 0; };
-    const int code = byte(0) & 0x7f;
-    if (code == 0x70 || code == 0x71) {
-        sense.key = byte(2) & 0x0f;
-        sense.asc = byte(12);
-        sense.ascq = byte(13);
-        if (byte(15) & 0x80)
-            sense.progress = (byte(16) << 8) | byte(17);
-        return sense;
-    }
-    if (code != 0x72 && code != 0x73)
-        return sense;
-    sense.key = byte(1) & 0x0f;
-    sense.asc = byte(2);
-    sense.ascq = byte(3);
-    for (int at = 8; at + 1 < bytes.size() && at < 8 + byte(7);) {
-        const int type = byte(at);
-        const int length = byte(at + 1);
-        if (type == 0x02 && (byte(at + 4) & 0x80))
-            sense.progress = (byte(at + 5) << 8) | byte(at + 6);
-        if (type == 0x09 && length >= 0x0c) {
-            sense.ata = true;
-            sense.ataError = byte(at + 3);
-            sense.ataCount = quint16((byte(at + 4) << 8) | byte(at + 5));
-            sense.ataLba = quint64(byte(at + 7)) | quint64(byte(at + 9)) << 8 |
-                           quint64(byte(at + 11)) << 16 | quint64(byte(at + 6)) << 24 |
-                           quint64(byte(at + 8)) << 32 | quint64(byte(at + 10)) << 40;
-            sense.ataStatus = byte(at + 13);
-        }
-        at += 2 + length;
-    }
-    return sense;
-}
-
-// SANITIZE DEVICE's subcommands (ACS-3) and the words their LBA must carry.
-constexpr quint8 kAtaSanitize = 0xb4;
-constexpr quint16 kAtaStatusExt = 0x0000;
-
-QString ataStatusText(const Sense &sense)
-{
-    return QCoreApplication::translate("Sanitize", "ATA status 0x%1, error 0x%2, reason 0x%3")
-        .arg(sense.ataStatus, 2, 16, QLatin1Char('0'))
-        .arg(sense.ataError, 2, 16, QLatin1Char('0'))
-        .arg(int(sense.ataLba & 0xff), 2, 16, QLatin1Char('0'));
-}
-
-QString scsiSenseText(const Sense &sense)
-{
-    return QCoreApplication::translate("Sanitize", "SCSI sense %1/%2/%3")
-        .arg(sense.key, 1, 16)
-        .arg(sense.asc, 2, 16, QLatin1Char('0'))
-        .arg(sense.ascq, 2, 16, QLatin1Char('0'));
-}
-
-} // namespace
-
 bool OwnErase::startAta(QString *why)
 {
     quint16 feature = 0;
@@ -578,6 +604,12 @@ bool OwnErase::startAta(QString *why)
         *why = rc ? platform::errorText(rc)
                   : QCoreApplication::translate("Sanitize", "the drive refused the SANITIZE (%1)")
                         .arg(sense.ata ? ataStatusText(sense) : scsiSenseText(sense));
+        // Frozen since it was asked: said with the way out.
+        DriveAnswer status;
+        if (rc == 0 &&
+            platform::sendDriveCommand(drive.path, fd, ataSanitizeStatusCommand(), &status) == 0 &&
+            ataSanitizeFrozen(senseOf(status.sense)))
+            *why += QStringLiteral("; ") + ataFrozenText();
         return false;
     }
     return true;
@@ -585,11 +617,8 @@ bool OwnErase::startAta(QString *why)
 
 OwnErase::State OwnErase::pollAta(quint32 *done, QString *why)
 {
-    DriveCommand command;
-    command.cdb = platform::ataPassThrough16(kAtaSanitize, kAtaStatusExt, 0, 0, 0, true);
-    command.timeoutMs = kProbeTimeoutMs;
     DriveAnswer answer;
-    const int rc = platform::sendDriveCommand(drive.path, fd, command, &answer);
+    const int rc = platform::sendDriveCommand(drive.path, fd, ataSanitizeStatusCommand(), &answer);
     const Sense sense = senseOf(answer.sense);
     if (rc != 0 || !sense.ata) {
         *why = rc ? platform::errorText(rc)
@@ -620,9 +649,19 @@ bool OwnErase::startScsi(QString *why)
     DriveCommand command;
     command.cdb = QByteArray(10, '\0');
     // IMMED: it answers at once, and REQUEST SENSE tells the progress.
-    const int serviceAction = choice.action == SanitizeAction::BlockErase ? 0x02 : 0x03;
+    const int serviceAction = choice.action == SanitizeAction::BlockErase  ? 0x02
+                              : choice.action == SanitizeAction::Overwrite ? 0x01
+                                                                           : 0x03;
     command.cdb[0] = char(0x48);
     command.cdb[1] = char(0x80 | serviceAction);
+    if (choice.action == SanitizeAction::Overwrite) {
+        // The overwrite's parameter list: one pass (OWCOUNT), not inverted,
+        // of a four-byte pattern of zeros.
+        command.dataOut = QByteArray(8, '\0');
+        command.dataOut[0] = char(0x01);
+        command.dataOut[3] = char(0x04);
+        command.cdb[8] = char(command.dataOut.size());
+    }
     DriveAnswer answer;
     const int rc = platform::sendDriveCommand(drive.path, fd, command, &answer);
     if (rc != 0 || answer.status != 0) {
@@ -691,6 +730,8 @@ QJsonObject SanitizeOffer::toJson() const
         if (!lastSanitize.isEmpty())
             object.insert(QStringLiteral("lastSanitize"), lastSanitize);
     }
+    if (protocol == Protocol::Ata)
+        object.insert(QStringLiteral("sanitizeFrozen"), sanitizeFrozen);
     if (protocol == Protocol::Ata && security)
         object.insert(QStringLiteral("security"),
                       QJsonObject{{QStringLiteral("enabled"), securityEnabled},

@@ -41,6 +41,8 @@ struct SanitizeOffer {
     // ATA: the security feature set, whose erase counts as Clear only on
     // flash and which a frozen drive refuses until it is suspended and
     // resumed; the erase times it gives, in minutes (-1 unknown).
+    // ATA: the SANITIZE feature set frozen until the drive loses power.
+    bool sanitizeFrozen = false;
     bool security = false;
     bool securityEnabled = false;
     bool locked = false;
@@ -53,9 +55,8 @@ struct SanitizeOffer {
     QString summary() const;
 };
 
-// Why Velmora does not send `action` to a drive that offers it; empty when
-// it does. Everything offered is sent but SCSI's overwrite, which needs a
-// pattern sent with it.
+// Why `action` is not sent to the drive `offer` tells of (it is not
+// offered, or nothing is); empty when it is sent.
 QString ownEraseUnsent(const SanitizeOffer &offer, SanitizeAction action);
 
 // The drive's own erase chosen for a wipe: the action, and the command set

@@ -56,13 +56,20 @@ int sendScsi(int fd, const DriveCommand &command, DriveAnswer *answer)
     answer->data = QByteArray(command.dataIn, '\0');
     answer->sense = QByteArray(64, '\0');
     QByteArray cdb = command.cdb;
+    QByteArray out = command.dataOut;
     sg_io_hdr_t io{};
     io.interface_id = 'S';
     io.cmdp = reinterpret_cast<unsigned char *>(cdb.data());
     io.cmd_len = static_cast<unsigned char>(cdb.size());
-    io.dxfer_direction = command.dataIn > 0 ? SG_DXFER_FROM_DEV : SG_DXFER_NONE;
-    io.dxferp = command.dataIn > 0 ? answer->data.data() : nullptr;
-    io.dxfer_len = unsigned(command.dataIn);
+    if (!out.isEmpty()) {
+        io.dxfer_direction = SG_DXFER_TO_DEV;
+        io.dxferp = out.data();
+        io.dxfer_len = unsigned(out.size());
+    } else {
+        io.dxfer_direction = command.dataIn > 0 ? SG_DXFER_FROM_DEV : SG_DXFER_NONE;
+        io.dxferp = command.dataIn > 0 ? answer->data.data() : nullptr;
+        io.dxfer_len = unsigned(command.dataIn);
+    }
     io.sbp = reinterpret_cast<unsigned char *>(answer->sense.data());
     io.mx_sb_len = static_cast<unsigned char>(answer->sense.size());
     io.timeout = unsigned(command.timeoutMs);
@@ -74,7 +81,7 @@ int sendScsi(int fd, const DriveCommand &command, DriveAnswer *answer)
         answer->status = 0x100 | io.host_status;
     else
         answer->status = io.status;
-    if (io.resid > 0 && io.resid <= command.dataIn)
+    if (out.isEmpty() && io.resid > 0 && io.resid <= command.dataIn)
         answer->data.truncate(command.dataIn - io.resid);
     return 0;
 }

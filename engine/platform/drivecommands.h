@@ -25,8 +25,10 @@ struct DriveCommand {
     std::array<quint32, 6> cdw{};
     // A SCSI command block (ATA PASS-THROUGH(16) for an ATA command).
     QByteArray cdb;
-    // The bytes expected back from the drive.
+    // The bytes expected back from the drive; or, for a SCSI command that
+    // takes a parameter list, the bytes sent with it.
     int dataIn = 0;
+    QByteArray dataOut;
     int timeoutMs = 30000;
 };
 

@@ -2758,10 +2758,6 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <translation>das Laufwerk meldet seit seiner Herstellung kein Sanitize</translation>
     </message>
     <message>
-        <source>Velmora does not send SCSI&apos;s overwrite, which needs a pattern sent with it; choose crypto-erase or block-erase</source>
-        <translation>Velmora sendet das Überschreiben von SCSI nicht, das ein mitgesendetes Muster braucht; wählen Sie crypto-erase oder block-erase</translation>
-    </message>
-    <message>
         <source>ATA status 0x%1, error 0x%2, reason 0x%3</source>
         <translation>ATA-Status 0x%1, Fehler 0x%2, Grund 0x%3</translation>
     </message>
@@ -2788,6 +2784,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>the drive reports %1</source>
         <translation>das Laufwerk meldet %1</translation>
+    </message>
+    <message>
+        <source>its SANITIZE is frozen: suspend and resume the computer to lift the freeze, then ask again</source>
+        <translation>sein SANITIZE ist gesperrt (frozen): Versetzen Sie den Rechner in den Bereitschaftsmodus und wecken Sie ihn wieder, um die Sperre aufzuheben, und fragen Sie dann erneut</translation>
     </message>
 </context>
 <context>
