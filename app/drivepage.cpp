@@ -28,6 +28,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QThreadPool>
+#include <QtConcurrent>
 
 namespace
 {
@@ -57,6 +59,36 @@ QStringList sendableActions(const velmora::SanitizeOffer &offer)
             actions.append(velmora::sanitizeActionKey(action));
     return actions;
 }
+
+// Drives are asked in a pool of their own: a drive that hangs holds a
+// thread of it for the command's time-out, never the window, and never the
+// threads a job runs on.
+QThreadPool *askingPool()
+{
+    static QThreadPool pool;
+    pool.setMaxThreadCount(2);
+    return &pool;
+}
+
+// Runs `ask` away from the window and hands what it returns to `then` on
+// the window's thread; once `owner` is gone, nothing is handed on.
+template <typename Ask, typename Then> void askAside(QObject *owner, Ask ask, Then then)
+{
+    using Result = decltype(ask());
+    auto *watcher = new QFutureWatcher<Result>(owner);
+    QObject::connect(watcher, &QFutureWatcher<Result>::finished, owner, [watcher, then] {
+        then(watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run(askingPool(), std::move(ask)));
+}
+
+// What is asked of a drive chosen for its wipe before its method is.
+struct DriveFacts {
+    bool encrypted = false;
+    velmora::LuksHeader luks;
+    velmora::SanitizeOffer offer;
+};
 
 } // namespace
 
@@ -90,21 +122,27 @@ void MainWindow::setupDrivesView()
 void MainWindow::showDrives(bool drives)
 {
     drivesShown = drives;
+    sayDrivesNote();
+    refreshWipeTable();
+}
+
+void MainWindow::sayDrivesNote()
+{
     labelDrivesNote->setText(
-        !drives ? QString()
+        !drivesShown ? QString()
         : isAdministrator()
             ? tr("Every sector of the drive chosen is overwritten: all its partitions and its "
                  "partition table.")
             : tr("Wiping a whole drive needs administrator rights: start Velmora in "
                  "administrator mode to choose one."));
-    refreshWipeTable();
 }
 
 void MainWindow::fillDriveTable()
 {
     QList<VolumeTable::DriveRow> rows;
     const QLocale locale;
-    for (const velmora::platform::Drive &d : velmora::platform::listDrives()) {
+    const std::vector<velmora::platform::Drive> drives = velmora::platform::listDrives();
+    for (const velmora::platform::Drive &d : drives) {
         const velmora::platform::Storage s = velmora::platform::storageOfDisk(d.disk);
         QStringList partitions;
         for (const QByteArray &p : d.partitions)
@@ -125,12 +163,36 @@ void MainWindow::fillDriveTable()
         if (!d.loopFile.isEmpty())
             row.tip +=
                 QLatin1Char('\n') + tr("Image file: %1").arg(velmora::displayName(d.loopFile));
-        // What the drive's own erase offers, asked of the drive.
-        if (!d.partition)
-            row.tip += QLatin1Char('\n') + velmora::probeSanitize(d).summary();
         rows.append(row);
     }
     VolumeTable::fillDrives(wipePage->table(), diskButtonGroup, this, rows);
+    askOwnErases(drives);
+}
+
+void MainWindow::askOwnErases(const std::vector<velmora::platform::Drive> &drives)
+{
+    // What each drive's own erase offers, asked of the drive, is added to
+    // its row's tip as it comes; a table filled again since takes none.
+    const int filling = ++driveTableFilling;
+    askAside(
+        this,
+        [drives] {
+            QList<QPair<QString, QString>> said;
+            for (const velmora::platform::Drive &d : drives)
+                if (!d.partition)
+                    said.append(
+                        {velmora::displayName(d.path), velmora::probeSanitize(d).summary()});
+            return said;
+        },
+        [this, filling](const QList<QPair<QString, QString>> &said) {
+            if (filling != driveTableFilling || !drivesShown)
+                return;
+            QTableWidget *table = wipePage->table();
+            for (int row = 0; row < table->rowCount(); ++row)
+                for (const auto &[path, summary] : said)
+                    if (VolumeTable::mountPoint(table, row) == path)
+                        VolumeTable::addToTip(table, row, summary);
+        });
 }
 
 void MainWindow::offerAdministratorMode()
@@ -191,19 +253,46 @@ void MainWindow::onNextFromDriveList()
     std::shared_ptr<velmora::PinnedDrive> pinned = pinChosenDrive();
     if (!pinned)
         return;
-    const QByteArray device = pinned->drive.path;
-    velmora::LuksHeader luks;
-    QString problem;
-    const bool encrypted = velmora::probeLuks(device, &luks, &problem) > 0;
+    // Its encryption and its own erase are asked away from the window: a
+    // drive may take seconds to answer, or not answer at all. The page
+    // waits meanwhile, and the drive stays held.
+    wipePage->setEnabled(false);
+    labelDrivesNote->setText(
+        tr("Asking %1 what it offers…").arg(velmora::displayName(pinned->drive.path)));
+    const velmora::platform::Drive drive = pinned->drive;
+    askAside(
+        this,
+        [drive] {
+            DriveFacts facts;
+            QString problem;
+            facts.encrypted = velmora::probeLuks(drive.path, &facts.luks, &problem) > 0;
+            facts.offer = velmora::probeSanitize(drive);
+            return facts;
+        },
+        [this, pinned](const DriveFacts &facts) {
+            wipePage->setEnabled(true);
+            sayDrivesNote();
+            // Left meanwhile: the drive is let go unasked.
+            if (ui->stackedWidget->currentWidget() != wipePage || !drivesShown)
+                return;
+            askDriveMethod(pinned,
+                           facts.encrypted ? QString::fromUtf8(facts.luks.version) : QString(),
+                           facts.offer);
+        });
+}
 
+void MainWindow::askDriveMethod(std::shared_ptr<velmora::PinnedDrive> pinned,
+                                const QString &luksVersion, const velmora::SanitizeOffer &offer)
+{
+    const QByteArray device = pinned->drive.path;
+    const bool encrypted = !luksVersion.isEmpty();
     // The drive's own erase, where its controller offers one Velmora sends.
-    const velmora::SanitizeOffer offer = velmora::probeSanitize(pinned->drive);
     const QStringList ownActions = sendableActions(offer);
 
     EraseMethodDialog dialog(this);
     dialog.setVerifySetting(QStringLiteral("verify/drives"), true);
     if (encrypted)
-        dialog.offerKeyDestruction(QString::fromUtf8(luks.version));
+        dialog.offerKeyDestruction(luksVersion);
     if (!ownActions.isEmpty())
         dialog.offerOwnErase(ownActions);
     dialog.setWindowModality(Qt::ApplicationModal);

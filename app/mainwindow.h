@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/core/jobcontext.h"
+#include "engine/device/sanitize.h"
 #include "engine/job/erasurerecord.h"
 #include "engine/job/interruptedjobs.h"
 #include "engine/job/jobrunner.h"
@@ -76,7 +77,6 @@ class MainWindow : public QMainWindow
     // (the command line's files and folders).
     void openWithEntries(const QByteArrayList &paths);
 
-
     // The entries the confirmation names before "… and N more".
     static constexpr int kNamedInConfirmation = 3;
 
@@ -136,8 +136,20 @@ class MainWindow : public QMainWindow
     void setupDrivesView();
     // Shows the drives (true) or the volumes in the Wipe Disk page's table.
     void showDrives(bool drives);
+    // The line below the table: what a drive wipe does, or what it needs.
+    void sayDrivesNote();
     void fillDriveTable();
+    // Asks each of `drives` what its own erase offers, away from the window,
+    // and adds the answer to its row's tip.
+    void askOwnErases(const std::vector<velmora::platform::Drive> &drives);
+    int driveTableFilling = 0;
+    // Pins the chosen drive, asks it (away from the window) whether it is
+    // encrypted and what its own erase offers, then asks for the method.
     void onNextFromDriveList();
+    // The method dialog for the pinned drive, its confirmation, and the
+    // wipe; `luksVersion` empty where it is not encrypted.
+    void askDriveMethod(std::shared_ptr<velmora::PinnedDrive> pinned, const QString &luksVersion,
+                        const velmora::SanitizeOffer &offer);
     // The drive chosen in the table, checked again and held; null (said)
     // when it is gone, refused or needs administrator rights.
     std::shared_ptr<velmora::PinnedDrive> pinChosenDrive();
@@ -148,7 +160,6 @@ class MainWindow : public QMainWindow
     QPushButton *btnShowDrives = nullptr;
     QLabel *labelDrivesNote = nullptr;
     bool drivesShown = false;
-
 
     // Workflows and job control
     void warn(const QString &title, const QString &text);

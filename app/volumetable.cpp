@@ -242,6 +242,13 @@ void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
     }
 }
 
+void addToTip(QTableWidget *table, int row, const QString &line)
+{
+    for (int column = 1; column < table->columnCount(); ++column)
+        if (QTableWidgetItem *item = table->item(row, column))
+            item->setToolTip(item->toolTip() + QLatin1Char('\n') + line);
+}
+
 int chosenRow(const QTableWidget *table)
 {
     for (int row = 0; row < table->rowCount(); ++row) {

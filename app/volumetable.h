@@ -64,6 +64,9 @@ struct DriveRow {
 void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
                 const QList<DriveRow> &drives);
 
+// Adds `line` to the tip of `row`'s cells, as a line of its own.
+void addToTip(QTableWidget *table, int row, const QString &line);
+
 // The first row whose radio button is checked, or -1.
 int chosenRow(const QTableWidget *table);
 

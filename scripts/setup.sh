@@ -13,6 +13,7 @@ packages=(
     fonts-noto-color-emoji fonts-liberation2  # the log's symbols and its text
     dosfstools e2fsprogs util-linux  # small test volumes (mkfs, mount, losetup)
     fusefat                        # FAT test volumes where the kernel has no vfat
+    libfuse3-dev                   # the tests' own FUSE file that fails or hangs like a drive
     exfatprogs exfat-fuse          # exFAT test volumes where the kernel has no exFAT
     ntfs-3g                        # NTFS test volumes through the driver desktops use
     xfsprogs btrfs-progs           # XFS and btrfs test volumes

@@ -6,6 +6,7 @@
 #include "guitest.h"
 
 #include "app/erasurereport.h"
+#include "faultyfile.h"
 #include "testsupport.h"
 
 #include "app/volumetable.h"
@@ -31,6 +32,9 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QUrl>
+
+#include <atomic>
+#include <thread>
 
 using namespace testsupport;
 
@@ -95,6 +99,7 @@ class WorkflowsTest : public QObject, public WindowFixture
     void freeSpaceStopLeavesNoFillFile();
     void fullVolumeIsRefusedBeforeAnyJob();
     void driveWipeEndToEnd();
+    void aDriveSlowToAnswerHoldsNotTheWindow();
     void runningWipeIsNoLeftover();
 
   private:
@@ -776,9 +781,10 @@ void WorkflowsTest::driveWipeEndToEnd()
     QCOMPARE(table->item(row, 4)->text(), QStringLiteral("33.6 MB"));
     // What its own erase offers, and here why there is none; the method
     // dialog then offers no erase of the drive's own.
-    QVERIFY2(table->item(row, 1)->toolTip().endsWith(
-                 "own erase: none (a loop device has no erase of its own)"),
-             qPrintable(table->item(row, 1)->toolTip()));
+    // It is asked away from the window, and said once it has answered.
+    QTRY_VERIFY2(table->item(row, 1)->toolTip().endsWith(
+                     "own erase: none (a loop device has no erase of its own)"),
+                 qPrintable(table->item(row, 1)->toolTip()));
     auto ownOffered = std::make_shared<bool>(true);
     modal::when<EraseMethodDialog>([=](EraseMethodDialog *d, modal::Seen &) {
         *ownOffered = d->findChild<QRadioButton *>("radioOwn") != nullptr;
@@ -814,6 +820,69 @@ void WorkflowsTest::driveWipeEndToEnd()
     QCOMPARE(table->horizontalHeaderItem(7)->text(), QStringLiteral("Status"));
     click("btnShowVolumes");
     QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Mount point"));
+}
+
+// A drive chosen is asked, before its method, whether it is encrypted and
+// what its own erase offers. Here it answers no read until let go: the
+// window goes on meanwhile, says what it waits for, and asks for the method
+// once the drive has answered.
+void WorkflowsTest::aDriveSlowToAnswerHoldsNotTheWindow()
+{
+    testsupport::FaultyFile file(32 << 20, {-1, -1, true});
+    if (!file.why.isEmpty())
+        QSKIP(qPrintable(file.why));
+    QProcess losetup;
+    losetup.start("losetup", {"--show", "-f", file.path()});
+    QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
+    const QString device = QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+    const auto detach = qScopeGuard([&] {
+        file.release();
+        run("losetup", {"-d", device});
+    });
+    // Should the window wait on the drive, the drive is let go after a
+    // while, and the test tells it.
+    std::atomic<bool> letGoByWatch{false};
+    std::atomic<bool> watching{true};
+    std::thread watch([&] {
+        for (int i = 0; i < 100 && watching; ++i)
+            QThread::msleep(50);
+        if (watching) {
+            letGoByWatch = true;
+            file.release();
+        }
+    });
+    const auto stopWatch = qScopeGuard([&] {
+        watching = false;
+        watch.join();
+    });
+
+    click("btnWipeDisk");
+    click("btnShowDrives");
+    auto *table = get<QTableWidget>("tableDiskList");
+    int row = -1;
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (VolumeTable::mountPoint(table, r) == device)
+            row = r;
+    QVERIFY(row >= 0);
+    table->setCurrentCell(row, 1);
+    auto asked = std::make_shared<bool>(false);
+    modal::when<EraseMethodDialog>([=](EraseMethodDialog *d, modal::Seen &) {
+        *asked = true;
+        d->reject();
+        return true;
+    });
+    click("btnNextFromDiskList");
+    QVERIFY2(!letGoByWatch, "the window waited for the drive");
+    QCOMPARE(get<QLabel>("labelDrivesNote")->text(),
+             QStringLiteral("Asking %1 what it offers…").arg(device));
+    QVERIFY(!get<QWidget>("pageWipeDisk")->isEnabled());
+    QTest::qWait(300);
+    QVERIFY(!*asked);
+    QVERIFY(!letGoByWatch);
+    file.release();
+    QTRY_VERIFY(*asked);
+    QVERIFY(get<QWidget>("pageWipeDisk")->isEnabled());
+    QVERIFY(!get<QLabel>("labelDrivesNote")->text().startsWith("Asking"));
 }
 
 void WorkflowsTest::runningWipeIsNoLeftover()

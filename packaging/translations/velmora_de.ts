@@ -2315,6 +2315,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>🧰 The drive %1 has erased itself with its own command, and none of the blocks sampled across it reads as it did before.</source>
         <translation>🧰 Das Laufwerk %1 hat sich mit seinem eigenen Befehl gelöscht, und keiner der über das Laufwerk verteilten Stichprobenblöcke liest sich wie zuvor.</translation>
     </message>
+    <message>
+        <source>Asking %1 what it offers…</source>
+        <translation>%1 wird gefragt, was es anbietet …</translation>
+    </message>
 </context>
 <context>
     <name>Medium</name>
