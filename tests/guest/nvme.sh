@@ -11,54 +11,14 @@
 # a kernel in /boot or busybox-static.
 set -eu
 cli=$1
-kernel=$(ls /boot/vmlinuz-* 2>/dev/null | sort -V | tail -n 1 || true)
-if [ ! -x /usr/bin/qemu-system-x86_64 ] || [ -z "$kernel" ] || [ ! -x /bin/busybox ] ||
-    ! command -v cpio >/dev/null; then
+. "$(dirname "$0")/guest.sh"
+if ! guest_usable; then
     echo "skipped: needs qemu-system-x86, linux-image-amd64, busybox-static and cpio"
     exit 77
 fi
-version=${kernel#/boot/vmlinuz-}
-modules=/usr/lib/modules/$version/kernel
-work=$(mktemp -d); echo "work: $work"
-trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
-root=$work/root
-mkdir -p "$root/bin" "$root/dev" "$root/proc" "$root/sys" "$root/tmp" "$root/lib/modules"
+guest_prepare "$cli"
 
-# velmora-cli and every library it loads, where the loader looks for them.
-cp /bin/busybox "$root/bin/busybox"
-cp "$cli" "$root/bin/velmora-cli"
-for lib in $(ldd "$cli" | awk '$2 == "=>" && $3 ~ /^\// {print $3} $1 ~ /^\// {print $1}'); do
-    mkdir -p "$root$(dirname "$lib")"
-    cp -L "$lib" "$root$lib"
-done
-
-# The NVMe driver and what it needs, in the order they load.
-for m in crypto/crct10dif_common crypto/crct10dif_generic lib/crc64 \
-    crypto/crc64_rocksoft_generic lib/crc-t10dif lib/crc64-rocksoft block/t10-pi \
-    drivers/nvme/host/nvme-core drivers/nvme/host/nvme; do
-    if [ -f "$modules/$m.ko" ]; then
-        cp "$modules/$m.ko" "$root/lib/modules/"
-        basename "$m.ko" >>"$root/lib/modules/order"
-    fi
-done
-
-cat >"$root/init" <<'EOF'
-#!/bin/busybox sh
-/bin/busybox --install -s /bin
-mount -t proc proc /proc
-mount -t sysfs sys /sys
-mount -t devtmpfs dev /dev
-mount -t tmpfs tmp /tmp
-for m in $(cat /lib/modules/order); do insmod /lib/modules/$m 2>/dev/null; done
-i=0
-while [ ! -b /dev/nvme0n1 ] && [ $i -lt 200 ]; do sleep 0.1; i=$((i + 1)); done
-export HOME=/tmp XDG_DATA_HOME=/tmp/data XDG_STATE_HOME=/tmp/state XDG_CONFIG_HOME=/tmp/config
-sh /check.sh
-echo "GUEST-END"
-poweroff -f
-EOF
-
-cat >"$root/check.sh" <<'EOF'
+cat >"$work/check.sh" <<'EOF'
 markers() { dd if=/dev/nvme0n1 bs=1M 2>/dev/null | grep -a -o VELMORA-MARKER | wc -l; }
 echo "PROBE $(velmora-cli drives --json | tr -d ' \n')"
 # Markers of our own across the drive, where the erase must reach.
@@ -78,16 +38,7 @@ echo "OUTCOME $(tr -d '\n' </tmp/out.json)"
 echo "AFTER $(markers)"
 EOF
 
-chmod +x "$root/init"
-(cd "$root" && find . | cpio -o -H newc --quiet) >"$work/initrd"
-truncate -s 64M "$work/nvme.img"
-start=$(date +%s)
-timeout 600 qemu-system-x86_64 -m 768 -nographic -no-reboot -accel tcg \
-    -kernel "$kernel" -initrd "$work/initrd" \
-    -append "console=ttyS0 quiet panic=-1 rdinit=/init" \
-    -drive file="$work/nvme.img",if=none,id=nv,format=raw \
-    -device nvme,serial=velmora-guest,drive=nv >"$work/console" 2>&1 || true
-echo "guest ran $(($(date +%s) - start)) s"
+guest_run "$work/check.sh" 64M
 # The console's first line starts with the firmware's terminal codes.
 tr -d '\r' <"$work/console" |
     grep -a -o -E '(PROBE|BEFORE|REFUSED|UNTOUCHED|ERASE|LOG|OUTCOME|AFTER) .*|GUEST-END' |
