@@ -5,7 +5,7 @@
 //   velmora-cli erase [--method NAME] [--verify] PATH...
 //   velmora-cli wipe [--method NAME] [--verify] MOUNTPOINT
 //   velmora-cli freespace [--method NAME] [--verify] MOUNTPOINT
-//   velmora-cli drive [--method NAME] [--verify] DEVICE
+//   velmora-cli drive [--method NAME] [--verify] DEVICE...
 //   velmora-cli volumes|drives [--json]
 //   velmora-cli schedule add|list|remove …, check-report FILE.json
 //
@@ -19,6 +19,7 @@
 #include "app/clioptions.h"
 #include "app/cliout.h"
 #include "app/clisession.h"
+#include "app/clistation.h"
 #include "app/translations.h"
 #include "engine/device/drivewipe.h"
 #include "engine/fs/paths.h"
@@ -242,6 +243,11 @@ int run(int argc, char **argv)
                         .arg(command));
     if (const int status = misplacedOption(options))
         return status;
+    if (command == QLatin1String("drive") && options.paths.size() > 1) {
+        options.verify = !options.noVerify;
+        tellInterruptedJobs();
+        return cli::runDriveStation(options);
+    }
     nameJsonInFolder(&options);
     if (command == QLatin1String("erase"))
         return runJobCommand(options, cli::prepareErase);

@@ -75,7 +75,8 @@ void describeOptions(QCommandLineParser &parser)
                "  check-report FILE.json [--key FINGERPRINT]\n"
                "                         tell whether an outcome is as it was signed\n"
                "  volumes [--json]       list the mounted volumes and the medium beneath each\n"
-               "  drive DEVICE           overwrite every sector of a whole drive or partition\n"
+               "  drive DEVICE...        overwrite every sector of whole drives or partitions,\n"
+               "                         several at once\n"
                "  drives [--json]        list the drives and partitions, and why one is refused"));
     parser.addHelpOption();
     parser.addVersionOption();

@@ -28,6 +28,8 @@ constexpr qsizetype kShownEntries = 20;
 
 } // namespace
 
+std::mutex JobSession::output;
+
 bool JobSession::confirmed(const PreparedJob &job, bool thenFreeSpace)
 {
     // A quiet script that confirms on the command line hears nothing of it.
@@ -54,6 +56,31 @@ bool JobSession::confirmed(const PreparedJob &job, bool thenFreeSpace)
             printTo(stderr, QCoreApplication::translate(
                                 "Cli", "then the free space of the volumes they are on\n"));
     }
+    return askToType();
+}
+
+bool JobSession::confirmed(const std::vector<const PreparedJob *> &jobs)
+{
+    if (options.yes && options.quiet)
+        return true;
+    QString targets;
+    for (const PreparedJob *job : jobs)
+        targets += QStringLiteral("\n  ") + job->record.target;
+    const PreparedJob &first = *jobs.front();
+    printTo(stderr, QCoreApplication::translate(
+                        "Cli",
+                        "This will permanently destroy, beyond recovery, %n drive(s) at "
+                        "once:%1\nMethod: %2%3\n",
+                        nullptr, int(jobs.size()))
+                        .arg(targets, first.record.method,
+                             first.request.verify && first.record.passes > 0
+                                 ? QCoreApplication::translate("Cli", ", the last pass read back")
+                                 : QString()));
+    return askToType();
+}
+
+bool JobSession::askToType()
+{
     if (options.yes)
         return true;
     if (!velmora::platform::isTerminal(0)) {
@@ -76,7 +103,7 @@ void JobSession::tell(const velmora::JobEvent &event)
 {
     if (options.quiet && !event.notable())
         return;
-    const QString line = event.line();
+    const QString line = tag.isEmpty() ? event.line() : tag + QStringLiteral(": ") + event.line();
     std::lock_guard<std::mutex> lock(output);
     if (progressShown) {
         std::fputs("\r\033[K", stderr); // the next tick draws it again
@@ -90,7 +117,7 @@ void JobSession::drawProgress(bool final)
     meter.sample(clock.elapsed(), status);
     QString text = QStringLiteral("%1%  %2").arg(meter.percent(), 3).arg(meter.figures());
     const QString item = status.item();
-    if (stop.load())
+    if (stop->load())
         text = QCoreApplication::translate(
             "Cli", "Stopping: waiting for the device to finish its current write "
                    "(Ctrl-C again quits at once)…");
@@ -123,24 +150,14 @@ void JobSession::progressLoop()
     }
 }
 
-void JobSession::runWithProgress(PreparedJob &job)
+void JobSession::runJobOnly(PreparedJob &job)
 {
-    // From here on Ctrl-C and SIGTERM stop the job as Stop does; at the
-    // question before, they simply end the program.
-    velmora::platform::catchStopSignals(&stop);
-    ctx.stopRequested = &stop;
+    ctx.stopRequested = stop;
     ctx.report = &report;
     ctx.status = &status;
     ctx.userFolder = QDir::homePath();
     ctx.onEvent = [this](const velmora::JobEvent &event) { tell(event); };
-
-    progressOnTerminal = velmora::platform::isTerminal(2);
-    meter.start();
-    clock.start();
     job.record.started = QDateTime::currentDateTime();
-    std::thread progress;
-    if (!options.quiet)
-        progress = std::thread([this] { progressLoop(); });
     // Kept until the job returns, for the next start should it not.
     velmora::JobJournal journal(options.method);
     ctx.journal = &journal;
@@ -148,6 +165,19 @@ void JobSession::runWithProgress(PreparedJob &job)
     if (!velmora::runJob(job.request, ctx, &error))
         report.setError(error);
     ctx.journal = nullptr;
+}
+
+void JobSession::runWithProgress(PreparedJob &job)
+{
+    // From here on Ctrl-C and SIGTERM stop the job as Stop does; at the
+    // question before, they simply end the program.
+    velmora::platform::catchStopSignals(stop);
+    progressOnTerminal = velmora::platform::isTerminal(2);
+    startClock();
+    std::thread progress;
+    if (!options.quiet)
+        progress = std::thread([this] { progressLoop(); });
+    runJobOnly(job);
     if (progress.joinable()) {
         {
             std::lock_guard<std::mutex> lock(waitMutex);
@@ -233,11 +263,12 @@ bool JobSession::writeOutputs(velmora::ErasureRecord &record)
 int JobSession::finish(velmora::ErasureRecord &record)
 {
     const int signal = velmora::platform::caughtSignal();
-    record.finish(report, ctx.bytesWritten, ctx.bytesVerified, stop.load());
+    record.finish(report, ctx.bytesWritten, ctx.bytesVerified, stop->load());
     if (signal)
         tell({velmora::JobEvent::Kind::Warning, velmora::stoppedBySignalLine(signal)});
+    const QString who = tag.isEmpty() ? QString() : tag + QStringLiteral(": ");
     if (!record.error.isEmpty())
-        printTo(stderr, QStringLiteral("velmora-cli: %1\n").arg(record.error));
+        printTo(stderr, QStringLiteral("velmora-cli: %1%2\n").arg(who, record.error));
     for (const QString &path : record.problems)
         printTo(
             stderr,
@@ -247,8 +278,14 @@ int JobSession::finish(velmora::ErasureRecord &record)
                             "Cli", "velmora-cli: … and %1 more not securely erased\n")
                             .arg(record.problemCount - record.problems.size()));
     if (!options.quiet || record.result != velmora::ErasureRecord::Result::Erased)
-        printTo(stderr, record.summary() + QLatin1Char('\n'));
+        printTo(stderr, who + record.summary() + QLatin1Char('\n'));
     const bool written = writeOutputs(record);
+    lastEnd = record.resultText();
+    if (!record.error.isEmpty())
+        lastEnd += QStringLiteral(": ") + record.error;
+    else if (!written)
+        lastEnd += QStringLiteral(": ") +
+                   QCoreApplication::translate("Cli", "its outcome files could not be written");
     if (signal)
         return 128 + signal;
     return record.result == velmora::ErasureRecord::Result::Erased && written ? 0 : 1;
@@ -267,7 +304,7 @@ void JobSession::resetForNextJob()
 
 bool JobSession::stopped() const
 {
-    return stop.load() || velmora::platform::caughtSignal() != 0;
+    return stop->load() || velmora::platform::caughtSignal() != 0;
 }
 
 void JobSession::dropOutputs()
@@ -281,6 +318,20 @@ int JobSession::run(PreparedJob job)
     resetForNextJob();
     runWithProgress(job);
     return finish(job.record);
+}
+
+int JobSession::runBeside(PreparedJob job, std::atomic_bool *stopAll)
+{
+    stop = stopAll;
+    resetForNextJob();
+    runJobOnly(job);
+    return finish(job.record);
+}
+
+QString JobSession::progressBrief()
+{
+    meter.sample(clock.elapsed(), status);
+    return QStringLiteral("%1 %2%").arg(tag).arg(meter.percent());
 }
 
 } // namespace cli

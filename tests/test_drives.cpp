@@ -5,6 +5,7 @@
 // container, the refusals, a stop and a failing write, each with the
 // record it leaves.
 
+#include "faultyfile.h"
 #include "testsupport.h"
 
 #include "app/erasurereport.h"
@@ -162,6 +163,7 @@ class DrivesTest : public QObject
     void everySectorToTheLastAndReadBackForReal();
     void ownEraseIsCheckedNotTrusted_data();
     void ownEraseIsCheckedNotTrusted();
+    void manyDrivesAtOnce();
 };
 
 void DrivesTest::wipeLeavesNothingOfTheDrive()
@@ -979,6 +981,73 @@ void DrivesTest::ownEraseIsCheckedNotTrusted()
     // A drive refused or failed is sent nothing more once it has answered.
     if (does == Does::Refuses && protocol == int(velmora::SanitizeOffer::Protocol::Nvme))
         QVERIFY(!controller.opcodes.mid(controller.opcodes.indexOf(0x84)).contains(0x02));
+}
+
+// Several drives at once, one of them failing its writes halfway: one
+// question, each drive its own signed outcome named by its node, and the
+// failing one stops none of the others.
+void DrivesTest::manyDrivesAtOnce()
+{
+    testsupport::FaultyFile failing(32 << 20, {16 << 20, -1, false});
+    if (!failing.why.isEmpty())
+        QSKIP(qPrintable(failing.why));
+    std::vector<std::unique_ptr<Loop>> loops;
+    for (int i = 0; i < 3; ++i)
+        loops.push_back(std::make_unique<Loop>(plantedBytes(8 << 20), 32 << 20));
+    loops.push_back(std::make_unique<Loop>(failing.path()));
+    QStringList devices;
+    for (const auto &loop : loops) {
+        QVERIFY2(loop->why.isEmpty(), qPrintable(loop->why));
+        devices.append(loop->device);
+    }
+    const auto node = [](const QString &device) { return QFileInfo(device).fileName(); };
+    QTemporaryDir out;
+    QProcess cli;
+
+    // A drive named twice, or --json naming a file: refused, nothing
+    // touched on any of them.
+    cli.start(VELMORA_CLI, {"drive", "--yes", devices[0], devices[1], devices[0]});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 2);
+    cli.start(VELMORA_CLI,
+              {"drive", "--yes", "--json", out.filePath("one.json"), devices[0], devices[1]});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY(cli.readAllStandardError().contains("names a folder"));
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(readFile(loops[i]->image).contains(plantText()));
+
+    cli.start(VELMORA_CLI,
+              QStringList{"drive", "--yes", "--json", out.path() + "/json/"} + devices);
+    QVERIFY(cli.waitForFinished(180000));
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    const QString log = QString::fromUtf8(cli.readAllStandardOutput());
+    // Not every drive was erased.
+    QVERIFY2(cli.exitCode() == 1, qPrintable(err));
+    QVERIFY2(err.contains(QStringLiteral("4 drives at once:")), qPrintable(err));
+    for (int i = 0; i < 4; ++i) {
+        const QString json = out.filePath("json/" + node(devices[i]) + ".json");
+        const QJsonObject outcome = QJsonDocument::fromJson(readFile(json)).object();
+        QVERIFY2(!outcome.isEmpty(), qPrintable(json));
+        QCOMPARE(outcome["target"].toString().endsWith(devices[i]), true);
+        QProcess check;
+        check.start(VELMORA_CLI, {"check-report", json});
+        QVERIFY(check.waitForFinished(60000));
+        QCOMPARE(check.exitCode(), 0);
+        QVERIFY(log.contains(node(devices[i]) + ": "));
+        if (i < 3) {
+            QCOMPARE(outcome["result"].toString(), QStringLiteral("erased"));
+            QVERIFY2(err.contains(QRegularExpression("\\n" + node(devices[i]) + "\t-\tWiped\n")),
+                     qPrintable(err));
+            const QByteArray image = readFile(loops[i]->image);
+            QVERIFY(!image.contains(plantText()));
+        } else {
+            QCOMPARE(outcome["result"].toString(), QStringLiteral("failed"));
+            QVERIFY2(err.contains(
+                         QRegularExpression("\\n" + node(devices[i]) + "\t-\tDid not finish: ")),
+                     qPrintable(err));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(DrivesTest)

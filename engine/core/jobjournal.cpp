@@ -86,8 +86,12 @@ QByteArray journalFolder()
 JobJournal::JobJournal(QString method, QByteArray folder)
     : method(std::move(method)), folder(std::move(folder))
 {
+    // Jobs side by side in one process (a station's drives) start in the
+    // same millisecond: a count of this process's own tells them apart.
+    static std::atomic<int> made{0};
     file = this->folder + "/job-" + QByteArray::number(platform::processId()) + '-' +
-           QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ".json";
+           QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + '-' +
+           QByteArray::number(++made) + ".json";
 }
 
 JobJournal::~JobJournal()

@@ -288,36 +288,6 @@ Methode: %2%3
         <translation>volumes nimmt nur --json</translation>
     </message>
     <message>
-        <source>Erases files and folders, a whole mounted volume, or a volume&apos;s free space beyond recovery.
-
-Commands:
-  erase PATH...          overwrite and remove files and folders
-  wipe MOUNTPOINT        overwrite everything on a mounted volume
-  freespace MOUNTPOINT   overwrite the free space of a mounted volume
-  schedule add trash|freespace [MOUNTPOINT] [--every weekly|monthly]
-  schedule list | schedule remove NAME
-                         run a free-space wipe or an erase of the Trash by itself
-  check-report FILE.json [--key FINGERPRINT]
-                         tell whether an outcome is as it was signed
-  volumes [--json]       list the mounted volumes and the medium beneath each
-  drive DEVICE           overwrite every sector of a whole drive or partition
-  drives [--json]        list the drives and partitions, and why one is refused</source>
-        <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
-
-Befehle:
-  erase PFAD...          Dateien und Ordner überschreiben und entfernen
-  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Laufwerk überschreiben
-  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Laufwerks überschreiben
-  schedule add trash|freespace [EINHÄNGEPUNKT] [--every weekly|monthly]
-  schedule list | schedule remove NAME
-                         das Löschen des freien Speichers oder des Papierkorbs von selbst ausführen
-  check-report DATEI.json [--key FINGERABDRUCK]
-                         prüfen, ob ein Ergebnis so ist, wie es signiert wurde
-  volumes [--json]       die eingehängten Laufwerke und das Medium unter jedem auflisten
-  drive GERÄT            jeden Sektor eines ganzen Datenträgers oder einer Partition überschreiben
-  drives [--json]        die Datenträger und Partitionen auflisten, und warum einer abgelehnt wird</translation>
-    </message>
-    <message>
         <source>drive: do not read the last pass back.</source>
         <translation>drive: den letzten Durchgang nicht zurücklesen.</translation>
     </message>
@@ -442,6 +412,65 @@ Befehle:
     <message>
         <source>drive --sanitize: then overwrite it once too, and read that back.</source>
         <translation>drive --sanitize: danach zusätzlich einmal überschreiben und zurücklesen.</translation>
+    </message>
+    <message>
+        <source>Erases files and folders, a whole mounted volume, or a volume&apos;s free space beyond recovery.
+
+Commands:
+  erase PATH...          overwrite and remove files and folders
+  wipe MOUNTPOINT        overwrite everything on a mounted volume
+  freespace MOUNTPOINT   overwrite the free space of a mounted volume
+  schedule add trash|freespace [MOUNTPOINT] [--every weekly|monthly]
+  schedule list | schedule remove NAME
+                         run a free-space wipe or an erase of the Trash by itself
+  check-report FILE.json [--key FINGERPRINT]
+                         tell whether an outcome is as it was signed
+  volumes [--json]       list the mounted volumes and the medium beneath each
+  drive DEVICE...        overwrite every sector of whole drives or partitions,
+                         several at once
+  drives [--json]        list the drives and partitions, and why one is refused</source>
+        <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
+
+Befehle:
+  erase PFAD...          Dateien und Ordner überschreiben und entfernen
+  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Laufwerk überschreiben
+  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Laufwerks überschreiben
+  schedule add trash|freespace [EINHÄNGEPUNKT] [--every weekly|monthly]
+  schedule list | schedule remove NAME
+                         das Löschen des freien Speichers oder des Papierkorbs von selbst ausführen
+  check-report DATEI.json [--key FINGERABDRUCK]
+                         prüfen, ob ein Ergebnis so ist, wie es signiert wurde
+  volumes [--json]       die eingehängten Laufwerke und das Medium unter jedem auflisten
+  drive GERÄT...         jeden Sektor ganzer Datenträger oder Partitionen überschreiben,
+                         mehrere zugleich
+  drives [--json]        die Datenträger und Partitionen auflisten, und warum einer abgelehnt wird</translation>
+    </message>
+    <message numerus="yes">
+        <source>This will permanently destroy, beyond recovery, %n drive(s) at once:%1
+Method: %2%3
+</source>
+        <translation>
+            <numerusform>Dies zerstört unwiederbringlich %n Datenträger auf einmal:%1
+Methode: %2%3
+</numerusform>
+            <numerusform>Dies zerstört unwiederbringlich %n Datenträger auf einmal:%1
+Methode: %2%3
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>its outcome files could not be written</source>
+        <translation>seine Ergebnisdateien konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>with several drives, %1 names a folder, where each drive&apos;s file goes</source>
+        <translation>mit mehreren Datenträgern nennt %1 einen Ordner, in den die Datei jedes Datenträgers kommt</translation>
+    </message>
+    <message>
+        <source>Drive	Serial	State
+</source>
+        <translation>Datenträger	Seriennummer	Zustand
+</translation>
     </message>
 </context>
 <context>

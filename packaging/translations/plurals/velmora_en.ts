@@ -13,6 +13,19 @@
 </numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>This will permanently destroy, beyond recovery, %n drive(s) at once:%1
+Method: %2%3
+</source>
+        <translation>
+            <numerusform>This will permanently destroy, beyond recovery, %n drive at once:%1
+Method: %2%3
+</numerusform>
+            <numerusform>This will permanently destroy, beyond recovery, %n drives at once:%1
+Method: %2%3
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/clistation.h"
+
+#include "app/clicommands.h"
+#include "app/cliout.h"
+#include "app/clisession.h"
+#include "engine/device/drivewipe.h"
+#include "engine/fs/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace cli
+{
+
+namespace
+{
+
+// What a drive's outcome files are named by in a folder: its serial, where
+// it has one that is a name, else its node ("sdb"); never the same twice.
+QString fileStem(const velmora::platform::Drive &drive, QSet<QString> *taken)
+{
+    const QString node = QFileInfo(velmora::displayName(drive.path)).fileName();
+    QString stem;
+    for (const QChar c : drive.disk.serial.trimmed())
+        stem += c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_') ||
+                        c == QLatin1Char('.')
+                    ? c
+                    : QLatin1Char('_');
+    if (stem.isEmpty() || stem.startsWith(QLatin1Char('.')))
+        stem = node;
+    if (taken->contains(stem))
+        stem += QLatin1Char('-') + node;
+    taken->insert(stem);
+    return stem;
+}
+
+// --json or --report with several drives: a folder (made where the name
+// ends in '/'), or a refusal said.
+bool outputFolder(const QByteArray &given, const char *option, QByteArray *folder)
+{
+    if (given.isEmpty())
+        return true;
+    const QString name = QFile::decodeName(given);
+    if (!QFileInfo(name).isDir() && !(given.endsWith('/') && QDir().mkpath(name))) {
+        fail(QCoreApplication::translate(
+                 "Cli", "with several drives, %1 names a folder, where each drive's file goes")
+                 .arg(QLatin1String(option)));
+        return false;
+    }
+    *folder = given.endsWith('/') ? given : given + '/';
+    return true;
+}
+
+// One line for all: "sdb 45%  ·  sdc 12%".
+void drawAll(const std::vector<std::unique_ptr<JobSession>> &sessions, bool onTerminal)
+{
+    QStringList parts;
+    for (const auto &session : sessions)
+        parts.append(session->progressBrief());
+    const QString text = parts.join(QStringLiteral("  ·  "));
+    printTo(stderr, onTerminal ? QStringLiteral("\r\033[K") + text : text + QLatin1Char('\n'));
+}
+
+} // namespace
+
+int runDriveStation(const Options &options)
+{
+    QByteArray jsonFolder;
+    QByteArray reportFolder;
+    if (!outputFolder(options.jsonFile, "--json", &jsonFolder) ||
+        !outputFolder(options.reportFile, "--report", &reportFolder))
+        return kUsage;
+    // Every drive is checked and held before anything is asked: one refused
+    // refuses them all, and the same drive named twice is held once.
+    std::vector<PreparedJob> jobs;
+    for (const QByteArray &path : options.paths) {
+        PreparedJob job;
+        job.request.method = options.method;
+        job.request.verify = options.verify;
+        if (!prepareDrive(options, {path}, &job))
+            return kUsage;
+        jobs.push_back(std::move(job));
+    }
+    std::vector<std::unique_ptr<JobSession>> sessions;
+    QSet<QString> stems;
+    for (const PreparedJob &job : jobs) {
+        const velmora::platform::Drive &drive = job.request.pinned->drive;
+        const QByteArray stem = QFile::encodeName(fileStem(drive, &stems));
+        sessions.push_back(std::make_unique<JobSession>(
+            options, jsonFolder.isEmpty() ? QByteArray() : jsonFolder + stem + ".json",
+            reportFolder.isEmpty() ? QByteArray() : reportFolder + stem + ".pdf",
+            QFileInfo(velmora::displayName(drive.path)).fileName()));
+        if (!sessions.back()->prepareOutputs())
+            return kUsage;
+    }
+    std::vector<const PreparedJob *> asked;
+    for (const PreparedJob &job : jobs)
+        asked.push_back(&job);
+    if (!sessions.front()->confirmed(asked))
+        return kUsage;
+    for (const PreparedJob &job : jobs) {
+        const QString changed = velmora::pinnedDriveChanged(*job.request.pinned);
+        if (!changed.isEmpty())
+            return fail(changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
+    }
+
+    // From here on Ctrl-C and SIGTERM stop every drive as Stop does.
+    std::atomic_bool stop{false};
+    velmora::platform::catchStopSignals(&stop);
+    std::vector<QString> serials;
+    for (const PreparedJob &job : jobs)
+        serials.push_back(job.request.pinned->drive.disk.serial);
+    std::vector<int> status(jobs.size(), 0);
+    std::atomic<int> running{int(jobs.size())};
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        sessions[i]->startClock();
+        threads.emplace_back([&, i] {
+            status[i] = sessions[i]->runBeside(std::move(jobs[i]), &stop);
+            --running;
+        });
+    }
+    const bool onTerminal = velmora::platform::isTerminal(2);
+    const auto interval = std::chrono::milliseconds(onTerminal ? 500 : 5000);
+    for (auto waited = std::chrono::milliseconds(0); running > 0;) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        waited += std::chrono::milliseconds(50);
+        if (!options.quiet && waited >= interval && running > 0) {
+            drawAll(sessions, onTerminal);
+            waited = std::chrono::milliseconds(0);
+        }
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    if (!options.quiet && onTerminal)
+        printTo(stderr, QStringLiteral("\r\033[K"));
+
+    // Each drive's state, whatever the others did.
+    int exitStatus = 0;
+    printTo(stderr, QCoreApplication::translate("Cli", "Drive\tSerial\tState\n"));
+    for (std::size_t i = 0; i < sessions.size(); ++i) {
+        printTo(stderr, QStringLiteral("%1\t%2\t%3\n")
+                            .arg(sessions[i]->name(),
+                                 serials[i].isEmpty() ? QStringLiteral("-") : serials[i],
+                                 sessions[i]->endText()));
+        exitStatus = std::max(exitStatus, status[i]);
+    }
+    return exitStatus;
+}
+
+} // namespace cli
