@@ -255,7 +255,10 @@ int run(int argc, char **argv)
         // A whole drive is read back unless asked not to: it is what the
         // certificate stands on.
         options.verify = !options.noVerify;
-        return runJobCommand(options, cli::prepareDrive);
+        return runJobCommand(
+            options, [](const cli::Options &o, const QByteArrayList &paths, cli::PreparedJob *job) {
+                return cli::prepareDrive(o, paths, job);
+            });
     }
     return runJobCommand(
         options, [](const cli::Options &o, const QByteArrayList &paths, cli::PreparedJob *job) {

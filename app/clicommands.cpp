@@ -258,7 +258,8 @@ bool prepareVolume(const Options &options, const QString &command, const QByteAr
     return true;
 }
 
-bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJob *job)
+bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJob *job,
+                  const velmora::platform::Drive *seen)
 {
     if (paths.size() != 1 || paths.first().isEmpty()) {
         fail(QCoreApplication::translate("Cli", "drive takes one block device, such as /dev/sdb"));
@@ -271,7 +272,7 @@ bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJ
     // Held from here to the end of the wipe: what is confirmed is what
     // is written to, whatever is plugged in or attached meanwhile.
     QString refusal;
-    job->request.pinned = velmora::pinDrive(paths.first(), &refusal);
+    job->request.pinned = velmora::pinDrive(paths.first(), &refusal, nullptr, seen);
     if (!job->request.pinned) {
         fail(refusal.mid(refusal.indexOf(QLatin1Char(' ')) + 1));
         return false;

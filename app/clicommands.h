@@ -29,7 +29,10 @@ bool prepareErase(const Options &options, const QByteArrayList &paths, PreparedJ
 // velmora-cli wipe MOUNTPOINT and velmora-cli freespace MOUNTPOINT
 bool prepareVolume(const Options &options, const QString &command, const QByteArrayList &paths,
                    PreparedJob *job);
-// velmora-cli drive DEVICE: the drive is held from here to the end.
-bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJob *job);
+// velmora-cli drive DEVICE: the drive is held from here to the end;
+// `seen`, the drive as a look at the system just now saw it (where several
+// are prepared at once).
+bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJob *job,
+                  const velmora::platform::Drive *seen = nullptr);
 
 } // namespace cli

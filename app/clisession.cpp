@@ -320,9 +320,10 @@ int JobSession::run(PreparedJob job)
     return finish(job.record);
 }
 
-int JobSession::runBeside(PreparedJob job, std::atomic_bool *stopAll)
+int JobSession::runBeside(PreparedJob job, std::atomic_bool *stopAll, qint64 chunk)
 {
     stop = stopAll;
+    ctx.driveChunk = chunk;
     resetForNextJob();
     runJobOnly(job);
     return finish(job.record);

@@ -48,7 +48,9 @@ class JobSession
     int run(PreparedJob job);
     // The same for one of several side by side, on the caller's thread:
     // stopped by `*stop`, its progress drawn by whoever runs them all.
-    int runBeside(PreparedJob job, std::atomic_bool *stop);
+    // `chunk`: the bytes of each of its writes and reads, its share of the
+    // memory the drives share (JobContext::driveChunk).
+    int runBeside(PreparedJob job, std::atomic_bool *stop, qint64 chunk);
     // Before runBeside(), on the thread that draws the progress.
     void startClock()
     {

@@ -62,6 +62,20 @@ bool outputFolder(const QByteArray &given, const char *option, QByteArray *folde
     return true;
 }
 
+// What each drive's writes and reads take at a time: each has three in
+// flight, and together they keep within a budget, so that the memory stays
+// flat however many drives run (4 MiB each up to eight drives, never below
+// 1 MiB).
+qint64 chunkFor(std::size_t drives)
+{
+    constexpr qint64 kMiB = 1024 * 1024;
+    constexpr qint64 kBudget = 96 * kMiB;
+    qint64 chunk = 4 * kMiB;
+    while (chunk > kMiB && chunk * 3 * qint64(drives) > kBudget)
+        chunk /= 2;
+    return chunk;
+}
+
 // One line for all: "sdb 45%  ·  sdc 12%".
 void drawAll(const std::vector<std::unique_ptr<JobSession>> &sessions, bool onTerminal)
 {
@@ -83,12 +97,19 @@ int runDriveStation(const Options &options)
         return kUsage;
     // Every drive is checked and held before anything is asked: one refused
     // refuses them all, and the same drive named twice is held once.
+    // One look at the system for them all; where one is no drive, each is
+    // looked at alone, and says why.
+    std::vector<velmora::platform::Drive> seen;
+    qsizetype missing = 0;
+    if (velmora::platform::drivesAt(options.paths, &seen, &missing) != 0)
+        seen.clear();
     std::vector<PreparedJob> jobs;
-    for (const QByteArray &path : options.paths) {
+    for (qsizetype i = 0; i < options.paths.size(); ++i) {
         PreparedJob job;
         job.request.method = options.method;
         job.request.verify = options.verify;
-        if (!prepareDrive(options, {path}, &job))
+        if (!prepareDrive(options, {options.paths.at(i)}, &job,
+                          seen.empty() ? nullptr : &seen[std::size_t(i)]))
             return kUsage;
         jobs.push_back(std::move(job));
     }
@@ -109,8 +130,13 @@ int runDriveStation(const Options &options)
         asked.push_back(&job);
     if (!sessions.front()->confirmed(asked))
         return kUsage;
-    for (const PreparedJob &job : jobs) {
-        const QString changed = velmora::pinnedDriveChanged(*job.request.pinned);
+    // Every drive is still the one named, or none is wiped: one look at
+    // the system again, for them all.
+    if (velmora::platform::drivesAt(options.paths, &seen, &missing) != 0)
+        seen.clear();
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        const QString changed =
+            velmora::pinnedDriveChanged(*jobs[i].request.pinned, seen.empty() ? nullptr : &seen[i]);
         if (!changed.isEmpty())
             return fail(changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
     }
@@ -124,10 +150,11 @@ int runDriveStation(const Options &options)
     std::vector<int> status(jobs.size(), 0);
     std::atomic<int> running{int(jobs.size())};
     std::vector<std::thread> threads;
+    const qint64 chunk = chunkFor(jobs.size());
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         sessions[i]->startClock();
-        threads.emplace_back([&, i] {
-            status[i] = sessions[i]->runBeside(std::move(jobs[i]), &stop);
+        threads.emplace_back([&, i, chunk] {
+            status[i] = sessions[i]->runBeside(std::move(jobs[i]), &stop, chunk);
             --running;
         });
     }

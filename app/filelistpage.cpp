@@ -82,8 +82,7 @@ FileListPage::FileListPage(QWidget *parent)
     auto *clearAll = button(tr("Clear All"), "btnClearAll", kPlainStyle, {200, 0, 101, 31}, this);
     // Everything in the user's Trash, the home one and each volume's.
     auto *addTrash = button(tr("Add Trash"), "btnAddTrash", kActionStyle, {320, 0, 81, 31}, this);
-    auto *back =
-        button(tr("Back"), "btnBackToHome_fromAdd", kPlainStyle, {0, 430, 81, 31}, this);
+    auto *back = button(tr("Back"), "btnBackToHome_fromAdd", kPlainStyle, {0, 430, 81, 31}, this);
     auto *next = button(tr("Next"), "btnNextFromAdd", kActionStyle, {640, 430, 81, 31}, this);
     connect(addFiles, &QPushButton::clicked, this, &FileListPage::addFiles);
     connect(addFolder, &QPushButton::clicked, this, &FileListPage::addFolder);

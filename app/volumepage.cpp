@@ -44,8 +44,7 @@ QTableWidget::item:selected {
     color: black;
 })";
 
-QPushButton *button(const QString &text, const QString &name, const QRect &where,
-                    QWidget *parent)
+QPushButton *button(const QString &text, const QString &name, const QRect &where, QWidget *parent)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(name);

@@ -2,10 +2,10 @@
 
 // The three erase workflows: from Next to a running job.
 
-#include "app/mainwindow.h"
 #include "app/filelistpage.h"
-#include "app/volumepage.h"
+#include "app/mainwindow.h"
 #include "app/progresspage.h"
+#include "app/volumepage.h"
 
 #include "dialogs/modal.h"
 #include "ui_mainwindow.h"
@@ -131,7 +131,8 @@ void MainWindow::onNextFromFileList()
     if (removeTraces) {
         fileListPage->appendPaths(velmora::editorCopies(fileListPage->paths()));
     }
-    pendingRecord = velmora::ErasureRecord::forFiles(fileListPage->paths(), *method, verifyLastPass);
+    pendingRecord =
+        velmora::ErasureRecord::forFiles(fileListPage->paths(), *method, verifyLastPass);
     if (!askForConfirmation(pendingRecord.target, *method)) {
         warn(tr("Cancelled"), tr("The erase operation has been canceled。"));
         ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
@@ -144,8 +145,7 @@ void MainWindow::onNextFromFileList()
     eraseMethod = *method;
 
     // The runner takes the list as it is when the job starts, and counts it.
-    launchRequest(velmora::ErasureRecord::Kind::Files, *method, QString(),
-                  fileListPage->paths());
+    launchRequest(velmora::ErasureRecord::Kind::Files, *method, QString(), fileListPage->paths());
 }
 
 // --------------------------------------------------------- wipe a volume

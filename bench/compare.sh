@@ -13,7 +13,9 @@
 #   RUNS       rounds per case (default 3)
 #   CASES      which cases to run (default "big small fill"; "drive", as root,
 #              wipes a loop device with direct I/O over a DRIVE_SIZE image in DIR,
-#              default 1G)
+#              default 1G; "drives", as root, wipes STATION_COUNTS (default
+#              "1 4 16") loop devices of STATION_SIZE (default 256M) at once with
+#              velmora-cli, against as many dd oflag=direct at once)
 # "--verify vs without" pairs Velmora with itself: its ratio is the share of
 # time left after the read-back (1 / the cost of verifying).
 # Page-cache peaks need root (a memory cgroup per run); elsewhere "n/a".
@@ -23,6 +25,9 @@ bench=${2:-$(dirname "$0")/../build/bench/velmora-bench}
 runs=${RUNS:-3}
 cases=${CASES:-big small fill}
 drive_size=${DRIVE_SIZE:-1G}
+station_counts=${STATION_COUNTS:-1 4 16}
+station_size=${STATION_SIZE:-256M}
+cli=${CLI:-$(dirname "$bench")/../app/velmora-cli}
 work=$(mktemp -d "$dir/velmora-compare.XXXXXX")
 cleanup() { rm -rf "$work"; [ -n "${FILL_ROOT:-}" ] && rm -f "$FILL_ROOT/dd.fill"; }
 trap cleanup EXIT
@@ -167,4 +172,33 @@ if [[ " $cases " == *" drive "* ]] && [ "$(id -u)" -eq 0 ]; then
     echo "page cache peak, wiping the $drive_size drive: $(peak "$bench" drive --method NIST --verify "$dev")"
     losetup -d "$dev"
     rm -f "$work/drive.img"
+fi
+
+if [[ " $cases " == *" drives "* ]] && [ "$(id -u)" -eq 0 ]; then
+    # Many drives at once: velmora-cli's one pass over N loop devices (direct
+    # I/O, no read-back) as one process, against N dd writing zeros with
+    # direct I/O and a closing fdatasync, all started together. The images
+    # are written whole before each side, as in the drive case.
+    for n in $station_counts; do
+        devs=()
+        for i in $(seq 1 "$n"); do
+            truncate -s "$station_size" "$work/station$i.img"
+            devs+=("$(losetup --direct-io=on --show -f "$work/station$i.img")")
+        done
+        refill_all() {
+            for i in $(seq 1 "$n"); do
+                dd if=/dev/zero of="$work/station$i.img" bs=4M conv=notrunc,fdatasync status=none \
+                    count=$(($(stat -c %s "$work/station$i.img") / 4194304))
+            done
+        }
+        dd_all="for d in ${devs[*]}; do dd if=/dev/zero of=\$d bs=4M oflag=direct conv=fdatasync status=none & done; wait"
+        pair "$n drive(s) of $station_size at once, 1 pass, vs $n dd oflag=direct" refill_all \
+            "'$cli' drive --yes --quiet --no-verify ${devs[*]}" "$dd_all"
+        if [ "$n" -ge 16 ]; then
+            refill_all
+            echo "memory peak, $n drives at once: $(peak "$cli" drive --yes --quiet --no-verify "${devs[@]}")"
+        fi
+        losetup -d "${devs[@]}"
+        rm -f "$work"/station*.img
+    done
 fi

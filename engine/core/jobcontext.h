@@ -156,6 +156,10 @@ struct JobContext {
     // Bytes of random data written so far (for the benchmark).
     qint64 bytesWritten = 0;
 
+    // A drive wipe's writes and reads, in bytes (a multiple of 1 MiB);
+    // smaller where many drives at once share the memory. 0: 4 MiB.
+    qint64 driveChunk = 0;
+
     // Read back what the last pass put on the device and compare it.
     bool verify = false;
     qint64 bytesVerified = 0;

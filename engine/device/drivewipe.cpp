@@ -36,6 +36,11 @@ namespace
 // device streams, a multiple of every sector size.
 constexpr qint64 kDriveChunk = 4 * 1024 * 1024;
 
+qint64 chunkOf(const JobContext &ctx)
+{
+    return ctx.driveChunk > 0 ? ctx.driveChunk : kDriveChunk;
+}
+
 QString bytesText(quint64 bytes)
 {
     return QLocale().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
@@ -62,8 +67,9 @@ int writeRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContex
                quint64 *written)
 {
     constexpr int kAhead = 2;
-    AlignedBuffer buffers[kAhead + 1] = {AlignedBuffer(kDriveChunk), AlignedBuffer(kDriveChunk),
-                                         AlignedBuffer(kDriveChunk)};
+    const qint64 chunk = chunkOf(ctx);
+    AlignedBuffer buffers[kAhead + 1] = {AlignedBuffer(chunk), AlignedBuffer(chunk),
+                                         AlignedBuffer(chunk)};
     std::future<int> writing[kAhead + 1];
     stream.seek(from);
     *written = 0;
@@ -84,7 +90,7 @@ int writeRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContex
     };
     qint64 lengths[kAhead + 1] = {};
     int slot = 0;
-    for (quint64 offset = from; offset < to && failure == 0; offset += kDriveChunk) {
+    for (quint64 offset = from; offset < to && failure == 0; offset += chunk) {
         if (ctx.stopped()) {
             failure = ECANCELED;
             break;
@@ -92,7 +98,7 @@ int writeRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContex
         settle(slot, lengths[slot]);
         if (failure != 0)
             break;
-        const qint64 length = qint64(std::min<quint64>(kDriveChunk, to - offset));
+        const qint64 length = qint64(std::min<quint64>(chunk, to - offset));
         stream.fill(buffers[slot].get(), std::size_t(length));
         lengths[slot] = length;
         writing[slot] =
@@ -124,8 +130,9 @@ int compareRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobCont
     // Two reads in flight while the third buffer is compared: a disk that
     // answers from several queues streams, one read at a time does not.
     constexpr int kAhead = 2;
-    AlignedBuffer buffers[kAhead + 1] = {AlignedBuffer(kDriveChunk), AlignedBuffer(kDriveChunk),
-                                         AlignedBuffer(kDriveChunk)};
+    const qint64 chunk = chunkOf(ctx);
+    AlignedBuffer buffers[kAhead + 1] = {AlignedBuffer(chunk), AlignedBuffer(chunk),
+                                         AlignedBuffer(chunk)};
     struct Read {
         qint64 got = 0;
         int error = 0;
@@ -141,24 +148,23 @@ int compareRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobCont
         }
         return r;
     };
-    const auto lengthAt = [to](quint64 offset) {
-        return offset < to ? qint64(std::min<quint64>(kDriveChunk, to - offset)) : 0;
+    const auto lengthAt = [to, chunk](quint64 offset) {
+        return offset < to ? qint64(std::min<quint64>(chunk, to - offset)) : 0;
     };
     stream.seek(from);
     std::future<Read> reading[kAhead + 1];
     quint64 asked = from; // where the next read begins
     int index = 0;
     const auto askNext = [&] {
-        const int slot = int(((asked - from) / kDriveChunk) % (kAhead + 1));
+        const int slot = int(((asked - from) / chunk) % (kAhead + 1));
         if (const qint64 length = lengthAt(asked))
             reading[slot] =
                 std::async(std::launch::async, readChunk, buffers[slot].get(), asked, length);
-        asked += kDriveChunk;
+        asked += chunk;
     };
     for (int i = 0; i < kAhead; ++i)
         askNext();
-    for (quint64 offset = from; offset < to;
-         offset += kDriveChunk, index = (index + 1) % (kAhead + 1)) {
+    for (quint64 offset = from; offset < to; offset += chunk, index = (index + 1) % (kAhead + 1)) {
         const qint64 length = lengthAt(offset);
         const Read r = reading[index].get();
         if (ctx.stopped())
@@ -404,13 +410,16 @@ QString openFailure(const QString &shown, int rc)
 
 } // namespace
 
-std::shared_ptr<PinnedDrive> pinDrive(const QByteArray &path, QString *refusal, int *error)
+std::shared_ptr<PinnedDrive> pinDrive(const QByteArray &path, QString *refusal, int *error,
+                                      const platform::Drive *seen)
 {
     const QString shown = displayName(path);
     int ignored = 0;
     int &rc = error ? *error : ignored;
     auto pin = std::make_shared<PinnedDrive>();
-    rc = platform::driveAt(path, &pin->drive);
+    if (seen)
+        pin->drive = *seen;
+    rc = seen ? 0 : platform::driveAt(path, &pin->drive);
     if (rc != 0) {
         *refusal = rc == ENOTBLK
                        ? QCoreApplication::translate(
@@ -444,7 +453,7 @@ std::shared_ptr<PinnedDrive> pinDrive(const QByteArray &path, QString *refusal, 
     return pin;
 }
 
-QString pinnedDriveChanged(const PinnedDrive &pin)
+QString pinnedDriveChanged(const PinnedDrive &pin, const platform::Drive *seen)
 {
     const QString shown = displayName(pin.drive.path);
     platform::DriveIdentity now;
@@ -465,7 +474,9 @@ QString pinnedDriveChanged(const PinnedDrive &pin)
                    "❌ %1 now names another device than the one chosen: nothing was written.")
             .arg(shown);
     platform::Drive drive;
-    if (const int rc = platform::driveAt(pin.drive.path, &drive))
+    if (seen)
+        drive = *seen;
+    else if (const int rc = platform::driveAt(pin.drive.path, &drive))
         return QCoreApplication::translate("DriveWipe", "❌ %1 cannot be used: %2")
             .arg(shown, platform::errorText(rc));
     const QString why = driveRefusal(drive);

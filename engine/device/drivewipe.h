@@ -41,14 +41,16 @@ struct PinnedDrive {
 // Opens the drive at `path` for its wipe once every refusal is passed: null,
 // with the reason in `*refusal` (and the errno in `*error`, 0 for a
 // refusal of ours), when it is refused or cannot be opened.
+// `seen`: the drive as a look at the system just now saw it (drivesAt()),
+// where several are pinned at once; else it is looked at here.
 std::shared_ptr<PinnedDrive> pinDrive(const QByteArray &path, QString *refusal,
-                                      int *error = nullptr);
+                                      int *error = nullptr, const platform::Drive *seen = nullptr);
 
 // Why the pinned drive may no longer be wiped: its node names another device
 // now (another stick, a loop device attached again), the device changed, or
 // something else took it meanwhile (a FUSE driver, a holder). Empty while it
 // may be wiped.
-QString pinnedDriveChanged(const PinnedDrive &pin);
+QString pinnedDriveChanged(const PinnedDrive &pin, const platform::Drive *seen = nullptr);
 
 // Progress units of a drive wipe of `bytes`: each pass, the read-back, the
 // key destruction and the drive's own erase (kOwnEraseUnits, as the drive

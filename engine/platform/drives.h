@@ -50,6 +50,11 @@ std::vector<Drive> listDrives(const SystemFiles &files = SystemFiles());
 // The drive at `path` (a block device node, links followed): ENOTBLK when
 // it is no block device, ENOENT when it does not exist.
 int driveAt(const QByteArray &path, Drive *out, const SystemFiles &files = SystemFiles());
+// The drives at `paths`, in order, as one look at the system (its mounts,
+// swaps and the processes holding devices) sees them all: 0, or the errno
+// of the first that is none, with its index in `*failed`.
+int drivesAt(const QByteArrayList &paths, std::vector<Drive> *out, qsizetype *failed,
+             const SystemFiles &files = SystemFiles());
 
 // The processes other than this one holding a block device whose number is
 // in `numbers` open, or mapping it, as fuser does: each process's open

@@ -408,7 +408,10 @@ std::vector<Drive> listDrives(const SystemFiles &files)
     return drives;
 }
 
-int driveAt(const QByteArray &path, Drive *out, const SystemFiles &files)
+namespace
+{
+
+int driveAt(const QByteArray &path, Drive *out, const SystemFiles &files, const Users &users)
 {
     struct stat st;
     if (::stat(path.constData(), &st) != 0)
@@ -421,7 +424,27 @@ int driveAt(const QByteArray &path, Drive *out, const SystemFiles &files)
     if (dir.isEmpty())
         return ENODEV;
     const bool partition = exists(dir + "/partition");
-    *out = describe(dir, partition ? canonical(dir + "/..") : dir, files, Users());
+    *out = describe(dir, partition ? canonical(dir + "/..") : dir, files, users);
+    return 0;
+}
+
+} // namespace
+
+int driveAt(const QByteArray &path, Drive *out, const SystemFiles &files)
+{
+    return driveAt(path, out, files, Users());
+}
+
+int drivesAt(const QByteArrayList &paths, std::vector<Drive> *out, qsizetype *failed,
+             const SystemFiles &files)
+{
+    const Users users;
+    out->assign(std::size_t(paths.size()), Drive());
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        if (const int rc = driveAt(paths.at(i), &(*out)[std::size_t(i)], files, users)) {
+            *failed = i;
+            return rc;
+        }
     return 0;
 }
 
