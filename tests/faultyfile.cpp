@@ -86,7 +86,9 @@ struct FaultyFileState {
         if (offset >= s->bytes)
             return -ENOSPC;
         size = size_t(std::min<qint64>(qint64(size), s->bytes - offset));
-        if (s->faults.failWritesFrom >= 0 && offset + qint64(size) > s->faults.failWritesFrom)
+        const FaultyFile::Faults &f = s->faults;
+        if (f.failWritesFrom >= 0 && offset + qint64(size) > f.failWritesFrom &&
+            (f.failWritesTo < 0 || offset < f.failWritesTo))
             return -EIO;
         const ssize_t put = ::pwrite(s->backing, buffer, size, offset);
         return put < 0 ? -errno : int(put);

@@ -21,12 +21,14 @@ class FaultyFile
 {
   public:
     struct Faults {
-        // Writes that reach this offset fail with EIO (-1: none do).
+        // Writes that reach into [failWritesFrom, failWritesTo) fail with
+        // EIO (-1: none do; failWritesTo -1: to the end).
         qint64 failWritesFrom = -1;
         // Reads that reach this offset fail with EIO (-1: none do).
         qint64 failReadsFrom = -1;
         // Every read waits until release() or the end of the file system.
         bool hangReads = false;
+        qint64 failWritesTo = -1;
     };
 
     FaultyFile(qint64 bytes, Faults faults);

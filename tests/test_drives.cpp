@@ -9,6 +9,7 @@
 #include "testsupport.h"
 
 #include "app/erasurereport.h"
+#include "engine/device/badsectors.h"
 #include "engine/device/drivewipe.h"
 #include "engine/device/partitiontable.h"
 #include "engine/device/samplecheck.h"
@@ -164,6 +165,8 @@ class DrivesTest : public QObject
     void ownEraseIsCheckedNotTrusted_data();
     void ownEraseIsCheckedNotTrusted();
     void manyDrivesAtOnce();
+    void badSectorsAreSkippedAndNamed();
+    void badSectorRangesMerge();
 };
 
 void DrivesTest::wipeLeavesNothingOfTheDrive()
@@ -471,13 +474,23 @@ void DrivesTest::stopAndFailureLeaveHonestRecords()
     QVERIFY(!passes.at(1)["complete"].toBool());
     QVERIFY(passes.at(1)["bytesWritten"].toDouble() < double(64 << 20));
 
-    // The device fails a write in the first pass: said, and never Clear.
+    // A write refused once is written again, and the wipe goes on.
     // Writes run two at a time: which one is the fifth to start is not fixed.
     std::atomic<int> writes{0};
     velmora::platform::injectFault = [&writes](const char *call, int) {
         return std::strcmp(call, "drivewrite") == 0 && ++writes == 5 ? EIO : 0;
     };
     const auto restore = qScopeGuard([] { velmora::platform::injectFault = nullptr; });
+    Recorder retried;
+    outcomeOf(retried, request, &record);
+    QCOMPARE(record.result, velmora::ErasureRecord::Result::Erased);
+    QVERIFY(!record.toJson()["drive"].toObject().contains("badSectors"));
+
+    // The device goes in the first pass: said, and never Clear.
+    writes = 0;
+    velmora::platform::injectFault = [&writes](const char *call, int) {
+        return std::strcmp(call, "drivewrite") == 0 && ++writes == 5 ? ENODEV : 0;
+    };
     Recorder failing;
     outcomeOf(failing, request, &record);
     QCOMPARE(record.result, velmora::ErasureRecord::Result::Failed);
@@ -1048,6 +1061,98 @@ void DrivesTest::manyDrivesAtOnce()
                      qPrintable(err));
         }
     }
+}
+
+// A drive that refuses 64 KiB in its middle: the wipe goes past it after
+// retries, names the sectors, writes and reads back all the rest, and
+// claims no category: what was refused may still hold what was there.
+void DrivesTest::badSectorsAreSkippedAndNamed()
+{
+    constexpr qint64 kBadFrom = 16 << 20;
+    constexpr qint64 kBadTo = kBadFrom + (64 << 10);
+    testsupport::FaultyFile flawed(32 << 20, {kBadFrom, -1, false, kBadTo});
+    if (!flawed.why.isEmpty())
+        QSKIP(qPrintable(flawed.why));
+    QVERIFY(writeFile(flawed.backing(), plantedBytes(32 << 20)));
+    QTemporaryDir out;
+    QString device;
+    {
+        Loop loop(flawed.path());
+        QVERIFY2(loop.why.isEmpty(), qPrintable(loop.why));
+        device = loop.device;
+        QProcess cli;
+        cli.start(VELMORA_CLI, {"drive", "--yes", "--json", out.filePath("flawed.json"), device});
+        QVERIFY(cli.waitForFinished(120000));
+        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        const QString log = QString::fromUtf8(cli.readAllStandardOutput());
+        QVERIFY2(cli.exitCode() == 1, qPrintable(err + log));
+        QVERIFY2(err.contains("Erased with exceptions: 128 sectors could not be written; "
+                              "destroy this drive physically"),
+                 qPrintable(err));
+        QVERIFY2(log.contains("128 sectors of " + device + " could not be written or read back"),
+                 qPrintable(log));
+        QVERIFY(!log.contains("Drive wipe completed"));
+    }
+    const QJsonObject outcome =
+        QJsonDocument::fromJson(readFile(out.filePath("flawed.json"))).object();
+    QCOMPARE(outcome["result"].toString(), QStringLiteral("problems"));
+    const QJsonObject drive = outcome["drive"].toObject();
+    const QJsonObject bad = drive["badSectors"].toObject();
+    QCOMPARE(bad["count"].toInt(), 128);
+    QCOMPARE(bad["ranges"].toArray(), (QJsonArray{QJsonArray{kBadFrom / 512, kBadTo / 512 - 1}}));
+    QCOMPARE(drive["sanitization"].toString(), QStringLiteral("none"));
+    QVERIFY(drive["sanitizationText"].toString().contains("Destroy the drive physically"));
+    QVERIFY(drive["verification"].toObject()["matched"].toBool());
+    QProcess check;
+    check.start(VELMORA_CLI, {"check-report", out.filePath("flawed.json")});
+    QVERIFY(check.waitForFinished(60000));
+    QCOMPARE(check.exitCode(), 0);
+    // Everything but the refused sectors was overwritten.
+    const QByteArray image = readFile(flawed.backing());
+    QVERIFY(!image.left(kBadFrom).contains(plantText()));
+    QVERIFY(!image.mid(kBadTo).contains(plantText()));
+    QVERIFY(image.mid(kBadFrom, kBadTo - kBadFrom).contains(plantText()));
+
+    // A drive that refuses everything past its middle is failing: the wipe
+    // ends, and says so.
+    testsupport::FaultyFile failing(32 << 20, {kBadFrom, -1, false});
+    QVERIFY(failing.why.isEmpty());
+    Loop loop(failing.path());
+    QVERIFY(loop.why.isEmpty());
+    QProcess cli;
+    cli.start(VELMORA_CLI, {"drive", "--yes", "--json", out.filePath("failing.json"), loop.device});
+    QVERIFY(cli.waitForFinished(120000));
+    QCOMPARE(cli.exitCode(), 1);
+    QVERIFY(cli.readAllStandardOutput().contains("refused more than 2048 sectors: the drive is "
+                                                 "failing"));
+    const QJsonObject failed =
+        QJsonDocument::fromJson(readFile(out.filePath("failing.json"))).object();
+    QCOMPARE(failed["result"].toString(), QStringLiteral("failed"));
+    QVERIFY(failed["drive"].toObject()["badSectors"].toObject()["count"].toInt() > 2048);
+}
+
+// The same sectors refused in two passes count once; neighbours join, and
+// only what was refused is blanked before a comparison.
+void DrivesTest::badSectorRangesMerge()
+{
+    velmora::BadSectors bad(512);
+    bad.add(4096, 8192);
+    bad.add(4096, 8192);
+    bad.add(8192, 8704);
+    bad.add(1024, 1536);
+    bad.add(0, 512);
+    QCOMPARE(bad.count(), quint64(8 + 1 + 1 + 1));
+    QCOMPARE(bad.toJson()["ranges"].toArray(),
+             (QJsonArray{QJsonArray{0, 0}, QJsonArray{2, 2}, QJsonArray{8, 16}}));
+    bad.add(0, 8704);
+    QCOMPARE(bad.count(), quint64(17));
+    QByteArray data(2048, 'x');
+    velmora::BadSectors one(512);
+    one.add(1024, 1536);
+    one.blankIn(data.data(), 512, 2048);
+    QCOMPARE(data.count('\0'), 512);
+    QCOMPARE(data.indexOf('\0'), 512);
+    QVERIFY(!velmora::BadSectors(512).tooMany());
 }
 
 QTEST_GUILESS_MAIN(DrivesTest)

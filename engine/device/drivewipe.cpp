@@ -3,6 +3,7 @@
 #include "engine/device/drivewipe.h"
 
 #include "engine/device/alignedbuffer.h"
+#include "engine/device/badsectors.h"
 
 #include "engine/core/chunks.h"
 #include "engine/core/homes.h"
@@ -62,9 +63,11 @@ struct Facts {
 // Writes one pass of `stream` over [from, to) of the device: this thread
 // draws each chunk while the two before it are being written. Returns 0,
 // ECANCELED when stopped, or the errno of the write that failed;
-// `*written` counts the bytes written from `from` on without a gap.
+// `*written` counts the bytes written from `from` on without a gap. With
+// `bad`, a chunk refused with a media error is written again, down to its
+// sectors, and those that stay refused are kept there.
 int writeRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContext &ctx,
-               quint64 *written)
+               quint64 *written, BadSectors *bad = nullptr)
 {
     constexpr int kAhead = 2;
     const qint64 chunk = chunkOf(ctx);
@@ -74,11 +77,14 @@ int writeRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContex
     stream.seek(from);
     *written = 0;
     int failure = 0;
+    quint64 offsets[kAhead + 1] = {};
     // Waits for the write in `slot`; counts it when it was whole.
     const auto settle = [&](int slot, qint64 length) {
         if (!writing[slot].valid())
             return;
-        const int error = writing[slot].get();
+        int error = writing[slot].get();
+        if (error != 0 && failure == 0 && bad && isMediaError(error))
+            error = rewriteRefused(fd, buffers[slot].get(), offsets[slot], length, *bad);
         if (error != 0 || failure != 0) {
             if (failure == 0)
                 failure = error;
@@ -101,6 +107,7 @@ int writeRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContex
         const qint64 length = qint64(std::min<quint64>(chunk, to - offset));
         stream.fill(buffers[slot].get(), std::size_t(length));
         lengths[slot] = length;
+        offsets[slot] = offset;
         writing[slot] =
             std::async(std::launch::async, [fd, data = buffers[slot].get(), length, offset] {
                 int error = platform::injectFault ? platform::injectFault("drivewrite", fd) : 0;
@@ -125,7 +132,7 @@ int writeRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContex
 // read's errno. Kept in one piece: the read ahead and the comparison are one
 // pipeline, read through every sector of a drive.
 int compareRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobContext &ctx,
-                 quint64 *at)
+                 quint64 *at, BadSectors *bad = nullptr)
 {
     // Two reads in flight while the third buffer is compared: a disk that
     // answers from several queues streams, one read at a time does not.
@@ -166,9 +173,14 @@ int compareRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobCont
         askNext();
     for (quint64 offset = from; offset < to; offset += chunk, index = (index + 1) % (kAhead + 1)) {
         const qint64 length = lengthAt(offset);
-        const Read r = reading[index].get();
+        Read r = reading[index].get();
         if (ctx.stopped())
             return ECANCELED;
+        // Sectors that will not be read are kept with those that would not
+        // be written, and not compared.
+        if (r.got != length && bad && isMediaError(r.error) &&
+            rereadRefused(fd, buffers[index].get(), offset, length, *bad) == 0)
+            r.got = length;
         if (r.got != length) {
             *at = offset + quint64(std::max<qint64>(r.got, 0));
             return r.error ? r.error : EIO;
@@ -181,6 +193,8 @@ int compareRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobCont
         for (qint64 piece = 0; piece < length; piece += kPiece) {
             const std::size_t n = std::size_t(std::min(kPiece, length - piece));
             stream.strip(got + piece, n);
+            if (bad)
+                bad->blankIn(got + piece, offset + quint64(piece), n);
             if (got[piece] == 0 && std::memcmp(got + piece, got + piece + 1, n - 1) == 0)
                 continue;
             for (std::size_t i = 0; i < n; ++i)
@@ -234,6 +248,16 @@ QString sanitizationWords(const QString &category, const platform::Drive &drive,
                flashLimit;
     return QCoreApplication::translate(
         "DriveWipe", "Neither Clear nor Purge (NIST SP 800-88): the wipe did not finish.");
+}
+
+// A drive that refused sectors earns no category, whatever was done.
+QString badSectorsWords(quint64 count)
+{
+    return QCoreApplication::translate(
+        "DriveWipe",
+        "Neither Clear nor Purge (NIST SP 800-88): %n sector(s) could not be written or read "
+        "back and may still hold what was there. Destroy the drive physically.",
+        nullptr, int(count));
 }
 
 } // namespace
@@ -529,6 +553,9 @@ class DriveWipe
     bool verified = false;
     // The drive's own erase completed and the sampled blocks agree.
     bool ownErased = false;
+    // What the passes and the read-back could not reach.
+    std::unique_ptr<BadSectors> bad;
+    bool failedForBadSectors(int rc);
 };
 
 bool DriveWipe::measure()
@@ -539,6 +566,24 @@ bool DriveWipe::measure()
                  rc);
         return false;
     }
+    bad = std::make_unique<BadSectors>(logical);
+    return true;
+}
+
+// Too many sectors refused: the drive is failing, and the wipe ends.
+bool DriveWipe::failedForBadSectors(int rc)
+{
+    if (bad->count() > 0)
+        facts.drive.insert(QStringLiteral("badSectors"), bad->toJson());
+    if (rc != EIO || !bad->tooMany())
+        return false;
+    facts.publish();
+    ctx.fail(QCoreApplication::translate(
+                 "DriveWipe", "❌ %1 refused more than %2 sectors: the drive is failing. What it "
+                              "holds cannot be proved erased; destroy it physically.")
+                 .arg(shown)
+                 .arg(BadSectors::kMost),
+             rc);
     return true;
 }
 
@@ -802,9 +847,11 @@ bool DriveWipe::overwrite(int passes)
                      .arg(shown, bytesText(bytes)));
         auto stream = std::make_unique<RandomStream>();
         quint64 written = 0;
-        int rc = writeRange(pin->fd.get(), 0, bytes, *stream, ctx, &written);
+        int rc = writeRange(pin->fd.get(), 0, bytes, *stream, ctx, &written, bad.get());
         if (rc == 0 && (rc = platform::syncData(pin->fd.get())) != 0)
             written = 0;
+        if (failedForBadSectors(rc))
+            return false;
         facts.passes.append(QJsonObject{{QStringLiteral("pass"), pass},
                                         {QStringLiteral("pattern"), QStringLiteral("random")},
                                         {QStringLiteral("bytesWritten"), double(written)},
@@ -835,7 +882,9 @@ bool DriveWipe::readBack()
     RandomStream again(last->key());
     quint64 at = 0;
     const qint64 before = ctx.bytesVerified;
-    const int rc = compareRange(pin->fd.get(), 0, bytes, again, ctx, &at);
+    const int rc = compareRange(pin->fd.get(), 0, bytes, again, ctx, &at, bad.get());
+    if (failedForBadSectors(rc))
+        return false;
     facts.drive.insert(
         QStringLiteral("verification"),
         QJsonObject{{QStringLiteral("bytesCompared"), double(ctx.bytesVerified - before)},
@@ -911,16 +960,37 @@ void DriveWipe::finish(int passes)
         category = QStringLiteral("purge");
     if (passes > 0 && category.isEmpty())
         category = QStringLiteral("clear");
+    const quint64 refused = bad ? bad->count() : 0;
+    if (refused > 0)
+        category.clear();
     facts.drive.insert(QStringLiteral("sanitization"),
                        category.isEmpty() ? QStringLiteral("none") : category);
-    facts.drive.insert(QStringLiteral("sanitizationText"),
-                       sanitizationWords(category, pin->drive, verified, luksVersion, ownCommand));
+    facts.drive.insert(
+        QStringLiteral("sanitizationText"),
+        refused > 0 ? badSectorsWords(refused)
+                    : sanitizationWords(category, pin->drive, verified, luksVersion, ownCommand));
     facts.publish();
+    if (refused > 0)
+        ctx.problem(QCoreApplication::translate(
+                        "DriveWipe",
+                        "❌ %n sector(s) of %1 could not be written or read back; the rest "
+                        "was. Unreadable sectors cannot be proved clean: destroy this drive "
+                        "physically.",
+                        nullptr, int(refused))
+                        .arg(shown),
+                    shown, EIO);
     // The keys alone leave every sector as it was: it is no wipe.
-    ctx.emitCompletion(
-        passes > 0 || ownErased
-            ? QCoreApplication::translate("DriveWipe", "✅ Drive wipe completed.")
-            : QCoreApplication::translate("DriveWipe", "✅ The encryption keys were destroyed."));
+    if (refused > 0)
+        ctx.emitCompletion(
+            QCoreApplication::translate("DriveWipe",
+                                        "⚠️ The drive wipe ended with exceptions: %n "
+                                        "sector(s) could not be erased.",
+                                        nullptr, int(refused)));
+    else
+        ctx.emitCompletion(passes > 0 || ownErased
+                               ? QCoreApplication::translate("DriveWipe", "✅ Drive wipe completed.")
+                               : QCoreApplication::translate(
+                                     "DriveWipe", "✅ The encryption keys were destroyed."));
 }
 
 } // namespace

@@ -215,8 +215,12 @@ void ErasureRecord::finish(const JobReport &report, qint64 written, qint64 verif
              : problemCount > 0 ? Result::Problems
                                 : Result::Erased;
 
-    // Only a wipe that ran to its end reached every sector, or the keys.
-    if (kind == Kind::Drive && result != Result::Erased && !drive.isEmpty()) {
+    // Only a wipe that ran to its end reached every sector, or the keys;
+    // one that ended past refused sectors says so itself.
+    const bool endedPastBadSectors =
+        result == Result::Problems && drive.contains(QStringLiteral("badSectors"));
+    if (kind == Kind::Drive && result != Result::Erased && !drive.isEmpty() &&
+        !endedPastBadSectors) {
         drive.insert(QStringLiteral("sanitization"), QStringLiteral("none"));
         drive.insert(QStringLiteral("sanitizationText"),
                      QCoreApplication::translate("ErasureRecord",
@@ -289,6 +293,17 @@ QString ErasureRecord::resultText() const
         return kind == Kind::Files ? QCoreApplication::translate("ErasureRecord", "Erased")
                                    : QCoreApplication::translate("ErasureRecord", "Wiped");
     case Result::Problems:
+        // A drive whose every sector but the refused ones was written.
+        if (const double refused = drive.value(QStringLiteral("badSectors"))
+                                       .toObject()
+                                       .value(QStringLiteral("count"))
+                                       .toDouble();
+            kind == Kind::Drive && refused > 0)
+            return QCoreApplication::translate(
+                "ErasureRecord",
+                "Erased with exceptions: %n sector(s) could not be written; destroy this drive "
+                "physically",
+                nullptr, int(refused));
         return QCoreApplication::translate("ErasureRecord", "Finished with problems");
     case Result::Stopped:
         return QCoreApplication::translate("ErasureRecord", "Stopped before the end");

@@ -796,6 +796,31 @@ Methode: %2%3
         <source>⏱️ %1 estimates its own erase takes %2 min.</source>
         <translation>⏱️ %1 schätzt, dass sein eigenes Löschen %2 min dauert.</translation>
     </message>
+    <message numerus="yes">
+        <source>Neither Clear nor Purge (NIST SP 800-88): %n sector(s) could not be written or read back and may still hold what was there. Destroy the drive physically.</source>
+        <translation>
+            <numerusform>Weder Clear noch Purge (NIST SP 800-88): %n Sektor konnte nicht geschrieben oder zurückgelesen werden und kann noch enthalten, was dort stand. Zerstören Sie den Datenträger physisch.</numerusform>
+            <numerusform>Weder Clear noch Purge (NIST SP 800-88): %n Sektoren konnten nicht geschrieben oder zurückgelesen werden und können noch enthalten, was dort stand. Zerstören Sie den Datenträger physisch.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>❌ %1 refused more than %2 sectors: the drive is failing. What it holds cannot be proved erased; destroy it physically.</source>
+        <translation>❌ %1 hat mehr als %2 Sektoren verweigert: Der Datenträger versagt. Sein Inhalt lässt sich nicht als gelöscht nachweisen; zerstören Sie ihn physisch.</translation>
+    </message>
+    <message numerus="yes">
+        <source>❌ %n sector(s) of %1 could not be written or read back; the rest was. Unreadable sectors cannot be proved clean: destroy this drive physically.</source>
+        <translation>
+            <numerusform>❌ %n Sektor von %1 konnte nicht geschrieben oder zurückgelesen werden, der Rest schon. Unlesbare Sektoren lassen sich nicht als sauber nachweisen: Zerstören Sie diesen Datenträger physisch.</numerusform>
+            <numerusform>❌ %n Sektoren von %1 konnten nicht geschrieben oder zurückgelesen werden, der Rest schon. Unlesbare Sektoren lassen sich nicht als sauber nachweisen: Zerstören Sie diesen Datenträger physisch.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>⚠️ The drive wipe ended with exceptions: %n sector(s) could not be erased.</source>
+        <translation>
+            <numerusform>⚠️ Das Löschen des Datenträgers endete mit Ausnahmen: %n Sektor konnte nicht gelöscht werden.</numerusform>
+            <numerusform>⚠️ Das Löschen des Datenträgers endete mit Ausnahmen: %n Sektoren konnten nicht gelöscht werden.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>EraseMethodDialog</name>
@@ -978,6 +1003,13 @@ Methode: %2%3
     <message>
         <source>The drive&apos;s own erase (%1), then %2</source>
         <translation>Eigenes Löschen des Laufwerks (%1), dann %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
+        <translation>
+            <numerusform>Mit Ausnahmen gelöscht: %n Sektor konnte nicht geschrieben werden; zerstören Sie diesen Datenträger physisch</numerusform>
+            <numerusform>Mit Ausnahmen gelöscht: %n Sektoren konnten nicht geschrieben werden; zerstören Sie diesen Datenträger physisch</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,27 @@ Method: %2%3
             <numerusform>ℹ️ Partition table found on %1: %2, %n partitions.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Neither Clear nor Purge (NIST SP 800-88): %n sector(s) could not be written or read back and may still hold what was there. Destroy the drive physically.</source>
+        <translation>
+            <numerusform>Neither Clear nor Purge (NIST SP 800-88): %n sector could not be written or read back and may still hold what was there. Destroy the drive physically.</numerusform>
+            <numerusform>Neither Clear nor Purge (NIST SP 800-88): %n sectors could not be written or read back and may still hold what was there. Destroy the drive physically.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>❌ %n sector(s) of %1 could not be written or read back; the rest was. Unreadable sectors cannot be proved clean: destroy this drive physically.</source>
+        <translation>
+            <numerusform>❌ %n sector of %1 could not be written or read back; the rest was. Unreadable sectors cannot be proved clean: destroy this drive physically.</numerusform>
+            <numerusform>❌ %n sectors of %1 could not be written or read back; the rest was. Unreadable sectors cannot be proved clean: destroy this drive physically.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>⚠️ The drive wipe ended with exceptions: %n sector(s) could not be erased.</source>
+        <translation>
+            <numerusform>⚠️ The drive wipe ended with exceptions: %n sector could not be erased.</numerusform>
+            <numerusform>⚠️ The drive wipe ended with exceptions: %n sectors could not be erased.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ErasureRecord</name>
@@ -68,6 +89,13 @@ Method: %2%3
         <translation>
             <numerusform>%1 %2 of %n entry erased, %3 written.</numerusform>
             <numerusform>%1 %2 of %n entries erased, %3 written.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
+        <translation>
+            <numerusform>Erased with exceptions: %n sector could not be written; destroy this drive physically</numerusform>
+            <numerusform>Erased with exceptions: %n sectors could not be written; destroy this drive physically</numerusform>
         </translation>
     </message>
 </context>
