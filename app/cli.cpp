@@ -172,6 +172,13 @@ int misplacedOption(const cli::Options &options)
     if (options.sanitize && options.methodGiven && !options.thenOverwrite)
         return fail(QCoreApplication::translate(
             "Cli", "--sanitize overwrites nothing: --method goes with --then-overwrite"));
+    if (!options.verifyMode.isEmpty() && command != QLatin1String("drive"))
+        return fail(QCoreApplication::translate(
+            "Cli", "--verify=sample and --verify=full go with drive only; --verify reads the "
+                   "last pass back"));
+    if (!options.verifyMode.isEmpty() && options.noVerify)
+        return fail(QCoreApplication::translate("Cli", "--verify= and --no-verify contradict "
+                                                       "each other"));
     if (options.thenFreeSpace && command != QLatin1String("erase"))
         return fail(QCoreApplication::translate("Cli", "--then-freespace follows erase only"));
     return 0;
@@ -190,9 +197,11 @@ void nameJsonInFolder(cli::Options *options)
            ".json";
 }
 
-// --sanitize takes its action after '=' or none, which the parser does not
-// know: it is shown a switch, and the action is kept in `*action`.
-QStringList withSanitizeTaken(QStringList words, QString *action, bool *named)
+// --sanitize takes its action after '=' or none, and --verify its way
+// (sample or full), which the parser does not know: it is shown switches,
+// and the values are kept in `*action` and `*verifyMode`.
+QStringList withValuesTaken(QStringList words, QString *action, bool *named, QString *verifyMode,
+                            bool *verifyNamed)
 {
     for (QString &word : words) {
         if (word == QLatin1String("--"))
@@ -201,6 +210,10 @@ QStringList withSanitizeTaken(QStringList words, QString *action, bool *named)
             *action = word.mid(11);
             *named = true;
             word = QStringLiteral("--sanitize");
+        } else if (word.startsWith(QLatin1String("--verify="))) {
+            *verifyMode = word.mid(9);
+            *verifyNamed = true;
+            word = QStringLiteral("--verify");
         }
     }
     return words;
@@ -216,7 +229,10 @@ int run(int argc, char **argv)
         return cli::listDrives(arguments.mid(2));
     QString sanitizeAction;
     bool sanitizeNamed = false;
-    const QStringList words = withSanitizeTaken(arguments, &sanitizeAction, &sanitizeNamed);
+    QString verifyMode;
+    bool verifyNamed = false;
+    const QStringList words =
+        withValuesTaken(arguments, &sanitizeAction, &sanitizeNamed, &verifyMode, &verifyNamed);
     QCommandLineParser parser;
     cli::describeOptions(parser);
     if (!parser.parse(words))
@@ -230,6 +246,9 @@ int run(int argc, char **argv)
     options.sanitizeAction = sanitizeAction;
     if (sanitizeNamed && sanitizeAction.isEmpty())
         return fail(QCoreApplication::translate("Cli", "--sanitize= names no action"));
+    options.verifyMode = verifyMode;
+    if (verifyNamed && verifyMode != QLatin1String("sample") && verifyMode != QLatin1String("full"))
+        return fail(QCoreApplication::translate("Cli", "--verify= takes sample or full"));
     const QString &command = options.command;
     if (command == QLatin1String("schedule"))
         return cli::schedule(options.words, options.every, options.method);

@@ -281,6 +281,7 @@ bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJ
     job->request.kind = velmora::ErasureRecord::Kind::Drive;
     job->request.device = drive.path;
     job->request.cryptoErase = options.cryptoErase;
+    job->request.verifySampled = options.verifyMode == QLatin1String("sample");
     // The keys alone where no method was asked for: nothing to read back.
     if (options.cryptoErase && !options.methodGiven) {
         job->request.method.clear();

@@ -86,7 +86,9 @@ void describeOptions(QCommandLineParser &parser)
              "Cli", "Erase method: NIST, DoD, British, German or Gutmann (default NIST)."),
          QStringLiteral("NAME")},
         {QStringLiteral("verify"),
-         QCoreApplication::translate("Cli", "Read the last pass back and compare it.")},
+         QCoreApplication::translate("Cli", "Read the last pass back and compare it; for a "
+                                            "drive, --verify=sample reads only blocks sampled "
+                                            "across it.")},
         {{QStringLiteral("y"), QStringLiteral("yes")},
          QCoreApplication::translate(
              "Cli", "Do not ask; for scripts. Without it, a terminal must answer.")},

@@ -34,6 +34,8 @@ struct Options {
     bool thenFreeSpace = false;
     bool cryptoErase = false;
     bool noVerify = false;
+    // drive --verify=sample|full: empty where not named (full).
+    QString verifyMode;
     // drive --sanitize[=ACTION] [--then-overwrite]
     bool sanitize = false;
     QString sanitizeAction;

@@ -26,6 +26,16 @@ namespace
 
 constexpr qsizetype kShownEntries = 20;
 
+// How the job reads its work back, for the question.
+QString readBackWords(const PreparedJob &job)
+{
+    if (!job.request.verify || job.record.passes <= 0)
+        return QString();
+    return job.request.verifySampled
+               ? QCoreApplication::translate("Cli", ", blocks sampled across the drive read back")
+               : QCoreApplication::translate("Cli", ", the last pass read back");
+}
+
 } // namespace
 
 std::mutex JobSession::output;
@@ -39,10 +49,7 @@ bool JobSession::confirmed(const PreparedJob &job, bool thenFreeSpace)
     printTo(stderr,
             QCoreApplication::translate(
                 "Cli", "This will permanently destroy, beyond recovery:\n  %1\nMethod: %2%3\n")
-                .arg(record.target, record.method,
-                     job.request.verify && record.passes > 0
-                         ? QCoreApplication::translate("Cli", ", the last pass read back")
-                         : QString()));
+                .arg(record.target, record.method, readBackWords(job)));
     if (record.kind == velmora::ErasureRecord::Kind::Files) {
         // What was named, not every file below it: the folders given and the
         // files given on their own, twenty at most.
@@ -72,10 +79,7 @@ bool JobSession::confirmed(const std::vector<const PreparedJob *> &jobs)
                         "This will permanently destroy, beyond recovery, %n drive(s) at "
                         "once:%1\nMethod: %2%3\n",
                         nullptr, int(jobs.size()))
-                        .arg(targets, first.record.method,
-                             first.request.verify && first.record.passes > 0
-                                 ? QCoreApplication::translate("Cli", ", the last pass read back")
-                                 : QString()));
+                        .arg(targets, first.record.method, readBackWords(first)));
     return askToType();
 }
 

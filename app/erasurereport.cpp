@@ -133,6 +133,36 @@ QString ownEraseRows(const QJsonObject &own)
     return html;
 }
 
+// The read-back of a drive wipe: whole, or of blocks sampled across it.
+QString readBackText(const QJsonObject &verification)
+{
+    if (verification.isEmpty())
+        return QCoreApplication::translate("ErasureReport", "not done");
+    const bool matched = verification.value(QStringLiteral("matched")).toBool();
+    if (verification.value(QStringLiteral("mode")) == QLatin1String("sample")) {
+        const int blocks = verification.value(QStringLiteral("blocksSampled")).toInt();
+        if (matched)
+            return QCoreApplication::translate(
+                "ErasureReport",
+                "%n block(s) sampled across the drive read back and compared: identical", nullptr,
+                blocks);
+        return QCoreApplication::translate(
+            "ErasureReport",
+            "%n block(s) sampled across the drive read back and compared: different", nullptr,
+            blocks);
+    }
+    const QLocale locale;
+    const qint64 n = qint64(verification.value(QStringLiteral("bytesCompared")).toDouble());
+    const QString compared =
+        QStringLiteral("%1 (%2 bytes)")
+            .arg(locale.formattedDataSize(n, 1, QLocale::DataSizeSIFormat), locale.toString(n));
+    if (matched)
+        return QCoreApplication::translate("ErasureReport", "%1 read back and compared: identical")
+            .arg(compared);
+    return QCoreApplication::translate("ErasureReport", "%1 read back and compared: different")
+        .arg(compared);
+}
+
 // A drive wipe's certificate: the drive, what it held, each pass, the
 // read-back, the discard and the sanitization category. Kept in one piece:
 // the certificate's rows, in the order it is read.
@@ -207,16 +237,8 @@ QString driveSection(const QJsonObject &drive)
                  ? QCoreApplication::translate("ErasureReport", "random data, %1, complete")
                  : QCoreApplication::translate("ErasureReport", "random data, %1, not complete"))
                 .arg(bytes(pass[QStringLiteral("bytesWritten")])));
-    const QJsonObject verification = drive.value(QStringLiteral("verification")).toObject();
     html += row(QCoreApplication::translate("ErasureReport", "Verification"),
-                verification.isEmpty()
-                    ? QCoreApplication::translate("ErasureReport", "not done")
-                    : (verification.value(QStringLiteral("matched")).toBool()
-                           ? QCoreApplication::translate("ErasureReport",
-                                                         "%1 read back and compared: identical")
-                           : QCoreApplication::translate("ErasureReport",
-                                                         "%1 read back and compared: different"))
-                          .arg(bytes(verification.value(QStringLiteral("bytesCompared")))));
+                readBackText(drive.value(QStringLiteral("verification")).toObject()));
     const QString discard = drive.value(QStringLiteral("discard")).toString();
     html += row(QCoreApplication::translate("ErasureReport", "Discard"),
                 discard == QLatin1String("secure")
@@ -264,7 +286,14 @@ QString verificationText(const ErasureRecord &record)
         ways << QCoreApplication::translate(
             "ErasureReport", "Blocks sampled across the drive, marked before the drive's own "
                              "erase and read after it (NIST SP 800-88 Rev. 1, 4.7)");
-    if (record.readBack())
+    const bool sampled = record.drive.value(QStringLiteral("verification"))
+                             .toObject()
+                             .value(QStringLiteral("mode")) == QLatin1String("sample");
+    if (record.readBack() && sampled)
+        ways << QCoreApplication::translate("ErasureReport",
+                                            "Blocks sampled across the drive read back after the "
+                                            "last pass and compared (NIST SP 800-88 Rev. 1, 4.7)");
+    else if (record.readBack())
         ways << QCoreApplication::translate("ErasureReport",
                                             "The last pass read back from the device and compared");
     return ways.isEmpty() ? QCoreApplication::translate("ErasureReport", "None")

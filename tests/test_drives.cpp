@@ -116,11 +116,12 @@ QByteArray gptHead()
 }
 
 int outcomeOf(Recorder &rec, const velmora::JobRequest &request, velmora::ErasureRecord *record,
-              bool stop = false)
+              bool stop = false, std::function<void(int)> beforeVerify = {})
 {
     *record = velmora::ErasureRecord::forDrive(request.device, request.method, request.verify,
                                                request.cryptoErase);
     auto ctx = rec.context();
+    ctx.beforeVerify = std::move(beforeVerify);
     QString error;
     velmora::runJob(request, ctx, &error);
     record->finish(rec.report, ctx.bytesWritten, ctx.bytesVerified, stop);
@@ -167,6 +168,7 @@ class DrivesTest : public QObject
     void manyDrivesAtOnce();
     void badSectorsAreSkippedAndNamed();
     void badSectorRangesMerge();
+    void sampledReadBackIsRecordedAsSuch();
 };
 
 void DrivesTest::wipeLeavesNothingOfTheDrive()
@@ -1153,6 +1155,61 @@ void DrivesTest::badSectorRangesMerge()
     QCOMPARE(data.count('\0'), 512);
     QCOMPARE(data.indexOf('\0'), 512);
     QVERIFY(!velmora::BadSectors(512).tooMany());
+}
+
+// --verify=sample reads blocks sampled across the drive after the pass:
+// recorded as a sampled read-back, never as the whole one, and a drive
+// that does not keep what it was given fails it.
+void DrivesTest::sampledReadBackIsRecordedAsSuch()
+{
+    Loop loop(plantedBytes(8 << 20), 64 << 20);
+    if (!loop.why.isEmpty())
+        QSKIP(qPrintable(loop.why));
+    QTemporaryDir out;
+    QProcess cli;
+    cli.start(VELMORA_CLI, {"drive", "--yes", "--verify=sample", "--json",
+                            out.filePath("sampled.json"), loop.device});
+    QVERIFY(cli.waitForFinished(120000));
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    QVERIFY2(cli.exitCode() == 0, qPrintable(err));
+    QVERIFY(err.contains("blocks sampled across the drive read back"));
+    const QJsonObject outcome =
+        QJsonDocument::fromJson(readFile(out.filePath("sampled.json"))).object();
+    QCOMPARE(outcome["sanitization"].toObject()["verification"].toString(),
+             QStringLiteral("sampled-read-back"));
+    const QJsonObject check = outcome["drive"].toObject()["verification"].toObject();
+    QCOMPARE(check["mode"].toString(), QStringLiteral("sample"));
+    QCOMPARE(check["blocksSampled"].toInt(), velmora::SampleCheck::kSubsections + 2);
+    QVERIFY(check["matched"].toBool());
+    QVERIFY(outcome["drive"].toObject()["sanitizationText"].toString().contains("sampled"));
+    QVERIFY(outcome["bytesVerified"].toDouble() < double(64 << 20) / 10);
+    // Neither a way it does not know, nor for what is no drive.
+    cli.start(VELMORA_CLI, {"drive", "--yes", "--verify=some", loop.device});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 2);
+    cli.start(VELMORA_CLI, {"erase", "--yes", "--verify=sample", out.filePath("sampled.json")});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY(QFile::exists(out.filePath("sampled.json")));
+
+    // The second half turned to zeros behind the job's back before the
+    // read-back: the sample finds it.
+    velmora::JobRequest request = wipeOf(loop.device, true);
+    request.verifySampled = true;
+    Recorder rec;
+    velmora::ErasureRecord record;
+    outcomeOf(rec, request, &record, false, [&loop](int) {
+        QFile device(loop.device);
+        QVERIFY(device.open(QIODevice::ReadWrite));
+        QVERIFY(device.seek(32 << 20));
+        QVERIFY(device.write(QByteArray(32 << 20, '\0')) == (32 << 20));
+        QVERIFY(device.flush());
+        ::fsync(device.handle());
+    });
+    QCOMPARE(record.result, velmora::ErasureRecord::Result::Failed);
+    QVERIFY2(record.error.contains("did not read back as written"), qPrintable(record.error));
+    QCOMPARE(record.toJson()["drive"].toObject()["sanitization"].toString(),
+             QStringLiteral("none"));
 }
 
 QTEST_GUILESS_MAIN(DrivesTest)

@@ -160,8 +160,10 @@ struct JobContext {
     // smaller where many drives at once share the memory. 0: 4 MiB.
     qint64 driveChunk = 0;
 
-    // Read back what the last pass put on the device and compare it.
+    // Read back what the last pass put on the device and compare it; a
+    // drive wipe with `verifySampled` reads only blocks sampled across it.
     bool verify = false;
+    bool verifySampled = false;
     qint64 bytesVerified = 0;
     // Called with the file's descriptor just before it is read back: a seam
     // for tests that change the data behind the job's back.

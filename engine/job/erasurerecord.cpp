@@ -413,7 +413,12 @@ QJsonObject ErasureRecord::toJson() const
          QJsonObject{{QStringLiteral("category"), category()},
                      {QStringLiteral("technique"), technique()},
                      {QStringLiteral("verification"),
-                      readBack() ? QStringLiteral("read-back") : QStringLiteral("none")},
+                      !readBack() ? QStringLiteral("none")
+                      : drive.value(QStringLiteral("verification"))
+                                  .toObject()
+                                  .value(QStringLiteral("mode")) == QLatin1String("sample")
+                          ? QStringLiteral("sampled-read-back")
+                          : QStringLiteral("read-back")},
                      {QStringLiteral("tool"),
                       QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION))}}},
         {QStringLiteral("events"), eventList},

@@ -126,6 +126,7 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
     // The read-back of the last pass costs what one more pass does.
     const int rounds = passes + (request.verify ? 1 : 0);
     ctx.verify = request.verify;
+    ctx.verifySampled = request.verify && request.verifySampled;
     if (ctx.report)
         ctx.report->keepRemoved(request.kind == ErasureRecord::Kind::Files);
     if (request.kind == ErasureRecord::Kind::Files) {
@@ -147,8 +148,9 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
             platform::driveAt(request.device, &drive);
             bytes = drive.bytes;
         }
-        ctx.setTotalUnits(driveWipeUnits(bytes, drivePasses, request.verify, request.cryptoErase,
-                                         request.ownErase.has_value()));
+        // A sampled read-back reads too little to count.
+        ctx.setTotalUnits(driveWipeUnits(bytes, drivePasses, ctx.verify && !ctx.verifySampled,
+                                         request.cryptoErase, request.ownErase.has_value()));
         beginJournal(ctx, ErasureRecord::Kind::Drive, ctx.verify, {request.device});
         runDriveWipeJob(request.device, drivePasses, request.cryptoErase, ctx, request.pinned,
                         request.ownErase);

@@ -46,6 +46,9 @@ struct JobRequest {
     ErasureRecord::Kind kind = ErasureRecord::Kind::Files;
     QString method;
     bool verify = false;
+    // A drive wipe: the read-back of blocks sampled across the drive, not
+    // of every one.
+    bool verifySampled = false;
     QByteArrayList listed; // a file erase: listSelection()'s entries
     // A file erase also removes what the desktop keeps of the erased entries
     // (thumbnails, recent-files entries, Trash records).

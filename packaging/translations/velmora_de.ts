@@ -8,10 +8,6 @@
         <translation>Löschmethode: NIST, DoD, British, German oder Gutmann (Vorgabe NIST).</translation>
     </message>
     <message>
-        <source>Read the last pass back and compare it.</source>
-        <translation>Den letzten Durchgang zurücklesen und vergleichen.</translation>
-    </message>
-    <message>
         <source>Do not ask; for scripts. Without it, a terminal must answer.</source>
         <translation>Nicht nachfragen; für Skripte. Ohne diese Option muss ein Terminal antworten.</translation>
     </message>
@@ -472,6 +468,26 @@ Methode: %2%3
         <translation>Datenträger	Seriennummer	Zustand
 </translation>
     </message>
+    <message>
+        <source>--verify=sample and --verify=full go with drive only; --verify reads the last pass back</source>
+        <translation>--verify=sample und --verify=full gehören nur zu drive; --verify liest den letzten Durchgang zurück</translation>
+    </message>
+    <message>
+        <source>--verify= and --no-verify contradict each other</source>
+        <translation>--verify= und --no-verify widersprechen sich</translation>
+    </message>
+    <message>
+        <source>--verify= takes sample or full</source>
+        <translation>--verify= erwartet sample oder full</translation>
+    </message>
+    <message>
+        <source>Read the last pass back and compare it; for a drive, --verify=sample reads only blocks sampled across it.</source>
+        <translation>Den letzten Durchgang zurücklesen und vergleichen; bei einem Datenträger liest --verify=sample nur über ihn verteilte Stichprobenblöcke.</translation>
+    </message>
+    <message>
+        <source>, blocks sampled across the drive read back</source>
+        <translation>, über den Datenträger verteilte Stichprobenblöcke zurückgelesen</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -820,6 +836,22 @@ Methode: %2%3
             <numerusform>⚠️ Das Löschen des Datenträgers endete mit Ausnahmen: %n Sektor konnte nicht gelöscht werden.</numerusform>
             <numerusform>⚠️ Das Löschen des Datenträgers endete mit Ausnahmen: %n Sektoren konnten nicht gelöscht werden.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Clear (NIST SP 800-88): every addressable sector was overwritten, and blocks sampled across the drive were read back (NIST SP 800-88 Rev. 1, 4.7).</source>
+        <translation>Clear (NIST SP 800-88): Jeder adressierbare Sektor wurde überschrieben, und über den Datenträger verteilte Stichprobenblöcke wurden zurückgelesen (NIST SP 800-88 Rev. 1, 4.7).</translation>
+    </message>
+    <message>
+        <source>sampled read-back</source>
+        <translation>Zurücklesen der Stichproben</translation>
+    </message>
+    <message>
+        <source>❌ %1 of %2 blocks sampled across %3 did not read back as written (the first at byte %4): the drive does not keep what it is given.</source>
+        <translation>❌ %1 von %2 über %3 verteilten Stichprobenblöcken lasen sich nicht wie geschrieben zurück (der erste bei Byte %4): Der Datenträger behält nicht, was ihm gegeben wird.</translation>
+    </message>
+    <message>
+        <source>✅ %1 blocks sampled across %2 read back and compared.</source>
+        <translation>✅ %1 über %2 verteilte Stichprobenblöcke zurückgelesen und verglichen.</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1521,24 @@ Methode: %2%3
     <message>
         <source>Blocks sampled across the drive, marked before the drive&apos;s own erase and read after it (NIST SP 800-88 Rev. 1, 4.7)</source>
         <translation>Über das Laufwerk verteilte Stichprobenblöcke, vor dem eigenen Löschen des Laufwerks markiert und danach gelesen (NIST SP 800-88 Rev. 1, 4.7)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) sampled across the drive read back and compared: identical</source>
+        <translation>
+            <numerusform>%n über den Datenträger verteilter Block zurückgelesen und verglichen: gleich</numerusform>
+            <numerusform>%n über den Datenträger verteilte Blöcke zurückgelesen und verglichen: gleich</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) sampled across the drive read back and compared: different</source>
+        <translation>
+            <numerusform>%n über den Datenträger verteilter Block zurückgelesen und verglichen: verschieden</numerusform>
+            <numerusform>%n über den Datenträger verteilte Blöcke zurückgelesen und verglichen: verschieden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Blocks sampled across the drive read back after the last pass and compared (NIST SP 800-88 Rev. 1, 4.7)</source>
+        <translation>Über den Datenträger verteilte Stichprobenblöcke nach dem letzten Durchgang zurückgelesen und verglichen (NIST SP 800-88 Rev. 1, 4.7)</translation>
     </message>
 </context>
 <context>

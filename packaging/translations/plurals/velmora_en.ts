@@ -129,6 +129,20 @@ Method: %2%3
             <numerusform>%1 of %Ln erased</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n block(s) sampled across the drive read back and compared: identical</source>
+        <translation>
+            <numerusform>%n block sampled across the drive read back and compared: identical</numerusform>
+            <numerusform>%n blocks sampled across the drive read back and compared: identical</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) sampled across the drive read back and compared: different</source>
+        <translation>
+            <numerusform>%n block sampled across the drive read back and compared: different</numerusform>
+            <numerusform>%n blocks sampled across the drive read back and compared: different</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FileListPage</name>
