@@ -4,6 +4,7 @@
 
 #include "app/cliout.h"
 #include "engine/device/drivewipe.h"
+#include "engine/device/hiddenarea.h"
 #include "engine/device/luks.h"
 #include "engine/device/sanitize.h"
 #include "engine/fs/paths.h"
@@ -278,6 +279,13 @@ bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJ
         return false;
     }
     const velmora::platform::Drive &drive = job->request.pinned->drive;
+    // Said before the question: what the drive hides stays as it is.
+    const velmora::HiddenArea hidden =
+        velmora::probeHiddenArea(drive, job->request.pinned->fd.get());
+    if (hidden.hiddenSectors() > 0)
+        printTo(stderr, QCoreApplication::translate("Cli", "velmora-cli: warning: %1\n")
+                            .arg(hidden.sentence(velmora::displayName(drive.path),
+                                                 drive.logicalSector)));
     job->request.kind = velmora::ErasureRecord::Kind::Drive;
     job->request.device = drive.path;
     job->request.cryptoErase = options.cryptoErase;

@@ -169,6 +169,7 @@ class DrivesTest : public QObject
     void badSectorsAreSkippedAndNamed();
     void badSectorRangesMerge();
     void sampledReadBackIsRecordedAsSuch();
+    void hiddenSectorsAreSaidNotErased();
 };
 
 void DrivesTest::wipeLeavesNothingOfTheDrive()
@@ -1210,6 +1211,48 @@ void DrivesTest::sampledReadBackIsRecordedAsSuch()
     QVERIFY2(record.error.contains("did not read back as written"), qPrintable(record.error));
     QCOMPARE(record.toJson()["drive"].toObject()["sanitization"].toString(),
              QStringLiteral("none"));
+}
+
+// A drive that hides 2048 sectors past the end it shows (played by a
+// stand-in in front of a loop device): the wipe overwrites what it shows,
+// warns of the rest, and its words say the hidden sectors were not erased.
+void DrivesTest::hiddenSectorsAreSaidNotErased()
+{
+    Loop loop(plantedBytes(1 << 20), 64 << 20);
+    if (!loop.why.isEmpty())
+        QSKIP(qPrintable(loop.why));
+    constexpr quint64 kShown = (64 << 20) / 512;
+    velmora::platform::setDriveCommandStandIn([](const QByteArray &,
+                                                 const velmora::platform::DriveCommand &c,
+                                                 velmora::platform::DriveAnswer *a) {
+        const quint8 command = c.cdb.size() == 16 ? quint8(c.cdb.at(14)) : 0;
+        a->status = 0x02;
+        if (command == 0xec) { // IDENTIFY DEVICE: 48-bit, HPA, the loop's size
+            a->status = 0;
+            a->data = QByteArray(512, '\0');
+            qToLittleEndian<quint16>(1 << 10, a->data.data() + 2 * 82);
+            qToLittleEndian<quint16>(1 << 10, a->data.data() + 2 * 83);
+            qToLittleEndian<quint64>(kShown, a->data.data() + 2 * 100);
+        } else if (command == 0x27) { // READ NATIVE MAX ADDRESS EXT
+            a->sense = StandInController::ataSense(0x50, 0, 0, kShown + 2047);
+        }
+        return 0;
+    });
+    const auto restore = qScopeGuard([] { velmora::platform::setDriveCommandStandIn(nullptr); });
+    Recorder rec;
+    velmora::ErasureRecord record;
+    outcomeOf(rec, wipeOf(loop.device), &record);
+    velmora::platform::setDriveCommandStandIn(nullptr);
+    QCOMPARE(record.result, velmora::ErasureRecord::Result::Erased);
+    const QJsonObject hidden = record.drive["hiddenArea"].toObject();
+    QCOMPARE(hidden["hiddenSectors"].toInt(), 2048);
+    QCOMPARE(hidden["feature"].toString(), QStringLiteral("hpa"));
+    QVERIFY2(record.warnings.join('\n').contains(loop.device + " hides 2048 sector"),
+             qPrintable(record.warnings.join('\n')));
+    QVERIFY2(record.drive["sanitizationText"].toString().contains(
+                 "Hidden sectors not erased: 2048 sector"),
+             qPrintable(record.drive["sanitizationText"].toString()));
+    QVERIFY(!readFile(loop.image).contains(plantText()));
 }
 
 QTEST_GUILESS_MAIN(DrivesTest)

@@ -4,6 +4,7 @@
 // drives played by a stand-in at the one function that sends commands, and
 // the drives that are never asked.
 
+#include "engine/device/hiddenarea.h"
 #include "engine/device/samplecheck.h"
 #include "engine/device/sanitize.h"
 #include "engine/platform/drivecommands.h"
@@ -37,6 +38,9 @@ struct FakeDrive {
     // ATA: IDENTIFY DEVICE's words; none set makes it refuse IDENTIFY.
     QMap<int, quint16> ataWords;
     bool ataSanitizeFrozen = false;
+    // READ NATIVE MAX ADDRESS (EXT) and GET NATIVE MAX ADDRESS EXT answer
+    // this maximum LBA; 0: they are refused.
+    quint64 nativeMaxLba = 0;
     // SCSI: the SANITIZE service actions it reports (1 overwrite, 2 block,
     // 3 crypto); a drive that does not report refuses the command.
     QList<int> scsiActions;
@@ -90,6 +94,25 @@ int answerAs(const FakeDrive &d, const DriveCommand &c, DriveAnswer *a)
         a->sense[21] = char(0x50);
         return 0;
     }
+    const auto cmd = op == 0x85 ? quint8(c.cdb.at(14)) : 0;
+    if (cmd == 0x27 || cmd == 0xf8 || (cmd == 0x78 && c.cdb.at(4) == 0)) {
+        a->status = 0x02;
+        a->sense = QByteArray(22, '\0');
+        a->sense[0] = char(0x72);
+        a->sense[7] = char(14);
+        a->sense[8] = char(0x09);
+        a->sense[9] = char(0x0c);
+        const quint64 lba = d.nativeMaxLba;
+        const int at = 8;
+        a->sense[at + 7] = char(lba);
+        a->sense[at + 9] = char(lba >> 8);
+        a->sense[at + 11] = char(lba >> 16);
+        a->sense[at + 6] = char(lba >> 24);
+        a->sense[at + 8] = char(lba >> 32);
+        a->sense[at + 10] = char(lba >> 40);
+        a->sense[at + 13] = char(d.nativeMaxLba ? 0x50 : 0x51);
+        return 0;
+    }
     if (op == 0xa3 && d.reportsCommands && quint8(c.cdb.at(3)) == 0x48) {
         a->data = QByteArray(c.dataIn, '\0');
         a->data[1] = char(d.scsiActions.contains(quint8(c.cdb.at(5))) ? 3 : 1);
@@ -134,6 +157,8 @@ class SanitizeTest : public QObject
     void actionWordsGoBothWays();
     void samplesSpanTheDriveAndStaySmall();
     void whatIsSentIsWhatIsOffered();
+    void hiddenSectorsAreFound_data();
+    void hiddenSectorsAreFound();
 };
 
 void SanitizeTest::probeReadsWhatTheDriveOffers_data()
@@ -332,6 +357,67 @@ void SanitizeTest::whatIsSentIsWhatIsOffered()
         QStringLiteral("ATA SANITIZE (crypto scramble)"));
     QCOMPARE(OwnErase(platform::Drive(), -1, {SanitizeAction::FormatCrypto}).command(),
              QStringLiteral("NVMe Format (cryptographic erase)"));
+}
+
+void SanitizeTest::hiddenSectorsAreFound_data()
+{
+    QTest::addColumn<FakeDrive>("drive");
+    QTest::addColumn<bool>("partition");
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<qint64>("hidden");
+    QTest::addColumn<QString>("feature");
+    // A million sectors shown, with 48-bit addresses.
+    const QMap<int, quint16> shown{{83, 1 << 10}, {100, 1000000 & 0xffff}, {101, 1000000 >> 16}};
+    FakeDrive hpa;
+    hpa.ataWords = shown;
+    hpa.ataWords.insert(82, 1 << 10);
+    hpa.nativeMaxLba = 1000000 + 2047;
+    QTest::newRow("a host protected area") << hpa << false << true << qint64(2048) << "hpa";
+    FakeDrive ama = hpa;
+    ama.ataWords.insert(119, 1 << 8);
+    ama.nativeMaxLba = 1000000 + 99;
+    QTest::newRow("a lowered accessible max address")
+        << ama << false << true << qint64(100) << "ama";
+    FakeDrive whole = hpa;
+    whole.nativeMaxLba = 1000000 - 1;
+    QTest::newRow("nothing hidden") << whole << false << true << qint64(0) << "hpa";
+    FakeDrive refusing = hpa;
+    refusing.nativeMaxLba = 0;
+    QTest::newRow("the native size refused") << refusing << false << true << qint64(0) << "hpa";
+    FakeDrive scsi;
+    QTest::newRow("no ATA drive") << scsi << false << false << qint64(0) << QString();
+    QTest::newRow("a partition, never asked") << hpa << true << false << qint64(0) << QString();
+}
+
+// What an ATA drive hides past the end it shows: its accessible size from
+// IDENTIFY, its native size from the feature set that limits it.
+void SanitizeTest::hiddenSectorsAreFound()
+{
+    QFETCH(FakeDrive, drive);
+    QFETCH(bool, partition);
+    QFETCH(bool, known);
+    QFETCH(qint64, hidden);
+    QFETCH(QString, feature);
+    int asked = 0;
+    platform::setDriveCommandStandIn(
+        [drive, &asked](const QByteArray &, const DriveCommand &c, DriveAnswer *a) {
+            ++asked;
+            return answerAs(drive, c, a);
+        });
+    const HiddenArea area = probeHiddenArea(driveOf(platform::Transport::Sata, partition));
+    QCOMPARE(area.known, known);
+    QCOMPARE(qint64(area.hiddenSectors()), hidden);
+    if (partition)
+        QCOMPARE(asked, 0);
+    if (!known)
+        return;
+    QCOMPARE(area.feature, feature);
+    QCOMPARE(area.accessibleSectors, quint64(1000000));
+    QCOMPARE(area.toJson().value("hiddenSectors").toInt(), int(hidden));
+    if (hidden > 0)
+        QVERIFY2(area.sentence("/dev/sdz", 512)
+                     .startsWith(QStringLiteral("/dev/sdz hides %1 sector").arg(hidden)),
+                 qPrintable(area.sentence("/dev/sdz", 512)));
 }
 
 QTEST_GUILESS_MAIN(SanitizeTest)

@@ -4,6 +4,7 @@
 
 #include "engine/device/alignedbuffer.h"
 #include "engine/device/badsectors.h"
+#include "engine/device/hiddenarea.h"
 
 #include "engine/core/chunks.h"
 #include "engine/core/homes.h"
@@ -563,6 +564,7 @@ class DriveWipe
     bool ownErased = false;
     // What the passes and the read-back could not reach.
     std::unique_ptr<BadSectors> bad;
+    quint64 hiddenSectors = 0;
     bool failedForBadSectors(int rc);
 };
 
@@ -624,6 +626,13 @@ void DriveWipe::describe()
                                              "partition(s).",
                                              nullptr, int(table.partitions.size()))
                      .arg(shown, table.type.toUpper()));
+    // What the drive hides past the end it shows stays as it is.
+    const HiddenArea hidden = probeHiddenArea(drive, pin->fd.get());
+    if (hidden.known)
+        facts.drive.insert(QStringLiteral("hiddenArea"), hidden.toJson());
+    hiddenSectors = hidden.hiddenSectors();
+    if (hiddenSectors > 0)
+        ctx.warn(QStringLiteral("⚠️ ") + hidden.sentence(shown, logical));
     facts.drive.insert(QStringLiteral("sanitization"), QStringLiteral("none"));
     facts.drive.insert(QStringLiteral("sanitizationText"),
                        sanitizationWords(QString(), drive, false, QByteArray()));
@@ -1033,10 +1042,17 @@ void DriveWipe::finish(int passes)
         category.clear();
     facts.drive.insert(QStringLiteral("sanitization"),
                        category.isEmpty() ? QStringLiteral("none") : category);
-    facts.drive.insert(QStringLiteral("sanitizationText"),
-                       refused > 0 ? badSectorsWords(refused)
-                                   : sanitizationWords(category, pin->drive, verified, luksVersion,
-                                                       ownCommand, ctx.verifySampled));
+    QString words = refused > 0 ? badSectorsWords(refused)
+                                : sanitizationWords(category, pin->drive, verified, luksVersion,
+                                                    ownCommand, ctx.verifySampled);
+    if (hiddenSectors > 0)
+        words += QLatin1Char(' ') +
+                 QCoreApplication::translate("DriveWipe",
+                                             "Hidden sectors not erased: %n sector(s) past the "
+                                             "end the drive shows were neither overwritten nor "
+                                             "checked.",
+                                             nullptr, int(hiddenSectors));
+    facts.drive.insert(QStringLiteral("sanitizationText"), words);
     facts.publish();
     if (refused > 0)
         ctx.problem(QCoreApplication::translate(

@@ -853,6 +853,13 @@ Methode: %2%3
         <source>✅ %1 blocks sampled across %2 read back and compared.</source>
         <translation>✅ %1 über %2 verteilte Stichprobenblöcke zurückgelesen und verglichen.</translation>
     </message>
+    <message numerus="yes">
+        <source>Hidden sectors not erased: %n sector(s) past the end the drive shows were neither overwritten nor checked.</source>
+        <translation>
+            <numerusform>Verborgene Sektoren nicht gelöscht: %n Sektor hinter dem Ende, das der Datenträger zeigt, wurde weder überschrieben noch geprüft.</numerusform>
+            <numerusform>Verborgene Sektoren nicht gelöscht: %n Sektoren hinter dem Ende, das der Datenträger zeigt, wurden weder überschrieben noch geprüft.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>EraseMethodDialog</name>
@@ -1775,6 +1782,23 @@ Methode: %2%3
     <message>
         <source>%1 holds your home folder and cannot be wiped. Erase the files you choose, or wipe its free space instead.</source>
         <translation>%1 enthält Ihren persönlichen Ordner und kann nicht gelöscht werden. Löschen Sie stattdessen ausgewählte Dateien oder seinen freien Speicher.</translation>
+    </message>
+</context>
+<context>
+    <name>HiddenArea</name>
+    <message numerus="yes">
+        <source>%1 hides %n sector(s) (%2) past the end it shows (a lowered accessible max address): they are not wiped.</source>
+        <translation>
+            <numerusform>%1 verbirgt %n Sektor (%2) hinter dem Ende, das er zeigt (eine herabgesetzte höchste zugängliche Adresse): Er wird nicht gelöscht.</numerusform>
+            <numerusform>%1 verbirgt %n Sektoren (%2) hinter dem Ende, das er zeigt (eine herabgesetzte höchste zugängliche Adresse): Sie werden nicht gelöscht.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hides %n sector(s) (%2) past the end it shows (a host protected area): they are not wiped.</source>
+        <translation>
+            <numerusform>%1 verbirgt %n Sektor (%2) hinter dem Ende, das er zeigt (ein Host Protected Area): Er wird nicht gelöscht.</numerusform>
+            <numerusform>%1 verbirgt %n Sektoren (%2) hinter dem Ende, das er zeigt (ein Host Protected Area): Sie werden nicht gelöscht.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

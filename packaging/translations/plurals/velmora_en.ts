@@ -67,6 +67,13 @@ Method: %2%3
             <numerusform>⚠️ The drive wipe ended with exceptions: %n sectors could not be erased.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Hidden sectors not erased: %n sector(s) past the end the drive shows were neither overwritten nor checked.</source>
+        <translation>
+            <numerusform>Hidden sectors not erased: %n sector past the end the drive shows was neither overwritten nor checked.</numerusform>
+            <numerusform>Hidden sectors not erased: %n sectors past the end the drive shows were neither overwritten nor checked.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ErasureRecord</name>
@@ -151,6 +158,23 @@ Method: %2%3
         <translation>
             <numerusform>%n entry, %1 in total</numerusform>
             <numerusform>%n entries, %1 in total</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HiddenArea</name>
+    <message numerus="yes">
+        <source>%1 hides %n sector(s) (%2) past the end it shows (a lowered accessible max address): they are not wiped.</source>
+        <translation>
+            <numerusform>%1 hides %n sector (%2) past the end it shows (a lowered accessible max address): it is not wiped.</numerusform>
+            <numerusform>%1 hides %n sectors (%2) past the end it shows (a lowered accessible max address): they are not wiped.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hides %n sector(s) (%2) past the end it shows (a host protected area): they are not wiped.</source>
+        <translation>
+            <numerusform>%1 hides %n sector (%2) past the end it shows (a host protected area): it is not wiped.</numerusform>
+            <numerusform>%1 hides %n sectors (%2) past the end it shows (a host protected area): they are not wiped.</numerusform>
         </translation>
     </message>
 </context>
