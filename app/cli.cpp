@@ -179,6 +179,10 @@ int misplacedOption(const cli::Options &options)
     if (!options.verifyMode.isEmpty() && options.noVerify)
         return fail(QCoreApplication::translate("Cli", "--verify= and --no-verify contradict "
                                                        "each other"));
+    if (options.formatGiven && command != QLatin1String("drive"))
+        return fail(QCoreApplication::translate("Cli", "--format goes with drive only"));
+    if (options.labelGiven && !options.formatGiven)
+        return fail(QCoreApplication::translate("Cli", "--label names what --format makes"));
     if (options.thenFreeSpace && command != QLatin1String("erase"))
         return fail(QCoreApplication::translate("Cli", "--then-freespace follows erase only"));
     return 0;

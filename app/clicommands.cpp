@@ -4,6 +4,7 @@
 
 #include "app/cliout.h"
 #include "engine/device/drivewipe.h"
+#include "engine/device/freshformat.h"
 #include "engine/device/hiddenarea.h"
 #include "engine/device/luks.h"
 #include "engine/device/sanitize.h"
@@ -259,6 +260,38 @@ bool prepareVolume(const Options &options, const QString &command, const QByteAr
     return true;
 }
 
+namespace
+{
+
+// --format FS [--label NAME]: a whole drive, a file system it knows, a label
+// that file system takes; false (said) otherwise.
+bool chooseFreshFormat(const Options &options, const velmora::platform::Drive &drive,
+                       PreparedJob *job)
+{
+    const std::optional<velmora::FreshFileSystem> fs =
+        velmora::freshFileSystemOfKey(options.format);
+    if (!fs) {
+        fail(QCoreApplication::translate("Cli",
+                                         "unknown file system %1; --format takes exfat, fat32 "
+                                         "or ext4")
+                 .arg(options.format));
+        return false;
+    }
+    if (drive.partition) {
+        fail(QCoreApplication::translate("Cli", "--format takes a whole drive: %1 is a partition")
+                 .arg(velmora::displayName(drive.path)));
+        return false;
+    }
+    if (const QString why = velmora::freshLabelRefusal(*fs, options.label); !why.isEmpty()) {
+        fail(why);
+        return false;
+    }
+    job->request.format = velmora::FreshFormat{*fs, options.label};
+    return true;
+}
+
+} // namespace
+
 bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJob *job,
                   const velmora::platform::Drive *seen)
 {
@@ -283,13 +316,15 @@ bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJ
     const velmora::HiddenArea hidden =
         velmora::probeHiddenArea(drive, job->request.pinned->fd.get());
     if (hidden.hiddenSectors() > 0)
-        printTo(stderr, QCoreApplication::translate("Cli", "velmora-cli: warning: %1\n")
-                            .arg(hidden.sentence(velmora::displayName(drive.path),
-                                                 drive.logicalSector)));
+        printTo(stderr,
+                QCoreApplication::translate("Cli", "velmora-cli: warning: %1\n")
+                    .arg(hidden.sentence(velmora::displayName(drive.path), drive.logicalSector)));
     job->request.kind = velmora::ErasureRecord::Kind::Drive;
     job->request.device = drive.path;
     job->request.cryptoErase = options.cryptoErase;
     job->request.verifySampled = options.verifyMode == QLatin1String("sample");
+    if (options.formatGiven && !chooseFreshFormat(options, drive, job))
+        return false;
     // The keys alone where no method was asked for: nothing to read back.
     if (options.cryptoErase && !options.methodGiven) {
         job->request.method.clear();

@@ -22,7 +22,7 @@ void scanArguments(int argc, char **argv, Options *options)
         return name == "method" || name == "json" || name == "report" || name == "every" ||
                name == "key" || name == "operator" || name == "organisation" ||
                name == "location" || name == "contact" || name == "property-number" ||
-               name == "destination";
+               name == "destination" || name == "format" || name == "label";
     };
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
@@ -140,6 +140,14 @@ void describeOptions(QCommandLineParser &parser)
          QStringLiteral("WHERE")},
         {QStringLiteral("no-verify"),
          QCoreApplication::translate("Cli", "drive: do not read the last pass back.")},
+        {QStringLiteral("format"),
+         QCoreApplication::translate(
+             "Cli", "drive: once wiped, make it ready to use again: a new partition table with "
+                    "one partition and an empty exfat, fat32 or ext4 file system."),
+         QStringLiteral("FS")},
+        {QStringLiteral("label"),
+         QCoreApplication::translate("Cli", "drive --format: the new file system's label."),
+         QStringLiteral("NAME")},
         {QStringLiteral("crypto-erase"),
          QCoreApplication::translate(
              "Cli", "drive: destroy the keys of the LUKS container it holds; with --method, then "
@@ -211,6 +219,10 @@ int readOptions(const QCommandLineParser &parser, int argc, char **argv, Options
     o.thenOverwrite = set("then-overwrite");
     o.every = parser.value(QStringLiteral("every"));
     o.key = parser.value(QStringLiteral("key"));
+    o.formatGiven = set("format");
+    o.format = parser.value(QStringLiteral("format"));
+    o.labelGiven = set("label");
+    o.label = parser.value(QStringLiteral("label"));
     o.details = velmora::ReportDetails::fromFile();
     velmora::ReportDetails given;
     given.operatorName = parser.value(QStringLiteral("operator"));

@@ -36,6 +36,11 @@ struct Options {
     bool noVerify = false;
     // drive --verify=sample|full: empty where not named (full).
     QString verifyMode;
+    // drive --format FS [--label NAME]
+    bool formatGiven = false;
+    QString format;
+    bool labelGiven = false;
+    QString label;
     // drive --sanitize[=ACTION] [--then-overwrite]
     bool sanitize = false;
     QString sanitizeAction;

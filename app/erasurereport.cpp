@@ -163,6 +163,29 @@ QString readBackText(const QJsonObject &verification)
         .arg(compared);
 }
 
+// What a wiped drive was given to be used again.
+QString freshFormatText(const QJsonObject &made)
+{
+    if (!made.value(QStringLiteral("done")).toBool())
+        return QCoreApplication::translate("ErasureReport", "not made: %1")
+            .arg(made.value(QStringLiteral("reason")).toString());
+    const QString table = made.value(QStringLiteral("table")) == QLatin1String("gpt")
+                              ? QStringLiteral("GPT")
+                              : QStringLiteral("MBR");
+    const QString label = made.value(QStringLiteral("label")).toString();
+    if (label.isEmpty())
+        return QCoreApplication::translate(
+                   "ErasureReport", "a new %1 partition table with one partition (%2), and an "
+                                    "empty %3 file system on it")
+            .arg(table, made.value(QStringLiteral("partition")).toString(),
+                 made.value(QStringLiteral("fileSystem")).toString());
+    return QCoreApplication::translate(
+               "ErasureReport", "a new %1 partition table with one partition (%2), and an empty "
+                                "%3 file system on it labelled %4")
+        .arg(table, made.value(QStringLiteral("partition")).toString(),
+             made.value(QStringLiteral("fileSystem")).toString(), label);
+}
+
 // A drive wipe's certificate: the drive, what it held, each pass, the
 // read-back, the discard and the sanitization category. Kept in one piece:
 // the certificate's rows, in the order it is read.
@@ -248,6 +271,10 @@ QString driveSection(const QJsonObject &drive)
                 : discard == QLatin1String("failed")
                     ? QCoreApplication::translate("ErasureReport", "refused by the drive")
                     : QCoreApplication::translate("ErasureReport", "not supported by the drive"));
+    const QJsonObject made = drive.value(QStringLiteral("format")).toObject();
+    if (!made.isEmpty())
+        html += row(QCoreApplication::translate("ErasureReport", "Ready to use again"),
+                    freshFormatText(made));
     html += row(QCoreApplication::translate("ErasureReport", "Sanitization"),
                 drive.value(QStringLiteral("sanitizationText")).toString());
     return html + QStringLiteral("</table>");

@@ -9,6 +9,7 @@ packages=(
     libssl-dev                     # libcrypto: the AES keystream behind random passes
     libcryptsetup-dev pkg-config   # libcryptsetup: finding and destroying LUKS keys
     libnvme-dev                    # libnvme: an NVMe drive's own sanitize and format commands
+    libfdisk-dev exfatprogs        # libfdisk and mkfs: a wiped stick made ready to use again
     cryptsetup-bin                 # cryptsetup: the tests make LUKS containers to destroy
     fonts-noto-color-emoji fonts-liberation2  # the log's symbols and its text
     dosfstools e2fsprogs util-linux  # small test volumes (mkfs, mount, losetup)

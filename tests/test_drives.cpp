@@ -170,6 +170,7 @@ class DrivesTest : public QObject
     void badSectorRangesMerge();
     void sampledReadBackIsRecordedAsSuch();
     void hiddenSectorsAreSaidNotErased();
+    void wipedDriveIsReadyToUseAgain();
 };
 
 void DrivesTest::wipeLeavesNothingOfTheDrive()
@@ -1252,6 +1253,74 @@ void DrivesTest::hiddenSectorsAreSaidNotErased()
     QVERIFY2(record.drive["sanitizationText"].toString().contains(
                  "Hidden sectors not erased: 2048 sector"),
              qPrintable(record.drive["sanitizationText"].toString()));
+    QVERIFY(!readFile(loop.image).contains(plantText()));
+}
+
+// --format: once wiped, a new table, one partition and an empty file
+// system, mounted and written here; what cannot be made is refused before
+// anything is touched.
+void DrivesTest::wipedDriveIsReadyToUseAgain()
+{
+    Loop loop(plantedBytes(8 << 20), 64 << 20);
+    if (!loop.why.isEmpty())
+        QSKIP(qPrintable(loop.why));
+    QTemporaryDir out;
+    QProcess cli;
+    // A FAT32 label of twelve characters, or a file system it does not
+    // know: refused, nothing written.
+    cli.start(VELMORA_CLI,
+              {"drive", "--yes", "--format", "fat32", "--label", "TWELVE_CHARS", loop.device});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY(cli.readAllStandardError().contains("at most 11 characters"));
+    cli.start(VELMORA_CLI, {"drive", "--yes", "--format", "ntfs", loop.device});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 2);
+    cli.start(VELMORA_CLI, {"erase", "--yes", "--format", "ext4", loop.image});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY(readFile(loop.image).contains(plantText()));
+
+    for (const QString fs : {"fat32", "ext4"}) {
+        cli.start(VELMORA_CLI, {"drive", "--yes", "--format", fs, "--label", "STICK", "--json",
+                                out.filePath(fs + ".json"), loop.device});
+        QVERIFY(cli.waitForFinished(120000));
+        const QByteArray log = cli.readAllStandardOutput();
+        QVERIFY2(cli.exitCode() == 0, log + cli.readAllStandardError());
+        QVERIFY2(log.contains("is ready to use again: a new " +
+                              QByteArray(fs == "fat32" ? "MBR" : "GPT")),
+                 log.constData());
+        const QJsonObject made = QJsonDocument::fromJson(readFile(out.filePath(fs + ".json")))
+                                     .object()["drive"]
+                                     .toObject()["format"]
+                                     .toObject();
+        QVERIFY(made["done"].toBool());
+        QCOMPARE(made["fileSystem"].toString(), fs);
+        QCOMPARE(made["table"].toString(), QString(fs == "fat32" ? "dos" : "gpt"));
+        const QString partition = made["partition"].toString();
+        QCOMPARE(partition, loop.device + "p1");
+        // The kernel's partition is the new table's, not one kept from before.
+        const QString sys = "/sys/class/block/" + QFileInfo(partition).fileName();
+        QCOMPARE(readFile(sys + "/size").trimmed().toLongLong() * 512,
+                 qint64(made["partitionBytes"].toDouble()));
+        QCOMPARE(readFile(sys + "/start").trimmed().toLongLong() * 512,
+                 qint64(made["partitionStart"].toDouble()));
+        QProcess blkid;
+        blkid.start("blkid", {"-o", "export", partition});
+        QVERIFY(blkid.waitForFinished());
+        const QByteArray seen = blkid.readAllStandardOutput();
+        QVERIFY2(seen.contains("LABEL=STICK") &&
+                     seen.contains(fs == "fat32" ? "TYPE=vfat" : "TYPE=ext4"),
+                 seen.constData());
+    }
+    // The ext4 one is mounted and written.
+    const QString at = out.filePath("mnt");
+    QVERIFY(QDir().mkpath(at));
+    QCOMPARE(run("mount", {loop.device + "p1", at}), 0);
+    const bool written = writeFile(at + "/hello.txt", "hello");
+    QCOMPARE(readFile(at + "/hello.txt"), QByteArray(written ? "hello" : ""));
+    QCOMPARE(run("umount", {at}), 0);
+    QVERIFY(written);
     QVERIFY(!readFile(loop.image).contains(plantText()));
 }
 

@@ -545,6 +545,7 @@ class DriveWipe
     bool readBack();
     bool readBackSampled();
     void discard();
+    void makeReady(const FreshFormat &format);
     void finish(int passes);
 
   private:
@@ -1026,6 +1027,38 @@ void DriveWipe::discard()
     platform::rereadPartitions(fd);
 }
 
+// A new table and file system, on a drive every sector of which was
+// written: one with refused sectors is to be destroyed, not used.
+void DriveWipe::makeReady(const FreshFormat &format)
+{
+    if (bad->count() > 0)
+        return;
+    ctx.atPhase(QCoreApplication::translate("DriveWipe", "new file system"));
+    QJsonObject made;
+    QString why;
+    const bool done = formatFresh(path, pin->fd, format, &made, &why);
+    if (!why.isEmpty())
+        made.insert(QStringLiteral("reason"), why);
+    facts.drive.insert(QStringLiteral("format"), made);
+    facts.publish();
+    if (!done) {
+        ctx.warn(
+            QCoreApplication::translate(
+                "DriveWipe", "⚠️ %1 was wiped, but could not be made ready to use again: %2")
+                .arg(shown, why));
+        return;
+    }
+    ctx.info(QCoreApplication::translate("DriveWipe",
+                                         "🆕 %1 is ready to use again: a new %2 partition table "
+                                         "and an empty %3 file system on %4.")
+                 .arg(shown,
+                      made.value(QStringLiteral("table")) == QLatin1String("gpt")
+                          ? QStringLiteral("GPT")
+                          : QStringLiteral("MBR"),
+                      made.value(QStringLiteral("fileSystem")).toString(),
+                      made.value(QStringLiteral("partition")).toString()));
+}
+
 void DriveWipe::finish(int passes)
 {
     const QString ownCommand = ownErased ? facts.drive.value(QStringLiteral("ownErase"))
@@ -1080,7 +1113,8 @@ void DriveWipe::finish(int passes)
 } // namespace
 
 void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx,
-                     std::shared_ptr<PinnedDrive> pin, std::optional<OwnEraseChoice> ownErase)
+                     std::shared_ptr<PinnedDrive> pin, std::optional<OwnEraseChoice> ownErase,
+                     std::optional<FreshFormat> format)
 {
     QString refusal;
     int rc = 0;
@@ -1105,6 +1139,8 @@ void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobCo
     if (passes > 0 && ctx.verify && !wipe.readBack())
         return;
     wipe.discard();
+    if (format)
+        wipe.makeReady(*format);
     wipe.finish(passes);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/core/jobcontext.h"
+#include "engine/device/freshformat.h"
 #include "engine/device/sanitize.h"
 #include "engine/platform/drives.h"
 
@@ -76,8 +77,11 @@ qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase,
 // sanitization category it amounts to go to `ctx.report` (setDrive()).
 // `pin` is the drive as it was opened before the question; it is checked
 // again first (pinnedDriveChanged()). Without one the drive is opened here.
+// With `format`, a wipe that wrote or erased every sector ends with a new
+// partition table and file system (freshformat.h), and the drive let go.
 void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobContext &ctx,
                      std::shared_ptr<PinnedDrive> pin = nullptr,
-                     std::optional<OwnEraseChoice> ownErase = std::nullopt);
+                     std::optional<OwnEraseChoice> ownErase = std::nullopt,
+                     std::optional<FreshFormat> format = std::nullopt);
 
 } // namespace velmora

@@ -153,7 +153,7 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
                                          request.cryptoErase, request.ownErase.has_value()));
         beginJournal(ctx, ErasureRecord::Kind::Drive, ctx.verify, {request.device});
         runDriveWipeJob(request.device, drivePasses, request.cryptoErase, ctx, request.pinned,
-                        request.ownErase);
+                        request.ownErase, request.format);
         return true;
     }
     platform::Space space;

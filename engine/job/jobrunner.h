@@ -7,6 +7,7 @@
 // selection, the guards of a whole-volume wipe, and the start of each job.
 
 #include "engine/core/jobcontext.h"
+#include "engine/device/freshformat.h"
 #include "engine/device/sanitize.h"
 #include "engine/job/erasemethods.h"
 #include "engine/job/erasurerecord.h"
@@ -58,6 +59,8 @@ struct JobRequest {
     bool cryptoErase = false; // a drive wipe: destroy a LUKS container's keys first
     // A drive wipe: the drive's own erase, before any pass.
     std::optional<OwnEraseChoice> ownErase;
+    // A drive wipe: once it succeeded, a new table and file system.
+    std::optional<FreshFormat> format;
     // A drive wipe: the drive as it was opened before the question
     // (pinDrive()); without it the job opens `device` itself.
     std::shared_ptr<PinnedDrive> pinned;

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QStringList>
 
 #include <vector>
 
@@ -110,5 +111,21 @@ int discardRange(int fd, quint64 offset, quint64 length, bool secure);
 bool loopBacking(int fd, quint64 *device, quint64 *inode);
 // Asks the kernel to read the partition table again (BLKRRPART).
 int rereadPartitions(int fd);
+// Tells the kernel of partition `number` of the disk open at `fd`, as partx
+// does (BLKPG), in place of one it kept from an old table: 0 or an errno.
+int addPartition(int fd, int number, quint64 start, quint64 length);
+// The node of partition `number` of the disk at `disk` ("/dev/sdb1",
+// "/dev/nvme0n1p1", "/dev/loop0p1"), checked to be a partition of that
+// disk: 0 or an errno (ENOENT while the kernel has not made it).
+int partitionNode(const QByteArray &disk, int number, QByteArray *node);
+// A device opened for reading and writing without direct I/O and without
+// claiming it, beside a descriptor that holds it: for tools that write
+// small, unaligned pieces (a partition table).
+Fd openDeviceBuffered(const QByteArray &path, int *error);
+// Runs `program` with `arguments` and waits for it, up to `timeoutMs`: its
+// exit status (-1 where it could not be started or did not end), with what
+// it printed in `*output`.
+int runProgram(const QString &program, const QStringList &arguments, QString *output,
+               int timeoutMs = 600000);
 
 } // namespace velmora::platform

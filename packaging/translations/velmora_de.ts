@@ -488,6 +488,30 @@ Methode: %2%3
         <source>, blocks sampled across the drive read back</source>
         <translation>, über den Datenträger verteilte Stichprobenblöcke zurückgelesen</translation>
     </message>
+    <message>
+        <source>--format goes with drive only</source>
+        <translation>--format gehört nur zu drive</translation>
+    </message>
+    <message>
+        <source>--label names what --format makes</source>
+        <translation>--label benennt, was --format anlegt</translation>
+    </message>
+    <message>
+        <source>unknown file system %1; --format takes exfat, fat32 or ext4</source>
+        <translation>unbekanntes Dateisystem %1; --format erwartet exfat, fat32 oder ext4</translation>
+    </message>
+    <message>
+        <source>--format takes a whole drive: %1 is a partition</source>
+        <translation>--format nimmt einen ganzen Datenträger: %1 ist eine Partition</translation>
+    </message>
+    <message>
+        <source>drive: once wiped, make it ready to use again: a new partition table with one partition and an empty exfat, fat32 or ext4 file system.</source>
+        <translation>drive: nach dem Löschen wieder einsatzbereit machen: eine neue Partitionstabelle mit einer Partition und einem leeren exfat-, fat32- oder ext4-Dateisystem.</translation>
+    </message>
+    <message>
+        <source>drive --format: the new file system&apos;s label.</source>
+        <translation>drive --format: die Bezeichnung des neuen Dateisystems.</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -859,6 +883,18 @@ Methode: %2%3
             <numerusform>Verborgene Sektoren nicht gelöscht: %n Sektor hinter dem Ende, das der Datenträger zeigt, wurde weder überschrieben noch geprüft.</numerusform>
             <numerusform>Verborgene Sektoren nicht gelöscht: %n Sektoren hinter dem Ende, das der Datenträger zeigt, wurden weder überschrieben noch geprüft.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>new file system</source>
+        <translation>neues Dateisystem</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 was wiped, but could not be made ready to use again: %2</source>
+        <translation>⚠️ %1 wurde gelöscht, konnte aber nicht wieder einsatzbereit gemacht werden: %2</translation>
+    </message>
+    <message>
+        <source>🆕 %1 is ready to use again: a new %2 partition table and an empty %3 file system on %4.</source>
+        <translation>🆕 %1 ist wieder einsatzbereit: eine neue %2-Partitionstabelle und ein leeres %3-Dateisystem auf %4.</translation>
     </message>
 </context>
 <context>
@@ -1547,6 +1583,22 @@ Methode: %2%3
         <source>Blocks sampled across the drive read back after the last pass and compared (NIST SP 800-88 Rev. 1, 4.7)</source>
         <translation>Über den Datenträger verteilte Stichprobenblöcke nach dem letzten Durchgang zurückgelesen und verglichen (NIST SP 800-88 Rev. 1, 4.7)</translation>
     </message>
+    <message>
+        <source>not made: %1</source>
+        <translation>nicht angelegt: %1</translation>
+    </message>
+    <message>
+        <source>a new %1 partition table with one partition (%2), and an empty %3 file system on it</source>
+        <translation>eine neue %1-Partitionstabelle mit einer Partition (%2) und einem leeren %3-Dateisystem darauf</translation>
+    </message>
+    <message>
+        <source>a new %1 partition table with one partition (%2), and an empty %3 file system on it labelled %4</source>
+        <translation>eine neue %1-Partitionstabelle mit einer Partition (%2) und einem leeren %3-Dateisystem darauf mit der Bezeichnung %4</translation>
+    </message>
+    <message>
+        <source>Ready to use again</source>
+        <translation>Wieder einsatzbereit</translation>
+    </message>
 </context>
 <context>
     <name>FileListPage</name>
@@ -1731,6 +1783,45 @@ Methode: %2%3
     <message>
         <source>⚠️ XFS kept %1 MiB of the free space of %2 aside while the fill held the volume, in blocks of each allocation group that no file can be given; without TRIM they keep what they held.</source>
         <translation>⚠️ XFS hielt %1 MiB des freien Speichers von %2 zurück, während die Füllung das Laufwerk belegte, in Blöcken jeder Zuordnungsgruppe, die keiner Datei gegeben werden können; ohne TRIM behalten sie, was sie enthielten.</translation>
+    </message>
+</context>
+<context>
+    <name>FreshFormat</name>
+    <message>
+        <source>a FAT32 label takes letters, digits, spaces and -_!#$%&amp;&apos;()@^`{}~ only</source>
+        <translation>eine FAT32-Bezeichnung nimmt nur Buchstaben, Ziffern, Leerzeichen und -_!#$%&amp;&apos;()@^`{}~</translation>
+    </message>
+    <message>
+        <source>a FAT32 label takes at most 11 characters</source>
+        <translation>eine FAT32-Bezeichnung nimmt höchstens 11 Zeichen</translation>
+    </message>
+    <message>
+        <source>a label takes no control characters</source>
+        <translation>eine Bezeichnung nimmt keine Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>an exFAT label takes at most 15 characters</source>
+        <translation>eine exFAT-Bezeichnung nimmt höchstens 15 Zeichen</translation>
+    </message>
+    <message>
+        <source>an ext4 label takes at most 16 bytes</source>
+        <translation>eine ext4-Bezeichnung nimmt höchstens 16 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the partition table could not be written: %1</source>
+        <translation>die Partitionstabelle konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the new partition could not be reached: %1</source>
+        <translation>die neue Partition war nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>%1 failed (%2): %3</source>
+        <translation>%1 ist fehlgeschlagen (%2): %3</translation>
     </message>
 </context>
 <context>
