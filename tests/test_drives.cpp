@@ -731,30 +731,9 @@ struct StandInController {
         ::close(fd);
     }
 
-    // An ATA command's registers, as SG_IO hands them back with CK_COND.
     static QByteArray ataSense(quint8 status, quint8 error, quint16 count, quint64 lba)
     {
-        QByteArray s(8 + 14, '\0');
-        s[0] = char(0x72);
-        s[1] = char(0x01);
-        s[3] = char(0x1d);
-        s[7] = char(14);
-        const char d[14] = {0x09,
-                            0x0c,
-                            1,
-                            char(error),
-                            char(count >> 8),
-                            char(count),
-                            char(lba >> 24),
-                            char(lba),
-                            char(lba >> 32),
-                            char(lba >> 8),
-                            char(lba >> 40),
-                            char(lba >> 16),
-                            0x40,
-                            char(status)};
-        s.replace(8, 14, QByteArray(d, 14));
-        return s;
+        return testsupport::ataRegisters(status, error, count, lba);
     }
     static QByteArray scsiSense(int key, int asc, int ascq, int progress = -1)
     {

@@ -4,6 +4,8 @@
 // drives played by a stand-in at the one function that sends commands, and
 // the drives that are never asked.
 
+#include "testsupport.h"
+
 #include "engine/device/hiddenarea.h"
 #include "engine/device/samplecheck.h"
 #include "engine/device/sanitize.h"
@@ -85,32 +87,13 @@ int answerAs(const FakeDrive &d, const DriveCommand &c, DriveAnswer *a)
         // SANITIZE STATUS EXT: its registers in a descriptor sense, FROZEN
         // in the count.
         a->status = 0x02;
-        a->sense = QByteArray(22, '\0');
-        a->sense[0] = char(0x72);
-        a->sense[7] = char(14);
-        a->sense[8] = char(0x09);
-        a->sense[9] = char(0x0c);
-        a->sense[12] = char(d.ataSanitizeFrozen ? 1 << 5 : 0);
-        a->sense[21] = char(0x50);
+        a->sense = testsupport::ataRegisters(0x50, 0, d.ataSanitizeFrozen ? 1 << 13 : 0, 0);
         return 0;
     }
     const auto cmd = op == 0x85 ? quint8(c.cdb.at(14)) : 0;
     if (cmd == 0x27 || cmd == 0xf8 || (cmd == 0x78 && c.cdb.at(4) == 0)) {
         a->status = 0x02;
-        a->sense = QByteArray(22, '\0');
-        a->sense[0] = char(0x72);
-        a->sense[7] = char(14);
-        a->sense[8] = char(0x09);
-        a->sense[9] = char(0x0c);
-        const quint64 lba = d.nativeMaxLba;
-        const int at = 8;
-        a->sense[at + 7] = char(lba);
-        a->sense[at + 9] = char(lba >> 8);
-        a->sense[at + 11] = char(lba >> 16);
-        a->sense[at + 6] = char(lba >> 24);
-        a->sense[at + 8] = char(lba >> 32);
-        a->sense[at + 10] = char(lba >> 40);
-        a->sense[at + 13] = char(d.nativeMaxLba ? 0x50 : 0x51);
+        a->sense = testsupport::ataRegisters(d.nativeMaxLba ? 0x50 : 0x51, 0, 0, d.nativeMaxLba);
         return 0;
     }
     if (op == 0xa3 && d.reportsCommands && quint8(c.cdb.at(3)) == 0x48) {

@@ -19,9 +19,9 @@
 
 #include <QStorageInfo>
 #include <atomic>
+#include <fcntl.h>
 #include <memory>
 #include <mutex>
-#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -202,7 +202,7 @@ class Volume
             return;
         }
         opts.prepend(mountType == QLatin1String("fusefat") ? QStringLiteral("rw+")
-                                                            : QStringLiteral("loop"));
+                                                           : QStringLiteral("loop"));
         if ((mountType == QLatin1String("fusefat")
                  ? run(mountType, {"-o", opts.join(','), image, mountPoint})
                  : run(QStringLiteral("mount"),
@@ -334,6 +334,32 @@ class Volume
     QString ramfs;
     bool mounted = false;
 };
+
+// An ATA command's registers, as SG_IO hands them back with CK_COND.
+inline QByteArray ataRegisters(quint8 status, quint8 error, quint16 count, quint64 lba)
+{
+    QByteArray s(8 + 14, '\0');
+    s[0] = char(0x72);
+    s[1] = char(0x01);
+    s[3] = char(0x1d);
+    s[7] = char(14);
+    const char d[14] = {0x09,
+                        0x0c,
+                        1,
+                        char(error),
+                        char(count >> 8),
+                        char(count),
+                        char(lba >> 24),
+                        char(lba),
+                        char(lba >> 32),
+                        char(lba >> 8),
+                        char(lba >> 40),
+                        char(lba >> 16),
+                        0x40,
+                        char(status)};
+    s.replace(8, 14, QByteArray(d, 14));
+    return s;
+}
 
 // A FUSE mount whose driver never answers, not even its first request:
 // every question to it waits until the connection is closed (root only).
