@@ -223,6 +223,32 @@ QStringList withValuesTaken(QStringList words, QString *action, bool *named, QSt
     return words;
 }
 
+// erase, wipe, freespace and drive, their options checked.
+int runJobCommands(cli::Options &options)
+{
+    const QString &command = options.command;
+    // A whole drive is read back unless asked not to: it is what the
+    // certificate stands on.
+    if (command == QLatin1String("drive"))
+        options.verify = !options.noVerify;
+    if (command == QLatin1String("drive") && options.paths.size() > 1) {
+        tellInterruptedJobs();
+        return cli::runDriveStation(options);
+    }
+    nameJsonInFolder(&options);
+    if (command == QLatin1String("erase"))
+        return runJobCommand(options, cli::prepareErase);
+    if (command == QLatin1String("drive"))
+        return runJobCommand(
+            options, [](const cli::Options &o, const QByteArrayList &paths, cli::PreparedJob *job) {
+                return cli::prepareDrive(o, paths, job);
+            });
+    return runJobCommand(
+        options, [](const cli::Options &o, const QByteArrayList &paths, cli::PreparedJob *job) {
+            return cli::prepareVolume(o, o.command, paths, job);
+        });
+}
+
 int run(int argc, char **argv)
 {
     // Their --json is a switch, where the jobs' takes a file.
@@ -266,27 +292,7 @@ int run(int argc, char **argv)
                         .arg(command));
     if (const int status = misplacedOption(options))
         return status;
-    if (command == QLatin1String("drive") && options.paths.size() > 1) {
-        options.verify = !options.noVerify;
-        tellInterruptedJobs();
-        return cli::runDriveStation(options);
-    }
-    nameJsonInFolder(&options);
-    if (command == QLatin1String("erase"))
-        return runJobCommand(options, cli::prepareErase);
-    if (command == QLatin1String("drive")) {
-        // A whole drive is read back unless asked not to: it is what the
-        // certificate stands on.
-        options.verify = !options.noVerify;
-        return runJobCommand(
-            options, [](const cli::Options &o, const QByteArrayList &paths, cli::PreparedJob *job) {
-                return cli::prepareDrive(o, paths, job);
-            });
-    }
-    return runJobCommand(
-        options, [](const cli::Options &o, const QByteArrayList &paths, cli::PreparedJob *job) {
-            return cli::prepareVolume(o, o.command, paths, job);
-        });
+    return runJobCommands(options);
 }
 
 // The report is laid out with Qt's text engine, which needs a GUI

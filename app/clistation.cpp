@@ -88,65 +88,73 @@ void drawAll(const std::vector<std::unique_ptr<JobSession>> &sessions, bool onTe
 
 } // namespace
 
-int runDriveStation(const Options &options)
+namespace
+{
+
+// Every drive checked and held, and its session's outcome files readied,
+// before anything is asked: one refused refuses them all, and the same
+// drive named twice is held once. One look at the system for them all;
+// where one is no drive, each is looked at alone, and says why.
+bool prepareAll(const Options &options, std::vector<PreparedJob> *jobs,
+                std::vector<std::unique_ptr<JobSession>> *sessions)
 {
     QByteArray jsonFolder;
     QByteArray reportFolder;
     if (!outputFolder(options.jsonFile, "--json", &jsonFolder) ||
         !outputFolder(options.reportFile, "--report", &reportFolder))
-        return kUsage;
-    // Every drive is checked and held before anything is asked: one refused
-    // refuses them all, and the same drive named twice is held once.
-    // One look at the system for them all; where one is no drive, each is
-    // looked at alone, and says why.
+        return false;
     std::vector<velmora::platform::Drive> seen;
     qsizetype missing = 0;
     if (velmora::platform::drivesAt(options.paths, &seen, &missing) != 0)
         seen.clear();
-    std::vector<PreparedJob> jobs;
+    QSet<QString> stems;
     for (qsizetype i = 0; i < options.paths.size(); ++i) {
         PreparedJob job;
         job.request.method = options.method;
         job.request.verify = options.verify;
         if (!prepareDrive(options, {options.paths.at(i)}, &job,
                           seen.empty() ? nullptr : &seen[std::size_t(i)]))
-            return kUsage;
-        jobs.push_back(std::move(job));
-    }
-    std::vector<std::unique_ptr<JobSession>> sessions;
-    QSet<QString> stems;
-    for (const PreparedJob &job : jobs) {
+            return false;
         const velmora::platform::Drive &drive = job.request.pinned->drive;
         const QByteArray stem = QFile::encodeName(fileStem(drive, &stems));
-        sessions.push_back(std::make_unique<JobSession>(
+        sessions->push_back(std::make_unique<JobSession>(
             options, jsonFolder.isEmpty() ? QByteArray() : jsonFolder + stem + ".json",
             reportFolder.isEmpty() ? QByteArray() : reportFolder + stem + ".pdf",
             QFileInfo(velmora::displayName(drive.path)).fileName()));
-        if (!sessions.back()->prepareOutputs())
-            return kUsage;
+        if (!sessions->back()->prepareOutputs())
+            return false;
+        jobs->push_back(std::move(job));
     }
-    std::vector<const PreparedJob *> asked;
-    for (const PreparedJob &job : jobs)
-        asked.push_back(&job);
-    if (!sessions.front()->confirmed(asked))
-        return kUsage;
-    // Every drive is still the one named, or none is wiped: one look at
-    // the system again, for them all.
+    return true;
+}
+
+// Every drive still the one named, or none is wiped: one look at the
+// system again, for them all. False, said, when one is not.
+bool stillTheSame(const Options &options, const std::vector<PreparedJob> &jobs)
+{
+    std::vector<velmora::platform::Drive> seen;
+    qsizetype missing = 0;
     if (velmora::platform::drivesAt(options.paths, &seen, &missing) != 0)
         seen.clear();
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         const QString changed =
             velmora::pinnedDriveChanged(*jobs[i].request.pinned, seen.empty() ? nullptr : &seen[i]);
-        if (!changed.isEmpty())
-            return fail(changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
+        if (!changed.isEmpty()) {
+            fail(changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
+            return false;
+        }
     }
+    return true;
+}
 
+// Runs every job on a thread of its own, the line of progress of them all
+// drawn meanwhile; each job's exit status.
+std::vector<int> runAll(const Options &options, std::vector<PreparedJob> jobs,
+                        const std::vector<std::unique_ptr<JobSession>> &sessions)
+{
     // From here on Ctrl-C and SIGTERM stop every drive as Stop does.
     std::atomic_bool stop{false};
     velmora::platform::catchStopSignals(&stop);
-    std::vector<QString> serials;
-    for (const PreparedJob &job : jobs)
-        serials.push_back(job.request.pinned->drive.disk.serial);
     std::vector<int> status(jobs.size(), 0);
     std::atomic<int> running{int(jobs.size())};
     std::vector<std::thread> threads;
@@ -172,7 +180,26 @@ int runDriveStation(const Options &options)
         thread.join();
     if (!options.quiet && onTerminal)
         printTo(stderr, QStringLiteral("\r\033[K"));
+    return status;
+}
 
+} // namespace
+
+int runDriveStation(const Options &options)
+{
+    std::vector<PreparedJob> jobs;
+    std::vector<std::unique_ptr<JobSession>> sessions;
+    if (!prepareAll(options, &jobs, &sessions))
+        return kUsage;
+    std::vector<const PreparedJob *> asked;
+    std::vector<QString> serials;
+    for (const PreparedJob &job : jobs) {
+        asked.push_back(&job);
+        serials.push_back(job.request.pinned->drive.disk.serial);
+    }
+    if (!sessions.front()->confirmed(asked) || !stillTheSame(options, jobs))
+        return kUsage;
+    const std::vector<int> status = runAll(options, std::move(jobs), sessions);
     // Each drive's state, whatever the others did.
     int exitStatus = 0;
     printTo(stderr, QCoreApplication::translate("Cli", "Drive\tSerial\tState\n"));
