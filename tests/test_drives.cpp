@@ -1160,7 +1160,10 @@ void DrivesTest::sampledReadBackIsRecordedAsSuch()
              QStringLiteral("sampled-read-back"));
     const QJsonObject check = outcome["drive"].toObject()["verification"].toObject();
     QCOMPARE(check["mode"].toString(), QStringLiteral("sample"));
-    QCOMPARE(check["blocksSampled"].toInt(), velmora::SampleCheck::kSubsections + 2);
+    // The first and the last block, and one in each part (which may be
+    // the first or the last).
+    QVERIFY(check["blocksSampled"].toInt() >= velmora::SampleCheck::kSubsections &&
+            check["blocksSampled"].toInt() <= velmora::SampleCheck::kSubsections + 2);
     QVERIFY(check["matched"].toBool());
     QVERIFY(outcome["drive"].toObject()["sanitizationText"].toString().contains("sampled"));
     QVERIFY(outcome["bytesVerified"].toDouble() < double(64 << 20) / 10);
