@@ -692,7 +692,7 @@ void CliTest::schedulesAreUnitsSystemdAccepts()
     QCOMPARE(o.status, 2);
     o = cli({"schedule", "add", "freespace", volume, "--every", "monthly", "--method", "dod"});
     QVERIFY2(o.status == 0, qPrintable(o.err));
-    QVERIFY2(o.err.contains("Wipe the free space of " + volume + " (monthly, DoD"),
+    QVERIFY2(o.err.contains("Wipe the free space of " + volume + ", monthly, DoD 5220.22-M (3 passes) as "),
              qPrintable(o.err));
     QCOMPARE(cli({"schedule", "add", "trash"}, path("units")).status, 0);
     QStringList written = QDir(path("units")).entryList(QDir::Files, QDir::Name);
@@ -715,7 +715,8 @@ void CliTest::schedulesAreUnitsSystemdAccepts()
     // list names each, and says that systemd does not run them here.
     o = cli({"schedule", "add", "trash"}, QString(), true);
     QVERIFY2(o.out.contains(QRegularExpression("^velmora-trash-[0-9a-f]{10}  inactive  Erase the "
-                                               "Trash \\(weekly, NIST")),
+                                               "Trash, weekly, NIST 800-88 \\(1 pass random\\)$",
+                                               QRegularExpression::MultilineOption)),
              qPrintable(o.out));
     QVERIFY2(o.err.contains("the timers are written but inactive"), qPrintable(o.err));
 

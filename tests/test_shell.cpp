@@ -473,7 +473,8 @@ void ShellTest::scheduledWipesFromTheMenu()
     });
     action("Schedule…")->trigger();
     QCOMPARE(listed.size(), 3);
-    QVERIFY2(listed.at(0).startsWith("Erase the Trash (monthly, NIST 800-88"),
+    // Brackets once, the method's own.
+    QVERIFY2(listed.at(0).startsWith("Erase the Trash, monthly, NIST 800-88 (1 pass random) — "),
              qPrintable(listed.at(0)));
     QCOMPARE(listed.at(1), QStringLiteral("0"));
     QCOMPARE(QDir(dir.filePath("units")).entryList(QDir::Files).size(), 2);

@@ -75,7 +75,8 @@ QString Schedule::description() const
         kind == Kind::Trash
             ? QCoreApplication::translate("Schedules", "Erase the Trash")
             : QCoreApplication::translate("Schedules", "Wipe the free space of %1").arg(target);
-    return QStringLiteral("%1 (%2, %3)").arg(what, period, methodNamed(method));
+    // The method's own name ends in its passes in brackets: none around it.
+    return QStringLiteral("%1, %2, %3").arg(what, period, methodNamed(method));
 }
 
 QString scheduleUnitFolder()
