@@ -20,9 +20,13 @@ namespace VolumeTable
 namespace
 {
 
-QString wholeGigabytes(qint64 bytes)
+// Gigabytes of 10^9 bytes, as the drives table counts them: whole from
+// 10 GB on, with one decimal below, so that a small volume never reads
+// "0 GB".
+QString gigabytes(qint64 bytes)
 {
-    return QString::number(bytes / 1073741824) + QStringLiteral(" GB");
+    const double gb = double(bytes) / 1e9;
+    return QLocale().toString(gb, 'f', gb < 10 ? 1 : 0) + QStringLiteral(" GB");
 }
 
 constexpr int kMountPointRole = Qt::UserRole + 1;
@@ -180,10 +184,10 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
         const QString unknown = QStringLiteral("—");
         table->setItem(
             row, 2,
-            new QTableWidgetItem(volume.responding ? wholeGigabytes(volume.total) : unknown));
+            new QTableWidgetItem(volume.responding ? gigabytes(volume.total) : unknown));
         table->setItem(
             row, 3,
-            new QTableWidgetItem(volume.responding ? wholeGigabytes(volume.available) : unknown));
+            new QTableWidgetItem(volume.responding ? gigabytes(volume.available) : unknown));
         table->setItem(row, 4, new QTableWidgetItem(volume.fileSystem));
         // The name the user gave the volume, where it has one, tells a stick
         // from a disk.

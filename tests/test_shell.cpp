@@ -127,7 +127,7 @@ void ShellTest::eachClickRunsItsHandlerOnce()
 void ShellTest::freeSpaceTableLeavesReadOnlyVolumesOut()
 {
     const QList<VolumeTable::Volume> volumes = {
-        {"/media/stick", 2LL << 30, 1LL << 30, "exfat", false, "/dev/sdb1", "STICK"},
+        {"/media/stick", 2LL << 30, 271LL << 20, "exfat", false, "/dev/sdb1", "STICK"},
         {"/media/cdrom", 700LL << 20, 0, "iso9660", true, "/dev/sr0", ""}};
     QTableWidget table;
     QButtonGroup *group = nullptr;
@@ -135,7 +135,9 @@ void ShellTest::freeSpaceTableLeavesReadOnlyVolumesOut()
         VolumeTable::fill(&table, group, &table, writableOnly, volumes);
         QCOMPARE(table.rowCount(), writableOnly ? 1 : 2);
         QCOMPARE(VolumeTable::mountPoint(&table, 0), QStringLiteral("/media/stick"));
-        QCOMPARE(table.item(0, 2)->text(), QStringLiteral("2 GB"));
+        // One decimal below 10 GB: 271 MiB free is no "0 GB".
+        QCOMPARE(table.item(0, 2)->text(), QStringLiteral("2.1 GB"));
+        QCOMPARE(table.item(0, 3)->text(), QStringLiteral("0.3 GB"));
         QCOMPARE(table.item(0, 5)->text(), QStringLiteral("/dev/sdb1 · STICK"));
         QVERIFY(table.item(0, 1)->toolTip().contains("STICK"));
     }
