@@ -167,7 +167,9 @@ void describeOptions(QCommandLineParser &parser)
              "the older copies a copy-on-write volume keeps.")},
     });
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QCoreApplication::translate("Cli", "erase, wipe or freespace"));
+                                 QCoreApplication::translate(
+                                     "Cli", "erase, wipe, freespace, drive, drives, volumes, "
+                                            "schedule or check-report"));
     parser.addPositionalArgument(
         QStringLiteral("paths"),
         QCoreApplication::translate("Cli", "Files and folders, or the volume's mount point."),

@@ -28,10 +28,6 @@
         <translation>Die Löschmethoden auflisten.</translation>
     </message>
     <message>
-        <source>erase, wipe or freespace</source>
-        <translation>erase, wipe oder freespace</translation>
-    </message>
-    <message>
         <source>Files and folders, or the volume&apos;s mount point.</source>
         <translation>Dateien und Ordner oder der Einhängepunkt des Laufwerks.</translation>
     </message>
@@ -511,6 +507,10 @@ Methode: %2%3
     <message>
         <source>drive --format: the new file system&apos;s label.</source>
         <translation>drive --format: die Bezeichnung des neuen Dateisystems.</translation>
+    </message>
+    <message>
+        <source>erase, wipe, freespace, drive, drives, volumes, schedule or check-report</source>
+        <translation>erase, wipe, freespace, drive, drives, volumes, schedule oder check-report</translation>
     </message>
 </context>
 <context>
