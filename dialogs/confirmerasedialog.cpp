@@ -56,6 +56,7 @@ void ConfirmEraseDialog::setQuestion(const QString &sentence)
                  tr("Please type '%1' to continue:")
                      .toHtmlEscaped()
                      .arg(QStringLiteral("<span style=\" color:#ff0000;\">Erase</span>"))));
+    layOut();
 }
 
 QString ConfirmEraseDialog::question() const
@@ -91,7 +92,13 @@ QString ConfirmEraseDialog::details() const
 void ConfirmEraseDialog::layOut()
 {
     // The form's places where the texts fit them; below, each label takes the
-    // lines it has and the buttons go under them.
+    // lines it has and the buttons go under them. A question of more lines
+    // than the form's (a long mount point) moves the field down with it.
+    const int questionHeight = std::max(71, ui->label->heightForWidth(ui->label->width()));
+    ui->label->setFixedHeight(questionHeight);
+    const int fieldTop = std::max(80, ui->label->y() + questionHeight - 1);
+    ui->lineEdit->move(ui->lineEdit->x(), fieldTop);
+    labelTarget->move(labelTarget->x(), fieldTop + 34);
     const int targetHeight = std::max(42, labelTarget->heightForWidth(labelTarget->width()));
     labelTarget->setFixedHeight(targetHeight);
     const int detailsTop = labelTarget->y() + targetHeight;

@@ -35,6 +35,7 @@ class DialogsTest : public QObject
     void confirmation_data();
     void confirmation();
     void drivesOwnEraseIsOfferedFirst();
+    void longQuestionKeepsClearOfTheField();
 };
 
 void DialogsTest::startWithNothingCheckedWarnsAndStaysOpen()
@@ -193,6 +194,31 @@ void DialogsTest::drivesOwnEraseIsOfferedFirst()
     QVERIFY(other.ownEraseAction().isEmpty());
     QVERIFY(!other.thenOverwrite());
     QVERIFY(!other.findChild<QComboBox *>("comboOwn")->isEnabled());
+}
+
+// A question that wraps to more lines than the form has room for (the free
+// space of a deep mount point) pushes the field, the target and the buttons
+// down: no text runs into another.
+void DialogsTest::longQuestionKeepsClearOfTheField()
+{
+    ConfirmEraseDialog dialog;
+    dialog.setQuestion("This will overwrite the free space of /media/scratch/" +
+                       QString(120, QLatin1Char('x')) + "/volume below it, beyond recovery.");
+    dialog.setTarget(QStringLiteral("/media/scratch/volume (649.0 MB free of 1.0 GB)"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *question = dialog.findChild<QLabel *>("label");
+    auto *field = dialog.findChild<QLineEdit *>("lineEdit");
+    auto *target = dialog.findChild<QLabel *>("labelTarget");
+    auto *ok = dialog.findChild<QPushButton *>("btnOk");
+    QVERIFY(question->heightForWidth(question->width()) <= question->height());
+    QVERIFY2(question->geometry().bottom() <= field->geometry().top() + 1,
+             qPrintable(QStringLiteral("%1 %2")
+                            .arg(question->geometry().bottom())
+                            .arg(field->geometry().top())));
+    QVERIFY(field->geometry().bottom() < target->geometry().top());
+    QVERIFY(target->geometry().bottom() < ok->geometry().top());
+    QVERIFY(dialog.rect().contains(ok->geometry()));
 }
 
 QTEST_MAIN(DialogsTest)
