@@ -156,6 +156,7 @@ void MainWindow::fillDriveTable()
         row.partitions = partitions.join(QLatin1Char(' '));
         row.refusal = velmora::driveRefusal(d);
         row.brief = velmora::driveRefusalBrief(d);
+        row.needsAdministrator = !isAdministrator();
         row.tip = tr("%1\nSize: %2 bytes, sectors of %3 bytes (%4 physical)")
                       .arg(velmora::driveTitle(d), locale.toString(d.bytes))
                       .arg(d.logicalSector)

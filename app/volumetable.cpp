@@ -182,9 +182,8 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
         table->item(row, 1)->setData(kMountPointRole, volume.mountPoint);
         // A volume that did not tell its size has none to show.
         const QString unknown = QStringLiteral("—");
-        table->setItem(
-            row, 2,
-            new QTableWidgetItem(volume.responding ? gigabytes(volume.total) : unknown));
+        table->setItem(row, 2,
+                       new QTableWidgetItem(volume.responding ? gigabytes(volume.total) : unknown));
         table->setItem(
             row, 3,
             new QTableWidgetItem(volume.responding ? gigabytes(volume.available) : unknown));
@@ -238,9 +237,11 @@ void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
         table->setItem(row, 4, new QTableWidgetItem(drive.size));
         table->setItem(row, 5, new QTableWidgetItem(drive.medium));
         table->setItem(row, 6, new QTableWidgetItem(drive.partitions));
-        table->setItem(
-            row, 7,
-            new QTableWidgetItem(drive.refusal.isEmpty() ? tr("Can be wiped") : drive.brief));
+        table->setItem(row, 7,
+                       new QTableWidgetItem(!drive.refusal.isEmpty() ? drive.brief
+                                            : drive.needsAdministrator
+                                                ? tr("Administrator rights needed")
+                                                : tr("Can be wiped")));
         finishRow(table, row, drive.tip, drive.refusal);
         table->setRowHeight(row, 40);
     }

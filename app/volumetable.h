@@ -57,7 +57,10 @@ struct DriveRow {
     QString partitions;
     QString refusal; // why it may not be wiped; empty when it may
     QString brief;   // the same in a few words, for its cell
-    QString tip;     // the exact size, sectors, the chain of what uses it
+    // A drive that may be wiped, but not by this user: said in its cell
+    // ("Administrator rights needed") in place of "Can be wiped".
+    bool needsAdministrator = false;
+    QString tip; // the exact size, sectors, the chain of what uses it
 };
 // Refills `table` with drives, as fill() does with volumes: a refused row is
 // greyed, says why in its last column, and cannot be chosen.

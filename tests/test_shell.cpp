@@ -52,6 +52,7 @@ class ShellTest : public QObject, public WindowFixture
     void cardsSetModeAndBackKeepsIt();
     void eachClickRunsItsHandlerOnce();
     void freeSpaceTableLeavesReadOnlyVolumesOut();
+    void drivesSayWhoMayWipeThem();
     void volumeThatNeverAnswersIsMarked();
     void reportDetailsAreRemembered();
     void headerMenuAndAbout();
@@ -122,6 +123,28 @@ void ShellTest::eachClickRunsItsHandlerOnce()
     QSignalSpy rows(table->model(), &QAbstractItemModel::rowsInserted);
     click("btnRefreshDisks_2");
     QCOMPARE(rows.count(), table->rowCount());
+}
+
+// A drive that may be wiped says who may: "Can be wiped" is said only to
+// the administrator, a refusal to anyone.
+void ShellTest::drivesSayWhoMayWipeThem()
+{
+    VolumeTable::DriveRow free;
+    free.path = QStringLiteral("/dev/sdz");
+    VolumeTable::DriveRow user = free;
+    user.path = QStringLiteral("/dev/sdy");
+    user.needsAdministrator = true;
+    VolumeTable::DriveRow mounted = user;
+    mounted.path = QStringLiteral("/dev/sdx");
+    mounted.refusal =
+        QStringLiteral("A volume on this drive is mounted (/media/x): unmount it first.");
+    mounted.brief = QStringLiteral("Mounted: /media/x");
+    QTableWidget table;
+    QButtonGroup *group = nullptr;
+    VolumeTable::fillDrives(&table, group, &table, {free, user, mounted});
+    QCOMPARE(table.item(0, 7)->text(), QStringLiteral("Can be wiped"));
+    QCOMPARE(table.item(1, 7)->text(), QStringLiteral("Administrator rights needed"));
+    QCOMPARE(table.item(2, 7)->text(), QStringLiteral("Mounted: /media/x"));
 }
 
 void ShellTest::freeSpaceTableLeavesReadOnlyVolumesOut()

@@ -3390,6 +3390,10 @@ Verfügbar: %5 Byte</translation>
         <source>Can be wiped</source>
         <translation>Kann gelöscht werden</translation>
     </message>
+    <message>
+        <source>Administrator rights needed</source>
+        <translation>Administratorrechte nötig</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
