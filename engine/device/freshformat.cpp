@@ -87,36 +87,37 @@ int writeTable(const QByteArray &path, int fd, FreshFileSystem fs, quint64 *star
     return rc < 0 ? -rc : rc;
 }
 
+// The file system's own mkfs, as it is named.
+QString mkfsName(FreshFileSystem fs)
+{
+    return fs == FreshFileSystem::Ext4    ? QStringLiteral("mkfs.ext4")
+           : fs == FreshFileSystem::Fat32 ? QStringLiteral("mkfs.vfat")
+                                          : QStringLiteral("mkfs.exfat");
+}
+
 QString mkfsProgram(FreshFileSystem fs)
 {
-    const QString name = fs == FreshFileSystem::Ext4    ? QStringLiteral("mkfs.ext4")
-                         : fs == FreshFileSystem::Fat32 ? QStringLiteral("mkfs.vfat")
-                                                        : QStringLiteral("mkfs.exfat");
-    QString found = QStandardPaths::findExecutable(name);
+    QString found = QStandardPaths::findExecutable(mkfsName(fs));
     if (found.isEmpty())
         found = QStandardPaths::findExecutable(
-            name, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+            mkfsName(fs), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
     return found;
 }
 
+// Quiet and forced for ext4, FAT32 asked for by name; the label where one
+// was given (-n for FAT, -L for the others).
 QStringList mkfsArguments(const FreshFormat &format, const QByteArray &node)
 {
-    const QString device = QString::fromLocal8Bit(node);
-    switch (format.fs) {
-    case FreshFileSystem::Ext4:
-        return format.label.isEmpty()
-                   ? QStringList{QStringLiteral("-q"), QStringLiteral("-F"), device}
-                   : QStringList{QStringLiteral("-q"), QStringLiteral("-F"), QStringLiteral("-L"),
-                                 format.label, device};
-    case FreshFileSystem::Fat32:
-        return format.label.isEmpty()
-                   ? QStringList{QStringLiteral("-F"), QStringLiteral("32"), device}
-                   : QStringList{QStringLiteral("-F"), QStringLiteral("32"), QStringLiteral("-n"),
-                                 format.label, device};
-    default:
-        return format.label.isEmpty() ? QStringList{device}
-                                      : QStringList{QStringLiteral("-L"), format.label, device};
-    }
+    QStringList arguments;
+    if (format.fs == FreshFileSystem::Ext4)
+        arguments << QStringLiteral("-q") << QStringLiteral("-F");
+    if (format.fs == FreshFileSystem::Fat32)
+        arguments << QStringLiteral("-F") << QStringLiteral("32");
+    if (!format.label.isEmpty())
+        arguments << (format.fs == FreshFileSystem::Fat32 ? QStringLiteral("-n")
+                                                          : QStringLiteral("-L"))
+                  << format.label;
+    return arguments << QString::fromLocal8Bit(node);
 }
 
 } // namespace
@@ -174,9 +175,7 @@ bool formatFresh(const QByteArray &path, platform::Fd &held, const FreshFormat &
     const QString program = mkfsProgram(format.fs);
     if (program.isEmpty()) {
         *why = QCoreApplication::translate("FreshFormat", "%1 is not installed")
-                   .arg(QStringLiteral("mkfs.") + (format.fs == FreshFileSystem::Fat32
-                                                       ? QStringLiteral("vfat")
-                                                       : freshFileSystemKey(format.fs)));
+                   .arg(mkfsName(format.fs));
         return false;
     }
     // libfdisk writes small pieces: through a descriptor of its own,
