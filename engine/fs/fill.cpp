@@ -113,6 +113,19 @@ class FillPass
             bytes += quint64(std::max<qint64>(file.offset, 0));
         return bytes;
     }
+    // Bytes the fill files take on the device: past what they hold, a file
+    // system may have given them blocks they have not written (XFS's
+    // preallocation past the end of a growing file), which keep what they held.
+    quint64 allocated() const
+    {
+        quint64 bytes = 0;
+        for (const FillFile &file : files) {
+            Status now;
+            if (platform::statusAt(file.fd.get(), QByteArray(), &now) == 0)
+                bytes += quint64(std::max<qint64>(now.allocated, 0));
+        }
+        return bytes;
+    }
     // Gives every fill file's space back and removes the named ones. A file
     // system that refuses a removal while it is full (ntfs-3g) is asked
     // again once the space is back. Each file that stays is logged through
@@ -577,13 +590,14 @@ PassEnd fillInto(FillPass &pass, const QString &failureLine, qint64 plannedChunk
 PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine,
                  qint64 plannedChunks, quint64 byteLimit, quint64 blockSize, bool verify,
                  const QString &volume, RecordFill *records, qint64 recordUnits,
-                 const std::function<void(quint64 held)> &whileFull, JobContext &ctx)
+                 const std::function<void(quint64 held, quint64 allocated)> &whileFull,
+                 JobContext &ctx)
 {
     FillPass pass(rootFd, fileName, verify);
     PassEnd end =
         fillInto(pass, failureLine, plannedChunks, byteLimit, blockSize, verify, volume, ctx);
     if (end == PassEnd::Done && whileFull)
-        whileFull(pass.held());
+        whileFull(pass.held(), pass.allocated());
     int recordsFailed = 0;
     if (records && end == PassEnd::Done) {
         // A fill that stopped short of full (at a bound) leaves the table

@@ -274,12 +274,15 @@ void FreeSpaceWipe::lendReserve()
 
 bool FreeSpaceWipe::fill(int passes)
 {
-    const std::function<void(quint64)> measureWhileFull = [this](quint64 held) {
+    const std::function<void(quint64, quint64)> measureWhileFull = [this](quint64 held,
+                                                                          quint64 allocated) {
         if (ownFree > 0)
             unreached = std::max(unreached, ownFree > held ? ownFree - held : 0);
+        // What no file was given, and what the fill files were given past
+        // their ends and never written: neither is overwritten.
         quint64 free = 0;
         if (mount && mount->fs().keepsBlocksAside && platform::xfsFreeBytes(fillDir, &free) == 0)
-            keptAside = std::max(keptAside, free);
+            keptAside = std::max(keptAside, free + (allocated > held ? allocated - held : 0));
     };
     ctx.atPhase(QCoreApplication::translate("FreeSpace", "free space"));
     for (int pass = 0; pass < passes; ++pass) {
@@ -290,7 +293,7 @@ bool FreeSpaceWipe::fill(int passes)
         switch (fillOnce(fillDir, fileName, failureLine, plannedChunks, byteLimit, space.blockSize,
                          ctx.verify && last, root,
                          last && records && records->prepared() ? records.get() : nullptr,
-                         recordUnits, last ? measureWhileFull : std::function<void(quint64)>(),
+                         recordUnits, last ? measureWhileFull : decltype(measureWhileFull)(),
                          ctx)) {
         case PassEnd::Stopped:
             stopped = true;

@@ -218,11 +218,13 @@ enum class PassEnd { Done, Stopped, Failed };
 // end, whatever the end: one that stays makes the pass fail.
 // With `records`, NTFS's free records are filled while the fill holds the
 // volume, and their folders go once its files are gone (ntfs-3g refuses
-// removals while the volume is full).
+// removals while the volume is full). `whileFull` is told, while the fill
+// files still hold the volume, the bytes they hold and the bytes they take.
 PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine,
                  qint64 plannedChunks, quint64 byteLimit, quint64 blockSize, bool verify,
                  const QString &volume, RecordFill *records, qint64 recordUnits,
-                 const std::function<void(quint64 held)> &whileFull, JobContext &ctx);
+                 const std::function<void(quint64 held, quint64 allocated)> &whileFull,
+                 JobContext &ctx);
 
 // How many new folders rewrite the journal of a volume of type `fsType`
 // once: every new folder puts at least its own block into the journal, and a
