@@ -166,10 +166,10 @@ void describeOptions(QCommandLineParser &parser)
              "erase: then wipe the free space of each volume the files were on, which reaches "
              "the older copies a copy-on-write volume keeps.")},
     });
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QCoreApplication::translate(
-                                     "Cli", "erase, wipe, freespace, drive, drives, volumes, "
-                                            "schedule or check-report"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QCoreApplication::translate("Cli", "erase, wipe, freespace, drive, drives, volumes, "
+                                           "schedule or check-report"));
     parser.addPositionalArgument(
         QStringLiteral("paths"),
         QCoreApplication::translate("Cli", "Files and folders, or the volume's mount point."),

@@ -26,25 +26,6 @@ namespace cli
 namespace
 {
 
-// What a drive's outcome files are named by in a folder: its serial, where
-// it has one that is a name, else its node ("sdb"); never the same twice.
-QString fileStem(const velmora::platform::Drive &drive, QSet<QString> *taken)
-{
-    const QString node = QFileInfo(velmora::displayName(drive.path)).fileName();
-    QString stem;
-    for (const QChar c : drive.disk.serial.trimmed())
-        stem += c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_') ||
-                        c == QLatin1Char('.')
-                    ? c
-                    : QLatin1Char('_');
-    if (stem.isEmpty() || stem.startsWith(QLatin1Char('.')))
-        stem = node;
-    if (taken->contains(stem))
-        stem += QLatin1Char('-') + node;
-    taken->insert(stem);
-    return stem;
-}
-
 // --json or --report with several drives: a folder (made where the name
 // ends in '/'), or a refusal said.
 bool outputFolder(const QByteArray &given, const char *option, QByteArray *folder)
@@ -60,20 +41,6 @@ bool outputFolder(const QByteArray &given, const char *option, QByteArray *folde
     }
     *folder = given.endsWith('/') ? given : given + '/';
     return true;
-}
-
-// What each drive's writes and reads take at a time: each has three in
-// flight, and together they keep within a budget, so that the memory stays
-// flat however many drives run (4 MiB each up to eight drives, never below
-// 1 MiB).
-qint64 chunkFor(std::size_t drives)
-{
-    constexpr qint64 kMiB = 1024 * 1024;
-    constexpr qint64 kBudget = 96 * kMiB;
-    qint64 chunk = 4 * kMiB;
-    while (chunk > kMiB && chunk * 3 * qint64(drives) > kBudget)
-        chunk /= 2;
-    return chunk;
 }
 
 // One line for all: "sdb 45%  ·  sdc 12%".
@@ -116,7 +83,7 @@ bool prepareAll(const Options &options, std::vector<PreparedJob> *jobs,
                           seen.empty() ? nullptr : &seen[std::size_t(i)]))
             return false;
         const velmora::platform::Drive &drive = job.request.pinned->drive;
-        const QByteArray stem = QFile::encodeName(fileStem(drive, &stems));
+        const QByteArray stem = QFile::encodeName(velmora::outcomeFileStem(drive, &stems));
         sessions->push_back(std::make_unique<JobSession>(
             options, jsonFolder.isEmpty() ? QByteArray() : jsonFolder + stem + ".json",
             reportFolder.isEmpty() ? QByteArray() : reportFolder + stem + ".pdf",
@@ -158,7 +125,7 @@ std::vector<int> runAll(const Options &options, std::vector<PreparedJob> jobs,
     std::vector<int> status(jobs.size(), 0);
     std::atomic<int> running{int(jobs.size())};
     std::vector<std::thread> threads;
-    const qint64 chunk = chunkFor(jobs.size());
+    const qint64 chunk = velmora::driveChunkFor(jobs.size());
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         sessions[i]->startClock();
         threads.emplace_back([&, i, chunk] {

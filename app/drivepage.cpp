@@ -4,10 +4,12 @@
 // volumes, and the wipe of one of them.
 
 #include "app/mainwindow.h"
+#include "app/stationpage.h"
 #include "app/volumepage.h"
 #include "app/volumetable.h"
 #include "ui_mainwindow.h"
 
+#include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
 #include "dialogs/modal.h"
 #include "engine/device/drivewipe.h"
@@ -81,6 +83,16 @@ template <typename Ask, typename Then> void askAside(QObject *owner, Ask ask, Th
         watcher->deleteLater();
     });
     watcher->setFuture(QtConcurrent::run(askingPool(), std::move(ask)));
+}
+
+// The file system the drive is to be left with, as the method dialog was
+// left; none to leave it blank.
+std::optional<velmora::FreshFormat> freshFormatOf(const EraseMethodDialog &dialog)
+{
+    const auto fs = velmora::freshFileSystemOfKey(dialog.freshFormatKey());
+    if (!fs)
+        return std::nullopt;
+    return velmora::FreshFormat{*fs, QString()};
 }
 
 // What is asked of a drive chosen for its wipe before its method is.
@@ -251,6 +263,11 @@ std::shared_ptr<velmora::PinnedDrive> MainWindow::pinChosenDrive()
 void MainWindow::onNextFromDriveList()
 {
     jobMode = DriveWipe;
+    if (const QStringList chosen = VolumeTable::chosenMountPoints(wipePage->table());
+        chosen.size() > 1) {
+        wipeSeveralDrives(chosen);
+        return;
+    }
     std::shared_ptr<velmora::PinnedDrive> pinned = pinChosenDrive();
     if (!pinned)
         return;
@@ -296,6 +313,8 @@ void MainWindow::askDriveMethod(std::shared_ptr<velmora::PinnedDrive> pinned,
         dialog.offerKeyDestruction(luksVersion);
     if (!ownActions.isEmpty())
         dialog.offerOwnErase(ownActions);
+    if (!pinned->drive.partition)
+        dialog.offerFreshFormat();
     dialog.setWindowModality(Qt::ApplicationModal);
     if (velmora::Modal::exec(dialog) != QDialog::Accepted)
         return;
@@ -332,6 +351,93 @@ void MainWindow::askDriveMethod(std::shared_ptr<velmora::PinnedDrive> pinned,
     request.device = device;
     request.cryptoErase = cryptoErase;
     request.ownErase = ownErase;
+    request.format = freshFormatOf(dialog);
     request.pinned = std::move(pinned);
     launchRequest(request);
+}
+
+void MainWindow::wipeSeveralDrives(const QStringList &paths)
+{
+    if (!isAdministrator()) {
+        offerAdministratorMode();
+        return;
+    }
+    // Each checked again and held, from one look at the system for them
+    // all: one refused refuses them all, before anything is asked.
+    QByteArrayList devices;
+    for (const QString &path : paths)
+        devices.append(velmora::fsBytes(path));
+    std::vector<velmora::platform::Drive> seen;
+    qsizetype missing = 0;
+    if (velmora::platform::drivesAt(devices, &seen, &missing) != 0) {
+        warn(tr("Error"), tr("The drive %1 is no longer there.").arg(paths.value(int(missing))));
+        fillDriveTable();
+        return;
+    }
+    std::vector<std::shared_ptr<velmora::PinnedDrive>> pins;
+    bool allWhole = true;
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        QString refusal;
+        auto pinned = velmora::pinDrive(devices.at(qsizetype(i)), &refusal, nullptr, &seen[i]);
+        if (!pinned) {
+            warn(tr("Error"), refusal.mid(refusal.indexOf(QLatin1Char(' ')) + 1));
+            fillDriveTable();
+            return;
+        }
+        allWhole = allWhole && !pinned->drive.partition;
+        pins.push_back(std::move(pinned));
+    }
+    // The five methods: a drive's own erase and its keys are chosen one
+    // drive at a time.
+    EraseMethodDialog dialog(this);
+    dialog.setVerifySetting(QStringLiteral("verify/drives"), true);
+    if (allWhole)
+        dialog.offerFreshFormat();
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (velmora::Modal::exec(dialog) != QDialog::Accepted)
+        return;
+    const QString method = dialog.selectedMethod();
+    verifyLastPass = dialog.verifyAfterLastPass();
+    ConfirmEraseDialog confirm(this);
+    confirm.setQuestion(
+        tr("This will permanently destroy everything on these %n drive(s).", "", int(pins.size())));
+    confirm.setTarget(tr("%n drive(s), each wiped at the same time", "", int(pins.size())));
+    QStringList named;
+    for (const auto &pinned : pins)
+        named.append(velmora::driveTitle(pinned->drive));
+    confirm.setDetails(named, 0, method);
+    if (!ConfirmEraseDialog::confirmed(velmora::Modal::exec(confirm), confirm)) {
+        warn(tr("Cancelled"), tr("Erase operation canceled。"));
+        return;
+    }
+    // Still the drives named, every one, or none is wiped.
+    if (velmora::platform::drivesAt(devices, &seen, &missing) != 0)
+        seen.clear();
+    for (std::size_t i = 0; i < pins.size(); ++i) {
+        const QString changed =
+            velmora::pinnedDriveChanged(*pins[i], seen.empty() ? nullptr : &seen[i]);
+        if (!changed.isEmpty()) {
+            warn(tr("Error"), changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
+            fillDriveTable();
+            return;
+        }
+    }
+    std::vector<StationPage::Drive> drives;
+    for (std::size_t i = 0; i < pins.size(); ++i) {
+        StationPage::Drive drive;
+        drive.record = velmora::ErasureRecord::forDrive(devices.at(qsizetype(i)), method,
+                                                        verifyLastPass, false, QString());
+        drive.request.kind = velmora::ErasureRecord::Kind::Drive;
+        drive.request.method = method;
+        drive.request.verify = verifyLastPass;
+        drive.request.device = devices.at(qsizetype(i));
+        drive.request.format = freshFormatOf(dialog);
+        drive.request.pinned = std::move(pins[i]);
+        drives.push_back(std::move(drive));
+    }
+    stopRequested = false;
+    ++jobsStarted;
+    labelJobOutcome->clear();
+    ui->stackedWidget->setCurrentWidget(stationPage);
+    stationPage->start(std::move(drives));
 }

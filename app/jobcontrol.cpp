@@ -6,6 +6,7 @@
 #include "app/filelistpage.h"
 #include "app/mainwindow.h"
 #include "app/progresspage.h"
+#include "app/stationpage.h"
 #include "app/volumepage.h"
 #include "app/volumetable.h"
 #include "dialogs/modal.h"
@@ -290,6 +291,23 @@ void MainWindow::saveReport()
     labelJobOutcome->setText(tr("📄 Report saved to %1").arg(QDir::toNativeSeparators(fileName)));
 }
 
+void MainWindow::completeStation()
+{
+    const QStringList states = stationPage->states();
+    const bool allErased = stationPage->allErased();
+    labelJobOutcome->setText(states.join(QStringLiteral(" · ")));
+    if (stopRequested.load())
+        return;
+    QMessageBox box(allErased ? QMessageBox::Information : QMessageBox::Warning,
+                    allErased ? tr("Done") : tr("Not every drive was wiped"),
+                    states.join(QLatin1Char('\n')), QMessageBox::Ok, this);
+    QPushButton *save = box.addButton(tr("Save Reports…"), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    velmora::Modal::exec(box);
+    if (box.clickedButton() == save)
+        stationPage->saveReports();
+}
+
 void MainWindow::completeJob()
 {
     progressPage->flushLog();
@@ -375,17 +393,26 @@ void MainWindow::askToStop()
     progressPage->stopping();
 }
 
+bool MainWindow::jobRunning() const
+{
+    return (jobWatcher && !jobWatcher->isFinished()) || (stationPage && stationPage->running());
+}
+
 void MainWindow::stopAndWaitForJob()
 {
     if (jobWatcher && !jobWatcher->isFinished()) {
         stopRequested = true;
         jobWatcher->waitForFinished();
     }
+    if (stationPage && stationPage->running()) {
+        stopRequested = true;
+        stationPage->waitForAll();
+    }
 }
 
 int MainWindow::stopForSignal(int signal)
 {
-    const bool running = jobWatcher && !jobWatcher->isFinished();
+    const bool running = jobRunning();
     stopAndWaitForJob();
     if (running) {
         const QString line = velmora::stoppedBySignalLine(signal);
@@ -512,7 +539,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // A running job holds this window: the user decides, and on Yes it
     // reaches its next stop point (and deletes its fill file) before the
     // window goes.
-    if (jobWatcher && !jobWatcher->isFinished()) {
+    if (jobRunning()) {
         if (velmora::Modal::question(this, tr("Erase running"),
                                      tr("An erase is running. Stop it and quit?"),
                                      QMessageBox::No) != QMessageBox::Yes) {
@@ -526,10 +553,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
         // files, and the next start finds what else the job left.
         QEventLoop loop;
         connect(jobWatcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
+        connect(stationPage, &StationPage::finished, &loop, &QEventLoop::quit);
         QTimer::singleShot(kCloseWaitMs, &loop, &QEventLoop::quit);
-        if (!jobWatcher->isFinished())
+        if (jobRunning())
             loop.exec();
-        if (!jobWatcher->isFinished()) {
+        if (jobRunning()) {
             std::fprintf(stderr, "velmora: %s\n",
                          tr("The device does not answer; quitting without waiting for it.")
                              .toLocal8Bit()

@@ -13,6 +13,7 @@
 #include "app/filelistpage.h"
 #include "app/focusring.h"
 #include "app/progresspage.h"
+#include "app/stationpage.h"
 #include "app/volumepage.h"
 #include "app/volumetable.h"
 #include "engine/fs/overwrite.h"
@@ -189,6 +190,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
             &MainWindow::onNextFromFreeSpaceDiskList);
     setupDrivesView();
     wipePage->table()->setMouseTracking(true);
+    // Several drives at once run on a page of their own.
+    stationPage = new StationPage(&stopRequested, ui->stackedWidget);
+    ui->stackedWidget->addWidget(stationPage);
+    connect(stationPage, &StationPage::finished, this, &MainWindow::completeStation);
+    connect(stationPage, &StationPage::leave, this, [this] {
+        ui->stackedWidget->setCurrentWidget(wipePage);
+        refreshWipeTable();
+    });
 
     jobWatcher = new QFutureWatcher<void>(this);
     connect(jobWatcher, &QFutureWatcher<void>::finished, this, [this] {

@@ -38,6 +38,7 @@ class QLabel;
 class QTimer;
 class FileListPage;
 class ProgressPage;
+class StationPage;
 class VolumePage;
 
 // The application's one window: the home page with its three cards, the file
@@ -146,6 +147,14 @@ class MainWindow : public QMainWindow
     // Pins the chosen drive, asks it (away from the window) whether it is
     // encrypted and what its own erase offers, then asks for the method.
     void onNextFromDriveList();
+    // Several drives chosen: each checked and held, one method, one
+    // confirmation naming them all, then all wiped at once.
+    void wipeSeveralDrives(const QStringList &paths);
+    // Every drive of the station has ended: says how each did.
+    void completeStation();
+    // An erase job, or drives of the station, still running.
+    bool jobRunning() const;
+    StationPage *stationPage = nullptr;
     // The method dialog for the pinned drive, its confirmation, and the
     // wipe; `luksVersion` empty where it is not encrypted.
     void askDriveMethod(std::shared_ptr<velmora::PinnedDrive> pinned, const QString &luksVersion,

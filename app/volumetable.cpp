@@ -6,6 +6,7 @@
 #include "engine/job/volumelist.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QColor>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -31,57 +32,65 @@ QString gigabytes(qint64 bytes)
 
 constexpr int kMountPointRole = Qt::UserRole + 1;
 
-QRadioButton *radioOf(const QTableWidget *table, int row)
+QAbstractButton *buttonOf(const QTableWidget *table, int row)
 {
     QWidget *cell = table->cellWidget(row, 0);
-    return cell ? cell->findChild<QRadioButton *>() : nullptr;
+    return cell ? cell->findChild<QAbstractButton *>() : nullptr;
 }
 
-// A new exclusive group for the radio buttons of `table`, in place of the
-// old one: the row the user points at, by mouse or keys, is the row chosen
-// (where its button may be chosen); the connections go with the group.
-QButtonGroup *newGroup(QTableWidget *table, QButtonGroup *&group, QObject *owner)
+// A new group for the buttons of `table`, in place of the old one: the row
+// the user points at, by mouse or keys, is the row chosen (where its button
+// may be chosen), and only that one; the connections go with the group.
+// Without `exclusive` the buttons are check boxes, each of which adds its
+// row to the rows chosen or takes it out.
+QButtonGroup *newGroup(QTableWidget *table, QButtonGroup *&group, QObject *owner,
+                       bool exclusive = true)
 {
     delete group;
     group = new QButtonGroup(owner);
-    group->setExclusive(true);
-    QObject::connect(table, &QTableWidget::currentCellChanged, group, [table](int row) {
-        QRadioButton *radio = row >= 0 ? radioOf(table, row) : nullptr;
-        if (radio && radio->isEnabled())
-            radio->setChecked(true);
-    });
-    QObject::connect(table, &QTableWidget::cellClicked, group, [table](int row) {
-        QRadioButton *radio = radioOf(table, row);
-        if (radio && radio->isEnabled())
-            radio->setChecked(true);
-    });
+    group->setExclusive(exclusive);
+    const auto chooseOnly = [table](int row) {
+        QAbstractButton *button = row >= 0 ? buttonOf(table, row) : nullptr;
+        if (!button || !button->isEnabled())
+            return;
+        for (int other = 0; other < table->rowCount(); ++other)
+            if (QAbstractButton *b = buttonOf(table, other); b && other != row)
+                b->setChecked(false);
+        button->setChecked(true);
+    };
+    QObject::connect(table, &QTableWidget::currentCellChanged, group, chooseOnly);
+    QObject::connect(table, &QTableWidget::cellClicked, group, chooseOnly);
     return group;
 }
 
-// A new row with its radio button, centred in the first cell.
-QRadioButton *addRadioRow(QTableWidget *table, QButtonGroup *group, QObject *owner)
+// A new row with its radio button (or check box), centred in the first cell.
+QAbstractButton *addButtonRow(QTableWidget *table, QButtonGroup *group, QObject *owner,
+                              bool checkBox = false)
 {
     const int row = table->rowCount();
     table->insertRow(row);
-    auto *radio = new QRadioButton;
-    group->addButton(radio);
+    QAbstractButton *button = checkBox ? static_cast<QAbstractButton *>(new QCheckBox)
+                                       : static_cast<QAbstractButton *>(new QRadioButton);
+    group->addButton(button);
     auto *cell = new QWidget;
     auto *layout = new QHBoxLayout(cell);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setAlignment(Qt::AlignCenter);
-    layout->addWidget(radio);
+    layout->addWidget(button);
     table->setCellWidget(row, 0, cell);
-    QObject::connect(radio, &QRadioButton::toggled, owner, [table, row](bool checked) {
+    // A radio button chosen selects its row; a check box leaves the
+    // current row where it is, which would choose that row alone.
+    if (checkBox)
+        return button;
+    QObject::connect(button, &QAbstractButton::toggled, owner, [table, row](bool checked) {
         if (!checked)
             return;
         table->clearSelection();
         table->selectRow(row);
     });
-    return radio;
+    return button;
 }
 
-// The cells past the first: not editable, the tip on each, greyed with the
-// reason first where the row is refused.
 void finishRow(QTableWidget *table, int row, QString tip, const QString &why)
 {
     if (!why.isEmpty())
@@ -176,7 +185,7 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
         if (writableOnly && volume.readOnly)
             continue;
         const int row = table->rowCount();
-        QRadioButton *radio = addRadioRow(table, group, owner);
+        QAbstractButton *radio = addButtonRow(table, group, owner);
 
         table->setItem(row, 1, new QTableWidgetItem(volume.mountPoint));
         table->item(row, 1)->setData(kMountPointRole, volume.mountPoint);
@@ -225,10 +234,11 @@ void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
     };
     table->setHorizontalHeaderLabels({tr("Select"), tr("Device"), tr("Model"), tr("Serial"),
                                       tr("Size"), tr("Medium"), tr("Partitions"), tr("Status")});
-    newGroup(table, group, owner);
+    // Several drives may be wiped at once: each row has a check box.
+    newGroup(table, group, owner, false);
     for (const DriveRow &drive : drives) {
         const int row = table->rowCount();
-        QRadioButton *radio = addRadioRow(table, group, owner);
+        QAbstractButton *radio = addButtonRow(table, group, owner, true);
         radio->setEnabled(drive.refusal.isEmpty());
         table->setItem(row, 1, new QTableWidgetItem(drive.path));
         table->item(row, 1)->setData(kMountPointRole, drive.path);
@@ -257,7 +267,7 @@ void addToTip(QTableWidget *table, int row, const QString &line)
 int chosenRow(const QTableWidget *table)
 {
     for (int row = 0; row < table->rowCount(); ++row) {
-        const QRadioButton *radio = radioOf(table, row);
+        const QAbstractButton *radio = buttonOf(table, row);
         if (radio && radio->isChecked())
             return row;
     }
@@ -267,17 +277,28 @@ int chosenRow(const QTableWidget *table)
 QString chosenMountPoint(const QTableWidget *table)
 {
     for (int row = 0; row < table->rowCount(); ++row) {
-        const QRadioButton *radio = radioOf(table, row);
+        const QAbstractButton *radio = buttonOf(table, row);
         if (radio && radio->isChecked())
             return mountPoint(table, row);
     }
     return QString();
 }
 
+QStringList chosenMountPoints(const QTableWidget *table)
+{
+    QStringList chosen;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QAbstractButton *button = buttonOf(table, row);
+        if (button && button->isChecked() && !mountPoint(table, row).isEmpty())
+            chosen.append(mountPoint(table, row));
+    }
+    return chosen;
+}
+
 bool choose(QTableWidget *table, const QString &mountPoint)
 {
     for (int row = 0; row < table->rowCount(); ++row) {
-        QRadioButton *radio = radioOf(table, row);
+        QAbstractButton *radio = buttonOf(table, row);
         if (radio && radio->isEnabled() && VolumeTable::mountPoint(table, row) == mountPoint) {
             radio->setChecked(true);
             return true;

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -63,7 +64,9 @@ struct DriveRow {
     QString tip; // the exact size, sectors, the chain of what uses it
 };
 // Refills `table` with drives, as fill() does with volumes: a refused row is
-// greyed, says why in its last column, and cannot be chosen.
+// greyed, says why in its last column, and cannot be chosen. Each row has a
+// check box in place of the radio button: several drives may be chosen, and
+// a click on a row chooses that one alone.
 void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
                 const QList<DriveRow> &drives);
 
@@ -79,6 +82,9 @@ QString mountPoint(const QTableWidget *table, int row);
 
 // The mount point of the first chosen row that has one, or empty.
 QString chosenMountPoint(const QTableWidget *table);
+
+// The mount points (or device paths) of every chosen row, top to bottom.
+QStringList chosenMountPoints(const QTableWidget *table);
 
 // Chooses the row of the volume at `mountPoint`; false when none shows it.
 bool choose(QTableWidget *table, const QString &mountPoint);

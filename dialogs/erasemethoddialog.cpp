@@ -11,9 +11,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSettings>
+
+#include <algorithm>
 
 EraseMethodDialog::EraseMethodDialog(QWidget *parent)
     : QDialog(parent), ui(new Ui::EraseMethodDialog)
@@ -143,6 +146,36 @@ void EraseMethodDialog::offerOwnErase(const QStringList &actions)
     radioOwn->show();
     comboOwn->show();
     checkThenOverwrite->show();
+}
+
+void EraseMethodDialog::offerFreshFormat()
+{
+    // Below what is there, the dialog taller by the row it adds.
+    const int top = ui->btnStart->y();
+    setFixedSize(width(), height() + 34);
+    ui->btnStart->move(ui->btnStart->x(), ui->btnStart->y() + 34);
+    auto *label = new QLabel(tr("Afterwards:"), this);
+    label->setObjectName(QStringLiteral("labelFormat"));
+    label->setGeometry(ui->checkVerify->x(), top, 120, 19);
+    velmora::fitRow({label});
+    comboFormat = new QComboBox(this);
+    comboFormat->setObjectName(QStringLiteral("comboFormat"));
+    comboFormat->addItem(tr("Leave it blank"), QString());
+    comboFormat->addItem(tr("Make it ready to use: exFAT"), QStringLiteral("exfat"));
+    comboFormat->addItem(tr("Make it ready to use: FAT32"), QStringLiteral("fat32"));
+    comboFormat->addItem(tr("Make it ready to use: ext4"), QStringLiteral("ext4"));
+    comboFormat->setToolTip(tr("Once the wipe has succeeded: a new partition table with one "
+                               "partition over the whole drive, and a fresh file system on it."));
+    label->setBuddy(comboFormat);
+    const int left = label->geometry().right() + 8;
+    comboFormat->setGeometry(left, top - 3, std::min(300, width() - 20 - left), 24);
+    label->show();
+    comboFormat->show();
+}
+
+QString EraseMethodDialog::freshFormatKey() const
+{
+    return comboFormat ? comboFormat->currentData().toString() : QString();
 }
 
 bool EraseMethodDialog::ownErase() const

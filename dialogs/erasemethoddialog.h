@@ -52,6 +52,12 @@ class EraseMethodDialog : public QDialog
     QString ownEraseAction() const;
     bool thenOverwrite() const;
 
+    // For a whole drive: what it is left as once wiped, blank (the first
+    // choice) or with a new partition table and one file system on it.
+    void offerFreshFormat();
+    // "exfat", "fat32" or "ext4"; empty to leave the drive blank.
+    QString freshFormatKey() const;
+
   private slots:
     void on_btnStart_clicked();
 
@@ -66,4 +72,5 @@ class EraseMethodDialog : public QDialog
     class QRadioButton *radioOwn = nullptr;
     class QComboBox *comboOwn = nullptr;
     class QCheckBox *checkThenOverwrite = nullptr;
+    class QComboBox *comboFormat = nullptr;
 };

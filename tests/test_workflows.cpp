@@ -9,24 +9,32 @@
 #include "faultyfile.h"
 #include "testsupport.h"
 
+#include "app/stationpage.h"
 #include "app/volumetable.h"
 #include "engine/fs/traces.h"
+#include "engine/job/reportsignature.h"
 #include "engine/platform/platform.h"
 
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QDropEvent>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
@@ -69,7 +77,7 @@ std::shared_ptr<QString> confirm(const QString &typed, std::shared_ptr<QString> 
 bool anyRadioChecked(QTableWidget *table)
 {
     for (int row = 0; row < table->rowCount(); ++row)
-        if (table->cellWidget(row, 0)->findChild<QRadioButton *>()->isChecked())
+        if (table->cellWidget(row, 0)->findChild<QAbstractButton *>()->isChecked())
             return true;
     return false;
 }
@@ -99,6 +107,7 @@ class WorkflowsTest : public QObject, public WindowFixture
     void freeSpaceStopLeavesNoFillFile();
     void fullVolumeIsRefusedBeforeAnyJob();
     void driveWipeEndToEnd();
+    void severalDrivesAtOnceEachWithItsOwnOutcome();
     void aDriveSlowToAnswerHoldsNotTheWindow();
     void runningWipeIsNoLeftover();
 
@@ -771,7 +780,7 @@ void WorkflowsTest::driveWipeEndToEnd()
             QCOMPARE(table->item(r, 7)->text(), QStringLiteral("Running system"));
             QVERIFY(table->item(r, 7)->toolTip().startsWith(
                 "This drive holds the running system and cannot be wiped."));
-            QVERIFY(!table->cellWidget(r, 0)->findChild<QRadioButton *>()->isEnabled());
+            QVERIFY(!table->cellWidget(r, 0)->findChild<QAbstractButton *>()->isEnabled());
         }
         if (shown == device)
             row = r;
@@ -820,6 +829,125 @@ void WorkflowsTest::driveWipeEndToEnd()
     QCOMPARE(table->horizontalHeaderItem(7)->text(), QStringLiteral("Status"));
     click("btnShowVolumes");
     QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Mount point"));
+}
+
+// Three drives checked in the Drives view: one method for them all, one
+// confirmation naming each, then all at once on a page with a row of
+// progress per drive. One of them refuses writes halfway: it alone ends
+// unwiped, the others are wiped, left with a fresh exFAT, and each drive
+// has its own report and signed outcome.
+void WorkflowsTest::severalDrivesAtOnceEachWithItsOwnOutcome()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to attach loop devices");
+    if (QStandardPaths::findExecutable("mkfs.exfat").isEmpty())
+        QSKIP("mkfs.exfat is not installed");
+    testsupport::FaultyFile faulty(32 << 20, {8 << 20});
+    if (!faulty.why.isEmpty())
+        QSKIP(qPrintable(faulty.why));
+    QVERIFY(writeFile(faulty.backing(), plantedBytes(32 << 20)));
+    QStringList images{path("a.img"), path("b.img"), faulty.path()};
+    QStringList devices;
+    const auto detach = qScopeGuard([&] {
+        for (const QString &device : devices)
+            run("losetup", {"-d", device});
+        faulty.release();
+    });
+    for (const QString &image : images) {
+        if (image != faulty.path())
+            QVERIFY(writeFile(image, plantedBytes(32 << 20)));
+        QProcess losetup;
+        losetup.start("losetup", {"--show", "-f", image});
+        QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
+        devices << QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+    }
+
+    click("btnWipeDisk");
+    click("btnShowDrives");
+    auto *table = get<QTableWidget>("tableDiskList");
+    // A click on a row chooses that drive alone; each check box adds one.
+    for (int r = 0; r < table->rowCount(); ++r) {
+        if (VolumeTable::mountPoint(table, r) == devices.at(0))
+            table->setCurrentCell(r, 1);
+    }
+    QCOMPARE(VolumeTable::chosenMountPoints(table), QStringList{devices.at(0)});
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (devices.contains(VolumeTable::mountPoint(table, r)))
+            table->cellWidget(r, 0)->findChild<QCheckBox *>()->setChecked(true);
+    QCOMPARE(VolumeTable::chosenMountPoints(table).size(), 3);
+
+    auto offered = std::make_shared<QStringList>();
+    modal::when<EraseMethodDialog>([=](EraseMethodDialog *d, modal::Seen &) {
+        // Neither keys nor a drive's own erase for several at once.
+        if (d->findChild<QRadioButton *>("radioKeys") || d->findChild<QRadioButton *>("radioOwn"))
+            offered->append("one drive's own choices");
+        auto *format = d->findChild<QComboBox *>("comboFormat");
+        if (!format)
+            return false;
+        for (int i = 0; i < format->count(); ++i)
+            offered->append(format->itemText(i));
+        format->setCurrentIndex(format->findData(QStringLiteral("exfat")));
+        QTest::mouseClick(d->findChild<QRadioButton *>("radioNIST"), Qt::LeftButton);
+        QTest::mouseClick(d->findChild<QPushButton *>("btnStart"), Qt::LeftButton);
+        return true;
+    });
+    auto details = std::make_shared<QString>();
+    auto target = confirm("Erase", details);
+    auto done = modal::answerBox();
+    click("btnNextFromDiskList");
+    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 120000);
+
+    QCOMPARE(*offered, (QStringList{"Leave it blank", "Make it ready to use: exFAT",
+                                    "Make it ready to use: FAT32", "Make it ready to use: ext4"}));
+    QCOMPARE(*target, QStringLiteral("3 drives, each wiped at the same time"));
+    for (const QString &device : devices)
+        QVERIFY2(details->contains("33.6 MB, " + device), qPrintable(*details));
+    // The box names each drive's state; the faulty one is not wiped.
+    QCOMPARE(done->title, QStringLiteral("Not every drive was wiped"));
+    const QStringList states = done->text.split('\n');
+    QCOMPARE(states.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const QString node = QFileInfo(devices.at(i)).fileName();
+        QVERIFY2(states.at(i).startsWith(node + ": " + (i < 2 ? "Wiped" : "Did not finish")),
+                 qPrintable(done->text));
+    }
+    QCOMPARE(outerPage(), QStringLiteral("pageStation"));
+    auto *rows = get<QTableWidget>("tableStation");
+    QCOMPARE(rows->rowCount(), 3);
+    for (int r = 0; r < 2; ++r)
+        QCOMPARE(qobject_cast<QProgressBar *>(rows->cellWidget(r, 4))->value(), 100);
+    QVERIFY(qobject_cast<QProgressBar *>(rows->cellWidget(2, 4))->value() < 100);
+    // The log's lines name their drive.
+    const QString log = get<QPlainTextEdit>("logStation")->toPlainText();
+    QVERIFY2(log.contains(QFileInfo(devices.at(2)).fileName() + ": "), qPrintable(log));
+
+    // What was planted is gone from the two, which hold an exFAT now; the
+    // faulty one keeps it past where it refused, and is not formatted.
+    for (int i = 0; i < 2; ++i) {
+        const QByteArray image = readFile(images.at(i));
+        QCOMPARE(image.count(plantText()), 0);
+        QVERIFY(image.contains("EXFAT   "));
+    }
+    QVERIFY(readFile(faulty.backing()).count(plantText()) > 0);
+    QVERIFY(!readFile(faulty.backing()).contains("EXFAT   "));
+
+    // Each drive's own report and signed outcome, named by its node (loop
+    // devices have no serial).
+    QString why;
+    QVERIFY(QDir().mkpath(path("reports")));
+    QVERIFY2(window->findChild<StationPage *>()->saveOutcomes(path("reports"), &why),
+             qPrintable(why));
+    for (int i = 0; i < 3; ++i) {
+        const QString stem = path("reports/") + QFileInfo(devices.at(i)).fileName();
+        const QJsonObject outcome = QJsonDocument::fromJson(readFile(stem + ".json")).object();
+        QString fingerprint, problem;
+        QVERIFY2(velmora::checkOutcome(outcome, QString(), &fingerprint, &problem),
+                 qPrintable(problem));
+        QCOMPARE(outcome.value("result").toString(), i < 2 ? "erased" : "failed");
+        QVERIFY(readFile(stem + ".pdf").startsWith("%PDF"));
+    }
+    click("btnStationDone");
+    QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
 }
 
 // A drive chosen is asked, before its method, whether it is encrypted and

@@ -16,6 +16,7 @@
 #include "engine/fs/randomstream.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QLocale>
 
@@ -408,6 +409,33 @@ QString driveTitle(const platform::Drive &drive)
     parts.append(bytesText(drive.bytes));
     parts.append(displayName(drive.path));
     return parts.join(QStringLiteral(", "));
+}
+
+QString outcomeFileStem(const platform::Drive &drive, QSet<QString> *taken)
+{
+    const QString node = QFileInfo(displayName(drive.path)).fileName();
+    QString stem;
+    for (const QChar c : drive.disk.serial.trimmed())
+        stem += c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_') ||
+                        c == QLatin1Char('.')
+                    ? c
+                    : QLatin1Char('_');
+    if (stem.isEmpty() || stem.startsWith(QLatin1Char('.')))
+        stem = node;
+    if (taken->contains(stem))
+        stem += QLatin1Char('-') + node;
+    taken->insert(stem);
+    return stem;
+}
+
+qint64 driveChunkFor(std::size_t drives)
+{
+    constexpr qint64 kMiB = 1024 * 1024;
+    constexpr qint64 kBudget = 96 * kMiB;
+    qint64 chunk = 4 * kMiB;
+    while (chunk > kMiB && chunk * 3 * qint64(drives) > kBudget)
+        chunk /= 2;
+    return chunk;
 }
 
 qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase, bool ownErase)

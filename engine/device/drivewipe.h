@@ -8,6 +8,7 @@
 #include "engine/platform/drives.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -27,6 +28,17 @@ QString driveRefusalBrief(const platform::Drive &drive);
 // "SanDisk Cruzer Blade, serial 4C53…, 15.6 GB, /dev/sdb": what the
 // confirmation and the report name a drive by.
 QString driveTitle(const platform::Drive &drive);
+
+// What one drive's outcome files are named by among drives wiped at once:
+// its serial, where it has one that makes a file name, else its node
+// ("sdb"); never one of `taken`, to which it is added.
+QString outcomeFileStem(const platform::Drive &drive, QSet<QString> *taken);
+
+// What each drive's writes and reads take at a time (JobContext::driveChunk)
+// when `drives` are wiped at once: each has three in flight, and together
+// they keep within a budget, so that memory stays flat however many run
+// (4 MiB each up to eight drives, never below 1 MiB).
+qint64 driveChunkFor(std::size_t drives);
 
 // A drive opened for its wipe before the question is asked, and held until
 // the wipe ends. While it is held no mount, mapping or other exclusive user

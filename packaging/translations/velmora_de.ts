@@ -963,6 +963,30 @@ Methode: %2%3
         <source>Then overwrite it once more (1 pass random)</source>
         <translation>Danach noch einmal überschreiben (1 Durchgang zufällig)</translation>
     </message>
+    <message>
+        <source>Afterwards:</source>
+        <translation>Danach:</translation>
+    </message>
+    <message>
+        <source>Leave it blank</source>
+        <translation>Leer lassen</translation>
+    </message>
+    <message>
+        <source>Make it ready to use: exFAT</source>
+        <translation>Gebrauchsfertig machen: exFAT</translation>
+    </message>
+    <message>
+        <source>Make it ready to use: FAT32</source>
+        <translation>Gebrauchsfertig machen: FAT32</translation>
+    </message>
+    <message>
+        <source>Make it ready to use: ext4</source>
+        <translation>Gebrauchsfertig machen: ext4</translation>
+    </message>
+    <message>
+        <source>Once the wipe has succeeded: a new partition table with one partition over the whole drive, and a fresh file system on it.</source>
+        <translation>Sobald das Löschen gelungen ist: eine neue Partitionstabelle mit einer Partition über den ganzen Datenträger und darauf ein frisches Dateisystem.</translation>
+    </message>
 </context>
 <context>
     <name>ErasureRecord</name>
@@ -2545,6 +2569,28 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>Asking %1 what it offers…</source>
         <translation>%1 wird gefragt, was es anbietet …</translation>
     </message>
+    <message numerus="yes">
+        <source>This will permanently destroy everything on these %n drive(s).</source>
+        <translation>
+            <numerusform>Damit wird alles auf diesem Datenträger endgültig vernichtet.</numerusform>
+            <numerusform>Damit wird alles auf diesen %n Datenträgern endgültig vernichtet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drive(s), each wiped at the same time</source>
+        <translation>
+            <numerusform>%n Datenträger</numerusform>
+            <numerusform>%n Datenträger, alle zugleich gelöscht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every drive was wiped</source>
+        <translation>Nicht jeder Datenträger wurde gelöscht</translation>
+    </message>
+    <message>
+        <source>Save Reports…</source>
+        <translation>Berichte speichern…</translation>
+    </message>
 </context>
 <context>
     <name>Medium</name>
@@ -3116,6 +3162,88 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>the reports of its runs cannot be kept in %1: %2</source>
         <translation>die Berichte seiner Läufe können nicht in %1 aufbewahrt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StationPage</name>
+    <message>
+        <source>Drive</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Save Reports…</source>
+        <translation>Berichte speichern…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wiping %n drive(s) at once. Each has its own progress and its own report.</source>
+        <translation>
+            <numerusform>%n Datenträger wird gelöscht, mit eigenem Fortschritt und eigenem Bericht.</numerusform>
+            <numerusform>%n Datenträger werden zugleich gelöscht, jeder mit eigenem Fortschritt und eigenem Bericht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Confirm Stop</source>
+        <translation>Anhalten bestätigen</translation>
+    </message>
+    <message>
+        <source>Stop every drive? Those not yet wiped keep what they hold.</source>
+        <translation>Alle Datenträger anhalten? Was noch nicht gelöscht ist, behält seinen Inhalt.</translation>
+    </message>
+    <message>
+        <source>⚠️ Stopping every drive…</source>
+        <translation>⚠️ Alle Datenträger werden angehalten…</translation>
+    </message>
+    <message>
+        <source>the outcome of %1 could not be signed: %2</source>
+        <translation>das Ergebnis von %1 konnte nicht signiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Save Reports</source>
+        <translation>Berichte speichern</translation>
+    </message>
+    <message>
+        <source>Reports not saved</source>
+        <translation>Berichte nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The reports could not be saved to %1: %2</source>
+        <translation>Die Berichte konnten nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>📄 Each drive&apos;s report and signed outcome were saved to %1</source>
+        <translation>📄 Bericht und signiertes Ergebnis jedes Datenträgers wurden in %1 gespeichert</translation>
     </message>
 </context>
 <context>

@@ -242,6 +242,20 @@ Method: %2%3
             <numerusform>%n fill files could not be removed; a free-space wipe of that volume removes them.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>This will permanently destroy everything on these %n drive(s).</source>
+        <translation>
+            <numerusform>This will permanently destroy everything on this drive.</numerusform>
+            <numerusform>This will permanently destroy everything on these %n drives.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drive(s), each wiped at the same time</source>
+        <translation>
+            <numerusform>%n drive</numerusform>
+            <numerusform>%n drives, each wiped at the same time</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressMeter</name>
@@ -257,6 +271,16 @@ Method: %2%3
         <translation>
             <numerusform>about %n min left</numerusform>
             <numerusform>about %n min left</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StationPage</name>
+    <message numerus="yes">
+        <source>Wiping %n drive(s) at once. Each has its own progress and its own report.</source>
+        <translation>
+            <numerusform>Wiping %n drive. It has its own progress and its own report.</numerusform>
+            <numerusform>Wiping %n drives at once. Each has its own progress and its own report.</numerusform>
         </translation>
     </message>
 </context>
