@@ -295,7 +295,8 @@ void MainWindow::completeStation()
 {
     const QStringList states = stationPage->states();
     const bool allErased = stationPage->allErased();
-    labelJobOutcome->setText(states.join(QStringLiteral(" · ")));
+    const qsizetype wiped = stationPage->erasedCount();
+    labelJobOutcome->setText(tr("Drives wiped: %1 of %2").arg(wiped).arg(states.size()));
     if (stopRequested.load())
         return;
     QMessageBox box(allErased ? QMessageBox::Information : QMessageBox::Warning,

@@ -237,6 +237,13 @@ bool StationPage::allErased() const
     });
 }
 
+qsizetype StationPage::erasedCount() const
+{
+    return std::count_if(lanes.begin(), lanes.end(), [](const auto &lane) {
+        return lane->done && lane->record.result == velmora::ErasureRecord::Result::Erased;
+    });
+}
+
 void StationPage::askToStop()
 {
     if (!running())

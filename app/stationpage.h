@@ -49,8 +49,9 @@ class StationPage : public QWidget
     void waitForAll();
     // How each drive ended, in words, "sdb: Erased", once all have.
     QStringList states() const;
-    // Whether every drive was erased.
+    // Whether every drive was erased; how many were.
     bool allErased() const;
+    qsizetype erasedCount() const;
     // Writes each drive's report (PDF) and signed outcome (JSON) to
     // `folder`, named by serial, else by node; false with the reason.
     bool saveOutcomes(const QString &folder, QString *why) const;

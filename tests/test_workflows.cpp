@@ -912,6 +912,7 @@ void WorkflowsTest::severalDrivesAtOnceEachWithItsOwnOutcome()
                  qPrintable(done->text));
     }
     QCOMPARE(outerPage(), QStringLiteral("pageStation"));
+    QCOMPARE(get<QLabel>("labelJobOutcome")->text(), QStringLiteral("Drives wiped: 2 of 3"));
     auto *rows = get<QTableWidget>("tableStation");
     QCOMPARE(rows->rowCount(), 3);
     for (int r = 0; r < 2; ++r)

@@ -2591,6 +2591,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>Save Reports…</source>
         <translation>Berichte speichern…</translation>
     </message>
+    <message>
+        <source>Drives wiped: %1 of %2</source>
+        <translation>Datenträger gelöscht: %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>Medium</name>
