@@ -593,9 +593,11 @@ QString Storage::model() const
 {
     QStringList models;
     for (const Disk &d : disks) {
-        const QString text = d.model.startsWith(d.vendor, Qt::CaseInsensitive)
+        // libata gives every ATA drive the SCSI vendor "ATA": no maker.
+        const QString vendor = d.vendor.trimmed() == QLatin1String("ATA") ? QString() : d.vendor;
+        const QString text = d.model.startsWith(vendor, Qt::CaseInsensitive)
                                  ? d.model
-                                 : (d.vendor + QLatin1Char(' ') + d.model).trimmed();
+                                 : (vendor + QLatin1Char(' ') + d.model).trimmed();
         if (!text.isEmpty() && !models.contains(text))
             models.append(text);
     }
