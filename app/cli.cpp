@@ -6,7 +6,7 @@
 //   velmora-cli wipe [--method NAME] [--verify] MOUNTPOINT
 //   velmora-cli freespace [--method NAME] [--verify] MOUNTPOINT
 //   velmora-cli drive [--method NAME] [--verify] DEVICE...
-//   velmora-cli volumes|drives [--json]
+//   velmora-cli volumes|drives|reports [--json]
 //   velmora-cli schedule add|list|remove …, check-report FILE.json
 //
 // The log goes to standard output, line by line as the window shows it;
@@ -257,6 +257,8 @@ int run(int argc, char **argv)
         return cli::listVolumes(arguments.mid(2));
     if (arguments.value(1) == QLatin1String("drives"))
         return cli::listDrives(arguments.mid(2));
+    if (arguments.value(1) == QLatin1String("reports"))
+        return cli::listReports(arguments.mid(2));
     QString sanitizeAction;
     bool sanitizeNamed = false;
     QString verifyMode;

@@ -10,6 +10,7 @@
 #include "engine/fs/paths.h"
 #include "engine/job/erasemethods.h"
 #include "engine/job/jobrunner.h"
+#include "engine/job/outcomestore.h"
 #include "engine/job/reportsignature.h"
 #include "engine/job/schedules.h"
 #include "engine/job/volumelist.h"
@@ -60,6 +61,40 @@ int listVolumes(const QStringList &words)
                          v.responding ? locale.formattedDataSize(v.available) : QStringLiteral("—"),
                          velmora::mediumLabel(v.storage), velmora::deviceChainText(v.storage)));
     }
+    return 0;
+}
+
+int listReports(const QStringList &words)
+{
+    const bool json = words == QStringList{QStringLiteral("--json")};
+    if (!words.isEmpty() && !json)
+        return fail(QCoreApplication::translate("Cli", "reports takes only --json"));
+    const QList<velmora::KeptOutcome> kept = velmora::keptOutcomes();
+    if (json) {
+        QJsonArray array;
+        for (const velmora::KeptOutcome &k : kept)
+            array.append(QJsonObject{
+                {QStringLiteral("finished"), k.finished.toString(Qt::ISODateWithMs)},
+                {QStringLiteral("job"), k.job},
+                {QStringLiteral("target"), k.target},
+                {QStringLiteral("result"), k.result},
+                {QStringLiteral("scheduled"), k.scheduled},
+                {QStringLiteral("outcome"), k.json},
+                {QStringLiteral("report"), k.pdf.isEmpty() ? QJsonValue(QJsonValue::Null)
+                                                           : QJsonValue(k.pdf)}});
+        printTo(stdout, QString::fromUtf8(QJsonDocument(array).toJson()));
+        return 0;
+    }
+    const QLocale locale;
+    for (const velmora::KeptOutcome &k : kept)
+        printTo(stdout, QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
+                            .arg(locale.toString(k.finished.toLocalTime(), QLocale::ShortFormat),
+                                 k.jobText(), k.stateText(), k.target,
+                                 k.pdf.isEmpty() ? k.json : k.pdf));
+    if (kept.isEmpty())
+        printTo(stderr, QCoreApplication::translate(
+                            "Cli", "No job has run yet: each one's outcome is kept in %1\n")
+                            .arg(velmora::outcomeStoreFolder()));
     return 0;
 }
 

@@ -15,6 +15,8 @@ namespace cli
 int listVolumes(const QStringList &words);
 // velmora-cli drives [--json]
 int listDrives(const QStringList &words);
+// velmora-cli reports [--json]: every kept outcome, newest first.
+int listReports(const QStringList &words);
 // velmora-cli schedule add|list|remove …, a new schedule with `method`
 int schedule(const QStringList &words, const QString &every, const QString &method);
 // velmora-cli check-report FILE [--key FINGERPRINT]

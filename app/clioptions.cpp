@@ -77,7 +77,8 @@ void describeOptions(QCommandLineParser &parser)
                "  volumes [--json]       list the mounted volumes and the medium beneath each\n"
                "  drive DEVICE...        overwrite every sector of whole drives or partitions,\n"
                "                         several at once\n"
-               "  drives [--json]        list the drives and partitions, and why one is refused"));
+               "  drives [--json]        list the drives and partitions, and why one is refused\n"
+               "  reports [--json]       list every job's kept outcome and report, newest first"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({

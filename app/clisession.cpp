@@ -284,6 +284,13 @@ int JobSession::finish(velmora::ErasureRecord &record)
     if (!options.quiet || record.result != velmora::ErasureRecord::Result::Erased)
         printTo(stderr, who + record.summary() + QLatin1Char('\n'));
     const bool written = writeOutputs(record);
+    // Kept for velmora-cli reports and the window's Reports…, with the
+    // report where one was asked for.
+    QString unkept;
+    if (!velmora::keepRecord(record, !reportFile.isEmpty(), &unkept))
+        printTo(stderr, QCoreApplication::translate(
+                            "Cli", "velmora-cli: warning: the outcome could not be kept: %1\n")
+                            .arg(unkept));
     lastEnd = record.resultText();
     if (!record.error.isEmpty())
         lastEnd += QStringLiteral(": ") + record.error;

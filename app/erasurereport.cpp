@@ -3,6 +3,8 @@
 #include "app/erasurereport.h"
 
 #include "engine/fs/paths.h"
+#include "engine/job/outcomestore.h"
+#include "engine/job/reportsignature.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -676,6 +678,17 @@ bool writeReportPdf(const ErasureRecord &record, const QString &fileName, QStrin
         return false;
     }
     return true;
+}
+
+bool keepRecord(ErasureRecord &record, bool withReport, QString *why)
+{
+    QJsonObject outcome = record.toJson();
+    if (!signOutcome(&outcome, signingKeyFile(), why))
+        return false;
+    const QJsonObject signature = outcome.value(QStringLiteral("signature")).toObject();
+    record.signedBy = signature.value(QStringLiteral("fingerprint")).toString();
+    record.signedSha256 = signature.value(QStringLiteral("sha256")).toString();
+    return keepOutcome(outcome, withReport ? reportPdf(record) : QByteArray(), why);
 }
 
 } // namespace velmora

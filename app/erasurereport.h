@@ -22,4 +22,10 @@ QByteArray reportPdf(const ErasureRecord &record);
 // Needs a QGuiApplication.
 bool writeReportPdf(const ErasureRecord &record, const QString &fileName, QString *error);
 
+// Signs the outcome of the finished `record` with the user's key and keeps
+// it among the kept outcomes (Reports…, velmora-cli reports), with its PDF
+// report where `withReport` (which needs a QGuiApplication); the
+// signature's fingerprint goes into `record`. False with the reason.
+bool keepRecord(ErasureRecord &record, bool withReport, QString *why);
+
 } // namespace velmora

@@ -237,6 +237,11 @@ bool MainWindow::finishRecord(bool stopped)
     if (!jobRecord || jobRecord->finished.isValid())
         return false;
     jobRecord->finish(jobReport, jobBytesWritten, jobBytesVerified, stopped);
+    // Signed and kept, with its report, for Reports….
+    QString why;
+    if (!velmora::keepRecord(*jobRecord, true, &why))
+        progressPage->appendLine(
+            tr("⚠️ The outcome of this job could not be kept: %1").arg(why));
     saveReportAction->setEnabled(true);
     btnShowReport->show();
     return true;

@@ -199,6 +199,11 @@ void StationPage::laneFinished(Lane &lane)
     // Its drive is let go: the request held it until now.
     lane.request.pinned.reset();
     lane.record.finish(lane.report, lane.written, lane.verified, stop->load());
+    // Signed and kept, with its report, for Reports….
+    QString why;
+    if (!velmora::keepRecord(lane.record, true, &why))
+        appendLine(lane.tag + QStringLiteral(": ") +
+                   tr("⚠️ The outcome of this drive could not be kept: %1").arg(why));
     QString state = lane.record.resultText();
     if (!lane.record.error.isEmpty())
         state += QStringLiteral(": ") + lane.record.error;

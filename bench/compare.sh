@@ -15,7 +15,9 @@
 #              wipes a loop device with direct I/O over a DRIVE_SIZE image in DIR,
 #              default 1G; "drives", as root, wipes STATION_COUNTS (default
 #              "1 4 16") loop devices of STATION_SIZE (default 256M) at once with
-#              velmora-cli, against as many dd oflag=direct at once)
+#              velmora-cli, against as many dd oflag=direct at once, and
+#              against as many dd each followed by blkdiscard, as Velmora
+#              discards each drive after its pass)
 # "--verify vs without" pairs Velmora with itself: its ratio is the share of
 # time left after the read-back (1 / the cost of verifying).
 # Page-cache peaks need root (a memory cgroup per run); elsewhere "n/a".
@@ -194,6 +196,11 @@ if [[ " $cases " == *" drives "* ]] && [ "$(id -u)" -eq 0 ]; then
         dd_all="for d in ${devs[*]}; do dd if=/dev/zero of=\$d bs=4M oflag=direct conv=fdatasync status=none & done; wait"
         pair "$n drive(s) of $station_size at once, 1 pass, vs $n dd oflag=direct" refill_all \
             "'$cli' drive --yes --quiet --no-verify ${devs[*]}" "$dd_all"
+        # The same work on both sides: Velmora discards every drive after
+        # its pass (on a loop device, holes punched in its image).
+        dd_discard="for d in ${devs[*]}; do (dd if=/dev/zero of=\$d bs=4M oflag=direct conv=fdatasync status=none; blkdiscard \$d) & done; wait"
+        pair "$n drive(s) of $station_size at once, vs $n dd oflag=direct + blkdiscard" refill_all \
+            "'$cli' drive --yes --quiet --no-verify ${devs[*]}" "$dd_discard"
         if [ "$n" -ge 16 ]; then
             refill_all
             echo "memory peak, $n drives at once: $(peak "$cli" drive --yes --quiet --no-verify "${devs[@]}")"

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "engine/job/outcomestore.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -29,6 +31,7 @@ class ScheduleDialog : public QDialog
     void removeSelected();
 
     QString cli;
+    QLabel *labelNone = nullptr;
     QListWidget *listSchedules;
     QPushButton *btnRemove;
     QComboBox *comboWhat;
@@ -43,5 +46,23 @@ class ReportsDialog : public QDialog
     Q_OBJECT
 
   public:
+    // Lists every kept outcome (velmora::keptOutcomes()), newest first.
     explicit ReportsDialog(QWidget *parent = nullptr);
+    // The chosen outcome's files copied into `folder`; false with the reason.
+    bool saveChosenTo(const QString &folder, QString *why) const;
+    // Whether the chosen outcome is as it was signed, in a sentence.
+    bool checkChosen(QString *said) const;
+
+  private:
+    const velmora::KeptOutcome *chosen() const;
+    void settle();
+    void openChosen();
+    void saveChosen();
+
+    QList<velmora::KeptOutcome> kept;
+    class QTableWidget *table;
+    class QLabel *labelEmpty;
+    class QPushButton *btnOpen;
+    class QPushButton *btnSave;
+    class QPushButton *btnCheck;
 };

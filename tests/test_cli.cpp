@@ -769,6 +769,26 @@ void CliTest::outcomesAreSignedAndChecked()
     const QString pdf = pdfText(path("out.pdf"));
     if (!pdf.isEmpty())
         QVERIFY2(pdf.contains(signedBy.captured(1).left(20)), qPrintable(pdf));
+    // The same outcome is kept in the data folder, with its report, and
+    // reports lists it; a second job is listed before it.
+    QVERIFY(writeFile(path("b.txt"), plantedBytes(10)));
+    QCOMPARE(runCli({"erase", "--yes", "--quiet", path("b.txt")}, {}, env).status, 0);
+    o = runCli({"reports", "--json"}, {}, env);
+    QCOMPARE(o.status, 0);
+    const QJsonArray listed = QJsonDocument::fromJson(o.out.toUtf8()).array();
+    QCOMPARE(listed.size(), 2);
+    const QJsonObject newest = listed.at(0).toObject();
+    const QJsonObject older = listed.at(1).toObject();
+    QVERIFY2(newest.value("finished").toString() > older.value("finished").toString(),
+             qPrintable(o.out));
+    QVERIFY(newest.value("report").isNull()); // none was asked for
+    QCOMPARE(older.value("result").toString(), QStringLiteral("erased"));
+    QVERIFY(older.value("outcome").toString().startsWith(path("data/velmora/reports/")));
+    QCOMPARE(runCli({"check-report", older.value("outcome").toString()}, {}, env).out,
+             signedBy.captured(0));
+    QCOMPARE(readFile(older.value("report").toString()), readFile(path("out.pdf")));
+    o = runCli({"reports"}, {}, env);
+    QVERIFY2(o.out.split('\n').value(0).contains("\tErase files\tErased\t"), qPrintable(o.out));
 
     // Every field of the signature is checked: one that says another key
     // or another digest than it was made with, or one it does not have.

@@ -5,12 +5,15 @@
 #include "guitest.h"
 #include "testsupport.h"
 
+#include "app/erasurereport.h"
 #include "app/focusring.h"
 #include "app/volumetable.h"
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
 #include "dialogs/reportdetailsdialog.h"
 #include "dialogs/scheduledialog.h"
+#include "engine/job/erasemethods.h"
+#include "engine/job/erasurerecord.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -400,7 +403,8 @@ void ShellTest::germanFitsEveryControl()
     QStringList clipped;
     auto *stack = get<QStackedWidget>("stackedWidget");
     auto *inner = get<QStackedWidget>("stackedWidget_2");
-    for (QWidget *page : {get("pageHome"), get("pageWipeDisk"), get("pageWipeFreeSpace")}) {
+    for (QWidget *page :
+         {get("pageHome"), get("pageWipeDisk"), get("pageWipeFreeSpace"), get("pageStation")}) {
         stack->setCurrentWidget(page);
         clipped << clippedControls(window.get());
     }
@@ -411,8 +415,14 @@ void ShellTest::germanFitsEveryControl()
     }
     EraseMethodDialog method(window.get());
     method.setTracesSetting(QStringLiteral("traces/files"));
+    // A drive's: its keys, its own erase, and what it is left as.
+    EraseMethodDialog driveMethod(window.get());
+    driveMethod.offerKeyDestruction(QStringLiteral("LUKS2"));
+    driveMethod.offerOwnErase({QStringLiteral("crypto-erase"), QStringLiteral("block-erase")});
+    driveMethod.offerFreshFormat();
     ConfirmEraseDialog confirm(window.get());
-    for (QDialog *dialog : {static_cast<QDialog *>(&method), static_cast<QDialog *>(&confirm)}) {
+    for (QDialog *dialog : {static_cast<QDialog *>(&method), static_cast<QDialog *>(&driveMethod),
+                            static_cast<QDialog *>(&confirm)}) {
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         clipped << clippedControls(dialog);
@@ -467,11 +477,14 @@ void ShellTest::scheduledWipesFromTheMenu()
     QTemporaryDir dir;
     ScheduleDialog::unitFolder = dir.filePath("units");
     const QByteArray state = qgetenv("XDG_STATE_HOME");
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
     auto restore = qScopeGuard([&] {
         ScheduleDialog::unitFolder.clear();
         qputenv("XDG_STATE_HOME", state);
+        qputenv("XDG_DATA_HOME", data);
     });
     qputenv("XDG_STATE_HOME", QFile::encodeName(dir.filePath("state")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("data")));
     QMenu *menu = get<QToolButton>("btnMenu")->menu();
     auto action = [menu](const QString &text) {
         for (QAction *a : menu->actions())
@@ -482,8 +495,12 @@ void ShellTest::scheduledWipesFromTheMenu()
 
     // The Trash, monthly: added, listed, removed, added again.
     QStringList listed;
+    QList<bool> placeholder;
     modal::when<ScheduleDialog>([&](ScheduleDialog *d, modal::Seen &) {
         auto *list = d->findChild<QListWidget *>("listSchedules");
+        auto *none = d->findChild<QLabel *>("labelNoSchedules");
+        // Nothing yet: the list gives way to a line saying what to do.
+        placeholder << none->isVisible() << list->isVisible();
         d->findChild<QComboBox *>("comboWhat")->setCurrentIndex(0);
         d->findChild<QComboBox *>("comboEvery")->setCurrentIndex(1);
         QTest::mouseClick(d->findChild<QPushButton *>("btnAddSchedule"), Qt::LeftButton);
@@ -491,13 +508,16 @@ void ShellTest::scheduledWipesFromTheMenu()
         list->setCurrentRow(0);
         QTest::mouseClick(d->findChild<QPushButton *>("btnRemoveSchedule"), Qt::LeftButton);
         listed << QString::number(list->count());
+        placeholder << none->isVisible();
         QTest::mouseClick(d->findChild<QPushButton *>("btnAddSchedule"), Qt::LeftButton);
         listed << d->findChild<QLabel *>("labelScheduleState")->text();
+        placeholder << none->isVisible() << list->isVisible();
         d->reject();
         return true;
     });
     action("Schedule…")->trigger();
     QCOMPARE(listed.size(), 3);
+    QCOMPARE(placeholder, (QList<bool>{true, false, true, false, true}));
     // Brackets once, the method's own.
     QVERIFY2(listed.at(0).startsWith("Erase the Trash, monthly, NIST 800-88 (1 pass random) — "),
              qPrintable(listed.at(0)));
@@ -510,7 +530,7 @@ void ShellTest::scheduledWipesFromTheMenu()
     QVERIFY(QDir().mkpath(reports));
     const auto outcome = [](const char *finished, const char *result) {
         return QByteArray("{\"finished\": \"") + finished + "\", \"result\": \"" + result +
-               "\", \"target\": \"Free space of /srv\"}";
+               "\", \"job\": \"freespace\", \"target\": \"Free space of /srv\"}";
     };
     QVERIFY(testsupport::writeFile(reports + "velmora-freespace-1.json",
                                    outcome("2026-11-01T03:00:00.000+01:00", "erased")));
@@ -519,19 +539,45 @@ void ShellTest::scheduledWipesFromTheMenu()
     window->tellFailedScheduledRuns();
     auto *header = get<QLabel>("labelJobOutcome");
     QVERIFY2(header->text().contains("did not do all it meant to"), qPrintable(header->text()));
+    // Reports… lists them with every other job's kept outcome, newest
+    // first: here a file erase's, signed, with its report beside it.
+    QVERIFY(testsupport::writeFile(dir.filePath("gone.txt"), "gone"));
+    velmora::ErasureRecord erased = velmora::ErasureRecord::forFiles(
+        {QFile::encodeName(dir.filePath("gone.txt"))}, velmora::kMethodNist, false);
+    erased.started = QDateTime::currentDateTime();
+    erased.finish(velmora::JobReport(), 4, 0, false);
+    QString why;
+    QVERIFY2(velmora::keepRecord(erased, true, &why), qPrintable(why));
     QStringList shown;
+    QString check;
+    QString savedWhy;
     modal::when<ReportsDialog>([&](ReportsDialog *d, modal::Seen &) {
-        auto *list = d->findChild<QListWidget *>("listReports");
-        for (int i = 0; i < list->count(); ++i)
-            shown << list->item(i)->text();
+        auto *table = d->findChild<QTableWidget *>("tableReports");
+        for (int row = 0; row < table->rowCount(); ++row)
+            shown << table->item(row, 1)->text() + " | " + table->item(row, 2)->text() + " | " +
+                         table->item(row, 3)->text();
+        // The newest is chosen: its signature holds, and it can be saved.
+        d->checkChosen(&check);
+        QDir().mkpath(dir.filePath("saved"));
+        if (!d->saveChosenTo(dir.filePath("saved"), &savedWhy))
+            savedWhy.prepend("not saved: ");
         d->reject();
         return true;
     });
     action("Reports…")->trigger();
-    QCOMPARE(shown.size(), 2);
-    QVERIFY(shown.at(0).startsWith("⚠️") &&
-            shown.at(0).endsWith("Free space of /srv: problems"));
-    QVERIFY(shown.at(1).startsWith("✅"));
+    QCOMPARE(shown.size(), 3);
+    QVERIFY2(shown.at(0).startsWith("Erase files | ") && shown.at(0).endsWith(" | ✅ Erased"),
+             qPrintable(shown.at(0)));
+    QCOMPARE(shown.at(1),
+             QStringLiteral("Scheduled: Wipe free space | Free space of /srv | ⚠️ Finished with "
+                            "problems"));
+    QCOMPARE(shown.at(2),
+             QStringLiteral("Scheduled: Wipe free space | Free space of /srv | ✅ Wiped"));
+    QVERIFY2(check.startsWith("The signature is good"), qPrintable(check));
+    QVERIFY2(savedWhy.isEmpty(), qPrintable(savedWhy));
+    const QStringList saved = QDir(dir.filePath("saved")).entryList(QDir::Files);
+    QCOMPARE(saved.size(), 2);
+    QVERIFY(saved.at(0).endsWith("-files.json") && saved.at(1).endsWith("-files.pdf"));
     QCOMPARE(header->text(), QString());
     window->tellFailedScheduledRuns();
     QCOMPARE(header->text(), QString());

@@ -405,38 +405,6 @@ Methode: %2%3
         <source>drive --sanitize: then overwrite it once too, and read that back.</source>
         <translation>drive --sanitize: danach zusätzlich einmal überschreiben und zurücklesen.</translation>
     </message>
-    <message>
-        <source>Erases files and folders, a whole mounted volume, or a volume&apos;s free space beyond recovery.
-
-Commands:
-  erase PATH...          overwrite and remove files and folders
-  wipe MOUNTPOINT        overwrite everything on a mounted volume
-  freespace MOUNTPOINT   overwrite the free space of a mounted volume
-  schedule add trash|freespace [MOUNTPOINT] [--every weekly|monthly]
-  schedule list | schedule remove NAME
-                         run a free-space wipe or an erase of the Trash by itself
-  check-report FILE.json [--key FINGERPRINT]
-                         tell whether an outcome is as it was signed
-  volumes [--json]       list the mounted volumes and the medium beneath each
-  drive DEVICE...        overwrite every sector of whole drives or partitions,
-                         several at once
-  drives [--json]        list the drives and partitions, and why one is refused</source>
-        <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
-
-Befehle:
-  erase PFAD...          Dateien und Ordner überschreiben und entfernen
-  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Laufwerk überschreiben
-  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Laufwerks überschreiben
-  schedule add trash|freespace [EINHÄNGEPUNKT] [--every weekly|monthly]
-  schedule list | schedule remove NAME
-                         das Löschen des freien Speichers oder des Papierkorbs von selbst ausführen
-  check-report DATEI.json [--key FINGERABDRUCK]
-                         prüfen, ob ein Ergebnis so ist, wie es signiert wurde
-  volumes [--json]       die eingehängten Laufwerke und das Medium unter jedem auflisten
-  drive GERÄT...         jeden Sektor ganzer Datenträger oder Partitionen überschreiben,
-                         mehrere zugleich
-  drives [--json]        die Datenträger und Partitionen auflisten, und warum einer abgelehnt wird</translation>
-    </message>
     <message numerus="yes">
         <source>This will permanently destroy, beyond recovery, %n drive(s) at once:%1
 Method: %2%3
@@ -511,6 +479,56 @@ Methode: %2%3
     <message>
         <source>erase, wipe, freespace, drive, drives, volumes, schedule or check-report</source>
         <translation>erase, wipe, freespace, drive, drives, volumes, schedule oder check-report</translation>
+    </message>
+    <message>
+        <source>reports takes only --json</source>
+        <translation>reports nimmt nur --json</translation>
+    </message>
+    <message>
+        <source>No job has run yet: each one&apos;s outcome is kept in %1
+</source>
+        <translation>Noch ist kein Auftrag gelaufen: das Ergebnis jedes Auftrags wird in %1 aufbewahrt
+</translation>
+    </message>
+    <message>
+        <source>Erases files and folders, a whole mounted volume, or a volume&apos;s free space beyond recovery.
+
+Commands:
+  erase PATH...          overwrite and remove files and folders
+  wipe MOUNTPOINT        overwrite everything on a mounted volume
+  freespace MOUNTPOINT   overwrite the free space of a mounted volume
+  schedule add trash|freespace [MOUNTPOINT] [--every weekly|monthly]
+  schedule list | schedule remove NAME
+                         run a free-space wipe or an erase of the Trash by itself
+  check-report FILE.json [--key FINGERPRINT]
+                         tell whether an outcome is as it was signed
+  volumes [--json]       list the mounted volumes and the medium beneath each
+  drive DEVICE...        overwrite every sector of whole drives or partitions,
+                         several at once
+  drives [--json]        list the drives and partitions, and why one is refused
+  reports [--json]       list every job&apos;s kept outcome and report, newest first</source>
+        <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
+
+Befehle:
+  erase PFAD...          Dateien und Ordner überschreiben und entfernen
+  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Laufwerk überschreiben
+  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Laufwerks überschreiben
+  schedule add trash|freespace [EINHÄNGEPUNKT] [--every weekly|monthly]
+  schedule list | schedule remove NAME
+                         das Löschen des freien Speichers oder des Papierkorbs von selbst ausführen
+  check-report DATEI.json [--key FINGERABDRUCK]
+                         prüfen, ob ein Ergebnis so ist, wie es signiert wurde
+  volumes [--json]       die eingehängten Laufwerke und das Medium unter jedem auflisten
+  drive GERÄT...         jeden Sektor ganzer Datenträger oder Partitionen überschreiben,
+                         mehrere zugleich
+  drives [--json]        die Datenträger und Partitionen auflisten, und warum einer abgelehnt wird
+  reports [--json]       jedes aufbewahrte Ergebnis und jeden Bericht auflisten, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>velmora-cli: warning: the outcome could not be kept: %1
+</source>
+        <translation>velmora-cli: Warnung: das Ergebnis konnte nicht aufbewahrt werden: %1
+</translation>
     </message>
 </context>
 <context>
@@ -2166,6 +2184,29 @@ Methode: %2%3
     </message>
 </context>
 <context>
+    <name>KeptOutcome</name>
+    <message>
+        <source>Erase files</source>
+        <translation>Dateien löschen</translation>
+    </message>
+    <message>
+        <source>Wipe volume</source>
+        <translation>Laufwerk löschen</translation>
+    </message>
+    <message>
+        <source>Wipe free space</source>
+        <translation>Freien Speicher löschen</translation>
+    </message>
+    <message>
+        <source>Wipe drive</source>
+        <translation>Datenträger löschen</translation>
+    </message>
+    <message>
+        <source>Scheduled: %1</source>
+        <translation>Geplant: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Velmora</source>
@@ -2595,6 +2636,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>Drives wiped: %1 of %2</source>
         <translation>Datenträger gelöscht: %1 von %2</translation>
     </message>
+    <message>
+        <source>⚠️ The outcome of this job could not be kept: %1</source>
+        <translation>⚠️ Das Ergebnis dieses Auftrags konnte nicht aufbewahrt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>Medium</name>
@@ -2919,16 +2964,76 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
 <context>
     <name>ReportsDialog</name>
     <message>
-        <source>Reports of Scheduled Wipes</source>
-        <translation>Berichte geplanter Löschvorgänge</translation>
-    </message>
-    <message>
-        <source>No scheduled wipe has run yet.</source>
-        <translation>Noch kein geplanter Löschvorgang ist gelaufen.</translation>
-    </message>
-    <message>
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Every job&apos;s signed outcome, newest first, with its report where one was made. Scheduled wipes are listed with them.</source>
+        <translation>Das signierte Ergebnis jedes Auftrags, neueste zuerst, mit seinem Bericht, wo einer erstellt wurde. Geplante Löschvorgänge stehen mit darin.</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>No job has run yet: each one&apos;s outcome is kept here.</source>
+        <translation>Noch ist kein Auftrag gelaufen: das Ergebnis jedes Auftrags wird hier aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <source>Check Signature</source>
+        <translation>Signatur prüfen</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Signatur</translation>
+    </message>
+    <message>
+        <source>%1 is there already</source>
+        <translation>%1 ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Save Report As</source>
+        <translation>Bericht speichern unter</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>This outcome is not as it was signed: %1</source>
+        <translation>Dieses Ergebnis ist nicht so, wie es signiert wurde: %1</translation>
+    </message>
+    <message>
+        <source>The signature is good: this outcome is as it was signed, with the key %1.</source>
+        <translation>Die Signatur ist gültig: dieses Ergebnis ist so, wie es mit dem Schlüssel %1 signiert wurde.</translation>
     </message>
 </context>
 <context>
@@ -3124,6 +3229,26 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>Not removed</source>
         <translation>Nicht entfernt</translation>
     </message>
+    <message>
+        <source>Wipes that run by themselves:</source>
+        <translation>Löschvorgänge, die von selbst laufen:</translation>
+    </message>
+    <message>
+        <source>Nothing is scheduled yet. Choose below what to wipe, how often and how, then Add.</source>
+        <translation>Noch ist nichts geplant. Wählen Sie unten, was, wie oft und wie gelöscht werden soll, dann Hinzufügen.</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;Was:</translation>
+    </message>
+    <message>
+        <source>How &amp;often:</source>
+        <translation>Wie &amp;oft:</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Methode:</translation>
+    </message>
 </context>
 <context>
     <name>Schedules</name>
@@ -3248,6 +3373,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>📄 Each drive&apos;s report and signed outcome were saved to %1</source>
         <translation>📄 Bericht und signiertes Ergebnis jedes Datenträgers wurden in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>⚠️ The outcome of this drive could not be kept: %1</source>
+        <translation>⚠️ Das Ergebnis dieses Datenträgers konnte nicht aufbewahrt werden: %1</translation>
     </message>
 </context>
 <context>
