@@ -95,6 +95,17 @@ std::optional<velmora::FreshFormat> freshFormatOf(const EraseMethodDialog &dialo
     return velmora::FreshFormat{*fs, QString()};
 }
 
+const char kToggleStyle[] = R"(QPushButton {
+    background-color: #ffffff;
+    color: #2D89EF;
+    border: 1px solid #2D89EF;
+    padding: 4px 12px;
+}
+QPushButton:checked {
+    background-color: #2D89EF;
+    color: white;
+})";
+
 // What is asked of a drive chosen for its wipe before its method is.
 struct DriveFacts {
     bool encrypted = false;
@@ -118,11 +129,21 @@ void MainWindow::setupDrivesView()
     btnShowDrives->setObjectName(QStringLiteral("btnShowDrives"));
     auto *group = new QButtonGroup(bar);
     group->setExclusive(true);
+    // A switch of two halves beside the page's title: what the table lists.
+    auto *toggle = new QWidget(wipePage);
+    toggle->setObjectName(QStringLiteral("volumesOrDrives"));
+    auto *halves = new QHBoxLayout(toggle);
+    halves->setContentsMargins(0, 0, 0, 0);
+    halves->setSpacing(0);
     for (QPushButton *button : {btnShowVolumes, btnShowDrives}) {
+        button->setParent(toggle);
         button->setCheckable(true);
+        button->setMinimumSize(110, 30);
+        button->setStyleSheet(QLatin1String(kToggleStyle));
         group->addButton(button);
-        layout->addWidget(button);
+        halves->addWidget(button);
     }
+    wipePage->addToTitleRow(toggle);
     btnShowVolumes->setChecked(true);
     labelDrivesNote = new QLabel(bar);
     labelDrivesNote->setObjectName(QStringLiteral("labelDrivesNote"));
@@ -134,8 +155,23 @@ void MainWindow::setupDrivesView()
 void MainWindow::showDrives(bool drives)
 {
     drivesShown = drives;
+    sayPageTitles();
     sayDrivesNote();
     refreshWipeTable();
+}
+
+void MainWindow::sayPageTitles()
+{
+    if (drivesShown)
+        wipePage->setTitle(tr("Wipe whole drives"),
+                           tr("Check one drive, or several to wipe them at the same time."));
+    else
+        wipePage->setTitle(tr("Wipe a whole volume"),
+                           tr("Everything on the volume chosen is erased, then its free space "
+                              "is filled."));
+    freeSpacePage->setTitle(tr("Wipe the free space of a volume"),
+                            tr("What deleted files left in its free space is overwritten; the "
+                               "files on it stay."));
 }
 
 void MainWindow::sayDrivesNote()

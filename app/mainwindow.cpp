@@ -189,6 +189,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(freeSpacePage, &VolumePage::nextClicked, this,
             &MainWindow::onNextFromFreeSpaceDiskList);
     setupDrivesView();
+    sayPageTitles();
     wipePage->table()->setMouseTracking(true);
     // Several drives at once run on a page of their own.
     stationPage = new StationPage(&stopRequested, ui->stackedWidget);

@@ -137,6 +137,8 @@ class MainWindow : public QMainWindow
     void setupDrivesView();
     // Shows the drives (true) or the volumes in the Wipe Disk page's table.
     void showDrives(bool drives);
+    // The title and sentence atop the volume pages, for what they list.
+    void sayPageTitles();
     // The line below the table: what a drive wipe does, or what it needs.
     void sayDrivesNote();
     void fillDriveTable();

@@ -6,8 +6,10 @@
 #include "dialogs/fittext.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace
 {
@@ -53,6 +55,9 @@ QPushButton *button(const QString &text, const QString &name, const QRect &where
     return b;
 }
 
+// Below the title, down to the drives' bar at 358.
+constexpr int kTableHeight = 302;
+
 } // namespace
 
 VolumePage::VolumePage(const QString &name, const QString &suffix, QWidget *parent)
@@ -63,10 +68,29 @@ VolumePage::VolumePage(const QString &name, const QString &suffix, QWidget *pare
     tableDiskList->setGeometry(0, 0, 801, 401);
     tableDiskList->setStyleSheet(QLatin1String(kTableStyle));
     VolumeTable::configure(tableDiskList);
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // The title and its sentence above the table, the table below them
+    // down to where the buttons begin.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 4, 0, 0);
+    layout->setSpacing(4);
     layout->setAlignment(Qt::AlignTop);
+    titleRow = new QHBoxLayout;
+    titleRow->setContentsMargins(10, 0, 10, 0);
+    auto *words = new QVBoxLayout;
+    words->setSpacing(0);
+    labelTitle = new QLabel(this);
+    labelTitle->setObjectName(QStringLiteral("labelPageTitle") + suffix);
+    labelTitle->setStyleSheet(QStringLiteral("font-size: 15px; font-weight: bold;"));
+    labelIntro = new QLabel(this);
+    labelIntro->setObjectName(QStringLiteral("labelPageIntro") + suffix);
+    labelIntro->setWordWrap(true);
+    words->addWidget(labelTitle);
+    words->addWidget(labelIntro);
+    titleRow->addLayout(words, 1);
+    layout->addLayout(titleRow);
+    tableDiskList->setFixedHeight(kTableHeight);
     layout->addWidget(tableDiskList);
+    layout->addStretch(1);
 
     btnBack = button(tr("Back"), QStringLiteral("btnBackFromDisk") + suffix,
                      QRect(70, 430, 121, 31), this);
@@ -80,4 +104,15 @@ VolumePage::VolumePage(const QString &name, const QString &suffix, QWidget *pare
     // Buttons drawn for English take the room their translated texts need.
     velmora::fitRow({btnBack});
     velmora::fitRow({btnRefresh, btnNext}, Qt::AlignRight);
+}
+
+void VolumePage::setTitle(const QString &title, const QString &intro)
+{
+    labelTitle->setText(title);
+    labelIntro->setText(intro);
+}
+
+void VolumePage::addToTitleRow(QWidget *widget)
+{
+    titleRow->addWidget(widget, 0, Qt::AlignVCenter);
 }

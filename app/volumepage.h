@@ -19,6 +19,11 @@ class VolumePage : public QWidget
     VolumePage(const QString &name, const QString &suffix, QWidget *parent = nullptr);
 
     QTableWidget *table() const { return tableDiskList; }
+    // The line at the top: what the page does, in a few words, and a
+    // sentence under it.
+    void setTitle(const QString &title, const QString &intro);
+    // Beside the title, at the right (the Volumes and Drives switch).
+    void addToTitleRow(QWidget *widget);
 
   signals:
     void backClicked();
@@ -26,6 +31,9 @@ class VolumePage : public QWidget
     void nextClicked();
 
   private:
+    class QLabel *labelTitle;
+    class QLabel *labelIntro;
+    class QHBoxLayout *titleRow;
     QTableWidget *tableDiskList;
     QPushButton *btnBack;
     QPushButton *btnRefresh;

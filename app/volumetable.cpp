@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace VolumeTable
 {
 
@@ -31,6 +33,14 @@ QString gigabytes(qint64 bytes)
 }
 
 constexpr int kMountPointRole = Qt::UserRole + 1;
+
+// `path` as a cell shows it: it may break after each '/' (a zero-width
+// space there), where a path has no spaces to wrap at.
+QString breakableAtSlashes(QString path)
+{
+    path.replace(QLatin1Char('/'), QStringLiteral("/\u200b"));
+    return path;
+}
 
 QAbstractButton *buttonOf(const QTableWidget *table, int row)
 {
@@ -122,8 +132,10 @@ void configure(QTableWidget *table)
     // What a row says is what the workflows take: nothing in it can be typed
     // over.
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Mount points often share their start: the end tells them apart.
+    // Mount points often share their start: the end tells them apart, and
+    // a path too long for its column wraps at its slashes (fill()).
     table->setTextElideMode(Qt::ElideMiddle);
+    table->setWordWrap(true);
     // The columns share the width; a horizontal bar would only scroll by
     // the width of the vertical one.
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -187,7 +199,7 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
         const int row = table->rowCount();
         QAbstractButton *radio = addButtonRow(table, group, owner);
 
-        table->setItem(row, 1, new QTableWidgetItem(volume.mountPoint));
+        table->setItem(row, 1, new QTableWidgetItem(breakableAtSlashes(volume.mountPoint)));
         table->item(row, 1)->setData(kMountPointRole, volume.mountPoint);
         // A volume that did not tell its size has none to show.
         const QString unknown = QStringLiteral("—");
@@ -217,8 +229,11 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
         radio->setEnabled(volume.responding);
         finishRow(table, row, tip, why);
     }
+    // A path longer than its column takes the lines it needs, whole: two
+    // volumes whose paths differ only in the middle never read the same.
+    table->resizeRowsToContents();
     for (int row = 0; row < table->rowCount(); ++row)
-        table->setRowHeight(row, 40);
+        table->setRowHeight(row, std::max(40, table->rowHeight(row) + 8));
 }
 
 void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,

@@ -18,6 +18,7 @@
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCryptographicHash>
@@ -136,7 +137,7 @@ void WorkflowsTest::chooseVolume(const char *tableName, const QString &mountPoin
 {
     auto *table = get<QTableWidget>(tableName);
     for (int row = 0; row < table->rowCount(); ++row) {
-        if (table->item(row, 1)->text() == mountPoint) {
+        if (VolumeTable::mountPoint(table, row) == mountPoint) {
             QTest::mouseClick(table->cellWidget(row, 0)->findChild<QRadioButton *>(),
                               Qt::LeftButton);
             QCOMPARE(table->selectionModel()->selectedRows().first().row(), row);
@@ -529,7 +530,7 @@ void WorkflowsTest::volumeTablesListMountedVolumes()
     // over, so the volume taken is the one the row was made for.
     int otherRow = -1;
     for (int row = 0; row < table->rowCount(); ++row)
-        if (table->item(row, 1)->text() == other.path())
+        if (VolumeTable::mountPoint(table, row) == other.path())
             otherRow = row;
     QVERIFY(otherRow >= 0);
     const QRect cell = table->visualItemRect(table->item(otherRow, 1));
@@ -541,12 +542,44 @@ void WorkflowsTest::volumeTablesListMountedVolumes()
         QVERIFY2(!editor->isVisible(), "a cell of the volume table opened an editor");
     QTest::keyClicks(table, "/tmp/elsewhere");
     QTest::keyClick(table, Qt::Key_Return);
-    QCOMPARE(table->item(otherRow, 1)->text(), other.path());
+    QCOMPARE(VolumeTable::mountPoint(table, otherRow), other.path());
     QCOMPARE(VolumeTable::chosenMountPoint(table), other.path());
     QCOMPARE(VolumeTable::chosenRow(table), otherRow);
 
     click("btnRefreshDisks_2");
     QVERIFY(!anyRadioChecked(table));
+
+    // Two volumes below one long folder, their paths alike but in the
+    // middle: each is shown whole, on the lines it needs, so no two rows
+    // read the same.
+    const QString folder = "/tmp/" + QString(70, QLatin1Char('s'));
+    QList<VolumeTable::Volume> alike;
+    for (const QString &middle : {"2025-photos", "2026-photos"}) {
+        VolumeTable::Volume v;
+        v.mountPoint = folder + "/" + middle + "/" + QString(30, QLatin1Char('v'));
+        v.total = 271 << 20;
+        v.available = 100 << 20;
+        v.fileSystem = "ext4";
+        v.device = "/dev/loop9";
+        v.medium = "disk image";
+        alike.append(v);
+    }
+    QButtonGroup *group = nullptr;
+    VolumeTable::fill(table, group, table, false, alike);
+    QCOMPARE(table->rowCount(), 2);
+    for (int row = 0; row < 2; ++row) {
+        const QRect shown = table->visualItemRect(table->item(row, 1));
+        const QFontMetrics metrics(table->font());
+        const QRect needed =
+            metrics.boundingRect(QRect(0, 0, shown.width() - 8, 1000),
+                                 Qt::TextWordWrap | Qt::AlignLeft, table->item(row, 1)->text());
+        QVERIFY2(shown.height() >= needed.height() && table->rowHeight(row) > 40,
+                 qPrintable(QStringLiteral("row %1: %2 px shown, %3 px needed")
+                                .arg(row)
+                                .arg(shown.height())
+                                .arg(needed.height())));
+    }
+    delete group;
 }
 
 void WorkflowsTest::volumeRefusals()
@@ -568,7 +601,7 @@ void WorkflowsTest::volumeRefusals()
     // Its row says so before Next: greyed, the reason in its tool tip.
     auto *disks = get<QTableWidget>("tableDiskList");
     for (int row = 0; row < disks->rowCount(); ++row)
-        if (disks->item(row, 1)->text() == vol.path())
+        if (VolumeTable::mountPoint(disks, row) == vol.path())
             QVERIFY(disks->item(row, 1)->toolTip().startsWith(
                 "This disk holds the running system and cannot be wiped."));
     chooseVolume("tableDiskList", vol.path());

@@ -2640,6 +2640,30 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>⚠️ The outcome of this job could not be kept: %1</source>
         <translation>⚠️ Das Ergebnis dieses Auftrags konnte nicht aufbewahrt werden: %1</translation>
     </message>
+    <message>
+        <source>Wipe whole drives</source>
+        <translation>Ganze Datenträger löschen</translation>
+    </message>
+    <message>
+        <source>Check one drive, or several to wipe them at the same time.</source>
+        <translation>Wählen Sie einen Datenträger, oder mehrere, um sie zugleich zu löschen.</translation>
+    </message>
+    <message>
+        <source>Wipe a whole volume</source>
+        <translation>Ein ganzes Laufwerk löschen</translation>
+    </message>
+    <message>
+        <source>Everything on the volume chosen is erased, then its free space is filled.</source>
+        <translation>Alles auf dem gewählten Laufwerk wird gelöscht, dann wird sein freier Speicher gefüllt.</translation>
+    </message>
+    <message>
+        <source>Wipe the free space of a volume</source>
+        <translation>Den freien Speicher eines Laufwerks löschen</translation>
+    </message>
+    <message>
+        <source>What deleted files left in its free space is overwritten; the files on it stay.</source>
+        <translation>Was gelöschte Dateien im freien Speicher hinterließen, wird überschrieben; die Dateien darauf bleiben.</translation>
+    </message>
 </context>
 <context>
     <name>Medium</name>
