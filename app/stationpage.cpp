@@ -42,6 +42,9 @@ struct StationPage::Lane {
     velmora::JobStatus status;
     std::atomic<qint64> written{0};
     std::atomic<qint64> verified{0};
+    // Stop was asked for before its job returned: a drive that ended
+    // before the others were stopped was not.
+    std::atomic_bool stopped{false};
     QString tag; // "sdb"
     velmora::platform::Drive drive;
     QFutureWatcher<void> watcher;
@@ -187,6 +190,7 @@ void StationPage::start(std::vector<Drive> drives)
             ctx.journal = nullptr;
             raw->written = ctx.bytesWritten;
             raw->verified = ctx.bytesVerified;
+            raw->stopped = stop->load();
         }));
     }
 }
@@ -198,7 +202,7 @@ void StationPage::laneFinished(Lane &lane)
     lane.done = true;
     // Its drive is let go: the request held it until now.
     lane.request.pinned.reset();
-    lane.record.finish(lane.report, lane.written, lane.verified, stop->load());
+    lane.record.finish(lane.report, lane.written, lane.verified, lane.stopped);
     // Signed and kept, with its report, for Reports….
     QString why;
     if (!velmora::keepRecord(lane.record, true, &why))

@@ -9,6 +9,7 @@
 #include "faultyfile.h"
 #include "testsupport.h"
 
+#include "app/mainwindow.h"
 #include "app/stationpage.h"
 #include "app/volumetable.h"
 #include "engine/fs/traces.h"
@@ -109,6 +110,7 @@ class WorkflowsTest : public QObject, public WindowFixture
     void fullVolumeIsRefusedBeforeAnyJob();
     void driveWipeEndToEnd();
     void severalDrivesAtOnceEachWithItsOwnOutcome();
+    void stopOnTheStationStopsEveryDrive();
     void aDriveSlowToAnswerHoldsNotTheWindow();
     void runningWipeIsNoLeftover();
 
@@ -982,6 +984,50 @@ void WorkflowsTest::severalDrivesAtOnceEachWithItsOwnOutcome()
     }
     click("btnStationDone");
     QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
+}
+
+// Stop on the station's page asks once, then every drive still running
+// stops where it is and its row says so; one that had ended before is
+// wiped all the same. No box claims more.
+void WorkflowsTest::stopOnTheStationStopsEveryDrive()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to attach loop devices");
+    QStringList devices;
+    const auto detach = qScopeGuard([&] {
+        for (const QString &device : devices)
+            run("losetup", {"-d", device});
+    });
+    for (const QString &name : {"a.img", "b.img"}) {
+        QVERIFY(QFile(path(name)).open(QIODevice::WriteOnly));
+        QVERIFY(QFile(path(name)).resize(name == "a.img" ? qint64(8) << 20 : qint64(2) << 30));
+        QProcess losetup;
+        losetup.start("losetup", {"--show", "-f", path(name)});
+        QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
+        devices << QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+    }
+    click("btnWipeDisk");
+    click("btnShowDrives");
+    auto *table = get<QTableWidget>("tableDiskList");
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (devices.contains(VolumeTable::mountPoint(table, r)))
+            table->cellWidget(r, 0)->findChild<QCheckBox *>()->setChecked(true);
+    chooseMethod("radioDoD");
+    confirm("Erase");
+    click("btnNextFromDiskList");
+    QTRY_COMPARE(outerPage(), QStringLiteral("pageStation"));
+    QVERIFY(window->currentJobMode() == MainWindow::DriveWipe);
+    auto *rows = get<QTableWidget>("tableStation");
+    QTRY_VERIFY_WITH_TIMEOUT(rows->item(0, 5)->text() != "Running", 30000);
+    QCOMPARE(rows->item(1, 5)->text(), QStringLiteral("Running"));
+    auto asked = modal::answerBox(QMessageBox::Yes, 20000, "Confirm Stop");
+    click("btnStationStop");
+    QVERIFY(asked->answered);
+    QTRY_VERIFY_WITH_TIMEOUT(get<QPushButton>("btnStationDone")->isVisible(), 60000);
+    QCOMPARE(rows->item(0, 5)->text(), QStringLiteral("Wiped"));
+    QCOMPARE(rows->item(1, 5)->text(), QStringLiteral("Stopped before the end"));
+    QVERIFY(!get<QPushButton>("btnStationStop")->isVisible());
+    QCOMPARE(get<QLabel>("labelJobOutcome")->text(), QStringLiteral("Drives wiped: 1 of 2"));
 }
 
 // A drive chosen is asked, before its method, whether it is encrypted and
