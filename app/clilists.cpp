@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/clilists.h"
+#include "engine/core/sizes.h"
 
 #include "app/cliout.h"
 #include "engine/device/drivewipe.h"
@@ -57,8 +58,8 @@ int listVolumes(const QStringList &words)
         printTo(stdout,
                 QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
                     .arg(v.mountPoint, v.fileSystem,
-                         v.responding ? locale.formattedDataSize(v.total) : QStringLiteral("—"),
-                         v.responding ? locale.formattedDataSize(v.available) : QStringLiteral("—"),
+                         v.responding ? velmora::sizeText(v.total) : QStringLiteral("—"),
+                         v.responding ? velmora::sizeText(v.available) : QStringLiteral("—"),
                          velmora::mediumLabel(v.storage), velmora::deviceChainText(v.storage)));
     }
     return 0;
@@ -73,24 +74,24 @@ int listReports(const QStringList &words)
     if (json) {
         QJsonArray array;
         for (const velmora::KeptOutcome &k : kept)
-            array.append(QJsonObject{
-                {QStringLiteral("finished"), k.finished.toString(Qt::ISODateWithMs)},
-                {QStringLiteral("job"), k.job},
-                {QStringLiteral("target"), k.target},
-                {QStringLiteral("result"), k.result},
-                {QStringLiteral("scheduled"), k.scheduled},
-                {QStringLiteral("outcome"), k.json},
-                {QStringLiteral("report"), k.pdf.isEmpty() ? QJsonValue(QJsonValue::Null)
-                                                           : QJsonValue(k.pdf)}});
+            array.append(
+                QJsonObject{{QStringLiteral("finished"), k.finished.toString(Qt::ISODateWithMs)},
+                            {QStringLiteral("job"), k.job},
+                            {QStringLiteral("target"), k.target},
+                            {QStringLiteral("result"), k.result},
+                            {QStringLiteral("scheduled"), k.scheduled},
+                            {QStringLiteral("outcome"), k.json},
+                            {QStringLiteral("report"),
+                             k.pdf.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(k.pdf)}});
         printTo(stdout, QString::fromUtf8(QJsonDocument(array).toJson()));
         return 0;
     }
     const QLocale locale;
     for (const velmora::KeptOutcome &k : kept)
-        printTo(stdout, QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
-                            .arg(locale.toString(k.finished.toLocalTime(), QLocale::ShortFormat),
-                                 k.jobText(), k.stateText(), k.target,
-                                 k.pdf.isEmpty() ? k.json : k.pdf));
+        printTo(stdout,
+                QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
+                    .arg(locale.toString(k.finished.toLocalTime(), QLocale::ShortFormat),
+                         k.jobText(), k.stateText(), k.target, k.pdf.isEmpty() ? k.json : k.pdf));
     if (kept.isEmpty())
         printTo(stderr, QCoreApplication::translate(
                             "Cli", "No job has run yet: each one's outcome is kept in %1\n")

@@ -254,7 +254,8 @@ bool JobSession::writeOutputs(velmora::ErasureRecord &record)
         }
     }
     if (!reportFile.isEmpty()) {
-        if (const int rc = reportOut.commit(velmora::reportPdf(record))) {
+        reportBytes = velmora::reportPdf(record);
+        if (const int rc = reportOut.commit(reportBytes)) {
             fail(QCoreApplication::translate("Cli", "the report could not be written to %1: %2")
                      .arg(velmora::displayName(reportFile), velmora::platform::errorText(rc)),
                  1);
@@ -287,7 +288,7 @@ int JobSession::finish(velmora::ErasureRecord &record)
     // Kept for velmora-cli reports and the window's Reports…, with the
     // report where one was asked for.
     QString unkept;
-    if (!velmora::keepRecord(record, !reportFile.isEmpty(), &unkept))
+    if (!velmora::keepRecord(record, !reportFile.isEmpty(), &unkept, reportBytes))
         printTo(stderr, QCoreApplication::translate(
                             "Cli", "velmora-cli: warning: the outcome could not be kept: %1\n")
                             .arg(unkept));

@@ -89,6 +89,8 @@ class JobSession
     QString lastEnd;
     velmora::platform::PendingFile jsonOut;
     velmora::platform::PendingFile reportOut;
+    // The report written to --report, kept with the outcome as it is.
+    QByteArray reportBytes;
 
     std::atomic_bool ownStop{false};
     std::atomic_bool *stop = &ownStop;

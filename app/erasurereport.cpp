@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/erasurereport.h"
+#include "engine/core/sizes.h"
 
 #include "engine/fs/paths.h"
 #include "engine/job/outcomestore.h"
@@ -79,8 +80,7 @@ QString storageTable(const VolumeMedium &medium)
         if (!firmware.isEmpty())
             identity.append(
                 QCoreApplication::translate("ErasureReport", "firmware %1").arg(firmware));
-        identity.append(
-            QLocale().formattedDataSize(qint64(disk.value(QStringLiteral("bytes")).toDouble())));
+        identity.append(sizeText(qint64(disk.value(QStringLiteral("bytes")).toDouble())));
         html += row(QCoreApplication::translate("ErasureReport", "Disk %1")
                         .arg(disk.value(QStringLiteral("name")).toString()),
                     identity.join(QStringLiteral(", ")));
@@ -230,13 +230,11 @@ QString driveSection(const QJsonObject &drive)
     QStringList parts;
     for (const QJsonValue &p : table.value(QStringLiteral("partitions")).toArray()) {
         const QString name = p[QStringLiteral("name")].toString();
-        parts.append(
-            QCoreApplication::translate("ErasureReport", "%1: %2 at %3")
-                .arg(p[QStringLiteral("number")].toInt())
-                .arg(locale.formattedDataSize(qint64(p[QStringLiteral("bytes")].toDouble()), 1,
-                                              QLocale::DataSizeSIFormat),
-                     locale.toString(qint64(p[QStringLiteral("start")].toDouble()))) +
-            (name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
+        parts.append(QCoreApplication::translate("ErasureReport", "%1: %2 at %3")
+                         .arg(p[QStringLiteral("number")].toInt())
+                         .arg(sizeText(qint64(p[QStringLiteral("bytes")].toDouble())),
+                              locale.toString(qint64(p[QStringLiteral("start")].toDouble()))) +
+                     (name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
     }
     html +=
         row(QCoreApplication::translate("ErasureReport", "Partition table before"),
@@ -477,18 +475,17 @@ QString summaryTable(const ErasureRecord &record)
     }
     const double seconds = record.seconds();
     const qint64 moved = record.bytesWritten + record.bytesVerified;
-    html += row(QCoreApplication::translate("ErasureReport", "Written"),
-                locale.formattedDataSize(record.bytesWritten));
+    html +=
+        row(QCoreApplication::translate("ErasureReport", "Written"), sizeText(record.bytesWritten));
     if (record.verify)
         html += row(QCoreApplication::translate("ErasureReport", "Read back and compared"),
-                    locale.formattedDataSize(record.bytesVerified));
+                    sizeText(record.bytesVerified));
     html += row(
         QCoreApplication::translate("ErasureReport", "Duration"),
         QCoreApplication::translate("ErasureReport", "%1 s").arg(locale.toString(seconds, 'f', 1)));
     if (seconds > 0)
         html += row(QCoreApplication::translate("ErasureReport", "Rate"),
-                    QCoreApplication::translate("ErasureReport", "%1/s")
-                        .arg(locale.formattedDataSize(qint64(moved / seconds))));
+                    rateText(double(moved) / seconds));
     html += QStringLiteral("</table>");
     return html;
 }
@@ -680,7 +677,7 @@ bool writeReportPdf(const ErasureRecord &record, const QString &fileName, QStrin
     return true;
 }
 
-bool keepRecord(ErasureRecord &record, bool withReport, QString *why)
+bool keepRecord(ErasureRecord &record, bool withReport, QString *why, const QByteArray &pdf)
 {
     QJsonObject outcome = record.toJson();
     if (!signOutcome(&outcome, signingKeyFile(), why))
@@ -688,7 +685,8 @@ bool keepRecord(ErasureRecord &record, bool withReport, QString *why)
     const QJsonObject signature = outcome.value(QStringLiteral("signature")).toObject();
     record.signedBy = signature.value(QStringLiteral("fingerprint")).toString();
     record.signedSha256 = signature.value(QStringLiteral("sha256")).toString();
-    return keepOutcome(outcome, withReport ? reportPdf(record) : QByteArray(), why);
+    const QByteArray report = !withReport ? QByteArray() : !pdf.isEmpty() ? pdf : reportPdf(record);
+    return keepOutcome(outcome, report, why);
 }
 
 } // namespace velmora

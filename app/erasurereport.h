@@ -24,8 +24,10 @@ bool writeReportPdf(const ErasureRecord &record, const QString &fileName, QStrin
 
 // Signs the outcome of the finished `record` with the user's key and keeps
 // it among the kept outcomes (Reports…, velmora-cli reports), with its PDF
-// report where `withReport` (which needs a QGuiApplication); the
-// signature's fingerprint goes into `record`. False with the reason.
-bool keepRecord(ErasureRecord &record, bool withReport, QString *why);
+// report where `withReport` (which needs a QGuiApplication; `pdf` where
+// it was made already, the same bytes kept); the signature's fingerprint
+// goes into `record`. False with the reason.
+bool keepRecord(ErasureRecord &record, bool withReport, QString *why,
+                const QByteArray &pdf = QByteArray());
 
 } // namespace velmora

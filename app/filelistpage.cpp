@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/filelistpage.h"
+#include "engine/core/sizes.h"
 
 #include "dialogs/fittext.h"
 #include "dialogs/modal.h"
@@ -8,6 +9,7 @@
 #include "engine/fs/traces.h"
 #include "engine/fs/walk.h"
 #include "engine/job/guards.h"
+#include "engine/job/jobrunner.h"
 #include "engine/platform/platform.h"
 
 #include <QAction>
@@ -234,8 +236,7 @@ void FileListPage::appendFolder(const QByteArray &folder)
 {
     // Hidden entries too, and never across a mount below the folder: what
     // the list shows is what the erase will reach.
-    QByteArrayList paths;
-    velmora::listTree(folder, [&paths](const QByteArray &path) { paths.append(path); });
+    QByteArrayList paths = velmora::listFolderFiles(folder);
     paths.append(folder);
     appendEntries(paths);
 }
@@ -327,9 +328,9 @@ void FileListPage::updatePlaceholder()
     qint64 bytes = 0;
     for (int i = 0; i < count; ++i)
         bytes += listWidget->item(i)->data(kBytesRole).toLongLong();
-    labelListSummary->setText(count == 0 ? QString()
-                                         : tr("%n entries, %1 in total", nullptr, count)
-                                               .arg(QLocale().formattedDataSize(bytes)));
+    labelListSummary->setText(
+        count == 0 ? QString()
+                   : tr("%n entries, %1 in total", nullptr, count).arg(velmora::sizeText(bytes)));
 }
 
 QStringList FileListPage::addEntries(const QByteArrayList &paths)

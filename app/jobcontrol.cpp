@@ -11,6 +11,7 @@
 #include "app/volumetable.h"
 #include "dialogs/modal.h"
 #include "dialogs/reportdetailsdialog.h"
+#include "engine/core/sizes.h"
 #include "ui_mainwindow.h"
 
 #include "app/erasurereport.h"
@@ -489,7 +490,7 @@ void MainWindow::offerLeftoverRemoval()
             velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st);
             taken += quint64(std::max<qint64>(st.allocated, 0));
             shown.append(QStringLiteral("%1 (%2)").arg(velmora::displayName(path),
-                                                       locale().formattedDataSize(st.allocated)));
+                                                       velmora::sizeText(st.allocated)));
         }
     }
     if (roots.isEmpty())
@@ -498,7 +499,7 @@ void MainWindow::offerLeftoverRemoval()
         this, tr("Leftover fill files"),
         tr("An interrupted wipe left these fill files behind; removing them frees %1:\n\n%2\n\n"
            "Remove them now?")
-            .arg(locale().formattedDataSize(qint64(taken)), shown.join(QLatin1Char('\n'))),
+            .arg(velmora::sizeText(qint64(taken)), shown.join(QLatin1Char('\n'))),
         QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return;

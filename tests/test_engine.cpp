@@ -123,7 +123,8 @@ void EngineTest::overwriteCoversDataNotHoles()
     Recorder rec;
     rec.status.total = 3 * chunksForSize(st0.allocated); // as a job counts it
     auto ctx = rec.context();
-    QCOMPARE(overwriteOpenFile(fd.get(), "sparse.bin", 3, ctx).result, OverwriteResult::Overwritten);
+    QCOMPARE(overwriteOpenFile(fd.get(), "sparse.bin", 3, ctx).result,
+             OverwriteResult::Overwritten);
     const QByteArray after = readFile(QFile::decodeName(file));
     QCOMPARE(after.size(), size);
     QVERIFY(!after.contains(plantText()));
@@ -668,7 +669,7 @@ void EngineTest::progressLineSaysOnlyWhatIsTrue()
         status.percent = 40;
         meter.sample(2000, status);
         QCOMPARE(meter.percent(), 40);
-        QCOMPARE(meter.figures().contains("MiB/s"), bytes > 1024 * 1024);
+        QCOMPARE(meter.figures().contains("MB/s"), bytes > 1024 * 1024);
     }
 }
 

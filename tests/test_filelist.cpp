@@ -3,6 +3,7 @@
 // The file list: Add File and Add Folder through the real dialogs, drops,
 // Clear All, duplicates, the two list styles.
 
+#include "engine/core/sizes.h"
 #include "guitest.h"
 #include "testsupport.h"
 
@@ -125,13 +126,11 @@ void FileListTest::addFolderListsFilesThenTheFolder()
     QCOMPARE(seen->text, QString());
     QStringList entries = listEntries();
     // Hidden entries too; a link is an entry of its own, never followed.
-    QCOMPARE(entries.size(), 6);
-    QCOMPARE(entries.last(), path("top"));
-    entries.removeLast();
-    entries.sort();
+    // The files sorted by path, then the folder they are in.
     QCOMPARE(entries,
              (QStringList{path("top/.hidden"), path("top/.hiddendir/three.txt"),
-                          path("top/linkdir"), path("top/one.txt"), path("top/sub/two.txt")}));
+                          path("top/linkdir"), path("top/one.txt"), path("top/sub/two.txt"),
+                          path("top")}));
 }
 
 void FileListTest::dropsFilesThenFolders()
@@ -179,11 +178,11 @@ void FileListTest::clearAllBringsThePictureBack()
     drop({QUrl::fromLocalFile(path("x.txt")), QUrl::fromLocalFile(path("y.bin"))});
     // Under the list: how many entries, and what they take on the device.
     QVERIFY(!hint->isVisible());
-    QCOMPARE(summary->text(), "2 entries, " + QLocale().formattedDataSize(12288) + " in total");
+    QCOMPARE(summary->text(), "2 entries, " + velmora::sizeText(12288) + " in total");
     auto *list = get<QListWidget>("listWidget");
     list->item(1)->setSelected(true);
     QTest::keyClick(list, Qt::Key_Delete);
-    QCOMPARE(summary->text(), "1 entry, " + QLocale().formattedDataSize(4096) + " in total");
+    QCOMPARE(summary->text(), "1 entry, " + velmora::sizeText(4096) + " in total");
     // Leaving the page keeps the list; Clear All empties it.
     click("btnBackToHome_fromAdd");
     click("btnEraseFileFolder");

@@ -568,9 +568,10 @@ void ShellTest::scheduledWipesFromTheMenu()
     QCOMPARE(shown.size(), 3);
     QVERIFY2(shown.at(0).startsWith("Erase files | ") && shown.at(0).endsWith(" | ✅ Erased"),
              qPrintable(shown.at(0)));
-    QCOMPARE(shown.at(1),
-             QStringLiteral("Scheduled: Wipe free space | Free space of /srv | ⚠️ Finished with "
-                            "problems"));
+    QCOMPARE(
+        shown.at(1),
+        QStringLiteral("Scheduled: Wipe free space | Free space of /srv | ⚠️ Finished with "
+                       "problems"));
     QCOMPARE(shown.at(2),
              QStringLiteral("Scheduled: Wipe free space | Free space of /srv | ✅ Wiped"));
     QVERIFY2(check.startsWith("The signature is good"), qPrintable(check));

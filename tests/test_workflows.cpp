@@ -6,6 +6,7 @@
 #include "guitest.h"
 
 #include "app/erasurereport.h"
+#include "engine/core/sizes.h"
 #include "faultyfile.h"
 #include "testsupport.h"
 
@@ -177,8 +178,7 @@ void WorkflowsTest::fileEraseEndToEnd()
         return true;
     });
     click("btnNextFromAdd");
-    QCOMPARE(*target,
-             "7 entries, " + QLocale().formattedDataSize(3 * 1024 * 1024 + 51) + " in total");
+    QCOMPARE(*target, "7 entries, " + velmora::sizeText(3 * 1024 * 1024 + 51) + " in total");
     // The last gate names what dies: the entries as they were named, not the
     // files below a folder, and the method.
     QCOMPARE(*details, QStringList({path("a.txt"), path("d.txt"), path("e.txt"), "… and 2 more",
@@ -469,7 +469,7 @@ void WorkflowsTest::stopYesKeepsTheInterruptedFile()
     // The line under the bar tells the rate, the time left, the pass and the file.
     QLabel *info = get<QLabel>("labelProgressInfo");
     const QRegularExpression figures(
-        "^[0-9.]+ [MG]iB/s  ·  about \\d+ (s|min) left  ·  pass \\d+ of 35\n.*big\\.bin$");
+        "^[0-9.]+ [MG]B/s  ·  about \\d+ (s|min) left  ·  pass \\d+ of 35\n.*big\\.bin$");
     QTRY_VERIFY2_WITH_TIMEOUT(figures.match(info->text()).hasMatch(), qPrintable(info->text()),
                               10000);
 
@@ -500,7 +500,7 @@ void WorkflowsTest::stopYesKeepsTheInterruptedFile()
     // The page says what became of the job, and its report can be saved.
     const QString outcome = get<QLabel>("labelJobOutcome")->text();
     QVERIFY2(QRegularExpression("^⏹️ The erase was stopped\\. 0 of 2 entries erased, [0-9.]+ "
-                                "[KMG]iB written\\.$")
+                                "[kMG]?B written\\.$")
                  .match(outcome)
                  .hasMatch(),
              qPrintable(outcome));
@@ -667,7 +667,7 @@ void WorkflowsTest::volumeWipeEndToEnd()
     click("btnNextFromDiskList");
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
     QCOMPARE(*target, "Everything on " + vol.path() + " on tmpfs (tmpfs), " +
-                          QLocale().formattedDataSize(32 * 1024 * 1024) + " · memory");
+                          velmora::sizeText(32 * 1024 * 1024) + " · memory");
     QCOMPARE(done->title, QStringLiteral("Done"));
     QCOMPARE(done->text, QStringLiteral("💽 The disk has been securely wiped and is now clean."));
     const QStringList lines = log.lines;
@@ -700,22 +700,20 @@ void WorkflowsTest::freeSpaceWipeEndToEnd()
     auto done = modal::answerBox();
     click("btnNextFromDiskList_2");
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
-    QVERIFY2(
-        target->startsWith("Free space of " + vol.path() + " on tmpfs (tmpfs): ") &&
-            target->endsWith(" of " + QLocale().formattedDataSize(32 * 1024 * 1024) + " · memory"),
-        qPrintable(*target));
+    QVERIFY2(target->startsWith("Free space of " + vol.path() + " on tmpfs (tmpfs): ") &&
+                 target->endsWith(" of " + velmora::sizeText(32 * 1024 * 1024) + " · memory"),
+             qPrintable(*target));
     // Memory or not, an overwrite through the file system is neither Clear
     // nor Purge: no "no traces remain".
     QVERIFY2(done->text.startsWith("🧹 The free space has been overwritten.\n\nNeither Clear "
                                    "nor Purge (NIST SP 800-88)"),
              qPrintable(done->text));
-    QCOMPARE(log.lines,
-             (QStringList{"Selected method: NIST 800-88 (1 pass random)",
-                          "🧹 Erasing free space, please wait...",
-                          "ℹ️ " + vol.path() +
-                              " is held in memory (tmpfs): what was erased "
-                              "there is gone once the computer is switched off.",
-                          "🔎 Verified 32.0 MiB of data", "✅ Free space wipe complete."}));
+    QCOMPARE(log.lines, (QStringList{"Selected method: NIST 800-88 (1 pass random)",
+                                     "🧹 Erasing free space, please wait...",
+                                     "ℹ️ " + vol.path() +
+                                         " is held in memory (tmpfs): what was erased "
+                                         "there is gone once the computer is switched off.",
+                                     "🔎 Verified 33.5 MB of data", "✅ Free space wipe complete."}));
     QCOMPARE(readFile(vol.path() + "/kept.txt"), plantedBytes(5000));
     QCOMPARE(QDir(vol.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{"kept.txt"});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "engine/device/drivewipe.h"
+#include "engine/core/sizes.h"
 
 #include "engine/device/alignedbuffer.h"
 #include "engine/device/badsectors.h"
@@ -46,7 +47,7 @@ qint64 chunkOf(const JobContext &ctx)
 
 QString bytesText(quint64 bytes)
 {
-    return QLocale().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
+    return sizeText(qint64(bytes));
 }
 
 // What the job did, kept for the record as it goes.

@@ -4,6 +4,7 @@
 // copy-on-write volumes, said; the names in the journal, pushed out; the
 // free blocks, discarded.
 
+#include "engine/core/sizes.h"
 #include "engine/fs/walkparts.h"
 
 #include "engine/core/chunks.h"
@@ -81,7 +82,7 @@ void TreeEraser::tellOlderCopies()
             ctx.warn(QCoreApplication::translate(
                          "TreeEraser", "⚠️ Up to %1 of older copies of what was erased may "
                                        "remain on %2 until its free space is wiped.")
-                         .arg(QLocale().formattedDataSize(copies.bytes), copies.mountPoint));
+                         .arg(sizeText(copies.bytes), copies.mountPoint));
     olderCopies.clear();
 }
 

@@ -262,9 +262,9 @@ class FillPass
         const QString shown = displayName(joinPath(platform::pathOf(rootFd), name));
         ctx.problem(JobEvent{JobEvent::Kind::Problem,
                              QCoreApplication::translate(
-                                 "FreeSpace", "❌ A fill file could not be removed: %1 (%2 MiB, "
+                                 "FreeSpace", "❌ A fill file could not be removed: %1 (%2 MB, "
                                               "%3). Delete it to get the space back.")
-                                 .arg(shown, mebibytes(quint64(std::max<qint64>(size, 0))),
+                                 .arg(shown, megabytes(quint64(std::max<qint64>(size, 0))),
                                       platform::errorText(error)),
                              shown, error, QString(), true});
     }

@@ -266,10 +266,10 @@ void FreeSpaceWipe::lendReserve()
     unreachable += lent->lend(rootFd.get(), space);
     if (unreachable >= quint64(kChunkSize))
         ctx.warn(QCoreApplication::translate(
-                     "FreeSpace", "⚠️ %1 MiB of free space are reserved for the system "
+                     "FreeSpace", "⚠️ %1 MB of free space are reserved for the system "
                                   "administrator and cannot be overwritten; wipe the "
                                   "free space as root to reach them.")
-                     .arg(mebibytes(unreachable)));
+                     .arg(megabytes(unreachable)));
 }
 
 bool FreeSpaceWipe::fill(int passes)
@@ -348,12 +348,12 @@ void FreeSpaceWipe::sayWhatRemains()
 {
     if (unreached > kUnreachedSlack)
         ctx.problem(QCoreApplication::translate(
-                        "FreeSpace", "⚠️ %1 MiB of the free space of %2 were not overwritten: "
+                        "FreeSpace", "⚠️ %1 MB of the free space of %2 were not overwritten: "
                                      "its file system still counts them free, but its driver "
                                      "took no more. What deleted files left there may remain. "
                                      "Checking the volume while it is not mounted (fsck.fat) "
                                      "puts its count right for the next wipe.")
-                        .arg(mebibytes(unreached), root),
+                        .arg(megabytes(unreached), root),
                     root);
     // The bar ends at its end, whatever rounding or an early full volume left.
     if (ctx.doneUnits() < ctx.totalUnits())
@@ -377,11 +377,11 @@ void FreeSpaceWipe::sayWhatRemains()
     // free, but no file can be given them.
     if (rc != 0 && mount && mount->fs().keepsBlocksAside)
         ctx.warn(QCoreApplication::translate(
-                     "FreeSpace", "⚠️ XFS kept %1 MiB of the free space of %2 aside while the "
+                     "FreeSpace", "⚠️ XFS kept %1 MB of the free space of %2 aside while the "
                                   "fill held the volume, in blocks of each allocation group "
                                   "that no file can be given; without TRIM they keep what they "
                                   "held.")
-                     .arg(mebibytes(keptAside), root));
+                     .arg(megabytes(keptAside), root));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include "engine/core/chunks.h"
 #include "engine/core/jobcontext.h"
+#include "engine/core/sizes.h"
 #include "engine/platform/platform.h"
 
 #include <QByteArray>
@@ -55,9 +56,10 @@ inline const QByteArray kNamesPrefix = QByteArrayLiteral("__velmora_names_");
 inline const QByteArray kFillBases[] = {QByteArrayLiteral("__freespace_temp__"),
                                         QByteArrayLiteral("__wiper_temp__")};
 
-inline QString mebibytes(quint64 bytes)
+// The megabytes (10^6) of `bytes`, one decimal, for the sentences that say MB.
+inline QString megabytes(quint64 bytes)
 {
-    return QString::number(double(bytes) / double(kChunkSize), 'f', 1);
+    return megabytesText(bytes);
 }
 
 // Ends the job with `line`; `error` is the reason the line already names.

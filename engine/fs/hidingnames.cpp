@@ -24,8 +24,14 @@ constexpr char kLower[] = "abcdefghijklmnopqrstuvwxyz";
 constexpr char kDigits[] = "0123456789";
 constexpr char kAny[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-char randomUpper() { return randomOf(kUpper, 26); }
-char randomLower() { return randomOf(kLower, 26); }
+char randomUpper()
+{
+    return randomOf(kUpper, 26);
+}
+char randomLower()
+{
+    return randomOf(kLower, 26);
+}
 
 // Of one case or none (digits and signs only).
 bool oneCase(const QByteArray &part)
@@ -83,7 +89,8 @@ bool fitsShortEntry(const QByteArray &name)
     const qsizetype dot = name.indexOf('.');
     const QByteArray base = dot < 0 ? name : name.left(dot);
     const QByteArray extension = dot < 0 ? QByteArray() : name.mid(dot + 1);
-    if (base.isEmpty() || base.size() > 8 || extension.size() > 3 || (dot >= 0 && extension.isEmpty()))
+    if (base.isEmpty() || base.size() > 8 || extension.size() > 3 ||
+        (dot >= 0 && extension.isEmpty()))
         return false;
     for (const char c : name)
         if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
@@ -101,7 +108,7 @@ QByteArray hidingName(const QByteArray &original, int length, const NameRoom &ro
         // digits for digits and signs.
         for (int i = 0; i < length; ++i) {
             const char c = original[i];
-            name[i] = c == '.'                ? '.'
+            name[i] = c == '.'               ? '.'
                       : c >= 'a' && c <= 'z' ? randomLower()
                       : c >= 'A' && c <= 'Z' ? randomUpper()
                                              : randomOf(kDigits, 10);

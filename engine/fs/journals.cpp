@@ -180,8 +180,8 @@ int trimFreeBlocks(int fd, const platform::Mount *mount, JobContext &ctx)
     const int rc = platform::trimFreeSpace(fd, &trimmed);
     if (rc == 0 && trimmed <= beforeTrim.free)
         ctx.info(QCoreApplication::translate(
-                     "FreeSpace", "✂️ Free blocks discarded on the device (TRIM): %1 MiB")
-                     .arg(mebibytes(trimmed)));
+                     "FreeSpace", "✂️ Free blocks discarded on the device (TRIM): %1 MB")
+                     .arg(megabytes(trimmed)));
     else if (rc == 0) // the kernel counts what it looked at, not what it discarded
         ctx.info(QCoreApplication::translate(
             "FreeSpace",

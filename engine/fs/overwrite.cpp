@@ -54,7 +54,7 @@ struct Share {
     std::atomic<qint64> bytes{0};
     std::unique_ptr<WrittenData> record;
     std::exception_ptr thrown;
-    int error = 0;      // of the write that failed
+    int error = 0;       // of the write that failed
     qint64 errorAt = -1; // where it failed
 };
 
@@ -239,8 +239,8 @@ Overwrite overwriteOpenFile(int fd, const QString &shown, int passes, JobContext
             if (ctx.stopped())
                 return {OverwriteResult::Stopped};
             ctx.atPass(pass + 1, passes);
-            const PassOutcome written = writePass(fd, shown, from, to, ctx, true,
-                                                  ctx.verify && pass == passes - 1 ? &last : nullptr);
+            const PassOutcome written = writePass(
+                fd, shown, from, to, ctx, true, ctx.verify && pass == passes - 1 ? &last : nullptr);
             switch (written.end) {
             case PassEnd::Done:
                 break;

@@ -44,8 +44,11 @@ QString displayName(const QByteArray &bytes)
     qsizetype i = 0;
     while (i < bytes.size()) {
         const uchar c = uchar(bytes[i]);
-        const int length =
-            c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        const int length = c < 0x80         ? 1
+                           : (c >> 5) == 6  ? 2
+                           : (c >> 4) == 14 ? 3
+                           : (c >> 3) == 30 ? 4
+                                            : 0;
         if (length > 0 && i + length <= bytes.size()) {
             const QByteArray part = bytes.mid(i, length);
             const QString decoded = length == 1 ? QString(QChar(c)) : QString::fromUtf8(part);

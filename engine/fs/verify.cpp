@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "engine/fs/verify.h"
+#include "engine/core/sizes.h"
 
 #include "engine/core/chunks.h"
 #include "engine/fs/randomchunks.h"
@@ -59,8 +60,7 @@ QString ReadBack::detail() const
         return QString();
     return error != 0
                ? QCoreApplication::translate("Verify", "at byte %1").arg(offset)
-               : QCoreApplication::translate("Verify",
-                                             "the device gave back other data at byte %1")
+               : QCoreApplication::translate("Verify", "the device gave back other data at byte %1")
                      .arg(offset);
 }
 
@@ -136,8 +136,7 @@ ReadBack WrittenData::verify(int fd, const QString &shown, qint64 chunks, JobCon
 
 QString verifiedLine(qint64 bytes)
 {
-    return QCoreApplication::translate("Verify", "🔎 Verified %1 of data")
-        .arg(QLocale::c().formattedDataSize(bytes, 1, QLocale::DataSizeIecFormat));
+    return QCoreApplication::translate("Verify", "🔎 Verified %1 of data").arg(sizeText(bytes));
 }
 
 } // namespace velmora

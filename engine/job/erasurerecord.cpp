@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "engine/job/erasurerecord.h"
+#include "engine/core/sizes.h"
 
 #include "engine/device/drivewipe.h"
 #include "engine/fs/medium.h"
@@ -72,7 +73,7 @@ ErasureRecord ErasureRecord::forFiles(const QByteArrayList &paths, const QString
     record.volumeBytes = quint64(bytes);
     record.target = QCoreApplication::translate("ErasureRecord", "%n entries, %1 in total", nullptr,
                                                 int(paths.size()))
-                        .arg(QLocale().formattedDataSize(bytes));
+                        .arg(sizeText(bytes));
     return record;
 }
 
@@ -126,14 +127,12 @@ ErasureRecord ErasureRecord::forVolume(Kind kind, const QString &root, const QSt
     if (kind == Kind::FreeSpace)
         record.target =
             QCoreApplication::translate("ErasureRecord", "Free space of %1 on %2 (%3): %4 of %5")
-                .arg(root, record.device, record.fileSystem,
-                     locale.formattedDataSize(qint64(space.available)),
-                     locale.formattedDataSize(qint64(space.total)));
+                .arg(root, record.device, record.fileSystem, sizeText(qint64(space.available)),
+                     sizeText(qint64(space.total)));
     else
         record.target =
             QCoreApplication::translate("ErasureRecord", "Everything on %1 on %2 (%3), %4")
-                .arg(root, record.device, record.fileSystem,
-                     locale.formattedDataSize(qint64(space.total)));
+                .arg(root, record.device, record.fileSystem, sizeText(qint64(space.total)));
     // What the volume lives on, as its table row says: what an overwrite
     // reaches depends on it.
     if (!mount.mountPoint.isEmpty())
@@ -315,7 +314,7 @@ QString ErasureRecord::resultText() const
 
 QString ErasureRecord::summary() const
 {
-    const QString written = QLocale().formattedDataSize(bytesWritten);
+    const QString written = sizeText(bytesWritten);
     const QString head =
         result == Result::Stopped
             ? QCoreApplication::translate("ErasureRecord", "⏹️ The erase was stopped.")

@@ -18,7 +18,7 @@ namespace
 {
 
 // Owned by the operating system's packages, and everything below them.
-const char *const kSystemTrees[] = {"/bin",   "/boot",  "/etc", "/lib", "/lib32", "/lib64",
+const char *const kSystemTrees[] = {"/bin",    "/boot", "/etc",  "/lib", "/lib32", "/lib64",
                                     "/libx32", "/proc", "/sbin", "/sys", "/usr"};
 // Hold other people's or services' data: never as a whole, but what lies
 // below them may be chosen.
@@ -74,8 +74,7 @@ EntryCheck checkEntry(const QByteArray &path, bool preserveRoot)
     const QByteArray trimmed = withoutTrailingSlashes(absolute);
     const qsizetype slash = trimmed.lastIndexOf('/');
     const QByteArray name = trimmed.mid(slash + 1);
-    const bool followLast =
-        trimmed == "/" || absolute.endsWith('/') || name == "." || name == "..";
+    const bool followLast = trimmed == "/" || absolute.endsWith('/') || name == "." || name == "..";
     if (followLast) {
         check.resolved = platform::realPath(trimmed, &check.error);
     } else {
@@ -151,9 +150,8 @@ QString refusalText(const EntryCheck &check, const QByteArray &path)
             .arg(shown);
     case EntryRefusal::System:
         return QCoreApplication::translate(
-                   "Guards",
-                   "%1 belongs to the operating system. Erasing it would break this "
-                   "computer; it is refused.")
+                   "Guards", "%1 belongs to the operating system. Erasing it would break this "
+                             "computer; it is refused.")
             .arg(shown);
     case EntryRefusal::TopFolder:
         return QCoreApplication::translate(
@@ -167,9 +165,8 @@ QString refusalText(const EntryCheck &check, const QByteArray &path)
             .arg(shown);
     case EntryRefusal::Device:
         return QCoreApplication::translate(
-                   "Guards",
-                   "%1 is a device, not a file: removing it would erase nothing on the "
-                   "device. To destroy what a volume holds, wipe the volume (Wipe Disk).")
+                   "Guards", "%1 is a device, not a file: removing it would erase nothing on the "
+                             "device. To destroy what a volume holds, wipe the volume (Wipe Disk).")
             .arg(shown);
     case EntryRefusal::Special:
         return QCoreApplication::translate(

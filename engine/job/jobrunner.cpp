@@ -11,6 +11,8 @@
 #include "engine/platform/platform.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -20,6 +22,16 @@
 namespace velmora
 {
 
+QByteArrayList listFolderFiles(const QByteArray &folder)
+{
+    QByteArrayList files;
+    listTree(folder, [&files](const QByteArray &p) { files << p; });
+    // The order the folder's blocks hold them in says nothing to a reader;
+    // the folder itself still goes after its files.
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
 QByteArrayList listSelection(const QByteArrayList &paths)
 {
     QByteArrayList listed;
@@ -27,7 +39,7 @@ QByteArrayList listSelection(const QByteArrayList &paths)
         platform::Status st;
         if (platform::statusAt(platform::kWorkingFolder, path, &st) == 0 &&
             st.type == platform::Type::Directory)
-            listTree(path, [&](const QByteArray &p) { listed << p; });
+            listed << listFolderFiles(path);
         listed << path;
     }
     return listed;

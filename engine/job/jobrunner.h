@@ -25,8 +25,12 @@ namespace velmora
 
 struct PinnedDrive;
 
+// The files below `folder` (hidden ones too, no mounts crossed, links as
+// entries of their own), sorted by path as bytes.
+QByteArrayList listFolderFiles(const QByteArray &folder);
+
 // What a file erase of `paths` lists, as Add Folder lists a folder: its
-// files (hidden ones too, no mounts crossed), then the folder itself.
+// files (listFolderFiles()), then the folder itself.
 QByteArrayList listSelection(const QByteArrayList &paths);
 
 // The listed entries as they are now: folders, and everything else (files,

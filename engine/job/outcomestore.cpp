@@ -162,7 +162,9 @@ QList<KeptOutcome> keptOutcomes()
     QList<KeptOutcome> kept;
     QSet<QString> seen;
     readFolder(outcomeStoreFolder(), QStringLiteral("velmora-*.json"), false, &kept, &seen);
-    readFolder(scheduleReportFolder(), QStringLiteral("velmora-*.json"), true, &kept, &seen);
+    // Root's two folders are one (/var/lib/velmora/reports).
+    if (QFileInfo(scheduleReportFolder()) != QFileInfo(outcomeStoreFolder()))
+        readFolder(scheduleReportFolder(), QStringLiteral("velmora-*.json"), true, &kept, &seen);
     std::stable_sort(kept.begin(), kept.end(), [](const KeptOutcome &a, const KeptOutcome &b) {
         return a.finished > b.finished;
     });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "engine/job/progressmeter.h"
+#include "engine/core/sizes.h"
 
 #include <algorithm>
 
@@ -19,11 +20,7 @@ void ProgressMeter::start()
 
 QString ProgressMeter::rateText(double bytesPerSecond)
 {
-    const double mib = bytesPerSecond / (1024.0 * 1024.0);
-    return mib >= 1024.0
-               ? QCoreApplication::translate("ProgressMeter", "%1 GiB/s")
-                     .arg(mib / 1024.0, 0, 'f', 2)
-               : QCoreApplication::translate("ProgressMeter", "%1 MiB/s").arg(mib, 0, 'f', 1);
+    return velmora::rateText(bytesPerSecond);
 }
 
 QString ProgressMeter::timeLeftText(double seconds)

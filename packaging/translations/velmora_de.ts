@@ -1216,10 +1216,6 @@ Befehle:
         <translation>Rate</translation>
     </message>
     <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message>
         <source>Entries</source>
         <translation>Einträge</translation>
     </message>
@@ -1743,16 +1739,8 @@ Befehle:
         <translation>📁 In das Wurzelverzeichnis des Datenträgers dürfen Sie nicht schreiben; sein freier Speicher wird aus Ihrem Ordner gefüllt: %1</translation>
     </message>
     <message>
-        <source>⚠️ %1 MiB of free space are reserved for the system administrator and cannot be overwritten; wipe the free space as root to reach them.</source>
-        <translation>⚠️ %1 MiB freier Speicher sind dem Systemverwalter vorbehalten und können nicht überschrieben werden; löschen Sie den freien Speicher als root, um sie zu erreichen.</translation>
-    </message>
-    <message>
         <source>🔄 Overwriting the names of deleted files, free inodes and the journal...</source>
         <translation>🔄 Die Namen gelöschter Dateien, freie Inodes und das Journal werden überschrieben …</translation>
-    </message>
-    <message>
-        <source>✂️ Free blocks discarded on the device (TRIM): %1 MiB</source>
-        <translation>✂️ Freie Blöcke auf dem Gerät verworfen (TRIM): %1 MiB</translation>
     </message>
     <message>
         <source>ℹ️ No TRIM: this device does not discard free blocks.</source>
@@ -1777,10 +1765,6 @@ Befehle:
     <message>
         <source>❌ Overwriting the names of deleted files failed: %1</source>
         <translation>❌ Das Überschreiben der Namen gelöschter Dateien ist fehlgeschlagen: %1</translation>
-    </message>
-    <message>
-        <source>❌ A fill file could not be removed: %1 (%2 MiB, %3). Delete it to get the space back.</source>
-        <translation>❌ Eine Fülldatei konnte nicht entfernt werden: %1 (%2 MiB, %3). Löschen Sie sie, um den Platz zurückzubekommen.</translation>
     </message>
     <message>
         <source>✂️ The file system&apos;s free space was discarded on the device (TRIM).</source>
@@ -1819,12 +1803,24 @@ Befehle:
         <translation>⚠️ Die Namen gelöschter Dateien können auf %1 bleiben: sein Treiber (%2) ist zu langsam, um sie zu überschreiben.</translation>
     </message>
     <message>
-        <source>⚠️ %1 MiB of the free space of %2 were not overwritten: its file system still counts them free, but its driver took no more. What deleted files left there may remain. Checking the volume while it is not mounted (fsck.fat) puts its count right for the next wipe.</source>
-        <translation>⚠️ %1 MiB des freien Speichers von %2 wurden nicht überschrieben: Sein Dateisystem zählt sie noch als frei, aber sein Treiber nahm nichts mehr an. Was gelöschte Dateien dort hinterließen, kann verbleiben. Eine Prüfung des Laufwerks, während es nicht eingehängt ist (fsck.fat), berichtigt die Zählung für das nächste Löschen.</translation>
+        <source>❌ A fill file could not be removed: %1 (%2 MB, %3). Delete it to get the space back.</source>
+        <translation>❌ Eine Fülldatei konnte nicht entfernt werden: %1 (%2 MB, %3). Löschen Sie sie, um den Platz zurückzubekommen.</translation>
     </message>
     <message>
-        <source>⚠️ XFS kept %1 MiB of the free space of %2 aside while the fill held the volume, in blocks of each allocation group that no file can be given; without TRIM they keep what they held.</source>
-        <translation>⚠️ XFS hielt %1 MiB des freien Speichers von %2 zurück, während die Füllung das Laufwerk belegte, in Blöcken jeder Zuordnungsgruppe, die keiner Datei gegeben werden können; ohne TRIM behalten sie, was sie enthielten.</translation>
+        <source>⚠️ %1 MB of free space are reserved for the system administrator and cannot be overwritten; wipe the free space as root to reach them.</source>
+        <translation>⚠️ %1 MB freier Speicher sind dem Systemverwalter vorbehalten und können nicht überschrieben werden; löschen Sie den freien Speicher als root, um sie zu erreichen.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1 MB of the free space of %2 were not overwritten: its file system still counts them free, but its driver took no more. What deleted files left there may remain. Checking the volume while it is not mounted (fsck.fat) puts its count right for the next wipe.</source>
+        <translation>⚠️ %1 MB des freien Speichers von %2 wurden nicht überschrieben: Sein Dateisystem zählt sie noch als frei, aber sein Treiber nahm nichts mehr an. Was gelöschte Dateien dort hinterließen, kann verbleiben. Eine Prüfung des Laufwerks, während es nicht eingehängt ist (fsck.fat), berichtigt die Zählung für das nächste Löschen.</translation>
+    </message>
+    <message>
+        <source>⚠️ XFS kept %1 MB of the free space of %2 aside while the fill held the volume, in blocks of each allocation group that no file can be given; without TRIM they keep what they held.</source>
+        <translation>⚠️ XFS hielt %1 MB des freien Speichers von %2 zurück, während die Füllung das Laufwerk belegte, in Blöcken jeder Zuordnungsgruppe, die keiner Datei gegeben werden können; ohne TRIM behalten sie, was sie enthielten.</translation>
+    </message>
+    <message>
+        <source>✂️ Free blocks discarded on the device (TRIM): %1 MB</source>
+        <translation>✂️ Freie Blöcke auf dem Gerät verworfen (TRIM): %1 MB</translation>
     </message>
 </context>
 <context>
@@ -2825,14 +2821,6 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message>
         <source>Starting…</source>
         <translation>Wird gestartet …</translation>
-    </message>
-    <message>
-        <source>%1 GiB/s</source>
-        <translation>%1 GiB/s</translation>
-    </message>
-    <message>
-        <source>%1 MiB/s</source>
-        <translation>%1 MiB/s</translation>
     </message>
     <message numerus="yes">
         <source>about %n s left</source>
