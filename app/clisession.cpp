@@ -5,6 +5,7 @@
 #include "app/cliout.h"
 #include "app/erasurereport.h"
 #include "engine/fs/paths.h"
+#include "engine/job/erasemethods.h"
 #include "engine/job/reportsignature.h"
 
 #include <QDateTime>
@@ -49,7 +50,7 @@ bool JobSession::confirmed(const PreparedJob &job, bool thenFreeSpace)
     printTo(stderr,
             QCoreApplication::translate(
                 "Cli", "This will permanently destroy, beyond recovery:\n  %1\nMethod: %2%3\n")
-                .arg(record.target, record.method, readBackWords(job)));
+                .arg(record.target, velmora::methodText(record.method), readBackWords(job)));
     if (record.kind == velmora::ErasureRecord::Kind::Files) {
         // What was named, not every file below it: the folders given and the
         // files given on their own, twenty at most.
@@ -74,12 +75,13 @@ bool JobSession::confirmed(const std::vector<const PreparedJob *> &jobs)
     for (const PreparedJob *job : jobs)
         targets += QStringLiteral("\n  ") + job->record.target;
     const PreparedJob &first = *jobs.front();
-    printTo(stderr, QCoreApplication::translate(
-                        "Cli",
-                        "This will permanently destroy, beyond recovery, %n drive(s) at "
-                        "once:%1\nMethod: %2%3\n",
-                        nullptr, int(jobs.size()))
-                        .arg(targets, first.record.method, readBackWords(first)));
+    printTo(stderr,
+            QCoreApplication::translate(
+                "Cli",
+                "This will permanently destroy, beyond recovery, %n drive(s) at "
+                "once:%1\nMethod: %2%3\n",
+                nullptr, int(jobs.size()))
+                .arg(targets, velmora::methodText(first.record.method), readBackWords(first)));
     return askToType();
 }
 

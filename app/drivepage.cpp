@@ -441,7 +441,7 @@ void MainWindow::wipeSeveralDrives(const QStringList &paths)
     QStringList named;
     for (const auto &pinned : pins)
         named.append(velmora::driveTitle(pinned->drive));
-    confirm.setDetails(named, 0, method);
+    confirm.setDetails(named, 0, velmora::methodText(method));
     if (!ConfirmEraseDialog::confirmed(velmora::Modal::exec(confirm), confirm)) {
         warn(tr("Cancelled"), tr("Erase operation canceled。"));
         return;

@@ -4,6 +4,7 @@
 #include "engine/core/sizes.h"
 
 #include "engine/fs/paths.h"
+#include "engine/job/erasemethods.h"
 #include "engine/job/outcomestore.h"
 #include "engine/job/reportsignature.h"
 
@@ -452,7 +453,7 @@ QString summaryTable(const ErasureRecord &record)
     html += row(QCoreApplication::translate("ErasureReport", "Started"), when(record.started));
     html += row(QCoreApplication::translate("ErasureReport", "Finished"), when(record.finished));
     html += row(QCoreApplication::translate("ErasureReport", "Job"), record.kindName());
-    html += row(QCoreApplication::translate("ErasureReport", "Method"), record.method);
+    html += row(QCoreApplication::translate("ErasureReport", "Method"), methodText(record.method));
     html += row(QCoreApplication::translate("ErasureReport", "Read back"),
                 record.readBack() ? QCoreApplication::translate(
                                         "ErasureReport", "The last pass was read back and compared")

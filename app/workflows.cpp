@@ -99,7 +99,7 @@ bool MainWindow::askForConfirmation(const QString &target, const QString &method
             named << velmora::displayName(top.at(i));
         more = int(top.size() - named.size());
     }
-    dialog.setDetails(named, more, method);
+    dialog.setDetails(named, more, velmora::methodText(method));
     const int result = velmora::Modal::exec(dialog);
     return ConfirmEraseDialog::confirmed(result, dialog);
 }
@@ -108,7 +108,7 @@ void MainWindow::showProgressPage(const QString &method)
 {
     ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
     ui->stackedWidget_2->setCurrentWidget(progressPage);
-    emit logMessage(tr("Selected method: %1").arg(method));
+    emit logMessage(tr("Selected method: %1").arg(velmora::methodText(method)));
 }
 
 // ------------------------------------------------------------- erase files

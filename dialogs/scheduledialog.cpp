@@ -72,7 +72,7 @@ ScheduleDialog::ScheduleDialog(const QString &cli, QWidget *parent) : QDialog(pa
     comboMethod = new QComboBox(this);
     comboMethod->setObjectName(QStringLiteral("comboMethod"));
     for (const QString &name : velmora::methodDisplayNames())
-        comboMethod->addItem(name, velmora::methodShortName(name));
+        comboMethod->addItem(velmora::methodText(name), velmora::methodShortName(name));
     auto *add = new QPushButton(tr("Add"), this);
     add->setObjectName(QStringLiteral("btnAddSchedule"));
     connect(add, &QPushButton::clicked, this, &ScheduleDialog::addChosen);

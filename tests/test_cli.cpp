@@ -338,6 +338,12 @@ void CliTest::problemsEndWithOne()
     }
     QCOMPARE(deJson["entries"].toArray().at(0).toObject().value("outcome").toString(),
              QStringLiteral("Gelöscht"));
+    // The method in German words for a reader, its name for a script.
+    QCOMPARE(deJson["method"].toString(), QStringLiteral("NIST 800-88 (1 pass random)"));
+    QVERIFY(writeFile(path("de.txt"), plantedBytes(10)));
+    const Outcome asked = runCli({"erase", path("de.txt")}, {}, german);
+    QVERIFY2(asked.err.contains("Methode: NIST 800-88 (1 Durchgang zufällig)\n"),
+             qPrintable(asked.err));
 }
 
 void CliTest::eraseThenFreeSpaceReachesOlderCopies()

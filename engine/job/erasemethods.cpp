@@ -2,6 +2,8 @@
 
 #include "engine/job/erasemethods.h"
 
+#include <QCoreApplication>
+
 namespace velmora
 {
 
@@ -29,6 +31,22 @@ QStringList methodDisplayNames()
     for (const Method &method : kMethods)
         names.append(method.name);
     return names;
+}
+
+QString methodText(QString text)
+{
+    // The names as the catalogue knows them, longest first where one
+    // could hold another.
+    static const char *const kNames[] = {
+        QT_TRANSLATE_NOOP("EraseMethods", "NIST 800-88 (1 pass random)"),
+        QT_TRANSLATE_NOOP("EraseMethods", "DoD 5220.22-M (3 passes)"),
+        QT_TRANSLATE_NOOP("EraseMethods", "British HMG IS5 (2 passes)"),
+        QT_TRANSLATE_NOOP("EraseMethods", "German VSITR (7 passes)"),
+        QT_TRANSLATE_NOOP("EraseMethods", "Gutmann 35-pass"),
+    };
+    for (const char *name : kNames)
+        text.replace(QLatin1String(name), QCoreApplication::translate("EraseMethods", name));
+    return text;
 }
 
 QString methodNamed(const QString &word)

@@ -21,6 +21,10 @@ inline const QString kMethodGerman = QStringLiteral("German VSITR (7 passes)");
 inline const QString kMethodGutmann = QStringLiteral("Gutmann 35-pass");
 
 QStringList methodDisplayNames();
+// `text` for a reader: each method's display name in it in the user's
+// language ("NIST 800-88 (1 Durchgang zufällig)"). Records, journals and
+// the JSON outcome keep the names themselves.
+QString methodText(QString text);
 // A method by its short name (NIST, DoD, British, German, Gutmann) or as
 // displayed, in any case; empty when there is none.
 QString methodNamed(const QString &word);

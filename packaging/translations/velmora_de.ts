@@ -1007,6 +1007,29 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>EraseMethods</name>
+    <message>
+        <source>NIST 800-88 (1 pass random)</source>
+        <translation>NIST 800-88 (1 Durchgang zufällig)</translation>
+    </message>
+    <message>
+        <source>DoD 5220.22-M (3 passes)</source>
+        <translation>DoD 5220.22-M (3 Durchgänge)</translation>
+    </message>
+    <message>
+        <source>British HMG IS5 (2 passes)</source>
+        <translation>British HMG IS5 (2 Durchgänge)</translation>
+    </message>
+    <message>
+        <source>German VSITR (7 passes)</source>
+        <translation>BSI VSITR (7 Durchgänge)</translation>
+    </message>
+    <message>
+        <source>Gutmann 35-pass</source>
+        <translation>Gutmann (35 Durchgänge)</translation>
+    </message>
+</context>
+<context>
     <name>ErasureRecord</name>
     <message>
         <source>%1, for %2</source>
