@@ -20,11 +20,15 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <QTextCursor>
+#include <QTextBlock>
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmora
 {
@@ -415,9 +419,11 @@ QString sanitizationSection(const ErasureRecord &record)
 // carry, is left out with the space after it, so no empty box opens a line.
 QString withPrintableSymbols(const QString &html, const QFont &font)
 {
-    static const QRegularExpression leading(
-        QStringLiteral(">([\\x{2190}-\\x{2BFF}\\x{1F000}-\\x{1FAFF}])\\x{FE0F}? "));
-    const QFontMetrics metrics(font);
+    static const QRegularExpression leading(QStringLiteral(
+        ">([\\x{2100}-\\x{214F}\\x{2190}-\\x{2BFF}\\x{1F000}-\\x{1FAFF}])\\x{FE0F}? "));
+    // The report's own font, not the fallbacks the desktop would reach for:
+    // a colour emoji font draws nothing in a PDF, and would leave an indent.
+    const QRawFont own = QRawFont::fromFont(font);
     QString out;
     qsizetype last = 0;
     auto it = leading.globalMatch(html);
@@ -429,11 +435,35 @@ QString withPrintableSymbols(const QString &html, const QFont &font)
         else if (symbol == U'\u274C')
             symbol = U'\u2718'; // ❌ as ✘
         out += html.mid(last, m.capturedStart() - last) + QLatin1Char('>');
-        if (metrics.inFontUcs4(uint(symbol)))
+        if (own.supportsCharacter(symbol))
             out += QString::fromUcs4(&symbol, 1) + QLatin1Char(' ');
         last = m.capturedEnd();
     }
     return out + html.mid(last);
+}
+
+// A heading near the bottom of a page starts the next one instead: it
+// never stands alone with its table on the page after. The document is
+// laid out in pages already.
+void keepHeadingsWithWhatFollows(QTextDocument *document)
+{
+    const qreal pageHeight = document->pageSize().height();
+    QAbstractTextDocumentLayout *layout = document->documentLayout();
+    // The heading, a line under it and the first rows of its table: about
+    // an eighth of a page (the layout's units are the printer's).
+    const qreal needed = pageHeight * 0.15;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 0 || block.blockNumber() == 0)
+            continue;
+        const qreal top = layout->blockBoundingRect(block).top();
+        const qreal left = pageHeight - std::fmod(top, pageHeight);
+        if (left >= needed)
+            continue;
+        QTextCursor cursor(block);
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setBlockFormat(format);
+    }
 }
 
 // The table at the top: who, when, what, how, and how it ended.
@@ -647,6 +677,7 @@ QByteArray reportPdf(const ErasureRecord &record)
         const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
         const qreal footer = painter.fontMetrics().height() * 2.0;
         document.setPageSize(QSizeF(page.width(), page.height() - footer));
+        keepHeadingsWithWhatFollows(&document);
         const int pages = document.pageCount();
         for (int i = 0; i < pages; ++i) {
             if (i > 0)

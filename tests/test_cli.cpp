@@ -114,6 +114,7 @@ class CliTest : public QObject
     void hungMountNeverKeepsTheProcess();
     void twoJobsSideBySide();
     void reportNamesWhoAndWhere();
+    void reportHeadingsStayWithTheirTables();
 };
 
 void CliTest::refusesWhatItMustNotDo_data()
@@ -1259,6 +1260,33 @@ void CliTest::reportNamesWhoAndWhere()
     QVERIFY(pdf.contains("Verified by Name ______________________________"));
     QVERIFY(pdf.contains("Media source ______________________________"));
     QVERIFY(pdf.contains("Technique Overwrite"));
+}
+
+// However long the summary above it, the "Entries" heading starts the page
+// its table starts on: never alone at the bottom of the one before.
+void CliTest::reportHeadingsStayWithTheirTables()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", path("data"));
+    // Each count moves the heading down the first page by a line or two.
+    for (int files = 36; files <= 60; files += 2) {
+        const QString folder = path(QStringLiteral("f%1").arg(files));
+        for (int i = 0; i < files; ++i)
+            QVERIFY(writeFile(folder + QStringLiteral("/file-%1.txt").arg(i), "x"));
+        const QString pdf = folder + ".pdf";
+        QCOMPARE(runCli({"erase", "--yes", "--quiet", "--report", pdf, folder}, {}, env).status, 0);
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(60000) && text.exitCode() == 0);
+        for (const QString &page : QString::fromUtf8(text.readAllStandardOutput()).split('\f')) {
+            const QStringList lines = page.split('\n');
+            const bool heading = lines.filter(QRegularExpression("^Entries\\s*$")).size() == 1;
+            const bool table = !lines.filter(QRegularExpression("^Entry\\s+Outcome")).isEmpty();
+            QVERIFY2(!heading || table, qPrintable(QStringLiteral("%1 files:\n").arg(files) + page));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -452,6 +452,20 @@ void WorkflowsTest::longReportKeepsEveryFailure()
                  symbols.contains("Notes ⚠ on a solid-state drive encrypted beneath ✔ read back"),
              qPrintable(symbols));
     QVERIFY(symbols.contains("a name with"));
+    // A symbol left out leaves no indent: each note starts its line.
+    record.warnings = {"🔒 encrypted beneath", "ℹ️ held in memory", "✅ read back"};
+    QVERIFY(velmora::writeReportPdf(record, path("indent.pdf"), nullptr));
+    QProcess layout;
+    layout.start("pdftotext", {"-layout", path("indent.pdf"), "-"});
+    if (layout.waitForFinished(60000) && layout.exitCode() == 0) {
+        const QString text = QString::fromUtf8(layout.readAllStandardOutput());
+        for (const QString &words : {"encrypted beneath", "held in memory", "read back"}) {
+            const QStringList lines = text.split('\n').filter(words);
+            QCOMPARE(lines.size(), 1);
+            QVERIFY2(!lines.first().startsWith(' ') && !lines.first().contains(QChar(0xFE0F)),
+                     qPrintable(lines.first()));
+        }
+    }
 }
 
 void WorkflowsTest::stopYesKeepsTheInterruptedFile()
