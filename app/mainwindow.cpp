@@ -24,15 +24,22 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTableWidget>
 #include <QThreadPool>
@@ -442,16 +449,84 @@ void MainWindow::openSupportPage()
     openAddress(supportAddress);
 }
 
+// The manual installed with Velmora, as man sets it for a terminal of 80
+// columns: the page beside the program (a build tree), else the system's.
+// Empty where neither can be read.
+QString MainWindow::installedManual()
+{
+    const QString beside = !manualFile.isEmpty() ? manualFile
+                                                 : QCoreApplication::applicationDirPath() +
+                                                       QStringLiteral("/velmora.1.gz");
+    QList<QStringList> tries;
+    if (QFileInfo(beside).isFile())
+        tries << QStringList{QStringLiteral("-l"), beside};
+    tries << QStringList{QStringLiteral("velmora")};
+    for (const QStringList &page : tries) {
+        QProcess man;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+        env.insert(QStringLiteral("MAN_KEEP_FORMATTING"), QString());
+        env.insert(QStringLiteral("GROFF_NO_SGR"), QStringLiteral("1"));
+        man.setProcessEnvironment(env);
+        man.start(QStringLiteral("man"),
+                  QStringList{QStringLiteral("-P"), QStringLiteral("cat")} + page);
+        if (!man.waitForFinished(10000) || man.exitStatus() != QProcess::NormalExit ||
+            man.exitCode() != 0) {
+            man.kill();
+            continue;
+        }
+        QString text = QString::fromUtf8(man.readAllStandardOutput());
+        // Bold and underline as a printer's terminal would overstrike them.
+        static const QRegularExpression overstrike(QStringLiteral(".\x08"));
+        text.remove(overstrike);
+        if (!text.trimmed().isEmpty())
+            return text;
+    }
+    return QString();
+}
+
 void MainWindow::openOnlineHelp()
 {
-    openAddress(helpAddress);
+    if (openUrl(QUrl(helpAddress, QUrl::TolerantMode)))
+        return;
+    // No browser answers: the manual that came with Velmora, where there is
+    // one, else where the help is.
+    const QString manual = installedManual();
+    if (manual.isEmpty()) {
+        velmora::Modal::information(
+            this, tr("No browser"),
+            tr("No web browser could be started. The page is at:\n%1").arg(helpAddress));
+        return;
+    }
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("manualDialog"));
+    dialog.setWindowTitle(tr("Velmora Manual"));
+    dialog.resize(720, 560);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *said = new QLabel(
+        tr("No web browser could be started; this is the manual installed with Velmora. The "
+           "online help is at %1.")
+            .arg(helpAddress),
+        &dialog);
+    said->setWordWrap(true);
+    said->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(said);
+    auto *text = new QPlainTextEdit(manual, &dialog);
+    text->setObjectName(QStringLiteral("manualText"));
+    text->setReadOnly(true);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    layout->addWidget(text);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    velmora::Modal::exec(dialog);
 }
 
 void MainWindow::openAddress(const QString &address)
 {
     // Where no browser is installed the desktop opens nothing: say so, with
     // the address to open elsewhere.
-    if (!QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode)))
+    if (!openUrl(QUrl(address, QUrl::TolerantMode)))
         velmora::Modal::information(
             this, tr("No browser"),
             tr("No web browser could be started. The page is at:\n%1").arg(address));

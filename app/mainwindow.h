@@ -10,12 +10,14 @@
 #include "engine/job/progressmeter.h"
 
 #include <QByteArrayList>
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QString>
+#include <QUrl>
 
 #include <atomic>
 #include <functional>
@@ -87,6 +89,16 @@ class MainWindow : public QMainWindow
 
     static const QString supportAddress;
     static const QString helpAddress;
+    // How an address is handed to the desktop; tests put a desktop with
+    // no browser in its place.
+    static inline std::function<bool(const QUrl &)> openUrl = [](const QUrl &url) {
+        return QDesktopServices::openUrl(url);
+    };
+    // The manual installed with Velmora, as text; empty where none is.
+    // `manualFile` is read first where set (a build tree's page), else the
+    // page beside the program.
+    static QString installedManual();
+    static inline QString manualFile;
 
   signals:
     void logMessage(QString message);

@@ -22,6 +22,7 @@ packages=(
     qt6-translations-l10n          # Qt's own texts (file dialogs, buttons) in the user's language
     desktop-file-utils appstream   # checks of the installed desktop entry and metainfo
     poppler-utils                  # pdftotext: the tests read the erasure report back
+    man-db                         # man: Help shows the installed manual where no browser answers
     bubblewrap                     # a read-only sandbox for tests that name system paths
     python3                        # the packaging test runs the file managers' extensions
     systemd                        # systemd-analyze checks the units of scheduled wipes

@@ -7,6 +7,7 @@
 
 #include "app/erasurereport.h"
 #include "app/focusring.h"
+#include "app/mainwindow.h"
 #include "app/volumetable.h"
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
@@ -25,9 +26,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -61,6 +64,7 @@ class ShellTest : public QObject, public WindowFixture
     void headerMenuAndAbout();
     void commandLine();
     void helpOpensTheSameAddressOncePerPress();
+    void helpWithoutABrowserShowsTheInstalledManual();
     void hoverAndFocusAreSeen();
     void germanFitsEveryControl();
     void fitsASmallScreen();
@@ -268,6 +272,38 @@ void ShellTest::helpOpensTheSameAddressOncePerPress()
     QCOMPARE(catcher.opened.size(), 3);
     QCOMPARE(catcher.opened.at(0), catcher.opened.at(1));
     QVERIFY(catcher.opened.at(2) != catcher.opened.at(0));
+}
+
+// A desktop where no browser answers: Help shows the manual that came
+// with Velmora, and says where the online help is.
+void ShellTest::helpWithoutABrowserShowsTheInstalledManual()
+{
+    if (QStandardPaths::findExecutable("man").isEmpty())
+        QSKIP("man (man-db) is not installed");
+    const auto before = MainWindow::openUrl;
+    MainWindow::openUrl = [](const QUrl &) { return false; };
+    // The page as the build made it for the package.
+    MainWindow::manualFile = QFileInfo(QStringLiteral(VELMORA_APP)).path() + "/velmora.1.gz";
+    auto restore = qScopeGuard([&] {
+        MainWindow::openUrl = before;
+        MainWindow::manualFile.clear();
+    });
+    QString shown;
+    QString said;
+    modal::when<QDialog>([&](QDialog *d, modal::Seen &) {
+        if (d->objectName() != "manualDialog")
+            return false;
+        shown = d->findChild<QPlainTextEdit *>("manualText")->toPlainText();
+        for (QLabel *label : d->findChildren<QLabel *>())
+            said += label->text();
+        d->reject();
+        return true;
+    });
+    click("btnHelp");
+    QVERIFY2(shown.contains("NAME") && shown.contains("velmora-admin") &&
+                 shown.contains("Reports…") && !shown.contains(QChar('\b')),
+             qPrintable(shown.left(400)));
+    QVERIFY2(said.contains(MainWindow::helpAddress), qPrintable(said));
 }
 
 void ShellTest::commandLine()

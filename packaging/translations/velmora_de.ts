@@ -2683,6 +2683,14 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>What deleted files left in its free space is overwritten; the files on it stay.</source>
         <translation>Was gelöschte Dateien im freien Speicher hinterließen, wird überschrieben; die Dateien darauf bleiben.</translation>
     </message>
+    <message>
+        <source>Velmora Manual</source>
+        <translation>Velmora-Handbuch</translation>
+    </message>
+    <message>
+        <source>No web browser could be started; this is the manual installed with Velmora. The online help is at %1.</source>
+        <translation>Es konnte kein Webbrowser gestartet werden; dies ist das mit Velmora installierte Handbuch. Die Online-Hilfe ist unter %1.</translation>
+    </message>
 </context>
 <context>
     <name>Medium</name>
