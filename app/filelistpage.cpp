@@ -202,7 +202,8 @@ void FileListPage::clear()
     updatePlaceholder();
 }
 
-void FileListPage::appendEntries(const QByteArrayList &paths)
+void FileListPage::appendEntries(const QByteArrayList &paths,
+                                 const std::vector<velmora::platform::Status> *statuses)
 {
     syncListIndex();
     QListWidgetItem *last = nullptr;
@@ -210,14 +211,18 @@ void FileListPage::appendEntries(const QByteArrayList &paths)
     const QIcon fileIcon = style()->standardIcon(QStyle::SP_FileIcon);
     // Added with updates off: one layout for the whole batch.
     listWidget->setUpdatesEnabled(false);
-    for (const QByteArray &path : paths) {
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QByteArray &path = paths.at(i);
         if (path.isEmpty() || listIndex.contains(path))
             continue;
         listIndex.insert(path);
         // Folders are told from files by their icon; the list's total counts
         // what the files take on the device, as the confirmation does.
         velmora::platform::Status st;
-        velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st);
+        if (statuses)
+            st = statuses->at(std::size_t(i));
+        else
+            velmora::platform::statusAt(velmora::platform::kWorkingFolder, path, &st);
         const bool folder = st.type == velmora::platform::Type::Directory;
         auto *item =
             new QListWidgetItem(folder ? folderIcon : fileIcon, velmora::displayName(path));
@@ -236,9 +241,14 @@ void FileListPage::appendFolder(const QByteArray &folder)
 {
     // Hidden entries too, and never across a mount below the folder: what
     // the list shows is what the erase will reach.
-    QByteArrayList paths = velmora::listFolderFiles(folder);
+    // Each entry's status as the listing found it: not asked for again.
+    std::vector<velmora::platform::Status> statuses;
+    QByteArrayList paths = velmora::listFolderFiles(folder, &statuses);
+    velmora::platform::Status own;
+    velmora::platform::statusAt(velmora::platform::kWorkingFolder, folder, &own);
     paths.append(folder);
-    appendEntries(paths);
+    statuses.push_back(own);
+    appendEntries(paths, &statuses);
 }
 
 void FileListPage::addFiles()

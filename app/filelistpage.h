@@ -2,10 +2,14 @@
 
 #pragma once
 
+#include "engine/platform/platform.h"
+
 #include <QByteArrayList>
 #include <QSet>
 #include <QStringList>
 #include <QWidget>
+
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -58,7 +62,9 @@ class FileListPage : public QWidget
     void addFiles();
     void addFolder();
     // Adds without updating the line under the list, for batches.
-    void appendEntries(const QByteArrayList &paths);
+    // `statuses`: each path's status where the caller has it already.
+    void appendEntries(const QByteArrayList &paths,
+                       const std::vector<velmora::platform::Status> *statuses = nullptr);
     void appendFolder(const QByteArray &folder);
     void removeSelectedEntries();
     void syncListIndex();

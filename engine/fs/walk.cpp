@@ -709,6 +709,12 @@ void TreeEraser::countNames(const QByteArray &path, bool folder)
 
 void listTree(const QByteArray &folder, const std::function<void(const QByteArray &)> &visit)
 {
+    listTree(folder, [&visit](const QByteArray &path, const Status &) { visit(path); });
+}
+
+void listTree(const QByteArray &folder,
+              const std::function<void(const QByteArray &, const Status &)> &visit)
+{
     platform::raiseDescriptorLimit();
     int error = 0;
     FolderWalk walk;
@@ -720,7 +726,7 @@ void listTree(const QByteArray &folder, const std::function<void(const QByteArra
         if (st.type == Type::Directory)
             walk.enter(name, st);
         else
-            visit(walk.pathOf(name));
+            visit(walk.pathOf(name), st);
     }
 }
 

@@ -33,6 +33,9 @@ namespace velmora
 // children. Mounts below `folder` are not entered (bind mounts of folders and
 // of single files included); folders that cannot be listed are passed over.
 void listTree(const QByteArray &folder, const std::function<void(const QByteArray &)> &visit);
+// The same, with each entry's status as the walk found it.
+void listTree(const QByteArray &folder,
+              const std::function<void(const QByteArray &, const platform::Status &)> &visit);
 
 // The erasing walk shared by the file erase and the volume wipe job.
 class TreeEraser

@@ -12,23 +12,35 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QSet>
+#include <algorithm>
 
 #include <csignal>
 
 namespace velmora
 {
 
-QByteArrayList listFolderFiles(const QByteArray &folder)
+QByteArrayList listFolderFiles(const QByteArray &folder, std::vector<platform::Status> *statuses)
 {
-    QByteArrayList files;
-    listTree(folder, [&files](const QByteArray &p) { files << p; });
+    std::vector<std::pair<QByteArray, platform::Status>> found;
+    listTree(folder, [&found](const QByteArray &p, const platform::Status &st) {
+        found.emplace_back(p, st);
+    });
     // The order the folder's blocks hold them in says nothing to a reader;
     // the folder itself still goes after its files.
-    std::sort(files.begin(), files.end());
+    std::sort(found.begin(), found.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    QByteArrayList files;
+    files.reserve(qsizetype(found.size()));
+    if (statuses)
+        statuses->reserve(found.size());
+    for (auto &[path, st] : found) {
+        files.append(std::move(path));
+        if (statuses)
+            statuses->push_back(st);
+    }
     return files;
 }
 

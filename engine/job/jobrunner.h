@@ -19,6 +19,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace velmora
 {
@@ -26,8 +27,10 @@ namespace velmora
 struct PinnedDrive;
 
 // The files below `folder` (hidden ones too, no mounts crossed, links as
-// entries of their own), sorted by path as bytes.
-QByteArrayList listFolderFiles(const QByteArray &folder);
+// entries of their own), sorted by path as bytes; with `statuses`, each
+// one's status as the listing found it, in the same order.
+QByteArrayList listFolderFiles(const QByteArray &folder,
+                               std::vector<platform::Status> *statuses = nullptr);
 
 // What a file erase of `paths` lists, as Add Folder lists a folder: its
 // files (listFolderFiles()), then the folder itself.
