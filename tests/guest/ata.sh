@@ -38,17 +38,7 @@ echo "AFTER $(markers)"
 EOF
 
 guest_run "$work/check.sh" 16M 64M
-# The console's first line starts with the firmware's terminal codes.
-tr -d '\r' <"$work/console" |
-    grep -a -o -E '(PROBE|KERNEL|BEFORE|WIPE|LOG|OUTCOME|AFTER) .*|GUEST-END' |
-    tee "$work/lines" | cut -c1-300
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-line() { grep "^$1 " "$work/lines" | head -n 1 | cut -d' ' -f2-; }
-grep -q '^GUEST-END' "$work/lines" || fail "the guest did not run to its end"
+guest_lines 'PROBE|KERNEL|BEFORE|WIPE|LOG|OUTCOME|AFTER'
 probe=$(line PROBE)
 echo "$probe" | grep -q '"path":"/dev/sda"' || fail "drives does not list the SATA disk"
 echo "$probe" | grep -q '"serial":"velmora-ata"' || fail "the disk's serial was not read"

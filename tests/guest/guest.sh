@@ -11,6 +11,11 @@
 #                           drive of SIZE (truncate's units), and with
 #                           ATA_SIZE a SATA disk /dev/sda behind AHCI; the
 #                           lines the guest printed go to $work/console
+#   guest_lines WORDS       the console's lines that start with one of WORDS
+#                           ("PROBE|LOG"), shown cut short and kept in
+#                           $work/lines; fails unless the guest ran to its end
+#   line WORD               the rest of the first kept line starting with WORD
+#   fail TEXT               says TEXT and ends the test as failed
 # $work is the guest's folder, removed on exit unless KEEP is set.
 
 guest_usable() {
@@ -86,3 +91,18 @@ guest_run() {
         -device nvme,serial=velmora-guest,drive=nv $ata >"$work/console" 2>&1 || true
     echo "guest ran $(($(date +%s) - guest_start)) s"
 }
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+guest_lines() {
+    # The console's first line starts with the firmware's terminal codes.
+    tr -d '\r' <"$work/console" |
+        grep -a -o -E "($1) .*|GUEST-END" |
+        tee "$work/lines" | cut -c1-300
+    grep -q '^GUEST-END' "$work/lines" || fail "the guest did not run to its end"
+}
+
+line() { grep "^$1 " "$work/lines" | head -n 1 | cut -d' ' -f2-; }

@@ -39,17 +39,7 @@ echo "AFTER $(markers)"
 EOF
 
 guest_run "$work/check.sh" 64M
-# The console's first line starts with the firmware's terminal codes.
-tr -d '\r' <"$work/console" |
-    grep -a -o -E '(PROBE|BEFORE|REFUSED|UNTOUCHED|ERASE|LOG|OUTCOME|AFTER) .*|GUEST-END' |
-    tee "$work/lines" | cut -c1-300
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-line() { grep "^$1 " "$work/lines" | head -n 1 | cut -d' ' -f2-; }
-grep -q '^GUEST-END' "$work/lines" || fail "the guest did not run to its end"
+guest_lines 'PROBE|BEFORE|REFUSED|UNTOUCHED|ERASE|LOG|OUTCOME|AFTER'
 probe=$(line PROBE)
 echo "$probe" | grep -q '"path":"/dev/nvme0n1"' || fail "drives does not list the NVMe drive"
 echo "$probe" | grep -q '"protocol":"nvme"' || fail "the probe did not ask the drive as NVMe"
