@@ -269,6 +269,16 @@ QMenu *MainWindow::headerMenu()
     headerMenu->addAction(tr("Support"), this, &MainWindow::openSupportPage);
     headerMenu->addAction(tr("Help"), this, &MainWindow::openOnlineHelp);
     auto *eraseTrash = headerMenu->addAction(tr("Erase the Trash…"), this, [this] {
+        // A running erase keeps its page and its words: the Trash waits in
+        // the list until it has ended.
+        if (jobRunning()) {
+            fileListPage->addTrash();
+            velmora::Modal::information(
+                this, tr("Erase running"),
+                tr("An erase is running. What is in the Trash is in the list of files to "
+                   "erase, for when it has ended."));
+            return;
+        }
         on_btnEraseFileFolder_clicked();
         fileListPage->addTrash();
     });
@@ -404,7 +414,10 @@ void MainWindow::on_btnEraseFileFolder_clicked()
 
 void MainWindow::openWithEntries(const QByteArrayList &paths)
 {
-    on_btnEraseFileFolder_clicked();
+    // Handed over while an erase runs: listed, but the running job's page
+    // stays in view.
+    if (!jobRunning())
+        on_btnEraseFileFolder_clicked();
     fileListPage->tellRefused(fileListPage->addEntries(paths));
 }
 

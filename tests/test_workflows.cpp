@@ -20,6 +20,7 @@
 #include "dialogs/confirmerasedialog.h"
 #include "dialogs/erasemethoddialog.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -1032,6 +1033,14 @@ void WorkflowsTest::stopOnTheStationStopsEveryDrive()
     auto *rows = get<QTableWidget>("tableStation");
     QTRY_VERIFY_WITH_TIMEOUT(rows->item(0, 5)->text() != "Running", 30000);
     QCOMPARE(rows->item(1, 5)->text(), QStringLiteral("Running"));
+    // The menu's Erase the Trash… meanwhile lists the Trash, but leaves the
+    // running wipe's page and words as they are.
+    modal::answerBox(QMessageBox::Ok, 20000, "Trash");
+    auto running = modal::answerBox(QMessageBox::Ok, 20000, "Erase running");
+    window->findChild<QAction *>("actionEraseTrash")->trigger();
+    QVERIFY(running->answered);
+    QCOMPARE(outerPage(), QStringLiteral("pageStation"));
+    QCOMPARE(window->currentJobMode(), int(MainWindow::DriveWipe));
     auto asked = modal::answerBox(QMessageBox::Yes, 20000, "Confirm Stop");
     click("btnStationStop");
     QVERIFY(asked->answered);

@@ -2691,6 +2691,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>No web browser could be started; this is the manual installed with Velmora. The online help is at %1.</source>
         <translation>Es konnte kein Webbrowser gestartet werden; dies ist das mit Velmora installierte Handbuch. Die Online-Hilfe ist unter %1.</translation>
     </message>
+    <message>
+        <source>An erase is running. What is in the Trash is in the list of files to erase, for when it has ended.</source>
+        <translation>Ein Löschvorgang läuft. Was im Papierkorb liegt, steht in der Liste der zu löschenden Dateien, für die Zeit nach seinem Ende.</translation>
+    </message>
 </context>
 <context>
     <name>Medium</name>
