@@ -4,8 +4,8 @@
 # the built velmora-cli against it. This proves the plumbing the stand-in
 # in test_drives skips: IDENTIFY sent as ATA PASS-THROUGH through SG_IO and
 # its words read back (the size the disk gives must be the kernel's, and
-# the serial and model as QEMU was told), SANITIZE STATUS asked and the
-# feature set said to be missing, and a wipe with sampled read-back over
+# the serial and model as QEMU was told), the SANITIZE feature set found
+# missing in IDENTIFY and said so, and a wipe with sampled read-back over
 # the SATA path. QEMU's disk has neither the host protected area nor the
 # accessible max address feature set (no READ NATIVE MAX ADDRESS is sent,
 # and no limit can be set); hidden sectors are played by the stand-in.
