@@ -1049,6 +1049,26 @@ void WorkflowsTest::stopOnTheStationStopsEveryDrive()
     QCOMPARE(rows->item(1, 5)->text(), QStringLiteral("Stopped before the end"));
     QVERIFY(!get<QPushButton>("btnStationStop")->isVisible());
     QCOMPARE(get<QLabel>("labelJobOutcome")->text(), QStringLiteral("Drives wiped: 1 of 2"));
+
+    // Closing the window while a drive runs asks, then stops it and waits
+    // for it: the window goes only once the drive has let go.
+    chooseMethod("radioDoD");
+    confirm("Erase");
+    click("btnStationDone");
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (VolumeTable::mountPoint(table, r) == devices.at(1))
+            table->setCurrentCell(r, 1);
+    QCOMPARE(VolumeTable::chosenMountPoints(table), QStringList{devices.at(1)});
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (VolumeTable::mountPoint(table, r) == devices.at(0))
+            table->cellWidget(r, 0)->findChild<QCheckBox *>()->setChecked(true);
+    click("btnNextFromDiskList");
+    QTRY_COMPARE(rows->item(1, 5)->text(), QStringLiteral("Running"));
+    auto quit = modal::answerBox(QMessageBox::Yes, 20000, "Erase running");
+    QVERIFY(window->close());
+    QVERIFY(quit->answered);
+    QCOMPARE(window->findChild<StationPage *>()->running(), false);
+    QCOMPARE(rows->item(1, 5)->text(), QStringLiteral("Stopped before the end"));
 }
 
 // A drive chosen is asked, before its method, whether it is encrypted and
