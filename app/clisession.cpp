@@ -235,13 +235,9 @@ bool JobSession::writeOutputs(velmora::ErasureRecord &record)
     bool written = true;
     if (!jsonFile.isEmpty()) {
         // Signed with the user's key: a change made after shows.
-        QJsonObject outcome = record.toJson();
+        QJsonObject outcome;
         QString unsignedWhy;
-        if (velmora::signOutcome(&outcome, velmora::signingKeyFile(), &unsignedWhy)) {
-            const QJsonObject signature = outcome.value(QStringLiteral("signature")).toObject();
-            record.signedBy = signature.value(QStringLiteral("fingerprint")).toString();
-            record.signedSha256 = signature.value(QStringLiteral("sha256")).toString();
-        } else {
+        if (!velmora::signRecord(record, &outcome, &unsignedWhy)) {
             printTo(stderr, QCoreApplication::translate(
                                 "Cli", "velmora-cli: the JSON outcome is not signed: %1\n")
                                 .arg(unsignedWhy));

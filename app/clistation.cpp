@@ -99,19 +99,14 @@ bool prepareAll(const Options &options, std::vector<PreparedJob> *jobs,
 // system again, for them all. False, said, when one is not.
 bool stillTheSame(const Options &options, const std::vector<PreparedJob> &jobs)
 {
-    std::vector<velmora::platform::Drive> seen;
-    qsizetype missing = 0;
-    if (velmora::platform::drivesAt(options.paths, &seen, &missing) != 0)
-        seen.clear();
-    for (std::size_t i = 0; i < jobs.size(); ++i) {
-        const QString changed =
-            velmora::pinnedDriveChanged(*jobs[i].request.pinned, seen.empty() ? nullptr : &seen[i]);
-        if (!changed.isEmpty()) {
-            fail(changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
-            return false;
-        }
-    }
-    return true;
+    std::vector<const velmora::PinnedDrive *> pins;
+    for (const PreparedJob &job : jobs)
+        pins.push_back(job.request.pinned.get());
+    const QString changed = velmora::pinnedDrivesChanged(options.paths, pins);
+    if (changed.isEmpty())
+        return true;
+    fail(changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
+    return false;
 }
 
 // Runs every job on a thread of its own, the line of progress of them all

@@ -447,16 +447,13 @@ void MainWindow::wipeSeveralDrives(const QStringList &paths)
         return;
     }
     // Still the drives named, every one, or none is wiped.
-    if (velmora::platform::drivesAt(devices, &seen, &missing) != 0)
-        seen.clear();
-    for (std::size_t i = 0; i < pins.size(); ++i) {
-        const QString changed =
-            velmora::pinnedDriveChanged(*pins[i], seen.empty() ? nullptr : &seen[i]);
-        if (!changed.isEmpty()) {
-            warn(tr("Error"), changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
-            fillDriveTable();
-            return;
-        }
+    std::vector<const velmora::PinnedDrive *> held;
+    for (const auto &pinned : pins)
+        held.push_back(pinned.get());
+    if (const QString changed = velmora::pinnedDrivesChanged(devices, held); !changed.isEmpty()) {
+        warn(tr("Error"), changed.mid(changed.indexOf(QLatin1Char(' ')) + 1));
+        fillDriveTable();
+        return;
     }
     std::vector<StationPage::Drive> drives;
     for (std::size_t i = 0; i < pins.size(); ++i) {

@@ -23,9 +23,9 @@
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QTextDocument>
-#include <QTextCursor>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -709,16 +709,25 @@ bool writeReportPdf(const ErasureRecord &record, const QString &fileName, QStrin
     return true;
 }
 
-bool keepRecord(ErasureRecord &record, bool withReport, QString *why, const QByteArray &pdf)
+bool signRecord(ErasureRecord &record, QJsonObject *outcome, QString *why)
 {
-    QJsonObject outcome = record.toJson();
-    if (!signOutcome(&outcome, signingKeyFile(), why))
+    *outcome = record.toJson();
+    if (!signOutcome(outcome, signingKeyFile(), why))
         return false;
-    const QJsonObject signature = outcome.value(QStringLiteral("signature")).toObject();
+    const QJsonObject signature = outcome->value(QStringLiteral("signature")).toObject();
     record.signedBy = signature.value(QStringLiteral("fingerprint")).toString();
     record.signedSha256 = signature.value(QStringLiteral("sha256")).toString();
+    return true;
+}
+
+bool keepRecord(ErasureRecord &record, bool withReport, QString *why, const QByteArray &pdf,
+                KeptOutcome *kept)
+{
+    QJsonObject outcome;
+    if (!signRecord(record, &outcome, why))
+        return false;
     const QByteArray report = !withReport ? QByteArray() : !pdf.isEmpty() ? pdf : reportPdf(record);
-    return keepOutcome(outcome, report, why);
+    return keepOutcome(outcome, report, why, kept);
 }
 
 } // namespace velmora

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "engine/job/erasurerecord.h"
+#include "engine/job/outcomestore.h"
+
+#include <QJsonObject>
 
 #include <QByteArray>
 #include <QString>
@@ -22,12 +25,16 @@ QByteArray reportPdf(const ErasureRecord &record);
 // Needs a QGuiApplication.
 bool writeReportPdf(const ErasureRecord &record, const QString &fileName, QString *error);
 
-// Signs the outcome of the finished `record` with the user's key and keeps
-// it among the kept outcomes (Reports…, velmora-cli reports), with its PDF
-// report where `withReport` (which needs a QGuiApplication; `pdf` where
-// it was made already, the same bytes kept); the signature's fingerprint
-// goes into `record`. False with the reason.
+// The outcome of the finished `record`, signed with the user's key; the
+// signature's fingerprint goes into `record`. False with the reason.
+bool signRecord(ErasureRecord &record, QJsonObject *outcome, QString *why);
+
+// Signs the outcome of the finished `record` and keeps it among the kept
+// outcomes (Reports…, velmora-cli reports), with its PDF report where
+// `withReport` (which needs a QGuiApplication; `pdf` where it was made
+// already, the same bytes kept); where it went goes to `kept`. False with
+// the reason.
 bool keepRecord(ErasureRecord &record, bool withReport, QString *why,
-                const QByteArray &pdf = QByteArray());
+                const QByteArray &pdf = QByteArray(), KeptOutcome *kept = nullptr);
 
 } // namespace velmora

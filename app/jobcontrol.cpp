@@ -238,14 +238,39 @@ bool MainWindow::finishRecord(bool stopped)
     if (!jobRecord || jobRecord->finished.isValid())
         return false;
     jobRecord->finish(jobReport, jobBytesWritten, jobBytesVerified, stopped);
-    // Signed and kept, with its report, for Reports….
-    QString why;
-    if (!velmora::keepRecord(*jobRecord, true, &why))
-        progressPage->appendLine(
-            tr("⚠️ The outcome of this job could not be kept: %1").arg(why));
+    keepJobRecord();
     saveReportAction->setEnabled(true);
     btnShowReport->show();
     return true;
+}
+
+void MainWindow::keepJobRecord()
+{
+    // Signed, laid out and synced away from the window; the signature's
+    // fingerprint joins the job's record once it is there.
+    struct Kept {
+        velmora::ErasureRecord record;
+        QString why;
+        bool done = false;
+    };
+    auto *keeping = new QFutureWatcher<Kept>(this);
+    connect(keeping, &QFutureWatcher<Kept>::finished, this, [this, keeping] {
+        const Kept kept = keeping->result();
+        keeping->deleteLater();
+        if (!kept.done)
+            progressPage->appendLine(
+                tr("⚠️ The outcome of this job could not be kept: %1").arg(kept.why));
+        else if (jobRecord && jobRecord->started == kept.record.started) {
+            jobRecord->signedBy = kept.record.signedBy;
+            jobRecord->signedSha256 = kept.record.signedSha256;
+        }
+    });
+    keeping->setFuture(QtConcurrent::run([record = *jobRecord]() mutable {
+        Kept kept;
+        kept.done = velmora::keepRecord(record, true, &kept.why);
+        kept.record = std::move(record);
+        return kept;
+    }));
 }
 
 void MainWindow::showReport()

@@ -239,6 +239,9 @@ class MainWindow : public QMainWindow
     std::atomic<qint64> jobBytesWritten{0};
     std::atomic<qint64> jobBytesVerified{0};
     bool finishRecord(bool stopped);
+    // The finished job's outcome signed and kept, with its report, for
+    // Reports…, on a thread of the pool.
+    void keepJobRecord();
     // The box that ends a job, with "Save Report…" beside OK.
     void showCompletionBox(QMessageBox::Icon icon, const QString &title, const QString &text);
     // "Save Report…": asks where, writes the last job's PDF report.

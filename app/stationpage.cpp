@@ -8,7 +8,6 @@
 #include "engine/core/jobjournal.h"
 #include "engine/device/drivewipe.h"
 #include "engine/fs/paths.h"
-#include "engine/job/reportsignature.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -40,11 +39,10 @@ struct StationPage::Lane {
     velmora::ErasureRecord record;
     velmora::JobReport report;
     velmora::JobStatus status;
-    std::atomic<qint64> written{0};
-    std::atomic<qint64> verified{0};
-    // Stop was asked for before its job returned: a drive that ended
-    // before the others were stopped was not.
-    std::atomic_bool stopped{false};
+    // Where its signed outcome and report were kept, or why they were not;
+    // written by its job's thread before the job is seen to end.
+    velmora::KeptOutcome kept;
+    QString unkept;
     QString tag; // "sdb"
     velmora::platform::Drive drive;
     QFutureWatcher<void> watcher;
@@ -188,9 +186,13 @@ void StationPage::start(std::vector<Drive> drives)
             if (!velmora::runJob(raw->request, ctx, &error))
                 raw->report.setError(error);
             ctx.journal = nullptr;
-            raw->written = ctx.bytesWritten;
-            raw->verified = ctx.bytesVerified;
-            raw->stopped = stop->load();
+            // Finished, signed and kept here, away from the window: the
+            // report is laid out and the files synced on this thread. Stop
+            // counts where it was asked for before the job returned: a
+            // drive that ended before the others were stopped was not.
+            raw->record.finish(raw->report, ctx.bytesWritten, ctx.bytesVerified, stop->load());
+            if (!velmora::keepRecord(raw->record, true, &raw->unkept, QByteArray(), &raw->kept))
+                raw->kept = velmora::KeptOutcome();
         }));
     }
 }
@@ -202,12 +204,9 @@ void StationPage::laneFinished(Lane &lane)
     lane.done = true;
     // Its drive is let go: the request held it until now.
     lane.request.pinned.reset();
-    lane.record.finish(lane.report, lane.written, lane.verified, lane.stopped);
-    // Signed and kept, with its report, for Reports….
-    QString why;
-    if (!velmora::keepRecord(lane.record, true, &why))
+    if (lane.kept.json.isEmpty())
         appendLine(lane.tag + QStringLiteral(": ") +
-                   tr("⚠️ The outcome of this drive could not be kept: %1").arg(why));
+                   tr("⚠️ The outcome of this drive could not be kept: %1").arg(lane.unkept));
     QString state = lane.record.resultText();
     if (!lane.record.error.isEmpty())
         state += QStringLiteral(": ") + lane.record.error;
@@ -269,23 +268,27 @@ void StationPage::askToStop()
 
 bool StationPage::saveOutcomes(const QString &folder, QString *why) const
 {
-    QString keyProblem;
-    QStringList keyWarnings;
-    const bool canSign =
-        velmora::prepareSigningKey(velmora::signingKeyFile(), &keyProblem, &keyWarnings);
     QSet<QString> taken;
     for (const auto &lane : lanes) {
-        velmora::ErasureRecord record = lane->record;
         const QString stem = QDir(folder).filePath(velmora::outcomeFileStem(lane->drive, &taken));
-        // Signed with the user's key: a change made after shows.
-        QJsonObject outcome = record.toJson();
-        QString unsignedWhy = keyProblem;
-        if (canSign && velmora::signOutcome(&outcome, velmora::signingKeyFile(), &unsignedWhy)) {
-            const QJsonObject signature = outcome.value(QStringLiteral("signature")).toObject();
-            record.signedBy = signature.value(QStringLiteral("fingerprint")).toString();
-            record.signedSha256 = signature.value(QStringLiteral("sha256")).toString();
-        } else {
-            *why = tr("the outcome of %1 could not be signed: %2").arg(lane->tag, unsignedWhy);
+        // The files kept when the drive ended, as they were signed; a drive
+        // whose outcome could not be kept is signed and laid out anew.
+        if (!lane->kept.json.isEmpty() && !lane->kept.pdf.isEmpty()) {
+            for (const auto &[from, to] :
+                 {std::pair{lane->kept.json, stem + QStringLiteral(".json")},
+                  std::pair{lane->kept.pdf, stem + QStringLiteral(".pdf")}}) {
+                QFile::remove(to);
+                if (!QFile::copy(from, to)) {
+                    *why = tr("%1 could not be written").arg(QDir::toNativeSeparators(to));
+                    return false;
+                }
+            }
+            continue;
+        }
+        velmora::ErasureRecord record = lane->record;
+        QJsonObject outcome;
+        if (!velmora::signRecord(record, &outcome, why)) {
+            *why = tr("the outcome of %1 could not be signed: %2").arg(lane->tag, *why);
             return false;
         }
         QFile json(stem + QStringLiteral(".json"));

@@ -6,6 +6,7 @@
 #include "dialogs/modal.h"
 #include "ui_erasemethoddialog.h"
 
+#include "engine/device/freshformat.h"
 #include "engine/job/erasemethods.h"
 
 #include <QButtonGroup>
@@ -161,9 +162,13 @@ void EraseMethodDialog::offerFreshFormat()
     comboFormat = new QComboBox(this);
     comboFormat->setObjectName(QStringLiteral("comboFormat"));
     comboFormat->addItem(tr("Leave it blank"), QString());
-    comboFormat->addItem(tr("Make it ready to use: exFAT"), QStringLiteral("exfat"));
-    comboFormat->addItem(tr("Make it ready to use: FAT32"), QStringLiteral("fat32"));
-    comboFormat->addItem(tr("Make it ready to use: ext4"), QStringLiteral("ext4"));
+    using velmora::FreshFileSystem;
+    comboFormat->addItem(tr("Make it ready to use: exFAT"),
+                         velmora::freshFileSystemKey(FreshFileSystem::Exfat));
+    comboFormat->addItem(tr("Make it ready to use: FAT32"),
+                         velmora::freshFileSystemKey(FreshFileSystem::Fat32));
+    comboFormat->addItem(tr("Make it ready to use: ext4"),
+                         velmora::freshFileSystemKey(FreshFileSystem::Ext4));
     comboFormat->setToolTip(tr("Once the wipe has succeeded: a new partition table with one "
                                "partition over the whole drive, and a fresh file system on it."));
     label->setBuddy(comboFormat);

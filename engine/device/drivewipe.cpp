@@ -45,11 +45,6 @@ qint64 chunkOf(const JobContext &ctx)
     return ctx.driveChunk > 0 ? ctx.driveChunk : kDriveChunk;
 }
 
-QString bytesText(quint64 bytes)
-{
-    return sizeText(qint64(bytes));
-}
-
 // What the job did, kept for the record as it goes.
 struct Facts {
     QJsonObject drive;
@@ -407,7 +402,7 @@ QString driveTitle(const platform::Drive &drive)
         parts.append(s.model());
     if (!drive.disk.serial.isEmpty())
         parts.append(QCoreApplication::translate("DriveWipe", "serial %1").arg(drive.disk.serial));
-    parts.append(bytesText(drive.bytes));
+    parts.append(sizeText(qint64(drive.bytes)));
     parts.append(displayName(drive.path));
     return parts.join(QStringLiteral(", "));
 }
@@ -427,6 +422,21 @@ QString outcomeFileStem(const platform::Drive &drive, QSet<QString> *taken)
         stem += QLatin1Char('-') + node;
     taken->insert(stem);
     return stem;
+}
+
+QString pinnedDrivesChanged(const QByteArrayList &paths,
+                            const std::vector<const PinnedDrive *> &pins)
+{
+    std::vector<platform::Drive> seen;
+    qsizetype missing = 0;
+    if (platform::drivesAt(paths, &seen, &missing) != 0)
+        seen.clear();
+    for (std::size_t i = 0; i < pins.size(); ++i) {
+        const QString changed = pinnedDriveChanged(*pins[i], seen.empty() ? nullptr : &seen[i]);
+        if (!changed.isEmpty())
+            return changed;
+    }
+    return QString();
 }
 
 qint64 driveChunkFor(std::size_t drives)
@@ -723,7 +733,7 @@ bool DriveWipe::clearHeaders(const LuksHeader &header, int destroyed, QJsonObjec
                            "❌ The %1 key slot(s) of %2 were destroyed, but a LUKS header is "
                            "still found on it after its first %3 were overwritten.")
                            .arg(destroyed)
-                           .arg(shown, bytesText(area))
+                           .arg(shown, sizeText(qint64(area)))
                      : QCoreApplication::translate(
                            "DriveWipe",
                            "❌ The %1 key slot(s) of %2 were destroyed, but its headers could "
@@ -891,7 +901,7 @@ bool DriveWipe::overwrite(int passes)
         ctx.info(QCoreApplication::translate("DriveWipe", "🔄 Pass %1 of %2 over %3 (%4)…")
                      .arg(pass)
                      .arg(passes)
-                     .arg(shown, bytesText(bytes)));
+                     .arg(shown, sizeText(qint64(bytes))));
         auto stream = std::make_unique<RandomStream>();
         quint64 written = 0;
         int rc = writeRange(pin->fd.get(), 0, bytes, *stream, ctx, &written, bad.get());
@@ -909,7 +919,7 @@ bool DriveWipe::overwrite(int passes)
         if (rc != 0) {
             ctx.fail(QCoreApplication::translate("DriveWipe",
                                                  "❌ Writing to %1 failed after %2 of pass %3: %4")
-                         .arg(shown, bytesText(written))
+                         .arg(shown, sizeText(qint64(written)))
                          .arg(pass)
                          .arg(platform::errorText(rc)),
                      rc);
@@ -1017,7 +1027,7 @@ bool DriveWipe::readBack()
     }
     verified = true;
     ctx.info(QCoreApplication::translate("DriveWipe", "✅ Read back and compared: %1 of %2.")
-                 .arg(bytesText(bytes), shown));
+                 .arg(sizeText(qint64(bytes)), shown));
     return true;
 }
 

@@ -8,11 +8,13 @@
 #include "engine/platform/drives.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QSet>
 #include <QString>
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace velmora
 {
@@ -64,6 +66,11 @@ std::shared_ptr<PinnedDrive> pinDrive(const QByteArray &path, QString *refusal,
 // something else took it meanwhile (a FUSE driver, a holder). Empty while it
 // may be wiped.
 QString pinnedDriveChanged(const PinnedDrive &pin, const platform::Drive *seen = nullptr);
+// The same for drives wiped at once, named by `paths` in the order of
+// `pins`, from one look at the system for them all: why the first that
+// changed may no longer be wiped; empty while every one may.
+QString pinnedDrivesChanged(const QByteArrayList &paths,
+                            const std::vector<const PinnedDrive *> &pins);
 
 // Progress units of a drive wipe of `bytes`: each pass, the read-back, the
 // key destruction and the drive's own erase (kOwnEraseUnits, as the drive

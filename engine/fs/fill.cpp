@@ -264,7 +264,7 @@ class FillPass
                              QCoreApplication::translate(
                                  "FreeSpace", "❌ A fill file could not be removed: %1 (%2 MB, "
                                               "%3). Delete it to get the space back.")
-                                 .arg(shown, megabytes(quint64(std::max<qint64>(size, 0))),
+                                 .arg(shown, megabytesText(quint64(std::max<qint64>(size, 0))),
                                       platform::errorText(error)),
                              shown, error, QString(), true});
     }

@@ -269,7 +269,7 @@ void FreeSpaceWipe::lendReserve()
                      "FreeSpace", "⚠️ %1 MB of free space are reserved for the system "
                                   "administrator and cannot be overwritten; wipe the "
                                   "free space as root to reach them.")
-                     .arg(megabytes(unreachable)));
+                     .arg(megabytesText(unreachable)));
 }
 
 bool FreeSpaceWipe::fill(int passes)
@@ -353,7 +353,7 @@ void FreeSpaceWipe::sayWhatRemains()
                                      "took no more. What deleted files left there may remain. "
                                      "Checking the volume while it is not mounted (fsck.fat) "
                                      "puts its count right for the next wipe.")
-                        .arg(megabytes(unreached), root),
+                        .arg(megabytesText(unreached), root),
                     root);
     // The bar ends at its end, whatever rounding or an early full volume left.
     if (ctx.doneUnits() < ctx.totalUnits())
@@ -381,7 +381,7 @@ void FreeSpaceWipe::sayWhatRemains()
                                   "fill held the volume, in blocks of each allocation group "
                                   "that no file can be given; without TRIM they keep what they "
                                   "held.")
-                     .arg(megabytes(keptAside), root));
+                     .arg(megabytesText(keptAside), root));
 }
 
 } // namespace

@@ -56,12 +56,6 @@ inline const QByteArray kNamesPrefix = QByteArrayLiteral("__velmora_names_");
 inline const QByteArray kFillBases[] = {QByteArrayLiteral("__freespace_temp__"),
                                         QByteArrayLiteral("__wiper_temp__")};
 
-// The megabytes (10^6) of `bytes`, one decimal, for the sentences that say MB.
-inline QString megabytes(quint64 bytes)
-{
-    return megabytesText(bytes);
-}
-
 // Ends the job with `line`; `error` is the reason the line already names.
 inline bool failWith(const QString &line, JobContext &ctx, int error = 0)
 {

@@ -181,7 +181,7 @@ int trimFreeBlocks(int fd, const platform::Mount *mount, JobContext &ctx)
     if (rc == 0 && trimmed <= beforeTrim.free)
         ctx.info(QCoreApplication::translate(
                      "FreeSpace", "✂️ Free blocks discarded on the device (TRIM): %1 MB")
-                     .arg(megabytes(trimmed)));
+                     .arg(megabytesText(trimmed)));
     else if (rc == 0) // the kernel counts what it looked at, not what it discarded
         ctx.info(QCoreApplication::translate(
             "FreeSpace",

@@ -3425,6 +3425,10 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
         <source>⚠️ The outcome of this drive could not be kept: %1</source>
         <translation>⚠️ Das Ergebnis dieses Datenträgers konnte nicht aufbewahrt werden: %1</translation>
     </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>Traces</name>
