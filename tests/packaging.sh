@@ -59,6 +59,9 @@ for ts in "$source"/packaging/translations/velmora_*.ts; do
         exit 1
     fi
 done
+# Each language keeps one word for each term a user must not confuse.
+python3 "$source/tests/glossary.py" "$source/packaging/translations/glossary.tsv" \
+    "$source"/packaging/translations/velmora_*.ts || exit 1
 # English holds the plural forms of the texts with %n, each one given.
 plurals="$source/packaging/translations/plurals/velmora_en.ts"
 copy="$root/plurals.ts"

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Files and folders, or the volume&apos;s mount point.</source>
-        <translation>Dateien und Ordner oder der Einhängepunkt des Laufwerks.</translation>
+        <translation>Dateien und Ordner oder der Einhängepunkt des Datenträgers.</translation>
     </message>
     <message>
         <source>%1 takes one mount point</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 is not the mount point of a volume</source>
-        <translation>%1 ist nicht der Einhängepunkt eines Laufwerks</translation>
+        <translation>%1 ist nicht der Einhängepunkt eines Datenträgers</translation>
     </message>
     <message>
         <source>cannot read the space of %1</source>
@@ -127,11 +127,11 @@ Methode: %2%3
     </message>
     <message>
         <source>an empty path was given; %1 takes the volume&apos;s mount point</source>
-        <translation>ein leerer Pfad wurde angegeben; %1 erwartet den Einhängepunkt des Laufwerks</translation>
+        <translation>ein leerer Pfad wurde angegeben; %1 erwartet den Einhängepunkt des Datenträgers</translation>
     </message>
     <message>
         <source>%1 takes the volume&apos;s mount point as an absolute path, not %2</source>
-        <translation>%1 erwartet den Einhängepunkt des Laufwerks als absoluten Pfad, nicht %2</translation>
+        <translation>%1 erwartet den Einhängepunkt des Datenträgers als absoluten Pfad, nicht %2</translation>
     </message>
     <message>
         <source>Stopping: waiting for the device to finish its current write (Ctrl-C again quits at once)…</source>
@@ -187,7 +187,7 @@ Methode: %2%3
     </message>
     <message>
         <source>erase: add everything in the Trash (the home Trash and each volume&apos;s) to the paths.</source>
-        <translation>erase: alles im Papierkorb (dem im persönlichen Ordner und dem jedes Laufwerks) zu den Pfaden hinzufügen.</translation>
+        <translation>erase: alles im Papierkorb (dem im persönlichen Ordner und dem jedes Datenträgers) zu den Pfaden hinzufügen.</translation>
     </message>
     <message>
         <source>--trash goes with erase only</source>
@@ -297,7 +297,7 @@ Methode: %2%3
     </message>
     <message>
         <source>wiping a whole drive needs administrator rights: run it as root (sudo)</source>
-        <translation>das Löschen eines ganzen Datenträgers braucht Administratorrechte: als root ausführen (sudo)</translation>
+        <translation>das Löschen eines ganzen Laufwerks braucht Administratorrechte: als root ausführen (sudo)</translation>
     </message>
     <message>
         <source>%1 holds no LUKS container; --crypto-erase needs one</source>
@@ -305,7 +305,7 @@ Methode: %2%3
     </message>
     <message>
         <source>the LUKS header of %1 cannot be read (%2); wipe the whole drive without --crypto-erase</source>
-        <translation>der LUKS-Header von %1 ist nicht lesbar (%2); den ganzen Datenträger ohne --crypto-erase löschen</translation>
+        <translation>der LUKS-Header von %1 ist nicht lesbar (%2); das ganze Laufwerk ohne --crypto-erase löschen</translation>
     </message>
     <message>
         <source>drives takes only --json</source>
@@ -410,10 +410,10 @@ Methode: %2%3
 Method: %2%3
 </source>
         <translation>
-            <numerusform>Dies zerstört unwiederbringlich %n Datenträger auf einmal:%1
+            <numerusform>Dies zerstört unwiederbringlich %n Laufwerk:%1
 Methode: %2%3
 </numerusform>
-            <numerusform>Dies zerstört unwiederbringlich %n Datenträger auf einmal:%1
+            <numerusform>Dies zerstört unwiederbringlich %n Laufwerke auf einmal:%1
 Methode: %2%3
 </numerusform>
         </translation>
@@ -424,12 +424,12 @@ Methode: %2%3
     </message>
     <message>
         <source>with several drives, %1 names a folder, where each drive&apos;s file goes</source>
-        <translation>mit mehreren Datenträgern nennt %1 einen Ordner, in den die Datei jedes Datenträgers kommt</translation>
+        <translation>mit mehreren Laufwerken nennt %1 einen Ordner, in den die Datei jedes Laufwerks kommt</translation>
     </message>
     <message>
         <source>Drive	Serial	State
 </source>
-        <translation>Datenträger	Seriennummer	Zustand
+        <translation>Laufwerk	Seriennummer	Zustand
 </translation>
     </message>
     <message>
@@ -446,11 +446,11 @@ Methode: %2%3
     </message>
     <message>
         <source>Read the last pass back and compare it; for a drive, --verify=sample reads only blocks sampled across it.</source>
-        <translation>Den letzten Durchgang zurücklesen und vergleichen; bei einem Datenträger liest --verify=sample nur über ihn verteilte Stichprobenblöcke.</translation>
+        <translation>Den letzten Durchgang zurücklesen und vergleichen; bei einem Laufwerk liest --verify=sample nur über das Laufwerk verteilte Stichprobenblöcke.</translation>
     </message>
     <message>
         <source>, blocks sampled across the drive read back</source>
-        <translation>, über den Datenträger verteilte Stichprobenblöcke zurückgelesen</translation>
+        <translation>, über das Laufwerk verteilte Stichprobenblöcke zurückgelesen</translation>
     </message>
     <message>
         <source>--format goes with drive only</source>
@@ -466,7 +466,7 @@ Methode: %2%3
     </message>
     <message>
         <source>--format takes a whole drive: %1 is a partition</source>
-        <translation>--format nimmt einen ganzen Datenträger: %1 ist eine Partition</translation>
+        <translation>--format nimmt ein ganzes Laufwerk: %1 ist eine Partition</translation>
     </message>
     <message>
         <source>drive: once wiped, make it ready to use again: a new partition table with one partition and an empty exfat, fat32 or ext4 file system.</source>
@@ -507,21 +507,21 @@ Commands:
                          several at once
   drives [--json]        list the drives and partitions, and why one is refused
   reports [--json]       list every job&apos;s kept outcome and report, newest first</source>
-        <translation>Löscht Dateien und Ordner, ein ganzes eingehängtes Laufwerk oder den freien Speicher eines Laufwerks unwiederbringlich.
+        <translation>Löscht Dateien und Ordner, einen ganzen eingehängten Datenträger oder den freien Speicher eines Datenträgers unwiederbringlich.
 
 Befehle:
   erase PFAD...          Dateien und Ordner überschreiben und entfernen
-  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Laufwerk überschreiben
-  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Laufwerks überschreiben
+  wipe EINHÄNGEPUNKT     alles auf einem eingehängten Datenträger überschreiben
+  freespace EINHÄNGEPUNKT  den freien Speicher eines eingehängten Datenträgers überschreiben
   schedule add trash|freespace [EINHÄNGEPUNKT] [--every weekly|monthly]
   schedule list | schedule remove NAME
                          das Löschen des freien Speichers oder des Papierkorbs von selbst ausführen
   check-report DATEI.json [--key FINGERABDRUCK]
                          prüfen, ob ein Ergebnis so ist, wie es signiert wurde
-  volumes [--json]       die eingehängten Laufwerke und das Medium unter jedem auflisten
-  drive GERÄT...         jeden Sektor ganzer Datenträger oder Partitionen überschreiben,
+  volumes [--json]       die eingehängten Datenträger und das Medium unter jedem auflisten
+  drive GERÄT...         jeden Sektor ganzer Laufwerke oder Partitionen überschreiben,
                          mehrere zugleich
-  drives [--json]        die Datenträger und Partitionen auflisten, und warum einer abgelehnt wird
+  drives [--json]        die Laufwerke und Partitionen auflisten, und warum eines davon abgelehnt wird
   reports [--json]       jedes aufbewahrte Ergebnis und jeden Bericht auflisten, neueste zuerst</translation>
     </message>
     <message>
@@ -604,39 +604,39 @@ Befehle:
     </message>
     <message>
         <source>This drive holds the running system and cannot be wiped.</source>
-        <translation>Dieser Datenträger enthält das laufende System und kann nicht gelöscht werden.</translation>
+        <translation>Dieses Laufwerk enthält das laufende System und kann nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>This drive holds your home folder and cannot be wiped.</source>
-        <translation>Dieser Datenträger enthält Ihren persönlichen Ordner und kann nicht gelöscht werden.</translation>
+        <translation>Dieses Laufwerk enthält Ihren persönlichen Ordner und kann nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>This partition is on the drive of the running system and cannot be wiped.</source>
-        <translation>Diese Partition liegt auf dem Datenträger des laufenden Systems und kann nicht gelöscht werden.</translation>
+        <translation>Diese Partition liegt auf dem Laufwerk des laufenden Systems und kann nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>This partition is on the drive of your home folder and cannot be wiped.</source>
-        <translation>Diese Partition liegt auf dem Datenträger Ihres persönlichen Ordners und kann nicht gelöscht werden.</translation>
+        <translation>Diese Partition liegt auf dem Laufwerk Ihres persönlichen Ordners und kann nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>A volume on this drive is mounted (%1): unmount it first.</source>
-        <translation>Ein Laufwerk auf diesem Datenträger ist eingehängt (%1): Hängen Sie es zuerst aus.</translation>
+        <translation>Ein Datenträger auf diesem Laufwerk ist eingehängt (%1): Hängen Sie ihn zuerst aus.</translation>
     </message>
     <message>
         <source>This drive holds active swap (%1).</source>
-        <translation>Dieser Datenträger enthält aktiven Auslagerungsspeicher (%1).</translation>
+        <translation>Dieses Laufwerk enthält aktiven Auslagerungsspeicher (%1).</translation>
     </message>
     <message>
         <source>This drive is in use by %1 (an open encrypted volume, RAID or LVM): close it first.</source>
-        <translation>Dieser Datenträger wird von %1 benutzt (ein geöffnetes verschlüsseltes Laufwerk, RAID oder LVM): Schließen Sie es zuerst.</translation>
+        <translation>Dieses Laufwerk wird von %1 benutzt (ein geöffneter verschlüsselter Datenträger, RAID oder LVM): Schließen Sie %1 zuerst.</translation>
     </message>
     <message>
         <source>This drive is held open by %1: end what uses it first.</source>
-        <translation>Dieser Datenträger wird von %1 offen gehalten: Beenden Sie zuerst, was ihn benutzt.</translation>
+        <translation>Dieses Laufwerk wird von %1 offen gehalten: Beenden Sie zuerst, was es benutzt.</translation>
     </message>
     <message>
         <source>This drive is read-only.</source>
-        <translation>Dieser Datenträger ist schreibgeschützt.</translation>
+        <translation>Dieses Laufwerk ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>Running system</source>
@@ -652,7 +652,7 @@ Befehle:
     </message>
     <message>
         <source>Home folder&apos;s drive</source>
-        <translation>Datenträger des persönlichen Ordners</translation>
+        <translation>Laufwerk des persönlichen Ordners</translation>
     </message>
     <message>
         <source>Mounted: %1</source>
@@ -680,7 +680,7 @@ Befehle:
     </message>
     <message>
         <source>❌ %1 is in use (a mounted volume, a mapping, swap or another program holds it): nothing was written.</source>
-        <translation>❌ %1 ist in Gebrauch (ein eingehängtes Laufwerk, eine Zuordnung, Auslagerungsspeicher oder ein anderes Programm hält es): Nichts wurde geschrieben.</translation>
+        <translation>❌ %1 ist in Gebrauch (ein eingehängter Datenträger, eine Zuordnung, Auslagerungsspeicher oder ein anderes Programm hält es): Nichts wurde geschrieben.</translation>
     </message>
     <message>
         <source>❌ %1 is read-only: nothing was written.</source>
@@ -688,7 +688,7 @@ Befehle:
     </message>
     <message>
         <source>❌ Wiping a whole drive needs administrator rights: nothing was written to %1.</source>
-        <translation>❌ Das Löschen eines ganzen Datenträgers braucht Administratorrechte: Nichts wurde auf %1 geschrieben.</translation>
+        <translation>❌ Das Löschen eines ganzen Laufwerks braucht Administratorrechte: Nichts wurde auf %1 geschrieben.</translation>
     </message>
     <message>
         <source>❌ %1 cannot be opened: %2</source>
@@ -708,7 +708,7 @@ Befehle:
     </message>
     <message>
         <source>❌ %1 is not the drive it was when it was chosen (it was removed, resized or given another file): nothing was written.</source>
-        <translation>❌ %1 ist nicht mehr der Datenträger, der gewählt wurde (er wurde entfernt, in der Größe geändert oder erhielt eine andere Datei): Nichts wurde geschrieben.</translation>
+        <translation>❌ %1 ist nicht mehr das Laufwerk, das gewählt wurde (es wurde entfernt, in der Größe geändert oder erhielt eine andere Datei): Nichts wurde geschrieben.</translation>
     </message>
     <message>
         <source>❌ %1 is no longer there (%2): nothing was written.</source>
@@ -728,7 +728,7 @@ Befehle:
     </message>
     <message>
         <source>❌ The LUKS header of %1 cannot be read (%2): its keys cannot be destroyed one by one. An overwrite of the whole drive reaches them.</source>
-        <translation>❌ Der LUKS-Header von %1 ist nicht lesbar (%2): Seine Schlüssel lassen sich nicht einzeln zerstören. Ein Überschreiben des ganzen Datenträgers erreicht sie.</translation>
+        <translation>❌ Der LUKS-Header von %1 ist nicht lesbar (%2): Seine Schlüssel lassen sich nicht einzeln zerstören. Ein Überschreiben des ganzen Laufwerks erreicht sie.</translation>
     </message>
     <message>
         <source>keys</source>
@@ -768,7 +768,7 @@ Befehle:
     </message>
     <message>
         <source>❌ %1 gave back something else than was written, at byte %2: the drive does not keep what it is given.</source>
-        <translation>❌ %1 gab bei Byte %2 etwas anderes zurück als geschrieben: Der Datenträger behält nicht, was er bekommt.</translation>
+        <translation>❌ %1 gab bei Byte %2 etwas anderes zurück als geschrieben: Das Laufwerk behält nicht, was es bekommt.</translation>
     </message>
     <message>
         <source>❌ Reading %1 back failed at byte %2: %3</source>
@@ -800,7 +800,7 @@ Befehle:
     </message>
     <message>
         <source>✅ Drive wipe completed.</source>
-        <translation>✅ Löschen des Datenträgers abgeschlossen.</translation>
+        <translation>✅ Löschen des Laufwerks abgeschlossen.</translation>
     </message>
     <message>
         <source>✅ The encryption keys were destroyed.</source>
@@ -857,31 +857,31 @@ Befehle:
     <message numerus="yes">
         <source>Neither Clear nor Purge (NIST SP 800-88): %n sector(s) could not be written or read back and may still hold what was there. Destroy the drive physically.</source>
         <translation>
-            <numerusform>Weder Clear noch Purge (NIST SP 800-88): %n Sektor konnte nicht geschrieben oder zurückgelesen werden und kann noch enthalten, was dort stand. Zerstören Sie den Datenträger physisch.</numerusform>
-            <numerusform>Weder Clear noch Purge (NIST SP 800-88): %n Sektoren konnten nicht geschrieben oder zurückgelesen werden und können noch enthalten, was dort stand. Zerstören Sie den Datenträger physisch.</numerusform>
+            <numerusform>Weder Clear noch Purge (NIST SP 800-88): %n Sektor konnte nicht geschrieben oder zurückgelesen werden und kann noch enthalten, was dort stand. Zerstören Sie das Laufwerk physisch.</numerusform>
+            <numerusform>Weder Clear noch Purge (NIST SP 800-88): %n Sektoren konnten nicht geschrieben oder zurückgelesen werden und können noch enthalten, was dort stand. Zerstören Sie das Laufwerk physisch.</numerusform>
         </translation>
     </message>
     <message>
         <source>❌ %1 refused more than %2 sectors: the drive is failing. What it holds cannot be proved erased; destroy it physically.</source>
-        <translation>❌ %1 hat mehr als %2 Sektoren verweigert: Der Datenträger versagt. Sein Inhalt lässt sich nicht als gelöscht nachweisen; zerstören Sie ihn physisch.</translation>
+        <translation>❌ %1 hat mehr als %2 Sektoren verweigert: Das Laufwerk versagt. Sein Inhalt lässt sich nicht als gelöscht nachweisen; zerstören Sie es physisch.</translation>
     </message>
     <message numerus="yes">
         <source>❌ %n sector(s) of %1 could not be written or read back; the rest was. Unreadable sectors cannot be proved clean: destroy this drive physically.</source>
         <translation>
-            <numerusform>❌ %n Sektor von %1 konnte nicht geschrieben oder zurückgelesen werden, der Rest schon. Unlesbare Sektoren lassen sich nicht als sauber nachweisen: Zerstören Sie diesen Datenträger physisch.</numerusform>
-            <numerusform>❌ %n Sektoren von %1 konnten nicht geschrieben oder zurückgelesen werden, der Rest schon. Unlesbare Sektoren lassen sich nicht als sauber nachweisen: Zerstören Sie diesen Datenträger physisch.</numerusform>
+            <numerusform>❌ %n Sektor von %1 konnte nicht geschrieben oder zurückgelesen werden, der Rest schon. Unlesbare Sektoren lassen sich nicht als sauber nachweisen: Zerstören Sie dieses Laufwerk physisch.</numerusform>
+            <numerusform>❌ %n Sektoren von %1 konnten nicht geschrieben oder zurückgelesen werden, der Rest schon. Unlesbare Sektoren lassen sich nicht als sauber nachweisen: Zerstören Sie dieses Laufwerk physisch.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>⚠️ The drive wipe ended with exceptions: %n sector(s) could not be erased.</source>
         <translation>
-            <numerusform>⚠️ Das Löschen des Datenträgers endete mit Ausnahmen: %n Sektor konnte nicht gelöscht werden.</numerusform>
-            <numerusform>⚠️ Das Löschen des Datenträgers endete mit Ausnahmen: %n Sektoren konnten nicht gelöscht werden.</numerusform>
+            <numerusform>⚠️ Das Löschen des Laufwerks endete mit Ausnahmen: %n Sektor konnte nicht gelöscht werden.</numerusform>
+            <numerusform>⚠️ Das Löschen des Laufwerks endete mit Ausnahmen: %n Sektoren konnten nicht gelöscht werden.</numerusform>
         </translation>
     </message>
     <message>
         <source>Clear (NIST SP 800-88): every addressable sector was overwritten, and blocks sampled across the drive were read back (NIST SP 800-88 Rev. 1, 4.7).</source>
-        <translation>Clear (NIST SP 800-88): Jeder adressierbare Sektor wurde überschrieben, und über den Datenträger verteilte Stichprobenblöcke wurden zurückgelesen (NIST SP 800-88 Rev. 1, 4.7).</translation>
+        <translation>Clear (NIST SP 800-88): Jeder adressierbare Sektor wurde überschrieben, und über das Laufwerk verteilte Stichprobenblöcke wurden zurückgelesen (NIST SP 800-88 Rev. 1, 4.7).</translation>
     </message>
     <message>
         <source>sampled read-back</source>
@@ -889,7 +889,7 @@ Befehle:
     </message>
     <message>
         <source>❌ %1 of %2 blocks sampled across %3 did not read back as written (the first at byte %4): the drive does not keep what it is given.</source>
-        <translation>❌ %1 von %2 über %3 verteilten Stichprobenblöcken lasen sich nicht wie geschrieben zurück (der erste bei Byte %4): Der Datenträger behält nicht, was ihm gegeben wird.</translation>
+        <translation>❌ %1 von %2 über %3 verteilten Stichprobenblöcken lasen sich nicht wie geschrieben zurück (der erste bei Byte %4): Das Laufwerk behält nicht, was ihm gegeben wird.</translation>
     </message>
     <message>
         <source>✅ %1 blocks sampled across %2 read back and compared.</source>
@@ -898,8 +898,8 @@ Befehle:
     <message numerus="yes">
         <source>Hidden sectors not erased: %n sector(s) past the end the drive shows were neither overwritten nor checked.</source>
         <translation>
-            <numerusform>Verborgene Sektoren nicht gelöscht: %n Sektor hinter dem Ende, das der Datenträger zeigt, wurde weder überschrieben noch geprüft.</numerusform>
-            <numerusform>Verborgene Sektoren nicht gelöscht: %n Sektoren hinter dem Ende, das der Datenträger zeigt, wurden weder überschrieben noch geprüft.</numerusform>
+            <numerusform>Verborgene Sektoren nicht gelöscht: %n Sektor hinter dem sichtbaren Ende des Laufwerks wurde weder überschrieben noch geprüft.</numerusform>
+            <numerusform>Verborgene Sektoren nicht gelöscht: %n Sektoren hinter dem sichtbaren Ende des Laufwerks wurden weder überschrieben noch geprüft.</numerusform>
         </translation>
     </message>
     <message>
@@ -1003,7 +1003,7 @@ Befehle:
     </message>
     <message>
         <source>Once the wipe has succeeded: a new partition table with one partition over the whole drive, and a fresh file system on it.</source>
-        <translation>Sobald das Löschen gelungen ist: eine neue Partitionstabelle mit einer Partition über den ganzen Datenträger und darauf ein frisches Dateisystem.</translation>
+        <translation>Sobald das Löschen gelungen ist: eine neue Partitionstabelle mit einer Partition über das ganze Laufwerk und darauf ein frisches Dateisystem.</translation>
     </message>
 </context>
 <context>
@@ -1079,7 +1079,7 @@ Befehle:
     </message>
     <message>
         <source>Wipe a whole volume</source>
-        <translation>Ein ganzes Laufwerk löschen</translation>
+        <translation>Einen ganzen Datenträger löschen</translation>
     </message>
     <message>
         <source>Wipe free space</source>
@@ -1134,7 +1134,7 @@ Befehle:
     </message>
     <message>
         <source>Wipe a whole drive</source>
-        <translation>Einen ganzen Datenträger löschen</translation>
+        <translation>Ein ganzes Laufwerk löschen</translation>
     </message>
     <message>
         <source>The drive&apos;s own erase (%1)</source>
@@ -1147,8 +1147,8 @@ Befehle:
     <message numerus="yes">
         <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
         <translation>
-            <numerusform>Mit Ausnahmen gelöscht: %n Sektor konnte nicht geschrieben werden; zerstören Sie diesen Datenträger physisch</numerusform>
-            <numerusform>Mit Ausnahmen gelöscht: %n Sektoren konnten nicht geschrieben werden; zerstören Sie diesen Datenträger physisch</numerusform>
+            <numerusform>Mit Ausnahmen gelöscht: %n Sektor konnte nicht geschrieben werden; zerstören Sie dieses Laufwerk physisch</numerusform>
+            <numerusform>Mit Ausnahmen gelöscht: %n Sektoren konnten nicht geschrieben werden; zerstören Sie dieses Laufwerk physisch</numerusform>
         </translation>
     </message>
 </context>
@@ -1328,7 +1328,7 @@ Befehle:
     </message>
     <message>
         <source>Volume</source>
-        <translation>Laufwerk</translation>
+        <translation>Datenträger</translation>
     </message>
     <message>
         <source>Medium</source>
@@ -1348,7 +1348,7 @@ Befehle:
     </message>
     <message>
         <source>Disk %1</source>
-        <translation>Datenträger %1</translation>
+        <translation>Laufwerk %1</translation>
     </message>
     <message>
         <source>Spinning</source>
@@ -1372,11 +1372,11 @@ Befehle:
     </message>
     <message>
         <source>not told by the drive</source>
-        <translation>vom Datenträger nicht angegeben</translation>
+        <translation>vom Laufwerk nicht angegeben</translation>
     </message>
     <message>
         <source>Drive</source>
-        <translation>Datenträger</translation>
+        <translation>Laufwerk</translation>
     </message>
     <message>
         <source>Image file</source>
@@ -1468,19 +1468,19 @@ Befehle:
     </message>
     <message>
         <source>the whole drive, securely</source>
-        <translation>der ganze Datenträger, sicher</translation>
+        <translation>das ganze Laufwerk, sicher</translation>
     </message>
     <message>
         <source>the whole drive</source>
-        <translation>der ganze Datenträger</translation>
+        <translation>das ganze Laufwerk</translation>
     </message>
     <message>
         <source>refused by the drive</source>
-        <translation>vom Datenträger abgelehnt</translation>
+        <translation>vom Laufwerk abgelehnt</translation>
     </message>
     <message>
         <source>not supported by the drive</source>
-        <translation>vom Datenträger nicht unterstützt</translation>
+        <translation>vom Laufwerk nicht unterstützt</translation>
     </message>
     <message>
         <source>Neither Clear nor Purge (NIST SP 800-88): an overwrite through the file system does not reach every addressable block of the medium.</source>
@@ -1629,20 +1629,20 @@ Befehle:
     <message numerus="yes">
         <source>%n block(s) sampled across the drive read back and compared: identical</source>
         <translation>
-            <numerusform>%n über den Datenträger verteilter Block zurückgelesen und verglichen: gleich</numerusform>
-            <numerusform>%n über den Datenträger verteilte Blöcke zurückgelesen und verglichen: gleich</numerusform>
+            <numerusform>%n über das Laufwerk verteilter Block zurückgelesen und verglichen: gleich</numerusform>
+            <numerusform>%n über das Laufwerk verteilte Blöcke zurückgelesen und verglichen: gleich</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n block(s) sampled across the drive read back and compared: different</source>
         <translation>
-            <numerusform>%n über den Datenträger verteilter Block zurückgelesen und verglichen: verschieden</numerusform>
-            <numerusform>%n über den Datenträger verteilte Blöcke zurückgelesen und verglichen: verschieden</numerusform>
+            <numerusform>%n über das Laufwerk verteilter Block zurückgelesen und verglichen: verschieden</numerusform>
+            <numerusform>%n über das Laufwerk verteilte Blöcke zurückgelesen und verglichen: verschieden</numerusform>
         </translation>
     </message>
     <message>
         <source>Blocks sampled across the drive read back after the last pass and compared (NIST SP 800-88 Rev. 1, 4.7)</source>
-        <translation>Über den Datenträger verteilte Stichprobenblöcke nach dem letzten Durchgang zurückgelesen und verglichen (NIST SP 800-88 Rev. 1, 4.7)</translation>
+        <translation>Über das Laufwerk verteilte Stichprobenblöcke nach dem letzten Durchgang zurückgelesen und verglichen (NIST SP 800-88 Rev. 1, 4.7)</translation>
     </message>
     <message>
         <source>not made: %1</source>
@@ -1835,11 +1835,11 @@ Befehle:
     </message>
     <message>
         <source>⚠️ %1 MB of the free space of %2 were not overwritten: its file system still counts them free, but its driver took no more. What deleted files left there may remain. Checking the volume while it is not mounted (fsck.fat) puts its count right for the next wipe.</source>
-        <translation>⚠️ %1 MB des freien Speichers von %2 wurden nicht überschrieben: Sein Dateisystem zählt sie noch als frei, aber sein Treiber nahm nichts mehr an. Was gelöschte Dateien dort hinterließen, kann verbleiben. Eine Prüfung des Laufwerks, während es nicht eingehängt ist (fsck.fat), berichtigt die Zählung für das nächste Löschen.</translation>
+        <translation>⚠️ %1 MB des freien Speichers von %2 wurden nicht überschrieben: Sein Dateisystem zählt sie noch als frei, aber sein Treiber nahm nichts mehr an. Was gelöschte Dateien dort hinterließen, kann verbleiben. Eine Prüfung des Datenträgers, während er nicht eingehängt ist (fsck.fat), berichtigt die Zählung für das nächste Löschen.</translation>
     </message>
     <message>
         <source>⚠️ XFS kept %1 MB of the free space of %2 aside while the fill held the volume, in blocks of each allocation group that no file can be given; without TRIM they keep what they held.</source>
-        <translation>⚠️ XFS hielt %1 MB des freien Speichers von %2 zurück, während die Füllung das Laufwerk belegte, in Blöcken jeder Zuordnungsgruppe, die keiner Datei gegeben werden können; ohne TRIM behalten sie, was sie enthielten.</translation>
+        <translation>⚠️ XFS hielt %1 MB des freien Speichers von %2 zurück, während die Füllung den Datenträger belegte, in Blöcken jeder Zuordnungsgruppe, die keiner Datei gegeben werden können; ohne TRIM behalten sie, was sie enthielten.</translation>
     </message>
     <message>
         <source>✂️ Free blocks discarded on the device (TRIM): %1 MB</source>
@@ -1921,7 +1921,7 @@ Befehle:
     </message>
     <message>
         <source>%1 is a device, not a file: removing it would erase nothing on the device. To destroy what a volume holds, wipe the volume (Wipe Disk).</source>
-        <translation>%1 ist ein Gerät, keine Datei: Es zu entfernen würde nichts auf dem Gerät löschen. Um zu vernichten, was ein Laufwerk enthält, löschen Sie das Laufwerk (Datenträger löschen).</translation>
+        <translation>%1 ist ein Gerät, keine Datei: Es zu entfernen würde nichts auf dem Gerät löschen. Um zu vernichten, was ein Datenträger enthält, löschen Sie den Datenträger (Datenträger löschen).</translation>
     </message>
     <message>
         <source>%1 is a socket or a FIFO, not a file: it holds nothing to erase.</source>
@@ -1979,7 +1979,7 @@ Befehle:
     </message>
     <message>
         <source>A wipe of the whole volume %1</source>
-        <translation>Ein Löschen des ganzen Laufwerks %1</translation>
+        <translation>Ein Löschen des ganzen Datenträgers %1</translation>
     </message>
     <message>
         <source>A wipe of the free space of %1</source>
@@ -2025,7 +2025,7 @@ Befehle:
     </message>
     <message>
         <source>The reserve it had lent could not be given back to %1; mounting the volume again restores it.</source>
-        <translation>Die geliehene Reserve konnte %1 nicht zurückgegeben werden; erneutes Einhängen des Laufwerks stellt sie wieder her.</translation>
+        <translation>Die geliehene Reserve konnte %1 nicht zurückgegeben werden; erneutes Einhängen des Datenträgers stellt sie wieder her.</translation>
     </message>
     <message>
         <source>⚠️ No record of this job can be kept in %1 (%2): if it is cut short, the next start cannot tell what it left unfinished.</source>
@@ -2033,15 +2033,15 @@ Befehle:
     </message>
     <message>
         <source>A wipe of the whole drive %1, every sector of which had been overwritten,</source>
-        <translation>Ein Löschen des ganzen Datenträgers %1, dessen Sektoren alle schon überschrieben waren,</translation>
+        <translation>Ein Löschen des ganzen Laufwerks %1, dessen Sektoren alle schon überschrieben waren,</translation>
     </message>
     <message>
         <source>A wipe of the whole drive %1, whose LUKS keys may or may not have been destroyed,</source>
-        <translation>Ein Löschen des ganzen Datenträgers %1, dessen LUKS-Schlüssel vielleicht zerstört wurden, vielleicht nicht,</translation>
+        <translation>Ein Löschen des ganzen Laufwerks %1, dessen LUKS-Schlüssel vielleicht zerstört wurden, vielleicht nicht,</translation>
     </message>
     <message>
         <source>A wipe of the whole drive %1, which may still hold part of its old data,</source>
-        <translation>Ein Löschen des ganzen Datenträgers %1, der noch einen Teil seiner alten Daten enthalten kann,</translation>
+        <translation>Ein Löschen des ganzen Laufwerks %1, das noch einen Teil seiner alten Daten enthalten kann,</translation>
     </message>
     <message>
         <source>A job was interrupted, but its record cannot be read: what it left unfinished is not known, and nothing was cleaned up. The record was kept as %1.</source>
@@ -2049,7 +2049,7 @@ Befehle:
     </message>
     <message>
         <source>a wipe of the whole volume %1</source>
-        <translation>ein Löschen des ganzen Laufwerks %1</translation>
+        <translation>ein Löschen des ganzen Datenträgers %1</translation>
     </message>
     <message>
         <source>a wipe of the free space of %1</source>
@@ -2210,7 +2210,7 @@ Befehle:
     </message>
     <message>
         <source>Wipe volume</source>
-        <translation>Laufwerk löschen</translation>
+        <translation>Datenträger löschen</translation>
     </message>
     <message>
         <source>Wipe free space</source>
@@ -2218,7 +2218,7 @@ Befehle:
     </message>
     <message>
         <source>Wipe drive</source>
-        <translation>Datenträger löschen</translation>
+        <translation>Laufwerk löschen</translation>
     </message>
     <message>
         <source>Scheduled: %1</source>
@@ -2459,7 +2459,7 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
     </message>
     <message>
         <source>Choose the volume again now?</source>
-        <translation>Das Laufwerk jetzt erneut wählen?</translation>
+        <translation>Den Datenträger jetzt erneut wählen?</translation>
     </message>
     <message>
         <source>The device does not answer; quitting without waiting for it.</source>
@@ -2533,19 +2533,19 @@ Jetzt entfernen?</translation>
     </message>
     <message>
         <source>Volumes</source>
-        <translation>Laufwerke</translation>
-    </message>
-    <message>
-        <source>Drives</source>
         <translation>Datenträger</translation>
     </message>
     <message>
+        <source>Drives</source>
+        <translation>Laufwerke</translation>
+    </message>
+    <message>
         <source>Every sector of the drive chosen is overwritten: all its partitions and its partition table.</source>
-        <translation>Jeder Sektor des gewählten Datenträgers wird überschrieben: alle seine Partitionen und seine Partitionstabelle.</translation>
+        <translation>Jeder Sektor des gewählten Laufwerks wird überschrieben: alle seine Partitionen und seine Partitionstabelle.</translation>
     </message>
     <message>
         <source>Wiping a whole drive needs administrator rights: start Velmora in administrator mode to choose one.</source>
-        <translation>Das Löschen eines ganzen Datenträgers braucht Administratorrechte: Starten Sie Velmora im Administratormodus, um einen zu wählen.</translation>
+        <translation>Das Löschen eines ganzen Laufwerks braucht Administratorrechte: Starten Sie Velmora im Administratormodus, um eines zu wählen.</translation>
     </message>
     <message>
         <source>%1
@@ -2563,7 +2563,7 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>Wiping a whole drive writes to the device itself, which only the administrator may do. Start Velmora in administrator mode and choose the drive again.</source>
-        <translation>Das Löschen eines ganzen Datenträgers schreibt auf das Gerät selbst, was nur der Administrator darf. Starten Sie Velmora im Administratormodus und wählen Sie den Datenträger erneut.</translation>
+        <translation>Das Löschen eines ganzen Laufwerks schreibt auf das Gerät selbst, was nur der Administrator darf. Starten Sie Velmora im Administratormodus und wählen Sie das Laufwerk erneut.</translation>
     </message>
     <message>
         <source>Start in Administrator Mode</source>
@@ -2571,19 +2571,19 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>No drive selected</source>
-        <translation>Kein Datenträger gewählt</translation>
+        <translation>Kein Laufwerk gewählt</translation>
     </message>
     <message>
         <source>Please select a drive and click Next!</source>
-        <translation>Bitte wählen Sie einen Datenträger und klicken Sie auf Weiter!</translation>
+        <translation>Bitte wählen Sie ein Laufwerk und klicken Sie auf Weiter!</translation>
     </message>
     <message>
         <source>The drive %1 is no longer there.</source>
-        <translation>Der Datenträger %1 ist nicht mehr da.</translation>
+        <translation>Das Laufwerk %1 ist nicht mehr da.</translation>
     </message>
     <message>
         <source>💽 Wiping the whole drive %1, please wait...</source>
-        <translation>💽 Der ganze Datenträger %1 wird gelöscht, bitte warten...</translation>
+        <translation>💽 Das ganze Laufwerk %1 wird gelöscht, bitte warten...</translation>
     </message>
     <message>
         <source>Report Details…</source>
@@ -2591,7 +2591,7 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>Choose the drive again now?</source>
-        <translation>Den Datenträger jetzt erneut wählen?</translation>
+        <translation>Das Laufwerk jetzt erneut wählen?</translation>
     </message>
     <message>
         <source>🗂️ The selected files have been overwritten and removed. What may remain:</source>
@@ -2607,11 +2607,11 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>💽 The encryption keys of %1 have been destroyed and the drive overwritten.</source>
-        <translation>💽 Die Schlüssel von %1 wurden zerstört und der Datenträger überschrieben.</translation>
+        <translation>💽 Die Schlüssel von %1 wurden zerstört und das Laufwerk überschrieben.</translation>
     </message>
     <message>
         <source>💽 The drive %1 has been overwritten.</source>
-        <translation>💽 Der Datenträger %1 wurde überschrieben.</translation>
+        <translation>💽 Das Laufwerk %1 wurde überschrieben.</translation>
     </message>
     <message>
         <source>This will destroy the encryption keys of %1: nothing on it can be decrypted again.</source>
@@ -2619,7 +2619,7 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>This will permanently destroy everything on the drive %1.</source>
-        <translation>Damit wird alles auf dem Datenträger %1 endgültig vernichtet.</translation>
+        <translation>Damit wird alles auf dem Laufwerk %1 endgültig vernichtet.</translation>
     </message>
     <message>
         <source>🧰 The drive %1 has erased itself with its own command, and none of the blocks sampled across it reads as it did before.</source>
@@ -2632,20 +2632,20 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message numerus="yes">
         <source>This will permanently destroy everything on these %n drive(s).</source>
         <translation>
-            <numerusform>Damit wird alles auf diesem Datenträger endgültig vernichtet.</numerusform>
-            <numerusform>Damit wird alles auf diesen %n Datenträgern endgültig vernichtet.</numerusform>
+            <numerusform>Damit wird alles auf diesem Laufwerk endgültig vernichtet.</numerusform>
+            <numerusform>Damit wird alles auf diesen %n Laufwerken endgültig vernichtet.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n drive(s), each wiped at the same time</source>
         <translation>
-            <numerusform>%n Datenträger</numerusform>
-            <numerusform>%n Datenträger, alle zugleich gelöscht</numerusform>
+            <numerusform>%n Laufwerk</numerusform>
+            <numerusform>%n Laufwerke, alle zugleich gelöscht</numerusform>
         </translation>
     </message>
     <message>
         <source>Not every drive was wiped</source>
-        <translation>Nicht jeder Datenträger wurde gelöscht</translation>
+        <translation>Nicht jedes Laufwerk wurde gelöscht</translation>
     </message>
     <message>
         <source>Save Reports…</source>
@@ -2653,7 +2653,7 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>Drives wiped: %1 of %2</source>
-        <translation>Datenträger gelöscht: %1 von %2</translation>
+        <translation>Laufwerke gelöscht: %1 von %2</translation>
     </message>
     <message>
         <source>⚠️ The outcome of this job could not be kept: %1</source>
@@ -2661,23 +2661,23 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>Wipe whole drives</source>
-        <translation>Ganze Datenträger löschen</translation>
+        <translation>Ganze Laufwerke löschen</translation>
     </message>
     <message>
         <source>Check one drive, or several to wipe them at the same time.</source>
-        <translation>Wählen Sie einen Datenträger, oder mehrere, um sie zugleich zu löschen.</translation>
+        <translation>Wählen Sie ein Laufwerk, oder mehrere, um sie zugleich zu löschen.</translation>
     </message>
     <message>
         <source>Wipe a whole volume</source>
-        <translation>Ein ganzes Laufwerk löschen</translation>
+        <translation>Einen ganzen Datenträger löschen</translation>
     </message>
     <message>
         <source>Everything on the volume chosen is erased, then its free space is filled.</source>
-        <translation>Alles auf dem gewählten Laufwerk wird gelöscht, dann wird sein freier Speicher gefüllt.</translation>
+        <translation>Alles auf dem gewählten Datenträger wird gelöscht, dann wird sein freier Speicher gefüllt.</translation>
     </message>
     <message>
         <source>Wipe the free space of a volume</source>
-        <translation>Den freien Speicher eines Laufwerks löschen</translation>
+        <translation>Den freien Speicher eines Datenträgers löschen</translation>
     </message>
     <message>
         <source>What deleted files left in its free space is overwritten; the files on it stay.</source>
@@ -2744,11 +2744,11 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>virtual disk · SSD</source>
-        <translation>virtueller Datenträger · SSD</translation>
+        <translation>virtuelles Laufwerk · SSD</translation>
     </message>
     <message>
         <source>virtual disk</source>
-        <translation>virtueller Datenträger</translation>
+        <translation>virtuelles Laufwerk</translation>
     </message>
     <message>
         <source>disk image</source>
@@ -2788,7 +2788,7 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>a disk</source>
-        <translation>einem Datenträger</translation>
+        <translation>einer Festplatte</translation>
     </message>
     <message>
         <source>a USB drive</source>
@@ -2844,7 +2844,7 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>The volume is encrypted: what the drive keeps beneath it is ciphertext.</source>
-        <translation>Das Laufwerk ist verschlüsselt: Was der Datenträger darunter behält, ist verschlüsselt.</translation>
+        <translation>Der Datenträger ist verschlüsselt: Was das Laufwerk darunter behält, ist verschlüsselt.</translation>
     </message>
     <message>
         <source>⚠️ Velmora cannot tell which file system %1 holds (its driver says &quot;%2&quot;): the names of erased files, and what its driver keeps of them, may remain there.</source>
@@ -3099,7 +3099,7 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>a virtual disk (virtio): the host passes no erase commands to it</source>
-        <translation>ein virtueller Datenträger (virtio): der Host reicht keine Löschbefehle an ihn weiter</translation>
+        <translation>ein virtuelles Laufwerk (virtio): der Host reicht ihm keine Löschbefehle weiter</translation>
     </message>
     <message>
         <source>behind a USB bridge: connect it directly to use its own erase</source>
@@ -3344,7 +3344,7 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <name>StationPage</name>
     <message>
         <source>Drive</source>
-        <translation>Datenträger</translation>
+        <translation>Laufwerk</translation>
     </message>
     <message>
         <source>Model</source>
@@ -3381,8 +3381,8 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     <message numerus="yes">
         <source>Wiping %n drive(s) at once. Each has its own progress and its own report.</source>
         <translation>
-            <numerusform>%n Datenträger wird gelöscht, mit eigenem Fortschritt und eigenem Bericht.</numerusform>
-            <numerusform>%n Datenträger werden zugleich gelöscht, jeder mit eigenem Fortschritt und eigenem Bericht.</numerusform>
+            <numerusform>%n Laufwerk wird gelöscht, mit eigenem Fortschritt und eigenem Bericht.</numerusform>
+            <numerusform>%n Laufwerke werden zugleich gelöscht, jedes mit eigenem Fortschritt und eigenem Bericht.</numerusform>
         </translation>
     </message>
     <message>
@@ -3395,11 +3395,11 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>Stop every drive? Those not yet wiped keep what they hold.</source>
-        <translation>Alle Datenträger anhalten? Was noch nicht gelöscht ist, behält seinen Inhalt.</translation>
+        <translation>Alle Laufwerke anhalten? Was noch nicht gelöscht ist, behält seinen Inhalt.</translation>
     </message>
     <message>
         <source>⚠️ Stopping every drive…</source>
-        <translation>⚠️ Alle Datenträger werden angehalten…</translation>
+        <translation>⚠️ Alle Laufwerke werden angehalten…</translation>
     </message>
     <message>
         <source>the outcome of %1 could not be signed: %2</source>
@@ -3419,11 +3419,11 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>📄 Each drive&apos;s report and signed outcome were saved to %1</source>
-        <translation>📄 Bericht und signiertes Ergebnis jedes Datenträgers wurden in %1 gespeichert</translation>
+        <translation>📄 Bericht und signiertes Ergebnis jedes Laufwerks wurden in %1 gespeichert</translation>
     </message>
     <message>
         <source>⚠️ The outcome of this drive could not be kept: %1</source>
-        <translation>⚠️ Das Ergebnis dieses Datenträgers konnte nicht aufbewahrt werden: %1</translation>
+        <translation>⚠️ Das Ergebnis dieses Laufwerks konnte nicht aufbewahrt werden: %1</translation>
     </message>
     <message>
         <source>%1 could not be written</source>
@@ -3466,7 +3466,7 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>its volume does not answer</source>
-        <translation>sein Laufwerk antwortet nicht</translation>
+        <translation>sein Datenträger antwortet nicht</translation>
     </message>
 </context>
 <context>
@@ -3579,7 +3579,7 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>⚠️ The names erased from %1 may remain in blocks its folder gave back to the volume (XFS); wipe the volume&apos;s free space to reach them.</source>
-        <translation>⚠️ Die aus %1 gelöschten Namen können in Blöcken verbleiben, die sein Ordner an das Laufwerk zurückgegeben hat (XFS); löschen Sie den freien Speicher des Laufwerks, um sie zu erreichen.</translation>
+        <translation>⚠️ Die aus %1 gelöschten Namen können in Blöcken verbleiben, die sein Ordner an den Datenträger zurückgegeben hat (XFS); löschen Sie den freien Speicher des Datenträgers, um sie zu erreichen.</translation>
     </message>
     <message>
         <source>🧹 The space the erased files and their folders gave back to %1 was overwritten.</source>
@@ -3587,7 +3587,7 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>⚠️ The names erased from folders of %1 may remain in space the folders gave back to the volume (exFAT); wipe the volume&apos;s free space to reach them.</source>
-        <translation>⚠️ Die aus Ordnern von %1 gelöschten Namen können in Platz verbleiben, den die Ordner an das Laufwerk zurückgegeben haben (exFAT); löschen Sie den freien Speicher des Laufwerks, um sie zu erreichen.</translation>
+        <translation>⚠️ Die aus Ordnern von %1 gelöschten Namen können in Platz verbleiben, den die Ordner an den Datenträger zurückgegeben haben (exFAT); löschen Sie den freien Speicher des Datenträgers, um sie zu erreichen.</translation>
     </message>
 </context>
 <context>
@@ -3676,7 +3676,7 @@ Verfügbar: %5 Byte</translation>
     </message>
     <message>
         <source>This volume does not respond; it cannot be chosen now.</source>
-        <translation>Dieses Laufwerk antwortet nicht; es kann jetzt nicht gewählt werden.</translation>
+        <translation>Dieser Datenträger antwortet nicht; er kann jetzt nicht gewählt werden.</translation>
     </message>
     <message>
         <source>Model</source>
