@@ -416,7 +416,7 @@ void MediumTest::devicesThisMachineMakes()
         QSKIP("cannot attach a partitioned loop device");
     const auto detach = qScopeGuard([&] {
         run("umount", {dir.filePath("mnt")});
-        run("losetup", {"-d", loop});
+        detachLoop(loop);
     });
     QProcess::execute("blockdev", {"--rereadpt", loop});
     if (!QFileInfo::exists("/sys/block/" + loop.mid(5) + "/" + loop.mid(5) + "p1"))

@@ -119,6 +119,14 @@ inline int run(const QString &program, const QStringList &args)
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
+// Detaches a loop device, with the partitions the kernel was told of: they
+// outlive the detach, and would show on the next image attached to it.
+inline void detachLoop(const QString &device)
+{
+    run(QStringLiteral("partx"), {QStringLiteral("-d"), device});
+    run(QStringLiteral("losetup"), {QStringLiteral("-d"), device});
+}
+
 // The text of a PDF as pdftotext lays it out; empty without pdftotext.
 inline QString pdfText(const QString &file)
 {

@@ -64,7 +64,23 @@ bool loopBacking(int fd, quint64 *device, quint64 *inode)
 
 int rereadPartitions(int fd)
 {
-    return ::ioctl(fd, BLKRRPART) == 0 ? 0 : errno;
+    if (::ioctl(fd, BLKRRPART) == 0)
+        return 0;
+    if (errno != EINVAL)
+        return errno;
+    // No table scanning here: each partition number the kernel may hold
+    // (the extended range included) is dropped; ENXIO where there is none.
+    for (int number = 1; number <= 256; ++number) {
+        blkpg_partition part{};
+        part.pno = number;
+        blkpg_ioctl_arg arg{};
+        arg.op = BLKPG_DEL_PARTITION;
+        arg.datalen = sizeof part;
+        arg.data = &part;
+        if (::ioctl(fd, BLKPG, &arg) != 0 && errno != ENXIO)
+            return errno;
+    }
+    return 0;
 }
 
 int addPartition(int fd, int number, quint64 start, quint64 length)

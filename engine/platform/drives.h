@@ -109,7 +109,10 @@ int discardRange(int fd, quint64 offset, quint64 length, bool secure);
 // The file behind the loop device `fd` (its device and inode); false when
 // `fd` is no loop device or nothing is attached.
 bool loopBacking(int fd, quint64 *device, quint64 *inode);
-// Asks the kernel to read the partition table again (BLKRRPART).
+// Asks the kernel to read the partition table again (BLKRRPART). Where it
+// cannot (a loop device that scans no tables), the partitions it was told
+// of are dropped instead (BLKPG), as partx -d does: after a wipe they would
+// name ranges that hold nothing. 0 or an errno.
 int rereadPartitions(int fd);
 // Tells the kernel of partition `number` of the disk open at `fd`, as partx
 // does (BLKPG), in place of one it kept from an old table: 0 or an errno.
