@@ -215,32 +215,49 @@ void MainWindow::fillDriveTable()
         rows.append(row);
     }
     VolumeTable::fillDrives(wipePage->table(), diskButtonGroup, this, rows);
-    askOwnErases(drives);
+    askWhatDrivesHold(drives);
 }
 
-void MainWindow::askOwnErases(const std::vector<velmora::platform::Drive> &drives)
+void MainWindow::askWhatDrivesHold(const std::vector<velmora::platform::Drive> &drives)
 {
-    // What each drive's own erase offers, asked of the drive, is added to
-    // its row's tip as it comes; a table filled again since takes none.
+    // What each drive's own erase offers, and the LUKS container a drive or
+    // partition holds, are asked of the drives away from the window (a drive
+    // may be slow to answer) and added to their rows as they come; a table
+    // filled again since takes none.
+    struct Said {
+        QString path;
+        QString ownErase; // empty for a partition
+        QString luks;     // "LUKS2", or empty
+    };
     const int filling = ++driveTableFilling;
     askAside(
         this,
         [drives] {
-            QList<QPair<QString, QString>> said;
-            for (const velmora::platform::Drive &d : drives)
-                if (!d.partition)
-                    said.append(
-                        {velmora::displayName(d.path), velmora::probeSanitize(d).summary()});
+            QList<Said> said;
+            for (const velmora::platform::Drive &d : drives) {
+                velmora::LuksHeader luks;
+                QString problem;
+                said.append({velmora::displayName(d.path),
+                              d.partition ? QString() : velmora::probeSanitize(d).summary(),
+                              velmora::probeLuks(d.path, &luks, &problem) == 1
+                                  ? QString::fromLatin1(luks.version)
+                                  : QString()});
+            }
             return said;
         },
-        [this, filling](const QList<QPair<QString, QString>> &said) {
+        [this, filling](const QList<Said> &said) {
             if (filling != driveTableFilling || !drivesShown)
                 return;
             QTableWidget *table = wipePage->table();
             for (int row = 0; row < table->rowCount(); ++row)
-                for (const auto &[path, summary] : said)
-                    if (VolumeTable::mountPoint(table, row) == path)
-                        VolumeTable::addToTip(table, row, summary);
+                for (const Said &one : said) {
+                    if (VolumeTable::mountPoint(table, row) != one.path)
+                        continue;
+                    if (!one.ownErase.isEmpty())
+                        VolumeTable::addToTip(table, row, one.ownErase);
+                    if (!one.luks.isEmpty())
+                        VolumeTable::addToPartitions(table, row, one.luks);
+                }
         });
 }
 

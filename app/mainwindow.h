@@ -154,9 +154,9 @@ class MainWindow : public QMainWindow
     // The line below the table: what a drive wipe does, or what it needs.
     void sayDrivesNote();
     void fillDriveTable();
-    // Asks each of `drives` what its own erase offers, away from the window,
-    // and adds the answer to its row's tip.
-    void askOwnErases(const std::vector<velmora::platform::Drive> &drives);
+    // Asks each of `drives` what its own erase offers and whether it holds a
+    // LUKS container, away from the window, and adds the answers to its row.
+    void askWhatDrivesHold(const std::vector<velmora::platform::Drive> &drives);
     int driveTableFilling = 0;
     // Pins the chosen drive, asks it (away from the window) whether it is
     // encrypted and what its own erase offers, then asks for the method.

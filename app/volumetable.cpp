@@ -116,6 +116,20 @@ void finishRow(QTableWidget *table, int row, QString tip, const QString &why)
         table->cellWidget(row, 0)->setToolTip(why);
 }
 
+// A drive's state is read whole ("Can be wiped", "Running system"), up to a
+// share of the table; the model, often long or empty, takes what is left
+// and is elided, whole in its tip.
+void fitStatusColumn(QTableWidget *table)
+{
+    QHeaderView *header = table->horizontalHeader();
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
+    header->setSectionResizeMode(7, QHeaderView::ResizeToContents);
+    header->resizeSections(QHeaderView::ResizeToContents);
+    const int needed = header->sectionSize(7);
+    header->setSectionResizeMode(7, QHeaderView::Interactive);
+    header->resizeSection(7, std::min(needed, table->viewport()->width() * 2 / 5));
+}
+
 } // namespace
 
 void configure(QTableWidget *table)
@@ -183,6 +197,7 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
     table->clear();
     table->setRowCount(0);
     table->setColumnCount(7);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     table->setHorizontalHeaderLabels({QCoreApplication::translate("VolumeTable", "Select"),
                                       QCoreApplication::translate("VolumeTable", "Mount point"),
@@ -242,8 +257,7 @@ void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
     table->clear();
     table->setRowCount(0);
     table->setColumnCount(8);
-    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(7, QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     const auto tr = [](const char *text) {
         return QCoreApplication::translate("VolumeTable", text);
     };
@@ -270,6 +284,7 @@ void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
         finishRow(table, row, drive.tip, drive.refusal);
         table->setRowHeight(row, 40);
     }
+    fitStatusColumn(table);
 }
 
 void addToTip(QTableWidget *table, int row, const QString &line)
@@ -277,6 +292,16 @@ void addToTip(QTableWidget *table, int row, const QString &line)
     for (int column = 1; column < table->columnCount(); ++column)
         if (QTableWidgetItem *item = table->item(row, column))
             item->setToolTip(item->toolTip() + QLatin1Char('\n') + line);
+}
+
+void addToPartitions(QTableWidget *table, int row, const QString &what)
+{
+    QTableWidgetItem *item = table->item(row, 6);
+    if (!item)
+        return;
+    item->setText(item->text().isEmpty() ? what
+                                         : QStringLiteral("%1 · %2").arg(item->text(), what));
+    fitStatusColumn(table);
 }
 
 int chosenRow(const QTableWidget *table)

@@ -72,6 +72,8 @@ void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
 
 // Adds `line` to the tip of `row`'s cells, as a line of its own.
 void addToTip(QTableWidget *table, int row, const QString &line);
+// Adds `what` ("LUKS2") to what a drive's row says it holds.
+void addToPartitions(QTableWidget *table, int row, const QString &what);
 
 // The first row whose radio button is checked, or -1.
 int chosenRow(const QTableWidget *table);

@@ -418,6 +418,26 @@ QStringList clippedControls(QWidget *top)
     return clipped;
 }
 
+// Every cell of `columns` in `table` whose text its column cuts.
+QStringList cutCells(QTableWidget *table, const QList<int> &columns)
+{
+    QApplication::processEvents();
+    QStringList cut;
+    const QFontMetrics metrics(table->font());
+    for (int row = 0; row < table->rowCount(); ++row)
+        for (int column : columns) {
+            const QString text = table->item(row, column)->text();
+            // The view's margins on either side of an item's text.
+            const int needed = metrics.horizontalAdvance(text) + 8;
+            if (needed > table->columnWidth(column))
+                cut << QStringLiteral("\"%1\" needs %2 px, its column has %3")
+                           .arg(text)
+                           .arg(needed)
+                           .arg(table->columnWidth(column));
+        }
+    return cut;
+}
+
 } // namespace
 
 void ShellTest::germanFitsEveryControl()
@@ -449,6 +469,25 @@ void ShellTest::germanFitsEveryControl()
         inner->setCurrentWidget(page);
         clipped << clippedControls(window.get());
     }
+    // The drives as the Drives view lists them (loop devices, which tell no
+    // model): each one's node, size and state whole.
+    stack->setCurrentWidget(get("pageWipeDisk"));
+    QButtonGroup *group = nullptr;
+    QList<VolumeTable::DriveRow> rows;
+    for (const char *node : {"/dev/loop1", "/dev/loop1p1", "/dev/loop2", "/dev/loop3"}) {
+        VolumeTable::DriveRow row;
+        row.path = QLatin1String(node);
+        row.size = QStringLiteral("268,4 MB");
+        row.medium = QCoreApplication::translate("Medium", "disk image");
+        row.partitions = row.path.endsWith("p1") ? QString() : row.path.mid(5) + "p1 · LUKS2";
+        rows << row;
+    }
+    rows[1].refusal = QStringLiteral("…");
+    rows[1].brief = QCoreApplication::translate("DriveWipe", "Home folder's drive");
+    rows[2].needsAdministrator = true;
+    auto *drives = get<QTableWidget>("tableDiskList");
+    VolumeTable::fillDrives(drives, group, window.get(), rows);
+    clipped << cutCells(drives, {1, 4, 5, 6, 7});
     EraseMethodDialog method(window.get());
     method.setTracesSetting(QStringLiteral("traces/files"));
     // A drive's: its keys, its own erase, and what it is left as.

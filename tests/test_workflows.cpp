@@ -111,6 +111,7 @@ class WorkflowsTest : public QObject, public WindowFixture
     void freeSpaceStopLeavesNoFillFile();
     void fullVolumeIsRefusedBeforeAnyJob();
     void driveWipeEndToEnd();
+    void aLuksDriveSaysSoAndOffersItsKeys();
     void severalDrivesAtOnceEachWithItsOwnOutcome();
     void stopOnTheStationStopsEveryDrive();
     void aDriveSlowToAnswerHoldsNotTheWindow();
@@ -810,7 +811,7 @@ void WorkflowsTest::driveWipeEndToEnd()
     losetup.start("losetup", {"--show", "-f", image});
     QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
     const QString device = QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
-    const auto detach = qScopeGuard([&] { run("losetup", {"-d", device}); });
+    const auto detach = qScopeGuard([&] { detachLoop(device); });
 
     click("btnWipeDisk");
     click("btnShowDrives");
@@ -884,6 +885,49 @@ void WorkflowsTest::driveWipeEndToEnd()
 // progress per drive. One of them refuses writes halfway: it alone ends
 // unwiped, the others are wiped, left with a fresh exFAT, and each drive
 // has its own report and signed outcome.
+void WorkflowsTest::aLuksDriveSaysSoAndOffersItsKeys()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to attach a loop device");
+    const QString image = path("luks.img");
+    QVERIFY(QFile(image).open(QIODevice::WriteOnly) && QFile(image).resize(32 << 20));
+    QProcess losetup;
+    losetup.start("losetup", {"--show", "-f", image});
+    QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
+    const QString device = QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+    const auto detach = qScopeGuard([&] { detachLoop(device); });
+    QVERIFY(writeFile(path("key"), "correct horse battery staple"));
+    if (run("cryptsetup", {"luksFormat", "-q", "--type", "luks2", "--pbkdf", "pbkdf2",
+                           "--pbkdf-force-iterations", "1000", "--key-file", path("key"), device}) != 0)
+        QSKIP("cryptsetup cannot format a LUKS2 container here");
+
+    // The row says what the drive holds, once the drive has been asked.
+    click("btnWipeDisk");
+    click("btnShowDrives");
+    auto *table = get<QTableWidget>("tableDiskList");
+    int row = -1;
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (VolumeTable::mountPoint(table, r) == device)
+            row = r;
+    QVERIFY(row >= 0);
+    QTRY_COMPARE(table->item(row, 6)->text(), QStringLiteral("LUKS2"));
+
+    // Its keys are offered, named whole.
+    auto offered = std::make_shared<QString>();
+    auto choices = modal::when<EraseMethodDialog>([=](EraseMethodDialog *d, modal::Seen &) {
+        auto *keys = d->findChild<QRadioButton *>("radioKeys");
+        if (keys && keys->sizeHint().width() <= keys->width())
+            *offered = keys->text();
+        d->reject();
+        return true;
+    });
+    table->setCurrentCell(row, 1);
+    click("btnNextFromDiskList");
+    QTRY_VERIFY(choices->answered);
+    QCOMPARE(*offered, QStringLiteral("Destroy the encryption keys (LUKS2)"));
+    QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
+}
+
 void WorkflowsTest::severalDrivesAtOnceEachWithItsOwnOutcome()
 {
     if (::geteuid() != 0)
@@ -898,7 +942,7 @@ void WorkflowsTest::severalDrivesAtOnceEachWithItsOwnOutcome()
     QStringList devices;
     const auto detach = qScopeGuard([&] {
         for (const QString &device : devices)
-            run("losetup", {"-d", device});
+            detachLoop(device);
         faulty.release();
     });
     for (const QString &image : images) {
@@ -1009,7 +1053,7 @@ void WorkflowsTest::stopOnTheStationStopsEveryDrive()
     QStringList devices;
     const auto detach = qScopeGuard([&] {
         for (const QString &device : devices)
-            run("losetup", {"-d", device});
+            detachLoop(device);
     });
     for (const QString &name : {"a.img", "b.img"}) {
         QVERIFY(QFile(path(name)).open(QIODevice::WriteOnly));
@@ -1086,7 +1130,7 @@ void WorkflowsTest::aDriveSlowToAnswerHoldsNotTheWindow()
     const QString device = QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
     const auto detach = qScopeGuard([&] {
         file.release();
-        run("losetup", {"-d", device});
+        detachLoop(device);
     });
     // Should the window wait on the drive, the drive is let go after a
     // while, and the test tells it.
