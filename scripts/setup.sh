@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Velmora needs on Debian 12,
-# but only what is missing. Safe to run again.
+# but only what is missing. Safe to run again. With --screenshots, also what
+# scripts/screenshots.sh needs.
 set -euo pipefail
 
 packages=(
@@ -28,6 +29,10 @@ packages=(
     systemd                        # systemd-analyze checks the units of scheduled wipes
     qemu-system-x86 linux-image-amd64 busybox-static cpio  # a small guest with an emulated NVMe drive
 )
+# scripts/screenshots.sh: a real X server and a window manager.
+if [ "${1:-}" = "--screenshots" ]; then
+    packages+=(xvfb openbox)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
