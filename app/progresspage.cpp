@@ -73,8 +73,11 @@ ProgressPage::ProgressPage(QWidget *parent)
 
     btnStop->setObjectName(QStringLiteral("btnStop"));
     btnStop->setGeometry(580, 40, 75, 23);
-    btnStop->setStyleSheet(
-        QStringLiteral("background-color: #f44336;\ncolor: white;\nborder-radius: 5px;"));
+    // Red while there is something to stop; grey once there is not, so that
+    // an ended job's Stop does not look like one that can still be pressed.
+    btnStop->setStyleSheet(QStringLiteral(
+        "QPushButton { background-color: #f44336; color: white; border-radius: 5px; }\n"
+        "QPushButton:disabled { background-color: #d6d6d6; color: #8a8a8a; }"));
     connect(btnStop, &QPushButton::clicked, this, &ProgressPage::stopClicked);
 
     textLog->setObjectName(QStringLiteral("textLog"));

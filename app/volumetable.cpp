@@ -116,18 +116,45 @@ void finishRow(QTableWidget *table, int row, QString tip, const QString &why)
         table->cellWidget(row, 0)->setToolTip(why);
 }
 
-// A drive's state is read whole ("Can be wiped", "Running system"), up to a
-// share of the table; the model, often long or empty, takes what is left
-// and is elided, whole in its tip.
-void fitStatusColumn(QTableWidget *table)
+// The drives' columns share the table's width with no scrolling sideways.
+// The node and size are read whole, the state too, on two lines where it
+// must; the model, serial, medium and partitions take what is left, in
+// proportion to what they would need, on two lines or cut in the middle,
+// each whole in its row's tip.
+void fitDriveColumns(QTableWidget *table)
 {
     QHeaderView *header = table->horizontalHeader();
-    header->setSectionResizeMode(2, QHeaderView::Stretch);
-    header->setSectionResizeMode(7, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->resizeSections(QHeaderView::ResizeToContents);
-    const int needed = header->sectionSize(7);
-    header->setSectionResizeMode(7, QHeaderView::Interactive);
-    header->resizeSection(7, std::min(needed, table->viewport()->width() * 2 / 5));
+    QVector<int> needed(table->columnCount());
+    for (int column = 0; column < needed.size(); ++column)
+        needed[column] = header->sectionSize(column);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+
+    int width = table->maximumViewportSize().width();
+    const int rowsHeight = table->verticalHeader()->length();
+    if (rowsHeight > table->maximumViewportSize().height() - header->height())
+        width -= table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table);
+    needed[7] = std::min(needed[7], width / 4);
+    const QVector<int> flexible{2, 3, 5, 6};
+    int whole = 0;
+    int wanted = 0;
+    for (int column = 0; column < needed.size(); ++column)
+        (flexible.contains(column) ? wanted : whole) += needed[column];
+    const int left = std::max(0, width - whole);
+    for (int column = 0; column < needed.size(); ++column) {
+        int size = needed[column];
+        if (flexible.contains(column) && wanted > left)
+            size = std::max(std::min(header->sectionSizeHint(column), 48),
+                            int(qint64(needed[column]) * left / wanted));
+        header->resizeSection(column, size);
+    }
+    // What is left over goes to the model.
+    int used = 0;
+    for (int column = 0; column < needed.size(); ++column)
+        used += header->sectionSize(column);
+    if (used < width)
+        header->resizeSection(2, header->sectionSize(2) + width - used);
 }
 
 } // namespace
@@ -284,7 +311,7 @@ void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
         finishRow(table, row, drive.tip, drive.refusal);
         table->setRowHeight(row, 40);
     }
-    fitStatusColumn(table);
+    fitDriveColumns(table);
 }
 
 void addToTip(QTableWidget *table, int row, const QString &line)
@@ -301,7 +328,7 @@ void addToPartitions(QTableWidget *table, int row, const QString &what)
         return;
     item->setText(item->text().isEmpty() ? what
                                          : QStringLiteral("%1 · %2").arg(item->text(), what));
-    fitStatusColumn(table);
+    fitDriveColumns(table);
 }
 
 int chosenRow(const QTableWidget *table)

@@ -39,6 +39,9 @@ ConfirmEraseDialog::ConfirmEraseDialog(QWidget *parent)
     labelDetails->setGeometry(50, 156, 361, 0);
     connect(ui->btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    // The texts are measured as they are set, before the dialog is shown: in
+    // the fonts the style sheet gives them, which they take once polished.
+    ensurePolished();
 }
 
 ConfirmEraseDialog::~ConfirmEraseDialog()

@@ -34,6 +34,7 @@ class DialogsTest : public QObject
 
     void confirmation_data();
     void confirmation();
+    void confirmationNamesEachEntryWhole();
     void drivesOwnEraseIsOfferedFirst();
     void longQuestionKeepsClearOfTheField();
 };
@@ -147,6 +148,28 @@ void DialogsTest::confirmation()
     const int result = velmora::Modal::exec(dialog);
     QCOMPARE(result, int(pressOk ? QDialog::Accepted : QDialog::Rejected));
     QCOMPARE(ConfirmEraseDialog::confirmed(result, dialog), proceeds);
+}
+
+// The entries the confirmation names are shortened in their middle to the
+// width they are shown in, with the font they are shown in: never cut off at
+// the dialog's edge.
+void DialogsTest::confirmationNamesEachEntryWhole()
+{
+    ConfirmEraseDialog dialog;
+    const QString deep = "/tmp/tmp.X5bSaXWjOp/volume/demo/" + QString(40, 'd') + "/contract.pdf";
+    dialog.setDetails({deep, QStringLiteral("/tmp/short.txt")}, 4, QStringLiteral("NIST"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *label = dialog.findChild<QLabel *>("labelDetails");
+    const QStringList lines = label->text().split('\n');
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(lines.at(0).startsWith("/tmp/tmp.") && lines.at(0).endsWith("/contract.pdf") &&
+                 lines.at(0).contains(QChar(0x2026)),
+             qPrintable(lines.at(0)));
+    QCOMPARE(lines.at(1), QStringLiteral("/tmp/short.txt"));
+    for (const QString &line : lines)
+        QVERIFY2(label->fontMetrics().horizontalAdvance(line) <= label->contentsRect().width(),
+                 qPrintable(line));
 }
 
 // A drive whose controller erases itself: that erase is chosen when the

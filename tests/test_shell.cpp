@@ -21,6 +21,7 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -418,8 +419,9 @@ QStringList clippedControls(QWidget *top)
     return clipped;
 }
 
-// Every cell of `columns` in `table` whose text its column cuts.
-QStringList cutCells(QTableWidget *table, const QList<int> &columns)
+// Every cell of `columns` in `table` whose text its column cuts: wider than
+// the column on one line, or, where it may take the row's two, taller.
+QStringList cutCells(QTableWidget *table, const QList<int> &columns, int lines = 1)
 {
     QApplication::processEvents();
     QStringList cut;
@@ -428,12 +430,16 @@ QStringList cutCells(QTableWidget *table, const QList<int> &columns)
         for (int column : columns) {
             const QString text = table->item(row, column)->text();
             // The view's margins on either side of an item's text.
-            const int needed = metrics.horizontalAdvance(text) + 8;
-            if (needed > table->columnWidth(column))
-                cut << QStringLiteral("\"%1\" needs %2 px, its column has %3")
+            const QRect room(0, 0, table->columnWidth(column) - 8, 1000);
+            const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap, text);
+            const int linesNeeded =
+                (needed.height() + metrics.lineSpacing() / 2) / metrics.lineSpacing();
+            if (needed.width() > room.width() || linesNeeded > lines)
+                cut << QStringLiteral("\"%1\" needs %2 x %3 px, its column has %4")
                            .arg(text)
-                           .arg(needed)
-                           .arg(table->columnWidth(column));
+                           .arg(needed.width())
+                           .arg(needed.height())
+                           .arg(room.width());
         }
     return cut;
 }
@@ -485,9 +491,27 @@ void ShellTest::germanFitsEveryControl()
     rows[1].refusal = QStringLiteral("…");
     rows[1].brief = QCoreApplication::translate("DriveWipe", "Home folder's drive");
     rows[2].needsAdministrator = true;
+    // A virtual machine's disk, with its long serial, and a stick.
+    VolumeTable::DriveRow vda = rows[0], stick = rows[0];
+    vda.path = QStringLiteral("/dev/vda");
+    vda.serial = QStringLiteral("14666354112656932");
+    vda.medium = QCoreApplication::translate("Medium", "virtual disk");
+    vda.partitions = QStringLiteral("vda1 vda2 vda3");
+    vda.refusal = QStringLiteral("…");
+    vda.brief = QCoreApplication::translate("DriveWipe", "Running system");
+    stick.path = QStringLiteral("/dev/sdb");
+    stick.model = QStringLiteral("SanDisk Cruzer Blade");
+    stick.serial = QStringLiteral("4C530001230815116371");
+    rows << vda << stick;
     auto *drives = get<QTableWidget>("tableDiskList");
     VolumeTable::fillDrives(drives, group, window.get(), rows);
-    clipped << cutCells(drives, {1, 4, 5, 6, 7});
+    clipped << cutCells(drives, {1, 4}) << cutCells(drives, {7}, 2);
+    // ... and no column out of sight, past the table's right edge.
+    QApplication::processEvents();
+    if (drives->horizontalHeader()->length() > drives->viewport()->width())
+        clipped << QStringLiteral("the drives' columns take %1 px of %2")
+                       .arg(drives->horizontalHeader()->length())
+                       .arg(drives->viewport()->width());
     EraseMethodDialog method(window.get());
     method.setTracesSetting(QStringLiteral("traces/files"));
     // A drive's: its keys, its own erase, and what it is left as.

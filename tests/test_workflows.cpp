@@ -172,8 +172,13 @@ void WorkflowsTest::fileEraseEndToEnd()
     auto target = confirm("Erase", details);
     // While the box that ends the job is up, Stop has nothing to stop.
     auto stopAtDone = std::make_shared<int>(-1);
+    auto stopRed = std::make_shared<bool>(true);
     auto done = modal::when<QMessageBox>([=](QMessageBox *box, modal::Seen &seen) {
-        *stopAtDone = get<QPushButton>("btnStop")->isEnabled();
+        auto *stop = get<QPushButton>("btnStop");
+        *stopAtDone = stop->isEnabled();
+        // ... and does not look as if it had.
+        const QColor shown = stop->grab().toImage().pixelColor(stop->width() / 2, 3);
+        *stopRed = shown.red() > shown.green() + 60;
         seen.title = box->windowTitle();
         seen.text = box->text();
         box->button(QMessageBox::Ok)->click();
@@ -193,6 +198,7 @@ void WorkflowsTest::fileEraseEndToEnd()
     QCOMPARE(done->text,
              QStringLiteral("🗂️ All selected files have been permanently erased."));
     QCOMPARE(*stopAtDone, 0);
+    QVERIFY(!*stopRed);
 
     const QStringList lines = log.lines;
     QCOMPARE(lines.first(), QStringLiteral("Selected method: DoD 5220.22-M (3 passes)"));
