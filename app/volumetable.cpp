@@ -12,10 +12,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
+#include <QMap>
+#include <QStyle>
 #include <QRadioButton>
 #include <QTableWidget>
 
 #include <algorithm>
+#include <climits>
 
 namespace VolumeTable
 {
@@ -116,45 +119,68 @@ void finishRow(QTableWidget *table, int row, QString tip, const QString &why)
         table->cellWidget(row, 0)->setToolTip(why);
 }
 
-// The drives' columns share the table's width with no scrolling sideways.
-// The node and size are read whole, the state too, on two lines where it
-// must; the model, serial, medium and partitions take what is left, in
-// proportion to what they would need, on two lines or cut in the middle,
-// each whole in its row's tip.
-void fitDriveColumns(QTableWidget *table)
+// The columns share the table's width, with no scrolling sideways. Each
+// column gets the room its texts need, except the `flexible` ones, which
+// share what the others leave, each down to its floor (`floors`, else its
+// heading's width or 48 px) and in proportion to what it would need; their
+// texts take two lines or are cut in the middle, whole in the row's tip.
+// `caps` limit a column's room; whatever is left over goes to `spare`.
+void shareWidth(QTableWidget *table, const QList<int> &flexible, const QMap<int, int> &floors,
+                const QMap<int, int> &caps, int spare)
 {
     QHeaderView *header = table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->resizeSections(QHeaderView::ResizeToContents);
-    QVector<int> needed(table->columnCount());
-    for (int column = 0; column < needed.size(); ++column)
-        needed[column] = header->sectionSize(column);
+    const int columns = table->columnCount();
+    QVector<int> needed(columns);
+    for (int column = 0; column < columns; ++column)
+        needed[column] = std::min(header->sectionSize(column), caps.value(column, INT_MAX));
     header->setSectionResizeMode(QHeaderView::Interactive);
 
     int width = table->maximumViewportSize().width();
-    const int rowsHeight = table->verticalHeader()->length();
-    if (rowsHeight > table->maximumViewportSize().height() - header->height())
+    if (table->verticalHeader()->length() > table->maximumViewportSize().height() - header->height())
         width -= table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table);
-    needed[7] = std::min(needed[7], width / 4);
-    const QVector<int> flexible{2, 3, 5, 6};
-    int whole = 0;
-    int wanted = 0;
-    for (int column = 0; column < needed.size(); ++column)
-        (flexible.contains(column) ? wanted : whole) += needed[column];
-    const int left = std::max(0, width - whole);
-    for (int column = 0; column < needed.size(); ++column) {
+    QVector<int> floor(columns);
+    int whole = 0, wanted = 0, least = 0;
+    for (int column = 0; column < columns; ++column) {
+        if (!flexible.contains(column)) {
+            whole += needed[column];
+            continue;
+        }
+        floor[column] = std::min(
+            needed[column],
+            floors.value(column, std::min(header->sectionSizeHint(column), 48)));
+        wanted += needed[column];
+        least += floor[column];
+    }
+    const int left = std::max(least, width - whole);
+    for (int column = 0; column < columns; ++column) {
         int size = needed[column];
         if (flexible.contains(column) && wanted > left)
-            size = std::max(std::min(header->sectionSizeHint(column), 48),
-                            int(qint64(needed[column]) * left / wanted));
+            size = floor[column] +
+                   int(qint64(needed[column] - floor[column]) * (left - least) / (wanted - least));
         header->resizeSection(column, size);
     }
-    // What is left over goes to the model.
-    int used = 0;
-    for (int column = 0; column < needed.size(); ++column)
-        used += header->sectionSize(column);
-    if (used < width)
-        header->resizeSection(2, header->sectionSize(2) + width - used);
+    if (header->length() < width)
+        header->resizeSection(spare, header->sectionSize(spare) + width - header->length());
+}
+
+// A drive's node and size are read whole, its state too (on two lines where
+// it must, in at most a quarter of the table); its model, serial, medium and
+// partitions share the rest.
+void fitDriveColumns(QTableWidget *table)
+{
+    const int width = table->maximumViewportSize().width();
+    shareWidth(table, {2, 3, 5, 6}, {}, {{7, width / 4}}, 2);
+}
+
+// A volume's mount point is what tells it apart: it keeps at least a third
+// of the table, on as many lines as it needs; its device and medium share
+// what the sizes and file system leave.
+void fitVolumeColumns(QTableWidget *table)
+{
+    const int width = table->maximumViewportSize().width();
+    shareWidth(table, {1, 5, 6}, {{1, width / 3}}, {}, 1);
 }
 
 } // namespace
@@ -224,8 +250,6 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
     table->clear();
     table->setRowCount(0);
     table->setColumnCount(7);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     table->setHorizontalHeaderLabels({QCoreApplication::translate("VolumeTable", "Select"),
                                       QCoreApplication::translate("VolumeTable", "Mount point"),
                                       QCoreApplication::translate("VolumeTable", "Capacity"),
@@ -273,9 +297,14 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
     }
     // A path longer than its column takes the lines it needs, whole: two
     // volumes whose paths differ only in the middle never read the same.
-    table->resizeRowsToContents();
-    for (int row = 0; row < table->rowCount(); ++row)
-        table->setRowHeight(row, std::max(40, table->rowHeight(row) + 8));
+    // Rows that grow may bring a scroll bar, which takes from the columns:
+    // they are shared out again.
+    for (int round = 0; round < 2; ++round) {
+        fitVolumeColumns(table);
+        table->resizeRowsToContents();
+        for (int row = 0; row < table->rowCount(); ++row)
+            table->setRowHeight(row, std::max(40, table->rowHeight(row) + 8));
+    }
 }
 
 void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
@@ -284,7 +313,6 @@ void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
     table->clear();
     table->setRowCount(0);
     table->setColumnCount(8);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     const auto tr = [](const char *text) {
         return QCoreApplication::translate("VolumeTable", text);
     };

@@ -475,6 +475,32 @@ void ShellTest::germanFitsEveryControl()
         inner->setCurrentWidget(page);
         clipped << clippedControls(window.get());
     }
+    // The volumes as a virtual machine lists them: the mount points, which
+    // tell them apart, read whole (on the lines they need), and no column
+    // out of sight.
+    stack->setCurrentWidget(get("pageWipeDisk"));
+    QList<VolumeTable::Volume> volumes;
+    for (const char *mountPoint : {"/", "/tmp/tmp.X5bSaXWjOp/volume", "/run/user/1000/doc"}) {
+        VolumeTable::Volume volume;
+        volume.mountPoint = QLatin1String(mountPoint);
+        volume.total = qint64(271) << 30;
+        volume.available = qint64(83) << 30;
+        volume.fileSystem = QStringLiteral("ext4");
+        volume.device = QStringLiteral("model_tools_unavailable");
+        volume.medium = QCoreApplication::translate("Medium", "image on %1")
+                            .arg(QCoreApplication::translate("Medium", "virtual disk"));
+        volumes << volume;
+    }
+    QButtonGroup *volumeGroup = nullptr;
+    auto *volumeTable = get<QTableWidget>("tableDiskList");
+    VolumeTable::fill(volumeTable, volumeGroup, window.get(), false, volumes);
+    clipped << cutCells(volumeTable, {1}, 3) << cutCells(volumeTable, {2, 3, 4});
+    QApplication::processEvents();
+    if (volumeTable->horizontalHeader()->length() > volumeTable->viewport()->width())
+        clipped << QStringLiteral("the volumes' columns take %1 px of %2")
+                       .arg(volumeTable->horizontalHeader()->length())
+                       .arg(volumeTable->viewport()->width());
+
     // The drives as the Drives view lists them (loop devices, which tell no
     // model): each one's node, size and state whole.
     stack->setCurrentWidget(get("pageWipeDisk"));

@@ -2772,7 +2772,7 @@ Größe: %2 Bytes, Sektoren zu %3 Bytes (%4 physisch)</translation>
     </message>
     <message>
         <source>image on %1</source>
-        <translation>Abbild auf %1</translation>
+        <translation>Abbilddatei · %1</translation>
     </message>
     <message>
         <source> · encrypted</source>
