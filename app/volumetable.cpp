@@ -147,9 +147,17 @@ void shareWidth(QTableWidget *table, const QList<int> &flexible, const QMap<int,
             whole += needed[column];
             continue;
         }
+        // A word is not cut where the column can take it (up to 100 px):
+        // the text goes onto its next line at a space instead.
+        int word = 0;
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (const QTableWidgetItem *item = table->item(row, column))
+                for (const QString &part : item->text().split(QLatin1Char(' ')))
+                    word = std::max(word, table->fontMetrics().horizontalAdvance(part) + 12);
         floor[column] = std::min(
             needed[column],
-            floors.value(column, std::min(header->sectionSizeHint(column), 48)));
+            std::max(floors.value(column, std::min(header->sectionSizeHint(column), 48)),
+                     std::min(word, 100)));
         wanted += needed[column];
         least += floor[column];
     }
@@ -172,6 +180,24 @@ void fitDriveColumns(QTableWidget *table)
 {
     const int width = table->maximumViewportSize().width();
     shareWidth(table, {2, 3, 5, 6}, {}, {{7, width / 4}}, 2);
+}
+
+// The columns shared out, then each row as high as its texts on the lines
+// they took, at least 40 px; rows that grow may bring a scroll bar, which
+// takes from the columns: they are shared out again.
+void fitRows(QTableWidget *table, const std::function<void(QTableWidget *)> &fitColumns)
+{
+    for (int round = 0; round < 2; ++round) {
+        fitColumns(table);
+        table->resizeRowsToContents();
+        for (int row = 0; row < table->rowCount(); ++row)
+            table->setRowHeight(row, std::max(40, table->rowHeight(row) + 8));
+    }
+}
+
+void fitDriveRows(QTableWidget *table)
+{
+    fitRows(table, fitDriveColumns);
 }
 
 // A volume's mount point is what tells it apart: it keeps at least a third
@@ -297,14 +323,7 @@ void fill(QTableWidget *table, QButtonGroup *&group, QObject *owner, bool writab
     }
     // A path longer than its column takes the lines it needs, whole: two
     // volumes whose paths differ only in the middle never read the same.
-    // Rows that grow may bring a scroll bar, which takes from the columns:
-    // they are shared out again.
-    for (int round = 0; round < 2; ++round) {
-        fitVolumeColumns(table);
-        table->resizeRowsToContents();
-        for (int row = 0; row < table->rowCount(); ++row)
-            table->setRowHeight(row, std::max(40, table->rowHeight(row) + 8));
-    }
+    fitRows(table, fitVolumeColumns);
 }
 
 void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
@@ -337,9 +356,8 @@ void fillDrives(QTableWidget *table, QButtonGroup *&group, QObject *owner,
                                                 ? tr("Administrator rights needed")
                                                 : tr("Can be wiped")));
         finishRow(table, row, drive.tip, drive.refusal);
-        table->setRowHeight(row, 40);
     }
-    fitDriveColumns(table);
+    fitDriveRows(table);
 }
 
 void addToTip(QTableWidget *table, int row, const QString &line)
@@ -356,7 +374,7 @@ void addToPartitions(QTableWidget *table, int row, const QString &what)
         return;
     item->setText(item->text().isEmpty() ? what
                                          : QStringLiteral("%1 · %2").arg(item->text(), what));
-    fitDriveColumns(table);
+    fitDriveRows(table);
 }
 
 int chosenRow(const QTableWidget *table)
