@@ -312,13 +312,22 @@ bool prepareDrive(const Options &options, const QByteArrayList &paths, PreparedJ
         return false;
     }
     const velmora::platform::Drive &drive = job->request.pinned->drive;
-    // Said before the question: what the drive hides stays as it is.
+    // Said before the question: what the drive hides stays as it is, unless
+    // a host protected area is to be opened for the wipe.
     const velmora::HiddenArea hidden =
         velmora::probeHiddenArea(drive, job->request.pinned->fd.get());
-    if (hidden.hiddenSectors() > 0)
+    if (hidden.hiddenSectors() > 0 && options.liftHiddenArea &&
+        hidden.feature == QLatin1String("hpa"))
+        printTo(stderr, QCoreApplication::translate(
+                            "Cli", "velmora-cli: %1 hides %n sector(s) in a host protected area: "
+                                   "it is opened for the wipe and overwritten as well.\n",
+                            nullptr, int(hidden.hiddenSectors()))
+                            .arg(velmora::displayName(drive.path)));
+    else if (hidden.hiddenSectors() > 0)
         printTo(stderr,
                 QCoreApplication::translate("Cli", "velmora-cli: warning: %1\n")
                     .arg(hidden.sentence(velmora::displayName(drive.path), drive.logicalSector)));
+    job->request.liftHiddenArea = options.liftHiddenArea;
     job->request.kind = velmora::ErasureRecord::Kind::Drive;
     job->request.device = drive.path;
     job->request.cryptoErase = options.cryptoErase;

@@ -149,6 +149,10 @@ void describeOptions(QCommandLineParser &parser)
         {QStringLiteral("label"),
          QCoreApplication::translate("Cli", "drive --format: the new file system's label."),
          QStringLiteral("NAME")},
+        {QStringLiteral("lift-hidden-area"),
+         QCoreApplication::translate(
+             "Cli", "drive: open a host protected area for the wipe, until the drive is next "
+                    "switched off, and overwrite what it hides as well.")},
         {QStringLiteral("crypto-erase"),
          QCoreApplication::translate(
              "Cli", "drive: destroy the keys of the LUKS container it holds; with --method, then "
@@ -220,6 +224,7 @@ int readOptions(const QCommandLineParser &parser, int argc, char **argv, Options
     o.thenFreeSpace = set("then-freespace");
     o.sanitize = set("sanitize");
     o.thenOverwrite = set("then-overwrite");
+    o.liftHiddenArea = set("lift-hidden-area");
     o.every = parser.value(QStringLiteral("every"));
     o.key = parser.value(QStringLiteral("key"));
     o.formatGiven = set("format");

@@ -45,6 +45,7 @@ struct Options {
     bool sanitize = false;
     QString sanitizeAction;
     bool thenOverwrite = false;
+    bool liftHiddenArea = false;
     QByteArray jsonFile; // as bytes, as the paths
     QByteArray reportFile;
     QString every; // schedule add

@@ -13,6 +13,7 @@
 #include "dialogs/erasemethoddialog.h"
 #include "dialogs/modal.h"
 #include "engine/device/drivewipe.h"
+#include "engine/device/hiddenarea.h"
 #include "engine/device/luks.h"
 #include "engine/device/sanitize.h"
 #include "engine/fs/medium.h"
@@ -111,6 +112,7 @@ struct DriveFacts {
     bool encrypted = false;
     velmora::LuksHeader luks;
     velmora::SanitizeOffer offer;
+    velmora::HiddenArea hidden;
 };
 
 } // namespace
@@ -338,6 +340,7 @@ void MainWindow::onNextFromDriveList()
             QString problem;
             facts.encrypted = velmora::probeLuks(drive.path, &facts.luks, &problem) > 0;
             facts.offer = velmora::probeSanitize(drive);
+            facts.hidden = velmora::probeHiddenArea(drive);
             return facts;
         },
         [this, pinned](const DriveFacts &facts) {
@@ -348,12 +351,13 @@ void MainWindow::onNextFromDriveList()
                 return;
             askDriveMethod(pinned,
                            facts.encrypted ? QString::fromUtf8(facts.luks.version) : QString(),
-                           facts.offer);
+                           facts.offer, facts.hidden);
         });
 }
 
 void MainWindow::askDriveMethod(std::shared_ptr<velmora::PinnedDrive> pinned,
-                                const QString &luksVersion, const velmora::SanitizeOffer &offer)
+                                const QString &luksVersion, const velmora::SanitizeOffer &offer,
+                                const velmora::HiddenArea &hidden)
 {
     const QByteArray device = pinned->drive.path;
     const bool encrypted = !luksVersion.isEmpty();
@@ -368,6 +372,14 @@ void MainWindow::askDriveMethod(std::shared_ptr<velmora::PinnedDrive> pinned,
         dialog.offerOwnErase(ownActions);
     if (!pinned->drive.partition)
         dialog.offerFreshFormat();
+    // What the drive hides past its end: opened for the wipe where the user
+    // asks and the drive can undo it at its next power cycle.
+    if (hidden.hiddenSectors() > 0)
+        dialog.offerHiddenArea(
+            hidden.hiddenSectors(),
+            hidden.feature == QLatin1String("hpa")
+                ? QString()
+                : hidden.sentence(velmora::displayName(device), pinned->drive.logicalSector));
     dialog.setWindowModality(Qt::ApplicationModal);
     if (velmora::Modal::exec(dialog) != QDialog::Accepted)
         return;
@@ -385,7 +397,7 @@ void MainWindow::askDriveMethod(std::shared_ptr<velmora::PinnedDrive> pinned,
     pendingRecord = velmora::ErasureRecord::forDrive(device, method, verifyLastPass, cryptoErase,
                                                      dialog.ownEraseAction());
     if (!askForConfirmation(pendingRecord.target, pendingRecord.method)) {
-        warn(tr("Cancelled"), tr("Erase operation canceled。"));
+        warn(tr("Cancelled"), tr("Erase operation canceled."));
         ui->stackedWidget->setCurrentWidget(wipePage);
         return;
     }
@@ -405,6 +417,7 @@ void MainWindow::askDriveMethod(std::shared_ptr<velmora::PinnedDrive> pinned,
     request.cryptoErase = cryptoErase;
     request.ownErase = ownErase;
     request.format = freshFormatOf(dialog);
+    request.liftHiddenArea = dialog.liftHiddenArea();
     request.pinned = std::move(pinned);
     launchRequest(request);
 }
@@ -460,7 +473,7 @@ void MainWindow::wipeSeveralDrives(const QStringList &paths)
         named.append(velmora::driveTitle(pinned->drive));
     confirm.setDetails(named, 0, velmora::methodText(method));
     if (!ConfirmEraseDialog::confirmed(velmora::Modal::exec(confirm), confirm)) {
-        warn(tr("Cancelled"), tr("Erase operation canceled。"));
+        warn(tr("Cancelled"), tr("Erase operation canceled."));
         return;
     }
     // Still the drives named, every one, or none is wiped.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/core/jobcontext.h"
+#include "engine/device/hiddenarea.h"
 #include "engine/device/sanitize.h"
 #include "engine/job/erasurerecord.h"
 #include "engine/job/interruptedjobs.h"
@@ -172,7 +173,7 @@ class MainWindow : public QMainWindow
     // The method dialog for the pinned drive, its confirmation, and the
     // wipe; `luksVersion` empty where it is not encrypted.
     void askDriveMethod(std::shared_ptr<velmora::PinnedDrive> pinned, const QString &luksVersion,
-                        const velmora::SanitizeOffer &offer);
+                        const velmora::SanitizeOffer &offer, const velmora::HiddenArea &hidden);
     // The drive chosen in the table, checked again and held; null (said)
     // when it is gone, refused or needs administrator rights.
     std::shared_ptr<velmora::PinnedDrive> pinChosenDrive();

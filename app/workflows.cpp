@@ -134,7 +134,7 @@ void MainWindow::onNextFromFileList()
     pendingRecord =
         velmora::ErasureRecord::forFiles(fileListPage->paths(), *method, verifyLastPass);
     if (!askForConfirmation(pendingRecord.target, *method)) {
-        warn(tr("Cancelled"), tr("The erase operation has been canceled。"));
+        warn(tr("Cancelled"), tr("The erase operation has been canceled."));
         ui->stackedWidget->setCurrentWidget(ui->pageEraseFileFlow);
         ui->stackedWidget_2->setCurrentWidget(fileListPage);
         return;
@@ -175,7 +175,7 @@ void MainWindow::onNextFromWipeList()
         velmora::ErasureRecord::Kind::Volume, VolumeTable::mountPoint(wipePage->table(), row),
         *method, verifyLastPass);
     if (!askForConfirmation(pendingRecord.target, *method)) {
-        warn(tr("Cancelled"), tr("Erase operation canceled。"));
+        warn(tr("Cancelled"), tr("Erase operation canceled."));
         ui->stackedWidget->setCurrentWidget(wipePage);
         return;
     }

@@ -178,6 +178,34 @@ void EraseMethodDialog::offerFreshFormat()
     comboFormat->show();
 }
 
+void EraseMethodDialog::offerHiddenArea(quint64 sectors, const QString &whyNot)
+{
+    const int top = ui->btnStart->y();
+    setFixedSize(width(), height() + 26);
+    ui->btnStart->move(ui->btnStart->x(), ui->btnStart->y() + 26);
+    checkHiddenArea = new QCheckBox(
+        tr("Open and overwrite its %n hidden sector(s) too", nullptr, int(sectors)),
+        this);
+    checkHiddenArea->setObjectName(QStringLiteral("checkHiddenArea"));
+    checkHiddenArea->setChecked(false);
+    checkHiddenArea->setEnabled(whyNot.isEmpty());
+    checkHiddenArea->setToolTip(
+        whyNot.isEmpty() ? tr("The drive keeps these sectors from the host (a host protected "
+                              "area). They are opened for the wipe until the drive is next "
+                              "switched off, and set back after it. Without this they stay as "
+                              "they are, and the report says so.")
+                         : whyNot);
+    checkHiddenArea->setGeometry(ui->checkVerify->x(), top, width() - 20 - ui->checkVerify->x(),
+                                 21);
+    velmora::fitRow({checkHiddenArea});
+    checkHiddenArea->show();
+}
+
+bool EraseMethodDialog::liftHiddenArea() const
+{
+    return checkHiddenArea && checkHiddenArea->isEnabled() && checkHiddenArea->isChecked();
+}
+
 QString EraseMethodDialog::freshFormatKey() const
 {
     return comboFormat ? comboFormat->currentData().toString() : QString();

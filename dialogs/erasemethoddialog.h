@@ -58,6 +58,12 @@ class EraseMethodDialog : public QDialog
     // "exfat", "fat32" or "ext4"; empty to leave the drive blank.
     QString freshFormatKey() const;
 
+    // For a drive that hides `sectors` past the end it shows: a check box
+    // to open that area for the wipe and overwrite it too, unchecked, or,
+    // where it cannot be opened (`whyNot`), said and not offered.
+    void offerHiddenArea(quint64 sectors, const QString &whyNot);
+    bool liftHiddenArea() const;
+
   private slots:
     void on_btnStart_clicked();
 
@@ -73,4 +79,5 @@ class EraseMethodDialog : public QDialog
     class QComboBox *comboOwn = nullptr;
     class QCheckBox *checkThenOverwrite = nullptr;
     class QComboBox *comboFormat = nullptr;
+    class QCheckBox *checkHiddenArea = nullptr;
 };

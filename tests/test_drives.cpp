@@ -6,6 +6,7 @@
 // record it leaves.
 
 #include "faultyfile.h"
+#include "protectedarea.h"
 #include "testsupport.h"
 
 #include "app/erasurereport.h"
@@ -170,6 +171,7 @@ class DrivesTest : public QObject
     void badSectorRangesMerge();
     void sampledReadBackIsRecordedAsSuch();
     void hiddenSectorsAreSaidNotErased();
+    void hiddenAreaOpenedOverwrittenAndSetBack();
     void wipedDriveIsReadyToUseAgain();
 };
 
@@ -1243,6 +1245,61 @@ void DrivesTest::hiddenSectorsAreSaidNotErased()
                  "Hidden sectors not erased: 2048 sector"),
              qPrintable(record.drive["sanitizationText"].toString()));
     QVERIFY(!readFile(loop.image).contains(plantText()));
+}
+
+// With the user's leave, a host protected area is opened for the wipe, the
+// passes and the read-back reach what it hides, and it is set back as it
+// was; where the drive refuses to open it, the outcome says the hidden
+// sectors stay.
+void DrivesTest::hiddenAreaOpenedOverwrittenAndSetBack()
+{
+    Loop loop(plantedBytes(1 << 20), 64 << 20);
+    if (!loop.why.isEmpty())
+        QSKIP(qPrintable(loop.why));
+    testsupport::ProtectedAreaDrive drive;
+    velmora::platform::setDriveCommandStandIn(
+        [&drive](const QByteArray &, const velmora::platform::DriveCommand &c,
+                 velmora::platform::DriveAnswer *a) { return drive.answer(c, a); });
+    const auto restore = qScopeGuard([] { velmora::platform::setDriveCommandStandIn(nullptr); });
+    velmora::JobRequest request = wipeOf(loop.device, true);
+    request.method = velmora::kMethodBritish; // two passes
+    request.liftHiddenArea = true;
+    Recorder rec;
+    velmora::ErasureRecord record;
+    outcomeOf(rec, request, &record);
+    QCOMPARE(record.result, velmora::ErasureRecord::Result::Erased);
+    QVERIFY(!drive.hiddenBytes.contains(plantText()));
+    QVERIFY(!readFile(loop.image).contains(plantText()));
+    // Opened to the native size, then set back to the size shown.
+    QCOMPARE(drive.maxima, (QList<quint64>{drive.kShown + drive.kHidden, drive.kShown}));
+    const QJsonObject hidden = record.drive["hiddenArea"].toObject();
+    QCOMPARE(hidden["opened"].toBool(), true);
+    QCOMPARE(hidden["passes"].toInt(), 2);
+    QCOMPARE(hidden["bytesWritten"].toDouble(), double(2 * drive.kHidden * 512));
+    QCOMPARE(hidden["bytesCompared"].toDouble(), double(drive.kHidden * 512));
+    QCOMPARE(hidden["closedAgain"].toBool(), true);
+    const QString words = record.drive["sanitizationText"].toString();
+    QVERIFY2(words.contains("Hidden sectors erased: the host protected area, 2048 sector") &&
+                 !words.contains("not erased"),
+             qPrintable(words));
+
+    // A drive that will not open it: the visible sectors are wiped, the
+    // hidden ones are said to stay.
+    testsupport::ProtectedAreaDrive refusing;
+    refusing.refuseSetMax = true;
+    velmora::platform::setDriveCommandStandIn(
+        [&refusing](const QByteArray &, const velmora::platform::DriveCommand &c,
+                    velmora::platform::DriveAnswer *a) { return refusing.answer(c, a); });
+    Recorder again;
+    outcomeOf(again, request, &record);
+    QCOMPARE(record.result, velmora::ErasureRecord::Result::Erased);
+    QVERIFY(refusing.hiddenBytes.contains(plantText()));
+    QCOMPARE(record.drive["hiddenArea"].toObject()["opened"].toBool(), false);
+    QVERIFY2(record.drive["sanitizationText"].toString().contains(
+                 "Hidden sectors not erased: 2048 sector"),
+             qPrintable(record.drive["sanitizationText"].toString()));
+    QVERIFY2(record.warnings.join('\n').contains("could not be opened for the wipe"),
+             qPrintable(record.warnings.join('\n')));
 }
 
 // --format: once wiped, a new table, one partition and an empty file

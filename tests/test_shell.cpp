@@ -545,6 +545,7 @@ void ShellTest::germanFitsEveryControl()
     driveMethod.offerKeyDestruction(QStringLiteral("LUKS2"));
     driveMethod.offerOwnErase({QStringLiteral("crypto-erase"), QStringLiteral("block-erase")});
     driveMethod.offerFreshFormat();
+    driveMethod.offerHiddenArea(2048, QString());
     ConfirmEraseDialog confirm(window.get());
     for (QDialog *dialog : {static_cast<QDialog *>(&method), static_cast<QDialog *>(&driveMethod),
                             static_cast<QDialog *>(&confirm)}) {

@@ -8,6 +8,7 @@
 #include "app/erasurereport.h"
 #include "engine/core/sizes.h"
 #include "faultyfile.h"
+#include "protectedarea.h"
 #include "testsupport.h"
 
 #include "app/mainwindow.h"
@@ -112,6 +113,7 @@ class WorkflowsTest : public QObject, public WindowFixture
     void fullVolumeIsRefusedBeforeAnyJob();
     void driveWipeEndToEnd();
     void aLuksDriveSaysSoAndOffersItsKeys();
+    void aDrivesHiddenAreaIsOpenedWhenAsked();
     void severalDrivesAtOnceEachWithItsOwnOutcome();
     void stopOnTheStationStopsEveryDrive();
     void aDriveSlowToAnswerHoldsNotTheWindow();
@@ -322,7 +324,7 @@ void WorkflowsTest::fileEraseRefusals()
     auto cancelled = modal::answerBox();
     click("btnNextFromAdd");
     QCOMPARE(cancelled->title, QStringLiteral("Cancelled"));
-    QCOMPARE(cancelled->text, QStringLiteral("The erase operation has been canceled。"));
+    QCOMPARE(cancelled->text, QStringLiteral("The erase operation has been canceled."));
     QCOMPARE(innerPage(), QStringLiteral("pageAdd"));
     QCOMPARE(listEntries(), QStringList{path("keep.txt")});
     QCOMPARE(jobMode(), 1);
@@ -932,6 +934,59 @@ void WorkflowsTest::aLuksDriveSaysSoAndOffersItsKeys()
     QTRY_VERIFY(choices->answered);
     QCOMPARE(*offered, QStringLiteral("Destroy the encryption keys (LUKS2)"));
     QCOMPARE(outerPage(), QStringLiteral("pageWipeDisk"));
+}
+
+// A drive that hides sectors in a host protected area (the drive's answers
+// played by a stand-in): the method dialog offers to open and overwrite
+// them, unchecked; asked, the wipe reaches them and says so.
+void WorkflowsTest::aDrivesHiddenAreaIsOpenedWhenAsked()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to attach a loop device");
+    const QString image = path("hpa.img");
+    QVERIFY(writeFile(image, plantedBytes(64 << 20)));
+    QProcess losetup;
+    losetup.start("losetup", {"--show", "-f", image});
+    QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
+    const QString device = QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+    const auto detach = qScopeGuard([&] { detachLoop(device); });
+    ProtectedAreaDrive drive;
+    velmora::platform::setDriveCommandStandIn(
+        [&drive](const QByteArray &, const velmora::platform::DriveCommand &c,
+                 velmora::platform::DriveAnswer *a) { return drive.answer(c, a); });
+    const auto restore = qScopeGuard([] { velmora::platform::setDriveCommandStandIn(nullptr); });
+
+    click("btnWipeDisk");
+    click("btnShowDrives");
+    auto *table = get<QTableWidget>("tableDiskList");
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (VolumeTable::mountPoint(table, r) == device)
+            table->setCurrentCell(r, 1);
+    auto offered = std::make_shared<QString>();
+    auto wasChecked = std::make_shared<bool>(true);
+    modal::when<EraseMethodDialog>([=](EraseMethodDialog *d, modal::Seen &) {
+        auto *hidden = d->findChild<QCheckBox *>("checkHiddenArea");
+        if (!hidden)
+            return false;
+        *offered = hidden->text();
+        *wasChecked = hidden->isChecked();
+        hidden->setChecked(true);
+        QTest::mouseClick(d->findChild<QRadioButton *>("radioNIST"), Qt::LeftButton);
+        QTest::mouseClick(d->findChild<QPushButton *>("btnStart"), Qt::LeftButton);
+        return true;
+    });
+    confirm("Erase");
+    auto done = modal::answerBox();
+    LogLines log(window.get());
+    click("btnNextFromDiskList");
+    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 60000);
+    QCOMPARE(*offered, QStringLiteral("Open and overwrite its 2048 hidden sectors too"));
+    QVERIFY(!*wasChecked);
+    QVERIFY(!drive.hiddenBytes.contains(plantText()));
+    QCOMPARE(drive.maxima, (QList<quint64>{drive.kShown + drive.kHidden, drive.kShown}));
+    QTRY_VERIFY2(log.lines.join('\n').contains("The 2048 hidden sectors of " + device +
+                                                " were overwritten and read back"),
+                 qPrintable(log.lines.join('\n')));
 }
 
 void WorkflowsTest::severalDrivesAtOnceEachWithItsOwnOutcome()

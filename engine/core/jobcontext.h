@@ -164,6 +164,9 @@ struct JobContext {
     // drive wipe with `verifySampled` reads only blocks sampled across it.
     bool verify = false;
     bool verifySampled = false;
+    // A drive wipe opens a host protected area for its passes, until the
+    // drive is next switched off, and overwrites what it hid too.
+    bool liftHiddenArea = false;
     qint64 bytesVerified = 0;
     // Called with the file's descriptor just before it is read back: a seam
     // for tests that change the data behind the job's back.

@@ -581,6 +581,9 @@ class DriveWipe
     bool waitForOwnErase(OwnErase &erase, QJsonObject *facts);
     void failSampleCheck(const SampleCheck::Result &result);
     bool overwrite(int passes);
+    // With the user's leave, the passes again over what a host protected
+    // area hides, opened for them (hiddenarea.h); false only when stopped.
+    bool overwriteHidden(int passes);
     bool readBack();
     bool readBackSampled();
     void discard();
@@ -604,8 +607,12 @@ class DriveWipe
     bool ownErased = false;
     // What the passes and the read-back could not reach.
     std::unique_ptr<BadSectors> bad;
+    HiddenArea hidden;
+    // Hidden sectors left as they were, and those overwritten once opened.
     quint64 hiddenSectors = 0;
+    quint64 hiddenOverwritten = 0;
     bool failedForBadSectors(int rc);
+    int hiddenPass(RandomStream &stream, bool write, quint64 *done);
 };
 
 bool DriveWipe::measure()
@@ -667,7 +674,7 @@ void DriveWipe::describe()
                                              nullptr, int(table.partitions.size()))
                      .arg(shown, table.type.toUpper()));
     // What the drive hides past the end it shows stays as it is.
-    const HiddenArea hidden = probeHiddenArea(drive, pin->fd.get());
+    hidden = probeHiddenArea(drive, pin->fd.get());
     if (hidden.known)
         facts.drive.insert(QStringLiteral("hiddenArea"), hidden.toJson());
     hiddenSectors = hidden.hiddenSectors();
@@ -933,6 +940,117 @@ bool DriveWipe::overwrite(int passes)
     return true;
 }
 
+// One pass over the hidden sectors, written from `stream` or read and
+// compared with it: 0, ECANCELED, EILSEQ where a read differs, or the
+// drive's error. `*done` counts the bytes.
+int DriveWipe::hiddenPass(RandomStream &stream, bool write, quint64 *done)
+{
+    const quint32 perCommand = std::max<quint32>(1, (128 * 1024) / logical);
+    std::vector<char> data(std::size_t(perCommand) * logical);
+    std::vector<char> got(data.size());
+    for (quint64 lba = hidden.accessibleSectors; lba < hidden.nativeSectors; lba += perCommand) {
+        if (ctx.stopped())
+            return ECANCELED;
+        const quint32 count = quint32(std::min<quint64>(perCommand, hidden.nativeSectors - lba));
+        const std::size_t length = std::size_t(count) * logical;
+        stream.fill(data.data(), length);
+        if (const int rc = hiddenSectorsIo(pin->drive, pin->fd.get(), hidden, write, lba, count,
+                                           logical, write ? data.data() : got.data()))
+            return rc;
+        if (!write && std::memcmp(data.data(), got.data(), length) != 0)
+            return EILSEQ;
+        *done += length;
+    }
+    return 0;
+}
+
+bool DriveWipe::overwriteHidden(int passes)
+{
+    if (!ctx.liftHiddenArea || hiddenSectors == 0 || passes == 0)
+        return true;
+    QJsonObject said = hidden.toJson();
+    QString why;
+    if (!openHiddenArea(pin->drive, pin->fd.get(), hidden, &why)) {
+        said.insert(QStringLiteral("opened"), false);
+        said.insert(QStringLiteral("reason"), why);
+        facts.drive.insert(QStringLiteral("hiddenArea"), said);
+        facts.publish();
+        ctx.warn(QCoreApplication::translate(
+                     "DriveWipe", "⚠️ The hidden sectors of %1 could not be opened for the wipe, "
+                                  "and stay as they were: %2")
+                     .arg(shown, why));
+        return true;
+    }
+    ctx.atPhase(QCoreApplication::translate("DriveWipe", "hidden sectors"));
+    ctx.info(QCoreApplication::translate("DriveWipe",
+                                         "🔓 The host protected area of %1 is open for the wipe "
+                                         "until the drive is next switched off: %n sector(s).",
+                                         nullptr, int(hidden.hiddenSectors()))
+                 .arg(shown));
+    int rc = 0;
+    quint64 written = 0;
+    std::unique_ptr<RandomStream> lastHidden;
+    int pass = 0;
+    while (rc == 0 && pass < passes) {
+        ++pass;
+        auto stream = std::make_unique<RandomStream>();
+        rc = hiddenPass(*stream, true, &written);
+        if (rc == 0)
+            lastHidden = std::move(stream);
+    }
+    quint64 compared = 0;
+    if (rc == 0 && ctx.verify) {
+        RandomStream again(lastHidden->key());
+        rc = hiddenPass(again, false, &compared);
+    }
+    // Set back as it was, whatever happened: the block device's size and
+    // the drive's agree again.
+    QString closeWhy;
+    const bool closed = closeHiddenArea(pin->drive, pin->fd.get(), hidden, &closeWhy);
+    said.insert(QStringLiteral("opened"), true);
+    said.insert(QStringLiteral("passes"), rc == 0 ? pass : pass - 1);
+    said.insert(QStringLiteral("bytesWritten"), double(written));
+    if (ctx.verify)
+        said.insert(QStringLiteral("bytesCompared"), double(compared));
+    said.insert(QStringLiteral("closedAgain"), closed);
+    if (!closed)
+        said.insert(QStringLiteral("closeReason"), closeWhy);
+    said.insert(QStringLiteral("overwritten"), rc == 0);
+    facts.drive.insert(QStringLiteral("hiddenArea"), said);
+    facts.publish();
+    if (!closed)
+        ctx.warn(QCoreApplication::translate(
+                     "DriveWipe", "⚠️ The host protected area of %1 stays open until the drive "
+                                  "is next switched off: %2")
+                     .arg(shown, closeWhy));
+    if (rc == ECANCELED)
+        return false;
+    if (rc != 0) {
+        ctx.warn(QCoreApplication::translate(
+                     "DriveWipe", "⚠️ The hidden sectors of %1 were not all overwritten and "
+                                  "read back as written: %2")
+                     .arg(shown, rc == EILSEQ ? QCoreApplication::translate(
+                                                    "DriveWipe", "they read back otherwise")
+                                              : platform::errorText(rc)));
+        return true;
+    }
+    hiddenOverwritten = hiddenSectors;
+    hiddenSectors = 0;
+    if (ctx.verify)
+        ctx.info(QCoreApplication::translate("DriveWipe",
+                                             "✅ The %n hidden sector(s) of %1 were overwritten "
+                                             "and read back, and the limit set back.",
+                                             nullptr, int(hiddenOverwritten))
+                     .arg(shown));
+    else
+        ctx.info(QCoreApplication::translate("DriveWipe",
+                                             "✅ The %n hidden sector(s) of %1 were overwritten, "
+                                             "and the limit set back.",
+                                             nullptr, int(hiddenOverwritten))
+                     .arg(shown));
+    return true;
+}
+
 bool DriveWipe::readBackSampled()
 {
     ctx.atPhase(QCoreApplication::translate("DriveWipe", "sampled read-back"));
@@ -1117,6 +1235,14 @@ void DriveWipe::finish(int passes)
     QString words = refused > 0 ? badSectorsWords(refused)
                                 : sanitizationWords(category, pin->drive, verified, luksVersion,
                                                     ownCommand, ctx.verifySampled);
+    if (hiddenOverwritten > 0)
+        words += QLatin1Char(' ') +
+                 QCoreApplication::translate("DriveWipe",
+                                             "Hidden sectors erased: the host protected area, %n "
+                                             "sector(s) past the end the drive shows, was opened "
+                                             "for the wipe, overwritten as the rest was, and set "
+                                             "back.",
+                                             nullptr, int(hiddenOverwritten));
     if (hiddenSectors > 0)
         words += QLatin1Char(' ') +
                  QCoreApplication::translate("DriveWipe",
@@ -1176,6 +1302,8 @@ void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobCo
     if (!wipe.overwrite(passes))
         return;
     if (passes > 0 && ctx.verify && !wipe.readBack())
+        return;
+    if (!wipe.overwriteHidden(passes))
         return;
     wipe.discard();
     if (format)

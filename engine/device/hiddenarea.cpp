@@ -9,6 +9,9 @@
 #include <QLocale>
 #include <QtEndian>
 
+#include <cerrno>
+#include <cstring>
+
 namespace velmora
 {
 
@@ -65,6 +68,7 @@ HiddenArea probeHiddenArea(const platform::Drive &drive, int fd)
         return qFromLittleEndian<quint16>(answer.data.constData() + 2 * n);
     };
     const bool lba48 = word(83) & (1 << 10);
+    area.lba48 = lba48;
     area.accessibleSectors = lba48 ? quint64(word(100)) | quint64(word(101)) << 16 |
                                          quint64(word(102)) << 32 | quint64(word(103)) << 48
                                    : quint64(word(60)) | quint64(word(61)) << 16;
@@ -81,6 +85,86 @@ HiddenArea probeHiddenArea(const platform::Drive &drive, int fd)
         area.nativeSectors = area.accessibleSectors;
     area.known = area.accessibleSectors > 0;
     return area;
+}
+
+namespace
+{
+
+// The ATA status of a command's answer: false where it failed.
+bool accepted(const DriveAnswer &answer)
+{
+    if (answer.status != 0 && answer.sense.isEmpty())
+        return false;
+    const Sense sense = senseOf(answer.sense);
+    return !(sense.ata && (sense.ataStatus & 0x01)) && (answer.status == 0 || sense.ata);
+}
+
+// SET MAX ADDRESS to `sectors`, volatile, right after READ NATIVE MAX
+// ADDRESS (the drive refuses it otherwise).
+bool setMax(const platform::Drive &drive, int fd, const HiddenArea &area, quint64 sectors,
+            QString *why)
+{
+    const quint64 native = area.lba48 ? sectorsAnswered(drive, fd, 0x27, 0, true)
+                                      : sectorsAnswered(drive, fd, 0xf8, 0, false);
+    if (native != area.nativeSectors) {
+        *why = QCoreApplication::translate("HiddenArea",
+                                           "the drive no longer gives the native size it gave");
+        return false;
+    }
+    DriveCommand command;
+    // The count's lowest bit (VV) clear: volatile.
+    command.cdb = area.lba48 ? platform::ataPassThrough16(0x37, 0, 0, sectors - 1, 0, true)
+                             : platform::ataPassThrough16(0xf9, 0, 0, sectors - 1, 0, false);
+    command.timeoutMs = kAskTimeoutMs;
+    DriveAnswer answer;
+    if (const int rc = send(drive, fd, command, &answer)) {
+        *why = QString::fromLocal8Bit(std::strerror(rc));
+        return false;
+    }
+    if (!accepted(answer)) {
+        *why = QCoreApplication::translate("HiddenArea", "the drive refused SET MAX ADDRESS");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool openHiddenArea(const platform::Drive &drive, int fd, const HiddenArea &area, QString *why)
+{
+    if (area.feature != QLatin1String("hpa")) {
+        *why = QCoreApplication::translate(
+            "HiddenArea", "a lowered accessible max address is kept by the drive across power "
+                          "cycles: lifting it would change the drive for good");
+        return false;
+    }
+    return setMax(drive, fd, area, area.nativeSectors, why);
+}
+
+bool closeHiddenArea(const platform::Drive &drive, int fd, const HiddenArea &area, QString *why)
+{
+    return setMax(drive, fd, area, area.accessibleSectors, why);
+}
+
+int hiddenSectorsIo(const platform::Drive &drive, int fd, const HiddenArea &area, bool write,
+                    quint64 lba, quint32 count, quint32 sectorBytes, char *data)
+{
+    DriveCommand command;
+    const quint8 opcode = area.lba48 ? (write ? 0x35 : 0x25) : (write ? 0xca : 0xc8);
+    command.cdb = platform::ataDma16(opcode, lba, quint16(count), write, area.lba48);
+    const int bytes = int(count * sectorBytes);
+    if (write)
+        command.dataOut = QByteArray(data, bytes);
+    else
+        command.dataIn = bytes;
+    DriveAnswer answer;
+    if (const int rc = send(drive, fd, command, &answer))
+        return rc;
+    if (!accepted(answer) || (!write && answer.data.size() != bytes))
+        return EIO;
+    if (!write)
+        std::memcpy(data, answer.data.constData(), std::size_t(bytes));
+    return 0;
 }
 
 QJsonObject HiddenArea::toJson() const

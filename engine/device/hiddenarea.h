@@ -23,6 +23,8 @@ struct HiddenArea {
     // How the limit is set: "hpa" (the host protected area feature set) or
     // "ama" (accessible max address).
     QString feature;
+    // The drive takes 48-bit commands.
+    bool lba48 = false;
 
     quint64 hiddenSectors() const
     {
@@ -40,5 +42,21 @@ struct HiddenArea {
 // does not answer as ATA (a partition, a loop device, NVMe, SCSI) is not
 // known: nothing hidden is said of it.
 HiddenArea probeHiddenArea(const platform::Drive &drive, int fd = -1);
+
+// A host protected area is opened for the wipe in the volatile way: SET MAX
+// ADDRESS to the native size, right after READ NATIVE MAX ADDRESS as the
+// command set asks, which the next power cycle undoes. The block device
+// keeps its size; the hidden sectors are written and read through the
+// drive's own commands (hiddenSectorsIo()). A lowered accessible max
+// address is kept by the drive across power cycles, and is not lifted.
+// Each returns false with `*why` where the drive refused.
+bool openHiddenArea(const platform::Drive &drive, int fd, const HiddenArea &area, QString *why);
+// Sets the limit back where it was, again until the next power cycle.
+bool closeHiddenArea(const platform::Drive &drive, int fd, const HiddenArea &area, QString *why);
+// Writes (`write`) or reads `count` sectors of `sectorBytes` at `lba`
+// through the drive's WRITE DMA or READ DMA command: 0, or EIO where the
+// drive refused, or the errno of the call.
+int hiddenSectorsIo(const platform::Drive &drive, int fd, const HiddenArea &area, bool write,
+                    quint64 lba, quint32 count, quint32 sectorBytes, char *data);
 
 } // namespace velmora

@@ -151,6 +151,7 @@ bool runJob(const JobRequest &request, JobContext &ctx, QString *error)
     const int rounds = passes + (request.verify ? 1 : 0);
     ctx.verify = request.verify;
     ctx.verifySampled = request.verify && request.verifySampled;
+    ctx.liftHiddenArea = request.liftHiddenArea;
     if (ctx.report)
         ctx.report->keepRemoved(request.kind == ErasureRecord::Kind::Files);
     if (request.kind == ErasureRecord::Kind::Files) {

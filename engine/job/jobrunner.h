@@ -64,6 +64,9 @@ struct JobRequest {
     QString root;             // a volume job: the mount point
     QByteArray device;        // a drive wipe: the block device
     bool cryptoErase = false; // a drive wipe: destroy a LUKS container's keys first
+    // A drive wipe: a host protected area opened for the passes, until the
+    // drive is next switched off (hiddenarea.h).
+    bool liftHiddenArea = false;
     // A drive wipe: the drive's own erase, before any pass.
     std::optional<OwnEraseChoice> ownErase;
     // A drive wipe: once it succeeded, a new table and file system.

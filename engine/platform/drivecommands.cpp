@@ -114,6 +114,16 @@ QByteArray ataPassThrough16(quint8 command, quint16 features, quint16 count, qui
     return cdb;
 }
 
+QByteArray ataDma16(quint8 command, quint64 lba, quint16 count, bool write, bool ext)
+{
+    QByteArray cdb = ataPassThrough16(command, 0, count, lba, 0, ext);
+    // Protocol: DMA (6); T_DIR to or from the device, BYT_BLOK in blocks,
+    // T_LENGTH in the count field.
+    cdb[1] = char((6 << 1) | (ext ? 1 : 0));
+    cdb[2] = char(write ? 0x06 : 0x0e);
+    return cdb;
+}
+
 namespace
 {
 

@@ -46,6 +46,11 @@ struct DriveAnswer {
 QByteArray ataPassThrough16(quint8 command, quint16 features, quint16 count, quint64 lba,
                             int sectorsIn, bool ext);
 
+// The ATA PASS-THROUGH(16) block for a DMA read or write (`write`) of
+// `count` sectors at `lba`: the data goes in the command's dataOut, or comes
+// back in the answer's data.
+QByteArray ataDma16(quint8 command, quint64 lba, quint16 count, bool write, bool ext);
+
 // Sends `command` to the block device `device`, opened read-only for the
 // time of the command: 0, or the errno of the call (EACCES without the
 // right; ENOTTY where the kernel offers no such pass-through there). A

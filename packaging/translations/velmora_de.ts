@@ -530,6 +530,20 @@ Befehle:
         <translation>velmora-cli: Warnung: das Ergebnis konnte nicht aufbewahrt werden: %1
 </translation>
     </message>
+    <message numerus="yes">
+        <source>velmora-cli: %1 hides %n sector(s) in a host protected area: it is opened for the wipe and overwritten as well.
+</source>
+        <translation>
+            <numerusform>velmora-cli: %1 verbirgt %n Sektor in einem geschützten Bereich (HPA): Er wird für das Löschen geöffnet und ebenfalls überschrieben.
+</numerusform>
+            <numerusform>velmora-cli: %1 verbirgt %n Sektoren in einem geschützten Bereich (HPA): Er wird für das Löschen geöffnet und ebenfalls überschrieben.
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>drive: open a host protected area for the wipe, until the drive is next switched off, and overwrite what it hides as well.</source>
+        <translation>drive: einen geschützten Bereich (HPA) für das Löschen öffnen, bis das Laufwerk das nächste Mal ausgeschaltet wird, und auch überschreiben, was er verbirgt.</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -914,6 +928,54 @@ Befehle:
         <source>🆕 %1 is ready to use again: a new %2 partition table and an empty %3 file system on %4.</source>
         <translation>🆕 %1 ist wieder einsatzbereit: eine neue %2-Partitionstabelle und ein leeres %3-Dateisystem auf %4.</translation>
     </message>
+    <message>
+        <source>⚠️ The hidden sectors of %1 could not be opened for the wipe, and stay as they were: %2</source>
+        <translation>⚠️ Die verborgenen Sektoren von %1 ließen sich für das Löschen nicht öffnen und bleiben, wie sie waren: %2</translation>
+    </message>
+    <message>
+        <source>hidden sectors</source>
+        <translation>verborgene Sektoren</translation>
+    </message>
+    <message numerus="yes">
+        <source>🔓 The host protected area of %1 is open for the wipe until the drive is next switched off: %n sector(s).</source>
+        <translation>
+            <numerusform>🔓 Der geschützte Bereich (HPA) von %1 ist für das Löschen geöffnet, bis das Laufwerk das nächste Mal ausgeschaltet wird: %n Sektor.</numerusform>
+            <numerusform>🔓 Der geschützte Bereich (HPA) von %1 ist für das Löschen geöffnet, bis das Laufwerk das nächste Mal ausgeschaltet wird: %n Sektoren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>⚠️ The host protected area of %1 stays open until the drive is next switched off: %2</source>
+        <translation>⚠️ Der geschützte Bereich (HPA) von %1 bleibt offen, bis das Laufwerk das nächste Mal ausgeschaltet wird: %2</translation>
+    </message>
+    <message>
+        <source>⚠️ The hidden sectors of %1 were not all overwritten and read back as written: %2</source>
+        <translation>⚠️ Nicht alle verborgenen Sektoren von %1 wurden überschrieben und wie geschrieben zurückgelesen: %2</translation>
+    </message>
+    <message>
+        <source>they read back otherwise</source>
+        <translation>sie lesen sich anders zurück</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hidden sectors erased: the host protected area, %n sector(s) past the end the drive shows, was opened for the wipe, overwritten as the rest was, and set back.</source>
+        <translation>
+            <numerusform>Verborgene Sektoren gelöscht: Der geschützte Bereich (HPA), %n Sektor hinter dem sichtbaren Ende des Laufwerks, wurde für das Löschen geöffnet, wie der Rest überschrieben und zurückgesetzt.</numerusform>
+            <numerusform>Verborgene Sektoren gelöscht: Der geschützte Bereich (HPA), %n Sektoren hinter dem sichtbaren Ende des Laufwerks, wurde für das Löschen geöffnet, wie der Rest überschrieben und zurückgesetzt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>✅ The %n hidden sector(s) of %1 were overwritten and read back, and the limit set back.</source>
+        <translation>
+            <numerusform>✅ Der %n verborgene Sektor von %1 wurde überschrieben und zurückgelesen, und die Grenze wurde zurückgesetzt.</numerusform>
+            <numerusform>✅ Die %n verborgenen Sektoren von %1 wurden überschrieben und zurückgelesen, und die Grenze wurde zurückgesetzt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>✅ The %n hidden sector(s) of %1 were overwritten, and the limit set back.</source>
+        <translation>
+            <numerusform>✅ Der %n verborgene Sektor von %1 wurde überschrieben, und die Grenze wurde zurückgesetzt.</numerusform>
+            <numerusform>✅ Die %n verborgenen Sektoren von %1 wurden überschrieben, und die Grenze wurde zurückgesetzt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>EraseMethodDialog</name>
@@ -1004,6 +1066,17 @@ Befehle:
     <message>
         <source>Once the wipe has succeeded: a new partition table with one partition over the whole drive, and a fresh file system on it.</source>
         <translation>Sobald das Löschen gelungen ist: eine neue Partitionstabelle mit einer Partition über das ganze Laufwerk und darauf ein frisches Dateisystem.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Open and overwrite its %n hidden sector(s) too</source>
+        <translation>
+            <numerusform>Auch seinen %n verborgenen Sektor öffnen und überschreiben</numerusform>
+            <numerusform>Auch seine %n verborgenen Sektoren öffnen und überschreiben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drive keeps these sectors from the host (a host protected area). They are opened for the wipe until the drive is next switched off, and set back after it. Without this they stay as they are, and the report says so.</source>
+        <translation>Das Laufwerk hält diese Sektoren vor dem Rechner verborgen (ein geschützter Bereich, HPA). Sie werden für das Löschen bis zum nächsten Ausschalten des Laufwerks geöffnet und danach zurückgesetzt. Ohne diese Wahl bleiben sie, wie sie sind, und der Bericht sagt es.</translation>
     </message>
 </context>
 <context>
@@ -1952,6 +2025,18 @@ Befehle:
             <numerusform>%1 verbirgt %n Sektoren (%2) hinter dem Ende, das er zeigt (ein Host Protected Area): Sie werden nicht gelöscht.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the drive no longer gives the native size it gave</source>
+        <translation>das Laufwerk nennt nicht mehr die native Größe, die es nannte</translation>
+    </message>
+    <message>
+        <source>the drive refused SET MAX ADDRESS</source>
+        <translation>das Laufwerk hat SET MAX ADDRESS abgelehnt</translation>
+    </message>
+    <message>
+        <source>a lowered accessible max address is kept by the drive across power cycles: lifting it would change the drive for good</source>
+        <translation>eine herabgesetzte zugängliche Höchstadresse (AMA) behält das Laufwerk über das Ausschalten hinaus: Sie anzuheben würde das Laufwerk dauerhaft ändern</translation>
+    </message>
 </context>
 <context>
     <name>JobContext</name>
@@ -2370,7 +2455,7 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <translation>Abgebrochen</translation>
     </message>
     <message>
-        <source>The erase operation has been canceled。</source>
+        <source>The erase operation has been canceled.</source>
         <translation>Der Löschvorgang wurde abgebrochen.</translation>
     </message>
     <message>
@@ -2386,7 +2471,7 @@ Copyright © 2026 Die Velmora-Entwickler</translation>
         <translation>Bitte wählen Sie zuerst ein Löschverfahren!</translation>
     </message>
     <message>
-        <source>Erase operation canceled。</source>
+        <source>Erase operation canceled.</source>
         <translation>Löschvorgang abgebrochen.</translation>
     </message>
     <message>

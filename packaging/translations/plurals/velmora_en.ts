@@ -26,6 +26,16 @@ Method: %2%3
 </numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>velmora-cli: %1 hides %n sector(s) in a host protected area: it is opened for the wipe and overwritten as well.
+</source>
+        <translation>
+            <numerusform>velmora-cli: %1 hides %n sector in a host protected area: it is opened for the wipe and overwritten as well.
+</numerusform>
+            <numerusform>velmora-cli: %1 hides %n sectors in a host protected area: it is opened for the wipe and overwritten as well.
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -72,6 +82,44 @@ Method: %2%3
         <translation>
             <numerusform>Hidden sectors not erased: %n sector past the end the drive shows was neither overwritten nor checked.</numerusform>
             <numerusform>Hidden sectors not erased: %n sectors past the end the drive shows were neither overwritten nor checked.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>🔓 The host protected area of %1 is open for the wipe until the drive is next switched off: %n sector(s).</source>
+        <translation>
+            <numerusform>🔓 The host protected area of %1 is open for the wipe until the drive is next switched off: %n sector.</numerusform>
+            <numerusform>🔓 The host protected area of %1 is open for the wipe until the drive is next switched off: %n sectors.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hidden sectors erased: the host protected area, %n sector(s) past the end the drive shows, was opened for the wipe, overwritten as the rest was, and set back.</source>
+        <translation>
+            <numerusform>Hidden sectors erased: the host protected area, %n sector past the end the drive shows, was opened for the wipe, overwritten as the rest was, and set back.</numerusform>
+            <numerusform>Hidden sectors erased: the host protected area, %n sectors past the end the drive shows, was opened for the wipe, overwritten as the rest was, and set back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>✅ The %n hidden sector(s) of %1 were overwritten and read back, and the limit set back.</source>
+        <translation>
+            <numerusform>✅ The %n hidden sector of %1 was overwritten and read back, and the limit set back.</numerusform>
+            <numerusform>✅ The %n hidden sectors of %1 were overwritten and read back, and the limit set back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>✅ The %n hidden sector(s) of %1 were overwritten, and the limit set back.</source>
+        <translation>
+            <numerusform>✅ The %n hidden sector of %1 was overwritten, and the limit set back.</numerusform>
+            <numerusform>✅ The %n hidden sectors of %1 were overwritten, and the limit set back.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>EraseMethodDialog</name>
+    <message numerus="yes">
+        <source>Open and overwrite its %n hidden sector(s) too</source>
+        <translation>
+            <numerusform>Open and overwrite its %n hidden sector too</numerusform>
+            <numerusform>Open and overwrite its %n hidden sectors too</numerusform>
         </translation>
     </message>
 </context>
