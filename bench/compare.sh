@@ -17,7 +17,7 @@
 #              "1 4 16") loop devices of STATION_SIZE (default 256M) at once with
 #              velmora-cli, against as many dd oflag=direct at once, and
 #              against as many dd each followed by blkdiscard, as Velmora
-#              discards each drive after its pass)
+#              discards a drive after its pass where it is no disk image)
 # "--verify vs without" pairs Velmora with itself: its ratio is the share of
 # time left after the read-back (1 / the cost of verifying).
 # Page-cache peaks need root (a memory cgroup per run); elsewhere "n/a".

@@ -251,6 +251,8 @@ void DrivesTest::wipeLeavesNothingOfTheDrive()
     for (const QJsonValue &pass : passes)
         QCOMPARE(pass["bytesWritten"].toDouble(), double(256 << 20));
     QCOMPARE(drive["verification"]["bytesCompared"].toDouble(), double(256 << 20));
+    // A disk image is not discarded: that would only punch holes in its file.
+    QCOMPARE(drive["discard"].toString(), QStringLiteral("skipped"));
     QCOMPARE(drive["sanitization"].toString(), QStringLiteral("clear"));
     QCOMPARE(record.toJson()["job"].toString(), QStringLiteral("drive"));
 }

@@ -1155,7 +1155,17 @@ void DriveWipe::discard()
 {
     const int fd = pin->fd.get();
     QString discard = QStringLiteral("unsupported");
-    if (pin->drive.disk.discards == 1) {
+    // A disk image's discard only punches holes in its file, which the
+    // passes have just overwritten: it reaches no cell a drive keeps aside,
+    // and costs a good part of a pass.
+    if (pin->drive.disk.transport == platform::Transport::Loop) {
+        discard = QStringLiteral("skipped");
+        ctx.info(QCoreApplication::translate("DriveWipe",
+                                             "ℹ️ No discard: %1 is a disk image; a discard would "
+                                             "only punch holes in its file, which the passes "
+                                             "have overwritten.")
+                     .arg(shown));
+    } else if (pin->drive.disk.discards == 1) {
         ctx.atPhase(QCoreApplication::translate("DriveWipe", "discard"));
         int rc = 0;
         if (platform::discardRange(fd, 0, bytes, true) == 0) {

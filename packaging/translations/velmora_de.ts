@@ -976,6 +976,10 @@ Befehle:
             <numerusform>✅ Die %n verborgenen Sektoren von %1 wurden überschrieben, und die Grenze wurde zurückgesetzt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>ℹ️ No discard: %1 is a disk image; a discard would only punch holes in its file, which the passes have overwritten.</source>
+        <translation>ℹ️ Keine Freigabe: %1 ist eine Abbilddatei; eine Freigabe würde nur Löcher in ihre Datei stanzen, die die Durchgänge überschrieben haben.</translation>
+    </message>
 </context>
 <context>
     <name>EraseMethodDialog</name>
