@@ -290,7 +290,7 @@ int run(int argc, char **argv)
         command != QLatin1String("freespace") && command != QLatin1String("drive"))
         return fail(QCoreApplication::translate(
                         "Cli", "unknown command %1; the commands are erase, wipe, freespace, "
-                               "drive, drives, schedule, check-report and volumes")
+                               "drive, drives, schedule, check-report, volumes and reports")
                         .arg(command));
     if (const int status = misplacedOption(options))
         return status;

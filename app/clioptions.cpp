@@ -174,7 +174,7 @@ void describeOptions(QCommandLineParser &parser)
     parser.addPositionalArgument(
         QStringLiteral("command"),
         QCoreApplication::translate("Cli", "erase, wipe, freespace, drive, drives, volumes, "
-                                           "schedule or check-report"));
+                                           "schedule, check-report or reports"));
     parser.addPositionalArgument(
         QStringLiteral("paths"),
         QCoreApplication::translate("Cli", "Files and folders, or the volume's mount point."),

@@ -320,8 +320,8 @@ Methode: %2%3
         <translation>--no-verify und --crypto-erase gehören nur zu drive</translation>
     </message>
     <message>
-        <source>unknown command %1; the commands are erase, wipe, freespace, drive, drives, schedule, check-report and volumes</source>
-        <translation>unbekannter Befehl %1; die Befehle sind erase, wipe, freespace, drive, drives, schedule, check-report und volumes</translation>
+        <source>unknown command %1; the commands are erase, wipe, freespace, drive, drives, schedule, check-report, volumes and reports</source>
+        <translation>unbekannter Befehl %1; die Befehle sind erase, wipe, freespace, drive, drives, schedule, check-report, volumes und reports</translation>
     </message>
     <message>
         <source>The report: who erased (also in report.conf).</source>
@@ -477,8 +477,8 @@ Methode: %2%3
         <translation>drive --format: die Bezeichnung des neuen Dateisystems.</translation>
     </message>
     <message>
-        <source>erase, wipe, freespace, drive, drives, volumes, schedule or check-report</source>
-        <translation>erase, wipe, freespace, drive, drives, volumes, schedule oder check-report</translation>
+        <source>erase, wipe, freespace, drive, drives, volumes, schedule, check-report or reports</source>
+        <translation>erase, wipe, freespace, drive, drives, volumes, schedule, check-report oder reports</translation>
     </message>
     <message>
         <source>reports takes only --json</source>
