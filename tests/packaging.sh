@@ -59,6 +59,22 @@ for ts in "$source"/packaging/translations/velmora_*.ts; do
         exit 1
     fi
 done
+# Each language of the catalogues names and describes the application in
+# the menus and the software centre too.
+for ts in "$source"/packaging/translations/velmora_*.ts; do
+    lang=$(basename "$ts" .ts)
+    lang=${lang#velmora_}
+    for key in GenericName Comment; do
+        grep -q "^$key\[$lang\]=" "$source/packaging/org.velmora.Velmora.desktop" || {
+            echo "the desktop entry has no $key[$lang]" >&2
+            exit 1
+        }
+    done
+    grep -q "<summary xml:lang=\"$lang\">" "$source/packaging/org.velmora.Velmora.metainfo.xml.in" || {
+        echo "the metainfo has no summary in $lang" >&2
+        exit 1
+    }
+done
 # Each language keeps one word for each term a user must not confuse.
 python3 "$source/tests/glossary.py" "$source/packaging/translations/glossary.tsv" \
     "$source"/packaging/translations/velmora_*.ts || exit 1

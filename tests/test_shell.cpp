@@ -20,11 +20,13 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -67,7 +69,8 @@ class ShellTest : public QObject, public WindowFixture
     void helpOpensTheSameAddressOncePerPress();
     void helpWithoutABrowserShowsTheInstalledManual();
     void hoverAndFocusAreSeen();
-    void germanFitsEveryControl();
+    void everyLanguageFitsEveryControl_data();
+    void everyLanguageFitsEveryControl();
     void fitsASmallScreen();
     void scheduledWipesFromTheMenu();
 };
@@ -446,21 +449,46 @@ QStringList cutCells(QTableWidget *table, const QList<int> &columns, int lines =
 
 } // namespace
 
-void ShellTest::germanFitsEveryControl()
+void ShellTest::everyLanguageFitsEveryControl_data()
 {
-    // The window as a German desktop starts it: its catalogue and Qt's own.
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("wipeDisk"); // the catalogue's word for the home page's card
+    QTest::addColumn<QString>("cancel");   // Qt's own, from its catalogue
+    const QMap<QString, QPair<QString, QString>> expected{
+        {"de", {"Datenträger löschen", "Abbrechen"}},
+        {"fr", {"Effacer un disque", "Annuler"}},
+    };
+    // Every catalogue built in is checked: one without a row here fails.
+    const QStringList built = QDir(":/i18n").entryList({"velmora_*.qm"});
+    for (const QString &file : built) {
+        const QString language = file.mid(8, file.size() - 11);
+        if (language == QLatin1String("en"))
+            continue; // the plural forms of the texts themselves
+        const auto words = expected.value(language);
+        QTest::newRow(qPrintable(language)) << language << words.first << words.second;
+    }
+}
+
+void ShellTest::everyLanguageFitsEveryControl()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, wipeDisk);
+    QFETCH(QString, cancel);
+    QVERIFY2(!wipeDisk.isEmpty(), "a catalogue this test does not know yet: add its row");
+    // The window as a desktop in that language starts it: its catalogue and
+    // Qt's own.
     close();
     const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QLocale::setDefault(QLocale(locale));
     auto restore = qScopeGuard([&] {
         close();
         QLocale::setDefault(before);
         open();
     });
     open();
-    QCOMPARE(get<QAbstractButton>("btnWipeDisk")->text(), QStringLiteral("Datenträger löschen"));
+    QCOMPARE(get<QAbstractButton>("btnWipeDisk")->text(), wipeDisk);
     QMessageBox qtOwn(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Cancel);
-    QCOMPARE(qtOwn.button(QMessageBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    QCOMPARE(qtOwn.button(QMessageBox::Cancel)->text(), cancel);
 
     QStringList clipped;
     auto *stack = get<QStackedWidget>("stackedWidget");
