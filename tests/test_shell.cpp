@@ -457,6 +457,7 @@ void ShellTest::everyLanguageFitsEveryControl_data()
     const QMap<QString, QPair<QString, QString>> expected{
         {"de", {"Datenträger löschen", "Abbrechen"}},
         {"fr", {"Effacer un disque", "Annuler"}},
+        {"es", {"Borrar disco", "Cancelar"}},
     };
     // Every catalogue built in is checked: one without a row here fails.
     const QStringList built = QDir(":/i18n").entryList({"velmora_*.qm"});
