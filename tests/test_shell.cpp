@@ -458,6 +458,7 @@ void ShellTest::everyLanguageFitsEveryControl_data()
         {"de", {"Datenträger löschen", "Abbrechen"}},
         {"fr", {"Effacer un disque", "Annuler"}},
         {"es", {"Borrar disco", "Cancelar"}},
+        {"it", {"Cancella disco", "Annulla"}},
     };
     // Every catalogue built in is checked: one without a row here fails.
     const QStringList built = QDir(":/i18n").entryList({"velmora_*.qm"});
