@@ -459,6 +459,7 @@ void ShellTest::everyLanguageFitsEveryControl_data()
         {"fr", {"Effacer un disque", "Annuler"}},
         {"es", {"Borrar disco", "Cancelar"}},
         {"it", {"Cancella disco", "Annulla"}},
+        {"pt_BR", {"Apagar disco", "Cancelar"}},
     };
     // Every catalogue built in is checked: one without a row here fails.
     const QStringList built = QDir(":/i18n").entryList({"velmora_*.qm"});
