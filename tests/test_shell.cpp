@@ -460,6 +460,7 @@ void ShellTest::everyLanguageFitsEveryControl_data()
         {"es", {"Borrar disco", "Cancelar"}},
         {"it", {"Cancella disco", "Annulla"}},
         {"pt_BR", {"Apagar disco", "Cancelar"}},
+        {"pl", {"Wymaż dysk", "Anuluj"}},
     };
     // Every catalogue built in is checked: one without a row here fails.
     const QStringList built = QDir(":/i18n").entryList({"velmora_*.qm"});
