@@ -125,8 +125,8 @@ void finishRow(QTableWidget *table, int row, QString tip, const QString &why)
 // heading's width or 48 px) and in proportion to what it would need; their
 // texts take two lines or are cut in the middle, whole in the row's tip.
 // `caps` limit a column's room; whatever is left over goes to `spare`.
-void shareWidth(QTableWidget *table, const QList<int> &flexible, const QMap<int, int> &floors,
-                const QMap<int, int> &caps, int spare)
+void shareWidth(QTableWidget *table, const QList<int> &flexible, const QList<int> &wordsWhole,
+                const QMap<int, int> &floors, const QMap<int, int> &caps, int spare)
 {
     QHeaderView *header = table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -147,19 +147,30 @@ void shareWidth(QTableWidget *table, const QList<int> &flexible, const QMap<int,
             whole += needed[column];
             continue;
         }
-        // A word is not cut where the column can take it (up to 100 px):
-        // the text goes onto its next line at a space instead.
+        // In `wordsWhole`, a word is not cut where the column can take it
+        // (up to 120 px): the text goes onto its next line at a space
+        // instead. Names and serials are cut in their middle.
         int word = 0;
-        for (int row = 0; row < table->rowCount(); ++row)
+        for (int row = 0; wordsWhole.contains(column) && row < table->rowCount(); ++row)
             if (const QTableWidgetItem *item = table->item(row, column))
                 for (const QString &part : item->text().split(QLatin1Char(' ')))
                     word = std::max(word, table->fontMetrics().horizontalAdvance(part) + 12);
         floor[column] = std::min(
             needed[column],
             std::max(floors.value(column, std::min(header->sectionSizeHint(column), 48)),
-                     std::min(word, 100)));
+                     std::min(word, 120)));
         wanted += needed[column];
         least += floor[column];
+    }
+    // Where even the floors do not fit, they give way alike: a word is cut
+    // before a column goes out of sight.
+    if (least > width - whole && least > 0) {
+        const int room = std::max(0, width - whole);
+        for (int column : flexible)
+            floor[column] = std::max(24, int(qint64(floor[column]) * room / least));
+        least = 0;
+        for (int column : flexible)
+            least += floor[column];
     }
     const int left = std::max(least, width - whole);
     for (int column = 0; column < columns; ++column) {
@@ -179,7 +190,7 @@ void shareWidth(QTableWidget *table, const QList<int> &flexible, const QMap<int,
 void fitDriveColumns(QTableWidget *table)
 {
     const int width = table->maximumViewportSize().width();
-    shareWidth(table, {2, 3, 5, 6}, {}, {{7, width / 4}}, 2);
+    shareWidth(table, {2, 3, 5, 6}, {5, 6}, {}, {{7, width / 4}}, 2);
 }
 
 // The columns shared out, then each row as high as its texts on the lines
@@ -206,7 +217,7 @@ void fitDriveRows(QTableWidget *table)
 void fitVolumeColumns(QTableWidget *table)
 {
     const int width = table->maximumViewportSize().width();
-    shareWidth(table, {1, 5, 6}, {{1, width / 3}}, {}, 1);
+    shareWidth(table, {1, 5, 6}, {6}, {{1, width / 3}}, {}, 1);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ def load(path):
         if line.startswith("#") or not line.strip():
             continue
         lang, term, word = line.rstrip("\n").split("\t")
-        terms.setdefault(lang, []).append((re.compile(term, re.I), word))
+        terms.setdefault(lang, []).append((re.compile(term, re.I), re.compile(word)))
     return terms
 
 
@@ -43,9 +43,9 @@ def main():
                 if not named.search(source):
                     continue
                 for other, word in pairs:
-                    if other is named or other.search(source) or word not in translation:
+                    if other is named or other.search(source) or not word.search(translation):
                         continue
-                    print(f"{os.path.basename(catalogue)}: '{word}' is the word for "
+                    print(f"{os.path.basename(catalogue)}: '{word.pattern}' is the word for "
                           f"'{other.pattern}', but the text names only '{named.pattern}':\n"
                           f"  {source.strip()}\n  {translation.strip()}", file=sys.stderr)
                     faults += 1
