@@ -13,6 +13,7 @@ packages=(
     libfdisk-dev exfatprogs        # libfdisk and mkfs: a wiped stick made ready to use again
     cryptsetup-bin                 # cryptsetup: the tests make LUKS containers to destroy
     fonts-noto-color-emoji fonts-liberation2  # the log's symbols and its text
+    fonts-noto-cjk                 # Chinese and Japanese in the window and the report's PDF
     dosfstools e2fsprogs util-linux  # small test volumes (mkfs, mount, losetup)
     fusefat                        # FAT test volumes where the kernel has no vfat
     libfuse3-dev                   # the tests' own FUSE file that fails or hangs like a drive

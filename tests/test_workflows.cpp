@@ -44,6 +44,7 @@
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QTranslator>
 #include <QUrl>
 
 #include <atomic>
@@ -103,6 +104,7 @@ class WorkflowsTest : public QObject, public WindowFixture
     void copyOnWriteEraseOffersTheFreeSpaceWipe();
     void fileEraseReportsFailuresHonestly();
     void longReportKeepsEveryFailure();
+    void chineseReportCarriesItsFont();
     void stopYesKeepsTheInterruptedFile();
 
     void volumeTablesListMountedVolumes();
@@ -398,6 +400,41 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
           path("ok.txt") + " Erased", path("locked.txt") + " Not erased",
           QStringLiteral("1 item could not be securely erased: ") + path("locked.txt")})
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + text));
+}
+
+// A report in Chinese: its words are text in the PDF, in a font that the
+// PDF carries with it, so that it reads the same on a computer without one.
+void WorkflowsTest::chineseReportCarriesItsFont()
+{
+    QTranslator chinese;
+    QVERIFY(chinese.load(QStringLiteral(":/i18n/velmora_zh_CN.qm")));
+    QCoreApplication::installTranslator(&chinese);
+    const auto remove = qScopeGuard([&] { QCoreApplication::removeTranslator(&chinese); });
+    velmora::ErasureRecord record;
+    record.method = velmora::kMethodNist;
+    record.started = QDateTime::currentDateTime();
+    record.finished = record.started.addSecs(60);
+    velmora::ErasureRecord::Entry entry;
+    entry.name = QStringLiteral("/data/报告.txt");
+    entry.erased = true;
+    entry.outcome = QCoreApplication::translate("ErasureRecord", "Erased");
+    record.entries.append(entry);
+    QVERIFY(velmora::writeReportPdf(record, path("zh.pdf"), nullptr));
+    const QString text = pdfText(path("zh.pdf"));
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed");
+    QVERIFY2(text.contains(QStringLiteral("Velmora 擦除报告")) &&
+                 text.contains(QStringLiteral("/data/报告.txt")),
+             qPrintable(text));
+    QProcess fonts;
+    fonts.start("pdffonts", {path("zh.pdf")});
+    QVERIFY(fonts.waitForFinished(60000) && fonts.exitCode() == 0);
+    const QString listed = QString::fromUtf8(fonts.readAllStandardOutput());
+    bool cjkEmbedded = false;
+    for (const QString &line : listed.split('\n'))
+        if (line.contains("CJK") && line.simplified().contains(" yes "))
+            cjkEmbedded = true;
+    QVERIFY2(cjkEmbedded, qPrintable(listed));
 }
 
 void WorkflowsTest::longReportKeepsEveryFailure()
