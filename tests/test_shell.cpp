@@ -463,6 +463,7 @@ void ShellTest::everyLanguageFitsEveryControl_data()
         {"pl", {"Wymaż dysk", "Anuluj"}},
         {"ru", {"Стереть диск", "Отмена"}},
         {"zh_CN", {"擦除磁盘", "取消"}},
+        {"ja", {"ディスクの消去", "キャンセル"}},
     };
     // Every catalogue built in is checked: one without a row here fails.
     const QStringList built = QDir(":/i18n").entryList({"velmora_*.qm"});

@@ -104,7 +104,7 @@ class WorkflowsTest : public QObject, public WindowFixture
     void copyOnWriteEraseOffersTheFreeSpaceWipe();
     void fileEraseReportsFailuresHonestly();
     void longReportKeepsEveryFailure();
-    void chineseReportCarriesItsFont();
+    void chineseAndJapaneseReportsCarryTheirFont();
     void stopYesKeepsTheInterruptedFile();
 
     void volumeTablesListMountedVolumes();
@@ -402,39 +402,44 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + text));
 }
 
-// A report in Chinese: its words are text in the PDF, in a font that the
-// PDF carries with it, so that it reads the same on a computer without one.
-void WorkflowsTest::chineseReportCarriesItsFont()
+// A report in Chinese or Japanese: its words are text in the PDF, in a
+// font the PDF carries with it, so that it reads the same on a computer
+// without one.
+void WorkflowsTest::chineseAndJapaneseReportsCarryTheirFont()
 {
-    QTranslator chinese;
-    QVERIFY(chinese.load(QStringLiteral(":/i18n/velmora_zh_CN.qm")));
-    QCoreApplication::installTranslator(&chinese);
-    const auto remove = qScopeGuard([&] { QCoreApplication::removeTranslator(&chinese); });
-    velmora::ErasureRecord record;
-    record.method = velmora::kMethodNist;
-    record.started = QDateTime::currentDateTime();
-    record.finished = record.started.addSecs(60);
-    velmora::ErasureRecord::Entry entry;
-    entry.name = QStringLiteral("/data/报告.txt");
-    entry.erased = true;
-    entry.outcome = QCoreApplication::translate("ErasureRecord", "Erased");
-    record.entries.append(entry);
-    QVERIFY(velmora::writeReportPdf(record, path("zh.pdf"), nullptr));
-    const QString text = pdfText(path("zh.pdf"));
-    if (text.isEmpty())
-        QSKIP("pdftotext is not installed");
-    QVERIFY2(text.contains(QStringLiteral("Velmora 擦除报告")) &&
-                 text.contains(QStringLiteral("/data/报告.txt")),
-             qPrintable(text));
-    QProcess fonts;
-    fonts.start("pdffonts", {path("zh.pdf")});
-    QVERIFY(fonts.waitForFinished(60000) && fonts.exitCode() == 0);
-    const QString listed = QString::fromUtf8(fonts.readAllStandardOutput());
-    bool cjkEmbedded = false;
-    for (const QString &line : listed.split('\n'))
-        if (line.contains("CJK") && line.simplified().contains(" yes "))
-            cjkEmbedded = true;
-    QVERIFY2(cjkEmbedded, qPrintable(listed));
+    const QList<QPair<QString, QString>> languages{{"zh_CN", "Velmora 擦除报告"},
+                                                   {"ja", "Velmora 消去レポート"}};
+    for (const auto &[language, title] : languages) {
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(":/i18n/velmora_" + language + ".qm"));
+        QCoreApplication::installTranslator(&catalogue);
+        const auto remove = qScopeGuard([&] { QCoreApplication::removeTranslator(&catalogue); });
+        velmora::ErasureRecord record;
+        record.method = velmora::kMethodNist;
+        record.started = QDateTime::currentDateTime();
+        record.finished = record.started.addSecs(60);
+        velmora::ErasureRecord::Entry entry;
+        entry.name = QStringLiteral("/data/报告.txt");
+        entry.erased = true;
+        entry.outcome = QCoreApplication::translate("ErasureRecord", "Erased");
+        record.entries.append(entry);
+        const QString pdf = path(language + ".pdf");
+        QVERIFY(velmora::writeReportPdf(record, pdf, nullptr));
+        const QString text = pdfText(pdf);
+        if (text.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QVERIFY2(text.contains(title) && text.contains(QStringLiteral("/data/报告.txt")),
+                 qPrintable(text));
+        QProcess fonts;
+        fonts.start("pdffonts", {pdf});
+        QVERIFY(fonts.waitForFinished(60000) && fonts.exitCode() == 0);
+        const QString listed = QString::fromUtf8(fonts.readAllStandardOutput());
+        bool cjkEmbedded = false;
+        for (const QString &line : listed.split('\n'))
+            if (line.contains("CJK") && line.simplified().contains(" yes "))
+                cjkEmbedded = true;
+        QVERIFY2(cjkEmbedded, qPrintable(listed));
+    }
 }
 
 void WorkflowsTest::longReportKeepsEveryFailure()
