@@ -10,6 +10,9 @@
 # one of them LUKS. The user's own settings and reports stay out of it.
 #
 #   sudo ./scripts/screenshots.sh [OUT_DIR] [SCALE]
+#
+# LANGS picks the languages (default "en_US de_DE"), for instance
+# LANGS="fr_FR es_ES it_IT pt_BR pl_PL ru_RU zh_CN ja_JP".
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 out=$(realpath -m "${1:-screenshots}")
@@ -58,9 +61,9 @@ files() {
     echo signed >"$demo/contract-signed.pdf"; chattr +i "$demo/contract-signed.pdf"; sync
 }
 
-for lang in en_US de_DE; do
+for lang in ${LANGS:-en_US de_DE}; do
     files
-    LANG=$lang.UTF-8 LANGUAGE= "$tour" "$out" "${lang%%_*}" "$work/volume" "${drives[@]}" \
+    LANG=$lang.UTF-8 LANGUAGE= "$tour" "$out" "$lang" "$work/volume" "${drives[@]}" \
         "$demo"/*.pdf "$demo"/*.jpg "$demo"/*.odt "$demo/holiday-photos" "$demo/family-video.mkv"
 done
 echo "screenshots in $out"

@@ -857,10 +857,8 @@ void WorkflowsTest::driveWipeEndToEnd()
     const QString image = path("drive.img");
     QVERIFY(writeFile(image, plantedBytes(8 << 20)));
     QVERIFY(QFile(image).resize(32 << 20));
-    QProcess losetup;
-    losetup.start("losetup", {"--show", "-f", image});
-    QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
-    const QString device = QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+    const QString device = attachLoop(image);
+    QVERIFY(!device.isEmpty());
     const auto detach = qScopeGuard([&] { detachLoop(device); });
 
     click("btnWipeDisk");
@@ -941,10 +939,8 @@ void WorkflowsTest::aLuksDriveSaysSoAndOffersItsKeys()
         QSKIP("needs root to attach a loop device");
     const QString image = path("luks.img");
     QVERIFY(QFile(image).open(QIODevice::WriteOnly) && QFile(image).resize(32 << 20));
-    QProcess losetup;
-    losetup.start("losetup", {"--show", "-f", image});
-    QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
-    const QString device = QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+    const QString device = attachLoop(image);
+    QVERIFY(!device.isEmpty());
     const auto detach = qScopeGuard([&] { detachLoop(device); });
     QVERIFY(writeFile(path("key"), "correct horse battery staple"));
     if (run("cryptsetup", {"luksFormat", "-q", "--type", "luks2", "--pbkdf", "pbkdf2",
@@ -987,10 +983,8 @@ void WorkflowsTest::aDrivesHiddenAreaIsOpenedWhenAsked()
         QSKIP("needs root to attach a loop device");
     const QString image = path("hpa.img");
     QVERIFY(writeFile(image, plantedBytes(64 << 20)));
-    QProcess losetup;
-    losetup.start("losetup", {"--show", "-f", image});
-    QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
-    const QString device = QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+    const QString device = attachLoop(image);
+    QVERIFY(!device.isEmpty());
     const auto detach = qScopeGuard([&] { detachLoop(device); });
     ProtectedAreaDrive drive;
     velmora::platform::setDriveCommandStandIn(
@@ -1051,10 +1045,8 @@ void WorkflowsTest::severalDrivesAtOnceEachWithItsOwnOutcome()
     for (const QString &image : images) {
         if (image != faulty.path())
             QVERIFY(writeFile(image, plantedBytes(32 << 20)));
-        QProcess losetup;
-        losetup.start("losetup", {"--show", "-f", image});
-        QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
-        devices << QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+        devices << attachLoop(image);
+        QVERIFY(!devices.last().isEmpty());
     }
 
     click("btnWipeDisk");
@@ -1161,10 +1153,8 @@ void WorkflowsTest::stopOnTheStationStopsEveryDrive()
     for (const QString &name : {"a.img", "b.img"}) {
         QVERIFY(QFile(path(name)).open(QIODevice::WriteOnly));
         QVERIFY(QFile(path(name)).resize(name == "a.img" ? qint64(8) << 20 : qint64(2) << 30));
-        QProcess losetup;
-        losetup.start("losetup", {"--show", "-f", path(name)});
-        QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
-        devices << QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+        devices << attachLoop(path(name));
+        QVERIFY(!devices.last().isEmpty());
     }
     click("btnWipeDisk");
     click("btnShowDrives");
@@ -1227,10 +1217,8 @@ void WorkflowsTest::aDriveSlowToAnswerHoldsNotTheWindow()
     testsupport::FaultyFile file(32 << 20, {-1, -1, true});
     if (!file.why.isEmpty())
         QSKIP(qPrintable(file.why));
-    QProcess losetup;
-    losetup.start("losetup", {"--show", "-f", file.path()});
-    QVERIFY(losetup.waitForFinished() && losetup.exitCode() == 0);
-    const QString device = QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+    const QString device = attachLoop(file.path());
+    QVERIFY(!device.isEmpty());
     const auto detach = qScopeGuard([&] {
         file.release();
         detachLoop(device);

@@ -119,6 +119,17 @@ inline int run(const QString &program, const QStringList &args)
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
+// Attaches `image` to a free loop device: its node, or empty where it could
+// not.
+inline QString attachLoop(const QString &image)
+{
+    QProcess losetup;
+    losetup.start(QStringLiteral("losetup"), {QStringLiteral("--show"), QStringLiteral("-f"), image});
+    if (!losetup.waitForFinished(60000) || losetup.exitCode() != 0)
+        return QString();
+    return QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+}
+
 // Detaches a loop device, with the partitions the kernel was told of: they
 // outlive the detach, and would show on the next image attached to it.
 inline void detachLoop(const QString &device)
