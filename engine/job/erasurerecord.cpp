@@ -318,7 +318,9 @@ QString ErasureRecord::summary() const
     const QString head =
         result == Result::Stopped
             ? QCoreApplication::translate("ErasureRecord", "⏹️ The erase was stopped.")
-            : resultText() + QLatin1Char('.');
+            : QCoreApplication::translate("ErasureRecord", "%1.", "a job's state, ending its "
+                                                                  "sentence")
+                  .arg(resultText());
     if (kind == Kind::Files)
         return QCoreApplication::translate("ErasureRecord",
                                            "%1 %2 of %n entries erased, %3 written.", nullptr,

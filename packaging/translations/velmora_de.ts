@@ -1228,6 +1228,11 @@ Befehle:
             <numerusform>Mit Ausnahmen gelöscht: %n Sektoren konnten nicht geschrieben werden; zerstören Sie dieses Laufwerk physisch</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a job&apos;s state, ending its sentence</comment>
+        <translation>%1.</translation>
+    </message>
 </context>
 <context>
     <name>ErasureReport</name>

@@ -1229,6 +1229,11 @@ Méthode&#xa0;: %2%3
         <source>%1 %2 written on %3.</source>
         <translation>%1 %2 écrits sur %3.</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a job&apos;s state, ending its sentence</comment>
+        <translation>%1.</translation>
+    </message>
 </context>
 <context>
     <name>ErasureReport</name>

@@ -1207,6 +1207,11 @@ Method: %2%3
         <source>%1 %2 written on %3.</source>
         <translation>%1 %3 に %2 を書き込み。</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a job&apos;s state, ending its sentence</comment>
+        <translation>%1。</translation>
+    </message>
 </context>
 <context>
     <name>ErasureReport</name>

@@ -1251,6 +1251,11 @@ Metoda: %2%3
         <source>%1 %2 written on %3.</source>
         <translation>%1 zapisano %2 na %3.</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a job&apos;s state, ending its sentence</comment>
+        <translation>%1.</translation>
+    </message>
 </context>
 <context>
     <name>ErasureReport</name>

@@ -1206,6 +1206,11 @@ Method: %2%3
         <source>%1 %2 written on %3.</source>
         <translation>%1 %2 已写入 %3。</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a job&apos;s state, ending its sentence</comment>
+        <translation>%1。</translation>
+    </message>
 </context>
 <context>
     <name>ErasureReport</name>
