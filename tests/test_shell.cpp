@@ -419,6 +419,18 @@ QStringList clippedControls(QWidget *top)
                            .arg(button->geometry().right())
                            .arg(button->parentWidget()->width());
     }
+    // A label on one line that needs more room than it has is cut at its
+    // end, as a heading would be.
+    for (QLabel *label : top->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(top) || label->wordWrap() || label->text().isEmpty() ||
+            label->pixmap().isNull() == false)
+            continue;
+        if (label->sizeHint().width() > label->width() + 2)
+            clipped << QStringLiteral("label %1 \"%2\" needs %3 px, has %4")
+                           .arg(label->objectName(), label->text().left(60))
+                           .arg(label->sizeHint().width())
+                           .arg(label->width());
+    }
     return clipped;
 }
 

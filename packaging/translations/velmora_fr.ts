@@ -2332,7 +2332,7 @@ Méthode&#xa0;: %2%3
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:700;&quot;&gt;Velmora - Permanently Erase Data &amp;amp; Prevent Leaks&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Velmora securely erases sensitive data from your disk or USB. &lt;br/&gt;Protect your privacy and prevent data leaks for good.&lt;span style=&quot; font-size:14pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:700;&quot;&gt;Velmora - Effacer définitivement les données &amp;amp; éviter les fuites&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Velmora efface de façon sûre les données sensibles de votre disque ou clé USB. &lt;br/&gt;Protégez votre vie privée et évitez les fuites de données pour de bon.&lt;span style=&quot; font-size:14pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:700;&quot;&gt;Velmora - Effacer pour de bon &amp;amp; éviter les fuites&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Velmora efface de façon sûre les données sensibles de votre disque ou clé USB. &lt;br/&gt;Protégez votre vie privée et évitez les fuites de données pour de bon.&lt;span style=&quot; font-size:14pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Wipe Free Space</source>

@@ -2332,7 +2332,7 @@ Método: %2%3
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:700;&quot;&gt;Velmora - Permanently Erase Data &amp;amp; Prevent Leaks&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Velmora securely erases sensitive data from your disk or USB. &lt;br/&gt;Protect your privacy and prevent data leaks for good.&lt;span style=&quot; font-size:14pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:700;&quot;&gt;Velmora - Apague dados para sempre &amp;amp; evite vazamentos&lt;/span&gt;&lt;/p&gt;&lt;p&gt;O Velmora apaga com segurança dados sensíveis do seu disco ou pendrive. &lt;br/&gt;Proteja a sua privacidade e evite vazamentos de dados de vez.&lt;span style=&quot; font-size:14pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:700;&quot;&gt;Velmora - Apague dados de vez &amp;amp; evite vazamentos&lt;/span&gt;&lt;/p&gt;&lt;p&gt;O Velmora apaga com segurança dados sensíveis do seu disco ou pendrive. &lt;br/&gt;Proteja a sua privacidade e evite vazamentos de dados de vez.&lt;span style=&quot; font-size:14pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Wipe Free Space</source>

@@ -2369,7 +2369,7 @@ Method: %2%3
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:700;&quot;&gt;Velmora - Permanently Erase Data &amp;amp; Prevent Leaks&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Velmora securely erases sensitive data from your disk or USB. &lt;br/&gt;Protect your privacy and prevent data leaks for good.&lt;span style=&quot; font-size:14pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:700;&quot;&gt;Velmora - навсегда стирайте данные &amp;amp; предотвращайте утечки&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Velmora надёжно стирает конфиденциальные данные с диска или USB-носителя. &lt;br/&gt;Защитите свою приватность и предотвратите утечки данных навсегда.&lt;span style=&quot; font-size:14pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:700;&quot;&gt;Velmora - стирайте навсегда &amp;amp; без утечек&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Velmora надёжно стирает конфиденциальные данные с диска или USB-носителя. &lt;br/&gt;Защитите свою приватность и предотвратите утечки данных навсегда.&lt;span style=&quot; font-size:14pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Wipe Free Space</source>
