@@ -449,6 +449,12 @@ QStringList cutCells(QTableWidget *table, const QList<int> &columns, int lines =
             const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap, text);
             const int linesNeeded =
                 (needed.height() + metrics.lineSpacing() / 2) / metrics.lineSpacing();
+            // ... or taller than its row.
+            if (needed.height() > table->rowHeight(row) - 4)
+                cut << QStringLiteral("\"%1\" needs %2 px of height, its row has %3")
+                           .arg(text)
+                           .arg(needed.height())
+                           .arg(table->rowHeight(row));
             if (needed.width() > room.width() || linesNeeded > lines)
                 cut << QStringLiteral("\"%1\" needs %2 x %3 px, its column has %4")
                            .arg(text)
