@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
@@ -199,22 +198,11 @@ void fitDriveColumns(QTableWidget *table)
 // takes from the columns: they are shared out again.
 void fitRows(QTableWidget *table, const std::function<void(QTableWidget *)> &fitColumns)
 {
-    // Each row as high as its tallest text wrapped in its column's width:
-    // the view's own measure takes some texts for one line where they need
-    // two, and cuts them.
-    const QFontMetrics metrics(table->font());
     for (int round = 0; round < 2; ++round) {
         fitColumns(table);
-        for (int row = 0; row < table->rowCount(); ++row) {
-            int height = 0;
-            for (int column = 0; column < table->columnCount(); ++column)
-                if (const QTableWidgetItem *item = table->item(row, column)) {
-                    const QRect room(0, 0, std::max(1, table->columnWidth(column) - 8), 10000);
-                    height = std::max(
-                        height, metrics.boundingRect(room, Qt::TextWordWrap, item->text()).height());
-                }
-            table->setRowHeight(row, std::max(40, height + 12));
-        }
+        table->resizeRowsToContents();
+        for (int row = 0; row < table->rowCount(); ++row)
+            table->setRowHeight(row, std::max(40, table->rowHeight(row) + 8));
     }
 }
 
