@@ -285,6 +285,10 @@ bool FreeSpaceWipe::fill(int passes)
             keptAside = std::max(keptAside, free + (allocated > held ? allocated - held : 0));
     };
     ctx.atPhase(QCoreApplication::translate("FreeSpace", "free space"));
+    // Blocks of files deleted just before are free, but a file system may
+    // not give them out until the deletion is committed (XFS keeps them
+    // busy until its log is written): committed first, the fill reaches them.
+    platform::syncFileSystem(rootFd.get());
     for (int pass = 0; pass < passes; ++pass) {
         if ((stopped = ctx.stopped()))
             return true;
