@@ -4,6 +4,7 @@
 
 #include "engine/device/sense.h"
 #include "engine/platform/drivecommands.h"
+#include "engine/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -118,7 +119,7 @@ bool setMax(const platform::Drive &drive, int fd, const HiddenArea &area, quint6
     command.timeoutMs = kAskTimeoutMs;
     DriveAnswer answer;
     if (const int rc = send(drive, fd, command, &answer)) {
-        *why = QString::fromLocal8Bit(std::strerror(rc));
+        *why = platform::errorText(rc);
         return false;
     }
     if (!accepted(answer)) {
