@@ -3,6 +3,7 @@
 #include "app/clicommands.h"
 
 #include "app/cliout.h"
+#include "engine/core/jobjournal.h"
 #include "engine/device/drivewipe.h"
 #include "engine/device/freshformat.h"
 #include "engine/device/hiddenarea.h"
@@ -68,7 +69,7 @@ bool collidesWithSelection(const QByteArray &output, const char *option,
 // leftovers.
 bool anotherJobOn(const QString &root)
 {
-    if (velmora::platform::volumeLocked(velmora::fsBytes(root))) {
+    if (velmora::platform::volumeLocked(velmora::fsBytes(root), velmora::volumeLockFolder())) {
         const QString other = velmora::liveJobOn(velmora::fsBytes(root));
         fail(other.isEmpty()
                  ? QCoreApplication::translate(
@@ -171,8 +172,36 @@ int gatherPaths(const Options &options, QByteArrayList *paths)
     return -1;
 }
 
+bool pathsAnswer(const QByteArrayList &paths)
+{
+    // Asked in processes of their own, with a deadline: a volume that
+    // hangs (a network server gone, a FUSE driver that never answers) keeps
+    // one of those waiting, never this one. A volume already asked and
+    // still silent is not asked again.
+    QByteArrayList asked;
+    for (const QByteArray &path : paths)
+        if (!path.isEmpty() && !asked.contains(path))
+            asked.append(path);
+    const std::vector<velmora::platform::SpaceAnswer> answers =
+        velmora::platform::probeSpaces(asked, 2000);
+    for (qsizetype i = 0; i < asked.size(); ++i) {
+        // One that answered with an error (a missing file) is left to the
+        // checks that say it in their own words.
+        if (answers[std::size_t(i)].answered)
+            continue;
+        fail(QCoreApplication::translate(
+                 "Cli", "%1 does not answer (a network server gone, or a driver that hangs); "
+                        "nothing was erased")
+                 .arg(velmora::displayName(asked.at(i))));
+        return false;
+    }
+    return true;
+}
+
 bool prepareErase(const Options &options, const QByteArrayList &paths, PreparedJob *job)
 {
+    if (!pathsAnswer(paths))
+        return false;
     // Every entry is checked and resolved before anything is listed: a
     // refusal leaves everything as it was.
     QByteArrayList resolved;
@@ -230,6 +259,8 @@ bool prepareVolume(const Options &options, const QString &command, const QByteAr
                        .arg(command, velmora::displayName(paths.first())));
         return false;
     }
+    if (!pathsAnswer({paths.first()}))
+        return false;
     const QString given = velmora::displayName(paths.first());
     const QString root = velmora::mountPointOf(given);
     if (root.isEmpty()) {

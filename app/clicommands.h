@@ -25,6 +25,8 @@ struct PreparedJob {
 int gatherPaths(const Options &options, QByteArrayList *paths);
 
 // velmora-cli erase PATH...
+// Whether every path's volume answers: false (said) where one does not.
+bool pathsAnswer(const QByteArrayList &paths);
 bool prepareErase(const Options &options, const QByteArrayList &paths, PreparedJob *job);
 // velmora-cli wipe MOUNTPOINT and velmora-cli freespace MOUNTPOINT
 bool prepareVolume(const Options &options, const QString &command, const QByteArrayList &paths,

@@ -3,6 +3,7 @@
 #include "app/clilists.h"
 #include "engine/core/sizes.h"
 
+#include "app/clicommands.h"
 #include "app/cliout.h"
 #include "engine/device/drivewipe.h"
 #include "engine/device/luks.h"
@@ -79,6 +80,13 @@ int listReports(const QStringList &words)
                             {QStringLiteral("job"), k.job},
                             {QStringLiteral("target"), k.target},
                             {QStringLiteral("result"), k.result},
+                            {QStringLiteral("signature"),
+                             k.seal == velmora::KeptOutcome::Seal::Valid       ? "valid"
+                             : k.seal == velmora::KeptOutcome::Seal::NotSigned ? "not signed"
+                             : k.seal == velmora::KeptOutcome::Seal::Changed
+                                 ? "changed after it was signed"
+                                 : "signed by another key"},
+                            {QStringLiteral("signedBy"), k.signedBy},
                             {QStringLiteral("scheduled"), k.scheduled},
                             {QStringLiteral("outcome"), k.json},
                             {QStringLiteral("report"),
@@ -91,7 +99,10 @@ int listReports(const QStringList &words)
         printTo(stdout,
                 QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
                     .arg(locale.toString(k.finished.toLocalTime(), QLocale::ShortFormat),
-                         k.jobText(), k.stateText(), k.target, k.pdf.isEmpty() ? k.json : k.pdf));
+                         k.jobText(), k.shownState(),
+                         // One row each, whatever the target's name holds.
+                         velmora::displayName(k.target.toUtf8()),
+                         velmora::displayName(velmora::fsBytes(k.pdf.isEmpty() ? k.json : k.pdf))));
     if (kept.isEmpty())
         printTo(stderr, QCoreApplication::translate(
                             "Cli", "No job has run yet: each one's outcome is kept in %1\n")
@@ -192,10 +203,12 @@ int schedule(const QStringList &words, const QString &every, const QString &meth
     } else if (what == QLatin1String("freespace") && words.size() == 3) {
         s.kind = velmora::Schedule::Kind::FreeSpace;
         s.target = words.at(2);
+        if (!pathsAnswer({velmora::fsBytes(s.target)}))
+            return 2;
         // A mount point, as freespace itself takes it.
         if (velmora::mountPointOf(s.target) != s.target)
             return fail(QCoreApplication::translate("Cli", "%1 is not the mount point of a volume")
-                            .arg(s.target));
+                            .arg(velmora::displayName(velmora::fsBytes(s.target))));
     } else {
         return fail(QCoreApplication::translate(
             "Cli", "schedule add takes trash, or freespace and a mount point"));

@@ -7,6 +7,7 @@
 #include "app/clisession.h"
 #include "engine/device/drivewipe.h"
 #include "engine/fs/paths.h"
+#include "engine/platform/platform.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,21 +27,49 @@ namespace cli
 namespace
 {
 
-// --json or --report with several drives: a folder (made where the name
-// ends in '/'), or a refusal said.
-bool outputFolder(const QByteArray &given, const char *option, QByteArray *folder)
+// --json or --report with several drives: a folder (to be made where the
+// name ends in '/'), or a refusal said. Nothing is made here: a run refused
+// later leaves no folder behind. A link there that another user owns is
+// never followed (a name in /tmp that someone else put there could lead
+// root anywhere).
+bool outputFolder(const QByteArray &given, const char *option, QByteArray *folder, bool *toMake)
 {
+    *toMake = false;
     if (given.isEmpty())
         return true;
-    const QString name = QFile::decodeName(given);
-    if (!QFileInfo(name).isDir() && !(given.endsWith('/') && QDir().mkpath(name))) {
+    QByteArray name = given;
+    while (name.size() > 1 && name.endsWith('/'))
+        name.chop(1);
+    velmora::platform::Status st;
+    if (velmora::platform::statusAt(velmora::platform::kWorkingFolder, name, &st) == 0 &&
+        st.type == velmora::platform::Type::Link && st.owner != velmora::platform::effectiveUser() &&
+        st.owner != 0) {
+        fail(QCoreApplication::translate("Cli", "%1 %2 is a link another user made; name the "
+                                                "folder itself")
+                 .arg(QLatin1String(option), velmora::displayName(given)));
+        return false;
+    }
+    const bool isFolder = QFileInfo(QFile::decodeName(name)).isDir();
+    if (!isFolder && !given.endsWith('/')) {
         fail(QCoreApplication::translate(
                  "Cli", "with several drives, %1 names a folder, where each drive's file goes")
                  .arg(QLatin1String(option)));
         return false;
     }
+    *toMake = !isFolder;
     *folder = given.endsWith('/') ? given : given + '/';
     return true;
+}
+
+// The folder outputFolder() named, made now that the run goes ahead.
+bool makeOutputFolder(const QByteArray &folder, bool toMake, const char *option)
+{
+    if (!toMake || QDir().mkpath(QFile::decodeName(folder)))
+        return true;
+    fail(QCoreApplication::translate(
+             "Cli", "with several drives, %1 names a folder, where each drive's file goes")
+             .arg(QLatin1String(option)));
+    return false;
 }
 
 // One line for all: "sdb 45%  ·  sdc 12%".
@@ -67,14 +96,15 @@ bool prepareAll(const Options &options, std::vector<PreparedJob> *jobs,
 {
     QByteArray jsonFolder;
     QByteArray reportFolder;
-    if (!outputFolder(options.jsonFile, "--json", &jsonFolder) ||
-        !outputFolder(options.reportFile, "--report", &reportFolder))
+    bool makeJson = false;
+    bool makeReport = false;
+    if (!outputFolder(options.jsonFile, "--json", &jsonFolder, &makeJson) ||
+        !outputFolder(options.reportFile, "--report", &reportFolder, &makeReport))
         return false;
     std::vector<velmora::platform::Drive> seen;
     qsizetype missing = 0;
     if (velmora::platform::drivesAt(options.paths, &seen, &missing) != 0)
         seen.clear();
-    QSet<QString> stems;
     for (qsizetype i = 0; i < options.paths.size(); ++i) {
         PreparedJob job;
         job.request.method = options.method;
@@ -82,6 +112,13 @@ bool prepareAll(const Options &options, std::vector<PreparedJob> *jobs,
         if (!prepareDrive(options, {options.paths.at(i)}, &job,
                           seen.empty() ? nullptr : &seen[std::size_t(i)]))
             return false;
+        jobs->push_back(std::move(job));
+    }
+    if (!makeOutputFolder(jsonFolder, makeJson, "--json") ||
+        !makeOutputFolder(reportFolder, makeReport, "--report"))
+        return false;
+    QSet<QString> stems;
+    for (const PreparedJob &job : *jobs) {
         const velmora::platform::Drive &drive = job.request.pinned->drive;
         const QByteArray stem = QFile::encodeName(velmora::outcomeFileStem(drive, &stems));
         sessions->push_back(std::make_unique<JobSession>(
@@ -90,7 +127,6 @@ bool prepareAll(const Options &options, std::vector<PreparedJob> *jobs,
             QFileInfo(velmora::displayName(drive.path)).fileName()));
         if (!sessions->back()->prepareOutputs())
             return false;
-        jobs->push_back(std::move(job));
     }
     return true;
 }

@@ -11,6 +11,7 @@
 #include "app/volumetable.h"
 #include "dialogs/modal.h"
 #include "dialogs/reportdetailsdialog.h"
+#include "engine/core/jobjournal.h"
 #include "engine/core/sizes.h"
 #include "ui_mainwindow.h"
 
@@ -491,11 +492,11 @@ void MainWindow::offerLeftoverRemoval()
     // Fills write in a volume's root, or in the home folder where the root
     // is not the user's.
     QByteArrayList folders;
-    for (const velmora::platform::Mount &mount : velmora::platform::mountTable())
+    for (const velmora::platform::Mount &mount : velmora::platform::scannedMounts())
         if (!mount.readOnly && mount.source.startsWith("/dev/"))
             folders.append(mount.mountPoint);
     const QByteArray home = QFile::encodeName(QDir::homePath());
-    if (!folders.contains(home))
+    if (!folders.contains(home) && velmora::platform::withinScanScope(home))
         folders.append(home);
     // Never a question to a volume that does not answer, on this thread.
     folders = velmora::platform::answering(folders);
@@ -504,7 +505,7 @@ void MainWindow::offerLeftoverRemoval()
     quint64 taken = 0;
     for (const QByteArray &folder : folders) {
         // A running job's fill files are no leftovers, whoever runs it.
-        if (velmora::platform::volumeLocked(folder))
+        if (velmora::platform::volumeLocked(folder, velmora::volumeLockFolder()))
             continue;
         const QByteArrayList found = velmora::findFillLeftovers(folder);
         if (found.isEmpty())

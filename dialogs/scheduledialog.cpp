@@ -170,11 +170,12 @@ ReportsDialog::ReportsDialog(QWidget *parent) : QDialog(parent)
     for (const velmora::KeptOutcome &outcome : kept) {
         const int row = table->rowCount();
         table->insertRow(row);
-        const bool ok = outcome.result == QLatin1String("erased");
+        const bool ok = outcome.result == QLatin1String("erased") &&
+                        outcome.seal == velmora::KeptOutcome::Seal::Valid;
         const QStringList cells{
             locale.toString(outcome.finished.toLocalTime(), QLocale::ShortFormat),
-            outcome.jobText(), outcome.target,
-            (ok ? QStringLiteral("✅ ") : QStringLiteral("⚠️ ")) + outcome.stateText()};
+            outcome.jobText(), velmora::displayName(outcome.target.toUtf8()),
+            (ok ? QStringLiteral("✅ ") : QStringLiteral("⚠️ ")) + outcome.shownState()};
         for (int column = 0; column < cells.size(); ++column) {
             auto *item = new QTableWidgetItem(cells.at(column));
             item->setToolTip(outcome.json);

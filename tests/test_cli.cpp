@@ -143,10 +143,10 @@ void CliTest::refusesWhatItMustNotDo_data()
         << QStringList{"wipe", "--yes", "."} << "as an absolute path" << false;
     QTest::newRow("the root") << QStringList{"erase", "--yes", "/"}
                               << "is the root of the file system" << true;
-    QTest::newRow("the root through ..") << QStringList{"erase", "--yes", "@/../../../../../.."}
+    QTest::newRow("the root through ..") << QStringList{"erase", "--yes", "@" + QString("/..").repeated(40)}
                                          << "is the root of the file system" << true;
     QTest::newRow("below a system folder through ..")
-        << QStringList{"erase", "--yes", "@/../../usr/share"} << "belongs to the operating system"
+        << QStringList{"erase", "--yes", "@" + QString("/..").repeated(40) + "/usr/share"} << "belongs to the operating system"
         << true;
     QTest::newRow("a link to /etc with a slash") << QStringList{"erase", "--yes", "@/etc-link/"}
                                                  << "belongs to the operating system" << true;
@@ -798,6 +798,46 @@ void CliTest::outcomesAreSignedAndChecked()
     o = runCli({"reports"}, {}, env);
     QVERIFY2(o.out.split('\n').value(0).contains("\tErase files\tErased\t"), qPrintable(o.out));
 
+    // What else lies in the reports folder is not trusted: links to a
+    // device that never ends or to a FIFO are passed over, an unsigned or
+    // edited outcome is listed as such, a copy naming a real outcome's
+    // digest hides nothing, and a target's newline makes no row of its own.
+    const QString kept = path("data/velmora/reports/");
+    QVERIFY(QFile::link("/dev/zero", kept + "velmora-20990101-000000-000-zero.json"));
+    QVERIFY(::mkfifo(QFile::encodeName(kept + "velmora-20990101-000000-000-fifo.json").constData(),
+                     0600) == 0);
+    QJsonObject forged = readJson(older.value("outcome").toString());
+    forged["result"] = "erased";
+    forged["target"] = "forged\n2099-01-01\tErase files\tErased\tnothing";
+    forged["finished"] = "2098-01-01T00:00:00.000Z";
+    // (Named to be read before the genuine one.)
+    QVERIFY(writeFile(kept + "velmora-20000101-000000-000-files.json",
+                      QJsonDocument(forged).toJson()));
+    QJsonObject unsigned_ = forged;
+    unsigned_.remove("signature");
+    unsigned_["target"] = "unsigned";
+    unsigned_["finished"] = "2097-01-01T00:00:00.000Z";
+    QVERIFY(writeFile(kept + "velmora-20000101-000000-000-unsigned.json",
+                      QJsonDocument(unsigned_).toJson()));
+    o = runCli({"reports", "--json"}, {}, env);
+    QCOMPARE(o.status, 0);
+    const QJsonArray planted = QJsonDocument::fromJson(o.out.toUtf8()).array();
+    QCOMPARE(planted.size(), 4); // the two real ones are still there
+    QCOMPARE(planted.at(0)["signature"].toString(), QStringLiteral("changed after it was signed"));
+    QCOMPARE(planted.at(1)["signature"].toString(), QStringLiteral("not signed"));
+    QCOMPARE(planted.at(2)["signature"].toString(), QStringLiteral("valid"));
+    QCOMPARE(planted.at(3)["outcome"], older.value("outcome"));
+    QCOMPARE(planted.at(3)["signature"].toString(), QStringLiteral("valid"));
+    o = runCli({"reports"}, {}, env);
+    const QStringList rows = o.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 4);
+    QVERIFY2(rows.at(0).contains("\tchanged after it was signed (it says: Erased)\tforged\\x0a"),
+             qPrintable(o.out));
+    QVERIFY2(rows.at(1).contains("\tnot signed (it says: Erased)\tunsigned\t"), qPrintable(o.out));
+    for (const char *name : {"20990101-000000-000-zero", "20990101-000000-000-fifo",
+                             "20000101-000000-000-files", "20000101-000000-000-unsigned"})
+        QVERIFY(QFile::remove(kept + "velmora-" + name + ".json"));
+
     // Every field of the signature is checked: one that says another key
     // or another digest than it was made with, or one it does not have.
     const QJsonObject outcome = readJson(path("out.json"));
@@ -1046,11 +1086,17 @@ void CliTest::hungMountNeverKeepsTheProcess()
     QVERIFY(writeFile(path("a.txt"), plantedBytes(10)));
     QVERIFY(writeFile(path("data/Trash/files/old.txt"), plantedBytes(10)));
     // An erase of the Trash looks at every volume's: the hung one is passed.
+    // In a sandbox where only the test's folder can be written, so that
+    // root's Trash on the machine's volumes is never reached.
+    if (run("bwrap", {"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc", "true"}) != 0)
+        QSKIP("bwrap cannot make a read-only sandbox here");
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", path("data"));
     QProcess p;
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VELMORA_CLI), {"erase", "--yes", "--trash", path("a.txt")});
+    const QString here = tmp->path();
+    p.start("bwrap", {"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc", "--bind", here,
+                      here, VELMORA_CLI, "erase", "--yes", "--trash", path("a.txt")});
     p.closeWriteChannel();
     QVERIFY2(p.waitForFinished(20000), "velmora-cli erase --trash did not end");
     QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
@@ -1061,6 +1107,28 @@ void CliTest::hungMountNeverKeepsTheProcess()
     p.closeWriteChannel();
     QVERIFY2(p.waitForFinished(30000), "velmora-cli freespace did not end");
     QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+
+    // Every command that would ask the hung volume itself refuses, and ends:
+    // its questions go through a process of their own. In a sandbox whose
+    // unit folder is its own, so that a schedule let through is made there.
+    const QString inHung = hung.path() + "/file.txt";
+    for (const QStringList &args :
+         {QStringList{"freespace", "--yes", hung.path()}, QStringList{"wipe", "--yes", hung.path()},
+          QStringList{"erase", "--yes", inHung}, QStringList{"erase", "--yes", path("a2.txt"), inHung},
+          QStringList{"schedule", "add", "freespace", hung.path()}}) {
+        QVERIFY(writeFile(path("a2.txt"), plantedBytes(10)));
+        p.start("bwrap", QStringList{"--ro-bind", "/", "/", "--dev", "/dev", "--proc", "/proc",
+                                     "--tmpfs", "/etc/systemd/system", "--bind", here, here,
+                                     VELMORA_CLI} +
+                             args);
+        p.closeWriteChannel();
+        QVERIFY2(p.waitForFinished(30000), qPrintable(args.join(' ') + " did not end"));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(p.exitCode() == 2 && err.contains(" does not answer") &&
+                     err.contains(": " + hung.path()),
+                 qPrintable(args.join(' ') + ": " + err));
+        QCOMPARE(readFile(path("a2.txt")), plantedBytes(10));
+    }
 }
 
 void CliTest::twoJobsSideBySide()
@@ -1079,7 +1147,7 @@ void CliTest::twoJobsSideBySide()
                 {"freespace", "--yes", "--quiet", "-m", "Gutmann", vol.path()});
     first.closeWriteChannel();
     const QByteArray root = QFile::encodeName(vol.path());
-    QTRY_VERIFY_WITH_TIMEOUT(velmora::platform::volumeLocked(root) &&
+    QTRY_VERIFY_WITH_TIMEOUT(velmora::platform::volumeLocked(root, QFile::encodeName(records + "/locks")) &&
                                  !QDir(records).entryList({"job-*.json"}).isEmpty(),
                              20000);
     const QStringList firstRecord = QDir(records).entryList({"job-*.json"});
@@ -1107,7 +1175,32 @@ void CliTest::twoJobsSideBySide()
     ::kill(pid_t(first.processId()), SIGINT);
     QVERIFY(first.waitForFinished(60000));
     QCOMPARE(first.exitCode(), 130);
-    QVERIFY(!velmora::platform::volumeLocked(root));
+    QVERIFY(!velmora::platform::volumeLocked(root, QFile::encodeName(records + "/locks")));
+
+    // Any other user may open the volume's root and lock it: that stops no
+    // job (a scheduled wipe of /home or of a shared stick would never run).
+    if (run("setpriv", {"--reuid", "nobody", "--regid", "nogroup", "--clear-groups", "true"}) != 0)
+        QSKIP("needs setpriv to act as another user");
+    // (The way to the volume is opened to others, as a shared stick's is.)
+    // Only the test's own folders are opened so.
+    for (QDir up(vol.path()); up.path().startsWith(QDir::tempPath() + '/'); up.cdUp())
+        QVERIFY(::chmod(QFile::encodeName(up.path()).constData(), 0755) == 0);
+    if (run("setpriv", {"--reuid", "nobody", "--regid", "nogroup", "--clear-groups", "test", "-x",
+                        vol.path()}) != 0)
+        QSKIP("the folders above the test's own are closed to other users here");
+    QProcess squatter;
+    squatter.start("setpriv", {"--reuid", "nobody", "--regid", "nogroup", "--clear-groups",
+                               "flock", "-x", vol.path(), "sleep", "60"});
+    QVERIFY(squatter.waitForStarted());
+    const auto stopSquatter = qScopeGuard([&] {
+        squatter.kill();
+        squatter.waitForFinished();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(run("flock", {"-n", "-s", vol.path(), "true"}) != 0, 10000);
+    QVERIFY(!velmora::platform::volumeLocked(root, QFile::encodeName(records + "/locks")));
+    o = runCli({"freespace", "--yes", vol.path()}, {}, env);
+    QVERIFY2(o.status == 0, qPrintable(o.err));
+    QVERIFY(o.out.contains("✅ Free space wipe complete."));
     QCOMPARE(entries(vol.path()), QStringList{"keep.txt"});
     QCOMPARE(readFile(vol.path() + "/keep.txt"), plantText());
     QCOMPARE(QDir(records).entryList({"job-*"}), QStringList{});

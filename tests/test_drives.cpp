@@ -9,7 +9,12 @@
 #include "protectedarea.h"
 #include "testsupport.h"
 
+#include <QStandardPaths>
+
+#include <csignal>
+
 #include "app/erasurereport.h"
+#include "engine/core/sizes.h"
 #include "engine/device/badsectors.h"
 #include "engine/device/drivewipe.h"
 #include "engine/device/partitiontable.h"
@@ -173,6 +178,7 @@ class DrivesTest : public QObject
     void hiddenSectorsAreSaidNotErased();
     void hiddenAreaOpenedOverwrittenAndSetBack();
     void wipedDriveIsReadyToUseAgain();
+    void killedWipeNamesItsDrive();
 };
 
 void DrivesTest::wipeLeavesNothingOfTheDrive()
@@ -571,6 +577,32 @@ void DrivesTest::drivesHeldOpenAreRefused()
     holder.kill();
     holder.waitForFinished();
     QCOMPARE(refusal(), QString());
+
+    // The same device through a node of its own outside /dev (a copy made
+    // with mknod, a chroot or a container with /dev bound in), and through
+    // one that only another mount namespace sees: the device counts,
+    // wherever its node lives.
+    struct stat st;
+    QCOMPARE(::stat(QFile::encodeName(loop.device).constData(), &st), 0);
+    const QString node = loop.dir.filePath("copy-of-the-node");
+    QCOMPARE(::mknod(QFile::encodeName(node).constData(), S_IFBLK | 0600, st.st_rdev), 0);
+    const QString mm = QStringLiteral("%1 %2").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
+    const QString hidden = loop.dir.filePath("namespace");
+    QVERIFY(QDir().mkpath(hidden));
+    for (const QStringList &command :
+         {QStringList{"sh", "-c", "exec 3<>\"$0\"; exec sleep 60", node},
+          QStringList{"unshare", "-m", "--propagation", "private", "sh", "-c",
+                      "mount -t tmpfs t \"$0\" && mknod \"$0/n\" b $1 && exec 3<>\"$0/n\" && "
+                      "exec sleep 60",
+                      hidden, mm}}) {
+        holder.start(command.first(), command.mid(1));
+        QVERIFY(holder.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(refusal().contains("held open by sleep, pid "), 10000);
+        cliRefuses("sleep", true);
+        holder.kill();
+        holder.waitForFinished();
+        QCOMPARE(refusal(), QString());
+    }
 
     // A FAT volume on it through its FUSE driver: the mount names the
     // driver, not the device, and the driver holds it without claiming it.
@@ -1080,8 +1112,8 @@ void DrivesTest::badSectorsAreSkippedAndNamed()
         const QString err = QString::fromUtf8(cli.readAllStandardError());
         const QString log = QString::fromUtf8(cli.readAllStandardOutput());
         QVERIFY2(cli.exitCode() == 1, qPrintable(err + log));
-        QVERIFY2(err.contains("Erased with exceptions: 128 sectors could not be written; "
-                              "destroy this drive physically"),
+        QVERIFY2(err.contains("Erased with exceptions: 128 sectors could not be written or "
+                              "read back; destroy this drive physically"),
                  qPrintable(err));
         QVERIFY2(log.contains("128 sectors of " + device + " could not be written or read back"),
                  qPrintable(log));
@@ -1097,6 +1129,9 @@ void DrivesTest::badSectorsAreSkippedAndNamed()
     QCOMPARE(drive["sanitization"].toString(), QStringLiteral("none"));
     QVERIFY(drive["sanitizationText"].toString().contains("Destroy the drive physically"));
     QVERIFY(drive["verification"].toObject()["matched"].toBool());
+    // What was read and compared leaves out what could not be read.
+    QCOMPARE(qint64(drive["verification"].toObject()["bytesCompared"].toDouble()),
+             (32 << 20) - (kBadTo - kBadFrom));
     QProcess check;
     check.start(VELMORA_CLI, {"check-report", out.filePath("flawed.json")});
     QVERIFY(check.waitForFinished(60000));
@@ -1321,6 +1356,19 @@ void DrivesTest::wipedDriveIsReadyToUseAgain()
     QVERIFY(cli.waitForFinished(60000));
     QCOMPARE(cli.exitCode(), 2);
     QVERIFY(cli.readAllStandardError().contains("at most 11 characters"));
+    // exFAT keeps 11 UTF-16 units; a label of bytes that are not text
+    // would be stored as something else.
+    cli.start(VELMORA_CLI,
+              {"drive", "--yes", "--format", "exfat", "--label", "TWELVE_CHARS", loop.device});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY(cli.readAllStandardError().contains("at most 11 characters"));
+    cli.start("sh", {"-c", "exec \"$0\" drive --yes --format ext4 --label \"$(printf 'a\\377')\" \"$1\"",
+                     VELMORA_CLI, loop.device});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY(cli.readAllStandardError().contains("not valid text"));
+    QVERIFY(readFile(loop.image).contains(plantText()));
     cli.start(VELMORA_CLI, {"drive", "--yes", "--format", "ntfs", loop.device});
     QVERIFY(cli.waitForFinished(60000));
     QCOMPARE(cli.exitCode(), 2);
@@ -1370,6 +1418,76 @@ void DrivesTest::wipedDriveIsReadyToUseAgain()
     QCOMPARE(run("umount", {at}), 0);
     QVERIFY(written);
     QVERIFY(!readFile(loop.image).contains(plantText()));
+
+    // A format that fails after the wipe is the job's problem: exit 1, and
+    // the outcome says the drive was wiped and not made ready to use. Here
+    // mkfs is a file that cannot run, in a sandbox.
+    if (run("bwrap", {"--dev-bind", "/", "/", "true"}) == 0) {
+        const QString mkfs = QStandardPaths::findExecutable("mkfs.exfat");
+        QVERIFY(!mkfs.isEmpty());
+        cli.start("bwrap", {"--dev-bind", "/", "/", "--ro-bind", "/dev/null", mkfs, VELMORA_CLI,
+                            "drive", "--yes", "--no-verify", "--format", "exfat", "--json",
+                            out.filePath("failed.json"), loop.device});
+        QVERIFY(cli.waitForFinished(120000));
+        const QByteArray log = cli.readAllStandardOutput();
+        QVERIFY2(cli.exitCode() == 1, log + cli.readAllStandardError());
+        QVERIFY2(log.contains("wiped, not made ready to use"), log.constData());
+        const QJsonObject outcome =
+            QJsonDocument::fromJson(readFile(out.filePath("failed.json"))).object();
+        QVERIFY(!outcome["drive"].toObject()["format"].toObject()["done"].toBool());
+        QCOMPARE(outcome["result"].toString(), QStringLiteral("problems"));
+    }
+}
+
+// A drive wipe killed halfway: the next start names the drive by what it
+// is, not by its node alone, and says when the node now names another.
+void DrivesTest::killedWipeNamesItsDrive()
+{
+    Loop loop(plantedBytes(1 << 20), 256 << 20);
+    if (!loop.why.isEmpty())
+        QSKIP(qPrintable(loop.why));
+    QTemporaryDir state;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_STATE_HOME", state.path());
+    const auto journals = [&] {
+        return QDir(state.filePath("velmora")).entryList({"job-*.json"}, QDir::Files);
+    };
+    const auto killed = [&] {
+        QProcess cli;
+        cli.setProcessEnvironment(env);
+        cli.start(VELMORA_CLI, {"drive", "--yes", "-m", "Gutmann", loop.device});
+        cli.closeWriteChannel();
+        QTRY_VERIFY_WITH_TIMEOUT(!journals().isEmpty() &&
+                                     readFile(state.filePath("velmora/" + journals().first()))
+                                         .contains("backingFile"),
+                                 30000);
+        ::kill(pid_t(cli.processId()), SIGKILL);
+        cli.waitForFinished();
+    };
+    const auto nextStart = [&] {
+        QProcess cli;
+        cli.setProcessEnvironment(env);
+        cli.start(VELMORA_CLI, {"erase", "--yes", loop.dir.filePath("gone")});
+        cli.closeWriteChannel();
+        cli.waitForFinished(60000);
+        return QString::fromUtf8(cli.readAllStandardError());
+    };
+    killed();
+    QString said = nextStart();
+    QVERIFY2(said.contains("A wipe of the whole drive " + loop.device) &&
+                 said.contains("The drive: " + velmora::sizeText(qint64(256) << 20) + ", " + loop.image + ". " + loop.device +
+                               " still names it."),
+             qPrintable(said));
+    // Killed again, and the node given to another image meanwhile.
+    killed();
+    QCOMPARE(run("losetup", {"-d", loop.device}), 0);
+    const QString other = loop.dir.filePath("other.img");
+    QVERIFY(writeFile(other, QByteArray(1 << 20, 'x')));
+    QCOMPARE(run("losetup", {loop.device, other}), 0);
+    said = nextStart();
+    QVERIFY2(said.contains("The drive: " + velmora::sizeText(qint64(256) << 20) + ", " + loop.image + ". " + loop.device +
+                           " now names another device"),
+             qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(DrivesTest)

@@ -461,6 +461,7 @@ void MediumTest::volumeThatNeverAnswers()
     HangingMount &hung = *hanging;
     if (!hung.why.isEmpty())
         QSKIP(qPrintable(hung.why));
+    VOLUME_OR_SKIP(answers, "tmpfs", 1 << 20);
     for (int round = 0; round < 2; ++round) {
         QElapsedTimer clock;
         clock.start();
@@ -478,10 +479,18 @@ void MediumTest::volumeThatNeverAnswers()
         }
         QVERIFY(found);
         // The others are there and answered.
-        QVERIFY(std::any_of(volumes.begin(), volumes.end(), [](const velmora::MountedVolume &v) {
-            return v.mountPoint == "/" && v.responding && v.total > 0;
+        QVERIFY(std::any_of(volumes.begin(), volumes.end(), [&](const velmora::MountedVolume &v) {
+            return v.mountPoint == answers.path() && v.responding && v.total == 1 << 20;
         }));
     }
+    // However often, and for whichever of its paths, a volume that hangs
+    // is asked by one process at a time.
+    const QByteArray hungPath = QFile::encodeName(hung.path());
+    const auto first = velmora::platform::probeSpaces({hungPath + "/a", hungPath}, 200);
+    const auto second = velmora::platform::probeSpaces({hungPath + "/b/c"}, 200);
+    QVERIFY(!first[0].answered && !first[1].answered && !second[0].answered);
+    QVERIFY(second[0].pending);
+    QVERIFY(second[0].pending == first[0].pending || second[0].pending == first[1].pending);
     // Gone, its question answered at last with an error; the kernel gives
     // its mount id to the next mount, which is listed as what it is.
     const QString gone = hung.path();

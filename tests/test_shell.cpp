@@ -123,6 +123,9 @@ void ShellTest::cardsSetModeAndBackKeepsIt()
 
 void ShellTest::eachClickRunsItsHandlerOnce()
 {
+    // A volume of the test's own to list (the machine's are never shown
+    // to the tests).
+    VOLUME_OR_SKIP(vol, "tmpfs", 1 << 20);
     auto *stack = get<QStackedWidget>("stackedWidget");
     click("btnWipeFreeSpace");
     QSignalSpy pages(stack, &QStackedWidget::currentChanged);
@@ -130,7 +133,7 @@ void ShellTest::eachClickRunsItsHandlerOnce()
     QCOMPARE(pages.count(), 1);
 
     auto *table = get<QTableWidget>("tableDiskList_2");
-    QVERIFY(table->rowCount() > 0); // this machine has writable volumes
+    QVERIFY(table->rowCount() > 0);
     QSignalSpy rows(table->model(), &QAbstractItemModel::rowsInserted);
     click("btnRefreshDisks_2");
     QCOMPARE(rows.count(), table->rowCount());
@@ -747,12 +750,12 @@ void ShellTest::scheduledWipesFromTheMenu()
     QCOMPARE(shown.size(), 3);
     QVERIFY2(shown.at(0).startsWith("Erase files | ") && shown.at(0).endsWith(" | ✅ Erased"),
              qPrintable(shown.at(0)));
-    QCOMPARE(
-        shown.at(1),
-        QStringLiteral("Scheduled: Wipe free space | Free space of /srv | ⚠️ Finished with "
-                       "problems"));
-    QCOMPARE(shown.at(2),
-             QStringLiteral("Scheduled: Wipe free space | Free space of /srv | ✅ Wiped"));
+    // The two planted here were never signed: said, whatever they claim.
+    QCOMPARE(shown.at(1),
+             QStringLiteral("Scheduled: Wipe free space | Free space of /srv | ⚠️ not signed "
+                            "(it says: Finished with problems)"));
+    QCOMPARE(shown.at(2), QStringLiteral("Scheduled: Wipe free space | Free space of /srv | ⚠️ "
+                                         "not signed (it says: Wiped)"));
     QVERIFY2(check.startsWith("The signature is good"), qPrintable(check));
     QVERIFY2(savedWhy.isEmpty(), qPrintable(savedWhy));
     const QStringList saved = QDir(dir.filePath("saved")).entryList(QDir::Files);

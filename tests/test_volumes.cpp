@@ -1219,7 +1219,10 @@ void VolumesTest::ordinaryUserFillsFromTheirFolder()
                                              "system administrator")),
              qPrintable(out));
     QVERIFY(out.contains("✅ Free space wipe complete."));
-    QCOMPARE(entries(home), QStringList{});
+    // Nothing of the fill is left; its record was kept in the user's own
+    // HOME, not in the /nonexistent the user database names.
+    QCOMPARE(entries(home), QStringList{".local"});
+    QVERIFY(QFileInfo(home + "/.local/state/velmora").isDir());
     // The folder keeps the blocks its listing grew to while names were made.
     QVERIFY(freeBytes(vol.path()) + 64 * 1024 >= freeAtStart);
 }

@@ -6,6 +6,7 @@
 #include "guitest.h"
 
 #include "app/erasurereport.h"
+#include "engine/core/jobjournal.h"
 #include "engine/core/sizes.h"
 #include "faultyfile.h"
 #include "protectedarea.h"
@@ -192,9 +193,18 @@ void WorkflowsTest::fileEraseEndToEnd()
     QCOMPARE(*target, "7 entries, " + velmora::sizeText(3 * 1024 * 1024 + 51) + " in total");
     // The last gate names what dies: the entries as they were named, not the
     // files below a folder, and the method.
-    QCOMPARE(*details, QStringList({path("a.txt"), path("d.txt"), path("e.txt"), "… and 2 more",
-                                    "Method: " + velmora::kMethodDoD})
-                           .join('\n'));
+    // (A long path is cut in its middle, where the folder's name is.)
+    const QStringList gate = details->split('\n');
+    QCOMPARE(gate.size(), 5);
+    const QStringList named{path("a.txt"), path("d.txt"), path("e.txt")};
+    for (int i = 0; i < 3; ++i) {
+        const QString &line = gate.at(i);
+        const qsizetype cut = line.indexOf(QChar(0x2026));
+        QVERIFY2(line == named.at(i) || (cut > 0 && named.at(i).startsWith(line.left(cut)) &&
+                                         named.at(i).endsWith(line.mid(cut + 1))),
+                 qPrintable(line));
+    }
+    QCOMPARE(gate.mid(3), QStringList({"… and 2 more", "Method: " + velmora::kMethodDoD}));
     QCOMPARE(innerPage(), QStringLiteral("pageProgress"));
     QCOMPARE(jobMode(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(done->answered, 30000);
@@ -1279,7 +1289,7 @@ void WorkflowsTest::runningWipeIsNoLeftover()
     QVERIFY(QDir().mkpath(names + "/a"));
     {
         velmora::platform::FolderLock running;
-        QCOMPARE(running.take(QFile::encodeName(vol.path())), 0);
+        QCOMPARE(running.take(QFile::encodeName(vol.path()), velmora::volumeLockFolder()), 0);
         window->offerLeftoverRemoval(); // an unexpected question fails here
         QVERIFY(QFileInfo::exists(names + "/a"));
     }

@@ -24,6 +24,7 @@
 #include <mutex>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace testsupport

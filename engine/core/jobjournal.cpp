@@ -64,6 +64,21 @@ QByteArrayList bytesList(const QJsonValue &value)
     return list;
 }
 
+QByteArray userHome()
+{
+    // HOME where it is a folder of this user's own: a container or a
+    // service with a dynamic user has one that the user database does not
+    // know (it may say /nonexistent). Another user's HOME (root run with
+    // `sudo -E`) is never taken.
+    const QByteArray named = qgetenv("HOME");
+    if (named.startsWith('/') && platform::ownedByEffectiveUser(named))
+        return named;
+    QByteArray home = platform::homeOfUser(platform::effectiveUser());
+    if (home.isEmpty())
+        home = QFile::encodeName(QDir::homePath());
+    return home;
+}
+
 QByteArray ownFolder(const char *xdgVariable, const QByteArray &belowHome)
 {
     const QByteArray named = qgetenv(xdgVariable);
@@ -72,15 +87,17 @@ QByteArray ownFolder(const char *xdgVariable, const QByteArray &belowHome)
     const quint32 user = platform::effectiveUser();
     if (user == 0)
         return QByteArrayLiteral("/var/lib/velmora");
-    QByteArray home = platform::homeOfUser(user);
-    if (home.isEmpty())
-        home = QFile::encodeName(QDir::homePath());
-    return home + '/' + belowHome + "/velmora";
+    return userHome() + '/' + belowHome + "/velmora";
 }
 
 QByteArray journalFolder()
 {
     return ownFolder("XDG_STATE_HOME", ".local/state");
+}
+
+QByteArray volumeLockFolder()
+{
+    return journalFolder() + "/locks";
 }
 
 JobJournal::JobJournal(QString method, QByteArray folder)
@@ -138,6 +155,21 @@ void JobJournal::atPhase(const QString &phase)
     if (!begun || record.value(QStringLiteral("phase")).toString() == phase)
         return;
     record.insert(QStringLiteral("phase"), phase);
+    write();
+}
+
+void JobJournal::aboutDrive(const platform::DriveIdentity &identity)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!begun)
+        return;
+    record.insert(QStringLiteral("drive"),
+                  QJsonObject{{QStringLiteral("model"), identity.model},
+                              {QStringLiteral("serial"), identity.serial},
+                              {QStringLiteral("bytes"), double(identity.bytes)},
+                              {QStringLiteral("backingFile"), bytesValue(identity.loopFile)},
+                              {QStringLiteral("backingDevice"), double(identity.loopDevice)},
+                              {QStringLiteral("backingInode"), double(identity.loopInode)}});
     write();
 }
 

@@ -10,6 +10,7 @@
 // returns removes it. This is the writing half; the next start's reading of
 // the records that stayed is the job layer's (interruptedjobs.h).
 
+#include "engine/platform/drives.h"
 #include "engine/platform/platform.h"
 
 #include <QByteArray>
@@ -39,13 +40,18 @@ QByteArrayList bytesList(const QJsonValue &value);
 // Where this process keeps a folder of its own: `velmora` below the folder
 // the variable `xdgVariable` names, where that is the effective user's own;
 // else root's /var/lib/velmora, or `belowHome` (".local/state") in the
-// effective user's home as the user database has it. Root run with an
-// ordinary user's environment (sudo -E, su) thus never creates root-owned
-// folders in her home, and never reads what she, or anyone, left there.
+// effective user's home (userHome()). Root run with an ordinary user's
+// environment (sudo -E, su) thus never creates root-owned folders in her
+// home, and never reads what she, or anyone, left there.
 QByteArray ownFolder(const char *xdgVariable, const QByteArray &belowHome);
+// The effective user's home: HOME where that is a folder the user owns,
+// else the one the user database has.
+QByteArray userHome();
 
 // $XDG_STATE_HOME/velmora, as ownFolder() finds it.
 QByteArray journalFolder();
+// Where this user's jobs keep the locks of the volumes they work on.
+QByteArray volumeLockFolder();
 
 class JobJournal
 {
@@ -62,6 +68,9 @@ class JobJournal
     // volume's mount point.
     void begin(JobKind kind, bool verify, const QByteArrayList &targets);
     void atPhase(const QString &phase);
+    // The drive a drive wipe holds: what names it beyond its node, which
+    // the next start compares with what the node names by then.
+    void aboutDrive(const platform::DriveIdentity &identity);
     // The job is about to make helper entries in the folder `path`.
     void workingIn(const QByteArray &path);
     // The ext4 or XFS reserve of the volume at `mountPoint` was `blocks`

@@ -52,6 +52,23 @@ void BadSectors::blankIn(char *data, quint64 offset, quint64 length) const
     }
 }
 
+quint64 BadSectors::bytesIn(quint64 offset, quint64 length) const
+{
+    std::lock_guard<std::mutex> held(lock);
+    const quint64 end = offset + length;
+    quint64 bytes = 0;
+    auto it = ranges.upper_bound(offset);
+    if (it != ranges.begin())
+        --it;
+    for (; it != ranges.end() && it->first < end; ++it) {
+        const quint64 from = std::max(it->first, offset);
+        const quint64 to = std::min(it->second, end);
+        if (from < to)
+            bytes += to - from;
+    }
+    return bytes;
+}
+
 QJsonObject BadSectors::toJson() const
 {
     std::lock_guard<std::mutex> held(lock);

@@ -33,6 +33,8 @@ class BadSectors
     // Zeros over every refused byte of the buffer holding [offset, offset +
     // length): what the drive could not take is not compared.
     void blankIn(char *data, quint64 offset, quint64 length) const;
+    // How many bytes of [offset, offset + length) are refused.
+    quint64 bytesIn(quint64 offset, quint64 length) const;
     // {"sectorBytes", "count", "ranges": [[first, last], …]} in sectors,
     // the first 1000 ranges.
     QJsonObject toJson() const;

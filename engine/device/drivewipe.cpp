@@ -9,6 +9,7 @@
 
 #include "engine/core/chunks.h"
 #include "engine/core/homes.h"
+#include "engine/core/jobjournal.h"
 #include "engine/device/luks.h"
 #include "engine/device/partitiontable.h"
 #include "engine/device/samplecheck.h"
@@ -28,6 +29,7 @@
 #include <exception>
 #include <future>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace velmora
@@ -202,7 +204,9 @@ int compareRange(int fd, quint64 from, quint64 to, RandomStream &stream, JobCont
                 }
             return EILSEQ;
         }
-        ctx.readBack(length);
+        // Only what was read and compared counts as such; the refused
+        // sectors are named apart.
+        ctx.readBack(length - qint64(bad ? bad->bytesIn(offset, quint64(length)) : 0));
         ctx.chunksProcessed(length / kChunkSize);
     }
     return 0;
@@ -459,8 +463,31 @@ qint64 driveWipeUnits(quint64 bytes, int passes, bool verify, bool cryptoErase, 
 namespace
 {
 
-QString openFailure(const QString &shown, int rc)
+// The drives this process holds pinned: a device it cannot claim because
+// it holds it itself (the same drive chosen twice, a drive and one of its
+// own partitions) is told as such, never as another program's.
+std::mutex pinsMutex;
+std::vector<const PinnedDrive *> pins;
+
+bool pinnedHere(const platform::Drive &drive)
 {
+    std::lock_guard<std::mutex> lock(pinsMutex);
+    for (const PinnedDrive *pin : pins) {
+        const platform::Drive &held = pin->drive;
+        if (held.number == drive.number || held.partitions.contains(drive.name) ||
+            drive.partitions.contains(held.name))
+            return true;
+    }
+    return false;
+}
+
+QString openFailure(const QString &shown, int rc, bool ownPin)
+{
+    if (rc == EBUSY && ownPin)
+        return QCoreApplication::translate(
+                   "DriveWipe", "❌ %1 is already chosen in this wipe, itself or as the drive of a "
+                                "chosen partition: nothing was written.")
+            .arg(shown);
     return rc == EBUSY
                ? QCoreApplication::translate(
                      "DriveWipe", "❌ %1 is in use (a mounted volume, a mapping, swap or another "
@@ -507,7 +534,7 @@ std::shared_ptr<PinnedDrive> pinDrive(const QByteArray &path, QString *refusal, 
     }
     pin->fd = platform::openDriveForWipe(path, true, &rc);
     if (!pin->fd.valid()) {
-        *refusal = openFailure(shown, rc);
+        *refusal = openFailure(shown, rc, rc == EBUSY && pinnedHere(pin->drive));
         return nullptr;
     }
     // The node may have been given to another device between the look and
@@ -521,7 +548,17 @@ std::shared_ptr<PinnedDrive> pinDrive(const QByteArray &path, QString *refusal, 
         return nullptr;
     }
     pin->drive.bytes = pin->identity.bytes;
+    std::lock_guard<std::mutex> lock(pinsMutex);
+    pins.push_back(pin.get());
     return pin;
+}
+
+PinnedDrive::PinnedDrive() = default;
+
+PinnedDrive::~PinnedDrive()
+{
+    std::lock_guard<std::mutex> lock(pinsMutex);
+    pins.erase(std::remove(pins.begin(), pins.end(), this), pins.end());
 }
 
 QString pinnedDriveChanged(const PinnedDrive &pin, const platform::Drive *seen)
@@ -1145,7 +1182,7 @@ bool DriveWipe::readBack()
     }
     verified = true;
     ctx.info(QCoreApplication::translate("DriveWipe", "✅ Read back and compared: %1 of %2.")
-                 .arg(sizeText(qint64(bytes)), shown));
+                 .arg(sizeText(ctx.bytesVerified - before), shown));
     return true;
 }
 
@@ -1198,8 +1235,24 @@ void DriveWipe::discard()
 // written: one with refused sectors is to be destroyed, not used.
 void DriveWipe::makeReady(const FreshFormat &format)
 {
-    if (bad->count() > 0)
+    // What was asked and not done is a problem of the job's, never a word
+    // in passing: a script that asked for a drive ready to use must not be
+    // told all went well over one with no file system.
+    const auto notMade = [&](const QString &why) {
+        ctx.problem(QCoreApplication::translate(
+                        "DriveWipe", "⚠️ %1: wiped, not made ready to use: %2")
+                        .arg(shown, why),
+                    shown);
+    };
+    if (bad->count() > 0) {
+        QJsonObject skipped{{QStringLiteral("done"), false},
+                            {QStringLiteral("reason"), QStringLiteral("refused sectors")}};
+        facts.drive.insert(QStringLiteral("format"), skipped);
+        facts.publish();
+        notMade(QCoreApplication::translate(
+            "DriveWipe", "a drive that refused sectors is to be destroyed, not used again"));
         return;
+    }
     ctx.atPhase(QCoreApplication::translate("DriveWipe", "new file system"));
     QJsonObject made;
     QString why;
@@ -1209,10 +1262,7 @@ void DriveWipe::makeReady(const FreshFormat &format)
     facts.drive.insert(QStringLiteral("format"), made);
     facts.publish();
     if (!done) {
-        ctx.warn(
-            QCoreApplication::translate(
-                "DriveWipe", "⚠️ %1 was wiped, but could not be made ready to use again: %2")
-                .arg(shown, why));
+        notMade(why);
         return;
     }
     ctx.info(QCoreApplication::translate("DriveWipe",
@@ -1301,6 +1351,8 @@ void runDriveWipeJob(const QByteArray &path, int passes, bool cryptoErase, JobCo
         ctx.fail(refusal, rc);
         return;
     }
+    if (ctx.journal)
+        ctx.journal->aboutDrive(pin->identity);
     DriveWipe wipe(path, std::move(pin), ctx);
     if (!wipe.measure())
         return;

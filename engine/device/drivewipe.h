@@ -51,6 +51,10 @@ struct PinnedDrive {
     platform::Drive drive; // as it was when it was opened
     platform::DriveIdentity identity;
     platform::Fd fd; // exclusive, direct I/O, read and write
+    PinnedDrive();
+    ~PinnedDrive();
+    PinnedDrive(const PinnedDrive &) = delete;
+    PinnedDrive &operator=(const PinnedDrive &) = delete;
 };
 
 // Opens the drive at `path` for its wipe once every refusal is passed: null,

@@ -139,6 +139,10 @@ QString freshLabelRefusal(FreshFileSystem fs, const QString &label)
 {
     if (label.isEmpty())
         return QString();
+    // Bytes that were not text reach here as U+FFFD: stored so, the label
+    // would not be the one asked for.
+    if (label.contains(QChar::ReplacementCharacter))
+        return QCoreApplication::translate("FreshFormat", "the label is not valid text");
     if (fs == FreshFileSystem::Fat32) {
         // Eleven characters of plain ASCII, none of those FAT forbids.
         for (const QChar c : label)
@@ -156,9 +160,10 @@ QString freshLabelRefusal(FreshFileSystem fs, const QString &label)
         if (c.unicode() < 0x20)
             return QCoreApplication::translate("FreshFormat",
                                                "a label takes no control characters");
-    if (fs == FreshFileSystem::Exfat && label.size() > 15)
+    // exFAT keeps 11 UTF-16 units (a QString's own units).
+    if (fs == FreshFileSystem::Exfat && label.size() > 11)
         return QCoreApplication::translate("FreshFormat",
-                                           "an exFAT label takes at most 15 characters");
+                                           "an exFAT label takes at most 11 characters");
     if (fs == FreshFileSystem::Ext4 && label.toUtf8().size() > 16)
         return QCoreApplication::translate("FreshFormat", "an ext4 label takes at most 16 bytes");
     return QString();

@@ -578,7 +578,7 @@ QByteArrayList writableVolumes()
         return false;
     };
     QByteArrayList writable;
-    for (const platform::Mount &mount : platform::mountTable())
+    for (const platform::Mount &mount : platform::scannedMounts())
         if (!mount.readOnly && !isSystems(mount.mountPoint) && !writable.contains(mount.mountPoint))
             writable.append(mount.mountPoint);
     return writable;

@@ -300,8 +300,8 @@ QString ErasureRecord::resultText() const
             kind == Kind::Drive && refused > 0)
             return QCoreApplication::translate(
                 "ErasureRecord",
-                "Erased with exceptions: %n sector(s) could not be written; destroy this drive "
-                "physically",
+                "Erased with exceptions: %n sector(s) could not be written or read back; "
+                "destroy this drive physically",
                 nullptr, int(refused));
         return QCoreApplication::translate("ErasureRecord", "Finished with problems");
     case Result::Stopped:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "engine/job/interruptedjobs.h"
+#include "engine/core/jobjournal.h"
+#include "engine/core/sizes.h"
 
 #include "engine/fs/freespace.h"
 #include "engine/fs/paths.h"
@@ -127,6 +129,10 @@ QString InterruptedJob::description() const
                  phase.isEmpty()
                      ? QString()
                      : QCoreApplication::translate("JobJournal", ", during: %1").arg(phase));
+    if (!drive.isEmpty())
+        text += QLatin1Char('\n') +
+                QCoreApplication::translate("JobJournal", "The drive: %1.").arg(drive) +
+                QLatin1Char(' ') + driveNow;
     for (const QString &line : cleanedUp + notCleaned)
         text += QLatin1Char('\n') + line;
     if (kind == ErasureRecord::Kind::Files) {
@@ -169,6 +175,47 @@ bool readRecord(int dirFd, const QByteArray &name, QJsonDocument *document, QJso
     return true;
 }
 
+// The drive a drive wipe held, from its record, and whether the node
+// `node` still names it: a loop device given another file, or a stick
+// replaced by another under the same name, is not the drive that was cut
+// short.
+void describeDrive(const QJsonObject &held, const QByteArray &node, InterruptedJob *job)
+{
+    if (held.isEmpty())
+        return;
+    platform::DriveIdentity was;
+    was.model = held.value(QStringLiteral("model")).toString();
+    was.serial = held.value(QStringLiteral("serial")).toString();
+    was.bytes = quint64(held.value(QStringLiteral("bytes")).toDouble());
+    was.loopFile = bytesOf(held.value(QStringLiteral("backingFile")));
+    was.loopDevice = quint64(held.value(QStringLiteral("backingDevice")).toDouble());
+    was.loopInode = quint64(held.value(QStringLiteral("backingInode")).toDouble());
+    QStringList parts;
+    if (!was.model.isEmpty())
+        parts.append(was.model);
+    if (!was.serial.isEmpty())
+        parts.append(QCoreApplication::translate("JobJournal", "serial %1").arg(was.serial));
+    parts.append(sizeText(qint64(was.bytes)));
+    if (!was.loopFile.isEmpty())
+        parts.append(displayName(was.loopFile));
+    job->drive = parts.join(QStringLiteral(", "));
+    platform::DriveIdentity now;
+    const int rc = platform::identityAt(node, &now);
+    const bool same = rc == 0 && now.model == was.model && now.serial == was.serial &&
+                      now.bytes == was.bytes && now.loopFile == was.loopFile &&
+                      now.loopDevice == was.loopDevice && now.loopInode == was.loopInode;
+    job->driveNow = same ? QCoreApplication::translate("JobJournal", "%1 still names it.")
+                               .arg(displayName(node))
+                    : rc == 0
+                        ? QCoreApplication::translate(
+                              "JobJournal",
+                              "%1 now names another device: wiping %1 again would not finish "
+                              "this drive.")
+                              .arg(displayName(node))
+                        : QCoreApplication::translate("JobJournal", "%1 is not there now.")
+                              .arg(displayName(node));
+}
+
 InterruptedJob jobOf(const QJsonObject &record)
 {
     InterruptedJob job;
@@ -179,6 +226,9 @@ InterruptedJob jobOf(const QJsonObject &record)
     job.verify = record.value(QStringLiteral("verify")).toBool();
     job.phase = record.value(QStringLiteral("phase")).toString();
     job.targets = bytesList(record.value(QStringLiteral("targets")));
+    if (job.kind == ErasureRecord::Kind::Drive) {
+        describeDrive(record.value(QStringLiteral("drive")).toObject(), job.targets.value(0), &job);
+    }
     for (const QByteArray &target : job.targets) {
         platform::Status st;
         if (platform::statusAt(platform::kWorkingFolder, target, &st) == 0)
@@ -296,7 +346,9 @@ QList<InterruptedJob> recoverInterruptedJobs(const QByteArray &folder)
         // Another job works there now: what it made cannot be told from
         // what this one left, so the record waits for a start after it.
         if (std::any_of(answering.begin(), answering.end(),
-                        [](const QByteArray &where) { return platform::volumeLocked(where); }))
+                        [](const QByteArray &where) {
+                            return platform::volumeLocked(where, volumeLockFolder());
+                        }))
             continue;
         InterruptedJob job = jobOf(record);
         removeLeftovers(job, workedIn, answering);

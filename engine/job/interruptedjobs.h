@@ -41,6 +41,11 @@ struct InterruptedJob {
     QString phase;
     QByteArrayList targets;
     QByteArrayList unfinished; // the targets that are still there
+    // A drive wipe's drive, as it was held ("WDC WD10, serial 123, 1.0 TB,
+    // /srv/disk.img"), and what its node names now: the same drive, another
+    // device, or nothing. Empty for other jobs, or a record without it.
+    QString drive;
+    QString driveNow;
     QStringList cleanedUp;     // a line for each thing put right
     QStringList notCleaned;    // and for each that could not be
     // The record could not be read (cut short, not JSON): nothing is known

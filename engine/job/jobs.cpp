@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "engine/job/jobs.h"
+#include "engine/core/jobjournal.h"
 
 #include "engine/fs/freespace.h"
 #include "engine/fs/overwrite.h"
@@ -318,7 +319,7 @@ void noteUnencryptedSwap(JobContext &ctx, const std::vector<platform::Swap> &swa
 // the job failed, where another job has it.
 static bool lockVolume(const QString &root, platform::FolderLock *lock, JobContext &ctx)
 {
-    const int rc = lock->take(fsBytes(root));
+    const int rc = lock->take(fsBytes(root), volumeLockFolder());
     if (rc == EWOULDBLOCK) {
         ctx.fail(QCoreApplication::translate("Jobs", "❌ Another Velmora job is working on %1: "
                                                      "nothing was written. Wait until it ends.")

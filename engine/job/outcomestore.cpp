@@ -3,6 +3,7 @@
 #include "engine/job/outcomestore.h"
 
 #include "engine/core/jobjournal.h"
+#include "engine/job/reportsignature.h"
 #include "engine/job/schedules.h"
 #include "engine/platform/platform.h"
 
@@ -29,39 +30,77 @@ QString jobOf(const QJsonObject &outcome)
     return outcome.value(QStringLiteral("job")).toString();
 }
 
-// The kept outcomes of `folder` whose names match `pattern`.
-void readFolder(const QString &folder, const QString &pattern, bool scheduled,
-                QList<KeptOutcome> *into, QSet<QString> *seen)
+// The bytes of the regular file `name` in the open folder `dirFd`, read
+// without following a link and never past kMostBytes; false for anything
+// else (a link, a FIFO, a device, a file too large).
+bool readRegular(int dirFd, const QByteArray &name, QByteArray *data)
 {
-    const QDir dir(folder);
-    for (const QFileInfo &info : dir.entryInfoList({pattern}, QDir::Files, QDir::Name)) {
-        QFile file(info.filePath());
-        if (info.size() > kMostBytes || !file.open(QIODevice::ReadOnly))
+    int error = 0;
+    platform::Fd fd = platform::openForReadAt(dirFd, name, &error);
+    platform::Status st;
+    if (!fd.valid() || platform::statusAt(fd.get(), QByteArray(), &st) != 0 ||
+        st.type != platform::Type::Regular || st.size > kMostBytes)
+        return false;
+    data->resize(qsizetype(st.size) + 1);
+    const qint64 got = platform::readAt(fd.get(), data->data(), std::size_t(data->size()), 0, &error);
+    if (got < 0 || got > kMostBytes)
+        return false;
+    data->resize(qsizetype(got));
+    return true;
+}
+
+struct Found {
+    KeptOutcome kept;
+    QString signature; // its SHA-256 where the signature holds
+};
+
+// The kept outcomes of `folder` whose names match `prefix`*.json.
+void readFolder(const QString &folder, const QString &ownKey, bool scheduled,
+                std::vector<Found> *into)
+{
+    int error = 0;
+    platform::Fd dir = platform::openFolderPath(QFile::encodeName(folder), true, &error);
+    std::vector<QByteArray> names;
+    if (!dir.valid() || platform::readNames(dir.get(), &names) != 0)
+        return;
+    std::sort(names.begin(), names.end());
+    for (const QByteArray &name : names) {
+        if (!name.startsWith("velmora-") || !name.endsWith(".json"))
             continue;
-        const QJsonObject outcome = QJsonDocument::fromJson(file.readAll()).object();
+        QByteArray data;
+        if (!readRegular(dir.get(), name, &data))
+            continue;
+        const QJsonObject outcome = QJsonDocument::fromJson(data).object();
         if (outcome.isEmpty())
             continue;
-        // The same signed outcome in both folders is one job.
-        const QString signature = outcome.value(QStringLiteral("signature"))
-                                      .toObject()
-                                      .value(QStringLiteral("sha256"))
-                                      .toString();
-        if (!signature.isEmpty() && seen->contains(signature))
-            continue;
-        seen->insert(signature);
-        KeptOutcome kept;
-        kept.json = info.filePath();
-        const QString pdf =
-            info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".pdf");
-        if (QFileInfo(pdf).isFile())
-            kept.pdf = pdf;
+        Found found;
+        KeptOutcome &kept = found.kept;
+        QString problem;
+        if (checkOutcome(outcome, QString(), &kept.signedBy, &problem)) {
+            kept.seal = !ownKey.isEmpty() && kept.signedBy != ownKey ? KeptOutcome::Seal::OtherKey
+                                                                      : KeptOutcome::Seal::Valid;
+            found.signature = outcome.value(QStringLiteral("signature"))
+                                  .toObject()
+                                  .value(QStringLiteral("sha256"))
+                                  .toString();
+        } else {
+            kept.seal = outcome.value(QStringLiteral("signature")).toObject().isEmpty()
+                            ? KeptOutcome::Seal::NotSigned
+                            : KeptOutcome::Seal::Changed;
+        }
+        const QByteArray stem = name.left(name.size() - 5);
+        kept.json = QFile::decodeName(QFile::encodeName(folder) + '/' + name);
+        platform::Status pdf;
+        if (platform::statusAt(dir.get(), stem + ".pdf", &pdf) == 0 &&
+            pdf.type == platform::Type::Regular)
+            kept.pdf = QFile::decodeName(QFile::encodeName(folder) + '/' + stem + ".pdf");
         kept.finished = QDateTime::fromString(outcome.value(QStringLiteral("finished")).toString(),
                                               Qt::ISODateWithMs);
         kept.job = jobOf(outcome);
         kept.target = outcome.value(QStringLiteral("target")).toString();
         kept.result = outcome.value(QStringLiteral("result")).toString();
         kept.scheduled = scheduled;
-        into->append(kept);
+        into->push_back(found);
     }
 }
 
@@ -157,14 +196,49 @@ bool keepOutcome(const QJsonObject &outcome, const QByteArray &pdf, QString *why
     return true;
 }
 
+QString KeptOutcome::sealText() const
+{
+    switch (seal) {
+    case Seal::Valid:
+        break;
+    case Seal::NotSigned:
+        return QCoreApplication::translate("KeptOutcome", "not signed");
+    case Seal::Changed:
+        return QCoreApplication::translate("KeptOutcome", "changed after it was signed");
+    case Seal::OtherKey:
+        return QCoreApplication::translate("KeptOutcome", "signed by another key");
+    }
+    return QString();
+}
+
+QString KeptOutcome::shownState() const
+{
+    if (seal == Seal::Valid)
+        return stateText();
+    return QCoreApplication::translate("KeptOutcome", "%1 (it says: %2)")
+        .arg(sealText(), stateText());
+}
+
 QList<KeptOutcome> keptOutcomes()
 {
-    QList<KeptOutcome> kept;
-    QSet<QString> seen;
-    readFolder(outcomeStoreFolder(), QStringLiteral("velmora-*.json"), false, &kept, &seen);
+    const QString ownKey = keyFileFingerprint(signingKeyFile());
+    std::vector<Found> found;
+    readFolder(outcomeStoreFolder(), ownKey, false, &found);
     // Root's two folders are one (/var/lib/velmora/reports).
     if (QFileInfo(scheduleReportFolder()) != QFileInfo(outcomeStoreFolder()))
-        readFolder(scheduleReportFolder(), QStringLiteral("velmora-*.json"), true, &kept, &seen);
+        readFolder(scheduleReportFolder(), ownKey, true, &found);
+    // The same signed outcome in both folders is one job. Only a signature
+    // that holds makes two files one: a copy that merely names another's
+    // SHA-256 hides nothing.
+    QList<KeptOutcome> kept;
+    QSet<QString> seen;
+    for (const Found &f : found) {
+        if (!f.signature.isEmpty() && seen.contains(f.signature))
+            continue;
+        if (!f.signature.isEmpty())
+            seen.insert(f.signature);
+        kept.append(f.kept);
+    }
     std::stable_sort(kept.begin(), kept.end(), [](const KeptOutcome &a, const KeptOutcome &b) {
         return a.finished > b.finished;
     });

@@ -27,6 +27,18 @@ struct KeptOutcome {
     QString target; // what the job destroyed, in its own words
     QString result; // "erased", "problems", "stopped", "failed"
     bool scheduled = false;
+    // Whether the file is as it was signed: only a valid signature lets its
+    // words be taken for what a job did.
+    enum class Seal { Valid, NotSigned, Changed, OtherKey };
+    Seal seal = Seal::Valid;
+    QString signedBy; // the fingerprint of the key that signed it
+
+    // "not signed", "changed after it was signed", "signed by another key";
+    // empty for a valid one.
+    QString sealText() const;
+    // The state as the list shows it: stateText() where the seal holds,
+    // else what is wrong with it first ("not signed (it says: Wiped)").
+    QString shownState() const;
 
     // "Erase files", "Wipe free space", …; "Scheduled: " before it for a
     // scheduled run's.
@@ -42,7 +54,11 @@ bool keepOutcome(const QJsonObject &outcome, const QByteArray &pdf, QString *why
                  KeptOutcome *kept = nullptr);
 
 // Every kept outcome and every scheduled run's, newest first; a scheduled
-// run kept in both places is listed once.
+// run kept in both places is listed once. Each file is read without
+// following links, only where it is a regular file of an outcome's size,
+// and its signature is checked (against the user's own key where there is
+// one): what is not as it was signed is listed as such, never as what it
+// says.
 QList<KeptOutcome> keptOutcomes();
 
 } // namespace velmora

@@ -201,6 +201,20 @@ QString keyFingerprint(const QByteArray &publicKey)
                                    .toBase64(QByteArray::OmitTrailingEquals));
 }
 
+QString keyFileFingerprint(const QString &keyFile)
+{
+    const QByteArray path = QFile::encodeName(keyFile);
+    const qsizetype slash = path.lastIndexOf('/');
+    int rc = 0;
+    platform::Fd folder = platform::openFolderPath(slash > 0 ? path.left(slash) : "/", true, &rc);
+    platform::Fd fd = folder.valid()
+                          ? platform::openForReadAt(folder.get(), path.mid(slash + 1), &rc)
+                          : platform::Fd();
+    QString error;
+    const Pkey key = fd.valid() ? readKey(fd, keyFile, &error, nullptr) : Pkey();
+    return key ? keyFingerprint(rawPublicKey(key.get())) : QString();
+}
+
 bool prepareSigningKey(const QString &keyFile, QString *error, QStringList *warnings)
 {
     return bool(loadOrMakeKey(keyFile, error, warnings));

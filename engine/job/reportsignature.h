@@ -33,6 +33,10 @@ QString keyFingerprint(const QByteArray &publicKey);
 // goes to `warnings`.
 bool signOutcome(QJsonObject *outcome, const QString &keyFile, QString *error,
                  QStringList *warnings = nullptr);
+// The fingerprint of the key in `keyFile`, where it exists and is safe to
+// sign with; empty otherwise. Nothing is made.
+QString keyFileFingerprint(const QString &keyFile);
+
 // Reads, or makes, the key as signOutcome() does, before a job: a key that
 // cannot be used refuses the job instead of leaving its outcome unsigned.
 bool prepareSigningKey(const QString &keyFile, QString *error, QStringList *warnings);

@@ -33,6 +33,8 @@ std::map<quint64, std::shared_ptr<platform::Fd>> openQuestions;
 
 QList<MountedVolume> mountedVolumes(std::chrono::milliseconds wait)
 {
+    // The whole table: what lies beneath a listed volume (the volume holding
+    // a loop device's image) need not be listed itself.
     const std::vector<platform::Mount> table = platform::mountTable();
     std::vector<const platform::Mount *> listed;
     std::vector<const platform::Mount *> asked;
@@ -40,7 +42,7 @@ QList<MountedVolume> mountedVolumes(std::chrono::milliseconds wait)
     {
         std::lock_guard<std::mutex> lock(openMutex);
         for (const platform::Mount &mount : table) {
-            if (isSpecial(mount))
+            if (isSpecial(mount) || !platform::withinScanScope(mount.mountPoint))
                 continue;
             listed.push_back(&mount);
             // Only a question still unanswered is not asked again; one

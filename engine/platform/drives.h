@@ -61,8 +61,10 @@ int drivesAt(const QByteArrayList &paths, std::vector<Drive> *out, qsizetype *fa
 // in `numbers` open, or mapping it, as fuser does: each process's open
 // descriptors and memory maps. "name, pid N" for each; `proc` is for tests.
 // Only what this process may read is seen: for an ordinary user, her own.
-// Only descriptors that name a node below /dev are looked at, so that a file
-// on a FUSE volume that hangs is never asked for its status.
+// A descriptor counts by the device it is open on, wherever its node lives
+// (a copy made with mknod, a chroot's /dev); its status is taken from what
+// the kernel holds, so that a file on a FUSE volume that hangs is never
+// asked.
 struct DeviceUser {
     quint64 device = 0;
     QByteArray text; // "fusefat, pid 1234"

@@ -302,6 +302,15 @@ QByteArray backingOf(const Mount &mount);
 int fatFreeBytes(const QByteArray &source, quint64 *bytes);
 // The mount table; `text` is for tests (empty: read the live table).
 std::vector<Mount> mountTable(const QByteArray &text = QByteArray());
+// The mounts Velmora lists and looks through on its own: the volume list,
+// the Trash of every volume, the start-up search for leftovers. Where
+// VELMORA_ONLY_VOLUMES_UNDER names folders (separated by ':'), only the mounts
+// at or below one of them; else the whole table. Never for a guard: what is
+// in use, mounted or held is always asked of the whole table.
+std::vector<Mount> scannedMounts();
+// Whether `path` lies within what scannedMounts() keeps: at or below one of
+// the folders VELMORA_ONLY_VOLUMES_UNDER names, or anywhere where it is unset.
+bool withinScanScope(const QByteArray &path);
 // The mount that holds the open `fd`: by mount id where the kernel tells it,
 // else the deepest mount point of the table on `fd`'s device that the
 // resolved path lies below.
@@ -339,26 +348,37 @@ QByteArrayList answering(const QByteArrayList &paths, int waitMs = 2000);
 // empty where it has none. Read from udev's links, never from the volume.
 QString labelOfDevice(const QByteArray &source);
 // The lock a job holds on a volume it writes helper files to (fill files,
-// folders of names): flock on the volume's root folder itself, which every
-// process that opens it shares, whoever it runs as. Held while the object
-// lives, and let go by the kernel when the process ends, however it ends.
+// folders of names). Two parts:
+//  - a lock file in `lockFolder`, a folder of the running user's own that no
+//    other user may open, named by the device of the volume `folder` lies
+//    on: a second job of the same user finds it held;
+//  - a shared flock on the volume's root folder, which tells Velmora run by
+//    another user (root) that a job works there. Only a Velmora program's
+//    own mark counts: a lock any user may take on the folder never stops a
+//    job.
+// Held while the object lives, and let go by the kernel when the process
+// ends, however it ends.
 class FolderLock
 {
   public:
-    // 0, EWOULDBLOCK while another holds it, or an errno value.
-    int take(const QByteArray &folder);
+    // 0, EWOULDBLOCK while another Velmora job holds the volume, or an
+    // errno value.
+    int take(const QByteArray &folder, const QByteArray &lockFolder);
 
   private:
     Fd fd;
+    Fd mark;
 };
 // A lock file `path` made if missing and held while the returned descriptor
 // lives (flock); invalid with *error (EWOULDBLOCK while another holds it).
 Fd lockFile(const QByteArray &path, int *error);
 // Whether another holds the lock file `path` (false where there is none).
 bool fileLocked(const QByteArray &path);
-// Whether a job holds the lock on the root of the volume `path` lies on: a
-// running job's helper files are not leftovers.
-bool volumeLocked(const QByteArray &path);
+// Whether a Velmora job holds the lock (FolderLock) on the volume `path`
+// lies on: one of this user's, or one of any Velmora program whose
+// descriptors this user may see (all, for root). A running job's helper
+// files are not leftovers.
+bool volumeLocked(const QByteArray &path, const QByteArray &lockFolder);
 // The working folder's path as bytes; empty when it is gone.
 QByteArray currentFolder();
 // `path` with every link, "." and ".." resolved (realpath); empty with

@@ -452,11 +452,18 @@ std::vector<DeviceUser> deviceUsers(const QByteArray &proc)
 {
     std::vector<DeviceUser> users;
     const qint64 self = ::getpid();
+    // The descriptor itself is asked, never the name it shows: a node
+    // renamed or removed since it was opened, a copy made with mknod, a node
+    // seen through a chroot or another mount namespace all name the same
+    // device. Its status comes from what the kernel already holds of it
+    // (AT_STATX_DONT_SYNC): a file on a FUSE or network volume that no
+    // longer answers is never asked.
     const auto blockNumber = [](const QByteArray &path, quint64 *number) {
-        struct stat st;
-        if (::stat(path.constData(), &st) != 0 || !S_ISBLK(st.st_mode))
+        struct statx sx;
+        if (::statx(AT_FDCWD, path.constData(), AT_STATX_DONT_SYNC, STATX_TYPE, &sx) != 0 ||
+            !(sx.stx_mask & STATX_TYPE) || !S_ISBLK(sx.stx_mode))
             return false;
-        *number = st.st_rdev;
+        *number = makedev(sx.stx_rdev_major, sx.stx_rdev_minor);
         return true;
     };
     for (const QByteArray &pid : entriesOf(proc)) {
@@ -470,18 +477,29 @@ std::vector<DeviceUser> deviceUsers(const QByteArray &proc)
             const ssize_t n =
                 ::readlink((dir + "/fd/" + fd).constData(), target, sizeof target - 1);
             quint64 number = 0;
-            // The descriptor itself is asked, not the name it shows: a node
-            // renamed or removed since it was opened still counts.
-            if (n > 5 && std::strncmp(target, "/dev/", 5) == 0 &&
-                blockNumber(dir + "/fd/" + fd, &number))
+            // Pipes, sockets and the kernel's own files name no path.
+            if (n > 0 && target[0] == '/' && blockNumber(dir + "/fd/" + fd, &number))
                 held.insert(number);
         }
         QFile maps(QString::fromLocal8Bit(dir + "/maps"));
+        QSet<QByteArray> mappedFiles; // "device inode", each asked once
         if (maps.open(QIODevice::ReadOnly))
             for (const QByteArray &line : maps.readAll().split('\n')) {
-                const qsizetype at = line.indexOf(" /dev/");
+                // A mapping is asked through its own link in map_files,
+                // which leads to the file as a descriptor's does: its path
+                // is never walked again (root may read them; for others the
+                // nodes below /dev are asked by name).
+                const qsizetype at = line.indexOf(" /");
+                const QList<QByteArray> fields = line.left(at).simplified().split(' ');
+                if (at <= 0 || fields.size() < 5 || fields[4] == "0" ||
+                    mappedFiles.contains(fields[3] + ' ' + fields[4]))
+                    continue;
+                mappedFiles.insert(fields[3] + ' ' + fields[4]);
                 quint64 number = 0;
-                if (at > 0 && blockNumber(line.mid(at + 1).trimmed(), &number))
+                const QByteArray link = dir + "/map_files/" + line.left(line.indexOf(' '));
+                if (blockNumber(link, &number) ||
+                    (line.mid(at + 1).startsWith("/dev/") &&
+                     blockNumber(line.mid(at + 1).trimmed(), &number)))
                     held.insert(number);
             }
         if (held.isEmpty())

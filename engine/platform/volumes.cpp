@@ -4,15 +4,19 @@
 // the kernel tells of.
 
 #include "engine/platform/platform.h"
+#include "engine/platform/drives.h"
 #include "engine/platform/storage.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <fcntl.h>
 #include <linux/btrfs.h>
 #include <linux/btrfs_tree.h>
@@ -341,6 +345,31 @@ std::vector<Mount> mountTable(const QByteArray &text)
     return mounts;
 }
 
+bool withinScanScope(const QByteArray &path)
+{
+    const QByteArray scope = qgetenv("VELMORA_ONLY_VOLUMES_UNDER");
+    if (scope.isEmpty())
+        return true;
+    for (QByteArray folder : scope.split(':')) {
+        while (folder.size() > 1 && folder.endsWith('/'))
+            folder.chop(1);
+        if (folder.isEmpty() || !folder.startsWith('/'))
+            continue;
+        if (path == folder || folder == "/" || path.startsWith(folder + '/'))
+            return true;
+    }
+    return false;
+}
+
+std::vector<Mount> scannedMounts()
+{
+    std::vector<Mount> mounts = mountTable();
+    mounts.erase(std::remove_if(mounts.begin(), mounts.end(),
+                                [](const Mount &m) { return !withinScanScope(m.mountPoint); }),
+                 mounts.end());
+    return mounts;
+}
+
 QByteArray pathOf(int fd)
 {
     char link[64];
@@ -614,27 +643,72 @@ void collectAnswers(std::vector<int> &pipes, std::vector<SpaceAnswer> &answers,
 
 } // namespace
 
+namespace
+{
+
+// The questions still unanswered, by the mount point their path lies
+// below as the table spells it: a volume that hangs is asked once, however
+// often and for whichever of its paths it is asked, until it answers.
+std::mutex pendingMutex;
+std::map<QByteArray, std::shared_ptr<Fd>> pendingByMount;
+
+// The mount point `path` lies below, by its text alone: nothing of the
+// path is looked up, which could hang. A relative path is taken from the
+// working folder.
+QByteArray mountPointByText(const QByteArray &path, const std::vector<Mount> &table)
+{
+    QByteArray absolute = path;
+    if (!absolute.startsWith('/'))
+        absolute = currentFolder() + '/' + absolute;
+    QByteArray best = "/";
+    for (const Mount &m : table)
+        if ((absolute == m.mountPoint || absolute.startsWith(m.mountPoint + '/')) &&
+            m.mountPoint.size() > best.size())
+            best = m.mountPoint;
+    return best;
+}
+
+} // namespace
+
 std::vector<SpaceAnswer> probeSpaces(const QByteArrayList &paths, int waitMs)
 {
     std::vector<SpaceAnswer> answers(std::size_t(paths.size()));
     std::vector<int> pipes(std::size_t(paths.size()), -1);
+    const std::vector<Mount> table = mountTable();
+    std::vector<QByteArray> mounts;
+    for (const QByteArray &path : paths)
+        mounts.push_back(mountPointByText(path, table));
     // Made before any fork: after it, in a process with threads, only calls
     // that need no lock may run (no allocation, no Qt).
     std::vector<QByteArray> names(paths.begin(), paths.end());
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (const int error = startProber(names[i].constData(), &pipes[i])) {
-            answers[i].answered = true;
-            answers[i].error = error;
+    {
+        std::lock_guard<std::mutex> lock(pendingMutex);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const auto open = pendingByMount.find(mounts[i]);
+            if (open != pendingByMount.end() && stillWaiting(*open->second)) {
+                answers[i].pending = open->second; // not asked again
+                continue;
+            }
+            if (open != pendingByMount.end())
+                pendingByMount.erase(open);
+            if (const int error = startProber(names[i].constData(), &pipes[i])) {
+                answers[i].answered = true;
+                answers[i].error = error;
+            }
         }
+    }
     collectAnswers(pipes, answers,
                    std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs));
     // One that has not answered is left to wait, its pipe handed to the
     // caller: while it waits, that volume is not asked again
     // (stillWaiting()), and it ends by itself once the mount answers or is
     // aborted.
+    std::lock_guard<std::mutex> lock(pendingMutex);
     for (std::size_t i = 0; i < pipes.size(); ++i)
-        if (pipes[i] >= 0)
+        if (pipes[i] >= 0) {
             answers[i].pending = std::make_shared<Fd>(pipes[i]);
+            pendingByMount[mounts[i]] = answers[i].pending;
+        }
     return answers;
 }
 
@@ -690,15 +764,138 @@ QString labelOfDevice(const QByteArray &source)
     return QString();
 }
 
-int FolderLock::take(const QByteArray &folder)
+namespace
+{
+
+// The lock file of the volume `folder` lies on, in `lockFolder`: made, and
+// owned by this user alone, or empty with *error.
+QByteArray volumeLockPath(const QByteArray &folder, const QByteArray &lockFolder, bool make,
+                          int *error)
+{
+    Fd opened = openFolderPath(folder, true, error);
+    if (!opened.valid())
+        return QByteArray();
+    const std::vector<Mount> table = mountTable();
+    const Mount *mount = mountOf(table, opened.get());
+    if (!mount) {
+        *error = ENOENT;
+        return QByteArray();
+    }
+    const quint64 device = mountDeviceNumber(*mount);
+    if (make && (*error = makeFolders(lockFolder)) != 0)
+        return QByteArray();
+    // Never a folder another user made or may write: whoever could put a
+    // file there could hold it against this user's jobs.
+    struct stat st;
+    if (::lstat(lockFolder.constData(), &st) != 0) {
+        *error = errno;
+        return QByteArray();
+    }
+    if (!S_ISDIR(st.st_mode) || st.st_uid != ::geteuid() || (st.st_mode & 0022) != 0) {
+        *error = EPERM;
+        return QByteArray();
+    }
+    return lockFolder + "/volume-" + QByteArray::number(major(device)) + '-' +
+           QByteArray::number(minor(device)) + ".lock";
+}
+
+// A program of Velmora's: named velmora…, from a file only an administrator
+// could have put there, or one of this user's own. A program any user can
+// name so, or copy, holds nothing against another user's jobs.
+bool isVelmoraProgram(const QByteArray &procDir)
+{
+    char target[PATH_MAX];
+    const ssize_t n = ::readlink((procDir + "/exe").constData(), target, sizeof target - 1);
+    if (n <= 0)
+        return false;
+    QByteArray exe(target, int(n));
+    if (exe.endsWith(" (deleted)"))
+        exe.chop(10);
+    if (!exe.mid(exe.lastIndexOf('/') + 1).startsWith("velmora"))
+        return false;
+    struct statx sx;
+    if (::statx(AT_FDCWD, (procDir + "/exe").constData(), AT_STATX_DONT_SYNC,
+                STATX_MODE | STATX_UID, &sx) != 0)
+        return false;
+    return (sx.stx_uid == 0 && (sx.stx_mode & 0022) == 0) || sx.stx_uid == ::geteuid();
+}
+
+// Whether a Velmora program holds a flock on the folder (device, inode)
+// through a descriptor other than `ownFd` of this process.
+bool velmoraMarkOn(dev_t device, ino_t inode, int ownFd)
+{
+    const QByteArray self = QByteArray::number(qint64(::getpid()));
+    std::vector<QByteArray> pids;
+    {
+        Fd proc(::open("/proc", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!proc.valid() || readNames(proc.get(), &pids) != 0)
+            return false;
+    }
+    for (const QByteArray &pid : pids) {
+        bool number = false;
+        pid.toLongLong(&number);
+        const QByteArray dir = "/proc/" + pid;
+        if (!number || !isVelmoraProgram(dir))
+            continue;
+        std::vector<QByteArray> fds;
+        Fd fdDir(::open((dir + "/fd").constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!fdDir.valid() || readNames(fdDir.get(), &fds) != 0)
+            continue;
+        for (const QByteArray &fd : fds) {
+            if (pid == self && fd.toInt() == ownFd)
+                continue;
+            struct statx sx;
+            if (::statx(AT_FDCWD, (dir + "/fd/" + fd).constData(), AT_STATX_DONT_SYNC,
+                        STATX_TYPE | STATX_INO, &sx) != 0 ||
+                !S_ISDIR(sx.stx_mode) || sx.stx_ino != inode ||
+                makedev(sx.stx_dev_major, sx.stx_dev_minor) != device)
+                continue;
+            QFile info(QString::fromLatin1(dir + "/fdinfo/" + fd));
+            if (info.open(QIODevice::ReadOnly) && info.readAll().contains(" FLOCK "))
+                return true;
+        }
+    }
+    return false;
+}
+
+// The root folder of the volume `folder` lies on, opened.
+Fd volumeRoot(const QByteArray &folder, int *error)
+{
+    Fd opened = openFolderPath(folder, true, error);
+    if (!opened.valid())
+        return Fd();
+    const std::vector<Mount> table = mountTable();
+    const Mount *mount = mountOf(table, opened.get());
+    if (!mount) {
+        *error = ENOENT;
+        return Fd();
+    }
+    return openFolderPath(mount->mountPoint, true, error);
+}
+
+} // namespace
+
+int FolderLock::take(const QByteArray &folder, const QByteArray &lockFolder)
 {
     int error = 0;
-    Fd opened = openFolderPath(folder, true, &error);
-    if (!opened.valid())
+    const QByteArray path = volumeLockPath(folder, lockFolder, true, &error);
+    if (path.isEmpty())
         return error;
-    if (::flock(opened.get(), LOCK_EX | LOCK_NB) != 0)
-        return errno;
-    fd = std::move(opened);
+    Fd held = lockFile(path, &error);
+    if (!held.valid())
+        return error;
+    // The mark for Velmora run by another user. Where another program
+    // holds the folder locked, none is left: no job waits for it.
+    Fd root = volumeRoot(folder, &error);
+    struct stat st;
+    if (!root.valid() || ::fstat(root.get(), &st) != 0)
+        return root.valid() ? errno : error;
+    if (::flock(root.get(), LOCK_SH | LOCK_NB) != 0)
+        root = Fd();
+    if (velmoraMarkOn(st.st_dev, st.st_ino, root.valid() ? root.get() : -1))
+        return EWOULDBLOCK;
+    fd = std::move(held);
+    mark = std::move(root);
     return 0;
 }
 
@@ -723,21 +920,16 @@ bool fileLocked(const QByteArray &path)
     return false;
 }
 
-bool volumeLocked(const QByteArray &path)
+bool volumeLocked(const QByteArray &path, const QByteArray &lockFolder)
 {
     int error = 0;
-    const Fd folder = openFolderPath(path, true, &error);
-    if (!folder.valid())
-        return false;
-    const std::vector<Mount> table = mountTable();
-    const Mount *mount = mountOf(table, folder.get());
-    const Fd root = mount ? openFolderPath(mount->mountPoint, true, &error) : Fd();
-    if (!root.valid())
-        return false;
-    if (::flock(root.get(), LOCK_SH | LOCK_NB) != 0)
-        return errno == EWOULDBLOCK;
-    ::flock(root.get(), LOCK_UN);
-    return false;
+    const QByteArray lock = volumeLockPath(path, lockFolder, false, &error);
+    if (!lock.isEmpty() && fileLocked(lock))
+        return true;
+    const Fd root = volumeRoot(path, &error);
+    struct stat st;
+    return root.valid() && ::fstat(root.get(), &st) == 0 &&
+           velmoraMarkOn(st.st_dev, st.st_ino, -1);
 }
 
 } // namespace velmora::platform
