@@ -603,6 +603,28 @@ void DrivesTest::drivesHeldOpenAreRefused()
         holder.waitForFinished();
         QCOMPARE(refusal(), QString());
     }
+    // A loop device set up on it holds it through the kernel: no program
+    // has it open, and nothing claims it.
+    const QString stacked = attachLoop(loop.device);
+    QVERIFY(!stacked.isEmpty());
+    {
+        const auto detach = qScopeGuard([&] { detachLoop(stacked); });
+        QVERIFY2(refusal().contains("held open by " + stacked.mid(5) + " (a loop device on it)"),
+                 qPrintable(refusal()));
+    }
+    QCOMPARE(refusal(), QString());
+    // Named twice in one run, it is Velmora that holds it, and says so.
+    {
+        const QByteArray before = readFile(loop.image);
+        QProcess cli;
+        cli.start(VELMORA_CLI, {"drive", "--yes", loop.device, loop.device});
+        QVERIFY(cli.waitForFinished(60000));
+        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        QVERIFY2(cli.exitCode() == 2 && err.contains("is already chosen in this wipe") &&
+                     !err.contains("another program"),
+                 qPrintable(err));
+        QCOMPARE(readFile(loop.image), before);
+    }
 
     // A FAT volume on it through its FUSE driver: the mount names the
     // driver, not the device, and the driver holds it without claiming it.

@@ -311,6 +311,20 @@ struct Users {
     std::vector<DeviceUser> processes = deviceUsers();
     Users()
     {
+        // A loop device whose backing file is a block device holds that
+        // device through the kernel: no process has it open, and it is not
+        // claimed.
+        for (const QByteArray &name : entriesOf("/sys/block")) {
+            if (!name.startsWith("loop"))
+                continue;
+            const QByteArray backing = readText("/sys/block/" + name + "/loop/backing_file");
+            struct statx sx;
+            if (backing.startsWith("/dev/") &&
+                ::statx(AT_FDCWD, backing.constData(), AT_STATX_DONT_SYNC, STATX_TYPE, &sx) == 0 &&
+                S_ISBLK(sx.stx_mode))
+                processes.push_back({makedev(sx.stx_rdev_major, sx.stx_rdev_minor),
+                                     name + " (a loop device on it)"});
+        }
         for (const Swap &swap : activeSwaps()) {
             struct stat st;
             if (::stat(swap.name.constData(), &st) == 0)

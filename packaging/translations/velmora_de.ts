@@ -544,6 +544,14 @@ Befehle:
         <source>drive: open a host protected area for the wipe, until the drive is next switched off, and overwrite what it hides as well.</source>
         <translation>drive: einen geschützten Bereich (HPA) für das Löschen öffnen, bis das Laufwerk das nächste Mal ausgeschaltet wird, und auch überschreiben, was er verbirgt.</translation>
     </message>
+    <message>
+        <source>%1 does not answer (a network server gone, or a driver that hangs); nothing was erased</source>
+        <translation>%1 antwortet nicht (ein Netzwerkserver ist weg, oder ein Treiber hängt); nichts wurde gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 %2 is a link another user made; name the folder itself</source>
+        <translation>%1 %2 ist eine Verknüpfung, die ein anderer Benutzer angelegt hat; nennen Sie den Ordner selbst</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -921,10 +929,6 @@ Befehle:
         <translation>neues Dateisystem</translation>
     </message>
     <message>
-        <source>⚠️ %1 was wiped, but could not be made ready to use again: %2</source>
-        <translation>⚠️ %1 wurde gelöscht, konnte aber nicht wieder einsatzbereit gemacht werden: %2</translation>
-    </message>
-    <message>
         <source>🆕 %1 is ready to use again: a new %2 partition table and an empty %3 file system on %4.</source>
         <translation>🆕 %1 ist wieder einsatzbereit: eine neue %2-Partitionstabelle und ein leeres %3-Dateisystem auf %4.</translation>
     </message>
@@ -979,6 +983,18 @@ Befehle:
     <message>
         <source>ℹ️ No discard: %1 is a disk image; a discard would only punch holes in its file, which the passes have overwritten.</source>
         <translation>ℹ️ Keine Freigabe: %1 ist eine Abbilddatei; eine Freigabe würde nur Löcher in ihre Datei stanzen, die die Durchgänge überschrieben haben.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is already chosen in this wipe, itself or as the drive of a chosen partition: nothing was written.</source>
+        <translation>❌ %1 ist in diesem Löschvorgang bereits gewählt, selbst oder als Laufwerk einer gewählten Partition: Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1: wiped, not made ready to use: %2</source>
+        <translation>⚠️ %1: gelöscht, nicht einsatzbereit gemacht: %2</translation>
+    </message>
+    <message>
+        <source>a drive that refused sectors is to be destroyed, not used again</source>
+        <translation>ein Laufwerk, das Sektoren verweigert hat, ist zu vernichten, nicht wieder zu verwenden</translation>
     </message>
 </context>
 <context>
@@ -1221,17 +1237,17 @@ Befehle:
         <source>The drive&apos;s own erase (%1), then %2</source>
         <translation>Eigenes Löschen des Laufwerks (%1), dann %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
-        <translation>
-            <numerusform>Mit Ausnahmen gelöscht: %n Sektor konnte nicht geschrieben werden; zerstören Sie dieses Laufwerk physisch</numerusform>
-            <numerusform>Mit Ausnahmen gelöscht: %n Sektoren konnten nicht geschrieben werden; zerstören Sie dieses Laufwerk physisch</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1.</source>
         <comment>a job&apos;s state, ending its sentence</comment>
         <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Erased with exceptions: %n sector(s) could not be written or read back; destroy this drive physically</source>
+        <translation>
+            <numerusform>Mit Ausnahmen gelöscht: %n Sektor konnte nicht geschrieben oder zurückgelesen werden; zerstören Sie dieses Laufwerk physisch</numerusform>
+            <numerusform>Mit Ausnahmen gelöscht: %n Sektoren konnten nicht geschrieben oder zurückgelesen werden; zerstören Sie dieses Laufwerk physisch</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1943,10 +1959,6 @@ Befehle:
         <translation>eine Bezeichnung nimmt keine Steuerzeichen</translation>
     </message>
     <message>
-        <source>an exFAT label takes at most 15 characters</source>
-        <translation>eine exFAT-Bezeichnung nimmt höchstens 15 Zeichen</translation>
-    </message>
-    <message>
         <source>an ext4 label takes at most 16 bytes</source>
         <translation>eine ext4-Bezeichnung nimmt höchstens 16 Bytes</translation>
     </message>
@@ -1965,6 +1977,14 @@ Befehle:
     <message>
         <source>%1 failed (%2): %3</source>
         <translation>%1 ist fehlgeschlagen (%2): %3</translation>
+    </message>
+    <message>
+        <source>the label is not valid text</source>
+        <translation>die Bezeichnung ist kein gültiger Text</translation>
+    </message>
+    <message>
+        <source>an exFAT label takes at most 11 characters</source>
+        <translation>eine exFAT-Bezeichnung nimmt höchstens 11 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -2157,6 +2177,26 @@ Befehle:
         <source>%1 does not answer: what the job left there was not looked for.</source>
         <translation>%1 antwortet nicht: Was der Vorgang dort hinterließ, wurde nicht gesucht.</translation>
     </message>
+    <message>
+        <source>The drive: %1.</source>
+        <translation>Das Laufwerk: %1.</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>%1 still names it.</source>
+        <translation>%1 bezeichnet es noch immer.</translation>
+    </message>
+    <message>
+        <source>%1 now names another device: wiping %1 again would not finish this drive.</source>
+        <translation>%1 bezeichnet jetzt ein anderes Gerät: %1 erneut zu löschen, würde dieses Laufwerk nicht fertig löschen.</translation>
+    </message>
+    <message>
+        <source>%1 is not there now.</source>
+        <translation>%1 ist jetzt nicht vorhanden.</translation>
+    </message>
 </context>
 <context>
     <name>JobRunner</name>
@@ -2317,6 +2357,22 @@ Befehle:
     <message>
         <source>Scheduled: %1</source>
         <translation>Geplant: %1</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>nicht signiert</translation>
+    </message>
+    <message>
+        <source>changed after it was signed</source>
+        <translation>nach dem Signieren verändert</translation>
+    </message>
+    <message>
+        <source>signed by another key</source>
+        <translation>mit einem anderen Schlüssel signiert</translation>
+    </message>
+    <message>
+        <source>%1 (it says: %2)</source>
+        <translation>%1 (laut Inhalt: %2)</translation>
     </message>
 </context>
 <context>

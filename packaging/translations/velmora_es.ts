@@ -545,6 +545,14 @@ Método: %2%3
         <translation>Unidad	Número de serie	Estado
 </translation>
     </message>
+    <message>
+        <source>%1 does not answer (a network server gone, or a driver that hangs); nothing was erased</source>
+        <translation>%1 no responde (un servidor de red desaparecido, o un controlador que se cuelga); no se ha borrado nada</translation>
+    </message>
+    <message>
+        <source>%1 %2 is a link another user made; name the folder itself</source>
+        <translation>%1 %2 es un enlace que creó otro usuario; nombre la carpeta misma</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -938,10 +946,6 @@ Método: %2%3
         <translation>sistema de archivos nuevo</translation>
     </message>
     <message>
-        <source>⚠️ %1 was wiped, but could not be made ready to use again: %2</source>
-        <translation>⚠️ %1 se borró, pero no se pudo dejar lista para usar de nuevo: %2</translation>
-    </message>
-    <message>
         <source>🆕 %1 is ready to use again: a new %2 partition table and an empty %3 file system on %4.</source>
         <translation>🆕 %1 está lista para usar de nuevo: una tabla de particiones %2 nueva y un sistema de archivos %3 vacío en %4.</translation>
     </message>
@@ -980,6 +984,18 @@ Método: %2%3
     <message>
         <source>✅ The encryption keys were destroyed.</source>
         <translation>✅ Se destruyeron las claves de cifrado.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is already chosen in this wipe, itself or as the drive of a chosen partition: nothing was written.</source>
+        <translation>❌ %1 ya está elegida en este borrado, ella misma o como unidad de una partición elegida: no se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1: wiped, not made ready to use: %2</source>
+        <translation>⚠️ %1: borrada, no dejada lista para usar: %2</translation>
+    </message>
+    <message>
+        <source>a drive that refused sectors is to be destroyed, not used again</source>
+        <translation>una unidad que rechazó sectores se destruye, no se vuelve a usar</translation>
     </message>
 </context>
 <context>
@@ -1195,13 +1211,6 @@ Método: %2%3
         <source>Wiped</source>
         <translation>Borrado</translation>
     </message>
-    <message numerus="yes">
-        <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
-        <translation>
-            <numerusform>Borrado con excepciones: %n sector no se pudo escribir; destruya físicamente esta unidad</numerusform>
-            <numerusform>Borrado con excepciones: %n sectores no se pudieron escribir; destruya físicamente esta unidad</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Finished with problems</source>
         <translation>Terminado con problemas</translation>
@@ -1233,6 +1242,13 @@ Método: %2%3
         <source>%1.</source>
         <comment>a job&apos;s state, ending its sentence</comment>
         <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Erased with exceptions: %n sector(s) could not be written or read back; destroy this drive physically</source>
+        <translation>
+            <numerusform>Borrado con excepciones: %n sector no se pudo escribir ni releer; destruya físicamente esta unidad</numerusform>
+            <numerusform>Borrado con excepciones: %n sectores no se pudieron escribir ni releer; destruya físicamente esta unidad</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1944,10 +1960,6 @@ Método: %2%3
         <translation>una etiqueta no admite caracteres de control</translation>
     </message>
     <message>
-        <source>an exFAT label takes at most 15 characters</source>
-        <translation>una etiqueta exFAT admite como mucho 15 caracteres</translation>
-    </message>
-    <message>
         <source>an ext4 label takes at most 16 bytes</source>
         <translation>una etiqueta ext4 admite como mucho 16 bytes</translation>
     </message>
@@ -1966,6 +1978,14 @@ Método: %2%3
     <message>
         <source>%1 failed (%2): %3</source>
         <translation>%1 falló (%2): %3</translation>
+    </message>
+    <message>
+        <source>the label is not valid text</source>
+        <translation>la etiqueta no es un texto válido</translation>
+    </message>
+    <message>
+        <source>an exFAT label takes at most 11 characters</source>
+        <translation>una etiqueta exFAT admite como mucho 11 caracteres</translation>
     </message>
 </context>
 <context>
@@ -2158,6 +2178,26 @@ Método: %2%3
         <source>The reserve it had lent could not be given back to %1; mounting the volume again restores it.</source>
         <translation>No se pudo devolver a %1 la reserva que había prestado; volver a montar el volumen la restablece.</translation>
     </message>
+    <message>
+        <source>The drive: %1.</source>
+        <translation>La unidad: %1.</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>número de serie %1</translation>
+    </message>
+    <message>
+        <source>%1 still names it.</source>
+        <translation>%1 todavía la nombra.</translation>
+    </message>
+    <message>
+        <source>%1 now names another device: wiping %1 again would not finish this drive.</source>
+        <translation>%1 nombra ahora otro dispositivo: borrar %1 de nuevo no terminaría esta unidad.</translation>
+    </message>
+    <message>
+        <source>%1 is not there now.</source>
+        <translation>%1 no está ahora.</translation>
+    </message>
 </context>
 <context>
     <name>JobRunner</name>
@@ -2318,6 +2358,22 @@ Método: %2%3
     <message>
         <source>Scheduled: %1</source>
         <translation>Programado: %1</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>no firmado</translation>
+    </message>
+    <message>
+        <source>changed after it was signed</source>
+        <translation>modificado después de firmarlo</translation>
+    </message>
+    <message>
+        <source>signed by another key</source>
+        <translation>firmado con otra clave</translation>
+    </message>
+    <message>
+        <source>%1 (it says: %2)</source>
+        <translation>%1 (dice: %2)</translation>
     </message>
 </context>
 <context>

@@ -545,6 +545,14 @@ Méthode&#xa0;: %2%3
         <translation>Disque	Numéro de série	État
 </translation>
     </message>
+    <message>
+        <source>%1 does not answer (a network server gone, or a driver that hangs); nothing was erased</source>
+        <translation>%1 ne répond pas (un serveur réseau disparu, ou un pilote bloqué) ; rien n&apos;a été effacé</translation>
+    </message>
+    <message>
+        <source>%1 %2 is a link another user made; name the folder itself</source>
+        <translation>%1 %2 est un lien créé par un autre utilisateur ; nommez le dossier lui-même</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -938,10 +946,6 @@ Méthode&#xa0;: %2%3
         <translation>nouveau système de fichiers</translation>
     </message>
     <message>
-        <source>⚠️ %1 was wiped, but could not be made ready to use again: %2</source>
-        <translation>⚠️ %1 a été effacé, mais n&apos;a pas pu être rendu de nouveau utilisable&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>🆕 %1 is ready to use again: a new %2 partition table and an empty %3 file system on %4.</source>
         <translation>🆕 %1 est de nouveau utilisable&#xa0;: une nouvelle table de partitions %2 et un système de fichiers %3 vide sur %4.</translation>
     </message>
@@ -980,6 +984,18 @@ Méthode&#xa0;: %2%3
     <message>
         <source>✅ The encryption keys were destroyed.</source>
         <translation>✅ Les clés de chiffrement ont été détruites.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is already chosen in this wipe, itself or as the drive of a chosen partition: nothing was written.</source>
+        <translation>❌ %1 est déjà choisi dans cet effacement, lui-même ou comme disque d&apos;une partition choisie : rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1: wiped, not made ready to use: %2</source>
+        <translation>⚠️ %1 : effacé, pas rendu utilisable : %2</translation>
+    </message>
+    <message>
+        <source>a drive that refused sectors is to be destroyed, not used again</source>
+        <translation>un disque qui a refusé des secteurs est à détruire, pas à réutiliser</translation>
     </message>
 </context>
 <context>
@@ -1195,13 +1211,6 @@ Méthode&#xa0;: %2%3
         <source>Wiped</source>
         <translation>Effacé</translation>
     </message>
-    <message numerus="yes">
-        <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
-        <translation>
-            <numerusform>Effacé avec des exceptions&#xa0;: %n secteur n&apos;a pas pu être écrit&#xa0;; détruisez physiquement ce disque</numerusform>
-            <numerusform>Effacé avec des exceptions&#xa0;: %n secteurs n&apos;ont pas pu être écrits&#xa0;; détruisez physiquement ce disque</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Finished with problems</source>
         <translation>Terminé avec des problèmes</translation>
@@ -1233,6 +1242,13 @@ Méthode&#xa0;: %2%3
         <source>%1.</source>
         <comment>a job&apos;s state, ending its sentence</comment>
         <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Erased with exceptions: %n sector(s) could not be written or read back; destroy this drive physically</source>
+        <translation>
+            <numerusform>Effacé avec des exceptions&#xa0;: %n secteur n&apos;a pas pu être écrit ou relu&#xa0;; détruisez physiquement ce disque</numerusform>
+            <numerusform>Effacé avec des exceptions&#xa0;: %n secteurs n&apos;ont pas pu être écrits ou relus&#xa0;; détruisez physiquement ce disque</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1944,10 +1960,6 @@ Méthode&#xa0;: %2%3
         <translation>un nom ne prend aucun caractère de contrôle</translation>
     </message>
     <message>
-        <source>an exFAT label takes at most 15 characters</source>
-        <translation>un nom exFAT prend au plus 15 caractères</translation>
-    </message>
-    <message>
         <source>an ext4 label takes at most 16 bytes</source>
         <translation>un nom ext4 prend au plus 16 octets</translation>
     </message>
@@ -1966,6 +1978,14 @@ Méthode&#xa0;: %2%3
     <message>
         <source>%1 failed (%2): %3</source>
         <translation>%1 a échoué (%2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the label is not valid text</source>
+        <translation>le nom n&apos;est pas un texte valide</translation>
+    </message>
+    <message>
+        <source>an exFAT label takes at most 11 characters</source>
+        <translation>un nom exFAT prend au plus 11 caractères</translation>
     </message>
 </context>
 <context>
@@ -2158,6 +2178,26 @@ Méthode&#xa0;: %2%3
         <source>The reserve it had lent could not be given back to %1; mounting the volume again restores it.</source>
         <translation>La réserve qu&apos;il avait prêtée n&apos;a pas pu être rendue à %1&#xa0;; remonter le volume la rétablit.</translation>
     </message>
+    <message>
+        <source>The drive: %1.</source>
+        <translation>Le disque : %1.</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>numéro de série %1</translation>
+    </message>
+    <message>
+        <source>%1 still names it.</source>
+        <translation>%1 le désigne toujours.</translation>
+    </message>
+    <message>
+        <source>%1 now names another device: wiping %1 again would not finish this drive.</source>
+        <translation>%1 désigne maintenant un autre périphérique : effacer %1 de nouveau n&apos;achèverait pas ce disque.</translation>
+    </message>
+    <message>
+        <source>%1 is not there now.</source>
+        <translation>%1 n&apos;est plus là.</translation>
+    </message>
 </context>
 <context>
     <name>JobRunner</name>
@@ -2318,6 +2358,22 @@ Méthode&#xa0;: %2%3
     <message>
         <source>Scheduled: %1</source>
         <translation>Planifié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>non signé</translation>
+    </message>
+    <message>
+        <source>changed after it was signed</source>
+        <translation>modifié après sa signature</translation>
+    </message>
+    <message>
+        <source>signed by another key</source>
+        <translation>signé avec une autre clé</translation>
+    </message>
+    <message>
+        <source>%1 (it says: %2)</source>
+        <translation>%1 (il indique : %2)</translation>
     </message>
 </context>
 <context>

@@ -544,6 +544,14 @@ Metodo: %2%3
         <translation>Unità	Numero di serie	Stato
 </translation>
     </message>
+    <message>
+        <source>%1 does not answer (a network server gone, or a driver that hangs); nothing was erased</source>
+        <translation>%1 non risponde (un server di rete scomparso, o un driver bloccato); nulla è stato cancellato</translation>
+    </message>
+    <message>
+        <source>%1 %2 is a link another user made; name the folder itself</source>
+        <translation>%1 %2 è un collegamento creato da un altro utente; indicare la cartella stessa</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -937,10 +945,6 @@ Metodo: %2%3
         <translation>nuovo file system</translation>
     </message>
     <message>
-        <source>⚠️ %1 was wiped, but could not be made ready to use again: %2</source>
-        <translation>⚠️ %1 è stata cancellata, ma non ha potuto essere resa di nuovo pronta all&apos;uso: %2</translation>
-    </message>
-    <message>
         <source>🆕 %1 is ready to use again: a new %2 partition table and an empty %3 file system on %4.</source>
         <translation>🆕 %1 è di nuovo pronta all&apos;uso: una nuova tabella delle partizioni %2 e un file system %3 vuoto su %4.</translation>
     </message>
@@ -979,6 +983,18 @@ Metodo: %2%3
     <message>
         <source>✅ The encryption keys were destroyed.</source>
         <translation>✅ Le chiavi di cifratura sono state distrutte.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is already chosen in this wipe, itself or as the drive of a chosen partition: nothing was written.</source>
+        <translation>❌ %1 è già scelta in questa cancellazione, di per sé o come unità di una partizione scelta: nulla è stato scritto.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1: wiped, not made ready to use: %2</source>
+        <translation>⚠️ %1: cancellata, non resa pronta all&apos;uso: %2</translation>
+    </message>
+    <message>
+        <source>a drive that refused sectors is to be destroyed, not used again</source>
+        <translation>un&apos;unità che ha rifiutato settori va distrutta, non riusata</translation>
     </message>
 </context>
 <context>
@@ -1194,13 +1210,6 @@ Metodo: %2%3
         <source>Wiped</source>
         <translation>Cancellato</translation>
     </message>
-    <message numerus="yes">
-        <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
-        <translation>
-            <numerusform>Cancellato con eccezioni: %n settore non ha potuto essere scritto; distruggere fisicamente questa unità</numerusform>
-            <numerusform>Cancellato con eccezioni: %n settori non hanno potuto essere scritti; distruggere fisicamente questa unità</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Finished with problems</source>
         <translation>Terminato con problemi</translation>
@@ -1232,6 +1241,13 @@ Metodo: %2%3
         <source>%1.</source>
         <comment>a job&apos;s state, ending its sentence</comment>
         <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Erased with exceptions: %n sector(s) could not be written or read back; destroy this drive physically</source>
+        <translation>
+            <numerusform>Cancellato con eccezioni: %n settore non ha potuto essere scritto o riletto; distruggere fisicamente questa unità</numerusform>
+            <numerusform>Cancellato con eccezioni: %n settori non hanno potuto essere scritti o riletti; distruggere fisicamente questa unità</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1943,10 +1959,6 @@ Metodo: %2%3
         <translation>un&apos;etichetta non accetta caratteri di controllo</translation>
     </message>
     <message>
-        <source>an exFAT label takes at most 15 characters</source>
-        <translation>un&apos;etichetta exFAT accetta al massimo 15 caratteri</translation>
-    </message>
-    <message>
         <source>an ext4 label takes at most 16 bytes</source>
         <translation>un&apos;etichetta ext4 accetta al massimo 16 byte</translation>
     </message>
@@ -1965,6 +1977,14 @@ Metodo: %2%3
     <message>
         <source>%1 failed (%2): %3</source>
         <translation>%1 non riuscito (%2): %3</translation>
+    </message>
+    <message>
+        <source>the label is not valid text</source>
+        <translation>l&apos;etichetta non è un testo valido</translation>
+    </message>
+    <message>
+        <source>an exFAT label takes at most 11 characters</source>
+        <translation>un&apos;etichetta exFAT accetta al massimo 11 caratteri</translation>
     </message>
 </context>
 <context>
@@ -2157,6 +2177,26 @@ Metodo: %2%3
         <source>The reserve it had lent could not be given back to %1; mounting the volume again restores it.</source>
         <translation>Impossibile restituire a %1 la riserva che aveva prestato; rimontare il volume la ripristina.</translation>
     </message>
+    <message>
+        <source>The drive: %1.</source>
+        <translation>L&apos;unità: %1.</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>numero di serie %1</translation>
+    </message>
+    <message>
+        <source>%1 still names it.</source>
+        <translation>%1 la indica ancora.</translation>
+    </message>
+    <message>
+        <source>%1 now names another device: wiping %1 again would not finish this drive.</source>
+        <translation>%1 ora indica un altro dispositivo: cancellare di nuovo %1 non completerebbe questa unità.</translation>
+    </message>
+    <message>
+        <source>%1 is not there now.</source>
+        <translation>%1 ora non c&apos;è.</translation>
+    </message>
 </context>
 <context>
     <name>JobRunner</name>
@@ -2317,6 +2357,22 @@ Metodo: %2%3
     <message>
         <source>Scheduled: %1</source>
         <translation>Pianificato: %1</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>non firmato</translation>
+    </message>
+    <message>
+        <source>changed after it was signed</source>
+        <translation>modificato dopo la firma</translation>
+    </message>
+    <message>
+        <source>signed by another key</source>
+        <translation>firmato con un&apos;altra chiave</translation>
+    </message>
+    <message>
+        <source>%1 (it says: %2)</source>
+        <translation>%1 (dice: %2)</translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,14 @@ Method: %2%3
         <translation>ドライブ	シリアル番号	状態
 </translation>
     </message>
+    <message>
+        <source>%1 does not answer (a network server gone, or a driver that hangs); nothing was erased</source>
+        <translation>%1 が応答しません（ネットワークサーバーが消えたか、ドライバーが止まっています）。何も消去していません</translation>
+    </message>
+    <message>
+        <source>%1 %2 is a link another user made; name the folder itself</source>
+        <translation>%1 %2 は別のユーザーが作ったリンクです。フォルダーそのものを指定してください</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -925,10 +933,6 @@ Method: %2%3
         <translation>新しいファイルシステム</translation>
     </message>
     <message>
-        <source>⚠️ %1 was wiped, but could not be made ready to use again: %2</source>
-        <translation>⚠️ %1 は消去しましたが、再び使えるようにはできませんでした: %2</translation>
-    </message>
-    <message>
         <source>🆕 %1 is ready to use again: a new %2 partition table and an empty %3 file system on %4.</source>
         <translation>🆕 %1 は再び使えます: 新しい %2 パーティションテーブルと、%4 上の空の %3 ファイルシステム。</translation>
     </message>
@@ -963,6 +967,18 @@ Method: %2%3
     <message>
         <source>✅ The encryption keys were destroyed.</source>
         <translation>✅ 暗号鍵を破棄しました。</translation>
+    </message>
+    <message>
+        <source>❌ %1 is already chosen in this wipe, itself or as the drive of a chosen partition: nothing was written.</source>
+        <translation>❌ %1 はこの消去ですでに選ばれています（それ自体か、選んだパーティションのドライブとして）: 何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>⚠️ %1: wiped, not made ready to use: %2</source>
+        <translation>⚠️ %1: 消去しましたが、使える状態にはしていません: %2</translation>
+    </message>
+    <message>
+        <source>a drive that refused sectors is to be destroyed, not used again</source>
+        <translation>セクターを拒んだドライブは再利用せず、破壊するものです</translation>
     </message>
 </context>
 <context>
@@ -1175,12 +1191,6 @@ Method: %2%3
         <source>Wiped</source>
         <translation>消去済み</translation>
     </message>
-    <message numerus="yes">
-        <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
-        <translation>
-            <numerusform>例外付きで消去: %n セクターを書き込めませんでした。このドライブを物理的に破壊してください</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Finished with problems</source>
         <translation>問題ありで終了</translation>
@@ -1211,6 +1221,12 @@ Method: %2%3
         <source>%1.</source>
         <comment>a job&apos;s state, ending its sentence</comment>
         <translation>%1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Erased with exceptions: %n sector(s) could not be written or read back; destroy this drive physically</source>
+        <translation>
+            <numerusform>例外付きで消去: %n セクターを書き込めないか読み戻せませんでした。このドライブを物理的に破壊してください</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1915,10 +1931,6 @@ Method: %2%3
         <translation>ラベルに制御文字は使えません</translation>
     </message>
     <message>
-        <source>an exFAT label takes at most 15 characters</source>
-        <translation>exFAT のラベルは最大 15 文字です</translation>
-    </message>
-    <message>
         <source>an ext4 label takes at most 16 bytes</source>
         <translation>ext4 のラベルは最大 16 バイトです</translation>
     </message>
@@ -1937,6 +1949,14 @@ Method: %2%3
     <message>
         <source>%1 failed (%2): %3</source>
         <translation>%1 が失敗しました（%2）: %3</translation>
+    </message>
+    <message>
+        <source>the label is not valid text</source>
+        <translation>ラベルが正しい文字列ではありません</translation>
+    </message>
+    <message>
+        <source>an exFAT label takes at most 11 characters</source>
+        <translation>exFAT のラベルは最大 11 文字です</translation>
     </message>
 </context>
 <context>
@@ -2125,6 +2145,26 @@ Method: %2%3
         <source>The reserve it had lent could not be given back to %1; mounting the volume again restores it.</source>
         <translation>貸していた予約領域を %1 に返せませんでした。ボリュームを再マウントすると元に戻ります。</translation>
     </message>
+    <message>
+        <source>The drive: %1.</source>
+        <translation>ドライブ: %1。</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>シリアル番号 %1</translation>
+    </message>
+    <message>
+        <source>%1 still names it.</source>
+        <translation>%1 は今もそれを指しています。</translation>
+    </message>
+    <message>
+        <source>%1 now names another device: wiping %1 again would not finish this drive.</source>
+        <translation>%1 は今は別のデバイスを指しています。%1 をもう一度消去しても、このドライブの消去は終わりません。</translation>
+    </message>
+    <message>
+        <source>%1 is not there now.</source>
+        <translation>%1 は今はありません。</translation>
+    </message>
 </context>
 <context>
     <name>JobRunner</name>
@@ -2281,6 +2321,22 @@ Method: %2%3
     <message>
         <source>Scheduled: %1</source>
         <translation>予定: %1</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>署名なし</translation>
+    </message>
+    <message>
+        <source>changed after it was signed</source>
+        <translation>署名後に変更</translation>
+    </message>
+    <message>
+        <source>signed by another key</source>
+        <translation>別の鍵で署名</translation>
+    </message>
+    <message>
+        <source>%1 (it says: %2)</source>
+        <translation>%1（記載: %2）</translation>
     </message>
 </context>
 <context>

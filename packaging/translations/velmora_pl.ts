@@ -552,6 +552,14 @@ Metoda: %2%3
         <translation>Napęd	Numer seryjny	Stan
 </translation>
     </message>
+    <message>
+        <source>%1 does not answer (a network server gone, or a driver that hangs); nothing was erased</source>
+        <translation>%1 nie odpowiada (serwer sieciowy zniknął albo sterownik się zawiesił); nic nie wymazano</translation>
+    </message>
+    <message>
+        <source>%1 %2 is a link another user made; name the folder itself</source>
+        <translation>%1 %2 to dowiązanie utworzone przez innego użytkownika; wskaż sam katalog</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -951,10 +959,6 @@ Metoda: %2%3
         <translation>nowy system plików</translation>
     </message>
     <message>
-        <source>⚠️ %1 was wiped, but could not be made ready to use again: %2</source>
-        <translation>⚠️ %1 został wymazany, ale nie można go przygotować do ponownego użycia: %2</translation>
-    </message>
-    <message>
         <source>🆕 %1 is ready to use again: a new %2 partition table and an empty %3 file system on %4.</source>
         <translation>🆕 %1 jest gotowy do ponownego użycia: nowa tablica partycji %2 i pusty system plików %3 na %4.</translation>
     </message>
@@ -997,6 +1001,18 @@ Metoda: %2%3
     <message>
         <source>✅ The encryption keys were destroyed.</source>
         <translation>✅ Klucze szyfrowania zostały zniszczone.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is already chosen in this wipe, itself or as the drive of a chosen partition: nothing was written.</source>
+        <translation>❌ %1 jest już wybrany w tym wymazywaniu, sam lub jako napęd wybranej partycji: nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1: wiped, not made ready to use: %2</source>
+        <translation>⚠️ %1: wymazany, nie przygotowany do użycia: %2</translation>
+    </message>
+    <message>
+        <source>a drive that refused sectors is to be destroyed, not used again</source>
+        <translation>napęd, który odrzucił sektory, należy zniszczyć, a nie używać ponownie</translation>
     </message>
 </context>
 <context>
@@ -1215,14 +1231,6 @@ Metoda: %2%3
         <source>Wiped</source>
         <translation>Wymazano</translation>
     </message>
-    <message numerus="yes">
-        <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
-        <translation>
-            <numerusform>Wymazano z wyjątkami: %n sektora nie dało się zapisać; zniszcz ten napęd fizycznie</numerusform>
-            <numerusform>Wymazano z wyjątkami: %n sektorów nie dało się zapisać; zniszcz ten napęd fizycznie</numerusform>
-            <numerusform>Wymazano z wyjątkami: %n sektorów nie dało się zapisać; zniszcz ten napęd fizycznie</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Finished with problems</source>
         <translation>Zakończono z problemami</translation>
@@ -1255,6 +1263,14 @@ Metoda: %2%3
         <source>%1.</source>
         <comment>a job&apos;s state, ending its sentence</comment>
         <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Erased with exceptions: %n sector(s) could not be written or read back; destroy this drive physically</source>
+        <translation>
+            <numerusform>Wymazano z wyjątkami: %n sektora nie dało się zapisać ani odczytać; zniszcz ten napęd fizycznie</numerusform>
+            <numerusform>Wymazano z wyjątkami: %n sektorów nie dało się zapisać ani odczytać; zniszcz ten napęd fizycznie</numerusform>
+            <numerusform>Wymazano z wyjątkami: %n sektorów nie dało się zapisać ani odczytać; zniszcz ten napęd fizycznie</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1973,10 +1989,6 @@ Metoda: %2%3
         <translation>etykieta nie przyjmuje znaków sterujących</translation>
     </message>
     <message>
-        <source>an exFAT label takes at most 15 characters</source>
-        <translation>etykieta exFAT przyjmuje najwyżej 15 znaków</translation>
-    </message>
-    <message>
         <source>an ext4 label takes at most 16 bytes</source>
         <translation>etykieta ext4 przyjmuje najwyżej 16 bajtów</translation>
     </message>
@@ -1995,6 +2007,14 @@ Metoda: %2%3
     <message>
         <source>%1 failed (%2): %3</source>
         <translation>%1 nie powiódł się (%2): %3</translation>
+    </message>
+    <message>
+        <source>the label is not valid text</source>
+        <translation>etykieta nie jest poprawnym tekstem</translation>
+    </message>
+    <message>
+        <source>an exFAT label takes at most 11 characters</source>
+        <translation>etykieta exFAT przyjmuje najwyżej 11 znaków</translation>
     </message>
 </context>
 <context>
@@ -2191,6 +2211,26 @@ Metoda: %2%3
         <source>The reserve it had lent could not be given back to %1; mounting the volume again restores it.</source>
         <translation>Nie można zwrócić %1 pożyczonej rezerwy; ponowne zamontowanie woluminu ją przywraca.</translation>
     </message>
+    <message>
+        <source>The drive: %1.</source>
+        <translation>Napęd: %1.</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>numer seryjny %1</translation>
+    </message>
+    <message>
+        <source>%1 still names it.</source>
+        <translation>%1 nadal go wskazuje.</translation>
+    </message>
+    <message>
+        <source>%1 now names another device: wiping %1 again would not finish this drive.</source>
+        <translation>%1 wskazuje teraz inne urządzenie: ponowne wymazanie %1 nie dokończy tego napędu.</translation>
+    </message>
+    <message>
+        <source>%1 is not there now.</source>
+        <translation>%1 teraz nie istnieje.</translation>
+    </message>
 </context>
 <context>
     <name>JobRunner</name>
@@ -2355,6 +2395,22 @@ Metoda: %2%3
     <message>
         <source>Scheduled: %1</source>
         <translation>Zaplanowano: %1</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>niepodpisany</translation>
+    </message>
+    <message>
+        <source>changed after it was signed</source>
+        <translation>zmieniony po podpisaniu</translation>
+    </message>
+    <message>
+        <source>signed by another key</source>
+        <translation>podpisany innym kluczem</translation>
+    </message>
+    <message>
+        <source>%1 (it says: %2)</source>
+        <translation>%1 (według treści: %2)</translation>
     </message>
 </context>
 <context>

@@ -545,6 +545,14 @@ Método: %2%3
         <translation>Unidade	Número de série	Estado
 </translation>
     </message>
+    <message>
+        <source>%1 does not answer (a network server gone, or a driver that hangs); nothing was erased</source>
+        <translation>%1 não responde (um servidor de rede sumiu, ou um driver travou); nada foi apagado</translation>
+    </message>
+    <message>
+        <source>%1 %2 is a link another user made; name the folder itself</source>
+        <translation>%1 %2 é um link criado por outro usuário; indique a própria pasta</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -938,10 +946,6 @@ Método: %2%3
         <translation>novo sistema de arquivos</translation>
     </message>
     <message>
-        <source>⚠️ %1 was wiped, but could not be made ready to use again: %2</source>
-        <translation>⚠️ %1 foi apagada, mas não pôde ficar pronta para usar de novo: %2</translation>
-    </message>
-    <message>
         <source>🆕 %1 is ready to use again: a new %2 partition table and an empty %3 file system on %4.</source>
         <translation>🆕 %1 está pronta para usar de novo: uma nova tabela de partições %2 e um sistema de arquivos %3 vazio em %4.</translation>
     </message>
@@ -980,6 +984,18 @@ Método: %2%3
     <message>
         <source>✅ The encryption keys were destroyed.</source>
         <translation>✅ As chaves de criptografia foram destruídas.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is already chosen in this wipe, itself or as the drive of a chosen partition: nothing was written.</source>
+        <translation>❌ %1 já foi escolhida neste apagamento, ela mesma ou como unidade de uma partição escolhida: nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1: wiped, not made ready to use: %2</source>
+        <translation>⚠️ %1: apagada, não ficou pronta para usar: %2</translation>
+    </message>
+    <message>
+        <source>a drive that refused sectors is to be destroyed, not used again</source>
+        <translation>uma unidade que recusou setores deve ser destruída, não usada de novo</translation>
     </message>
 </context>
 <context>
@@ -1195,13 +1211,6 @@ Método: %2%3
         <source>Wiped</source>
         <translation>Apagado</translation>
     </message>
-    <message numerus="yes">
-        <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
-        <translation>
-            <numerusform>Apagado com exceções: %n setor não pôde ser gravado; destrua fisicamente esta unidade</numerusform>
-            <numerusform>Apagado com exceções: %n setores não puderam ser gravados; destrua fisicamente esta unidade</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Finished with problems</source>
         <translation>Concluído com problemas</translation>
@@ -1233,6 +1242,13 @@ Método: %2%3
         <source>%1.</source>
         <comment>a job&apos;s state, ending its sentence</comment>
         <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Erased with exceptions: %n sector(s) could not be written or read back; destroy this drive physically</source>
+        <translation>
+            <numerusform>Apagado com exceções: %n setor não pôde ser gravado ou relido; destrua fisicamente esta unidade</numerusform>
+            <numerusform>Apagado com exceções: %n setores não puderam ser gravados ou relidos; destrua fisicamente esta unidade</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1944,10 +1960,6 @@ Método: %2%3
         <translation>um rótulo não aceita caracteres de controle</translation>
     </message>
     <message>
-        <source>an exFAT label takes at most 15 characters</source>
-        <translation>um rótulo exFAT aceita no máximo 15 caracteres</translation>
-    </message>
-    <message>
         <source>an ext4 label takes at most 16 bytes</source>
         <translation>um rótulo ext4 aceita no máximo 16 bytes</translation>
     </message>
@@ -1966,6 +1978,14 @@ Método: %2%3
     <message>
         <source>%1 failed (%2): %3</source>
         <translation>%1 falhou (%2): %3</translation>
+    </message>
+    <message>
+        <source>the label is not valid text</source>
+        <translation>o rótulo não é um texto válido</translation>
+    </message>
+    <message>
+        <source>an exFAT label takes at most 11 characters</source>
+        <translation>um rótulo exFAT aceita no máximo 11 caracteres</translation>
     </message>
 </context>
 <context>
@@ -2158,6 +2178,26 @@ Método: %2%3
         <source>The reserve it had lent could not be given back to %1; mounting the volume again restores it.</source>
         <translation>A reserva que havia emprestado não pôde ser devolvida a %1; montar o volume de novo a restaura.</translation>
     </message>
+    <message>
+        <source>The drive: %1.</source>
+        <translation>A unidade: %1.</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>número de série %1</translation>
+    </message>
+    <message>
+        <source>%1 still names it.</source>
+        <translation>%1 ainda a indica.</translation>
+    </message>
+    <message>
+        <source>%1 now names another device: wiping %1 again would not finish this drive.</source>
+        <translation>%1 agora indica outro dispositivo: apagar %1 de novo não terminaria esta unidade.</translation>
+    </message>
+    <message>
+        <source>%1 is not there now.</source>
+        <translation>%1 não está lá agora.</translation>
+    </message>
 </context>
 <context>
     <name>JobRunner</name>
@@ -2318,6 +2358,22 @@ Método: %2%3
     <message>
         <source>Scheduled: %1</source>
         <translation>Agendado: %1</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>não assinado</translation>
+    </message>
+    <message>
+        <source>changed after it was signed</source>
+        <translation>alterado depois de assinado</translation>
+    </message>
+    <message>
+        <source>signed by another key</source>
+        <translation>assinado com outra chave</translation>
+    </message>
+    <message>
+        <source>%1 (it says: %2)</source>
+        <translation>%1 (diz: %2)</translation>
     </message>
 </context>
 <context>

@@ -552,6 +552,14 @@ Method: %2%3
         <translation>Накопитель	Серийный номер	Состояние
 </translation>
     </message>
+    <message>
+        <source>%1 does not answer (a network server gone, or a driver that hangs); nothing was erased</source>
+        <translation>%1 не отвечает (сетевой сервер пропал или драйвер завис); ничего не стёрто</translation>
+    </message>
+    <message>
+        <source>%1 %2 is a link another user made; name the folder itself</source>
+        <translation>%1 %2 — ссылка, созданная другим пользователем; укажите саму папку</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -951,10 +959,6 @@ Method: %2%3
         <translation>новая файловая система</translation>
     </message>
     <message>
-        <source>⚠️ %1 was wiped, but could not be made ready to use again: %2</source>
-        <translation>⚠️ %1 стёрт, но его не удалось снова подготовить к использованию: %2</translation>
-    </message>
-    <message>
         <source>🆕 %1 is ready to use again: a new %2 partition table and an empty %3 file system on %4.</source>
         <translation>🆕 %1 снова готов к использованию: новая таблица разделов %2 и пустая файловая система %3 на %4.</translation>
     </message>
@@ -997,6 +1001,18 @@ Method: %2%3
     <message>
         <source>✅ The encryption keys were destroyed.</source>
         <translation>✅ Ключи шифрования уничтожены.</translation>
+    </message>
+    <message>
+        <source>❌ %1 is already chosen in this wipe, itself or as the drive of a chosen partition: nothing was written.</source>
+        <translation>❌ %1 уже выбран в этом стирании — сам или как накопитель выбранного раздела: ничего не записано.</translation>
+    </message>
+    <message>
+        <source>⚠️ %1: wiped, not made ready to use: %2</source>
+        <translation>⚠️ %1: стёрт, но не подготовлен к использованию: %2</translation>
+    </message>
+    <message>
+        <source>a drive that refused sectors is to be destroyed, not used again</source>
+        <translation>накопитель, отказавший в секторах, следует уничтожить, а не использовать снова</translation>
     </message>
 </context>
 <context>
@@ -1215,14 +1231,6 @@ Method: %2%3
         <source>Wiped</source>
         <translation>Стёрт</translation>
     </message>
-    <message numerus="yes">
-        <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
-        <translation>
-            <numerusform>Стёрто с исключениями: %n сектор не удалось записать; уничтожьте этот накопитель физически</numerusform>
-            <numerusform>Стёрто с исключениями: %n сектора не удалось записать; уничтожьте этот накопитель физически</numerusform>
-            <numerusform>Стёрто с исключениями: %n секторов не удалось записать; уничтожьте этот накопитель физически</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Finished with problems</source>
         <translation>Завершено с проблемами</translation>
@@ -1255,6 +1263,14 @@ Method: %2%3
         <source>%1.</source>
         <comment>a job&apos;s state, ending its sentence</comment>
         <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Erased with exceptions: %n sector(s) could not be written or read back; destroy this drive physically</source>
+        <translation>
+            <numerusform>Стёрто с исключениями: %n сектор не удалось записать или прочитать; уничтожьте этот накопитель физически</numerusform>
+            <numerusform>Стёрто с исключениями: %n сектора не удалось записать или прочитать; уничтожьте этот накопитель физически</numerusform>
+            <numerusform>Стёрто с исключениями: %n секторов не удалось записать или прочитать; уничтожьте этот накопитель физически</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1973,10 +1989,6 @@ Method: %2%3
         <translation>метка не допускает управляющих символов</translation>
     </message>
     <message>
-        <source>an exFAT label takes at most 15 characters</source>
-        <translation>метка exFAT допускает не более 15 символов</translation>
-    </message>
-    <message>
         <source>an ext4 label takes at most 16 bytes</source>
         <translation>метка ext4 допускает не более 16 байт</translation>
     </message>
@@ -1995,6 +2007,14 @@ Method: %2%3
     <message>
         <source>%1 failed (%2): %3</source>
         <translation>%1 завершился с ошибкой (%2): %3</translation>
+    </message>
+    <message>
+        <source>the label is not valid text</source>
+        <translation>метка не является допустимым текстом</translation>
+    </message>
+    <message>
+        <source>an exFAT label takes at most 11 characters</source>
+        <translation>метка exFAT допускает не более 11 символов</translation>
     </message>
 </context>
 <context>
@@ -2191,6 +2211,26 @@ Method: %2%3
         <source>The reserve it had lent could not be given back to %1; mounting the volume again restores it.</source>
         <translation>Резерв, который оно одалживало, не удалось вернуть %1; повторное монтирование тома восстановит его.</translation>
     </message>
+    <message>
+        <source>The drive: %1.</source>
+        <translation>Накопитель: %1.</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>серийный номер %1</translation>
+    </message>
+    <message>
+        <source>%1 still names it.</source>
+        <translation>%1 по-прежнему указывает на него.</translation>
+    </message>
+    <message>
+        <source>%1 now names another device: wiping %1 again would not finish this drive.</source>
+        <translation>%1 теперь указывает на другое устройство: повторное стирание %1 не завершит этот накопитель.</translation>
+    </message>
+    <message>
+        <source>%1 is not there now.</source>
+        <translation>%1 сейчас отсутствует.</translation>
+    </message>
 </context>
 <context>
     <name>JobRunner</name>
@@ -2355,6 +2395,22 @@ Method: %2%3
     <message>
         <source>Scheduled: %1</source>
         <translation>Запланировано: %1</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>не подписан</translation>
+    </message>
+    <message>
+        <source>changed after it was signed</source>
+        <translation>изменён после подписания</translation>
+    </message>
+    <message>
+        <source>signed by another key</source>
+        <translation>подписан другим ключом</translation>
+    </message>
+    <message>
+        <source>%1 (it says: %2)</source>
+        <translation>%1 (в нём сказано: %2)</translation>
     </message>
 </context>
 <context>

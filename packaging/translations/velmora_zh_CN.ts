@@ -537,6 +537,14 @@ Method: %2%3
         <translation>驱动器	序列号	状态
 </translation>
     </message>
+    <message>
+        <source>%1 does not answer (a network server gone, or a driver that hangs); nothing was erased</source>
+        <translation>%1 没有响应（网络服务器已消失，或驱动程序挂起）；未擦除任何内容</translation>
+    </message>
+    <message>
+        <source>%1 %2 is a link another user made; name the folder itself</source>
+        <translation>%1 %2 是其他用户创建的链接；请指定文件夹本身</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmEraseDialog</name>
@@ -924,10 +932,6 @@ Method: %2%3
         <translation>新文件系统</translation>
     </message>
     <message>
-        <source>⚠️ %1 was wiped, but could not be made ready to use again: %2</source>
-        <translation>⚠️ %1 已擦除，但无法使其再次可用：%2</translation>
-    </message>
-    <message>
         <source>🆕 %1 is ready to use again: a new %2 partition table and an empty %3 file system on %4.</source>
         <translation>🆕 %1 已可再次使用：一个新的 %2 分区表，以及 %4 上一个空的 %3 文件系统。</translation>
     </message>
@@ -962,6 +966,18 @@ Method: %2%3
     <message>
         <source>✅ The encryption keys were destroyed.</source>
         <translation>✅ 加密密钥已销毁。</translation>
+    </message>
+    <message>
+        <source>❌ %1 is already chosen in this wipe, itself or as the drive of a chosen partition: nothing was written.</source>
+        <translation>❌ %1 已在本次擦除中被选中（其本身，或作为所选分区所在的驱动器）：未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>⚠️ %1: wiped, not made ready to use: %2</source>
+        <translation>⚠️ %1：已擦除，未能使其可用：%2</translation>
+    </message>
+    <message>
+        <source>a drive that refused sectors is to be destroyed, not used again</source>
+        <translation>拒绝了扇区的驱动器应当销毁，而不是再次使用</translation>
     </message>
 </context>
 <context>
@@ -1174,12 +1190,6 @@ Method: %2%3
         <source>Wiped</source>
         <translation>已擦除</translation>
     </message>
-    <message numerus="yes">
-        <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
-        <translation>
-            <numerusform>擦除有例外：%n 个扇区无法写入；请物理销毁此驱动器</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Finished with problems</source>
         <translation>完成，但有问题</translation>
@@ -1210,6 +1220,12 @@ Method: %2%3
         <source>%1.</source>
         <comment>a job&apos;s state, ending its sentence</comment>
         <translation>%1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Erased with exceptions: %n sector(s) could not be written or read back; destroy this drive physically</source>
+        <translation>
+            <numerusform>擦除有例外：%n 个扇区无法写入或读回；请物理销毁此驱动器</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1914,10 +1930,6 @@ Method: %2%3
         <translation>卷标不能包含控制字符</translation>
     </message>
     <message>
-        <source>an exFAT label takes at most 15 characters</source>
-        <translation>exFAT 卷标最多 15 个字符</translation>
-    </message>
-    <message>
         <source>an ext4 label takes at most 16 bytes</source>
         <translation>ext4 卷标最多 16 字节</translation>
     </message>
@@ -1936,6 +1948,14 @@ Method: %2%3
     <message>
         <source>%1 failed (%2): %3</source>
         <translation>%1 失败（%2）：%3</translation>
+    </message>
+    <message>
+        <source>the label is not valid text</source>
+        <translation>卷标不是有效的文本</translation>
+    </message>
+    <message>
+        <source>an exFAT label takes at most 11 characters</source>
+        <translation>exFAT 卷标最多 11 个字符</translation>
     </message>
 </context>
 <context>
@@ -2124,6 +2144,26 @@ Method: %2%3
         <source>The reserve it had lent could not be given back to %1; mounting the volume again restores it.</source>
         <translation>无法将它借用的保留空间归还给 %1；重新挂载该卷即可恢复。</translation>
     </message>
+    <message>
+        <source>The drive: %1.</source>
+        <translation>驱动器：%1。</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>序列号 %1</translation>
+    </message>
+    <message>
+        <source>%1 still names it.</source>
+        <translation>%1 仍然指向它。</translation>
+    </message>
+    <message>
+        <source>%1 now names another device: wiping %1 again would not finish this drive.</source>
+        <translation>%1 现在指向另一个设备：再次擦除 %1 不会完成此驱动器的擦除。</translation>
+    </message>
+    <message>
+        <source>%1 is not there now.</source>
+        <translation>%1 现在不存在。</translation>
+    </message>
 </context>
 <context>
     <name>JobRunner</name>
@@ -2280,6 +2320,22 @@ Method: %2%3
     <message>
         <source>Scheduled: %1</source>
         <translation>已计划：%1</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>未签名</translation>
+    </message>
+    <message>
+        <source>changed after it was signed</source>
+        <translation>签名后被修改</translation>
+    </message>
+    <message>
+        <source>signed by another key</source>
+        <translation>由其他密钥签名</translation>
+    </message>
+    <message>
+        <source>%1 (it says: %2)</source>
+        <translation>%1（其内容称：%2）</translation>
     </message>
 </context>
 <context>

@@ -147,10 +147,10 @@ Method: %2%3
         </translation>
     </message>
     <message numerus="yes">
-        <source>Erased with exceptions: %n sector(s) could not be written; destroy this drive physically</source>
+        <source>Erased with exceptions: %n sector(s) could not be written or read back; destroy this drive physically</source>
         <translation>
-            <numerusform>Erased with exceptions: %n sector could not be written; destroy this drive physically</numerusform>
-            <numerusform>Erased with exceptions: %n sectors could not be written; destroy this drive physically</numerusform>
+            <numerusform>Erased with exceptions: %n sector could not be written or read back; destroy this drive physically</numerusform>
+            <numerusform>Erased with exceptions: %n sectors could not be written or read back; destroy this drive physically</numerusform>
         </translation>
     </message>
 </context>
