@@ -572,7 +572,7 @@ void DrivesTest::drivesHeldOpenAreRefused()
     holder.start("sh", {"-c", "exec 3<>\"$0\"; exec sleep 60", loop.device});
     QVERIFY(holder.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(
-        refusal().contains("held open by sleep, pid " + QString::number(holder.processId())), 5000);
+        refusal().contains("held open by sleep, pid " + QString::number(holder.processId())), 120000);
     cliRefuses("sleep", true);
     holder.kill();
     holder.waitForFinished();
@@ -597,7 +597,7 @@ void DrivesTest::drivesHeldOpenAreRefused()
                       hidden, mm}}) {
         holder.start(command.first(), command.mid(1));
         QVERIFY(holder.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(refusal().contains("held open by sleep, pid "), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(refusal().contains("held open by sleep, pid "), 120000);
         cliRefuses("sleep", true);
         holder.kill();
         holder.waitForFinished();
@@ -666,7 +666,7 @@ void DrivesTest::confirmedDriveIsTheOneWiped()
          QStringLiteral("%1 drive --no-verify --json %2 %3").arg(VELMORA_CLI, json, chosen.device),
          "/dev/null"});
     QByteArray seen;
-    QTRY_VERIFY_WITH_TIMEOUT((seen += cli.readAll()).contains("Type Erase"), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT((seen += cli.readAll()).contains("Type Erase"), 120000);
     QCOMPARE(run("losetup", {"-d", chosen.device}), 0);
     QVERIFY(run("losetup", {chosen.device, other}) != 0); // the node is still held
     QProcess attach;
@@ -1482,7 +1482,7 @@ void DrivesTest::killedWipeNamesItsDrive()
         QTRY_VERIFY_WITH_TIMEOUT(!journals().isEmpty() &&
                                      readFile(state.filePath("velmora/" + journals().first()))
                                          .contains("backingFile"),
-                                 30000);
+                                 120000);
         ::kill(pid_t(cli.processId()), SIGKILL);
         cli.waitForFinished();
     };

@@ -467,8 +467,9 @@ void MediumTest::volumeThatNeverAnswers()
         clock.start();
         const QList<velmora::MountedVolume> volumes = velmora::mountedVolumes();
         const qint64 took = clock.elapsed();
-        // Once the wait, then at once: the question is still open.
-        QVERIFY2(took < (round == 0 ? 2000 : 500), qPrintable(QString::number(took)));
+        // Within the wait, never for ever (loose, for a loaded machine);
+        // that the open question is not asked again is checked below.
+        QVERIFY2(took < 30000, qPrintable(QString::number(took)));
         bool found = false;
         for (const velmora::MountedVolume &v : volumes) {
             if (v.mountPoint != hung.path())

@@ -207,7 +207,7 @@ void WorkflowsTest::fileEraseEndToEnd()
     QCOMPARE(gate.mid(3), QStringList({"… and 2 more", "Method: " + velmora::kMethodDoD}));
     QCOMPARE(innerPage(), QStringLiteral("pageProgress"));
     QCOMPARE(jobMode(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 120000);
     QCOMPARE(done->title, QStringLiteral("Done"));
     QCOMPARE(done->text,
              QStringLiteral("🗂️ All selected files have been permanently erased."));
@@ -270,7 +270,7 @@ void WorkflowsTest::secondEraseInOneWindowTakesItsTraces()
         confirm("Erase");
         auto done = modal::answerBox();
         click("btnNextFromAdd");
-        QTRY_VERIFY_WITH_TIMEOUT(done->answered, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(done->answered, 120000);
         QVERIFY2(*offered, qPrintable(name));
         QVERIFY2(!QFile::exists(thumbnailOf(path(name))), qPrintable(name));
         QVERIFY(!QFile::exists(path(name)));
@@ -304,7 +304,7 @@ void WorkflowsTest::copyOnWriteEraseOffersTheFreeSpaceWipe()
         return false;
     });
     click("btnNextFromAdd");
-    QTRY_VERIFY_WITH_TIMEOUT(offered->answered, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(offered->answered, 120000);
     QCOMPARE(offered->title, QStringLiteral("Done"));
     QTRY_COMPARE(get<QStackedWidget>("stackedWidget")->currentWidget()->objectName(),
                  QStringLiteral("pageWipeFreeSpace"));
@@ -360,7 +360,7 @@ void WorkflowsTest::fileEraseReportsFailuresHonestly()
     auto done = modal::saveReportFromBox(report);
     QSignalSpy bar(get<QProgressBar>("progressBar"), &QProgressBar::valueChanged);
     click("btnNextFromAdd");
-    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(done->answered, 120000);
     // The job ran to its end: its bar was full before it went back to 0,
     // although what could not be overwritten was never counted as done.
     QVERIFY(bar.size() >= 2);
@@ -547,7 +547,7 @@ void WorkflowsTest::stopYesKeepsTheInterruptedFile()
     const QRegularExpression figures(
         "^[0-9.]+ [MG]B/s  ·  about \\d+ (s|min) left  ·  pass \\d+ of 35\n.*big\\.bin$");
     QTRY_VERIFY2_WITH_TIMEOUT(figures.match(info->text()).hasMatch(), qPrintable(info->text()),
-                              10000);
+                              120000);
 
     // The device stops answering: Stop returns at once all the same, and
     // the page says what it waits for.
@@ -1178,7 +1178,7 @@ void WorkflowsTest::stopOnTheStationStopsEveryDrive()
     QTRY_COMPARE(outerPage(), QStringLiteral("pageStation"));
     QVERIFY(window->currentJobMode() == MainWindow::DriveWipe);
     auto *rows = get<QTableWidget>("tableStation");
-    QTRY_VERIFY_WITH_TIMEOUT(rows->item(0, 5)->text() != "Running", 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(rows->item(0, 5)->text() != "Running", 120000);
     QCOMPARE(rows->item(1, 5)->text(), QStringLiteral("Running"));
     // The menu's Erase the Trash… meanwhile lists the Trash, but leaves the
     // running wipe's page and words as they are.
@@ -1234,11 +1234,12 @@ void WorkflowsTest::aDriveSlowToAnswerHoldsNotTheWindow()
         detachLoop(device);
     });
     // Should the window wait on the drive, the drive is let go after a
-    // while, and the test tells it.
+    // minute, and the test tells it: a window that does not wait comes
+    // back at once however loaded the machine, one that waits never would.
     std::atomic<bool> letGoByWatch{false};
     std::atomic<bool> watching{true};
     std::thread watch([&] {
-        for (int i = 0; i < 100 && watching; ++i)
+        for (int i = 0; i < 1200 && watching; ++i)
             QThread::msleep(50);
         if (watching) {
             letGoByWatch = true;

@@ -216,6 +216,9 @@ bool formatFresh(const QByteArray &path, platform::Fd &held, const FreshFormat &
         return false;
     }
     facts->insert(QStringLiteral("partition"), QString::fromLocal8Bit(node));
+    // mkfs claims the partition itself; a copy of the drive's descriptor
+    // that another drive's mkfs took along for a moment must be gone first.
+    platform::waitUntilClaimable(node, 10000);
     QString output;
     const int status = platform::runProgram(program, mkfsArguments(format, node), &output);
     if (status != 0) {

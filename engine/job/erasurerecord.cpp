@@ -158,6 +158,8 @@ ErasureRecord::Entry entryFor(const QByteArray &path, const ErasureRecord &recor
     const QSet<QByteArray> &listedFolders = record.listedFolders;
     Entry entry;
     entry.name = displayName(path);
+    if (entry.name.toUtf8() != path)
+        entry.bytes = path;
     const bool itself = failed.contains(entry.name);
     int inside = 0;
     if (listedFolders.contains(path))
@@ -365,12 +367,15 @@ QJsonObject ErasureRecord::toJson() const
     static const char *const results[] = {"erased", "problems", "stopped", "failed"};
     static const char *const states[] = {"erased", "not-erased", "partly-erased", "stopped"};
     QJsonArray entryList;
-    for (const Entry &entry : entries)
-        entryList.append(
-            QJsonObject{{QStringLiteral("path"), entry.name},
-                        {QStringLiteral("erased"), entry.erased},
-                        {QStringLiteral("state"), QLatin1String(states[int(entry.state)])},
-                        {QStringLiteral("outcome"), entry.outcome}});
+    for (const Entry &entry : entries) {
+        QJsonObject object{{QStringLiteral("path"), entry.name},
+                           {QStringLiteral("erased"), entry.erased},
+                           {QStringLiteral("state"), QLatin1String(states[int(entry.state)])},
+                           {QStringLiteral("outcome"), entry.outcome}};
+        if (!entry.bytes.isEmpty())
+            object.insert(QStringLiteral("pathBytes"), QString::fromLatin1(entry.bytes.toBase64()));
+        entryList.append(object);
+    }
     QJsonArray eventList;
     for (const JobEvent &event : events)
         eventList.append(event.toJson());

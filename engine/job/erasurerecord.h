@@ -31,6 +31,10 @@ struct ErasureRecord {
         // The outcome as a fixed word, the same in every language.
         enum class State { Erased, NotErased, PartlyErased, Stopped };
         State state = State::NotErased;
+        // The name's own bytes, where the shown name is not their text (a
+        // name that is not UTF-8, or holds characters shown escaped): two
+        // names shown alike stay two in the outcome.
+        QByteArray bytes;
     };
     // The version of toJson()'s layout; a change a reader must know of
     // counts it up.

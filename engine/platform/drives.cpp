@@ -8,6 +8,8 @@
 #include <QProcess>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 #include <fcntl.h>
 #include <linux/blkpg.h>
 #include <linux/fs.h>
@@ -103,6 +105,22 @@ int addPartition(int fd, int number, quint64 start, quint64 length)
         return errno;
     arg.op = BLKPG_ADD_PARTITION;
     return ::ioctl(fd, BLKPG, &arg) == 0 ? 0 : errno;
+}
+
+int waitUntilClaimable(const QByteArray &node, int waitMs)
+{
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    for (;;) {
+        const int fd = ::open(node.constData(), O_RDONLY | O_EXCL | O_CLOEXEC | O_NOCTTY);
+        if (fd >= 0) {
+            ::close(fd);
+            return 0;
+        }
+        const int error = errno;
+        if (error != EBUSY || std::chrono::steady_clock::now() >= until)
+            return error;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
 }
 
 int partitionNode(const QByteArray &disk, int number, QByteArray *node)

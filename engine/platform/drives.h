@@ -123,6 +123,13 @@ int addPartition(int fd, int number, quint64 start, quint64 length);
 // "/dev/nvme0n1p1", "/dev/loop0p1"), checked to be a partition of that
 // disk: 0 or an errno (ENOENT while the kernel has not made it).
 int partitionNode(const QByteArray &disk, int number, QByteArray *node);
+// Waits, up to `waitMs`, until the block device at `node` can be claimed
+// (opened exclusively), and lets it go again: 0, or the errno of the last
+// try (EBUSY while something still claims it). A drive let go a moment ago
+// can stay claimed a little longer: a program this process started on
+// another thread between its fork and its exec holds a copy of every
+// descriptor open then.
+int waitUntilClaimable(const QByteArray &node, int waitMs);
 // A device opened for reading and writing without direct I/O and without
 // claiming it, beside a descriptor that holds it: for tools that write
 // small, unaligned pieces (a partition table).
