@@ -116,7 +116,7 @@ int listDrives(const QStringList &words)
     if (!words.isEmpty() && !json)
         return fail(QCoreApplication::translate("Cli", "drives takes only --json"));
     QJsonArray array;
-    for (const velmora::platform::Drive &d : velmora::platform::listDrives()) {
+    for (const velmora::platform::Drive &d : velmora::platform::scannedDrives()) {
         const velmora::platform::Storage s = velmora::platform::storageOfDisk(d.disk);
         const QString refusal = velmora::driveRefusal(d);
         velmora::LuksHeader luks;

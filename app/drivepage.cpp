@@ -191,7 +191,7 @@ void MainWindow::fillDriveTable()
 {
     QList<VolumeTable::DriveRow> rows;
     const QLocale locale;
-    const std::vector<velmora::platform::Drive> drives = velmora::platform::listDrives();
+    const std::vector<velmora::platform::Drive> drives = velmora::platform::scannedDrives();
     for (const velmora::platform::Drive &d : drives) {
         const velmora::platform::Storage s = velmora::platform::storageOfDisk(d.disk);
         QStringList partitions;

@@ -46,7 +46,7 @@ class FaultyFile
     QString why;
 
   private:
-    QTemporaryDir dir;
+    QTemporaryDir dir; // holds only the FUSE mount point and the backing file
     std::unique_ptr<FaultyFileState> state;
 };
 

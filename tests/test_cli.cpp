@@ -86,11 +86,11 @@ class CliTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> tmp;
+    std::unique_ptr<testsupport::ScratchDir> tmp;
     QString path(const QString &name) const { return tmp->filePath(name); }
 
   private slots:
-    void init() { tmp = std::make_unique<QTemporaryDir>(); }
+    void init() { tmp = std::make_unique<testsupport::ScratchDir>(); }
 
     void refusesWhatItMustNotDo_data();
     void refusesWhatItMustNotDo();

@@ -75,7 +75,7 @@ class Loop
     QString why;
     QString image;
     QString device;
-    QTemporaryDir dir;
+    testsupport::ScratchDir dir;
 
   private:
     void attach(const QStringList &options)
@@ -187,7 +187,7 @@ void DrivesTest::wipeLeavesNothingOfTheDrive()
     // in the gap between them.
     if (::geteuid() != 0)
         QSKIP("needs root to attach a loop device");
-    QTemporaryDir dir;
+    testsupport::ScratchDir dir;
     const QString path = dir.filePath("drive.img");
     QVERIFY(writeFile(path, gptHead()));
     QFile image(path);
@@ -714,7 +714,7 @@ void DrivesTest::everySectorToTheLastAndReadBackForReal()
     // must be written and read back like the others.
     if (::geteuid() != 0)
         QSKIP("needs root to attach a loop device");
-    QTemporaryDir dir;
+    testsupport::ScratchDir dir;
     const QString ram = dir.filePath("ram");
     QVERIFY(QDir().mkpath(ram));
     if (run("mount", {"-t", "ramfs", "ramfs", ram}) != 0)
@@ -1062,7 +1062,7 @@ void DrivesTest::manyDrivesAtOnce()
         devices.append(loop->device);
     }
     const auto node = [](const QString &device) { return QFileInfo(device).fileName(); };
-    QTemporaryDir out;
+    testsupport::ScratchDir out;
     QProcess cli;
 
     // A drive named twice, or --json naming a file: refused, nothing
@@ -1122,7 +1122,7 @@ void DrivesTest::badSectorsAreSkippedAndNamed()
     if (!flawed.why.isEmpty())
         QSKIP(qPrintable(flawed.why));
     QVERIFY(writeFile(flawed.backing(), plantedBytes(32 << 20)));
-    QTemporaryDir out;
+    testsupport::ScratchDir out;
     QString device;
     {
         Loop loop(flawed.path());
@@ -1214,7 +1214,7 @@ void DrivesTest::sampledReadBackIsRecordedAsSuch()
     Loop loop(plantedBytes(8 << 20), 64 << 20);
     if (!loop.why.isEmpty())
         QSKIP(qPrintable(loop.why));
-    QTemporaryDir out;
+    testsupport::ScratchDir out;
     QProcess cli;
     cli.start(VELMORA_CLI, {"drive", "--yes", "--verify=sample", "--json",
                             out.filePath("sampled.json"), loop.device});
@@ -1369,7 +1369,7 @@ void DrivesTest::wipedDriveIsReadyToUseAgain()
     Loop loop(plantedBytes(8 << 20), 64 << 20);
     if (!loop.why.isEmpty())
         QSKIP(qPrintable(loop.why));
-    QTemporaryDir out;
+    testsupport::ScratchDir out;
     QProcess cli;
     // A FAT32 label of twelve characters, or a file system it does not
     // know: refused, nothing written.
@@ -1468,7 +1468,7 @@ void DrivesTest::killedWipeNamesItsDrive()
     Loop loop(plantedBytes(1 << 20), 256 << 20);
     if (!loop.why.isEmpty())
         QSKIP(qPrintable(loop.why));
-    QTemporaryDir state;
+    testsupport::ScratchDir state;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_STATE_HOME", state.path());
     const auto journals = [&] {

@@ -65,7 +65,7 @@ class EngineTest : public QObject
   private slots:
     void init()
     {
-        dir = std::make_unique<QTemporaryDir>();
+        dir = std::make_unique<testsupport::ScratchDir>();
         QVERIFY(dir->isValid());
         root = QFile::encodeName(dir->path());
     }
@@ -97,7 +97,7 @@ class EngineTest : public QObject
 
   private:
     QByteArray at(const char *rel) const { return root + '/' + rel; }
-    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<testsupport::ScratchDir> dir;
     QByteArray root;
 };
 

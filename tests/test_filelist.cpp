@@ -80,13 +80,13 @@ class FileListTest : public QObject, public WindowFixture
   private:
     QString path(const QString &rel) const { return tmp->filePath(rel); }
     void drop(const QList<QUrl> &urls, bool *accepted = nullptr) { dropUrls(urls, accepted); }
-    std::unique_ptr<QTemporaryDir> tmp;
+    std::unique_ptr<testsupport::ScratchDir> tmp;
 };
 
 void FileListTest::init()
 {
     open();
-    tmp = std::make_unique<QTemporaryDir>();
+    tmp = std::make_unique<testsupport::ScratchDir>();
     click("btnEraseFileFolder");
 }
 

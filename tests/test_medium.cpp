@@ -72,7 +72,7 @@ class FakeSys
         return velmora::platform::storageOf(mount, {}, files);
     }
 
-    QTemporaryDir dir;
+    testsupport::ScratchDir dir;
     velmora::platform::SystemFiles files;
 };
 
@@ -346,7 +346,7 @@ class Zram
     QString mountPoint;
 
   private:
-    QTemporaryDir dir;
+    testsupport::ScratchDir dir;
 };
 
 Storage storageAt(const QString &mountPoint)
@@ -393,7 +393,7 @@ void MediumTest::devicesThisMachineMakes()
     }
 
     // A partition of a loop device.
-    QTemporaryDir dir;
+    testsupport::ScratchDir dir;
     const QString image = dir.filePath("disk.img");
     // An MBR with one partition, from sector 2048, 32 MiB long.
     QByteArray mbr(512, '\0');

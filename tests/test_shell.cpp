@@ -351,7 +351,7 @@ void ShellTest::commandLine()
     QVERIFY2(german.readAllStandardOutput().contains("Löscht Dateien und Ordner unwiederbringlich"),
              "no German help");
     // Files and folders given to it are listed as a drop lists them.
-    QTemporaryDir dir;
+    testsupport::ScratchDir dir;
     QVERIFY(QDir().mkpath(dir.filePath("folder")));
     QFile(dir.filePath("folder/inner.txt")).open(QIODevice::WriteOnly);
     QFile(dir.filePath("file.txt")).open(QIODevice::WriteOnly);
@@ -622,7 +622,7 @@ void ShellTest::fitsASmallScreen()
     // A screen of 1280 x 800 pixels at twice the scale holds 640 x 400 of
     // the window's 820 x 560: the application starts again at a scale that
     // fits, frame included.
-    QTemporaryDir dir;
+    testsupport::ScratchDir dir;
     const QString config = dir.filePath("screen.json");
     QFile json(config);
     QVERIFY(json.open(QIODevice::WriteOnly));
@@ -660,7 +660,7 @@ void ShellTest::fitsASmallScreen()
 
 void ShellTest::scheduledWipesFromTheMenu()
 {
-    QTemporaryDir dir;
+    testsupport::ScratchDir dir;
     ScheduleDialog::unitFolder = dir.filePath("units");
     const QByteArray state = qgetenv("XDG_STATE_HOME");
     const QByteArray data = qgetenv("XDG_DATA_HOME");

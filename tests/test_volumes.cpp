@@ -1195,7 +1195,7 @@ void VolumesTest::ordinaryUserFillsFromTheirFolder()
     const QString home = vol.path() + QStringLiteral("/home");
     QVERIFY(QDir().mkpath(home));
     QCOMPARE(::chown(QFile::encodeName(home).constData(), 65534, 65534), 0);
-    QTemporaryDir binDir;
+    testsupport::ScratchDir binDir;
     const QString bench = binDir.filePath(QStringLiteral("velmora-bench"));
     QVERIFY(QFile::copy(QStringLiteral(VELMORA_BENCH), bench));
     for (const QString &dir : {binDir.path(), QFileInfo(vol.path()).path()})

@@ -126,13 +126,13 @@ class WorkflowsTest : public QObject, public WindowFixture
     QString path(const QString &rel) const { return tmp->filePath(rel); }
     void addToList(const QStringList &paths);
     void chooseVolume(const char *table, const QString &mountPoint);
-    std::unique_ptr<QTemporaryDir> tmp;
+    std::unique_ptr<testsupport::ScratchDir> tmp;
 };
 
 void WorkflowsTest::init()
 {
     open();
-    tmp = std::make_unique<QTemporaryDir>();
+    tmp = std::make_unique<testsupport::ScratchDir>();
 }
 
 void WorkflowsTest::addToList(const QStringList &paths)
@@ -870,28 +870,27 @@ void WorkflowsTest::driveWipeEndToEnd()
     const QString device = attachLoop(image);
     QVERIFY(!device.isEmpty());
     const auto detach = qScopeGuard([&] { detachLoop(device); });
+    // A drive in use beside it (a volume of the test's own mounted on it).
+    VOLUME_OR_SKIP(mounted, "ext4", 16 << 20);
 
     click("btnWipeDisk");
     click("btnShowDrives");
     auto *table = get<QTableWidget>("tableDiskList");
     QCOMPARE(table->horizontalHeaderItem(7)->text(), QStringLiteral("Status"));
-    QString system;
-    for (const velmora::platform::Mount &m : velmora::platform::mountTable())
-        if (m.mountPoint == "/")
-            system = QFile::decodeName(m.source);
     int row = -1;
+    bool inUseShown = false;
     for (int r = 0; r < table->rowCount(); ++r) {
-        const QString shown = VolumeTable::mountPoint(table, r);
-        // The system's own drive says why in its row, and cannot be chosen.
-        if (shown == system) {
-            QCOMPARE(table->item(r, 7)->text(), QStringLiteral("Running system"));
+        // A drive in use says why in its row, and cannot be chosen.
+        if (table->item(r, 7)->text() == "Mounted: " + mounted.path()) {
             QVERIFY(table->item(r, 7)->toolTip().startsWith(
-                "This drive holds the running system and cannot be wiped."));
+                "A volume on this drive is mounted (" + mounted.path() + "): unmount it first."));
             QVERIFY(!table->cellWidget(r, 0)->findChild<QAbstractButton *>()->isEnabled());
+            inUseShown = true;
         }
-        if (shown == device)
+        if (VolumeTable::mountPoint(table, r) == device)
             row = r;
     }
+    QVERIFY(inUseShown);
     QVERIFY(row >= 0);
     QCOMPARE(table->item(row, 7)->text(), QStringLiteral("Can be wiped"));
     QCOMPARE(table->item(row, 4)->text(), QStringLiteral("33.6 MB"));

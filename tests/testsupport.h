@@ -22,6 +22,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <mutex>
+#include <ftw.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -29,6 +30,29 @@
 
 namespace testsupport
 {
+
+// Removes the tree at `path` by its bytes, names that are not UTF-8 too
+// (which QDir cannot name), never crossing into a mount below it.
+inline void removeTree(const QString &path)
+{
+    const QByteArray root = QFile::encodeName(path);
+    ::nftw(
+        root.constData(),
+        [](const char *entry, const struct stat *, int, struct FTW *) { return ::remove(entry); },
+        64, FTW_DEPTH | FTW_PHYS | FTW_MOUNT);
+}
+
+// A scratch folder that is gone, whatever names the test left in it.
+class ScratchDir : public QTemporaryDir
+{
+  public:
+    using QTemporaryDir::QTemporaryDir;
+    ~ScratchDir()
+    {
+        if (isValid() && autoRemove())
+            removeTree(path());
+    }
+};
 
 // Text planted in files so that its absence can be checked afterwards.
 inline QByteArray plantText()
@@ -347,7 +371,7 @@ class Volume
     }
 
   private:
-    QTemporaryDir dir;
+    ScratchDir dir;
     QString mountPoint;
     QString image;
     QString why;
@@ -409,7 +433,7 @@ class HangingMount
     QString why;
 
   private:
-    QTemporaryDir dir;
+    ScratchDir dir;
     int fuse = -1;
 };
 

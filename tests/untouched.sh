@@ -7,10 +7,14 @@
 #    own folders (the Trash of every volume, a start-up scan) empties it;
 #  - root's Trash on the machine's own volumes is only looked at, and the
 #    names found in it must all still be there at the end.
-# Usage: untouched.sh plant|check FOLDER
+# Both also take down what a test killed by its time limit left behind in
+# the tests' scratch folders: mounts (a FUSE mount that hangs is aborted
+# first) and loop devices.
+# Usage: untouched.sh plant|check FOLDER SCRATCH
 set -u
 mode=$1
 dir=$2
+scratch=${3:-}
 wire=$dir/tripwire
 seen=$dir/trash-seen.txt
 canary="left here by the suite's tripwire"
@@ -29,8 +33,26 @@ machine_trash() {
         done | sort
 }
 
+sweep() {
+    [ -n "$scratch" ] && [ "$(id -u)" -eq 0 ] || return 0
+    awk -v s="$scratch/" 'index($5, s) == 1 {
+            for (i = 7; i < NF; i++) if ($i == "-") break
+            print $3, $5, $(i + 1) }' /proc/self/mountinfo |
+        sort -r -k2 | while read -r number mnt type; do
+            case "$type" in
+            fuse*) [ -w "/sys/fs/fuse/connections/${number#0:}/abort" ] &&
+                echo 1 >"/sys/fs/fuse/connections/${number#0:}/abort" ;;
+            esac
+            umount -l "$mnt" 2>/dev/null
+        done
+    losetup -ln -O NAME,BACK-FILE 2>/dev/null | awk -v s="$scratch/" 'index($2, s) == 1 { print $1 }' |
+        while read -r loop; do losetup -d "$loop" 2>/dev/null; done
+    return 0
+}
+
 case "$mode" in
 plant)
+    sweep
     mkdir -p "$dir"
     # A tripwire a killed run left mounted is taken down first.
     mountpoint -q "$wire" 2>/dev/null && umount -l "$wire"
@@ -51,6 +73,7 @@ plant)
     exit 0
     ;;
 check)
+    sweep
     status=0
     if mountpoint -q "$wire" 2>/dev/null; then
         for t in "$wire/.Trash-0" "$wire/.Trash/0"; do
@@ -63,7 +86,11 @@ check)
     fi
     if [ -f "$seen" ]; then
         machine_trash >"$seen.after"
-        gone=$(comm -23 "$seen" "$seen.after")
+        # A volume unmounted meanwhile took its Trash along: only what went
+        # from a Trash still there counts.
+        gone=$(comm -23 "$seen" "$seen.after" | while read -r entry; do
+            [ -d "${entry%/files/*}/files" ] && echo "$entry"
+        done)
         if [ -n "$gone" ]; then
             echo "Gone from root's Trash on the machine's volumes during the run:"
             echo "$gone"

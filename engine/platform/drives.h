@@ -48,6 +48,11 @@ struct Drive {
 // The disks and partitions of this machine with a size, in sysfs order;
 // device-mapper and md devices, which sit on others, are left out.
 std::vector<Drive> listDrives(const SystemFiles &files = SystemFiles());
+// The drives Velmora lists on its own (the Drives view, velmora-cli
+// drives): listDrives(), narrowed as scannedMounts() is. Where
+// VELMORA_ONLY_VOLUMES_UNDER is set, only loop devices whose backing file
+// lies within it. Never for a guard.
+std::vector<Drive> scannedDrives();
 // The drive at `path` (a block device node, links followed): ENOTBLK when
 // it is no block device, ENOENT when it does not exist.
 int driveAt(const QByteArray &path, Drive *out, const SystemFiles &files = SystemFiles());

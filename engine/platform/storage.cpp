@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -419,6 +420,19 @@ std::vector<Drive> listDrives(const SystemFiles &files)
         for (const QByteArray &part : disk.partitions)
             drives.push_back(describe(dir + '/' + part, dir, files, users));
     }
+    return drives;
+}
+
+std::vector<Drive> scannedDrives()
+{
+    std::vector<Drive> drives = listDrives();
+    if (qEnvironmentVariableIsEmpty("VELMORA_ONLY_VOLUMES_UNDER"))
+        return drives;
+    drives.erase(std::remove_if(drives.begin(), drives.end(),
+                                [](const Drive &d) {
+                                    return d.loopFile.isEmpty() || !withinScanScope(d.loopFile);
+                                }),
+                 drives.end());
     return drives;
 }
 
