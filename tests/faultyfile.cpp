@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
+#include <atomic>
 #include <thread>
 #include <unistd.h>
 
@@ -36,6 +37,7 @@ struct FaultyFileState {
     std::mutex lock;
     std::condition_variable released;
     bool letGo = false;
+    std::atomic<qint64> failReadsFrom{-1};
 
     static FaultyFileState *self()
     {
@@ -74,7 +76,8 @@ struct FaultyFileState {
             std::unique_lock<std::mutex> held(s->lock);
             s->released.wait(held, [s] { return s->letGo; });
         }
-        if (s->faults.failReadsFrom >= 0 && offset + qint64(size) > s->faults.failReadsFrom)
+        const qint64 failFrom = s->failReadsFrom.load();
+        if (failFrom >= 0 && offset + qint64(size) > failFrom)
             return -EIO;
         const ssize_t got = ::pread(s->backing, buffer, size, offset);
         return got < 0 ? -errno : int(got);
@@ -90,8 +93,18 @@ struct FaultyFileState {
         if (f.failWritesFrom >= 0 && offset + qint64(size) > f.failWritesFrom &&
             (f.failWritesTo < 0 || offset < f.failWritesTo))
             return -EIO;
-        const ssize_t put = ::pwrite(s->backing, buffer, size, offset);
-        return put < 0 ? -errno : int(put);
+        // What falls past dropWritesFrom is said written and not kept.
+        size_t kept = size;
+        if (f.dropWritesFrom >= 0 && offset + qint64(size) > f.dropWritesFrom)
+            kept = size_t(std::max<qint64>(0, f.dropWritesFrom - offset));
+        if (kept > 0) {
+            const ssize_t put = ::pwrite(s->backing, buffer, kept, offset);
+            if (put < 0)
+                return -errno;
+            if (size_t(put) < kept)
+                return int(put);
+        }
+        return int(size);
     }
 
     static int fsync(const char *, int, fuse_file_info *)
@@ -103,6 +116,7 @@ struct FaultyFileState {
 FaultyFile::FaultyFile(qint64 bytes, Faults faults) : state(new FaultyFileState)
 {
     state->faults = faults;
+    state->failReadsFrom = faults.failReadsFrom;
     state->bytes = bytes;
     if (::geteuid() != 0 || ::access("/dev/fuse", R_OK | W_OK) != 0) {
         why = QStringLiteral("needs root and /dev/fuse to serve a failing file");
@@ -164,6 +178,11 @@ QString FaultyFile::path() const
 QString FaultyFile::backing() const
 {
     return dir.path() + QStringLiteral("/backing");
+}
+
+void FaultyFile::failReadsFrom(qint64 offset)
+{
+    state->failReadsFrom = offset;
 }
 
 void FaultyFile::release()

@@ -29,6 +29,9 @@ class FaultyFile
         // Every read waits until release() or the end of the file system.
         bool hangReads = false;
         qint64 failWritesTo = -1;
+        // Writes from this offset on are taken and kept nowhere, as a
+        // drive that lies does (-1: all are kept).
+        qint64 dropWritesFrom = -1;
     };
 
     FaultyFile(qint64 bytes, Faults faults);
@@ -42,6 +45,9 @@ class FaultyFile
     QString backing() const;
     // Lets the waiting reads go, and every read from now on.
     void release();
+    // From now on, reads that reach `offset` fail with EIO: a drive whose
+    // sectors went bad meanwhile.
+    void failReadsFrom(qint64 offset);
     // Why there is none (not root, no FUSE); empty when it is served.
     QString why;
 

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QtEndian>
 
+#include <functional>
 #include <utility>
 
 namespace testsupport
@@ -26,6 +27,11 @@ struct ProtectedAreaDrive {
     quint64 max = kShown;
     bool nativeAsked = false;
     bool refuseSetMax = false;
+    // A drive that lies: it takes writes of the hidden sectors and keeps
+    // nothing of them.
+    bool keepsNoWrites = false;
+    // Called at each write of a hidden sector, before it is taken.
+    std::function<void()> onHiddenWrite;
     QList<quint64> maxima; // each SET MAX ADDRESS taken
 
     int answer(const velmora::platform::DriveCommand &c, velmora::platform::DriveAnswer *a)
@@ -62,7 +68,9 @@ struct ProtectedAreaDrive {
             if (lba < kShown || lba + count > max || count == 0)
                 return refuse();
             const int at = int((lba - kShown) * 512);
-            if (command == 0x35)
+            if (command == 0x35 && onHiddenWrite)
+                onHiddenWrite();
+            if (command == 0x35 && !keepsNoWrites)
                 hiddenBytes.replace(at, int(count * 512), c.dataOut);
             else
                 a->data = hiddenBytes.mid(at, int(count * 512));

@@ -1257,6 +1257,30 @@ void CliTest::trashFollowsNoLink()
     QVERIFY2(o.status == 0, qPrintable(o.err));
     QVERIFY(!QFileInfo::exists(vol.path() + "/.Trash/" + uid + "/files/old.txt"));
     QVERIFY(QFileInfo::exists(vol.path() + "/.Trash/" + uid + "/files"));
+
+    // The user's own .Trash-UID that is a link: what it leads to stays.
+    QVERIFY(writeFile(path("elsewhere/files/victim.txt"), plantText()));
+    QVERIFY(QFile::link(path("elsewhere"), vol.path() + "/.Trash-" + uid));
+    o = eraseTrash();
+    QVERIFY2(o.err.contains("The Trash " + vol.path() + "/.Trash-" + uid +
+                            " is left alone: it is a link"),
+             qPrintable(o.err));
+    QCOMPARE(readFile(path("elsewhere/files/victim.txt")), plantText());
+    QVERIFY(QFile::remove(vol.path() + "/.Trash-" + uid));
+
+    // A .Trash/UID and a .Trash-UID another user made, in a sticky .Trash
+    // or beside it, are not this user's Trash, whatever their names say.
+    if (::geteuid() == 0) {
+        QVERIFY(writeFile(vol.path() + "/.Trash/" + uid + "/files/theirs.txt", plantText()));
+        QVERIFY(writeFile(vol.path() + "/.Trash-" + uid + "/files/theirs.txt", plantText()));
+        for (const QString &planted :
+             {vol.path() + "/.Trash/" + uid, vol.path() + "/.Trash/" + uid + "/files",
+              vol.path() + "/.Trash-" + uid, vol.path() + "/.Trash-" + uid + "/files"})
+            QCOMPARE(::chown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
+        o = eraseTrash();
+        QCOMPARE(readFile(vol.path() + "/.Trash/" + uid + "/files/theirs.txt"), plantText());
+        QCOMPARE(readFile(vol.path() + "/.Trash-" + uid + "/files/theirs.txt"), plantText());
+    }
 }
 
 void CliTest::volumes()

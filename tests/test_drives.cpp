@@ -179,6 +179,7 @@ class DrivesTest : public QObject
     void hiddenAreaOpenedOverwrittenAndSetBack();
     void wipedDriveIsReadyToUseAgain();
     void killedWipeNamesItsDrive();
+    void drivesThatKeepNoWritesAreCaught();
 };
 
 void DrivesTest::wipeLeavesNothingOfTheDrive()
@@ -766,7 +767,7 @@ namespace
 {
 
 // What a stand-in NVMe controller does with the erase it is sent.
-enum class Does { Zeros, Random, Nothing, FirstHalf, Refuses, FailsLater, RunsOn, Frozen };
+enum class Does { Zeros, Random, Nothing, FirstHalf, AllButLast, Refuses, FailsLater, RunsOn, Frozen };
 
 // Plays an NVMe controller in front of the loop device `device`: a Sanitize
 // or a Format does to the device what `does` says, and the Sanitize log
@@ -776,13 +777,17 @@ struct StandInController {
     Does does;
     int polls = 0;
     QList<quint8> opcodes;
+    // Called once the drive has done what it does.
+    std::function<void()> afterAct = nullptr;
 
     void act() const
     {
         const int fd = ::open(device.constData(), O_WRONLY | O_CLOEXEC);
         QVERIFY(fd >= 0);
         const off_t size = ::lseek(fd, 0, SEEK_END);
-        const off_t end = does == Does::FirstHalf ? size / 2 : size;
+        const off_t end = does == Does::FirstHalf    ? size / 2
+                          : does == Does::AllButLast ? size - 4096
+                                                     : size;
         QByteArray chunk(1 << 20, '\0');
         for (off_t at = 0; at < end; at += chunk.size()) {
             if (does == Does::Random)
@@ -831,8 +836,11 @@ struct StandInController {
             a->status = 0x02;
             const int feature = (quint8(c.cdb.at(3)) << 8) | quint8(c.cdb.at(4));
             if (feature != 0) {
-                if (acts())
+                if (acts()) {
                     act();
+                    if (afterAct)
+                        afterAct();
+                }
                 a->sense = does == Does::Refuses || does == Does::Frozen
                                ? ataSense(0x51, 0x04, 0, 0)
                                : ataSense(0x50, 0, 0, 0);
@@ -863,6 +871,8 @@ struct StandInController {
                 a->sense = scsiSense(0x05, 0x24, 0x00);
             } else if (acts()) {
                 act();
+                if (afterAct)
+                    afterAct();
             }
             return 0;
         }
@@ -889,8 +899,11 @@ struct StandInController {
                 a->status = 0x1d; // Sanitize Prohibited While Persistent Memory Region…
                 return 0;
             }
-            if (does != Does::Nothing && does != Does::FailsLater && does != Does::RunsOn)
+            if (does != Does::Nothing && does != Does::FailsLater && does != Does::RunsOn) {
                 act();
+                if (afterAct)
+                    afterAct();
+            }
             return 0;
         case 0x02: { // the Sanitize log
             ++polls;
@@ -942,6 +955,10 @@ void DrivesTest::ownEraseIsCheckedNotTrusted_data()
         << "still read as they did before" << nvme;
     QTest::newRow("a drive that erased half") << int(A::CryptoErase) << Does::FirstHalf << "none"
                                               << "still read as they did before" << nvme;
+    // Its very last block kept: the last sample is read, not only counted.
+    QTest::newRow("a drive that erased all but its last block")
+        << int(A::BlockErase) << Does::AllButLast << "none" << "still read as they did before"
+        << nvme;
     QTest::newRow("an overwrite of zeros that wrote noise")
         << int(A::Overwrite) << Does::Random << "none"
         << "still read as they did before" << nvme;
@@ -1044,12 +1061,13 @@ void DrivesTest::ownEraseIsCheckedNotTrusted()
         QVERIFY(!controller.opcodes.mid(controller.opcodes.indexOf(0x84)).contains(0x02));
 }
 
-// Several drives at once, one of them failing its writes halfway: one
-// question, each drive its own signed outcome named by its node, and the
-// failing one stops none of the others.
+// Several drives at once, one of them failing its writes from the start:
+// one question, each drive its own signed outcome named by its node, and
+// the failing one stops none of the others, which are still at their
+// passes when it fails.
 void DrivesTest::manyDrivesAtOnce()
 {
-    testsupport::FaultyFile failing(32 << 20, {16 << 20, -1, false});
+    testsupport::FaultyFile failing(32 << 20, {0, -1, false});
     if (!failing.why.isEmpty())
         QSKIP(qPrintable(failing.why));
     std::vector<std::unique_ptr<Loop>> loops;
@@ -1075,11 +1093,18 @@ void DrivesTest::manyDrivesAtOnce()
     QVERIFY(cli.waitForFinished(60000));
     QCOMPARE(cli.exitCode(), 2);
     QVERIFY(cli.readAllStandardError().contains("names a folder"));
+    // A folder to be made is not made for a run that is refused.
+    cli.start(VELMORA_CLI, {"drive", "--yes", "--json", out.filePath("refused/"), devices[0],
+                            "/dev/null"});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY(!QFileInfo::exists(out.filePath("refused")));
     for (int i = 0; i < 3; ++i)
         QVERIFY(readFile(loops[i]->image).contains(plantText()));
 
-    cli.start(VELMORA_CLI,
-              QStringList{"drive", "--yes", "--json", out.path() + "/json/"} + devices);
+    cli.start(VELMORA_CLI, QStringList{"drive", "--yes", "-m", "Gutmann", "--json",
+                                       out.path() + "/json/"} +
+                               devices);
     QVERIFY(cli.waitForFinished(180000));
     const QString err = QString::fromUtf8(cli.readAllStandardError());
     const QString log = QString::fromUtf8(cli.readAllStandardOutput());
@@ -1140,6 +1165,23 @@ void DrivesTest::badSectorsAreSkippedAndNamed()
         QVERIFY2(log.contains("128 sectors of " + device + " could not be written or read back"),
                  qPrintable(log));
         QVERIFY(!log.contains("Drive wipe completed"));
+
+        // Asked to make it ready to use again: a drive to be destroyed is
+        // not given a file system, and the job says so as a problem.
+        cli.start(VELMORA_CLI, {"drive", "--yes", "--no-verify", "--format", "exfat", "--json",
+                                out.filePath("formatted.json"), device});
+        QVERIFY(cli.waitForFinished(120000));
+        const QString formatLog = QString::fromUtf8(cli.readAllStandardOutput());
+        QCOMPARE(cli.exitCode(), 1);
+        QVERIFY2(formatLog.contains("wiped, not made ready to use: a drive that refused sectors"),
+                 qPrintable(formatLog));
+        QVERIFY(!formatLog.contains("is ready to use again"));
+        const QJsonObject made = QJsonDocument::fromJson(readFile(out.filePath("formatted.json")))
+                                     .object()["drive"]
+                                     .toObject()["format"]
+                                     .toObject();
+        QVERIFY(!made["done"].toBool());
+        QVERIFY(!QFileInfo::exists(device + "p1"));
     }
     const QJsonObject outcome =
         QJsonDocument::fromJson(readFile(out.filePath("flawed.json"))).object();
@@ -1158,6 +1200,20 @@ void DrivesTest::badSectorsAreSkippedAndNamed()
     check.start(VELMORA_CLI, {"check-report", out.filePath("flawed.json")});
     QVERIFY(check.waitForFinished(60000));
     QCOMPARE(check.exitCode(), 0);
+    // The drive's section is signed as the rest is: an outcome edited to
+    // say Purge, or another serial, no longer checks.
+    for (const auto &[key, value] : {std::pair<QString, QString>{"sanitization", "purge"},
+                                     std::pair<QString, QString>{"serial", "S3RIAL-OTHER"}}) {
+        QJsonObject edited = outcome;
+        QJsonObject editedDrive = drive;
+        editedDrive[key] = value;
+        edited["drive"] = editedDrive;
+        QVERIFY(writeFile(out.filePath("edited.json"), QJsonDocument(edited).toJson()));
+        check.start(VELMORA_CLI, {"check-report", out.filePath("edited.json")});
+        QVERIFY(check.waitForFinished(120000));
+        QCOMPARE(check.exitCode(), 1);
+        QVERIFY(check.readAllStandardError().contains("changed after it was signed"));
+    }
     // Everything but the refused sectors was overwritten.
     const QByteArray image = readFile(flawed.backing());
     QVERIFY(!image.left(kBadFrom).contains(plantText()));
@@ -1359,6 +1415,35 @@ void DrivesTest::hiddenAreaOpenedOverwrittenAndSetBack()
              qPrintable(record.drive["sanitizationText"].toString()));
     QVERIFY2(record.warnings.join('\n').contains("could not be opened for the wipe"),
              qPrintable(record.warnings.join('\n')));
+
+    // A drive that takes the hidden writes and keeps none: the read-back
+    // finds the old sectors, and they are not called erased.
+    testsupport::ProtectedAreaDrive lying;
+    lying.keepsNoWrites = true;
+    velmora::platform::setDriveCommandStandIn(
+        [&lying](const QByteArray &, const velmora::platform::DriveCommand &c,
+                 velmora::platform::DriveAnswer *a) { return lying.answer(c, a); });
+    Recorder lied;
+    outcomeOf(lied, request, &record);
+    QVERIFY(lying.hiddenBytes.contains(plantText()));
+    QVERIFY(record.result != velmora::ErasureRecord::Result::Erased);
+    QVERIFY2(!record.drive["sanitizationText"].toString().contains("Hidden sectors erased"),
+             qPrintable(record.drive["sanitizationText"].toString()));
+    QCOMPARE(lying.max, lying.kShown); // set back all the same
+
+    // Stopped while it writes them: the area is set back before the job
+    // ends, as it was.
+    testsupport::ProtectedAreaDrive stopped;
+    Recorder stopping;
+    stopped.onHiddenWrite = [&stopping] { stopping.stop = true; };
+    velmora::platform::setDriveCommandStandIn(
+        [&stopped](const QByteArray &, const velmora::platform::DriveCommand &c,
+                   velmora::platform::DriveAnswer *a) { return stopped.answer(c, a); });
+    outcomeOf(stopping, request, &record);
+    QCOMPARE(record.result, velmora::ErasureRecord::Result::Stopped);
+    QVERIFY(!stopped.maxima.isEmpty());
+    QCOMPARE(stopped.max, stopped.kShown);
+    QCOMPARE(stopped.maxima.last(), stopped.kShown);
 }
 
 // --format: once wiped, a new table, one partition and an empty file
@@ -1510,6 +1595,70 @@ void DrivesTest::killedWipeNamesItsDrive()
     QVERIFY2(said.contains("The drive: " + velmora::sizeText(qint64(256) << 20) + ", " + loop.image + ". " + loop.device +
                            " now names another device"),
              qPrintable(said));
+}
+
+// A drive that takes the writes to its last sector and keeps none of them:
+// neither the sampled read-back of an overwrite nor the check of its own
+// erase may call it done, for the last block is sampled and compared.
+void DrivesTest::drivesThatKeepNoWritesAreCaught()
+{
+    constexpr qint64 kBytes = 32 << 20;
+    testsupport::FaultyFile lying(kBytes, {-1, -1, false, -1, kBytes - 512});
+    if (!lying.why.isEmpty())
+        QSKIP(qPrintable(lying.why));
+    QVERIFY(writeFile(lying.backing(), QByteArray(kBytes, 'v')));
+    Loop loop(lying.path());
+    QVERIFY2(loop.why.isEmpty(), qPrintable(loop.why));
+
+    // The overwrite, read back by samples.
+    velmora::JobRequest request = wipeOf(loop.device, true);
+    request.verifySampled = true;
+    Recorder rec;
+    velmora::ErasureRecord record;
+    outcomeOf(rec, request, &record);
+    QVERIFY(record.result != velmora::ErasureRecord::Result::Erased);
+    QVERIFY(!record.drive["verification"].toObject()["matched"].toBool());
+    QVERIFY(readFile(lying.backing()).endsWith(QByteArray(512, 'v')));
+
+    // Its own crypto erase, which leaves noise and promises no zeros: the
+    // markers written before are compared as they are written, or the old
+    // last sector would pass for erased.
+    StandInController controller{QFile::encodeName(loop.device), Does::Random};
+    velmora::platform::setDriveCommandStandIn(
+        [&controller](const QByteArray &, const velmora::platform::DriveCommand &c,
+                      velmora::platform::DriveAnswer *a) { return controller.answer(c, a); });
+    const auto restore = qScopeGuard([] { velmora::platform::setDriveCommandStandIn(nullptr); });
+    request = wipeOf(loop.device);
+    request.method.clear();
+    request.ownErase = velmora::OwnEraseChoice{velmora::SanitizeAction::CryptoErase,
+                                               velmora::SanitizeOffer::Protocol::Nvme};
+    Recorder own;
+    outcomeOf(own, request, &record);
+    QVERIFY(record.result != velmora::ErasureRecord::Result::Erased);
+    QVERIFY2(record.drive["sanitization"].toString() != "purge",
+             qPrintable(own.lines.join('\n')));
+
+    // A drive that erased all and then cannot read its last megabyte back:
+    // a sample that cannot be read agrees with nothing.
+    testsupport::FaultyFile failing(kBytes, {});
+    QVERIFY(failing.why.isEmpty());
+    QVERIFY(writeFile(failing.backing(), QByteArray(kBytes, 'v')));
+    Loop failingLoop(failing.path());
+    QVERIFY(failingLoop.why.isEmpty());
+    StandInController erasing{QFile::encodeName(failingLoop.device), Does::Zeros};
+    erasing.afterAct = [&failing] { failing.failReadsFrom(kBytes - (1 << 20)); };
+    velmora::platform::setDriveCommandStandIn(
+        [&erasing](const QByteArray &, const velmora::platform::DriveCommand &c,
+                   velmora::platform::DriveAnswer *a) { return erasing.answer(c, a); });
+    request = wipeOf(failingLoop.device);
+    request.method.clear();
+    request.ownErase = velmora::OwnEraseChoice{velmora::SanitizeAction::BlockErase,
+                                               velmora::SanitizeOffer::Protocol::Nvme};
+    Recorder unread;
+    outcomeOf(unread, request, &record);
+    QVERIFY(record.result != velmora::ErasureRecord::Result::Erased);
+    QVERIFY2(record.drive["sanitization"].toString() != "purge",
+             qPrintable(unread.lines.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(DrivesTest)

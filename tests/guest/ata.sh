@@ -35,10 +35,17 @@ echo "WIPE rc=$?"
 sed 's/^/LOG /' /tmp/log
 echo "OUTCOME $(tr -d '\n ' </tmp/out.json)"
 echo "AFTER $(markers)"
+# Both drives at once, each with a serial of its own: each drive's line of
+# the summary, and its outcome, name its own serial.
+mkdir -p /tmp/station
+velmora-cli drive --yes --no-verify --json /tmp/station/ /dev/nvme0n1 /dev/sda >/dev/null 2>/tmp/station.err
+echo "STATION rc=$?"
+sed 's/^/SUMMARY /' /tmp/station.err
+for f in /tmp/station/*.json; do echo "SERIALOF $(basename "$f") $(tr -d '\n ' <"$f" | grep -o '"serial":"[^"]*"' | head -1)"; done
 EOF
 
 guest_run "$work/check.sh" 16M 64M
-guest_lines 'PROBE|KERNEL|BEFORE|WIPE|LOG|OUTCOME|AFTER'
+guest_lines 'PROBE|KERNEL|BEFORE|WIPE|LOG|OUTCOME|AFTER|STATION|SUMMARY|SERIALOF'
 probe=$(line PROBE)
 echo "$probe" | grep -q '"path":"/dev/sda"' || fail "drives does not list the SATA disk"
 echo "$probe" | grep -q '"serial":"velmora-ata"' || fail "the disk's serial was not read"
@@ -56,4 +63,13 @@ echo "$outcome" | grep -q "\"hiddenArea\":{\"accessibleSectors\":$sectors,\"feat
 echo "$outcome" | grep -q '"verification":"sampled-read-back"' || fail "the sampled read-back is not recorded"
 echo "$outcome" | grep -q '"result":"erased"' || fail "the wipe is not recorded as erased"
 [ "$(line AFTER)" = 0 ] || fail "markers of ours are still on the disk"
+line STATION | grep -q '^rc=0' || fail "the two drives at once did not both finish: $(line STATION)"
+grep -q "^SUMMARY nvme0n1	velmora-guest	Wiped" "$work/lines" ||
+    fail "the NVMe drive's summary does not carry its own serial"
+grep -q "^SUMMARY sda	velmora-ata	Wiped" "$work/lines" ||
+    fail "the SATA disk's summary does not carry its own serial"
+grep -q '^SERIALOF velmora-guest.json "serial":"velmora-guest"' "$work/lines" ||
+    fail "the NVMe drive's outcome does not carry its own serial"
+grep -q '^SERIALOF velmora-ata.json "serial":"velmora-ata"' "$work/lines" ||
+    fail "the SATA disk's outcome does not carry its own serial"
 echo "PASS"
