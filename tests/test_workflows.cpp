@@ -1040,7 +1040,9 @@ void WorkflowsTest::severalDrivesAtOnceEachWithItsOwnOutcome()
         QSKIP("needs root to attach loop devices");
     if (QStandardPaths::findExecutable("mkfs.exfat").isEmpty())
         QSKIP("mkfs.exfat is not installed");
-    testsupport::FaultyFile faulty(32 << 20, {8 << 20});
+    // The faulty one refuses its writes from the start, while the others
+    // are still at their passes: its failure must stop none of them.
+    testsupport::FaultyFile faulty(32 << 20, {0});
     if (!faulty.why.isEmpty())
         QSKIP(qPrintable(faulty.why));
     QVERIFY(writeFile(faulty.backing(), plantedBytes(32 << 20)));
@@ -1083,7 +1085,7 @@ void WorkflowsTest::severalDrivesAtOnceEachWithItsOwnOutcome()
         for (int i = 0; i < format->count(); ++i)
             offered->append(format->itemText(i));
         format->setCurrentIndex(format->findData(QStringLiteral("exfat")));
-        QTest::mouseClick(d->findChild<QRadioButton *>("radioNIST"), Qt::LeftButton);
+        QTest::mouseClick(d->findChild<QRadioButton *>("radioGutmann"), Qt::LeftButton);
         QTest::mouseClick(d->findChild<QPushButton *>("btnStart"), Qt::LeftButton);
         return true;
     });

@@ -1063,12 +1063,19 @@ bool DriveWipe::overwriteHidden(int passes)
     if (rc == ECANCELED)
         return false;
     if (rc != 0) {
-        ctx.warn(QCoreApplication::translate(
-                     "DriveWipe", "⚠️ The hidden sectors of %1 were not all overwritten and "
-                                  "read back as written: %2")
-                     .arg(shown, rc == EILSEQ ? QCoreApplication::translate(
-                                                    "DriveWipe", "they read back otherwise")
-                                              : platform::errorText(rc)));
+        const QString text =
+            QCoreApplication::translate("DriveWipe",
+                                        "⚠️ The hidden sectors of %1 were not all overwritten and "
+                                        "read back as written: %2")
+                .arg(shown, rc == EILSEQ ? QCoreApplication::translate(
+                                               "DriveWipe", "they read back otherwise")
+                                         : platform::errorText(rc));
+        // A drive that gives back other than it took does not keep what it
+        // is given: as in the rest of it, a problem of the job's.
+        if (rc == EILSEQ)
+            ctx.problem(text, shown);
+        else
+            ctx.warn(text);
         return true;
     }
     hiddenOverwritten = hiddenSectors;
