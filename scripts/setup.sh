@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Velmora needs on Debian 12,
 # but only what is missing. Safe to run again. With --screenshots, also what
-# scripts/screenshots.sh needs.
+# scripts/screenshots.sh needs; with --bench, what bench/suite_under_load.sh
+# needs.
 set -euo pipefail
 
 packages=(
@@ -33,6 +34,10 @@ packages=(
 # scripts/screenshots.sh: a real X server and a window manager.
 if [ "${1:-}" = "--screenshots" ]; then
     packages+=(xvfb openbox)
+fi
+# bench/suite_under_load.sh: a processor kept busy beside the suite.
+if [ "${1:-}" = "--bench" ]; then
+    packages+=(stress-ng git)
 fi
 
 missing=()

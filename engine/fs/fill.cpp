@@ -602,8 +602,18 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
     if (records && end == PassEnd::Done) {
         // A fill that stopped short of full (at a bound) leaves the table
         // room to grow: the records are then left as they are, and said so.
+        // A driver that counts its free space late (ntfs-3g on a busy
+        // machine) is given the time to catch up first.
         platform::Space space;
-        if (platform::spaceOf(rootFd, &space) == 0 && space.free < blockSize) {
+        bool full = false;
+        for (int tries = 0; !full && tries < 20 && !ctx.stopped(); ++tries) {
+            if (tries > 0) {
+                platform::syncFileSystem(rootFd);
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            }
+            full = platform::spaceOf(rootFd, &space) == 0 && space.free < blockSize;
+        }
+        if (full) {
             ctx.atPhase(QCoreApplication::translate("FreeSpace", "file records"));
             ctx.info(QCoreApplication::translate(
                 "FreeSpace", "🔄 Overwriting the free file records, which keep the names of "
@@ -615,8 +625,16 @@ PassEnd fillOnce(int rootFd, const QString &fileName, const QString &failureLine
                 end = PassEnd::Stopped;
             else
                 recordsFailed = rc;
-        } else if (recordUnits > 0) {
-            ctx.chunksProcessed(recordUnits);
+        } else {
+            if (recordUnits > 0)
+                ctx.chunksProcessed(recordUnits);
+            if (!ctx.stopped())
+                ctx.warn(QCoreApplication::translate(
+                             "FreeSpace",
+                             "⚠️ The free file records of %1 were not overwritten: the volume "
+                             "did not read as full after the fill. Names of deleted files may "
+                             "remain in them.")
+                             .arg(volume));
         }
     }
     if (pass.removeAll(&ctx) > 0)

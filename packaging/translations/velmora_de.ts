@@ -1943,6 +1943,10 @@ Befehle:
         <source>✂️ Free blocks discarded on the device (TRIM): %1 MB</source>
         <translation>✂️ Freie Blöcke auf dem Gerät verworfen (TRIM): %1 MB</translation>
     </message>
+    <message>
+        <source>⚠️ The free file records of %1 were not overwritten: the volume did not read as full after the fill. Names of deleted files may remain in them.</source>
+        <translation>⚠️ Die freien Dateieinträge von %1 wurden nicht überschrieben: Der Datenträger war nach dem Füllen nicht als voll zu lesen. Namen gelöschter Dateien können darin verbleiben.</translation>
+    </message>
 </context>
 <context>
     <name>FreshFormat</name>

@@ -1944,6 +1944,10 @@ Método: %2%3
         <source>ℹ️ No TRIM: %1</source>
         <translation>ℹ️ Sin TRIM: %1</translation>
     </message>
+    <message>
+        <source>⚠️ The free file records of %1 were not overwritten: the volume did not read as full after the fill. Names of deleted files may remain in them.</source>
+        <translation>⚠️ Los registros de archivo libres de %1 no se sobrescribieron: el volumen no aparecía lleno tras el relleno. Pueden quedar en ellos nombres de archivos borrados.</translation>
+    </message>
 </context>
 <context>
     <name>FreshFormat</name>

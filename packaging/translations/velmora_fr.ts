@@ -1944,6 +1944,10 @@ Méthode&#xa0;: %2%3
         <source>ℹ️ No TRIM: %1</source>
         <translation>ℹ️ Pas de TRIM&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>⚠️ The free file records of %1 were not overwritten: the volume did not read as full after the fill. Names of deleted files may remain in them.</source>
+        <translation>⚠️ Les enregistrements de fichiers libres de %1 n&apos;ont pas été écrasés : le volume ne se lisait pas comme plein après le remplissage. Des noms de fichiers supprimés peuvent y rester.</translation>
+    </message>
 </context>
 <context>
     <name>FreshFormat</name>

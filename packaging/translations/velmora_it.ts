@@ -1943,6 +1943,10 @@ Metodo: %2%3
         <source>ℹ️ No TRIM: %1</source>
         <translation>ℹ️ Nessun TRIM: %1</translation>
     </message>
+    <message>
+        <source>⚠️ The free file records of %1 were not overwritten: the volume did not read as full after the fill. Names of deleted files may remain in them.</source>
+        <translation>⚠️ I record di file liberi di %1 non sono stati sovrascritti: il volume non risultava pieno dopo il riempimento. Vi possono restare nomi di file eliminati.</translation>
+    </message>
 </context>
 <context>
     <name>FreshFormat</name>

@@ -1915,6 +1915,10 @@ Method: %2%3
         <source>ℹ️ No TRIM: %1</source>
         <translation>ℹ️ TRIM なし: %1</translation>
     </message>
+    <message>
+        <source>⚠️ The free file records of %1 were not overwritten: the volume did not read as full after the fill. Names of deleted files may remain in them.</source>
+        <translation>⚠️ %1 の空きファイルレコードは上書きしていません: 埋めた後もボリュームが満杯と読めませんでした。削除したファイルの名前が残っている可能性があります。</translation>
+    </message>
 </context>
 <context>
     <name>FreshFormat</name>

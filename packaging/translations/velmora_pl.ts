@@ -1973,6 +1973,10 @@ Metoda: %2%3
         <source>ℹ️ No TRIM: %1</source>
         <translation>ℹ️ Bez TRIM: %1</translation>
     </message>
+    <message>
+        <source>⚠️ The free file records of %1 were not overwritten: the volume did not read as full after the fill. Names of deleted files may remain in them.</source>
+        <translation>⚠️ Wolne rekordy plików woluminu %1 nie zostały nadpisane: po wypełnieniu wolumin nie był odczytywany jako pełny. Mogą w nich pozostać nazwy usuniętych plików.</translation>
+    </message>
 </context>
 <context>
     <name>FreshFormat</name>

@@ -1944,6 +1944,10 @@ Método: %2%3
         <source>ℹ️ No TRIM: %1</source>
         <translation>ℹ️ Sem TRIM: %1</translation>
     </message>
+    <message>
+        <source>⚠️ The free file records of %1 were not overwritten: the volume did not read as full after the fill. Names of deleted files may remain in them.</source>
+        <translation>⚠️ Os registros de arquivo livres de %1 não foram sobrescritos: o volume não aparecia cheio após o preenchimento. Nomes de arquivos excluídos podem permanecer neles.</translation>
+    </message>
 </context>
 <context>
     <name>FreshFormat</name>

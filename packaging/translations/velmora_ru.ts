@@ -1973,6 +1973,10 @@ Method: %2%3
         <source>ℹ️ No TRIM: %1</source>
         <translation>ℹ️ Без TRIM: %1</translation>
     </message>
+    <message>
+        <source>⚠️ The free file records of %1 were not overwritten: the volume did not read as full after the fill. Names of deleted files may remain in them.</source>
+        <translation>⚠️ Свободные файловые записи тома %1 не перезаписаны: после заполнения том не читался как полный. В них могут остаться имена удалённых файлов.</translation>
+    </message>
 </context>
 <context>
     <name>FreshFormat</name>

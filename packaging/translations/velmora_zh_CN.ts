@@ -1914,6 +1914,10 @@ Method: %2%3
         <source>ℹ️ No TRIM: %1</source>
         <translation>ℹ️ 无 TRIM：%1</translation>
     </message>
+    <message>
+        <source>⚠️ The free file records of %1 were not overwritten: the volume did not read as full after the fill. Names of deleted files may remain in them.</source>
+        <translation>⚠️ %1 的空闲文件记录未被覆盖：填充后该卷未显示为已满。已删除文件的名称可能仍留在其中。</translation>
+    </message>
 </context>
 <context>
     <name>FreshFormat</name>
