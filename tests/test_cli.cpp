@@ -743,6 +743,14 @@ void CliTest::schedulesAreUnitsSystemdAccepts()
     QCOMPARE(cli({"schedule", "add", "trash", "--every", "yearly"}).status, 2);
     QCOMPARE(cli({"schedule", "remove", "velmora-trash-0000000000"}).status, 2);
     QCOMPARE(cli({"schedule", "remove", "../../etc/passwd"}).status, 2);
+    // A name with a newline is shown escaped in the refusal: it makes no
+    // line of its own.
+    QVERIFY(QDir().mkpath(path("odd\nvelmora-cli: Scheduled")));
+    o = cli({"schedule", "add", "freespace", path("odd\nvelmora-cli: Scheduled")});
+    QCOMPARE(o.status, 2);
+    QVERIFY2(o.err.contains("odd\\x0avelmora-cli: Scheduled is not the mount point"),
+             qPrintable(o.err));
+    QCOMPARE(o.err.count('\n'), 1);
 }
 
 void CliTest::outcomesAreSignedAndChecked()

@@ -87,6 +87,7 @@ class Loop
             return;
         }
         device = QString::fromLatin1(p.readAllStandardOutput().trimmed());
+        testsupport::settleLoop(device);
     }
 };
 

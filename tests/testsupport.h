@@ -7,6 +7,7 @@
 // machine allows it.
 
 #include "engine/core/jobcontext.h"
+#include "engine/platform/drives.h"
 #include "engine/platform/platform.h"
 
 #include <QByteArray>
@@ -16,6 +17,7 @@
 #include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <QStorageInfo>
 #include <atomic>
@@ -144,6 +146,21 @@ inline int run(const QString &program, const QStringList &args)
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
+// Waits until no other program holds the loop device `device` open. Another
+// losetup, of a test run beside this one, that was handed the same free
+// device a moment ago holds it while it finds out it lost the race: a drive
+// held so is rightly refused, and the test would say nothing of its own.
+inline void settleLoop(const QString &device)
+{
+    for (int tries = 0; tries < 200; ++tries) {
+        velmora::platform::Drive drive;
+        if (velmora::platform::driveAt(QFile::encodeName(device), &drive) != 0 ||
+            drive.openBy.isEmpty())
+            return;
+        QThread::msleep(50);
+    }
+}
+
 // Attaches `image` to a free loop device: its node, or empty where it could
 // not.
 inline QString attachLoop(const QString &image)
@@ -152,7 +169,9 @@ inline QString attachLoop(const QString &image)
     losetup.start(QStringLiteral("losetup"), {QStringLiteral("--show"), QStringLiteral("-f"), image});
     if (!losetup.waitForFinished(60000) || losetup.exitCode() != 0)
         return QString();
-    return QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+    const QString device = QString::fromLatin1(losetup.readAllStandardOutput().trimmed());
+    settleLoop(device);
+    return device;
 }
 
 // Detaches a loop device, with the partitions the kernel was told of: they
