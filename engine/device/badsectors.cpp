@@ -37,7 +37,8 @@ quint64 BadSectors::count() const
     return bytes / sector;
 }
 
-void BadSectors::blankIn(char *data, quint64 offset, quint64 length) const
+template <typename Each>
+void BadSectors::eachIn(quint64 offset, quint64 length, Each each) const
 {
     std::lock_guard<std::mutex> held(lock);
     const quint64 end = offset + length;
@@ -48,24 +49,21 @@ void BadSectors::blankIn(char *data, quint64 offset, quint64 length) const
         const quint64 from = std::max(it->first, offset);
         const quint64 to = std::min(it->second, end);
         if (from < to)
-            std::memset(data + (from - offset), 0, std::size_t(to - from));
+            each(from, to);
     }
+}
+
+void BadSectors::blankIn(char *data, quint64 offset, quint64 length) const
+{
+    eachIn(offset, length, [&](quint64 from, quint64 to) {
+        std::memset(data + (from - offset), 0, std::size_t(to - from));
+    });
 }
 
 quint64 BadSectors::bytesIn(quint64 offset, quint64 length) const
 {
-    std::lock_guard<std::mutex> held(lock);
-    const quint64 end = offset + length;
     quint64 bytes = 0;
-    auto it = ranges.upper_bound(offset);
-    if (it != ranges.begin())
-        --it;
-    for (; it != ranges.end() && it->first < end; ++it) {
-        const quint64 from = std::max(it->first, offset);
-        const quint64 to = std::min(it->second, end);
-        if (from < to)
-            bytes += to - from;
-    }
+    eachIn(offset, length, [&bytes](quint64 from, quint64 to) { bytes += to - from; });
     return bytes;
 }
 

@@ -40,6 +40,11 @@ class BadSectors
     QJsonObject toJson() const;
 
   private:
+    // Calls each(from, to) for every refused piece of [offset, offset +
+    // length), in order, under the lock.
+    template <typename Each>
+    void eachIn(quint64 offset, quint64 length, Each each) const;
+
     quint32 sector;
     mutable std::mutex lock;
     std::map<quint64, quint64> ranges; // from -> to, bytes, apart and in order

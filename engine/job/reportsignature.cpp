@@ -122,15 +122,22 @@ Pkey makeKey(const QByteArray &path, const QString &file, QString *error, QStrin
     return key;
 }
 
-Pkey loadOrMakeKey(const QString &file, QString *error, QStringList *warnings)
+// The key file `file` opened for reading, its last step never through a
+// link; invalid with the errno in *rc.
+platform::Fd openKeyFile(const QString &file, int *rc)
 {
     const QByteArray path = QFile::encodeName(file);
     const qsizetype slash = path.lastIndexOf('/');
-    int rc = 0;
-    platform::Fd folder = platform::openFolderPath(slash > 0 ? path.left(slash) : "/", true, &rc);
-    platform::Fd fd = folder.valid()
-                          ? platform::openForReadAt(folder.get(), path.mid(slash + 1), &rc)
+    platform::Fd folder = platform::openFolderPath(slash > 0 ? path.left(slash) : "/", true, rc);
+    return folder.valid() ? platform::openForReadAt(folder.get(), path.mid(slash + 1), rc)
                           : platform::Fd();
+}
+
+Pkey loadOrMakeKey(const QString &file, QString *error, QStringList *warnings)
+{
+    const QByteArray path = QFile::encodeName(file);
+    int rc = 0;
+    platform::Fd fd = openKeyFile(file, &rc);
     if (fd.valid())
         return readKey(fd, file, error, warnings);
     if (rc != ENOENT) {
@@ -203,13 +210,8 @@ QString keyFingerprint(const QByteArray &publicKey)
 
 QString keyFileFingerprint(const QString &keyFile)
 {
-    const QByteArray path = QFile::encodeName(keyFile);
-    const qsizetype slash = path.lastIndexOf('/');
     int rc = 0;
-    platform::Fd folder = platform::openFolderPath(slash > 0 ? path.left(slash) : "/", true, &rc);
-    platform::Fd fd = folder.valid()
-                          ? platform::openForReadAt(folder.get(), path.mid(slash + 1), &rc)
-                          : platform::Fd();
+    const platform::Fd fd = openKeyFile(keyFile, &rc);
     QString error;
     const Pkey key = fd.valid() ? readKey(fd, keyFile, &error, nullptr) : Pkey();
     return key ? keyFingerprint(rawPublicKey(key.get())) : QString();

@@ -767,21 +767,31 @@ QString labelOfDevice(const QByteArray &source)
 namespace
 {
 
+// The mount the folder `folder` lies on: true, or false with *error.
+bool mountOfFolder(const QByteArray &folder, Mount *out, int *error)
+{
+    const Fd opened = openFolderPath(folder, true, error);
+    if (!opened.valid())
+        return false;
+    const std::vector<Mount> table = mountTable();
+    const Mount *mount = mountOf(table, opened.get());
+    if (!mount) {
+        *error = ENOENT;
+        return false;
+    }
+    *out = *mount;
+    return true;
+}
+
 // The lock file of the volume `folder` lies on, in `lockFolder`: made, and
 // owned by this user alone, or empty with *error.
 QByteArray volumeLockPath(const QByteArray &folder, const QByteArray &lockFolder, bool make,
                           int *error)
 {
-    Fd opened = openFolderPath(folder, true, error);
-    if (!opened.valid())
+    Mount mount;
+    if (!mountOfFolder(folder, &mount, error))
         return QByteArray();
-    const std::vector<Mount> table = mountTable();
-    const Mount *mount = mountOf(table, opened.get());
-    if (!mount) {
-        *error = ENOENT;
-        return QByteArray();
-    }
-    const quint64 device = mountDeviceNumber(*mount);
+    const quint64 device = mountDeviceNumber(mount);
     if (make && (*error = makeFolders(lockFolder)) != 0)
         return QByteArray();
     // Never a folder another user made or may write: whoever could put a
@@ -861,16 +871,9 @@ bool velmoraMarkOn(dev_t device, ino_t inode, int ownFd)
 // The root folder of the volume `folder` lies on, opened.
 Fd volumeRoot(const QByteArray &folder, int *error)
 {
-    Fd opened = openFolderPath(folder, true, error);
-    if (!opened.valid())
-        return Fd();
-    const std::vector<Mount> table = mountTable();
-    const Mount *mount = mountOf(table, opened.get());
-    if (!mount) {
-        *error = ENOENT;
-        return Fd();
-    }
-    return openFolderPath(mount->mountPoint, true, error);
+    Mount mount;
+    return mountOfFolder(folder, &mount, error) ? openFolderPath(mount.mountPoint, true, error)
+                                                : Fd();
 }
 
 } // namespace
