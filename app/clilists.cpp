@@ -80,12 +80,7 @@ int listReports(const QStringList &words)
                             {QStringLiteral("job"), k.job},
                             {QStringLiteral("target"), k.target},
                             {QStringLiteral("result"), k.result},
-                            {QStringLiteral("signature"),
-                             k.seal == velmora::KeptOutcome::Seal::Valid       ? "valid"
-                             : k.seal == velmora::KeptOutcome::Seal::NotSigned ? "not signed"
-                             : k.seal == velmora::KeptOutcome::Seal::Changed
-                                 ? "changed after it was signed"
-                                 : "signed by another key"},
+                            {QStringLiteral("signature"), k.sealKey()},
                             {QStringLiteral("signedBy"), k.signedBy},
                             {QStringLiteral("scheduled"), k.scheduled},
                             {QStringLiteral("outcome"), k.json},

@@ -201,9 +201,9 @@ void describeDrive(const QJsonObject &held, const QByteArray &node, InterruptedJ
     job->drive = parts.join(QStringLiteral(", "));
     platform::DriveIdentity now;
     const int rc = platform::identityAt(node, &now);
-    const bool same = rc == 0 && now.model == was.model && now.serial == was.serial &&
-                      now.bytes == was.bytes && now.loopFile == was.loopFile &&
-                      now.loopDevice == was.loopDevice && now.loopInode == was.loopInode;
+    // The device number is the node's, not the drive's: all else must agree.
+    was.number = now.number;
+    const bool same = rc == 0 && now == was;
     job->driveNow = same ? QCoreApplication::translate("JobJournal", "%1 still names it.")
                                .arg(displayName(node))
                     : rc == 0
@@ -226,9 +226,8 @@ InterruptedJob jobOf(const QJsonObject &record)
     job.verify = record.value(QStringLiteral("verify")).toBool();
     job.phase = record.value(QStringLiteral("phase")).toString();
     job.targets = bytesList(record.value(QStringLiteral("targets")));
-    if (job.kind == ErasureRecord::Kind::Drive) {
+    if (job.kind == ErasureRecord::Kind::Drive)
         describeDrive(record.value(QStringLiteral("drive")).toObject(), job.targets.value(0), &job);
-    }
     for (const QByteArray &target : job.targets) {
         platform::Status st;
         if (platform::statusAt(platform::kWorkingFolder, target, &st) == 0)

@@ -54,7 +54,7 @@ struct Found {
     QString signature; // its SHA-256 where the signature holds
 };
 
-// The kept outcomes of `folder` whose names match `prefix`*.json.
+// The kept outcomes of `folder` (velmora-*.json), each with its seal.
 void readFolder(const QString &folder, const QString &ownKey, bool scheduled,
                 std::vector<Found> *into)
 {
@@ -209,6 +209,13 @@ QString KeptOutcome::sealText() const
         return QCoreApplication::translate("KeptOutcome", "signed by another key");
     }
     return QString();
+}
+
+QLatin1String KeptOutcome::sealKey() const
+{
+    static const char *const keys[] = {"valid", "not signed", "changed after it was signed",
+                                       "signed by another key"};
+    return QLatin1String(keys[int(seal)]);
 }
 
 QString KeptOutcome::shownState() const

@@ -36,6 +36,9 @@ struct KeptOutcome {
     // "not signed", "changed after it was signed", "signed by another key";
     // empty for a valid one.
     QString sealText() const;
+    // The seal as a fixed word, the same in every language ("valid",
+    // "not signed", "changed after it was signed", "signed by another key").
+    QLatin1String sealKey() const;
     // The state as the list shows it: stateText() where the seal holds,
     // else what is wrong with it first ("not signed (it says: Wiped)").
     QString shownState() const;
